@@ -1,0 +1,188 @@
+#include "app/CSettingsDlg.h"
+
+#include "app/CListApp.h"
+#include "controls/CSoundButton.h"
+#include "platform/DialogUnits.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QShowEvent>
+
+#include <iterator>
+
+namespace
+{
+// Size of the dialog, in dialog units.
+constexpr int WidthDu = 139;
+constexpr int HeightDu = 137;
+
+struct FontChoice
+{
+    const char* text;
+    int size;
+};
+// The shown entries; "Largest" is understood on OK but not offered.
+constexpr FontChoice kFontChoices[] = {
+    {"Smallest", 8}, {"Small", 11}, {"Medium", 14}, {"Large", 16}, {"Largest", 20},
+};
+constexpr int ShownFontChoices = 4;
+
+const char* const kDoubleClickChoices[] = {"Edit item", "Mark/Unmark", "Do Nothing"};
+
+QString latin(const char* text)
+{
+    return QString::fromLatin1(text);
+}
+
+// A sorted box keeps its entries in alphabetical order whatever the order in
+// which they are added, ignoring letter case.
+void addSorted(QComboBox& combo, const QString& text)
+{
+    int at = 0;
+    while (at < combo.count() && QString::compare(combo.itemText(at), text, Qt::CaseInsensitive) <= 0) {
+        ++at;
+    }
+    combo.insertItem(at, text);
+}
+
+// Selects the first entry, from the top, that begins with prefix (any letter
+// case); selects nothing when none does.
+void selectStartingWith(QComboBox& combo, const QString& prefix)
+{
+    combo.setCurrentIndex(combo.findText(prefix, Qt::MatchStartsWith));
+}
+
+void selectExact(QComboBox& combo, const QString& text)
+{
+    combo.setCurrentIndex(combo.findText(text, Qt::MatchFixedString));
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, int x, int y)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(DialogUnits::toPixels(x, y, 62, 10));
+    return label;
+}
+} // namespace
+
+CSettingsDlg::CSettingsDlg(CListApp& app, QWidget* parent)
+    : QDialog(parent)
+    , m_app(app)
+{
+    setWindowTitle(QStringLiteral("Grocelle Settings"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
+    createControls();
+}
+
+CSettingsDlg::~CSettingsDlg() = default;
+
+void CSettingsDlg::createControls()
+{
+    addLabel(this, QStringLiteral("Font Size:"), 8, 12);
+    m_fontCombo = new QComboBox(this);
+    m_fontCombo->setObjectName(QStringLiteral("fontSize"));
+    m_fontCombo->setGeometry(DialogUnits::toPixels(72, 10, 60, 13));
+    for (int i = 0; i < ShownFontChoices; ++i) {
+        m_fontCombo->addItem(latin(kFontChoices[i].text));
+    }
+
+    addLabel(this, QStringLiteral("Sound on Launch:"), 8, 34);
+    m_soundCombo = new QComboBox(this);
+    m_soundCombo->setObjectName(QStringLiteral("soundOnLaunch"));
+    m_soundCombo->setGeometry(DialogUnits::toPixels(72, 32, 60, 13));
+    addSorted(*m_soundCombo, QStringLiteral("Yes"));
+    addSorted(*m_soundCombo, QStringLiteral("No"));
+
+    addLabel(this, QStringLiteral("Double click item:"), 8, 56);
+    m_doubleClickCombo = new QComboBox(this);
+    m_doubleClickCombo->setObjectName(QStringLiteral("doubleClick"));
+    m_doubleClickCombo->setGeometry(DialogUnits::toPixels(72, 54, 60, 13));
+    m_doubleClickCombo->setEditable(true);
+    // Typed text stays exactly as typed: no entry is added, and no completion
+    // turns "edit item" into "Edit item" (OK compares the letter case).
+    m_doubleClickCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_doubleClickCombo->setCompleter(nullptr);
+    for (const char* choice : kDoubleClickChoices) {
+        addSorted(*m_doubleClickCombo, latin(choice));
+    }
+
+    // Nothing is chosen until the settings are loaded.
+    m_fontCombo->setCurrentIndex(-1);
+    m_soundCombo->setCurrentIndex(-1);
+    m_doubleClickCombo->setCurrentIndex(-1);
+
+    m_ok = new CSoundButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setGeometry(DialogUnits::toPixels(51, 112, 36, 14));
+    m_ok->setDefault(true);
+    connect(m_ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
+}
+
+void CSettingsDlg::showEvent(QShowEvent* event)
+{
+    if (!m_initialised) {
+        m_initialised = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CSettingsDlg::OnInitDialog()
+{
+    m_ok->SetBitmaps(200, 201, 0, CSoundButton::Stretched, false, 4);
+
+    if (!m_app.LoadSettings()) {
+        m_app.SaveSettings(0, 11, 1, 1);
+        m_app.LoadSettings();
+    }
+
+    selectStartingWith(*m_soundCombo, m_app.soundOnLaunch() == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
+
+    const int size = m_app.fontSize();
+    m_fontCombo->setCurrentIndex(-1);
+    if (size == 20) {
+        // The largest size is not offered: the box shows the next one down.
+        selectStartingWith(*m_fontCombo, QStringLiteral("Large"));
+    } else {
+        for (int i = 0; i < ShownFontChoices; ++i) {
+            if (kFontChoices[i].size == size) {
+                selectExact(*m_fontCombo, latin(kFontChoices[i].text));
+            }
+        }
+    }
+
+    const int action = m_app.doubleClickAction();
+    m_doubleClickCombo->setCurrentIndex(-1);
+    if (action >= 0 && action < static_cast<int>(std::size(kDoubleClickChoices))) {
+        selectStartingWith(*m_doubleClickCombo, latin(kDoubleClickChoices[action]));
+    }
+}
+
+void CSettingsDlg::ReadControls()
+{
+    m_fontText = m_fontCombo->currentText();
+    m_soundText = m_soundCombo->currentText();
+    m_doubleClickText = m_doubleClickCombo->currentText();
+}
+
+void CSettingsDlg::OnOK()
+{
+    ReadControls();
+    m_app.BeginWaitCursor();
+
+    for (const FontChoice& choice : kFontChoices) {
+        if (m_fontText == latin(choice.text)) {
+            m_app.setFontSize(choice.size);
+        }
+    }
+    m_app.setSoundOnLaunch(m_soundText == QLatin1String("Yes") ? 1 : 0);
+    for (int action = 0; action < static_cast<int>(std::size(kDoubleClickChoices)); ++action) {
+        if (m_doubleClickText == latin(kDoubleClickChoices[action])) {
+            m_app.setDoubleClickAction(action);
+        }
+    }
+
+    m_app.SaveSettings(m_app.viewOnLoad(), m_app.fontSize(), m_app.soundOnLaunch(), m_app.doubleClickAction());
+    QDialog::accept();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class CListApp;
+class CSoundButton;
+class QComboBox;
+
+// The Settings dialog: the list font size, the launch sound and what a double
+// tap on a list row does. It loads the settings when it opens (writing the
+// defaults first when they cannot all be read) and saves all four on OK.
+//
+// OK begins the application's wait cursor and leaves it running: the caller
+// re-creates the list font, rebuilds the list and then ends it, whether the
+// dialog ended with OK or was closed.
+class CSettingsDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CSettingsDlg(CListApp& app, QWidget* parent = nullptr);
+    ~CSettingsDlg() override;
+
+    // Control 1056: "Smallest", "Small", "Medium", "Large", in that order.
+    QComboBox& fontCombo() const { return *m_fontCombo; }
+    // Control 1058: "No", "Yes".
+    QComboBox& soundCombo() const { return *m_soundCombo; }
+    // Control 1097, editable: "Do Nothing", "Edit item", "Mark/Unmark".
+    QComboBox& doubleClickCombo() const { return *m_doubleClickCombo; }
+    CSoundButton& okButton() const { return *m_ok; }
+
+    // The texts of the three boxes as OK read them; empty until then.
+    const QString& fontText() const { return m_fontText; }
+    const QString& soundText() const { return m_soundText; }
+    const QString& doubleClickText() const { return m_doubleClickText; }
+
+    // Maps the three texts to the settings (exact, case-sensitive matches;
+    // a text that matches nothing leaves its setting as it is), saves them
+    // and ends the dialog with OK.
+    void OnOK();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void OnInitDialog();
+    void ReadControls();
+
+    CListApp& m_app;
+    QComboBox* m_fontCombo = nullptr;
+    QComboBox* m_soundCombo = nullptr;
+    QComboBox* m_doubleClickCombo = nullptr;
+    CSoundButton* m_ok = nullptr;
+    QString m_fontText;
+    QString m_soundText;
+    QString m_doubleClickText;
+    bool m_initialised = false;
+};

@@ -1,0 +1,133 @@
+// The benchmark program: a QApplication on the offscreen platform, a
+// throw-away device folder, silent message boxes and sounds, then Google
+// Benchmark, followed by a summary of every registered comparison.
+
+#include "bench/BenchReport.h"
+
+#include "platform/MessageService.h"
+#include "platform/SoundService.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <vector>
+
+namespace
+{
+struct Comparison
+{
+    std::string name;
+    std::string baseline;
+    double aim;
+    std::string description;
+};
+
+std::vector<Comparison>& comparisons()
+{
+    static std::vector<Comparison> all;
+    return all;
+}
+
+// The console output, plus every run's times per iteration in seconds.
+class SummaryReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+                const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
+                m_times[run.benchmark_name()] = {run.GetAdjustedCPUTime() / perSecond,
+                                                 run.GetAdjustedRealTime() / perSecond};
+            }
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::ostream& out = GetOutputStream();
+        bool header = false;
+        for (const Comparison& comparison : comparisons()) {
+            const std::string prefix = comparison.name + "/";
+            for (const auto& [runName, times] : m_times) {
+                if (runName.compare(0, prefix.size(), prefix) != 0) {
+                    continue;
+                }
+                const std::string arguments = runName.substr(prefix.size());
+                const auto baseline = m_times.find(comparison.baseline + "/" + arguments);
+                if (baseline == m_times.end() || baseline->second.cpu <= 0 || baseline->second.real <= 0) {
+                    continue;
+                }
+                if (!header) {
+                    out << "\nComparisons with their baselines (ratio = time / baseline time; the aim is judged on CPU "
+                           "time, which a busy machine disturbs least):\n";
+                    header = true;
+                }
+                // "100000/min_warmup_time:0.200" shows as "100000".
+                const std::string shown = arguments.substr(0, arguments.find('/'));
+                const double cpuRatio = times.cpu / baseline->second.cpu;
+                const double realRatio = times.real / baseline->second.real;
+                char line[512];
+                std::snprintf(line, sizeof line,
+                              "  %s, %s: CPU %.1f ms vs %.1f ms = %.2fx (aim <= %.1fx: %s); real %.1f ms vs %.1f ms = "
+                              "%.2fx\n",
+                              comparison.description.c_str(), shown.c_str(), times.cpu * 1e3,
+                              baseline->second.cpu * 1e3, cpuRatio, comparison.aim,
+                              cpuRatio <= comparison.aim ? "met" : "MISSED", times.real * 1e3,
+                              baseline->second.real * 1e3, realRatio);
+                out << line;
+            }
+        }
+        out.flush();
+    }
+
+private:
+    struct Times
+    {
+        double cpu;
+        double real;
+    };
+    std::map<std::string, Times> m_times;
+};
+} // namespace
+
+bool compareWithBaseline(const std::string& name, const std::string& baseline, double aim,
+                         const std::string& description)
+{
+    comparisons().push_back({name, baseline, aim, description});
+    return true;
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    // Benchmarks make and change catalogs: never in the user's own folder.
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fprintf(stderr, "cannot make a temporary device folder\n");
+        return 1;
+    }
+    qputenv("GROCELLE_HOME", home.path().toUtf8());
+    QApplication application(argc, argv);
+    MessageService::setHandler([](const QString&, MessageService::Buttons buttons) {
+        return buttons == MessageService::Buttons::YesNo ? MessageService::IdYes : MessageService::IdOk;
+    });
+    SoundService::setHandler([](const QString&) {});
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    SummaryReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

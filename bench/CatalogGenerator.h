@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Realistic catalogs for the benchmarks.
+
+// Makes a catalog of `items` items at filePath, replacing any file there:
+// created empty through Catalog::prepareFile, filled in one transaction, then
+// indexed the way the program leaves a catalog after its first start (the
+// start-up and store-tab indexes). Items have unique names of at most 30
+// characters spread over `stores` stores and `depts` departments (one of
+// them not yet placed, DeptOrder -1); about a third are on the list, some
+// marked, some with a coupon, some with notes. The same arguments always
+// give the same catalog. Throws std::runtime_error when the file cannot be
+// made.
+void generateCatalog(const QString& filePath, int items, int stores = 12, int depts = 20);
+
+// A generated catalog of `items` items in the device folder, made on first
+// request and reused after, one per (items, tag): benchmarks that change
+// their catalog pass their own tag so they do not disturb the others.
+QString benchCatalog(int items, const QString& tag = QString());

@@ -1,0 +1,285 @@
+#include "controls/CItemListCtrl.h"
+
+#include "app/CListApp.h"
+#include "controls/ItemListModel.h"
+#include "mainwnd/CommandIds.h"
+#include "platform/DialogUnits.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+CItemListCtrl::CItemListCtrl(CListApp& app, QWidget* parent)
+    : QTreeView(parent)
+    , m_app(app)
+    , m_model(new ItemListModel(this))
+{
+    setModel(m_model);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setAllColumnsShowFocus(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setTextElideMode(Qt::ElideRight);
+    setIconSize(QSize(DialogUnits::px(16), DialogUnits::px(16)));
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setSectionsClickable(true);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header()->setHighlightSections(false);
+    connect(header(), &QHeaderView::sectionClicked, this, [this](int section) { Q_EMIT headerTapped(section); });
+
+    m_holdTimer.setSingleShot(true);
+    m_holdTimer.setInterval(HoldMilliseconds);
+    connect(&m_holdTimer, &QTimer::timeout, this, [this] { openItemMenu(m_pressPos); });
+}
+
+CItemListCtrl::~CItemListCtrl()
+{
+    saveColumnWidths();
+}
+
+void CItemListCtrl::setRedraw(bool on)
+{
+    m_model->setRedraw(on);
+}
+
+void CItemListCtrl::deleteAllItems()
+{
+    m_model->clear();
+}
+
+int CItemListCtrl::insertItem(int row, const QString& text, int image)
+{
+    return m_model->insertItem(row, text, image);
+}
+
+bool CItemListCtrl::deleteItem(int row)
+{
+    return m_model->removeItem(row);
+}
+
+int CItemListCtrl::itemCount() const
+{
+    return m_model->rowCount();
+}
+
+void CItemListCtrl::setItemText(int row, int column, const QString& text)
+{
+    m_model->setText(row, column, text);
+}
+
+QString CItemListCtrl::itemText(int row, int column) const
+{
+    return m_model->text(row, column);
+}
+
+void CItemListCtrl::setItemData(int row, int id)
+{
+    m_model->setId(row, id);
+}
+
+int CItemListCtrl::itemData(int row) const
+{
+    return m_model->id(row);
+}
+
+void CItemListCtrl::setItemImage(int row, int image)
+{
+    m_model->setImage(row, image);
+}
+
+int CItemListCtrl::itemImage(int row) const
+{
+    return m_model->image(row);
+}
+
+int CItemListCtrl::selectionMark() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CItemListCtrl::setSelectionMark(int row)
+{
+    if (m_model->isValidRow(row)) {
+        selectionModel()->setCurrentIndex(m_model->index(row, 0), QItemSelectionModel::NoUpdate);
+    }
+}
+
+void CItemListCtrl::selectRow(int row)
+{
+    if (!m_model->isValidRow(row)) {
+        return;
+    }
+    const QModelIndex index = m_model->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index, QAbstractItemView::EnsureVisible);
+}
+
+void CItemListCtrl::ensureVisible(int row)
+{
+    if (m_model->isValidRow(row)) {
+        scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
+    }
+}
+
+void CItemListCtrl::insertColumn(int column, const QString& heading)
+{
+    m_model->setHeading(column, heading);
+}
+
+void CItemListCtrl::setColumnWidthHandheld(int column, int width)
+{
+    setColumnWidth(column, DialogUnits::px(width));
+}
+
+int CItemListCtrl::columnWidthHandheld(int column) const
+{
+    return DialogUnits::toHandheld(columnWidth(column));
+}
+
+void CItemListCtrl::saveColumnWidths() const
+{
+    for (int column = 0; column < ColumnCount; ++column) {
+        m_app.registry().SetDword(QStringLiteral("Col%1").arg(column), columnWidthHandheld(column));
+    }
+}
+
+void CItemListCtrl::sendCommand(int commandId)
+{
+    Q_EMIT commandRequested(commandId);
+}
+
+QList<QPair<int, QString>> CItemListCtrl::menuEntries()
+{
+    return {
+        {CommandId::EditItem, QStringLiteral("&Edit")},
+        {CommandId::Check, QStringLiteral("C&heck")},
+        {CommandId::AddOne, QStringLiteral("&+ 1")},
+        {CommandId::SubtractOne, QStringLiteral("- 1")},
+        {CommandId::DeleteItem, QStringLiteral("&Delete item")},
+        {CommandId::CopyList, QStringLiteral("C&opy list to clipboard")},
+    };
+}
+
+void CItemListCtrl::mousePressEvent(QMouseEvent* event)
+{
+    m_menuShown = false;
+    const QModelIndex hit = indexAt(event->position().toPoint());
+    m_pressOnRow = hit.isValid();
+    if (!m_pressOnRow) {
+        // A press on the empty area neither selects nor clears anything.
+        event->accept();
+        return;
+    }
+    selectRow(hit.row());
+    setFocus(Qt::MouseFocusReason);
+    if (event->button() == Qt::RightButton) {
+        openItemMenu(event->position().toPoint());
+        event->accept();
+        return;
+    }
+    m_pressPos = event->position().toPoint();
+    m_holdTimer.start();
+    QTreeView::mousePressEvent(event);
+}
+
+void CItemListCtrl::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_holdTimer.isActive()
+        && (event->position().toPoint() - m_pressPos).manhattanLength() > QApplication::startDragDistance()) {
+        m_holdTimer.stop();
+    }
+    QTreeView::mouseMoveEvent(event);
+}
+
+void CItemListCtrl::mouseReleaseEvent(QMouseEvent* event)
+{
+    m_holdTimer.stop();
+    if (m_menuShown || !m_pressOnRow) {
+        m_menuShown = false;
+        event->accept();
+        return;
+    }
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && event->position().x() < DialogUnits::px(IconTapWidth)) {
+        Q_EMIT commandRequested(CommandId::Check);
+    }
+}
+
+void CItemListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    m_holdTimer.stop();
+    if (!indexAt(event->position().toPoint()).isValid() || event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    switch (m_app.doubleClickAction()) {
+    case 0:
+        Q_EMIT commandRequested(CommandId::EditItem);
+        break;
+    case 1:
+        Q_EMIT commandRequested(CommandId::Check);
+        break;
+    default:
+        break;
+    }
+    event->accept();
+}
+
+void CItemListCtrl::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Right:
+        Q_EMIT commandRequested(CommandId::AddOne);
+        event->accept();
+        return;
+    case Qt::Key_Left:
+        Q_EMIT commandRequested(CommandId::SubtractOne);
+        event->accept();
+        return;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // The handheld's action key.
+        Q_EMIT commandRequested(CommandId::Check);
+        event->accept();
+        return;
+    default:
+        QTreeView::keyPressEvent(event);
+    }
+}
+
+void CItemListCtrl::contextMenuEvent(QContextMenuEvent* event)
+{
+    // Only the keyboard's menu key arrives here: mouse presses open the menu
+    // themselves.
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        const int row = selectionMark();
+        if (row >= 0) {
+            const QRect rect = visualRect(m_model->index(row, 0));
+            openItemMenu(rect.bottomLeft());
+        }
+    }
+    event->accept();
+}
+
+void CItemListCtrl::openItemMenu(const QPoint& viewportPos)
+{
+    m_menuShown = true;
+    QMenu menu(this);
+    for (const auto& [commandId, text] : menuEntries()) {
+        QAction* action = menu.addAction(text);
+        const int id = commandId;
+        connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandRequested(id); });
+    }
+    Q_EMIT itemMenuAboutToShow(&menu);
+    // Just below the press point, so the finger or pointer does not cover the
+    // first entry.
+    menu.exec(viewport()->mapToGlobal(viewportPos + QPoint(0, DialogUnits::px(4))));
+}

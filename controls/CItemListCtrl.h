@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QPoint>
+#include <QTimer>
+#include <QTreeView>
+
+class CListApp;
+class ItemListModel;
+class QMenu;
+
+// The item list of the main window: a report-style list of the catalog rows
+// that the main window fills. A press on a row selects it at once; holding
+// the press still (or a right click, or the menu key) opens the item menu; a
+// double click runs the action of the double-click setting. The column widths
+// are kept in the settings when the control is destroyed.
+//
+// Commands that the control raises (keys, menu entries, the icon tap, the
+// double click) leave it through commandRequested(); the main window routes
+// them.
+class CItemListCtrl : public QTreeView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int ColumnCount = 5;
+    // Left part of a row, in handheld pixels, where a tap marks the item.
+    static constexpr int IconTapWidth = 23;
+    static constexpr int HoldMilliseconds = 500;
+
+    CItemListCtrl(CListApp& app, QWidget* parent);
+    ~CItemListCtrl() override;
+
+    ItemListModel& items() const { return *m_model; }
+
+    // Redraw switch of the list: rows inserted while it is off reach the view
+    // in one go when it is switched back on.
+    void setRedraw(bool on);
+    void deleteAllItems();
+    int insertItem(int row, const QString& text, int image);
+    bool deleteItem(int row);
+    int itemCount() const;
+    void setItemText(int row, int column, const QString& text);
+    QString itemText(int row, int column) const;
+    void setItemData(int row, int id);
+    int itemData(int row) const;
+    void setItemImage(int row, int image);
+    int itemImage(int row) const;
+
+    // The row the commands act on; -1 when there is none.
+    int selectionMark() const;
+    void setSelectionMark(int row);
+    // Selects the row, makes it the selection mark and scrolls it into view.
+    void selectRow(int row);
+    void ensureVisible(int row);
+
+    void insertColumn(int column, const QString& heading);
+    // Widths in handheld pixels.
+    void setColumnWidthHandheld(int column, int width);
+    int columnWidthHandheld(int column) const;
+    void saveColumnWidths() const;
+
+    // Routes a command sent to the control on to the main window: Clear List,
+    // Edit Item and About travel on unchanged.
+    void sendCommand(int commandId);
+
+    // The item menu's entries, as (command id, text), in order.
+    static QList<QPair<int, QString>> menuEntries();
+
+Q_SIGNALS:
+    void commandRequested(int commandId);
+    void headerTapped(int column);
+    // The menu is about to open (tests use it to answer the menu).
+    void itemMenuAboutToShow(QMenu* menu);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void openItemMenu(const QPoint& viewportPos);
+
+    CListApp& m_app;
+    ItemListModel* m_model;
+    QTimer m_holdTimer;
+    QPoint m_pressPos;
+    bool m_pressOnRow = false;
+    bool m_menuShown = false;
+};

@@ -1,0 +1,191 @@
+#include "controls/ItemListModel.h"
+
+#include <QBrush>
+#include <QColor>
+
+ItemListModel::ItemListModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int ItemListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ItemListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ItemListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !isValidRow(index.row())) {
+        return {};
+    }
+    const Row& row = m_rows[static_cast<size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole:
+        return row.cells[index.column()];
+    case Qt::DecorationRole:
+        if (index.column() == 0 && row.image >= 0 && row.image < static_cast<int>(m_stateImages.size())) {
+            return m_stateImages[static_cast<size_t>(row.image)];
+        }
+        return {};
+    case Qt::ForegroundRole:
+        // Marked rows (already in the basket) are drawn in light grey.
+        return row.mark != 0 ? QBrush(QColor(204, 204, 204)) : QBrush(Qt::black);
+    case Qt::UserRole:
+        return row.id;
+    default:
+        return {};
+    }
+}
+
+QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount) {
+        return m_headings[section];
+    }
+    if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole) {
+        return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+void ItemListModel::setRedraw(bool on)
+{
+    if (!on) {
+        if (m_redrawOff++ == 0) {
+            beginResetModel();
+        }
+        return;
+    }
+    if (m_redrawOff > 0 && --m_redrawOff == 0) {
+        endResetModel();
+    }
+}
+
+void ItemListModel::clear()
+{
+    if (m_redrawOff == 0) {
+        beginResetModel();
+        m_rows.clear();
+        endResetModel();
+        return;
+    }
+    m_rows.clear();
+}
+
+void ItemListModel::reserve(int rows)
+{
+    m_rows.reserve(static_cast<size_t>(rows));
+}
+
+int ItemListModel::insertItem(int row, const QString& text, int image)
+{
+    const int count = static_cast<int>(m_rows.size());
+    const int at = (row < 0 || row > count) ? count : row;
+    if (m_redrawOff == 0) {
+        beginInsertRows(QModelIndex(), at, at);
+    }
+    Row added;
+    added.cells[0] = text;
+    added.image = image;
+    m_rows.insert(m_rows.begin() + at, std::move(added));
+    if (m_redrawOff == 0) {
+        endInsertRows();
+    }
+    return at;
+}
+
+bool ItemListModel::removeItem(int row)
+{
+    if (!isValidRow(row)) {
+        return false;
+    }
+    if (m_redrawOff == 0) {
+        beginRemoveRows(QModelIndex(), row, row);
+    }
+    m_rows.erase(m_rows.begin() + row);
+    if (m_redrawOff == 0) {
+        endRemoveRows();
+    }
+    return true;
+}
+
+void ItemListModel::changed(int row, int column)
+{
+    if (m_redrawOff == 0) {
+        const QModelIndex first = index(row, column < 0 ? 0 : column);
+        const QModelIndex last = index(row, column < 0 ? ColumnCount - 1 : column);
+        Q_EMIT dataChanged(first, last);
+    }
+}
+
+void ItemListModel::setText(int row, int column, const QString& text)
+{
+    if (isValidRow(row) && column >= 0 && column < ColumnCount) {
+        m_rows[static_cast<size_t>(row)].cells[column] = text;
+        changed(row, column);
+    }
+}
+
+QString ItemListModel::text(int row, int column) const
+{
+    if (isValidRow(row) && column >= 0 && column < ColumnCount) {
+        return m_rows[static_cast<size_t>(row)].cells[column];
+    }
+    return {};
+}
+
+void ItemListModel::setId(int row, int id)
+{
+    if (isValidRow(row)) {
+        m_rows[static_cast<size_t>(row)].id = id;
+    }
+}
+
+int ItemListModel::id(int row) const
+{
+    return isValidRow(row) ? m_rows[static_cast<size_t>(row)].id : 0;
+}
+
+void ItemListModel::setImage(int row, int image)
+{
+    if (isValidRow(row)) {
+        m_rows[static_cast<size_t>(row)].image = image;
+        changed(row, 0);
+    }
+}
+
+int ItemListModel::image(int row) const
+{
+    return isValidRow(row) ? m_rows[static_cast<size_t>(row)].image : 0;
+}
+
+void ItemListModel::setMark(int row, int mark)
+{
+    if (isValidRow(row)) {
+        m_rows[static_cast<size_t>(row)].mark = mark;
+        changed(row, -1);
+    }
+}
+
+int ItemListModel::mark(int row) const
+{
+    return isValidRow(row) ? m_rows[static_cast<size_t>(row)].mark : 0;
+}
+
+void ItemListModel::setHeading(int column, const QString& text)
+{
+    if (column >= 0 && column < ColumnCount) {
+        m_headings[column] = text;
+        Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+    }
+}
+
+void ItemListModel::setStateImages(const std::vector<QPixmap>& images)
+{
+    m_stateImages = images;
+}

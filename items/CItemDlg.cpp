@@ -1,0 +1,632 @@
+#include "items/CItemDlg.h"
+
+#include "controls/CSoundButton.h"
+#include "mainwnd/DeptComboBox.h"
+#include "platform/DialogUnits.h"
+#include "platform/MessageService.h"
+#include "platform/ResourceImages.h"
+#include "platform/TextNumbers.h"
+#include "platform/WaitCursor.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoException.h"
+#include "store/CAdoRecordset.h"
+#include "store/Catalog.h"
+
+#include <QAbstractItemView>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QSet>
+#include <QShowEvent>
+#include <QStandardItemModel>
+#include <QTextCursor>
+#include <QTimer>
+#include <QToolButton>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+namespace
+{
+constexpr int WidthDu = 148;
+constexpr int HeightDu = 150;
+// Height of a closed combo box; the template gives the height of the box
+// with its list dropped.
+constexpr int ComboHeightDu = 12;
+constexpr int ListLineDu = 8;
+
+struct Entry
+{
+    QString text;
+    QVariant data;
+};
+
+bool lessNoCase(const QString& a, const QString& b)
+{
+    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+}
+
+// Fills an emptied list in one go, sorted as the box keeps its entries.
+// Equal texts keep the order in which they came.
+void fillSorted(QComboBox& box, std::vector<Entry>& entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return lessNoCase(a.text, b.text); });
+    auto* model = qobject_cast<QStandardItemModel*>(box.model());
+    QList<QStandardItem*> items;
+    items.reserve(static_cast<qsizetype>(entries.size()));
+    for (Entry& entry : entries) {
+        auto* item = new QStandardItem(entry.text);
+        if (entry.data.isValid()) {
+            item->setData(entry.data, Qt::UserRole);
+        }
+        items.append(item);
+    }
+    model->invisibleRootItem()->appendRows(items);
+}
+
+// Adds one entry where the sorted list keeps it; returns its index.
+int insertSorted(QComboBox& box, const QString& text, const QVariant& data)
+{
+    int low = 0;
+    int high = box.count();
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (lessNoCase(text, box.itemText(middle))) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    box.insertItem(low, text, data);
+    return low;
+}
+
+int findExactNoCase(const QComboBox& box, const QString& text)
+{
+    for (int i = 0; i < box.count(); ++i) {
+        if (box.itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The first entry that begins with text (without regard to case). With
+// after = -1 the whole list is searched from the top; otherwise the search
+// starts at the entry after that one and wraps round to it last.
+int findPrefix(const QComboBox& box, const QString& text, int after)
+{
+    const int count = box.count();
+    for (int step = 0; step < count; ++step) {
+        const int i = (after + 1 + step) % count;
+        if (box.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+void setBoxText(QComboBox& box, const QString& text)
+{
+    if (box.lineEdit()->text() != text) {
+        box.setEditText(text);
+    }
+}
+
+// The edit that holds the text of a box: its own, or the combo box's.
+QLineEdit* focusEditOf(QWidget* box)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(box)) {
+        return combo->lineEdit();
+    }
+    return qobject_cast<QLineEdit*>(box);
+}
+
+int orderFromText(const QString& text)
+{
+    // A row written by another tool may lack the order: it counts as not
+    // yet placed.
+    return text.trimmed().isEmpty() ? -1 : TextNumbers::toInt(text);
+}
+} // namespace
+
+CItemDlg::CItemDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Grocelle"));
+    setObjectName(QStringLiteral("itemDialog"));
+    setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
+    createControls();
+}
+
+CItemDlg::~CItemDlg() = default;
+
+QString CItemDlg::quoteMessage()
+{
+    return QStringLiteral("Sorry, quotation marks are not allowed.  Please check the fields and remove quotation marks.");
+}
+
+QComboBox& CItemDlg::nameBox() const
+{
+    return *m_nameCombo;
+}
+
+QComboBox& CItemDlg::deptBox() const
+{
+    return *m_deptCombo;
+}
+
+QComboBox& CItemDlg::storeBox() const
+{
+    return *m_storeCombo;
+}
+
+QComboBox& CItemDlg::unitBox() const
+{
+    return *m_unitCombo;
+}
+
+void CItemDlg::createControls()
+{
+    auto place = [](QWidget* widget, int x, int y, int width, int height) {
+        widget->setGeometry(DialogUnits::toPixels(x, y, width, height));
+    };
+    auto label = [this, &place](const QString& text, int x, int y, int width) {
+        auto* caption = new QLabel(text, this);
+        place(caption, x, y, width, 10);
+        return caption;
+    };
+    auto combo = [this, &place](const char* name, int x, int y, int width, int dropHeight) {
+        auto* box = new DeptComboBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setEditable(true);
+        // The box keeps its list sorted itself; typed text never becomes an
+        // entry, and nothing completes it while typing.
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+        box->setMaxVisibleItems(std::max(3, (dropHeight - ComboHeightDu) / ListLineDu));
+        place(box, x, y, width, ComboHeightDu);
+        connect(box, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
+        return box;
+    };
+
+    // Created in the tab order of the template.
+    label(QStringLiteral("Item:"), 1, 2, 21);
+    m_nameCombo = new DeptComboBox(this);
+    m_nameCombo->setObjectName(QStringLiteral("itemName"));
+    {
+        auto* edit = new QLineEdit(m_nameCombo);
+        // Connected before the box's own handling of the same signal, and
+        // again after it, so that the flag brackets that handling.
+        connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = true; });
+        m_nameCombo->setLineEdit(edit);
+        connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = false; });
+    }
+    m_nameCombo->setInsertPolicy(QComboBox::NoInsert);
+    m_nameCombo->setCompleter(nullptr);
+    m_nameCombo->setMaxVisibleItems((69 - ComboHeightDu) / ListLineDu);
+    place(m_nameCombo, 23, 1, 101, ComboHeightDu);
+    connect(m_nameCombo, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
+    connect(m_nameCombo, &QComboBox::activated, this, [this](int index) { onNameChosen(index); });
+
+    label(QStringLiteral("Dept:"), 1, 16, 21);
+    m_deptCombo = combo("dept", 23, 15, 59, 66);
+
+    label(QStringLiteral("Coupon:"), 84, 17, 24);
+    auto* couponPicture = new QLabel(this);
+    couponPicture->setPixmap(ResourceImages::bitmap(214));
+    couponPicture->move(DialogUnits::toPixelsX(108), DialogUnits::toPixelsY(16));
+    couponPicture->resize(couponPicture->sizeHint());
+    m_couponCheck = new QCheckBox(this);
+    m_couponCheck->setObjectName(QStringLiteral("coupon"));
+    m_couponCheck->setAccessibleName(QStringLiteral("Coupon"));
+    m_couponCheck->setToolTip(QStringLiteral("Coupon"));
+    place(m_couponCheck, 121, 17, 9, 9);
+
+    label(QStringLiteral("Qty:"), 1, 30, 21);
+    m_quantityEdit = new QLineEdit(this);
+    m_quantityEdit->setObjectName(QStringLiteral("quantity"));
+    place(m_quantityEdit, 23, 28, 27, 12);
+
+    // The spin control: left takes one away, right adds one, within the
+    // range that OK accepts.
+    const QRect spin = DialogUnits::toPixels(47, 29, 18, 12);
+    m_spinDown = new QToolButton(this);
+    m_spinDown->setObjectName(QStringLiteral("quantityDown"));
+    m_spinDown->setArrowType(Qt::LeftArrow);
+    m_spinUp = new QToolButton(this);
+    m_spinUp->setObjectName(QStringLiteral("quantityUp"));
+    m_spinUp->setArrowType(Qt::RightArrow);
+    const int half = spin.width() / 2;
+    m_spinDown->setGeometry(spin.left(), spin.top(), half, spin.height());
+    m_spinUp->setGeometry(spin.left() + half, spin.top(), spin.width() - half, spin.height());
+    for (QToolButton* arrow : {m_spinDown, m_spinUp}) {
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setAutoRepeat(true);
+        arrow->raise();
+    }
+    connect(m_spinDown, &QToolButton::clicked, this, [this] { stepQuantity(-1); });
+    connect(m_spinUp, &QToolButton::clicked, this, [this] { stepQuantity(1); });
+
+    label(QStringLiteral("Store:"), 66, 30, 23);
+    m_storeCombo = combo("store", 90, 28, 47, 40);
+
+    label(QStringLiteral("Price:"), 1, 44, 21);
+    m_priceEdit = new QLineEdit(this);
+    m_priceEdit->setObjectName(QStringLiteral("price"));
+    place(m_priceEdit, 23, 42, 34, 13);
+
+    label(QStringLiteral("Sold by the:"), 58, 44, 40);
+    m_unitCombo = combo("unit", 99, 42, 38, 48);
+
+    label(QStringLiteral("Notes:"), 1, 58, 21);
+    m_notesEdit = new QPlainTextEdit(this);
+    m_notesEdit->setObjectName(QStringLiteral("notes"));
+    m_notesEdit->setTabChangesFocus(true);
+    m_notesEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_notesEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(m_notesEdit, 23, 56, 113, 21);
+    connect(m_notesEdit, &QPlainTextEdit::textChanged, this, [this] { limitNotes(); });
+
+    m_okButton = new CSoundButton(QStringLiteral("OK"), this);
+    m_okButton->setObjectName(QStringLiteral("ok"));
+    m_okButton->setDefault(true);
+    place(m_okButton, 39, 88, 36, 14);
+    m_cancelButton = new CSoundButton(QStringLiteral("Cancel"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancel"));
+    place(m_cancelButton, 78, 88, 35, 14);
+    for (CSoundButton* button : {m_okButton, m_cancelButton}) {
+        button->SetBitmaps(200, 201, 0, CSoundButton::Stretched, false, 4);
+    }
+    connect(m_okButton, &QAbstractButton::clicked, this, [this] { OnOK(); });
+    connect(m_cancelButton, &QAbstractButton::clicked, this, [this] { OnCancel(); });
+}
+
+void CItemDlg::showEvent(QShowEvent* event)
+{
+    if (!m_opened && !event->spontaneous()) {
+        m_opened = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CItemDlg::OnInitDialog()
+{
+    m_listsFilled = false;
+    WaitCursor::begin();
+    writeValues();
+    if (m_dropOnOpen) {
+        if (m_itemName.isEmpty()) {
+            // The list stays open: drop it once the window is on screen.
+            QTimer::singleShot(0, this, [this] {
+                if (isVisible()) {
+                    m_nameCombo->showPopup();
+                }
+            });
+        } else {
+            // Dropped and closed again at once: the fill is all that shows.
+            FillLists();
+        }
+    }
+    WaitCursor::end();
+    if (m_itemName.isEmpty()) {
+        m_nameCombo->setFocus();
+    } else {
+        m_quantityEdit->setFocus();
+        m_quantityEdit->selectAll();
+    }
+}
+
+void CItemDlg::done(int result)
+{
+    for (QComboBox* box : {static_cast<QComboBox*>(m_nameCombo), static_cast<QComboBox*>(m_deptCombo),
+                           static_cast<QComboBox*>(m_storeCombo), static_cast<QComboBox*>(m_unitCombo)}) {
+        box->hidePopup();
+    }
+    m_opened = false;
+    QDialog::done(result);
+}
+
+// ---------------------------------------------------------------- exchange
+
+void CItemDlg::writeValues()
+{
+    m_quantityEdit->setText(QString::number(m_quantity));
+    setBoxText(*m_storeCombo, m_store);
+    setBoxText(*m_unitCombo, m_unit);
+    setBoxText(*m_deptCombo, m_dept);
+    setBoxText(*m_nameCombo, m_itemName);
+    if (m_notesEdit->toPlainText() != m_notes) {
+        m_notesEdit->setPlainText(m_notes);
+    }
+    m_priceEdit->setText(QString::asprintf("%.15g", m_price));
+    m_couponCheck->setChecked(m_coupon != 0);
+}
+
+void CItemDlg::failField(QWidget* box, const QString& message)
+{
+    MessageService::show(message, MessageService::Buttons::Ok, this);
+    box->setFocus();
+    if (QLineEdit* edit = focusEditOf(box)) {
+        edit->selectAll();
+    } else if (auto* notes = qobject_cast<QPlainTextEdit*>(box)) {
+        notes->selectAll();
+    }
+}
+
+bool CItemDlg::readValues()
+{
+    bool ok = false;
+    const int quantity = m_quantityEdit->text().trimmed().toInt(&ok);
+    if (!ok || quantity < 0 || quantity > MaxQuantity) {
+        failField(m_quantityEdit, QStringLiteral("Please enter a whole number from 0 to %1 in the Qty box.").arg(MaxQuantity));
+        return false;
+    }
+    m_quantity = quantity;
+
+    struct TextBox
+    {
+        QWidget* box;
+        QString text;
+        int limit;
+        const char* name;
+        QString* value;
+    };
+    const TextBox texts[] = {
+        {m_storeCombo, m_storeCombo->currentText(), MaxStoreChars, "Store", &m_store},
+        {m_unitCombo, m_unitCombo->currentText(), MaxUnitChars, "Sold by the", &m_unit},
+        {m_deptCombo, m_deptCombo->currentText(), MaxDeptChars, "Dept", &m_dept},
+        {m_nameCombo, m_nameCombo->currentText(), MaxNameChars, "Item", &m_itemName},
+        {m_notesEdit, m_notesEdit->toPlainText(), MaxNotesChars, "Notes", &m_notes},
+    };
+    for (const TextBox& text : texts) {
+        if (text.text.size() > text.limit) {
+            failField(text.box, QStringLiteral("Please enter no more than %1 characters in the %2 box.")
+                                    .arg(text.limit)
+                                    .arg(QLatin1String(text.name)));
+            return false;
+        }
+        *text.value = text.text;
+    }
+
+    const double price = QLocale::c().toDouble(m_priceEdit->text().trimmed(), &ok);
+    if (!ok || !std::isfinite(price) || price < 0.0 || price > MaxPrice) {
+        failField(m_priceEdit, QStringLiteral("Please enter a number from 0 to 9999999 in the Price box."));
+        return false;
+    }
+    m_price = price;
+    m_coupon = m_couponCheck->isChecked() ? 1 : 0;
+    return true;
+}
+
+// ---------------------------------------------------------------- OK, Cancel
+
+void CItemDlg::OnOK()
+{
+    if (!readValues()) {
+        return;
+    }
+    if (m_dept.isEmpty()) {
+        MessageService::show(QStringLiteral("Please specify a department."), MessageService::Buttons::Ok, this);
+        m_deptCombo->setFocus();
+        return;
+    }
+    if (m_itemName.isEmpty()) {
+        MessageService::show(QStringLiteral("Please name this item, or press cancel."), MessageService::Buttons::Ok,
+                             this);
+        m_nameCombo->setFocus();
+        return;
+    }
+    const QChar quote = QLatin1Char('\'');
+    if (m_itemName.contains(quote) || m_store.contains(quote) || m_notes.contains(quote) || m_unit.contains(quote)
+        || m_dept.contains(quote)) {
+        MessageService::show(quoteMessage(), MessageService::Buttons::Ok, this);
+        return;
+    }
+    accept();
+}
+
+void CItemDlg::OnCancel()
+{
+    reject();
+}
+
+// ---------------------------------------------------------------- lists
+
+void CItemDlg::FillLists()
+{
+    if (m_listsFilled) {
+        return;
+    }
+    // Set whatever the outcome: a failed fill is not tried again until the
+    // dialog opens anew.
+    m_listsFilled = true;
+    WaitCursorScope wait;
+
+    m_itemName = m_nameCombo->currentText();
+    m_dept = m_deptCombo->currentText();
+    m_store = m_storeCombo->currentText();
+    m_unit = m_unitCombo->currentText();
+    QComboBox* const boxes[] = {m_deptCombo, m_nameCombo, m_storeCombo, m_unitCombo};
+    for (QComboBox* box : boxes) {
+        box->clear();
+    }
+    auto restoreTexts = [this] {
+        setBoxText(*m_nameCombo, m_itemName);
+        setBoxText(*m_deptCombo, m_dept);
+        setBoxText(*m_storeCombo, m_store);
+        setBoxText(*m_unitCombo, m_unit);
+    };
+
+    std::vector<Entry> names;
+    names.reserve(ReservedNameEntries);
+    std::vector<Entry> stores;
+    std::vector<Entry> depts;
+    std::vector<Entry> units;
+    try {
+        CAdoConnection connection(true);
+        connection.Open(Catalog::devicePath());
+        CAdoRecordset rs;
+        if (!rs.Open(QStringLiteral("SELECT ItemName, ID, Store, Dept, UnitOfPurchase from ShoppingLists Order by ItemName"),
+                     connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                     CAdoRecordset::adCmdUnknown)) {
+            MessageService::show(QStringLiteral("Could not open database"), MessageService::Buttons::Ok, this);
+            connection.Close();
+            restoreTexts();
+            return;
+        }
+        // Stores and departments that differ only in letter case are one;
+        // so are units.
+        QSet<QString> seenStores;
+        QSet<QString> seenDepts;
+        QSet<QString> seenUnits;
+        units.push_back({QStringLiteral(" "), QVariant()});
+        seenUnits.insert(QStringLiteral(" "));
+        while (!rs.IsEOF()) {
+            QString name = rs.GetField(0).GetText();
+            const int id = TextNumbers::toInt(rs.GetField(1).GetText());
+            names.push_back({std::move(name), id});
+            QString store = rs.GetField(2).GetText();
+            if (!seenStores.contains(store.toCaseFolded())) {
+                seenStores.insert(store.toCaseFolded());
+                stores.push_back({std::move(store), QVariant()});
+            }
+            QString dept = rs.GetField(3).GetText();
+            if (!seenDepts.contains(dept.toCaseFolded())) {
+                seenDepts.insert(dept.toCaseFolded());
+                depts.push_back({std::move(dept), QVariant()});
+            }
+            QString unit = rs.GetField(4).GetText();
+            if (!unit.isEmpty() && !seenUnits.contains(unit.toCaseFolded())) {
+                seenUnits.insert(unit.toCaseFolded());
+                units.push_back({std::move(unit), QVariant()});
+            }
+            rs.MoveNext();
+        }
+        rs.Close();
+        connection.Close();
+    } catch (const CAdoException& error) {
+        MessageService::show(error.describe(), MessageService::Buttons::Ok, this);
+        restoreTexts();
+        return;
+    }
+
+    fillSorted(*m_nameCombo, names);
+    fillSorted(*m_storeCombo, stores);
+    fillSorted(*m_deptCombo, depts);
+    fillSorted(*m_unitCombo, units);
+
+    if (findExactNoCase(*m_nameCombo, m_itemName) < 0) {
+        insertSorted(*m_nameCombo, m_itemName, m_reservedId);
+    } else {
+        const int index = findPrefix(*m_nameCombo, m_itemName, 0);
+        if (index >= 0) {
+            m_nameCombo->setCurrentIndex(index);
+        }
+    }
+
+    const std::pair<QComboBox*, const QString*> values[] = {
+        {m_nameCombo, &m_itemName}, {m_deptCombo, &m_dept}, {m_storeCombo, &m_store}, {m_unitCombo, &m_unit}};
+    for (const auto& [box, value] : values) {
+        // Every entry begins with the empty text; an empty value is left for
+        // the user to fill rather than given the first entry of the list.
+        const int index = value->isEmpty() ? -1 : findPrefix(*box, *value, -1);
+        if (index >= 0) {
+            box->setCurrentIndex(index);
+        } else {
+            box->setCurrentIndex(-1);
+            setBoxText(*box, *value);
+        }
+    }
+    // A department, unit or store typed in part moves on to the next entry
+    // that begins with it, searching from the second entry and coming back
+    // to the first last. A value that is an entry of its own, and an empty
+    // one, stay as they are.
+    for (const auto& [box, value] : {values[1], values[2], values[3]}) {
+        if (value->isEmpty() || box->currentText().compare(*value, Qt::CaseInsensitive) == 0) {
+            continue;
+        }
+        const int index = findPrefix(*box, *value, 0);
+        if (index >= 0) {
+            box->setCurrentIndex(index);
+        }
+    }
+}
+
+void CItemDlg::onNameChosen(int index)
+{
+    if (m_nameEditFinishing || index < 0) {
+        return;
+    }
+    const QVariant entryId = m_nameCombo->itemData(index, Qt::UserRole);
+    if (!entryId.isValid()) {
+        return;
+    }
+    try {
+        LoadItem(entryId.toInt());
+    } catch (const CAdoException& error) {
+        MessageService::show(error.describe(), MessageService::Buttons::Ok, this);
+    }
+}
+
+void CItemDlg::LoadItem(int id)
+{
+    CAdoConnection connection(true);
+    connection.Open(Catalog::devicePath());
+    CAdoRecordset rs;
+    rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, ItemName "
+                           "from ShoppingLists where ID = ")
+                + QString::number(id),
+            connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+    if (!rs.IsEOF()) {
+        m_quantity = TextNumbers::toInt(rs.GetField(0).GetText());
+        m_dept = rs.GetField(1).GetText();
+        m_store = rs.GetField(2).GetText();
+        m_unit = rs.GetField(3).GetText();
+        m_deptOrder = orderFromText(rs.GetField(4).GetText());
+        m_notes = rs.GetField(5).GetText();
+        m_price = TextNumbers::toDouble(rs.GetField(6).GetText());
+        m_itemName = rs.GetField(7).GetText();
+        // The coupon flag is not part of the load: the box keeps its state.
+        m_coupon = m_couponCheck->isChecked() ? 1 : 0;
+        writeValues();
+    }
+    rs.Close();
+    connection.Close();
+}
+
+// ---------------------------------------------------------------- typing
+
+void CItemDlg::stepQuantity(int delta)
+{
+    const int current = std::clamp(TextNumbers::toInt(m_quantityEdit->text()), 0, MaxQuantity);
+    m_quantityEdit->setText(QString::number(std::clamp(current + delta, 0, MaxQuantity)));
+}
+
+void CItemDlg::limitNotes()
+{
+    const QString text = m_notesEdit->toPlainText();
+    const qsizetype excess = text.size() - MaxNotesChars;
+    if (excess <= 0) {
+        return;
+    }
+    // What was just typed or pasted beyond the limit is refused: the
+    // characters before the caret that overflow are taken out again.
+    QTextCursor cursor = m_notesEdit->textCursor();
+    const int position = cursor.position();
+    if (position >= excess) {
+        cursor.setPosition(position - static_cast<int>(excess));
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+    } else {
+        cursor.setPosition(MaxNotesChars);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    }
+    cursor.removeSelectedText();
+    m_notesEdit->setTextCursor(cursor);
+}

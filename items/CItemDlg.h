@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class CSoundButton;
+class DeptComboBox;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QToolButton;
+
+// The item editor: one catalog item's name, department, quantity, store,
+// unit, price, notes and coupon flag. The caller sets the values, runs the
+// dialog, and on Accepted reads them back; the dialog itself never writes to
+// the catalog. It reads the catalog only to offer the names, departments,
+// stores and units already in use (filled on the first drop-down of an
+// opening, in one query) and to load an item whose name is picked from the
+// item list. Each read opens and closes its own connection.
+class CItemDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Limits of the values as read from the boxes.
+    static constexpr int MaxQuantity = 999;
+    static constexpr double MaxPrice = 9999999.0;
+    static constexpr int MaxStoreChars = 20;
+    static constexpr int MaxUnitChars = 15;
+    static constexpr int MaxDeptChars = 15;
+    static constexpr int MaxNameChars = 30;
+    static constexpr int MaxNotesChars = 50;
+    // Item entries the list makes room for before a fill; not a cap.
+    static constexpr int ReservedNameEntries = 300;
+
+    static constexpr int TemplateId = 159;
+
+    explicit CItemDlg(QWidget* parent = nullptr);
+    ~CItemDlg() override;
+
+    // The values, set by the caller before the run and read after it.
+    int m_quantity = 0;
+    QString m_store;
+    QString m_unit;
+    QString m_dept;
+    QString m_itemName;
+    QString m_notes;
+    double m_price = 0.0;
+    int m_coupon = 0;
+    // The DeptOrder that goes with the department; -1 for one not yet placed.
+    int m_deptOrder = 0;
+    // The item list drops open (and so fills all four lists) as the dialog
+    // opens.
+    bool m_dropOnOpen = false;
+    // The ID the New Item flow last reserved: the data of a typed name that
+    // the fill adds to the item list because the catalog does not hold it.
+    int m_reservedId = 0;
+
+    bool listsFilled() const { return m_listsFilled; }
+
+    // Validates in order and closes with Accepted, or keeps the dialog open
+    // with a message and the focus on the box at fault.
+    void OnOK();
+    void OnCancel();
+
+    // Fills the four lists from the catalog; does nothing after the first
+    // call of an opening.
+    void FillLists();
+    // Loads every value but the coupon flag from the item of that ID and
+    // shows them; nothing changes when the catalog has no such item.
+    void LoadItem(int id);
+
+    // The controls, for the owner's tests and the main window's helpers.
+    QComboBox& nameBox() const;
+    QComboBox& deptBox() const;
+    QComboBox& storeBox() const;
+    QComboBox& unitBox() const;
+    QLineEdit& quantityBox() const { return *m_quantityEdit; }
+    QLineEdit& priceBox() const { return *m_priceEdit; }
+    QPlainTextEdit& notesBox() const { return *m_notesEdit; }
+    QCheckBox& couponBox() const { return *m_couponCheck; }
+    CSoundButton& okButton() const { return *m_okButton; }
+    CSoundButton& cancelButton() const { return *m_cancelButton; }
+    QToolButton& spinDown() const { return *m_spinDown; }
+    QToolButton& spinUp() const { return *m_spinUp; }
+
+    // The text the OK check shows for a quote in a text value.
+    static QString quoteMessage();
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void OnInitDialog();
+    // Values to boxes, and boxes to values in the exchange order. The read
+    // stops at the first box whose text does not fit its value, shows why and
+    // puts the focus on it.
+    void writeValues();
+    bool readValues();
+    void failField(QWidget* box, const QString& message);
+    void onNameChosen(int index);
+    void stepQuantity(int delta);
+    void limitNotes();
+
+    DeptComboBox* m_nameCombo = nullptr;
+    DeptComboBox* m_deptCombo = nullptr;
+    DeptComboBox* m_storeCombo = nullptr;
+    DeptComboBox* m_unitCombo = nullptr;
+    QCheckBox* m_couponCheck = nullptr;
+    QLineEdit* m_quantityEdit = nullptr;
+    QToolButton* m_spinDown = nullptr;
+    QToolButton* m_spinUp = nullptr;
+    QLineEdit* m_priceEdit = nullptr;
+    QPlainTextEdit* m_notesEdit = nullptr;
+    CSoundButton* m_okButton = nullptr;
+    CSoundButton* m_cancelButton = nullptr;
+
+    bool m_listsFilled = false;
+    bool m_opened = false;
+    // Set while the name box's own edit finishes: the list then picks an
+    // entry equal to the typed text by itself, which is not a choice of the
+    // user's and must not load that item over the typed values.
+    bool m_nameEditFinishing = false;
+};

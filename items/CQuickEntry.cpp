@@ -1,0 +1,178 @@
+#include "items/CQuickEntry.h"
+
+#include "controls/CItemListCtrl.h"
+#include "controls/CSoundButton.h"
+#include "items/ItemSaveFlow.h"
+#include "mainwnd/CMainDlg.h"
+#include "mainwnd/CommandIds.h"
+#include "platform/MessageService.h"
+#include "platform/TextNumbers.h"
+#include "platform/WaitCursor.h"
+#include "store/CAdoException.h"
+#include "store/CAdoRecordset.h"
+#include "store/Catalog.h"
+
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <utility>
+
+CQuickEntry::CQuickEntry(CMainDlg& window)
+    : m_window(window)
+{
+    QLineEdit& name = m_window.quickText();
+    QLineEdit& quantity = m_window.quickQty();
+    // Digits only; the box's five characters could still exceed the
+    // catalog's quantity column, which the add refuses.
+    quantity.setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &quantity));
+
+    // Only the user's own changes complete: the completed text that the
+    // window then shows would find itself again and change nothing.
+    connect(&name, &QLineEdit::textEdited, this, [this] { guarded(&CQuickEntry::OnNameChanged); });
+    connect(&name, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
+
+    const std::pair<int, void (CQuickEntry::*)()> buttons[] = {
+        {ControlId::QuickPlus, &CQuickEntry::OnPlus},
+        {ControlId::QuickMinus, &CQuickEntry::OnMinus},
+        {ControlId::QuickAdd, &CQuickEntry::OnAdd},
+        {ControlId::QuickClear, &CQuickEntry::OnClear},
+        {ControlId::QuickAddNew, &CQuickEntry::addAsNew},
+    };
+    for (const auto& [id, handler] : buttons) {
+        if (CSoundButton* button = m_window.button(id)) {
+            connect(button, &QAbstractButton::clicked, this, [this, handler = handler] { guarded(handler); });
+        }
+    }
+}
+
+CQuickEntry::~CQuickEntry() = default;
+
+QString CQuickEntry::tooManyMessage()
+{
+    return QStringLiteral("Please enter a quantity from 1 to %1 in the quantity box.").arg(MaxQuantity);
+}
+
+void CQuickEntry::guarded(void (CQuickEntry::*handler)())
+{
+    try {
+        (this->*handler)();
+    } catch (const CAdoException& error) {
+        while (WaitCursor::depth() > 0) {
+            WaitCursor::end();
+        }
+        MessageService::show(error.describe(), MessageService::Buttons::Ok, &m_window);
+    }
+}
+
+QString CQuickEntry::completionSql(const QString& typed)
+{
+    QString pattern = typed;
+    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    pattern.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    pattern.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return QStringLiteral("SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE '")
+           + Catalog::quoteText(pattern) + QStringLiteral("%' ESCAPE '\\' ORDER BY ItemName");
+}
+
+void CQuickEntry::OnNameChanged()
+{
+    m_window.ReadControls();
+    const QString typed = m_window.quickTextValue();
+    if (typed.isEmpty()) {
+        return;
+    }
+    CAdoRecordset rs;
+    if (rs.Open(completionSql(typed), m_window.connection(), CAdoRecordset::adOpenForwardOnly,
+                CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)
+        && !rs.IsEOF()) {
+        m_window.quickTextValue() = rs.GetField(0).GetText();
+        m_window.quickQtyValue() = rs.GetField(1).GetText();
+        m_window.WriteControls();
+        // Typing on replaces the completed tail.
+        QLineEdit& box = m_window.quickText();
+        const qsizetype length = typed.size();
+        box.setSelection(static_cast<int>(length), static_cast<int>(box.text().size() - length));
+    }
+    rs.Close();
+}
+
+void CQuickEntry::OnPlus()
+{
+    // The box as it stands, typed digits included.
+    m_window.ReadControls();
+    QString& quantity = m_window.quickQtyValue();
+    const int value = TextNumbers::toInt(quantity);
+    quantity = QString::number(value < MaxQuantity ? std::max(value, 0) + 1 : MaxQuantity);
+    m_window.WriteControls();
+}
+
+void CQuickEntry::OnMinus()
+{
+    m_window.ReadControls();
+    QString& quantity = m_window.quickQtyValue();
+    const int value = TextNumbers::toInt(quantity);
+    if (value > 0) {
+        quantity = QString::number(std::min(value, MaxQuantity + 1) - 1);
+        m_window.WriteControls();
+    }
+}
+
+void CQuickEntry::OnClear()
+{
+    m_window.quickTextValue().clear();
+    m_window.quickQtyValue().clear();
+    m_window.WriteControls();
+}
+
+void CQuickEntry::finishAdd()
+{
+    OnClear();
+    m_window.list().setFocus();
+}
+
+void CQuickEntry::addAsNew()
+{
+    m_window.ReadControls();
+    ItemSaveFlow(m_window).NewItem(m_window.quickTextValue());
+    finishAdd();
+}
+
+void CQuickEntry::OnAdd()
+{
+    m_window.ReadControls();
+    QString& quantityText = m_window.quickQtyValue();
+    int quantity = TextNumbers::toInt(quantityText);
+    if (quantity <= 0) {
+        quantity = 1;
+        quantityText = QStringLiteral("1");
+        m_window.WriteControls();
+    }
+    if (quantity > MaxQuantity) {
+        MessageService::show(tooManyMessage(), MessageService::Buttons::Ok, &m_window);
+        m_window.quickQty().setFocus();
+        m_window.quickQty().selectAll();
+        return;
+    }
+
+    CAdoRecordset rs;
+    rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = '")
+                + Catalog::quoteText(m_window.quickTextValue()) + QStringLiteral("'"),
+            m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
+            CAdoRecordset::adCmdNone);
+    if (rs.IsEOF()) {
+        rs.Close();
+        addAsNew();
+        return;
+    }
+    // The quantity is set, not added to.
+    rs.GetField(1).SetLong(quantity);
+    rs.Update();
+    rs.Close();
+    // A store view keeps its rows until its next rebuild.
+    if (m_window.view().allStoresShown()) {
+        m_window.RebuildList();
+    }
+    finishAdd();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class CMainDlg;
+
+// The quick-entry line at the top of the main window: the name box completes
+// what is typed from the catalog, plus and minus step the quantity box, add
+// sets the named item's quantity (or opens the item editor for a name the
+// catalog does not hold), and clear empties both boxes. It works on the
+// window's own boxes, values and connection.
+class CQuickEntry : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The largest quantity the catalog column holds; the quantity box never
+    // hands on more.
+    static constexpr int MaxQuantity = 32767;
+
+    explicit CQuickEntry(CMainDlg& window);
+    ~CQuickEntry() override;
+
+    // Completion of the name box after the user changed its text.
+    void OnNameChanged();
+    void OnPlus();
+    void OnMinus();
+    void OnAdd();
+    void OnClear();
+
+    // The completion's statement for the typed text. The text is a plain
+    // beginning of a name: % and _ in it stand for themselves.
+    static QString completionSql(const QString& typed);
+    static QString tooManyMessage();
+
+private:
+    // The name the catalog does not hold: New Item with it.
+    void addAsNew();
+    // Both boxes emptied, the list in the focus.
+    void finishAdd();
+    // Runs a handler of the window's controls; a catalog failure is reported
+    // here and never leaves the handler.
+    void guarded(void (CQuickEntry::*handler)());
+
+    CMainDlg& m_window;
+};

@@ -1,0 +1,257 @@
+#include "items/ItemSaveFlow.h"
+
+#include "app/CListApp.h"
+#include "controls/CItemListCtrl.h"
+#include "items/CItemDlg.h"
+#include "mainwnd/CMainDlg.h"
+#include "platform/MessageService.h"
+#include "platform/TextNumbers.h"
+#include "platform/WaitCursor.h"
+#include "store/CAdoRecordset.h"
+#include "store/Catalog.h"
+
+namespace
+{
+const QString kItemColumns = QStringLiteral(
+    "ID, ItemName, Dept, QtyToBuy, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon");
+const QString kWriteColumns = QStringLiteral(
+    "ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, ItemNameDetail, Price, Coupon");
+
+// Column positions of the write statements ("Select " + kWriteColumns ...).
+enum WriteColumn
+{
+    WQty = 1,
+    WName = 2,
+    WDept = 3,
+    WUnit = 4,
+    WStore = 5,
+    WDeptOrder = 6,
+    WNotes = 7,
+    WPrice = 8,
+    WCoupon = 9
+};
+
+QString quoted(const QString& text)
+{
+    return QStringLiteral("'") + Catalog::quoteText(text) + QStringLiteral("'");
+}
+
+int orderFromText(const QString& text)
+{
+    return text.trimmed().isEmpty() ? -1 : TextNumbers::toInt(text);
+}
+
+// Everything but the ID, the mark and (for New Item) the name.
+void writeValues(CAdoRecordset& rs, const CItemDlg& dialog)
+{
+    rs.GetField(WQty).SetLong(dialog.m_quantity);
+    rs.GetField(WDept).SetText(dialog.m_dept);
+    rs.GetField(WUnit).SetText(dialog.m_unit);
+    rs.GetField(WStore).SetText(dialog.m_store);
+    rs.GetField(WDeptOrder).SetLong(dialog.m_deptOrder);
+    rs.GetField(WNotes).SetText(dialog.m_notes);
+    rs.GetField(WPrice).SetDouble(dialog.m_price);
+    rs.GetField(WCoupon).SetLong(dialog.m_coupon);
+}
+} // namespace
+
+ItemSaveFlow::ItemSaveFlow(CMainDlg& window)
+    : m_window(window)
+{
+}
+
+QString ItemSaveFlow::newDepartmentMessage(const QString& dept)
+{
+    return QStringLiteral("'") + dept
+           + QStringLiteral("' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper "
+                            "order in the store.  For now, I'm putting this department at the top of the list.");
+}
+
+QString ItemSaveFlow::insertSql(int id, const CItemDlg& values)
+{
+    return QStringLiteral("INSERT INTO ShoppingLists (ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, "
+                          "ItemNameDetail, Price, Coupon, Checked)")
+           + QStringLiteral(" VALUES (") + QString::asprintf("%d", id) + QStringLiteral(", ")
+           + QString::asprintf("%d", values.m_quantity) + QStringLiteral(", ") + quoted(values.m_itemName)
+           + QStringLiteral(", ") + quoted(values.m_dept) + QStringLiteral(", ") + quoted(values.m_unit)
+           + QStringLiteral(", ") + quoted(values.m_store) + QStringLiteral(",")
+           + QString::asprintf("%d", values.m_deptOrder) + QStringLiteral(", ") + quoted(values.m_notes)
+           + QStringLiteral(",") + QString::asprintf("%10.2f", values.m_price) + QStringLiteral(",")
+           + QString::asprintf("%d", values.m_coupon) + QStringLiteral(",0)");
+}
+
+void ItemSaveFlow::setNewItemValues(CItemDlg& dialog, const QString& name) const
+{
+    const ViewState& view = m_window.view();
+    dialog.m_itemName = name;
+    dialog.m_dept = view.deptText == ViewState::allItems() ? QString() : view.deptText;
+    dialog.m_quantity = 1;
+    dialog.m_unit = QStringLiteral("pkg");
+    dialog.m_store = view.allStoresShown() ? QString() : view.currentStore;
+    dialog.m_notes.clear();
+    dialog.m_coupon = 0;
+    dialog.m_deptOrder = -1;
+}
+
+void ItemSaveFlow::takeRow(CItemDlg& dialog, CAdoRecordset& rs)
+{
+    dialog.m_itemName = rs.GetField(1).GetText();
+    dialog.m_dept = rs.GetField(2).GetText();
+    dialog.m_quantity = TextNumbers::toInt(rs.GetField(3).GetText());
+    dialog.m_store = rs.GetField(4).GetText();
+    dialog.m_unit = rs.GetField(5).GetText();
+    dialog.m_deptOrder = orderFromText(rs.GetField(6).GetText());
+    dialog.m_notes = rs.GetField(7).GetText();
+    dialog.m_price = TextNumbers::toDouble(rs.GetField(8).GetText());
+    const QString& coupon = rs.GetField(9).GetText();
+    dialog.m_coupon = coupon == QLatin1String("1") || coupon == QLatin1String("-1") ? 1 : 0;
+}
+
+void ItemSaveFlow::reportFailedInsert() const
+{
+    // The statement's own result is the only sign that the item was not
+    // stored; the user must not be left believing that it was.
+    QString text = QStringLiteral("The item could not be saved.");
+    const QString reason = m_window.connection().lastError();
+    if (!reason.isEmpty()) {
+        text += QStringLiteral("  ") + reason;
+    }
+    MessageService::show(text, MessageService::Buttons::Ok, &m_window);
+}
+
+void ItemSaveFlow::NewItem(const QString& name)
+{
+    CAdoConnection& connection = m_window.connection();
+    CListApp& app = m_window.app();
+
+    // An empty catalog has no ID to follow: the first item gets 1.
+    int reserved = 1;
+    {
+        CAdoRecordset rs;
+        if (rs.Open(QStringLiteral("SELECT ID FROM ShoppingLists ORDER BY ID"), connection,
+                    CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)
+            && rs.MoveLast()) {
+            reserved = rs.GetField(0).GetLong() + 1;
+        }
+    }
+    app.setReservedId(reserved);
+
+    CItemDlg dialog(&m_window);
+    dialog.m_reservedId = reserved;
+    setNewItemValues(dialog, name);
+    if (!name.isEmpty()) {
+        CAdoRecordset rs;
+        rs.Open(QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ")
+                    + quoted(name),
+                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                CAdoRecordset::adCmdUnknown);
+        if (rs.IsEOF()) {
+            setNewItemValues(dialog, name);
+            dialog.m_dropOnOpen = true;
+        } else {
+            takeRow(dialog, rs);
+            dialog.m_dropOnOpen = false;
+        }
+    }
+
+    const int result = dialog.exec();
+    WaitCursorScope wait;
+    m_window.list().setFocus();
+    if (result != QDialog::Accepted) {
+        return;
+    }
+
+    if (dialog.m_deptOrder == -1) {
+        CAdoRecordset rs;
+        rs.Open(QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ")
+                    + quoted(dialog.m_dept) + QStringLiteral(")"),
+                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                CAdoRecordset::adCmdUnknown);
+        if (rs.IsEOF()) {
+            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, &m_window);
+        } else {
+            dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(0).GetText());
+        }
+    }
+
+    {
+        CAdoRecordset rs;
+        rs.Open(QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ")
+                    + quoted(dialog.m_itemName),
+                connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+        if (rs.IsEOF()) {
+            if (!connection.Execute(insertSql(reserved, dialog))) {
+                reportFailedInsert();
+            }
+        } else {
+            writeValues(rs, dialog);
+            rs.Update();
+        }
+    }
+
+    m_window.StoreTabRefresh();
+    ViewState& view = m_window.view();
+    view.lastDept = ViewState::allItems();
+    view.needView = true;
+    m_window.RebuildList();
+}
+
+void ItemSaveFlow::EditItem()
+{
+    CItemListCtrl& list = m_window.list();
+    const int row = list.selectionMark();
+    if (row < 0 || row >= list.itemCount()) {
+        return;
+    }
+    CAdoConnection& connection = m_window.connection();
+    const QString id = QString::number(list.itemData(row));
+
+    CItemDlg dialog(&m_window);
+    dialog.m_reservedId = m_window.app().reservedId();
+    {
+        CAdoRecordset rs;
+        rs.Open(QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ID = ") + id,
+                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                CAdoRecordset::adCmdUnknown);
+        if (!rs.IsEOF()) {
+            takeRow(dialog, rs);
+            dialog.m_dropOnOpen = false;
+        }
+    }
+
+    const int result = dialog.exec();
+    list.setFocus();
+    if (result != QDialog::Accepted) {
+        m_window.RedrawSummary();
+        return;
+    }
+
+    // Placed by any other item of the department; the item itself does not
+    // count, so the only item of a department is always told it is new.
+    {
+        CAdoRecordset rs;
+        rs.Open(QStringLiteral("Select ItemName,DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND "
+                               "(ItemName <> ")
+                    + quoted(dialog.m_itemName) + QStringLiteral(") AND (Dept= ") + quoted(dialog.m_dept)
+                    + QStringLiteral(")"),
+                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                CAdoRecordset::adCmdUnknown);
+        if (rs.IsEOF()) {
+            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, &m_window);
+        } else {
+            dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(1).GetText());
+        }
+    }
+
+    {
+        CAdoRecordset rs;
+        rs.Open(QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ID = ") + id,
+                connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+        if (!rs.IsEOF()) {
+            rs.GetField(WName).SetText(dialog.m_itemName);
+            writeValues(rs, dialog);
+            rs.Update();
+        }
+        m_window.RebuildList();
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+class CAdoRecordset;
+class CItemDlg;
+class CMainDlg;
+
+// New Item and Edit Item: fill the item editor, run it, and write its result
+// to the catalog on the main window's connection, then bring the window up
+// to date. New Item creates an item, or updates the item that already has
+// the name; Edit Item rewrites the item of the list's selection mark by its
+// ID, name included.
+class ItemSaveFlow
+{
+public:
+    explicit ItemSaveFlow(CMainDlg& window);
+
+    // name may be empty (the menu and the toolbar); a name the catalog does
+    // not hold opens the editor with its lists dropped.
+    void NewItem(const QString& name);
+    void EditItem();
+
+    // The statement that adds a new item: the editor's values with the
+    // reserved ID, texts quoted, the price ten characters wide with two
+    // decimals, the item never marked.
+    static QString insertSql(int id, const CItemDlg& values);
+    static QString newDepartmentMessage(const QString& dept);
+
+private:
+    // Start values of a new item in the current view. The view's "no
+    // department" and "every store" stand-ins start empty boxes: saved, they
+    // would become a department and a store of those names.
+    void setNewItemValues(CItemDlg& dialog, const QString& name) const;
+    // The editor's values from a row of ID, ItemName, Dept, QtyToBuy, Store,
+    // UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon.
+    static void takeRow(CItemDlg& dialog, CAdoRecordset& rs);
+    void reportFailedInsert() const;
+
+    CMainDlg& m_window;
+};

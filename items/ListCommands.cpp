@@ -1,0 +1,167 @@
+#include "items/ListCommands.h"
+
+#include "controls/CItemListCtrl.h"
+#include "controls/CSoundButton.h"
+#include "mainwnd/CMainDlg.h"
+#include "mainwnd/CommandIds.h"
+#include "platform/MessageService.h"
+#include "platform/WaitCursor.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoException.h"
+#include "store/CAdoRecordset.h"
+#include "store/CAdoTransaction.h"
+
+#include <QAction>
+#include <QSignalBlocker>
+#include <QTabBar>
+
+namespace
+{
+// How many fields after ID each clear sets to 0.
+int clearedFields(ListCommands::Clear which)
+{
+    return which == ListCommands::Clear::Coupons ? 1 : 2;
+}
+
+QString failureLead(ListCommands::Clear which)
+{
+    switch (which) {
+    case ListCommands::Clear::List:
+        return QStringLiteral("The list could not be cleared, so every item is as it was.");
+    case ListCommands::Clear::Marked:
+        return QStringLiteral("The marked items could not be cleared, so every item is as it was.");
+    case ListCommands::Clear::Coupons:
+        break;
+    }
+    return QStringLiteral("The coupons could not be cleared, so every item is as it was.");
+}
+} // namespace
+
+ListCommands::ListCommands(CMainDlg& window)
+    : m_window(window)
+{
+}
+
+QString ListCommands::clearStatement(Clear which)
+{
+    switch (which) {
+    case Clear::List:
+        return QStringLiteral("Select ID, QtyToBuy, Checked from ShoppingLists where (QtyToBuy <> 0) or (Checked <> 0)");
+    case Clear::Marked:
+        return QStringLiteral("Select ID, Checked, QtyToBuy from ShoppingLists where Checked <> 0");
+    case Clear::Coupons:
+        break;
+    }
+    return QStringLiteral("Select ID, Coupon from ShoppingLists where Coupon <> 0");
+}
+
+long ListCommands::clearRows(CAdoConnection& connection, Clear which)
+{
+    CAdoTransaction transaction(connection);
+    if (!transaction.active()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    CAdoRecordset rs;
+    if (!rs.Open(clearStatement(which), connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
+                 CAdoRecordset::adCmdUnknown)) {
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+    }
+    const long count = rs.GetRecordCount();
+    const int fields = clearedFields(which);
+    for (long i = 0; i < count; ++i) {
+        for (int field = 1; field <= fields; ++field) {
+            rs.GetField(field).SetLong(0);
+        }
+        rs.Update();
+        rs.MoveNext();
+    }
+    rs.Close();
+    if (!transaction.commit()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    return count;
+}
+
+void ListCommands::runClear(const QString& question, Clear which)
+{
+    if (!MessageService::confirm(question, &m_window)) {
+        return;
+    }
+    QString failure;
+    {
+        WaitCursorScope wait;
+        try {
+            clearRows(m_window.connection(), which);
+        } catch (const CAdoException& error) {
+            failure = failureLead(which) + QStringLiteral("  ") + error.describe();
+        }
+    }
+    m_window.RebuildList();
+    if (!failure.isEmpty()) {
+        MessageService::show(failure, MessageService::Buttons::Ok, &m_window);
+    }
+}
+
+void ListCommands::ClearList()
+{
+    runClear(QStringLiteral("Create a new list?  This will reset all quantities in your existing list to zero."),
+             Clear::List);
+}
+
+void ListCommands::ClearMarked()
+{
+    runClear(QStringLiteral("Remove all marked items from needed list?"), Clear::Marked);
+}
+
+void ListCommands::ClearCoupons()
+{
+    runClear(QStringLiteral("Clear all coupons in memory?"), Clear::Coupons);
+}
+
+void ListCommands::DeleteItem()
+{
+    CItemListCtrl& list = m_window.list();
+    const int row = list.selectionMark();
+    if (row < 0 || row >= list.itemCount()) {
+        MessageService::show(QStringLiteral("No item selected."), MessageService::Buttons::Ok, &m_window);
+        return;
+    }
+    if (!MessageService::confirm(QStringLiteral("WARNING:  This will permanently delete this memorized item.  (To "
+                                                "remove an item from your list, simply highlight it and press "
+                                                "'-'.)\n  Are you sure?"),
+                                 &m_window)) {
+        return;
+    }
+    CAdoConnection& connection = m_window.connection();
+    if (!connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = %1").arg(list.itemData(row)))) {
+        MessageService::show(QStringLiteral("The item could not be deleted.  ") + connection.lastError(),
+                             MessageService::Buttons::Ok, &m_window);
+        return;
+    }
+    returnToNeedView();
+}
+
+void ListCommands::returnToNeedView()
+{
+    ViewState& view = m_window.view();
+    view.currentStore = ViewState::allStores();
+    view.needView = true;
+    WaitCursorScope wait;
+    m_window.StoreTabRefresh();
+    {
+        // The tab strip follows the view; this is no view switch of its own.
+        const QSignalBlocker blocker(m_window.tabStrip());
+        m_window.tabStrip().setCurrentIndex(0);
+    }
+    // The controls of the store views go with them.
+    for (int id = ControlId::LetterA; id <= ControlId::LetterS; ++id) {
+        if (CSoundButton* letter = m_window.button(id)) {
+            letter->setVisible(false);
+            letter->setEnabled(false);
+        }
+    }
+    if (QAction* filter = m_window.commandAction(CommandId::QuantityFilter)) {
+        filter->setEnabled(false);
+    }
+    m_window.RebuildList();
+}

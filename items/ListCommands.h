@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+class CAdoConnection;
+class CMainDlg;
+
+// The main window's commands that act on a whole catalog item or on many
+// items at once: Delete Item, Clear List, Clear Marked Items and Clear
+// Coupons. Each asks first and rebuilds the list afterwards.
+//
+// A clear lands whole or not at all: it runs in one transaction, and when any
+// row cannot be written the catalog stays exactly as it was and the user is
+// told what failed.
+class ListCommands
+{
+public:
+    enum class Clear
+    {
+        List,    // every quantity and every mark to 0
+        Marked,  // quantity and mark of the marked items to 0
+        Coupons  // every coupon flag to 0
+    };
+
+    explicit ListCommands(CMainDlg& window);
+
+    void DeleteItem();
+    void ClearList();
+    void ClearMarked();
+    void ClearCoupons();
+
+    // The pass behind a clear, on an open connection: one keyset query over
+    // the rows concerned, each of its fields after ID set to 0 row by row,
+    // all in one transaction (nested on a savepoint when one is running).
+    // Returns the number of rows written. Raises CAdoException when the rows
+    // cannot be read, a row cannot be written or the pass cannot be made
+    // final; nothing of the pass is then kept.
+    static long clearRows(CAdoConnection& connection, Clear which);
+
+    // The query a clear runs, exactly.
+    static QString clearStatement(Clear which);
+
+private:
+    void runClear(const QString& question, Clear which);
+    // After a delete: the need view, the store tabs rebuilt, the list rebuilt.
+    void returnToNeedView();
+
+    CMainDlg& m_window;
+};

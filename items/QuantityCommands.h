@@ -1,0 +1,23 @@
+#pragma once
+
+class CMainDlg;
+
+// Add one, Subtract one and Mark: each changes the one catalog item at the
+// list's selection mark, then that list row and the window's totals in place,
+// without rebuilding the list. The row changes only once the catalog has
+// taken the new value, so the screen never shows what was not stored.
+class QuantityCommands
+{
+public:
+    // The largest quantity the catalog column holds.
+    static constexpr int MaxQuantity = 32767;
+
+    explicit QuantityCommands(CMainDlg& window);
+
+    void AddOne();
+    void SubtractOne();
+    void Mark(int row);
+
+private:
+    CMainDlg& m_window;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The program's message boxes: caption "Grocelle", either a plain notice with
+// OK or a Yes/No confirmation with the exclamation icon. Tests install a
+// handler that answers and records instead of showing a modal box.
+class MessageService
+{
+public:
+    enum class Buttons
+    {
+        Ok,
+        YesNo
+    };
+    // The handheld's answer codes, which callers compare against.
+    static constexpr int IdOk = 1;
+    static constexpr int IdCancel = 2;
+    static constexpr int IdYes = 6;
+    static constexpr int IdNo = 7;
+
+    using Handler = std::function<int(const QString& text, Buttons buttons)>;
+
+    static int show(const QString& text, Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
+    static bool confirm(const QString& text, QWidget* parent = nullptr);
+
+    // An empty handler restores the real boxes.
+    static void setHandler(Handler handler);
+
+    static QString caption();
+};

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Shared by scripts/run and scripts/test: installs what a fresh Debian 12
+# machine lacks, then configures and builds into build/.
+set -euo pipefail
+
+GROCELLE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+GROCELLE_BUILD="${GROCELLE_BUILD:-$GROCELLE_ROOT/build}"
+
+grocelle_packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  libgl-dev libsqlite3-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  xvfb xauth
+)
+
+grocelle_install_packages() {
+  local missing=()
+  for p in "${grocelle_packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$p")
+    fi
+  done
+  if [ "${#missing[@]}" -eq 0 ]; then
+    return 0
+  fi
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+grocelle_build() {
+  grocelle_install_packages
+  cmake -S "$GROCELLE_ROOT" -B "$GROCELLE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$GROCELLE_BUILD" --parallel "$(nproc)" "$@"
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+struct sqlite3;
+namespace ado_detail
+{
+struct SharedConnection;
+}
+
+// A connection to the catalog file. The store object behind it is shared by
+// every CAdoConnection assigned from the same one, and closing or destroying
+// any of them closes it for all.
+class CAdoConnection
+{
+public:
+    // An empty wrapper, to be assigned from a created connection.
+    CAdoConnection();
+    // Construction with creation: makes the store object. Raises
+    // CAdoException -12 when it cannot be made.
+    explicit CAdoConnection(bool create);
+    CAdoConnection(const CAdoConnection&) = delete;
+    // Closes and drops the object held, then shares the other's. Nothing
+    // happens when both already hold the same object.
+    CAdoConnection& operator=(const CAdoConnection& other);
+    // Closes the (shared) object. Never throws.
+    virtual ~CAdoConnection();
+
+    // Opens the catalog at path: a handheld path ("\Windows\shoplistdata.cdb")
+    // or a plain file path. Closes first. Never creates the file, and never
+    // changes a file that is not an SQLite database. Waits up to about five
+    // seconds for a catalog that another program holds. 0 on success, -13 on
+    // failure (never raised). An empty wrapper makes its object first.
+    int Open(const QString& path);
+
+    // Runs SQL that yields no rows (several statements may be given). False
+    // on failure or when the connection is not open.
+    bool Execute(const QString& sql);
+
+    void Close() noexcept;
+    bool isOpen() const;
+    // The SQLite handle while open, else null.
+    sqlite3* handle() const;
+    // The store's description of the last failure on this connection, its
+    // recordsets included; empty when there was none.
+    QString lastError() const;
+
+    // Plain transaction control: BEGIN IMMEDIATE, COMMIT, ROLLBACK. For a
+    // scoped, nestable transaction use CAdoTransaction.
+    bool BeginTrans();
+    bool CommitTrans();
+    bool RollbackTrans();
+
+    // For the layer's own classes.
+    const std::shared_ptr<ado_detail::SharedConnection>& shared() const { return m_object; }
+
+    static constexpr int BusyTimeoutMs = 5000;
+
+private:
+    std::shared_ptr<ado_detail::SharedConnection> m_object;
+};

@@ -1,0 +1,184 @@
+#pragma once
+
+#include "store/CAdoField.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+class CAdoConnection;
+namespace ado_detail
+{
+struct SharedConnection;
+}
+
+// The rows of one statement, read through one column accessor.
+//
+// Forward-only sets (cursor 0) read straight from the store as the cursor
+// moves. Keyset sets (cursor 1) read every row at Open together with its
+// rowid, so they can count, jump to the first and last row and, for a plain
+// SELECT of one table, write set columns back by rowid.
+//
+// Statements without result rows (ALTER TABLE, CREATE INDEX, ...) may be
+// opened too: Open runs them and reports their success.
+class CAdoRecordset
+{
+public:
+    enum CursorType
+    {
+        adOpenForwardOnly = 0,
+        adOpenKeyset = 1
+    };
+    enum LockType
+    {
+        adLockReadOnly = 1,
+        adLockPessimistic = 2,
+        adLockOptimistic = 3
+    };
+    enum CommandType
+    {
+        adCmdNone = 0,
+        adCmdUnknown = 8
+    };
+
+    CAdoRecordset();
+    virtual ~CAdoRecordset();
+    CAdoRecordset(const CAdoRecordset&) = delete;
+    CAdoRecordset& operator=(const CAdoRecordset&) = delete;
+
+    // Closes first, then runs sql on the connection; the cursor stands on the
+    // first row. False (never raised) when the connection is not open, the
+    // statement fails, or the text holds more than one statement. The
+    // connection's lastError() tells why.
+    bool Open(const QString& sql, const CAdoConnection& connection, int cursorType = adOpenForwardOnly,
+              int lockType = adLockOptimistic, int options = adCmdUnknown);
+
+    // True after the last row, at once for an empty set, and when not open.
+    bool IsEOF() const;
+    // Moving drops values set on the row and not yet written by Update.
+    bool MoveNext();
+    bool MoveFirst();
+    bool MoveLast();
+
+    // The exact number of rows for both cursor types (a forward-only set
+    // counts on first request); -1 when not open or the store cannot tell.
+    long GetRecordCount();
+    // The number of columns; -1 when not open.
+    int GetFieldCount();
+    // Points the one accessor at the column at that 0-based position of the
+    // statement's column list. A position outside the list leaves it without
+    // a column: reads then raise -16 and sets -15.
+    CAdoField& GetField(int position);
+
+    // Writes the values set on the current row by rowid, with one bound
+    // UPDATE. Raises -18 when the row cannot be written (no current row, the
+    // set is not updatable, the store refuses, or the row is gone). Nothing
+    // set: nothing written.
+    void Update();
+
+    void Close() noexcept;
+    bool isOpen() const;
+
+private:
+    friend class CAdoField;
+
+    enum class Kind : unsigned char
+    {
+        Computed, // no table column behind it: cannot be set
+        Untyped,  // a table column without a declared type: any value
+        Text,
+        Bit,
+        SmallInt,
+        Int32,
+        Int64,
+        Real
+    };
+    struct Column
+    {
+        QString name;
+        QByteArray origin; // the table column behind it, empty when computed
+        Kind kind = Kind::Computed;
+        int maxChars = -1; // varchar(n) width, -1 for none
+    };
+    // One value: an SQLite storage class with its payload.
+    struct Value
+    {
+        QString text;
+        union {
+            qint64 integer = 0;
+            double real;
+        };
+        int type = 5; // SQLITE_NULL
+    };
+    // The values of a keyset set, row after row, in fixed-size chunks, so that
+    // reading many rows never moves or re-touches what was read before.
+    class ValueStore
+    {
+    public:
+        Value& append();
+        Value& operator[](size_t index) { return m_chunks[index >> ChunkBits][index & (ChunkSize - 1)]; }
+        const Value& operator[](size_t index) const
+        {
+            return m_chunks[index >> ChunkBits][index & (ChunkSize - 1)];
+        }
+        size_t size() const { return m_size; }
+        void clear() noexcept;
+
+    private:
+        static constexpr size_t ChunkBits = 12;
+        static constexpr size_t ChunkSize = size_t(1) << ChunkBits;
+        std::vector<std::unique_ptr<Value[]>> m_chunks;
+        size_t m_size = 0;
+    };
+
+    bool openStatement(const QByteArray& sql, sqlite3* db, bool keyset);
+    bool prepareKeyset(sqlite3* db, const QByteArray& sql, sqlite3_stmt** stmt);
+    void readColumns(sqlite3_stmt* stmt, int first);
+    bool alive() const;
+    bool onRow() const;
+    void dropPending();
+    void failed(sqlite3* db);
+
+    // For CAdoField.
+    const Value* cachedValue(int column) const; // keyset only
+    void setValue(int column, Value&& value);
+    const Column* column(int position) const;
+    // The column at position when the current row can take a value for it;
+    // raises -15 otherwise.
+    const Column& writableColumn(int position) const;
+
+    std::shared_ptr<ado_detail::SharedConnection> m_connection;
+    quint64 m_generation = 0;
+    QByteArray m_sql;
+    bool m_open = false;
+    bool m_keyset = false;
+    bool m_readOnly = true;
+    std::vector<Column> m_columns;
+
+    // Forward-only.
+    sqlite3_stmt* m_stmt = nullptr;
+    bool m_onRow = false;
+    long m_count = -1;
+
+    // Keyset.
+    ValueStore m_cells;
+    std::vector<qint64> m_rowids; // empty when the set is not updatable
+    QByteArray m_table;          // "db"."table" quoted, for the UPDATE
+    long m_rows = 0;
+    long m_row = 0;
+
+    // Values set on the current row, not yet written.
+    std::vector<Value> m_pending;
+    std::vector<char> m_dirty;
+    int m_dirtyCount = 0;
+
+    // The last UPDATE, kept prepared while the same columns are written.
+    sqlite3_stmt* m_update = nullptr;
+    std::vector<int> m_updateColumns;
+
+    CAdoField m_field;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+class CAdoConnection;
+
+// The catalog file and its one table, ShoppingLists: creating the file when
+// it is missing, the indexes, the structure check run at start-up, the
+// DBVersion setting, and the quoting of text values put into SQL.
+class Catalog
+{
+public:
+    // "\Windows\shoplistdata.cdb": the catalog's path on the handheld, which
+    // CAdoConnection::Open and prepareFile map to the device folder.
+    static QString devicePath();
+
+    // The statement that creates a catalog with the full column set; text
+    // columns compare and sort without regard to case.
+    static QString createTableStatement();
+
+    // value with every single quote doubled, ready to stand between single
+    // quotes in a statement (no quotes are added). Every statement that
+    // carries a text value is composed with it: "Kids' Snacks" stays one
+    // value instead of breaking the statement.
+    static QString quoteText(const QString& value);
+
+    enum class FileState
+    {
+        Ready,        // a catalog that can be read and written
+        Created,      // there was no file: an empty catalog was made
+        NotACatalog,  // not an SQLite database, no ShoppingLists table, or unreadable: left untouched
+        ReadOnly,     // a catalog, but the file or its folder cannot be written
+        CannotCreate, // there was no file and none could be made
+    };
+
+    // Looks at the file at filePath (a handheld path or a plain one) before it
+    // is opened. A missing file is created, complete or not at all. Any other
+    // file is only read, never changed.
+    static FileState prepareFile(const QString& filePath);
+
+    // What to tell the user about the state, naming the file; empty for Ready
+    // and Created.
+    static QString fileStateMessage(FileState state, const QString& filePath);
+
+    // The three start-up index statements, each opened on one recordset
+    // (forward-only, optimistic); an index that exists already, or any other
+    // failure, is ignored.
+    static void runStartupIndexes(CAdoConnection& connection);
+
+    // Brings an older catalog up to date: adds Price and Coupon when the
+    // table has no column of exactly that name (letter case counts), telling
+    // the user before each, and writes DBVersion 5 after each addition and
+    // once at the end. Failed additions are ignored.
+    static void checkStructure(CAdoConnection& connection);
+
+    // The four index statements run before the store tabs are rebuilt,
+    // executed on the connection; failures (from the second run on, all of
+    // them) are ignored.
+    static void runStoreTabIndexes(CAdoConnection& connection);
+
+    // Stores DBVersion in the settings; a failure is reported to the user by
+    // the settings store.
+    static void writeDbVersion(int version);
+
+    static constexpr int DbVersion = 5;
+};

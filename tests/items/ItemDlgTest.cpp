@@ -1,0 +1,333 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+
+#include "controls/CSoundButton.h"
+#include "items/CItemDlg.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QToolButton>
+
+namespace
+{
+SeedItem item(const QString& name, int qty, const QString& dept, const QString& store, const QString& unit,
+              int id = 0)
+{
+    SeedItem seed;
+    seed.name = name;
+    seed.qty = qty;
+    seed.dept = dept;
+    seed.store = store;
+    seed.unit = unit;
+    seed.id = id;
+    return seed;
+}
+
+QStringList entries(const QComboBox& box)
+{
+    QStringList texts;
+    for (int i = 0; i < box.count(); ++i) {
+        texts << box.itemText(i);
+    }
+    return texts;
+}
+
+// Picks entry `index` from the dropped list the way a user does.
+void choose(QComboBox& box, int index)
+{
+    box.showPopup();
+    box.view()->setCurrentIndex(box.model()->index(index, 0));
+    QTest::keyClick(box.view(), Qt::Key_Return);
+}
+
+void typeInto(QComboBox& box, const QString& text)
+{
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(box.lineEdit(), text);
+}
+
+void typeInto(QLineEdit& edit, const QString& text)
+{
+    edit.selectAll();
+    QTest::keyClicks(&edit, text);
+}
+} // namespace
+
+class ItemDlgTest : public GrocelleTest
+{
+protected:
+    // A dialog ready to be accepted: every check passes.
+    void fillValid(CItemDlg& dialog)
+    {
+        dialog.m_itemName = QStringLiteral("Milk");
+        dialog.m_dept = QStringLiteral("Dairy");
+        dialog.m_quantity = 2;
+        dialog.m_unit = QStringLiteral("pkg");
+        dialog.m_store = QStringLiteral("B-Mart");
+        dialog.show();
+    }
+};
+
+TEST_F(ItemDlgTest, NewNameDroppedOnOpenFillsTheListsAndFocusesTheQuantity)
+{
+    CatalogSeed::write({
+        item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), QStringLiteral("B-Mart"), QStringLiteral("gallon")),
+        item(QStringLiteral("Bread"), 0, QStringLiteral("Bakery"), QStringLiteral("Acme"), QStringLiteral("loaf")),
+        // Same department and store in other letter case, and empty unit and
+        // store.
+        item(QStringLiteral("Cheese"), 0, QStringLiteral("dairy"), QStringLiteral("b-mart"), QStringLiteral("Gallon")),
+        item(QStringLiteral("Salt"), 0, QStringLiteral("Spices"), QString(), QString()),
+    });
+    CItemDlg dialog;
+    dialog.m_itemName = QStringLiteral("Zucchini");
+    dialog.m_dept = QStringLiteral("Produce");
+    dialog.m_quantity = 1;
+    dialog.m_unit = QStringLiteral("pkg");
+    dialog.m_reservedId = 42;
+    dialog.m_dropOnOpen = true;
+    dialog.show();
+
+    EXPECT_TRUE(dialog.listsFilled());
+    EXPECT_EQ(entries(dialog.nameBox()),
+              QStringList({"Bread", "Cheese", "Milk", "Salt", "Zucchini"}));
+    const int added = dialog.nameBox().findText(QStringLiteral("Zucchini"));
+    EXPECT_EQ(dialog.nameBox().itemData(added).toInt(), 42);
+    EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Zucchini"));
+    EXPECT_EQ(entries(dialog.deptBox()), QStringList({"Bakery", "Dairy", "Spices"}));
+    EXPECT_EQ(entries(dialog.storeBox()), QStringList({"", "Acme", "B-Mart"}));
+    EXPECT_EQ(entries(dialog.unitBox()), QStringList({" ", "gallon", "loaf"}));
+    // Values that no entry begins with keep their text.
+    EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Produce"));
+    EXPECT_EQ(dialog.unitBox().currentText(), QStringLiteral("pkg"));
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("1"));
+    EXPECT_EQ(dialog.focusWidget(), &dialog.quantityBox());
+    EXPECT_FALSE(dialog.nameBox().view()->isVisible());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ItemDlgTest, FillKeepsCompleteAndEmptyValuesAndCompletesPartOnes)
+{
+    CatalogSeed::write({
+        item(QStringLiteral("Milk"), 1, QStringLiteral("Bakery"), QStringLiteral("Acme"), QStringLiteral("box")),
+        item(QStringLiteral("Rolls"), 1, QStringLiteral("Bakery Frozen"), QStringLiteral("Acme Plus"),
+             QStringLiteral("bag")),
+        item(QStringLiteral("Tea"), 1, QStringLiteral("Drinks"), QStringLiteral("Corner"), QStringLiteral("tin")),
+    });
+    CItemDlg dialog;
+    dialog.m_itemName = QStringLiteral("Milk");
+    dialog.m_dept = QStringLiteral("bakery"); // its own entry is the first of the list
+    dialog.m_store = QString();
+    dialog.m_unit = QStringLiteral("ti");
+    dialog.show();
+    dialog.FillLists();
+
+    EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Bakery"));
+    EXPECT_EQ(dialog.storeBox().currentText(), QString());
+    EXPECT_EQ(dialog.unitBox().currentText(), QStringLiteral("tin"));
+    EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Milk"));
+    // Filled once per opening.
+    CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists"));
+    dialog.deptBox().showPopup();
+    dialog.deptBox().hidePopup();
+    EXPECT_EQ(dialog.nameBox().count(), 3);
+}
+
+TEST_F(ItemDlgTest, TwinNamesAreListedTwiceAndEachLoadsItsOwnItem)
+{
+    SeedItem first = item(QStringLiteral("Milk"), 2, QStringLiteral("Dairy"), QStringLiteral("Acme"),
+                          QStringLiteral("gallon"), 5);
+    first.price = 3.25;
+    first.notes = QStringLiteral("skim");
+    first.deptOrder = 4;
+    SeedItem second = item(QStringLiteral("Milk"), 7, QStringLiteral("Frozen"), QStringLiteral("B-Mart"),
+                           QStringLiteral("quart"), 9);
+    second.deptOrder = -1;
+    CatalogSeed::write({first, second});
+
+    CItemDlg dialog;
+    dialog.show();
+    dialog.couponBox().setChecked(true);
+    dialog.nameBox().showPopup();
+    ASSERT_EQ(entries(dialog.nameBox()), QStringList({"", "Milk", "Milk"}));
+    dialog.nameBox().hidePopup();
+
+    choose(dialog.nameBox(), 1);
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("2"));
+    EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Dairy"));
+    EXPECT_EQ(dialog.storeBox().currentText(), QStringLiteral("Acme"));
+    EXPECT_EQ(dialog.unitBox().currentText(), QStringLiteral("gallon"));
+    EXPECT_EQ(dialog.priceBox().text(), QStringLiteral("3.25"));
+    EXPECT_EQ(dialog.notesBox().toPlainText(), QStringLiteral("skim"));
+    EXPECT_EQ(dialog.m_deptOrder, 4);
+    // The coupon is not part of the load.
+    EXPECT_TRUE(dialog.couponBox().isChecked());
+
+    choose(dialog.nameBox(), 2);
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("7"));
+    EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Frozen"));
+    EXPECT_EQ(dialog.m_deptOrder, -1);
+}
+
+TEST_F(ItemDlgTest, TypingAListedNameDoesNotLoadThatItem)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 9, QStringLiteral("Dairy"), QStringLiteral("Acme"),
+                             QStringLiteral("gallon"))});
+    CItemDlg dialog;
+    fillValid(dialog);
+    dialog.FillLists();
+    typeInto(dialog.nameBox(), QStringLiteral("Milk"));
+    typeInto(dialog.quantityBox(), QStringLiteral("3"));
+    dialog.quantityBox().setFocus();
+    QTest::keyClick(dialog.nameBox().lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("3"));
+}
+
+TEST_F(ItemDlgTest, CatalogThatCannotBeReadLeavesTheListsEmptyAndTheTexts)
+{
+    // No catalog file in the device folder.
+    CItemDlg dialog;
+    dialog.m_itemName = QStringLiteral("Tea");
+    dialog.m_dept = QStringLiteral("Drinks");
+    dialog.m_dropOnOpen = true;
+    dialog.show();
+    EXPECT_EQ(messages, QStringList({"Could not open database"}));
+    EXPECT_EQ(dialog.nameBox().count(), 0);
+    EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Tea"));
+    EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Drinks"));
+    // Not tried again in this opening.
+    dialog.storeBox().showPopup();
+    dialog.storeBox().hidePopup();
+    EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(ItemDlgTest, DepartmentIsCheckedBeforeTheName)
+{
+    CItemDlg dialog;
+    fillValid(dialog);
+    dialog.deptBox().setEditText(QString());
+    dialog.nameBox().setEditText(QString());
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList({"Please specify a department."}));
+    EXPECT_TRUE(dialog.isVisible());
+
+    dialog.deptBox().setEditText(QStringLiteral("Dairy"));
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(messages.last(), QStringLiteral("Please name this item, or press cancel."));
+    EXPECT_TRUE(dialog.isVisible());
+    // The OK button clicked as it was pressed.
+    EXPECT_EQ(sounds.count(QStringLiteral("\\WINDOWS\\BUTTONDING.WAV")), 2);
+}
+
+TEST_F(ItemDlgTest, SingleQuoteIsRefusedAndDoubleQuoteAccepted)
+{
+    CItemDlg dialog;
+    fillValid(dialog);
+    typeInto(dialog.nameBox(), QStringLiteral("Kids' Snacks"));
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(messages, QStringList({CItemDlg::quoteMessage()}));
+    EXPECT_TRUE(dialog.isVisible());
+
+    typeInto(dialog.nameBox(), QStringLiteral("12\" Pizza"));
+    dialog.notesBox().setPlainText(QStringLiteral("Joe's favourite"));
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_TRUE(dialog.isVisible());
+
+    dialog.notesBox().setPlainText(QStringLiteral("thin"));
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.m_itemName, QStringLiteral("12\" Pizza"));
+    EXPECT_EQ(dialog.m_notes, QStringLiteral("thin"));
+}
+
+TEST_F(ItemDlgTest, ValuesOutOfRangeKeepTheDialogOpenWithTheFocusOnTheirBox)
+{
+    CItemDlg dialog;
+    fillValid(dialog);
+    struct Case
+    {
+        QLineEdit* edit;
+        QComboBox* combo;
+        QString text;
+        QWidget* box;
+    };
+    const QString longName(31, QLatin1Char('n'));
+    const Case cases[] = {
+        {&dialog.quantityBox(), nullptr, QStringLiteral("1000"), &dialog.quantityBox()},
+        {&dialog.quantityBox(), nullptr, QStringLiteral("-1"), &dialog.quantityBox()},
+        {&dialog.quantityBox(), nullptr, QStringLiteral("2x"), &dialog.quantityBox()},
+        {&dialog.priceBox(), nullptr, QStringLiteral("10000000"), &dialog.priceBox()},
+        {&dialog.priceBox(), nullptr, QStringLiteral("-0.5"), &dialog.priceBox()},
+        {nullptr, &dialog.nameBox(), longName, &dialog.nameBox()},
+        {nullptr, &dialog.storeBox(), QString(21, QLatin1Char('s')), &dialog.storeBox()},
+        {nullptr, &dialog.deptBox(), QString(16, QLatin1Char('d')), &dialog.deptBox()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        const QString before = c.edit ? c.edit->text() : c.combo->currentText();
+        if (c.edit) {
+            typeInto(*c.edit, c.text);
+        } else {
+            typeInto(*c.combo, c.text);
+            EXPECT_EQ(c.combo->currentText(), c.text); // longer text can be typed
+        }
+        const qsizetype shown = messages.size();
+        QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible());
+        ASSERT_EQ(messages.size(), shown + 1);
+        EXPECT_EQ(dialog.focusWidget(), c.edit ? static_cast<QWidget*>(c.edit) : c.combo->lineEdit());
+        if (c.edit) {
+            c.edit->setText(before);
+        } else {
+            c.combo->setEditText(before);
+        }
+    }
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("Qty")));
+    EXPECT_TRUE(messages[3].contains(QStringLiteral("Price")));
+    EXPECT_TRUE(messages[5].contains(QStringLiteral("Item")));
+
+    // The limits themselves are accepted.
+    dialog.quantityBox().setText(QStringLiteral("999"));
+    dialog.priceBox().setText(QStringLiteral("9999999"));
+    dialog.nameBox().setEditText(QString(30, QLatin1Char('n')));
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.m_quantity, 999);
+    EXPECT_DOUBLE_EQ(dialog.m_price, 9999999.0);
+}
+
+TEST_F(ItemDlgTest, CancelClosesWhateverTheBoxesHold)
+{
+    CItemDlg dialog;
+    fillValid(dialog);
+    typeInto(dialog.quantityBox(), QStringLiteral("5000"));
+    dialog.deptBox().setEditText(QString());
+    QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(dialog.m_quantity, 2);
+}
+
+TEST_F(ItemDlgTest, NotesStopAtFiftyCharactersAndTheSpinStaysInRange)
+{
+    CItemDlg dialog;
+    fillValid(dialog);
+    QTest::keyClicks(&dialog.notesBox(), QString(55, QLatin1Char('x')));
+    EXPECT_EQ(dialog.notesBox().toPlainText().size(), 50);
+
+    dialog.quantityBox().setText(QStringLiteral("0"));
+    QTest::mouseClick(&dialog.spinDown(), Qt::LeftButton);
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("0"));
+    QTest::mouseClick(&dialog.spinUp(), Qt::LeftButton);
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("1"));
+    dialog.quantityBox().setText(QStringLiteral("999"));
+    QTest::mouseClick(&dialog.spinUp(), Qt::LeftButton);
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("999"));
+}

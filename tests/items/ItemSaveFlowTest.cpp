@@ -1,0 +1,318 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+#include "MainWindowHarness.h"
+
+#include "controls/CItemListCtrl.h"
+#include "controls/CSoundButton.h"
+#include "items/CItemDlg.h"
+#include "items/ItemSaveFlow.h"
+#include "mainwnd/CommandIds.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace
+{
+SeedItem item(const QString& name, int qty, const QString& dept, int deptOrder, int id = 0)
+{
+    SeedItem seed;
+    seed.name = name;
+    seed.qty = qty;
+    seed.dept = dept;
+    seed.deptOrder = deptOrder;
+    seed.id = id;
+    return seed;
+}
+
+QString stored(const QString& column, const QString& name)
+{
+    return CatalogSeed::scalar(
+        QStringLiteral("SELECT %1 FROM ShoppingLists WHERE ItemName = '%2'").arg(column, name));
+}
+
+int rowOf(CMainDlg& window, const QString& name)
+{
+    for (int row = 0; row < window.list().itemCount(); ++row) {
+        if (window.list().itemText(row, 0) == name) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void setText(QComboBox& box, const QString& text)
+{
+    box.lineEdit()->selectAll();
+    QTest::keyClicks(box.lineEdit(), text);
+}
+
+void setText(QLineEdit& edit, const QString& text)
+{
+    edit.selectAll();
+    QTest::keyClicks(&edit, text);
+}
+} // namespace
+
+class ItemSaveFlowTest : public GrocelleTest
+{
+protected:
+    // Runs command; the item editor it opens is handed to answer, which
+    // presses OK or Cancel. An editor still open afterwards (refused
+    // values) is cancelled so that the test goes on. Returns whether an
+    // editor opened.
+    bool withEditor(const std::function<void(CItemDlg&)>& answer, const std::function<void()>& command)
+    {
+        bool seen = false;
+        QObject scope;
+        QTimer::singleShot(0, &scope, [&] {
+            auto* dialog = qobject_cast<CItemDlg*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            seen = true;
+            answer(*dialog);
+            if (dialog->isVisible()) {
+                ADD_FAILURE() << "the editor stayed open: " << messages.join(QLatin1Char('|')).toStdString();
+                dialog->reject();
+            }
+        });
+        command();
+        return seen;
+    }
+
+    static void ok(CItemDlg& dialog) { QTest::mouseClick(&dialog.okButton(), Qt::LeftButton); }
+    static void cancel(CItemDlg& dialog) { QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton); }
+};
+
+TEST_F(ItemSaveFlowTest, NewItemCancelledWritesNothingAndLeavesTheList)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0, 4),
+                        item(QStringLiteral("Eggs"), 2, QStringLiteral("Dairy"), 0, 9)});
+    MainWindowHarness main;
+    main->list().setItemText(0, 2, QStringLiteral("marker"));
+    const bool seen = withEditor(
+        [](CItemDlg& dialog) {
+            // Need view, all departments: nothing stands in the boxes that
+            // would be saved as a department or store of its own.
+            EXPECT_EQ(dialog.nameBox().currentText(), QString());
+            EXPECT_EQ(dialog.deptBox().currentText(), QString());
+            EXPECT_EQ(dialog.storeBox().currentText(), QString());
+            EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("1"));
+            EXPECT_EQ(dialog.unitBox().currentText(), QStringLiteral("pkg"));
+            EXPECT_FALSE(dialog.listsFilled());
+            cancel(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "2");
+    EXPECT_EQ(main.app().reservedId(), 10);
+    EXPECT_EQ(main->list().itemText(0, 2), QStringLiteral("marker"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ItemSaveFlowTest, FirstItemOfAnEmptyCatalogGetsIdOneAndANewDepartment)
+{
+    CatalogSeed::write({});
+    MainWindowHarness main;
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.nameBox(), QStringLiteral("Tea"));
+            setText(dialog.deptBox(), QStringLiteral("Drinks"));
+            setText(dialog.storeBox(), QStringLiteral("Corner"));
+            setText(dialog.priceBox(), QStringLiteral("2.5"));
+            ok(dialog);
+        },
+        [&] { main->commandAction(CommandId::NewItemToolbar)->trigger(); });
+    EXPECT_EQ(stored("ID", "Tea"), "1");
+    EXPECT_EQ(stored("DeptOrder", "Tea"), "-1");
+    EXPECT_EQ(stored("checked", "Tea"), "0");
+    EXPECT_EQ(stored("QtyToBuy", "Tea"), "1");
+    EXPECT_EQ(stored("Price", "Tea"), "2.5");
+    EXPECT_EQ(messages, QStringList({ItemSaveFlow::newDepartmentMessage(QStringLiteral("Drinks"))}));
+    // The new store has its tab, and the need view shows the new item.
+    EXPECT_EQ(main->tabStrip().count(), 2);
+    EXPECT_EQ(main->tabStrip().tabText(1), QStringLiteral("Corner"));
+    EXPECT_EQ(main.column(0), QStringList({"Tea"}));
+    EXPECT_TRUE(main->view().needView);
+}
+
+TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
+{
+    SeedItem milk = item(QStringLiteral("Milk"), 2, QStringLiteral("Dairy"), 3, 7);
+    milk.checked = 1;
+    CatalogSeed::write({milk, item(QStringLiteral("Salt"), 0, QStringLiteral("Spices"), -1, 8)});
+    MainWindowHarness main;
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.nameBox(), QStringLiteral("milk"));
+            setText(dialog.deptBox(), QStringLiteral("Dairy"));
+            setText(dialog.quantityBox(), QStringLiteral("5"));
+            setText(dialog.storeBox(), QStringLiteral("Acme"));
+            setText(dialog.unitBox(), QStringLiteral("gallon"));
+            setText(dialog.priceBox(), QStringLiteral("4.5"));
+            QTest::keyClicks(&dialog.notesBox(), QStringLiteral("fresh"));
+            dialog.couponBox().setChecked(true);
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "2");
+    EXPECT_EQ(stored("ID", "Milk"), "7");
+    EXPECT_EQ(stored("ItemName", "Milk"), "Milk");
+    EXPECT_EQ(stored("checked", "Milk"), "1");
+    EXPECT_EQ(stored("QtyToBuy", "Milk"), "5");
+    EXPECT_EQ(stored("Store", "Milk"), "Acme");
+    EXPECT_EQ(stored("UnitOfPurchase", "Milk"), "gallon");
+    EXPECT_EQ(stored("Price", "Milk"), "4.5");
+    EXPECT_EQ(stored("Coupon", "Milk"), "1");
+    EXPECT_EQ(stored("ItemNameDetail", "Milk"), "fresh");
+    // A placed department: its order, silently.
+    EXPECT_EQ(stored("DeptOrder", "Milk"), "3");
+    EXPECT_TRUE(messages.isEmpty());
+
+    // A department whose every item is still unplaced is new.
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.nameBox(), QStringLiteral("Pepper"));
+            setText(dialog.deptBox(), QStringLiteral("spices"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_EQ(stored("ID", "Pepper"), "9");
+    EXPECT_EQ(stored("DeptOrder", "Pepper"), "-1");
+    EXPECT_EQ(messages, QStringList({ItemSaveFlow::newDepartmentMessage(QStringLiteral("spices"))}));
+}
+
+TEST_F(ItemSaveFlowTest, NewItemStartsWithTheStoreAndDepartmentShown)
+{
+    SeedItem milk = item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0);
+    milk.store = QStringLiteral("Acme");
+    CatalogSeed::write({milk});
+    MainWindowHarness main;
+    main->tabStrip().setCurrentIndex(1);
+    QComboBox& dept = main->deptCombo();
+    dept.setCurrentIndex(dept.findText(QStringLiteral("Dairy")));
+    main->ReadControls();
+    withEditor(
+        [](CItemDlg& dialog) {
+            EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Dairy"));
+            EXPECT_EQ(dialog.storeBox().currentText(), QStringLiteral("Acme"));
+            cancel(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+}
+
+TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 2),
+                        item(QStringLiteral("Bread"), 1, QStringLiteral("Bakery"), 0),
+                        item(QStringLiteral("Rolls"), 1, QStringLiteral("Bakery"), 0)});
+    MainWindowHarness main;
+    main.clickRow(rowOf(main.window(), QStringLiteral("Milk")));
+    withEditor(
+        [](CItemDlg& dialog) {
+            EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Milk"));
+            EXPECT_EQ(dialog.m_deptOrder, 2);
+            setText(dialog.quantityBox(), QStringLiteral("4"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::EditItem); });
+    EXPECT_EQ(messages, QStringList({ItemSaveFlow::newDepartmentMessage(QStringLiteral("Dairy"))}));
+    EXPECT_EQ(stored("DeptOrder", "Milk"), "2");
+    EXPECT_EQ(stored("QtyToBuy", "Milk"), "4");
+
+    // Moved into a placed department, it takes that department's order.
+    main.clickRow(rowOf(main.window(), QStringLiteral("Milk")));
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.deptBox(), QStringLiteral("Bakery"));
+            ok(dialog);
+        },
+        [&] { main->commandAction(CommandId::EditItemToolbar)->trigger(); });
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(stored("DeptOrder", "Milk"), "0");
+    EXPECT_EQ(stored("Dept", "Milk"), "Bakery");
+}
+
+TEST_F(ItemSaveFlowTest, EditThatTakesAnotherItemsNameLeavesTwoRows)
+{
+    SeedItem bread = item(QStringLiteral("Bread"), 3, QStringLiteral("Dairy"), 0, 5);
+    bread.checked = 1;
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0, 4), bread});
+    MainWindowHarness main;
+    main.clickRow(rowOf(main.window(), QStringLiteral("Bread")));
+    // The list's double tap and its menu's Edit arrive as this command.
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.nameBox(), QStringLiteral("Milk"));
+            ok(dialog);
+        },
+        [&] { main->list().sendCommand(CommandId::EditItem); });
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ItemName = 'Milk'")), "2");
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT QtyToBuy || '/' || checked FROM ShoppingLists WHERE ID = 5")),
+              "3/1");
+    EXPECT_EQ(main.column(0), QStringList({"Milk", "Milk"}));
+}
+
+TEST_F(ItemSaveFlowTest, EditCancelledWritesNothing)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0)});
+    MainWindowHarness main;
+    main.clickRow(0);
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.quantityBox(), QStringLiteral("9"));
+            cancel(dialog);
+        },
+        [&] { main->OnCommand(CommandId::EditItem); });
+    EXPECT_EQ(stored("QtyToBuy", "Milk"), "1");
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ItemSaveFlowTest, InsertWritesThePriceTenWideAndQuotesTexts)
+{
+    CItemDlg values;
+    values.m_quantity = 0;
+    values.m_itemName = QStringLiteral("Tea");
+    values.m_dept = QStringLiteral("Kids' Corner");
+    values.m_unit = QStringLiteral("box");
+    values.m_store = QStringLiteral("Acme");
+    values.m_deptOrder = -1;
+    values.m_notes = QStringLiteral("green");
+    values.m_price = 0.0;
+    values.m_coupon = 1;
+    EXPECT_EQ(ItemSaveFlow::insertSql(12, values),
+              QStringLiteral("INSERT INTO ShoppingLists (ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, "
+                             "DeptOrder, ItemNameDetail, Price, Coupon, Checked) VALUES (12, 0, 'Tea', "
+                             "'Kids'' Corner', 'box', 'Acme',-1, 'green',      0.00,1,0)"));
+    values.m_price = 9999999.0;
+    EXPECT_TRUE(ItemSaveFlow::insertSql(12, values).endsWith(QStringLiteral("'green',9999999.00,1,0)")));
+    values.m_price = 2.5;
+    EXPECT_TRUE(ItemSaveFlow::insertSql(12, values).endsWith(QStringLiteral("'green',      2.50,1,0)")));
+}
+
+TEST_F(ItemSaveFlowTest, InsertThatTheCatalogRefusesIsReported)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0)});
+    CatalogSeed::exec(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON ShoppingLists "
+                                     "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    MainWindowHarness main;
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.nameBox(), QStringLiteral("Tea"));
+            setText(dialog.deptBox(), QStringLiteral("Dairy"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The item could not be saved."))) << messages[0].toStdString();
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "1");
+}

@@ -1,0 +1,223 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+#include "MainWindowHarness.h"
+
+#include "controls/CItemListCtrl.h"
+#include "controls/CSoundButton.h"
+#include "items/CItemDlg.h"
+#include "items/CQuickEntry.h"
+#include "mainwnd/CommandIds.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+SeedItem item(const QString& name, int qty, const QString& store = QStringLiteral("Acme"))
+{
+    SeedItem seed;
+    seed.name = name;
+    seed.qty = qty;
+    seed.store = store;
+    return seed;
+}
+
+QString stored(const QString& column, const QString& name)
+{
+    return CatalogSeed::scalar(
+        QStringLiteral("SELECT %1 FROM ShoppingLists WHERE ItemName = '%2'").arg(column, name));
+}
+} // namespace
+
+class QuickEntryTest : public GrocelleTest
+{
+protected:
+    void SetUp() override
+    {
+        GrocelleTest::SetUp();
+        CatalogSeed::write({item(QStringLiteral("Milk"), 3), item(QStringLiteral("Mints"), 0),
+                            item(QStringLiteral("Bread"), 1)});
+        m_main = std::make_unique<MainWindowHarness>();
+    }
+    void TearDown() override
+    {
+        m_main.reset();
+        GrocelleTest::TearDown();
+    }
+
+    CMainDlg& window() { return m_main->window(); }
+    QLineEdit& name() { return window().quickText(); }
+    QLineEdit& quantity() { return window().quickQty(); }
+    void press(int id) { QTest::mouseClick(window().button(id), Qt::LeftButton); }
+    void type(const QString& text)
+    {
+        name().setFocus();
+        QTest::keyClicks(&name(), text);
+    }
+
+    std::unique_ptr<MainWindowHarness> m_main;
+};
+
+TEST_F(QuickEntryTest, TypingCompletesTheNameAndSelectsTheTail)
+{
+    type(QStringLiteral("mi"));
+    EXPECT_EQ(name().text(), QStringLiteral("Milk"));
+    EXPECT_EQ(name().selectedText(), QStringLiteral("lk"));
+    EXPECT_EQ(quantity().text(), QStringLiteral("3"));
+
+    // Deleting the completed tail brings it straight back.
+    QTest::keyClick(&name(), Qt::Key_Backspace);
+    EXPECT_EQ(name().text(), QStringLiteral("Milk"));
+    EXPECT_EQ(name().selectedText(), QStringLiteral("lk"));
+
+    // Typing on replaces the tail.
+    QTest::keyClicks(&name(), QStringLiteral("n"));
+    EXPECT_EQ(name().text(), QStringLiteral("Mints"));
+    EXPECT_EQ(name().selectedText(), QStringLiteral("ts"));
+    EXPECT_EQ(quantity().text(), QStringLiteral("0"));
+
+    // Nothing matches: the boxes keep what was typed.
+    name().clear();
+    quantity().setText(QStringLiteral("4"));
+    type(QStringLiteral("Zz"));
+    EXPECT_EQ(name().text(), QStringLiteral("Zz"));
+    EXPECT_EQ(quantity().text(), QStringLiteral("4"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(QuickEntryTest, WildcardsAndQuotesAreTypedAsThemselves)
+{
+    CatalogSeed::write({item(QStringLiteral("5 pack"), 1), item(QStringLiteral("5% off"), 2),
+                        item(QStringLiteral("A01"), 1), item(QStringLiteral("A_1"), 6),
+                        item(QStringLiteral("Kids' Snacks"), 8)});
+    type(QStringLiteral("5%"));
+    EXPECT_EQ(name().text(), QStringLiteral("5% off"));
+    name().clear();
+    type(QStringLiteral("a_"));
+    EXPECT_EQ(name().text(), QStringLiteral("A_1"));
+    EXPECT_EQ(quantity().text(), QStringLiteral("6"));
+    name().clear();
+    type(QStringLiteral("kids'"));
+    EXPECT_EQ(name().text(), QStringLiteral("Kids' Snacks"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(QuickEntryTest, PlusMinusAndClearWorkOnTheQuantityBox)
+{
+    press(ControlId::QuickMinus);
+    EXPECT_EQ(quantity().text(), QString());
+    press(ControlId::QuickPlus);
+    EXPECT_EQ(quantity().text(), QStringLiteral("1"));
+
+    // Digits only, five at most; what is typed counts.
+    quantity().clear();
+    QTest::keyClicks(&quantity(), QStringLiteral("4x"));
+    EXPECT_EQ(quantity().text(), QStringLiteral("4"));
+    press(ControlId::QuickPlus);
+    EXPECT_EQ(quantity().text(), QStringLiteral("5"));
+    press(ControlId::QuickMinus);
+    press(ControlId::QuickMinus);
+    EXPECT_EQ(quantity().text(), QStringLiteral("3"));
+
+    quantity().setText(QStringLiteral("32767"));
+    press(ControlId::QuickPlus);
+    EXPECT_EQ(quantity().text(), QStringLiteral("32767"));
+    quantity().setText(QStringLiteral("0"));
+    press(ControlId::QuickMinus);
+    EXPECT_EQ(quantity().text(), QStringLiteral("0"));
+
+    name().setText(QStringLiteral("Milk"));
+    press(ControlId::QuickClear);
+    EXPECT_EQ(name().text(), QString());
+    EXPECT_EQ(quantity().text(), QString());
+}
+
+TEST_F(QuickEntryTest, AddSetsTheQuantityAndEmptiesTheBoxes)
+{
+    // An empty quantity means one.
+    type(QStringLiteral("Mi"));
+    QTest::keyClick(&name(), Qt::Key_End);
+    QTest::keyClick(&name(), Qt::Key_Backspace);
+    QTest::keyClick(&name(), Qt::Key_Backspace);
+    QTest::keyClicks(&name(), QStringLiteral("nts"));
+    quantity().clear();
+    press(ControlId::QuickAdd);
+    EXPECT_EQ(stored("QtyToBuy", "Mints"), "1");
+    EXPECT_EQ(name().text(), QString());
+    EXPECT_EQ(quantity().text(), QString());
+    EXPECT_EQ(window().focusWidget(), &window().list());
+    // The need view is rebuilt at once.
+    EXPECT_EQ(m_main->column(0), QStringList({"Bread", "Milk", "Mints"}));
+
+    // 5 replaces 3; Enter in the name box adds too.
+    type(QStringLiteral("milk"));
+    quantity().setText(QStringLiteral("5"));
+    name().setFocus();
+    QTest::keyClick(&name(), Qt::Key_Return);
+    EXPECT_EQ(stored("QtyToBuy", "Milk"), "5");
+    EXPECT_EQ(window().list().itemText(1, 1), QStringLiteral("5"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(QuickEntryTest, AddInAStoreViewDoesNotRebuild)
+{
+    window().tabStrip().setCurrentIndex(1);
+    ASSERT_EQ(window().view().currentStore, QStringLiteral("Acme"));
+    const int row = m_main->column(0).indexOf(QStringLiteral("Milk"));
+    type(QStringLiteral("Milk"));
+    quantity().setText(QStringLiteral("7"));
+    press(ControlId::QuickAdd);
+    EXPECT_EQ(stored("QtyToBuy", "Milk"), "7");
+    EXPECT_EQ(window().list().itemText(row, 1), QStringLiteral("3"));
+}
+
+TEST_F(QuickEntryTest, QuantityAboveTheCatalogsLimitIsRefused)
+{
+    type(QStringLiteral("Milk"));
+    quantity().setText(QStringLiteral("40000"));
+    press(ControlId::QuickAdd);
+    EXPECT_EQ(messages, QStringList({CQuickEntry::tooManyMessage()}));
+    EXPECT_EQ(stored("QtyToBuy", "Milk"), "3");
+    EXPECT_EQ(quantity().text(), QStringLiteral("40000"));
+    EXPECT_EQ(window().focusWidget(), &quantity());
+}
+
+TEST_F(QuickEntryTest, AddWithANewNameOpensTheEditorAndEmptiesTheBoxes)
+{
+    for (const bool save : {false, true}) {
+        SCOPED_TRACE(save ? "saved" : "cancelled");
+        type(QStringLiteral("Zucchini"));
+        quantity().setText(QStringLiteral("7"));
+        bool seen = false;
+        QObject scope;
+        QTimer::singleShot(0, &scope, [&] {
+            auto* dialog = qobject_cast<CItemDlg*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = true;
+            EXPECT_EQ(dialog->nameBox().currentText(), QStringLiteral("Zucchini"));
+            EXPECT_EQ(dialog->quantityBox().text(), QStringLiteral("1"));
+            // The name is new: its lists are filled as it opens.
+            EXPECT_TRUE(dialog->listsFilled());
+            EXPECT_GE(dialog->nameBox().findText(QStringLiteral("Milk")), 0);
+            EXPECT_EQ(dialog->focusWidget(), &dialog->quantityBox());
+            if (save) {
+                dialog->deptBox().setEditText(QStringLiteral("Produce"));
+                QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
+            } else {
+                QTest::mouseClick(&dialog->cancelButton(), Qt::LeftButton);
+            }
+            if (dialog->isVisible()) {
+                dialog->reject();
+            }
+        });
+        press(ControlId::QuickAdd);
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(name().text(), QString());
+        EXPECT_EQ(quantity().text(), QString());
+        EXPECT_EQ(stored("QtyToBuy", "Zucchini"), save ? "1" : "");
+    }
+}

@@ -1,0 +1,190 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+#include "MainWindowHarness.h"
+
+#include "controls/CItemListCtrl.h"
+#include "controls/ItemListModel.h"
+
+#include <QBrush>
+#include <QComboBox>
+#include <QTabBar>
+
+namespace
+{
+const QString kBase = QStringLiteral(
+    "SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon FROM ShoppingLists ");
+}
+
+class ListQueryTest : public GrocelleTest
+{
+};
+
+TEST_F(ListQueryTest, WhereTextForEveryViewDepartmentAndFilter)
+{
+    CatalogSeed::write({});
+    MainWindowHarness main;
+    ViewState& view = main->view();
+    view.needOrder = QStringLiteral("DeptOrder, ItemName");
+    view.storeOrder = QStringLiteral("Itemname");
+
+    struct Case
+    {
+        bool need;
+        QString dept;
+        bool filter;
+        QString where;
+    };
+    const Case cases[] = {
+        {true, QStringLiteral("All Items"), false, QStringLiteral(" WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName")},
+        {true, QStringLiteral("All Items"), true, QStringLiteral(" WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName")},
+        {true, QStringLiteral("Dairy"), false,
+         QStringLiteral(" WHERE Dept = 'Dairy' AND QtyToBuy > 0  ORDER BY DeptOrder, ItemName")},
+        {false, QStringLiteral("All Items"), false,
+         QStringLiteral(" WHERE QtyToBuy > -1 AND Store = 'B-Mart'  ORDER BY Itemname")},
+        {false, QStringLiteral("All Items"), true,
+         QStringLiteral(" WHERE QtyToBuy > 0 AND Store = 'B-Mart'  ORDER BY Itemname")},
+        {false, QStringLiteral("Dairy"), false,
+         QStringLiteral(" WHERE Dept = 'Dairy'  AND Store = 'B-Mart'  ORDER BY Itemname")},
+        {false, QStringLiteral("Dairy"), true,
+         QStringLiteral(" WHERE Dept = 'Dairy' AND QtyToBuy > 0  AND Store = 'B-Mart'  ORDER BY Itemname")},
+    };
+    for (const Case& c : cases) {
+        view.needView = c.need;
+        view.currentStore = c.need ? QStringLiteral("*") : QStringLiteral("B-Mart");
+        view.deptText = c.dept;
+        view.quantityFilter = c.filter;
+        EXPECT_EQ(main->composeListSql(), kBase + c.where) << c.need << c.dept.toStdString() << c.filter;
+    }
+
+    // Quotes in names are doubled, so the statement stays whole.
+    view.needView = false;
+    view.currentStore = QStringLiteral("Joe's");
+    view.deptText = QStringLiteral("Kids' Snacks");
+    view.quantityFilter = false;
+    EXPECT_EQ(main->composeListSql(),
+              kBase + QStringLiteral(" WHERE Dept = 'Kids'' Snacks'  AND Store = 'Joe''s'  ORDER BY Itemname"));
+}
+
+TEST_F(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Apples"), .qty = 3, .price = 2.5, .coupon = 1},
+        {.name = QStringLiteral("Bread"), .qty = 1, .price = 0.0, .checked = -1, .coupon = -1},
+        {.name = QStringLiteral("Cheese"), .qty = 2, .price = 4.0, .checked = 1, .coupon = 2},
+        {.name = QStringLiteral("Dates"), .qty = 1, .price = 1.25, .coupon = QVariant()},
+        {.name = QStringLiteral("Eggs"), .qty = 0, .price = 3.0},
+    });
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+
+    ASSERT_EQ(main.column(0), (QStringList{"Apples", "Bread", "Cheese", "Dates"})); // Eggs are not needed
+    EXPECT_EQ(main.column(1), (QStringList{"3", "1", "2", "1"}));
+    EXPECT_EQ(main.column(4), (QStringList{"7.50", "", "8.00", "1.25"}));
+    // Coupon "1" and "-1" show the coupon; "2" and a missing value do not.
+    EXPECT_EQ(list.itemImage(0), 2);
+    EXPECT_EQ(list.itemImage(1), 3);
+    EXPECT_EQ(list.itemImage(2), 1);
+    EXPECT_EQ(list.itemImage(3), 0);
+    // Marked rows are grey, others black.
+    const QModelIndex marked = list.model()->index(1, 0);
+    const QModelIndex plain = list.model()->index(0, 0);
+    EXPECT_EQ(marked.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(204, 204, 204));
+    EXPECT_EQ(plain.data(Qt::ForegroundRole).value<QBrush>().color(), QColor(Qt::black));
+
+    EXPECT_DOUBLE_EQ(main->view().listTotal, 16.75);
+    EXPECT_DOUBLE_EQ(main->view().markedTotal, 8.0);
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $16.75"));
+    EXPECT_EQ(main->markedTotalText(), QStringLiteral("  $8.00  "));
+    EXPECT_EQ(main->summaryText(), QStringLiteral("4 items needed (All Items)         "));
+    EXPECT_EQ(list.selectionMark(), 0);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+}
+
+TEST_F(ListQueryTest, StoreViewShowsUnitPricesAndBlankTotals)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .qty = 0, .store = QStringLiteral("Corner Market"), .price = 1.2},
+        {.name = QStringLiteral("Tea"), .qty = 2, .store = QStringLiteral("Corner Market"), .price = 3.0},
+    });
+    MainWindowHarness main;
+    main->tabStrip().setCurrentIndex(1);
+    EXPECT_EQ(main.column(0), (QStringList{"Milk", "Tea"}));
+    EXPECT_EQ(main.column(1), (QStringList{"", "2"}));
+    EXPECT_EQ(main.column(4), (QStringList{"1.20", "3.00"}));
+    EXPECT_EQ(main->listTotalText(), QString(11, ' '));
+    EXPECT_EQ(main->markedTotalText(), QString(11, ' '));
+    EXPECT_EQ(main->summaryText(), QStringLiteral("2 items in Corner Market (All Items)         "));
+}
+
+TEST_F(ListQueryTest, SummaryFormsOfCountsAndTotals)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1, .price = 1234.5}});
+    MainWindowHarness main;
+    EXPECT_EQ(main->summaryText(), QStringLiteral("1 item needed (All Items)         "));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $1234.50"));
+
+    CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 0"));
+    main->RebuildList();
+    EXPECT_EQ(main->summaryText(), QStringLiteral("0 items needed (All Items)         "));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $0.00"));
+    EXPECT_EQ(main->markedTotalText(), QStringLiteral("  $0.00  "));
+
+    main->view().listTotal = -1.0;
+    EXPECT_EQ(main->listTotalText(), QString());
+}
+
+TEST_F(ListQueryTest, DepartmentWithApostropheListsItsItems)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Crisps"), .qty = 1, .dept = QStringLiteral("Kids' Snacks")},
+        {.name = QStringLiteral("Milk"), .qty = 1, .dept = QStringLiteral("Dairy")},
+    });
+    MainWindowHarness main;
+    main->deptCombo().setCurrentText(QStringLiteral("Kids' Snacks"));
+    main->RebuildList();
+    EXPECT_EQ(main.column(0), QStringList{"Crisps"});
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ListQueryTest, UnreadableCatalogReportsAndLeavesTheListEmpty)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1}});
+    MainWindowHarness main;
+    main->connection().Close();
+    main->RebuildList();
+    EXPECT_EQ(messages.last(), QStringLiteral("Unable to open shopping list"));
+    EXPECT_EQ(main->list().itemCount(), 0);
+    EXPECT_EQ(main->summaryText(), QStringLiteral("0 items needed (All Items)         "));
+}
+
+TEST_F(ListQueryTest, ColumnWidthsComeFromTheSettings)
+{
+    CatalogSeed::write({});
+    CRegistry().SetDword(QStringLiteral("Col2"), 50);
+    {
+        MainWindowHarness main;
+        EXPECT_EQ(main->list().columnWidthHandheld(2), 50);
+        EXPECT_EQ(main->list().columnWidthHandheld(4), 35);
+        EXPECT_EQ(CRegistry().GetDword(QStringLiteral("Col4")), 35);
+        main->list().setColumnWidthHandheld(0, 120);
+    }
+    // The widths are kept when the window goes, and come back next time.
+    MainWindowHarness again;
+    EXPECT_EQ(again->list().columnWidthHandheld(0), 120);
+    EXPECT_EQ(again->list().columnWidthHandheld(2), 50);
+}
+
+TEST_F(ListQueryTest, LargeListsAreNotCapped)
+{
+    std::vector<SeedItem> items;
+    for (int i = 0; i < 700; ++i) {
+        items.push_back({.name = QStringLiteral("Item %1").arg(i, 4, 10, QLatin1Char('0')), .qty = 1, .price = 1.0,
+                         .checked = i == 650 ? 1 : 0});
+    }
+    CatalogSeed::write(items);
+    MainWindowHarness main;
+    EXPECT_EQ(main->list().itemCount(), 700);
+    EXPECT_NE(main->rowMark(650), 0);
+    EXPECT_EQ(main->rowMark(649), 0);
+    EXPECT_DOUBLE_EQ(main->view().listTotal, 700.0);
+}

@@ -1,0 +1,221 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+#include "MainWindowHarness.h"
+
+#include "controls/CItemListCtrl.h"
+#include "controls/CSoundButton.h"
+#include "mainwnd/CommandIds.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTabBar>
+#include <QTest>
+
+class ViewsTest : public GrocelleTest
+{
+protected:
+    static QStringList tabTexts(const QTabBar& tabs)
+    {
+        QStringList texts;
+        for (int i = 0; i < tabs.count(); ++i) {
+            texts << tabs.tabText(i);
+        }
+        return texts;
+    }
+    static QStringList comboTexts(const QComboBox& combo)
+    {
+        QStringList texts;
+        for (int i = 0; i < combo.count(); ++i) {
+            texts << combo.itemText(i);
+        }
+        return texts;
+    }
+    static void tapHeading(CMainDlg& window, int column)
+    {
+        QHeaderView* header = window.list().header();
+        const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, header->height() / 2));
+    }
+};
+
+TEST_F(ViewsTest, StoreTabsShowShortLabelsAndSkipTheEmptyStore)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .store = QStringLiteral("Corner Market")},
+        {.name = QStringLiteral("Bread"), .store = QStringLiteral("B-Mart")},
+        {.name = QStringLiteral("Salt"), .store = QString()},
+        {.name = QStringLiteral("Tea"), .store = QStringLiteral("corner market")},
+    });
+    MainWindowHarness main;
+    // Two stores that differ only in letter case keep two tabs.
+    EXPECT_EQ(tabTexts(main->tabStrip()), (QStringList{"Need", "B-Mart", "Corner Mar", "corner mar"}));
+    main->tabStrip().setCurrentIndex(2);
+    EXPECT_EQ(main->view().currentStore, QStringLiteral("Corner Market"));
+    EXPECT_FALSE(main->view().needView);
+    EXPECT_TRUE(sounds.contains(QStringLiteral("\\WINDOWS\\qorRoll.Wav")));
+}
+
+TEST_F(ViewsTest, AtMostFiftyStoreTabs)
+{
+    std::vector<SeedItem> items;
+    for (int i = 0; i < 60; ++i) {
+        items.push_back({.name = QStringLiteral("Item %1").arg(i), .store = QStringLiteral("Store %1").arg(i, 2, 10, QLatin1Char('0'))});
+    }
+    CatalogSeed::write(items);
+    MainWindowHarness main;
+    ASSERT_EQ(main->tabStrip().count(), 51);
+    EXPECT_EQ(main->tabStrip().tabText(50), QStringLiteral("Store 49"));
+}
+
+TEST_F(ViewsTest, LetterButtonsAndFilterFollowTheView)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .qty = 0},
+        {.name = QStringLiteral("Tea"), .qty = 2},
+    });
+    MainWindowHarness main;
+    QAction* filter = main->commandAction(CommandId::QuantityFilter);
+    CSoundButton* letterA = main->button(ControlId::LetterA);
+    EXPECT_FALSE(filter->isEnabled());
+    EXPECT_FALSE(letterA->isVisible());
+
+    main->tabStrip().setCurrentIndex(1);
+    EXPECT_TRUE(filter->isEnabled());
+    EXPECT_TRUE(letterA->isVisible());
+    EXPECT_EQ(main->list().itemCount(), 2);
+
+    filter->trigger();
+    EXPECT_EQ(messages.last(), QStringLiteral("Filter: Qty > 0"));
+    EXPECT_EQ(main.column(0), QStringList{"Tea"});
+
+    // The filter stays on through a visit to Need and shows again after it.
+    main->tabStrip().setCurrentIndex(0);
+    EXPECT_FALSE(filter->isEnabled());
+    EXPECT_FALSE(letterA->isVisible());
+    main->tabStrip().setCurrentIndex(1);
+    EXPECT_EQ(main.column(0), QStringList{"Tea"});
+    filter->trigger();
+    EXPECT_EQ(messages.last(), QStringLiteral("Filter: None"));
+    EXPECT_EQ(main->list().itemCount(), 2);
+}
+
+TEST_F(ViewsTest, HeadingTapsSortAndToggle)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Bread"), .qty = 1, .price = 2.0},
+        {.name = QStringLiteral("apples"), .qty = 1, .price = 5.0},
+        {.name = QStringLiteral("Cheese"), .qty = 1, .price = 1.0},
+    });
+    MainWindowHarness main;
+    tapHeading(main.window(), 4);
+    EXPECT_EQ(main->view().needOrder, QStringLiteral("Price DESC"));
+    EXPECT_EQ(main.column(0), (QStringList{"apples", "Bread", "Cheese"}));
+    tapHeading(main.window(), 4);
+    EXPECT_EQ(main.column(0), (QStringList{"Cheese", "Bread", "apples"}));
+
+    // In a store view the default "Itemname" differs from "ItemName": the
+    // first tap keeps the ascending names, the second turns them round.
+    main->tabStrip().setCurrentIndex(1);
+    tapHeading(main.window(), 0);
+    EXPECT_EQ(main->view().storeOrder, QStringLiteral("ItemName"));
+    EXPECT_EQ(main.column(0), (QStringList{"apples", "Bread", "Cheese"}));
+    tapHeading(main.window(), 0);
+    EXPECT_EQ(main.column(0), (QStringList{"Cheese", "Bread", "apples"}));
+    EXPECT_EQ(main->view().needOrder, QStringLiteral("Price"));
+
+    // Orders are kept only by OK.
+    main->OnCommand(CommandId::Ok);
+    EXPECT_EQ(CRegistry().GetString(QStringLiteral("OrderStore")), QStringLiteral("ItemName DESC"));
+    EXPECT_EQ(CRegistry().GetString(QStringLiteral("OrderNeed")), QStringLiteral("Price"));
+}
+
+TEST_F(ViewsTest, OrderTextsAndUnknownStoredOrders)
+{
+    EXPECT_EQ(CMainDlg::nextOrder(QStringLiteral("Itemname"), 0), QStringLiteral("ItemName"));
+    EXPECT_EQ(CMainDlg::nextOrder(QStringLiteral("QtyToBuy"), 1), QStringLiteral("QtyToBuy DESC"));
+    EXPECT_EQ(CMainDlg::nextOrder(QStringLiteral("QtyToBuy DESC"), 1), QStringLiteral("QtyToBuy"));
+    EXPECT_EQ(CMainDlg::nextOrder(QStringLiteral("ItemName"), 3), QStringLiteral("DeptOrder"));
+
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1}});
+    CRegistry().SetString(QStringLiteral("OrderNeed"), QStringLiteral("Nonsense; DROP"));
+    MainWindowHarness main;
+    EXPECT_EQ(main->view().needOrder, QStringLiteral("DeptOrder, ItemName"));
+    EXPECT_EQ(main->view().storeOrder, QStringLiteral("Itemname"));
+    EXPECT_EQ(CRegistry().GetString(QStringLiteral("OrderStore")), QStringLiteral("Itemname"));
+    EXPECT_EQ(main.column(0), QStringList{"Milk"});
+}
+
+TEST_F(ViewsTest, DepartmentsOfTheViewAndDismissingTheDropDown)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .qty = 1, .dept = QStringLiteral("Dairy"), .store = QStringLiteral("A-Store")},
+        {.name = QStringLiteral("Cream"), .qty = 1, .dept = QStringLiteral("dairy"), .store = QStringLiteral("A-Store")},
+        {.name = QStringLiteral("Soap"), .qty = 0, .dept = QStringLiteral("Bath"), .store = QStringLiteral("B-Store")},
+    });
+    MainWindowHarness main;
+    QComboBox& combo = main->deptCombo();
+    // The need view lists every department, also those with nothing needed;
+    // letter case does not make a second entry.
+    EXPECT_EQ(comboTexts(combo), (QStringList{"All Items", "Bath", "Dairy"}));
+
+    combo.showPopup();
+    combo.setCurrentIndex(combo.findText(QStringLiteral("Dairy")));
+    combo.hidePopup();
+    EXPECT_EQ(main->view().deptText, QStringLiteral("Dairy"));
+    EXPECT_EQ(main.column(0), (QStringList{"Cream", "Milk"}));
+    EXPECT_EQ(main->summaryText(), QStringLiteral("2 items needed (Dairy)         "));
+
+    // Opening and dismissing the list applies "All Items" again.
+    combo.showPopup();
+    combo.hidePopup();
+    EXPECT_EQ(main->view().deptText, QStringLiteral("All Items"));
+
+    main->tabStrip().setCurrentIndex(2);
+    combo.showPopup();
+    EXPECT_EQ(comboTexts(combo), (QStringList{"All Items", "Bath"}));
+    combo.hidePopup();
+}
+
+TEST_F(ViewsTest, LetterJumpMovesTheSelection)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Apples")},
+        {.name = QStringLiteral("grapes")},
+        {.name = QStringLiteral("Lemons")},
+        {.name = QStringLiteral("Limes")},
+    });
+    MainWindowHarness main;
+    main->tabStrip().setCurrentIndex(1);
+    CSoundButton* letterL = main->button(ControlId::LetterL);
+    CSoundButton* letterS = main->button(ControlId::LetterS);
+    QTest::mouseClick(letterL, Qt::LeftButton);
+    EXPECT_EQ(main->list().selectionMark(), 2);
+    QTest::mouseClick(letterL, Qt::LeftButton);
+    EXPECT_EQ(main->list().selectionMark(), 3);
+    main->button(ControlId::LetterG)->click();
+    EXPECT_EQ(main->list().selectionMark(), 1);
+
+    // Nothing at or after "S": nothing moves; a second press starts after
+    // the selection.
+    QTest::mouseClick(letterS, Qt::LeftButton);
+    EXPECT_EQ(main->list().selectionMark(), 1);
+    QTest::mouseClick(letterS, Qt::LeftButton);
+    EXPECT_EQ(main->list().selectionMark(), 1);
+}
+
+TEST_F(ViewsTest, KeysThatDoNotEndTheProgram)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1}});
+    MainWindowHarness main;
+    QTest::keyClick(&main.window(), Qt::Key_Escape);
+    QTest::keyClick(main->tabStrip().window(), Qt::Key_Return);
+    EXPECT_TRUE(main->isVisible());
+
+    // The window manager's close button is OK: the orders are saved.
+    main->view().needOrder = QStringLiteral("QtyToBuy");
+    main->close();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(main->result(), QDialog::Accepted);
+    EXPECT_EQ(CRegistry().GetString(QStringLiteral("OrderNeed")), QStringLiteral("QtyToBuy"));
+}

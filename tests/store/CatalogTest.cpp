@@ -1,0 +1,229 @@
+#include "StoreFixture.h"
+
+#include "app/CRegistry.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoRecordset.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+const QString kPriceMessage = QStringLiteral("Updating database structure, adding PRICE field...");
+const QString kCouponMessage = QStringLiteral("Updating database structure, adding COUPON field...");
+const QString kKeyMessage = QStringLiteral("Could not open/create key");
+const QString kBaseTable = QStringLiteral(
+    "CREATE TABLE ShoppingLists (ID integer, ItemName varchar(30), QtyToBuy smallint, UnitOfPurchase varchar(30), "
+    "ItemNameDetail varchar(50), Dept varchar(30), Store varchar(30), GiftFor varchar(15), checked bit, "
+    "DeptOrder integer)");
+} // namespace
+
+class CatalogTest : public StoreTest
+{
+protected:
+    // Columns of the catalog as "name TYPE", in table order.
+    QStringList columns() const
+    {
+        QStringList found;
+        CAdoConnection connection(true);
+        connection.Open(catalogFile());
+        CAdoRecordset set;
+        set.Open(QStringLiteral("SELECT name || ' ' || type FROM pragma_table_info('ShoppingLists')"), connection);
+        for (; !set.IsEOF(); set.MoveNext()) {
+            found << set.GetField(0).GetText().section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ')
+                         + set.GetField(0).GetText().section(QLatin1Char(' '), 1).toUpper();
+        }
+        return found;
+    }
+
+    // One start of the program as far as the catalog goes.
+    void start()
+    {
+        CAdoConnection connection(true);
+        connection.Open(Catalog::devicePath());
+        Catalog::runStartupIndexes(connection);
+        Catalog::checkStructure(connection);
+    }
+
+    // Makes the settings key unopenable, so that every DBVersion write shows
+    // itself as a message.
+    void blockSettings()
+    {
+        QFile::remove(homeFile(QStringLiteral("Grocelle.conf")));
+        ASSERT_TRUE(QDir().mkpath(homeFile(QStringLiteral("Grocelle.conf"))));
+    }
+};
+
+TEST_F(CatalogTest, MissingFileBecomesAnEmptyCatalogWithEveryColumn)
+{
+    EXPECT_EQ(Catalog::prepareFile(Catalog::devicePath()), Catalog::FileState::Created);
+    EXPECT_EQ(columns(), QStringList({"ID INTEGER", "ItemName VARCHAR(30)", "QtyToBuy SMALLINT",
+                                      "UnitOfPurchase VARCHAR(30)", "ItemNameDetail VARCHAR(50)", "Dept VARCHAR(30)",
+                                      "Store VARCHAR(30)", "GiftFor VARCHAR(15)", "checked BIT", "DeptOrder INTEGER",
+                                      "Price FLOAT", "Coupon INT"}));
+    EXPECT_EQ(QDir(home()).entryList(QDir::Files), QStringList({"shoplistdata.cdb"}));
+    EXPECT_EQ(Catalog::fileStateMessage(Catalog::FileState::Created, catalogFile()), "");
+
+    // Names and departments compare without regard to case.
+    raw(catalogFile(), QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, Dept) VALUES (1, 'milk', 'Dairy')"));
+    EXPECT_EQ(rawValue(catalogFile(), QStringLiteral("SELECT ID FROM ShoppingLists WHERE ItemName = 'MILK' AND "
+                                                     "Dept = 'dairy'")),
+              "1");
+    EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::Ready);
+}
+
+TEST_F(CatalogTest, FilesThatAreNoCatalogAreLeftByteForByte)
+{
+    const QByteArray garbage = QByteArray("GROCERIES\n").repeated(300);
+    QFile file(catalogFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+    file.close();
+    EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::NotACatalog);
+    start();
+    EXPECT_EQ(bytes(catalogFile()), garbage);
+
+    const QString message = Catalog::fileStateMessage(Catalog::FileState::NotACatalog, Catalog::devicePath());
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(catalogFile()))) << message.toStdString();
+
+    // A database of something else.
+    QFile::remove(catalogFile());
+    raw(catalogFile(), QStringLiteral("CREATE TABLE Recipes (Name text); INSERT INTO Recipes VALUES ('Soup')"));
+    const QByteArray other = bytes(catalogFile());
+    EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::NotACatalog);
+    start();
+    EXPECT_EQ(bytes(catalogFile()), other);
+}
+
+TEST_F(CatalogTest, UnwritableCatalogIsReported)
+{
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "file permissions do not bind the super-user";
+    }
+    makeCatalog();
+    QFile::setPermissions(catalogFile(), QFileDevice::ReadOwner);
+    EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::ReadOnly);
+    QFile::setPermissions(catalogFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(home(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::ReadOnly);
+    EXPECT_EQ(Catalog::prepareFile(homeFile(QStringLiteral("other.cdb"))), Catalog::FileState::CannotCreate);
+    QFile::setPermissions(home(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(Catalog::fileStateMessage(Catalog::FileState::ReadOnly, catalogFile()).isEmpty());
+}
+
+TEST_F(CatalogTest, CatalogThatCannotBeCreatedIsReported)
+{
+    // The folder of the file is a file itself.
+    QFile blocker(homeFile(QStringLiteral("sub")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString file = homeFile(QStringLiteral("sub/shoplistdata.cdb"));
+    EXPECT_EQ(Catalog::prepareFile(file), Catalog::FileState::CannotCreate);
+    const QString message = Catalog::fileStateMessage(Catalog::FileState::CannotCreate, file);
+    EXPECT_TRUE(message.contains(QDir::toNativeSeparators(file))) << message.toStdString();
+}
+
+TEST_F(CatalogTest, CurrentCatalogStartsSilently)
+{
+    makeCatalog();
+    start();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(CRegistry().GetDword(QStringLiteral("DBVersion")), 5);
+
+    // DBVersion is written once.
+    blockSettings();
+    start();
+    EXPECT_EQ(messages, QStringList({kKeyMessage}));
+}
+
+TEST_F(CatalogTest, OldCatalogGainsPriceThenCouponOnce)
+{
+    raw(catalogFile(), kBaseTable + QStringLiteral("; INSERT INTO ShoppingLists (ID, ItemName) VALUES (1, 'Tea')"));
+    start();
+    EXPECT_EQ(messages, QStringList({kPriceMessage, kCouponMessage}));
+    EXPECT_EQ(columns().mid(10), QStringList({"Price FLOAT", "Coupon INT"}));
+    EXPECT_EQ(CRegistry().GetDword(QStringLiteral("DBVersion")), 5);
+    messages.clear();
+    start();
+    EXPECT_TRUE(messages.isEmpty());
+
+    // The three writes, in their places between the messages.
+    QFile::remove(catalogFile());
+    raw(catalogFile(), kBaseTable);
+    blockSettings();
+    start();
+    EXPECT_EQ(messages, QStringList({kPriceMessage, kKeyMessage, kCouponMessage, kKeyMessage, kKeyMessage}));
+}
+
+TEST_F(CatalogTest, ColumnNamesAreComparedWithTheirCase)
+{
+    raw(catalogFile(), kBaseTable + QStringLiteral("; ALTER TABLE ShoppingLists ADD price float; "
+                                                   "ALTER TABLE ShoppingLists ADD Coupon int"));
+    for (int run = 0; run < 2; ++run) {
+        messages.clear();
+        start();
+        EXPECT_EQ(messages, QStringList({kPriceMessage}));
+    }
+    EXPECT_EQ(columns().size(), 12);
+    EXPECT_EQ(columns()[10], "price FLOAT");
+}
+
+TEST_F(CatalogTest, CatalogThatCannotBeOpenedShowsBothMessagesEveryStart)
+{
+    for (int run = 0; run < 2; ++run) {
+        messages.clear();
+        start();
+        EXPECT_EQ(messages, QStringList({kPriceMessage, kCouponMessage}));
+    }
+    EXPECT_FALSE(QFileInfo::exists(catalogFile()));
+    EXPECT_EQ(CRegistry().GetDword(QStringLiteral("DBVersion")), 5);
+}
+
+TEST_F(CatalogTest, IndexesAreMadeOnceAndFailQuietlyAfter)
+{
+    makeCatalog();
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(Catalog::devicePath()), 0);
+    const QString indexes = QStringLiteral("SELECT group_concat(name) FROM (SELECT name FROM sqlite_master WHERE "
+                                           "type = 'index' ORDER BY name)");
+    Catalog::runStartupIndexes(connection);
+    EXPECT_EQ(rawValue(catalogFile(), indexes), "doIndex,qtIndex,stIndex");
+    Catalog::runStoreTabIndexes(connection);
+    EXPECT_EQ(rawValue(catalogFile(), indexes), "DeptOrder,IDIdx,ItemNameIdx,StoreIdx,doIndex,qtIndex,stIndex");
+    Catalog::runStartupIndexes(connection);
+    Catalog::runStoreTabIndexes(connection);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(rawValue(catalogFile(), QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index'")), "7");
+}
+
+TEST_F(CatalogTest, CatalogLeftMidWriteIsStillACatalog)
+{
+    makeCatalog();
+    // Another program dies in the middle of a write that already reached the
+    // file: what it left is a catalog and its journal, not a wrong file.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(catalogFile().toUtf8().constData(), &db);
+        sqlite3_exec(db, "PRAGMA cache_size = 1; BEGIN; UPDATE ShoppingLists SET QtyToBuy = 99; "
+                         "INSERT INTO ShoppingLists (ID, ItemName) SELECT ID + 10, ItemName || ' more' FROM "
+                         "ShoppingLists; PRAGMA cache_spill = 1;", nullptr, nullptr, nullptr);
+        sqlite3_db_cacheflush(db);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(QFileInfo::exists(catalogFile() + QStringLiteral("-journal")));
+
+    EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::Ready);
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(catalogFile()), 0);
+    CAdoRecordset set;
+    ASSERT_TRUE(set.Open(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists ORDER BY ID"), connection, 1, 3, 8));
+    EXPECT_EQ(set.GetRecordCount(), 3);
+    EXPECT_EQ(set.GetField(0).GetText(), "2");
+}

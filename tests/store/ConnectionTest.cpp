@@ -1,0 +1,189 @@
+#include "StoreFixture.h"
+
+#include "store/CAdoConnection.h"
+#include "store/CAdoRecordset.h"
+#include "store/CAdoTransaction.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace
+{
+const QString kList = QStringLiteral("SELECT ID FROM ShoppingLists ORDER BY ID");
+}
+
+class ConnectionTest : public StoreTest
+{
+};
+
+TEST_F(ConnectionTest, OpensTheHandheldPathInTheDeviceFolder)
+{
+    makeCatalog();
+    CAdoConnection connection(true);
+    EXPECT_EQ(connection.Open(Catalog::devicePath()), 0);
+    EXPECT_TRUE(connection.isOpen());
+    CAdoRecordset set;
+    ASSERT_TRUE(set.Open(kList, connection, 1, 3, 8));
+    EXPECT_EQ(set.GetRecordCount(), 3);
+}
+
+TEST_F(ConnectionTest, MissingFileFailsWithoutBeingCreated)
+{
+    CAdoConnection connection(true);
+    EXPECT_EQ(connection.Open(catalogFile()), CAdoException::CannotOpen);
+    EXPECT_FALSE(QFileInfo::exists(catalogFile()));
+    EXPECT_FALSE(connection.lastError().isEmpty());
+
+    // Every later use fails by its result and raises nothing.
+    CAdoRecordset set;
+    EXPECT_FALSE(set.Open(kList, connection, 0, 3, 8));
+    EXPECT_FALSE(set.Open(kList, connection, 1, 3, 8));
+    EXPECT_TRUE(set.IsEOF());
+    EXPECT_EQ(set.GetRecordCount(), -1);
+    EXPECT_EQ(set.GetFieldCount(), -1);
+    EXPECT_FALSE(connection.Execute(QStringLiteral("CREATE TABLE t (a int)")));
+    EXPECT_FALSE(QFileInfo::exists(catalogFile()));
+}
+
+TEST_F(ConnectionTest, FileThatIsNoDatabaseIsRefusedAndLeftAlone)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 5000; ++i) {
+        garbage.append(static_cast<char>((i * 37 + 11) % 256));
+    }
+    QFile file(catalogFile());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(garbage);
+    file.close();
+
+    CAdoConnection connection(true);
+    EXPECT_EQ(connection.Open(catalogFile()), CAdoException::CannotOpen);
+    EXPECT_FALSE(connection.Execute(QStringLiteral("CREATE TABLE t (a int)")));
+    CAdoRecordset set;
+    EXPECT_FALSE(set.Open(QStringLiteral("CREATE INDEX x ON ShoppingLists (ID)"), connection));
+    EXPECT_EQ(bytes(catalogFile()), garbage);
+    EXPECT_FALSE(QFileInfo::exists(catalogFile() + QStringLiteral("-journal")));
+}
+
+TEST_F(ConnectionTest, SharedObjectFollowsTheMainWindowOrder)
+{
+    makeCatalog();
+    // The member is empty, takes over a created temporary, the temporary goes
+    // away, and only then the member opens: it must stay open.
+    CAdoConnection member;
+    EXPECT_FALSE(member.isOpen());
+    {
+        CAdoConnection temporary(true);
+        member = temporary;
+    }
+    ASSERT_EQ(member.Open(Catalog::devicePath()), 0);
+    EXPECT_TRUE(member.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 2")));
+
+    // Destroying a sharer closes the object for everyone; self-assignment
+    // changes nothing.
+    {
+        CAdoConnection sharer;
+        sharer = member;
+        sharer = sharer;
+        EXPECT_TRUE(sharer.isOpen());
+    }
+    EXPECT_FALSE(member.isOpen());
+    EXPECT_FALSE(member.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 6")));
+    EXPECT_EQ(rawValue(catalogFile(), QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "5");
+}
+
+TEST_F(ConnectionTest, ClosingUnderAnOpenRecordsetEndsItsRows)
+{
+    makeCatalog();
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(catalogFile()), 0);
+    CAdoRecordset forward;
+    CAdoRecordset keyset;
+    ASSERT_TRUE(forward.Open(kList, connection, 0, 1, 8));
+    ASSERT_TRUE(keyset.Open(kList, connection, 1, 3, 8));
+    connection.Close();
+    EXPECT_TRUE(forward.IsEOF());
+    EXPECT_EQ(codeOf([&] { forward.GetField(0).GetText(); }), CAdoException::CannotRead);
+    keyset.GetField(0).SetLong(9);
+    EXPECT_EQ(codeOf([&] { keyset.Update(); }), CAdoException::CannotWrite);
+}
+
+TEST_F(ConnectionTest, WaitsForACatalogHeldByAnotherProgram)
+{
+    makeCatalog();
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(catalogFile()), 0);
+
+    std::atomic<bool> locked{false};
+    std::thread other([&] {
+        sqlite3* db = nullptr;
+        sqlite3_open(catalogFile().toUtf8().constData(), &db);
+        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        locked = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    });
+    while (!locked) {
+        std::this_thread::yield();
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const bool written = connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 4 WHERE ID = 1"));
+    const qint64 waited = timer.elapsed();
+    other.join();
+    EXPECT_TRUE(written) << connection.lastError().toStdString();
+    EXPECT_GE(waited, 200);
+}
+
+TEST_F(ConnectionTest, TransactionGuardRollsBackUnlessCommitted)
+{
+    makeCatalog();
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(catalogFile()), 0);
+    const QString qtyOfMilk = QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 1");
+
+    {
+        CAdoTransaction transaction(connection);
+        ASSERT_TRUE(transaction.active());
+        connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 1"));
+    }
+    EXPECT_EQ(rawValue(catalogFile(), qtyOfMilk), "2");
+
+    // An error raised inside the pass leaves the catalog as it was.
+    EXPECT_EQ(codeOf([&] {
+                  CAdoTransaction transaction(connection);
+                  CAdoRecordset set;
+                  set.Open(QStringLiteral("Select ID, QtyToBuy from ShoppingLists order by ID"), connection, 1, 3, 8);
+                  set.GetField(1).SetLong(8);
+                  set.Update();
+                  set.MoveNext();
+                  set.GetField(1).SetLong(70000);
+              }),
+              CAdoException::ValueRefused);
+    EXPECT_EQ(rawValue(catalogFile(), qtyOfMilk), "2");
+
+    // An inner guard undoes only its own part; the outer commit keeps the rest.
+    {
+        CAdoTransaction outer(connection);
+        connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 1"));
+        {
+            CAdoTransaction inner(connection);
+            ASSERT_TRUE(inner.active());
+            connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 2"));
+        }
+        EXPECT_TRUE(outer.commit());
+        EXPECT_FALSE(outer.active());
+    }
+    EXPECT_EQ(rawValue(catalogFile(), qtyOfMilk), "9");
+    EXPECT_EQ(rawValue(catalogFile(), QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "0");
+
+    CAdoConnection closed(true);
+    CAdoTransaction nothing(closed);
+    EXPECT_FALSE(nothing.active());
+    EXPECT_FALSE(nothing.commit());
+}

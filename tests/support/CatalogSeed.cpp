@@ -1,0 +1,104 @@
+#include "CatalogSeed.h"
+
+#include "platform/DeviceFolder.h"
+#include "store/Catalog.h"
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace
+{
+struct DbCloser
+{
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+using Db = std::unique_ptr<sqlite3, DbCloser>;
+
+Db openDb()
+{
+    sqlite3* raw = nullptr;
+    sqlite3_open_v2(CatalogSeed::path().toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    return Db(raw);
+}
+
+void bindVariant(sqlite3_stmt* stmt, int index, const QVariant& value)
+{
+    if (!value.isValid() || value.isNull()) {
+        sqlite3_bind_null(stmt, index);
+    } else if (value.userType() == QMetaType::QString) {
+        const QByteArray text = value.toString().toUtf8();
+        sqlite3_bind_text(stmt, index, text.constData(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    } else if (value.userType() == QMetaType::Double) {
+        sqlite3_bind_double(stmt, index, value.toDouble());
+    } else {
+        sqlite3_bind_int64(stmt, index, value.toLongLong());
+    }
+}
+} // namespace
+
+QString CatalogSeed::path()
+{
+    return DeviceFolder::map(Catalog::devicePath());
+}
+
+QString CatalogSeed::write(const std::vector<SeedItem>& items)
+{
+    Catalog::prepareFile(path());
+    Db db = openDb();
+    int nextId = 1;
+    {
+        sqlite3_stmt* raw = nullptr;
+        sqlite3_prepare_v2(db.get(), "SELECT max(ID) FROM ShoppingLists", -1, &raw, nullptr);
+        if (raw && sqlite3_step(raw) == SQLITE_ROW) {
+            nextId = sqlite3_column_int(raw, 0) + 1;
+        }
+        sqlite3_finalize(raw);
+    }
+    sqlite3_exec(db.get(), "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    sqlite3_prepare_v2(db.get(),
+                       "INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, ItemNameDetail, Dept, "
+                       "Store, checked, DeptOrder, Price, Coupon) VALUES (?,?,?,?,?,?,?,?,?,?,?)",
+                       -1, &insert, nullptr);
+    for (const SeedItem& item : items) {
+        const int id = item.id != 0 ? item.id : nextId;
+        nextId = std::max(nextId, id + 1);
+        bindVariant(insert, 1, id);
+        bindVariant(insert, 2, item.name);
+        bindVariant(insert, 3, item.qty);
+        bindVariant(insert, 4, item.unit);
+        bindVariant(insert, 5, item.notes);
+        bindVariant(insert, 6, item.dept);
+        bindVariant(insert, 7, item.store);
+        bindVariant(insert, 8, item.checked);
+        bindVariant(insert, 9, item.deptOrder);
+        bindVariant(insert, 10, item.price);
+        bindVariant(insert, 11, item.coupon);
+        sqlite3_step(insert);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    sqlite3_exec(db.get(), "COMMIT", nullptr, nullptr, nullptr);
+    return path();
+}
+
+bool CatalogSeed::exec(const QString& sql)
+{
+    Db db = openDb();
+    return sqlite3_exec(db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+QString CatalogSeed::scalar(const QString& sql)
+{
+    Db db = openDb();
+    sqlite3_stmt* raw = nullptr;
+    QString result;
+    if (sqlite3_prepare_v2(db.get(), sql.toUtf8().constData(), -1, &raw, nullptr) == SQLITE_OK
+        && sqlite3_step(raw) == SQLITE_ROW) {
+        const unsigned char* text = sqlite3_column_text(raw, 0);
+        result = text ? QString::fromUtf8(reinterpret_cast<const char*>(text)) : QString();
+    }
+    sqlite3_finalize(raw);
+    return result;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <initializer_list>
+#include <vector>
+
+// One catalog row for a test. Missing values (QVariant()) are stored as NULL.
+struct SeedItem
+{
+    QString name;
+    int qty = 0;
+    QString dept = QStringLiteral("Dairy");
+    QString store = QStringLiteral("B-Mart");
+    QVariant price = 0.0;
+    int checked = 0;
+    QVariant coupon = 0;
+    int deptOrder = 0;
+    QString unit = QStringLiteral("pkg");
+    QString notes;
+    int id = 0; // 0: one more than the highest so far
+};
+
+// Writes test catalogs into the device folder of the running test.
+class CatalogSeed
+{
+public:
+    // Creates the catalog (full column set) when missing, then inserts the
+    // rows. Returns the catalog's file path.
+    static QString write(const std::vector<SeedItem>& items);
+    static QString path();
+
+    // One statement run on the catalog file; returns false on failure.
+    static bool exec(const QString& sql);
+    // The first column of the first row of a query, as text ("" for none).
+    static QString scalar(const QString& sql);
+};

@@ -1,0 +1,60 @@
+#include "GrocelleTest.h"
+
+#include "platform/MessageService.h"
+#include "platform/SoundService.h"
+#include "platform/WaitCursor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+void GrocelleTest::SetUp()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    ASSERT_TRUE(m_home->isValid());
+    qputenv("GROCELLE_HOME", m_home->path().toUtf8());
+
+    MessageService::setHandler([this](const QString& text, MessageService::Buttons buttons) {
+        messages << text;
+        if (buttons == MessageService::Buttons::Ok) {
+            return MessageService::IdOk;
+        }
+        if (!answers.empty()) {
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return defaultAnswer;
+    });
+    SoundService::setHandler([this](const QString& path) { sounds << path; });
+}
+
+void GrocelleTest::TearDown()
+{
+    QApplication::processEvents();
+    int leaked = 0;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible() && !window->inherits("QMenu") && !window->inherits("QTipLabel")) {
+            ++leaked;
+        }
+    }
+    EXPECT_EQ(leaked, 0) << "a test left top-level windows open";
+    while (WaitCursor::depth() > 0) {
+        WaitCursor::end();
+    }
+    MessageService::setHandler({});
+    SoundService::setHandler({});
+    qunsetenv("GROCELLE_HOME");
+    m_home.reset();
+}
+
+QString GrocelleTest::home() const
+{
+    return m_home->path();
+}
+
+QString GrocelleTest::homeFile(const QString& name) const
+{
+    return QDir(m_home->path()).filePath(name);
+}

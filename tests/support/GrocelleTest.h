@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+// Base fixture of every test: a fresh device folder ($GROCELLE_HOME) per
+// test, the platform services replaced by recorders, and a check that the
+// test left no top-level window behind.
+class GrocelleTest : public ::testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The device folder of this test.
+    QString home() const;
+    // A file of the device folder.
+    QString homeFile(const QString& name) const;
+
+    // Message boxes shown so far, in order (text only).
+    QStringList messages;
+    // Yes/No boxes are answered from this queue, then with defaultAnswer.
+    std::deque<int> answers;
+    int defaultAnswer = 6; // Yes
+    // Sound requests, as the device paths the program asked for.
+    QStringList sounds;
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+};

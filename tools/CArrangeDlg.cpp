@@ -1,0 +1,228 @@
+#include "tools/CArrangeDlg.h"
+
+#include "controls/CItemListCtrl.h"
+#include "mainwnd/CMainDlg.h"
+#include "platform/DialogUnits.h"
+#include "platform/MessageService.h"
+#include "platform/WaitCursor.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoException.h"
+#include "store/CAdoRecordset.h"
+#include "store/CAdoTransaction.h"
+#include "store/Catalog.h"
+
+#include <QHash>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace
+{
+const QString kFailureLead = QStringLiteral("The departments could not be put in order, so every item keeps its old "
+                                            "place.");
+} // namespace
+
+CArrangeDlg::CArrangeDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Arrange Departments"));
+    setFixedSize(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
+
+    m_list = new QListWidget(this);
+    m_list->setObjectName(QStringLiteral("departments"));
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setGeometry(DialogUnits::toPixels(7, 7, 96, 80));
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true);
+    m_ok->setGeometry(DialogUnits::toPixels(38, 90, 38, 12));
+
+    m_up = new QPushButton(QStringLiteral("Up"), this);
+    m_up->setObjectName(QStringLiteral("up"));
+    m_up->setAutoDefault(false);
+    m_up->setGeometry(DialogUnits::toPixels(108, 35, 25, 12));
+
+    m_down = new QPushButton(QStringLiteral("Down"), this);
+    m_down->setObjectName(QStringLiteral("down"));
+    m_down->setAutoDefault(false);
+    m_down->setGeometry(DialogUnits::toPixels(108, 49, 25, 13));
+
+    auto* help = new QLabel(QStringLiteral("Arrange the list above in the order you walk through the store.  Your "
+                                           "list will be sorted that way."),
+                            this);
+    help->setWordWrap(true);
+    help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    help->setGeometry(DialogUnits::toPixels(7, 106, 99, 37));
+
+    connect(m_up, &QPushButton::clicked, this, [this] { OnUp(); });
+    connect(m_down, &QPushButton::clicked, this, [this] { OnDown(); });
+    connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
+
+    OnInitDialog();
+}
+
+void CArrangeDlg::OnInitDialog()
+{
+    m_changed = false;
+    m_list->clear();
+    CAdoConnection connection;
+    connection.Open(Catalog::devicePath());
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("SELECT Dept, DeptOrder from ShoppingLists Order by DeptOrder, Dept"), connection,
+                 CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+        MessageService::show(QStringLiteral("Error in opening DB: 10001"), MessageService::Buttons::Ok, this);
+        return;
+    }
+    // Each run of one name is listed once. The store sorts names that differ
+    // only in case together in any order, so a name already listed is not
+    // listed again.
+    QStringList names;
+    QString previous;
+    while (!rs.IsEOF()) {
+        const QString name = rs.GetField(0).GetText();
+        if (name != previous) {
+            previous = name;
+            if (!names.contains(name)) {
+                names << name;
+            }
+        }
+        rs.MoveNext();
+    }
+    rs.Close();
+    connection.Close();
+    m_list->addItems(names);
+    m_list->setCurrentRow(0);
+    m_list->setFocus();
+}
+
+QStringList CArrangeDlg::departments() const
+{
+    QStringList names;
+    for (int row = 0; row < m_list->count(); ++row) {
+        names << m_list->item(row)->text();
+    }
+    return names;
+}
+
+int CArrangeDlg::selectedPosition() const
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    return selected.isEmpty() ? -1 : m_list->row(selected.first());
+}
+
+void CArrangeDlg::moveSelected(int step)
+{
+    int position = selectedPosition();
+    const int target = position + step;
+    if (position >= 0 && target >= 0 && target < m_list->count()) {
+        QListWidgetItem* item = m_list->takeItem(position);
+        m_list->insertItem(target, item);
+        m_changed = true;
+        position = target;
+    }
+    if (position >= 0) {
+        m_list->setCurrentRow(position);
+    }
+}
+
+void CArrangeDlg::OnUp()
+{
+    moveSelected(-1);
+}
+
+void CArrangeDlg::OnDown()
+{
+    moveSelected(1);
+}
+
+void CArrangeDlg::OnOK()
+{
+    if (!m_changed) {
+        accept();
+        return;
+    }
+    QString failure;
+    {
+        WaitCursorScope wait;
+        try {
+            CAdoConnection connection;
+            if (connection.Open(Catalog::devicePath()) != 0) {
+                ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
+            }
+            writeOrder(connection, departments());
+        } catch (const CAdoException& error) {
+            failure = kFailureLead + QStringLiteral("  ") + error.describe();
+        }
+    }
+    if (!failure.isEmpty()) {
+        // The arrangement stays on screen, to be tried again or given up.
+        MessageService::show(failure, MessageService::Buttons::Ok, this);
+        return;
+    }
+    accept();
+}
+
+int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
+{
+    if (name.isEmpty()) {
+        return UnplacedOrder;
+    }
+    const auto count = departments.size();
+    for (qsizetype i = 1; i <= count; ++i) {
+        const qsizetype position = i % count;
+        if (departments.at(position).compare(name, Qt::CaseInsensitive) == 0) {
+            return static_cast<int>(position);
+        }
+    }
+    return UnplacedOrder;
+}
+
+long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)
+{
+    CAdoTransaction transaction(connection);
+    if (!transaction.active()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"), connection,
+                 CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+    }
+    // The rows come sorted by department: each name is looked up once.
+    QHash<QString, int> orders;
+    long written = 0;
+    const long count = rs.GetRecordCount();
+    for (long i = 0; i < count; ++i) {
+        const QString name = rs.GetField(2).GetText();
+        auto found = orders.constFind(name);
+        if (found == orders.constEnd()) {
+            found = orders.insert(name, orderOf(name, departments));
+        }
+        // A row that has its number already is left as it is: the result is
+        // the same, and the pass does not grow with the rows that keep their
+        // place.
+        if (rs.GetField(3).GetText() != QString::number(found.value())) {
+            rs.GetField(3).SetLong(found.value());
+            rs.Update();
+            ++written;
+        }
+        rs.MoveNext();
+    }
+    rs.Close();
+    if (!transaction.commit()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    return written;
+}
+
+void CArrangeDlg::run(CMainDlg& window)
+{
+    CArrangeDlg dialog(&window);
+    dialog.exec();
+    window.list().setFocus();
+    if (dialog.changed()) {
+        window.RebuildList();
+    }
+}

@@ -1,0 +1,249 @@
+#include "tools/CRenameDlg.h"
+
+#include "mainwnd/CMainDlg.h"
+#include "mainwnd/DeptComboBox.h"
+#include "platform/DialogUnits.h"
+#include "platform/MessageService.h"
+#include "platform/WaitCursor.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoException.h"
+#include "store/CAdoRecordset.h"
+#include "store/CAdoTransaction.h"
+#include "store/Catalog.h"
+
+#include <QAbstractItemView>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace
+{
+const QString kDeptColumn = QStringLiteral("Dept");
+const QString kStoreColumn = QStringLiteral("Store");
+
+QLabel* addLabel(const QString& text, const QRect& where, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(where);
+    return label;
+}
+} // namespace
+
+CRenameDlg::CRenameDlg(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Rename Stores / Depts"));
+    setFixedSize(DialogUnits::toPixelsX(149), DialogUnits::toPixelsY(139));
+
+    auto* intro = addLabel(QStringLiteral("To globally rename a department or store, enter the old and new name "
+                                          "below."),
+                           DialogUnits::toPixels(7, 3, 135, 20), this);
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    addLabel(QStringLiteral("View:"), DialogUnits::toPixels(7, 26, 33, 8), this);
+    addLabel(QStringLiteral("Old name:"), DialogUnits::toPixels(7, 42, 42, 8), this);
+    addLabel(QStringLiteral("New name:"), DialogUnits::toPixels(7, 62, 42, 8), this);
+
+    m_departments = new QRadioButton(QStringLiteral("Departments"), this);
+    m_departments->setObjectName(QStringLiteral("departments"));
+    m_departments->setGeometry(DialogUnits::toPixels(42, 25, 56, 10));
+    m_stores = new QRadioButton(QStringLiteral("Stores"), this);
+    m_stores->setObjectName(QStringLiteral("stores"));
+    m_stores->setGeometry(DialogUnits::toPixels(98, 25, 37, 10));
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(m_departments, 0);
+    kinds->addButton(m_stores, 1);
+
+    // Only the closed box's height: the list drops down below it.
+    m_oldNames = new DeptComboBox(this);
+    m_oldNames->setObjectName(QStringLiteral("oldName"));
+    m_oldNames->setGeometry(DialogUnits::toPixels(50, 40, 64, 12));
+
+    m_newNameEdit = new QLineEdit(this);
+    m_newNameEdit->setObjectName(QStringLiteral("newName"));
+    m_newNameEdit->setMaxLength(MaxNameLength);
+    m_newNameEdit->setGeometry(DialogUnits::toPixels(50, 60, 64, 12));
+
+    m_rename = new QPushButton(QStringLiteral("Rename"), this);
+    m_rename->setObjectName(QStringLiteral("rename"));
+    m_rename->setDefault(true);
+    m_rename->setGeometry(DialogUnits::toPixels(42, 84, 36, 14));
+    m_done = new QPushButton(QStringLiteral("Done"), this);
+    m_done->setObjectName(QStringLiteral("done"));
+    m_done->setAutoDefault(false);
+    m_done->setGeometry(DialogUnits::toPixels(83, 84, 35, 14));
+
+    connect(m_departments, &QRadioButton::clicked, this, [this] { FillNames(kDeptColumn); });
+    connect(m_stores, &QRadioButton::clicked, this, [this] { FillNames(kStoreColumn); });
+    connect(m_oldNames, &DeptComboBox::popupClosed, this, [this] { CopyOldToNew(); });
+    // A choice made with the keys on the closed box counts as well.
+    connect(m_oldNames, &QComboBox::activated, this, [this](int) {
+        if (!m_oldNames->view()->isVisible()) {
+            CopyOldToNew();
+        }
+    });
+    connect(m_rename, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(m_done, &QPushButton::clicked, this, [this] { reject(); });
+
+    OnInitDialog();
+}
+
+void CRenameDlg::OnInitDialog()
+{
+    m_departments->setChecked(true);
+    FillNames(kDeptColumn);
+}
+
+void CRenameDlg::ReadControls()
+{
+    m_oldName = m_oldNames->currentText();
+    m_newName = m_newNameEdit->text();
+    m_kind = m_departments->isChecked() ? 0 : (m_stores->isChecked() ? 1 : -1);
+}
+
+void CRenameDlg::WriteControls()
+{
+    const int index = m_oldNames->findText(m_oldName, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        m_oldNames->setCurrentIndex(index);
+    }
+    if (m_newNameEdit->text() != m_newName) {
+        m_newNameEdit->setText(m_newName);
+    }
+    m_departments->setChecked(m_kind == 0);
+    m_stores->setChecked(m_kind == 1);
+}
+
+QString CRenameDlg::currentColumn() const
+{
+    return m_departments->isChecked() ? kDeptColumn : kStoreColumn;
+}
+
+void CRenameDlg::FillNames(const QString& column)
+{
+    m_oldNames->clear();
+    CAdoConnection connection;
+    connection.Open(Catalog::devicePath());
+    CAdoRecordset rs;
+    if (rs.Open(QStringLiteral("SELECT ") + column + QStringLiteral(" from ShoppingLists ORDER BY ") + column,
+                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                CAdoRecordset::adCmdUnknown)) {
+        // The list keeps its names sorted without regard to case, each exact
+        // spelling once (the store may return names that differ only in case
+        // in any order).
+        QStringList names;
+        QString previous;
+        while (!rs.IsEOF()) {
+            const QString name = rs.GetField(0).GetText();
+            if (name != previous) {
+                previous = name;
+                const auto at = std::lower_bound(names.begin(), names.end(), name,
+                                                 [](const QString& a, const QString& b) {
+                                                     return a.compare(b, Qt::CaseInsensitive) < 0;
+                                                 });
+                if (std::find(names.begin(), names.end(), name) == names.end()) {
+                    names.insert(at, name);
+                }
+            }
+            rs.MoveNext();
+        }
+        rs.Close();
+        m_oldNames->addItems(names);
+        m_oldNames->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    }
+    connection.Close();
+    ReadControls();
+    CopyOldToNew();
+}
+
+void CRenameDlg::CopyOldToNew()
+{
+    ReadControls();
+    m_newName = m_oldName;
+    WriteControls();
+    m_newNameEdit->setFocus();
+    m_newNameEdit->selectAll();
+}
+
+void CRenameDlg::OnOK()
+{
+    ReadControls();
+    if (m_oldNames->findText(m_newName, Qt::MatchFixedString) >= 0) {
+        MessageService::show(QStringLiteral("There is already one by that name."), MessageService::Buttons::Ok, this);
+        return;
+    }
+    if (m_newName.contains(QLatin1Char('\''))) {
+        MessageService::show(QStringLiteral("Sorry, quotation marks are not allowed."), MessageService::Buttons::Ok,
+                             this);
+        return;
+    }
+    const QString column = currentColumn();
+    if (!MessageService::confirm(QStringLiteral("Change the ") + column + QStringLiteral(" named '") + m_oldName
+                                     + QStringLiteral("' to '") + m_newName + QStringLiteral("'.  Are you sure?"),
+                                 this)) {
+        return;
+    }
+    QString failure;
+    {
+        WaitCursorScope wait;
+        try {
+            CAdoConnection connection;
+            if (connection.Open(Catalog::devicePath()) != 0) {
+                ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
+            }
+            renameAll(connection, column, m_oldName, m_newName);
+        } catch (const CAdoException& error) {
+            failure = QStringLiteral("Nothing was renamed.  ") + error.describe();
+        }
+    }
+    if (failure.isEmpty()) {
+        MessageService::show(
+            QStringLiteral("Renaming complete.  You can rename another, or if you're finished, click 'Done'."),
+            MessageService::Buttons::Ok, this);
+    } else {
+        MessageService::show(failure, MessageService::Buttons::Ok, this);
+    }
+    // The old name may be gone from every row: offer only names in use.
+    FillNames(column);
+}
+
+long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,
+                           const QString& newName)
+{
+    CAdoTransaction transaction(connection);
+    if (!transaction.active()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
+                     + QStringLiteral("= '") + Catalog::quoteText(oldName) + QStringLiteral("' ORDER BY ID"),
+                 connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
+                 CAdoRecordset::adCmdUnknown)) {
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+    }
+    const long count = rs.GetRecordCount();
+    for (long i = 0; i < count; ++i) {
+        rs.GetField(1).SetText(newName);
+        rs.Update();
+        rs.MoveNext();
+    }
+    rs.Close();
+    if (!transaction.commit()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    return count;
+}
+
+void CRenameDlg::run(CMainDlg& window)
+{
+    {
+        CRenameDlg dialog(&window);
+        dialog.exec();
+    }
+    window.StoreTabRefresh();
+    window.RebuildList();
+}

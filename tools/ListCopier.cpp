@@ -1,0 +1,44 @@
+#include "tools/ListCopier.h"
+
+#include "controls/CItemListCtrl.h"
+#include "mainwnd/CMainDlg.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageService.h"
+#include "platform/TextNumbers.h"
+
+ListCopier::ListCopier(CMainDlg& window)
+    : m_window(window)
+{
+}
+
+QString ListCopier::listText(const CItemListCtrl& list)
+{
+    QString text;
+    for (int row = 0; row < list.itemCount(); ++row) {
+        const QString quantity = list.itemText(row, 1);
+        if (TextNumbers::toInt(quantity) <= 0) {
+            continue;
+        }
+        text += quantity + QLatin1Char(' ') + list.itemText(row, 2) + QLatin1Char(' ') + list.itemText(row, 0)
+                + QStringLiteral(" (") + list.itemText(row, 3) + QStringLiteral(")\r\n");
+    }
+    return text;
+}
+
+void ListCopier::CopyList()
+{
+    const QString text = listText(m_window.list());
+    switch (Clipboard::setText(text)) {
+    case Clipboard::Result::Ok:
+        break;
+    case Clipboard::Result::CannotOpen:
+        MessageService::show(QStringLiteral("Cannot open the Clipboard"), MessageService::Buttons::Ok, &m_window);
+        break;
+    case Clipboard::Result::CannotEmpty:
+        MessageService::show(QStringLiteral("Cannot empty the Clipboard"), MessageService::Buttons::Ok, &m_window);
+        break;
+    case Clipboard::Result::CannotSet:
+        MessageService::show(QStringLiteral("Unable to set Clipboard data"), MessageService::Buttons::Ok, &m_window);
+        break;
+    }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class CItemListCtrl;
+class CMainDlg;
+
+// Copy List: the needed rows of the main list, as shown, put on the clipboard
+// as plain text, one line per row.
+class ListCopier
+{
+public:
+    explicit ListCopier(CMainDlg& window);
+
+    void CopyList();
+
+    // The text Copy List puts on the clipboard: for every row whose quantity
+    // cell reads above 0, in list order, "<quantity> <unit> <name> (<dept>)"
+    // ended by "\r\n". The cells go in exactly as shown, unquoted.
+    static QString listText(const CItemListCtrl& list);
+
+private:
+    CMainDlg& m_window;
+};

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <cmath>
 #include <memory>
 
 CListApp::CListApp() = default;
@@ -131,7 +132,9 @@ void CListApp::CreateListFont()
     font.setStyleHint(QFont::SansSerif, QFont::PreferDefault);
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
-    font.setPixelSize(std::max(1, DialogUnits::px(m_fontSize)));
+    // The font size is the height of a text cell; Qt's pixel size is the
+    // height of the letters alone, about four fifths of the cell.
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_fontSize * 0.8 * DialogUnits::scale()))));
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

@@ -549,6 +549,8 @@ void CMainDlg::RebuildList()
     m_view.markedTotal = 0.0;
     fillList(sql);
     m_list->setFont(m_app.listFont());
+    // The headings keep the window's own font.
+    m_list->header()->setFont(font());
     RedrawSummary();
     WriteControls();
     m_list->selectRow(0);

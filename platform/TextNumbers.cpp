@@ -1,19 +1,33 @@
 #include "platform/TextNumbers.h"
 
 #include <climits>
-#include <cstdlib>
+#include <algorithm>
 
 int TextNumbers::toInt(const QString& text)
 {
-    const QByteArray bytes = text.toLatin1();
-    const long value = std::strtol(bytes.constData(), nullptr, 10);
-    if (value > INT_MAX) {
-        return INT_MAX;
+    // Read in place: the list build converts three texts per row.
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i].isSpace()) {
+        ++i;
     }
-    if (value < INT_MIN) {
-        return INT_MIN;
+    bool negative = false;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
     }
-    return static_cast<int>(value);
+    qint64 value = 0;
+    while (i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
+        value = value * 10 + (text[i].unicode() - '0');
+        if (value > qint64(INT_MAX) + 1) {
+            value = qint64(INT_MAX) + 1;
+        }
+        ++i;
+    }
+    if (negative) {
+        value = -value;
+    }
+    return static_cast<int>(std::clamp<qint64>(value, INT_MIN, INT_MAX));
 }
 
 double TextNumbers::toDouble(const QString& text)
@@ -30,13 +44,13 @@ double TextNumbers::toDouble(const QString& text)
         ++i;
     }
     int digits = 0;
-    while (i < n && text[i].isDigit()) {
+    while (i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
         ++i;
         ++digits;
     }
     if (i < n && text[i] == QLatin1Char('.')) {
         ++i;
-        while (i < n && text[i].isDigit()) {
+        while (i < n && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9')) {
             ++i;
             ++digits;
         }
@@ -57,7 +71,7 @@ double TextNumbers::toDouble(const QString& text)
             end = j;
         }
     }
-    QString prefix = text.mid(start, end - start);
+    QStringView prefix = QStringView(text).mid(start, end - start);
     if (prefix.endsWith(QLatin1Char('.'))) {
         prefix.chop(1);
     }

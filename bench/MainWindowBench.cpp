@@ -1,0 +1,195 @@
+// The main window on large catalogs: Rebuild list end to end (statement,
+// rows into the list, totals, summary) against SQLite reading the same
+// statement, plus a view switch, a heading sort and a letter jump.
+
+#include "bench/BenchReport.h"
+#include "bench/CatalogGenerator.h"
+
+#include "app/CListApp.h"
+#include "controls/CItemListCtrl.h"
+#include "mainwnd/CMainDlg.h"
+#include "platform/DeviceFolder.h"
+#include "store/Catalog.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTabBar>
+
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace
+{
+enum View
+{
+    NeedView = 0,
+    StoreView = 1
+};
+
+// One main window on a generated catalog of the wanted size, kept between
+// benchmarks of the same size.
+class Window
+{
+public:
+    // stores: how many stores the items are spread over; with one store, a
+    // store view shows the whole catalog.
+    static Window& on(int items, int stores = 12)
+    {
+        static std::unique_ptr<Window> current;
+        if (!current || current->m_items != items || current->m_stores != stores) {
+            current.reset();
+            current.reset(new Window(items, stores));
+        }
+        return *current;
+    }
+
+    CMainDlg& dlg() { return *m_dlg; }
+
+    void show(View view)
+    {
+        // The store view shows the first store's whole catalog.
+        m_dlg->tabStrip().setCurrentIndex(view == NeedView ? 0 : 1);
+        m_dlg->view().deptText = QStringLiteral("All Items");
+    }
+
+private:
+    Window(int items, int stores)
+        : m_items(items)
+        , m_stores(stores)
+    {
+        const QString file = DeviceFolder::map(Catalog::devicePath());
+        QFile::remove(file);
+        generateCatalog(file, items, stores);
+        m_app.LoadSettings();
+        m_app.CreateListFont();
+        m_dlg = std::make_unique<CMainDlg>(m_app);
+        m_dlg->show();
+        QApplication::processEvents();
+    }
+
+    int m_items;
+    int m_stores;
+    CListApp m_app;
+    std::unique_ptr<CMainDlg> m_dlg;
+};
+
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        }
+    }
+    return -1;
+}
+
+void BM_RebuildList(benchmark::State& state)
+{
+    Window& window = Window::on(static_cast<int>(state.range(0)));
+    window.show(static_cast<View>(state.range(1)));
+    for (auto _ : state) {
+        window.dlg().RebuildList();
+    }
+    // The paint that follows draws only the visible rows.
+    QApplication::processEvents();
+    state.counters["rows"] = window.dlg().list().itemCount();
+    state.counters["rss_MB"] = static_cast<double>(residentKilobytes()) / 1024.0;
+}
+
+// The statement the window runs, read with SQLite's C API into texts.
+void BM_RebuildListRaw(benchmark::State& state)
+{
+    Window& window = Window::on(static_cast<int>(state.range(0)));
+    window.show(static_cast<View>(state.range(1)));
+    const QByteArray sql = window.dlg().composeListSql().toUtf8();
+    sqlite3* db = window.dlg().connection().handle();
+    QString cells[9];
+    for (auto _ : state) {
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            for (int c = 0; c < 9; ++c) {
+                cells[c] = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, c)),
+                                             sqlite3_column_bytes(stmt, c));
+            }
+            benchmark::DoNotOptimize(cells);
+        }
+        sqlite3_finalize(stmt);
+    }
+}
+
+void BM_ViewSwitch(benchmark::State& state)
+{
+    Window& window = Window::on(static_cast<int>(state.range(0)));
+    int tab = 0;
+    for (auto _ : state) {
+        tab = tab == 1 ? 2 : 1;
+        window.dlg().ViewSwitch(tab);
+        QApplication::processEvents();
+    }
+}
+
+void BM_HeadingSort(benchmark::State& state)
+{
+    Window& window = Window::on(static_cast<int>(state.range(0)));
+    window.show(StoreView);
+    for (auto _ : state) {
+        window.dlg().SortByColumn(4);
+        QApplication::processEvents();
+    }
+}
+
+void BM_LetterJump(benchmark::State& state)
+{
+    Window& window = Window::on(static_cast<int>(state.range(0)));
+    window.show(StoreView);
+    window.dlg().view().storeOrder = QStringLiteral("Itemname");
+    window.dlg().RebuildList();
+    for (auto _ : state) {
+        // "Z" from the top: the longest search there is.
+        window.dlg().view().lastJumpLetter.clear();
+        window.dlg().LetterJump(QStringLiteral("Z"));
+    }
+}
+
+void BM_ResidentMemory(benchmark::State& state)
+{
+    Window& window = Window::on(static_cast<int>(state.range(0)), 1);
+    window.show(StoreView);
+    for (auto _ : state) {
+        window.dlg().RebuildList();
+        QApplication::processEvents();
+    }
+    const double megabytes = static_cast<double>(residentKilobytes()) / 1024.0;
+    state.counters["rss_MB"] = megabytes;
+    state.counters["rows"] = window.dlg().list().itemCount();
+    std::printf("Resident memory with %d rows in a store view: %.1f MB (aim < 150 MB: %s)\n",
+                window.dlg().list().itemCount(), megabytes, megabytes < 150.0 ? "met" : "MISSED");
+}
+
+void viewSizes(benchmark::internal::Benchmark* b)
+{
+    for (const int items : {10000, 100000}) {
+        for (const int view : {NeedView, StoreView}) {
+            b->Args({items, view});
+        }
+    }
+}
+} // namespace
+
+BENCHMARK(BM_RebuildList)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_RebuildListRaw)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_ViewSwitch)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_HeadingSort)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_LetterJump)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_ResidentMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+static const bool rebuildCompared =
+    compareWithBaseline("BM_RebuildList", "BM_RebuildListRaw", 1.5, "Rebuild list (items/view 0 need, 1 store)");

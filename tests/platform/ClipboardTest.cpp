@@ -1,0 +1,33 @@
+#include "GrocelleTest.h"
+
+#include "platform/Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+class ClipboardTest : public GrocelleTest
+{
+};
+
+TEST_F(ClipboardTest, PlainTextReachesTheSystemClipboardUnchanged)
+{
+    const QString text = QStringLiteral("2 loaf Bread (Bakery)\r\n1   Crème fraîche (Dairy)\r\n");
+    EXPECT_EQ(Clipboard::setText(text), Clipboard::Result::Ok);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), text);
+    EXPECT_EQ(Clipboard::setText(QString()), Clipboard::Result::Ok);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
+}
+
+TEST_F(ClipboardTest, AHandlerStandsInUntilItIsRemoved)
+{
+    QString seen;
+    Clipboard::setHandler([&seen](const QString& text) {
+        seen = text;
+        return Clipboard::Result::CannotSet;
+    });
+    EXPECT_EQ(Clipboard::setText(QStringLiteral("x")), Clipboard::Result::CannotSet);
+    EXPECT_EQ(seen, QStringLiteral("x"));
+    Clipboard::setHandler({});
+    EXPECT_EQ(Clipboard::setText(QStringLiteral("y")), Clipboard::Result::Ok);
+    EXPECT_EQ(seen, QStringLiteral("x"));
+}

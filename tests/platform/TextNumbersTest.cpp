@@ -1,0 +1,32 @@
+#include "GrocelleTest.h"
+
+#include "platform/TextNumbers.h"
+
+class TextNumbersTest : public GrocelleTest
+{
+};
+
+TEST_F(TextNumbersTest, IntegersAreTheLeadingDigits)
+{
+    EXPECT_EQ(TextNumbers::toInt(QString()), 0);
+    EXPECT_EQ(TextNumbers::toInt(QStringLiteral("abc")), 0);
+    EXPECT_EQ(TextNumbers::toInt(QStringLiteral("  -12abc")), -12);
+    EXPECT_EQ(TextNumbers::toInt(QStringLiteral("+7")), 7);
+    EXPECT_EQ(TextNumbers::toInt(QStringLiteral("3.9")), 3);
+    EXPECT_EQ(TextNumbers::toInt(QStringLiteral("99999999999")), 2147483647);
+    EXPECT_EQ(TextNumbers::toInt(QStringLiteral("-99999999999")), -2147483647 - 1);
+}
+
+TEST_F(TextNumbersTest, PricesAreTheLongestNumericPrefix)
+{
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("      2.50")), 2.5);
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("1.25abc")), 1.25);
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("-.5")), -0.5);
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("3.")), 3.0);
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("1e2x")), 100.0);
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("1e")), 1.0);
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("$4")), 0.0);
+    EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QString()), 0.0);
+    EXPECT_EQ(TextNumbers::money(1234.5), QStringLiteral("1234.50"));
+    EXPECT_EQ(TextNumbers::money(0.005), QStringLiteral("0.01"));
+}

@@ -1,0 +1,97 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+#include "MainWindowHarness.h"
+
+#include "controls/CItemListCtrl.h"
+#include "mainwnd/CommandIds.h"
+#include "platform/Clipboard.h"
+
+#include <QTabBar>
+
+namespace
+{
+SeedItem row(const QString& name, int qty, const QString& unit, const QString& dept, int deptOrder,
+             const QString& store = QStringLiteral("B-Mart"))
+{
+    SeedItem item;
+    item.name = name;
+    item.qty = qty;
+    item.unit = unit;
+    item.dept = dept;
+    item.deptOrder = deptOrder;
+    item.store = store;
+    return item;
+}
+} // namespace
+
+class ListCopierTest : public GrocelleTest
+{
+protected:
+    void SetUp() override
+    {
+        GrocelleTest::SetUp();
+        Clipboard::setHandler([this](const QString& text) {
+            copied << text;
+            return clipboardAnswer;
+        });
+    }
+    void TearDown() override
+    {
+        Clipboard::setHandler({});
+        GrocelleTest::TearDown();
+    }
+
+    QStringList copied;
+    Clipboard::Result clipboardAnswer = Clipboard::Result::Ok;
+};
+
+TEST_F(ListCopierTest, CopiesTheNeededRowsAsShownOneLineEach)
+{
+    CatalogSeed::write({
+        row(QStringLiteral("Milk"), 1, QStringLiteral(" "), QStringLiteral("Dairy (cold)"), 1),
+        row(QStringLiteral("Bread"), 2, QStringLiteral("loaf"), QStringLiteral("Bakery"), 0),
+        row(QStringLiteral("Salt"), 0, QStringLiteral("pkg"), QStringLiteral("Spices"), 0),
+        row(QStringLiteral("Ham"), 3, QStringLiteral("lb"), QStringLiteral("Deli"), 2, QStringLiteral("Corner")),
+        row(QStringLiteral("Jam"), 0, QStringLiteral("jar"), QStringLiteral("Deli"), 2, QStringLiteral("Corner")),
+        row(QStringLiteral("Apple"), 4, QStringLiteral("pkg"), QStringLiteral("Produce"), 3,
+            QStringLiteral("Corner")),
+    });
+    MainWindowHarness main;
+    main->OnCommand(CommandId::CopyList);
+    ASSERT_EQ(copied.size(), 1);
+    EXPECT_EQ(copied.last(), QStringLiteral("2 loaf Bread (Bakery)\r\n"
+                                            "1   Milk (Dairy (cold))\r\n"
+                                            "3 lb Ham (Deli)\r\n"
+                                            "4 pkg Apple (Produce)\r\n"));
+
+    // A store view: that store's needed rows only, in its own order.
+    main->tabStrip().setCurrentIndex(static_cast<int>(main->view().tabStores.indexOf(QStringLiteral("Corner"))));
+    ASSERT_EQ(main->list().itemCount(), 3);
+    main->OnCommand(CommandId::CopyList);
+    EXPECT_EQ(copied.last(), QStringLiteral("4 pkg Apple (Produce)\r\n3 lb Ham (Deli)\r\n"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(ListCopierTest, NothingNeededCopiesTheEmptyText)
+{
+    CatalogSeed::write({row(QStringLiteral("Salt"), 0, QStringLiteral("pkg"), QStringLiteral("Spices"), 0)});
+    MainWindowHarness main;
+    main->tabStrip().setCurrentIndex(1);
+    ASSERT_EQ(main->list().itemCount(), 1);
+    main->OnCommand(CommandId::CopyList);
+    EXPECT_EQ(copied, QStringList{QString()});
+}
+
+TEST_F(ListCopierTest, EachClipboardFailureHasItsMessage)
+{
+    CatalogSeed::write({});
+    MainWindowHarness main;
+    for (const auto answer : {Clipboard::Result::CannotOpen, Clipboard::Result::CannotEmpty,
+                              Clipboard::Result::CannotSet}) {
+        clipboardAnswer = answer;
+        main->OnCommand(CommandId::CopyList);
+    }
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("Cannot open the Clipboard"),
+                                     QStringLiteral("Cannot empty the Clipboard"),
+                                     QStringLiteral("Unable to set Clipboard data")}));
+}

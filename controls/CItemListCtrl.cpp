@@ -215,10 +215,13 @@ void CItemListCtrl::mouseReleaseEvent(QMouseEvent* event)
 void CItemListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 {
     m_holdTimer.stop();
-    if (!indexAt(event->position().toPoint()).isValid() || event->button() != Qt::LeftButton) {
+    const QModelIndex hit = indexAt(event->position().toPoint());
+    if (!hit.isValid() || event->button() != Qt::LeftButton) {
         event->accept();
         return;
     }
+    // The second tap is a press too: the row is selected whatever follows.
+    selectRow(hit.row());
     switch (m_app.doubleClickAction()) {
     case 0:
         Q_EMIT commandRequested(CommandId::EditItem);

@@ -20,7 +20,6 @@ public:
     ~CAboutDlg() override;
 
     CSoundButton& okButton() const { return *m_ok; }
-    const QLabel& noticeLabel() const { return *m_notice; }
 
     // "version 4.5": the program's major and minor version.
     static QString versionText();

@@ -14,6 +14,7 @@
 
 #include <cstdio>
 #include <map>
+#include <set>
 #include <vector>
 
 namespace
@@ -40,11 +41,25 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
-                m_times[run.benchmark_name()] = {run.GetAdjustedCPUTime() / perSecond,
-                                                 run.GetAdjustedRealTime() / perSecond};
+            if (run.error_occurred) {
+                continue;
             }
+            // A benchmark run in repetitions with a "min" statistic is
+            // compared by its best repetition, which a busy machine disturbs
+            // least; otherwise by its one run.
+            const bool best = run.run_type == Run::RT_Aggregate && run.aggregate_name == "min";
+            if (run.run_type != Run::RT_Iteration && !best) {
+                continue;
+            }
+            const std::string name = run.run_name.str();
+            if (!best && m_best.count(name)) {
+                continue;
+            }
+            if (best) {
+                m_best.insert(name);
+            }
+            const double perSecond = benchmark::GetTimeUnitMultiplier(run.time_unit);
+            m_times[name] = {run.GetAdjustedCPUTime() / perSecond, run.GetAdjustedRealTime() / perSecond};
         }
     }
 
@@ -66,7 +81,8 @@ public:
                 }
                 if (!header) {
                     out << "\nComparisons with their baselines (ratio = time / baseline time; the aim is judged on CPU "
-                           "time, which a busy machine disturbs least):\n";
+                           "time, which a busy machine disturbs least; \"min\" statistics where a benchmark has "
+                           "them):\n";
                     header = true;
                 }
                 // "100000/min_warmup_time:0.200" shows as "100000".
@@ -94,6 +110,7 @@ private:
         double real;
     };
     std::map<std::string, Times> m_times;
+    std::set<std::string> m_best;
 };
 } // namespace
 

@@ -83,7 +83,9 @@ int CAdoConnection::Open(const QString& path)
     // for a URI.
     const QString file = QFileInfo(DeviceFolder::map(path)).absoluteFilePath();
     sqlite3* db = nullptr;
-    const int opened = sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is used from one thread only: no mutex around every call.
+    const int opened =
+        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (opened != SQLITE_OK) {
         m_object->noteError(db);
         sqlite3_close_v2(db);

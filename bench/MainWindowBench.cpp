@@ -38,15 +38,26 @@ public:
     // store view shows the whole catalog.
     static Window& on(int items, int stores = 12)
     {
-        static std::unique_ptr<Window> current;
-        if (!current || current->m_items != items || current->m_stores != stores) {
-            current.reset();
-            current.reset(new Window(items, stores));
+        if (!current() || current()->m_items != items || current()->m_stores != stores) {
+            current().reset();
+            current().reset(new Window(items, stores));
+            // The window must go before the application object does.
+            static const bool cleanup = [] {
+                qAddPostRoutine([] { current().reset(); });
+                return true;
+            }();
+            Q_UNUSED(cleanup);
         }
-        return *current;
+        return *current();
     }
 
     CMainDlg& dlg() { return *m_dlg; }
+
+    static std::unique_ptr<Window>& current()
+    {
+        static std::unique_ptr<Window> window;
+        return window;
+    }
 
     void show(View view)
     {

@@ -17,17 +17,3 @@ TEST_F(ClipboardTest, PlainTextReachesTheSystemClipboardUnchanged)
     EXPECT_EQ(Clipboard::setText(QString()), Clipboard::Result::Ok);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString());
 }
-
-TEST_F(ClipboardTest, AHandlerStandsInUntilItIsRemoved)
-{
-    QString seen;
-    Clipboard::setHandler([&seen](const QString& text) {
-        seen = text;
-        return Clipboard::Result::CannotSet;
-    });
-    EXPECT_EQ(Clipboard::setText(QStringLiteral("x")), Clipboard::Result::CannotSet);
-    EXPECT_EQ(seen, QStringLiteral("x"));
-    Clipboard::setHandler({});
-    EXPECT_EQ(Clipboard::setText(QStringLiteral("y")), Clipboard::Result::Ok);
-    EXPECT_EQ(seen, QStringLiteral("x"));
-}

@@ -18,7 +18,7 @@ struct SeedItem
     QVariant coupon = 0;
     int deptOrder = 0;
     QString unit = QStringLiteral("pkg");
-    QString notes;
+    QString notes = {};
     int id = 0; // 0: one more than the highest so far
 };
 

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QSet>
@@ -210,6 +211,11 @@ void CItemDlg::createControls()
     m_nameCombo->setInsertPolicy(QComboBox::NoInsert);
     m_nameCombo->setCompleter(nullptr);
     m_nameCombo->setMaxVisibleItems((69 - ComboHeightDu) / ListLineDu);
+    // The list may hold the whole catalog: one line height for every entry
+    // keeps its drop-down quick.
+    if (auto* view = qobject_cast<QListView*>(m_nameCombo->view())) {
+        view->setUniformItemSizes(true);
+    }
     place(m_nameCombo, 23, 1, 101, ComboHeightDu);
     connect(m_nameCombo, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
     connect(m_nameCombo, &QComboBox::activated, this, [this](int index) { onNameChosen(index); });

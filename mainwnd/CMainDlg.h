@@ -162,6 +162,6 @@ private:
     QString m_quickTextValue;
     QString m_quickQtyValue;
     bool m_initialised = false;
-    // The quick-entry line's behaviour; goes before the controls it uses.
+    // The quick-entry line's behaviour; destroyed before the controls it uses.
     std::unique_ptr<CQuickEntry> m_quickEntry;
 };

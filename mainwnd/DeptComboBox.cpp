@@ -3,11 +3,15 @@
 void DeptComboBox::showPopup()
 {
     Q_EMIT popupAboutToShow();
+    m_popupOpen = true;
     QComboBox::showPopup();
 }
 
 void DeptComboBox::hidePopup()
 {
     QComboBox::hidePopup();
-    Q_EMIT popupClosed();
+    if (m_popupOpen) {
+        m_popupOpen = false;
+        Q_EMIT popupClosed();
+    }
 }

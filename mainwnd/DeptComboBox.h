@@ -2,9 +2,10 @@
 
 #include <QComboBox>
 
-// The department filter: a drop-down list that tells when its list is about
-// to open (so it can be filled afresh) and when it has closed (so the choice
-// can be applied).
+// A drop-down list that tells when its list is about to open (so it can be
+// filled afresh) and when the list it opened has closed (so the choice can be
+// applied). Closing is told only for a list that was open: hiding or
+// destroying the box alone tells nothing.
 class DeptComboBox : public QComboBox
 {
     Q_OBJECT
@@ -18,4 +19,7 @@ public:
 Q_SIGNALS:
     void popupAboutToShow();
     void popupClosed();
+
+private:
+    bool m_popupOpen = false;
 };

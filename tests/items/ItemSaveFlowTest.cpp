@@ -191,25 +191,6 @@ TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
     EXPECT_EQ(messages, QStringList({ItemSaveFlow::newDepartmentMessage(QStringLiteral("spices"))}));
 }
 
-TEST_F(ItemSaveFlowTest, NewItemStartsWithTheStoreAndDepartmentShown)
-{
-    SeedItem milk = item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0);
-    milk.store = QStringLiteral("Acme");
-    CatalogSeed::write({milk});
-    MainWindowHarness main;
-    main->tabStrip().setCurrentIndex(1);
-    QComboBox& dept = main->deptCombo();
-    dept.setCurrentIndex(dept.findText(QStringLiteral("Dairy")));
-    main->ReadControls();
-    withEditor(
-        [](CItemDlg& dialog) {
-            EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Dairy"));
-            EXPECT_EQ(dialog.storeBox().currentText(), QStringLiteral("Acme"));
-            cancel(dialog);
-        },
-        [&] { main->OnCommand(CommandId::NewItem); });
-}
-
 TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
 {
     CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 2),
@@ -260,21 +241,6 @@ TEST_F(ItemSaveFlowTest, EditThatTakesAnotherItemsNameLeavesTwoRows)
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT QtyToBuy || '/' || checked FROM ShoppingLists WHERE ID = 5")),
               "3/1");
     EXPECT_EQ(main.column(0), QStringList({"Milk", "Milk"}));
-}
-
-TEST_F(ItemSaveFlowTest, EditCancelledWritesNothing)
-{
-    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0)});
-    MainWindowHarness main;
-    main.clickRow(0);
-    withEditor(
-        [](CItemDlg& dialog) {
-            setText(dialog.quantityBox(), QStringLiteral("9"));
-            cancel(dialog);
-        },
-        [&] { main->OnCommand(CommandId::EditItem); });
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "1");
-    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(ItemSaveFlowTest, InsertWritesThePriceTenWideAndQuotesTexts)

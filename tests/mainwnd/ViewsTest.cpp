@@ -5,6 +5,7 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "mainwnd/CommandIds.h"
+#include "mainwnd/DeptComboBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -218,4 +219,22 @@ TEST_F(ViewsTest, KeysThatDoNotEndTheProgram)
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(main->result(), QDialog::Accepted);
     EXPECT_EQ(CRegistry().GetString(QStringLiteral("OrderNeed")), QStringLiteral("QtyToBuy"));
+}
+
+TEST_F(ViewsTest, OnlyAnOpenedDepartmentListTellsItClosed)
+{
+    // Hiding or destroying the window hides the box's list too; that must not
+    // apply a department to a window on its way out.
+    DeptComboBox combo;
+    int closed = 0;
+    QObject::connect(&combo, &DeptComboBox::popupClosed, &combo, [&closed] { ++closed; });
+    combo.addItem(QStringLiteral("All Items"));
+    combo.hidePopup();
+    EXPECT_EQ(closed, 0);
+    combo.show();
+    combo.showPopup();
+    combo.hidePopup();
+    combo.hidePopup();
+    EXPECT_EQ(closed, 1);
+    combo.hide();
 }

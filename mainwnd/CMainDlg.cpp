@@ -548,9 +548,11 @@ void CMainDlg::RebuildList()
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
     fillList(sql);
-    m_list->setFont(m_app.listFont());
-    // The headings keep the window's own font.
-    m_list->header()->setFont(font());
+    if (m_list->font() != m_app.listFont()) {
+        m_list->setFont(m_app.listFont());
+        // The headings keep the window's own font.
+        m_list->header()->setFont(font());
+    }
     RedrawSummary();
     WriteControls();
     m_list->selectRow(0);

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <algorithm>
+#include <charconv>
 
 int TextNumbers::toInt(const QString& text)
 {
@@ -71,14 +72,27 @@ double TextNumbers::toDouble(const QString& text)
             end = j;
         }
     }
-    QStringView prefix = QStringView(text).mid(start, end - start);
-    if (prefix.endsWith(QLatin1Char('.'))) {
-        prefix.chop(1);
+    // from_chars reads the C form whatever the locale, and fast: the list
+    // build converts one price per row.
+    char buffer[64];
+    int length = 0;
+    for (int k = start; k < end && length < static_cast<int>(sizeof buffer); ++k) {
+        buffer[length++] = static_cast<char>(text[k].unicode());
     }
-    return prefix.toDouble();
+    const char* first = buffer[0] == '+' ? buffer + 1 : buffer;
+    double value = 0.0;
+    const auto result = std::from_chars(first, buffer + length, value);
+    return result.ec == std::errc() ? value : 0.0;
 }
 
 QString TextNumbers::money(double value)
 {
-    return QString::asprintf("%.2f", value);
+    // The same text as printf's "%.2f" (both round the exact value), without
+    // its cost: the list build formats one amount per row.
+    char buffer[352];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    if (result.ec != std::errc()) {
+        return QString::asprintf("%.2f", value);
+    }
+    return QString::fromLatin1(buffer, static_cast<qsizetype>(result.ptr - buffer));
 }

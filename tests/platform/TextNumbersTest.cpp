@@ -2,6 +2,8 @@
 
 #include "platform/TextNumbers.h"
 
+#include <cstdio>
+
 class TextNumbersTest : public GrocelleTest
 {
 };
@@ -28,5 +30,10 @@ TEST_F(TextNumbersTest, PricesAreTheLongestNumericPrefix)
     EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QStringLiteral("$4")), 0.0);
     EXPECT_DOUBLE_EQ(TextNumbers::toDouble(QString()), 0.0);
     EXPECT_EQ(TextNumbers::money(1234.5), QStringLiteral("1234.50"));
-    EXPECT_EQ(TextNumbers::money(0.005), QStringLiteral("0.01"));
+    // The same rounding as C's "%.2f" on awkward binary values and ties.
+    for (const double value : {0.005, 0.015, 2.675, 1.005, -3.125, 1e9 + 0.125, 12345678.995}) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.2f", value);
+        EXPECT_EQ(TextNumbers::money(value), QString::fromLatin1(expected)) << value;
+    }
 }

@@ -24,6 +24,13 @@ QuantityCommands::QuantityCommands(CMainDlg& window)
 {
 }
 
+void QuantityCommands::openQuantityRow(CAdoRecordset& rs, int id)
+{
+    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
+            m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic,
+            CAdoRecordset::adCmdUnknown);
+}
+
 void QuantityCommands::SubtractOne()
 {
     CItemListCtrl& list = m_window.list();
@@ -35,10 +42,7 @@ void QuantityCommands::SubtractOne()
     const int next = quantity > 0 ? quantity - 1 : 0;
 
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1")
-                .arg(list.itemData(row)),
-            m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic,
-            CAdoRecordset::adCmdUnknown);
+    openQuantityRow(rs, list.itemData(row));
     rs.GetField(2).SetLong(next);
     const double price = TextNumbers::toDouble(rs.GetField(3).GetText());
     const int checked = TextNumbers::toInt(rs.GetField(4).GetText());
@@ -74,10 +78,7 @@ void QuantityCommands::AddOne()
     const int next = quantity + 1;
 
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1")
-                .arg(list.itemData(row)),
-            m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic,
-            CAdoRecordset::adCmdUnknown);
+    openQuantityRow(rs, list.itemData(row));
     const double price = TextNumbers::toDouble(rs.GetField(3).GetText());
     rs.GetField(2).SetLong(next);
     const int checked = TextNumbers::toInt(rs.GetField(4).GetText());

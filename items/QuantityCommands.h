@@ -1,5 +1,6 @@
 #pragma once
 
+class CAdoRecordset;
 class CMainDlg;
 
 // Add one, Subtract one and Mark: each changes the one catalog item at the
@@ -19,5 +20,9 @@ public:
     void Mark(int row);
 
 private:
+    // The catalog row that Add one and Subtract one change:
+    // ItemName, ID, QtyToBuy, Price, Checked.
+    void openQuantityRow(CAdoRecordset& rs, int id);
+
     CMainDlg& m_window;
 };

@@ -5,6 +5,7 @@
 #include "items/ItemSaveFlow.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/CommandIds.h"
+#include "platform/InputPanel.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
@@ -12,6 +13,7 @@
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -32,6 +34,7 @@ CQuickEntry::CQuickEntry(CMainDlg& window)
     // window then shows would find itself again and change nothing.
     connect(&name, &QLineEdit::textEdited, this, [this] { guarded(&CQuickEntry::OnNameChanged); });
     connect(&name, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
+    name.installEventFilter(this);
 
     const std::pair<int, void (CQuickEntry::*)()> buttons[] = {
         {ControlId::QuickPlus, &CQuickEntry::OnPlus},
@@ -48,6 +51,17 @@ CQuickEntry::CQuickEntry(CMainDlg& window)
 }
 
 CQuickEntry::~CQuickEntry() = default;
+
+bool CQuickEntry::eventFilter(QObject* watched, QEvent* event)
+{
+    // The name box asks for the on-screen keyboard while it has the focus.
+    if (event->type() == QEvent::FocusIn) {
+        InputPanel::raise(&m_window);
+    } else if (event->type() == QEvent::FocusOut) {
+        InputPanel::lower(&m_window);
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 QString CQuickEntry::tooManyMessage()
 {

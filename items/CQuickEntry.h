@@ -34,6 +34,9 @@ public:
     static QString completionSql(const QString& typed);
     static QString tooManyMessage();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The name the catalog does not hold: New Item with it.
     void addAsNew();

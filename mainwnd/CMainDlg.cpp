@@ -14,6 +14,7 @@
 #include "mainwnd/DeptComboBox.h"
 #include "platform/DeviceFolder.h"
 #include "platform/DialogUnits.h"
+#include "platform/InputPanel.h"
 #include "platform/HelpLauncher.h"
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
@@ -438,6 +439,7 @@ void CMainDlg::OnInitDialog()
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
     m_view.needView = true;
+    InputPanel::lower(this);
     m_view.lastDept = ViewState::allItems();
     if (QAction* filter = m_actions.value(CommandId::QuantityFilter)) {
         filter->setEnabled(false);

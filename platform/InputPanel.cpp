@@ -1,0 +1,9 @@
+#include "platform/InputPanel.h"
+
+void InputPanel::raise(QWidget* /*window*/)
+{
+}
+
+void InputPanel::lower(QWidget* /*window*/)
+{
+}

@@ -8,7 +8,6 @@
 #include "platform/InputPanel.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
-#include "platform/WaitCursor.h"
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
@@ -70,14 +69,7 @@ QString CQuickEntry::tooManyMessage()
 
 void CQuickEntry::guarded(void (CQuickEntry::*handler)())
 {
-    try {
-        (this->*handler)();
-    } catch (const CAdoException& error) {
-        while (WaitCursor::depth() > 0) {
-            WaitCursor::end();
-        }
-        MessageService::show(error.describe(), MessageService::Buttons::Ok, &m_window);
-    }
+    m_window.runGuarded([this, handler] { (this->*handler)(); });
 }
 
 QString CQuickEntry::completionSql(const QString& typed)

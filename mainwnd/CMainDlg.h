@@ -44,6 +44,9 @@ public:
     // Gives a command id its handler (later routes replace earlier ones).
     void setRoute(int commandId, std::function<void()> handler);
     bool hasRoute(int commandId) const;
+    // Runs a piece of a command so that a catalog failure in it is reported
+    // to the user and goes no further.
+    void runGuarded(const std::function<void()>& command);
 
     // The list query and its look.
     void RebuildList();
@@ -127,7 +130,6 @@ private:
     // totals; reports a statement that cannot be opened.
     void fillList(const QString& sql);
     bool focusIsTheUsers() const;
-    void runGuarded(const std::function<void()>& command);
 
     CListApp& m_app;
     CAdoConnection m_connection;

@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Shared by scripts/run and scripts/test: installs what a fresh Debian 12
-# machine lacks, then configures and builds into build/.
+# machine lacks, then configures and builds with a preset of
+# CMakePresets.json: "release" into build/ (the default), "asan" into
+# build-asan/ (GROCELLE_PRESET=asan). GROCELLE_WERROR=ON makes warnings errors.
 set -euo pipefail
 
 GROCELLE_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-GROCELLE_BUILD="${GROCELLE_BUILD:-$GROCELLE_ROOT/build}"
+GROCELLE_PRESET="${GROCELLE_PRESET:-release}"
+case "$GROCELLE_PRESET" in
+  release) GROCELLE_BUILD="$GROCELLE_ROOT/build" ;;
+  asan) GROCELLE_BUILD="$GROCELLE_ROOT/build-asan" ;;
+  *) echo "Unknown preset: $GROCELLE_PRESET (release or asan)" >&2; exit 2 ;;
+esac
 
 grocelle_packages=(
   build-essential cmake ninja-build pkg-config
@@ -33,6 +40,6 @@ grocelle_install_packages() {
 
 grocelle_build() {
   grocelle_install_packages
-  cmake -S "$GROCELLE_ROOT" -B "$GROCELLE_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  (cd "$GROCELLE_ROOT" && cmake --preset "$GROCELLE_PRESET" -DGROCELLE_WERROR="${GROCELLE_WERROR:-OFF}" >/dev/null)
   cmake --build "$GROCELLE_BUILD" --parallel "$(nproc)" "$@"
 }

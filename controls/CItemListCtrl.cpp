@@ -1,8 +1,8 @@
 #include "controls/CItemListCtrl.h"
 
-#include "app/CListApp.h"
 #include "controls/ItemListModel.h"
-#include "mainwnd/CommandIds.h"
+#include "platform/CRegistry.h"
+#include "platform/CommandIds.h"
 #include "platform/DialogUnits.h"
 
 #include <QApplication>
@@ -11,9 +11,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-CItemListCtrl::CItemListCtrl(CListApp& app, QWidget* parent)
+CItemListCtrl::CItemListCtrl(QWidget* parent)
     : QTreeView(parent)
-    , m_app(app)
     , m_model(new ItemListModel(this))
 {
     setModel(m_model);
@@ -146,7 +145,7 @@ int CItemListCtrl::columnWidthHandheld(int column) const
 void CItemListCtrl::saveColumnWidths() const
 {
     for (int column = 0; column < ColumnCount; ++column) {
-        m_app.registry().SetDword(QStringLiteral("Col%1").arg(column), columnWidthHandheld(column));
+        CRegistry().SetDword(QStringLiteral("Col%1").arg(column), columnWidthHandheld(column));
     }
 }
 
@@ -222,7 +221,7 @@ void CItemListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     }
     // The second tap is a press too: the row is selected whatever follows.
     selectRow(hit.row());
-    switch (m_app.doubleClickAction()) {
+    switch (m_doubleClickAction ? m_doubleClickAction() : 1) {
     case 0:
         Q_EMIT commandRequested(CommandId::EditItem);
         break;

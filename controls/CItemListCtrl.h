@@ -4,7 +4,8 @@
 #include <QTimer>
 #include <QTreeView>
 
-class CListApp;
+#include <functional>
+
 class ItemListModel;
 class QMenu;
 
@@ -27,10 +28,14 @@ public:
     static constexpr int IconTapWidth = 23;
     static constexpr int HoldMilliseconds = 500;
 
-    CItemListCtrl(CListApp& app, QWidget* parent);
+    explicit CItemListCtrl(QWidget* parent);
     ~CItemListCtrl() override;
 
     ItemListModel& items() const { return *m_model; }
+
+    // What a double click does, asked at the moment of the double click:
+    // 0 edit, 1 mark/unmark, anything else nothing. Without it, mark/unmark.
+    void setDoubleClickAction(std::function<int()> action) { m_doubleClickAction = std::move(action); }
 
     // Redraw switch of the list: rows inserted while it is off reach the view
     // in one go when it is switched back on.
@@ -83,7 +88,7 @@ protected:
 private:
     void openItemMenu(const QPoint& viewportPos);
 
-    CListApp& m_app;
+    std::function<int()> m_doubleClickAction;
     ItemListModel* m_model;
     QTimer m_holdTimer;
     QPoint m_pressPos;

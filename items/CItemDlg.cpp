@@ -1,7 +1,7 @@
 #include "items/CItemDlg.h"
 
 #include "controls/CSoundButton.h"
-#include "mainwnd/DeptComboBox.h"
+#include "controls/DeptComboBox.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"

@@ -2,9 +2,10 @@
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
+#include "items/IListWindow.h"
 #include "items/ItemSaveFlow.h"
-#include "mainwnd/CMainDlg.h"
-#include "mainwnd/CommandIds.h"
+#include "items/ViewState.h"
+#include "platform/CommandIds.h"
 #include "platform/InputPanel.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
@@ -20,11 +21,12 @@
 #include <algorithm>
 #include <utility>
 
-CQuickEntry::CQuickEntry(CMainDlg& window)
+CQuickEntry::CQuickEntry(IListWindow& window, QLineEdit& name, QLineEdit& quantity,
+                         const QHash<int, CSoundButton*>& buttons)
     : m_window(window)
+    , m_name(name)
+    , m_quantity(quantity)
 {
-    QLineEdit& name = m_window.quickText();
-    QLineEdit& quantity = m_window.quickQty();
     // Digits only; the box's five characters could still exceed the
     // catalog's quantity column, which the add refuses.
     quantity.setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &quantity));
@@ -35,15 +37,15 @@ CQuickEntry::CQuickEntry(CMainDlg& window)
     connect(&name, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
     name.installEventFilter(this);
 
-    const std::pair<int, void (CQuickEntry::*)()> buttons[] = {
+    const std::pair<int, void (CQuickEntry::*)()> handlers[] = {
         {ControlId::QuickPlus, &CQuickEntry::OnPlus},
         {ControlId::QuickMinus, &CQuickEntry::OnMinus},
         {ControlId::QuickAdd, &CQuickEntry::OnAdd},
         {ControlId::QuickClear, &CQuickEntry::OnClear},
         {ControlId::QuickAddNew, &CQuickEntry::addAsNew},
     };
-    for (const auto& [id, handler] : buttons) {
-        if (CSoundButton* button = m_window.button(id)) {
+    for (const auto& [id, handler] : handlers) {
+        if (CSoundButton* button = buttons.value(id)) {
             connect(button, &QAbstractButton::clicked, this, [this, handler = handler] { guarded(handler); });
         }
     }
@@ -51,13 +53,29 @@ CQuickEntry::CQuickEntry(CMainDlg& window)
 
 CQuickEntry::~CQuickEntry() = default;
 
+void CQuickEntry::ReadControls()
+{
+    m_nameValue = m_name.text();
+    m_quantityValue = m_quantity.text();
+}
+
+void CQuickEntry::WriteControls()
+{
+    if (m_name.text() != m_nameValue) {
+        m_name.setText(m_nameValue);
+    }
+    if (m_quantity.text() != m_quantityValue) {
+        m_quantity.setText(m_quantityValue);
+    }
+}
+
 bool CQuickEntry::eventFilter(QObject* watched, QEvent* event)
 {
     // The name box asks for the on-screen keyboard while it has the focus.
     if (event->type() == QEvent::FocusIn) {
-        InputPanel::raise(&m_window);
+        InputPanel::raise(m_window.widget());
     } else if (event->type() == QEvent::FocusOut) {
-        InputPanel::lower(&m_window);
+        InputPanel::lower(m_window.widget());
     }
     return QObject::eventFilter(watched, event);
 }
@@ -85,7 +103,7 @@ QString CQuickEntry::completionSql(const QString& typed)
 void CQuickEntry::OnNameChanged()
 {
     m_window.ReadControls();
-    const QString typed = m_window.quickTextValue();
+    const QString typed = m_nameValue;
     if (typed.isEmpty()) {
         return;
     }
@@ -93,11 +111,11 @@ void CQuickEntry::OnNameChanged()
     if (rs.Open(completionSql(typed), m_window.connection(), CAdoRecordset::adOpenForwardOnly,
                 CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)
         && !rs.IsEOF()) {
-        m_window.quickTextValue() = rs.GetField(0).GetText();
-        m_window.quickQtyValue() = rs.GetField(1).GetText();
+        m_nameValue = rs.GetField(0).GetText();
+        m_quantityValue = rs.GetField(1).GetText();
         m_window.WriteControls();
         // Typing on replaces the completed tail.
-        QLineEdit& box = m_window.quickText();
+        QLineEdit& box = m_name;
         const qsizetype length = typed.size();
         box.setSelection(static_cast<int>(length), static_cast<int>(box.text().size() - length));
     }
@@ -108,7 +126,7 @@ void CQuickEntry::OnPlus()
 {
     // The box as it stands, typed digits included.
     m_window.ReadControls();
-    QString& quantity = m_window.quickQtyValue();
+    QString& quantity = m_quantityValue;
     const int value = TextNumbers::toInt(quantity);
     quantity = QString::number(value < MaxQuantity ? std::max(value, 0) + 1 : MaxQuantity);
     m_window.WriteControls();
@@ -117,7 +135,7 @@ void CQuickEntry::OnPlus()
 void CQuickEntry::OnMinus()
 {
     m_window.ReadControls();
-    QString& quantity = m_window.quickQtyValue();
+    QString& quantity = m_quantityValue;
     const int value = TextNumbers::toInt(quantity);
     if (value > 0) {
         quantity = QString::number(std::min(value, MaxQuantity + 1) - 1);
@@ -127,8 +145,8 @@ void CQuickEntry::OnMinus()
 
 void CQuickEntry::OnClear()
 {
-    m_window.quickTextValue().clear();
-    m_window.quickQtyValue().clear();
+    m_nameValue.clear();
+    m_quantityValue.clear();
     m_window.WriteControls();
 }
 
@@ -141,14 +159,14 @@ void CQuickEntry::finishAdd()
 void CQuickEntry::addAsNew()
 {
     m_window.ReadControls();
-    ItemSaveFlow(m_window).NewItem(m_window.quickTextValue());
+    ItemSaveFlow(m_window).NewItem(m_nameValue);
     finishAdd();
 }
 
 void CQuickEntry::OnAdd()
 {
     m_window.ReadControls();
-    QString& quantityText = m_window.quickQtyValue();
+    QString& quantityText = m_quantityValue;
     int quantity = TextNumbers::toInt(quantityText);
     if (quantity <= 0) {
         quantity = 1;
@@ -156,15 +174,15 @@ void CQuickEntry::OnAdd()
         m_window.WriteControls();
     }
     if (quantity > MaxQuantity) {
-        MessageService::show(tooManyMessage(), MessageService::Buttons::Ok, &m_window);
-        m_window.quickQty().setFocus();
-        m_window.quickQty().selectAll();
+        MessageService::show(tooManyMessage(), MessageService::Buttons::Ok, m_window.widget());
+        m_quantity.setFocus();
+        m_quantity.selectAll();
         return;
     }
 
     CAdoRecordset rs;
     rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = '")
-                + Catalog::quoteText(m_window.quickTextValue()) + QStringLiteral("'"),
+                + Catalog::quoteText(m_nameValue) + QStringLiteral("'"),
             m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
             CAdoRecordset::adCmdNone);
     if (rs.IsEOF()) {

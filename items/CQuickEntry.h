@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
-class CMainDlg;
+class CSoundButton;
+class IListWindow;
+class QLineEdit;
 
 // The quick-entry line at the top of the main window: the name box completes
 // what is typed from the catalog, plus and minus step the quantity box, add
 // sets the named item's quantity (or opens the item editor for a name the
 // catalog does not hold), and clear empties both boxes. It works on the
-// window's own boxes, values and connection.
+// window's boxes and buttons handed to it, and on the window's connection.
 class CQuickEntry : public QObject
 {
     Q_OBJECT
@@ -19,8 +22,17 @@ public:
     // hands on more.
     static constexpr int MaxQuantity = 32767;
 
-    explicit CQuickEntry(CMainDlg& window);
+    // buttons: the window's buttons by control id; the quick-entry ones are
+    // taken from it.
+    CQuickEntry(IListWindow& window, QLineEdit& name, QLineEdit& quantity, const QHash<int, CSoundButton*>& buttons);
     ~CQuickEntry() override;
+
+    // Dialog data exchange of the two boxes, as part of the window's own.
+    void ReadControls();
+    void WriteControls();
+    // The texts of the boxes as last read.
+    const QString& nameValue() const { return m_nameValue; }
+    const QString& quantityValue() const { return m_quantityValue; }
 
     // Completion of the name box after the user changed its text.
     void OnNameChanged();
@@ -46,5 +58,9 @@ private:
     // here and never leaves the handler.
     void guarded(void (CQuickEntry::*handler)());
 
-    CMainDlg& m_window;
+    IListWindow& m_window;
+    QLineEdit& m_name;
+    QLineEdit& m_quantity;
+    QString m_nameValue;
+    QString m_quantityValue;
 };

@@ -1,12 +1,14 @@
 #include "items/ItemSaveFlow.h"
 
-#include "app/CListApp.h"
 #include "controls/CItemListCtrl.h"
 #include "items/CItemDlg.h"
-#include "mainwnd/CMainDlg.h"
+#include "items/IListWindow.h"
+#include "items/ViewState.h"
+#include "platform/AppState.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
+#include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
 
@@ -55,7 +57,7 @@ void writeValues(CAdoRecordset& rs, const CItemDlg& dialog)
 }
 } // namespace
 
-ItemSaveFlow::ItemSaveFlow(CMainDlg& window)
+ItemSaveFlow::ItemSaveFlow(IListWindow& window)
     : m_window(window)
 {
 }
@@ -116,13 +118,13 @@ void ItemSaveFlow::reportFailedInsert() const
     if (!reason.isEmpty()) {
         text += QStringLiteral("  ") + reason;
     }
-    MessageService::show(text, MessageService::Buttons::Ok, &m_window);
+    MessageService::show(text, MessageService::Buttons::Ok, m_window.widget());
 }
 
 void ItemSaveFlow::NewItem(const QString& name)
 {
     CAdoConnection& connection = m_window.connection();
-    CListApp& app = m_window.app();
+    AppState& app = m_window.app();
 
     // An empty catalog has no ID to follow: the first item gets 1.
     int reserved = 1;
@@ -136,7 +138,7 @@ void ItemSaveFlow::NewItem(const QString& name)
     }
     app.setReservedId(reserved);
 
-    CItemDlg dialog(&m_window);
+    CItemDlg dialog(m_window.widget());
     dialog.m_reservedId = reserved;
     setNewItemValues(dialog, name);
     if (!name.isEmpty()) {
@@ -168,7 +170,7 @@ void ItemSaveFlow::NewItem(const QString& name)
                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
                 CAdoRecordset::adCmdUnknown);
         if (rs.IsEOF()) {
-            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, &m_window);
+            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
         } else {
             dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(0).GetText());
         }
@@ -206,7 +208,7 @@ void ItemSaveFlow::EditItem()
     CAdoConnection& connection = m_window.connection();
     const QString id = QString::number(list.itemData(row));
 
-    CItemDlg dialog(&m_window);
+    CItemDlg dialog(m_window.widget());
     dialog.m_reservedId = m_window.app().reservedId();
     {
         CAdoRecordset rs;
@@ -237,7 +239,7 @@ void ItemSaveFlow::EditItem()
                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
                 CAdoRecordset::adCmdUnknown);
         if (rs.IsEOF()) {
-            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, &m_window);
+            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
         } else {
             dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(1).GetText());
         }

@@ -4,7 +4,7 @@
 
 class CAdoRecordset;
 class CItemDlg;
-class CMainDlg;
+class IListWindow;
 
 // New Item and Edit Item: fill the item editor, run it, and write its result
 // to the catalog on the main window's connection, then bring the window up
@@ -14,7 +14,7 @@ class CMainDlg;
 class ItemSaveFlow
 {
 public:
-    explicit ItemSaveFlow(CMainDlg& window);
+    explicit ItemSaveFlow(IListWindow& window);
 
     // name may be empty (the menu and the toolbar); a name the catalog does
     // not hold opens the editor with its lists dropped.
@@ -37,5 +37,5 @@ private:
     static void takeRow(CItemDlg& dialog, CAdoRecordset& rs);
     void reportFailedInsert() const;
 
-    CMainDlg& m_window;
+    IListWindow& m_window;
 };

@@ -1,19 +1,13 @@
 #include "items/ListCommands.h"
 
 #include "controls/CItemListCtrl.h"
-#include "controls/CSoundButton.h"
-#include "mainwnd/CMainDlg.h"
-#include "mainwnd/CommandIds.h"
+#include "items/IListWindow.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/CAdoTransaction.h"
-
-#include <QAction>
-#include <QSignalBlocker>
-#include <QTabBar>
 
 namespace
 {
@@ -37,7 +31,7 @@ QString failureLead(ListCommands::Clear which)
 }
 } // namespace
 
-ListCommands::ListCommands(CMainDlg& window)
+ListCommands::ListCommands(IListWindow& window)
     : m_window(window)
 {
 }
@@ -84,7 +78,7 @@ long ListCommands::clearRows(CAdoConnection& connection, Clear which)
 
 void ListCommands::runClear(const QString& question, Clear which)
 {
-    if (!MessageService::confirm(question, &m_window)) {
+    if (!MessageService::confirm(question, m_window.widget())) {
         return;
     }
     QString failure;
@@ -98,7 +92,7 @@ void ListCommands::runClear(const QString& question, Clear which)
     }
     m_window.RebuildList();
     if (!failure.isEmpty()) {
-        MessageService::show(failure, MessageService::Buttons::Ok, &m_window);
+        MessageService::show(failure, MessageService::Buttons::Ok, m_window.widget());
     }
 }
 
@@ -123,45 +117,20 @@ void ListCommands::DeleteItem()
     CItemListCtrl& list = m_window.list();
     const int row = list.selectionMark();
     if (row < 0 || row >= list.itemCount()) {
-        MessageService::show(QStringLiteral("No item selected."), MessageService::Buttons::Ok, &m_window);
+        MessageService::show(QStringLiteral("No item selected."), MessageService::Buttons::Ok, m_window.widget());
         return;
     }
     if (!MessageService::confirm(QStringLiteral("WARNING:  This will permanently delete this memorized item.  (To "
                                                 "remove an item from your list, simply highlight it and press "
                                                 "'-'.)\n  Are you sure?"),
-                                 &m_window)) {
+                                 m_window.widget())) {
         return;
     }
     CAdoConnection& connection = m_window.connection();
     if (!connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = %1").arg(list.itemData(row)))) {
         MessageService::show(QStringLiteral("The item could not be deleted.  ") + connection.lastError(),
-                             MessageService::Buttons::Ok, &m_window);
+                             MessageService::Buttons::Ok, m_window.widget());
         return;
     }
-    returnToNeedView();
-}
-
-void ListCommands::returnToNeedView()
-{
-    ViewState& view = m_window.view();
-    view.currentStore = ViewState::allStores();
-    view.needView = true;
-    WaitCursorScope wait;
-    m_window.StoreTabRefresh();
-    {
-        // The tab strip follows the view; this is no view switch of its own.
-        const QSignalBlocker blocker(m_window.tabStrip());
-        m_window.tabStrip().setCurrentIndex(0);
-    }
-    // The controls of the store views go with them.
-    for (int id = ControlId::LetterA; id <= ControlId::LetterS; ++id) {
-        if (CSoundButton* letter = m_window.button(id)) {
-            letter->setVisible(false);
-            letter->setEnabled(false);
-        }
-    }
-    if (QAction* filter = m_window.commandAction(CommandId::QuantityFilter)) {
-        filter->setEnabled(false);
-    }
-    m_window.RebuildList();
+    m_window.ReturnToNeedView();
 }

@@ -3,7 +3,7 @@
 #include <QString>
 
 class CAdoConnection;
-class CMainDlg;
+class IListWindow;
 
 // The main window's commands that act on a whole catalog item or on many
 // items at once: Delete Item, Clear List, Clear Marked Items and Clear
@@ -22,7 +22,7 @@ public:
         Coupons  // every coupon flag to 0
     };
 
-    explicit ListCommands(CMainDlg& window);
+    explicit ListCommands(IListWindow& window);
 
     void DeleteItem();
     void ClearList();
@@ -42,8 +42,6 @@ public:
 
 private:
     void runClear(const QString& question, Clear which);
-    // After a delete: the need view, the store tabs rebuilt, the list rebuilt.
-    void returnToNeedView();
 
-    CMainDlg& m_window;
+    IListWindow& m_window;
 };

@@ -1,7 +1,9 @@
 #include "items/QuantityCommands.h"
 
 #include "controls/CItemListCtrl.h"
-#include "mainwnd/CMainDlg.h"
+#include "controls/ItemListModel.h"
+#include "items/IListWindow.h"
+#include "items/ViewState.h"
 #include "platform/SoundService.h"
 #include "platform/TextNumbers.h"
 #include "store/CAdoRecordset.h"
@@ -19,7 +21,7 @@ QString amountText(double amount)
 }
 } // namespace
 
-QuantityCommands::QuantityCommands(CMainDlg& window)
+QuantityCommands::QuantityCommands(IListWindow& window)
     : m_window(window)
 {
 }
@@ -111,7 +113,7 @@ void QuantityCommands::Mark(int row)
             m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
             CAdoRecordset::adCmdUnknown);
     // The toggle follows the row as shown, not the stored value.
-    const int newMark = m_window.rowMark(row) == 0 ? 1 : 0;
+    const int newMark = list.items().mark(row) == 0 ? 1 : 0;
     // Missing values (a catalog that gained its Coupon column late) count as 0
     // instead of failing the command.
     const bool coupon = TextNumbers::toInt(rs.GetField(1).GetText()) != 0;
@@ -129,7 +131,7 @@ void QuantityCommands::Mark(int row)
     } else {
         view.markedTotal += amount;
     }
-    m_window.setRowMark(row, newMark);
+    list.items().setMark(row, newMark);
     list.setItemImage(row, image);
     m_window.RedrawSummary();
     list.setFocus();

@@ -1,7 +1,7 @@
 #pragma once
 
 class CAdoRecordset;
-class CMainDlg;
+class IListWindow;
 
 // Add one, Subtract one and Mark: each changes the one catalog item at the
 // list's selection mark, then that list row and the window's totals in place,
@@ -13,7 +13,7 @@ public:
     // The largest quantity the catalog column holds.
     static constexpr int MaxQuantity = 32767;
 
-    explicit QuantityCommands(CMainDlg& window);
+    explicit QuantityCommands(IListWindow& window);
 
     void AddOne();
     void SubtractOne();
@@ -24,5 +24,5 @@ private:
     // ItemName, ID, QtyToBuy, Price, Checked.
     void openQuantityRow(CAdoRecordset& rs, int id);
 
-    CMainDlg& m_window;
+    IListWindow& m_window;
 };

@@ -1,21 +1,19 @@
 #include "mainwnd/CMainDlg.h"
 
-#include "app/CAboutDlg.h"
-#include "app/CListApp.h"
-#include "app/CSettingsDlg.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
+#include "controls/DeptComboBox.h"
 #include "controls/ItemListModel.h"
 #include "items/CQuickEntry.h"
 #include "items/ItemSaveFlow.h"
 #include "items/ListCommands.h"
 #include "items/QuantityCommands.h"
-#include "mainwnd/CommandIds.h"
-#include "mainwnd/DeptComboBox.h"
+#include "platform/AppState.h"
+#include "platform/CommandIds.h"
 #include "platform/DeviceFolder.h"
 #include "platform/DialogUnits.h"
-#include "platform/InputPanel.h"
 #include "platform/HelpLauncher.h"
+#include "platform/InputPanel.h"
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
 #include "platform/SoundService.h"
@@ -24,8 +22,10 @@
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
+#include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CRenameDlg.h"
+#include "tools/CSettingsDlg.h"
 #include "tools/ListCopier.h"
 
 #include <QAction>
@@ -126,7 +126,7 @@ constexpr ButtonSpec kButtons[] = {
 };
 } // namespace
 
-CMainDlg::CMainDlg(CListApp& app, QWidget* parent)
+CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     : QDialog(parent)
     , m_app(app)
 {
@@ -140,7 +140,7 @@ CMainDlg::CMainDlg(CListApp& app, QWidget* parent)
     setMinimumSize(client.width(), client.height() + m_commandBar->sizeHint().height());
     resize(minimumSize());
     layoutControls();
-    m_quickEntry = std::make_unique<CQuickEntry>(*this);
+    m_quickEntry = std::make_unique<CQuickEntry>(*this, *m_quickText, *m_quickQty, m_buttons);
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -188,7 +188,8 @@ void CMainDlg::createControls()
     // The tab strip grows sideways only.
     m_placements.last().anchorBottom = false;
 
-    m_list = new CItemListCtrl(m_app, this);
+    m_list = new CItemListCtrl(this);
+    m_list->setDoubleClickAction([this] { return m_app.doubleClickAction(); });
     m_list->setObjectName(QStringLiteral("itemList"));
     m_placements.append({m_list, DialogUnits::toPixels(2, 26, 135, 99), false, false, true});
 
@@ -500,7 +501,7 @@ void CMainDlg::showFirstRunTip()
     }
     MessageService::show(QStringLiteral("Tip for first-time users:  You can enter items from your PC easily with the "
                                         "free desktop companion.  Visit %1 to download it.")
-                             .arg(CListApp::projectAddress()),
+                             .arg(AppState::projectAddress()),
                          MessageService::Buttons::Ok, this);
     m_app.setFirstRun(false);
 }
@@ -794,8 +795,9 @@ void CMainDlg::ReadControls()
     if (m_view.deptText.isEmpty()) {
         m_view.deptText = ViewState::allItems();
     }
-    m_quickTextValue = m_quickText->text();
-    m_quickQtyValue = m_quickQty->text();
+    if (m_quickEntry) {
+        m_quickEntry->ReadControls();
+    }
 }
 
 void CMainDlg::WriteControls()
@@ -804,11 +806,8 @@ void CMainDlg::WriteControls()
     if (index >= 0) {
         m_deptCombo->setCurrentIndex(index);
     }
-    if (m_quickText->text() != m_quickTextValue) {
-        m_quickText->setText(m_quickTextValue);
-    }
-    if (m_quickQty->text() != m_quickQtyValue) {
-        m_quickQty->setText(m_quickQtyValue);
+    if (m_quickEntry) {
+        m_quickEntry->WriteControls();
     }
 }
 
@@ -900,16 +899,51 @@ void CMainDlg::DepartmentApply()
 void CMainDlg::ViewSwitch(int tabIndex)
 {
     SoundService::play(kRollSound);
+    applyView(tabIndex);
+}
+
+void CMainDlg::applyView(int tabIndex)
+{
     m_view.needView = tabIndex == 0;
-    for (int id = ControlId::LetterA; id <= ControlId::LetterS; ++id) {
-        m_buttons.value(id)->setVisible(!m_view.needView);
-        m_buttons.value(id)->setEnabled(!m_view.needView);
-    }
-    if (QAction* filter = m_actions.value(CommandId::QuantityFilter)) {
-        filter->setEnabled(!m_view.needView);
-    }
+    showStoreViewControls(!m_view.needView);
     m_view.currentStore = m_view.tabStores.value(tabIndex, ViewState::allStores());
     RebuildList();
+}
+
+void CMainDlg::showStoreViewControls(bool shown)
+{
+    for (int id = ControlId::LetterA; id <= ControlId::LetterS; ++id) {
+        m_buttons.value(id)->setVisible(shown);
+        m_buttons.value(id)->setEnabled(shown);
+    }
+    if (QAction* filter = m_actions.value(CommandId::QuantityFilter)) {
+        filter->setEnabled(shown);
+    }
+}
+
+void CMainDlg::ReturnToNeedView()
+{
+    WaitCursorScope wait;
+    StoreTabRefresh();
+    {
+        // The tab strip follows the view; this is no view switch of its own.
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(0);
+    }
+    applyView(0);
+}
+
+void CMainDlg::CatalogChanged()
+{
+    WaitCursorScope wait;
+    const QString store = m_view.currentStore;
+    StoreTabRefresh();
+    const qsizetype tab = m_view.needView ? 0 : m_view.tabStores.indexOf(store);
+    {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(static_cast<int>(std::max<qsizetype>(tab, 0)));
+    }
+    applyView(static_cast<int>(std::max<qsizetype>(tab, 0)));
 }
 
 void CMainDlg::QuantityFilterToggle()

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "mainwnd/ViewState.h"
+#include "items/IListWindow.h"
+#include "items/ViewState.h"
 #include "store/CAdoConnection.h"
 
 #include <QDialog>
@@ -11,7 +12,7 @@
 #include <memory>
 
 class CItemListCtrl;
-class CListApp;
+class AppState;
 class CQuickEntry;
 class CSoundButton;
 class DeptComboBox;
@@ -29,12 +30,12 @@ class QToolButton;
 // list, the department filter, the letter buttons and the command bar. It owns
 // the catalog connection for the whole run and the view state, and routes
 // every command to the code that owns it.
-class CMainDlg : public QDialog
+class CMainDlg : public QDialog, public IListWindow
 {
     Q_OBJECT
 
 public:
-    explicit CMainDlg(CListApp& app, QWidget* parent = nullptr);
+    explicit CMainDlg(AppState& app, QWidget* parent = nullptr);
     ~CMainDlg() override;
 
     // Runs the command of that id through the routing table. False when the
@@ -46,20 +47,20 @@ public:
     bool hasRoute(int commandId) const;
     // Runs a piece of a command so that a catalog failure in it is reported
     // to the user and goes no further.
-    void runGuarded(const std::function<void()>& command);
+    void runGuarded(const std::function<void()>& command) override;
 
     // The list query and its look.
-    void RebuildList();
+    void RebuildList() override;
     // The statement that RebuildList runs for the current view state.
     QString composeListSql() const;
-    void RedrawSummary();
+    void RedrawSummary() override;
     // The three texts that RedrawSummary draws.
     QString summaryText() const;
     QString listTotalText() const;
     QString markedTotalText() const;
 
     // Views, stores and departments.
-    void StoreTabRefresh();
+    void StoreTabRefresh() override;
     bool DepartmentFill();
     void DepartmentApply();
     void ViewSwitch(int tabIndex);
@@ -72,25 +73,27 @@ public:
     void SaveOrders();
 
     // Dialog data exchange: the department text and the quick-entry texts.
-    void ReadControls();
-    void WriteControls();
+    void ReadControls() override;
+    void WriteControls() override;
 
     // Shutdown on OK: saves the sort orders, closes the connection, ends the
     // window.
     void OnOK();
 
-    CListApp& app() const { return m_app; }
-    CAdoConnection& connection() { return m_connection; }
-    ViewState& view() { return m_view; }
-    const ViewState& view() const { return m_view; }
-    CItemListCtrl& list() const { return *m_list; }
+    // The window's side of the commands' interface.
+    QWidget* widget() override { return this; }
+    AppState& app() const override { return m_app; }
+    CAdoConnection& connection() override { return m_connection; }
+    ViewState& view() override { return m_view; }
+    const ViewState& view() const override { return m_view; }
+    CItemListCtrl& list() const override { return *m_list; }
+    void ReturnToNeedView() override;
+    void CatalogChanged() override;
+
     QTabBar& tabStrip() const { return *m_tabs; }
     QComboBox& deptCombo() const;
     QLineEdit& quickText() const { return *m_quickText; }
     QLineEdit& quickQty() const { return *m_quickQty; }
-    // The texts of the quick-entry boxes as last read by ReadControls.
-    QString& quickTextValue() { return m_quickTextValue; }
-    QString& quickQtyValue() { return m_quickQtyValue; }
     CSoundButton* button(int controlId) const { return m_buttons.value(controlId); }
     QAction* commandAction(int commandId) const;
     QToolBar& commandBar() const { return *m_commandBar; }
@@ -131,7 +134,12 @@ private:
     void fillList(const QString& sql);
     bool focusIsTheUsers() const;
 
-    CListApp& m_app;
+    // The view that the tab index shows, with the store views' controls
+    // shown or hidden to match, and the list rebuilt.
+    void applyView(int tabIndex);
+    void showStoreViewControls(bool shown);
+
+    AppState& m_app;
     CAdoConnection m_connection;
     ViewState m_view;
 
@@ -161,8 +169,6 @@ private:
     };
     QList<Placement> m_placements;
 
-    QString m_quickTextValue;
-    QString m_quickQtyValue;
     bool m_initialised = false;
     // The quick-entry line's behaviour; destroyed before the controls it uses.
     std::unique_ptr<CQuickEntry> m_quickEntry;

@@ -1,6 +1,6 @@
 #include "store/Catalog.h"
 
-#include "app/CRegistry.h"
+#include "platform/CRegistry.h"
 #include "platform/DeviceFolder.h"
 #include "platform/MessageService.h"
 #include "store/CAdoConnection.h"

@@ -1,7 +1,7 @@
 #include "tools/CArrangeDlg.h"
 
 #include "controls/CItemListCtrl.h"
-#include "mainwnd/CMainDlg.h"
+#include "items/IListWindow.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
@@ -217,9 +217,9 @@ long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& depa
     return written;
 }
 
-void CArrangeDlg::run(CMainDlg& window)
+void CArrangeDlg::run(IListWindow& window)
 {
-    CArrangeDlg dialog(&window);
+    CArrangeDlg dialog(window.widget());
     dialog.exec();
     window.list().setFocus();
     if (dialog.changed()) {

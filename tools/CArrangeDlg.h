@@ -4,7 +4,7 @@
 #include <QStringList>
 
 class CAdoConnection;
-class CMainDlg;
+class IListWindow;
 class QListWidget;
 class QPushButton;
 
@@ -30,7 +30,7 @@ public:
 
     // The main window's Arrange Departments command: runs the dialog, gives
     // the list the focus back and rebuilds it when anything moved.
-    static void run(CMainDlg& window);
+    static void run(IListWindow& window);
 
     // The DeptOrder a department name gets from the arranged list: the
     // position of the first entry equal to it as a whole name without regard

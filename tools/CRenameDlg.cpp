@@ -1,7 +1,7 @@
 #include "tools/CRenameDlg.h"
 
-#include "mainwnd/CMainDlg.h"
-#include "mainwnd/DeptComboBox.h"
+#include "controls/DeptComboBox.h"
+#include "items/IListWindow.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
@@ -238,10 +238,10 @@ long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, co
     return count;
 }
 
-void CRenameDlg::run(CMainDlg& window)
+void CRenameDlg::run(IListWindow& window)
 {
     {
-        CRenameDlg dialog(&window);
+        CRenameDlg dialog(window.widget());
         dialog.exec();
     }
     window.StoreTabRefresh();

@@ -4,7 +4,7 @@
 #include <QString>
 
 class CAdoConnection;
-class CMainDlg;
+class IListWindow;
 class DeptComboBox;
 class QLineEdit;
 class QPushButton;
@@ -24,7 +24,7 @@ public:
 
     // The main window's Rename command: runs the dialog, then rebuilds the
     // store tabs and the list whatever happened in it.
-    static void run(CMainDlg& window);
+    static void run(IListWindow& window);
 
     // Gives every row whose column (Dept or Store) equals oldName the text
     // newName, in one transaction on the open connection. Returns the number

@@ -1,12 +1,12 @@
 #include "tools/ListCopier.h"
 
 #include "controls/CItemListCtrl.h"
-#include "mainwnd/CMainDlg.h"
+#include "items/IListWindow.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 
-ListCopier::ListCopier(CMainDlg& window)
+ListCopier::ListCopier(IListWindow& window)
     : m_window(window)
 {
 }
@@ -32,13 +32,13 @@ void ListCopier::CopyList()
     case Clipboard::Result::Ok:
         break;
     case Clipboard::Result::CannotOpen:
-        MessageService::show(QStringLiteral("Cannot open the Clipboard"), MessageService::Buttons::Ok, &m_window);
+        MessageService::show(QStringLiteral("Cannot open the Clipboard"), MessageService::Buttons::Ok, m_window.widget());
         break;
     case Clipboard::Result::CannotEmpty:
-        MessageService::show(QStringLiteral("Cannot empty the Clipboard"), MessageService::Buttons::Ok, &m_window);
+        MessageService::show(QStringLiteral("Cannot empty the Clipboard"), MessageService::Buttons::Ok, m_window.widget());
         break;
     case Clipboard::Result::CannotSet:
-        MessageService::show(QStringLiteral("Unable to set Clipboard data"), MessageService::Buttons::Ok, &m_window);
+        MessageService::show(QStringLiteral("Unable to set Clipboard data"), MessageService::Buttons::Ok, m_window.widget());
         break;
     }
 }

@@ -3,14 +3,14 @@
 #include <QString>
 
 class CItemListCtrl;
-class CMainDlg;
+class IListWindow;
 
 // Copy List: the needed rows of the main list, as shown, put on the clipboard
 // as plain text, one line per row.
 class ListCopier
 {
 public:
-    explicit ListCopier(CMainDlg& window);
+    explicit ListCopier(IListWindow& window);
 
     void CopyList();
 
@@ -20,5 +20,5 @@ public:
     static QString listText(const CItemListCtrl& list);
 
 private:
-    CMainDlg& m_window;
+    IListWindow& m_window;
 };

@@ -1,7 +1,7 @@
 #include "GrocelleTest.h"
 
 #include "app/CListApp.h"
-#include "app/CRegistry.h"
+#include "platform/CRegistry.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "app/CListApp.h"
 #include "mainwnd/CMainDlg.h"
-#include "mainwnd/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "platform/DeviceFolder.h"
 
 #include <QApplication>

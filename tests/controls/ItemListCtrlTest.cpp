@@ -3,7 +3,7 @@
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
-#include "mainwnd/CommandIds.h"
+#include "platform/CommandIds.h"
 
 #include <QMenu>
 #include <QSignalSpy>

@@ -5,7 +5,7 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "items/ListCommands.h"
-#include "mainwnd/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "platform/MessageService.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"

@@ -6,7 +6,7 @@
 #include "controls/CSoundButton.h"
 #include "items/CItemDlg.h"
 #include "items/CQuickEntry.h"
-#include "mainwnd/CommandIds.h"
+#include "platform/CommandIds.h"
 
 #include <QApplication>
 #include <QComboBox>

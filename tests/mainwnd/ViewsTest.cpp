@@ -4,8 +4,8 @@
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
-#include "mainwnd/CommandIds.h"
-#include "mainwnd/DeptComboBox.h"
+#include "controls/DeptComboBox.h"
+#include "platform/CommandIds.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "StoreFixture.h"
 
-#include "app/CRegistry.h"
+#include "platform/CRegistry.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
 

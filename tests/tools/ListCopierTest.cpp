@@ -3,8 +3,8 @@
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
-#include "mainwnd/CommandIds.h"
 #include "platform/Clipboard.h"
+#include "platform/CommandIds.h"
 
 #include <QTabBar>
 

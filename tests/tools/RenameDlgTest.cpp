@@ -2,8 +2,8 @@
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
-#include "mainwnd/CommandIds.h"
-#include "mainwnd/DeptComboBox.h"
+#include "controls/DeptComboBox.h"
+#include "platform/CommandIds.h"
 #include "platform/MessageService.h"
 #include "tools/CRenameDlg.h"
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QString>
 
-class CListApp;
+class AppState;
 class CSoundButton;
 class QComboBox;
 
@@ -19,7 +19,7 @@ class CSettingsDlg : public QDialog
     Q_OBJECT
 
 public:
-    explicit CSettingsDlg(CListApp& app, QWidget* parent = nullptr);
+    explicit CSettingsDlg(AppState& app, QWidget* parent = nullptr);
     ~CSettingsDlg() override;
 
     // Control 1056: "Smallest", "Small", "Medium", "Large", in that order.
@@ -48,7 +48,7 @@ private:
     void OnInitDialog();
     void ReadControls();
 
-    CListApp& m_app;
+    AppState& m_app;
     QComboBox* m_fontCombo = nullptr;
     QComboBox* m_soundCombo = nullptr;
     QComboBox* m_doubleClickCombo = nullptr;

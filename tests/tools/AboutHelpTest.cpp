@@ -2,11 +2,11 @@
 
 #include "MainWindowHarness.h"
 
-#include "app/CAboutDlg.h"
 #include "controls/CSoundButton.h"
-#include "mainwnd/CommandIds.h"
+#include "platform/CommandIds.h"
 #include "platform/HelpLauncher.h"
 #include "platform/ResourceImages.h"
+#include "tools/CAboutDlg.h"
 
 #include <QAction>
 #include <QApplication>

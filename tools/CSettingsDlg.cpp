@@ -1,7 +1,7 @@
-#include "app/CSettingsDlg.h"
+#include "tools/CSettingsDlg.h"
 
-#include "app/CListApp.h"
 #include "controls/CSoundButton.h"
+#include "platform/AppState.h"
 #include "platform/DialogUnits.h"
 
 #include <QComboBox>
@@ -65,7 +65,7 @@ QLabel* addLabel(QWidget* parent, const QString& text, int x, int y)
 }
 } // namespace
 
-CSettingsDlg::CSettingsDlg(CListApp& app, QWidget* parent)
+CSettingsDlg::CSettingsDlg(AppState& app, QWidget* parent)
     : QDialog(parent)
     , m_app(app)
 {

@@ -1,4 +1,4 @@
-#include "mainwnd/DeptComboBox.h"
+#include "controls/DeptComboBox.h"
 
 void DeptComboBox::showPopup()
 {

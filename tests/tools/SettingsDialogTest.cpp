@@ -4,12 +4,12 @@
 #include "MainWindowHarness.h"
 
 #include "app/CListApp.h"
-#include "app/CRegistry.h"
-#include "app/CSettingsDlg.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
-#include "mainwnd/CommandIds.h"
+#include "platform/CRegistry.h"
+#include "platform/CommandIds.h"
 #include "platform/WaitCursor.h"
+#include "tools/CSettingsDlg.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/CAboutDlg.h"
+#include "tools/CAboutDlg.h"
 
 #include "controls/CSoundButton.h"
 #include "platform/DialogUnits.h"

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "platform/CRegistry.h"
+
+#include <QFont>
+#include <QStringList>
+#include <QString>
+
+// The process-wide state that the windows and dialogs read: the four user
+// settings, the list font built from them, the first-run flag and the
+// reserved item ID. The application object is one; the windows take it by
+// this type so that they need nothing of the start-up above them.
+class AppState
+{
+public:
+    AppState() = default;
+    virtual ~AppState();
+    AppState(const AppState&) = delete;
+    AppState& operator=(const AppState&) = delete;
+
+    // True when all four settings were read; otherwise the settings not yet
+    // read keep their defaults.
+    bool LoadSettings();
+    // False only when the settings key cannot be opened.
+    bool SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int doubleClick);
+    void CreateListFont();
+
+    int fontSize() const { return m_fontSize; }
+    int viewOnLoad() const { return m_viewOnLoad; }
+    int soundOnLaunch() const { return m_soundOnLaunch; }
+    int doubleClickAction() const { return m_doubleClick; }
+    void setFontSize(int size) { m_fontSize = size; }
+    void setSoundOnLaunch(int value) { m_soundOnLaunch = value; }
+    void setDoubleClickAction(int value) { m_doubleClick = value; }
+
+    const QFont& listFont() const { return m_listFont; }
+
+    bool firstRun() const { return m_firstRun; }
+    void setFirstRun(bool value) { m_firstRun = value; }
+
+    int reservedId() const { return m_reservedId; }
+    void setReservedId(int id) { m_reservedId = id; }
+
+    const CRegistry& registry() const { return m_registry; }
+
+    // Wait cursor of the application (a counted pair).
+    void BeginWaitCursor();
+    void EndWaitCursor();
+
+    // The project's web address, named in the first-run tip.
+    static QString projectAddress();
+
+private:
+    int m_fontSize = 12;
+    int m_viewOnLoad = 0;
+    int m_soundOnLaunch = 1;
+    int m_doubleClick = 1;
+    QFont m_listFont;
+    bool m_firstRun = false;
+    int m_reservedId = 0;
+    CRegistry m_registry;
+};

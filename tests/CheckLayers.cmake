@@ -1,0 +1,22 @@
+# Fails when a product file includes a header of a folder above its own:
+# the folders are layered platform <- store <- controls <- items <- tools <-
+# mainwnd <- app, and each may include only its own folder and those below.
+set(layers platform store controls items tools mainwnd app)
+set(failures "")
+foreach(dir IN LISTS layers)
+  list(FIND layers ${dir} own)
+  file(GLOB files ${ROOT}/${dir}/*.cpp ${ROOT}/${dir}/*.h)
+  foreach(file IN LISTS files)
+    file(STRINGS ${file} includes REGEX "^#include \"[a-z]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" target "${line}")
+      list(FIND layers ${target} level)
+      if(level GREATER own)
+        string(APPEND failures "${file}: ${line}\n")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "Includes of a higher folder:\n${failures}")
+endif()

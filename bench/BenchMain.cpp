@@ -134,8 +134,8 @@ int main(int argc, char** argv)
     }
     qputenv("GROCELLE_HOME", home.path().toUtf8());
     QApplication application(argc, argv);
-    MessageService::setHandler([](const QString&, MessageService::Buttons buttons) {
-        return buttons == MessageService::Buttons::YesNo ? MessageService::IdYes : MessageService::IdOk;
+    MessageService::setHandler([](const MessageService::Box& box) {
+        return box.buttons == MessageService::Buttons::YesNo ? MessageService::IdYes : MessageService::IdOk;
     });
     SoundService::setHandler([](const QString&) {});
 

@@ -37,11 +37,6 @@ CItemListCtrl::CItemListCtrl(QWidget* parent)
     connect(&m_holdTimer, &QTimer::timeout, this, [this] { openItemMenu(m_pressPos); });
 }
 
-CItemListCtrl::~CItemListCtrl()
-{
-    saveColumnWidths();
-}
-
 void CItemListCtrl::setRedraw(bool on)
 {
     m_model->setRedraw(on);
@@ -142,10 +137,10 @@ int CItemListCtrl::columnWidthHandheld(int column) const
     return DialogUnits::toHandheld(columnWidth(column));
 }
 
-void CItemListCtrl::saveColumnWidths() const
+void CItemListCtrl::saveColumnWidths(const CRegistry& registry) const
 {
     for (int column = 0; column < ColumnCount; ++column) {
-        CRegistry().SetDword(QStringLiteral("Col%1").arg(column), columnWidthHandheld(column));
+        registry.SetDword(QStringLiteral("Col%1").arg(column), columnWidthHandheld(column));
     }
 }
 

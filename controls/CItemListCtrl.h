@@ -6,14 +6,14 @@
 
 #include <functional>
 
+class CRegistry;
 class ItemListModel;
 class QMenu;
 
 // The item list of the main window: a report-style list of the catalog rows
 // that the main window fills. A press on a row selects it at once; holding
 // the press still (or a right click, or the menu key) opens the item menu; a
-// double click runs the action of the double-click setting. The column widths
-// are kept in the settings when the control is destroyed.
+// double click runs the action of the double-click setting.
 //
 // Commands that the control raises (keys, menu entries, the icon tap, the
 // double click) leave it through commandRequested(); the main window routes
@@ -29,7 +29,6 @@ public:
     static constexpr int HoldMilliseconds = 500;
 
     explicit CItemListCtrl(QWidget* parent);
-    ~CItemListCtrl() override;
 
     ItemListModel& items() const { return *m_model; }
 
@@ -62,7 +61,8 @@ public:
     // Widths in handheld pixels.
     void setColumnWidthHandheld(int column, int width);
     int columnWidthHandheld(int column) const;
-    void saveColumnWidths() const;
+    // Each column's width as the setting "Col<column>".
+    void saveColumnWidths(const CRegistry& registry) const;
 
     // Routes a command sent to the control on to the main window: Clear List,
     // Edit Item and About travel on unchanged.

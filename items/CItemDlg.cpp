@@ -305,22 +305,23 @@ void CItemDlg::showEvent(QShowEvent* event)
 void CItemDlg::OnInitDialog()
 {
     m_listsFilled = false;
-    WaitCursor::begin();
-    writeValues();
-    if (m_dropOnOpen) {
-        if (m_itemName.isEmpty()) {
-            // The list stays open: drop it once the window is on screen.
-            QTimer::singleShot(0, this, [this] {
-                if (isVisible()) {
-                    m_nameCombo->showPopup();
-                }
-            });
-        } else {
-            // Dropped and closed again at once: the fill is all that shows.
-            FillLists();
+    {
+        WaitCursorScope wait;
+        writeValues();
+        if (m_dropOnOpen) {
+            if (m_itemName.isEmpty()) {
+                // The list stays open: drop it once the window is on screen.
+                QTimer::singleShot(0, this, [this] {
+                    if (isVisible()) {
+                        m_nameCombo->showPopup();
+                    }
+                });
+            } else {
+                // Dropped and closed again at once: the fill is all that shows.
+                FillLists();
+            }
         }
     }
-    WaitCursor::end();
     if (m_itemName.isEmpty()) {
         m_nameCombo->setFocus();
     } else {

@@ -96,8 +96,8 @@ QString CQuickEntry::completionSql(const QString& typed)
     pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     pattern.replace(QLatin1Char('%'), QLatin1String("\\%"));
     pattern.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QStringLiteral("SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE '")
-           + Catalog::quoteText(pattern) + QStringLiteral("%' ESCAPE '\\' ORDER BY ItemName");
+    return QStringLiteral("SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE ")
+           + Catalog::quoteLiteral(pattern + QLatin1Char('%')) + QStringLiteral(" ESCAPE '\\' ORDER BY ItemName");
 }
 
 void CQuickEntry::OnNameChanged()
@@ -181,8 +181,8 @@ void CQuickEntry::OnAdd()
     }
 
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = '")
-                + Catalog::quoteText(m_nameValue) + QStringLiteral("'"),
+    rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ")
+                + Catalog::quoteLiteral(m_nameValue),
             m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
             CAdoRecordset::adCmdNone);
     if (rs.IsEOF()) {

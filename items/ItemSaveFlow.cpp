@@ -33,11 +33,6 @@ enum WriteColumn
     WCoupon = 9
 };
 
-QString quoted(const QString& text)
-{
-    return QStringLiteral("'") + Catalog::quoteText(text) + QStringLiteral("'");
-}
-
 int orderFromText(const QString& text)
 {
     return text.trimmed().isEmpty() ? -1 : TextNumbers::toInt(text);
@@ -74,10 +69,10 @@ QString ItemSaveFlow::insertSql(int id, const CItemDlg& values)
     return QStringLiteral("INSERT INTO ShoppingLists (ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, "
                           "ItemNameDetail, Price, Coupon, Checked)")
            + QStringLiteral(" VALUES (") + QString::asprintf("%d", id) + QStringLiteral(", ")
-           + QString::asprintf("%d", values.m_quantity) + QStringLiteral(", ") + quoted(values.m_itemName)
-           + QStringLiteral(", ") + quoted(values.m_dept) + QStringLiteral(", ") + quoted(values.m_unit)
-           + QStringLiteral(", ") + quoted(values.m_store) + QStringLiteral(",")
-           + QString::asprintf("%d", values.m_deptOrder) + QStringLiteral(", ") + quoted(values.m_notes)
+           + QString::asprintf("%d", values.m_quantity) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_itemName)
+           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_dept) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_unit)
+           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_store) + QStringLiteral(",")
+           + QString::asprintf("%d", values.m_deptOrder) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_notes)
            + QStringLiteral(",") + QString::asprintf("%10.2f", values.m_price) + QStringLiteral(",")
            + QString::asprintf("%d", values.m_coupon) + QStringLiteral(",0)");
 }
@@ -144,7 +139,7 @@ void ItemSaveFlow::NewItem(const QString& name)
     if (!name.isEmpty()) {
         CAdoRecordset rs;
         rs.Open(QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ")
-                    + quoted(name),
+                    + Catalog::quoteLiteral(name),
                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
                 CAdoRecordset::adCmdUnknown);
         if (rs.IsEOF()) {
@@ -166,7 +161,7 @@ void ItemSaveFlow::NewItem(const QString& name)
     if (dialog.m_deptOrder == -1) {
         CAdoRecordset rs;
         rs.Open(QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ")
-                    + quoted(dialog.m_dept) + QStringLiteral(")"),
+                    + Catalog::quoteLiteral(dialog.m_dept) + QStringLiteral(")"),
                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
                 CAdoRecordset::adCmdUnknown);
         if (rs.IsEOF()) {
@@ -179,7 +174,7 @@ void ItemSaveFlow::NewItem(const QString& name)
     {
         CAdoRecordset rs;
         rs.Open(QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ")
-                    + quoted(dialog.m_itemName),
+                    + Catalog::quoteLiteral(dialog.m_itemName),
                 connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
         if (rs.IsEOF()) {
             if (!connection.Execute(insertSql(reserved, dialog))) {
@@ -234,7 +229,7 @@ void ItemSaveFlow::EditItem()
         CAdoRecordset rs;
         rs.Open(QStringLiteral("Select ItemName,DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND "
                                "(ItemName <> ")
-                    + quoted(dialog.m_itemName) + QStringLiteral(") AND (Dept= ") + quoted(dialog.m_dept)
+                    + Catalog::quoteLiteral(dialog.m_itemName) + QStringLiteral(") AND (Dept= ") + Catalog::quoteLiteral(dialog.m_dept)
                     + QStringLiteral(")"),
                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
                 CAdoRecordset::adCmdUnknown);

@@ -370,14 +370,14 @@ void CMainDlg::setupRoutes()
     setRoute(CommandId::Rename, [this] { CRenameDlg::run(*this); });
     setRoute(CommandId::CopyList, [this] { ListCopier(*this).CopyList(); });
     setRoute(CommandId::Options, [this] {
+        // Whatever the dialog returned. The wait cursor that its OK began
+        // ends with the dialog, after the rebuild.
         CSettingsDlg settings(m_app, this);
         settings.exec();
-        // Whatever the dialog returned: OK began the wait cursor that ends here.
         m_app.CreateListFont();
         m_tabs->setFont(m_app.listFont());
         RebuildList();
         ReadControls();
-        m_app.EndWaitCursor();
     });
     setRoute(CommandId::About, [this] { CAboutDlg(this).exec(); });
     setRoute(CommandId::Help, [] { HelpLauncher::open(); });
@@ -398,14 +398,8 @@ void CMainDlg::runGuarded(const std::function<void()>& command)
     try {
         command();
     } catch (const CAdoException& error) {
-        while (WaitCursor::depth() > 0) {
-            WaitCursor::end();
-        }
         MessageService::show(error.describe(), MessageService::Buttons::Ok, this);
     } catch (const std::exception& error) {
-        while (WaitCursor::depth() > 0) {
-            WaitCursor::end();
-        }
         MessageService::show(QStringLiteral("The command failed: %1").arg(QString::fromUtf8(error.what())),
                              MessageService::Buttons::Ok, this);
     }
@@ -529,14 +523,14 @@ QString CMainDlg::composeListSql() const
     QString where;
     const bool quantityAbove0 = m_view.needView || m_view.quantityFilter;
     if (m_view.deptText != ViewState::allItems()) {
-        const QString dept = Catalog::quoteText(m_view.deptText);
-        where = quantityAbove0 ? QStringLiteral(" WHERE Dept = '%1' AND QtyToBuy > 0 ").arg(dept)
-                               : QStringLiteral(" WHERE Dept = '%1' ").arg(dept);
+        const QString dept = Catalog::quoteLiteral(m_view.deptText);
+        where = quantityAbove0 ? QStringLiteral(" WHERE Dept = %1 AND QtyToBuy > 0 ").arg(dept)
+                               : QStringLiteral(" WHERE Dept = %1 ").arg(dept);
     } else {
         where = quantityAbove0 ? QStringLiteral(" WHERE QtyToBuy > 0") : QStringLiteral(" WHERE QtyToBuy > -1");
     }
     if (!m_view.allStoresShown()) {
-        where += QStringLiteral(" AND Store = '") + Catalog::quoteText(m_view.currentStore) + QStringLiteral("' ");
+        where += QStringLiteral(" AND Store = ") + Catalog::quoteLiteral(m_view.currentStore) + QStringLiteral(" ");
     }
     return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon "
                           "FROM ShoppingLists ")
@@ -784,6 +778,7 @@ void CMainDlg::closeEvent(QCloseEvent* event)
 
 void CMainDlg::OnOK()
 {
+    m_list->saveColumnWidths(m_app.registry());
     SaveOrders();
     m_connection.Close();
     accept();
@@ -857,7 +852,7 @@ bool CMainDlg::DepartmentFill()
     m_deptCombo->clear();
     QString sql = QStringLiteral("SELECT Dept, Store from ShoppingLists");
     if (!m_view.allStoresShown()) {
-        sql += QStringLiteral(" WHERE Store = '") + Catalog::quoteText(m_view.currentStore) + QStringLiteral("' ");
+        sql += QStringLiteral(" WHERE Store = ") + Catalog::quoteLiteral(m_view.currentStore) + QStringLiteral(" ");
     }
     CAdoRecordset rs;
     if (!rs.Open(sql, m_connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,

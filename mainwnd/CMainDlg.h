@@ -76,8 +76,8 @@ public:
     void ReadControls() override;
     void WriteControls() override;
 
-    // Shutdown on OK: saves the sort orders, closes the connection, ends the
-    // window.
+    // Shutdown on OK (and the window's close button): saves the column widths
+    // and the sort orders, closes the connection, ends the window.
     void OnOK();
 
     // The window's side of the commands' interface.

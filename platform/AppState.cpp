@@ -2,7 +2,6 @@
 
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
-#include "platform/WaitCursor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,12 +72,3 @@ void AppState::CreateListFont()
     m_listFont = font;
 }
 
-void AppState::BeginWaitCursor()
-{
-    WaitCursor::begin();
-}
-
-void AppState::EndWaitCursor()
-{
-    WaitCursor::end();
-}

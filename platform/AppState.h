@@ -43,10 +43,6 @@ public:
 
     const CRegistry& registry() const { return m_registry; }
 
-    // Wait cursor of the application (a counted pair).
-    void BeginWaitCursor();
-    void EndWaitCursor();
-
     // The project's web address, named in the first-run tip.
     static QString projectAddress();
 

@@ -8,7 +8,8 @@ class QWidget;
 
 // The program's message boxes: caption "Grocelle", either a plain notice with
 // OK or a Yes/No confirmation with the exclamation icon. Tests install a
-// handler that answers and records instead of showing a modal box.
+// handler that answers and records all that a box shows instead of showing
+// a modal box.
 class MessageService
 {
 public:
@@ -23,7 +24,25 @@ public:
     static constexpr int IdYes = 6;
     static constexpr int IdNo = 7;
 
-    using Handler = std::function<int(const QString& text, Buttons buttons)>;
+    enum class Icon
+    {
+        None,
+        Exclamation
+    };
+
+    // Everything a box shows: the handler is given this, and the real box is
+    // built from it.
+    struct Box
+    {
+        QString caption;
+        QString text;
+        Icon icon = Icon::None;
+        Buttons buttons = Buttons::Ok;
+        // The answer code of the button that Enter presses.
+        int defaultButton = IdOk;
+    };
+
+    using Handler = std::function<int(const Box& box)>;
 
     static int show(const QString& text, Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
     static bool confirm(const QString& text, QWidget* parent = nullptr);
@@ -32,4 +51,6 @@ public:
     static void setHandler(Handler handler);
 
     static QString caption();
+    // The box that show() puts up for that text and those buttons.
+    static Box boxFor(const QString& text, Buttons buttons);
 };

@@ -112,6 +112,11 @@ QString Catalog::quoteText(const QString& value)
     return quoted;
 }
 
+QString Catalog::quoteLiteral(const QString& value)
+{
+    return QLatin1Char('\'') + quoteText(value) + QLatin1Char('\'');
+}
+
 Catalog::FileState Catalog::prepareFile(const QString& filePath)
 {
     const QString file = QFileInfo(DeviceFolder::map(filePath)).absoluteFilePath();

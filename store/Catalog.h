@@ -23,6 +23,9 @@ public:
     // carries a text value is composed with it: "Kids' Snacks" stays one
     // value instead of breaking the statement.
     static QString quoteText(const QString& value);
+    // value as a text literal of a statement: between single quotes, each
+    // single quote in it doubled.
+    static QString quoteLiteral(const QString& value);
 
     enum class FileState
     {

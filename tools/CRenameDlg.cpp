@@ -220,7 +220,7 @@ long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, co
     }
     CAdoRecordset rs;
     if (!rs.Open(QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
-                     + QStringLiteral("= '") + Catalog::quoteText(oldName) + QStringLiteral("' ORDER BY ID"),
+                     + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
                  connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
                  CAdoRecordset::adCmdUnknown)) {
         ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());

@@ -169,7 +169,7 @@ void CSettingsDlg::ReadControls()
 void CSettingsDlg::OnOK()
 {
     ReadControls();
-    m_app.BeginWaitCursor();
+    m_waitForCaller.emplace();
 
     for (const FontChoice& choice : kFontChoices) {
         if (m_fontText == latin(choice.text)) {

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/WaitCursor.h"
+
 #include <QDialog>
 #include <QString>
+
+#include <optional>
 
 class AppState;
 class CSoundButton;
@@ -11,9 +15,9 @@ class QComboBox;
 // tap on a list row does. It loads the settings when it opens (writing the
 // defaults first when they cannot all be read) and saves all four on OK.
 //
-// OK begins the application's wait cursor and leaves it running: the caller
-// re-creates the list font, rebuilds the list and then ends it, whether the
-// dialog ended with OK or was closed.
+// OK begins the application's wait cursor and holds it until the dialog is
+// destroyed: the caller re-creates the list font and rebuilds the list before
+// it lets the dialog go, whether the dialog ended with OK or was closed.
 class CSettingsDlg : public QDialog
 {
     Q_OBJECT
@@ -57,4 +61,5 @@ private:
     QString m_soundText;
     QString m_doubleClickText;
     bool m_initialised = false;
+    std::optional<WaitCursorScope> m_waitForCaller;
 };

@@ -216,7 +216,12 @@ TEST_F(ItemDlgTest, SingleQuoteIsRefusedAndDoubleQuoteAccepted)
     fillValid(dialog);
     typeInto(dialog.nameBox(), QStringLiteral("Kids' Snacks"));
     QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
-    EXPECT_EQ(messages, QStringList({CItemDlg::quoteMessage()}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral("Sorry, quotation marks are not allowed.  Please check the fields and "
+                                                 "remove quotation marks.")}));
+    // A plain notice: the caption, OK alone, no icon.
+    EXPECT_EQ(boxes.front().caption, QStringLiteral("Grocelle"));
+    EXPECT_EQ(boxes.front().icon, MessageService::Icon::None);
+    EXPECT_EQ(boxes.front().buttons, MessageService::Buttons::Ok);
     EXPECT_TRUE(dialog.isVisible());
 
     typeInto(dialog.nameBox(), QStringLiteral("12\" Pizza"));

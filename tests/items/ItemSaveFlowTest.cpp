@@ -137,7 +137,9 @@ TEST_F(ItemSaveFlowTest, FirstItemOfAnEmptyCatalogGetsIdOneAndANewDepartment)
     EXPECT_EQ(stored("checked", "Tea"), "0");
     EXPECT_EQ(stored("QtyToBuy", "Tea"), "1");
     EXPECT_EQ(stored("Price", "Tea"), "2.5");
-    EXPECT_EQ(messages, QStringList({ItemSaveFlow::newDepartmentMessage(QStringLiteral("Drinks"))}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral("'Drinks' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                                          "the proper order in the store.  For now, I'm putting this department at "
+                                          "the top of the list.")}));
     // The new store has its tab, and the need view shows the new item.
     EXPECT_EQ(main->tabStrip().count(), 2);
     EXPECT_EQ(main->tabStrip().tabText(1), QStringLiteral("Corner"));
@@ -188,7 +190,9 @@ TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
         [&] { main->OnCommand(CommandId::NewItem); });
     EXPECT_EQ(stored("ID", "Pepper"), "9");
     EXPECT_EQ(stored("DeptOrder", "Pepper"), "-1");
-    EXPECT_EQ(messages, QStringList({ItemSaveFlow::newDepartmentMessage(QStringLiteral("spices"))}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral("'spices' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                                          "the proper order in the store.  For now, I'm putting this department at "
+                                          "the top of the list.")}));
 }
 
 TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
@@ -206,7 +210,9 @@ TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::EditItem); });
-    EXPECT_EQ(messages, QStringList({ItemSaveFlow::newDepartmentMessage(QStringLiteral("Dairy"))}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral("'Dairy' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                                          "the proper order in the store.  For now, I'm putting this department at "
+                                          "the top of the list.")}));
     EXPECT_EQ(stored("DeptOrder", "Milk"), "2");
     EXPECT_EQ(stored("QtyToBuy", "Milk"), "4");
 

@@ -64,6 +64,11 @@ TEST_F(ListCommandsTest, ClearListResetsQuantitiesAndMarksAfterYesOnly)
     main->OnCommand(CommandId::ClearList);
     EXPECT_EQ(messages, QStringList(2, QStringLiteral("Create a new list?  This will reset all quantities in your "
                                                       "existing list to zero.")));
+    const MessageService::Box& box = boxes.front();
+    EXPECT_EQ(box.caption, QStringLiteral("Grocelle"));
+    EXPECT_EQ(box.icon, MessageService::Icon::Exclamation);
+    EXPECT_EQ(box.buttons, MessageService::Buttons::YesNo);
+    EXPECT_EQ(box.defaultButton, MessageService::IdNo);
     // The marked Bread with quantity 0 loses its mark too; coupons stay.
     EXPECT_EQ(count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 0);
     EXPECT_EQ(count(QStringLiteral("Coupon = 1")), 1);

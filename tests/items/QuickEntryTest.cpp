@@ -181,7 +181,7 @@ TEST_F(QuickEntryTest, QuantityAboveTheCatalogsLimitIsRefused)
     type(QStringLiteral("Milk"));
     quantity().setText(QStringLiteral("40000"));
     press(ControlId::QuickAdd);
-    EXPECT_EQ(messages, QStringList({CQuickEntry::tooManyMessage()}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral("Please enter a quantity from 1 to 32767 in the quantity box.")}));
     EXPECT_EQ(stored("QtyToBuy", "Milk"), "3");
     EXPECT_EQ(quantity().text(), QStringLiteral("40000"));
     EXPECT_EQ(window().focusWidget(), &quantity());

@@ -167,8 +167,9 @@ TEST_F(ListQueryTest, ColumnWidthsComeFromTheSettings)
         EXPECT_EQ(main->list().columnWidthHandheld(4), 35);
         EXPECT_EQ(CRegistry().GetDword(QStringLiteral("Col4")), 35);
         main->list().setColumnWidthHandheld(0, 120);
+        main->close();
     }
-    // The widths are kept when the window goes, and come back next time.
+    // The widths are kept when the window closes, and come back next time.
     MainWindowHarness again;
     EXPECT_EQ(again->list().columnWidthHandheld(0), 120);
     EXPECT_EQ(again->list().columnWidthHandheld(2), 50);

@@ -227,3 +227,9 @@ TEST_F(CatalogTest, CatalogLeftMidWriteIsStillACatalog)
     EXPECT_EQ(set.GetRecordCount(), 3);
     EXPECT_EQ(set.GetField(0).GetText(), "2");
 }
+
+TEST_F(CatalogTest, TextLiteralsAreQuotedWithTheirQuotesDoubled)
+{
+    EXPECT_EQ(Catalog::quoteLiteral(QStringLiteral("Kids' Snacks")), QStringLiteral("'Kids'' Snacks'"));
+    EXPECT_EQ(Catalog::quoteLiteral(QString()), QStringLiteral("''"));
+}

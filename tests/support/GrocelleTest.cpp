@@ -14,9 +14,10 @@ void GrocelleTest::SetUp()
     ASSERT_TRUE(m_home->isValid());
     qputenv("GROCELLE_HOME", m_home->path().toUtf8());
 
-    MessageService::setHandler([this](const QString& text, MessageService::Buttons buttons) {
-        messages << text;
-        if (buttons == MessageService::Buttons::Ok) {
+    MessageService::setHandler([this](const MessageService::Box& box) {
+        messages << box.text;
+        boxes.push_back(box);
+        if (box.buttons == MessageService::Buttons::Ok) {
             return MessageService::IdOk;
         }
         if (!answers.empty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/MessageService.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -8,6 +10,7 @@
 
 #include <deque>
 #include <memory>
+#include <vector>
 
 // Base fixture of every test: a fresh device folder ($GROCELLE_HOME) per
 // test, the platform services replaced by recorders, and a check that the
@@ -23,8 +26,9 @@ protected:
     // A file of the device folder.
     QString homeFile(const QString& name) const;
 
-    // Message boxes shown so far, in order (text only).
+    // Message boxes shown so far, in order: their texts, and all they showed.
     QStringList messages;
+    std::vector<MessageService::Box> boxes;
     // Yes/No boxes are answered from this queue, then with defaultAnswer.
     std::deque<int> answers;
     int defaultAnswer = 6; // Yes

@@ -1,7 +1,13 @@
 #pragma once
 
+#include "controls/DeptComboBox.h"
 #include "items/IListWindow.h"
 #include "items/ViewState.h"
+#include "mainwnd/CommandRouter.h"
+#include "mainwnd/ListStatement.h"
+#include "mainwnd/SummaryPainter.h"
+#include "mainwnd/ViewController.h"
+#include "mainwnd/WindowLayout.h"
 #include "store/CAdoConnection.h"
 
 #include <QDialog>
@@ -14,8 +20,8 @@
 class CItemListCtrl;
 class AppState;
 class CQuickEntry;
+class CommandRouter;
 class CSoundButton;
-class DeptComboBox;
 class QAction;
 class QComboBox;
 class QFrame;
@@ -41,36 +47,31 @@ public:
     // Runs the command of that id through the routing table. False when the
     // id has no route. A catalog failure inside a command is reported to the
     // user here and never leaves this function.
-    bool OnCommand(int commandId);
+    bool OnCommand(int commandId) { return m_router->run(commandId); }
     // Gives a command id its handler (later routes replace earlier ones).
-    void setRoute(int commandId, std::function<void()> handler);
-    bool hasRoute(int commandId) const;
+    void setRoute(int commandId, std::function<void()> handler) { m_router->setRoute(commandId, std::move(handler)); }
+    bool hasRoute(int commandId) const { return m_router->hasRoute(commandId); }
     // Runs a piece of a command so that a catalog failure in it is reported
     // to the user and goes no further.
-    void runGuarded(const std::function<void()>& command) override;
+    void runGuarded(const std::function<void()>& command) override { m_router->runGuarded(command); }
 
     // The list query and its look.
     void RebuildList() override;
     // The statement that RebuildList runs for the current view state.
-    QString composeListSql() const;
+    QString composeListSql() const { return ListStatement::compose(m_view); }
     void RedrawSummary() override;
     // The three texts that RedrawSummary draws.
-    QString summaryText() const;
-    QString listTotalText() const;
-    QString markedTotalText() const;
+    QString summaryText() const { return SummaryPainter::summaryText(m_view, listRowCount()); }
+    QString listTotalText() const { return SummaryPainter::listTotalText(m_view); }
+    QString markedTotalText() const { return SummaryPainter::markedTotalText(m_view); }
 
     // Views, stores and departments.
-    void StoreTabRefresh() override;
-    bool DepartmentFill();
-    void DepartmentApply();
-    void ViewSwitch(int tabIndex);
-    void QuantityFilterToggle();
-    void SortByColumn(int column);
-    void LetterJump(const QString& letter);
-    // The order a heading tap gives, from the current order.
-    static QString nextOrder(const QString& current, int column);
-    void LoadOrders();
-    void SaveOrders();
+    ViewController& views() const { return *m_views; }
+    void StoreTabRefresh() override { m_views->StoreTabRefresh(); }
+    void ViewSwitch(int tabIndex) { m_views->ViewSwitch(tabIndex); }
+    void SortByColumn(int column) { m_views->SortByColumn(column); }
+    void LetterJump(const QString& letter) { m_views->LetterJump(letter); }
+    static QString nextOrder(const QString& current, int column) { return ListStatement::nextOrder(current, column); }
 
     // Dialog data exchange: the department text and the quick-entry texts.
     void ReadControls() override;
@@ -87,15 +88,15 @@ public:
     ViewState& view() override { return m_view; }
     const ViewState& view() const override { return m_view; }
     CItemListCtrl& list() const override { return *m_list; }
-    void ReturnToNeedView() override;
-    void CatalogChanged() override;
+    void ReturnToNeedView() override { m_views->ReturnToNeedView(); }
+    void CatalogChanged() override { m_views->CatalogChanged(); }
 
     QTabBar& tabStrip() const { return *m_tabs; }
-    QComboBox& deptCombo() const;
+    QComboBox& deptCombo() const { return *m_deptCombo; }
     QLineEdit& quickText() const { return *m_quickText; }
     QLineEdit& quickQty() const { return *m_quickQty; }
     CSoundButton* button(int controlId) const { return m_buttons.value(controlId); }
-    QAction* commandAction(int commandId) const;
+    QAction* commandAction(int commandId) const { return m_router->action(commandId); }
     QToolBar& commandBar() const { return *m_commandBar; }
 
     // The row mark of a list row: the integer of its Checked value.
@@ -104,7 +105,7 @@ public:
 
     // Size of the window's client area at the handheld's layout, in desktop
     // pixels; the window never shrinks below it.
-    static QSize baseClientSize();
+    static QSize baseClientSize() { return WindowLayout::baseClientSize(); }
     static QString catalogDevicePath();
 
 protected:
@@ -118,26 +119,16 @@ protected:
 private:
     void OnInitDialog();
     void createControls();
-    void createCommandBar();
     void setupButtons();
     void setupRoutes();
     void MakeColumns();
     void openCatalog();
     void showFirstRunTip();
     void layoutControls();
-    void placeControl(QWidget* widget, int x, int y, int width, int height, bool anchorBottom, bool anchorRight);
-    QRect summaryRect() const;
-    QRect listTotalRect() const;
-    QRect markedTotalRect() const;
-    // Replaces the rows with the result of the list statement and sums the
-    // totals; reports a statement that cannot be opened.
-    void fillList(const QString& sql);
+    // How much larger than its minimum the window is.
+    QSize growth() const { return size() - minimumSize(); }
+    int listRowCount() const;
     bool focusIsTheUsers() const;
-
-    // The view that the tab index shows, with the store views' controls
-    // shown or hidden to match, and the list rebuilt.
-    void applyView(int tabIndex);
-    void showStoreViewControls(bool shown);
 
     AppState& m_app;
     CAdoConnection m_connection;
@@ -154,20 +145,11 @@ private:
     QLineEdit* m_quickQty = nullptr;
     QPushButton* m_phantom = nullptr;
     QToolBar* m_commandBar = nullptr;
-    QToolButton* m_toolsButton = nullptr;
     QHash<int, CSoundButton*> m_buttons;
-    QHash<int, QAction*> m_actions;
-    QHash<int, std::function<void()>> m_routes;
-
-    struct Placement
-    {
-        QWidget* widget;
-        QRect base;
-        bool anchorBottom;
-        bool anchorRight;
-        bool grows;
-    };
-    QList<Placement> m_placements;
+    WindowLayout m_layout;
+    // A child of the window.
+    CommandRouter* m_router = nullptr;
+    std::unique_ptr<ViewController> m_views;
 
     bool m_initialised = false;
     // The quick-entry line's behaviour; destroyed before the controls it uses.

@@ -1,0 +1,172 @@
+#include "mainwnd/CommandRouter.h"
+
+#include "platform/CommandIds.h"
+#include "platform/DialogUnits.h"
+#include "platform/MessageService.h"
+#include "platform/ResourceImages.h"
+#include "store/CAdoException.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWidget>
+
+namespace
+{
+struct ToolbarSpec
+{
+    int id;
+    const char* tip;
+};
+constexpr ToolbarSpec kToolbar[] = {
+    {CommandId::AddOne, "Add one"},
+    {CommandId::SubtractOne, "Subtract one"},
+    {CommandId::NewItemToolbar, "New item"},
+    {CommandId::DeleteItemToolbar, "Delete item"},
+    {CommandId::EditItemToolbar, "Edit item"},
+    {CommandId::QuantityFilter, "Show only what is needed"},
+    {0, nullptr},
+    {CommandId::Help, "Help"},
+};
+
+struct MenuSpec
+{
+    int id;
+    const char* text;
+};
+constexpr MenuSpec kToolsMenu[] = {
+    {CommandId::NewItem, "&New Item"},
+    {CommandId::EditItem, "&Edit Item"},
+    {CommandId::DeleteItem, "&Delete Item"},
+    {0, nullptr},
+    {CommandId::ClearList, "C&lear List"},
+    {CommandId::ClearMarked, "Clear &Marked Items"},
+    {CommandId::ClearCoupons, "Clear Co&upons"},
+    {0, nullptr},
+    {CommandId::ArrangeDepartments, "&Arrange Departments"},
+    {CommandId::Rename, "Rena&me..."},
+    {CommandId::CopyList, "&Copy List"},
+    {CommandId::Refresh, "Re&fresh"},
+    {0, nullptr},
+    {CommandId::Options, "&Options"},
+    {CommandId::Help, "&Help"},
+    {CommandId::About, "A&bout Grocelle"},
+};
+} // namespace
+
+CommandRouter::CommandRouter(QWidget& window)
+    : QObject(&window)
+    , m_window(window)
+{
+}
+
+void CommandRouter::addAction(QAction* action, int commandId)
+{
+    action->setData(commandId);
+    connect(action, &QAction::triggered, this, [this, commandId] { run(commandId); });
+}
+
+QToolBar* CommandRouter::createCommandBar()
+{
+    auto* commandBar = new QToolBar(&m_window);
+    commandBar->setObjectName(QStringLiteral("commandBar"));
+    commandBar->setIconSize(QSize(DialogUnits::px(16), DialogUnits::px(16)));
+    commandBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    auto* toolsMenu = new QMenu(QStringLiteral("Tools"), &m_window);
+    for (const MenuSpec& entry : kToolsMenu) {
+        if (entry.id == 0) {
+            toolsMenu->addSeparator();
+            continue;
+        }
+        QAction* action = toolsMenu->addAction(QString::fromLatin1(entry.text));
+        addAction(action, entry.id);
+        m_actions.insert(entry.id, action);
+    }
+    auto* toolsButton = new QToolButton(&m_window);
+    toolsButton->setText(QStringLiteral("Tools"));
+    toolsButton->setMenu(toolsMenu);
+    toolsButton->setPopupMode(QToolButton::InstantPopup);
+    toolsButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    commandBar->addWidget(toolsButton);
+    commandBar->addSeparator();
+
+    for (const ToolbarSpec& spec : kToolbar) {
+        if (spec.id == 0) {
+            commandBar->addSeparator();
+            continue;
+        }
+        QAction* action = commandBar->addAction(ResourceImages::toolbarIcon(spec.id), QString::fromLatin1(spec.tip));
+        action->setToolTip(QString::fromLatin1(spec.tip));
+        addAction(action, spec.id);
+        // The Help entry of the menu and the toolbar share one id; the
+        // toolbar's action is the one that carries the state.
+        if (!m_actions.contains(spec.id) || spec.id == CommandId::QuantityFilter) {
+            m_actions.insert(spec.id, action);
+        }
+    }
+
+    // Desktop keys for the common commands.
+    const QList<QPair<int, QKeySequence>> keys = {
+        {CommandId::NewItem, QKeySequence::New},
+        {CommandId::Refresh, QKeySequence::Refresh},
+        {CommandId::Help, QKeySequence::HelpContents},
+        {CommandId::CopyList, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+    };
+    for (const auto& [id, key] : keys) {
+        if (QAction* action = m_actions.value(id)) {
+            action->setShortcut(key);
+            action->setShortcutContext(Qt::WindowShortcut);
+            m_window.addAction(action);
+        }
+    }
+    // Enabled by their routes.
+    for (QAction* action : std::as_const(m_actions)) {
+        action->setEnabled(false);
+    }
+    return commandBar;
+}
+
+QAction* CommandRouter::action(int commandId) const
+{
+    return m_actions.value(commandId);
+}
+
+void CommandRouter::setRoute(int commandId, std::function<void()> handler)
+{
+    m_routes.insert(commandId, std::move(handler));
+    for (QAction* action : std::as_const(m_actions)) {
+        if (action->data().toInt() == commandId && commandId != CommandId::QuantityFilter) {
+            action->setEnabled(true);
+        }
+    }
+}
+
+bool CommandRouter::hasRoute(int commandId) const
+{
+    return m_routes.contains(commandId);
+}
+
+bool CommandRouter::run(int commandId)
+{
+    const auto route = m_routes.constFind(commandId);
+    if (route == m_routes.constEnd()) {
+        return false;
+    }
+    runGuarded(route.value());
+    return true;
+}
+
+void CommandRouter::runGuarded(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const CAdoException& error) {
+        MessageService::show(error.describe(), MessageService::Buttons::Ok, &m_window);
+    } catch (const std::exception& error) {
+        MessageService::show(QStringLiteral("The command failed: %1").arg(QString::fromUtf8(error.what())),
+                             MessageService::Buttons::Ok, &m_window);
+    }
+}

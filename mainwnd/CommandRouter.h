@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class QAction;
+class QToolBar;
+class QWidget;
+
+// The main window's command bar (the Tools menu button, the toolbar and the
+// desktop keys) and its routing table from command id to handler. Every
+// command runs guarded: a catalog failure in it is shown to the user and
+// goes no further. A child of the window it serves.
+class CommandRouter : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CommandRouter(QWidget& window);
+
+    // Builds the command bar on the window. Commands without a route stay
+    // visible but disabled.
+    QToolBar* createCommandBar();
+
+    // Gives a command id its handler (later routes replace earlier ones) and
+    // enables its menu and toolbar entries (the quantity filter excepted: its
+    // state follows the view).
+    void setRoute(int commandId, std::function<void()> handler);
+    bool hasRoute(int commandId) const;
+    // Runs the command of that id. False when the id has no route.
+    bool run(int commandId);
+    void runGuarded(const std::function<void()>& command);
+
+    // The menu or toolbar entry of a command; null when it has none.
+    QAction* action(int commandId) const;
+
+private:
+    void addAction(QAction* action, int commandId);
+
+    QWidget& m_window;
+    QHash<int, std::function<void()>> m_routes;
+    QHash<int, QAction*> m_actions;
+};

@@ -1,0 +1,65 @@
+#include "mainwnd/ListStatement.h"
+
+#include "controls/CItemListCtrl.h"
+#include "items/ViewState.h"
+#include "store/Catalog.h"
+
+#include <QPair>
+#include <QStringList>
+
+QString ListStatement::compose(const ViewState& view)
+{
+    QString where;
+    const bool quantityAbove0 = view.needView || view.quantityFilter;
+    if (view.deptText != ViewState::allItems()) {
+        const QString dept = Catalog::quoteLiteral(view.deptText);
+        where = quantityAbove0 ? QStringLiteral(" WHERE Dept = %1 AND QtyToBuy > 0 ").arg(dept)
+                               : QStringLiteral(" WHERE Dept = %1 ").arg(dept);
+    } else {
+        where = quantityAbove0 ? QStringLiteral(" WHERE QtyToBuy > 0") : QStringLiteral(" WHERE QtyToBuy > -1");
+    }
+    if (!view.allStoresShown()) {
+        where += QStringLiteral(" AND Store = ") + Catalog::quoteLiteral(view.currentStore) + QStringLiteral(" ");
+    }
+    return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon "
+                          "FROM ShoppingLists ")
+           + where + QStringLiteral(" ORDER BY ") + (view.needView ? view.needOrder : view.storeOrder);
+}
+
+QString ListStatement::departments(const ViewState& view)
+{
+    QString sql = QStringLiteral("SELECT Dept, Store from ShoppingLists");
+    if (!view.allStoresShown()) {
+        sql += QStringLiteral(" WHERE Store = ") + Catalog::quoteLiteral(view.currentStore) + QStringLiteral(" ");
+    }
+    return sql;
+}
+
+QString ListStatement::nextOrder(const QString& current, int column)
+{
+    static const QPair<QString, QString> orders[CItemListCtrl::ColumnCount] = {
+        {QStringLiteral("ItemName"), QStringLiteral("ItemName DESC")},
+        {QStringLiteral("QtyToBuy"), QStringLiteral("QtyToBuy DESC")},
+        {QStringLiteral("UnitOfPurchase"), QStringLiteral("UnitOfPurchase DESC")},
+        {QStringLiteral("DeptOrder"), QStringLiteral("DeptOrder DESC")},
+        {QStringLiteral("Price DESC"), QStringLiteral("Price")},
+    };
+    if (column < 0 || column >= CItemListCtrl::ColumnCount) {
+        return current;
+    }
+    const auto& [first, second] = orders[column];
+    return current == first ? second : first;
+}
+
+bool ListStatement::isKnownOrder(const QString& order)
+{
+    static const QStringList known = {
+        QStringLiteral("DeptOrder, ItemName"), QStringLiteral("Itemname"),
+        QStringLiteral("ItemName"), QStringLiteral("ItemName DESC"),
+        QStringLiteral("QtyToBuy"), QStringLiteral("QtyToBuy DESC"),
+        QStringLiteral("UnitOfPurchase"), QStringLiteral("UnitOfPurchase DESC"),
+        QStringLiteral("DeptOrder"), QStringLiteral("DeptOrder DESC"),
+        QStringLiteral("Price DESC"), QStringLiteral("Price"),
+    };
+    return known.contains(order);
+}

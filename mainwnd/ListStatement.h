@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+struct ViewState;
+
+// The statements of the main list, composed from the view state alone: no
+// widgets and no catalog are involved, so they can be checked as text.
+class ListStatement
+{
+public:
+    // The rows of the view: its department, the need view's or the quantity
+    // filter's quantity above 0, its store, in its stored order.
+    static QString compose(const ViewState& view);
+    // The departments that the department box offers for the view's store.
+    static QString departments(const ViewState& view);
+
+    // The order a heading tap gives, from the current order.
+    static QString nextOrder(const QString& current, int column);
+    // The orders a heading tap can produce, and the defaults. Anything else
+    // in the settings file (edited by hand) would break every list build.
+    static bool isKnownOrder(const QString& order);
+};

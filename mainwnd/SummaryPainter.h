@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+struct ViewState;
+
+// The three texts that the main window draws on itself: the summary line at
+// the bottom (how many rows, which view, which department), the list total
+// at the top right and the marked total at the bottom left. growth is how
+// much larger than its minimum the window is: the texts keep to their edges.
+class SummaryPainter
+{
+public:
+    static QString summaryText(const ViewState& view, int rowCount);
+    // Blank in a store view; the need view's totals as money.
+    static QString listTotalText(const ViewState& view);
+    static QString markedTotalText(const ViewState& view);
+
+    static QRect summaryRect(QSize growth);
+    static QRect listTotalRect(QSize growth);
+    static QRect markedTotalRect(QSize growth);
+
+    static void paint(QPainter& painter, const ViewState& view, int rowCount, QSize growth);
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+class CSoundButton;
+class DeptComboBox;
+class IListWindow;
+class QAction;
+class QTabBar;
+
+// The main window's views: the tab per store, the department filter, the
+// quantity filter of the store views, the sort of each view and its stored
+// order, and the letter jump. It changes the window's view state and then
+// has the window rebuild its list.
+class ViewController
+{
+public:
+    // buttons: the window's buttons by control id (the letter buttons are
+    // taken from it); quantityFilter: the toolbar's filter entry, or null.
+    ViewController(IListWindow& window, QTabBar& tabs, DeptComboBox& depts, const QHash<int, CSoundButton*>& buttons,
+                   QAction* quantityFilter);
+
+    void StoreTabRefresh();
+    bool DepartmentFill();
+    void DepartmentApply();
+    void ViewSwitch(int tabIndex);
+    void ReturnToNeedView();
+    void CatalogChanged();
+    void QuantityFilterToggle();
+    void SortByColumn(int column);
+    void LetterJump(const QString& letter);
+    void LoadOrders();
+    void SaveOrders();
+    // The letter buttons and the quantity filter belong to the store views.
+    void showStoreViewControls(bool shown);
+
+private:
+    // The view that the tab index shows, with its controls, the list rebuilt.
+    void applyView(int tabIndex);
+    // The tab strip follows the view; selecting it is no view switch.
+    void selectTab(int tabIndex);
+
+    IListWindow& m_window;
+    QTabBar& m_tabs;
+    DeptComboBox& m_depts;
+    const QHash<int, CSoundButton*>& m_buttons;
+    QAction* m_quantityFilter;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+// Where the main window's controls go. Each control has its place on the
+// handheld's layout, in dialog units; when the window is larger than that,
+// a control keeps to the edges it is anchored to, or grows with the window.
+class WindowLayout
+{
+public:
+    enum class Growth
+    {
+        None,
+        Sideways,      // wider with the window
+        SidewaysAndDown // wider and taller with the window
+    };
+
+    // Size of the window's client area at the handheld's layout, in desktop
+    // pixels.
+    static QSize baseClientSize();
+
+    void place(QWidget* widget, int x, int y, int width, int height, bool anchorBottom, bool anchorRight);
+    void placeGrowing(QWidget* widget, int x, int y, int width, int height, Growth growth);
+
+    // Every control placed for a client area of that size, which is never
+    // taken as smaller than the base.
+    void apply(QSize clientSize) const;
+
+private:
+    struct Placement
+    {
+        QWidget* widget;
+        QRect base;
+        bool anchorBottom;
+        bool anchorRight;
+        Growth growth;
+    };
+    QList<Placement> m_placements;
+};

@@ -24,19 +24,7 @@ namespace
 {
 SeedItem item(const QString& name, int qty, const QString& dept, int deptOrder, int id = 0)
 {
-    SeedItem seed;
-    seed.name = name;
-    seed.qty = qty;
-    seed.dept = dept;
-    seed.deptOrder = deptOrder;
-    seed.id = id;
-    return seed;
-}
-
-QString stored(const QString& column, const QString& name)
-{
-    return CatalogSeed::scalar(
-        QStringLiteral("SELECT %1 FROM ShoppingLists WHERE ItemName = '%2'").arg(column, name));
+    return {.name = name, .qty = qty, .dept = dept, .deptOrder = deptOrder, .id = id};
 }
 
 int rowOf(CMainDlg& window, const QString& name)
@@ -132,11 +120,11 @@ TEST_F(ItemSaveFlowTest, FirstItemOfAnEmptyCatalogGetsIdOneAndANewDepartment)
             ok(dialog);
         },
         [&] { main->commandAction(CommandId::NewItemToolbar)->trigger(); });
-    EXPECT_EQ(stored("ID", "Tea"), "1");
-    EXPECT_EQ(stored("DeptOrder", "Tea"), "-1");
-    EXPECT_EQ(stored("checked", "Tea"), "0");
-    EXPECT_EQ(stored("QtyToBuy", "Tea"), "1");
-    EXPECT_EQ(stored("Price", "Tea"), "2.5");
+    EXPECT_EQ(CatalogSeed::stored("ID", "Tea"), "1");
+    EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Tea"), "-1");
+    EXPECT_EQ(CatalogSeed::stored("checked", "Tea"), "0");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Tea"), "1");
+    EXPECT_EQ(CatalogSeed::stored("Price", "Tea"), "2.5");
     EXPECT_EQ(messages, QStringList({QStringLiteral("'Drinks' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
                                           "the proper order in the store.  For now, I'm putting this department at "
                                           "the top of the list.")}));
@@ -167,17 +155,17 @@ TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
         },
         [&] { main->OnCommand(CommandId::NewItem); });
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "2");
-    EXPECT_EQ(stored("ID", "Milk"), "7");
-    EXPECT_EQ(stored("ItemName", "Milk"), "Milk");
-    EXPECT_EQ(stored("checked", "Milk"), "1");
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "5");
-    EXPECT_EQ(stored("Store", "Milk"), "Acme");
-    EXPECT_EQ(stored("UnitOfPurchase", "Milk"), "gallon");
-    EXPECT_EQ(stored("Price", "Milk"), "4.5");
-    EXPECT_EQ(stored("Coupon", "Milk"), "1");
-    EXPECT_EQ(stored("ItemNameDetail", "Milk"), "fresh");
+    EXPECT_EQ(CatalogSeed::stored("ID", "Milk"), "7");
+    EXPECT_EQ(CatalogSeed::stored("ItemName", "Milk"), "Milk");
+    EXPECT_EQ(CatalogSeed::stored("checked", "Milk"), "1");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "5");
+    EXPECT_EQ(CatalogSeed::stored("Store", "Milk"), "Acme");
+    EXPECT_EQ(CatalogSeed::stored("UnitOfPurchase", "Milk"), "gallon");
+    EXPECT_EQ(CatalogSeed::stored("Price", "Milk"), "4.5");
+    EXPECT_EQ(CatalogSeed::stored("Coupon", "Milk"), "1");
+    EXPECT_EQ(CatalogSeed::stored("ItemNameDetail", "Milk"), "fresh");
     // A placed department: its order, silently.
-    EXPECT_EQ(stored("DeptOrder", "Milk"), "3");
+    EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "3");
     EXPECT_TRUE(messages.isEmpty());
 
     // A department whose every item is still unplaced is new.
@@ -188,8 +176,8 @@ TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::NewItem); });
-    EXPECT_EQ(stored("ID", "Pepper"), "9");
-    EXPECT_EQ(stored("DeptOrder", "Pepper"), "-1");
+    EXPECT_EQ(CatalogSeed::stored("ID", "Pepper"), "9");
+    EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Pepper"), "-1");
     EXPECT_EQ(messages, QStringList({QStringLiteral("'spices' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
                                           "the proper order in the store.  For now, I'm putting this department at "
                                           "the top of the list.")}));
@@ -213,8 +201,8 @@ TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
     EXPECT_EQ(messages, QStringList({QStringLiteral("'Dairy' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
                                           "the proper order in the store.  For now, I'm putting this department at "
                                           "the top of the list.")}));
-    EXPECT_EQ(stored("DeptOrder", "Milk"), "2");
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "4");
+    EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "2");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "4");
 
     // Moved into a placed department, it takes that department's order.
     main.clickRow(rowOf(main.window(), QStringLiteral("Milk")));
@@ -225,8 +213,8 @@ TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
         },
         [&] { main->commandAction(CommandId::EditItemToolbar)->trigger(); });
     EXPECT_EQ(messages.size(), 1);
-    EXPECT_EQ(stored("DeptOrder", "Milk"), "0");
-    EXPECT_EQ(stored("Dept", "Milk"), "Bakery");
+    EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "0");
+    EXPECT_EQ(CatalogSeed::stored("Dept", "Milk"), "Bakery");
 }
 
 TEST_F(ItemSaveFlowTest, EditThatTakesAnotherItemsNameLeavesTwoRows)

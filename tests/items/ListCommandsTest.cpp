@@ -1,4 +1,5 @@
 #include "CatalogSeed.h"
+#include "FakeListWindow.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
@@ -23,24 +24,13 @@ namespace
 SeedItem row(const QString& name, int qty, int checked = 0, const QVariant& coupon = 0,
              const QString& store = QStringLiteral("B-Mart"), int id = 0)
 {
-    SeedItem item;
-    item.name = name;
-    item.qty = qty;
-    item.checked = checked;
-    item.coupon = coupon;
-    item.store = store;
-    item.id = id;
-    return item;
+    return {.name = name, .qty = qty, .store = store, .checked = checked, .coupon = coupon, .id = id};
 }
 } // namespace
 
 class ListCommandsTest : public GrocelleTest
 {
 protected:
-    static int count(const QString& where)
-    {
-        return CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ") + where).toInt();
-    }
     // Items 1..n, each needed, marked and with a coupon.
     static void seedNeeded(int n)
     {
@@ -59,7 +49,7 @@ TEST_F(ListCommandsTest, ClearListResetsQuantitiesAndMarksAfterYesOnly)
     MainWindowHarness main;
     answers = {MessageService::IdNo};
     main->OnCommand(CommandId::ClearList);
-    EXPECT_EQ(count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 3);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 3);
 
     main->OnCommand(CommandId::ClearList);
     EXPECT_EQ(messages, QStringList(2, QStringLiteral("Create a new list?  This will reset all quantities in your "
@@ -70,8 +60,8 @@ TEST_F(ListCommandsTest, ClearListResetsQuantitiesAndMarksAfterYesOnly)
     EXPECT_EQ(box.buttons, MessageService::Buttons::YesNo);
     EXPECT_EQ(box.defaultButton, MessageService::IdNo);
     // The marked Bread with quantity 0 loses its mark too; coupons stay.
-    EXPECT_EQ(count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 0);
-    EXPECT_EQ(count(QStringLiteral("Coupon = 1")), 1);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 0);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Coupon = 1")), 1);
     EXPECT_EQ(main->list().itemCount(), 0);
 }
 
@@ -87,8 +77,8 @@ TEST_F(ListCommandsTest, ClearMarkedAndClearCouponsTouchOnlyTheirRows)
     EXPECT_EQ(main.column(0), QStringList{QStringLiteral("Eggs")});
 
     main->OnCommand(CommandId::ClearCoupons);
-    EXPECT_EQ(count(QStringLiteral("Coupon <> 0")), 0); // -1 and 7 as well as 1
-    EXPECT_EQ(count(QStringLiteral("QtyToBuy = 3")), 1);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Coupon <> 0")), 0); // -1 and 7 as well as 1
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy = 3")), 1);
     EXPECT_EQ(messages, (QStringList{QStringLiteral("Remove all marked items from needed list?"),
                                      QStringLiteral("Clear all coupons in memory?")}));
 }
@@ -109,7 +99,7 @@ TEST_F(ListCommandsTest, DeleteAsksNothingWithoutSelectionAndChangesNothingOnNo)
     EXPECT_EQ(messages, QStringList{QStringLiteral("WARNING:  This will permanently delete this memorized item.  (To "
                                                    "remove an item from your list, simply highlight it and press "
                                                    "'-'.)\n  Are you sure?")});
-    EXPECT_EQ(count(QStringLiteral("1")), 1);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("1")), 1);
 }
 
 TEST_F(ListCommandsTest, DeleteFromAStoreViewReturnsToNeedWithoutTheStoresTab)
@@ -120,7 +110,7 @@ TEST_F(ListCommandsTest, DeleteFromAStoreViewReturnsToNeedWithoutTheStoresTab)
     ASSERT_EQ(main.column(0), QStringList{QStringLiteral("Ham")});
     main.clickRow(0);
     main->OnCommand(CommandId::DeleteItem);
-    EXPECT_EQ(count(QStringLiteral("ItemName = 'Ham'")), 0);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("ItemName = 'Ham'")), 0);
     EXPECT_TRUE(main->view().needView);
     EXPECT_EQ(main->view().currentStore, QStringLiteral("*"));
     EXPECT_EQ(main->tabStrip().count(), 2);
@@ -143,7 +133,7 @@ TEST_F(ListCommandsTest, AClearFailingPartWayKeepsEveryRowAndSaysSo)
     connection.Close();
     MainWindowHarness main;
     main->OnCommand(CommandId::ClearList);
-    EXPECT_EQ(count(QStringLiteral("QtyToBuy > 0 AND Checked = 1 AND Coupon = 1")), 1000);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy > 0 AND Checked = 1 AND Coupon = 1")), 1000);
     ASSERT_EQ(messages.size(), 2);
     EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The list could not be cleared, so every item is as it was.")))
         << messages.last().toStdString();
@@ -171,13 +161,35 @@ TEST_F(ListCommandsTest, KilledInTheMiddleOfClearListLeavesAllOrNoneAndASoundFil
     ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
     ASSERT_TRUE(child.waitForFinished(10000));
 
-    EXPECT_EQ(count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), Items); // none of it
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), Items); // none of it
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
 
     // Left to finish, the same child clears everything.
     child.start(QStringLiteral(GROCELLE_PASS_CHILD), {file});
     ASSERT_TRUE(child.waitForFinished(60000));
     EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
-    EXPECT_EQ(count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 0);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 0);
 }
 #endif
+
+TEST_F(ListCommandsTest, CommandsAskTheWindowForExactlyTheUpdatesTheyNeed)
+{
+    CatalogSeed::write({row(QStringLiteral("Milk"), 1, 0, 0, QStringLiteral("B-Mart"), 4)});
+    FakeListWindow window;
+    answers = {MessageService::IdNo};
+    ListCommands(window).ClearList();
+    EXPECT_EQ(window.rebuilds, 0);
+    ListCommands(window).ClearList();
+    EXPECT_EQ(window.rebuilds, 1);
+
+    window.showRow(4, QStringLiteral("Milk"), 1);
+    window.connection().Close();
+    ListCommands(window).DeleteItem();
+    EXPECT_EQ(window.needViewReturns, 0) << "a delete that failed";
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The item could not be deleted.")));
+
+    window.connection().Open(Catalog::devicePath());
+    ListCommands(window).DeleteItem();
+    EXPECT_EQ(window.needViewReturns, 1);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("ID = 4")), 0);
+}

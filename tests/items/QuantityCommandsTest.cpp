@@ -10,11 +10,6 @@
 
 class QuantityCommandsTest : public GrocelleTest
 {
-protected:
-    static QString stored(const QString& column, const QString& name)
-    {
-        return CatalogSeed::scalar(QStringLiteral("SELECT %1 FROM ShoppingLists WHERE ItemName = '%2'").arg(column, name));
-    }
 };
 
 TEST_F(QuantityCommandsTest, SubtractOneStopsAtZeroAndKeepsTheRow)
@@ -30,13 +25,13 @@ TEST_F(QuantityCommandsTest, SubtractOneStopsAtZeroAndKeepsTheRow)
     EXPECT_EQ(list.itemText(0, 1), QString());
     EXPECT_EQ(list.itemText(0, 4), QString());
     EXPECT_EQ(list.itemCount(), 1); // stays until the next rebuild
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "0");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "0");
     EXPECT_DOUBLE_EQ(main->view().listTotal, 0.0);
     EXPECT_EQ(sounds.last(), QStringLiteral("\\WINDOWS\\DEFAULT.WAV"));
 
     // On an empty quantity: 0 again, totals unchanged.
     main->OnCommand(CommandId::SubtractOne);
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "0");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "0");
     EXPECT_DOUBLE_EQ(main->view().listTotal, 0.0);
 }
 
@@ -51,7 +46,7 @@ TEST_F(QuantityCommandsTest, AddOneRaisesQuantityAmountAndTotals)
     QTest::keyClick(list.viewport(), Qt::Key_Right);
     EXPECT_EQ(list.itemText(0, 1), QStringLiteral("1000"));
     EXPECT_EQ(list.itemText(0, 4), QStringLiteral("500.00"));
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "1000");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "1000");
     // A marked row raises both totals.
     EXPECT_DOUBLE_EQ(main->view().listTotal, 500.0);
     EXPECT_DOUBLE_EQ(main->view().markedTotal, 500.0);
@@ -64,7 +59,7 @@ TEST_F(QuantityCommandsTest, AddOneStopsAtTheLargestStoredQuantity)
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 32767, .price = 1.0}});
     MainWindowHarness main;
     main->OnCommand(CommandId::AddOne);
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "32767");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "32767");
     EXPECT_EQ(main->list().itemText(0, 1), QStringLiteral("32767"));
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -83,7 +78,7 @@ TEST_F(QuantityCommandsTest, StoreViewLeavesTheUnitPrice)
     EXPECT_EQ(main->list().itemText(0, 4), QStringLiteral("1.50"));
     main->OnCommand(CommandId::SubtractOne);
     EXPECT_EQ(main->list().itemText(0, 4), QStringLiteral("1.50"));
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "1");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "1");
 }
 
 TEST_F(QuantityCommandsTest, MarkTogglesIconStoredMarkAndMarkedTotal)
@@ -99,7 +94,7 @@ TEST_F(QuantityCommandsTest, MarkTogglesIconStoredMarkAndMarkedTotal)
     QTest::keyClick(list.viewport(), Qt::Key_Space);
     EXPECT_EQ(list.itemImage(0), 3);
     EXPECT_EQ(main->rowMark(0), 1);
-    EXPECT_EQ(stored("Checked", "Milk"), "1");
+    EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "1");
     EXPECT_DOUBLE_EQ(main->view().markedTotal, 3.0);
     EXPECT_DOUBLE_EQ(main->view().listTotal, 3.0);
     EXPECT_EQ(sounds.last(), QStringLiteral("\\WINDOWS\\QORCHECK.WAV"));
@@ -107,7 +102,7 @@ TEST_F(QuantityCommandsTest, MarkTogglesIconStoredMarkAndMarkedTotal)
     // A second mark puts everything back.
     main->OnCommand(CommandId::Check);
     EXPECT_EQ(list.itemImage(0), 2);
-    EXPECT_EQ(stored("Checked", "Milk"), "0");
+    EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "0");
     EXPECT_DOUBLE_EQ(main->view().markedTotal, 0.0);
 
     // A free item changes its icon but neither total.
@@ -124,9 +119,9 @@ TEST_F(QuantityCommandsTest, TapInTheIconColumnMarks)
     CItemListCtrl& list = main->list();
     const QRect rect = list.visualRect(list.model()->index(0, 0));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(10, rect.center().y()));
-    EXPECT_EQ(stored("Checked", "Milk"), "1");
+    EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "1");
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(60, rect.center().y()));
-    EXPECT_EQ(stored("Checked", "Milk"), "1");
+    EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "1");
 }
 
 TEST_F(QuantityCommandsTest, MissingCouponOfAnUpgradedCatalogCountsAsNone)

@@ -20,18 +20,9 @@ namespace
 {
 SeedItem item(const QString& name, int qty, const QString& store = QStringLiteral("Acme"))
 {
-    SeedItem seed;
-    seed.name = name;
-    seed.qty = qty;
-    seed.store = store;
-    return seed;
+    return {.name = name, .qty = qty, .store = store};
 }
 
-QString stored(const QString& column, const QString& name)
-{
-    return CatalogSeed::scalar(
-        QStringLiteral("SELECT %1 FROM ShoppingLists WHERE ItemName = '%2'").arg(column, name));
-}
 } // namespace
 
 class QuickEntryTest : public GrocelleTest
@@ -147,7 +138,7 @@ TEST_F(QuickEntryTest, AddSetsTheQuantityAndEmptiesTheBoxes)
     type(QStringLiteral("Min"));
     quantity().clear();
     press(ControlId::QuickAdd);
-    EXPECT_EQ(stored("QtyToBuy", "Mints"), "1");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Mints"), "1");
     EXPECT_EQ(name().text(), QString());
     EXPECT_EQ(quantity().text(), QString());
     EXPECT_EQ(window().focusWidget(), &window().list());
@@ -159,7 +150,7 @@ TEST_F(QuickEntryTest, AddSetsTheQuantityAndEmptiesTheBoxes)
     quantity().setText(QStringLiteral("5"));
     name().setFocus();
     QTest::keyClick(&name(), Qt::Key_Return);
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "5");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "5");
     EXPECT_EQ(window().list().itemText(1, 1), QStringLiteral("5"));
     EXPECT_TRUE(messages.isEmpty());
 }
@@ -172,7 +163,7 @@ TEST_F(QuickEntryTest, AddInAStoreViewDoesNotRebuild)
     type(QStringLiteral("Milk"));
     quantity().setText(QStringLiteral("7"));
     press(ControlId::QuickAdd);
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "7");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "7");
     EXPECT_EQ(window().list().itemText(row, 1), QStringLiteral("3"));
 }
 
@@ -182,7 +173,7 @@ TEST_F(QuickEntryTest, QuantityAboveTheCatalogsLimitIsRefused)
     quantity().setText(QStringLiteral("40000"));
     press(ControlId::QuickAdd);
     EXPECT_EQ(messages, QStringList({QStringLiteral("Please enter a quantity from 1 to 32767 in the quantity box.")}));
-    EXPECT_EQ(stored("QtyToBuy", "Milk"), "3");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "3");
     EXPECT_EQ(quantity().text(), QStringLiteral("40000"));
     EXPECT_EQ(window().focusWidget(), &quantity());
 }
@@ -219,6 +210,6 @@ TEST_F(QuickEntryTest, AddWithANewNameOpensTheEditorAndEmptiesTheBoxes)
         EXPECT_TRUE(seen);
         EXPECT_EQ(name().text(), QString());
         EXPECT_EQ(quantity().text(), QString());
-        EXPECT_EQ(stored("QtyToBuy", "Zucchini"), save ? "1" : "");
+        EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Zucchini"), save ? "1" : "");
     }
 }

@@ -4,6 +4,8 @@
 
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
+#include "items/ViewState.h"
+#include "mainwnd/ListStatement.h"
 
 #include <QBrush>
 #include <QComboBox>
@@ -19,11 +21,9 @@ class ListQueryTest : public GrocelleTest
 {
 };
 
-TEST_F(ListQueryTest, WhereTextForEveryViewDepartmentAndFilter)
+TEST(ListStatementTest, WhereTextForEveryViewDepartmentAndFilter)
 {
-    CatalogSeed::write({});
-    MainWindowHarness main;
-    ViewState& view = main->view();
+    ViewState view;
     view.needOrder = QStringLiteral("DeptOrder, ItemName");
     view.storeOrder = QStringLiteral("Itemname");
 
@@ -53,7 +53,7 @@ TEST_F(ListQueryTest, WhereTextForEveryViewDepartmentAndFilter)
         view.currentStore = c.need ? QStringLiteral("*") : QStringLiteral("B-Mart");
         view.deptText = c.dept;
         view.quantityFilter = c.filter;
-        EXPECT_EQ(main->composeListSql(), kBase + c.where) << c.need << c.dept.toStdString() << c.filter;
+        EXPECT_EQ(ListStatement::compose(view), kBase + c.where) << c.need << c.dept.toStdString() << c.filter;
     }
 
     // Quotes in names are doubled, so the statement stays whole.
@@ -61,8 +61,9 @@ TEST_F(ListQueryTest, WhereTextForEveryViewDepartmentAndFilter)
     view.currentStore = QStringLiteral("Joe's");
     view.deptText = QStringLiteral("Kids' Snacks");
     view.quantityFilter = false;
-    EXPECT_EQ(main->composeListSql(),
+    EXPECT_EQ(ListStatement::compose(view),
               kBase + QStringLiteral(" WHERE Dept = 'Kids'' Snacks'  AND Store = 'Joe''s'  ORDER BY Itemname"));
+    EXPECT_EQ(ListStatement::departments(view), QStringLiteral("SELECT Dept, Store from ShoppingLists WHERE Store = 'Joe''s' "));
 }
 
 TEST_F(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)

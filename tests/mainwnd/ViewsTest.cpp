@@ -238,3 +238,31 @@ TEST_F(ViewsTest, OnlyAnOpenedDepartmentListTellsItClosed)
     EXPECT_EQ(closed, 1);
     combo.hide();
 }
+
+TEST_F(ViewsTest, ACatalogChangedElsewhereKeepsTheViewWhileItsStoreExists)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .qty = 1, .store = QStringLiteral("B-Mart")},
+        {.name = QStringLiteral("Tea"), .qty = 1, .store = QStringLiteral("Corner")},
+    });
+    MainWindowHarness main;
+    main->tabStrip().setCurrentIndex(2);
+    ASSERT_EQ(main->view().currentStore, QStringLiteral("Corner"));
+
+    // A new store before it moves its tab; the view follows the store.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, Store) "
+                                                 "VALUES (9, 'Jam', 1, 'Acme')")));
+    main->CatalogChanged();
+    EXPECT_EQ(tabTexts(main->tabStrip()), (QStringList{"Need", "Acme", "B-Mart", "Corner"}));
+    EXPECT_EQ(main->tabStrip().currentIndex(), 3);
+    EXPECT_EQ(main.column(0), QStringList{"Tea"});
+    EXPECT_TRUE(main->button(ControlId::LetterA)->isVisible());
+
+    // Its store gone, the window is back on the need view.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET Store = 'Acme' WHERE Store = 'Corner'")));
+    main->CatalogChanged();
+    EXPECT_EQ(main->tabStrip().currentIndex(), 0);
+    EXPECT_TRUE(main->view().needView);
+    EXPECT_EQ(main.column(0).size(), 3);
+    EXPECT_FALSE(main->button(ControlId::LetterA)->isVisible());
+}

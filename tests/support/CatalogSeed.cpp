@@ -102,3 +102,13 @@ QString CatalogSeed::scalar(const QString& sql)
     sqlite3_finalize(raw);
     return result;
 }
+
+QString CatalogSeed::stored(const QString& column, const QString& name)
+{
+    return scalar(QStringLiteral("SELECT %1 FROM ShoppingLists WHERE ItemName = '%2'").arg(column, name));
+}
+
+int CatalogSeed::count(const QString& where)
+{
+    return scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ") + where).toInt();
+}

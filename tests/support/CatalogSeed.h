@@ -35,4 +35,8 @@ public:
     static bool exec(const QString& sql);
     // The first column of the first row of a query, as text ("" for none).
     static QString scalar(const QString& sql);
+    // A column of the item of that name, as text.
+    static QString stored(const QString& column, const QString& name);
+    // How many rows meet the condition.
+    static int count(const QString& where);
 };

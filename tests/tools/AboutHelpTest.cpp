@@ -1,4 +1,5 @@
 #include "GrocelleTest.h"
+#include "ModalDialogs.h"
 
 #include "MainWindowHarness.h"
 
@@ -46,19 +47,9 @@ int darkPixelsOfVersionLine(QWidget& dialog)
     }
     return dark;
 }
-
-// Runs action on the modal dialog once its modal loop is running.
-void whenModal(std::function<void(QWidget*)> action, int triesLeft = 200)
-{
-    QTimer::singleShot(10, [action, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            action(modal);
-        } else if (triesLeft > 0) {
-            whenModal(action, triesLeft - 1);
-        }
-    });
-}
 } // namespace
+
+using ModalDialogs::whenModal;
 
 class AboutHelpTest : public GrocelleTest
 {

@@ -17,12 +17,7 @@ namespace
 {
 SeedItem row(const QString& name, const QString& dept, int deptOrder, int id = 0)
 {
-    SeedItem item;
-    item.name = name;
-    item.dept = dept;
-    item.deptOrder = deptOrder;
-    item.id = id;
-    return item;
+    return {.name = name, .dept = dept, .deptOrder = deptOrder, .id = id};
 }
 } // namespace
 

@@ -13,14 +13,7 @@ namespace
 SeedItem row(const QString& name, int qty, const QString& unit, const QString& dept, int deptOrder,
              const QString& store = QStringLiteral("B-Mart"))
 {
-    SeedItem item;
-    item.name = name;
-    item.qty = qty;
-    item.unit = unit;
-    item.dept = dept;
-    item.deptOrder = deptOrder;
-    item.store = store;
-    return item;
+    return {.name = name, .qty = qty, .dept = dept, .store = store, .deptOrder = deptOrder, .unit = unit};
 }
 } // namespace
 

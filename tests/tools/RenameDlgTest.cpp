@@ -19,12 +19,7 @@ namespace
 {
 SeedItem row(const QString& name, const QString& dept, const QString& store = QStringLiteral("B-Mart"), int id = 0)
 {
-    SeedItem item;
-    item.name = name;
-    item.dept = dept;
-    item.store = store;
-    item.id = id;
-    return item;
+    return {.name = name, .dept = dept, .store = store, .id = id};
 }
 
 const QString kComplete =
@@ -48,10 +43,6 @@ protected:
         QTest::keyClick(&dialog.newNameEdit(), Qt::Key_Delete);
         QTest::keyClicks(&dialog.newNameEdit(), newName);
         QTest::keyClick(&dialog.newNameEdit(), Qt::Key_Return); // Enter presses Rename
-    }
-    static int count(const QString& where)
-    {
-        return CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ") + where).toInt();
     }
 };
 
@@ -92,7 +83,7 @@ TEST_F(RenameDlgTest, RefusesATakenNameOrAnApostropheBeforeAsking)
     EXPECT_EQ(messages, (QStringList{QStringLiteral("There is already one by that name."),
                                      QStringLiteral("Sorry, quotation marks are not allowed."),
                                      QStringLiteral("Change the Dept named 'Dairy' to ''.  Are you sure?")}));
-    EXPECT_EQ(count(QStringLiteral("Dept = 'Dairy'")), 1);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Dept = 'Dairy'")), 1);
 
     QTest::keyClicks(&dialog.newNameEdit(), QStringLiteral("0123456789abcdef"));
     EXPECT_EQ(dialog.newNameEdit().text(), QStringLiteral("0123456789abcde"));
@@ -109,7 +100,7 @@ TEST_F(RenameDlgTest, RenamesEveryRowAndOffersOnlyNamesInUseAfterwards)
     EXPECT_EQ(messages,
               (QStringList{QStringLiteral("Change the Dept named 'Bakery' to 'Bread \"fresh\"'.  Are you sure?"),
                            kComplete}));
-    EXPECT_EQ(count(QStringLiteral("Dept = 'Bread \"fresh\"'")), 2);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Dept = 'Bread \"fresh\"'")), 2);
     EXPECT_EQ(names(dialog), (QStringList{QStringLiteral("Bread \"fresh\""), QStringLiteral("Dairy")}));
 
     // A store name with an apostrophe, written by another tool, renames too.
@@ -117,7 +108,7 @@ TEST_F(RenameDlgTest, RenamesEveryRowAndOffersOnlyNamesInUseAfterwards)
     dialog.oldNames().setCurrentIndex(1);
     rename(dialog, QStringLiteral("Joes"));
     EXPECT_EQ(messages.last(), kComplete);
-    EXPECT_EQ(count(QStringLiteral("Store = 'Joes'")), 1);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Store = 'Joes'")), 1);
 }
 
 TEST_F(RenameDlgTest, AFailedRenameChangesNoRowAndSaysSo)

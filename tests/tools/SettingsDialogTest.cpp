@@ -1,4 +1,5 @@
 #include "GrocelleTest.h"
+#include "ModalDialogs.h"
 
 #include "CatalogSeed.h"
 #include "MainWindowHarness.h"
@@ -34,26 +35,13 @@ QStringList entries(const QComboBox& combo)
     return texts;
 }
 
-// Runs action on the modal dialog once its modal loop is running.
-void whenModal(std::function<void(QWidget*)> action, int triesLeft = 200)
-{
-    QTimer::singleShot(10, [action, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            action(modal);
-        } else if (triesLeft > 0) {
-            whenModal(action, triesLeft - 1);
-        }
-    });
-}
-
 SeedItem item(const QString& name, int qty)
 {
-    SeedItem seed;
-    seed.name = name;
-    seed.qty = qty;
-    return seed;
+    return {.name = name, .qty = qty};
 }
 } // namespace
+
+using ModalDialogs::whenModal;
 
 class SettingsDialogTest : public GrocelleTest
 {

@@ -1,0 +1,22 @@
+#include "FakeListWindow.h"
+
+#include "controls/CItemListCtrl.h"
+#include "store/Catalog.h"
+
+FakeListWindow::FakeListWindow()
+    : m_connection(true)
+    , m_list(new CItemListCtrl(&m_widget))
+{
+    m_connection.Open(Catalog::devicePath());
+}
+
+FakeListWindow::~FakeListWindow() = default;
+
+void FakeListWindow::showRow(int id, const QString& name, int quantity)
+{
+    const int row = m_list->itemCount();
+    m_list->insertItem(row, name, 0);
+    m_list->setItemData(row, id);
+    m_list->setItemText(row, 1, quantity == 0 ? QString() : QString::number(quantity));
+    m_list->selectRow(row);
+}

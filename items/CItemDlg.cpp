@@ -1,7 +1,8 @@
 #include "items/CItemDlg.h"
 
 #include "controls/CSoundButton.h"
-#include "controls/DeptComboBox.h"
+#include "controls/ComboLists.h"
+#include "items/ItemChoices.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
@@ -19,9 +20,7 @@
 #include <QListView>
 #include <QLocale>
 #include <QPlainTextEdit>
-#include <QSet>
 #include <QShowEvent>
-#include <QStandardItemModel>
 #include <QTextCursor>
 #include <QTimer>
 #include <QToolButton>
@@ -29,7 +28,6 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 namespace
 {
@@ -39,94 +37,6 @@ constexpr int HeightDu = 150;
 // with its list dropped.
 constexpr int ComboHeightDu = 12;
 constexpr int ListLineDu = 8;
-
-struct Entry
-{
-    QString text;
-    QVariant data;
-};
-
-bool lessNoCase(const QString& a, const QString& b)
-{
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-}
-
-// Fills an emptied list in one go, sorted as the box keeps its entries.
-// Equal texts keep the order in which they came.
-void fillSorted(QComboBox& box, std::vector<Entry>& entries)
-{
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return lessNoCase(a.text, b.text); });
-    auto* model = qobject_cast<QStandardItemModel*>(box.model());
-    QList<QStandardItem*> items;
-    items.reserve(static_cast<qsizetype>(entries.size()));
-    for (Entry& entry : entries) {
-        auto* item = new QStandardItem(entry.text);
-        if (entry.data.isValid()) {
-            item->setData(entry.data, Qt::UserRole);
-        }
-        items.append(item);
-    }
-    model->invisibleRootItem()->appendRows(items);
-}
-
-// Adds one entry where the sorted list keeps it; returns its index.
-int insertSorted(QComboBox& box, const QString& text, const QVariant& data)
-{
-    int low = 0;
-    int high = box.count();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (lessNoCase(text, box.itemText(middle))) {
-            high = middle;
-        } else {
-            low = middle + 1;
-        }
-    }
-    box.insertItem(low, text, data);
-    return low;
-}
-
-int findExactNoCase(const QComboBox& box, const QString& text)
-{
-    for (int i = 0; i < box.count(); ++i) {
-        if (box.itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-// The first entry that begins with text (without regard to case). With
-// after = -1 the whole list is searched from the top; otherwise the search
-// starts at the entry after that one and wraps round to it last.
-int findPrefix(const QComboBox& box, const QString& text, int after)
-{
-    const int count = box.count();
-    for (int step = 0; step < count; ++step) {
-        const int i = (after + 1 + step) % count;
-        if (box.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-void setBoxText(QComboBox& box, const QString& text)
-{
-    if (box.lineEdit()->text() != text) {
-        box.setEditText(text);
-    }
-}
-
-// The edit that holds the text of a box: its own, or the combo box's.
-QLineEdit* focusEditOf(QWidget* box)
-{
-    if (auto* combo = qobject_cast<QComboBox*>(box)) {
-        return combo->lineEdit();
-    }
-    return qobject_cast<QLineEdit*>(box);
-}
 
 int orderFromText(const QString& text)
 {
@@ -152,26 +62,6 @@ QString CItemDlg::quoteMessage()
     return QStringLiteral("Sorry, quotation marks are not allowed.  Please check the fields and remove quotation marks.");
 }
 
-QComboBox& CItemDlg::nameBox() const
-{
-    return *m_nameCombo;
-}
-
-QComboBox& CItemDlg::deptBox() const
-{
-    return *m_deptCombo;
-}
-
-QComboBox& CItemDlg::storeBox() const
-{
-    return *m_storeCombo;
-}
-
-QComboBox& CItemDlg::unitBox() const
-{
-    return *m_unitCombo;
-}
-
 void CItemDlg::createControls()
 {
     auto place = [](QWidget* widget, int x, int y, int width, int height) {
@@ -186,10 +76,7 @@ void CItemDlg::createControls()
         auto* box = new DeptComboBox(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
-        // The box keeps its list sorted itself; typed text never becomes an
-        // entry, and nothing completes it while typing.
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
+        ComboLists::keepsOwnOrder(*box);
         box->setMaxVisibleItems(std::max(3, (dropHeight - ComboHeightDu) / ListLineDu));
         place(box, x, y, width, ComboHeightDu);
         connect(box, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
@@ -208,8 +95,7 @@ void CItemDlg::createControls()
         m_nameCombo->setLineEdit(edit);
         connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = false; });
     }
-    m_nameCombo->setInsertPolicy(QComboBox::NoInsert);
-    m_nameCombo->setCompleter(nullptr);
+    ComboLists::keepsOwnOrder(*m_nameCombo);
     m_nameCombo->setMaxVisibleItems((69 - ComboHeightDu) / ListLineDu);
     // The list may hold the whole catalog: one line height for every entry
     // keeps its drop-down quick.
@@ -345,10 +231,10 @@ void CItemDlg::done(int result)
 void CItemDlg::writeValues()
 {
     m_quantityEdit->setText(QString::number(m_quantity));
-    setBoxText(*m_storeCombo, m_store);
-    setBoxText(*m_unitCombo, m_unit);
-    setBoxText(*m_deptCombo, m_dept);
-    setBoxText(*m_nameCombo, m_itemName);
+    ComboLists::setBoxText(*m_storeCombo, m_store);
+    ComboLists::setBoxText(*m_unitCombo, m_unit);
+    ComboLists::setBoxText(*m_deptCombo, m_dept);
+    ComboLists::setBoxText(*m_nameCombo, m_itemName);
     if (m_notesEdit->toPlainText() != m_notes) {
         m_notesEdit->setPlainText(m_notes);
     }
@@ -360,7 +246,7 @@ void CItemDlg::failField(QWidget* box, const QString& message)
 {
     MessageService::show(message, MessageService::Buttons::Ok, this);
     box->setFocus();
-    if (QLineEdit* edit = focusEditOf(box)) {
+    if (QLineEdit* edit = ComboLists::editOf(box)) {
         edit->selectAll();
     } else if (auto* notes = qobject_cast<QPlainTextEdit*>(box)) {
         notes->selectAll();
@@ -456,6 +342,18 @@ void CItemDlg::FillLists()
     m_listsFilled = true;
     WaitCursorScope wait;
 
+    takeBoxTexts();
+    ItemChoices lists;
+    if (!readCatalogLists(lists)) {
+        restoreBoxTexts();
+        return;
+    }
+    fillBoxes(lists);
+    selectValues();
+}
+
+void CItemDlg::takeBoxTexts()
+{
     m_itemName = m_nameCombo->currentText();
     m_dept = m_deptCombo->currentText();
     m_store = m_storeCombo->currentText();
@@ -464,91 +362,64 @@ void CItemDlg::FillLists()
     for (QComboBox* box : boxes) {
         box->clear();
     }
-    auto restoreTexts = [this] {
-        setBoxText(*m_nameCombo, m_itemName);
-        setBoxText(*m_deptCombo, m_dept);
-        setBoxText(*m_storeCombo, m_store);
-        setBoxText(*m_unitCombo, m_unit);
-    };
+}
 
-    std::vector<Entry> names;
-    names.reserve(ReservedNameEntries);
-    std::vector<Entry> stores;
-    std::vector<Entry> depts;
-    std::vector<Entry> units;
+void CItemDlg::restoreBoxTexts()
+{
+    ComboLists::setBoxText(*m_nameCombo, m_itemName);
+    ComboLists::setBoxText(*m_deptCombo, m_dept);
+    ComboLists::setBoxText(*m_storeCombo, m_store);
+    ComboLists::setBoxText(*m_unitCombo, m_unit);
+}
+
+bool CItemDlg::readCatalogLists(ItemChoices& lists)
+{
     try {
         CAdoConnection connection(true);
         connection.Open(Catalog::devicePath());
-        CAdoRecordset rs;
-        if (!rs.Open(QStringLiteral("SELECT ItemName, ID, Store, Dept, UnitOfPurchase from ShoppingLists Order by ItemName"),
-                     connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                     CAdoRecordset::adCmdUnknown)) {
-            MessageService::show(QStringLiteral("Could not open database"), MessageService::Buttons::Ok, this);
-            connection.Close();
-            restoreTexts();
-            return;
-        }
-        // Stores and departments that differ only in letter case are one;
-        // so are units.
-        QSet<QString> seenStores;
-        QSet<QString> seenDepts;
-        QSet<QString> seenUnits;
-        units.push_back({QStringLiteral(" "), QVariant()});
-        seenUnits.insert(QStringLiteral(" "));
-        while (!rs.IsEOF()) {
-            QString name = rs.GetField(0).GetText();
-            const int id = TextNumbers::toInt(rs.GetField(1).GetText());
-            names.push_back({std::move(name), id});
-            QString store = rs.GetField(2).GetText();
-            if (!seenStores.contains(store.toCaseFolded())) {
-                seenStores.insert(store.toCaseFolded());
-                stores.push_back({std::move(store), QVariant()});
-            }
-            QString dept = rs.GetField(3).GetText();
-            if (!seenDepts.contains(dept.toCaseFolded())) {
-                seenDepts.insert(dept.toCaseFolded());
-                depts.push_back({std::move(dept), QVariant()});
-            }
-            QString unit = rs.GetField(4).GetText();
-            if (!unit.isEmpty() && !seenUnits.contains(unit.toCaseFolded())) {
-                seenUnits.insert(unit.toCaseFolded());
-                units.push_back({std::move(unit), QVariant()});
-            }
-            rs.MoveNext();
-        }
-        rs.Close();
+        const bool read = lists.read(connection);
         connection.Close();
+        if (!read) {
+            MessageService::show(QStringLiteral("Could not open database"), MessageService::Buttons::Ok, this);
+            return false;
+        }
     } catch (const CAdoException& error) {
         MessageService::show(error.describe(), MessageService::Buttons::Ok, this);
-        restoreTexts();
-        return;
+        return false;
     }
+    return true;
+}
 
-    fillSorted(*m_nameCombo, names);
-    fillSorted(*m_storeCombo, stores);
-    fillSorted(*m_deptCombo, depts);
-    fillSorted(*m_unitCombo, units);
+void CItemDlg::fillBoxes(ItemChoices& lists)
+{
+    ComboLists::fillSorted(*m_nameCombo, lists.names);
+    ComboLists::fillSorted(*m_storeCombo, lists.stores);
+    ComboLists::fillSorted(*m_deptCombo, lists.depts);
+    ComboLists::fillSorted(*m_unitCombo, lists.units);
 
-    if (findExactNoCase(*m_nameCombo, m_itemName) < 0) {
-        insertSorted(*m_nameCombo, m_itemName, m_reservedId);
+    if (ComboLists::findExactNoCase(*m_nameCombo, m_itemName) < 0) {
+        ComboLists::insertSorted(*m_nameCombo, m_itemName, m_reservedId);
     } else {
-        const int index = findPrefix(*m_nameCombo, m_itemName, 0);
+        const int index = ComboLists::findPrefix(*m_nameCombo, m_itemName, 0);
         if (index >= 0) {
             m_nameCombo->setCurrentIndex(index);
         }
     }
+}
 
+void CItemDlg::selectValues()
+{
     const std::pair<QComboBox*, const QString*> values[] = {
         {m_nameCombo, &m_itemName}, {m_deptCombo, &m_dept}, {m_storeCombo, &m_store}, {m_unitCombo, &m_unit}};
     for (const auto& [box, value] : values) {
         // Every entry begins with the empty text; an empty value is left for
         // the user to fill rather than given the first entry of the list.
-        const int index = value->isEmpty() ? -1 : findPrefix(*box, *value, -1);
+        const int index = value->isEmpty() ? -1 : ComboLists::findPrefix(*box, *value, -1);
         if (index >= 0) {
             box->setCurrentIndex(index);
         } else {
             box->setCurrentIndex(-1);
-            setBoxText(*box, *value);
+            ComboLists::setBoxText(*box, *value);
         }
     }
     // A department, unit or store typed in part moves on to the next entry
@@ -559,7 +430,7 @@ void CItemDlg::FillLists()
         if (value->isEmpty() || box->currentText().compare(*value, Qt::CaseInsensitive) == 0) {
             continue;
         }
-        const int index = findPrefix(*box, *value, 0);
+        const int index = ComboLists::findPrefix(*box, *value, 0);
         if (index >= 0) {
             box->setCurrentIndex(index);
         }

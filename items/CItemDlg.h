@@ -1,10 +1,12 @@
 #pragma once
 
+#include "controls/DeptComboBox.h"
+
 #include <QDialog>
 #include <QString>
 
 class CSoundButton;
-class DeptComboBox;
+class ItemChoices;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -31,8 +33,6 @@ public:
     static constexpr int MaxDeptChars = 15;
     static constexpr int MaxNameChars = 30;
     static constexpr int MaxNotesChars = 50;
-    // Item entries the list makes room for before a fill; not a cap.
-    static constexpr int ReservedNameEntries = 300;
 
     static constexpr int TemplateId = 159;
 
@@ -72,10 +72,10 @@ public:
     void LoadItem(int id);
 
     // The controls, for the owner's tests and the main window's helpers.
-    QComboBox& nameBox() const;
-    QComboBox& deptBox() const;
-    QComboBox& storeBox() const;
-    QComboBox& unitBox() const;
+    QComboBox& nameBox() const { return *m_nameCombo; }
+    QComboBox& deptBox() const { return *m_deptCombo; }
+    QComboBox& storeBox() const { return *m_storeCombo; }
+    QComboBox& unitBox() const { return *m_unitCombo; }
     QLineEdit& quantityBox() const { return *m_quantityEdit; }
     QLineEdit& priceBox() const { return *m_priceEdit; }
     QPlainTextEdit& notesBox() const { return *m_notesEdit; }
@@ -103,6 +103,14 @@ private:
     bool readValues();
     void failField(QWidget* box, const QString& message);
     void onNameChosen(int index);
+    // The steps of FillLists: the boxes' texts taken as the values and the
+    // lists emptied; what the catalog offers read (false, told to the user,
+    // when it cannot be); the lists filled; the values chosen in them.
+    void takeBoxTexts();
+    void restoreBoxTexts();
+    bool readCatalogLists(ItemChoices& lists);
+    void fillBoxes(ItemChoices& lists);
+    void selectValues();
     void stepQuantity(int delta);
     void limitNotes();
 

@@ -1,0 +1,47 @@
+#include "items/ItemChoices.h"
+
+#include "platform/TextNumbers.h"
+#include "store/CAdoRecordset.h"
+
+#include <QSet>
+
+#include <utility>
+
+bool ItemChoices::read(CAdoConnection& connection)
+{
+    names.reserve(ReservedNameEntries);
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("SELECT ItemName, ID, Store, Dept, UnitOfPurchase from ShoppingLists Order by ItemName"),
+                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                 CAdoRecordset::adCmdUnknown)) {
+        return false;
+    }
+    QSet<QString> seenStores;
+    QSet<QString> seenDepts;
+    QSet<QString> seenUnits;
+    units.push_back({QStringLiteral(" "), QVariant()});
+    seenUnits.insert(QStringLiteral(" "));
+    while (!rs.IsEOF()) {
+        QString name = rs.GetField(0).GetText();
+        const int id = TextNumbers::toInt(rs.GetField(1).GetText());
+        names.push_back({std::move(name), id});
+        QString store = rs.GetField(2).GetText();
+        if (!seenStores.contains(store.toCaseFolded())) {
+            seenStores.insert(store.toCaseFolded());
+            stores.push_back({std::move(store), QVariant()});
+        }
+        QString dept = rs.GetField(3).GetText();
+        if (!seenDepts.contains(dept.toCaseFolded())) {
+            seenDepts.insert(dept.toCaseFolded());
+            depts.push_back({std::move(dept), QVariant()});
+        }
+        QString unit = rs.GetField(4).GetText();
+        if (!unit.isEmpty() && !seenUnits.contains(unit.toCaseFolded())) {
+            seenUnits.insert(unit.toCaseFolded());
+            units.push_back({std::move(unit), QVariant()});
+        }
+        rs.MoveNext();
+    }
+    rs.Close();
+    return true;
+}

@@ -3,6 +3,7 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "items/IListWindow.h"
+#include "items/ItemChanges.h"
 #include "items/ItemSaveFlow.h"
 #include "items/ViewState.h"
 #include "platform/CommandIds.h"
@@ -180,20 +181,11 @@ void CQuickEntry::OnAdd()
         return;
     }
 
-    CAdoRecordset rs;
-    rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ")
-                + Catalog::quoteLiteral(m_nameValue),
-            m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
-            CAdoRecordset::adCmdNone);
-    if (rs.IsEOF()) {
-        rs.Close();
+    // The quantity is set, not added to.
+    if (!ItemChanges::setQuantityByName(m_window.connection(), m_nameValue, quantity)) {
         addAsNew();
         return;
     }
-    // The quantity is set, not added to.
-    rs.GetField(1).SetLong(quantity);
-    rs.Update();
-    rs.Close();
     // A store view keeps its rows until its next rebuild.
     if (m_window.view().allStoresShown()) {
         m_window.RebuildList();

@@ -3,10 +3,10 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
 #include "items/IListWindow.h"
+#include "items/ItemChanges.h"
 #include "items/ViewState.h"
 #include "platform/SoundService.h"
 #include "platform/TextNumbers.h"
-#include "store/CAdoRecordset.h"
 
 namespace
 {
@@ -26,13 +26,6 @@ QuantityCommands::QuantityCommands(IListWindow& window)
 {
 }
 
-void QuantityCommands::openQuantityRow(CAdoRecordset& rs, int id)
-{
-    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
-            m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic,
-            CAdoRecordset::adCmdUnknown);
-}
-
 void QuantityCommands::SubtractOne()
 {
     CItemListCtrl& list = m_window.list();
@@ -43,13 +36,7 @@ void QuantityCommands::SubtractOne()
     const int quantity = TextNumbers::toInt(list.itemText(row, 1));
     const int next = quantity > 0 ? quantity - 1 : 0;
 
-    CAdoRecordset rs;
-    openQuantityRow(rs, list.itemData(row));
-    rs.GetField(2).SetLong(next);
-    const double price = TextNumbers::toDouble(rs.GetField(3).GetText());
-    const int checked = TextNumbers::toInt(rs.GetField(4).GetText());
-    rs.Update();
-    rs.Close();
+    const auto [price, checked] = ItemChanges::setQuantity(m_window.connection(), list.itemData(row), next);
 
     ViewState& view = m_window.view();
     list.setItemText(row, 1, quantityText(next));
@@ -79,13 +66,7 @@ void QuantityCommands::AddOne()
     }
     const int next = quantity + 1;
 
-    CAdoRecordset rs;
-    openQuantityRow(rs, list.itemData(row));
-    const double price = TextNumbers::toDouble(rs.GetField(3).GetText());
-    rs.GetField(2).SetLong(next);
-    const int checked = TextNumbers::toInt(rs.GetField(4).GetText());
-    rs.Update();
-    rs.Close();
+    const auto [price, checked] = ItemChanges::setQuantity(m_window.connection(), list.itemData(row), next);
 
     ViewState& view = m_window.view();
     list.setItemText(row, 1, quantityText(next));
@@ -107,23 +88,12 @@ void QuantityCommands::Mark(int row)
         return;
     }
     SoundService::play(QStringLiteral("\\WINDOWS\\QORCHECK.WAV"));
-    CAdoRecordset rs;
-    rs.Open(QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1")
-                .arg(list.itemData(row)),
-            m_window.connection(), CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
-            CAdoRecordset::adCmdUnknown);
     // The toggle follows the row as shown, not the stored value.
     const int newMark = list.items().mark(row) == 0 ? 1 : 0;
-    // Missing values (a catalog that gained its Coupon column late) count as 0
-    // instead of failing the command.
-    const bool coupon = TextNumbers::toInt(rs.GetField(1).GetText()) != 0;
-    const int image = (newMark == 1 ? 1 : 0) + (coupon ? 2 : 0);
-    const int storedMark = TextNumbers::toInt(rs.GetField(0).GetText());
-    const int quantity = TextNumbers::toInt(rs.GetField(2).GetText());
-    const double amount = quantity * TextNumbers::toDouble(rs.GetField(3).GetText());
-    rs.GetField(0).SetLong(newMark);
-    rs.Update();
-    rs.Close();
+    const ItemChanges::MarkRow stored = ItemChanges::setMark(m_window.connection(), list.itemData(row), newMark);
+    const int image = (newMark == 1 ? 1 : 0) + (stored.coupon ? 2 : 0);
+    const int storedMark = stored.storedMark;
+    const double amount = stored.quantity * stored.price;
 
     ViewState& view = m_window.view();
     if (storedMark != 0) {

@@ -1,6 +1,5 @@
 #pragma once
 
-class CAdoRecordset;
 class IListWindow;
 
 // Add one, Subtract one and Mark: each changes the one catalog item at the
@@ -20,9 +19,5 @@ public:
     void Mark(int row);
 
 private:
-    // The catalog row that Add one and Subtract one change:
-    // ItemName, ID, QtyToBuy, Price, Checked.
-    void openQuantityRow(CAdoRecordset& rs, int id);
-
     IListWindow& m_window;
 };

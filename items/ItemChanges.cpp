@@ -1,0 +1,54 @@
+#include "items/ItemChanges.h"
+
+#include "platform/TextNumbers.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoRecordset.h"
+#include "store/Catalog.h"
+
+ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, int id, int quantity)
+{
+    CAdoRecordset rs;
+    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
+            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic, CAdoRecordset::adCmdUnknown);
+    rs.GetField(2).SetLong(quantity);
+    QuantityRow row;
+    row.price = TextNumbers::toDouble(rs.GetField(3).GetText());
+    row.checked = TextNumbers::toInt(rs.GetField(4).GetText());
+    rs.Update();
+    rs.Close();
+    return row;
+}
+
+ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)
+{
+    CAdoRecordset rs;
+    rs.Open(QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),
+            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+    MarkRow row;
+    // Missing values (a catalog that gained its Coupon column late) count as
+    // 0 instead of failing the command.
+    row.coupon = TextNumbers::toInt(rs.GetField(1).GetText()) != 0;
+    row.storedMark = TextNumbers::toInt(rs.GetField(0).GetText());
+    row.quantity = TextNumbers::toInt(rs.GetField(2).GetText());
+    row.price = TextNumbers::toDouble(rs.GetField(3).GetText());
+    rs.GetField(0).SetLong(mark);
+    rs.Update();
+    rs.Close();
+    return row;
+}
+
+bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& name, int quantity)
+{
+    CAdoRecordset rs;
+    rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ")
+                + Catalog::quoteLiteral(name),
+            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdNone);
+    if (rs.IsEOF()) {
+        rs.Close();
+        return false;
+    }
+    rs.GetField(1).SetLong(quantity);
+    rs.Update();
+    rs.Close();
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class CAdoConnection;
+
+// The catalog side of the one-item commands, free of any window: Add one and
+// Subtract one (a new quantity), Mark (a new mark) and the quick-entry add (a
+// new quantity for a named item). The window's commands and the phone list
+// both write through these, so a change lands the same way from either.
+// Catalog failures raise CAdoException, as the commands always did.
+class ItemChanges
+{
+public:
+    // What Add one and Subtract one need from the row they wrote.
+    struct QuantityRow
+    {
+        double price = 0.0; // the unit price
+        int checked = 0;    // the stored mark
+    };
+    // What Mark needs from the row it wrote.
+    struct MarkRow
+    {
+        bool coupon = false;
+        int storedMark = 0; // the mark before the change
+        int quantity = 0;
+        double price = 0.0;
+    };
+
+    // Sets QtyToBuy of item id to quantity (0 to MaxQuantity).
+    static QuantityRow setQuantity(CAdoConnection& connection, int id, int quantity);
+    // Sets Checked of item id to mark (0 or 1).
+    static MarkRow setMark(CAdoConnection& connection, int id, int mark);
+    // Sets (does not add to) QtyToBuy of the item of that name; false when
+    // the catalog holds no such name.
+    static bool setQuantityByName(CAdoConnection& connection, const QString& name, int quantity);
+
+    // The largest quantity the catalog column holds.
+    static constexpr int MaxQuantity = 32767;
+};

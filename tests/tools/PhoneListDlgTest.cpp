@@ -1,0 +1,110 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+
+#include "platform/CRegistry.h"
+#include "store/CAdoConnection.h"
+#include "tools/CPhoneListDlg.h"
+#include "tools/PhoneList.h"
+#include "tools/QrCode.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTcpServer>
+#include <QTest>
+
+class PhoneListDlgTest : public GrocelleTest
+{
+protected:
+    void SetUp() override
+    {
+        GrocelleTest::SetUp();
+        CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1}});
+        ASSERT_EQ(connection.Open(CatalogSeed::path()), 0);
+    }
+    void TearDown() override
+    {
+        connection.Close();
+        GrocelleTest::TearDown();
+    }
+    CAdoConnection connection;
+};
+
+TEST_F(PhoneListDlgTest, SwitchAddressCodeAndNewLink)
+{
+    PhoneList phone(connection);
+    EXPECT_FALSE(phone.isRunning()); // off until turned on
+    phone.setPort(0);
+    CPhoneListDlg dialog(phone);
+    EXPECT_EQ(dialog.addressBox().text(), QStringLiteral("(off)"));
+    EXPECT_FALSE(dialog.newLinkButton().isEnabled());
+
+    dialog.switchBox().setChecked(true);
+    ASSERT_TRUE(phone.isRunning());
+    EXPECT_EQ(CRegistry().GetDword(QStringLiteral("PhoneList")), 1);
+    const QString link = dialog.addressBox().text();
+    EXPECT_TRUE(link.contains(QStringLiteral(":%1/#k=").arg(phone.listeningPort()))) << link.toStdString();
+    const QByteArray secret = phone.secret();
+    EXPECT_EQ(secret.size(), 43); // 256 bits, base64url
+    EXPECT_TRUE(link.endsWith(QString::fromLatin1(secret)));
+    EXPECT_FALSE(dialog.codeLabel().pixmap().isNull());
+
+    QTest::mouseClick(&dialog.newLinkButton(), Qt::LeftButton);
+    EXPECT_NE(phone.secret(), secret);
+    EXPECT_NE(dialog.addressBox().text(), link);
+    EXPECT_EQ(CRegistry().GetString(QStringLiteral("PhoneSecret")).toLatin1(), phone.secret());
+
+    dialog.switchBox().setChecked(false);
+    EXPECT_FALSE(phone.isRunning());
+    EXPECT_EQ(CRegistry().GetDword(QStringLiteral("PhoneList")), 0);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(PhoneListDlgTest, APortInUseIsToldAndTheListStaysOff)
+{
+    QTcpServer holder;
+    ASSERT_TRUE(holder.listen(QHostAddress::Any, 0));
+    PhoneList phone(connection);
+    phone.setPort(holder.serverPort());
+    CPhoneListDlg dialog(phone);
+    dialog.switchBox().setChecked(true);
+    EXPECT_FALSE(phone.isRunning());
+    EXPECT_FALSE(dialog.switchBox().isChecked());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("Port %1 is in use").arg(holder.serverPort())))
+        << messages.first().toStdString();
+}
+
+TEST_F(PhoneListDlgTest, ComesBackOnAtTheNextStartWhenLeftOn)
+{
+    {
+        PhoneList phone(connection);
+        phone.setPort(0);
+        QString reason;
+        ASSERT_TRUE(phone.turnOn(&reason));
+    }
+    PhoneList next(connection);
+    QString reason;
+    EXPECT_TRUE(next.restore(&reason));
+    EXPECT_TRUE(next.isRunning());
+}
+
+TEST_F(PhoneListDlgTest, SecretsAreFreshEachTime)
+{
+    EXPECT_NE(PhoneList::makeSecret(), PhoneList::makeSecret());
+}
+
+TEST_F(PhoneListDlgTest, QrCodeHasFinderPatternsAndAQuietZone)
+{
+    const QImage code = QrCode::image(QStringLiteral("http://192.168.1.20:8642/#k=abc"), 3);
+    ASSERT_FALSE(code.isNull());
+    const int quiet = QrCode::QuietModules * 3;
+    EXPECT_EQ(code.pixel(1, 1), qRgb(255, 255, 255));
+    // The three corner squares start dark; the fourth corner does not.
+    EXPECT_EQ(code.pixel(quiet + 1, quiet + 1), qRgb(0, 0, 0));
+    EXPECT_EQ(code.pixel(code.width() - quiet - 2, quiet + 1), qRgb(0, 0, 0));
+    EXPECT_EQ(code.pixel(quiet + 1, code.height() - quiet - 2), qRgb(0, 0, 0));
+    EXPECT_TRUE(QrCode::image(QString(5000, QLatin1Char('x')), 3).isNull());
+}

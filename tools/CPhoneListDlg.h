@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class PhoneList;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+// Tools > Phone List: the switch of the built-in web server, its port, the
+// page's address and a QR code of it for a phone's camera, and New Link,
+// which makes a new secret so that every earlier link stops working.
+class CPhoneListDlg : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit CPhoneListDlg(PhoneList& phoneList, QWidget* parent = nullptr);
+
+    QCheckBox& switchBox() const { return *m_switch; }
+    QSpinBox& portBox() const { return *m_port; }
+    QLineEdit& addressBox() const { return *m_address; }
+    QLabel& codeLabel() const { return *m_code; }
+    QPushButton& newLinkButton() const { return *m_newLink; }
+
+private:
+    void onSwitch(bool on);
+    void onNewLink();
+    // Address, code and controls as the list now stands.
+    void showState();
+
+    PhoneList& m_phoneList;
+    QCheckBox* m_switch = nullptr;
+    QSpinBox* m_port = nullptr;
+    QLineEdit* m_address = nullptr;
+    QLabel* m_code = nullptr;
+    QPushButton* m_newLink = nullptr;
+};

@@ -1,0 +1,289 @@
+#include "tools/PhoneApi.h"
+
+#include "items/CQuickEntry.h"
+#include "items/ItemChanges.h"
+#include "platform/TextNumbers.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoRecordset.h"
+#include "store/Catalog.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+#include <optional>
+
+namespace
+{
+const QString AllStores = QStringLiteral("*");
+constexpr int MaxStoreTabs = 50;
+
+QByteArray json(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+// A JSON number that is a whole number within [low, high].
+std::optional<int> wholeNumber(const QJsonValue& value, int low, int high)
+{
+    if (!value.isDouble()) {
+        return std::nullopt;
+    }
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || std::floor(number) != number || number < low || number > high) {
+        return std::nullopt;
+    }
+    return static_cast<int>(number);
+}
+
+// Only the named keys, each present.
+bool hasExactly(const QJsonObject& object, std::initializer_list<const char*> keys)
+{
+    if (object.size() != static_cast<qsizetype>(keys.size())) {
+        return false;
+    }
+    for (const char* key : keys) {
+        if (!object.contains(QLatin1String(key))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString moneyTotal(const char* format, double total)
+{
+    return total >= 0.0 ? QString::asprintf(format, total).trimmed() : QString();
+}
+} // namespace
+
+PhoneApi::PhoneApi(CAdoConnection& connection)
+    : m_connection(connection)
+{
+}
+
+PhoneApi::Reply PhoneApi::error(int status, const QString& reason)
+{
+    return Reply{status, json(QJsonObject{{QStringLiteral("error"), reason}}), false};
+}
+
+bool PhoneApi::catalogOpen() const
+{
+    return m_connection.isOpen();
+}
+
+QString PhoneApi::listSql(const QString& store)
+{
+    QString sql = QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon, "
+                                 "ItemNameDetail FROM ShoppingLists  WHERE QtyToBuy > 0");
+    if (store != AllStores) {
+        sql += QStringLiteral(" AND Store = ") + Catalog::quoteLiteral(store) + QStringLiteral(" ");
+    }
+    return sql + QStringLiteral(" ORDER BY DeptOrder, ItemName");
+}
+
+PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
+{
+    if (!catalogOpen()) {
+        return error(503, QStringLiteral("The catalog is not open."));
+    }
+    const QString shown = store.isEmpty() ? AllStores : store;
+
+    // The store tabs, as the window makes them.
+    QJsonArray stores;
+    {
+        CAdoRecordset rs;
+        if (!rs.Open(QStringLiteral("Select Store from ShoppingLists order by Store"), m_connection,
+                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
+            return error(500, QStringLiteral("The store list could not be read."));
+        }
+        QString previous;
+        while (!rs.IsEOF() && stores.size() < MaxStoreTabs) {
+            const QString name = rs.GetField(0).GetText();
+            if (name != previous) {
+                stores.append(name);
+                previous = name;
+            }
+            rs.MoveNext();
+        }
+    }
+
+    QJsonArray items;
+    double listTotal = 0.0;
+    double markedTotal = 0.0;
+    {
+        CAdoRecordset rs;
+        if (!rs.Open(listSql(shown), m_connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
+                     CAdoRecordset::adCmdUnknown)) {
+            return error(500, QStringLiteral("Unable to open shopping list"));
+        }
+        while (!rs.IsEOF()) {
+            const int quantity = TextNumbers::toInt(rs.GetField(2).GetText());
+            const double price = TextNumbers::toDouble(rs.GetField(5).GetText());
+            const int mark = TextNumbers::toInt(rs.GetField(7).GetText());
+            // Read at once: the one column accessor moves on with the next field.
+            const QString& couponText = rs.GetField(8).GetText();
+            const bool coupon = couponText == QLatin1String("1") || couponText == QLatin1String("-1");
+            const double amount = quantity * price;
+            listTotal += amount;
+            if (mark != 0) {
+                markedTotal += amount;
+            }
+            items.append(QJsonObject{
+                {QStringLiteral("id"), TextNumbers::toInt(rs.GetField(1).GetText())},
+                {QStringLiteral("name"), rs.GetField(0).GetText()},
+                {QStringLiteral("qty"), quantity},
+                {QStringLiteral("unit"), rs.GetField(3).GetText()},
+                {QStringLiteral("dept"), rs.GetField(4).GetText()},
+                {QStringLiteral("price"), price},
+                {QStringLiteral("amount"), amount == 0.0 ? QString() : TextNumbers::money(amount)},
+                {QStringLiteral("checked"), mark != 0 ? 1 : 0},
+                {QStringLiteral("coupon"), coupon},
+                {QStringLiteral("notes"), rs.GetField(9).GetText()},
+            });
+            rs.MoveNext();
+        }
+    }
+
+    QJsonObject answer{
+        {QStringLiteral("store"), shown},
+        {QStringLiteral("stores"), stores},
+        {QStringLiteral("items"), items},
+        {QStringLiteral("listTotal"), moneyTotal("$%4.2f", listTotal)},
+        {QStringLiteral("markedTotal"), moneyTotal("$%4.2f", markedTotal)},
+    };
+    const QByteArray content = json(answer);
+    const QString version =
+        QString::fromLatin1(QCryptographicHash::hash(content, QCryptographicHash::Sha1).toHex().left(20));
+    if (!since.isEmpty() && since == version) {
+        return Reply{200, json(QJsonObject{{QStringLiteral("version"), version}, {QStringLiteral("unchanged"), true}}),
+                     false};
+    }
+    answer.insert(QStringLiteral("version"), version);
+    return Reply{200, json(answer), false};
+}
+
+PhoneApi::Reply PhoneApi::names(const QString& prefix)
+{
+    if (!catalogOpen()) {
+        return error(503, QStringLiteral("The catalog is not open."));
+    }
+    QJsonArray found;
+    if (!prefix.isEmpty()) {
+        CAdoRecordset rs;
+        if (!rs.Open(CQuickEntry::completionSql(prefix), m_connection, CAdoRecordset::adOpenForwardOnly,
+                     CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
+            return error(500, QStringLiteral("The catalog could not be searched."));
+        }
+        while (!rs.IsEOF() && found.size() < MaxNames) {
+            found.append(QJsonObject{{QStringLiteral("name"), rs.GetField(0).GetText()},
+                                     {QStringLiteral("qty"), TextNumbers::toInt(rs.GetField(1).GetText())}});
+            rs.MoveNext();
+        }
+    }
+    return Reply{200, json(QJsonObject{{QStringLiteral("names"), found}}), false};
+}
+
+PhoneApi::Reply PhoneApi::change(const QByteArray& body)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        return error(400, QStringLiteral("The request is not a JSON object."));
+    }
+    const QJsonObject request = document.object();
+    if (!hasExactly(request, {"id", "field", "from", "to"})) {
+        return error(400, QStringLiteral("A change has exactly id, field, from and to."));
+    }
+    const std::optional<int> id = wholeNumber(request.value(QLatin1String("id")), INT32_MIN, INT32_MAX);
+    if (!id) {
+        return error(400, QStringLiteral("The item id is not a whole number."));
+    }
+    const QJsonValue field = request.value(QLatin1String("field"));
+    const bool isMark = field == QLatin1String("Checked");
+    if (!isMark && field != QLatin1String("QtyToBuy")) {
+        return error(400, QStringLiteral("The field is neither Checked nor QtyToBuy."));
+    }
+    const int high = isMark ? 1 : ItemChanges::MaxQuantity;
+    const std::optional<int> from = wholeNumber(request.value(QLatin1String("from")), 0, high);
+    const std::optional<int> to = wholeNumber(request.value(QLatin1String("to")), 0, high);
+    if (!from || !to) {
+        return error(400, isMark ? QStringLiteral("A mark is 0 or 1.")
+                                 : QStringLiteral("A quantity is a whole number from 0 to %1.").arg(high));
+    }
+    if (!catalogOpen()) {
+        return error(503, QStringLiteral("The catalog is not open."));
+    }
+
+    int stored = 0;
+    {
+        CAdoRecordset rs;
+        if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = %1").arg(*id),
+                     m_connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
+                     CAdoRecordset::adCmdUnknown)) {
+            return error(500, QStringLiteral("The item could not be read."));
+        }
+        if (rs.IsEOF()) {
+            return error(400, QStringLiteral("There is no item %1.").arg(*id));
+        }
+        stored = TextNumbers::toInt(rs.GetField(isMark ? 1 : 0).GetText());
+        if (isMark) {
+            stored = stored != 0 ? 1 : 0;
+        }
+    }
+
+    QJsonObject answer{{QStringLiteral("id"), *id}, {QStringLiteral("field"), field}};
+    bool written = false;
+    if (stored == *to) {
+        answer.insert(QStringLiteral("applied"), true);
+    } else if (stored == *from) {
+        if (isMark) {
+            ItemChanges::setMark(m_connection, *id, *to);
+        } else {
+            ItemChanges::setQuantity(m_connection, *id, *to);
+        }
+        written = true;
+        stored = *to;
+        answer.insert(QStringLiteral("applied"), true);
+    } else {
+        // Changed elsewhere since the page read it: the stored value stands.
+        answer.insert(QStringLiteral("applied"), false);
+    }
+    answer.insert(QStringLiteral("value"), stored);
+    return Reply{200, json(answer), written};
+}
+
+PhoneApi::Reply PhoneApi::add(const QByteArray& body)
+{
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        return error(400, QStringLiteral("The request is not a JSON object."));
+    }
+    const QJsonObject request = document.object();
+    if (!hasExactly(request, {"name", "quantity"})) {
+        return error(400, QStringLiteral("An add has exactly name and quantity."));
+    }
+    const QJsonValue nameValue = request.value(QLatin1String("name"));
+    const QString name = nameValue.toString();
+    if (!nameValue.isString() || name.isEmpty() || name.size() > NameWidth || !name.isValidUtf16()) {
+        return error(400, QStringLiteral("A name has 1 to %1 characters.").arg(NameWidth));
+    }
+    std::optional<int> quantity = wholeNumber(request.value(QLatin1String("quantity")), 0, ItemChanges::MaxQuantity);
+    if (!quantity) {
+        return error(400, QStringLiteral("A quantity is a whole number from 0 to %1.").arg(ItemChanges::MaxQuantity));
+    }
+    if (!catalogOpen()) {
+        return error(503, QStringLiteral("The catalog is not open."));
+    }
+    // As quick entry: no quantity means one.
+    const int wanted = *quantity == 0 ? 1 : *quantity;
+    if (!ItemChanges::setQuantityByName(m_connection, name, wanted)) {
+        return error(400, QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name));
+    }
+    return Reply{200,
+                 json(QJsonObject{{QStringLiteral("name"), name}, {QStringLiteral("quantity"), wanted},
+                                  {QStringLiteral("applied"), true}}),
+                 true};
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class CAdoConnection;
+
+// The JSON interface of the phone list, on the window's own catalog
+// connection: the need view in walking order, name completion, and the two
+// writes (one item's mark or quantity, a named item's quantity), which go
+// through the same catalog code as the window's commands.
+//
+// A change says what it sets, not what it toggles: "Checked of item 42 from 0
+// to 1". It is applied when the stored value still is its from value, is
+// taken as done when the stored value already is its to value (a change sent
+// twice lands once), and is refused otherwise, answering the stored value.
+//
+// Every field of a request is checked before anything is written; a bad
+// request is answered 400 with a reason and changes nothing.
+class PhoneApi
+{
+public:
+    struct Reply
+    {
+        int status = 200;
+        QByteArray body;     // JSON
+        bool changed = false; // the catalog was written
+    };
+
+    explicit PhoneApi(CAdoConnection& connection);
+
+    // The list for the store tab (empty or "*": every store). since: the
+    // version the page holds; when the list still has it, the answer says
+    // only that.
+    Reply list(const QString& store, const QString& since);
+    // Up to MaxNames catalog names starting with prefix, as quick entry
+    // completes them.
+    Reply names(const QString& prefix);
+    // {"id": 42, "field": "Checked"|"QtyToBuy", "from": 0, "to": 1}
+    Reply change(const QByteArray& body);
+    // {"name": "Milk", "quantity": 2}: sets the named item's quantity, as the
+    // quick-entry add does (0 counts as 1).
+    Reply add(const QByteArray& body);
+
+    // The list statement: the need view's own, in walking order, narrowed to
+    // one store when store is not "*", with the notes after the window's
+    // columns.
+    static QString listSql(const QString& store);
+
+    static constexpr int MaxNames = 8;
+    static constexpr int NameWidth = 30;  // ItemName
+    static constexpr int StoreWidth = 30; // Store
+
+private:
+    static Reply error(int status, const QString& reason);
+    bool catalogOpen() const;
+
+    CAdoConnection& m_connection;
+};

@@ -1,0 +1,223 @@
+#include "tools/PhoneServer.h"
+
+#include "store/CAdoException.h"
+#include "tools/PhoneTcpServer.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QHttpServerResponder>
+#include <QHttpServerResponse>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTcpSocket>
+#include <QUrl>
+
+#include <optional>
+
+namespace
+{
+using Status = QHttpServerResponder::StatusCode;
+
+const QByteArray JsonType = QByteArrayLiteral("application/json; charset=utf-8");
+
+// The value of key in the query, percent-decoded; nullopt when it is not
+// valid UTF-8 or is longer than width; empty when missing.
+std::optional<QString> queryValue(const QUrl& url, const QByteArray& key, int width)
+{
+    const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
+    for (const QByteArray& pair : query.split('&')) {
+        const qsizetype equals = pair.indexOf('=');
+        if (pair.left(equals < 0 ? pair.size() : equals) != key) {
+            continue;
+        }
+        QByteArray raw = equals < 0 ? QByteArray() : pair.mid(equals + 1);
+        raw.replace('+', ' ');
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString value = decoder.decode(QByteArray::fromPercentEncoding(raw));
+        if (decoder.hasError() || value.size() > width) {
+            return std::nullopt;
+        }
+        return value;
+    }
+    return QString();
+}
+
+// The content-security policy of the page: its one inline style sheet and
+// script, by their digests, and requests to this server only.
+QByteArray pagePolicy(const QByteArray& page)
+{
+    auto digest = [&page](const char* tag) {
+        const QRegularExpression block(QStringLiteral("<%1>(.*?)</%1>").arg(QLatin1String(tag)),
+                                       QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpressionMatch match = block.match(QString::fromUtf8(page));
+        return QByteArrayLiteral("'sha256-")
+               + QCryptographicHash::hash(match.captured(1).toUtf8(), QCryptographicHash::Sha256).toBase64()
+               + QByteArrayLiteral("'");
+    };
+    return QByteArrayLiteral("default-src 'none'; connect-src 'self'; img-src 'self' data:; style-src ")
+           + digest("style") + QByteArrayLiteral("; script-src ") + digest("script")
+           + QByteArrayLiteral("; base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
+}
+
+QHttpServerResponse plain(Status status)
+{
+    QHttpServerResponse response(status);
+    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
+    return response;
+}
+} // namespace
+
+PhoneServer::PhoneServer(CAdoConnection& connection, const QByteArray& secret, QObject* parent)
+    : QAbstractHttpServer(parent)
+    , m_api(connection)
+    , m_secret(secret)
+{
+    QFile file(QStringLiteral(":/phone/index.html"));
+    if (file.open(QIODevice::ReadOnly)) {
+        m_page = file.readAll();
+    }
+    m_pagePolicy = pagePolicy(m_page);
+    m_changed.setSingleShot(true);
+    m_changed.setInterval(50);
+    connect(&m_changed, &QTimer::timeout, this, &PhoneServer::catalogChanged);
+}
+
+PhoneServer::~PhoneServer() = default;
+
+bool PhoneServer::start(quint16 port, QString* reason)
+{
+    auto* listener = new PhoneTcpServer(this);
+    if (!listener->listen(QHostAddress::Any, port)) {
+        if (reason) {
+            *reason = listener->serverError() == QAbstractSocket::AddressInUseError
+                          ? QStringLiteral("Port %1 is in use by another program. Choose another port.").arg(port)
+                          : QStringLiteral("Port %1 cannot be used: %2").arg(port).arg(listener->errorString());
+        }
+        delete listener;
+        return false;
+    }
+    m_listener = listener;
+    bind(listener);
+    return true;
+}
+
+quint16 PhoneServer::port() const
+{
+    return m_listener ? m_listener->serverPort() : 0;
+}
+
+void PhoneServer::setSecret(const QByteArray& secret)
+{
+    m_secret = secret;
+}
+
+bool PhoneServer::sameSecret(const QByteArray& given, const QByteArray& expected)
+{
+    if (expected.isEmpty()) {
+        return false;
+    }
+    // Every byte of the expected secret is looked at, whatever the given one.
+    unsigned difference = given.size() == expected.size() ? 0U : 1U;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const char mine = i < given.size() ? given[i] : '\0';
+        difference |= static_cast<unsigned char>(mine ^ expected[i]);
+    }
+    return difference == 0;
+}
+
+bool PhoneServer::authorised(const QHttpServerRequest& request) const
+{
+    for (const auto& [name, value] : request.headers()) {
+        if (name.compare(KeyHeader, Qt::CaseInsensitive) == 0) {
+            return sameSecret(value, m_secret);
+        }
+    }
+    return false;
+}
+
+QHttpServerResponse PhoneServer::page() const
+{
+    QHttpServerResponse response(QByteArrayLiteral("text/html; charset=utf-8"), m_page);
+    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
+    response.addHeader(QByteArrayLiteral("Content-Security-Policy"), m_pagePolicy);
+    response.addHeader(QByteArrayLiteral("Referrer-Policy"), QByteArrayLiteral("no-referrer"));
+    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    return response;
+}
+
+QHttpServerResponse PhoneServer::jsonResponse(const PhoneApi::Reply& reply)
+{
+    QHttpServerResponse response(JsonType, reply.body, static_cast<Status>(reply.status));
+    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
+    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    return response;
+}
+
+QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
+{
+    const QString path = request.url().path(QUrl::FullyEncoded);
+    const bool get = request.method() == QHttpServerRequest::Method::Get;
+    const bool post = request.method() == QHttpServerRequest::Method::Post;
+
+    if (path == QLatin1String("/") || path == QLatin1String("/index.html")) {
+        return get ? page() : plain(Status::MethodNotAllowed);
+    }
+    if (!authorised(request)) {
+        return plain(Status::Unauthorized);
+    }
+    if (request.body().size() > PhoneTcpServer::MaxBodyBytes) {
+        return jsonResponse({413, QByteArrayLiteral("{\"error\":\"The request is too large.\"}"), false});
+    }
+
+    PhoneApi::Reply reply;
+    if (path == QLatin1String("/api/list") || path == QLatin1String("/api/names")) {
+        if (!get) {
+            return plain(Status::MethodNotAllowed);
+        }
+        const bool isList = path == QLatin1String("/api/list");
+        const std::optional<QString> text = isList ? queryValue(request.url(), "store", PhoneApi::StoreWidth)
+                                                   : queryValue(request.url(), "prefix", PhoneApi::NameWidth);
+        const std::optional<QString> since = queryValue(request.url(), "since", 64);
+        if (!text || !since) {
+            return jsonResponse({400, QByteArrayLiteral("{\"error\":\"A query value is too long or not UTF-8.\"}"),
+                                 false});
+        }
+        reply = isList ? m_api.list(*text, *since) : m_api.names(*text);
+    } else if (path == QLatin1String("/api/change") || path == QLatin1String("/api/add")) {
+        if (!post) {
+            return plain(Status::MethodNotAllowed);
+        }
+        reply = path == QLatin1String("/api/change") ? m_api.change(request.body()) : m_api.add(request.body());
+    } else {
+        return plain(Status::NotFound);
+    }
+    if (reply.changed) {
+        if (!m_changed.isActive()) {
+            m_changed.start();
+        }
+    }
+    return jsonResponse(reply);
+}
+
+bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    // Nothing leaves this handler: the event loop is the window's.
+    try {
+        respond(request).write(makeResponder(request, socket));
+    } catch (const CAdoException& e) {
+        const QJsonObject reason{{QStringLiteral("error"), e.describe()}};
+        jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false})
+            .write(makeResponder(request, socket));
+    } catch (const std::exception&) {
+        plain(Status::InternalServerError).write(makeResponder(request, socket));
+    }
+    return true;
+}
+
+void PhoneServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    plain(Status::NotFound).write(makeResponder(request, socket));
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "tools/PhoneApi.h"
+
+#include <QAbstractHttpServer>
+#include <QByteArray>
+#include <QTimer>
+
+class CAdoConnection;
+class PhoneTcpServer;
+class QHttpServerResponse;
+
+// One run of the phone list's web server, on the program's own event loop and
+// the window's catalog connection. It serves the page and its JSON interface
+// and nothing else: no path reaches the file system.
+//
+// The page itself holds no data and is served to anyone; every other request
+// must carry the secret in the KeyHeader header, or it gets 401 and nothing
+// else. Stopping the server is destroying it.
+class PhoneServer : public QAbstractHttpServer
+{
+    Q_OBJECT
+
+public:
+    PhoneServer(CAdoConnection& connection, const QByteArray& secret, QObject* parent = nullptr);
+    ~PhoneServer() override;
+
+    // Listens on port (0: a free one) on every address. False with the
+    // reason in words when the port cannot be had.
+    bool start(quint16 port, QString* reason);
+    quint16 port() const;
+
+    // Takes effect with the next request: the old secret is refused from then on.
+    void setSecret(const QByteArray& secret);
+
+    // Equal secrets, in a time that does not depend on where they differ.
+    static bool sameSecret(const QByteArray& given, const QByteArray& expected);
+
+    static constexpr const char* KeyHeader = "X-Grocelle-Key";
+
+Q_SIGNALS:
+    // The page wrote the catalog; emitted once for a burst of writes.
+    void catalogChanged();
+
+protected:
+    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+
+private:
+    QHttpServerResponse respond(const QHttpServerRequest& request);
+    QHttpServerResponse page() const;
+    bool authorised(const QHttpServerRequest& request) const;
+    static QHttpServerResponse jsonResponse(const PhoneApi::Reply& reply);
+
+    PhoneApi m_api;
+    QByteArray m_secret;
+    QByteArray m_page;
+    QByteArray m_pagePolicy;
+    PhoneTcpServer* m_listener = nullptr;
+    QTimer m_changed;
+};

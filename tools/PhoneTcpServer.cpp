@@ -11,6 +11,8 @@ void PhoneTcpServer::incomingConnection(qintptr socketDescriptor)
         socket->deleteLater();
         return;
     }
+    // Answers go out at once, not held back to be joined with later writes.
+    socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     // A full buffer stops reading from the network; the check below then
     // sees the request at its limit.
     socket->setReadBufferSize(MaxRequestBytes);

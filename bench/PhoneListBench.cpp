@@ -1,0 +1,139 @@
+// The phone list over real HTTP on 127.0.0.1: the list request that the page
+// makes, against the window's own Rebuild list of the same catalog, and the
+// round trip of one mark.
+
+#include "bench/BenchReport.h"
+#include "bench/CatalogGenerator.h"
+
+#include "items/ItemChanges.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoRecordset.h"
+#include "tools/PhoneServer.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace
+{
+const QByteArray Secret = QByteArrayLiteral("bench-secret-bench-secret-bench-secret-bench");
+
+// A server on a generated catalog, kept between benchmarks of the same size.
+class Served
+{
+public:
+    static Served& on(int items)
+    {
+        static std::unique_ptr<Served> served;
+        if (!served || served->m_items != items) {
+            served.reset();
+            served.reset(new Served(items));
+            static const bool cleanup = [] {
+                qAddPostRoutine([] { served.reset(); });
+                return true;
+            }();
+            Q_UNUSED(cleanup);
+        }
+        return *served;
+    }
+
+    // Status and size of the answer.
+    std::pair<int, qsizetype> call(const QString& path, const QByteArray& body = QByteArray())
+    {
+        QNetworkRequest request(QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(m_server->port()).arg(path)));
+        request.setRawHeader(PhoneServer::KeyHeader, Secret);
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+        QNetworkReply* reply = body.isNull() ? m_network.get(request) : m_network.post(request, body);
+        QEventLoop loop;
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        loop.exec();
+        const std::pair<int, qsizetype> answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(),
+                                               reply->readAll().size()};
+        reply->deleteLater();
+        return answer;
+    }
+
+    CAdoConnection& connection() { return m_connection; }
+
+    // The ID of an item on the list.
+    int listedItem()
+    {
+        CAdoRecordset rs;
+        rs.Open(QStringLiteral("SELECT ID FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0"), m_connection);
+        return rs.IsEOF() ? 0 : rs.GetField(0).GetLong();
+    }
+
+private:
+    explicit Served(int items)
+        : m_items(items)
+    {
+        m_connection.Open(benchCatalog(items));
+        m_server = std::make_unique<PhoneServer>(m_connection, Secret);
+        m_server->start(0, nullptr);
+    }
+
+    int m_items;
+    CAdoConnection m_connection;
+    std::unique_ptr<PhoneServer> m_server;
+    QNetworkAccessManager m_network;
+};
+
+// Arguments: items, view (0, the need view, to pair with BM_RebuildList).
+void BM_PhoneListRequest(benchmark::State& state)
+{
+    Served& served = Served::on(static_cast<int>(state.range(0)));
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const auto [status, size] = served.call(QStringLiteral("/api/list"));
+        if (status != 200) {
+            state.SkipWithError("the list request failed");
+            break;
+        }
+        bytes = size;
+    }
+    state.counters["KB"] = static_cast<double>(bytes) / 1024.0;
+}
+
+void BM_PhoneMarkRoundTrip(benchmark::State& state)
+{
+    Served& served = Served::on(static_cast<int>(state.range(0)));
+    const int id = served.listedItem();
+    int mark = 0;
+    for (auto _ : state) {
+        const QByteArray body =
+            QStringLiteral(R"({"id":%1,"field":"Checked","from":%2,"to":%3})").arg(id).arg(mark).arg(1 - mark).toUtf8();
+        if (served.call(QStringLiteral("/api/change"), body).first != 200) {
+            state.SkipWithError("the mark failed");
+            break;
+        }
+        mark = 1 - mark;
+    }
+}
+// The same mark written straight through the catalog code, as the window's
+// Mark command writes it: what the round trip adds is HTTP.
+void BM_PhoneMarkDirect(benchmark::State& state)
+{
+    Served& served = Served::on(static_cast<int>(state.range(0)));
+    const int id = served.listedItem();
+    int mark = 0;
+    for (auto _ : state) {
+        mark = 1 - mark;
+        ItemChanges::setMark(served.connection(), id, mark);
+    }
+    ItemChanges::setMark(served.connection(), id, 0);
+}
+} // namespace
+
+BENCHMARK(BM_PhoneListRequest)->Args({10000, 0})->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_PhoneMarkRoundTrip)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+BENCHMARK(BM_PhoneMarkDirect)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+
+static const bool phoneMarkCompared = compareWithBaseline(
+    "BM_PhoneMarkRoundTrip", "BM_PhoneMarkDirect", 1.5, "Mark from the phone against the same write made directly");
+static const bool phoneListCompared = compareWithBaseline(
+    "BM_PhoneListRequest", "BM_RebuildList", 1.5, "Phone list request against the window's Rebuild list (need view)");

@@ -3,7 +3,7 @@
 // on standard input: "down" stops the server, "up" starts it again on the
 // same port, "quit" ends. Each line is answered on standard output.
 
-#include "app/CRegistry.h"
+#include "platform/CRegistry.h"
 #include "store/CAdoConnection.h"
 #include "store/Catalog.h"
 #include "tools/PhoneList.h"

@@ -22,9 +22,11 @@
 #include "store/Catalog.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
+#include "tools/CPhoneListDlg.h"
 #include "tools/CRenameDlg.h"
 #include "tools/CSettingsDlg.h"
 #include "tools/ListCopier.h"
+#include "tools/PhoneList.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,9 +97,30 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     resize(minimumSize());
     layoutControls();
     m_quickEntry = std::make_unique<CQuickEntry>(*this, *m_quickText, *m_quickQty, m_buttons);
+    m_phoneList = std::make_unique<PhoneList>(m_connection);
+    connect(m_phoneList.get(), &PhoneList::catalogChanged, this, [this] { runGuarded([this] { refreshFromPhone(); }); });
 }
 
 CMainDlg::~CMainDlg() = default;
+
+void CMainDlg::refreshFromPhone()
+{
+    const int row = m_list->selectionMark();
+    const int id = row >= 0 && row < m_list->itemCount() ? m_list->itemData(row) : 0;
+    QWidget* focus = focusIsTheUsers() ? focusWidget() : nullptr;
+    RebuildList();
+    for (int i = 0; id != 0 && i < m_list->itemCount(); ++i) {
+        if (m_list->itemData(i) == id) {
+            m_list->selectRow(i);
+            m_list->setSelectionMark(i);
+            m_list->ensureVisible(i);
+            break;
+        }
+    }
+    if (focus) {
+        focus->setFocus();
+    }
+}
 
 QString CMainDlg::catalogDevicePath()
 {
@@ -227,6 +250,11 @@ void CMainDlg::setupRoutes()
     setRoute(CommandId::ArrangeDepartments, [this] { CArrangeDlg::run(*this); });
     setRoute(CommandId::Rename, [this] { CRenameDlg::run(*this); });
     setRoute(CommandId::CopyList, [this] { ListCopier(*this).CopyList(); });
+    setRoute(CommandId::PhoneList, [this] {
+        if (m_phoneList) {
+            CPhoneListDlg(*m_phoneList, this).exec();
+        }
+    });
     setRoute(CommandId::Options, [this] {
         // Whatever the dialog returned. The wait cursor that its OK began
         // ends with the dialog, after the rebuild.
@@ -288,6 +316,12 @@ void CMainDlg::OnInitDialog()
     m_list->setFocus();
     showFirstRunTip();
     WriteControls();
+    // The phone list comes back on when it was left on.
+    QString reason;
+    if (m_connection.isOpen() && !m_phoneList->restore(&reason)) {
+        MessageService::show(QStringLiteral("The phone list could not start. %1").arg(reason),
+                             MessageService::Buttons::Ok, this);
+    }
 }
 
 void CMainDlg::openCatalog()
@@ -477,6 +511,7 @@ void CMainDlg::OnOK()
 {
     m_list->saveColumnWidths(m_app.registry());
     m_views->SaveOrders();
+    m_phoneList.reset();
     m_connection.Close();
     accept();
 }

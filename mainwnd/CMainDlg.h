@@ -21,6 +21,7 @@ class CItemListCtrl;
 class AppState;
 class CQuickEntry;
 class CommandRouter;
+class PhoneList;
 class CSoundButton;
 class QAction;
 class QComboBox;
@@ -85,6 +86,7 @@ public:
     QWidget* widget() override { return this; }
     AppState& app() const override { return m_app; }
     CAdoConnection& connection() override { return m_connection; }
+    PhoneList* phoneList() const { return m_phoneList.get(); }
     ViewState& view() override { return m_view; }
     const ViewState& view() const override { return m_view; }
     CItemListCtrl& list() const override { return *m_list; }
@@ -118,6 +120,9 @@ protected:
 
 private:
     void OnInitDialog();
+    // The list rebuilt after the phone list wrote the catalog, the user's
+    // selection and focus kept.
+    void refreshFromPhone();
     void createControls();
     void setupButtons();
     void setupRoutes();
@@ -154,4 +159,6 @@ private:
     bool m_initialised = false;
     // The quick-entry line's behaviour; destroyed before the controls it uses.
     std::unique_ptr<CQuickEntry> m_quickEntry;
+    // The phone list's server on this window's connection; goes first.
+    std::unique_ptr<PhoneList> m_phoneList;
 };

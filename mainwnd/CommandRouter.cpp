@@ -48,6 +48,7 @@ constexpr MenuSpec kToolsMenu[] = {
     {CommandId::ArrangeDepartments, "&Arrange Departments"},
     {CommandId::Rename, "Rena&me..."},
     {CommandId::CopyList, "&Copy List"},
+    {CommandId::PhoneList, "&Phone List..."},
     {CommandId::Refresh, "Re&fresh"},
     {0, nullptr},
     {CommandId::Options, "&Options"},

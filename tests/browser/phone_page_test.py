@@ -4,7 +4,7 @@
 Usage: phone_page_test.py HOST_PROGRAM SAMPLE_CATALOG_SQL [--screenshot OUT.png]
 
 Opens the link, checks the list in walking order, marks an item and finds it
-marked in the catalog, sees a change made beside the page arrive on its own,
+marked in the catalog and in the main window, sees a change made beside the page arrive on its own,
 then takes the server down, marks two items, leaves the page, brings the
 server back and opens the link again: both marks land, once. Prints how long
 the page takes to draw 3,000 rows.
@@ -52,7 +52,7 @@ def free_port():
 
 
 class Host:
-    """The serving process, told what to do line by line."""
+    """The main window with its phone list on, told what to do line by line."""
 
     def __init__(self, program, home, port, key):
         env = dict(os.environ, GROCELLE_HOME=home, QT_QPA_PLATFORM="offscreen")
@@ -141,6 +141,9 @@ def main():
             tap(driver, first)
             check(wait_for(lambda: stored("SELECT Checked FROM ShoppingLists WHERE ItemName = ?", first)[0][0] == 1),
                   "a tap marks the item in the catalog")
+            # A set bit reads back as -1, as the window has always read it.
+            check(wait_for(lambda: host.tell("row " + first).split()[:2] in (["mark", "1"], ["mark", "-1"])),
+                  "and in the window (%s)" % host.tell("row " + first))
 
             # A change made beside the page shows up on its own within 2 s.
             db.execute("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ItemName = ?", (second,))

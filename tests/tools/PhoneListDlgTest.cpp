@@ -1,7 +1,11 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
+#include "MainWindowHarness.h"
+#include "ModalDialogs.h"
 
+#include "controls/CItemListCtrl.h"
 #include "platform/CRegistry.h"
+#include "platform/CommandIds.h"
 #include "store/CAdoConnection.h"
 #include "tools/CPhoneListDlg.h"
 #include "tools/PhoneList.h"
@@ -107,4 +111,28 @@ TEST_F(PhoneListDlgTest, QrCodeHasFinderPatternsAndAQuietZone)
     EXPECT_EQ(code.pixel(code.width() - quiet - 2, quiet + 1), qRgb(0, 0, 0));
     EXPECT_EQ(code.pixel(quiet + 1, code.height() - quiet - 2), qRgb(0, 0, 0));
     EXPECT_TRUE(QrCode::image(QString(5000, QLatin1Char('x')), 3).isNull());
+}
+
+TEST_F(PhoneListDlgTest, TheWindowOpensItAndRebuildsWhenThePageWrites)
+{
+    connection.Close();
+    CatalogSeed::write({{.name = QStringLiteral("Apples"), .qty = 1}, {.name = QStringLiteral("Bread"), .qty = 1}});
+    MainWindowHarness main;
+    ASSERT_NE(main->phoneList(), nullptr);
+    EXPECT_FALSE(main->phoneList()->isRunning());
+
+    bool opened = false;
+    ModalDialogs::whenModal([&opened](QWidget* dialog) {
+        opened = qobject_cast<CPhoneListDlg*>(dialog) != nullptr;
+        dialog->close();
+    });
+    EXPECT_TRUE(main->OnCommand(CommandId::PhoneList));
+    EXPECT_TRUE(opened);
+
+    // A write from the page: the window shows it, the user's row stays chosen.
+    main.clickRow(1);
+    CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 4 WHERE ItemName = 'Bread'"));
+    Q_EMIT main->phoneList()->catalogChanged();
+    EXPECT_EQ(main.column(1).value(1), QStringLiteral("4"));
+    EXPECT_EQ(main->list().selectionMark(), 1);
 }

@@ -1,7 +1,8 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
-#include "MainWindowHarness.h"
 
+#include "items/ViewState.h"
+#include "mainwnd/ListStatement.h"
 #include "store/CAdoConnection.h"
 #include "tools/PhoneServer.h"
 #include "tools/PhoneTcpServer.h"
@@ -173,11 +174,11 @@ TEST_F(PhoneServerTest, ListIsTheNeedViewInWalkingOrderWithTotals)
 
 TEST_F(PhoneServerTest, ListStatementIsTheWindowsNeedViewStatement)
 {
-    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1}});
-    MainWindowHarness main;
+    ViewState need;
+    need.needOrder = QStringLiteral("DeptOrder, ItemName");
     QString page = PhoneApi::listSql(QStringLiteral("*"));
     page.remove(QStringLiteral(", ItemNameDetail"));
-    EXPECT_EQ(page, main->composeListSql());
+    EXPECT_EQ(page, ListStatement::compose(need));
 }
 
 TEST_F(PhoneServerTest, EveryRequestButThePageNeedsTheSecret)

@@ -108,7 +108,7 @@ def main():
         db = sqlite3.connect(catalog, isolation_level=None, timeout=10)
         with open(sample, encoding="utf-8") as f:
             db.executescript(f.read())
-        db.execute("UPDATE ShoppingLists SET ItemNameDetail = 'the large tub' WHERE ItemName = 'Yogurt'")
+        db.execute("UPDATE ShoppingLists SET ItemNameDetail = 'apple, not grape' WHERE ItemName = 'Juice Boxes'")
 
         def stored(sql, *args):
             return db.execute(sql, args).fetchall()
@@ -130,8 +130,11 @@ def main():
             check(headings == [d.upper() for d in depts], "department headings in walking order")
             check("$" in driver.find_element(By.ID, "listTotal").text, "the list total is shown")
             if shot:
-                time.sleep(0.3)
+                driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
+                                       {"width": 390, "height": 844, "deviceScaleFactor": 1, "mobile": True})
+                time.sleep(0.5)
                 driver.save_screenshot(shot)
+                driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
                 print("saved " + shot)
 
             # A mark reaches the catalog.

@@ -9,12 +9,30 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryFile>
 
 #include <sqlite3.h>
 
 namespace
 {
+// The columns that the program's statements name. A ShoppingLists table
+// without all of them belongs to some other program; GiftFor is never used
+// and so not asked for.
+const char* const kBaseColumns[] = {"ID",   "ItemName", "QtyToBuy", "UnitOfPurchase", "ItemNameDetail",
+                                    "Dept", "Store",    "Checked",  "DeptOrder"};
+
+// Column names match without regard to case, as they do in statements.
+bool hasBaseColumns(const QStringList& names)
+{
+    for (const char* column : kBaseColumns) {
+        if (!names.contains(QLatin1String(column), Qt::CaseInsensitive)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 enum class Probe
 {
     Catalog,
@@ -34,11 +52,16 @@ Probe probeCatalog(const QString& file)
     sqlite3_busy_timeout(db, CAdoConnection::BusyTimeoutMs);
     sqlite3_stmt* stmt = nullptr;
     Probe result = Probe::NotACatalog;
-    const char* sql = "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'ShoppingLists' COLLATE NOCASE";
+    // No rows at all when there is no such table.
+    const char* sql = "SELECT name FROM pragma_table_info('ShoppingLists')";
     if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
-        const int step = sqlite3_step(stmt);
-        if (step == SQLITE_ROW) {
-            result = sqlite3_column_int(stmt, 0) > 0 ? Probe::Catalog : Probe::NotACatalog;
+        QStringList names;
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
+            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        }
+        if (step == SQLITE_DONE && hasBaseColumns(names)) {
+            result = Probe::Catalog;
         }
     }
     // A catalog held by another program, or with a journal of an unfinished
@@ -191,17 +214,18 @@ void Catalog::checkStructure(CAdoConnection& connection)
     CAdoRecordset recordset;
     recordset.Open(QStringLiteral("Select * from ShoppingLists"), connection, CAdoRecordset::adOpenForwardOnly,
                    CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
-    bool hasPrice = false;
-    bool hasCoupon = false;
     // The count is asked again before every pass; a closed set counts -1.
+    QStringList names;
     for (int i = 0; i <= recordset.GetFieldCount() - 1; ++i) {
-        if (!hasPrice) {
-            hasPrice = recordset.GetField(i).GetName() == QLatin1String("Price");
-        }
-        if (!hasCoupon) {
-            hasCoupon = recordset.GetField(i).GetName() == QLatin1String("Coupon");
-        }
+        names << recordset.GetField(i).GetName();
     }
+    // A table of that name from some other program is never altered.
+    if (!names.isEmpty() && !hasBaseColumns(names)) {
+        recordset.Close();
+        return;
+    }
+    const bool hasPrice = names.contains(QLatin1String("Price"));
+    const bool hasCoupon = names.contains(QLatin1String("Coupon"));
     if (!hasPrice) {
         MessageService::show(QStringLiteral("Updating database structure, adding PRICE field..."));
         recordset.Open(QStringLiteral("ALTER TABLE ShoppingLists ADD Price float"), connection,

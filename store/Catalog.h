@@ -31,7 +31,8 @@ public:
     {
         Ready,        // a catalog that can be read and written
         Created,      // there was no file: an empty catalog was made
-        NotACatalog,  // not an SQLite database, no ShoppingLists table, or unreadable: left untouched
+        NotACatalog,  // not an SQLite database, no ShoppingLists table with the catalog's columns, or
+                      // unreadable: left untouched
         ReadOnly,     // a catalog, but the file or its folder cannot be written
         CannotCreate, // there was no file and none could be made
     };
@@ -53,7 +54,8 @@ public:
     // Brings an older catalog up to date: adds Price and Coupon when the
     // table has no column of exactly that name (letter case counts), telling
     // the user before each, and writes DBVersion 5 after each addition and
-    // once at the end. Failed additions are ignored.
+    // once at the end. Failed additions are ignored. A ShoppingLists table
+    // that lacks the catalog's own columns is left alone.
     static void checkStructure(CAdoConnection& connection);
 
     // The four index statements run before the store tabs are rebuilt,

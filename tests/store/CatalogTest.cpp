@@ -96,6 +96,18 @@ TEST_F(CatalogTest, FilesThatAreNoCatalogAreLeftByteForByte)
     EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::NotACatalog);
     start();
     EXPECT_EQ(bytes(catalogFile()), other);
+
+    // Another program's table that happens to bear the catalog's name: not
+    // altered, even when the structure check is reached.
+    QFile::remove(catalogFile());
+    raw(catalogFile(), QStringLiteral("CREATE TABLE ShoppingLists (Title text, Due text); "
+                                      "INSERT INTO ShoppingLists VALUES ('Taxes', 'April')"));
+    const QByteArray foreign = bytes(catalogFile());
+    EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::NotACatalog);
+    messages.clear();
+    start();
+    EXPECT_EQ(bytes(catalogFile()), foreign);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 
 TEST_F(CatalogTest, UnwritableCatalogIsReported)

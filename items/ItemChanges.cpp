@@ -2,6 +2,7 @@
 
 #include "platform/TextNumbers.h"
 #include "store/CAdoConnection.h"
+#include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
 
@@ -40,9 +41,12 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
 bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& name, int quantity)
 {
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ")
-                + Catalog::quoteLiteral(name),
-            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdNone);
+    if (!rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ")
+                     + Catalog::quoteLiteral(name),
+                 connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdNone)) {
+        // A catalog that cannot be read says nothing about the name.
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+    }
     if (rs.IsEOF()) {
         rs.Close();
         return false;

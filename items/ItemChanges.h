@@ -32,7 +32,7 @@ public:
     // Sets Checked of item id to mark (0 or 1).
     static MarkRow setMark(CAdoConnection& connection, int id, int mark);
     // Sets (does not add to) QtyToBuy of the item of that name; false when
-    // the catalog holds no such name.
+    // the catalog holds no such name. A catalog that cannot be read raises.
     static bool setQuantityByName(CAdoConnection& connection, const QString& name, int quantity);
 
     // The largest quantity the catalog column holds.

@@ -9,8 +9,11 @@
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
 #include "store/CAdoConnection.h"
+#include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
+
+#include <limits>
 
 namespace
 {
@@ -62,6 +65,18 @@ QString ItemSaveFlow::newDepartmentMessage(const QString& dept)
     return QStringLiteral("'") + dept
            + QStringLiteral("' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper "
                             "order in the store.  For now, I'm putting this department at the top of the list.");
+}
+
+QString ItemSaveFlow::noFreeIdMessage()
+{
+    return QStringLiteral("No new item can be added: the catalog already uses the highest item number there is (%1).")
+        .arg(std::numeric_limits<int>::max());
+}
+
+QString ItemSaveFlow::goneMessage()
+{
+    return QStringLiteral("This item is no longer in the catalog (another program may have deleted it), so your "
+                          "changes were not saved.  Save it as a new item?");
 }
 
 QString ItemSaveFlow::insertSql(int id, const CItemDlg& values)
@@ -116,21 +131,46 @@ void ItemSaveFlow::reportFailedInsert() const
     MessageService::show(text, MessageService::Buttons::Ok, m_window.widget());
 }
 
+void ItemSaveFlow::openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType)
+{
+    CAdoConnection& connection = m_window.connection();
+    if (!rs.Open(sql, connection, cursorType, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+    }
+}
+
+std::optional<int> ItemSaveFlow::reserveId()
+{
+    CAdoRecordset rs;
+    openOrRaise(rs, QStringLiteral("SELECT ID FROM ShoppingLists ORDER BY ID"), CAdoRecordset::adOpenKeyset);
+    // An empty catalog has no ID to follow: the first item gets 1.
+    if (!rs.MoveLast()) {
+        return 1;
+    }
+    // Read wide, so that an ID another program wrote beyond the 32-bit range
+    // is seen as what it is.
+    bool isNumber = false;
+    const qint64 highest = rs.GetField(0).GetText().trimmed().toLongLong(&isNumber);
+    if (!isNumber) {
+        return rs.GetField(0).GetLong() + 1;
+    }
+    if (highest >= std::numeric_limits<int>::max()) {
+        MessageService::show(noFreeIdMessage(), MessageService::Buttons::Ok, m_window.widget());
+        return std::nullopt;
+    }
+    return static_cast<int>(highest + 1);
+}
+
 void ItemSaveFlow::NewItem(const QString& name)
 {
     CAdoConnection& connection = m_window.connection();
     AppState& app = m_window.app();
 
-    // An empty catalog has no ID to follow: the first item gets 1.
-    int reserved = 1;
-    {
-        CAdoRecordset rs;
-        if (rs.Open(QStringLiteral("SELECT ID FROM ShoppingLists ORDER BY ID"), connection,
-                    CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)
-            && rs.MoveLast()) {
-            reserved = rs.GetField(0).GetLong() + 1;
-        }
+    const std::optional<int> reservation = reserveId();
+    if (!reservation) {
+        return;
     }
+    const int reserved = *reservation;
     app.setReservedId(reserved);
 
     CItemDlg dialog(m_window.widget());
@@ -138,10 +178,10 @@ void ItemSaveFlow::NewItem(const QString& name)
     setNewItemValues(dialog, name);
     if (!name.isEmpty()) {
         CAdoRecordset rs;
-        rs.Open(QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ")
-                    + Catalog::quoteLiteral(name),
-                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                CAdoRecordset::adCmdUnknown);
+        openOrRaise(rs,
+                    QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ")
+                        + Catalog::quoteLiteral(name),
+                    CAdoRecordset::adOpenForwardOnly);
         if (rs.IsEOF()) {
             setNewItemValues(dialog, name);
             dialog.m_dropOnOpen = true;
@@ -160,10 +200,10 @@ void ItemSaveFlow::NewItem(const QString& name)
 
     if (dialog.m_deptOrder == -1) {
         CAdoRecordset rs;
-        rs.Open(QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ")
-                    + Catalog::quoteLiteral(dialog.m_dept) + QStringLiteral(")"),
-                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                CAdoRecordset::adCmdUnknown);
+        openOrRaise(rs,
+                    QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ")
+                        + Catalog::quoteLiteral(dialog.m_dept) + QStringLiteral(")"),
+                    CAdoRecordset::adOpenForwardOnly);
         if (rs.IsEOF()) {
             MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
         } else {
@@ -173,9 +213,10 @@ void ItemSaveFlow::NewItem(const QString& name)
 
     {
         CAdoRecordset rs;
-        rs.Open(QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ")
-                    + Catalog::quoteLiteral(dialog.m_itemName),
-                connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+        openOrRaise(rs,
+                    QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ")
+                        + Catalog::quoteLiteral(dialog.m_itemName),
+                    CAdoRecordset::adOpenKeyset);
         if (rs.IsEOF()) {
             if (!connection.Execute(insertSql(reserved, dialog))) {
                 reportFailedInsert();
@@ -207,9 +248,8 @@ void ItemSaveFlow::EditItem()
     dialog.m_reservedId = m_window.app().reservedId();
     {
         CAdoRecordset rs;
-        rs.Open(QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ID = ") + id,
-                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                CAdoRecordset::adCmdUnknown);
+        openOrRaise(rs, QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ID = ") + id,
+                    CAdoRecordset::adOpenForwardOnly);
         if (!rs.IsEOF()) {
             takeRow(dialog, rs);
             dialog.m_dropOnOpen = false;
@@ -227,12 +267,12 @@ void ItemSaveFlow::EditItem()
     // count, so the only item of a department is always told it is new.
     {
         CAdoRecordset rs;
-        rs.Open(QStringLiteral("Select ItemName,DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND "
-                               "(ItemName <> ")
-                    + Catalog::quoteLiteral(dialog.m_itemName) + QStringLiteral(") AND (Dept= ") + Catalog::quoteLiteral(dialog.m_dept)
-                    + QStringLiteral(")"),
-                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                CAdoRecordset::adCmdUnknown);
+        openOrRaise(rs,
+                    QStringLiteral("Select ItemName,DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND "
+                                   "(ItemName <> ")
+                        + Catalog::quoteLiteral(dialog.m_itemName) + QStringLiteral(") AND (Dept= ") + Catalog::quoteLiteral(dialog.m_dept)
+                        + QStringLiteral(")"),
+                    CAdoRecordset::adOpenForwardOnly);
         if (rs.IsEOF()) {
             MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
         } else {
@@ -240,15 +280,26 @@ void ItemSaveFlow::EditItem()
         }
     }
 
+    bool gone = false;
     {
         CAdoRecordset rs;
-        rs.Open(QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ID = ") + id,
-                connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
-        if (!rs.IsEOF()) {
+        openOrRaise(rs, QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ID = ") + id,
+                    CAdoRecordset::adOpenKeyset);
+        gone = rs.IsEOF();
+        if (!gone) {
             rs.GetField(WName).SetText(dialog.m_itemName);
             writeValues(rs, dialog);
             rs.Update();
         }
-        m_window.RebuildList();
     }
+    // Deleted meanwhile by another program: the user's changes must not
+    // vanish unnoticed; they are stored again only when the user says so.
+    if (gone && MessageService::confirm(goneMessage(), m_window.widget())) {
+        if (const std::optional<int> reserved = reserveId()) {
+            if (!connection.Execute(insertSql(*reserved, dialog))) {
+                reportFailedInsert();
+            }
+        }
+    }
+    m_window.RebuildList();
 }

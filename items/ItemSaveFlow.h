@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class CAdoRecordset;
 class CItemDlg;
 class IListWindow;
@@ -26,6 +28,10 @@ public:
     // decimals, the item never marked.
     static QString insertSql(int id, const CItemDlg& values);
     static QString newDepartmentMessage(const QString& dept);
+    // Told when every item number up to the largest is taken.
+    static QString noFreeIdMessage();
+    // Asked when the edited item is no longer in the catalog.
+    static QString goneMessage();
 
 private:
     // Start values of a new item in the current view. The view's "no
@@ -36,6 +42,13 @@ private:
     // UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon.
     static void takeRow(CItemDlg& dialog, CAdoRecordset& rs);
     void reportFailedInsert() const;
+    // One more than the highest ID, 1 for an empty catalog; empty when the
+    // highest ID is the largest there is (the user has been told). A catalog
+    // that cannot be read raises.
+    std::optional<int> reserveId();
+    // Opens sql on the window's connection; a statement that cannot be opened
+    // raises, so that a failed read is never taken for "no such item".
+    void openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType);
 
     IListWindow& m_window;
 };

@@ -7,6 +7,7 @@
 #include "items/CItemDlg.h"
 #include "items/ItemSaveFlow.h"
 #include "platform/CommandIds.h"
+#include "platform/MessageService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -275,4 +276,57 @@ TEST_F(ItemSaveFlowTest, InsertThatTheCatalogRefusesIsReported)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The item could not be saved."))) << messages[0].toStdString();
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "1");
+}
+
+TEST_F(ItemSaveFlowTest, NewItemAfterTheHighestIdThereIsIsRefusedPlainly)
+{
+    for (const qint64 highest : {qint64(2147483647), qint64(5000000000)}) {
+        SCOPED_TRACE(highest);
+        CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists"));
+        CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0, 3)});
+        ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET ID = %1").arg(highest)));
+        MainWindowHarness main;
+        messages.clear();
+        const bool seen = withEditor([](CItemDlg& dialog) { cancel(dialog); },
+                                     [&] { main->OnCommand(CommandId::NewItem); });
+        EXPECT_FALSE(seen);
+        EXPECT_EQ(messages, QStringList({ItemSaveFlow::noFreeIdMessage()}));
+        EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "1");
+    }
+}
+
+TEST_F(ItemSaveFlowTest, EditOfAnItemDeletedMeanwhileSavesNothingUnlessAskedTo)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 2, 4),
+                        item(QStringLiteral("Eggs"), 1, QStringLiteral("Dairy"), 2, 9)});
+    MainWindowHarness main;
+    // Another program deletes the item while the editor is open.
+    auto editDeleted = [&](int quantity) {
+        main.clickRow(rowOf(main.window(), QStringLiteral("Milk")));
+        withEditor(
+            [quantity](CItemDlg& dialog) {
+                ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists WHERE ItemName = 'Milk'")));
+                setText(dialog.quantityBox(), QString::number(quantity));
+                ok(dialog);
+            },
+            [&] { main->OnCommand(CommandId::EditItem); });
+    };
+
+    answers.push_back(MessageService::IdNo);
+    editDeleted(5);
+    EXPECT_EQ(messages, QStringList({ItemSaveFlow::goneMessage()}));
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "1");
+    EXPECT_EQ(main.column(0), QStringList({"Eggs"}));
+
+    // Saved as a new item when the user says so, under a fresh ID.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral(
+        "INSERT INTO ShoppingLists (ID, ItemName, Dept, QtyToBuy, DeptOrder) VALUES (4, 'Milk', 'Dairy', 1, 2)")));
+    main->RebuildList();
+    messages.clear();
+    editDeleted(6);
+    EXPECT_EQ(messages, QStringList({ItemSaveFlow::goneMessage()}));
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "6");
+    EXPECT_EQ(CatalogSeed::stored("ID", "Milk"), "10");
+    EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "2");
+    EXPECT_EQ(main.column(0), QStringList({"Eggs", "Milk"}));
 }

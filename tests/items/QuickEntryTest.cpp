@@ -213,3 +213,24 @@ TEST_F(QuickEntryTest, AddWithANewNameOpensTheEditorAndEmptiesTheBoxes)
         EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Zucchini"), save ? "1" : "");
     }
 }
+
+TEST_F(QuickEntryTest, CatalogThatCannotBeReadIsReportedNotTakenForANewName)
+{
+    // The catalog goes away under the open window (another program's doing).
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("ALTER TABLE ShoppingLists RENAME TO Elsewhere")));
+    name().setText(QStringLiteral("Milk"));
+    bool editorOpened = false;
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            editorOpened = true;
+            dialog->reject();
+        }
+    });
+    press(ControlId::QuickAdd);
+    EXPECT_FALSE(editorOpened);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("could not be read"))) << messages[0].toStdString();
+    // What was typed stays for another try.
+    EXPECT_EQ(name().text(), QStringLiteral("Milk"));
+}

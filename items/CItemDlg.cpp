@@ -6,6 +6,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
+#include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
 #include "store/CAdoConnection.h"
@@ -57,11 +58,6 @@ CItemDlg::CItemDlg(QWidget* parent)
 
 CItemDlg::~CItemDlg() = default;
 
-QString CItemDlg::quoteMessage()
-{
-    return QStringLiteral("Sorry, quotation marks are not allowed.  Please check the fields and remove quotation marks.");
-}
-
 void CItemDlg::createControls()
 {
     auto place = [](QWidget* widget, int x, int y, int width, int height) {
@@ -80,6 +76,8 @@ void CItemDlg::createControls()
         box->setMaxVisibleItems(std::max(3, (dropHeight - ComboHeightDu) / ListLineDu));
         place(box, x, y, width, ComboHeightDu);
         connect(box, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
+        // Longer texts can be typed; OK refuses them.
+        TextLimit::guard(*box->lineEdit());
         return box;
     };
 
@@ -94,6 +92,7 @@ void CItemDlg::createControls()
         connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = true; });
         m_nameCombo->setLineEdit(edit);
         connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = false; });
+        TextLimit::guard(*edit);
     }
     ComboLists::keepsOwnOrder(*m_nameCombo);
     m_nameCombo->setMaxVisibleItems((69 - ComboHeightDu) / ListLineDu);
@@ -279,7 +278,7 @@ bool CItemDlg::readValues()
         {m_notesEdit, m_notesEdit->toPlainText(), MaxNotesChars, "Notes", &m_notes},
     };
     for (const TextBox& text : texts) {
-        if (text.text.size() > text.limit) {
+        if (TextLimit::length(text.text) > text.limit) {
             failField(text.box, QStringLiteral("Please enter no more than %1 characters in the %2 box.")
                                     .arg(text.limit)
                                     .arg(QLatin1String(text.name)));
@@ -314,12 +313,6 @@ void CItemDlg::OnOK()
         MessageService::show(QStringLiteral("Please name this item, or press cancel."), MessageService::Buttons::Ok,
                              this);
         m_nameCombo->setFocus();
-        return;
-    }
-    const QChar quote = QLatin1Char('\'');
-    if (m_itemName.contains(quote) || m_store.contains(quote) || m_notes.contains(quote) || m_unit.contains(quote)
-        || m_dept.contains(quote)) {
-        MessageService::show(quoteMessage(), MessageService::Buttons::Ok, this);
         return;
     }
     accept();
@@ -458,8 +451,8 @@ void CItemDlg::LoadItem(int id)
     CAdoConnection connection(true);
     connection.Open(Catalog::devicePath());
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, ItemName "
-                           "from ShoppingLists where ID = ")
+    rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, ItemName, "
+                           "Coupon from ShoppingLists where ID = ")
                 + QString::number(id),
             connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
     if (!rs.IsEOF()) {
@@ -471,8 +464,9 @@ void CItemDlg::LoadItem(int id)
         m_notes = rs.GetField(5).GetText();
         m_price = TextNumbers::toDouble(rs.GetField(6).GetText());
         m_itemName = rs.GetField(7).GetText();
-        // The coupon flag is not part of the load: the box keeps its state.
-        m_coupon = m_couponCheck->isChecked() ? 1 : 0;
+        // Loaded with the rest: saving must not clear a coupon the item has.
+        const QString& coupon = rs.GetField(8).GetText();
+        m_coupon = coupon == QLatin1String("1") || coupon == QLatin1String("-1") ? 1 : 0;
         writeValues();
     }
     rs.Close();
@@ -490,21 +484,16 @@ void CItemDlg::stepQuantity(int delta)
 void CItemDlg::limitNotes()
 {
     const QString text = m_notesEdit->toPlainText();
-    const qsizetype excess = text.size() - MaxNotesChars;
-    if (excess <= 0) {
+    int position = m_notesEdit->textCursor().position();
+    // Lines are kept; other control characters and what was just typed or
+    // pasted beyond the limit are taken out again.
+    QString kept = TextLimit::withoutControls(text, true, &position);
+    TextLimit::cutAt(kept, position, MaxNotesChars);
+    if (kept == text) {
         return;
     }
-    // What was just typed or pasted beyond the limit is refused: the
-    // characters before the caret that overflow are taken out again.
+    m_notesEdit->setPlainText(kept);
     QTextCursor cursor = m_notesEdit->textCursor();
-    const int position = cursor.position();
-    if (position >= excess) {
-        cursor.setPosition(position - static_cast<int>(excess));
-        cursor.setPosition(position, QTextCursor::KeepAnchor);
-    } else {
-        cursor.setPosition(MaxNotesChars);
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    }
-    cursor.removeSelectedText();
+    cursor.setPosition(position);
     m_notesEdit->setTextCursor(cursor);
 }

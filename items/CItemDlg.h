@@ -67,8 +67,8 @@ public:
     // Fills the four lists from the catalog; does nothing after the first
     // call of an opening.
     void FillLists();
-    // Loads every value but the coupon flag from the item of that ID and
-    // shows them; nothing changes when the catalog has no such item.
+    // Loads every value from the item of that ID and shows them; nothing
+    // changes when the catalog has no such item.
     void LoadItem(int id);
 
     // The controls, for the owner's tests and the main window's helpers.
@@ -84,9 +84,6 @@ public:
     CSoundButton& cancelButton() const { return *m_cancelButton; }
     QToolButton& spinDown() const { return *m_spinDown; }
     QToolButton& spinUp() const { return *m_spinUp; }
-
-    // The text the OK check shows for a quote in a text value.
-    static QString quoteMessage();
 
     void done(int result) override;
 

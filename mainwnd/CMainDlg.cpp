@@ -19,6 +19,7 @@
 #include "platform/InputPanel.h"
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
+#include "platform/TextLimit.h"
 #include "store/Catalog.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
@@ -131,7 +132,7 @@ void CMainDlg::createControls()
 {
     m_quickText = new QLineEdit(this);
     m_quickText->setObjectName(QStringLiteral("quickText"));
-    m_quickText->setMaxLength(30);
+    TextLimit::guard(*m_quickText, 30);
     m_layout.place(m_quickText, 0, 1, 65, 12, false, false);
 
     m_quickQty = new QLineEdit(this);
@@ -518,7 +519,7 @@ void CMainDlg::OnOK()
 
 void CMainDlg::ReadControls()
 {
-    m_view.deptText = m_deptCombo->currentText().left(30);
+    m_view.deptText = TextLimit::left(m_deptCombo->currentText(), 30);
     if (m_view.deptText.isEmpty()) {
         m_view.deptText = ViewState::allItems();
     }

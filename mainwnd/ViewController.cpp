@@ -10,6 +10,7 @@
 #include "platform/CommandIds.h"
 #include "platform/MessageService.h"
 #include "platform/SoundService.h"
+#include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
@@ -57,7 +58,7 @@ void ViewController::StoreTabRefresh()
         while (!rs.IsEOF() && index <= ViewState::MaxStoreTabs) {
             const QString store = rs.GetField(0).GetText();
             if (store != previous) {
-                m_tabs.addTab(store.left(10));
+                m_tabs.addTab(TextLimit::left(store, 10));
                 m_tabs.setTabToolTip(index, store);
                 view.tabStores << store;
                 previous = store;

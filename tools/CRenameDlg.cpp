@@ -4,6 +4,7 @@
 #include "items/IListWindow.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
+#include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
@@ -65,7 +66,7 @@ CRenameDlg::CRenameDlg(QWidget* parent)
 
     m_newNameEdit = new QLineEdit(this);
     m_newNameEdit->setObjectName(QStringLiteral("newName"));
-    m_newNameEdit->setMaxLength(MaxNameLength);
+    TextLimit::guard(*m_newNameEdit, MaxNameLength);
     m_newNameEdit->setGeometry(DialogUnits::toPixels(50, 60, 64, 12));
 
     m_rename = new QPushButton(QStringLiteral("Rename"), this);
@@ -174,11 +175,6 @@ void CRenameDlg::OnOK()
     ReadControls();
     if (m_oldNames->findText(m_newName, Qt::MatchFixedString) >= 0) {
         MessageService::show(QStringLiteral("There is already one by that name."), MessageService::Buttons::Ok, this);
-        return;
-    }
-    if (m_newName.contains(QLatin1Char('\''))) {
-        MessageService::show(QStringLiteral("Sorry, quotation marks are not allowed."), MessageService::Buttons::Ok,
-                             this);
         return;
     }
     const QString column = currentColumn();

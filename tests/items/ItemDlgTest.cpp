@@ -141,6 +141,7 @@ TEST_F(ItemDlgTest, TwinNamesAreListedTwiceAndEachLoadsItsOwnItem)
 {
     SeedItem first = item(QStringLiteral("Milk"), 2, QStringLiteral("Dairy"), QStringLiteral("Acme"),
                           QStringLiteral("gallon"), 5);
+    first.coupon = -1;
     first.price = 3.25;
     first.notes = QStringLiteral("skim");
     first.deptOrder = 4;
@@ -164,10 +165,11 @@ TEST_F(ItemDlgTest, TwinNamesAreListedTwiceAndEachLoadsItsOwnItem)
     EXPECT_EQ(dialog.priceBox().text(), QStringLiteral("3.25"));
     EXPECT_EQ(dialog.notesBox().toPlainText(), QStringLiteral("skim"));
     EXPECT_EQ(dialog.m_deptOrder, 4);
-    // The coupon is not part of the load.
     EXPECT_TRUE(dialog.couponBox().isChecked());
 
+    // The coupon box follows the item chosen, like every other box.
     choose(dialog.nameBox(), 2);
+    EXPECT_FALSE(dialog.couponBox().isChecked());
     EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("7"));
     EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Frozen"));
     EXPECT_EQ(dialog.m_deptOrder, -1);
@@ -200,6 +202,10 @@ TEST_F(ItemDlgTest, DepartmentIsCheckedBeforeTheName)
     dialog.nameBox().setEditText(QString());
     QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
     EXPECT_EQ(messages, QStringList({"Please specify a department."}));
+    // A plain notice: the caption, OK alone, no icon.
+    EXPECT_EQ(boxes.front().caption, QStringLiteral("Grocelle"));
+    EXPECT_EQ(boxes.front().icon, MessageService::Icon::None);
+    EXPECT_EQ(boxes.front().buttons, MessageService::Buttons::Ok);
     EXPECT_TRUE(dialog.isVisible());
 
     dialog.deptBox().setEditText(QStringLiteral("Dairy"));
@@ -210,32 +216,49 @@ TEST_F(ItemDlgTest, DepartmentIsCheckedBeforeTheName)
     EXPECT_EQ(sounds.count(QStringLiteral("\\WINDOWS\\BUTTONDING.WAV")), 2);
 }
 
-TEST_F(ItemDlgTest, SingleQuoteIsRefusedAndDoubleQuoteAccepted)
+TEST_F(ItemDlgTest, QuotesOfBothKindsAreAccepted)
 {
     CItemDlg dialog;
     fillValid(dialog);
-    typeInto(dialog.nameBox(), QStringLiteral("Kids' Snacks"));
-    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
-    EXPECT_EQ(messages, QStringList({QStringLiteral("Sorry, quotation marks are not allowed.  Please check the fields and "
-                                                 "remove quotation marks.")}));
-    // A plain notice: the caption, OK alone, no icon.
-    EXPECT_EQ(boxes.front().caption, QStringLiteral("Grocelle"));
-    EXPECT_EQ(boxes.front().icon, MessageService::Icon::None);
-    EXPECT_EQ(boxes.front().buttons, MessageService::Buttons::Ok);
-    EXPECT_TRUE(dialog.isVisible());
-
-    typeInto(dialog.nameBox(), QStringLiteral("12\" Pizza"));
+    typeInto(dialog.nameBox(), QStringLiteral("Kids' 12\" Pizza"));
+    typeInto(dialog.deptBox(), QStringLiteral("Kids' Snacks"));
     dialog.notesBox().setPlainText(QStringLiteral("Joe's favourite"));
     QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
-    EXPECT_EQ(messages.size(), 2);
-    EXPECT_TRUE(dialog.isVisible());
-
-    dialog.notesBox().setPlainText(QStringLiteral("thin"));
-    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
-    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.m_itemName, QStringLiteral("12\" Pizza"));
-    EXPECT_EQ(dialog.m_notes, QStringLiteral("thin"));
+    EXPECT_EQ(dialog.m_itemName, QStringLiteral("Kids' 12\" Pizza"));
+    EXPECT_EQ(dialog.m_dept, QStringLiteral("Kids' Snacks"));
+    EXPECT_EQ(dialog.m_notes, QStringLiteral("Joe's favourite"));
+}
+
+TEST_F(ItemDlgTest, PastedControlsAreTakenOutAndLimitsCountWholeCharacters)
+{
+    CItemDlg dialog;
+    fillValid(dialog);
+    QLineEdit& name = *dialog.nameBox().lineEdit();
+    name.selectAll();
+    name.insert(QStringLiteral("Greek\tYogurt\n"));
+    EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Greek Yogurt"));
+    dialog.deptBox().lineEdit()->selectAll();
+    dialog.deptBox().lineEdit()->insert(QStringLiteral("Dai") + QChar(0) + QStringLiteral("ry"));
+    EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Dairy"));
+
+    // Notes keep their lines, and stop at 50 whole characters while typing.
+    const QString grin = QStringLiteral("\U0001F600");
+    dialog.notesBox().insertPlainText(grin.repeated(60));
+    EXPECT_EQ(dialog.notesBox().toPlainText(), grin.repeated(50));
+    dialog.notesBox().setPlainText(QStringLiteral("one\ntwo\t") + QChar(0));
+    EXPECT_EQ(dialog.notesBox().toPlainText(), QStringLiteral("one\ntwo"));
+
+    // Thirty characters are thirty, however many units each takes.
+    name.selectAll();
+    name.insert(grin.repeated(30));
+    QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.m_itemName, grin.repeated(30));
+    EXPECT_EQ(dialog.m_dept, QStringLiteral("Dairy"));
+    EXPECT_EQ(dialog.m_notes, QStringLiteral("one\ntwo"));
 }
 
 TEST_F(ItemDlgTest, ValuesOutOfRangeKeepTheDialogOpenWithTheFocusOnTheirBox)

@@ -9,6 +9,7 @@
 #include "platform/CommandIds.h"
 #include "platform/MessageService.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -42,6 +43,14 @@ void setText(QComboBox& box, const QString& text)
 {
     box.lineEdit()->selectAll();
     QTest::keyClicks(box.lineEdit(), text);
+}
+
+// Picks the entry of that text from the dropped list the way a user does.
+void choose(QComboBox& box, const QString& text)
+{
+    box.showPopup();
+    box.view()->setCurrentIndex(box.model()->index(box.findText(text), 0));
+    QTest::keyClick(box.view(), Qt::Key_Return);
 }
 
 void setText(QLineEdit& edit, const QString& text)
@@ -329,4 +338,52 @@ TEST_F(ItemSaveFlowTest, EditOfAnItemDeletedMeanwhileSavesNothingUnlessAskedTo)
     EXPECT_EQ(CatalogSeed::stored("ID", "Milk"), "10");
     EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "2");
     EXPECT_EQ(main.column(0), QStringList({"Eggs", "Milk"}));
+}
+
+TEST_F(ItemSaveFlowTest, PickingAKnownNameKeepsItsCoupon)
+{
+    SeedItem yogurt = item(QStringLiteral("Greek Yogurt"), 2, QStringLiteral("Dairy"), 0, 6);
+    yogurt.coupon = 1;
+    CatalogSeed::write({yogurt, item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0, 7)});
+    MainWindowHarness main;
+    withEditor(
+        [](CItemDlg& dialog) {
+            choose(dialog.nameBox(), QStringLiteral("Greek Yogurt"));
+            EXPECT_TRUE(dialog.couponBox().isChecked());
+            setText(dialog.quantityBox(), QStringLiteral("4"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Greek Yogurt"), "4");
+    EXPECT_EQ(CatalogSeed::stored("Coupon", "Greek Yogurt"), "1");
+}
+
+TEST_F(ItemSaveFlowTest, NamesWithAnApostropheAreEditedAndSaved)
+{
+    CatalogSeed::write({item(QStringLiteral("Fruit Bites"), 1, QStringLiteral("Kids' Snacks"), 1, 3),
+                        item(QStringLiteral("Juice Boxes"), 1, QStringLiteral("Kids' Snacks"), 1, 4)});
+    MainWindowHarness main;
+    main.clickRow(rowOf(main.window(), QStringLiteral("Fruit Bites")));
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.nameBox(), QStringLiteral("Kids' Fruit Bites"));
+            setText(dialog.quantityBox(), QStringLiteral("5"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::EditItem); });
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT ItemName || '/' || QtyToBuy FROM ShoppingLists WHERE ID = 3")),
+              "Kids' Fruit Bites/5");
+
+    withEditor(
+        [](CItemDlg& dialog) {
+            setText(dialog.nameBox(), QStringLiteral("Grandma's Cookies"));
+            setText(dialog.deptBox(), QStringLiteral("Kids' Snacks"));
+            setText(dialog.storeBox(), QStringLiteral("Trader's"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral(
+                  "SELECT Dept || '/' || Store || '/' || DeptOrder FROM ShoppingLists WHERE ItemName = 'Grandma''s Cookies'")),
+              "Kids' Snacks/Trader's/1");
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }

@@ -234,3 +234,17 @@ TEST_F(QuickEntryTest, CatalogThatCannotBeReadIsReportedNotTakenForANewName)
     // What was typed stays for another try.
     EXPECT_EQ(name().text(), QStringLiteral("Milk"));
 }
+
+TEST_F(QuickEntryTest, PastedNameLosesItsLineBreakAndEndsOnAWholeCharacter)
+{
+    name().setFocus();
+    name().insert(QStringLiteral("Milk\r\n"));
+    EXPECT_EQ(name().text(), QStringLiteral("Milk"));
+    quantity().setText(QStringLiteral("6"));
+    press(ControlId::QuickAdd);
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "6");
+
+    const QString grin = QStringLiteral("\U0001F600");
+    name().insert(grin.repeated(40));
+    EXPECT_EQ(name().text(), grin.repeated(30));
+}

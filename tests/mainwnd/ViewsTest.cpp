@@ -57,6 +57,24 @@ TEST_F(ViewsTest, StoreTabsShowShortLabelsAndSkipTheEmptyStore)
     EXPECT_TRUE(sounds.contains(QStringLiteral("\\WINDOWS\\qorRoll.Wav")));
 }
 
+TEST_F(ViewsTest, StoreTabLabelsEndOnAWholeCharacter)
+{
+    QString fruit;
+    QString accented;
+    for (int i = 0; i < 12; ++i) {
+        fruit += QStringLiteral("\U0001F34E");
+        accented += QStringLiteral("e\u0301");
+    }
+    CatalogSeed::write({{.name = QStringLiteral("Apples"), .store = fruit},
+                        {.name = QStringLiteral("Brie"), .store = accented}});
+    MainWindowHarness main;
+    ASSERT_EQ(main->tabStrip().count(), 3);
+    EXPECT_EQ(main->tabStrip().tabText(1), accented.left(20));
+    EXPECT_EQ(main->tabStrip().tabText(2), fruit.left(20));
+    main->tabStrip().setCurrentIndex(2);
+    EXPECT_EQ(main->view().currentStore, fruit);
+}
+
 TEST_F(ViewsTest, AtMostFiftyStoreTabs)
 {
     std::vector<SeedItem> items;

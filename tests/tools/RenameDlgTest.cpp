@@ -71,22 +71,27 @@ TEST_F(RenameDlgTest, ListsTheNamesOfEachKindAndStartsFromTheOldName)
     EXPECT_EQ(dialog.newNameEdit().text(), QStringLiteral("B-Mart"));
 }
 
-TEST_F(RenameDlgTest, RefusesATakenNameOrAnApostropheBeforeAsking)
+TEST_F(RenameDlgTest, RefusesATakenNameBeforeAsking)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"))});
     CRenameDlg dialog;
     dialog.show();
     rename(dialog, QStringLiteral("dairy"));
+    answers = {MessageService::IdNo, MessageService::IdNo};
+    // An apostrophe is a name like any other; not refused: asked, answered No.
     rename(dialog, QStringLiteral("Kids' Dairy"));
-    answers = {MessageService::IdNo};
-    rename(dialog, QString()); // not refused: asked, answered No
+    rename(dialog, QString());
     EXPECT_EQ(messages, (QStringList{QStringLiteral("There is already one by that name."),
-                                     QStringLiteral("Sorry, quotation marks are not allowed."),
+                                     QStringLiteral("Change the Dept named 'Dairy' to 'Kids' Dairy'.  Are you sure?"),
                                      QStringLiteral("Change the Dept named 'Dairy' to ''.  Are you sure?")}));
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("Dept = 'Dairy'")), 1);
 
     QTest::keyClicks(&dialog.newNameEdit(), QStringLiteral("0123456789abcdef"));
     EXPECT_EQ(dialog.newNameEdit().text(), QStringLiteral("0123456789abcde"));
+    // Pasted: whole characters up to the limit, no line break.
+    dialog.newNameEdit().clear();
+    dialog.newNameEdit().insert(QStringLiteral("Kids\n") + QString(12, QChar(0x263A)) + QStringLiteral("\U0001F600"));
+    EXPECT_EQ(dialog.newNameEdit().text(), QStringLiteral("Kids ") + QString(10, QChar(0x263A)));
 }
 
 TEST_F(RenameDlgTest, RenamesEveryRowAndOffersOnlyNamesInUseAfterwards)

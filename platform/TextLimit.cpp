@@ -1,0 +1,148 @@
+#include "platform/TextLimit.h"
+
+#include <QLineEdit>
+#include <QTextBoundaryFinder>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace
+{
+bool isControl(QChar c)
+{
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+// Controls that separate words, as opposed to those that stand for nothing.
+bool isSpacing(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\t':
+    case u'\n':
+    case 0x0b:
+    case 0x0c:
+    case u'\r':
+    case 0x85:
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Applied by the edit to each change before it is shown; the change is never
+// refused, only cleaned and cut.
+class LineGuard : public QValidator
+{
+public:
+    LineGuard(int maxChars, QObject* parent)
+        : QValidator(parent)
+        , m_maxChars(maxChars)
+    {
+    }
+
+    State validate(QString& input, int& position) const override
+    {
+        input = TextLimit::withoutControls(input, false, &position);
+        if (m_maxChars >= 0) {
+            TextLimit::cutAt(input, position, m_maxChars);
+        }
+        return Acceptable;
+    }
+
+private:
+    int m_maxChars;
+};
+} // namespace
+
+qsizetype TextLimit::length(const QString& text)
+{
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype count = 0;
+    while (finder.toNextBoundary() >= 0) {
+        ++count;
+    }
+    return count;
+}
+
+QString TextLimit::left(const QString& text, qsizetype count)
+{
+    if (count <= 0) {
+        return {};
+    }
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype i = 0; i < count; ++i) {
+        if (finder.toNextBoundary() < 0) {
+            return text;
+        }
+    }
+    return text.left(finder.position());
+}
+
+void TextLimit::cutAt(QString& text, int& position, qsizetype maxChars)
+{
+    qsizetype excess = length(text) - maxChars;
+    if (excess <= 0) {
+        return;
+    }
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    finder.setPosition(std::clamp<qsizetype>(position, 0, text.size()));
+    if (!finder.isAtBoundary()) {
+        finder.toPreviousBoundary();
+    }
+    const qsizetype end = std::max<qsizetype>(finder.position(), 0);
+    qsizetype start = end;
+    while (excess > 0 && start > 0) {
+        start = finder.toPreviousBoundary();
+        --excess;
+    }
+    text.remove(start, end - start);
+    position = static_cast<int>(start);
+    // Taking characters out can join what was left on either side.
+    if (length(text) > maxChars) {
+        text = left(text, maxChars);
+        position = std::min(position, static_cast<int>(text.size()));
+    }
+}
+
+QString TextLimit::withoutControls(const QString& text, bool keepLineFeeds, int* position)
+{
+    if (std::none_of(text.begin(), text.end(), isControl)) {
+        return text;
+    }
+    QString kept;
+    kept.reserve(text.size());
+    const qsizetype caret = position ? *position : -1;
+    bool spacePending = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (i == caret) {
+            *position = static_cast<int>(kept.size());
+        }
+        const QChar c = text.at(i);
+        if (keepLineFeeds && c == u'\n') {
+            kept += c;
+            spacePending = false;
+        } else if (isControl(c)) {
+            spacePending = spacePending || (isSpacing(c) && !kept.isEmpty() && !kept.endsWith(u'\n'));
+        } else {
+            if (spacePending && !kept.endsWith(u' ')) {
+                kept += u' ';
+            }
+            spacePending = false;
+            kept += c;
+        }
+    }
+    if (caret >= text.size()) {
+        *position = static_cast<int>(kept.size());
+    }
+    return kept;
+}
+
+void TextLimit::guard(QLineEdit& edit, int maxChars)
+{
+    // The edit's own limit counts UTF-16 units and would cut inside a
+    // character before the guard sees the text.
+    edit.setMaxLength(32767);
+    edit.setValidator(new LineGuard(maxChars, &edit));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+
+// Limits on text, counted and cut in whole characters as the user sees them:
+// a cut never splits a surrogate pair, an accent from its letter or an emoji
+// sequence. Boxes that hold one line also take no control characters.
+class TextLimit
+{
+public:
+    // The number of characters the user sees in text.
+    static qsizetype length(const QString& text);
+    // The first count of those characters.
+    static QString left(const QString& text, qsizetype count);
+
+    // Brings text down to maxChars characters by taking out the ones just
+    // before position (where the caret stands after typing or pasting), and
+    // from the end when there are too few of those; position follows.
+    static void cutAt(QString& text, int& position, qsizetype maxChars);
+
+    // Takes the control characters (NUL, tabs, line breaks, ...) out of text:
+    // a run of tabs or line breaks between words becomes one space, anything
+    // else goes. With keepLineFeeds a line feed stays (text of several
+    // lines); position, when given, follows.
+    static QString withoutControls(const QString& text, bool keepLineFeeds = false, int* position = nullptr);
+
+    // Keeps every text that reaches edit, typed, pasted or set by the program,
+    // free of control characters and, for maxChars >= 0, within maxChars
+    // characters.
+    static void guard(QLineEdit& edit, int maxChars = -1);
+};

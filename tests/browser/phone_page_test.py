@@ -71,9 +71,12 @@ class Host:
         try:
             self.process.stdin.write("quit\n")
             self.process.stdin.flush()
-            self.process.wait(timeout=10)
+            code = self.process.wait(timeout=30)
         except Exception:
             self.process.kill()
+            code = "killed"
+        # A crash or a sanitizer report at exit fails the test.
+        check(code == 0, "the window ended cleanly (%s)" % code)
 
 
 def browser(profile):

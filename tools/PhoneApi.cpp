@@ -72,16 +72,20 @@ void appendEscaped(QByteArray& out, char c)
 void appendJsonText(QByteArray& out, const QString& text)
 {
     out += '"';
-    bool ascii = true;
+    bool plain = true; // ASCII with nothing to escape: copied as it is
     for (const QChar c : text) {
-        if (c.unicode() >= 0x80) {
-            ascii = false;
+        const char16_t unit = c.unicode();
+        if (unit >= 0x80 || unit < 0x20 || unit == '"' || unit == '\\') {
+            plain = false;
             break;
         }
     }
-    if (ascii) {
+    if (plain) {
+        const qsizetype start = out.size();
+        out.resize(start + text.size());
+        char* to = out.data() + start;
         for (const QChar c : text) {
-            appendEscaped(out, static_cast<char>(c.unicode()));
+            *to++ = static_cast<char>(c.unicode());
         }
     } else {
         for (const char c : text.toUtf8()) {
@@ -135,11 +139,12 @@ PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
     content += "{\"store\":";
     appendJsonText(content, shown);
 
-    // The store tabs, as the window makes them.
+    // The store tabs: the stores in the window's order. Names that differ
+    // only in letter case make one tab, as they select the same rows.
     content += ",\"stores\":[";
     {
         CAdoRecordset rs;
-        if (!rs.Open(QStringLiteral("Select Store from ShoppingLists order by Store"), m_connection,
+        if (!rs.Open(QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists ORDER BY Store"), m_connection,
                      CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
             return error(500, QStringLiteral("The store list could not be read."));
         }
@@ -147,7 +152,7 @@ PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
         int count = 0;
         while (!rs.IsEOF() && count < MaxStoreTabs) {
             const QString& name = rs.GetField(0).GetText();
-            if (name != previous) {
+            if (!name.isEmpty() && name != previous) {
                 if (count++ > 0) {
                     content += ',';
                 }

@@ -11,6 +11,11 @@
 #include <QMenu>
 #include <QMouseEvent>
 
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <utility>
+
 CItemListCtrl::CItemListCtrl(QWidget* parent)
     : QTreeView(parent)
     , m_model(new ItemListModel(this))
@@ -31,6 +36,11 @@ CItemListCtrl::CItemListCtrl(QWidget* parent)
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header()->setHighlightSections(false);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int section) { Q_EMIT headerTapped(section); });
+    // A double click on a divider leaves the width alone (the tree view would
+    // size the column to its contents).
+    disconnect(header(), &QHeaderView::sectionHandleDoubleClicked, this, nullptr);
+    connect(header(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int newSize) { onSectionResized(column, newSize); });
 
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setInterval(HoldMilliseconds);
@@ -129,12 +139,16 @@ void CItemListCtrl::insertColumn(int column, const QString& heading)
 
 void CItemListCtrl::setColumnWidthHandheld(int column, int width)
 {
-    setColumnWidth(column, DialogUnits::px(width));
+    if (column < 0 || column >= ColumnCount) {
+        return;
+    }
+    m_storedWidths[static_cast<std::size_t>(column)] = std::max(width, 0);
+    fitColumns();
 }
 
 int CItemListCtrl::columnWidthHandheld(int column) const
 {
-    return DialogUnits::toHandheld(columnWidth(column));
+    return column >= 0 && column < ColumnCount ? m_storedWidths[static_cast<std::size_t>(column)] : 0;
 }
 
 void CItemListCtrl::saveColumnWidths(const CRegistry& registry) const
@@ -142,6 +156,41 @@ void CItemListCtrl::saveColumnWidths(const CRegistry& registry) const
     for (int column = 0; column < ColumnCount; ++column) {
         registry.SetDword(QStringLiteral("Col%1").arg(column), columnWidthHandheld(column));
     }
+}
+
+void CItemListCtrl::fitColumns()
+{
+    const int total = std::accumulate(m_storedWidths.begin(), m_storedWidths.end(), 0);
+    const int available = viewport()->width();
+    m_fitScale = total > 0 && available > 0 ? static_cast<double>(available) / total : DialogUnits::scale();
+    m_fitting = true;
+    // Column edges are rounded, not widths, so the five add up to the list's
+    // width exactly.
+    int stored = 0;
+    int left = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        stored += m_storedWidths[static_cast<std::size_t>(column)];
+        const int right = static_cast<int>(std::lround(stored * m_fitScale));
+        setColumnWidth(column, right - left);
+        left = right;
+    }
+    m_fitting = false;
+}
+
+void CItemListCtrl::onSectionResized(int column, int newSize)
+{
+    // A divider dragged by the user: the new width joins the stored
+    // proportions. The others keep theirs until the list is next fitted.
+    if (m_fitting || column < 0 || column >= ColumnCount || m_fitScale <= 0.0) {
+        return;
+    }
+    m_storedWidths[static_cast<std::size_t>(column)] = static_cast<int>(std::lround(newSize / m_fitScale));
+}
+
+void CItemListCtrl::resizeEvent(QResizeEvent* event)
+{
+    QTreeView::resizeEvent(event);
+    fitColumns();
 }
 
 void CItemListCtrl::sendCommand(int commandId)
@@ -164,6 +213,7 @@ QList<QPair<int, QString>> CItemListCtrl::menuEntries()
 void CItemListCtrl::mousePressEvent(QMouseEvent* event)
 {
     m_menuShown = false;
+    m_doubleClickRelease = false;
     const QModelIndex hit = indexAt(event->position().toPoint());
     m_pressOnRow = hit.isValid();
     if (!m_pressOnRow) {
@@ -195,13 +245,15 @@ void CItemListCtrl::mouseMoveEvent(QMouseEvent* event)
 void CItemListCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
     m_holdTimer.stop();
+    const bool endsDoubleClick = std::exchange(m_doubleClickRelease, false);
     if (m_menuShown || !m_pressOnRow) {
         m_menuShown = false;
         event->accept();
         return;
     }
     QTreeView::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && event->position().x() < DialogUnits::px(IconTapWidth)) {
+    if (!endsDoubleClick && event->button() == Qt::LeftButton
+        && event->position().x() < DialogUnits::px(IconTapWidth)) {
         Q_EMIT commandRequested(CommandId::Check);
     }
 }
@@ -216,12 +268,18 @@ void CItemListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     }
     // The second tap is a press too: the row is selected whatever follows.
     selectRow(hit.row());
+    m_doubleClickRelease = true;
+    // On the mark box the first tap has already marked: a double click there
+    // is one action and marks once.
+    const bool onMarkBox = event->position().x() < DialogUnits::px(IconTapWidth);
     switch (m_doubleClickAction ? m_doubleClickAction() : 1) {
     case 0:
         Q_EMIT commandRequested(CommandId::EditItem);
         break;
     case 1:
-        Q_EMIT commandRequested(CommandId::Check);
+        if (!onMarkBox) {
+            Q_EMIT commandRequested(CommandId::Check);
+        }
         break;
     default:
         break;
@@ -276,7 +334,7 @@ void CItemListCtrl::openItemMenu(const QPoint& viewportPos)
         connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandRequested(id); });
     }
     Q_EMIT itemMenuAboutToShow(&menu);
-    // Just below the press point, so the finger or pointer does not cover the
-    // first entry.
-    menu.exec(viewport()->mapToGlobal(viewportPos + QPoint(0, DialogUnits::px(4))));
+    // Well below the press point, so the finger or pointer does not cover the
+    // first entries.
+    menu.exec(viewport()->mapToGlobal(viewportPos + QPoint(0, DialogUnits::px(MenuDrop))));
 }

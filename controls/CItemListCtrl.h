@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <array>
 #include <functional>
 
 class CRegistry;
@@ -27,6 +28,8 @@ public:
     // Left part of a row, in handheld pixels, where a tap marks the item.
     static constexpr int IconTapWidth = 23;
     static constexpr int HoldMilliseconds = 500;
+    // How far below the press the item menu opens, in handheld pixels.
+    static constexpr int MenuDrop = 50;
 
     explicit CItemListCtrl(QWidget* parent);
 
@@ -58,7 +61,9 @@ public:
     void ensureVisible(int row);
 
     void insertColumn(int column, const QString& heading);
-    // Widths in handheld pixels.
+    // The user's widths, in handheld pixels: what the settings keep. On screen
+    // the columns share the list's width in these proportions, so that all
+    // five fit without a horizontal scroll bar whatever the window's size.
     void setColumnWidthHandheld(int column, int width);
     int columnWidthHandheld(int column) const;
     // Each column's width as the setting "Col<column>".
@@ -78,6 +83,7 @@ Q_SIGNALS:
     void itemMenuAboutToShow(QMenu* menu);
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -87,6 +93,8 @@ protected:
 
 private:
     void openItemMenu(const QPoint& viewportPos);
+    void fitColumns();
+    void onSectionResized(int column, int newSize);
 
     std::function<int()> m_doubleClickAction;
     ItemListModel* m_model;
@@ -94,4 +102,11 @@ private:
     QPoint m_pressPos;
     bool m_pressOnRow = false;
     bool m_menuShown = false;
+    // Set by a double click until its release: that release is part of the
+    // same user action and marks nothing of its own.
+    bool m_doubleClickRelease = false;
+    std::array<int, ColumnCount> m_storedWidths{};
+    // Desktop pixels per handheld pixel of the stored widths, as last fitted.
+    double m_fitScale = 0.0;
+    bool m_fitting = false;
 };

@@ -4,11 +4,17 @@
 
 #include "controls/CItemListCtrl.h"
 #include "platform/CommandIds.h"
+#include "platform/DialogUnits.h"
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QMenu>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <numeric>
 
 class ItemListCtrlTest : public GrocelleTest
 {
@@ -118,4 +124,74 @@ TEST_F(ItemListCtrlTest, CommandsSentToTheListReachTheWindow)
     main->setRoute(CommandId::ClearList, [&reached] { ++reached; });
     main->list().sendCommand(CommandId::ClearList);
     EXPECT_EQ(reached, 1);
+}
+
+TEST_F(ItemListCtrlTest, DoubleClickOnTheMarkBoxMarksOnce)
+{
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    main.app().setDoubleClickAction(1);
+    const QPoint box(DialogUnits::px(CItemListCtrl::IconTapWidth) / 2, rowPoint(list, 0).y());
+    // Qt's own sequence for one double click.
+    QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, box);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, box);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, box);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, box);
+    EXPECT_EQ(sounds.count(QStringLiteral("\\WINDOWS\\QORCHECK.WAV")), 1);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT Checked FROM ShoppingLists WHERE ItemName = 'Apples'")),
+              QStringLiteral("1"));
+
+    // A double click beside the box marks through the setting, once.
+    sounds.clear();
+    const QPoint name = rowPoint(list, 1);
+    QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, name);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, name);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, name);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, name);
+    EXPECT_EQ(sounds.count(QStringLiteral("\\WINDOWS\\QORCHECK.WAV")), 1);
+}
+
+TEST_F(ItemListCtrlTest, MenuOpensFiftyHandheldPixelsBelowThePress)
+{
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    QPoint shownAt;
+    QObject::connect(&list, &CItemListCtrl::itemMenuAboutToShow, &list, [&shownAt](QMenu* menu) {
+        QTimer::singleShot(0, menu, [menu, &shownAt] {
+            shownAt = menu->pos();
+            menu->close();
+        });
+    });
+    const QPoint press = rowPoint(list, 0);
+    QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, press);
+    EXPECT_EQ(shownAt, list.viewport()->mapToGlobal(press) + QPoint(0, DialogUnits::px(50)));
+}
+
+TEST_F(ItemListCtrlTest, ColumnsShareTheListWidthAndDividerDoubleClickKeepsThem)
+{
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    QHeaderView* header = list.header();
+    const auto shownWidths = [&list] {
+        QList<int> widths;
+        for (int column = 0; column < CItemListCtrl::ColumnCount; ++column) {
+            widths << list.columnWidth(column);
+        }
+        return widths;
+    };
+    const auto sum = [](const QList<int>& widths) { return std::accumulate(widths.begin(), widths.end(), 0); };
+    EXPECT_EQ(sum(shownWidths()), list.viewport()->width());
+    EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
+
+    main->resize(main->width() + 300, main->height());
+    QApplication::processEvents();
+    const QList<int> grown = shownWidths();
+    EXPECT_EQ(sum(grown), list.viewport()->width());
+    // Item against Q keeps the stored 88 : 23.
+    EXPECT_NEAR(static_cast<double>(grown[0]) / grown[1], 88.0 / 23.0, 0.2);
+    EXPECT_EQ(list.columnWidthHandheld(0), 88);
+
+    const QPoint divider(header->sectionViewportPosition(1) - 1, header->height() / 2);
+    QTest::mouseDClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, divider);
+    EXPECT_EQ(shownWidths(), grown);
 }

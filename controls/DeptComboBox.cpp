@@ -1,5 +1,16 @@
 #include "controls/DeptComboBox.h"
 
+#include "platform/DialogUnits.h"
+
+#include <algorithm>
+
+DeptComboBox::DeptComboBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    setFont(DialogUnits::dialogFont());
+    setMaxVisibleItems(std::max(maxVisibleItems(), MinVisibleEntries));
+}
+
 void DeptComboBox::showPopup()
 {
     Q_EMIT popupAboutToShow();

@@ -11,7 +11,11 @@ class DeptComboBox : public QComboBox
     Q_OBJECT
 
 public:
-    using QComboBox::QComboBox;
+    // Entries a dropped list shows at least before it scrolls.
+    static constexpr int MinVisibleEntries = 8;
+
+    // The box and its list use the scaled dialog font.
+    explicit DeptComboBox(QWidget* parent = nullptr);
 
     void showPopup() override;
     void hidePopup() override;

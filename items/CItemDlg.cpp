@@ -33,7 +33,9 @@
 namespace
 {
 constexpr int WidthDu = 148;
-constexpr int HeightDu = 150;
+// The row of buttons (88 to 102) ends the dialog; the lists drop down as
+// windows of their own and need no room below it.
+constexpr int HeightDu = 106;
 // Height of a closed combo box; the template gives the height of the box
 // with its list dropped.
 constexpr int ComboHeightDu = 12;
@@ -73,7 +75,7 @@ void CItemDlg::createControls()
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
         ComboLists::keepsOwnOrder(*box);
-        box->setMaxVisibleItems(std::max(3, (dropHeight - ComboHeightDu) / ListLineDu));
+        box->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (dropHeight - ComboHeightDu) / ListLineDu));
         place(box, x, y, width, ComboHeightDu);
         connect(box, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
         // Longer texts can be typed; OK refuses them.
@@ -95,7 +97,7 @@ void CItemDlg::createControls()
         TextLimit::guard(*edit);
     }
     ComboLists::keepsOwnOrder(*m_nameCombo);
-    m_nameCombo->setMaxVisibleItems((69 - ComboHeightDu) / ListLineDu);
+    m_nameCombo->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (69 - ComboHeightDu) / ListLineDu));
     // The list may hold the whole catalog: one line height for every entry
     // keeps its drop-down quick.
     if (auto* view = qobject_cast<QListView*>(m_nameCombo->view())) {

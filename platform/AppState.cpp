@@ -56,14 +56,8 @@ bool AppState::SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int
 
 void AppState::CreateListFont()
 {
-    QFont font(QStringLiteral("Tahoma"));
-    // Where Tahoma is missing, the nearest variable-pitch sans-serif face.
-    font.setStyleHint(QFont::SansSerif, QFont::PreferDefault);
-    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
-    // The font size is the height of a text cell; Qt's pixel size is the
-    // height of the letters alone, about four fifths of the cell.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_fontSize * 0.8 * DialogUnits::scale()))));
+    // The font size is the height of a text cell.
+    QFont font = DialogUnits::font(m_fontSize);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);

@@ -1,7 +1,9 @@
 #include "platform/DialogUnits.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -62,4 +64,22 @@ int DialogUnits::px(int handheldPixels)
 int DialogUnits::toHandheld(int desktopPixels)
 {
     return roundToInt(desktopPixels / scale());
+}
+
+QFont DialogUnits::font(int cellHandheldPixels)
+{
+    QFont face(QStringLiteral("Tahoma"));
+    // Where Tahoma is missing, the nearest variable-pitch sans-serif face.
+    face.setStyleHint(QFont::SansSerif, QFont::PreferDefault);
+    face.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Noto Sans"), QStringLiteral("sans-serif")});
+    // Qt's pixel size is the height of the letters alone, about four fifths
+    // of the cell.
+    face.setPixelSize(std::max(1, roundToInt(cellHandheldPixels * 0.8 * scale())));
+    return face;
+}
+
+QFont DialogUnits::dialogFont()
+{
+    return font(13);
 }

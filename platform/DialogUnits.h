@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QRect>
 
 // Converts the layouts of the handheld (dialog units of its 8-point system
@@ -26,4 +27,11 @@ public:
     static int px(int handheldPixels);
     // Back from desktop pixels to handheld pixels (to store a width).
     static int toHandheld(int desktopPixels);
+
+    // The program's sans-serif face for a text cell of that many handheld
+    // pixels, scaled like the layouts.
+    static QFont font(int cellHandheldPixels);
+    // The handheld's dialog font (a text cell of 13 pixels, eight dialog
+    // units), scaled: the drop-down lists read at the size of their boxes.
+    static QFont dialogFont();
 };

@@ -32,6 +32,7 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_list->setObjectName(QStringLiteral("departments"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setFont(DialogUnits::dialogFont());
     m_list->setGeometry(DialogUnits::toPixels(7, 7, 96, 80));
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);

@@ -3,6 +3,7 @@
 
 #include "controls/CSoundButton.h"
 #include "items/CItemDlg.h"
+#include "platform/DialogUnits.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -309,4 +310,29 @@ TEST_F(ItemDlgTest, ValuesOutOfRangeKeepTheDialogOpenWithTheFocusOnTheirBox)
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
     EXPECT_EQ(messages.size(), 4);
     EXPECT_EQ(dialog.m_quantity, 2);
+}
+
+TEST_F(ItemDlgTest, ListsDropEightEntriesInTheScaledFontAndNothingHangsBelowTheButtons)
+{
+    std::vector<SeedItem> items;
+    for (int i = 0; i < 12; ++i) {
+        items.push_back(item(QStringLiteral("Item %1").arg(i), 1, QStringLiteral("Dept %1").arg(i),
+                             QStringLiteral("Store %1").arg(i), QStringLiteral("unit %1").arg(i)));
+    }
+    CatalogSeed::write(items);
+    CItemDlg dialog;
+    dialog.show();
+    QApplication::processEvents();
+    for (QComboBox* box : {&dialog.nameBox(), &dialog.deptBox(), &dialog.storeBox(), &dialog.unitBox()}) {
+        box->showPopup();
+        QApplication::processEvents();
+        const QAbstractItemView* list = box->view();
+        const int rowHeight = list->visualRect(list->model()->index(0, 0)).height();
+        EXPECT_GE(list->viewport()->height() / rowHeight, 8) << box->objectName().toStdString();
+        EXPECT_EQ(list->font().pixelSize(), DialogUnits::dialogFont().pixelSize()) << box->objectName().toStdString();
+        box->hidePopup();
+    }
+    const int below = dialog.height() - dialog.okButton().geometry().bottom();
+    EXPECT_LE(below, DialogUnits::toPixelsY(6));
+    dialog.reject();
 }

@@ -182,13 +182,22 @@ void CQuickEntry::OnAdd()
     }
 
     // The quantity is set, not added to.
-    if (!ItemChanges::setQuantityByName(m_window.connection(), m_nameValue, quantity)) {
+    int id = 0;
+    if (!ItemChanges::setQuantityByName(m_window.connection(), m_nameValue, quantity, &id)) {
         addAsNew();
         return;
     }
-    // A store view keeps its rows until its next rebuild.
     if (m_window.view().allStoresShown()) {
         m_window.RebuildList();
+    } else {
+        // A store view keeps its rows and their places; the item's row shows
+        // the new quantity (its price column is the unit price, unchanged).
+        CItemListCtrl& list = m_window.list();
+        for (int row = 0; row < list.itemCount(); ++row) {
+            if (list.itemData(row) == id) {
+                list.setItemText(row, 1, QString::number(quantity));
+            }
+        }
     }
     finishAdd();
 }

@@ -6,11 +6,36 @@
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
 
+#include <algorithm>
+
+namespace
+{
+void openQuantityRow(CAdoRecordset& rs, CAdoConnection& connection, int id)
+{
+    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
+            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic, CAdoRecordset::adCmdUnknown);
+}
+} // namespace
+
+ItemChanges::QuantityRow ItemChanges::stepQuantity(CAdoConnection& connection, int id, int step, int& stored)
+{
+    CAdoRecordset rs;
+    openQuantityRow(rs, connection, id);
+    const int current = TextNumbers::toInt(rs.GetField(2).GetText());
+    stored = std::clamp(current + step, 0, MaxQuantity);
+    rs.GetField(2).SetLong(stored);
+    QuantityRow row;
+    row.price = TextNumbers::toDouble(rs.GetField(3).GetText());
+    row.checked = TextNumbers::toInt(rs.GetField(4).GetText());
+    rs.Update();
+    rs.Close();
+    return row;
+}
+
 ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, int id, int quantity)
 {
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
-            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic, CAdoRecordset::adCmdUnknown);
+    openQuantityRow(rs, connection, id);
     rs.GetField(2).SetLong(quantity);
     QuantityRow row;
     row.price = TextNumbers::toDouble(rs.GetField(3).GetText());
@@ -38,7 +63,7 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
     return row;
 }
 
-bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& name, int quantity)
+bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& name, int quantity, int* id)
 {
     CAdoRecordset rs;
     if (!rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ")
@@ -50,6 +75,9 @@ bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& n
     if (rs.IsEOF()) {
         rs.Close();
         return false;
+    }
+    if (id) {
+        *id = TextNumbers::toInt(rs.GetField(0).GetText());
     }
     rs.GetField(1).SetLong(quantity);
     rs.Update();

@@ -29,11 +29,16 @@ public:
 
     // Sets QtyToBuy of item id to quantity (0 to MaxQuantity).
     static QuantityRow setQuantity(CAdoConnection& connection, int id, int quantity);
+    // Adds step to QtyToBuy of item id as the catalog holds it (a row on
+    // screen may be older), kept within 0 and MaxQuantity; stored receives
+    // the quantity written.
+    static QuantityRow stepQuantity(CAdoConnection& connection, int id, int step, int& stored);
     // Sets Checked of item id to mark (0 or 1).
     static MarkRow setMark(CAdoConnection& connection, int id, int mark);
     // Sets (does not add to) QtyToBuy of the item of that name; false when
     // the catalog holds no such name. A catalog that cannot be read raises.
-    static bool setQuantityByName(CAdoConnection& connection, const QString& name, int quantity);
+    // id, when given, receives the item's ID.
+    static bool setQuantityByName(CAdoConnection& connection, const QString& name, int quantity, int* id = nullptr);
 
     // The largest quantity the catalog column holds.
     static constexpr int MaxQuantity = 32767;

@@ -227,11 +227,10 @@ void ItemSaveFlow::NewItem(const QString& name)
         }
     }
 
-    m_window.StoreTabRefresh();
-    ViewState& view = m_window.view();
-    view.lastDept = ViewState::allItems();
-    view.needView = true;
-    m_window.RebuildList();
+    // The need view, whole: its tab, its controls and its list, with the new
+    // store's tab in the strip.
+    m_window.view().lastDept = ViewState::allItems();
+    m_window.ReturnToNeedView();
 }
 
 void ItemSaveFlow::EditItem()

@@ -26,6 +26,25 @@ QuantityCommands::QuantityCommands(IListWindow& window)
 {
 }
 
+void QuantityCommands::showQuantity(int row, int quantity, double price, bool marked)
+{
+    CItemListCtrl& list = m_window.list();
+    ViewState& view = m_window.view();
+    // The totals are sums of what the rows show, so they move by what this
+    // row showed before, which a change from elsewhere may have made old.
+    const int shown = TextNumbers::toInt(list.itemText(row, 1));
+    const double change = (quantity - shown) * price;
+    list.setItemText(row, 1, quantityText(quantity));
+    if (view.allStoresShown()) {
+        list.setItemText(row, 4, amountText(quantity * price));
+    }
+    view.listTotal += change;
+    if (marked) {
+        view.markedTotal += change;
+    }
+    m_window.RedrawSummary();
+}
+
 void QuantityCommands::SubtractOne()
 {
     CItemListCtrl& list = m_window.list();
@@ -33,23 +52,9 @@ void QuantityCommands::SubtractOne()
     if (row < 0 || row >= list.itemCount()) {
         return;
     }
-    const int quantity = TextNumbers::toInt(list.itemText(row, 1));
-    const int next = quantity > 0 ? quantity - 1 : 0;
-
-    const auto [price, checked] = ItemChanges::setQuantity(m_window.connection(), list.itemData(row), next);
-
-    ViewState& view = m_window.view();
-    list.setItemText(row, 1, quantityText(next));
-    if (view.allStoresShown()) {
-        list.setItemText(row, 4, amountText(next * price));
-    }
-    if (quantity > 0) {
-        view.listTotal -= price;
-        if (checked != 0) {
-            view.markedTotal -= price;
-        }
-    }
-    m_window.RedrawSummary();
+    int next = 0;
+    const auto [price, checked] = ItemChanges::stepQuantity(m_window.connection(), list.itemData(row), -1, next);
+    showQuantity(row, next, price, checked != 0);
     SoundService::play(QStringLiteral("\\WINDOWS\\DEFAULT.WAV"));
 }
 
@@ -60,24 +65,9 @@ void QuantityCommands::AddOne()
     if (row < 0 || row >= list.itemCount()) {
         return;
     }
-    const int quantity = TextNumbers::toInt(list.itemText(row, 1));
-    if (quantity >= MaxQuantity) {
-        return;
-    }
-    const int next = quantity + 1;
-
-    const auto [price, checked] = ItemChanges::setQuantity(m_window.connection(), list.itemData(row), next);
-
-    ViewState& view = m_window.view();
-    list.setItemText(row, 1, quantityText(next));
-    if (view.allStoresShown()) {
-        list.setItemText(row, 4, amountText(next * price));
-    }
-    view.listTotal += price;
-    if (checked != 0) {
-        view.markedTotal += price;
-    }
-    m_window.RedrawSummary();
+    int next = 0;
+    const auto [price, checked] = ItemChanges::stepQuantity(m_window.connection(), list.itemData(row), 1, next);
+    showQuantity(row, next, price, checked != 0);
     SoundService::play(QStringLiteral("\\WINDOWS\\MENUPOP.WAV"));
 }
 

@@ -19,5 +19,8 @@ public:
     void Mark(int row);
 
 private:
+    // The row shows the quantity just stored; the totals follow.
+    void showQuantity(int row, int quantity, double price, bool marked);
+
     IListWindow& m_window;
 };

@@ -229,6 +229,34 @@ void CMainDlg::createControls()
         connect(m_buttons.value(ControlId::LetterA + i), &QAbstractButton::clicked, this,
                 [this, letter] { runGuarded([this, letter] { LetterJump(letter); }); });
     }
+    addDesktopKeys();
+}
+
+void CMainDlg::addDesktopKeys()
+{
+    const auto addKeys = [this](const QList<QKeySequence>& keys, const std::function<void()>& handler) {
+        auto* action = new QAction(this);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        addAction(action);
+    };
+    addKeys({QKeySequence::Find}, [this] {
+        m_quickText->setFocus(Qt::ShortcutFocusReason);
+        m_quickText->selectAll();
+    });
+    // The next and the previous view, round the strip; selecting the tab is
+    // the view switch.
+    const auto stepTab = [this](int step) {
+        const int count = m_tabs->count();
+        if (count > 0) {
+            m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
+        }
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [stepTab] { stepTab(1); });
+    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+            [stepTab] { stepTab(-1); });
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { OnCommand(CommandId::Ok); });
 }
 
 void CMainDlg::setupRoutes()
@@ -279,6 +307,15 @@ bool CMainDlg::event(QEvent* event)
     if (event->type() == QEvent::Show && !m_initialised) {
         runGuarded([this] { OnInitDialog(); });
         m_initialised = true;
+    }
+    // After a message the list has the focus, as after the repaint that a
+    // closing box brings on the handheld, unless the user was typing.
+    if (event->type() == MessageService::closedEventType()) {
+        QWidget* focus = focusWidget();
+        if (m_initialised && focus != m_quickText && focus != m_quickQty && focus != m_deptCombo) {
+            m_list->setFocus();
+        }
+        return true;
     }
     return QDialog::event(event);
 }
@@ -391,6 +428,9 @@ void CMainDlg::RebuildList()
 {
     WaitCursorScope wait;
     ReadControls();
+    // What the list is about to show: the department box compares against it,
+    // whatever a command set before.
+    m_view.lastDept = m_view.deptText;
     const QString sql = ListStatement::compose(m_view);
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
@@ -519,10 +559,10 @@ void CMainDlg::OnOK()
 
 void CMainDlg::ReadControls()
 {
-    m_view.deptText = TextLimit::left(m_deptCombo->currentText(), 30);
-    if (m_view.deptText.isEmpty()) {
-        m_view.deptText = ViewState::allItems();
-    }
+    // An entry chosen counts as it is, the empty department (items without
+    // one) included; only a box with nothing chosen means every department.
+    m_view.deptText = m_deptCombo->currentIndex() >= 0 ? TextLimit::left(m_deptCombo->currentText(), 30)
+                                                       : ViewState::allItems();
     if (m_quickEntry) {
         m_quickEntry->ReadControls();
     }

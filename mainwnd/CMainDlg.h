@@ -124,6 +124,8 @@ private:
     // selection and focus kept.
     void refreshFromPhone();
     void createControls();
+    // Find (the quick-entry box), the next and previous view, and quit.
+    void addDesktopKeys();
     void setupButtons();
     void setupRoutes();
     void MakeColumns();

@@ -110,15 +110,18 @@ QToolBar* CommandRouter::createCommandBar()
     }
 
     // Desktop keys for the common commands.
-    const QList<QPair<int, QKeySequence>> keys = {
-        {CommandId::NewItem, QKeySequence::New},
-        {CommandId::Refresh, QKeySequence::Refresh},
-        {CommandId::Help, QKeySequence::HelpContents},
-        {CommandId::CopyList, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)},
+    // The menu shows the first key of each entry.
+    const QList<QPair<int, QList<QKeySequence>>> keys = {
+        {CommandId::NewItem, {QKeySequence::New}},
+        {CommandId::EditItem, {QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F2)}},
+        {CommandId::DeleteItem, {QKeySequence::Delete}},
+        {CommandId::Refresh, {QKeySequence::Refresh}},
+        {CommandId::Help, {QKeySequence::HelpContents}},
+        {CommandId::CopyList, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
     };
-    for (const auto& [id, key] : keys) {
+    for (const auto& [id, sequences] : keys) {
         if (QAction* action = m_actions.value(id)) {
-            action->setShortcut(key);
+            action->setShortcuts(sequences);
             action->setShortcutContext(Qt::WindowShortcut);
             m_window.addAction(action);
         }

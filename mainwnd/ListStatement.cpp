@@ -12,9 +12,12 @@ QString ListStatement::compose(const ViewState& view)
     QString where;
     const bool quantityAbove0 = view.needView || view.quantityFilter;
     if (view.deptText != ViewState::allItems()) {
-        const QString dept = Catalog::quoteLiteral(view.deptText);
-        where = quantityAbove0 ? QStringLiteral(" WHERE Dept = %1 AND QtyToBuy > 0 ").arg(dept)
-                               : QStringLiteral(" WHERE Dept = %1 ").arg(dept);
+        // Items without a department may hold an empty text or none at all.
+        const QString dept = view.deptText.isEmpty()
+                                 ? QStringLiteral("(Dept = '' OR Dept IS NULL)")
+                                 : QStringLiteral("Dept = ") + Catalog::quoteLiteral(view.deptText);
+        where = quantityAbove0 ? QStringLiteral(" WHERE %1 AND QtyToBuy > 0 ").arg(dept)
+                               : QStringLiteral(" WHERE %1 ").arg(dept);
     } else {
         where = quantityAbove0 ? QStringLiteral(" WHERE QtyToBuy > 0") : QStringLiteral(" WHERE QtyToBuy > -1");
     }

@@ -19,6 +19,7 @@
 #include <QSet>
 #include <QSignalBlocker>
 #include <QTabBar>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -58,8 +59,11 @@ void ViewController::StoreTabRefresh()
         while (!rs.IsEOF() && index <= ViewState::MaxStoreTabs) {
             const QString store = rs.GetField(0).GetText();
             if (store != previous) {
-                m_tabs.addTab(TextLimit::left(store, 10));
-                m_tabs.setTabToolTip(index, store);
+                // A name is shown as it is: "&" is no accelerator, and the tip
+                // is no markup.
+                QString label = TextLimit::left(store, 10);
+                m_tabs.addTab(label.replace(QLatin1Char('&'), QLatin1String("&&")));
+                m_tabs.setTabToolTip(index, Qt::convertFromPlainText(store, Qt::WhiteSpaceNoWrap));
                 view.tabStores << store;
                 previous = store;
                 ++index;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace
 {
@@ -22,17 +23,33 @@ MessageService::Box MessageService::boxFor(const QString& text, Buttons buttons)
     return box;
 }
 
+QEvent::Type MessageService::closedEventType()
+{
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
 int MessageService::show(const QString& text, Buttons buttons, QWidget* parent)
 {
-    const Box shown = boxFor(text, buttons);
+    // The owner may go while the box is up.
+    const QPointer<QWidget> owner = parent ? parent : QApplication::activeWindow();
+    const int answer = ask(boxFor(text, buttons), owner);
+    if (owner) {
+        QEvent closed(closedEventType());
+        QCoreApplication::sendEvent(owner->window(), &closed);
+    }
+    return answer;
+}
+
+int MessageService::ask(const Box& shown, QWidget* parent)
+{
     if (handler()) {
         return handler()(shown);
     }
-    if (!parent) {
-        parent = QApplication::activeWindow();
-    }
     QMessageBox box(parent);
     box.setWindowTitle(shown.caption);
+    // Texts quote stored names, which are never markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(shown.text);
     if (shown.icon == Icon::Exclamation) {
         box.setIcon(QMessageBox::Warning);

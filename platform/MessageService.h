@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QString>
 
 #include <functional>
@@ -44,6 +45,8 @@ public:
 
     using Handler = std::function<int(const Box& box)>;
 
+    // When the box has closed, its owner's window is sent an event of
+    // closedEventType(), so that it can put its focus back.
     static int show(const QString& text, Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
     static bool confirm(const QString& text, QWidget* parent = nullptr);
 
@@ -51,6 +54,11 @@ public:
     static void setHandler(Handler handler);
 
     static QString caption();
+    static QEvent::Type closedEventType();
     // The box that show() puts up for that text and those buttons.
     static Box boxFor(const QString& text, Buttons buttons);
+
+private:
+    // The box itself, or the test handler's answer.
+    static int ask(const Box& shown, QWidget* parent);
 };

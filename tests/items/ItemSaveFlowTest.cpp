@@ -387,3 +387,53 @@ TEST_F(ItemSaveFlowTest, NamesWithAnApostropheAreEditedAndSaved)
               "Kids' Snacks/Trader's/1");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
+
+TEST_F(ItemSaveFlowTest, AfterANewItemTheListComboSummaryAndTabsAgree)
+{
+    SeedItem milk = item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0);
+    milk.store = QStringLiteral("B-Mart");
+    SeedItem soap = item(QStringLiteral("Soap"), 1, QStringLiteral("Bath"), 1);
+    soap.store = QStringLiteral("B-Mart");
+    CatalogSeed::write({milk, soap});
+    MainWindowHarness main;
+    QComboBox& combo = main->deptCombo();
+    const auto chooseDept = [&combo](const QString& dept) {
+        combo.showPopup();
+        combo.setCurrentIndex(combo.findText(dept));
+        combo.hidePopup();
+    };
+    const auto saveNew = [&](const QString& name) {
+        withEditor(
+            [&name](CItemDlg& dialog) {
+                setText(dialog.nameBox(), name);
+                setText(dialog.deptBox(), QStringLiteral("Dairy"));
+                ok(dialog);
+            },
+            [&] { main->OnCommand(CommandId::NewItem); });
+    };
+
+    // Saved under a department filter, then back to every department.
+    chooseDept(QStringLiteral("Dairy"));
+    saveNew(QStringLiteral("Cream"));
+    EXPECT_EQ(combo.currentText(), QStringLiteral("Dairy"));
+    EXPECT_EQ(main.column(0), (QStringList{"Cream", "Milk"}));
+    EXPECT_TRUE(main->summaryText().startsWith(QStringLiteral("2 items needed (Dairy)")));
+    chooseDept(QStringLiteral("All Items"));
+    EXPECT_EQ(main.column(0).size(), 3);
+    EXPECT_TRUE(main->summaryText().startsWith(QStringLiteral("3 items needed (All Items)")));
+
+    // Saved in a store view: the window is in the need view, all of it.
+    main->tabStrip().setCurrentIndex(1);
+    ASSERT_EQ(main->view().currentStore, QStringLiteral("B-Mart"));
+    saveNew(QStringLiteral("Bread"));
+    EXPECT_EQ(main->tabStrip().currentIndex(), 0);
+    EXPECT_TRUE(main->view().needView);
+    EXPECT_EQ(main->view().currentStore, QStringLiteral("*"));
+    EXPECT_FALSE(main->button(ControlId::LetterA)->isVisible());
+    EXPECT_FALSE(main->commandAction(CommandId::QuantityFilter)->isEnabled());
+    EXPECT_TRUE(main->summaryText().startsWith(QStringLiteral("4 items needed (All Items)")));
+    // And a tap on the store tab shows that store again.
+    main->tabStrip().setCurrentIndex(1);
+    EXPECT_EQ(main->view().currentStore, QStringLiteral("B-Mart"));
+    EXPECT_TRUE(main->summaryText().contains(QStringLiteral(" in B-Mart ")));
+}

@@ -193,3 +193,18 @@ TEST_F(ListCommandsTest, CommandsAskTheWindowForExactlyTheUpdatesTheyNeed)
     EXPECT_EQ(window.needViewReturns, 1);
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("ID = 4")), 0);
 }
+
+TEST_F(ListCommandsTest, ARefusedDeleteKeepsTheItemAndItsRowAndSaysSo)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1, .store = QStringLiteral("B-Mart")}});
+    MainWindowHarness main;
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE DELETE ON ShoppingLists BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    main->OnCommand(CommandId::DeleteItem);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The item could not be deleted.")));
+    EXPECT_TRUE(messages.last().contains(QStringLiteral("refused"), Qt::CaseInsensitive));
+    EXPECT_EQ(main.column(0), QStringList{QStringLiteral("Milk")});
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), QStringLiteral("1"));
+    EXPECT_EQ(main->tabStrip().count(), 2);
+}

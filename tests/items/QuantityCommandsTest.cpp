@@ -143,3 +143,46 @@ TEST_F(QuantityCommandsTest, EmptyListDoesNothing)
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_TRUE(sounds.filter(QStringLiteral("MENUPOP")).isEmpty());
 }
+
+TEST_F(QuantityCommandsTest, CommandsCountFromTheCatalogNotFromAStaleRow)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 2, .price = 1.5}});
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    // Another program changes the quantity behind the window's back.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5")));
+    main->OnCommand(CommandId::AddOne);
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "6");
+    EXPECT_EQ(list.itemText(0, 1), QStringLiteral("6"));
+    EXPECT_EQ(list.itemText(0, 4), QStringLiteral("9.00"));
+    EXPECT_DOUBLE_EQ(main->view().listTotal, 9.0);
+
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 0")));
+    main->OnCommand(CommandId::SubtractOne);
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "0");
+    EXPECT_EQ(list.itemText(0, 1), QString());
+    EXPECT_DOUBLE_EQ(main->view().listTotal, 0.0);
+}
+
+TEST_F(QuantityCommandsTest, RefusedWritesLeaveTheRowAsItWasAndSaySo)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 2, .price = 1.5}});
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE UPDATE ON ShoppingLists BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    const int commands[] = {CommandId::AddOne, CommandId::SubtractOne, CommandId::Check};
+    for (const int command : commands) {
+        messages.clear();
+        main->OnCommand(command);
+        EXPECT_EQ(messages.size(), 1) << command;
+        EXPECT_EQ(list.itemText(0, 1), QStringLiteral("2")) << command;
+        EXPECT_EQ(list.itemText(0, 4), QStringLiteral("3.00")) << command;
+        EXPECT_EQ(list.itemImage(0), 0) << command;
+        EXPECT_EQ(main->rowMark(0), 0) << command;
+        EXPECT_DOUBLE_EQ(main->view().listTotal, 3.0) << command;
+        EXPECT_DOUBLE_EQ(main->view().markedTotal, 0.0) << command;
+    }
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "2");
+    EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "0");
+}

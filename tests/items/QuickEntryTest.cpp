@@ -155,15 +155,24 @@ TEST_F(QuickEntryTest, AddSetsTheQuantityAndEmptiesTheBoxes)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(QuickEntryTest, AddInAStoreViewDoesNotRebuild)
+TEST_F(QuickEntryTest, AddInAStoreViewUpdatesItsRowInPlace)
 {
     window().tabStrip().setCurrentIndex(1);
     ASSERT_EQ(window().view().currentStore, QStringLiteral("Acme"));
-    const int row = m_main->column(0).indexOf(QStringLiteral("Milk"));
-    type(QStringLiteral("Milk"));
-    quantity().setText(QStringLiteral("7"));
+    const QStringList before = m_main->column(0);
+    const int row = before.indexOf(QStringLiteral("Mints"));
+    type(QStringLiteral("Mints"));
+    quantity().setText(QStringLiteral("2"));
     press(ControlId::QuickAdd);
-    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "7");
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Mints"), "2");
+    // No rebuild: the rows keep their places, and the row shows the catalog.
+    EXPECT_EQ(m_main->column(0), before);
+    EXPECT_EQ(window().list().itemText(row, 1), QStringLiteral("2"));
+
+    // Add one goes on from what the catalog holds.
+    window().list().selectRow(row);
+    window().OnCommand(CommandId::AddOne);
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Mints"), "3");
     EXPECT_EQ(window().list().itemText(row, 1), QStringLiteral("3"));
 }
 

@@ -1,5 +1,6 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
+#include "UserInput.h"
 
 #include "controls/CSoundButton.h"
 #include "items/CItemDlg.h"
@@ -44,19 +45,9 @@ void choose(QComboBox& box, int index)
     box.view()->setCurrentIndex(box.model()->index(index, 0));
     QTest::keyClick(box.view(), Qt::Key_Return);
 }
-
-void typeInto(QComboBox& box, const QString& text)
-{
-    box.lineEdit()->selectAll();
-    QTest::keyClicks(box.lineEdit(), text);
-}
-
-void typeInto(QLineEdit& edit, const QString& text)
-{
-    edit.selectAll();
-    QTest::keyClicks(&edit, text);
-}
 } // namespace
+
+using UserInput::typeInto;
 
 class ItemDlgTest : public GrocelleTest
 {

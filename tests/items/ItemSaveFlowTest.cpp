@@ -1,5 +1,6 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
+#include "UserInput.h"
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
@@ -39,12 +40,6 @@ int rowOf(CMainDlg& window, const QString& name)
     return -1;
 }
 
-void setText(QComboBox& box, const QString& text)
-{
-    box.lineEdit()->selectAll();
-    QTest::keyClicks(box.lineEdit(), text);
-}
-
 // Picks the entry of that text from the dropped list the way a user does.
 void choose(QComboBox& box, const QString& text)
 {
@@ -52,13 +47,9 @@ void choose(QComboBox& box, const QString& text)
     box.view()->setCurrentIndex(box.model()->index(box.findText(text), 0));
     QTest::keyClick(box.view(), Qt::Key_Return);
 }
-
-void setText(QLineEdit& edit, const QString& text)
-{
-    edit.selectAll();
-    QTest::keyClicks(&edit, text);
-}
 } // namespace
+
+using UserInput::typeInto;
 
 class ItemSaveFlowTest : public GrocelleTest
 {
@@ -123,10 +114,10 @@ TEST_F(ItemSaveFlowTest, FirstItemOfAnEmptyCatalogGetsIdOneAndANewDepartment)
     MainWindowHarness main;
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.nameBox(), QStringLiteral("Tea"));
-            setText(dialog.deptBox(), QStringLiteral("Drinks"));
-            setText(dialog.storeBox(), QStringLiteral("Corner"));
-            setText(dialog.priceBox(), QStringLiteral("2.5"));
+            typeInto(dialog.nameBox(), QStringLiteral("Tea"));
+            typeInto(dialog.deptBox(), QStringLiteral("Drinks"));
+            typeInto(dialog.storeBox(), QStringLiteral("Corner"));
+            typeInto(dialog.priceBox(), QStringLiteral("2.5"));
             ok(dialog);
         },
         [&] { main->commandAction(CommandId::NewItemToolbar)->trigger(); });
@@ -153,12 +144,12 @@ TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
     MainWindowHarness main;
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.nameBox(), QStringLiteral("milk"));
-            setText(dialog.deptBox(), QStringLiteral("Dairy"));
-            setText(dialog.quantityBox(), QStringLiteral("5"));
-            setText(dialog.storeBox(), QStringLiteral("Acme"));
-            setText(dialog.unitBox(), QStringLiteral("gallon"));
-            setText(dialog.priceBox(), QStringLiteral("4.5"));
+            typeInto(dialog.nameBox(), QStringLiteral("milk"));
+            typeInto(dialog.deptBox(), QStringLiteral("Dairy"));
+            typeInto(dialog.quantityBox(), QStringLiteral("5"));
+            typeInto(dialog.storeBox(), QStringLiteral("Acme"));
+            typeInto(dialog.unitBox(), QStringLiteral("gallon"));
+            typeInto(dialog.priceBox(), QStringLiteral("4.5"));
             QTest::keyClicks(&dialog.notesBox(), QStringLiteral("fresh"));
             dialog.couponBox().setChecked(true);
             ok(dialog);
@@ -181,8 +172,8 @@ TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
     // A department whose every item is still unplaced is new.
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.nameBox(), QStringLiteral("Pepper"));
-            setText(dialog.deptBox(), QStringLiteral("spices"));
+            typeInto(dialog.nameBox(), QStringLiteral("Pepper"));
+            typeInto(dialog.deptBox(), QStringLiteral("spices"));
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::NewItem); });
@@ -204,7 +195,7 @@ TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
         [](CItemDlg& dialog) {
             EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Milk"));
             EXPECT_EQ(dialog.m_deptOrder, 2);
-            setText(dialog.quantityBox(), QStringLiteral("4"));
+            typeInto(dialog.quantityBox(), QStringLiteral("4"));
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::EditItem); });
@@ -218,7 +209,7 @@ TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
     main.clickRow(rowOf(main.window(), QStringLiteral("Milk")));
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.deptBox(), QStringLiteral("Bakery"));
+            typeInto(dialog.deptBox(), QStringLiteral("Bakery"));
             ok(dialog);
         },
         [&] { main->commandAction(CommandId::EditItemToolbar)->trigger(); });
@@ -237,7 +228,7 @@ TEST_F(ItemSaveFlowTest, EditThatTakesAnotherItemsNameLeavesTwoRows)
     // The list's double tap and its menu's Edit arrive as this command.
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.nameBox(), QStringLiteral("Milk"));
+            typeInto(dialog.nameBox(), QStringLiteral("Milk"));
             ok(dialog);
         },
         [&] { main->list().sendCommand(CommandId::EditItem); });
@@ -277,8 +268,8 @@ TEST_F(ItemSaveFlowTest, InsertThatTheCatalogRefusesIsReported)
     MainWindowHarness main;
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.nameBox(), QStringLiteral("Tea"));
-            setText(dialog.deptBox(), QStringLiteral("Dairy"));
+            typeInto(dialog.nameBox(), QStringLiteral("Tea"));
+            typeInto(dialog.deptBox(), QStringLiteral("Dairy"));
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::NewItem); });
@@ -315,7 +306,7 @@ TEST_F(ItemSaveFlowTest, EditOfAnItemDeletedMeanwhileSavesNothingUnlessAskedTo)
         withEditor(
             [quantity](CItemDlg& dialog) {
                 ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists WHERE ItemName = 'Milk'")));
-                setText(dialog.quantityBox(), QString::number(quantity));
+                typeInto(dialog.quantityBox(), QString::number(quantity));
                 ok(dialog);
             },
             [&] { main->OnCommand(CommandId::EditItem); });
@@ -350,7 +341,7 @@ TEST_F(ItemSaveFlowTest, PickingAKnownNameKeepsItsCoupon)
         [](CItemDlg& dialog) {
             choose(dialog.nameBox(), QStringLiteral("Greek Yogurt"));
             EXPECT_TRUE(dialog.couponBox().isChecked());
-            setText(dialog.quantityBox(), QStringLiteral("4"));
+            typeInto(dialog.quantityBox(), QStringLiteral("4"));
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::NewItem); });
@@ -366,8 +357,8 @@ TEST_F(ItemSaveFlowTest, NamesWithAnApostropheAreEditedAndSaved)
     main.clickRow(rowOf(main.window(), QStringLiteral("Fruit Bites")));
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.nameBox(), QStringLiteral("Kids' Fruit Bites"));
-            setText(dialog.quantityBox(), QStringLiteral("5"));
+            typeInto(dialog.nameBox(), QStringLiteral("Kids' Fruit Bites"));
+            typeInto(dialog.quantityBox(), QStringLiteral("5"));
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::EditItem); });
@@ -376,9 +367,9 @@ TEST_F(ItemSaveFlowTest, NamesWithAnApostropheAreEditedAndSaved)
 
     withEditor(
         [](CItemDlg& dialog) {
-            setText(dialog.nameBox(), QStringLiteral("Grandma's Cookies"));
-            setText(dialog.deptBox(), QStringLiteral("Kids' Snacks"));
-            setText(dialog.storeBox(), QStringLiteral("Trader's"));
+            typeInto(dialog.nameBox(), QStringLiteral("Grandma's Cookies"));
+            typeInto(dialog.deptBox(), QStringLiteral("Kids' Snacks"));
+            typeInto(dialog.storeBox(), QStringLiteral("Trader's"));
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::NewItem); });

@@ -12,15 +12,13 @@
 
 #include <QDialog>
 #include <QHash>
-#include <QList>
 
 #include <functional>
 #include <memory>
 
-class CItemListCtrl;
 class AppState;
+class CItemListCtrl;
 class CQuickEntry;
-class CommandRouter;
 class PhoneList;
 class CSoundButton;
 class QAction;
@@ -31,7 +29,6 @@ class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QToolBar;
-class QToolButton;
 
 // The program's one window: the quick-entry line, the view tabs over the item
 // list, the department filter, the letter buttons and the command bar. It owns

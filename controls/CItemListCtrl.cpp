@@ -16,6 +16,18 @@
 #include <numeric>
 #include <utility>
 
+namespace
+{
+struct ColumnSpec
+{
+    const char* heading;
+    int defaultWidth;
+};
+constexpr ColumnSpec kColumns[CItemListCtrl::ColumnCount] = {
+    {"Item", 88}, {"Q", 23}, {"Unit", 35}, {"Dept", 41}, {"Price", 35},
+};
+} // namespace
+
 CItemListCtrl::CItemListCtrl(QWidget* parent)
     : QTreeView(parent)
     , m_model(new ItemListModel(this))
@@ -149,6 +161,22 @@ void CItemListCtrl::setColumnWidthHandheld(int column, int width)
 int CItemListCtrl::columnWidthHandheld(int column) const
 {
     return column >= 0 && column < ColumnCount ? m_storedWidths[static_cast<std::size_t>(column)] : 0;
+}
+
+void CItemListCtrl::MakeColumns(const CRegistry& registry)
+{
+    for (int column = 0; column < ColumnCount; ++column) {
+        insertColumn(column, QString::fromLatin1(kColumns[column].heading));
+    }
+    for (int column = 0; column < ColumnCount; ++column) {
+        const QString name = QStringLiteral("Col%1").arg(column);
+        int width = registry.GetDword(name);
+        if (width < 0) {
+            width = kColumns[column].defaultWidth;
+            registry.SetDword(name, width);
+        }
+        setColumnWidthHandheld(column, width);
+    }
 }
 
 void CItemListCtrl::saveColumnWidths(const CRegistry& registry) const

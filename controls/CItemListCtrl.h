@@ -66,6 +66,10 @@ public:
     // five fit without a horizontal scroll bar whatever the window's size.
     void setColumnWidthHandheld(int column, int width);
     int columnWidthHandheld(int column) const;
+    // The five columns with their headings, each as wide as its setting
+    // "Col<column>"; a missing setting gets the column's default width,
+    // which is stored.
+    void MakeColumns(const CRegistry& registry);
     // Each column's width as the setting "Col<column>".
     void saveColumnWidths(const CRegistry& registry) const;
 

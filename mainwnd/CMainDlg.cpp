@@ -50,15 +50,6 @@ namespace
 // the window grows; the tab pane and the list above it grow.
 constexpr int BottomRowDu = 129;
 
-struct ColumnSpec
-{
-    const char* heading;
-    int defaultWidth;
-};
-constexpr ColumnSpec kColumns[CItemListCtrl::ColumnCount] = {
-    {"Item", 88}, {"Q", 23}, {"Unit", 35}, {"Dept", 41}, {"Price", 35},
-};
-
 struct ButtonSpec
 {
     int id;
@@ -346,7 +337,7 @@ void CMainDlg::OnInitDialog()
         m_tabs->setCurrentIndex(0);
     }
     m_view.currentStore = ViewState::allStores();
-    MakeColumns();
+    m_list->MakeColumns(m_app.registry());
     if (m_views->DepartmentFill()) {
         RebuildList();
     }
@@ -404,22 +395,6 @@ void CMainDlg::showFirstRunTip()
                              .arg(AppState::projectAddress()),
                          MessageService::Buttons::Ok, this);
     m_app.setFirstRun(false);
-}
-
-void CMainDlg::MakeColumns()
-{
-    for (int column = 0; column < CItemListCtrl::ColumnCount; ++column) {
-        m_list->insertColumn(column, QString::fromLatin1(kColumns[column].heading));
-    }
-    for (int column = 0; column < CItemListCtrl::ColumnCount; ++column) {
-        const QString name = QStringLiteral("Col%1").arg(column);
-        int width = m_app.registry().GetDword(name);
-        if (width < 0) {
-            width = kColumns[column].defaultWidth;
-            m_app.registry().SetDword(name, width);
-        }
-        m_list->setColumnWidthHandheld(column, width);
-    }
 }
 
 // ---------------------------------------------------------------- the list

@@ -125,7 +125,6 @@ private:
     void addDesktopKeys();
     void setupButtons();
     void setupRoutes();
-    void MakeColumns();
     void openCatalog();
     void showFirstRunTip();
     void layoutControls();

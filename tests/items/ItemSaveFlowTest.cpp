@@ -396,8 +396,8 @@ TEST_F(ItemSaveFlowTest, AfterANewItemTheListComboSummaryAndTabsAgree)
     const auto saveNew = [&](const QString& name) {
         withEditor(
             [&name](CItemDlg& dialog) {
-                setText(dialog.nameBox(), name);
-                setText(dialog.deptBox(), QStringLiteral("Dairy"));
+                typeInto(dialog.nameBox(), name);
+                typeInto(dialog.deptBox(), QStringLiteral("Dairy"));
                 ok(dialog);
             },
             [&] { main->OnCommand(CommandId::NewItem); });

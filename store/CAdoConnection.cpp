@@ -3,19 +3,35 @@
 #include "platform/DeviceFolder.h"
 #include "store/AdoDetail.h"
 #include "store/CAdoException.h"
+#include "store/PgDialect.h"
+#include "store/PgSession.h"
 
 #include <QFileInfo>
 
 namespace ado_detail
 {
+SharedConnection::SharedConnection() = default;
+SharedConnection::~SharedConnection() = default;
+
+bool SharedConnection::isOpen() const
+{
+    return sqlite || pg;
+}
+
+bool SharedConnection::inTransaction() const
+{
+    if (sqlite) {
+        return !sqlite3_get_autocommit(sqlite.get());
+    }
+    return pg && pg->inTransaction();
+}
+
 void SharedConnection::close() noexcept
 {
-    if (handle) {
-        // Recordsets still holding statements keep the handle alive until they
-        // finalise them; the generation tells them it is no longer theirs.
-        sqlite3_close_v2(handle);
-        handle = nullptr;
-    }
+    // Recordsets still holding statements keep the SQLite handle alive until
+    // they finalise them; the generation tells them it is no longer theirs.
+    sqlite.reset();
+    pg.reset();
     savepointDepth = 0;
     ++generation;
 }
@@ -31,6 +47,75 @@ QString SharedConnection::sentence(QString text)
         text[0] = text[0].toUpper();
     }
     return text;
+}
+
+int prepareSingle(sqlite3* db, const QByteArray& sql, StatementPtr& out)
+{
+    out.reset();
+    sqlite3_stmt* raw = nullptr;
+    const char* tail = nullptr;
+    const int prepared = sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &raw, &tail);
+    StatementPtr stmt(raw);
+    if (prepared != SQLITE_OK) {
+        return prepared;
+    }
+    if (!stmt) {
+        return SQLITE_MISUSE;
+    }
+    // Text after the statement must hold no second one (comments and
+    // semicolons may follow).
+    const char* end = sql.constData() + sql.size();
+    while (tail && tail < end) {
+        sqlite3_stmt* rawExtra = nullptr;
+        const char* next = nullptr;
+        const int again = sqlite3_prepare_v2(db, tail, static_cast<int>(end - tail), &rawExtra, &next);
+        const StatementPtr extra(rawExtra);
+        if (again != SQLITE_OK || extra) {
+            return SQLITE_MISUSE;
+        }
+        if (next == tail) {
+            break;
+        }
+        tail = next;
+    }
+    out = std::move(stmt);
+    return SQLITE_OK;
+}
+
+Kind kindOfDeclared(QByteArray declared, int& maxChars)
+{
+    maxChars = -1;
+    declared = declared.trimmed().toLower();
+    if (declared.isEmpty()) {
+        return Kind::Untyped;
+    }
+    if (declared.startsWith("bit") || declared == "bool" || declared == "boolean") {
+        return Kind::Bit;
+    }
+    if (declared.contains("char") || declared.contains("clob") || declared.contains("text")) {
+        const qsizetype open = declared.indexOf('(');
+        const qsizetype close = declared.indexOf(')', open);
+        if (open >= 0 && close > open) {
+            bool ok = false;
+            const int width = declared.mid(open + 1, close - open - 1).trimmed().toInt(&ok);
+            maxChars = ok && width > 0 ? width : -1;
+        }
+        return Kind::Text;
+    }
+    if (declared.contains("smallint") || declared.contains("tinyint")) {
+        return Kind::SmallInt;
+    }
+    if (declared.contains("bigint")) {
+        return Kind::Int64;
+    }
+    if (declared.contains("int")) {
+        return Kind::Int32;
+    }
+    if (declared.contains("real") || declared.contains("floa") || declared.contains("doub")
+        || declared.contains("numeric") || declared.contains("decimal")) {
+        return Kind::Real;
+    }
+    return Kind::Untyped;
 }
 } // namespace ado_detail
 
@@ -78,34 +163,45 @@ int CAdoConnection::Open(const QString& path)
     }
     Close();
     m_object->lastError.clear();
+    m_object->location = path;
+
+    if (PgSession::isUri(path)) {
+        QString error;
+        m_object->pg = PgSession::connect(path, error);
+        if (!m_object->pg) {
+            m_object->noteError(error);
+            return CAdoException::CannotOpen;
+        }
+        ++m_object->generation;
+        return 0;
+    }
 
     // An absolute path, so that a name starting with "file:" is never taken
     // for a URI.
     const QString file = QFileInfo(DeviceFolder::map(path)).absoluteFilePath();
-    sqlite3* db = nullptr;
+    sqlite3* raw = nullptr;
     // A connection is used from one thread only: no mutex around every call.
     const int opened =
-        sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+        sqlite3_open_v2(file.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    ado_detail::DatabasePtr db(raw);
     if (opened != SQLITE_OK) {
-        m_object->noteError(db);
-        sqlite3_close_v2(db);
+        m_object->noteError(db.get());
         return CAdoException::CannotOpen;
     }
-    sqlite3_extended_result_codes(db, 1);
-    sqlite3_busy_timeout(db, BusyTimeoutMs);
+    sqlite3_extended_result_codes(db.get(), 1);
+    sqlite3_busy_timeout(db.get(), BusyTimeoutMs);
     // Opening reads nothing yet: read the schema now, so that a file that is
     // not a database is refused here, without anything written to it.
     char* error = nullptr;
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error) != SQLITE_OK) {
+    if (sqlite3_exec(db.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error) != SQLITE_OK) {
         m_object->noteError(QString::fromUtf8(error ? error : "file is not a database"));
         sqlite3_free(error);
-        sqlite3_close_v2(db);
         return CAdoException::CannotOpen;
     }
     // A page cache that holds a catalog of many thousand items whole (SQLite's
     // default holds 2 MB); memory is taken only as pages are read.
-    sqlite3_exec(db, "PRAGMA cache_size = -16384", nullptr, nullptr, nullptr);
-    m_object->handle = db;
+    sqlite3_exec(db.get(), "PRAGMA cache_size = -16384", nullptr, nullptr, nullptr);
+    m_object->sqlite = std::move(db);
     ++m_object->generation;
     return 0;
 }
@@ -118,11 +214,32 @@ bool CAdoConnection::Execute(const QString& sql)
         }
         return false;
     }
-    char* error = nullptr;
-    const int result = sqlite3_exec(m_object->handle, sql.toUtf8().constData(), nullptr, nullptr, &error);
-    if (result != SQLITE_OK) {
-        m_object->noteError(QString::fromUtf8(error ? error : sqlite3_errstr(result)));
-        sqlite3_free(error);
+    const QByteArray text = sql.toUtf8();
+    if (m_object->pg) {
+        QString error;
+        if (!m_object->pg->exec(PgDialect::translate(text), error)) {
+            m_object->noteError(error);
+            return false;
+        }
+        return true;
+    }
+    sqlite3* db = m_object->handle();
+    ado_detail::StatementPtr stmt;
+    const int prepared = ado_detail::prepareSingle(db, text, stmt);
+    if (prepared == SQLITE_MISUSE) {
+        m_object->noteError(QStringLiteral("only one statement can be run at a time"));
+        return false;
+    }
+    if (prepared != SQLITE_OK) {
+        m_object->noteError(db);
+        return false;
+    }
+    int step = SQLITE_ROW;
+    while (step == SQLITE_ROW) {
+        step = sqlite3_step(stmt.get());
+    }
+    if (step != SQLITE_DONE) {
+        m_object->noteError(db);
         return false;
     }
     return true;
@@ -137,12 +254,22 @@ void CAdoConnection::Close() noexcept
 
 bool CAdoConnection::isOpen() const
 {
-    return m_object && m_object->handle;
+    return m_object && m_object->isOpen();
 }
 
 sqlite3* CAdoConnection::handle() const
 {
-    return m_object ? m_object->handle : nullptr;
+    return m_object ? m_object->handle() : nullptr;
+}
+
+bool CAdoConnection::isPostgres() const
+{
+    return m_object && m_object->pg;
+}
+
+QString CAdoConnection::location() const
+{
+    return m_object ? m_object->location : QString();
 }
 
 QString CAdoConnection::lastError() const
@@ -152,11 +279,17 @@ QString CAdoConnection::lastError() const
 
 bool CAdoConnection::BeginTrans()
 {
-    return Execute(QStringLiteral("BEGIN IMMEDIATE"));
+    return Execute(isPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
 }
 
 bool CAdoConnection::CommitTrans()
 {
+    if (isPostgres() && m_object->pg->transactionFailed()) {
+        // The server would answer COMMIT with a rollback and no error.
+        RollbackTrans();
+        m_object->noteError(QStringLiteral("the change was undone after a failure"));
+        return false;
+    }
     return Execute(QStringLiteral("COMMIT"));
 }
 

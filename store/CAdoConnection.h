@@ -29,26 +29,35 @@ public:
     virtual ~CAdoConnection();
 
     // Opens the catalog at path: a handheld path ("\Windows\shoplistdata.cdb")
-    // or a plain file path. Closes first. Never creates the file, and never
-    // changes a file that is not an SQLite database. Waits up to about five
-    // seconds for a catalog that another program holds. 0 on success, -13 on
-    // failure (never raised). An empty wrapper makes its object first.
+    // or a plain file path, an SQLite file; or a postgresql:// (postgres://)
+    // URI, a PostgreSQL database. Closes first. Never creates the file, and
+    // never changes a file that is not an SQLite database. Waits up to about
+    // five seconds for a catalog file that another program holds. 0 on
+    // success, -13 on failure (never raised). An empty wrapper makes its
+    // object first.
     int Open(const QString& path);
 
-    // Runs SQL that yields no rows (several statements may be given). False
-    // on failure or when the connection is not open.
+    // Runs one statement that yields no rows. False on failure, when the
+    // connection is not open, and when the text holds a second statement
+    // (which is then not run either).
     bool Execute(const QString& sql);
 
     void Close() noexcept;
     bool isOpen() const;
-    // The SQLite handle while open, else null.
+    // The SQLite handle while an SQLite catalog is open, else null.
     sqlite3* handle() const;
+    // True while a PostgreSQL catalog is open.
+    bool isPostgres() const;
+    // What was given to Open.
+    QString location() const;
     // The store's description of the last failure on this connection, its
     // recordsets included; empty when there was none.
     QString lastError() const;
 
-    // Plain transaction control: BEGIN IMMEDIATE, COMMIT, ROLLBACK. For a
-    // scoped, nestable transaction use CAdoTransaction.
+    // Plain transaction control: BEGIN IMMEDIATE (BEGIN on PostgreSQL),
+    // COMMIT, ROLLBACK. A commit of a transaction that had a failure on
+    // PostgreSQL rolls back and returns false. For a scoped, nestable
+    // transaction use CAdoTransaction.
     bool BeginTrans();
     bool CommitTrans();
     bool RollbackTrans();

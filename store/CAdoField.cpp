@@ -124,7 +124,7 @@ const QString& CAdoField::GetText()
     }
     const bool bit = column->kind == CAdoRecordset::Kind::Bit;
     char buffer[32];
-    if (m_owner.m_keyset) {
+    if (m_owner.m_cached) {
         const auto& value = *m_owner.cachedValue(m_column);
         switch (value.type) {
         case SQLITE_INTEGER:
@@ -147,7 +147,7 @@ const QString& CAdoField::GetText()
         return m_text;
     }
 
-    sqlite3_stmt* stmt = m_owner.m_stmt;
+    sqlite3_stmt* stmt = m_owner.m_stmt.get();
     switch (sqlite3_column_type(stmt, m_column)) {
     case SQLITE_INTEGER: {
         const qint64 integer = sqlite3_column_int64(stmt, m_column);
@@ -186,14 +186,14 @@ qint32 CAdoField::GetLong()
     qint64 integer = 0;
     double real = 0;
     QString text;
-    if (m_owner.m_keyset) {
+    if (m_owner.m_cached) {
         const auto& value = *m_owner.cachedValue(m_column);
         type = value.type;
         integer = value.integer;
         real = value.real;
         text = value.text;
     } else {
-        sqlite3_stmt* stmt = m_owner.m_stmt;
+        sqlite3_stmt* stmt = m_owner.m_stmt.get();
         type = sqlite3_column_type(stmt, m_column);
         if (type == SQLITE_INTEGER) {
             integer = sqlite3_column_int64(stmt, m_column);

@@ -3,8 +3,11 @@
 #include "store/AdoDetail.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
+#include "store/PgDialect.h"
+#include "store/PgSession.h"
 
 #include <cctype>
+#include <charconv>
 #include <initializer_list>
 
 namespace
@@ -72,6 +75,21 @@ qsizetype rowidInsertPosition(const QByteArray& sql)
         return -1;
     }
     return i + 6;
+}
+
+// The table named after the first FROM of a plain SELECT; empty when the
+// statement names none.
+QByteArray tableOfSelect(const QByteArray& sql)
+{
+    const std::vector<QByteArray> words = sqlWords(sql);
+    for (size_t i = 0; i + 1 < words.size(); ++i) {
+        if (words[i] == "FROM") {
+            // sqlWords gives upper case; take the spelling from the text.
+            const qsizetype at = sql.toUpper().indexOf(words[i + 1], sql.toUpper().indexOf("FROM"));
+            return at < 0 ? QByteArray() : sql.mid(at, words[i + 1].size());
+        }
+    }
+    return {};
 }
 
 QByteArray quotedIdentifier(const char* name)
@@ -142,7 +160,7 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
     Q_UNUSED(options); // the store tells statements apart by itself
     Close();
     const std::shared_ptr<SharedConnection>& shared = connection.shared();
-    if (!shared || !shared->handle) {
+    if (!shared || !shared->isOpen()) {
         if (shared) {
             shared->noteError(QStringLiteral("the catalog is not open"));
         }
@@ -154,7 +172,8 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
         m_keyset = cursorType >= adOpenKeyset;
         m_readOnly = !m_keyset || lockType == adLockReadOnly;
         m_sql = sql.toUtf8();
-        if (!openStatement(m_sql, shared->handle, m_keyset)) {
+        const bool opened = shared->pg ? openPostgres(*shared->pg) : openStatement(m_sql, shared->handle(), m_keyset);
+        if (!opened) {
             Close();
             return false;
         }
@@ -175,53 +194,35 @@ void CAdoRecordset::failed(sqlite3* db)
 
 bool CAdoRecordset::openStatement(const QByteArray& sql, sqlite3* db, bool keyset)
 {
-    sqlite3_stmt* stmt = nullptr;
-    const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &stmt, &tail) != SQLITE_OK) {
+    ado_detail::StatementPtr stmt;
+    const int prepared = ado_detail::prepareSingle(db, sql, stmt);
+    if (prepared == SQLITE_MISUSE) {
+        m_connection->noteError(QStringLiteral("only one statement can be run at a time"));
+        return false;
+    }
+    if (prepared != SQLITE_OK) {
         failed(db);
         return false;
     }
-    if (!stmt) {
-        m_connection->noteError(QStringLiteral("the statement is empty"));
-        return false;
-    }
-    // One statement per open: text after it must hold no second one.
-    const char* end = sql.constData() + sql.size();
-    while (tail && tail < end) {
-        sqlite3_stmt* extra = nullptr;
-        const char* next = nullptr;
-        const int prepared = sqlite3_prepare_v2(db, tail, static_cast<int>(end - tail), &extra, &next);
-        if (prepared != SQLITE_OK || extra) {
-            sqlite3_finalize(extra);
-            sqlite3_finalize(stmt);
-            m_connection->noteError(QStringLiteral("only one statement can be run at a time"));
-            return false;
-        }
-        if (next == tail) {
-            break;
-        }
-        tail = next;
-    }
 
-    const int columnCount = sqlite3_column_count(stmt);
+    const int columnCount = sqlite3_column_count(stmt.get());
     if (columnCount == 0) {
         // A statement without result rows: run it, its success is the result.
         int step = SQLITE_ROW;
         while (step == SQLITE_ROW) {
-            step = sqlite3_step(stmt);
+            step = sqlite3_step(stmt.get());
         }
         if (step != SQLITE_DONE) {
             failed(db);
         }
-        sqlite3_finalize(stmt);
         m_count = 0;
         return step == SQLITE_DONE;
     }
 
     if (!keyset) {
-        readColumns(stmt, 0);
-        m_stmt = stmt;
-        const int step = sqlite3_step(stmt);
+        readColumns(stmt.get(), 0);
+        const int step = sqlite3_step(stmt.get());
+        m_stmt = std::move(stmt);
         if (step != SQLITE_ROW && step != SQLITE_DONE) {
             failed(db);
             return false;
@@ -232,63 +233,169 @@ bool CAdoRecordset::openStatement(const QByteArray& sql, sqlite3* db, bool keyse
 
     // Keyset: every row at once, each with its rowid when the statement is a
     // plain SELECT of one table.
-    sqlite3_stmt* withRowid = nullptr;
-    if (prepareKeyset(db, sql, &withRowid)) {
-        sqlite3_finalize(stmt);
-        stmt = withRowid;
+    ado_detail::StatementPtr withRowid;
+    const bool hasRowid = prepareKeyset(db, sql, withRowid);
+    if (hasRowid) {
+        stmt = std::move(withRowid);
     }
-    const int first = withRowid ? 1 : 0;
-    const int readCount = sqlite3_column_count(stmt);
-    if (withRowid) {
-        m_table = quotedIdentifier(sqlite3_column_database_name(stmt, 0)) + '.'
-                  + quotedIdentifier(sqlite3_column_table_name(stmt, 0));
+    const int first = hasRowid ? 1 : 0;
+    const int readCount = sqlite3_column_count(stmt.get());
+    if (first) {
+        m_table = quotedIdentifier(sqlite3_column_database_name(stmt.get(), 0)) + '.'
+                  + quotedIdentifier(sqlite3_column_table_name(stmt.get(), 0));
     }
-    readColumns(stmt, first);
-    const size_t width = m_columns.size();
+    readColumns(stmt.get(), first);
+    m_cached = true;
     int step = SQLITE_ROW;
-    while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
-        if (withRowid) {
-            m_rowids.push_back(sqlite3_column_int64(stmt, 0));
+    while ((step = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        if (first) {
+            m_rowids.push_back(sqlite3_column_int64(stmt.get(), 0));
         }
         for (int c = first; c < readCount; ++c) {
-            readValue(stmt, c, m_cells.append());
+            readValue(stmt.get(), c, m_cells.append());
         }
     }
     if (step != SQLITE_DONE) {
         failed(db);
-        sqlite3_finalize(stmt);
         return false;
     }
-    sqlite3_finalize(stmt);
-    m_rows = static_cast<long>(m_cells.size() / width);
-    m_row = 0;
-    m_pending.assign(width, Value());
-    m_dirty.assign(width, 0);
+    finishRows();
     return true;
 }
 
-bool CAdoRecordset::prepareKeyset(sqlite3* db, const QByteArray& sql, sqlite3_stmt** stmt)
+bool CAdoRecordset::openPostgres(PgSession& session)
 {
-    *stmt = nullptr;
+    QByteArray sql = PgDialect::translate(m_sql);
+    // A keyset set of one table reads each row's key in front of its columns.
+    const PgSession::Table* keyTable = nullptr;
+    if (m_keyset) {
+        const qsizetype at = rowidInsertPosition(sql);
+        const QByteArray table = at >= 0 ? tableOfSelect(sql) : QByteArray();
+        keyTable = table.isEmpty() ? nullptr : session.tableNamed(table);
+        if (keyTable && keyTable->keyColumn > 0) {
+            m_keyColumn = keyTable->columns[static_cast<size_t>(keyTable->keyColumn - 1)].quoted;
+            m_table = keyTable->quotedName;
+            sql = sql.left(at) + ' ' + m_keyColumn + ", " + sql.mid(at);
+        } else {
+            keyTable = nullptr;
+        }
+    }
+    QString error;
+    const PgSession::Result result = session.exec(sql, error);
+    if (!result) {
+        m_connection->noteError(error);
+        return false;
+    }
+    PGresult* rows = result.get();
+    if (PQresultStatus(rows) != PGRES_TUPLES_OK) {
+        m_count = 0;
+        return true;
+    }
+
+    // The columns: the row key (first, when asked for) is the set's own, and
+    // a row key that "*" brings along is hidden.
+    const int fields = PQnfields(rows);
+    std::vector<int> sources;
+    std::vector<Oid> types;
+    m_columns.clear();
+    for (int f = keyTable ? 1 : 0; f < fields; ++f) {
+        const PgSession::Table* table = session.table(PQftable(rows, f));
+        const int number = PQftablecol(rows, f);
+        const PgSession::Attribute* attribute =
+            table && number > 0 && number <= static_cast<int>(table->columns.size())
+                ? &table->columns[static_cast<size_t>(number - 1)]
+                : nullptr;
+        if (table && number == table->keyColumn && number > 0) {
+            continue;
+        }
+        Column& column = m_columns.emplace_back();
+        column.name = PgDialect::columnName(PQfname(rows, f));
+        if (attribute && attribute->present) {
+            column.kind = attribute->kind;
+            column.maxChars = attribute->maxChars;
+            if (!keyTable || table == keyTable) {
+                column.origin = attribute->quoted;
+            }
+        }
+        sources.push_back(f);
+        types.push_back(PQftype(rows, f));
+    }
+
+    const int count = PQntuples(rows);
+    m_cached = true;
+    if (keyTable) {
+        m_rowids.reserve(static_cast<size_t>(count));
+    }
+    for (int r = 0; r < count; ++r) {
+        if (keyTable) {
+            const char* key = PQgetvalue(rows, r, 0);
+            qint64 id = 0;
+            std::from_chars(key, key + PQgetlength(rows, r, 0), id);
+            m_rowids.push_back(id);
+        }
+        for (size_t c = 0; c < sources.size(); ++c) {
+            const int f = sources[c];
+            Value& value = m_cells.append();
+            if (PQgetisnull(rows, r, f)) {
+                value.type = SQLITE_NULL;
+                continue;
+            }
+            const char* text = PQgetvalue(rows, r, f);
+            const int length = PQgetlength(rows, r, f);
+            switch (types[c]) {
+            case 16: // bool
+                value.type = SQLITE_INTEGER;
+                value.integer = text[0] == 't' ? 1 : 0;
+                break;
+            case 20: // int8
+            case 21: // int2
+            case 23: // int4
+            case 26: // oid
+                value.type = SQLITE_INTEGER;
+                std::from_chars(text, text + length, value.integer);
+                break;
+            case 700:  // float4
+            case 701:  // float8
+            case 1700: // numeric
+                value.type = SQLITE_FLOAT;
+                value.real = QByteArray::fromRawData(text, length).toDouble();
+                break;
+            default:
+                value.type = SQLITE_TEXT;
+                value.text = QString::fromUtf8(text, length);
+                break;
+            }
+        }
+    }
+    finishRows();
+    return true;
+}
+
+void CAdoRecordset::finishRows()
+{
+    const size_t width = m_columns.size();
+    m_rows = width == 0 ? 0 : static_cast<long>(m_cells.size() / width);
+    m_row = 0;
+    m_pending.assign(width, Value());
+    m_dirty.assign(width, 0);
+}
+
+bool CAdoRecordset::prepareKeyset(sqlite3* db, const QByteArray& sql, ado_detail::StatementPtr& stmt)
+{
+    stmt.reset();
     const qsizetype at = rowidInsertPosition(sql);
     if (at < 0) {
         return false;
     }
     const QByteArray rewritten = sql.left(at) + " rowid, " + sql.mid(at);
-    sqlite3_stmt* candidate = nullptr;
-    if (sqlite3_prepare_v2(db, rewritten.constData(), static_cast<int>(rewritten.size()), &candidate, nullptr)
-            != SQLITE_OK
-        || !candidate) {
-        sqlite3_finalize(candidate);
+    ado_detail::StatementPtr candidate;
+    if (ado_detail::prepareSingle(db, rewritten, candidate) != SQLITE_OK) {
         return false;
     }
-    const char* table = sqlite3_column_table_name(candidate, 0);
-    const char* database = sqlite3_column_database_name(candidate, 0);
-    if (!table || !database) {
-        sqlite3_finalize(candidate);
+    if (!sqlite3_column_table_name(candidate.get(), 0) || !sqlite3_column_database_name(candidate.get(), 0)) {
         return false;
     }
-    *stmt = candidate;
+    stmt = std::move(candidate);
     return true;
 }
 
@@ -308,39 +415,14 @@ void CAdoRecordset::readColumns(sqlite3_stmt* stmt, int first)
             column.kind = Kind::Computed;
             continue;
         }
-        column.origin = origin;
-        const QByteArray declared = QByteArray(sqlite3_column_decltype(stmt, i)).trimmed().toLower();
-        if (declared.isEmpty()) {
-            column.kind = Kind::Untyped;
-        } else if (declared.startsWith("bit") || declared == "bool" || declared == "boolean") {
-            column.kind = Kind::Bit;
-        } else if (declared.contains("char") || declared.contains("clob") || declared.contains("text")) {
-            column.kind = Kind::Text;
-            const qsizetype open = declared.indexOf('(');
-            const qsizetype close = declared.indexOf(')', open);
-            if (open >= 0 && close > open) {
-                bool ok = false;
-                const int width = declared.mid(open + 1, close - open - 1).trimmed().toInt(&ok);
-                column.maxChars = ok && width > 0 ? width : -1;
-            }
-        } else if (declared.contains("smallint") || declared.contains("tinyint")) {
-            column.kind = Kind::SmallInt;
-        } else if (declared.contains("bigint")) {
-            column.kind = Kind::Int64;
-        } else if (declared.contains("int")) {
-            column.kind = Kind::Int32;
-        } else if (declared.contains("real") || declared.contains("floa") || declared.contains("doub")
-                   || declared.contains("numeric") || declared.contains("decimal")) {
-            column.kind = Kind::Real;
-        } else {
-            column.kind = Kind::Untyped;
-        }
+        column.origin = quotedIdentifier(origin);
+        column.kind = ado_detail::kindOfDeclared(QByteArray(sqlite3_column_decltype(stmt, i)), column.maxChars);
     }
 }
 
 bool CAdoRecordset::alive() const
 {
-    return m_connection && m_connection->handle && m_connection->generation == m_generation;
+    return m_connection && m_connection->isOpen() && m_connection->generation == m_generation;
 }
 
 bool CAdoRecordset::onRow() const
@@ -348,7 +430,11 @@ bool CAdoRecordset::onRow() const
     if (!m_open) {
         return false;
     }
-    return m_keyset ? m_row < m_rows : m_onRow && alive();
+    // A forward-only set ends with its connection, wherever its rows are.
+    if (m_cached) {
+        return m_row < m_rows && (m_keyset || alive());
+    }
+    return m_onRow && alive();
 }
 
 bool CAdoRecordset::isOpen() const
@@ -381,7 +467,7 @@ bool CAdoRecordset::MoveNext()
         return false;
     }
     dropPending();
-    if (m_keyset) {
+    if (m_cached) {
         if (m_row >= m_rows) {
             return false;
         }
@@ -392,10 +478,10 @@ bool CAdoRecordset::MoveNext()
         m_onRow = false;
         return false;
     }
-    const int step = sqlite3_step(m_stmt);
+    const int step = sqlite3_step(m_stmt.get());
     m_onRow = step == SQLITE_ROW;
     if (step != SQLITE_ROW && step != SQLITE_DONE) {
-        failed(m_connection->handle);
+        failed(m_connection->handle());
         return false;
     }
     return true;
@@ -407,7 +493,7 @@ bool CAdoRecordset::MoveFirst()
         return false;
     }
     dropPending();
-    if (m_keyset) {
+    if (m_cached) {
         m_row = 0;
         return m_rows > 0;
     }
@@ -415,8 +501,8 @@ bool CAdoRecordset::MoveFirst()
         m_onRow = false;
         return false;
     }
-    sqlite3_reset(m_stmt);
-    m_onRow = sqlite3_step(m_stmt) == SQLITE_ROW;
+    sqlite3_reset(m_stmt.get());
+    m_onRow = sqlite3_step(m_stmt.get()) == SQLITE_ROW;
     return m_onRow;
 }
 
@@ -426,7 +512,7 @@ bool CAdoRecordset::MoveLast()
         return false;
     }
     dropPending();
-    if (m_keyset) {
+    if (m_cached) {
         if (m_rows == 0) {
             return false;
         }
@@ -439,20 +525,21 @@ bool CAdoRecordset::MoveLast()
     }
     // A forward-only cursor cannot step back: count the rows, then run the
     // statement again up to the last of them.
-    sqlite3_reset(m_stmt);
+    sqlite3_stmt* stmt = m_stmt.get();
+    sqlite3_reset(stmt);
     long rows = 0;
     int step = SQLITE_ROW;
-    while ((step = sqlite3_step(m_stmt)) == SQLITE_ROW) {
+    while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
         ++rows;
     }
-    sqlite3_reset(m_stmt);
+    sqlite3_reset(stmt);
     m_onRow = false;
     if (step != SQLITE_DONE || rows == 0) {
         return false;
     }
     m_count = rows;
     for (long i = 0; i < rows; ++i) {
-        if (sqlite3_step(m_stmt) != SQLITE_ROW) {
+        if (sqlite3_step(stmt) != SQLITE_ROW) {
             return false;
         }
     }
@@ -465,7 +552,7 @@ long CAdoRecordset::GetRecordCount()
     if (!m_open) {
         return -1;
     }
-    if (m_keyset) {
+    if (m_cached) {
         return m_rows;
     }
     if (m_count >= 0) {
@@ -474,37 +561,30 @@ long CAdoRecordset::GetRecordCount()
     if (!alive()) {
         return -1;
     }
-    sqlite3* db = m_connection->handle;
+    sqlite3* db = m_connection->handle();
     QByteArray body = m_sql.trimmed();
     while (body.endsWith(';')) {
         body.chop(1);
         body = body.trimmed();
     }
-    const QByteArray counting = "SELECT count(*) FROM (" + body + "\n)";
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, counting.constData(), static_cast<int>(counting.size()), &stmt, nullptr) == SQLITE_OK
-        && stmt) {
-        if (sqlite3_step(stmt) == SQLITE_ROW) {
-            m_count = static_cast<long>(sqlite3_column_int64(stmt, 0));
+    ado_detail::StatementPtr stmt;
+    if (ado_detail::prepareSingle(db, "SELECT count(*) FROM (" + body + "\n)", stmt) == SQLITE_OK) {
+        if (sqlite3_step(stmt.get()) == SQLITE_ROW) {
+            m_count = static_cast<long>(sqlite3_column_int64(stmt.get(), 0));
         }
-        sqlite3_finalize(stmt);
         return m_count;
     }
-    sqlite3_finalize(stmt);
     // Not countable as a subquery: run the statement a second time.
-    stmt = nullptr;
-    if (sqlite3_prepare_v2(db, m_sql.constData(), static_cast<int>(m_sql.size()), &stmt, nullptr) == SQLITE_OK
-        && stmt) {
+    if (ado_detail::prepareSingle(db, m_sql, stmt) == SQLITE_OK) {
         long rows = 0;
         int step = SQLITE_ROW;
-        while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
+        while ((step = sqlite3_step(stmt.get())) == SQLITE_ROW) {
             ++rows;
         }
         if (step == SQLITE_DONE) {
             m_count = rows;
         }
     }
-    sqlite3_finalize(stmt);
     return m_count;
 }
 
@@ -528,7 +608,8 @@ const CAdoRecordset::Column* CAdoRecordset::column(int position) const
 const CAdoRecordset::Column& CAdoRecordset::writableColumn(int position) const
 {
     const Column* found = column(position);
-    if (!found || !onRow() || !m_keyset || m_readOnly || m_rowids.empty() || found->kind == Kind::Computed) {
+    if (!found || !onRow() || !m_keyset || m_readOnly || m_rowids.empty() || found->kind == Kind::Computed
+        || found->origin.isEmpty()) {
         ADO_RAISE_DETAIL(CAdoException::ValueRefused, QStringLiteral("This value cannot be changed here."));
     }
     return *found;
@@ -567,8 +648,23 @@ void CAdoRecordset::Update()
     if (!alive()) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The catalog is not open."));
     }
-    sqlite3* db = m_connection->handle;
+    if (m_connection->pg) {
+        updatePostgres(*m_connection->pg);
+    } else {
+        updateSqlite(m_connection->handle());
+    }
+    const size_t row = static_cast<size_t>(m_row) * m_columns.size();
+    for (size_t c = 0; c < m_dirty.size(); ++c) {
+        if (m_dirty[c]) {
+            m_cells[row + c] = std::move(m_pending[c]);
+            m_dirty[c] = 0;
+        }
+    }
+    m_dirtyCount = 0;
+}
 
+void CAdoRecordset::updateSqlite(sqlite3* db)
+{
     bool sameColumns = m_update && static_cast<int>(m_updateColumns.size()) == m_dirtyCount;
     if (sameColumns) {
         for (const int c : m_updateColumns) {
@@ -579,8 +675,7 @@ void CAdoRecordset::Update()
         }
     }
     if (!sameColumns) {
-        sqlite3_finalize(m_update);
-        m_update = nullptr;
+        m_update.reset();
         m_updateColumns.clear();
         QByteArray sql = "UPDATE " + m_table + " SET ";
         for (size_t c = 0; c < m_dirty.size(); ++c) {
@@ -588,74 +683,117 @@ void CAdoRecordset::Update()
                 if (!m_updateColumns.empty()) {
                     sql += ", ";
                 }
-                sql += quotedIdentifier(m_columns[c].origin.constData()) + " = ?";
+                sql += m_columns[c].origin + " = ?";
                 m_updateColumns.push_back(static_cast<int>(c));
             }
         }
         sql += " WHERE rowid = ?";
-        if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &m_update, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(m_update);
-            m_update = nullptr;
+        if (ado_detail::prepareSingle(db, sql, m_update) != SQLITE_OK) {
             m_updateColumns.clear();
             failed(db);
             ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::message(db));
         }
     }
 
+    sqlite3_stmt* update = m_update.get();
     int parameter = 1;
     for (const int c : m_updateColumns) {
         const Value& value = m_pending[static_cast<size_t>(c)];
         switch (value.type) {
         case SQLITE_INTEGER:
-            sqlite3_bind_int64(m_update, parameter, value.integer);
+            sqlite3_bind_int64(update, parameter, value.integer);
             break;
         case SQLITE_FLOAT:
-            sqlite3_bind_double(m_update, parameter, value.real);
+            sqlite3_bind_double(update, parameter, value.real);
             break;
         case SQLITE_TEXT:
-            sqlite3_bind_text16(m_update, parameter, value.text.utf16(),
-                                static_cast<int>(value.text.size() * 2), SQLITE_STATIC);
+            sqlite3_bind_text16(update, parameter, value.text.utf16(), static_cast<int>(value.text.size() * 2),
+                                SQLITE_STATIC);
             break;
         default:
-            sqlite3_bind_null(m_update, parameter);
+            sqlite3_bind_null(update, parameter);
             break;
         }
         ++parameter;
     }
-    sqlite3_bind_int64(m_update, parameter, m_rowids[static_cast<size_t>(m_row)]);
-    const int step = sqlite3_step(m_update);
-    sqlite3_reset(m_update);
+    sqlite3_bind_int64(update, parameter, m_rowids[static_cast<size_t>(m_row)]);
+    const int step = sqlite3_step(update);
+    sqlite3_reset(update);
+    sqlite3_clear_bindings(update);
     if (step != SQLITE_DONE) {
-        sqlite3_clear_bindings(m_update);
         failed(db);
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::message(db));
     }
     if (sqlite3_changes(db) == 0) {
-        sqlite3_clear_bindings(m_update);
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
     }
-    const size_t row = static_cast<size_t>(m_row) * m_columns.size();
-    for (const int c : m_updateColumns) {
-        m_cells[row + static_cast<size_t>(c)] = std::move(m_pending[static_cast<size_t>(c)]);
-        m_dirty[static_cast<size_t>(c)] = 0;
+}
+
+void CAdoRecordset::updatePostgres(PgSession& session)
+{
+    QByteArray sql = "UPDATE " + m_table + " SET ";
+    std::vector<QByteArray> texts;
+    texts.reserve(static_cast<size_t>(m_dirtyCount) + 1);
+    std::vector<const char*> params;
+    char buffer[32];
+    for (size_t c = 0; c < m_dirty.size(); ++c) {
+        if (!m_dirty[c]) {
+            continue;
+        }
+        if (!params.empty()) {
+            sql += ", ";
+        }
+        sql += m_columns[c].origin + " = $" + QByteArray::number(static_cast<int>(params.size()) + 1);
+        const Value& value = m_pending[c];
+        switch (value.type) {
+        case SQLITE_INTEGER:
+            texts.emplace_back(QByteArray::number(value.integer));
+            break;
+        case SQLITE_FLOAT: {
+            const auto written = std::to_chars(buffer, buffer + sizeof buffer, value.real);
+            texts.emplace_back(buffer, written.ptr - buffer);
+            break;
+        }
+        case SQLITE_TEXT:
+            texts.emplace_back(value.text.toUtf8());
+            break;
+        default:
+            texts.emplace_back();
+            params.push_back(nullptr);
+            continue;
+        }
+        params.push_back(texts.back().constData());
     }
-    m_dirtyCount = 0;
+    sql += " WHERE " + m_keyColumn + " = $" + QByteArray::number(static_cast<int>(params.size()) + 1);
+    texts.emplace_back(QByteArray::number(m_rowids[static_cast<size_t>(m_row)]));
+    params.push_back(texts.back().constData());
+    // texts never reallocates: reserved above for every value and the key.
+
+    QString error;
+    const PgSession::Result result = session.exec(sql, error, params);
+    if (!result) {
+        m_connection->noteError(error);
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::sentence(error));
+    }
+    if (qstrcmp(PQcmdTuples(result.get()), "0") == 0) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
+    }
 }
 
 void CAdoRecordset::Close() noexcept
 {
-    sqlite3_finalize(m_stmt);
-    m_stmt = nullptr;
-    sqlite3_finalize(m_update);
-    m_update = nullptr;
+    m_stmt.reset();
+    m_update.reset();
     m_updateColumns.clear();
     m_open = false;
+    m_cached = false;
     m_onRow = false;
     m_count = -1;
     m_columns.clear();
     m_cells.clear();
     m_rowids.clear();
     m_table.clear();
+    m_keyColumn.clear();
     m_rows = 0;
     m_row = 0;
     m_pending.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/AdoDetail.h"
 #include "store/CAdoField.h"
 
 #include <QByteArray>
@@ -8,20 +9,16 @@
 #include <memory>
 #include <vector>
 
-struct sqlite3;
-struct sqlite3_stmt;
 class CAdoConnection;
-namespace ado_detail
-{
-struct SharedConnection;
-}
 
 // The rows of one statement, read through one column accessor.
 //
-// Forward-only sets (cursor 0) read straight from the store as the cursor
-// moves. Keyset sets (cursor 1) read every row at Open together with its
-// rowid, so they can count, jump to the first and last row and, for a plain
-// SELECT of one table, write set columns back by rowid.
+// On SQLite, forward-only sets (cursor 0) read straight from the store as the
+// cursor moves. Keyset sets (cursor 1) read every row at Open together with
+// its rowid, so they can count, jump to the first and last row and, for a
+// plain SELECT of one table, write set columns back by rowid. On PostgreSQL
+// every set is read whole at Open; a keyset set of a table with a row key of
+// our own writes back by that key.
 //
 // Statements without result rows (ALTER TABLE, CREATE INDEX, ...) may be
 // opened too: Open runs them and reports their success.
@@ -74,8 +71,8 @@ public:
     // a column: reads then raise -16 and sets -15.
     CAdoField& GetField(int position);
 
-    // Writes the values set on the current row by rowid, with one bound
-    // UPDATE. Raises -18 when the row cannot be written (no current row, the
+    // Writes the values set on the current row by rowid (PostgreSQL: by its
+    // row key), with one bound UPDATE. Raises -18 when the row cannot be written (no current row, the
     // set is not updatable, the store refuses, or the row is gone). Nothing
     // set: nothing written.
     void Update();
@@ -86,21 +83,11 @@ public:
 private:
     friend class CAdoField;
 
-    enum class Kind : unsigned char
-    {
-        Computed, // no table column behind it: cannot be set
-        Untyped,  // a table column without a declared type: any value
-        Text,
-        Bit,
-        SmallInt,
-        Int32,
-        Int64,
-        Real
-    };
+    using Kind = ado_detail::Kind;
     struct Column
     {
         QString name;
-        QByteArray origin; // the table column behind it, empty when computed
+        QByteArray origin; // the table column behind it, quoted; empty when computed
         Kind kind = Kind::Computed;
         int maxChars = -1; // varchar(n) width, -1 for none
     };
@@ -136,7 +123,11 @@ private:
     };
 
     bool openStatement(const QByteArray& sql, sqlite3* db, bool keyset);
-    bool prepareKeyset(sqlite3* db, const QByteArray& sql, sqlite3_stmt** stmt);
+    bool openPostgres(PgSession& session);
+    bool prepareKeyset(sqlite3* db, const QByteArray& sql, ado_detail::StatementPtr& stmt);
+    void updateSqlite(sqlite3* db);
+    void updatePostgres(PgSession& session);
+    void finishRows();
     void readColumns(sqlite3_stmt* stmt, int first);
     bool alive() const;
     bool onRow() const;
@@ -156,18 +147,20 @@ private:
     QByteArray m_sql;
     bool m_open = false;
     bool m_keyset = false;
+    bool m_cached = false; // every row read at Open (keyset sets, PostgreSQL)
     bool m_readOnly = true;
     std::vector<Column> m_columns;
 
     // Forward-only.
-    sqlite3_stmt* m_stmt = nullptr;
+    ado_detail::StatementPtr m_stmt;
     bool m_onRow = false;
     long m_count = -1;
 
-    // Keyset.
+    // Rows read at Open.
     ValueStore m_cells;
-    std::vector<qint64> m_rowids; // empty when the set is not updatable
+    std::vector<qint64> m_rowids; // rowids or row keys; empty when the set is not updatable
     QByteArray m_table;          // "db"."table" quoted, for the UPDATE
+    QByteArray m_keyColumn;      // PostgreSQL: the row key, quoted
     long m_rows = 0;
     long m_row = 0;
 
@@ -177,7 +170,7 @@ private:
     int m_dirtyCount = 0;
 
     // The last UPDATE, kept prepared while the same columns are written.
-    sqlite3_stmt* m_update = nullptr;
+    ado_detail::StatementPtr m_update;
     std::vector<int> m_updateColumns;
 
     CAdoField m_field;

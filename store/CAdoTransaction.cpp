@@ -11,7 +11,7 @@ CAdoTransaction::CAdoTransaction(CAdoConnection& connection)
         return;
     }
     m_generation = shared->generation;
-    if (sqlite3_get_autocommit(shared->handle)) {
+    if (!shared->inTransaction()) {
         m_active = connection.BeginTrans();
         return;
     }
@@ -32,7 +32,7 @@ CAdoTransaction::~CAdoTransaction()
 bool CAdoTransaction::stillOurs() const
 {
     const auto& shared = m_connection.shared();
-    return shared && shared->handle && shared->generation == m_generation;
+    return shared && shared->isOpen() && shared->generation == m_generation;
 }
 
 bool CAdoTransaction::commit()
@@ -69,14 +69,14 @@ bool CAdoTransaction::rollback() noexcept
         if (m_savepoint.isEmpty()) {
             // A failure may have ended the transaction already.
             m_connection.shared()->savepointDepth = 0;
-            if (sqlite3_get_autocommit(m_connection.handle())) {
+            if (!m_connection.shared()->inTransaction()) {
                 return true;
             }
             return m_connection.RollbackTrans();
         }
         --m_connection.shared()->savepointDepth;
-        return m_connection.Execute(QStringLiteral("ROLLBACK TO ") + m_savepoint + QStringLiteral("; RELEASE ")
-                                    + m_savepoint);
+        const bool undone = m_connection.Execute(QStringLiteral("ROLLBACK TO ") + m_savepoint);
+        return m_connection.Execute(QStringLiteral("RELEASE ") + m_savepoint) && undone;
     } catch (...) {
         return false;
     }

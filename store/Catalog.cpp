@@ -3,8 +3,11 @@
 #include "platform/CRegistry.h"
 #include "platform/DeviceFolder.h"
 #include "platform/MessageService.h"
+#include "store/AdoDetail.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
+#include "store/CAdoTransaction.h"
+#include "store/PgSession.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,13 +17,17 @@
 
 #include <sqlite3.h>
 
+using ado_detail::DatabasePtr;
+using ado_detail::StatementPtr;
+
 namespace
 {
 // The columns that the program's statements name. A ShoppingLists table
 // without all of them belongs to some other program; GiftFor is never used
-// and so not asked for.
+// and so not asked for, and a missing DeptOrder is added by the structure
+// check.
 const char* const kBaseColumns[] = {"ID",   "ItemName", "QtyToBuy", "UnitOfPurchase", "ItemNameDetail",
-                                    "Dept", "Store",    "Checked",  "DeptOrder"};
+                                    "Dept", "Store",    "Checked"};
 
 // Column names match without regard to case, as they do in statements.
 bool hasBaseColumns(const QStringList& names)
@@ -43,22 +50,23 @@ enum class Probe
 // Reads the file without any chance of writing to it.
 Probe probeCatalog(const QString& file)
 {
-    sqlite3* db = nullptr;
+    sqlite3* rawDb = nullptr;
     const QByteArray path = file.toUtf8();
-    if (sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
+    const int opened = sqlite3_open_v2(path.constData(), &rawDb, SQLITE_OPEN_READONLY, nullptr);
+    const DatabasePtr db(rawDb);
+    if (opened != SQLITE_OK) {
         return Probe::NotACatalog;
     }
-    sqlite3_busy_timeout(db, CAdoConnection::BusyTimeoutMs);
-    sqlite3_stmt* stmt = nullptr;
+    sqlite3_busy_timeout(db.get(), CAdoConnection::BusyTimeoutMs);
+    StatementPtr stmt;
     Probe result = Probe::NotACatalog;
     // No rows at all when there is no such table.
     const char* sql = "SELECT name FROM pragma_table_info('ShoppingLists')";
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
+    if (ado_detail::prepareSingle(db.get(), sql, stmt) == SQLITE_OK) {
         QStringList names;
         int step = SQLITE_ROW;
-        while ((step = sqlite3_step(stmt)) == SQLITE_ROW) {
-            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        while ((step = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+            names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
         }
         if (step == SQLITE_DONE && hasBaseColumns(names)) {
             result = Probe::Catalog;
@@ -66,12 +74,10 @@ Probe probeCatalog(const QString& file)
     }
     // A catalog held by another program, or with a journal of an unfinished
     // write that only a writer may roll back, is no proof of a wrong file.
-    const int code = sqlite3_errcode(db) & 0xff;
+    const int code = sqlite3_errcode(db.get()) & 0xff;
     if (result == Probe::NotACatalog && (code == SQLITE_BUSY || code == SQLITE_LOCKED || code == SQLITE_READONLY)) {
         result = Probe::Undecided;
     }
-    sqlite3_finalize(stmt);
-    sqlite3_close_v2(db);
     return result;
 }
 
@@ -88,19 +94,96 @@ bool createCatalog(const QString& file)
         }
         temporaryName = reserve.fileName();
     }
-    sqlite3* db = nullptr;
-    bool made = sqlite3_open_v2(temporaryName.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
-    if (made) {
-        made = sqlite3_exec(db, Catalog::createTableStatement().toUtf8().constData(), nullptr, nullptr, nullptr)
+    bool made = false;
+    {
+        sqlite3* rawDb = nullptr;
+        made = sqlite3_open_v2(temporaryName.toUtf8().constData(), &rawDb, SQLITE_OPEN_READWRITE, nullptr)
                == SQLITE_OK;
+        const DatabasePtr db(rawDb);
+        StatementPtr create;
+        made = made && ado_detail::prepareSingle(db.get(), Catalog::createTableStatement().toUtf8(), create) == SQLITE_OK
+               && sqlite3_step(create.get()) == SQLITE_DONE;
     }
-    made = sqlite3_close(db) == SQLITE_OK && made;
     made = made && QFile::rename(temporaryName, file);
     if (!made) {
         QFile::remove(temporaryName);
         QFile::remove(temporaryName + QStringLiteral("-journal"));
     }
     return made;
+}
+
+// What a PostgreSQL catalog needs besides its table: text that compares
+// without regard to case, and the bit type of the flag column.
+const char* const kPostgresSupport[] = {
+    "CREATE EXTENSION IF NOT EXISTS citext",
+    "DO $$ BEGIN CREATE DOMAIN bitflag AS smallint; EXCEPTION WHEN duplicate_object THEN NULL; END $$",
+};
+
+// Whether the ShoppingLists table exists (-1: the question failed), and
+// whether it has the base columns of a catalog and the row key.
+struct PostgresTable
+{
+    int exists = -1;
+    bool baseColumns = false;
+    bool rowKey = false;
+};
+
+PostgresTable inspectPostgres(CAdoConnection& connection)
+{
+    PostgresTable found;
+    CAdoRecordset set;
+    if (!set.Open(QStringLiteral("SELECT count(*) FILTER (WHERE attname IN ('id', 'itemname', 'qtytobuy', "
+                                 "'unitofpurchase', 'itemnamedetail', 'dept', 'store', 'giftfor', 'checked')), "
+                                 "count(*) FILTER (WHERE attname = 'rowkey'), count(*) FROM pg_attribute "
+                                 "WHERE attrelid = to_regclass('ShoppingLists') AND attnum > 0 AND NOT attisdropped"),
+                  connection)
+        || set.IsEOF()) {
+        return found;
+    }
+    found.exists = set.GetField(2).GetLong() > 0 ? 1 : 0;
+    found.baseColumns = set.GetField(0).GetLong() == 9;
+    found.rowKey = set.GetField(1).GetLong() == 1;
+    return found;
+}
+
+// Creates the catalog's table on the server when it is missing, and gives a
+// catalog made by another tool the row key it lacks. Everything of one call
+// lands whole or not at all.
+Catalog::FileState preparePostgres(const QString& uri)
+{
+    CAdoConnection connection(true);
+    if (connection.Open(uri) != 0) {
+        return Catalog::FileState::CannotCreate;
+    }
+    const PostgresTable before = inspectPostgres(connection);
+    if (before.exists < 0) {
+        return Catalog::FileState::CannotCreate;
+    }
+    if (before.exists == 1 && !before.baseColumns) {
+        return Catalog::FileState::NotACatalog;
+    }
+    if (before.exists == 1 && before.rowKey) {
+        return Catalog::FileState::Ready;
+    }
+    CAdoTransaction transaction(connection);
+    bool made = transaction.active();
+    if (before.exists == 0) {
+        for (const char* statement : kPostgresSupport) {
+            made = made && connection.Execute(QString::fromLatin1(statement));
+        }
+        made = made && connection.Execute(Catalog::createTableStatement(Catalog::Engine::Postgres));
+    } else {
+        made = made && connection.Execute(QStringLiteral("ALTER TABLE ShoppingLists ADD COLUMN RowKey bigint "
+                                                         "GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"));
+    }
+    made = made && transaction.commit();
+    if (!made) {
+        // Another program may have made it at the same moment.
+        const PostgresTable after = inspectPostgres(connection);
+        return after.exists == 1 && after.baseColumns && after.rowKey ? Catalog::FileState::Ready
+                                                                       : Catalog::FileState::CannotCreate;
+    }
+    return before.exists == 0 ? Catalog::FileState::Created : Catalog::FileState::Ready;
 }
 
 bool folderWritable(const QString& file)
@@ -110,6 +193,9 @@ bool folderWritable(const QString& file)
 
 QString compactPath(const QString& filePath)
 {
+    if (PgSession::isUri(filePath)) {
+        return PgSession::describe(filePath);
+    }
     return QDir::toNativeSeparators(QFileInfo(DeviceFolder::map(filePath)).absoluteFilePath());
 }
 } // namespace
@@ -119,8 +205,23 @@ QString Catalog::devicePath()
     return QStringLiteral("\\Windows\\shoplistdata.cdb");
 }
 
-QString Catalog::createTableStatement()
+QString Catalog::createTableStatement(Engine engine)
 {
+    if (engine == Engine::Postgres) {
+        // citext in the "C" collation compares and sorts as SQLite's NOCASE
+        // does; the widths are checks, as citext has none of its own. RowKey
+        // is the row's address for keyset updates.
+        auto text = [](const char* name, int width) {
+            return QStringLiteral("%1 citext COLLATE \"C\" CHECK (char_length(%1) <= %2), ")
+                .arg(QLatin1String(name))
+                .arg(width);
+        };
+        return QStringLiteral("CREATE TABLE ShoppingLists (ID integer, ") + text("ItemName", 30)
+               + QStringLiteral("QtyToBuy smallint, ") + text("UnitOfPurchase", 30) + text("ItemNameDetail", 50)
+               + text("Dept", 30) + text("Store", 30) + text("GiftFor", 15)
+               + QStringLiteral("checked bitflag, DeptOrder integer, Price float, Coupon int, "
+                                "RowKey bigint GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY)");
+    }
     return QStringLiteral(
         "CREATE TABLE ShoppingLists (ID integer, ItemName varchar(30) COLLATE NOCASE, QtyToBuy smallint, "
         "UnitOfPurchase varchar(30) COLLATE NOCASE, ItemNameDetail varchar(50) COLLATE NOCASE, "
@@ -142,6 +243,9 @@ QString Catalog::quoteLiteral(const QString& value)
 
 Catalog::FileState Catalog::prepareFile(const QString& filePath)
 {
+    if (PgSession::isUri(filePath)) {
+        return preparePostgres(filePath);
+    }
     const QString file = QFileInfo(DeviceFolder::map(filePath)).absoluteFilePath();
     const QFileInfo info(file);
     if (!info.exists() && !info.isSymLink()) {
@@ -177,6 +281,11 @@ QString Catalog::fileStateMessage(FileState state, const QString& filePath)
     const QString file = compactPath(filePath);
     switch (state) {
     case FileState::NotACatalog:
+        if (PgSession::isUri(filePath)) {
+            return QStringLiteral("The table ShoppingLists on the %1 is not a Grocelle catalog. "
+                                  "It has been left as it is, and the list stays empty.")
+                .arg(file);
+        }
         return QStringLiteral("The file %1 is not a Grocelle catalog, or it cannot be read. "
                               "It has been left as it is, and the list stays empty.")
             .arg(file);
@@ -185,6 +294,11 @@ QString Catalog::fileStateMessage(FileState state, const QString& filePath)
                               "Changes to the list cannot be saved.")
             .arg(file);
     case FileState::CannotCreate:
+        if (PgSession::isUri(filePath)) {
+            return QStringLiteral("The catalog on the %1 cannot be reached or could not be created. "
+                                  "The list stays empty.")
+                .arg(file);
+        }
         return QStringLiteral("The catalog %1 does not exist and could not be created. The list stays empty.")
             .arg(file);
     case FileState::Ready:
@@ -226,6 +340,10 @@ void Catalog::checkStructure(CAdoConnection& connection)
     }
     const bool hasPrice = names.contains(QLatin1String("Price"));
     const bool hasCoupon = names.contains(QLatin1String("Coupon"));
+    // Every list statement needs DeptOrder: a catalog without it (an older
+    // tool's) gains it, every department not yet placed. Nothing can be said
+    // of a table that could not be read.
+    const bool hasDeptOrder = names.isEmpty() || names.contains(QLatin1String("DeptOrder"), Qt::CaseInsensitive);
     if (!hasPrice) {
         MessageService::show(QStringLiteral("Updating database structure, adding PRICE field..."));
         recordset.Open(QStringLiteral("ALTER TABLE ShoppingLists ADD Price float"), connection,
@@ -235,6 +353,12 @@ void Catalog::checkStructure(CAdoConnection& connection)
     if (!hasCoupon) {
         MessageService::show(QStringLiteral("Updating database structure, adding COUPON field..."));
         recordset.Open(QStringLiteral("ALTER TABLE ShoppingLists ADD Coupon int"), connection,
+                       CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+        writeDbVersion(DbVersion);
+    }
+    if (!hasDeptOrder) {
+        MessageService::show(QStringLiteral("Updating database structure, adding DEPTORDER field..."));
+        recordset.Open(QStringLiteral("ALTER TABLE ShoppingLists ADD DeptOrder integer DEFAULT -1"), connection,
                        CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
         writeDbVersion(DbVersion);
     }

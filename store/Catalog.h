@@ -14,9 +14,14 @@ public:
     // CAdoConnection::Open and prepareFile map to the device folder.
     static QString devicePath();
 
+    enum class Engine
+    {
+        Sqlite,
+        Postgres
+    };
     // The statement that creates a catalog with the full column set; text
     // columns compare and sort without regard to case.
-    static QString createTableStatement();
+    static QString createTableStatement(Engine engine = Engine::Sqlite);
 
     // value with every single quote doubled, ready to stand between single
     // quotes in a statement (no quotes are added). Every statement that
@@ -39,7 +44,11 @@ public:
 
     // Looks at the file at filePath (a handheld path or a plain one) before it
     // is opened. A missing file is created, complete or not at all. Any other
-    // file is only read, never changed.
+    // file is only read, never changed. For a PostgreSQL URI: a missing table
+    // is created (Created), one made by another tool gains the row key the
+    // layer writes by; a server that cannot be reached, or a table that
+    // cannot be made, is CannotCreate; a ShoppingLists table without the
+    // catalog's base columns is NotACatalog and is left alone.
     static FileState prepareFile(const QString& filePath);
 
     // What to tell the user about the state, naming the file; empty for Ready
@@ -56,6 +65,8 @@ public:
     // the user before each, and writes DBVersion 5 after each addition and
     // once at the end. Failed additions are ignored. A ShoppingLists table
     // that lacks the catalog's own columns is left alone.
+    // A catalog without DeptOrder (any letter case) gains it the same way,
+    // with -1 on every row.
     static void checkStructure(CAdoConnection& connection);
 
     // The four index statements run before the store tabs are rebuilt,

@@ -20,6 +20,11 @@ class ConnectionTest : public StoreTest
 {
 };
 
+class ConnectionEngineTest : public EngineStoreTest
+{
+};
+INSTANTIATE_FOR_BOTH_ENGINES(ConnectionEngineTest);
+
 TEST_F(ConnectionTest, OpensTheHandheldPathInTheDeviceFolder)
 {
     makeCatalog();
@@ -69,7 +74,38 @@ TEST_F(ConnectionTest, FileThatIsNoDatabaseIsRefusedAndLeftAlone)
     EXPECT_FALSE(QFileInfo::exists(catalogFile() + QStringLiteral("-journal")));
 }
 
-TEST_F(ConnectionTest, SharedObjectFollowsTheMainWindowOrder)
+TEST_F(ConnectionTest, ServerThatCannotBeReachedFailsByResultNamingIt)
+{
+    CAdoConnection connection(true);
+    const QString uri = QStringLiteral("postgresql://nobody@/grocelle?host=") + home()
+                        + QStringLiteral("/no-server&connect_timeout=2");
+    EXPECT_EQ(connection.Open(uri), CAdoException::CannotOpen);
+    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server"))) << connection.lastError().toStdString();
+    EXPECT_FALSE(connection.Execute(QStringLiteral("DELETE FROM ShoppingLists")));
+    CAdoRecordset set;
+    EXPECT_FALSE(set.Open(kList, connection, 1, 3, 8));
+    EXPECT_EQ(Catalog::prepareFile(uri), Catalog::FileState::CannotCreate);
+    EXPECT_TRUE(Catalog::fileStateMessage(Catalog::FileState::CannotCreate, uri).contains(home()));
+}
+
+TEST_P(ConnectionEngineTest, ExecuteRunsExactlyOneStatement)
+{
+    makeCatalog();
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(location()), 0);
+    // A second statement behind the first is refused, and neither runs.
+    EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 1; "
+                                                   "DELETE FROM ShoppingLists")));
+    EXPECT_FALSE(connection.lastError().isEmpty());
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "3");
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 1")), "2");
+    // A closing semicolon is no second statement.
+    EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 1;")));
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 1")), "7");
+    EXPECT_FALSE(connection.Execute(QString()));
+}
+
+TEST_P(ConnectionEngineTest, SharedObjectFollowsTheMainWindowOrder)
 {
     makeCatalog();
     // The member is empty, takes over a created temporary, the temporary goes
@@ -80,7 +116,7 @@ TEST_F(ConnectionTest, SharedObjectFollowsTheMainWindowOrder)
         CAdoConnection temporary(true);
         member = temporary;
     }
-    ASSERT_EQ(member.Open(Catalog::devicePath()), 0);
+    ASSERT_EQ(member.Open(onSqlite() ? Catalog::devicePath() : location()), 0);
     EXPECT_TRUE(member.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 2")));
 
     // Destroying a sharer closes the object for everyone; self-assignment
@@ -93,14 +129,14 @@ TEST_F(ConnectionTest, SharedObjectFollowsTheMainWindowOrder)
     }
     EXPECT_FALSE(member.isOpen());
     EXPECT_FALSE(member.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 6")));
-    EXPECT_EQ(rawValue(catalogFile(), QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "5");
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "5");
 }
 
-TEST_F(ConnectionTest, ClosingUnderAnOpenRecordsetEndsItsRows)
+TEST_P(ConnectionEngineTest, ClosingUnderAnOpenRecordsetEndsItsRows)
 {
     makeCatalog();
     CAdoConnection connection(true);
-    ASSERT_EQ(connection.Open(catalogFile()), 0);
+    ASSERT_EQ(connection.Open(location()), 0);
     CAdoRecordset forward;
     CAdoRecordset keyset;
     ASSERT_TRUE(forward.Open(kList, connection, 0, 1, 8));
@@ -140,11 +176,11 @@ TEST_F(ConnectionTest, WaitsForACatalogHeldByAnotherProgram)
     EXPECT_GE(waited, 200);
 }
 
-TEST_F(ConnectionTest, TransactionGuardRollsBackUnlessCommitted)
+TEST_P(ConnectionEngineTest, TransactionGuardRollsBackUnlessCommitted)
 {
     makeCatalog();
     CAdoConnection connection(true);
-    ASSERT_EQ(connection.Open(catalogFile()), 0);
+    ASSERT_EQ(connection.Open(location()), 0);
     const QString qtyOfMilk = QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 1");
 
     {
@@ -152,7 +188,7 @@ TEST_F(ConnectionTest, TransactionGuardRollsBackUnlessCommitted)
         ASSERT_TRUE(transaction.active());
         connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 1"));
     }
-    EXPECT_EQ(rawValue(catalogFile(), qtyOfMilk), "2");
+    EXPECT_EQ(rawValue(qtyOfMilk), "2");
 
     // An error raised inside the pass leaves the catalog as it was.
     EXPECT_EQ(codeOf([&] {
@@ -165,7 +201,7 @@ TEST_F(ConnectionTest, TransactionGuardRollsBackUnlessCommitted)
                   set.GetField(1).SetLong(70000);
               }),
               CAdoException::ValueRefused);
-    EXPECT_EQ(rawValue(catalogFile(), qtyOfMilk), "2");
+    EXPECT_EQ(rawValue(qtyOfMilk), "2");
 
     // An inner guard undoes only its own part; the outer commit keeps the rest.
     {
@@ -179,8 +215,8 @@ TEST_F(ConnectionTest, TransactionGuardRollsBackUnlessCommitted)
         EXPECT_TRUE(outer.commit());
         EXPECT_FALSE(outer.active());
     }
-    EXPECT_EQ(rawValue(catalogFile(), qtyOfMilk), "9");
-    EXPECT_EQ(rawValue(catalogFile(), QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "0");
+    EXPECT_EQ(rawValue(qtyOfMilk), "9");
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "0");
 
     CAdoConnection closed(true);
     CAdoTransaction nothing(closed);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/EngineCatalog.h"
 #include "support/GrocelleTest.h"
 
 #include "store/CAdoException.h"
@@ -17,7 +18,31 @@
 class StoreTest : public GrocelleTest
 {
 protected:
+    void TearDown() override
+    {
+        m_catalog.end();
+        GrocelleTest::TearDown();
+    }
+
     QString catalogFile() const { return homeFile(QStringLiteral("shoplistdata.cdb")); }
+
+    // The catalog's engine (SQLite unless the test chose another) and what
+    // opens it.
+    Engine engine() const { return m_catalog.engine(); }
+    QString location() const { return m_catalog.location(); }
+    bool onSqlite() const { return engine() == Engine::Sqlite; }
+    // False, with the reason, when engine cannot be used here.
+    bool useEngine(Engine engine, QString& why) { return m_catalog.begin(engine, why); }
+
+    // sql run on the catalog by its engine's own client (several statements
+    // may be given).
+    void raw(const QString& sql)
+    {
+        QString error;
+        ASSERT_TRUE(m_catalog.exec(sql, &error)) << error.toStdString();
+    }
+    // The first column of the first row of sql, as text; "<none>" for no row.
+    QString rawValue(const QString& sql) const { return m_catalog.value(sql); }
 
     // Runs sql on the file with SQLite itself, creating the file if needed.
     static void raw(const QString& file, const QString& sql)
@@ -55,8 +80,8 @@ protected:
     //   3 Kids' Snacks qty 1 Snacks  Corner Shop   checked 0              price null coupon -1
     void makeCatalog()
     {
-        ASSERT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::Created);
-        raw(catalogFile(),
+        ASSERT_EQ(Catalog::prepareFile(location()), Catalog::FileState::Created);
+        raw(
             QStringLiteral(
                 "INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, ItemNameDetail, Dept, Store, "
                 "checked, DeptOrder, Price, Coupon) VALUES "
@@ -81,7 +106,33 @@ protected:
         }
         return 0;
     }
+
+private:
+    EngineCatalog m_catalog;
 };
+
+// A store test run once on each engine; the PostgreSQL run is skipped when
+// no server is named (GROCELLE_TEST_POSTGRES).
+class EngineStoreTest : public StoreTest, public ::testing::WithParamInterface<Engine>
+{
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        QString why;
+        if (!useEngine(GetParam(), why)) {
+            GTEST_SKIP() << why.toStdString();
+        }
+    }
+};
+
+inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info)
+{
+    return info.param == Engine::Sqlite ? "SQLite" : "PostgreSQL";
+}
+
+#define INSTANTIATE_FOR_BOTH_ENGINES(suite)                                                                           \
+    INSTANTIATE_TEST_SUITE_P(Engines, suite, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineParamName)
 
 // Readable texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)

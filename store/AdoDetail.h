@@ -65,8 +65,15 @@ struct SharedConnection
     QString location; // what Open was given
     QString lastError;
     int savepointDepth = 0;
+    // Begun by BeginTrans and not yet ended by CommitTrans or RollbackTrans:
+    // a lost PostgreSQL connection is then not made again behind the
+    // transaction's back (its work is gone; the rollback must be seen first).
+    bool transactionBegun = false;
 
     sqlite3* handle() const { return sqlite.get(); }
+    // The PostgreSQL session, connected again first when the server went
+    // away and came back, unless a transaction was begun on the lost one.
+    PgSession* postgres();
     bool isOpen() const;
     // True inside a transaction begun and not yet ended.
     bool inTransaction() const;

@@ -26,6 +26,14 @@ bool SharedConnection::inTransaction() const
     return pg && pg->inTransaction();
 }
 
+PgSession* SharedConnection::postgres()
+{
+    if (pg && (!pg->connected() || pg->lastState().startsWith("08")) && !transactionBegun) {
+        pg->reconnect();
+    }
+    return pg.get();
+}
+
 void SharedConnection::close() noexcept
 {
     // Recordsets still holding statements keep the SQLite handle alive until
@@ -33,6 +41,7 @@ void SharedConnection::close() noexcept
     sqlite.reset();
     pg.reset();
     savepointDepth = 0;
+    transactionBegun = false;
     ++generation;
 }
 
@@ -215,9 +224,9 @@ bool CAdoConnection::Execute(const QString& sql)
         return false;
     }
     const QByteArray text = sql.toUtf8();
-    if (m_object->pg) {
+    if (PgSession* pg = m_object->postgres()) {
         QString error;
-        if (!m_object->pg->exec(PgDialect::translate(text), error)) {
+        if (!pg->exec(PgDialect::translate(text), error)) {
             m_object->noteError(error);
             return false;
         }
@@ -279,21 +288,39 @@ QString CAdoConnection::lastError() const
 
 bool CAdoConnection::BeginTrans()
 {
-    return Execute(isPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    const bool begun = Execute(isPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    if (begun) {
+        m_object->transactionBegun = true;
+    }
+    return begun;
 }
 
 bool CAdoConnection::CommitTrans()
 {
     if (isPostgres() && m_object->pg->transactionFailed()) {
         // The server would answer COMMIT with a rollback and no error.
+        const QString reason = lastError();
         RollbackTrans();
-        m_object->noteError(QStringLiteral("the change was undone after a failure"));
+        m_object->noteError(reason.isEmpty() ? QStringLiteral("the change was undone after a failure") : reason);
         return false;
     }
-    return Execute(QStringLiteral("COMMIT"));
+    const bool committed = Execute(QStringLiteral("COMMIT"));
+    if (m_object) {
+        m_object->transactionBegun = false;
+    }
+    return committed;
 }
 
 bool CAdoConnection::RollbackTrans()
 {
-    return Execute(QStringLiteral("ROLLBACK"));
+    const bool undone = Execute(QStringLiteral("ROLLBACK"));
+    if (m_object) {
+        m_object->transactionBegun = false;
+    }
+    return undone;
+}
+
+bool CAdoConnection::lastFailureIsTransient() const
+{
+    return isPostgres() && m_object->pg->lastFailureIsTransient();
 }

@@ -62,6 +62,11 @@ public:
     bool CommitTrans();
     bool RollbackTrans();
 
+    // The last failure was another program's doing at the same moment (a
+    // serialization failure or a deadlock): the same work, run again from
+    // its start, may well succeed.
+    bool lastFailureIsTransient() const;
+
     // For the layer's own classes.
     const std::shared_ptr<ado_detail::SharedConnection>& shared() const { return m_object; }
 

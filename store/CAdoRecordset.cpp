@@ -172,7 +172,8 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
         m_keyset = cursorType >= adOpenKeyset;
         m_readOnly = !m_keyset || lockType == adLockReadOnly;
         m_sql = sql.toUtf8();
-        const bool opened = shared->pg ? openPostgres(*shared->pg) : openStatement(m_sql, shared->handle(), m_keyset);
+        PgSession* pg = shared->postgres();
+        const bool opened = pg ? openPostgres(*pg) : openStatement(m_sql, shared->handle(), m_keyset);
         if (!opened) {
             Close();
             return false;
@@ -276,6 +277,16 @@ bool CAdoRecordset::openPostgres(PgSession& session)
             m_keyColumn = keyTable->columns[static_cast<size_t>(keyTable->keyColumn - 1)].quoted;
             m_table = keyTable->quotedName;
             sql = sql.left(at) + ' ' + m_keyColumn + ", " + sql.mid(at);
+            if (!m_readOnly && session.inTransaction()) {
+                // The rows a pass means to write are its own until it ends,
+                // as the whole file is on SQLite: another program's change
+                // to one of them waits, and then lands after the pass.
+                sql = sql.trimmed();
+                while (sql.endsWith(';')) {
+                    sql.chop(1);
+                }
+                sql += " FOR UPDATE";
+            }
         } else {
             keyTable = nullptr;
         }
@@ -648,8 +659,8 @@ void CAdoRecordset::Update()
     if (!alive()) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The catalog is not open."));
     }
-    if (m_connection->pg) {
-        updatePostgres(*m_connection->pg);
+    if (PgSession* pg = m_connection->postgres()) {
+        updatePostgres(*pg);
     } else {
         updateSqlite(m_connection->handle());
     }

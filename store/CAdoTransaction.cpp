@@ -69,6 +69,7 @@ bool CAdoTransaction::rollback() noexcept
         if (m_savepoint.isEmpty()) {
             // A failure may have ended the transaction already.
             m_connection.shared()->savepointDepth = 0;
+            m_connection.shared()->transactionBegun = false;
             if (!m_connection.shared()->inTransaction()) {
                 return true;
             }

@@ -85,6 +85,7 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
                     .arg(describe(uri), QString::fromUtf8(PQerrorMessage(conn)).trimmed());
         return nullptr;
     }
+    session->m_description = describe(uri);
     PQsetNoticeProcessor(conn, ignoreNotice, nullptr);
     if (PQsetClientEncoding(conn, "UTF8") != 0) {
         error = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
@@ -100,8 +101,17 @@ PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const st
     const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
         error = errorOf(result.get(), m_conn.get());
+        // A failure that the server did not report itself is the
+        // connection's own: the server went away or cannot be reached.
+        const char* state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
+        m_lastState = state ? QByteArray(state) : QByteArray("08006");
+        if (!state || !connected() || m_lastState.startsWith("08") || m_lastState.startsWith("57P")) {
+            m_lastState = "08006";
+            error = QStringLiteral("the connection to the %1 was lost (%2)").arg(m_description, error);
+        }
         return nullptr;
     }
+    m_lastState.clear();
     return result;
 }
 
@@ -200,6 +210,19 @@ const PgSession::Table* PgSession::tableNamed(const QByteArray& name)
         known = m_tableIds.emplace(key, oid).first;
     }
     return table(known->second);
+}
+
+bool PgSession::reconnect()
+{
+    m_tables.clear();
+    m_tableIds.clear();
+    PQreset(m_conn.get());
+    return connected();
+}
+
+bool PgSession::lastFailureIsTransient() const
+{
+    return m_lastState == "40001" || m_lastState == "40P01";
 }
 
 bool PgSession::inTransaction() const

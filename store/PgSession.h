@@ -67,6 +67,15 @@ public:
     // such table.
     const Table* tableNamed(const QByteArray& name);
 
+    // Connects again after the server went away; false while it is still
+    // gone. What the layer knew of the tables is read again.
+    bool reconnect();
+    // The SQLSTATE of the last failure ("40001"), empty after a success.
+    const QByteArray& lastState() const { return m_lastState; }
+    // A failure that the same work, run again from its start, may not meet:
+    // a serialization failure or a deadlock between two programs.
+    bool lastFailureIsTransient() const;
+
     bool inTransaction() const;
     // The transaction has had a failure: only a rollback ends it.
     bool transactionFailed() const;
@@ -83,6 +92,8 @@ private:
     Result run(const QByteArray& sql, QString& error, const std::vector<const char*>& params);
 
     std::unique_ptr<PGconn, Finish> m_conn;
+    QString m_description;
+    QByteArray m_lastState;
     std::map<Oid, std::unique_ptr<Table>> m_tables;
     std::map<QByteArray, Oid> m_tableIds;
 };

@@ -3,6 +3,7 @@
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
 #include "store/CAdoTransaction.h"
+#include "support/ThrowawayServer.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -222,4 +223,53 @@ TEST_P(ConnectionEngineTest, TransactionGuardRollsBackUnlessCommitted)
     CAdoTransaction nothing(closed);
     EXPECT_FALSE(nothing.active());
     EXPECT_FALSE(nothing.commit());
+}
+
+TEST_F(ConnectionTest, ServerThatGoesAwayIsNamedAndFoundAgain)
+{
+    ThrowawayServer server;
+    QString why;
+    if (!server.create(why)) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    ASSERT_EQ(Catalog::prepareFile(server.uri()), Catalog::FileState::Created);
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(server.uri()), 0);
+    ASSERT_TRUE(connection.Execute(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) VALUES "
+                                                  "(1, 'Milk', 1), (2, 'Tea', 2)")));
+    const QString quantities = QStringLiteral("SELECT QtyToBuy FROM ShoppingLists ORDER BY ID");
+
+    // The server goes away half-way through a pass.
+    {
+        CAdoTransaction transaction(connection);
+        CAdoRecordset set;
+        ASSERT_TRUE(set.Open(quantities, connection, 1, 3, 8));
+        set.GetField(0).SetLong(0);
+        set.Update();
+        set.MoveNext();
+        ASSERT_TRUE(server.stopImmediately());
+        set.GetField(0).SetLong(0);
+        try {
+            set.Update();
+            FAIL() << "Update wrote to a server that is gone";
+        } catch (const CAdoException& error) {
+            EXPECT_EQ(error.m_nCode, CAdoException::CannotWrite);
+            EXPECT_TRUE(error.describe().contains(QStringLiteral("PostgreSQL server"))) << error.describe().toStdString();
+        }
+        EXPECT_FALSE(transaction.commit());
+    }
+    EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5")));
+    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server"))) << connection.lastError().toStdString();
+
+    // Back again: the next statement connects by itself, and the cut-off pass
+    // left nothing behind.
+    ASSERT_TRUE(server.start());
+    CAdoRecordset set;
+    ASSERT_TRUE(set.Open(quantities, connection, 1, 3, 8)) << connection.lastError().toStdString();
+    EXPECT_EQ(set.GetField(0).GetText(), "1");
+    set.MoveNext();
+    EXPECT_EQ(set.GetField(0).GetText(), "2");
+    set.GetField(0).SetLong(3);
+    set.Update();
+    EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 4 WHERE ID = 1")));
 }

@@ -231,3 +231,18 @@ TEST_P(RecordsetTest, PrefixSearchIgnoresCaseAndUsesTheNameIndex)
     EXPECT_TRUE(plan.startsWith(QStringLiteral("Index Scan using itemnameidx"))) << plan.toStdString();
     EXPECT_FALSE(plan.contains(QStringLiteral("Sort"))) << plan.toStdString();
 }
+
+TEST_P(RecordsetTest, MissingValuesSortFirstAndLikeHasNoEscape)
+{
+    const QString byPrice = QStringLiteral("SELECT ItemName FROM ShoppingLists ORDER BY Price");
+    ASSERT_TRUE(set.Open(byPrice, connection, 0, 1, 8));
+    EXPECT_EQ(column(set, 0), QStringList({"Kids' Snacks", "Milk", "Bread"}));
+    ASSERT_TRUE(set.Open(byPrice + QStringLiteral(" DESC, ItemName"), connection, 0, 1, 8));
+    EXPECT_EQ(column(set, 0), QStringList({"Bread", "Milk", "Kids' Snacks"}));
+
+    raw(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) VALUES (4, 'a\\b', 0), (5, 'ab', 0)"));
+    ASSERT_TRUE(set.Open(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ItemName LIKE 'a\\%' "
+                                        "ORDER BY ItemName"),
+                         connection, 0, 3, 8));
+    EXPECT_EQ(column(set, 0), QStringList({"a\\b"}));
+}

@@ -1,0 +1,108 @@
+#include "StoreFixture.h"
+
+#include "store/CAdoConnection.h"
+#include "store/CAdoRecordset.h"
+#include "store/CAdoTransaction.h"
+
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+// Two programs on one catalog, each with its own connection.
+class ConcurrencyTest : public EngineStoreTest
+{
+protected:
+    void SetUp() override
+    {
+        EngineStoreTest::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
+        ASSERT_EQ(Catalog::prepareFile(location()), Catalog::FileState::Created);
+        QStringList rows;
+        for (int id = 1; id <= 40; ++id) {
+            rows << QStringLiteral("(%1, 'Item %1', %2, 'Old', 0)").arg(id).arg(id <= 30 ? 1 : 0);
+        }
+        raw(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, Store, checked) VALUES ")
+            + rows.join(QLatin1Char(',')));
+    }
+
+    // One pass in one transaction over the rows of select, giving column 1 of
+    // each the value; halfway it lets the other program go and dawdles. The
+    // text of the failure, empty when the pass landed.
+    QString pass(const QString& select, const QString& value, std::atomic<bool>* halfway)
+    {
+        CAdoConnection connection(true);
+        if (connection.Open(location()) != 0) {
+            return connection.lastError();
+        }
+        try {
+            CAdoTransaction transaction(connection);
+            CAdoRecordset set;
+            if (!set.Open(select, connection, 1, 3, 8)) {
+                return connection.lastError();
+            }
+            const long count = set.GetRecordCount();
+            for (long i = 0; i < count; ++i) {
+                for (int column = 1; column < set.GetFieldCount(); ++column) {
+                    set.GetField(column).SetText(value);
+                }
+                set.Update();
+                set.MoveNext();
+                if (halfway && i == count / 2) {
+                    *halfway = true;
+                    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                }
+            }
+            return transaction.commit() ? QString() : connection.lastError();
+        } catch (const CAdoException& error) {
+            return error.describe();
+        }
+    }
+
+    static void waitFor(const std::atomic<bool>& flag)
+    {
+        while (!flag) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+};
+INSTANTIATE_FOR_BOTH_ENGINES(ConcurrencyTest);
+
+TEST_P(ConcurrencyTest, MarkDuringClearListIsKept)
+{
+    std::atomic<bool> halfway{false};
+    QString cleared;
+    std::thread clearList([&] {
+        cleared = pass(QStringLiteral("Select ID, QtyToBuy, Checked from ShoppingLists where (QtyToBuy <> 0) or "
+                                      "(Checked <> 0)"),
+                       QStringLiteral("0"), &halfway);
+    });
+    waitFor(halfway);
+    // Mark one row the clear has passed and one it has not reached.
+    const QString marked = pass(QStringLiteral("Select ID, Checked from ShoppingLists where ID = 2 or ID = 29"),
+                                QStringLiteral("1"), nullptr);
+    clearList.join();
+    EXPECT_EQ(cleared, "");
+    EXPECT_EQ(marked, "");
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE QtyToBuy <> 0")), "0");
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE checked <> 0")), "2");
+}
+
+TEST_P(ConcurrencyTest, TwoRenamesOfOneStoreLeaveOneName)
+{
+    std::atomic<bool> halfway{false};
+    QString first;
+    const QString rename = QStringLiteral("Select ID, Store FROM ShoppingLists WHERE Store= 'Old' ORDER BY ID");
+    std::thread one([&] { first = pass(rename, QStringLiteral("Corner Shop"), &halfway); });
+    waitFor(halfway);
+    const QString second = pass(rename, QStringLiteral("B-Mart"), nullptr);
+    one.join();
+    EXPECT_EQ(first, "");
+    EXPECT_EQ(second, "");
+    // Every row under one of the new names: none left behind, none split.
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(DISTINCT Store) FROM ShoppingLists")), "1");
+    EXPECT_NE(rawValue(QStringLiteral("SELECT min(Store) FROM ShoppingLists")), "Old");
+}

@@ -1,7 +1,10 @@
 #include "app/CListApp.h"
+#include "app/CatalogChoice.h"
 #include "platform/ResourceImages.h"
+#include "store/Catalog.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -18,10 +21,18 @@ bool answerTerminal(int argc, char** argv)
             return true;
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: grocelle [--version] [--help]\n"
+            std::printf("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
+                        "       grocelle --copy-catalog FROM TO [--replace]\n"
                         "\n"
                         "Grocelle keeps the catalog of the things you buy and the shopping list drawn\n"
-                        "from it. It takes no options: everything is set in the program itself.\n"
+                        "from it. Everything else is set in the program itself.\n"
+                        "\n"
+                        "  --catalog FILE|URL  the catalog to work on: an SQLite file, or a PostgreSQL\n"
+                        "                      database (postgresql://user@host:port/dbname). Otherwise\n"
+                        "                      $GROCELLE_CATALOG, then the Catalog value in Grocelle.conf.\n"
+                        "  --copy-catalog FROM TO  copies every row from one catalog to another in one\n"
+                        "                      transaction and prints the count and both checksums;\n"
+                        "                      a target with rows is refused unless --replace is given.\n"
                         "\n"
                         "Files:\n"
                         "  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise\n"
@@ -40,12 +51,27 @@ int main(int argc, char** argv)
     if (answerTerminal(argc, argv)) {
         return 0;
     }
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (arguments.contains(QStringLiteral("--copy-catalog"))) {
+        QCoreApplication terminal(argc, argv);
+        return CatalogChoice::copyCommand(arguments);
+    }
+    bool given = true;
+    const QString argument = CatalogChoice::argument(arguments, given);
+    if (!given) {
+        std::fprintf(stderr, "--catalog needs a file path or a postgresql:// URI\n");
+        return 2;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grocelle"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));
     QApplication::setApplicationVersion(QStringLiteral(GROCELLE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("grocelle"));
     ResourceImages::registerResources();
+    Catalog::setLocation(CatalogChoice::resolve(argument));
     CListApp app;
     app.InitInstance();
     return 0;

@@ -21,6 +21,7 @@
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "store/Catalog.h"
+#include "store/CatalogWatcher.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CPhoneListDlg.h"
@@ -40,6 +41,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTimer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QToolBar>
@@ -75,7 +77,11 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     : QDialog(parent)
     , m_app(app)
 {
-    setWindowTitle(QStringLiteral("Grocelle"));
+    // A catalog the user chose is named, so that two windows on two catalogs
+    // are told apart.
+    const QString catalogName = Catalog::displayName();
+    setWindowTitle(catalogName.isEmpty() ? QStringLiteral("Grocelle")
+                                         : QStringLiteral("Grocelle \u2013 ") + catalogName);
     setWindowIcon(ResourceImages::appIcon());
     setSizeGripEnabled(false);
     createControls();
@@ -355,7 +361,7 @@ void CMainDlg::OnInitDialog()
 
 void CMainDlg::openCatalog()
 {
-    const QString file = DeviceFolder::map(Catalog::devicePath());
+    const QString file = Catalog::location();
     const Catalog::FileState state = Catalog::prepareFile(file);
     const QString problem = Catalog::fileStateMessage(state, file);
     if (state == Catalog::FileState::NotACatalog || state == Catalog::FileState::CannotCreate) {
@@ -376,6 +382,25 @@ void CMainDlg::openCatalog()
     }
     Catalog::runStartupIndexes(m_connection);
     Catalog::checkStructure(m_connection);
+
+    m_watcher = new CatalogWatcher(file, this);
+    m_outsideChange = new QTimer(this);
+    m_outsideChange->setSingleShot(true);
+    m_outsideChange->setInterval(300);
+    connect(m_outsideChange, &QTimer::timeout, this, &CMainDlg::applyOutsideChange);
+    connect(m_watcher, &CatalogWatcher::changedElsewhere, this, &CMainDlg::applyOutsideChange);
+}
+
+void CMainDlg::applyOutsideChange()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool dialogOpen = modal && modal != this;
+    const bool typing = m_quickText->hasFocus() && !m_quickText->text().isEmpty();
+    if (dialogOpen || typing || !isVisible()) {
+        m_outsideChange->start();
+        return;
+    }
+    runGuarded([this] { CatalogChanged(); });
 }
 
 void CMainDlg::setupButtons()

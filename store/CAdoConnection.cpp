@@ -3,6 +3,7 @@
 #include "platform/DeviceFolder.h"
 #include "store/AdoDetail.h"
 #include "store/CAdoException.h"
+#include "store/Catalog.h"
 #include "store/PgDialect.h"
 #include "store/PgSession.h"
 
@@ -172,11 +173,12 @@ int CAdoConnection::Open(const QString& path)
     }
     Close();
     m_object->lastError.clear();
-    m_object->location = path;
+    const QString target = Catalog::resolve(path);
+    m_object->location = target;
 
-    if (PgSession::isUri(path)) {
+    if (PgSession::isUri(target)) {
         QString error;
-        m_object->pg = PgSession::connect(path, error);
+        m_object->pg = PgSession::connect(target, error);
         if (!m_object->pg) {
             m_object->noteError(error);
             return CAdoException::CannotOpen;
@@ -187,7 +189,7 @@ int CAdoConnection::Open(const QString& path)
 
     // An absolute path, so that a name starting with "file:" is never taken
     // for a URI.
-    const QString file = QFileInfo(DeviceFolder::map(path)).absoluteFilePath();
+    const QString file = QFileInfo(DeviceFolder::map(target)).absoluteFilePath();
     sqlite3* raw = nullptr;
     // A connection is used from one thread only: no mutex around every call.
     const int opened =

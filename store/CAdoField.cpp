@@ -120,7 +120,7 @@ const QString& CAdoField::GetText()
 {
     const auto* column = m_owner.column(m_column);
     if (!column || !m_owner.onRow()) {
-        ADO_RAISE(CAdoException::CannotRead);
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, m_owner.m_failure);
     }
     const bool bit = column->kind == CAdoRecordset::Kind::Bit;
     char buffer[32];
@@ -179,7 +179,7 @@ qint32 CAdoField::GetLong()
 {
     const auto* column = m_owner.column(m_column);
     if (!column || !m_owner.onRow()) {
-        ADO_RAISE(CAdoException::CannotRead);
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, m_owner.m_failure);
     }
     const bool bit = column->kind == CAdoRecordset::Kind::Bit;
     int type = SQLITE_NULL;

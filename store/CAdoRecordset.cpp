@@ -163,6 +163,7 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
     if (!shared || !shared->isOpen()) {
         if (shared) {
             shared->noteError(QStringLiteral("the catalog is not open"));
+            m_failure = shared->lastError;
         }
         return false;
     }
@@ -176,12 +177,14 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
         const bool opened = pg ? openPostgres(*pg) : openStatement(m_sql, shared->handle(), m_keyset);
         if (!opened) {
             Close();
+            m_failure = shared->lastError;
             return false;
         }
         m_open = true;
         return true;
     } catch (...) {
         Close();
+        m_failure = shared->lastError;
         return false;
     }
 }
@@ -621,7 +624,8 @@ const CAdoRecordset::Column& CAdoRecordset::writableColumn(int position) const
     const Column* found = column(position);
     if (!found || !onRow() || !m_keyset || m_readOnly || m_rowids.empty() || found->kind == Kind::Computed
         || found->origin.isEmpty()) {
-        ADO_RAISE_DETAIL(CAdoException::ValueRefused, QStringLiteral("This value cannot be changed here."));
+        ADO_RAISE_DETAIL(CAdoException::ValueRefused,
+                         m_failure.isEmpty() ? QStringLiteral("This value cannot be changed here.") : m_failure);
     }
     return *found;
 }
@@ -648,7 +652,8 @@ void CAdoRecordset::setValue(int column, Value&& value)
 void CAdoRecordset::Update()
 {
     if (!onRow()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("There is no current item to write."));
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite,
+                         m_failure.isEmpty() ? QStringLiteral("There is no current item to write.") : m_failure);
     }
     if (m_dirtyCount == 0) {
         return;
@@ -813,4 +818,5 @@ void CAdoRecordset::Close() noexcept
     m_field.m_column = -1;
     m_connection.reset();
     m_generation = 0;
+    m_failure.clear();
 }

@@ -173,5 +173,8 @@ private:
     ado_detail::StatementPtr m_update;
     std::vector<int> m_updateColumns;
 
+    // Why the last Open failed; told with the errors that follow from it.
+    QString m_failure;
+
     CAdoField m_field;
 };

@@ -19,6 +19,20 @@ public:
         Sqlite,
         Postgres
     };
+    // The catalog this run works on: the one the user chose (a file path or a
+    // postgresql:// URI), otherwise the file in the device folder. The
+    // handheld path (devicePath()) stands for it wherever a catalog is
+    // opened or prepared.
+    static QString location();
+    // Chooses the catalog of the run; empty text goes back to the file in the
+    // device folder.
+    static void setLocation(const QString& chosen);
+    // path, or location() when path is the handheld path of the catalog.
+    static QString resolve(const QString& path);
+    // What names the chosen catalog to the user (the server and database,
+    // never a password, or the file); empty when none was chosen.
+    static QString displayName();
+
     // The statement that creates a catalog with the full column set; text
     // columns compare and sort without regard to case.
     static QString createTableStatement(Engine engine = Engine::Sqlite);

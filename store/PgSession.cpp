@@ -2,6 +2,8 @@
 
 #include "store/PgDialect.h"
 
+#include <unistd.h>
+
 namespace
 {
 void ignoreNotice(void*, const char*)
@@ -72,9 +74,18 @@ QString PgSession::describe(const QString& uri)
     return QStringLiteral("PostgreSQL server %1").arg(text);
 }
 
+QByteArray PgSession::programTag()
+{
+    return "grocelle " + QByteArray::number(static_cast<qint64>(getpid()));
+}
+
 std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error)
 {
-    std::unique_ptr<PgSession> session(new PgSession(PQconnectdb(uri.toUtf8().constData())));
+    const QByteArray text = uri.toUtf8();
+    const QByteArray tag = programTag();
+    const char* const keywords[] = {"dbname", "fallback_application_name", nullptr};
+    const char* const values[] = {text.constData(), tag.constData(), nullptr};
+    std::unique_ptr<PgSession> session(new PgSession(PQconnectdbParams(keywords, values, 1)));
     PGconn* conn = session->m_conn.get();
     if (!conn) {
         error = QStringLiteral("out of memory");

@@ -51,6 +51,9 @@ public:
     static std::unique_ptr<PgSession> connect(const QString& uri, QString& error);
     // True for a text that names a PostgreSQL catalog rather than a file.
     static bool isUri(const QString& location);
+    // The name this program's connections go by on the server (unless the
+    // URI names another), by which it knows its own changes.
+    static QByteArray programTag();
     // "host:port/dbname" (or the socket folder for host), for messages.
     static QString describe(const QString& uri);
 

@@ -1,0 +1,95 @@
+#include "app/CatalogChoice.h"
+
+#include "platform/DeviceFolder.h"
+#include "store/CatalogCopier.h"
+#include "store/PgSession.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cstdio>
+
+namespace
+{
+QString absolute(const QString& location)
+{
+    if (location.isEmpty() || PgSession::isUri(location)) {
+        return location;
+    }
+    return QFileInfo(location).absoluteFilePath();
+}
+
+QString shown(const QString& location)
+{
+    return PgSession::isUri(location) ? PgSession::describe(location) : location;
+}
+} // namespace
+
+QString CatalogChoice::resolve(const QString& argument)
+{
+    if (!argument.isEmpty()) {
+        return absolute(argument);
+    }
+    const QString fromEnvironment = qEnvironmentVariable("GROCELLE_CATALOG").trimmed();
+    if (!fromEnvironment.isEmpty()) {
+        return absolute(fromEnvironment);
+    }
+    // Read beside the handheld's registry values, without their length
+    // limit: a URI is often longer than 49 characters.
+    const QString file = DeviceFolder::settingsFile();
+    if (!QFileInfo::exists(file)) {
+        return {};
+    }
+    const QSettings settings(file, QSettings::IniFormat);
+    const QVariant stored = settings.value(QStringLiteral("Catalog"));
+    const QString text = stored.userType() == QMetaType::QStringList ? stored.toStringList().join(QLatin1Char(','))
+                                                                     : stored.toString();
+    return absolute(text.trimmed());
+}
+
+QString CatalogChoice::argument(const QStringList& arguments, bool& ok)
+{
+    ok = true;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& word = arguments[i];
+        if (word.startsWith(QLatin1String("--catalog="))) {
+            ok = word.size() > 10;
+            return word.mid(10);
+        }
+        if (word == QLatin1String("--catalog")) {
+            ok = i + 1 < arguments.size();
+            return ok ? arguments[i + 1] : QString();
+        }
+    }
+    return {};
+}
+
+int CatalogChoice::copyCommand(const QStringList& arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--copy-catalog"));
+    if (at < 0) {
+        return -1;
+    }
+    const bool replace = arguments.contains(QStringLiteral("--replace"));
+    QStringList places;
+    for (qsizetype i = at + 1; i < arguments.size(); ++i) {
+        if (!arguments[i].startsWith(QLatin1String("--"))) {
+            places << arguments[i];
+        }
+    }
+    if (places.size() != 2) {
+        std::fprintf(stderr, "Usage: grocelle --copy-catalog FROM TO [--replace]\n");
+        return 2;
+    }
+    const QString from = absolute(places[0]);
+    const QString to = absolute(places[1]);
+    const CatalogCopier::Result result = CatalogCopier::copy(from, to, replace);
+    if (!result.copied) {
+        std::fprintf(stderr, "%s\n", qPrintable(result.error));
+        return 1;
+    }
+    std::printf("Copied %ld rows from %s to %s.\n", result.rows, qPrintable(shown(from)), qPrintable(shown(to)));
+    std::printf("Checksum of %s: %s\n", qPrintable(shown(from)), qPrintable(result.sourceChecksum));
+    std::printf("Checksum of %s: %s\n", qPrintable(shown(to)), qPrintable(result.targetChecksum));
+    return 0;
+}

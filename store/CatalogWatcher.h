@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class CAdoConnection;
+class PgSession;
+class QSocketNotifier;
+class QTimer;
+
+// Tells when another program has changed the catalog. On PostgreSQL a
+// trigger of the catalog announces every change (LISTEN/NOTIFY); the watcher
+// listens on a connection of its own and tells of changes made by other
+// programs only. A catalog file is not watched. When the server goes away the
+// watcher tries again every two seconds, and tells of a change once it is
+// back, as anything may have changed meanwhile.
+class CatalogWatcher : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CatalogWatcher(const QString& location, QObject* parent = nullptr);
+    ~CatalogWatcher() override;
+
+    // True while it listens.
+    bool listening() const;
+
+    // The trigger that announces changes, made when missing; run as part of
+    // preparing a PostgreSQL catalog. False when it could not be made.
+    static bool installTrigger(CAdoConnection& connection);
+
+Q_SIGNALS:
+    void changedElsewhere();
+
+private:
+    bool listen();
+    void readNotifications();
+    void lost();
+
+    QString m_location;
+    std::unique_ptr<PgSession> m_session;
+    QSocketNotifier* m_notifier = nullptr;
+    QTimer* m_retry = nullptr;
+    QByteArray m_table; // the catalog table's object id, as the trigger names it
+};

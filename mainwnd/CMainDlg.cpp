@@ -9,6 +9,7 @@
 #include "items/ListCommands.h"
 #include "items/QuantityCommands.h"
 #include "mainwnd/CommandRouter.h"
+#include "mainwnd/OutsideChanges.h"
 #include "mainwnd/ListRows.h"
 #include "mainwnd/SummaryPainter.h"
 #include "platform/AppState.h"
@@ -21,7 +22,6 @@
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "store/Catalog.h"
-#include "store/CatalogWatcher.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CPhoneListDlg.h"
@@ -41,7 +41,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QTimer>
 #include <QPushButton>
 #include <QTabBar>
 #include <QToolBar>
@@ -383,24 +382,7 @@ void CMainDlg::openCatalog()
     Catalog::runStartupIndexes(m_connection);
     Catalog::checkStructure(m_connection);
 
-    m_watcher = new CatalogWatcher(file, this);
-    m_outsideChange = new QTimer(this);
-    m_outsideChange->setSingleShot(true);
-    m_outsideChange->setInterval(300);
-    connect(m_outsideChange, &QTimer::timeout, this, &CMainDlg::applyOutsideChange);
-    connect(m_watcher, &CatalogWatcher::changedElsewhere, this, &CMainDlg::applyOutsideChange);
-}
-
-void CMainDlg::applyOutsideChange()
-{
-    QWidget* modal = QApplication::activeModalWidget();
-    const bool dialogOpen = modal && modal != this;
-    const bool typing = m_quickText->hasFocus() && !m_quickText->text().isEmpty();
-    if (dialogOpen || typing || !isVisible()) {
-        m_outsideChange->start();
-        return;
-    }
-    runGuarded([this] { CatalogChanged(); });
+    m_outsideChanges = new OutsideChanges(file, *this, *m_quickText, this);
 }
 
 void CMainDlg::setupButtons()

@@ -34,8 +34,7 @@ class QToolBar;
 // list, the department filter, the letter buttons and the command bar. It owns
 // the catalog connection for the whole run and the view state, and routes
 // every command to the code that owns it.
-class CatalogWatcher;
-class QTimer;
+class OutsideChanges;
 
 class CMainDlg : public QDialog, public IListWindow
 {
@@ -118,10 +117,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     bool event(QEvent* event) override;
 
-    // A change another program made to the catalog, applied as soon as no
-    // dialog is open and the user is not typing a name in quick entry.
-    void applyOutsideChange();
-
 private:
     void OnInitDialog();
     // The list rebuilt after the phone list wrote the catalog, the user's
@@ -152,8 +147,7 @@ private:
     QLabel* m_letterBitmap = nullptr;
     QLabel* m_unusedBitmap = nullptr;
     QLineEdit* m_quickText = nullptr;
-    CatalogWatcher* m_watcher = nullptr;
-    QTimer* m_outsideChange = nullptr; // tries again while the change must wait
+    OutsideChanges* m_outsideChanges = nullptr; // other programs' changes to the catalog
     QLineEdit* m_quickQty = nullptr;
     QPushButton* m_phantom = nullptr;
     QToolBar* m_commandBar = nullptr;

@@ -1,0 +1,43 @@
+#include "mainwnd/OutsideChanges.h"
+
+#include "items/IListWindow.h"
+#include "store/CatalogWatcher.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+#include <QWidget>
+
+namespace
+{
+// How soon a change that had to wait is tried again.
+constexpr int RetryMs = 300;
+} // namespace
+
+OutsideChanges::OutsideChanges(const QString& location, IListWindow& window, QLineEdit& quickText, QWidget* owner)
+    : QObject(owner)
+    , m_window(window)
+    , m_quickText(quickText)
+    , m_owner(owner)
+    , m_watcher(new CatalogWatcher(location, this))
+    , m_later(new QTimer(this))
+{
+    m_later->setSingleShot(true);
+    m_later->setInterval(RetryMs);
+    connect(m_later, &QTimer::timeout, this, &OutsideChanges::apply);
+    connect(m_watcher, &CatalogWatcher::changedElsewhere, this, &OutsideChanges::apply);
+}
+
+OutsideChanges::~OutsideChanges() = default;
+
+void OutsideChanges::apply()
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool dialogOpen = modal && modal != m_owner;
+    const bool typing = m_quickText.hasFocus() && !m_quickText.text().isEmpty();
+    if (dialogOpen || typing || !m_owner->isVisible()) {
+        m_later->start();
+        return;
+    }
+    m_window.runGuarded([this] { m_window.CatalogChanged(); });
+}

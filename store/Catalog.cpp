@@ -134,7 +134,7 @@ PostgresTable inspectPostgres(CAdoConnection& connection)
     PostgresTable found;
     CAdoRecordset set;
     if (!set.Open(QStringLiteral("SELECT count(*) FILTER (WHERE attname IN ('id', 'itemname', 'qtytobuy', "
-                                 "'unitofpurchase', 'itemnamedetail', 'dept', 'store', 'giftfor', 'checked')), "
+                                 "'unitofpurchase', 'itemnamedetail', 'dept', 'store', 'checked')), "
                                  "count(*) FILTER (WHERE attname = 'rowkey'), count(*) FROM pg_attribute "
                                  "WHERE attrelid = to_regclass('ShoppingLists') AND attnum > 0 AND NOT attisdropped"),
                   connection)
@@ -142,7 +142,7 @@ PostgresTable inspectPostgres(CAdoConnection& connection)
         return found;
     }
     found.exists = set.GetField(2).GetLong() > 0 ? 1 : 0;
-    found.baseColumns = set.GetField(0).GetLong() == 9;
+    found.baseColumns = set.GetField(0).GetLong() == static_cast<int>(std::size(kBaseColumns));
     found.rowKey = set.GetField(1).GetLong() == 1;
     return found;
 }

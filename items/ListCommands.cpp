@@ -4,10 +4,10 @@
 #include "items/IListWindow.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
+#include "store/BulkPass.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
-#include "store/CAdoRecordset.h"
-#include "store/CAdoTransaction.h"
+#include "store/JournalAction.h"
 
 namespace
 {
@@ -49,30 +49,32 @@ QString ListCommands::clearStatement(Clear which)
     return QStringLiteral("Select ID, Coupon from ShoppingLists where Coupon <> 0");
 }
 
+QString ListCommands::clearLabel(Clear which)
+{
+    switch (which) {
+    case Clear::List:
+        return QStringLiteral("Clear List");
+    case Clear::Marked:
+        return QStringLiteral("Clear Marked Items");
+    case Clear::Coupons:
+        break;
+    }
+    return QStringLiteral("Clear Coupons");
+}
+
 long ListCommands::clearRows(CAdoConnection& connection, Clear which)
 {
-    CAdoTransaction transaction(connection);
-    if (!transaction.active()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
-    }
-    CAdoRecordset rs;
-    if (!rs.Open(clearStatement(which), connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
-                 CAdoRecordset::adCmdUnknown)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
-    }
-    const long count = rs.GetRecordCount();
+    JournalAction action(connection, clearLabel(which));
     const int fields = clearedFields(which);
-    for (long i = 0; i < count; ++i) {
-        for (int field = 1; field <= fields; ++field) {
-            rs.GetField(field).SetLong(0);
-        }
-        rs.Update();
-        rs.MoveNext();
-    }
-    rs.Close();
-    if (!transaction.commit()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
-    }
+    const long count = BulkPass::run(
+        connection, clearStatement(which),
+        [fields](CAdoRecordset&, BulkPass::Changes& changes) {
+            for (int field = 1; field <= fields; ++field) {
+                changes.emplace_back(field, SqlValue::integer(0));
+            }
+        },
+        &action);
+    action.commit();
     return count;
 }
 

@@ -31,12 +31,15 @@ public:
 
     // The pass behind a clear, on an open connection: one keyset query over
     // the rows concerned, each of its fields after ID set to 0 row by row,
-    // all in one transaction (nested on a savepoint when one is running).
-    // Returns the number of rows written. Raises CAdoException when the rows
+    // all in one transaction (nested on a savepoint when one is running),
+    // recorded in the undo journal under clearLabel. Returns the number of
+    // rows written. Raises CAdoException when the rows
     // cannot be read, a row cannot be written or the pass cannot be made
     // final; nothing of the pass is then kept.
     static long clearRows(CAdoConnection& connection, Clear which);
 
+    // The name of a clear in the undo history ("Clear List").
+    static QString clearLabel(Clear which);
     // The query a clear runs, exactly.
     static QString clearStatement(Clear which);
 

@@ -5,11 +5,12 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
+#include "store/BulkPass.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
-#include "store/CAdoTransaction.h"
 #include "store/Catalog.h"
+#include "store/JournalAction.h"
 
 #include <QHash>
 #include <QLabel>
@@ -182,39 +183,26 @@ int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
 
 long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)
 {
-    CAdoTransaction transaction(connection);
-    if (!transaction.active()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
-    }
-    CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"), connection,
-                 CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
-    }
+    JournalAction action(connection, QStringLiteral("Arrange Departments"));
     // The rows come sorted by department: each name is looked up once.
     QHash<QString, int> orders;
-    long written = 0;
-    const long count = rs.GetRecordCount();
-    for (long i = 0; i < count; ++i) {
-        const QString name = rs.GetField(2).GetText();
-        auto found = orders.constFind(name);
-        if (found == orders.constEnd()) {
-            found = orders.insert(name, orderOf(name, departments));
-        }
-        // A row that has its number already is left as it is: the result is
-        // the same, and the pass does not grow with the rows that keep their
-        // place.
-        if (rs.GetField(3).GetText() != QString::number(found.value())) {
-            rs.GetField(3).SetLong(found.value());
-            rs.Update();
-            ++written;
-        }
-        rs.MoveNext();
-    }
-    rs.Close();
-    if (!transaction.commit()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
-    }
+    const long written = BulkPass::run(
+        connection, QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"),
+        [&](CAdoRecordset& rs, BulkPass::Changes& changes) {
+            const QString name = rs.GetField(2).GetText();
+            auto found = orders.constFind(name);
+            if (found == orders.constEnd()) {
+                found = orders.insert(name, orderOf(name, departments));
+            }
+            // A row that has its number already is left as it is: the result
+            // is the same, and the pass does not grow with the rows that keep
+            // their place.
+            if (rs.GetField(3).GetText() != QString::number(found.value())) {
+                changes.emplace_back(3, SqlValue::integer(found.value()));
+            }
+        },
+        &action);
+    action.commit();
     return written;
 }
 

@@ -6,11 +6,12 @@
 #include "platform/MessageService.h"
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
+#include "store/BulkPass.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
-#include "store/CAdoTransaction.h"
 #include "store/Catalog.h"
+#include "store/JournalAction.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -207,30 +208,23 @@ void CRenameDlg::OnOK()
     FillNames(column);
 }
 
+QString CRenameDlg::renameLabel(const QString& column, const QString& oldName, const QString& newName)
+{
+    const QString kind = column == kDeptColumn ? QStringLiteral("department") : QStringLiteral("store");
+    return QStringLiteral("Rename %1 %2 to %3").arg(kind, oldName, newName);
+}
+
 long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,
                            const QString& newName)
 {
-    CAdoTransaction transaction(connection);
-    if (!transaction.active()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
-    }
-    CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
-                     + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
-                 connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
-                 CAdoRecordset::adCmdUnknown)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
-    }
-    const long count = rs.GetRecordCount();
-    for (long i = 0; i < count; ++i) {
-        rs.GetField(1).SetText(newName);
-        rs.Update();
-        rs.MoveNext();
-    }
-    rs.Close();
-    if (!transaction.commit()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
-    }
+    JournalAction action(connection, renameLabel(column, oldName, newName));
+    const long count = BulkPass::run(
+        connection,
+        QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
+            + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
+        [&newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); },
+        &action);
+    action.commit();
     return count;
 }
 

@@ -34,6 +34,9 @@ public:
     static long renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,
                           const QString& newName);
 
+    // The rename's name in the undo history: "Rename store B-Mart to BigMart".
+    static QString renameLabel(const QString& column, const QString& oldName, const QString& newName);
+
     DeptComboBox& oldNames() const { return *m_oldNames; }
     QLineEdit& newNameEdit() const { return *m_newNameEdit; }
     QRadioButton& departmentsButton() const { return *m_departments; }

@@ -112,3 +112,12 @@ int CatalogSeed::count(const QString& where)
 {
     return scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ") + where).toInt();
 }
+
+QString CatalogSeed::dump()
+{
+    return scalar(QStringLiteral(
+        "SELECT group_concat(r, char(10)) FROM (SELECT quote(ID) || ',' || quote(ItemName) || ',' || quote(QtyToBuy) "
+        "|| ',' || quote(UnitOfPurchase) || ',' || quote(ItemNameDetail) || ',' || quote(Dept) || ',' || quote(Store) "
+        "|| ',' || quote(GiftFor) || ',' || quote(checked) || ',' || quote(DeptOrder) || ',' || quote(Price) || ',' "
+        "|| quote(Coupon) AS r FROM ShoppingLists ORDER BY ID, r)"));
+}

@@ -39,4 +39,7 @@ public:
     static QString stored(const QString& column, const QString& name);
     // How many rows meet the condition.
     static int count(const QString& where);
+    // Every row of ShoppingLists, one line each in ID order, each value in
+    // SQL literal form so that its storage type shows (2, 2.0, '2', NULL).
+    static QString dump();
 };

@@ -1,11 +1,13 @@
 // The five passes that write many catalog rows (Clear List, Clear Marked
 // Items, Clear Coupons, Arrange Departments' OK, Rename), each over every
-// item of the catalog, against one UPDATE statement making the same change.
+// item of the catalog, against one UPDATE statement making the same change,
+// and against the same pass without its undo journal.
 
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
 #include "items/ListCommands.h"
+#include "store/BulkPass.h"
 #include "store/CAdoConnection.h"
 #include "store/Catalog.h"
 #include "tools/CArrangeDlg.h"
@@ -90,6 +92,27 @@ void BM_ClearLayer(benchmark::State& state)
 }
 
 template <int Which>
+void BM_ClearUnjournalled(benchmark::State& state)
+{
+    CAdoConnection connection;
+    if (!openCatalog(state, connection)) {
+        return;
+    }
+    const ClearCase pass = clearCase(Which);
+    long rows = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool ready = run(state, connection, pass.prepare);
+        state.ResumeTiming();
+        if (!ready) {
+            break;
+        }
+        rows = BulkPass::run(connection, ListCommands::clearPass(pass.which));
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
+template <int Which>
 void BM_ClearRaw(benchmark::State& state)
 {
     CAdoConnection connection;
@@ -151,6 +174,22 @@ void BM_ArrangeLayer(benchmark::State& state)
     state.counters["rows"] = static_cast<double>(rows);
 }
 
+void BM_ArrangeUnjournalled(benchmark::State& state)
+{
+    CAdoConnection connection;
+    if (!openCatalog(state, connection)) {
+        return;
+    }
+    const QStringList orders[2] = {departmentOrder(connection, false), departmentOrder(connection, true)};
+    int turn = 0;
+    long rows = 0;
+    for (auto _ : state) {
+        rows = BulkPass::run(connection, CArrangeDlg::orderPass(orders[turn]));
+        turn = 1 - turn;
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
 void BM_ArrangeRaw(benchmark::State& state)
 {
     CAdoConnection connection;
@@ -186,6 +225,22 @@ void BM_RenameLayer(benchmark::State& state)
     state.counters["rows"] = static_cast<double>(rows);
 }
 
+void BM_RenameUnjournalled(benchmark::State& state)
+{
+    CAdoConnection connection;
+    if (!openCatalog(state, connection) || !run(state, connection, "UPDATE ShoppingLists SET Store = 'Everywhere'")) {
+        return;
+    }
+    bool forth = true;
+    long rows = 0;
+    for (auto _ : state) {
+        rows = BulkPass::run(connection, CRenameDlg::renamePass(QStringLiteral("Store"), forth ? kStoreA : kStoreB,
+                                                                forth ? kStoreB : kStoreA));
+        forth = !forth;
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+
 void BM_RenameRaw(benchmark::State& state)
 {
     CAdoConnection connection;
@@ -211,14 +266,19 @@ void passSizes(benchmark::internal::Benchmark* benchmark)
 } // namespace
 
 BENCHMARK(BM_ClearLayer<0>)->Name("BM_ClearListLayer")->Apply(passSizes);
+BENCHMARK(BM_ClearUnjournalled<0>)->Name("BM_ClearListUnjournalled")->Apply(passSizes);
 BENCHMARK(BM_ClearRaw<0>)->Name("BM_ClearListRaw")->Apply(passSizes);
 BENCHMARK(BM_ClearLayer<1>)->Name("BM_ClearMarkedLayer")->Apply(passSizes);
+BENCHMARK(BM_ClearUnjournalled<1>)->Name("BM_ClearMarkedUnjournalled")->Apply(passSizes);
 BENCHMARK(BM_ClearRaw<1>)->Name("BM_ClearMarkedRaw")->Apply(passSizes);
 BENCHMARK(BM_ClearLayer<2>)->Name("BM_ClearCouponsLayer")->Apply(passSizes);
+BENCHMARK(BM_ClearUnjournalled<2>)->Name("BM_ClearCouponsUnjournalled")->Apply(passSizes);
 BENCHMARK(BM_ClearRaw<2>)->Name("BM_ClearCouponsRaw")->Apply(passSizes);
 BENCHMARK(BM_ArrangeLayer)->Apply(passSizes);
+BENCHMARK(BM_ArrangeUnjournalled)->Apply(passSizes);
 BENCHMARK(BM_ArrangeRaw)->Apply(passSizes);
 BENCHMARK(BM_RenameLayer)->Apply(passSizes);
+BENCHMARK(BM_RenameUnjournalled)->Apply(passSizes);
 BENCHMARK(BM_RenameRaw)->Apply(passSizes);
 
 static const bool clearListCompared =
@@ -231,3 +291,14 @@ static const bool arrangeCompared =
     compareWithBaseline("BM_ArrangeLayer", "BM_ArrangeRaw", 3.0, "Arrange Departments OK pass vs one UPDATE");
 static const bool renameCompared =
     compareWithBaseline("BM_RenameLayer", "BM_RenameRaw", 3.0, "Rename pass vs one UPDATE");
+
+static const bool clearListJournal = compareWithBaseline("BM_ClearListLayer", "BM_ClearListUnjournalled", 1.5,
+                                                         "Clear List pass with its undo journal vs without");
+static const bool clearMarkedJournal = compareWithBaseline("BM_ClearMarkedLayer", "BM_ClearMarkedUnjournalled", 1.5,
+                                                           "Clear Marked Items pass with its undo journal vs without");
+static const bool clearCouponsJournal = compareWithBaseline("BM_ClearCouponsLayer", "BM_ClearCouponsUnjournalled", 1.5,
+                                                            "Clear Coupons pass with its undo journal vs without");
+static const bool arrangeJournal = compareWithBaseline("BM_ArrangeLayer", "BM_ArrangeUnjournalled", 1.5,
+                                                       "Arrange Departments pass with its undo journal vs without");
+static const bool renameJournal =
+    compareWithBaseline("BM_RenameLayer", "BM_RenameUnjournalled", 1.5, "Rename pass with its undo journal vs without");

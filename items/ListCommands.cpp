@@ -62,18 +62,24 @@ QString ListCommands::clearLabel(Clear which)
     return QStringLiteral("Clear Coupons");
 }
 
+BulkPass::Pass ListCommands::clearPass(Clear which)
+{
+    const int fields = clearedFields(which);
+    std::vector<int> writes;
+    for (int field = 1; field <= fields; ++field) {
+        writes.push_back(field);
+    }
+    return {clearStatement(which), writes, [writes](CAdoRecordset&, BulkPass::Changes& changes) {
+                for (const int field : writes) {
+                    changes.emplace_back(field, SqlValue::integer(0));
+                }
+            }};
+}
+
 long ListCommands::clearRows(CAdoConnection& connection, Clear which)
 {
     JournalAction action(connection, clearLabel(which));
-    const int fields = clearedFields(which);
-    const long count = BulkPass::run(
-        connection, clearStatement(which),
-        [fields](CAdoRecordset&, BulkPass::Changes& changes) {
-            for (int field = 1; field <= fields; ++field) {
-                changes.emplace_back(field, SqlValue::integer(0));
-            }
-        },
-        &action);
+    const long count = BulkPass::run(connection, clearPass(which), &action);
     action.commit();
     return count;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/BulkPass.h"
+
 #include <QString>
 
 class CAdoConnection;
@@ -38,6 +40,8 @@ public:
     // final; nothing of the pass is then kept.
     static long clearRows(CAdoConnection& connection, Clear which);
 
+    // The pass behind clearRows, without its journal.
+    static BulkPass::Pass clearPass(Clear which);
     // The name of a clear in the undo history ("Clear List").
     static QString clearLabel(Clear which);
     // The query a clear runs, exactly.

@@ -88,7 +88,10 @@ void JournalAction::record(const RowChange& change)
     if (m_journalling == Journalling::No) {
         return;
     }
-    change.appendTo(m_buffer);
+    change.appendTo(m_buffer, m_buffer.isEmpty() ? nullptr : &m_lastColumns);
+    if (m_lastColumns != change.columns) {
+        m_lastColumns = change.columns;
+    }
     ++m_items;
     if (m_buffer.size() >= PartSize) {
         flush();

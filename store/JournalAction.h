@@ -88,6 +88,7 @@ private:
     qint64 m_actionId = 0;
     int m_part = 0;
     QString m_buffer;
+    QStringList m_lastColumns; // of the change appended last to m_buffer
     int m_items = 0;
     qint64 m_bytes = 0;
 };

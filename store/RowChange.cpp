@@ -30,6 +30,15 @@ public:
     {
     }
     bool atEnd() const { return m_at >= m_text.size(); }
+    // Consumes c when it comes next.
+    bool skip(QChar c)
+    {
+        if (atEnd() || m_text[m_at] != c) {
+            return false;
+        }
+        ++m_at;
+        return true;
+    }
     bool take(QChar& c)
     {
         if (atEnd()) {
@@ -161,19 +170,25 @@ void RowChange::appendValue(const SqlValue& value, QString& out)
     out.append(QLatin1Char(';'));
 }
 
-void RowChange::appendTo(QString& out) const
+void RowChange::appendTo(QString& out, const QStringList* previous) const
 {
     out.append(QLatin1Char(static_cast<char>(kind)));
     appendValue(id, out);
-    appendNumber(columns.size(), out);
-    out.append(QLatin1Char(';'));
-    for (qsizetype i = 0; i < columns.size(); ++i) {
-        appendSized(columns.at(i), out);
+    if (previous && *previous == columns) {
+        out.append(QLatin1Char('='));
+    } else {
+        appendNumber(columns.size(), out);
+        out.append(QLatin1Char(';'));
+        for (const QString& name : columns) {
+            appendSized(name, out);
+        }
+    }
+    for (size_t i = 0; i < static_cast<size_t>(columns.size()); ++i) {
         if (kind != Kind::Insert) {
-            appendValue(before.at(static_cast<size_t>(i)), out);
+            appendValue(before.at(i), out);
         }
         if (kind != Kind::Delete) {
-            appendValue(after.at(static_cast<size_t>(i)), out);
+            appendValue(after.at(i), out);
         }
     }
 }
@@ -194,6 +209,7 @@ bool RowChange::plainName(const QString& name)
 bool RowChange::parse(QStringView text, std::vector<RowChange>& out)
 {
     Reader reader(text);
+    QStringList previous;
     while (!reader.atEnd()) {
         RowChange change;
         QChar kind;
@@ -202,16 +218,29 @@ bool RowChange::parse(QStringView text, std::vector<RowChange>& out)
             return false;
         }
         change.kind = static_cast<Kind>(kind.toLatin1());
-        qint64 count = 0;
-        if (!reader.value(change.id) || !reader.number(QLatin1Char(';'), count) || count < 1 || count > MaxColumns) {
+        if (!reader.value(change.id)) {
             return false;
         }
-        for (qint64 i = 0; i < count; ++i) {
-            QString name;
-            if (!reader.sized(name) || !plainName(name)) {
+        if (reader.skip(QLatin1Char('='))) {
+            if (previous.isEmpty()) {
                 return false;
             }
-            change.columns << name;
+            change.columns = previous;
+        } else {
+            qint64 count = 0;
+            if (!reader.number(QLatin1Char(';'), count) || count < 1 || count > MaxColumns) {
+                return false;
+            }
+            for (qint64 i = 0; i < count; ++i) {
+                QString name;
+                if (!reader.sized(name) || !plainName(name)) {
+                    return false;
+                }
+                change.columns << name;
+            }
+            previous = change.columns;
+        }
+        for (qsizetype i = 0; i < change.columns.size(); ++i) {
             SqlValue value;
             if (change.kind != Kind::Insert) {
                 if (!reader.value(value)) {

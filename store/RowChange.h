@@ -13,9 +13,10 @@
 // values (before), an inserted row with all its values (after).
 //
 // Journal text holds a run of changes, each encoded without separators:
-//   kind ('U', 'I' or 'D'), the ID as a value, the column count and ';',
-//   then per column its name as <length>':'<text> and its values (update:
-//   before and after; insert: after; delete: before).
+//   kind ('U', 'I' or 'D'), the ID as a value, the columns: '=' for the
+//   columns of the change before it in the same text, otherwise the count,
+//   ';' and each name as <length>':'<text>; then per column its values
+//   (update: before and after; insert: after; delete: before).
 // A value is 'N' (nothing), 'I'<digits>';', 'R'<decimal>';',
 // 'T'<length>':'<text> or 'X'<hex>';'; lengths count UTF-16 units.
 struct RowChange
@@ -33,7 +34,8 @@ struct RowChange
     std::vector<SqlValue> before; // Update and Delete
     std::vector<SqlValue> after;  // Update and Insert
 
-    void appendTo(QString& out) const;
+    // previous: the columns of the change appended last to out, if any.
+    void appendTo(QString& out, const QStringList* previous = nullptr) const;
     static void appendValue(const SqlValue& value, QString& out);
     // Reads every change of text; false (out then undefined) when the text is
     // not a well-formed run of changes.

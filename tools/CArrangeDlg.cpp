@@ -181,27 +181,29 @@ int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
     return UnplacedOrder;
 }
 
+BulkPass::Pass CArrangeDlg::orderPass(const QStringList& departments)
+{
+    // The rows come sorted by department: each name is looked up once.
+    return {QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"), {3},
+            [departments, orders = QHash<QString, int>()](CAdoRecordset& rs, BulkPass::Changes& changes) mutable {
+        const QString name = rs.GetField(2).GetText();
+        auto found = orders.constFind(name);
+        if (found == orders.constEnd()) {
+            found = orders.insert(name, orderOf(name, departments));
+        }
+        // A row that has its number already is left as it is: the result is
+        // the same, and the pass does not grow with the rows that keep their
+        // place.
+        if (rs.GetField(3).GetText() != QString::number(found.value())) {
+            changes.emplace_back(3, SqlValue::integer(found.value()));
+        }
+    }};
+}
+
 long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)
 {
     JournalAction action(connection, QStringLiteral("Arrange Departments"));
-    // The rows come sorted by department: each name is looked up once.
-    QHash<QString, int> orders;
-    const long written = BulkPass::run(
-        connection, QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"),
-        [&](CAdoRecordset& rs, BulkPass::Changes& changes) {
-            const QString name = rs.GetField(2).GetText();
-            auto found = orders.constFind(name);
-            if (found == orders.constEnd()) {
-                found = orders.insert(name, orderOf(name, departments));
-            }
-            // A row that has its number already is left as it is: the result
-            // is the same, and the pass does not grow with the rows that keep
-            // their place.
-            if (rs.GetField(3).GetText() != QString::number(found.value())) {
-                changes.emplace_back(3, SqlValue::integer(found.value()));
-            }
-        },
-        &action);
+    const long written = BulkPass::run(connection, orderPass(departments), &action);
     action.commit();
     return written;
 }

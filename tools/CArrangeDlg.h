@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/BulkPass.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -44,6 +46,8 @@ public:
     // cannot be written or the pass cannot be made final; the catalog then
     // keeps every old number.
     static long writeOrder(CAdoConnection& connection, const QStringList& departments);
+    // The pass behind writeOrder, without its journal.
+    static BulkPass::Pass orderPass(const QStringList& departments);
 
 private:
     void OnInitDialog();

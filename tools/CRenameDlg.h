@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/BulkPass.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -34,6 +36,8 @@ public:
     static long renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,
                           const QString& newName);
 
+    // The pass behind renameAll, without its journal.
+    static BulkPass::Pass renamePass(const QString& column, const QString& oldName, const QString& newName);
     // The rename's name in the undo history: "Rename store B-Mart to BigMart".
     static QString renameLabel(const QString& column, const QString& oldName, const QString& newName);
 

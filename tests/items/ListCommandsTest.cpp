@@ -11,6 +11,7 @@
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
 #include "store/Catalog.h"
+#include "store/Journal.h"
 
 #include <QAction>
 #include <QFile>
@@ -163,12 +164,22 @@ TEST_F(ListCommandsTest, KilledInTheMiddleOfClearListLeavesAllOrNoneAndASoundFil
 
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), Items); // none of it
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("PRAGMA integrity_check")), QStringLiteral("ok"));
+    // Nor of its undo history, written part by part as the pass went.
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name LIKE 'Journal%'")),
+              QStringLiteral("0"));
 
     // Left to finish, the same child clears everything.
     child.start(QStringLiteral(GROCELLE_PASS_CHILD), {file});
     ASSERT_TRUE(child.waitForFinished(60000));
     EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 0);
+    CAdoConnection connection;
+    ASSERT_EQ(connection.Open(Catalog::devicePath()), 0);
+    Journal journal(connection);
+    ASSERT_EQ(journal.history().size(), 1);
+    EXPECT_EQ(journal.history().first().itemCount, Items);
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy > 0 AND Checked = 1")), Items);
 }
 #endif
 

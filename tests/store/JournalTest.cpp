@@ -58,13 +58,14 @@ protected:
     long clearList()
     {
         JournalAction action(connection, QStringLiteral("Clear List"));
-        const long rows = BulkPass::run(
-            connection, kClearQuery,
-            [](CAdoRecordset&, BulkPass::Changes& changes) {
-                changes.emplace_back(1, SqlValue::integer(0));
-                changes.emplace_back(2, SqlValue::integer(0));
-            },
-            &action);
+        const long rows = BulkPass::run(connection,
+                                        {kClearQuery,
+                                         {1, 2},
+                                         [](CAdoRecordset&, BulkPass::Changes& changes) {
+                                             changes.emplace_back(1, SqlValue::integer(0));
+                                             changes.emplace_back(2, SqlValue::integer(0));
+                                         }},
+                                        &action);
         action.commit();
         return rows;
     }

@@ -96,8 +96,10 @@ void BM_UndoClearListRaw(benchmark::State& state)
             saved.push_back({sqlite3_column_int64(read, 0), sqlite3_column_int(read, 1), sqlite3_column_int(read, 2)});
         }
         sqlite3_finalize(read);
-        ready = ready && exec(state, connection, "UPDATE ShoppingLists SET QtyToBuy = 0, Checked = 0 WHERE QtyToBuy "
-                                                 "<> 0 OR Checked <> 0");
+        ready = ready
+                && exec(state, connection,
+                        "UPDATE ShoppingLists SET QtyToBuy = 0, Checked = 0 WHERE QtyToBuy "
+                        "<> 0 OR Checked <> 0");
         state.ResumeTiming();
         if (!ready) {
             break;

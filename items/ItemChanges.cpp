@@ -1,15 +1,37 @@
 #include "items/ItemChanges.h"
 
 #include "platform/TextNumbers.h"
+#include "store/CAdoCommand.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
+#include "store/JournalAction.h"
 
 #include <algorithm>
 
 namespace
 {
+// The name of a quantity change in the undo history: "Add one: Milk",
+// "Subtract one: Milk", or the quantity set ("Quantity 3: Milk").
+QString quantityLabel(const QString& name, int before, int after)
+{
+    if (after == before + 1) {
+        return QStringLiteral("Add one: ") + name;
+    }
+    if (after == before - 1) {
+        return QStringLiteral("Subtract one: ") + name;
+    }
+    return QStringLiteral("Quantity %1: ").arg(after) + name;
+}
+
+QString itemName(CAdoConnection& connection, int id)
+{
+    CAdoCommand select(connection, QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ID = ?"));
+    select.bind(1, qint64(id));
+    return select.next() ? select.text(0) : QString();
+}
+
 void openQuantityRow(CAdoRecordset& rs, CAdoConnection& connection, int id)
 {
     rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
@@ -19,34 +41,45 @@ void openQuantityRow(CAdoRecordset& rs, CAdoConnection& connection, int id)
 
 ItemChanges::QuantityRow ItemChanges::stepQuantity(CAdoConnection& connection, int id, int step, int& stored)
 {
+    JournalAction action(connection, QString());
+    action.watch(id);
     CAdoRecordset rs;
     openQuantityRow(rs, connection, id);
     const int current = TextNumbers::toInt(rs.GetField(2).GetText());
     stored = std::clamp(current + step, 0, MaxQuantity);
+    action.setLabel(quantityLabel(rs.GetField(0).GetText(), current, stored));
     rs.GetField(2).SetLong(stored);
     QuantityRow row;
     row.price = TextNumbers::toDouble(rs.GetField(3).GetText());
     row.checked = TextNumbers::toInt(rs.GetField(4).GetText());
     rs.Update();
     rs.Close();
+    action.commit();
     return row;
 }
 
 ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, int id, int quantity)
 {
+    JournalAction action(connection, QString());
+    action.watch(id);
     CAdoRecordset rs;
     openQuantityRow(rs, connection, id);
+    action.setLabel(quantityLabel(rs.GetField(0).GetText(), TextNumbers::toInt(rs.GetField(2).GetText()), quantity));
     rs.GetField(2).SetLong(quantity);
     QuantityRow row;
     row.price = TextNumbers::toDouble(rs.GetField(3).GetText());
     row.checked = TextNumbers::toInt(rs.GetField(4).GetText());
     rs.Update();
     rs.Close();
+    action.commit();
     return row;
 }
 
 ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)
 {
+    JournalAction action(connection, (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: "))
+                                          + itemName(connection, id));
+    action.watch(id);
     CAdoRecordset rs;
     rs.Open(QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),
             connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
@@ -60,6 +93,7 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
     rs.GetField(0).SetLong(mark);
     rs.Update();
     rs.Close();
+    action.commit();
     return row;
 }
 
@@ -79,8 +113,11 @@ bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& n
     if (id) {
         *id = TextNumbers::toInt(rs.GetField(0).GetText());
     }
+    JournalAction action(connection, QStringLiteral("Quantity %1: ").arg(quantity) + name);
+    action.watch(rs.GetField(0).GetLong());
     rs.GetField(1).SetLong(quantity);
     rs.Update();
     rs.Close();
+    action.commit();
     return true;
 }

@@ -8,6 +8,7 @@ class CAdoConnection;
 // Subtract one (a new quantity), Mark (a new mark) and the quick-entry add (a
 // new quantity for a named item). The window's commands and the phone list
 // both write through these, so a change lands the same way from either.
+// Each change is recorded in the undo journal with it ("Add one: Milk").
 // Catalog failures raise CAdoException, as the commands always did.
 class ItemChanges
 {

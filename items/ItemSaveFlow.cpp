@@ -12,6 +12,7 @@
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
+#include "store/JournalAction.h"
 
 #include <limits>
 
@@ -211,20 +212,27 @@ void ItemSaveFlow::NewItem(const QString& name)
         }
     }
 
+    bool inserted = true;
     {
+        JournalAction action(connection, QStringLiteral("New Item: ") + dialog.m_itemName);
         CAdoRecordset rs;
         openOrRaise(rs,
                     QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ")
                         + Catalog::quoteLiteral(dialog.m_itemName),
                     CAdoRecordset::adOpenKeyset);
         if (rs.IsEOF()) {
-            if (!connection.Execute(insertSql(reserved, dialog))) {
-                reportFailedInsert();
-            }
+            action.watch(reserved);
+            inserted = connection.Execute(insertSql(reserved, dialog));
         } else {
+            action.watch(rs.GetField(0).GetLong());
             writeValues(rs, dialog);
             rs.Update();
         }
+        rs.Close();
+        action.commit();
+    }
+    if (!inserted) {
+        reportFailedInsert();
     }
 
     // The need view, whole: its tab, its controls and its list, with the new
@@ -281,6 +289,8 @@ void ItemSaveFlow::EditItem()
 
     bool gone = false;
     {
+        JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
+        action.watch(list.itemData(row));
         CAdoRecordset rs;
         openOrRaise(rs, QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ID = ") + id,
                     CAdoRecordset::adOpenKeyset);
@@ -290,12 +300,21 @@ void ItemSaveFlow::EditItem()
             writeValues(rs, dialog);
             rs.Update();
         }
+        rs.Close();
+        action.commit();
     }
     // Deleted meanwhile by another program: the user's changes must not
     // vanish unnoticed; they are stored again only when the user says so.
     if (gone && MessageService::confirm(goneMessage(), m_window.widget())) {
         if (const std::optional<int> reserved = reserveId()) {
-            if (!connection.Execute(insertSql(*reserved, dialog))) {
+            bool stored = false;
+            {
+                JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
+                action.watch(*reserved);
+                stored = connection.Execute(insertSql(*reserved, dialog));
+                action.commit();
+            }
+            if (!stored) {
                 reportFailedInsert();
             }
         }

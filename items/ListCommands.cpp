@@ -135,7 +135,16 @@ void ListCommands::DeleteItem()
         return;
     }
     CAdoConnection& connection = m_window.connection();
-    if (!connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = %1").arg(list.itemData(row)))) {
+    bool deleted = false;
+    {
+        JournalAction action(connection, QStringLiteral("Delete Item: ") + list.itemText(row, 0));
+        action.watch(list.itemData(row));
+        deleted = connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = %1").arg(list.itemData(row)));
+        if (deleted) {
+            action.commit();
+        }
+    }
+    if (!deleted) {
         MessageService::show(QStringLiteral("The item could not be deleted.  ") + connection.lastError(),
                              MessageService::Buttons::Ok, m_window.widget());
         return;

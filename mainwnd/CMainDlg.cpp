@@ -29,6 +29,7 @@
 #include "tools/CSettingsDlg.h"
 #include "tools/ListCopier.h"
 #include "tools/PhoneList.h"
+#include "tools/UndoCommands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,7 +87,11 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     createControls();
     m_router = new CommandRouter(*this);
     m_commandBar = m_router->createCommandBar();
+    m_undoCommands = std::make_unique<UndoCommands>(*this, *m_router->action(CommandId::Undo),
+                                                    *m_router->action(CommandId::Redo));
     setupRoutes();
+    m_router->setAfterCommand([this] { m_undoCommands->refresh(); });
+    m_undoCommands->refresh();
     m_views = std::make_unique<ViewController>(*this, *m_tabs, *m_deptCombo, m_buttons,
                                                m_router->action(CommandId::QuantityFilter));
     const QSize client = baseClientSize();
@@ -292,6 +297,9 @@ void CMainDlg::setupRoutes()
     });
     setRoute(CommandId::About, [this] { CAboutDlg(this).exec(); });
     setRoute(CommandId::Help, [] { HelpLauncher::open(); });
+    setRoute(CommandId::Undo, [this] { m_undoCommands->Undo(); });
+    setRoute(CommandId::Redo, [this] { m_undoCommands->Redo(); });
+    setRoute(CommandId::History, [this] { m_undoCommands->History(); });
 }
 
 // ---------------------------------------------------------------- start-up
@@ -376,6 +384,9 @@ void CMainDlg::openCatalog()
         m_connection = created;
     }
     m_connection.Open(Catalog::devicePath());
+    if (state == Catalog::FileState::ReadOnly) {
+        m_undoCommands->setUnavailable(QStringLiteral("The catalog is read-only, so changes cannot be undone."));
+    }
     if (!problem.isEmpty()) {
         MessageService::show(problem, MessageService::Buttons::Ok, this);
     }

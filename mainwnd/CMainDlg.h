@@ -29,6 +29,7 @@ class QLineEdit;
 class QPushButton;
 class QTabBar;
 class QToolBar;
+class UndoCommands;
 
 // The program's one window: the quick-entry line, the view tabs over the item
 // list, the department filter, the letter buttons and the command bar. It owns
@@ -160,6 +161,7 @@ private:
     bool m_initialised = false;
     // The quick-entry line's behaviour; destroyed before the controls it uses.
     std::unique_ptr<CQuickEntry> m_quickEntry;
+    std::unique_ptr<UndoCommands> m_undoCommands;
     // The phone list's server on this window's connection; goes first.
     std::unique_ptr<PhoneList> m_phoneList;
 };

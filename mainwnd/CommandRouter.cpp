@@ -37,6 +37,10 @@ struct MenuSpec
     const char* text;
 };
 constexpr MenuSpec kToolsMenu[] = {
+    {CommandId::Undo, "&Undo"},
+    {CommandId::Redo, "&Redo"},
+    {CommandId::History, "Histor&y..."},
+    {0, nullptr},
     {CommandId::NewItem, "&New Item"},
     {CommandId::EditItem, "&Edit Item"},
     {CommandId::DeleteItem, "&Delete Item"},
@@ -126,6 +130,15 @@ QToolBar* CommandRouter::createCommandBar()
             m_window.addAction(action);
         }
     }
+    m_actions.value(CommandId::Undo)->setShortcuts(QKeySequence::Undo);
+    m_actions.value(CommandId::Redo)->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    for (const int id : {CommandId::Undo, CommandId::Redo}) {
+        m_actions.value(id)->setShortcutContext(Qt::WindowShortcut);
+        m_window.addAction(m_actions.value(id));
+    }
+    // Another window of the program may have changed the catalog meanwhile.
+    connect(toolsMenu, &QMenu::aboutToShow, this, [this] { afterCommand(); });
     // Enabled by their routes.
     for (QAction* action : std::as_const(m_actions)) {
         action->setEnabled(false);
@@ -172,5 +185,23 @@ void CommandRouter::runGuarded(const std::function<void()>& command)
     } catch (const std::exception& error) {
         MessageService::show(QStringLiteral("The command failed: %1").arg(QString::fromUtf8(error.what())),
                              MessageService::Buttons::Ok, &m_window);
+    }
+    afterCommand();
+}
+
+void CommandRouter::setAfterCommand(std::function<void()> handler)
+{
+    m_afterCommand = std::move(handler);
+}
+
+void CommandRouter::afterCommand() noexcept
+{
+    if (!m_afterCommand) {
+        return;
+    }
+    try {
+        m_afterCommand();
+    } catch (...) {
+        // Only menu states are brought up to date here; they stay as they were.
     }
 }

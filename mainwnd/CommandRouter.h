@@ -32,14 +32,19 @@ public:
     // Runs the command of that id. False when the id has no route.
     bool run(int commandId);
     void runGuarded(const std::function<void()>& command);
+    // Runs after every guarded command and before the Tools menu opens, so
+    // that entries that depend on the catalog (Undo, Redo) follow it.
+    void setAfterCommand(std::function<void()> handler);
 
     // The menu or toolbar entry of a command; null when it has none.
     QAction* action(int commandId) const;
 
 private:
     void addAction(QAction* action, int commandId);
+    void afterCommand() noexcept;
 
     QWidget& m_window;
     QHash<int, std::function<void()>> m_routes;
     QHash<int, QAction*> m_actions;
+    std::function<void()> m_afterCommand;
 };

@@ -25,6 +25,9 @@ constexpr int ClearCoupons = 32802;
 constexpr int Check = 32803;
 constexpr int Refresh = 32804;
 constexpr int ClearMarked = 32805;
+constexpr int Undo = 32810;
+constexpr int Redo = 32811;
+constexpr int History = 32812;
 constexpr int PhoneList = 32820;
 constexpr int Help = 57670;
 } // namespace CommandId

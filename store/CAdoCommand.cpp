@@ -107,8 +107,7 @@ bool CAdoCommand::next()
 
 long CAdoCommand::run()
 {
-    while (next()) {
-    }
+    while (next()) { }
     return static_cast<long>(sqlite3_changes(m_connection->handle));
 }
 

@@ -98,9 +98,8 @@ private:
 
     bool absent(const SqlValue& id)
     {
-        CAdoCommand& count = command(QStringLiteral("C"), [] {
-            return QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ID = ?");
-        });
+        CAdoCommand& count = command(QStringLiteral("C"),
+                                     [] { return QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ID = ?"); });
         count.bind(1, id);
         const bool none = count.next() && count.integer(0) == 0;
         count.reset();
@@ -141,9 +140,8 @@ private:
 
     void remove(const SqlValue& id)
     {
-        CAdoCommand& erase = command(QStringLiteral("D"), [] {
-            return QStringLiteral("DELETE FROM ShoppingLists WHERE ID = ?");
-        });
+        CAdoCommand& erase =
+            command(QStringLiteral("D"), [] { return QStringLiteral("DELETE FROM ShoppingLists WHERE ID = ?"); });
         erase.bind(1, id);
         erase.run();
     }
@@ -246,9 +244,8 @@ std::vector<Journal::Action> Journal::readActions()
     if (!tablesUsable(m_connection)) {
         return actions;
     }
-    CAdoCommand select(m_connection,
-                       QStringLiteral("SELECT ") + kActionColumns
-                           + QStringLiteral(" FROM JournalActions ORDER BY ActionID DESC"));
+    CAdoCommand select(m_connection, QStringLiteral("SELECT ") + kActionColumns
+                                         + QStringLiteral(" FROM JournalActions ORDER BY ActionID DESC"));
     while (select.next()) {
         const SqlValue id = select.value(0);
         const SqlValue label = select.value(1);
@@ -337,8 +334,8 @@ Journal::Outcome Journal::redo(qint64 expectedId)
         return {false, 0, QStringLiteral("There is nothing to redo.")};
     }
     if (expectedId != 0 && expectedId != next->id) {
-        return {false, 0, QStringLiteral("The history has changed meanwhile: %1 is the next to redo.")
-                              .arg(quoted(next->label))};
+        return {false, 0,
+                QStringLiteral("The history has changed meanwhile: %1 is the next to redo.").arg(quoted(next->label))};
     }
     return apply({*next}, false);
 }
@@ -374,8 +371,9 @@ bool Journal::loadChanges(qint64 id, std::vector<RowChange>& out)
 
 Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing)
 {
-    const QString failedLead = undoing ? QStringLiteral("Nothing was undone.  ") : QStringLiteral("Nothing was "
-                                                                                                  "redone.  ");
+    const QString failedLead = undoing ? QStringLiteral("Nothing was undone.  ")
+                                       : QStringLiteral("Nothing was "
+                                                        "redone.  ");
     const QString reason = unavailableReason();
     if (!reason.isEmpty()) {
         return {false, 0, failedLead + reason};
@@ -394,8 +392,9 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
             if (!loadChanges(action.id, changes)) {
                 noteDamaged(itemKey(SqlValue::integer(action.id)));
                 return {false, 0,
-                        failedLead + QStringLiteral("The history entry of %1 is damaged; it has been skipped.")
-                                         .arg(quoted(action.label))};
+                        failedLead
+                            + QStringLiteral("The history entry of %1 is damaged; it has been skipped.")
+                                  .arg(quoted(action.label))};
             }
             std::set<QString> changedSince;
             if (undoing) {

@@ -53,6 +53,8 @@ public:
     void watch(qint64 itemId);
     // A change the caller made (a bulk pass tells each row this way).
     void record(const RowChange& change);
+    // The name in the history, when it is known only once the row is read.
+    void setLabel(const QString& label) { m_label = label; }
 
     // Records the watched rows, writes the entry and commits. Raises
     // CAdoException when any of it fails; nothing of the action is then kept.

@@ -184,20 +184,21 @@ int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
 BulkPass::Pass CArrangeDlg::orderPass(const QStringList& departments)
 {
     // The rows come sorted by department: each name is looked up once.
-    return {QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"), {3},
+    return {QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"),
+            {3},
             [departments, orders = QHash<QString, int>()](CAdoRecordset& rs, BulkPass::Changes& changes) mutable {
-        const QString name = rs.GetField(2).GetText();
-        auto found = orders.constFind(name);
-        if (found == orders.constEnd()) {
-            found = orders.insert(name, orderOf(name, departments));
-        }
-        // A row that has its number already is left as it is: the result is
-        // the same, and the pass does not grow with the rows that keep their
-        // place.
-        if (rs.GetField(3).GetText() != QString::number(found.value())) {
-            changes.emplace_back(3, SqlValue::integer(found.value()));
-        }
-    }};
+                const QString name = rs.GetField(2).GetText();
+                auto found = orders.constFind(name);
+                if (found == orders.constEnd()) {
+                    found = orders.insert(name, orderOf(name, departments));
+                }
+                // A row that has its number already is left as it is: the result is
+                // the same, and the pass does not grow with the rows that keep their
+                // place.
+                if (rs.GetField(3).GetText() != QString::number(found.value())) {
+                    changes.emplace_back(3, SqlValue::integer(found.value()));
+                }
+            }};
 }
 
 long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)

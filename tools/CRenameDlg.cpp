@@ -143,10 +143,10 @@ void CRenameDlg::FillNames(const QString& column)
             const QString name = rs.GetField(0).GetText();
             if (name != previous) {
                 previous = name;
-                const auto at = std::lower_bound(names.begin(), names.end(), name,
-                                                 [](const QString& a, const QString& b) {
-                                                     return a.compare(b, Qt::CaseInsensitive) < 0;
-                                                 });
+                const auto at =
+                    std::lower_bound(names.begin(), names.end(), name, [](const QString& a, const QString& b) {
+                        return a.compare(b, Qt::CaseInsensitive) < 0;
+                    });
                 if (std::find(names.begin(), names.end(), name) == names.end()) {
                     names.insert(at, name);
                 }
@@ -216,10 +216,11 @@ QString CRenameDlg::renameLabel(const QString& column, const QString& oldName, c
 
 BulkPass::Pass CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
 {
-    return {QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
-                + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
-            {1},
-            [newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); }};
+    return {
+        QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
+            + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
+        {1},
+        [newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); }};
 }
 
 long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,

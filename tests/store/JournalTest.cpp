@@ -143,8 +143,8 @@ TEST_F(JournalTest, ANewActionDropsTheRedoBranchAndTheOldestGoBeyondTheLimits)
 {
     const JournalAction::Limits three{3, 1 << 20};
     for (int i = 1; i <= 5; ++i) {
-        change(QStringLiteral("Add one %1").arg(i), 1, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = %1 WHERE ID = 1").arg(i),
-               three);
+        change(QStringLiteral("Add one %1").arg(i), 1,
+               QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = %1 WHERE ID = 1").arg(i), three);
     }
     Journal journal(connection);
     EXPECT_EQ(labels(journal.history()),

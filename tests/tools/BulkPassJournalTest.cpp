@@ -24,15 +24,16 @@ TEST_F(BulkPassJournalTest, EachPassUndoesToTheCatalogBeforeAndRedoesToTheCatalo
         std::function<long(CAdoConnection&)> run;
     };
     const std::vector<Pass> passes = {
-        {QStringLiteral("Clear List"), [](CAdoConnection& c) { return ListCommands::clearRows(c, ListCommands::Clear::List); }},
+        {QStringLiteral("Clear List"),
+         [](CAdoConnection& c) { return ListCommands::clearRows(c, ListCommands::Clear::List); }},
         {QStringLiteral("Clear Marked Items"),
          [](CAdoConnection& c) { return ListCommands::clearRows(c, ListCommands::Clear::Marked); }},
         {QStringLiteral("Clear Coupons"),
          [](CAdoConnection& c) { return ListCommands::clearRows(c, ListCommands::Clear::Coupons); }},
         {QStringLiteral("Arrange Departments"),
          [](CAdoConnection& c) {
-             return CArrangeDlg::writeOrder(c, {QStringLiteral("Produce"), QStringLiteral("Dairy"),
-                                                QStringLiteral("Bakery")});
+             return CArrangeDlg::writeOrder(
+                 c, {QStringLiteral("Produce"), QStringLiteral("Dairy"), QStringLiteral("Bakery")});
          }},
         {QStringLiteral("Rename store B-Mart to BigMart"),
          [](CAdoConnection& c) {

@@ -1,0 +1,128 @@
+#include "tools/UndoCommands.h"
+
+#include "items/IListWindow.h"
+#include "platform/MessageService.h"
+#include "platform/WaitCursor.h"
+#include "tools/CHistoryDlg.h"
+
+#include <QAction>
+
+namespace
+{
+// A label as menu text: an ampersand in it is no mnemonic.
+QString menuText(const QString& verb, const std::optional<Journal::Action>& action)
+{
+    if (!action) {
+        return verb;
+    }
+    QString label = action->label;
+    return verb + QLatin1Char(' ') + label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+} // namespace
+
+UndoCommands::UndoCommands(IListWindow& window, QAction& undo, QAction& redo)
+    : m_window(window)
+    , m_journal(window.connection())
+    , m_undo(undo)
+    , m_redo(redo)
+{
+}
+
+void UndoCommands::refresh()
+{
+    const QString reason = m_journal.unavailableReason();
+    const std::optional<Journal::Action> undo = reason.isEmpty() ? m_journal.nextUndo() : std::nullopt;
+    const std::optional<Journal::Action> redo = reason.isEmpty() ? m_journal.nextRedo() : std::nullopt;
+    m_shownUndo = undo ? undo->id : 0;
+    m_shownRedo = redo ? redo->id : 0;
+    m_undo.setText(menuText(QStringLiteral("&Undo"), undo));
+    m_redo.setText(menuText(QStringLiteral("&Redo"), redo));
+    m_undo.setEnabled(undo.has_value());
+    m_redo.setEnabled(redo.has_value());
+    m_undo.setToolTip(reason);
+    m_redo.setToolTip(reason);
+}
+
+void UndoCommands::finish(const Journal::Outcome& outcome)
+{
+    if (outcome.done) {
+        m_window.CatalogChanged();
+    } else {
+        MessageService::show(outcome.message, MessageService::Buttons::Ok, m_window.widget());
+    }
+    const QString damaged = m_journal.takeDamageReport();
+    if (!damaged.isEmpty()) {
+        MessageService::show(damaged, MessageService::Buttons::Ok, m_window.widget());
+    }
+    refresh();
+}
+
+void UndoCommands::Undo()
+{
+    if (m_shownUndo == 0) {
+        refresh();
+        return;
+    }
+    Journal::Outcome outcome;
+    {
+        WaitCursorScope wait;
+        outcome = m_journal.undo(m_shownUndo);
+    }
+    finish(outcome);
+}
+
+void UndoCommands::Redo()
+{
+    if (m_shownRedo == 0) {
+        refresh();
+        return;
+    }
+    Journal::Outcome outcome;
+    {
+        WaitCursorScope wait;
+        outcome = m_journal.redo(m_shownRedo);
+    }
+    finish(outcome);
+}
+
+void UndoCommands::History()
+{
+    const QString reason = m_journal.unavailableReason();
+    if (!reason.isEmpty()) {
+        MessageService::show(reason, MessageService::Buttons::Ok, m_window.widget());
+        return;
+    }
+    const QList<Journal::Action> actions = m_journal.history();
+    qint64 chosen = 0;
+    {
+        CHistoryDlg dialog(actions, m_window.widget());
+        if (dialog.exec() != QDialog::Accepted) {
+            refresh();
+            return;
+        }
+        chosen = dialog.chosenId();
+    }
+    qsizetype later = 0;
+    QString label;
+    for (const Journal::Action& action : actions) {
+        if (action.id == chosen) {
+            label = action.label;
+            break;
+        }
+        ++later;
+    }
+    const QString question =
+        later == 0 ? QStringLiteral("Undo \u201c%1\u201d?").arg(label)
+                   : QStringLiteral("Undo \u201c%1\u201d and the %2 after it?")
+                         .arg(label, later == 1 ? QStringLiteral("action") : QStringLiteral("%1 actions").arg(later));
+    if (!MessageService::confirm(question, m_window.widget())) {
+        refresh();
+        return;
+    }
+    Journal::Outcome outcome;
+    {
+        WaitCursorScope wait;
+        outcome = m_journal.undoBackTo(chosen);
+    }
+    finish(outcome);
+}

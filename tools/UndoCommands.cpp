@@ -30,7 +30,7 @@ UndoCommands::UndoCommands(IListWindow& window, QAction& undo, QAction& redo)
 
 void UndoCommands::refresh()
 {
-    const QString reason = m_journal.unavailableReason();
+    const QString reason = m_unavailable.isEmpty() ? m_journal.unavailableReason() : m_unavailable;
     const std::optional<Journal::Action> undo = reason.isEmpty() ? m_journal.nextUndo() : std::nullopt;
     const std::optional<Journal::Action> redo = reason.isEmpty() ? m_journal.nextRedo() : std::nullopt;
     m_shownUndo = undo ? undo->id : 0;
@@ -87,7 +87,7 @@ void UndoCommands::Redo()
 
 void UndoCommands::History()
 {
-    const QString reason = m_journal.unavailableReason();
+    const QString reason = m_unavailable.isEmpty() ? m_journal.unavailableReason() : m_unavailable;
     if (!reason.isEmpty()) {
         MessageService::show(reason, MessageService::Buttons::Ok, m_window.widget());
         return;

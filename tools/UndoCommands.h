@@ -24,6 +24,9 @@ public:
 
     // Menu texts, enabled states and tool tips from the journal as it is now.
     void refresh();
+    // Undo and Redo stay disabled with this reason as their tool tip (a
+    // catalog whose file or folder cannot be written).
+    void setUnavailable(const QString& reason) { m_unavailable = reason; }
 
     Journal& journal() { return m_journal; }
 
@@ -39,4 +42,5 @@ private:
     // user was shown, not what another window journalled since.
     qint64 m_shownUndo = 0;
     qint64 m_shownRedo = 0;
+    QString m_unavailable;
 };

@@ -136,13 +136,16 @@ void ListCommands::DeleteItem()
     }
     CAdoConnection& connection = m_window.connection();
     bool deleted = false;
-    {
+    try {
         JournalAction action(connection, QStringLiteral("Delete Item: ") + list.itemText(row, 0));
         action.watch(list.itemData(row));
         deleted = connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = %1").arg(list.itemData(row)));
         if (deleted) {
             action.commit();
         }
+    } catch (const CAdoException&) {
+        // The connection's last error tells why, below.
+        deleted = false;
     }
     if (!deleted) {
         MessageService::show(QStringLiteral("The item could not be deleted.  ") + connection.lastError(),

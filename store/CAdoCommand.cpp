@@ -15,7 +15,11 @@ CAdoCommand::CAdoCommand(const CAdoConnection& connection, const QString& sql)
     : m_connection(connection.shared())
 {
     if (!connection.isOpen()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, QStringLiteral("The catalog is not open."));
+        const QString detail = QStringLiteral("The catalog is not open.");
+        if (m_connection) {
+            m_connection->noteError(detail);
+        }
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, detail);
     }
     m_generation = m_connection->generation;
     const QByteArray text = sql.toUtf8();

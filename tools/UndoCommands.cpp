@@ -59,28 +59,24 @@ void UndoCommands::finish(const Journal::Outcome& outcome)
 
 void UndoCommands::Undo()
 {
-    if (m_shownUndo == 0) {
-        refresh();
-        return;
-    }
-    Journal::Outcome outcome;
-    {
-        WaitCursorScope wait;
-        outcome = m_journal.undo(m_shownUndo);
-    }
-    finish(outcome);
+    step(m_shownUndo, [this](qint64 id) { return m_journal.undo(id); });
 }
 
 void UndoCommands::Redo()
 {
-    if (m_shownRedo == 0) {
+    step(m_shownRedo, [this](qint64 id) { return m_journal.redo(id); });
+}
+
+void UndoCommands::step(qint64 shown, const std::function<Journal::Outcome(qint64)>& apply)
+{
+    if (shown == 0) {
         refresh();
         return;
     }
     Journal::Outcome outcome;
     {
         WaitCursorScope wait;
-        outcome = m_journal.redo(m_shownRedo);
+        outcome = apply(shown);
     }
     finish(outcome);
 }

@@ -2,6 +2,8 @@
 
 #include "store/Journal.h"
 
+#include <functional>
+
 class IListWindow;
 class QAction;
 
@@ -31,6 +33,8 @@ public:
     Journal& journal() { return m_journal; }
 
 private:
+    // Undo or Redo of the action the menu names (none: the menu is stale).
+    void step(qint64 shown, const std::function<Journal::Outcome(qint64)>& apply);
     // Tells the user why nothing was done, and of damaged entries once.
     void finish(const Journal::Outcome& outcome);
 

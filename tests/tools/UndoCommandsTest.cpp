@@ -1,6 +1,7 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
+#include "ModalDialogs.h"
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
@@ -15,23 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
-
-namespace
-{
-SeedItem item(const QString& name, int qty, int checked = 0, int coupon = 0)
-{
-    SeedItem seed;
-    seed.name = name;
-    seed.qty = qty;
-    seed.checked = checked;
-    seed.coupon = coupon;
-    return seed;
-}
-} // namespace
 
 class UndoCommandsTest : public GrocelleTest
 {
@@ -39,8 +26,10 @@ protected:
     void SetUp() override
     {
         GrocelleTest::SetUp();
-        CatalogSeed::write({item(QStringLiteral("Milk"), 2, 1, 1), item(QStringLiteral("Bread"), 1),
-                            item(QStringLiteral("Salt"), 0, 0, 1), item(QStringLiteral("Tea"), 0)});
+        CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 2, .checked = 1, .coupon = 1},
+                            {.name = QStringLiteral("Bread"), .qty = 1},
+                            {.name = QStringLiteral("Salt"), .coupon = 1},
+                            {.name = QStringLiteral("Tea")}});
     }
 
     static QAction& undo(MainWindowHarness& main) { return *main->commandAction(CommandId::Undo); }
@@ -53,17 +42,17 @@ protected:
         main.clickRow(row);
     }
 
-    // Runs a modal dialog's command with answer acting on the dialog.
+    // Runs a command whose modal dialog answer acts on.
     template <typename Dialog>
     static void withDialog(const std::function<void(Dialog&)>& answer, const std::function<void()>& command)
     {
-        QObject scope;
-        QTimer::singleShot(0, &scope, [&] {
-            if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+        ModalDialogs::whenModal([answer](QWidget* modal) {
+            if (auto* dialog = qobject_cast<Dialog*>(modal)) {
                 answer(*dialog);
-                if (dialog->isVisible()) {
-                    dialog->reject();
-                }
+            }
+            if (modal->isVisible()) {
+                ADD_FAILURE() << "the dialog stayed open";
+                modal->close();
             }
         });
         command();

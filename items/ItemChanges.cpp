@@ -27,6 +27,9 @@ QString quantityLabel(const QString& name, int before, int after)
 
 QString itemName(CAdoConnection& connection, int id)
 {
+    if (!CAdoCommand::available(connection)) {
+        return QString();
+    }
     CAdoCommand select(connection, QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ID = ?"));
     select.bind(1, qint64(id));
     return select.next() ? select.text(0) : QString();

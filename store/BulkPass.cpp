@@ -147,7 +147,7 @@ long BulkPass::run(CAdoConnection& connection, const Pass& pass, JournalAction* 
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
     }
     std::unique_ptr<Before> before;
-    if (journal) {
+    if (journal && CAdoCommand::available(connection)) {
         before = std::make_unique<Before>(connection, pass);
     }
     CAdoRecordset rs;

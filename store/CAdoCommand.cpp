@@ -25,10 +25,10 @@ CAdoCommand::CAdoCommand(const CAdoConnection& connection, const QString& sql)
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     const int prepared =
-        sqlite3_prepare_v2(m_connection->handle, text.constData(), static_cast<int>(text.size()), &stmt, nullptr);
+        sqlite3_prepare_v2(m_connection->handle(), text.constData(), static_cast<int>(text.size()), &stmt, nullptr);
     m_stmt.reset(stmt);
     if (prepared != SQLITE_OK || !stmt) {
-        fail(CAdoException::CannotRead, SharedConnection::message(m_connection->handle));
+        fail(CAdoException::CannotRead, SharedConnection::message(m_connection->handle()));
     }
     m_writes = !sqlite3_stmt_readonly(stmt);
 }
@@ -37,7 +37,7 @@ CAdoCommand::~CAdoCommand() = default;
 
 sqlite3_stmt* CAdoCommand::statement() const
 {
-    if (!m_connection->handle || m_connection->generation != m_generation) {
+    if (!m_connection->handle() || m_connection->generation != m_generation) {
         fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
              QStringLiteral("The catalog is not open."));
     }
@@ -79,7 +79,7 @@ void CAdoCommand::bind(int parameter, const SqlValue& value)
         break;
     }
     if (result != SQLITE_OK) {
-        fail(CAdoException::ValueRefused, SharedConnection::message(m_connection->handle));
+        fail(CAdoException::ValueRefused, SharedConnection::message(m_connection->handle()));
     }
 }
 
@@ -104,7 +104,7 @@ bool CAdoCommand::next()
     reset();
     if (result != SQLITE_DONE) {
         fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
-             SharedConnection::message(m_connection->handle));
+             SharedConnection::message(m_connection->handle()));
     }
     return false;
 }
@@ -112,7 +112,7 @@ bool CAdoCommand::next()
 long CAdoCommand::run()
 {
     while (next()) { }
-    return static_cast<long>(sqlite3_changes(m_connection->handle));
+    return static_cast<long>(sqlite3_changes(m_connection->handle()));
 }
 
 void CAdoCommand::reset() noexcept
@@ -167,14 +167,19 @@ QString CAdoCommand::text(int column) const
     return QString::fromUtf8(data, sqlite3_column_bytes(stmt, column));
 }
 
+bool CAdoCommand::available(const CAdoConnection& connection)
+{
+    return connection.isOpen() && connection.handle();
+}
+
 bool CAdoCommand::isReadOnly(const CAdoConnection& connection)
 {
-    return connection.isOpen() && sqlite3_db_readonly(connection.handle(), "main") == 1;
+    return available(connection) && sqlite3_db_readonly(connection.handle(), "main") == 1;
 }
 
 bool CAdoCommand::compiles(const CAdoConnection& connection, const QString& sql)
 {
-    if (!connection.isOpen()) {
+    if (!available(connection)) {
         return false;
     }
     const QByteArray text = sql.toUtf8();

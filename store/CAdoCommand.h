@@ -48,6 +48,9 @@ public:
     qint64 integer(int column) const;
     QString text(int column) const;
 
+    // True when the connection is open on an engine this class serves
+    // (SQLite; a PostgreSQL catalog has no side here yet).
+    static bool available(const CAdoConnection& connection);
     // True when the connection cannot write its catalog (a read-only file or
     // folder); false when it is not open.
     static bool isReadOnly(const CAdoConnection& connection);

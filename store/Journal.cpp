@@ -211,6 +211,9 @@ QString Journal::unavailableReason() const
     if (!m_connection.isOpen()) {
         return QStringLiteral("No catalog is open.");
     }
+    if (!CAdoCommand::available(m_connection)) {
+        return QStringLiteral("Undo is not available for this kind of catalog yet.");
+    }
     if (CAdoCommand::isReadOnly(m_connection)) {
         return QStringLiteral("The catalog is read-only, so changes cannot be undone.");
     }

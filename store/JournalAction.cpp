@@ -44,6 +44,9 @@ std::vector<JournalAction::Row> JournalAction::readRows(qint64 itemId)
 
 void JournalAction::watch(qint64 itemId)
 {
+    if (!CAdoCommand::available(m_connection)) {
+        return;
+    }
     if (m_watched.find(itemId) == m_watched.end()) {
         m_watched.emplace(itemId, readRows(itemId));
     }
@@ -103,7 +106,7 @@ void JournalAction::begin()
     if (!m_transaction.active()) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
     }
-    if (!Journal::ensureTables(m_connection)) {
+    if (!CAdoCommand::available(m_connection) || !Journal::ensureTables(m_connection)) {
         m_journalling = Journalling::No;
         return;
     }

@@ -11,6 +11,7 @@
 #include "mainwnd/CommandRouter.h"
 #include "mainwnd/OutsideChanges.h"
 #include "mainwnd/ListRows.h"
+#include "mainwnd/MainButtons.h"
 #include "mainwnd/SummaryPainter.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
@@ -46,33 +47,6 @@
 #include <QTabBar>
 #include <QToolBar>
 
-namespace
-{
-// Controls whose top lies at or below this line keep to the bottom edge when
-// the window grows; the tab pane and the list above it grow.
-constexpr int BottomRowDu = 129;
-
-struct ButtonSpec
-{
-    int id;
-    int up;
-    int down;
-    int x, y, width, height;
-    const char* caption;
-};
-constexpr ButtonSpec kButtons[] = {
-    {ControlId::QuickPlus, 217, 218, 79, 1, 8, 6, ""},
-    {ControlId::QuickMinus, 219, 220, 79, 7, 8, 6, ""},
-    {ControlId::QuickAdd, 215, 215, 87, 1, 10, 12, ""},
-    {ControlId::QuickClear, 198, 199, 97, 1, 14, 10, ""},
-    {ControlId::LetterA, 207, 206, 11, 131, 13, 9, ""},
-    {ControlId::LetterG, 208, 211, 23, 131, 13, 9, ""},
-    {ControlId::LetterL, 209, 213, 35, 131, 13, 9, ""},
-    {ControlId::LetterS, 210, 212, 47, 131, 13, 9, ""},
-    {ControlId::QuickAddNew, 197, 196, 42, 147, 17, 10, ""},
-};
-} // namespace
-
 CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     : QDialog(parent)
     , m_app(app)
@@ -90,6 +64,7 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     m_undoCommands = std::make_unique<UndoCommands>(*this, *m_router->action(CommandId::Undo),
                                                     *m_router->action(CommandId::Redo));
     setupRoutes();
+    m_router->addDesktopKeys(*m_quickText, *m_tabs);
     m_router->setAfterCommand([this] { m_undoCommands->refresh(); });
     m_undoCommands->refresh();
     m_views = std::make_unique<ViewController>(*this, *m_tabs, *m_deptCombo, m_buttons,
@@ -178,26 +153,7 @@ void CMainDlg::createControls()
     m_unusedBitmap->hide();
     m_layout.place(m_unusedBitmap, 0, 54, 163, 10, false, false);
 
-    for (const ButtonSpec& spec : kButtons) {
-        auto* button = new CSoundButton(QString::fromLatin1(spec.caption), this);
-        button->setObjectName(QStringLiteral("button%1").arg(spec.id));
-        button->setAutoDefault(false);
-        m_buttons.insert(spec.id, button);
-        m_layout.place(button, spec.x, spec.y, spec.width, spec.height, spec.y >= BottomRowDu, false);
-    }
-    const QString letterTips[] = {QStringLiteral("A"), QStringLiteral("G"), QStringLiteral("L"), QStringLiteral("S")};
-    for (int i = 0; i < 4; ++i) {
-        CSoundButton* letter = m_buttons.value(ControlId::LetterA + i);
-        letter->setToolTip(QStringLiteral("Jump to %1").arg(letterTips[i]));
-        letter->hide();
-    }
-    m_buttons.value(ControlId::QuickPlus)->setToolTip(QStringLiteral("One more"));
-    m_buttons.value(ControlId::QuickMinus)->setToolTip(QStringLiteral("One less"));
-    m_buttons.value(ControlId::QuickAdd)->setToolTip(QStringLiteral("Put on the list"));
-    m_buttons.value(ControlId::QuickClear)->setToolTip(QStringLiteral("Clear the boxes"));
-    CSoundButton* addNew = m_buttons.value(ControlId::QuickAddNew);
-    addNew->hide();
-    addNew->setEnabled(false);
+    m_buttons = MainButtons::create(*this, m_layout);
 
     // The template's hidden default button. Enter never reaches it: the list
     // and the quick-entry line take Enter for themselves.
@@ -230,34 +186,6 @@ void CMainDlg::createControls()
         connect(m_buttons.value(ControlId::LetterA + i), &QAbstractButton::clicked, this,
                 [this, letter] { runGuarded([this, letter] { LetterJump(letter); }); });
     }
-    addDesktopKeys();
-}
-
-void CMainDlg::addDesktopKeys()
-{
-    const auto addKeys = [this](const QList<QKeySequence>& keys, const std::function<void()>& handler) {
-        auto* action = new QAction(this);
-        action->setShortcuts(keys);
-        action->setShortcutContext(Qt::WindowShortcut);
-        connect(action, &QAction::triggered, this, handler);
-        addAction(action);
-    };
-    addKeys({QKeySequence::Find}, [this] {
-        m_quickText->setFocus(Qt::ShortcutFocusReason);
-        m_quickText->selectAll();
-    });
-    // The next and the previous view, round the strip; selecting the tab is
-    // the view switch.
-    const auto stepTab = [this](int step) {
-        const int count = m_tabs->count();
-        if (count > 0) {
-            m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
-        }
-    };
-    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [stepTab] { stepTab(1); });
-    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
-            [stepTab] { stepTab(-1); });
-    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { OnCommand(CommandId::Ok); });
 }
 
 void CMainDlg::setupRoutes()
@@ -398,9 +326,7 @@ void CMainDlg::openCatalog()
 
 void CMainDlg::setupButtons()
 {
-    for (const ButtonSpec& spec : kButtons) {
-        m_buttons.value(spec.id)->SetBitmaps(spec.up, spec.down, 0, CSoundButton::Stretched, false, 4);
-    }
+    MainButtons::setPictures(m_buttons);
 }
 
 void CMainDlg::showFirstRunTip()

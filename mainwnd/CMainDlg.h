@@ -125,7 +125,6 @@ private:
     void refreshFromPhone();
     void createControls();
     // Find (the quick-entry box), the next and previous view, and quit.
-    void addDesktopKeys();
     void setupButtons();
     void setupRoutes();
     void openCatalog();

@@ -8,7 +8,9 @@
 
 #include <QAction>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QWidget>
@@ -204,4 +206,30 @@ void CommandRouter::afterCommand() noexcept
     } catch (...) {
         // Only menu states are brought up to date here; they stay as they were.
     }
+}
+
+void CommandRouter::addDesktopKeys(QLineEdit& quickText, QTabBar& tabs)
+{
+    const auto addKeys = [this](const QList<QKeySequence>& keys, const std::function<void()>& handler) {
+        auto* action = new QAction(&m_window);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, handler);
+        m_window.addAction(action);
+    };
+    addKeys({QKeySequence::Find}, [&quickText] {
+        quickText.setFocus(Qt::ShortcutFocusReason);
+        quickText.selectAll();
+    });
+    // Selecting the tab is the view switch.
+    const auto stepTab = [&tabs](int step) {
+        const int count = tabs.count();
+        if (count > 0) {
+            tabs.setCurrentIndex((tabs.currentIndex() + step + count) % count);
+        }
+    };
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)}, [stepTab] { stepTab(1); });
+    addKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)},
+            [stepTab] { stepTab(-1); });
+    addKeys({QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { run(CommandId::Ok); });
 }

@@ -6,6 +6,8 @@
 #include <functional>
 
 class QAction;
+class QLineEdit;
+class QTabBar;
 class QToolBar;
 class QWidget;
 
@@ -35,6 +37,11 @@ public:
     // Runs after every guarded command and before the Tools menu opens, so
     // that entries that depend on the catalog (Undo, Redo) follow it.
     void setAfterCommand(std::function<void()> handler);
+
+    // The keys a desktop user tries first that have no menu entry: Ctrl+F
+    // (quick entry, its text selected), Ctrl+Tab and Ctrl+Shift+Tab (next and
+    // previous view, round the strip) and Ctrl+Q (as OK).
+    void addDesktopKeys(QLineEdit& quickText, QTabBar& tabs);
 
     // The menu or toolbar entry of a command; null when it has none.
     QAction* action(int commandId) const;

@@ -74,8 +74,3 @@ bool CListApp::detectFirstRun()
     registry().SetDword(installedMarker(), 1);
     return true;
 }
-
-
-
-
-

@@ -42,8 +42,8 @@ QString CatalogChoice::resolve(const QString& argument)
     }
     const QSettings settings(file, QSettings::IniFormat);
     const QVariant stored = settings.value(QStringLiteral("Catalog"));
-    const QString text = stored.userType() == QMetaType::QStringList ? stored.toStringList().join(QLatin1Char(','))
-                                                                     : stored.toString();
+    const QString text =
+        stored.userType() == QMetaType::QStringList ? stored.toStringList().join(QLatin1Char(',')) : stored.toString();
     return absolute(text.trimmed());
 }
 

@@ -17,29 +17,29 @@
 
 namespace
 {
-const char* const kDepartments[] = {"Produce", "Dairy", "Bakery", "Meat", "Seafood", "Deli", "Frozen",
-                                    "Canned Goods", "Pasta & Rice", "Breakfast", "Snacks", "Beverages",
-                                    "Spices", "Baking", "Household", "Health & Beauty", "Baby", "Pet Care",
-                                    "Kids' Corner", "International"};
-const char* const kStores[] = {"Fresh Market", "Corner Shop", "Hilltop Grocers", "ValueMart", "Farmers' Market",
-                               "Bulk Barn", "Green Grocer", "Mega Foods", "Daily Deli", "Harbour Fish",
-                               "Town Pharmacy", "Pet Pantry"};
-const char* const kUnits[] = {"pkg", "each", "lb", "kg", "bag", "box", "bottle", "can", "dozen", "jar", "litre",
-                              "bunch"};
-const char* const kQualifiers[] = {"Organic", "Fresh", "Frozen", "Low-Fat", "Whole", "Sliced", "Smoked", "Sweet",
-                                   "Spicy", "Large", "Small", "Red", "Green", "Baby", "Wild", "Free-Range",
-                                   "Salted", "Plain", "Vanilla", "Lemon", "Garlic", "Honey", "Maple", "Greek",
-                                   "Italian", "Mini", "Family", "Classic", "Kids'", "Light"};
-const char* const kNouns[] = {"Apples", "Bananas", "Carrots", "Milk", "Yogurt", "Cheese", "Bread", "Bagels",
-                              "Chicken", "Beef", "Salmon", "Shrimp", "Ham", "Peas", "Corn", "Beans", "Rice",
-                              "Pasta", "Oats", "Cereal", "Crackers", "Chips", "Juice", "Coffee", "Tea",
-                              "Pepper", "Flour", "Sugar", "Soap", "Tissues", "Shampoo", "Diapers", "Cat Food",
-                              "Salsa", "Noodles", "Butter", "Eggs", "Tomatoes", "Onions", "Potatoes", "Lettuce",
-                              "Spinach", "Grapes", "Berries", "Muffins", "Cookies", "Sausages", "Tuna", "Soup",
-                              "Olives", "Pickles", "Jam", "Peanut Butter", "Granola", "Water", "Soda",
-                              "Detergent", "Sponges", "Foil", "Napkins"};
-const char* const kNotes[] = {"the blue box", "no-name brand is fine", "only if on sale", "ask at the counter",
-                              "2 for 1 on Tuesdays", "check the date", "the big size"};
+const char* const kDepartments[] = {
+    "Produce",      "Dairy",           "Bakery",    "Meat",     "Seafood",      "Deli",         "Frozen",
+    "Canned Goods", "Pasta & Rice",    "Breakfast", "Snacks",   "Beverages",    "Spices",       "Baking",
+    "Household",    "Health & Beauty", "Baby",      "Pet Care", "Kids' Corner", "International"};
+const char* const kStores[] = {"Fresh Market",    "Corner Shop",  "Hilltop Grocers", "ValueMart",
+                               "Farmers' Market", "Bulk Barn",    "Green Grocer",    "Mega Foods",
+                               "Daily Deli",      "Harbour Fish", "Town Pharmacy",   "Pet Pantry"};
+const char* const kUnits[] = {"pkg",    "each", "lb",    "kg",  "bag",   "box",
+                              "bottle", "can",  "dozen", "jar", "litre", "bunch"};
+const char* const kQualifiers[] = {"Organic", "Fresh", "Frozen",  "Low-Fat", "Whole",  "Sliced", "Smoked", "Sweet",
+                                   "Spicy",   "Large", "Small",   "Red",     "Green",  "Baby",   "Wild",   "Free-Range",
+                                   "Salted",  "Plain", "Vanilla", "Lemon",   "Garlic", "Honey",  "Maple",  "Greek",
+                                   "Italian", "Mini",  "Family",  "Classic", "Kids'",  "Light"};
+const char* const kNouns[] = {
+    "Apples",  "Bananas",  "Carrots",   "Milk",     "Yogurt",  "Cheese",   "Bread",  "Bagels",        "Chicken",
+    "Beef",    "Salmon",   "Shrimp",    "Ham",      "Peas",    "Corn",     "Beans",  "Rice",          "Pasta",
+    "Oats",    "Cereal",   "Crackers",  "Chips",    "Juice",   "Coffee",   "Tea",    "Pepper",        "Flour",
+    "Sugar",   "Soap",     "Tissues",   "Shampoo",  "Diapers", "Cat Food", "Salsa",  "Noodles",       "Butter",
+    "Eggs",    "Tomatoes", "Onions",    "Potatoes", "Lettuce", "Spinach",  "Grapes", "Berries",       "Muffins",
+    "Cookies", "Sausages", "Tuna",      "Soup",     "Olives",  "Pickles",  "Jam",    "Peanut Butter", "Granola",
+    "Water",   "Soda",     "Detergent", "Sponges",  "Foil",    "Napkins"};
+const char* const kNotes[] = {"the blue box",        "no-name brand is fine", "only if on sale", "ask at the counter",
+                              "2 for 1 on Tuesdays", "check the date",        "the big size"};
 
 template <typename T, size_t N>
 constexpr int countOf(const T (&)[N])
@@ -164,9 +164,8 @@ void generateCatalog(const QString& filePath, int items, int stores, int depts)
 QString benchCatalog(int items, const QString& tag)
 {
     static QHash<QString, QString> made;
-    const QString key = QStringLiteral("bench-%1%2%3.cdb")
-                            .arg(items)
-                            .arg(tag.isEmpty() ? QString() : QStringLiteral("-"), tag);
+    const QString key =
+        QStringLiteral("bench-%1%2%3.cdb").arg(items).arg(tag.isEmpty() ? QString() : QStringLiteral("-"), tag);
     auto found = made.constFind(key);
     if (found != made.constEnd()) {
         return *found;

@@ -144,8 +144,8 @@ BENCHMARK(BM_PhoneListBuild)->Args({10000, 0})->Unit(benchmark::kMillisecond)->M
 BENCHMARK(BM_PhoneMarkRoundTrip)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_PhoneMarkDirect)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 
-static const bool phoneMarkCompared = compareWithBaseline(
-    "BM_PhoneMarkRoundTrip", "BM_PhoneMarkDirect", 1.5, "Mark from the phone against the same write made directly");
+static const bool phoneMarkCompared = compareWithBaseline("BM_PhoneMarkRoundTrip", "BM_PhoneMarkDirect", 1.5,
+                                                          "Mark from the phone against the same write made directly");
 static const bool phoneBuildCompared = compareWithBaseline(
     "BM_PhoneListBuild", "BM_RebuildList", 1.5, "Phone list answer built (no HTTP) against the window's Rebuild list");
 static const bool phoneListCompared = compareWithBaseline(

@@ -24,7 +24,6 @@ const QString kMainList = QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfP
 const QString kQuantities = QStringLiteral("Select ID, QtyToBuy from ShoppingLists");
 constexpr int kColumns = 9;
 
-
 void BM_MainListLayer(benchmark::State& state)
 {
     CAdoConnection connection(true);
@@ -78,8 +77,8 @@ void BM_MainListRaw(benchmark::State& state)
                 switch (sqlite3_column_type(stmt, c)) {
                 case SQLITE_INTEGER: {
                     const qint64 value = sqlite3_column_int64(stmt, c);
-                    cell = bit[static_cast<size_t>(c)] ? QString::fromLatin1(value ? "-1" : "0")
-                                                       : QString::number(value);
+                    cell =
+                        bit[static_cast<size_t>(c)] ? QString::fromLatin1(value ? "-1" : "0") : QString::number(value);
                     break;
                 }
                 case SQLITE_FLOAT:

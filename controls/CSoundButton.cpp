@@ -61,18 +61,16 @@ void CSoundButton::applyKind()
     update();
 }
 
-void CSoundButton::SetBitmaps(int upImage, int downImage, int disabledImage, int drawMode, bool edge,
-                              int margin)
+void CSoundButton::SetBitmaps(int upImage, int downImage, int disabledImage, int drawMode, bool edge, int margin)
 {
-    SetBitmaps(loadBitmap(upImage), loadBitmap(downImage), loadBitmap(disabledImage), drawMode, edge,
-               margin);
+    SetBitmaps(loadBitmap(upImage), loadBitmap(downImage), loadBitmap(disabledImage), drawMode, edge, margin);
     m_upId = upImage;
     m_downId = downImage;
     m_disabledId = disabledImage != 0 ? disabledImage : upImage;
 }
 
-void CSoundButton::SetBitmaps(const QPixmap& upImage, const QPixmap& downImage,
-                              const QPixmap& disabledImage, int drawMode, bool edge, int margin)
+void CSoundButton::SetBitmaps(const QPixmap& upImage, const QPixmap& downImage, const QPixmap& disabledImage,
+                              int drawMode, bool edge, int margin)
 {
     m_upImage = upImage;
     m_downImage = downImage;

@@ -52,12 +52,11 @@ public:
     // Stretched; a negative margin counts as 0. The margin is in handheld
     // pixels: the focus rectangle sits that far inside the button, and the
     // caption keeps margin + 2 pixels from the left and right sides.
-    void SetBitmaps(int upImage, int downImage, int disabledImage = 0, int drawMode = Stretched,
-                    bool edge = false, int margin = 0);
+    void SetBitmaps(int upImage, int downImage, int disabledImage = 0, int drawMode = Stretched, bool edge = false,
+                    int margin = 0);
     // The same with the pictures themselves; a null pixmap means none.
-    void SetBitmaps(const QPixmap& upImage, const QPixmap& downImage,
-                    const QPixmap& disabledImage = QPixmap(), int drawMode = Stretched,
-                    bool edge = false, int margin = 0);
+    void SetBitmaps(const QPixmap& upImage, const QPixmap& downImage, const QPixmap& disabledImage = QPixmap(),
+                    int drawMode = Stretched, bool edge = false, int margin = 0);
 
     const QPixmap& upImage() const { return m_upImage; }
     const QPixmap& downImage() const { return m_downImage; }

@@ -259,7 +259,8 @@ bool CItemDlg::readValues()
     bool ok = false;
     const int quantity = m_quantityEdit->text().trimmed().toInt(&ok);
     if (!ok || quantity < 0 || quantity > MaxQuantity) {
-        failField(m_quantityEdit, QStringLiteral("Please enter a whole number from 0 to %1 in the Qty box.").arg(MaxQuantity));
+        failField(m_quantityEdit,
+                  QStringLiteral("Please enter a whole number from 0 to %1 in the Qty box.").arg(MaxQuantity));
         return false;
     }
     m_quantity = quantity;

@@ -39,10 +39,8 @@ CQuickEntry::CQuickEntry(IListWindow& window, QLineEdit& name, QLineEdit& quanti
     name.installEventFilter(this);
 
     const std::pair<int, void (CQuickEntry::*)()> handlers[] = {
-        {ControlId::QuickPlus, &CQuickEntry::OnPlus},
-        {ControlId::QuickMinus, &CQuickEntry::OnMinus},
-        {ControlId::QuickAdd, &CQuickEntry::OnAdd},
-        {ControlId::QuickClear, &CQuickEntry::OnClear},
+        {ControlId::QuickPlus, &CQuickEntry::OnPlus},     {ControlId::QuickMinus, &CQuickEntry::OnMinus},
+        {ControlId::QuickAdd, &CQuickEntry::OnAdd},       {ControlId::QuickClear, &CQuickEntry::OnClear},
         {ControlId::QuickAddNew, &CQuickEntry::addAsNew},
     };
     for (const auto& [id, handler] : handlers) {

@@ -80,8 +80,8 @@ ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, in
 
 ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)
 {
-    JournalAction action(connection, (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: "))
-                                          + itemName(connection, id));
+    JournalAction action(connection,
+                         (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: ")) + itemName(connection, id));
     action.watch(id);
     CAdoRecordset rs;
     rs.Open(QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),

@@ -11,9 +11,10 @@ bool ItemChoices::read(CAdoConnection& connection)
 {
     names.reserve(ReservedNameEntries);
     CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("SELECT ItemName, ID, Store, Dept, UnitOfPurchase from ShoppingLists Order by ItemName"),
-                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                 CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(
+            QStringLiteral("SELECT ItemName, ID, Store, Dept, UnitOfPurchase from ShoppingLists Order by ItemName"),
+            connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+            CAdoRecordset::adCmdUnknown)) {
         return false;
     }
     QSet<QString> seenStores;

@@ -18,10 +18,10 @@
 
 namespace
 {
-const QString kItemColumns = QStringLiteral(
-    "ID, ItemName, Dept, QtyToBuy, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon");
-const QString kWriteColumns = QStringLiteral(
-    "ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, ItemNameDetail, Price, Coupon");
+const QString kItemColumns =
+    QStringLiteral("ID, ItemName, Dept, QtyToBuy, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon");
+const QString kWriteColumns =
+    QStringLiteral("ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, ItemNameDetail, Price, Coupon");
 
 // Column positions of the write statements ("Select " + kWriteColumns ...).
 enum WriteColumn
@@ -85,11 +85,12 @@ QString ItemSaveFlow::insertSql(int id, const CItemDlg& values)
     return QStringLiteral("INSERT INTO ShoppingLists (ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, "
                           "ItemNameDetail, Price, Coupon, Checked)")
            + QStringLiteral(" VALUES (") + QString::asprintf("%d", id) + QStringLiteral(", ")
-           + QString::asprintf("%d", values.m_quantity) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_itemName)
-           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_dept) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_unit)
-           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_store) + QStringLiteral(",")
-           + QString::asprintf("%d", values.m_deptOrder) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_notes)
-           + QStringLiteral(",") + QString::asprintf("%10.2f", values.m_price) + QStringLiteral(",")
+           + QString::asprintf("%d", values.m_quantity) + QStringLiteral(", ")
+           + Catalog::quoteLiteral(values.m_itemName) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_dept)
+           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_unit) + QStringLiteral(", ")
+           + Catalog::quoteLiteral(values.m_store) + QStringLiteral(",") + QString::asprintf("%d", values.m_deptOrder)
+           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_notes) + QStringLiteral(",")
+           + QString::asprintf("%10.2f", values.m_price) + QStringLiteral(",")
            + QString::asprintf("%d", values.m_coupon) + QStringLiteral(",0)");
 }
 
@@ -255,7 +256,8 @@ void ItemSaveFlow::EditItem()
     dialog.m_reservedId = m_window.app().reservedId();
     {
         CAdoRecordset rs;
-        openOrRaise(rs, QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ID = ") + id,
+        openOrRaise(rs,
+                    QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ID = ") + id,
                     CAdoRecordset::adOpenForwardOnly);
         if (!rs.IsEOF()) {
             takeRow(dialog, rs);
@@ -277,8 +279,8 @@ void ItemSaveFlow::EditItem()
         openOrRaise(rs,
                     QStringLiteral("Select ItemName,DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND "
                                    "(ItemName <> ")
-                        + Catalog::quoteLiteral(dialog.m_itemName) + QStringLiteral(") AND (Dept= ") + Catalog::quoteLiteral(dialog.m_dept)
-                        + QStringLiteral(")"),
+                        + Catalog::quoteLiteral(dialog.m_itemName) + QStringLiteral(") AND (Dept= ")
+                        + Catalog::quoteLiteral(dialog.m_dept) + QStringLiteral(")"),
                     CAdoRecordset::adOpenForwardOnly);
         if (rs.IsEOF()) {
             MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
@@ -292,7 +294,8 @@ void ItemSaveFlow::EditItem()
         JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
         action.watch(list.itemData(row));
         CAdoRecordset rs;
-        openOrRaise(rs, QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ID = ") + id,
+        openOrRaise(rs,
+                    QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ID = ") + id,
                     CAdoRecordset::adOpenKeyset);
         gone = rs.IsEOF();
         if (!gone) {

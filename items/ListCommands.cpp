@@ -40,7 +40,8 @@ QString ListCommands::clearStatement(Clear which)
 {
     switch (which) {
     case Clear::List:
-        return QStringLiteral("Select ID, QtyToBuy, Checked from ShoppingLists where (QtyToBuy <> 0) or (Checked <> 0)");
+        return QStringLiteral(
+            "Select ID, QtyToBuy, Checked from ShoppingLists where (QtyToBuy <> 0) or (Checked <> 0)");
     case Clear::Marked:
         return QStringLiteral("Select ID, Checked, QtyToBuy from ShoppingLists where Checked <> 0");
     case Clear::Coupons:

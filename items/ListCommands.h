@@ -19,9 +19,9 @@ class ListCommands
 public:
     enum class Clear
     {
-        List,    // every quantity and every mark to 0
-        Marked,  // quantity and mark of the marked items to 0
-        Coupons  // every coupon flag to 0
+        List,   // every quantity and every mark to 0
+        Marked, // quantity and mark of the marked items to 0
+        Coupons // every coupon flag to 0
     };
 
     explicit ListCommands(IListWindow& window);

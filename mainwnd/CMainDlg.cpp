@@ -9,9 +9,9 @@
 #include "items/ListCommands.h"
 #include "items/QuantityCommands.h"
 #include "mainwnd/CommandRouter.h"
-#include "mainwnd/OutsideChanges.h"
 #include "mainwnd/ListRows.h"
 #include "mainwnd/MainButtons.h"
+#include "mainwnd/OutsideChanges.h"
 #include "mainwnd/SummaryPainter.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
@@ -32,12 +32,12 @@
 #include "tools/PhoneList.h"
 #include "tools/UndoCommands.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QAbstractItemView>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -61,8 +61,8 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     createControls();
     m_router = new CommandRouter(*this);
     m_commandBar = m_router->createCommandBar();
-    m_undoCommands = std::make_unique<UndoCommands>(*this, *m_router->action(CommandId::Undo),
-                                                    *m_router->action(CommandId::Redo));
+    m_undoCommands =
+        std::make_unique<UndoCommands>(*this, *m_router->action(CommandId::Undo), *m_router->action(CommandId::Redo));
     setupRoutes();
     m_router->addDesktopKeys(*m_quickText, *m_tabs);
     m_router->setAfterCommand([this] { m_undoCommands->refresh(); });
@@ -75,7 +75,8 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     layoutControls();
     m_quickEntry = std::make_unique<CQuickEntry>(*this, *m_quickText, *m_quickQty, m_buttons);
     m_phoneList = std::make_unique<PhoneList>(m_connection);
-    connect(m_phoneList.get(), &PhoneList::catalogChanged, this, [this] { runGuarded([this] { refreshFromPhone(); }); });
+    connect(m_phoneList.get(), &PhoneList::catalogChanged, this,
+            [this] { runGuarded([this] { refreshFromPhone(); }); });
 }
 
 CMainDlg::~CMainDlg() = default;
@@ -169,11 +170,12 @@ void CMainDlg::createControls()
         }
     });
     connect(m_list, &CItemListCtrl::commandRequested, this, [this](int id) { OnCommand(id); });
-    connect(m_list, &CItemListCtrl::headerTapped, this, [this](int column) {
-        runGuarded([this, column] { SortByColumn(column); });
-    });
-    connect(m_deptCombo, &DeptComboBox::popupAboutToShow, this, [this] { runGuarded([this] { m_views->DepartmentFill(); }); });
-    connect(m_deptCombo, &DeptComboBox::popupClosed, this, [this] { runGuarded([this] { m_views->DepartmentApply(); }); });
+    connect(m_list, &CItemListCtrl::headerTapped, this,
+            [this](int column) { runGuarded([this, column] { SortByColumn(column); }); });
+    connect(m_deptCombo, &DeptComboBox::popupAboutToShow, this,
+            [this] { runGuarded([this] { m_views->DepartmentFill(); }); });
+    connect(m_deptCombo, &DeptComboBox::popupClosed, this,
+            [this] { runGuarded([this] { m_views->DepartmentApply(); }); });
     // A choice made with the keys on the closed box applies at once.
     connect(m_deptCombo, &QComboBox::activated, this, [this](int) {
         if (!m_deptCombo->view()->isVisible()) {
@@ -480,8 +482,8 @@ void CMainDlg::ReadControls()
 {
     // An entry chosen counts as it is, the empty department (items without
     // one) included; only a box with nothing chosen means every department.
-    m_view.deptText = m_deptCombo->currentIndex() >= 0 ? TextLimit::left(m_deptCombo->currentText(), 30)
-                                                       : ViewState::allItems();
+    m_view.deptText =
+        m_deptCombo->currentIndex() >= 0 ? TextLimit::left(m_deptCombo->currentText(), 30) : ViewState::allItems();
     if (m_quickEntry) {
         m_quickEntry->ReadControls();
     }

@@ -133,8 +133,8 @@ QToolBar* CommandRouter::createCommandBar()
         }
     }
     m_actions.value(CommandId::Undo)->setShortcuts(QKeySequence::Undo);
-    m_actions.value(CommandId::Redo)->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_actions.value(CommandId::Redo)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     for (const int id : {CommandId::Undo, CommandId::Redo}) {
         m_actions.value(id)->setShortcutContext(Qt::WindowShortcut);
         m_window.addAction(m_actions.value(id));

@@ -13,9 +13,8 @@ QString ListStatement::compose(const ViewState& view)
     const bool quantityAbove0 = view.needView || view.quantityFilter;
     if (view.deptText != ViewState::allItems()) {
         // Items without a department may hold an empty text or none at all.
-        const QString dept = view.deptText.isEmpty()
-                                 ? QStringLiteral("(Dept = '' OR Dept IS NULL)")
-                                 : QStringLiteral("Dept = ") + Catalog::quoteLiteral(view.deptText);
+        const QString dept = view.deptText.isEmpty() ? QStringLiteral("(Dept = '' OR Dept IS NULL)")
+                                                     : QStringLiteral("Dept = ") + Catalog::quoteLiteral(view.deptText);
         where = quantityAbove0 ? QStringLiteral(" WHERE %1 AND QtyToBuy > 0 ").arg(dept)
                                : QStringLiteral(" WHERE %1 ").arg(dept);
     } else {
@@ -57,12 +56,18 @@ QString ListStatement::nextOrder(const QString& current, int column)
 bool ListStatement::isKnownOrder(const QString& order)
 {
     static const QStringList known = {
-        QStringLiteral("DeptOrder, ItemName"), QStringLiteral("Itemname"),
-        QStringLiteral("ItemName"), QStringLiteral("ItemName DESC"),
-        QStringLiteral("QtyToBuy"), QStringLiteral("QtyToBuy DESC"),
-        QStringLiteral("UnitOfPurchase"), QStringLiteral("UnitOfPurchase DESC"),
-        QStringLiteral("DeptOrder"), QStringLiteral("DeptOrder DESC"),
-        QStringLiteral("Price DESC"), QStringLiteral("Price"),
+        QStringLiteral("DeptOrder, ItemName"),
+        QStringLiteral("Itemname"),
+        QStringLiteral("ItemName"),
+        QStringLiteral("ItemName DESC"),
+        QStringLiteral("QtyToBuy"),
+        QStringLiteral("QtyToBuy DESC"),
+        QStringLiteral("UnitOfPurchase"),
+        QStringLiteral("UnitOfPurchase DESC"),
+        QStringLiteral("DeptOrder"),
+        QStringLiteral("DeptOrder DESC"),
+        QStringLiteral("Price DESC"),
+        QStringLiteral("Price"),
     };
     return known.contains(order);
 }

@@ -18,10 +18,10 @@ struct ButtonSpec
     int x, y, width, height;
 };
 constexpr ButtonSpec kButtons[] = {
-    {ControlId::QuickPlus, 217, 218, 79, 1, 8, 6},    {ControlId::QuickMinus, 219, 220, 79, 7, 8, 6},
-    {ControlId::QuickAdd, 215, 215, 87, 1, 10, 12},   {ControlId::QuickClear, 198, 199, 97, 1, 14, 10},
-    {ControlId::LetterA, 207, 206, 11, 131, 13, 9},   {ControlId::LetterG, 208, 211, 23, 131, 13, 9},
-    {ControlId::LetterL, 209, 213, 35, 131, 13, 9},   {ControlId::LetterS, 210, 212, 47, 131, 13, 9},
+    {ControlId::QuickPlus, 217, 218, 79, 1, 8, 6},       {ControlId::QuickMinus, 219, 220, 79, 7, 8, 6},
+    {ControlId::QuickAdd, 215, 215, 87, 1, 10, 12},      {ControlId::QuickClear, 198, 199, 97, 1, 14, 10},
+    {ControlId::LetterA, 207, 206, 11, 131, 13, 9},      {ControlId::LetterG, 208, 211, 23, 131, 13, 9},
+    {ControlId::LetterL, 209, 213, 35, 131, 13, 9},      {ControlId::LetterS, 210, 212, 47, 131, 13, 9},
     {ControlId::QuickAddNew, 197, 196, 42, 147, 17, 10},
 };
 } // namespace

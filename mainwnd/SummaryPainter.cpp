@@ -17,10 +17,9 @@ QRect handheldRect(int left, int top, int right, int bottom)
 QString SummaryPainter::summaryText(const ViewState& view, int rowCount)
 {
     const QString countText = rowCount == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(rowCount);
-    const QString viewPart = view.allStoresShown()
-                                 ? QStringLiteral(" needed (") + view.deptText + QStringLiteral(")  ")
-                                 : QStringLiteral(" in ") + view.currentStore + QStringLiteral(" (") + view.deptText
-                                       + QStringLiteral(")  ");
+    const QString viewPart = view.allStoresShown() ? QStringLiteral(" needed (") + view.deptText + QStringLiteral(")  ")
+                                                   : QStringLiteral(" in ") + view.currentStore + QStringLiteral(" (")
+                                                         + view.deptText + QStringLiteral(")  ");
     return countText + viewPart + QStringLiteral("       ");
 }
 
@@ -58,8 +57,7 @@ QRect SummaryPainter::markedTotalRect(QSize growth)
 void SummaryPainter::paint(QPainter& painter, const ViewState& view, int rowCount, QSize growth)
 {
     painter.drawText(listTotalRect(growth), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, listTotalText(view));
-    painter.drawText(markedTotalRect(growth), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     markedTotalText(view));
+    painter.drawText(markedTotalRect(growth), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, markedTotalText(view));
     painter.drawText(summaryRect(growth), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                      summaryText(view, rowCount));
 }

@@ -43,9 +43,9 @@ void ViewController::StoreTabRefresh()
     ViewState& view = m_window.view();
     Catalog::runStoreTabIndexes(m_window.connection());
     CAdoRecordset rs;
-    const bool opened = rs.Open(QStringLiteral("Select Store from ShoppingLists order by Store"), m_window.connection(),
-                                CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
-                                CAdoRecordset::adCmdUnknown);
+    const bool opened =
+        rs.Open(QStringLiteral("Select Store from ShoppingLists order by Store"), m_window.connection(),
+                CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown);
     const QSignalBlocker blocker(&m_tabs);
     while (m_tabs.count() > 0) {
         m_tabs.removeTab(m_tabs.count() - 1);
@@ -81,8 +81,8 @@ bool ViewController::DepartmentFill()
     const QSignalBlocker blocker(&m_depts);
     m_depts.clear();
     CAdoRecordset rs;
-    if (!rs.Open(ListStatement::departments(view), m_window.connection(), CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                 CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(ListStatement::departments(view), m_window.connection(), CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
         m_depts.addItem(ViewState::allItems());
         m_depts.setCurrentIndex(-1);
         return false;

@@ -15,7 +15,7 @@ public:
     enum class Growth
     {
         None,
-        Sideways,      // wider with the window
+        Sideways,       // wider with the window
         SidewaysAndDown // wider and taller with the window
     };
 

@@ -65,4 +65,3 @@ void AppState::CreateListFont()
     font.setFixedPitch(false);
     m_listFont = font;
 }
-

@@ -3,8 +3,8 @@
 #include "platform/CRegistry.h"
 
 #include <QFont>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 // The process-wide state that the windows and dialogs read: the four user
 // settings, the list font built from them, the first-run flag and the

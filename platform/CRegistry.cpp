@@ -105,7 +105,8 @@ bool CRegistry::SetDword(const QString& name, qint32 value) const
         reportKeyFailure();
         return false;
     }
-    writeValue(*settings, name, kDwordPrefix + QStringLiteral("%1").arg(static_cast<quint32>(value), 8, 16, QLatin1Char('0')));
+    writeValue(*settings, name,
+               kDwordPrefix + QStringLiteral("%1").arg(static_cast<quint32>(value), 8, 16, QLatin1Char('0')));
     return true;
 }
 
@@ -116,7 +117,8 @@ bool CRegistry::SaveDword(const QString& name, qint32 value) const
         reportKeyFailure();
         return false;
     }
-    if (!writeValue(*settings, name, kDwordPrefix + QStringLiteral("%1").arg(static_cast<quint32>(value), 8, 16, QLatin1Char('0')))) {
+    if (!writeValue(*settings, name,
+                    kDwordPrefix + QStringLiteral("%1").arg(static_cast<quint32>(value), 8, 16, QLatin1Char('0')))) {
         reportSaveFailure();
         return false;
     }

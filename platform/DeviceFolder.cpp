@@ -17,8 +17,8 @@ QString DeviceFolder::path()
     QString folder = homeOverride();
     if (folder.isEmpty()) {
         const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-        folder = (data.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : data)
-                 + QStringLiteral("/grocelle");
+        folder =
+            (data.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : data) + QStringLiteral("/grocelle");
     }
     QDir().mkpath(folder);
     return QDir::cleanPath(folder);

@@ -29,32 +29,19 @@ struct Picture
 // Sizes are the handheld's: where the window gives only a control box in
 // dialog units, the picture fills that box (240/142 and 13/8 pixels per unit).
 constexpr Picture Pictures[] = {
-    {128, 32, 32, ":/images/app-icon.svg"},
-    {184, 275, 16, ":/images/184-strip.svg"},
-    {191, 19, 16, ":/images/191-letter-marker.svg"},
-    {196, 30, 19, ":/images/196-add-new-down.svg"},
-    {197, 30, 19, ":/images/197-add-new-up.svg"},
-    {198, 25, 20, ":/images/198-clear-up.svg"},
-    {199, 25, 20, ":/images/199-clear-down.svg"},
-    {200, 43, 22, ":/images/200-button-up.svg"},
-    {201, 42, 21, ":/images/201-button-down.svg"},
-    {202, 32, 32, ":/images/202-item.svg"},
-    {203, 64, 16, ":/images/203-row-states.svg"},
-    {206, 22, 15, ":/images/206-letter-a-down.svg"},
-    {207, 22, 15, ":/images/207-letter-a-up.svg"},
-    {208, 22, 15, ":/images/208-letter-g-up.svg"},
-    {209, 21, 15, ":/images/209-letter-l-up.svg"},
-    {210, 22, 15, ":/images/210-letter-s-up.svg"},
-    {211, 22, 15, ":/images/211-letter-g-down.svg"},
-    {212, 22, 15, ":/images/212-letter-s-down.svg"},
-    {213, 21, 15, ":/images/213-letter-l-down.svg"},
-    {214, 20, 13, ":/images/214-coupon.svg"},
-    {215, 17, 19, ":/images/215-add.svg"},
-    {217, 11, 6, ":/images/217-more-up.svg"},
-    {218, 11, 6, ":/images/218-more-down.svg"},
-    {219, 11, 6, ":/images/219-less-up.svg"},
-    {220, 11, 6, ":/images/220-less-down.svg"},
-    {222, 220, 178, ":/images/222-about.svg"},
+    {128, 32, 32, ":/images/app-icon.svg"},          {184, 275, 16, ":/images/184-strip.svg"},
+    {191, 19, 16, ":/images/191-letter-marker.svg"}, {196, 30, 19, ":/images/196-add-new-down.svg"},
+    {197, 30, 19, ":/images/197-add-new-up.svg"},    {198, 25, 20, ":/images/198-clear-up.svg"},
+    {199, 25, 20, ":/images/199-clear-down.svg"},    {200, 43, 22, ":/images/200-button-up.svg"},
+    {201, 42, 21, ":/images/201-button-down.svg"},   {202, 32, 32, ":/images/202-item.svg"},
+    {203, 64, 16, ":/images/203-row-states.svg"},    {206, 22, 15, ":/images/206-letter-a-down.svg"},
+    {207, 22, 15, ":/images/207-letter-a-up.svg"},   {208, 22, 15, ":/images/208-letter-g-up.svg"},
+    {209, 21, 15, ":/images/209-letter-l-up.svg"},   {210, 22, 15, ":/images/210-letter-s-up.svg"},
+    {211, 22, 15, ":/images/211-letter-g-down.svg"}, {212, 22, 15, ":/images/212-letter-s-down.svg"},
+    {213, 21, 15, ":/images/213-letter-l-down.svg"}, {214, 20, 13, ":/images/214-coupon.svg"},
+    {215, 17, 19, ":/images/215-add.svg"},           {217, 11, 6, ":/images/217-more-up.svg"},
+    {218, 11, 6, ":/images/218-more-down.svg"},      {219, 11, 6, ":/images/219-less-up.svg"},
+    {220, 11, 6, ":/images/220-less-down.svg"},      {222, 220, 178, ":/images/222-about.svg"},
 };
 
 constexpr int StateStripId = 203;
@@ -66,12 +53,9 @@ struct ToolbarPicture
 };
 
 constexpr ToolbarPicture ToolbarPictures[] = {
-    {32778, ":/images/tool-add-one.svg"},
-    {32779, ":/images/tool-subtract-one.svg"},
-    {32780, ":/images/tool-new-item.svg"},
-    {32781, ":/images/tool-edit-item.svg"},
-    {32782, ":/images/tool-delete-item.svg"},
-    {32801, ":/images/tool-quantity-filter.svg"},
+    {32778, ":/images/tool-add-one.svg"},     {32779, ":/images/tool-subtract-one.svg"},
+    {32780, ":/images/tool-new-item.svg"},    {32781, ":/images/tool-edit-item.svg"},
+    {32782, ":/images/tool-delete-item.svg"}, {32801, ":/images/tool-quantity-filter.svg"},
     {57670, ":/images/tool-help.svg"},
 };
 
@@ -108,8 +92,7 @@ qreal screenRatio()
 
 QSize scaled(const QSize& handheld)
 {
-    return QSize(std::max(1, DialogUnits::px(handheld.width())),
-                 std::max(1, DialogUnits::px(handheld.height())));
+    return QSize(std::max(1, DialogUnits::px(handheld.width())), std::max(1, DialogUnits::px(handheld.height())));
 }
 
 // Renders source (the whole drawing when empty) of an SVG into a pixmap of
@@ -200,8 +183,8 @@ QPixmap ResourceImages::bitmap(int id)
     if (!picture || !haveGui()) {
         return QPixmap();
     }
-    return render(QLatin1String(picture->file), QRectF(),
-                  scaled(QSize(picture->width, picture->height)), screenRatio());
+    return render(QLatin1String(picture->file), QRectF(), scaled(QSize(picture->width, picture->height)),
+                  screenRatio());
 }
 
 QPixmap ResourceImages::bitmap(int id, const QSize& logicalSize)
@@ -226,15 +209,14 @@ QPixmap ResourceImages::stateImage(int index)
         return QPixmap();
     }
     const QRectF cell(index * StateImageSize, 0, StateImageSize, StateImageSize);
-    return render(QLatin1String(strip->file), cell,
-                  scaled(QSize(StateImageSize, StateImageSize)), screenRatio());
+    return render(QLatin1String(strip->file), cell, scaled(QSize(StateImageSize, StateImageSize)), screenRatio());
 }
 
 QIcon ResourceImages::toolbarIcon(int commandId)
 {
-    const auto* found = std::find_if(
-        std::begin(ToolbarPictures), std::end(ToolbarPictures),
-        [commandId](const ToolbarPicture& picture) { return picture.commandId == commandId; });
+    const auto* found =
+        std::find_if(std::begin(ToolbarPictures), std::end(ToolbarPictures),
+                     [commandId](const ToolbarPicture& picture) { return picture.commandId == commandId; });
     if (found == std::end(ToolbarPictures) || !haveGui()) {
         return QIcon();
     }

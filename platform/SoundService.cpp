@@ -27,7 +27,7 @@ QSoundEffect* effectFor(const QString& file)
     }
     auto* effect = new QSoundEffect(QCoreApplication::instance());
     effect->setSource(file.startsWith(QLatin1Char(':')) ? QUrl(QStringLiteral("qrc") + file)
-                                                         : QUrl::fromLocalFile(file));
+                                                        : QUrl::fromLocalFile(file));
     cache.insert(file, effect);
     return effect;
 }

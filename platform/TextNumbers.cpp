@@ -1,8 +1,8 @@
 #include "platform/TextNumbers.h"
 
-#include <climits>
 #include <algorithm>
 #include <charconv>
+#include <climits>
 
 int TextNumbers::toInt(const QString& text)
 {

@@ -22,9 +22,9 @@ public:
 
     CAdoException(int code, int line, QString file = QStringLiteral("adoclass31"));
 
-    int m_nLine;       // source line at which the failure was raised
-    QString m_strFile; // source unit of the layer
-    int m_nCode;       // one of the codes above
+    int m_nLine;         // source line at which the failure was raised
+    QString m_strFile;   // source unit of the layer
+    int m_nCode;         // one of the codes above
     QString m_strDetail; // the store's own words on the failure, may be empty
 
     static CAdoException withDetail(int code, int line, const QString& detail);

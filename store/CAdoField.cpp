@@ -368,10 +368,11 @@ void CAdoField::SetText(const QString& text)
         if (!ok) {
             refuse(QStringLiteral("\"%1\" is not a whole number for %2.").arg(text, column->name));
         }
-        const bool fits = column->kind == CAdoRecordset::Kind::SmallInt ? number >= -32768 && number <= 32767
-                          : column->kind == CAdoRecordset::Kind::Int32
-                              ? number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max()
-                              : true;
+        const bool fits =
+            column->kind == CAdoRecordset::Kind::SmallInt ? number >= -32768 && number <= 32767
+            : column->kind == CAdoRecordset::Kind::Int32
+                ? number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max()
+                : true;
         if (!fits) {
             refuse(QStringLiteral("%1 does not fit %2.").arg(number).arg(column->name));
         }

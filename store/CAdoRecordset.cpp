@@ -315,10 +315,9 @@ bool CAdoRecordset::openPostgres(PgSession& session)
     for (int f = keyTable ? 1 : 0; f < fields; ++f) {
         const PgSession::Table* table = session.table(PQftable(rows, f));
         const int number = PQftablecol(rows, f);
-        const PgSession::Attribute* attribute =
-            table && number > 0 && number <= static_cast<int>(table->columns.size())
-                ? &table->columns[static_cast<size_t>(number - 1)]
-                : nullptr;
+        const PgSession::Attribute* attribute = table && number > 0 && number <= static_cast<int>(table->columns.size())
+                                                    ? &table->columns[static_cast<size_t>(number - 1)]
+                                                    : nullptr;
         if (table && number == table->keyColumn && number > 0) {
             continue;
         }
@@ -616,7 +615,7 @@ CAdoField& CAdoRecordset::GetField(int position)
 const CAdoRecordset::Column* CAdoRecordset::column(int position) const
 {
     return position >= 0 && position < static_cast<int>(m_columns.size()) ? &m_columns[static_cast<size_t>(position)]
-                                                                           : nullptr;
+                                                                          : nullptr;
 }
 
 const CAdoRecordset::Column& CAdoRecordset::writableColumn(int position) const

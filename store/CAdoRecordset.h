@@ -108,10 +108,7 @@ private:
     public:
         Value& append();
         Value& operator[](size_t index) { return m_chunks[index >> ChunkBits][index & (ChunkSize - 1)]; }
-        const Value& operator[](size_t index) const
-        {
-            return m_chunks[index >> ChunkBits][index & (ChunkSize - 1)];
-        }
+        const Value& operator[](size_t index) const { return m_chunks[index >> ChunkBits][index & (ChunkSize - 1)]; }
         size_t size() const { return m_size; }
         void clear() noexcept;
 
@@ -159,8 +156,8 @@ private:
     // Rows read at Open.
     ValueStore m_cells;
     std::vector<qint64> m_rowids; // rowids or row keys; empty when the set is not updatable
-    QByteArray m_table;          // "db"."table" quoted, for the UPDATE
-    QByteArray m_keyColumn;      // PostgreSQL: the row key, quoted
+    QByteArray m_table;           // "db"."table" quoted, for the UPDATE
+    QByteArray m_keyColumn;       // PostgreSQL: the row key, quoted
     long m_rows = 0;
     long m_row = 0;
 

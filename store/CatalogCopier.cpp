@@ -16,8 +16,8 @@
 
 namespace
 {
-const char* const kColumns[] = {"ID",      "ItemName", "QtyToBuy",  "UnitOfPurchase", "ItemNameDetail", "Dept",
-                                "Store",   "GiftFor",  "Checked",   "DeptOrder",      "Price",          "Coupon"};
+const char* const kColumns[] = {"ID",    "ItemName", "QtyToBuy", "UnitOfPurchase", "ItemNameDetail", "Dept",
+                                "Store", "GiftFor",  "Checked",  "DeptOrder",      "Price",          "Coupon"};
 constexpr int kColumnCount = 12;
 // Rows per INSERT: few round trips to a server, statements of modest size.
 constexpr int kBatch = 500;
@@ -95,8 +95,7 @@ QString insertStatement(const std::vector<std::vector<QString>>& rows)
                 sql += QStringLiteral(", ");
             }
             // A quoted value takes the column's type on both engines.
-            sql += value.isNull() ? QStringLiteral("NULL")
-                                  : Catalog::quoteLiteral(value);
+            sql += value.isNull() ? QStringLiteral("NULL") : Catalog::quoteLiteral(value);
         }
         sql += QLatin1Char(')');
     }

@@ -215,8 +215,8 @@ QByteArray PgDialect::translate(const QByteArray& sql)
                 const bool notLike = back >= 2 && tokens[back - 1].upper() == "NOT";
                 if (columnStart >= 0 && !notLike && prefixRange(literal, low, high)) {
                     out.insert(columnStart, "(");
-                    out += "LIKE " + literal + " ESCAPE '' AND " + column + " >= '" + low + "' AND " + column
-                           + " < '" + high + "')";
+                    out += "LIKE " + literal + " ESCAPE '' AND " + column + " >= '" + low + "' AND " + column + " < '"
+                           + high + "')";
                 } else {
                     out += "LIKE " + literal + " ESCAPE ''";
                 }

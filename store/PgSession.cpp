@@ -159,12 +159,12 @@ const PgSession::Table* PgSession::table(Oid oid)
     }
     const QByteArray id = QByteArray::number(oid);
     QString error;
-    const Result result = run(
-        "SELECT a.attnum, a.attname, format_type(a.atttypid, a.atttypmod), a.attrelid::regclass::text, "
-        "(SELECT min((regexp_match(pg_get_constraintdef(c.oid), 'char_length\\(.*<=\\s*(\\d+)'))[1]::int) "
-        "FROM pg_constraint c WHERE c.conrelid = a.attrelid AND c.contype = 'c' AND c.conkey = ARRAY[a.attnum]) "
-        "FROM pg_attribute a WHERE a.attrelid = $1::oid AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum",
-        error, {id.constData()});
+    const Result result =
+        run("SELECT a.attnum, a.attname, format_type(a.atttypid, a.atttypmod), a.attrelid::regclass::text, "
+            "(SELECT min((regexp_match(pg_get_constraintdef(c.oid), 'char_length\\(.*<=\\s*(\\d+)'))[1]::int) "
+            "FROM pg_constraint c WHERE c.conrelid = a.attrelid AND c.contype = 'c' AND c.conkey = ARRAY[a.attnum]) "
+            "FROM pg_attribute a WHERE a.attrelid = $1::oid AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum",
+            error, {id.constData()});
     if (!result || PQntuples(result.get()) == 0) {
         return nullptr;
     }

@@ -25,17 +25,17 @@ public:
 
     struct Attribute
     {
-        QString name;       // as the catalog spells it ("ItemName", not "itemname")
-        QByteArray quoted;  // for statements the layer composes
+        QString name;      // as the catalog spells it ("ItemName", not "itemname")
+        QByteArray quoted; // for statements the layer composes
         ado_detail::Kind kind = ado_detail::Kind::Untyped;
         int maxChars = -1;
         bool present = false; // false for a dropped column's number
     };
     struct Table
     {
-        QByteArray quotedName;         // schema-qualified when not on the search path
+        QByteArray quotedName;          // schema-qualified when not on the search path
         std::vector<Attribute> columns; // by column number - 1
-        int keyColumn = 0;             // the row key's column number, 0 for none
+        int keyColumn = 0;              // the row key's column number, 0 for none
     };
 
     // The column of our own that addresses one row of a table: PostgreSQL has

@@ -32,13 +32,16 @@ void ListCopier::CopyList()
     case Clipboard::Result::Ok:
         break;
     case Clipboard::Result::CannotOpen:
-        MessageService::show(QStringLiteral("Cannot open the Clipboard"), MessageService::Buttons::Ok, m_window.widget());
+        MessageService::show(QStringLiteral("Cannot open the Clipboard"), MessageService::Buttons::Ok,
+                             m_window.widget());
         break;
     case Clipboard::Result::CannotEmpty:
-        MessageService::show(QStringLiteral("Cannot empty the Clipboard"), MessageService::Buttons::Ok, m_window.widget());
+        MessageService::show(QStringLiteral("Cannot empty the Clipboard"), MessageService::Buttons::Ok,
+                             m_window.widget());
         break;
     case Clipboard::Result::CannotSet:
-        MessageService::show(QStringLiteral("Unable to set Clipboard data"), MessageService::Buttons::Ok, m_window.widget());
+        MessageService::show(QStringLiteral("Unable to set Clipboard data"), MessageService::Buttons::Ok,
+                             m_window.widget());
         break;
     }
 }

@@ -288,9 +288,8 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     int stored = 0;
     {
         CAdoRecordset rs;
-        if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = %1").arg(*id),
-                     m_connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
-                     CAdoRecordset::adCmdUnknown)) {
+        if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = %1").arg(*id), m_connection,
+                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
             return error(500, QStringLiteral("The item could not be read."));
         }
         if (rs.IsEOF()) {
@@ -349,10 +348,12 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     // As quick entry: no quantity means one.
     const int wanted = *quantity == 0 ? 1 : *quantity;
     if (!ItemChanges::setQuantityByName(m_connection, name, wanted)) {
-        return error(400, QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name));
+        return error(400,
+                     QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name));
     }
     return Reply{200,
-                 json(QJsonObject{{QStringLiteral("name"), name}, {QStringLiteral("quantity"), wanted},
+                 json(QJsonObject{{QStringLiteral("name"), name},
+                                  {QStringLiteral("quantity"), wanted},
                                   {QStringLiteral("applied"), true}}),
                  true};
 }

@@ -23,7 +23,7 @@ public:
     struct Reply
     {
         int status = 200;
-        QByteArray body;     // JSON
+        QByteArray body;      // JSON
         bool changed = false; // the catalog was written
     };
 

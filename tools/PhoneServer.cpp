@@ -6,10 +6,10 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QHttpServerRequest>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QHttpServerResponder>
 #include <QHttpServerResponse>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTcpSocket>
@@ -182,8 +182,8 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
                                                    : queryValue(request.url(), "prefix", PhoneApi::NameWidth);
         const std::optional<QString> since = queryValue(request.url(), "since", 64);
         if (!text || !since) {
-            return jsonResponse({400, QByteArrayLiteral("{\"error\":\"A query value is too long or not UTF-8.\"}"),
-                                 false});
+            return jsonResponse(
+                {400, QByteArrayLiteral("{\"error\":\"A query value is too long or not UTF-8.\"}"), false});
         }
         reply = isList ? m_api.list(*text, *since) : m_api.names(*text);
     } else if (path == QLatin1String("/api/change") || path == QLatin1String("/api/add")) {

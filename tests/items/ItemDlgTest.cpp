@@ -16,8 +16,7 @@
 
 namespace
 {
-SeedItem item(const QString& name, int qty, const QString& dept, const QString& store, const QString& unit,
-              int id = 0)
+SeedItem item(const QString& name, int qty, const QString& dept, const QString& store, const QString& unit, int id = 0)
 {
     SeedItem seed;
     seed.name = name;
@@ -84,8 +83,7 @@ TEST_F(ItemDlgTest, NewNameDroppedOnOpenFillsTheListsAndFocusesTheQuantity)
     dialog.show();
 
     EXPECT_TRUE(dialog.listsFilled());
-    EXPECT_EQ(entries(dialog.nameBox()),
-              QStringList({"Bread", "Cheese", "Milk", "Salt", "Zucchini"}));
+    EXPECT_EQ(entries(dialog.nameBox()), QStringList({"Bread", "Cheese", "Milk", "Salt", "Zucchini"}));
     const int added = dialog.nameBox().findText(QStringLiteral("Zucchini"));
     EXPECT_EQ(dialog.nameBox().itemData(added).toInt(), 42);
     EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Zucchini"));
@@ -131,14 +129,14 @@ TEST_F(ItemDlgTest, FillKeepsCompleteAndEmptyValuesAndCompletesPartOnes)
 
 TEST_F(ItemDlgTest, TwinNamesAreListedTwiceAndEachLoadsItsOwnItem)
 {
-    SeedItem first = item(QStringLiteral("Milk"), 2, QStringLiteral("Dairy"), QStringLiteral("Acme"),
-                          QStringLiteral("gallon"), 5);
+    SeedItem first =
+        item(QStringLiteral("Milk"), 2, QStringLiteral("Dairy"), QStringLiteral("Acme"), QStringLiteral("gallon"), 5);
     first.coupon = -1;
     first.price = 3.25;
     first.notes = QStringLiteral("skim");
     first.deptOrder = 4;
-    SeedItem second = item(QStringLiteral("Milk"), 7, QStringLiteral("Frozen"), QStringLiteral("B-Mart"),
-                           QStringLiteral("quart"), 9);
+    SeedItem second =
+        item(QStringLiteral("Milk"), 7, QStringLiteral("Frozen"), QStringLiteral("B-Mart"), QStringLiteral("quart"), 9);
     second.deptOrder = -1;
     CatalogSeed::write({first, second});
 
@@ -169,10 +167,9 @@ TEST_F(ItemDlgTest, TwinNamesAreListedTwiceAndEachLoadsItsOwnItem)
 
 TEST_F(ItemDlgTest, TypingAListedNameDoesNotLoadThatItem)
 {
-    CatalogSeed::write({item(QStringLiteral("Milk"), 9, QStringLiteral("Dairy"), QStringLiteral("Acme"),
-                             QStringLiteral("gallon")),
-                        item(QStringLiteral("Tea"), 4, QStringLiteral("Drinks"), QStringLiteral("Acme"),
-                             QStringLiteral("box"))});
+    CatalogSeed::write(
+        {item(QStringLiteral("Milk"), 9, QStringLiteral("Dairy"), QStringLiteral("Acme"), QStringLiteral("gallon")),
+         item(QStringLiteral("Tea"), 4, QStringLiteral("Drinks"), QStringLiteral("Acme"), QStringLiteral("box"))});
     CItemDlg dialog;
     fillValid(dialog);
     dialog.FillLists();

@@ -1,7 +1,7 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
-#include "UserInput.h"
 #include "MainWindowHarness.h"
+#include "UserInput.h"
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
@@ -126,9 +126,10 @@ TEST_F(ItemSaveFlowTest, FirstItemOfAnEmptyCatalogGetsIdOneAndANewDepartment)
     EXPECT_EQ(CatalogSeed::stored("checked", "Tea"), "0");
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Tea"), "1");
     EXPECT_EQ(CatalogSeed::stored("Price", "Tea"), "2.5");
-    EXPECT_EQ(messages, QStringList({QStringLiteral("'Drinks' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
-                                          "the proper order in the store.  For now, I'm putting this department at "
-                                          "the top of the list.")}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral(
+                            "'Drinks' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                            "the proper order in the store.  For now, I'm putting this department at "
+                            "the top of the list.")}));
     // The new store has its tab, and the need view shows the new item.
     EXPECT_EQ(main->tabStrip().count(), 2);
     EXPECT_EQ(main->tabStrip().tabText(1), QStringLiteral("Corner"));
@@ -179,9 +180,10 @@ TEST_F(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
         [&] { main->OnCommand(CommandId::NewItem); });
     EXPECT_EQ(CatalogSeed::stored("ID", "Pepper"), "9");
     EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Pepper"), "-1");
-    EXPECT_EQ(messages, QStringList({QStringLiteral("'spices' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
-                                          "the proper order in the store.  For now, I'm putting this department at "
-                                          "the top of the list.")}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral(
+                            "'spices' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                            "the proper order in the store.  For now, I'm putting this department at "
+                            "the top of the list.")}));
 }
 
 TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
@@ -199,9 +201,10 @@ TEST_F(ItemSaveFlowTest, EditOfTheOnlyItemOfADepartmentWarnsAndKeepsItsOrder)
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::EditItem); });
-    EXPECT_EQ(messages, QStringList({QStringLiteral("'Dairy' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
-                                          "the proper order in the store.  For now, I'm putting this department at "
-                                          "the top of the list.")}));
+    EXPECT_EQ(messages, QStringList({QStringLiteral(
+                            "'Dairy' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                            "the proper order in the store.  For now, I'm putting this department at "
+                            "the top of the list.")}));
     EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "2");
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "4");
 
@@ -287,8 +290,8 @@ TEST_F(ItemSaveFlowTest, NewItemAfterTheHighestIdThereIsIsRefusedPlainly)
         ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET ID = %1").arg(highest)));
         MainWindowHarness main;
         messages.clear();
-        const bool seen = withEditor([](CItemDlg& dialog) { cancel(dialog); },
-                                     [&] { main->OnCommand(CommandId::NewItem); });
+        const bool seen =
+            withEditor([](CItemDlg& dialog) { cancel(dialog); }, [&] { main->OnCommand(CommandId::NewItem); });
         EXPECT_FALSE(seen);
         EXPECT_EQ(messages, QStringList({ItemSaveFlow::noFreeIdMessage()}));
         EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "1");
@@ -373,8 +376,8 @@ TEST_F(ItemSaveFlowTest, NamesWithAnApostropheAreEditedAndSaved)
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::NewItem); });
-    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral(
-                  "SELECT Dept || '/' || Store || '/' || DeptOrder FROM ShoppingLists WHERE ItemName = 'Grandma''s Cookies'")),
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT Dept || '/' || Store || '/' || DeptOrder FROM ShoppingLists "
+                                                 "WHERE ItemName = 'Grandma''s Cookies'")),
               "Kids' Snacks/Trader's/1");
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }

@@ -136,7 +136,8 @@ TEST_F(ListCommandsTest, AClearFailingPartWayKeepsEveryRowAndSaysSo)
     main->OnCommand(CommandId::ClearList);
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy > 0 AND Checked = 1 AND Coupon = 1")), 1000);
     ASSERT_EQ(messages.size(), 2);
-    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The list could not be cleared, so every item is as it was.")))
+    EXPECT_TRUE(
+        messages.last().startsWith(QStringLiteral("The list could not be cleared, so every item is as it was.")))
         << messages.last().toStdString();
     EXPECT_TRUE(messages.last().contains(QStringLiteral("refused"), Qt::CaseInsensitive));
     EXPECT_EQ(main->list().itemCount(), 1000);

@@ -31,8 +31,8 @@ protected:
     void SetUp() override
     {
         GrocelleTest::SetUp();
-        CatalogSeed::write({item(QStringLiteral("Milk"), 3), item(QStringLiteral("Mints"), 0),
-                            item(QStringLiteral("Bread"), 1)});
+        CatalogSeed::write(
+            {item(QStringLiteral("Milk"), 3), item(QStringLiteral("Mints"), 0), item(QStringLiteral("Bread"), 1)});
         m_main = std::make_unique<MainWindowHarness>();
         // An editor that a test did not expect would wait for ever.
         m_guard.setInterval(3000);

@@ -63,7 +63,8 @@ TEST(ListStatementTest, WhereTextForEveryViewDepartmentAndFilter)
     view.quantityFilter = false;
     EXPECT_EQ(ListStatement::compose(view),
               kBase + QStringLiteral(" WHERE Dept = 'Kids'' Snacks'  AND Store = 'Joe''s'  ORDER BY Itemname"));
-    EXPECT_EQ(ListStatement::departments(view), QStringLiteral("SELECT Dept, Store from ShoppingLists WHERE Store = 'Joe''s' "));
+    EXPECT_EQ(ListStatement::departments(view),
+              QStringLiteral("SELECT Dept, Store from ShoppingLists WHERE Store = 'Joe''s' "));
 }
 
 TEST_F(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)
@@ -180,7 +181,9 @@ TEST_F(ListQueryTest, LargeListsAreNotCapped)
 {
     std::vector<SeedItem> items;
     for (int i = 0; i < 700; ++i) {
-        items.push_back({.name = QStringLiteral("Item %1").arg(i, 4, 10, QLatin1Char('0')), .qty = 1, .price = 1.0,
+        items.push_back({.name = QStringLiteral("Item %1").arg(i, 4, 10, QLatin1Char('0')),
+                         .qty = 1,
+                         .price = 1.0,
                          .checked = i == 650 ? 1 : 0});
     }
     CatalogSeed::write(items);

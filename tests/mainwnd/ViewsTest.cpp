@@ -65,8 +65,8 @@ TEST_F(ViewsTest, StoreTabLabelsEndOnAWholeCharacter)
         fruit += QStringLiteral("\U0001F34E");
         accented += QStringLiteral("e\u0301");
     }
-    CatalogSeed::write({{.name = QStringLiteral("Apples"), .store = fruit},
-                        {.name = QStringLiteral("Brie"), .store = accented}});
+    CatalogSeed::write(
+        {{.name = QStringLiteral("Apples"), .store = fruit}, {.name = QStringLiteral("Brie"), .store = accented}});
     MainWindowHarness main;
     ASSERT_EQ(main->tabStrip().count(), 3);
     EXPECT_EQ(main->tabStrip().tabText(1), accented.left(20));
@@ -79,7 +79,8 @@ TEST_F(ViewsTest, AtMostFiftyStoreTabs)
 {
     std::vector<SeedItem> items;
     for (int i = 0; i < 60; ++i) {
-        items.push_back({.name = QStringLiteral("Item %1").arg(i), .store = QStringLiteral("Store %1").arg(i, 2, 10, QLatin1Char('0'))});
+        items.push_back({.name = QStringLiteral("Item %1").arg(i),
+                         .store = QStringLiteral("Store %1").arg(i, 2, 10, QLatin1Char('0'))});
     }
     CatalogSeed::write(items);
     MainWindowHarness main;
@@ -169,7 +170,10 @@ TEST_F(ViewsTest, DepartmentsOfTheViewAndDismissingTheDropDown)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Milk"), .qty = 1, .dept = QStringLiteral("Dairy"), .store = QStringLiteral("A-Store")},
-        {.name = QStringLiteral("Cream"), .qty = 1, .dept = QStringLiteral("dairy"), .store = QStringLiteral("A-Store")},
+        {.name = QStringLiteral("Cream"),
+         .qty = 1,
+         .dept = QStringLiteral("dairy"),
+         .store = QStringLiteral("A-Store")},
         {.name = QStringLiteral("Soap"), .qty = 0, .dept = QStringLiteral("Bath"), .store = QStringLiteral("B-Store")},
     });
     MainWindowHarness main;

@@ -21,18 +21,15 @@ struct Expected
 
 // Every bitmap the windows ask for, with the size their layouts rely on.
 constexpr Expected WindowBitmaps[] = {
-    {128, 32, 32},  {184, 275, 16}, {191, 19, 16},  {196, 30, 19}, {197, 30, 19},
-    {198, 25, 20},  {199, 25, 20},  {200, 43, 22},  {201, 42, 21}, {202, 32, 32},
-    {203, 64, 16},  {206, 22, 15},  {207, 22, 15},  {208, 22, 15}, {209, 21, 15},
-    {210, 22, 15},  {211, 22, 15},  {212, 22, 15},  {213, 21, 15}, {214, 20, 13},
-    {215, 17, 19},  {217, 11, 6},   {218, 11, 6},   {219, 11, 6},  {220, 11, 6},
-    {222, 220, 178},
+    {128, 32, 32}, {184, 275, 16}, {191, 19, 16}, {196, 30, 19}, {197, 30, 19},   {198, 25, 20}, {199, 25, 20},
+    {200, 43, 22}, {201, 42, 21},  {202, 32, 32}, {203, 64, 16}, {206, 22, 15},   {207, 22, 15}, {208, 22, 15},
+    {209, 21, 15}, {210, 22, 15},  {211, 22, 15}, {212, 22, 15}, {213, 21, 15},   {214, 20, 13}, {215, 17, 19},
+    {217, 11, 6},  {218, 11, 6},   {219, 11, 6},  {220, 11, 6},  {222, 220, 178},
 };
 
 // Up and down pictures of the sounding buttons; a press must look different.
 constexpr std::pair<int, int> ButtonPairs[] = {
-    {197, 196}, {198, 199}, {207, 206}, {208, 211}, {209, 213},
-    {210, 212}, {217, 218}, {219, 220}, {200, 201},
+    {197, 196}, {198, 199}, {207, 206}, {208, 211}, {209, 213}, {210, 212}, {217, 218}, {219, 220}, {200, 201},
 };
 
 constexpr int ToolbarCommands[] = {32778, 32779, 32780, 32782, 32781, 32801, 57670};
@@ -77,12 +74,10 @@ TEST_F(ResourceImagesTest, EveryWindowBitmapRendersAtItsHandheldSizeTimesTheScal
         DialogUnits::setScale(scale);
         for (const Expected& expected : WindowBitmaps) {
             SCOPED_TRACE(testing::Message() << "bitmap " << expected.id << " at scale " << scale);
-            EXPECT_EQ(ResourceImages::handheldSize(expected.id),
-                      QSize(expected.width, expected.height));
+            EXPECT_EQ(ResourceImages::handheldSize(expected.id), QSize(expected.width, expected.height));
             const QPixmap pixmap = ResourceImages::bitmap(expected.id);
             ASSERT_FALSE(pixmap.isNull());
-            EXPECT_EQ(logicalSize(pixmap),
-                      QSize(expected.width, expected.height) * scale);
+            EXPECT_EQ(logicalSize(pixmap), QSize(expected.width, expected.height) * scale);
             EXPECT_TRUE(hasInk(pixmap.toImage())) << "drew nothing";
         }
     }
@@ -174,7 +169,7 @@ TEST_F(ResourceImagesTest, SplashLogoComesFromTheDeviceFolderWhenItLoads)
 TEST_F(ResourceImagesTest, EverySoundTheProgramPlaysIsAShortMonoPcmWave)
 {
     const char* const devicePaths[] = {
-        "\\WINDOWS\\SHOPLAUNCH1.WAV", "\\WINDOWS\\qorRoll.Wav", "\\WINDOWS\\MENUPOP.WAV",
+        "\\WINDOWS\\SHOPLAUNCH1.WAV", "\\WINDOWS\\qorRoll.Wav",  "\\WINDOWS\\MENUPOP.WAV",
         "\\WINDOWS\\DEFAULT.WAV",     "\\WINDOWS\\QORCHECK.WAV", "\\WINDOWS\\BUTTONDING.WAV",
     };
     ResourceImages::registerResources();

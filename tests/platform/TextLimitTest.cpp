@@ -7,8 +7,8 @@
 
 namespace
 {
-const QString kGrin = QStringLiteral("\U0001F600");                    // one character, two UTF-16 units
-const QString kAccented = QStringLiteral("e\u0301");                   // a letter and its accent
+const QString kGrin = QStringLiteral("\U0001F600");                                   // one character, two UTF-16 units
+const QString kAccented = QStringLiteral("e\u0301");                                  // a letter and its accent
 const QString kFamily = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467"); // one emoji sequence
 
 bool splitsACharacter(const QString& text)

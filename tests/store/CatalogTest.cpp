@@ -189,17 +189,17 @@ TEST_P(CatalogEngineTest, IndexesAreMadeOnceAndFailQuietlyAfter)
 TEST_F(CatalogTest, MissingFileBecomesAnEmptyCatalogWithEveryColumn)
 {
     EXPECT_EQ(Catalog::prepareFile(Catalog::devicePath()), Catalog::FileState::Created);
-    EXPECT_EQ(columns(), QStringList({"ID INTEGER", "ItemName VARCHAR(30)", "QtyToBuy SMALLINT",
-                                      "UnitOfPurchase VARCHAR(30)", "ItemNameDetail VARCHAR(50)", "Dept VARCHAR(30)",
-                                      "Store VARCHAR(30)", "GiftFor VARCHAR(15)", "checked BIT", "DeptOrder INTEGER",
-                                      "Price FLOAT", "Coupon INT"}));
+    EXPECT_EQ(columns(),
+              QStringList({"ID INTEGER", "ItemName VARCHAR(30)", "QtyToBuy SMALLINT", "UnitOfPurchase VARCHAR(30)",
+                           "ItemNameDetail VARCHAR(50)", "Dept VARCHAR(30)", "Store VARCHAR(30)", "GiftFor VARCHAR(15)",
+                           "checked BIT", "DeptOrder INTEGER", "Price FLOAT", "Coupon INT"}));
     EXPECT_EQ(QDir(home()).entryList(QDir::Files), QStringList({"shoplistdata.cdb"}));
     EXPECT_EQ(Catalog::fileStateMessage(Catalog::FileState::Created, catalogFile()), "");
 
     // Names and departments compare without regard to case.
     raw(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, Dept) VALUES (1, 'milk', 'Dairy')"));
     EXPECT_EQ(rawValue(QStringLiteral("SELECT ID FROM ShoppingLists WHERE ItemName = 'MILK' AND "
-                                                     "Dept = 'dairy'")),
+                                      "Dept = 'dairy'")),
               "1");
     EXPECT_EQ(Catalog::prepareFile(catalogFile()), Catalog::FileState::Ready);
 }
@@ -301,8 +301,9 @@ TEST_F(CatalogTest, OldCatalogGainsPriceThenCouponOnce)
 
 TEST_F(CatalogTest, ColumnNamesAreComparedWithTheirCase)
 {
-    raw(kBaseTable + QStringLiteral("; ALTER TABLE ShoppingLists ADD price float; "
-                                                   "ALTER TABLE ShoppingLists ADD Coupon int"));
+    raw(kBaseTable
+        + QStringLiteral("; ALTER TABLE ShoppingLists ADD price float; "
+                         "ALTER TABLE ShoppingLists ADD Coupon int"));
     for (int run = 0; run < 2; ++run) {
         messages.clear();
         start();
@@ -350,9 +351,11 @@ TEST_F(CatalogTest, CatalogLeftMidWriteIsStillACatalog)
     if (child == 0) {
         sqlite3* db = nullptr;
         sqlite3_open(catalogFile().toUtf8().constData(), &db);
-        sqlite3_exec(db, "PRAGMA cache_size = 1; BEGIN; UPDATE ShoppingLists SET QtyToBuy = 99; "
-                         "INSERT INTO ShoppingLists (ID, ItemName) SELECT ID + 10, ItemName || ' more' FROM "
-                         "ShoppingLists; PRAGMA cache_spill = 1;", nullptr, nullptr, nullptr);
+        sqlite3_exec(db,
+                     "PRAGMA cache_size = 1; BEGIN; UPDATE ShoppingLists SET QtyToBuy = 99; "
+                     "INSERT INTO ShoppingLists (ID, ItemName) SELECT ID + 10, ItemName || ' more' FROM "
+                     "ShoppingLists; PRAGMA cache_spill = 1;",
+                     nullptr, nullptr, nullptr);
         sqlite3_db_cacheflush(db);
         _exit(0);
     }

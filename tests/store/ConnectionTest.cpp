@@ -78,10 +78,11 @@ TEST_F(ConnectionTest, FileThatIsNoDatabaseIsRefusedAndLeftAlone)
 TEST_F(ConnectionTest, ServerThatCannotBeReachedFailsByResultNamingIt)
 {
     CAdoConnection connection(true);
-    const QString uri = QStringLiteral("postgresql://nobody@/grocelle?host=") + home()
-                        + QStringLiteral("/no-server&connect_timeout=2");
+    const QString uri =
+        QStringLiteral("postgresql://nobody@/grocelle?host=") + home() + QStringLiteral("/no-server&connect_timeout=2");
     EXPECT_EQ(connection.Open(uri), CAdoException::CannotOpen);
-    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server"))) << connection.lastError().toStdString();
+    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server")))
+        << connection.lastError().toStdString();
     EXPECT_FALSE(connection.Execute(QStringLiteral("DELETE FROM ShoppingLists")));
     CAdoRecordset set;
     EXPECT_FALSE(set.Open(kList, connection, 1, 3, 8));
@@ -254,12 +255,14 @@ TEST_F(ConnectionTest, ServerThatGoesAwayIsNamedAndFoundAgain)
             FAIL() << "Update wrote to a server that is gone";
         } catch (const CAdoException& error) {
             EXPECT_EQ(error.m_nCode, CAdoException::CannotWrite);
-            EXPECT_TRUE(error.describe().contains(QStringLiteral("PostgreSQL server"))) << error.describe().toStdString();
+            EXPECT_TRUE(error.describe().contains(QStringLiteral("PostgreSQL server")))
+                << error.describe().toStdString();
         }
         EXPECT_FALSE(transaction.commit());
     }
     EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5")));
-    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server"))) << connection.lastError().toStdString();
+    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server")))
+        << connection.lastError().toStdString();
 
     // Back again: the next statement connects by itself, and the cut-off pass
     // left nothing behind.

@@ -61,8 +61,9 @@ TEST_P(RecordsetTest, NumbersAndTheirFailures)
                                                   "ItemNameDetail = '2.5' WHERE ID = 1")));
     ASSERT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET Price = 3.5 WHERE ID = 2")));
     // An integer column of PostgreSQL holds no more than 32 bits.
-    const bool wideId = onSqlite() && connection.Execute(QStringLiteral("UPDATE ShoppingLists SET ID = 3000000000 "
-                                                                        "WHERE ID = 2"));
+    const bool wideId = onSqlite()
+                        && connection.Execute(QStringLiteral("UPDATE ShoppingLists SET ID = 3000000000 "
+                                                             "WHERE ID = 2"));
     for (const int cursor : {0, 1}) {
         SCOPED_TRACE(cursor);
         ASSERT_TRUE(set.Open(QStringLiteral("Select ID, Checked, UnitOfPurchase, ItemNameDetail, Price, Dept from "
@@ -117,7 +118,7 @@ TEST_P(RecordsetTest, OneBufferForEveryText)
 TEST_P(RecordsetTest, ExactCountsAndMovesForBothCursors)
 {
     raw(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) VALUES (10, 'Zest', 3), "
-                                      "(7, 'Apples', 0)"));
+                       "(7, 'Apples', 0)"));
     const QString byId = QStringLiteral("SELECT ID FROM ShoppingLists ORDER BY ID");
     for (const int cursor : {0, 1}) {
         SCOPED_TRACE(cursor);
@@ -218,8 +219,7 @@ TEST_P(RecordsetTest, PrefixSearchIgnoresCaseAndUsesTheNameIndex)
     EXPECT_EQ(column(set, 0), QStringList({"Milk"}));
     if (onSqlite()) {
         ASSERT_TRUE(set.Open(QStringLiteral("EXPLAIN QUERY PLAN ") + search, connection, 0, 3, 8));
-        EXPECT_EQ(column(set, 3).join('|'),
-                  "SEARCH ShoppingLists USING INDEX ItemNameIdx (ItemName>? AND ItemName<?)");
+        EXPECT_EQ(column(set, 3).join('|'), "SEARCH ShoppingLists USING INDEX ItemNameIdx (ItemName>? AND ItemName<?)");
         return;
     }
     // So few rows would be read whole: forbid that, to see that the index can

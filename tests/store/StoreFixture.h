@@ -81,13 +81,12 @@ protected:
     void makeCatalog()
     {
         ASSERT_EQ(Catalog::prepareFile(location()), Catalog::FileState::Created);
-        raw(
-            QStringLiteral(
-                "INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, ItemNameDetail, Dept, Store, "
-                "checked, DeptOrder, Price, Coupon) VALUES "
-                "(1, 'Milk', 2, 'litre', 'semi-skimmed', 'Dairy', 'Fresh Market', -1, 1, 2.5, 1),"
-                "(2, 'Bread', 0, 'loaf', NULL, 'Bakery', 'Fresh Market', 0, 0, 3, 0),"
-                "(3, 'Kids'' Snacks', 1, 'pkg', '', 'Snacks', 'Corner Shop', 0, -1, NULL, -1)"));
+        raw(QStringLiteral(
+            "INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, ItemNameDetail, Dept, Store, "
+            "checked, DeptOrder, Price, Coupon) VALUES "
+            "(1, 'Milk', 2, 'litre', 'semi-skimmed', 'Dairy', 'Fresh Market', -1, 1, 2.5, 1),"
+            "(2, 'Bread', 0, 'loaf', NULL, 'Bakery', 'Fresh Market', 0, 0, 3, 0),"
+            "(3, 'Kids'' Snacks', 1, 'pkg', '', 'Snacks', 'Corner Shop', 0, -1, NULL, -1)"));
     }
 
     static QByteArray bytes(const QString& file)
@@ -131,7 +130,7 @@ inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info)
     return info.param == Engine::Sqlite ? "SQLite" : "PostgreSQL";
 }
 
-#define INSTANTIATE_FOR_BOTH_ENGINES(suite)                                                                           \
+#define INSTANTIATE_FOR_BOTH_ENGINES(suite)                                                                            \
     INSTANTIATE_TEST_SUITE_P(Engines, suite, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineParamName)
 
 // Readable texts in failure messages.

@@ -63,9 +63,9 @@ TEST_P(UpdateTest, RowsAreWrittenByRowidNotByTheirValues)
 {
     // Two rows that agree in every column: only the current one may change.
     raw(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) VALUES (5, 'Twin', 0), "
-                                      "(5, 'Twin', 0)"));
-    ASSERT_TRUE(set.Open(QStringLiteral("SELECT ItemName, QtyToBuy FROM ShoppingLists WHERE ID = 5"), connection, 1,
-                         3, 8));
+                       "(5, 'Twin', 0)"));
+    ASSERT_TRUE(
+        set.Open(QStringLiteral("SELECT ItemName, QtyToBuy FROM ShoppingLists WHERE ID = 5"), connection, 1, 3, 8));
     ASSERT_EQ(set.GetRecordCount(), 2);
     set.MoveLast();
     set.GetField(1).SetLong(4);
@@ -92,7 +92,7 @@ TEST_P(UpdateTest, PassOverEveryRowWritesEach)
     }
     EXPECT_TRUE(set.IsEOF());
     EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE QtyToBuy <> 0 OR "
-                                                     "checked <> 0")),
+                                      "checked <> 0")),
               "0");
 }
 
@@ -125,15 +125,14 @@ TEST_P(UpdateTest, SetsThatCannotWriteRefuse)
     EXPECT_EQ(codeOf([&] { set.GetField(1).SetLong(5); }), CAdoException::ValueRefused);
     ASSERT_TRUE(set.Open(QStringLiteral("SELECT ID, QtyToBuy FROM ShoppingLists WHERE ID = 1"), connection, 0, 3, 8));
     EXPECT_EQ(codeOf([&] { set.GetField(1).SetLong(5); }), CAdoException::ValueRefused);
-    ASSERT_TRUE(set.Open(QStringLiteral("SELECT ID, QtyToBuy + 1 FROM ShoppingLists WHERE ID = 1"), connection, 1, 3,
-                         8));
+    ASSERT_TRUE(
+        set.Open(QStringLiteral("SELECT ID, QtyToBuy + 1 FROM ShoppingLists WHERE ID = 1"), connection, 1, 3, 8));
     EXPECT_EQ(codeOf([&] { set.GetField(1).SetLong(5); }), CAdoException::ValueRefused);
     ASSERT_TRUE(set.Open(QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists"), connection, 1, 3, 8));
     EXPECT_EQ(set.GetRecordCount(), 2);
     EXPECT_EQ(codeOf([&] { set.GetField(0).SetText(QStringLiteral("Elsewhere")); }), CAdoException::ValueRefused);
     EXPECT_EQ(stored("QtyToBuy", 1), "2");
-    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE Store = 'Elsewhere'")),
-              "0");
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE Store = 'Elsewhere'")), "0");
 }
 
 TEST_P(UpdateTest, MovingOnDropsValuesNotWritten)

@@ -22,8 +22,8 @@ public:
     CItemListCtrl& list() const override { return *m_list; }
     ViewState& view() override { return m_view; }
     const ViewState& view() const override { return m_view; }
-    void ReadControls() override {}
-    void WriteControls() override {}
+    void ReadControls() override { }
+    void WriteControls() override { }
     void RebuildList() override { ++rebuilds; }
     void RedrawSummary() override { ++summaries; }
     void StoreTabRefresh() override { ++tabRefreshes; }

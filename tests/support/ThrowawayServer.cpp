@@ -21,8 +21,8 @@ bool ThrowawayServer::run(const QStringList& arguments, QString* output) const
     QStringList command = arguments;
     QString program = command.takeFirst();
     if (geteuid() == 0) {
-        command = QStringList({QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), program})
-                  + command;
+        command =
+            QStringList({QStringLiteral("-u"), QStringLiteral("postgres"), QStringLiteral("--"), program}) + command;
         program = QStringLiteral("runuser");
     }
     process.setProcessChannelMode(QProcess::MergedChannels);
@@ -66,12 +66,12 @@ bool ThrowawayServer::create(QString& why)
 
 bool ThrowawayServer::start()
 {
-    m_running = run({m_bin + QStringLiteral("/pg_ctl"), QStringLiteral("-D"), m_dir->path() + QStringLiteral("/data"),
-                     QStringLiteral("-l"), m_dir->path() + QStringLiteral("/server.log"), QStringLiteral("-w"),
-                     QStringLiteral("-s"), QStringLiteral("-o"),
-                     QStringLiteral("-c listen_addresses='' -c unix_socket_directories='%1' -c fsync=off")
-                         .arg(m_dir->path()),
-                     QStringLiteral("start")});
+    m_running =
+        run({m_bin + QStringLiteral("/pg_ctl"), QStringLiteral("-D"), m_dir->path() + QStringLiteral("/data"),
+             QStringLiteral("-l"), m_dir->path() + QStringLiteral("/server.log"), QStringLiteral("-w"),
+             QStringLiteral("-s"), QStringLiteral("-o"),
+             QStringLiteral("-c listen_addresses='' -c unix_socket_directories='%1' -c fsync=off").arg(m_dir->path()),
+             QStringLiteral("start")});
     return m_running;
 }
 

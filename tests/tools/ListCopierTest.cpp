@@ -70,12 +70,12 @@ TEST_F(ListCopierTest, EachClipboardFailureHasItsMessage)
 {
     CatalogSeed::write({});
     MainWindowHarness main;
-    for (const auto answer : {Clipboard::Result::CannotOpen, Clipboard::Result::CannotEmpty,
-                              Clipboard::Result::CannotSet}) {
+    for (const auto answer :
+         {Clipboard::Result::CannotOpen, Clipboard::Result::CannotEmpty, Clipboard::Result::CannotSet}) {
         clipboardAnswer = answer;
         main->OnCommand(CommandId::CopyList);
     }
-    EXPECT_EQ(messages, (QStringList{QStringLiteral("Cannot open the Clipboard"),
-                                     QStringLiteral("Cannot empty the Clipboard"),
-                                     QStringLiteral("Unable to set Clipboard data")}));
+    EXPECT_EQ(messages,
+              (QStringList{QStringLiteral("Cannot open the Clipboard"), QStringLiteral("Cannot empty the Clipboard"),
+                           QStringLiteral("Unable to set Clipboard data")}));
 }

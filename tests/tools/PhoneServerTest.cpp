@@ -72,10 +72,7 @@ protected:
         reply->deleteLater();
         return answer;
     }
-    Answer get(const QString& path, const QByteArray& key)
-    {
-        return wait(network.get(requestFor(path, key)));
-    }
+    Answer get(const QString& path, const QByteArray& key) { return wait(network.get(requestFor(path, key))); }
     Answer get(const QString& path) { return get(path, secret); }
     Answer post(const QString& path, const QByteArray& body, const QByteArray& key)
     {
@@ -134,12 +131,25 @@ protected:
 TEST_F(PhoneServerTest, ListIsTheNeedViewInWalkingOrderWithTotals)
 {
     startOn({
-        {.name = QStringLiteral("Milk"), .qty = 2, .dept = QStringLiteral("Dairy"), .price = 1.25, .deptOrder = 2,
+        {.name = QStringLiteral("Milk"),
+         .qty = 2,
+         .dept = QStringLiteral("Dairy"),
+         .price = 1.25,
+         .deptOrder = 2,
          .notes = QStringLiteral("the blue one")},
-        {.name = QStringLiteral("Apples"), .qty = 3, .dept = QStringLiteral("Produce"), .price = 0.5, .checked = 1,
+        {.name = QStringLiteral("Apples"),
+         .qty = 3,
+         .dept = QStringLiteral("Produce"),
+         .price = 0.5,
+         .checked = 1,
          .deptOrder = 1},
-        {.name = QStringLiteral("Butter"), .qty = 1, .dept = QStringLiteral("Dairy"), .store = QStringLiteral("Corner"),
-         .price = 2.0, .coupon = 1, .deptOrder = 2},
+        {.name = QStringLiteral("Butter"),
+         .qty = 1,
+         .dept = QStringLiteral("Dairy"),
+         .store = QStringLiteral("Corner"),
+         .price = 2.0,
+         .coupon = 1,
+         .deptOrder = 2},
         {.name = QStringLiteral("Salt"), .qty = 0, .dept = QStringLiteral("Baking"), .deptOrder = 0},
     });
     const Answer answer = get(QStringLiteral("/api/list"));
@@ -191,14 +201,13 @@ TEST_F(PhoneServerTest, EveryRequestButThePageNeedsTheSecret)
     QByteArray nearlyRight = secret;
     nearlyRight[nearlyRight.size() - 1] = 'z';
     for (const QByteArray& key : {QByteArray(), QByteArray(""), nearlyRight, secret.left(10), secret + "x"}) {
-        for (const QString& path : {QStringLiteral("/api/list"), QStringLiteral("/api/names?prefix=M"),
-                                    QStringLiteral("/nothing/here")}) {
+        for (const QString& path :
+             {QStringLiteral("/api/list"), QStringLiteral("/api/names?prefix=M"), QStringLiteral("/nothing/here")}) {
             const Answer refused = get(path, key);
             EXPECT_EQ(refused.status, 401) << path.toStdString() << " " << key.toStdString();
             EXPECT_TRUE(refused.body.isEmpty());
         }
-        const Answer write =
-            post(QStringLiteral("/api/change"), R"({"id":1,"field":"Checked","from":0,"to":1})", key);
+        const Answer write = post(QStringLiteral("/api/change"), R"({"id":1,"field":"Checked","from":0,"to":1})", key);
         EXPECT_EQ(write.status, 401);
     }
     EXPECT_EQ(stored(QStringLiteral("Checked"), 1), QStringLiteral("0"));
@@ -206,8 +215,9 @@ TEST_F(PhoneServerTest, EveryRequestButThePageNeedsTheSecret)
     // A new secret shuts the old one out at once.
     server->setSecret(QByteArrayLiteral("another-secret-another-secret-another-secret"));
     EXPECT_EQ(get(QStringLiteral("/api/list")).status, 401);
-    EXPECT_EQ(get(QStringLiteral("/api/list"), QByteArrayLiteral("another-secret-another-secret-another-secret")).status,
-              200);
+    EXPECT_EQ(
+        get(QStringLiteral("/api/list"), QByteArrayLiteral("another-secret-another-secret-another-secret")).status,
+        200);
 
     EXPECT_TRUE(PhoneServer::sameSecret("abc", "abc"));
     EXPECT_FALSE(PhoneServer::sameSecret("", ""));
@@ -237,7 +247,8 @@ TEST_F(PhoneServerTest, ChangesSetValuesAndLandOnce)
                     .json()
                     .value(QLatin1String("applied"))
                     .toBool());
-    const QJsonObject stale = post(QStringLiteral("/api/change"), R"({"id":42,"field":"QtyToBuy","from":2,"to":1})").json();
+    const QJsonObject stale =
+        post(QStringLiteral("/api/change"), R"({"id":42,"field":"QtyToBuy","from":2,"to":1})").json();
     EXPECT_FALSE(stale.value(QLatin1String("applied")).toBool());
     EXPECT_EQ(stale.value(QLatin1String("value")).toInt(), 4);
     EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 42), QStringLiteral("4"));
@@ -305,23 +316,27 @@ TEST_F(PhoneServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing)
     // Quotes and SQL in texts are values, never statement text.
     EXPECT_EQ(post(QStringLiteral("/api/add"), R"({"name":"Kids' Snacks","quantity":2})").status, 200);
     EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 2), QStringLiteral("2"));
-    const QJsonArray found = get(QStringLiteral("/api/names?prefix=kids'")).json().value(QLatin1String("names")).toArray();
+    const QJsonArray found =
+        get(QStringLiteral("/api/names?prefix=kids'")).json().value(QLatin1String("names")).toArray();
     ASSERT_EQ(found.size(), 1);
     EXPECT_EQ(found.at(0)[QLatin1String("name")].toString(), QStringLiteral("Kids' Snacks"));
-    EXPECT_EQ(get(QStringLiteral("/api/list?store=x'%20OR%20'1'='1")).json().value(QLatin1String("items")).toArray().size(),
-              0);
+    EXPECT_EQ(
+        get(QStringLiteral("/api/list?store=x'%20OR%20'1'='1")).json().value(QLatin1String("items")).toArray().size(),
+        0);
     EXPECT_EQ(get(QStringLiteral("/api/names?prefix=%25")).json().value(QLatin1String("names")).toArray().size(), 0);
 }
 
 TEST_F(PhoneServerTest, OnlyThePageAndTheInterfaceAreServed)
 {
     startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
-    for (const char* path : {"/../../../../etc/passwd", "/%2e%2e/%2e%2e/%2e%2e/etc/passwd", "/..%2f..%2f..%2fetc%2fpasswd",
-                             "/%252e%252e/etc/passwd", "//etc/passwd", "/api/../../etc/passwd", "/phone/index.html",
-                             "/index.html/../../etc/passwd", "/api/list/../../../etc/passwd", "/.%2e/.%2e/etc/passwd",
-                             "/grocelle.qrc", "/shoplistdata.cdb"}) {
+    for (const char* path :
+         {"/../../../../etc/passwd", "/%2e%2e/%2e%2e/%2e%2e/etc/passwd", "/..%2f..%2f..%2fetc%2fpasswd",
+          "/%252e%252e/etc/passwd", "//etc/passwd", "/api/../../etc/passwd", "/phone/index.html",
+          "/index.html/../../etc/passwd", "/api/list/../../../etc/passwd", "/.%2e/.%2e/etc/passwd", "/grocelle.qrc",
+          "/shoplistdata.cdb"}) {
         const QByteArray withKey = rawGet(QString::fromLatin1(path), secret);
-        EXPECT_TRUE(withKey.startsWith("HTTP/1.1 404") || withKey.startsWith("HTTP/1.1 400")) << path << withKey.left(40).toStdString();
+        EXPECT_TRUE(withKey.startsWith("HTTP/1.1 404") || withKey.startsWith("HTTP/1.1 400"))
+            << path << withKey.left(40).toStdString();
         EXPECT_FALSE(withKey.contains("root:")) << path;
         EXPECT_TRUE(rawGet(QString::fromLatin1(path), "wrong").startsWith("HTTP/1.1 401")) << path;
     }

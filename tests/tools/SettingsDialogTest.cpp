@@ -49,8 +49,10 @@ protected:
     // Stores the four settings; Missing leaves a value out.
     void store(int fontSize, int viewOnLoad, int sound, int doubleClick)
     {
-        const std::pair<const char*, int> values[] = {
-            {"dftFontSize", fontSize}, {"dftViewOnLoad", viewOnLoad}, {"SoundOnLaunch", sound}, {"DoubleClick", doubleClick}};
+        const std::pair<const char*, int> values[] = {{"dftFontSize", fontSize},
+                                                      {"dftViewOnLoad", viewOnLoad},
+                                                      {"SoundOnLaunch", sound},
+                                                      {"DoubleClick", doubleClick}};
         for (const auto& [name, value] : values) {
             if (value != Missing) {
                 registry.SetDword(QString::fromLatin1(name), value);
@@ -180,7 +182,8 @@ protected:
         CatalogSeed::write({item(QStringLiteral("Milk"), 1), item(QStringLiteral("Bread"), 0)});
         harness = std::make_unique<MainWindowHarness>();
         // Changed behind the window's back: only a rebuild shows Bread.
-        ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 2 WHERE ItemName = 'Bread'")));
+        ASSERT_TRUE(
+            CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 2 WHERE ItemName = 'Bread'")));
     }
 
     void TearDown() override

@@ -4,6 +4,7 @@
 #include "items/ViewState.h"
 #include "mainwnd/ListStatement.h"
 #include "store/CAdoConnection.h"
+#include "store/Journal.h"
 #include "tools/PhoneServer.h"
 #include "tools/PhoneTcpServer.h"
 
@@ -266,6 +267,23 @@ TEST_F(PhoneServerTest, ChangesSetValuesAndLandOnce)
 
     // The window hears of the writes.
     EXPECT_TRUE(changed.count() > 0 || changed.wait(2000));
+}
+
+TEST_F(PhoneServerTest, ThePagesChangesAreJournalledAndUndo)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 3, .price = 1.0, .id = 42}});
+    ASSERT_EQ(post(QStringLiteral("/api/change"), R"({"id":42,"field":"Checked","from":0,"to":1})").status, 200);
+    ASSERT_EQ(post(QStringLiteral("/api/change"), R"({"id":42,"field":"QtyToBuy","from":3,"to":4})").status, 200);
+
+    Journal journal(connection);
+    const QList<Journal::Action> actions = journal.history();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions.at(0).label, QStringLiteral("Add one: Milk"));
+    EXPECT_EQ(actions.at(1).label, QStringLiteral("Mark: Milk"));
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 42), QStringLiteral("3"));
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("0"));
 }
 
 TEST_F(PhoneServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing)

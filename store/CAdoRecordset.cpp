@@ -3,8 +3,10 @@
 #include "store/AdoDetail.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
-#include "store/PgDialect.h"
+#include "store/PgRecordset.h"
 #include "store/PgSession.h"
+#include "store/SelectText.h"
+#include "store/SqliteRecordset.h"
 
 #include <cctype>
 #include <charconv>
@@ -12,93 +14,6 @@
 
 namespace
 {
-bool isWordChar(char c)
-{
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || (static_cast<unsigned char>(c) & 0x80);
-}
-
-// The words of sql outside quotes, brackets and comments, upper-cased, in
-// order.
-std::vector<QByteArray> sqlWords(const QByteArray& sql)
-{
-    std::vector<QByteArray> words;
-    const qsizetype n = sql.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const char c = sql[i];
-        if (c == '\'' || c == '"' || c == '`' || c == '[') {
-            const char close = c == '[' ? ']' : c;
-            ++i;
-            while (i < n && sql[i] != close) {
-                ++i;
-            }
-            ++i;
-        } else if (c == '-' && i + 1 < n && sql[i + 1] == '-') {
-            while (i < n && sql[i] != '\n') {
-                ++i;
-            }
-        } else if (c == '/' && i + 1 < n && sql[i + 1] == '*') {
-            const qsizetype end = sql.indexOf("*/", i + 2);
-            i = end < 0 ? n : end + 2;
-        } else if (isWordChar(c)) {
-            const qsizetype start = i;
-            while (i < n && isWordChar(sql[i])) {
-                ++i;
-            }
-            words.push_back(sql.mid(start, i - start).toUpper());
-        } else {
-            ++i;
-        }
-    }
-    return words;
-}
-
-// Where "rowid, " goes into a plain single-table SELECT so that every row
-// comes with its rowid; -1 when the statement is of another shape.
-qsizetype rowidInsertPosition(const QByteArray& sql)
-{
-    const std::vector<QByteArray> words = sqlWords(sql);
-    if (words.size() < 2 || words[0] != "SELECT" || words[1] == "DISTINCT" || words[1] == "ALL") {
-        return -1;
-    }
-    for (const QByteArray& word : words) {
-        if (word == "GROUP" || word == "UNION" || word == "INTERSECT" || word == "EXCEPT" || word == "JOIN"
-            || word == "DISTINCT" || word == "WITH") {
-            return -1;
-        }
-    }
-    qsizetype i = 0;
-    while (i < sql.size() && std::isspace(static_cast<unsigned char>(sql[i]))) {
-        ++i;
-    }
-    if (sql.mid(i, 6).toUpper() != "SELECT") {
-        return -1;
-    }
-    return i + 6;
-}
-
-// The table named after the first FROM of a plain SELECT; empty when the
-// statement names none.
-QByteArray tableOfSelect(const QByteArray& sql)
-{
-    const std::vector<QByteArray> words = sqlWords(sql);
-    for (size_t i = 0; i + 1 < words.size(); ++i) {
-        if (words[i] == "FROM") {
-            // sqlWords gives upper case; take the spelling from the text.
-            const qsizetype at = sql.toUpper().indexOf(words[i + 1], sql.toUpper().indexOf("FROM"));
-            return at < 0 ? QByteArray() : sql.mid(at, words[i + 1].size());
-        }
-    }
-    return {};
-}
-
-QByteArray quotedIdentifier(const char* name)
-{
-    QByteArray quoted(name);
-    quoted.replace('"', "\"\"");
-    return '"' + quoted + '"';
-}
-
 template <typename Value>
 void readValue(sqlite3_stmt* stmt, int column, Value& value)
 {
@@ -174,7 +89,7 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
         m_readOnly = !m_keyset || lockType == adLockReadOnly;
         m_sql = sql.toUtf8();
         PgSession* pg = shared->postgres();
-        const bool opened = pg ? openPostgres(*pg) : openStatement(m_sql, shared->handle(), m_keyset);
+        const bool opened = pg ? PgRecordset::open(*this, *pg) : openStatement(m_sql, shared->handle(), m_keyset);
         if (!opened) {
             Close();
             m_failure = shared->lastError;
@@ -245,8 +160,8 @@ bool CAdoRecordset::openStatement(const QByteArray& sql, sqlite3* db, bool keyse
     const int first = hasRowid ? 1 : 0;
     const int readCount = sqlite3_column_count(stmt.get());
     if (first) {
-        m_table = quotedIdentifier(sqlite3_column_database_name(stmt.get(), 0)) + '.'
-                  + quotedIdentifier(sqlite3_column_table_name(stmt.get(), 0));
+        m_table = SelectText::quotedIdentifier(sqlite3_column_database_name(stmt.get(), 0)) + '.'
+                  + SelectText::quotedIdentifier(sqlite3_column_table_name(stmt.get(), 0));
     }
     readColumns(stmt.get(), first);
     m_cached = true;
@@ -267,123 +182,6 @@ bool CAdoRecordset::openStatement(const QByteArray& sql, sqlite3* db, bool keyse
     return true;
 }
 
-bool CAdoRecordset::openPostgres(PgSession& session)
-{
-    QByteArray sql = PgDialect::translate(m_sql);
-    // A keyset set of one table reads each row's key in front of its columns.
-    const PgSession::Table* keyTable = nullptr;
-    if (m_keyset) {
-        const qsizetype at = rowidInsertPosition(sql);
-        const QByteArray table = at >= 0 ? tableOfSelect(sql) : QByteArray();
-        keyTable = table.isEmpty() ? nullptr : session.tableNamed(table);
-        if (keyTable && keyTable->keyColumn > 0) {
-            m_keyColumn = keyTable->columns[static_cast<size_t>(keyTable->keyColumn - 1)].quoted;
-            m_table = keyTable->quotedName;
-            sql = sql.left(at) + ' ' + m_keyColumn + ", " + sql.mid(at);
-            if (!m_readOnly && session.inTransaction()) {
-                // The rows a pass means to write are its own until it ends,
-                // as the whole file is on SQLite: another program's change
-                // to one of them waits, and then lands after the pass.
-                sql = sql.trimmed();
-                while (sql.endsWith(';')) {
-                    sql.chop(1);
-                }
-                sql += " FOR UPDATE";
-            }
-        } else {
-            keyTable = nullptr;
-        }
-    }
-    QString error;
-    const PgSession::Result result = session.exec(sql, error);
-    if (!result) {
-        m_connection->noteError(error);
-        return false;
-    }
-    PGresult* rows = result.get();
-    if (PQresultStatus(rows) != PGRES_TUPLES_OK) {
-        m_count = 0;
-        return true;
-    }
-
-    // The columns: the row key (first, when asked for) is the set's own, and
-    // a row key that "*" brings along is hidden.
-    const int fields = PQnfields(rows);
-    std::vector<int> sources;
-    std::vector<Oid> types;
-    m_columns.clear();
-    for (int f = keyTable ? 1 : 0; f < fields; ++f) {
-        const PgSession::Table* table = session.table(PQftable(rows, f));
-        const int number = PQftablecol(rows, f);
-        const PgSession::Attribute* attribute = table && number > 0 && number <= static_cast<int>(table->columns.size())
-                                                    ? &table->columns[static_cast<size_t>(number - 1)]
-                                                    : nullptr;
-        if (table && number == table->keyColumn && number > 0) {
-            continue;
-        }
-        Column& column = m_columns.emplace_back();
-        column.name = PgDialect::columnName(PQfname(rows, f));
-        if (attribute && attribute->present) {
-            column.kind = attribute->kind;
-            column.maxChars = attribute->maxChars;
-            if (!keyTable || table == keyTable) {
-                column.origin = attribute->quoted;
-            }
-        }
-        sources.push_back(f);
-        types.push_back(PQftype(rows, f));
-    }
-
-    const int count = PQntuples(rows);
-    m_cached = true;
-    if (keyTable) {
-        m_rowids.reserve(static_cast<size_t>(count));
-    }
-    for (int r = 0; r < count; ++r) {
-        if (keyTable) {
-            const char* key = PQgetvalue(rows, r, 0);
-            qint64 id = 0;
-            std::from_chars(key, key + PQgetlength(rows, r, 0), id);
-            m_rowids.push_back(id);
-        }
-        for (size_t c = 0; c < sources.size(); ++c) {
-            const int f = sources[c];
-            Value& value = m_cells.append();
-            if (PQgetisnull(rows, r, f)) {
-                value.type = SQLITE_NULL;
-                continue;
-            }
-            const char* text = PQgetvalue(rows, r, f);
-            const int length = PQgetlength(rows, r, f);
-            switch (types[c]) {
-            case 16: // bool
-                value.type = SQLITE_INTEGER;
-                value.integer = text[0] == 't' ? 1 : 0;
-                break;
-            case 20: // int8
-            case 21: // int2
-            case 23: // int4
-            case 26: // oid
-                value.type = SQLITE_INTEGER;
-                std::from_chars(text, text + length, value.integer);
-                break;
-            case 700:  // float4
-            case 701:  // float8
-            case 1700: // numeric
-                value.type = SQLITE_FLOAT;
-                value.real = QByteArray::fromRawData(text, length).toDouble();
-                break;
-            default:
-                value.type = SQLITE_TEXT;
-                value.text = QString::fromUtf8(text, length);
-                break;
-            }
-        }
-    }
-    finishRows();
-    return true;
-}
-
 void CAdoRecordset::finishRows()
 {
     const size_t width = m_columns.size();
@@ -396,7 +194,7 @@ void CAdoRecordset::finishRows()
 bool CAdoRecordset::prepareKeyset(sqlite3* db, const QByteArray& sql, ado_detail::StatementPtr& stmt)
 {
     stmt.reset();
-    const qsizetype at = rowidInsertPosition(sql);
+    const qsizetype at = SelectText::rowidInsertPosition(sql);
     if (at < 0) {
         return false;
     }
@@ -428,7 +226,7 @@ void CAdoRecordset::readColumns(sqlite3_stmt* stmt, int first)
             column.kind = Kind::Computed;
             continue;
         }
-        column.origin = quotedIdentifier(origin);
+        column.origin = SelectText::quotedIdentifier(origin);
         column.kind = ado_detail::kindOfDeclared(QByteArray(sqlite3_column_decltype(stmt, i)), column.maxChars);
     }
 }
@@ -664,9 +462,9 @@ void CAdoRecordset::Update()
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The catalog is not open."));
     }
     if (PgSession* pg = m_connection->postgres()) {
-        updatePostgres(*pg);
+        PgRecordset::update(*this, *pg);
     } else {
-        updateSqlite(m_connection->handle());
+        SqliteRecordset::update(*this, m_connection->handle());
     }
     const size_t row = static_cast<size_t>(m_row) * m_columns.size();
     for (size_t c = 0; c < m_dirty.size(); ++c) {
@@ -676,123 +474,6 @@ void CAdoRecordset::Update()
         }
     }
     m_dirtyCount = 0;
-}
-
-void CAdoRecordset::updateSqlite(sqlite3* db)
-{
-    bool sameColumns = m_update && static_cast<int>(m_updateColumns.size()) == m_dirtyCount;
-    if (sameColumns) {
-        for (const int c : m_updateColumns) {
-            if (!m_dirty[static_cast<size_t>(c)]) {
-                sameColumns = false;
-                break;
-            }
-        }
-    }
-    if (!sameColumns) {
-        m_update.reset();
-        m_updateColumns.clear();
-        QByteArray sql = "UPDATE " + m_table + " SET ";
-        for (size_t c = 0; c < m_dirty.size(); ++c) {
-            if (m_dirty[c]) {
-                if (!m_updateColumns.empty()) {
-                    sql += ", ";
-                }
-                sql += m_columns[c].origin + " = ?";
-                m_updateColumns.push_back(static_cast<int>(c));
-            }
-        }
-        sql += " WHERE rowid = ?";
-        if (ado_detail::prepareSingle(db, sql, m_update) != SQLITE_OK) {
-            m_updateColumns.clear();
-            failed(db);
-            ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::message(db));
-        }
-    }
-
-    sqlite3_stmt* update = m_update.get();
-    int parameter = 1;
-    for (const int c : m_updateColumns) {
-        const Value& value = m_pending[static_cast<size_t>(c)];
-        switch (value.type) {
-        case SQLITE_INTEGER:
-            sqlite3_bind_int64(update, parameter, value.integer);
-            break;
-        case SQLITE_FLOAT:
-            sqlite3_bind_double(update, parameter, value.real);
-            break;
-        case SQLITE_TEXT:
-            sqlite3_bind_text16(update, parameter, value.text.utf16(), static_cast<int>(value.text.size() * 2),
-                                SQLITE_STATIC);
-            break;
-        default:
-            sqlite3_bind_null(update, parameter);
-            break;
-        }
-        ++parameter;
-    }
-    sqlite3_bind_int64(update, parameter, m_rowids[static_cast<size_t>(m_row)]);
-    const int step = sqlite3_step(update);
-    sqlite3_reset(update);
-    sqlite3_clear_bindings(update);
-    if (step != SQLITE_DONE) {
-        failed(db);
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::message(db));
-    }
-    if (sqlite3_changes(db) == 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
-    }
-}
-
-void CAdoRecordset::updatePostgres(PgSession& session)
-{
-    QByteArray sql = "UPDATE " + m_table + " SET ";
-    std::vector<QByteArray> texts;
-    texts.reserve(static_cast<size_t>(m_dirtyCount) + 1);
-    std::vector<const char*> params;
-    char buffer[32];
-    for (size_t c = 0; c < m_dirty.size(); ++c) {
-        if (!m_dirty[c]) {
-            continue;
-        }
-        if (!params.empty()) {
-            sql += ", ";
-        }
-        sql += m_columns[c].origin + " = $" + QByteArray::number(static_cast<int>(params.size()) + 1);
-        const Value& value = m_pending[c];
-        switch (value.type) {
-        case SQLITE_INTEGER:
-            texts.emplace_back(QByteArray::number(value.integer));
-            break;
-        case SQLITE_FLOAT: {
-            const auto written = std::to_chars(buffer, buffer + sizeof buffer, value.real);
-            texts.emplace_back(buffer, written.ptr - buffer);
-            break;
-        }
-        case SQLITE_TEXT:
-            texts.emplace_back(value.text.toUtf8());
-            break;
-        default:
-            texts.emplace_back();
-            params.push_back(nullptr);
-            continue;
-        }
-        params.push_back(texts.back().constData());
-    }
-    sql += " WHERE " + m_keyColumn + " = $" + QByteArray::number(static_cast<int>(params.size()) + 1);
-    texts.emplace_back(QByteArray::number(m_rowids[static_cast<size_t>(m_row)]));
-    params.push_back(texts.back().constData());
-    // texts never reallocates: reserved above for every value and the key.
-
-    QString error;
-    const PgSession::Result result = session.exec(sql, error, params);
-    if (!result) {
-        m_connection->noteError(error);
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::sentence(error));
-    }
-    if (qstrcmp(PQcmdTuples(result.get()), "0") == 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
-    }
 }
 
 void CAdoRecordset::Close() noexcept

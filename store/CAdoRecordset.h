@@ -82,6 +82,8 @@ public:
 
 private:
     friend class CAdoField;
+    friend class PgRecordset;
+    friend class SqliteRecordset;
 
     using Kind = ado_detail::Kind;
     struct Column
@@ -120,10 +122,7 @@ private:
     };
 
     bool openStatement(const QByteArray& sql, sqlite3* db, bool keyset);
-    bool openPostgres(PgSession& session);
     bool prepareKeyset(sqlite3* db, const QByteArray& sql, ado_detail::StatementPtr& stmt);
-    void updateSqlite(sqlite3* db);
-    void updatePostgres(PgSession& session);
     void finishRows();
     void readColumns(sqlite3_stmt* stmt, int first);
     bool alive() const;

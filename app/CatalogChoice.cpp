@@ -88,7 +88,8 @@ int CatalogChoice::copyCommand(const QStringList& arguments)
         std::fprintf(stderr, "%s\n", qPrintable(result.error));
         return 1;
     }
-    std::printf("Copied %ld rows from %s to %s.\n", result.rows, qPrintable(shown(from)), qPrintable(shown(to)));
+    std::printf("Copied %ld rows and %ld undo history entries from %s to %s.\n", result.rows, result.journalActions,
+                qPrintable(shown(from)), qPrintable(shown(to)));
     std::printf("Checksum of %s: %s\n", qPrintable(shown(from)), qPrintable(result.sourceChecksum));
     std::printf("Checksum of %s: %s\n", qPrintable(shown(to)), qPrintable(result.targetChecksum));
     return 0;

@@ -3,6 +3,8 @@
 #include "store/AdoDetail.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
+#include "store/PgCommand.h"
+#include "store/PgSession.h"
 
 using ado_detail::SharedConnection;
 
@@ -23,6 +25,11 @@ CAdoCommand::CAdoCommand(const CAdoConnection& connection, const QString& sql)
     }
     m_generation = m_connection->generation;
     const QByteArray text = sql.toUtf8();
+    if (m_connection->pg) {
+        m_pg = std::make_unique<PgCommand>(text);
+        m_writes = m_pg->writes();
+        return;
+    }
     sqlite3_stmt* stmt = nullptr;
     const int prepared =
         sqlite3_prepare_v2(m_connection->handle(), text.constData(), static_cast<int>(text.size()), &stmt, nullptr);
@@ -44,6 +51,25 @@ sqlite3_stmt* CAdoCommand::statement() const
     return m_stmt.get();
 }
 
+PgSession& CAdoCommand::session() const
+{
+    PgSession* pg = m_connection->generation == m_generation ? m_connection->postgres() : nullptr;
+    if (!pg) {
+        fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
+             QStringLiteral("The catalog is not open."));
+    }
+    return *pg;
+}
+
+PgCommand& CAdoCommand::executed() const
+{
+    QString error;
+    if (!m_pg->execute(session(), error)) {
+        fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead, SharedConnection::sentence(error));
+    }
+    return *m_pg;
+}
+
 void CAdoCommand::fail(int code, const QString& detail) const
 {
     m_connection->noteError(detail);
@@ -52,6 +78,12 @@ void CAdoCommand::fail(int code, const QString& detail) const
 
 void CAdoCommand::bind(int parameter, const SqlValue& value)
 {
+    if (m_pg) {
+        if (!m_pg->bind(parameter, value)) {
+            fail(CAdoException::ValueRefused, QStringLiteral("The statement has no parameter %1.").arg(parameter));
+        }
+        return;
+    }
     sqlite3_stmt* stmt = statement();
     if (m_running) {
         reset();
@@ -95,6 +127,9 @@ void CAdoCommand::bind(int parameter, const QString& value)
 
 bool CAdoCommand::next()
 {
+    if (m_pg) {
+        return executed().next();
+    }
     sqlite3_stmt* stmt = statement();
     m_running = true;
     const int result = sqlite3_step(stmt);
@@ -111,12 +146,23 @@ bool CAdoCommand::next()
 
 long CAdoCommand::run()
 {
+    if (m_pg) {
+        m_pg->reset();
+        const long changed = executed().changed();
+        m_pg->reset();
+        return changed;
+    }
     while (next()) { }
     return static_cast<long>(sqlite3_changes(m_connection->handle()));
 }
 
 void CAdoCommand::reset() noexcept
 {
+    if (m_pg) {
+        m_pg->reset();
+        m_running = false;
+        return;
+    }
     // The failure of the last step is reported by next(); reset repeats it.
     sqlite3_reset(m_stmt.get());
     m_running = false;
@@ -124,17 +170,26 @@ void CAdoCommand::reset() noexcept
 
 int CAdoCommand::columnCount() const
 {
+    if (m_pg) {
+        return executed().columnCount();
+    }
     return sqlite3_column_count(statement());
 }
 
 QString CAdoCommand::columnName(int column) const
 {
+    if (m_pg) {
+        return executed().columnName(column);
+    }
     const char* name = sqlite3_column_name(statement(), column);
     return name ? QString::fromUtf8(name) : QString();
 }
 
 SqlValue CAdoCommand::value(int column) const
 {
+    if (m_pg) {
+        return m_pg->value(column);
+    }
     sqlite3_stmt* stmt = statement();
     switch (sqlite3_column_type(stmt, column)) {
     case SQLITE_INTEGER:
@@ -157,11 +212,18 @@ SqlValue CAdoCommand::value(int column) const
 
 qint64 CAdoCommand::integer(int column) const
 {
+    if (m_pg) {
+        const SqlValue cell = m_pg->value(column);
+        return cell.type() == SqlValue::Type::Real ? static_cast<qint64>(cell.toReal()) : cell.toInteger();
+    }
     return sqlite3_column_int64(statement(), column);
 }
 
 QString CAdoCommand::text(int column) const
 {
+    if (m_pg) {
+        return m_pg->text(column);
+    }
     sqlite3_stmt* stmt = statement();
     const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
     return QString::fromUtf8(data, sqlite3_column_bytes(stmt, column));
@@ -169,11 +231,14 @@ QString CAdoCommand::text(int column) const
 
 bool CAdoCommand::available(const CAdoConnection& connection)
 {
-    return connection.isOpen() && connection.handle();
+    return connection.isOpen() && (connection.handle() || connection.isPostgres());
 }
 
 bool CAdoCommand::isReadOnly(const CAdoConnection& connection)
 {
+    if (PgSession* pg = available(connection) ? connection.shared()->postgres() : nullptr) {
+        return PgCommand::readOnly(*pg);
+    }
     return available(connection) && sqlite3_db_readonly(connection.handle(), "main") == 1;
 }
 
@@ -181,6 +246,9 @@ bool CAdoCommand::compiles(const CAdoConnection& connection, const QString& sql)
 {
     if (!available(connection)) {
         return false;
+    }
+    if (PgSession* pg = connection.shared()->postgres()) {
+        return PgCommand::compiles(*pg, sql);
     }
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;

@@ -8,6 +8,8 @@
 
 struct sqlite3_stmt;
 class CAdoConnection;
+class PgCommand;
+class PgSession;
 namespace ado_detail
 {
 struct SharedConnection;
@@ -16,7 +18,7 @@ struct SharedConnection;
 // One prepared statement with bound parameters ("?"), run as often as needed
 // on an open connection: the fast path for statements repeated row after row
 // (the undo journal's reads and writes), reading values with their storage
-// type. Every failure raises CAdoException: CannotRead (-16) when the
+// type (on PostgreSQL: the type of their column). Every failure raises CAdoException: CannotRead (-16) when the
 // statement cannot be prepared or a query fails, CannotWrite (-18) when a
 // statement that changes the catalog fails; the store's words are its detail.
 class CAdoCommand
@@ -48,8 +50,7 @@ public:
     qint64 integer(int column) const;
     QString text(int column) const;
 
-    // True when the connection is open on an engine this class serves
-    // (SQLite; a PostgreSQL catalog has no side here yet).
+    // True when the connection is open.
     static bool available(const CAdoConnection& connection);
     // True when the connection cannot write its catalog (a read-only file or
     // folder); false when it is not open.
@@ -65,12 +66,18 @@ private:
     };
 
     sqlite3_stmt* statement() const;
+    // The server's session of a PostgreSQL command, connected again first
+    // when the server came back; raises when it is still gone.
+    PgSession& session() const;
+    // The PostgreSQL command, run when it has not run yet.
+    PgCommand& executed() const;
     // Raises the exception for a failed store call.
     [[noreturn]] void fail(int code, const QString& detail) const;
 
     std::shared_ptr<ado_detail::SharedConnection> m_connection;
     quint64 m_generation = 0;
     std::unique_ptr<sqlite3_stmt, Finalizer> m_stmt;
+    std::unique_ptr<PgCommand> m_pg; // instead of m_stmt on PostgreSQL
     bool m_writes = false;
     bool m_running = false;
 };

@@ -1,10 +1,12 @@
 #include "store/CatalogCopier.h"
 
+#include "store/CAdoCommand.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
 #include "store/CAdoTransaction.h"
 #include "store/Catalog.h"
+#include "store/Journal.h"
 #include "store/PgSession.h"
 
 #include <QCryptographicHash>
@@ -77,6 +79,58 @@ bool openTarget(const QString& to, CAdoConnection& connection, QString& error)
         return false;
     }
     return true;
+}
+
+// The source's undo history into the target, in place of the target's own
+// (which spoke of rows the copy replaced). Entries that the journal would
+// skip as damaged are left behind. A target whose journal tables are another
+// program's keeps them as they are. Returns the number of actions copied.
+long copyJournal(CAdoConnection& source, CAdoConnection& target)
+{
+    if (Journal::tablesExist(target) && !Journal::tablesUsable(target)) {
+        return 0;
+    }
+    if (!Journal::ensureTables(target)) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, target.lastError());
+    }
+    CAdoCommand(target, QStringLiteral("DELETE FROM JournalChanges")).run();
+    CAdoCommand(target, QStringLiteral("DELETE FROM JournalActions")).run();
+    if (!Journal::tablesUsable(source)) {
+        return 0;
+    }
+    const QString columns = Journal::actionColumns() + QStringLiteral(", ByteSize");
+    CAdoCommand actions(source, QStringLiteral("SELECT ") + columns + QStringLiteral(" FROM JournalActions"));
+    CAdoCommand addAction(target, QStringLiteral("INSERT INTO JournalActions (") + columns
+                                      + QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?)"));
+    CAdoCommand parts(source, QStringLiteral("SELECT Part, Changes FROM JournalChanges WHERE ActionID = ?"));
+    CAdoCommand addPart(target,
+                        QStringLiteral("INSERT INTO JournalChanges (ActionID, Part, Changes) VALUES (?, ?, ?)"));
+    long copied = 0;
+    while (actions.next()) {
+        bool sound = actions.value(1).type() == SqlValue::Type::Text;
+        for (const int column : {0, 2, 3, 4, 5}) {
+            sound = sound && actions.value(column).type() == SqlValue::Type::Integer;
+        }
+        if (!sound) {
+            continue;
+        }
+        for (int column = 0; column < 6; ++column) {
+            addAction.bind(column + 1, actions.value(column));
+        }
+        addAction.run();
+        parts.bind(1, actions.value(0));
+        while (parts.next()) {
+            if (parts.value(0).type() != SqlValue::Type::Integer || parts.value(1).type() != SqlValue::Type::Text) {
+                continue;
+            }
+            addPart.bind(1, actions.value(0));
+            addPart.bind(2, parts.value(0));
+            addPart.bind(3, parts.value(1));
+            addPart.run();
+        }
+        ++copied;
+    }
+    return copied;
 }
 
 QString insertStatement(const std::vector<std::vector<QString>>& rows)
@@ -189,6 +243,7 @@ CatalogCopier::Result CatalogCopier::copy(const QString& from, const QString& to
             return result;
         }
         set.Close();
+        result.journalActions = copyJournal(source, target);
 
         result.targetChecksum = checksum(target, result.rows, result.error);
         if (result.targetChecksum != result.sourceChecksum || result.rows != sourceRows) {

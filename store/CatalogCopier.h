@@ -14,6 +14,7 @@ public:
     {
         bool copied = false;
         long rows = 0;
+        long journalActions = 0; // undo history entries copied along
         QString sourceChecksum; // of the source's rows, as read
         QString targetChecksum; // of the target's rows, read back before the commit
         QString error;          // why nothing was copied
@@ -22,7 +23,8 @@ public:
     // Copies every row of the catalog at from into the catalog at to (a file
     // path or a postgresql:// URI; the target's table is made when missing).
     // A target that holds rows is refused unless replace is given, which
-    // first empties it in the same transaction.
+    // first empties it in the same transaction. The undo history comes
+    // along and replaces the target's.
     static Result copy(const QString& from, const QString& to, bool replace);
 
     // A checksum of the catalog's rows that does not depend on their order or

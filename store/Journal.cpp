@@ -201,18 +201,44 @@ bool Journal::ensureTables(CAdoConnection& connection)
     if (!tablesUsable(connection)) {
         return false;
     }
+    ensureIdIndex(connection);
+    return true;
+}
+
+void Journal::ensureIdIndex(CAdoConnection& connection)
+{
+    // On PostgreSQL even an index that exists is first waited for against
+    // every other program's writes; asked inside two programs' actions at
+    // once, each would wait for the other. It is looked for instead.
+    if (connection.isPostgres()) {
+        CAdoCommand found(connection, QStringLiteral("SELECT to_regclass('ididx') IS NOT NULL"));
+        if (found.next() && found.text(0) == QLatin1String("t")) {
+            return;
+        }
+    }
     // The same index the store tabs ask for; undo finds its rows by it.
     connection.Execute(QStringLiteral("CREATE INDEX IF NOT EXISTS IDIdx ON ShoppingLists (ID)"));
-    return true;
+}
+
+void Journal::lockForWriting(CAdoConnection& connection, bool rowsToo)
+{
+    // SQLite's transactions hold the whole file already. On PostgreSQL two
+    // programs' actions take their turns at the journal (the numbers of their
+    // entries, the redo branch), and an undo keeps other writers away from
+    // the rows it checks and writes back.
+    if (!connection.isPostgres()) {
+        return;
+    }
+    CAdoCommand(connection, QStringLiteral("LOCK TABLE JournalActions IN SHARE ROW EXCLUSIVE MODE")).run();
+    if (rowsToo) {
+        CAdoCommand(connection, QStringLiteral("LOCK TABLE ShoppingLists IN SHARE ROW EXCLUSIVE MODE")).run();
+    }
 }
 
 QString Journal::unavailableReason() const
 {
     if (!m_connection.isOpen()) {
         return QStringLiteral("No catalog is open.");
-    }
-    if (!CAdoCommand::available(m_connection)) {
-        return QStringLiteral("Undo is not available for this kind of catalog yet.");
     }
     if (CAdoCommand::isReadOnly(m_connection)) {
         return QStringLiteral("The catalog is read-only, so changes cannot be undone.");
@@ -386,7 +412,8 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
         if (!transaction.active()) {
             ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
         }
-        m_connection.Execute(QStringLiteral("CREATE INDEX IF NOT EXISTS IDIdx ON ShoppingLists (ID)"));
+        lockForWriting(m_connection, true);
+        ensureIdIndex(m_connection);
         RowWriter writer(m_connection);
         CAdoCommand mark(m_connection, QStringLiteral("UPDATE JournalActions SET Undone = ? WHERE ActionID = ?"));
         int written = 0;

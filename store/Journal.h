@@ -69,8 +69,13 @@ public:
     static bool tablesUsable(CAdoConnection& connection);
     static bool tablesExist(CAdoConnection& connection);
     static QString actionColumns();
+    // Inside a transaction: waits for the journal (and with rowsToo the
+    // catalog table) to be this program's until the transaction ends, where
+    // the engine does not hold it already. Raises CAdoException on failure.
+    static void lockForWriting(CAdoConnection& connection, bool rowsToo = false);
 
 private:
+    static void ensureIdIndex(CAdoConnection& connection);
     std::vector<Action> readActions();
     Outcome apply(const std::vector<Action>& targets, bool undoing);
     bool loadChanges(qint64 id, std::vector<RowChange>& out);

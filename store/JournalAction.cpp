@@ -22,6 +22,22 @@ JournalAction::JournalAction(CAdoConnection& connection, const QString& label, L
     , m_label(label)
     , m_limits(limits)
 {
+    if (!m_transaction.active() || !connection.isPostgres()) {
+        return;
+    }
+    // Before any row is locked, so that two programs never each hold what
+    // the other waits for. A failure here ends the transaction; commit then
+    // raises.
+    try {
+        if (Journal::ensureTables(connection)) {
+            Journal::lockForWriting(connection);
+            m_tablesReady = true;
+        } else {
+            m_journalling = Journalling::No;
+        }
+    } catch (const CAdoException&) {
+        m_journalling = Journalling::No;
+    }
 }
 
 JournalAction::~JournalAction() = default;
@@ -106,7 +122,7 @@ void JournalAction::begin()
     if (!m_transaction.active()) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
     }
-    if (!CAdoCommand::available(m_connection) || !Journal::ensureTables(m_connection)) {
+    if (!CAdoCommand::available(m_connection) || (!m_tablesReady && !Journal::ensureTables(m_connection))) {
         m_journalling = Journalling::No;
         return;
     }

@@ -87,6 +87,7 @@ private:
         Yes,
         No
     } m_journalling = Journalling::NotYet;
+    bool m_tablesReady = false; // made and locked by the constructor
     qint64 m_actionId = 0;
     int m_part = 0;
     QString m_buffer;

@@ -239,6 +239,21 @@ QByteArray PgDialect::translate(const QByteArray& sql)
     return out;
 }
 
+QByteArray PgDialect::numberParameters(const QByteArray& sql, int& count)
+{
+    count = 0;
+    QByteArray out;
+    out.reserve(sql.size() + 8);
+    for (const Token& token : tokenize(sql)) {
+        if (token.type == Token::Other && token.text == "?") {
+            out += '$' + QByteArray::number(++count);
+        } else {
+            out += token.text;
+        }
+    }
+    return out;
+}
+
 bool PgDialect::changesStructure(const QByteArray& sql)
 {
     const std::vector<Token> tokens = tokenize(sql);

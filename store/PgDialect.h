@@ -19,6 +19,10 @@ public:
     //   that a column's index can serve.
     static QByteArray translate(const QByteArray& sql);
 
+    // The "?" parameters of a statement numbered as PostgreSQL writes them
+    // ("$1", "$2", ...), outside quoted text and names; count tells how many.
+    static QByteArray numberParameters(const QByteArray& sql, int& count);
+
     // True for a statement that changes the structure (CREATE, ALTER, DROP).
     static bool changesStructure(const QByteArray& sql);
 

@@ -125,13 +125,6 @@ protected:
     }
 };
 
-inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info)
-{
-    return info.param == Engine::Sqlite ? "SQLite" : "PostgreSQL";
-}
-
-#define INSTANTIATE_FOR_BOTH_ENGINES(suite)                                                                            \
-    INSTANTIATE_TEST_SUITE_P(Engines, suite, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineParamName)
 
 // Readable texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -5,6 +5,8 @@
 
 #include <sqlite3.h>
 
+#include <QStringList>
+
 #include <memory>
 
 namespace
@@ -14,6 +16,32 @@ struct DbCloser
     void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
 using Db = std::unique_ptr<sqlite3, DbCloser>;
+
+std::unique_ptr<EngineCatalog>& engineCatalog()
+{
+    static std::unique_ptr<EngineCatalog> catalog;
+    return catalog;
+}
+
+bool onServer()
+{
+    return engineCatalog() && engineCatalog()->engine() == Engine::Postgres;
+}
+
+QString literal(const QVariant& value)
+{
+    if (!value.isValid() || value.isNull()) {
+        return QStringLiteral("NULL");
+    }
+    if (value.userType() == QMetaType::QString) {
+        return QLatin1Char('\'') + value.toString().replace(QLatin1Char('\''), QStringLiteral("''"))
+               + QLatin1Char('\'');
+    }
+    if (value.userType() == QMetaType::Double) {
+        return QString::number(value.toDouble(), 'g', 17);
+    }
+    return QString::number(value.toLongLong());
+}
 
 Db openDb()
 {
@@ -37,14 +65,51 @@ void bindVariant(sqlite3_stmt* stmt, int index, const QVariant& value)
 }
 } // namespace
 
+bool CatalogSeed::useEngine(Engine engine, QString& why)
+{
+    engineCatalog() = std::make_unique<EngineCatalog>();
+    return engineCatalog()->begin(engine, why);
+}
+
+void CatalogSeed::endEngine()
+{
+    engineCatalog().reset();
+}
+
+Engine CatalogSeed::engine()
+{
+    return onServer() ? Engine::Postgres : Engine::Sqlite;
+}
+
 QString CatalogSeed::path()
 {
-    return DeviceFolder::map(Catalog::devicePath());
+    return onServer() ? engineCatalog()->location() : DeviceFolder::map(Catalog::devicePath());
 }
 
 QString CatalogSeed::write(const std::vector<SeedItem>& items)
 {
     Catalog::prepareFile(path());
+    if (onServer()) {
+        int nextId = std::max(1, scalar(QStringLiteral("SELECT max(ID) FROM ShoppingLists")).toInt() + 1);
+        QStringList rows;
+        for (const SeedItem& item : items) {
+            const int id = item.id != 0 ? item.id : nextId;
+            nextId = std::max(nextId, id + 1);
+            QStringList values;
+            for (const QVariant& value : {QVariant(id), QVariant(item.name), QVariant(item.qty), QVariant(item.unit),
+                                          QVariant(item.notes), QVariant(item.dept), QVariant(item.store),
+                                          QVariant(item.checked), QVariant(item.deptOrder), item.price, item.coupon}) {
+                values << literal(value);
+            }
+            rows << QLatin1Char('(') + values.join(QStringLiteral(", ")) + QLatin1Char(')');
+        }
+        if (!rows.isEmpty()) {
+            exec(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, ItemNameDetail, "
+                                "Dept, Store, checked, DeptOrder, Price, Coupon) VALUES ")
+                 + rows.join(QStringLiteral(", ")));
+        }
+        return path();
+    }
     Db db = openDb();
     int nextId = 1;
     {
@@ -85,12 +150,19 @@ QString CatalogSeed::write(const std::vector<SeedItem>& items)
 
 bool CatalogSeed::exec(const QString& sql)
 {
+    if (onServer()) {
+        return engineCatalog()->exec(sql);
+    }
     Db db = openDb();
     return sqlite3_exec(db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 QString CatalogSeed::scalar(const QString& sql)
 {
+    if (onServer()) {
+        const QString value = engineCatalog()->value(sql);
+        return value == QLatin1String("<none>") || value == QLatin1String("<null>") ? QString() : value;
+    }
     Db db = openDb();
     sqlite3_stmt* raw = nullptr;
     QString result;
@@ -115,6 +187,14 @@ int CatalogSeed::count(const QString& where)
 
 QString CatalogSeed::dump()
 {
+    if (onServer()) {
+        return scalar(QStringLiteral(
+            "SELECT string_agg(r, E'\\n' ORDER BY i, r) FROM (SELECT ID AS i, concat_ws(',', quote_nullable(ID), "
+            "quote_nullable(ItemName), quote_nullable(QtyToBuy), quote_nullable(UnitOfPurchase), "
+            "quote_nullable(ItemNameDetail), quote_nullable(Dept), quote_nullable(Store), quote_nullable(GiftFor), "
+            "quote_nullable(checked), quote_nullable(DeptOrder), quote_nullable(Price), quote_nullable(Coupon)) AS r "
+            "FROM ShoppingLists) AS rows"));
+    }
     return scalar(QStringLiteral(
         "SELECT group_concat(r, char(10)) FROM (SELECT quote(ID) || ',' || quote(ItemName) || ',' || quote(QtyToBuy) "
         "|| ',' || quote(UnitOfPurchase) || ',' || quote(ItemNameDetail) || ',' || quote(Dept) || ',' || quote(Store) "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EngineCatalog.h"
+
 #include <QString>
 #include <QVariant>
 
@@ -22,16 +24,26 @@ struct SeedItem
     int id = 0; // 0: one more than the highest so far
 };
 
-// Writes test catalogs into the device folder of the running test.
+// Writes test catalogs into the device folder of the running test, or into
+// a schema of their own on the test server once a test chose PostgreSQL.
 class CatalogSeed
 {
 public:
+    // The engine of the running test's catalog, SQLite until chosen; false,
+    // with the reason, when it cannot be used here. The choice ends with the
+    // test (GrocelleTest's TearDown).
+    static bool useEngine(Engine engine, QString& why);
+    static void endEngine();
+    static Engine engine();
+
     // Creates the catalog (full column set) when missing, then inserts the
-    // rows. Returns the catalog's file path.
+    // rows. Returns the catalog's location.
     static QString write(const std::vector<SeedItem>& items);
+    // What CAdoConnection::Open is given: the file, or the server's URI.
     static QString path();
 
-    // One statement run on the catalog file; returns false on failure.
+    // Statements run on the catalog by its engine's own client; returns
+    // false on failure.
     static bool exec(const QString& sql);
     // The first column of the first row of a query, as text ("" for none).
     static QString scalar(const QString& sql);
@@ -40,6 +52,7 @@ public:
     // How many rows meet the condition.
     static int count(const QString& where);
     // Every row of ShoppingLists, one line each in ID order, each value in
-    // SQL literal form so that its storage type shows (2, 2.0, '2', NULL).
+    // SQL literal form so that its storage type shows (2, 2.0, '2', NULL;
+    // on PostgreSQL each column has one type: every value is quoted).
     static QString dump();
 };

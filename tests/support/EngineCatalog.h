@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <ostream>
 #include <string>
@@ -57,3 +59,12 @@ inline void PrintTo(Engine engine, std::ostream* out)
 {
     *out << engineName(engine);
 }
+
+inline std::string engineParamName(const ::testing::TestParamInfo<Engine>& info)
+{
+    return engineName(info.param);
+}
+
+// A parameterised suite run once on each engine.
+#define INSTANTIATE_FOR_BOTH_ENGINES(suite)                                                                            \
+    INSTANTIATE_TEST_SUITE_P(Engines, suite, ::testing::Values(Engine::Sqlite, Engine::Postgres), engineParamName)

@@ -1,5 +1,7 @@
 #include "GrocelleTest.h"
 
+#include "CatalogSeed.h"
+
 #include "platform/MessageService.h"
 #include "platform/SoundService.h"
 #include "platform/WaitCursor.h"
@@ -32,6 +34,7 @@ void GrocelleTest::SetUp()
 
 void GrocelleTest::TearDown()
 {
+    CatalogSeed::endEngine();
     QApplication::processEvents();
     int leaked = 0;
     const QWidgetList windows = QApplication::topLevelWidgets();

@@ -2,6 +2,8 @@
 
 #include "store/CAdoConnection.h"
 #include "store/CatalogCopier.h"
+#include "store/Journal.h"
+#include "store/JournalAction.h"
 
 class CatalogCopierTest : public StoreTest
 {
@@ -72,4 +74,39 @@ TEST_F(CatalogCopierTest, NothingIsCopiedFromWhatIsNoCatalog)
     EXPECT_EQ(sum(target), sum(catalogFile()));
     raw(QStringLiteral("UPDATE ShoppingLists SET ItemNameDetail = '' WHERE ID = 4"));
     EXPECT_NE(sum(target), sum(catalogFile()));
+}
+
+TEST_F(CatalogCopierTest, TheUndoHistoryTravelsWithTheCatalogAndReplacesTheTargets)
+{
+    QString why;
+    if (!useEngine(Engine::Postgres, why)) {
+        GTEST_SKIP() << why.toStdString();
+    }
+    const QString file = catalogFile();
+    {
+        CAdoConnection connection(true);
+        ASSERT_EQ(connection.Open(file), 0);
+        JournalAction action(connection, QStringLiteral("Add one: Tea"));
+        action.watch(4);
+        ASSERT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 1 WHERE ID = 4")));
+        action.commit();
+    }
+    // An entry the journal would skip as damaged stays behind.
+    raw(file, QStringLiteral("INSERT INTO JournalActions VALUES (7, 'Odd', 'yesterday', 0, 1, 1)"));
+    // The server's own history spoke of rows that the copy replaces.
+    ASSERT_TRUE(CatalogCopier::copy(file, location(), false).copied);
+    raw(QStringLiteral("UPDATE JournalActions SET Label = 'Old' WHERE ActionID = 1"));
+    const CatalogCopier::Result copied = CatalogCopier::copy(file, location(), true);
+    ASSERT_TRUE(copied.copied) << copied.error.toStdString();
+    EXPECT_EQ(copied.journalActions, 1);
+
+    CAdoConnection server(true);
+    ASSERT_EQ(server.Open(location()), 0);
+    Journal journal(server);
+    ASSERT_TRUE(journal.nextUndo());
+    EXPECT_EQ(journal.nextUndo()->label, QStringLiteral("Add one: Tea"));
+    const Journal::Outcome undone = journal.undo();
+    ASSERT_TRUE(undone.done) << undone.message.toStdString();
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 4")), "0");
+    EXPECT_EQ(journal.takeDamageReport(), QString());
 }

@@ -2,7 +2,9 @@
 
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
-#include "store/CAdoTransaction.h"
+#include "store/BulkPass.h"
+#include "store/Journal.h"
+#include "store/JournalAction.h"
 
 #include <QStringList>
 
@@ -29,34 +31,37 @@ protected:
             + rows.join(QLatin1Char(',')));
     }
 
-    // One pass in one transaction over the rows of select, giving column 1 of
-    // each the value; halfway it lets the other program go and dawdles. The
-    // text of the failure, empty when the pass landed.
+    // One journalled pass over the rows of select, as the program's commands
+    // make it, giving every column after the ID the value; halfway it lets
+    // the other program go and dawdles. The text of the failure, empty when
+    // the pass landed.
     QString pass(const QString& select, const QString& value, std::atomic<bool>* halfway)
     {
         CAdoConnection connection(true);
         if (connection.Open(location()) != 0) {
             return connection.lastError();
         }
+        bool number = false;
+        const qint64 integer = value.toLongLong(&number);
+        const SqlValue given = number ? SqlValue::integer(integer) : SqlValue::text(value);
         try {
-            CAdoTransaction transaction(connection);
-            CAdoRecordset set;
-            if (!set.Open(select, connection, 1, 3, 8)) {
-                return connection.lastError();
-            }
-            const long count = set.GetRecordCount();
-            for (long i = 0; i < count; ++i) {
-                for (int column = 1; column < set.GetFieldCount(); ++column) {
-                    set.GetField(column).SetText(value);
-                }
-                set.Update();
-                set.MoveNext();
-                if (halfway && i == count / 2) {
-                    *halfway = true;
-                    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-                }
-            }
-            return transaction.commit() ? QString() : connection.lastError();
+            JournalAction action(connection, QStringLiteral("Pass"));
+            long done = 0;
+            BulkPass::run(connection,
+                          {select,
+                           select.count(QLatin1Char(',')) == 1 ? std::vector<int>{1} : std::vector<int>{1, 2},
+                           [&](CAdoRecordset& row, BulkPass::Changes& changes) {
+                               for (int column = 1; column < row.GetFieldCount(); ++column) {
+                                   changes.emplace_back(column, given);
+                               }
+                               if (halfway && ++done == row.GetRecordCount() / 2) {
+                                   *halfway = true;
+                                   std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                               }
+                           }},
+                          &action);
+            action.commit();
+            return {};
         } catch (const CAdoException& error) {
             return error.describe();
         }
@@ -89,6 +94,14 @@ TEST_P(ConcurrencyTest, MarkDuringClearListIsKept)
     EXPECT_EQ(marked, "");
     EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE QtyToBuy <> 0")), "0");
     EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE checked <> 0")), "2");
+    // Both in the history, one after the other, and undone in turn.
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(location()), 0);
+    Journal journal(connection);
+    EXPECT_EQ(journal.history().size(), 2);
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE QtyToBuy <> 0")), "30");
 }
 
 TEST_P(ConcurrencyTest, TwoRenamesOfOneStoreLeaveOneName)

@@ -4,6 +4,7 @@
 #include "store/CAdoConnection.h"
 #include "store/CAdoException.h"
 #include "store/CAdoTransaction.h"
+#include "store/PgUndoBatch.h"
 #include "store/RowChange.h"
 
 #include <QHash>
@@ -423,7 +424,13 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
                                   .arg(quoted(action.label))};
             }
             std::set<QString> changedSince;
-            if (undoing) {
+            std::set<qint64> changedIds;
+            if (PgUndoBatch::suits(m_connection, changes)) {
+                PgUndoBatch::apply(m_connection, changes, undoing, changedIds);
+                for (const qint64 id : changedIds) {
+                    changedSince.insert(itemKey(SqlValue::integer(id)));
+                }
+            } else if (undoing) {
                 for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
                     if (!writer.apply(*change, true)) {
                         changedSince.insert(itemKey(change->id));

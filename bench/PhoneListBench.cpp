@@ -5,7 +5,7 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
-#include "items/ItemChanges.h"
+#include "commands/ItemChanges.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
 #include "tools/PhoneServer.h"

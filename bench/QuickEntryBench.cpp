@@ -6,7 +6,7 @@
 #include "bench/CatalogGenerator.h"
 
 #include "app/CListApp.h"
-#include "items/CQuickEntry.h"
+#include "commands/NameCompletion.h"
 #include "mainwnd/CMainDlg.h"
 #include "platform/DeviceFolder.h"
 #include "store/Catalog.h"
@@ -31,7 +31,7 @@ const QString kKey = QStringLiteral("s");
 // The plan of the completion statement for text, one line per step.
 QString queryPlan(sqlite3* db, const QString& text)
 {
-    const QByteArray sql = "EXPLAIN QUERY PLAN " + CQuickEntry::completionSql(text).toUtf8();
+    const QByteArray sql = "EXPLAIN QUERY PLAN " + NameCompletion::sql(text).toUtf8();
     sqlite3_stmt* stmt = nullptr;
     QString plan;
     if (sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr) == SQLITE_OK) {

@@ -1,18 +1,18 @@
 #include "items/CQuickEntry.h"
 
+#include "commands/IListWindow.h"
+#include "commands/ItemChanges.h"
+#include "commands/NameCompletion.h"
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
-#include "items/IListWindow.h"
-#include "items/ItemChanges.h"
 #include "items/ItemSaveFlow.h"
-#include "items/ViewState.h"
 #include "platform/CommandIds.h"
 #include "platform/InputPanel.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 #include "store/CAdoException.h"
 #include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -89,16 +89,6 @@ void CQuickEntry::guarded(void (CQuickEntry::*handler)())
     m_window.runGuarded([this, handler] { (this->*handler)(); });
 }
 
-QString CQuickEntry::completionSql(const QString& typed)
-{
-    QString pattern = typed;
-    pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    pattern.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    pattern.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QStringLiteral("SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE ")
-           + Catalog::quoteLiteral(pattern + QLatin1Char('%')) + QStringLiteral(" ESCAPE '\\' ORDER BY ItemName");
-}
-
 void CQuickEntry::OnNameChanged()
 {
     m_window.ReadControls();
@@ -107,7 +97,7 @@ void CQuickEntry::OnNameChanged()
         return;
     }
     CAdoRecordset rs;
-    if (rs.Open(completionSql(typed), m_window.connection(), CAdoRecordset::adOpenForwardOnly,
+    if (rs.Open(NameCompletion::sql(typed), m_window.connection(), CAdoRecordset::adOpenForwardOnly,
                 CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)
         && !rs.IsEOF()) {
         m_nameValue = rs.GetField(0).GetText();

@@ -41,9 +41,6 @@ public:
     void OnAdd();
     void OnClear();
 
-    // The completion's statement for the typed text. The text is a plain
-    // beginning of a name: % and _ in it stand for themselves.
-    static QString completionSql(const QString& typed);
     static QString tooManyMessage();
 
 protected:

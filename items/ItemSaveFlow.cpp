@@ -1,9 +1,9 @@
 #include "items/ItemSaveFlow.h"
 
+#include "commands/IListWindow.h"
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "items/CItemDlg.h"
-#include "items/IListWindow.h"
-#include "items/ViewState.h"
 #include "platform/AppState.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"

@@ -1,7 +1,7 @@
 #include "items/ListCommands.h"
 
+#include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
-#include "items/IListWindow.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
 #include "store/BulkPass.h"

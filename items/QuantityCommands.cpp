@@ -1,10 +1,10 @@
 #include "items/QuantityCommands.h"
 
+#include "commands/IListWindow.h"
+#include "commands/ItemChanges.h"
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "items/IListWindow.h"
-#include "items/ItemChanges.h"
-#include "items/ViewState.h"
 #include "platform/SoundService.h"
 #include "platform/TextNumbers.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "commands/IListWindow.h"
+#include "commands/ViewState.h"
 #include "controls/DeptComboBox.h"
-#include "items/IListWindow.h"
-#include "items/ViewState.h"
 #include "mainwnd/CommandRouter.h"
 #include "mainwnd/ListStatement.h"
 #include "mainwnd/SummaryPainter.h"

@@ -1,8 +1,8 @@
 #include "mainwnd/ListRows.h"
 
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "items/ViewState.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 #include "store/CAdoRecordset.h"

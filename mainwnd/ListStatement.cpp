@@ -1,7 +1,7 @@
 #include "mainwnd/ListStatement.h"
 
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
-#include "items/ViewState.h"
 #include "store/Catalog.h"
 
 #include <QPair>

@@ -1,6 +1,6 @@
 #include "mainwnd/OutsideChanges.h"
 
-#include "items/IListWindow.h"
+#include "commands/IListWindow.h"
 #include "store/CatalogWatcher.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "mainwnd/SummaryPainter.h"
 
-#include "items/ViewState.h"
+#include "commands/ViewState.h"
 #include "platform/DialogUnits.h"
 
 #include <QPainter>

@@ -1,10 +1,10 @@
 #include "mainwnd/ViewController.h"
 
+#include "commands/IListWindow.h"
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
-#include "items/IListWindow.h"
-#include "items/ViewState.h"
 #include "mainwnd/ListStatement.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"

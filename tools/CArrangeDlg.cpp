@@ -1,7 +1,7 @@
 #include "tools/CArrangeDlg.h"
 
+#include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
-#include "items/IListWindow.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"

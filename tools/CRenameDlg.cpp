@@ -1,7 +1,7 @@
 #include "tools/CRenameDlg.h"
 
+#include "commands/IListWindow.h"
 #include "controls/DeptComboBox.h"
-#include "items/IListWindow.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/TextLimit.h"

@@ -1,7 +1,7 @@
 #include "tools/ListCopier.h"
 
+#include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
-#include "items/IListWindow.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"

@@ -1,7 +1,7 @@
 #include "tools/PhoneApi.h"
 
-#include "items/CQuickEntry.h"
-#include "items/ItemChanges.h"
+#include "commands/ItemChanges.h"
+#include "commands/NameCompletion.h"
 #include "platform/TextNumbers.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
@@ -241,7 +241,7 @@ PhoneApi::Reply PhoneApi::names(const QString& prefix)
     QJsonArray found;
     if (!prefix.isEmpty()) {
         CAdoRecordset rs;
-        if (!rs.Open(CQuickEntry::completionSql(prefix), m_connection, CAdoRecordset::adOpenForwardOnly,
+        if (!rs.Open(NameCompletion::sql(prefix), m_connection, CAdoRecordset::adOpenForwardOnly,
                      CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
             return error(500, QStringLiteral("The catalog could not be searched."));
         }

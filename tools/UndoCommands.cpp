@@ -1,6 +1,6 @@
 #include "tools/UndoCommands.h"
 
-#include "items/IListWindow.h"
+#include "commands/IListWindow.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
 #include "tools/CHistoryDlg.h"

@@ -2,9 +2,9 @@
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "items/ViewState.h"
 #include "mainwnd/ListStatement.h"
 
 #include <QBrush>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "items/IListWindow.h"
-#include "items/ViewState.h"
+#include "commands/IListWindow.h"
+#include "commands/ViewState.h"
 #include "platform/AppState.h"
 #include "store/CAdoConnection.h"
 

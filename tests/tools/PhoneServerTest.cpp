@@ -1,7 +1,7 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
 
-#include "items/ViewState.h"
+#include "commands/ViewState.h"
 #include "mainwnd/ListStatement.h"
 #include "store/CAdoConnection.h"
 #include "store/Journal.h"

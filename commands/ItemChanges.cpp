@@ -1,4 +1,4 @@
-#include "items/ItemChanges.h"
+#include "commands/ItemChanges.h"
 
 #include "platform/TextNumbers.h"
 #include "store/CAdoCommand.h"

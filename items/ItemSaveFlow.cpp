@@ -230,7 +230,12 @@ void ItemSaveFlow::NewItem(const QString& name)
             rs.Update();
         }
         rs.Close();
-        action.commit();
+        // A refused insert ends the transaction on some engines: the action
+        // is rolled back rather than committed, so that the refusal itself is
+        // what the user is told.
+        if (inserted) {
+            action.commit();
+        }
     }
     if (!inserted) {
         reportFailedInsert();
@@ -315,7 +320,9 @@ void ItemSaveFlow::EditItem()
                 JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
                 action.watch(*reserved);
                 stored = connection.Execute(insertSql(*reserved, dialog));
-                action.commit();
+                if (stored) {
+                    action.commit();
+                }
             }
             if (!stored) {
                 reportFailedInsert();

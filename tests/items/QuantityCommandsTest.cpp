@@ -1,4 +1,5 @@
 #include "CatalogSeed.h"
+#include "EngineTest.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
@@ -8,11 +9,11 @@
 #include <QTabBar>
 #include <QTest>
 
-class QuantityCommandsTest : public GrocelleTest
+class QuantityCommandsTest : public EngineTest
 {
 };
 
-TEST_F(QuantityCommandsTest, SubtractOneStopsAtZeroAndKeepsTheRow)
+TEST_P(QuantityCommandsTest, SubtractOneStopsAtZeroAndKeepsTheRow)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Milk"), .qty = 1, .price = 2.0},
@@ -35,7 +36,7 @@ TEST_F(QuantityCommandsTest, SubtractOneStopsAtZeroAndKeepsTheRow)
     EXPECT_DOUBLE_EQ(main->view().listTotal, 0.0);
 }
 
-TEST_F(QuantityCommandsTest, AddOneRaisesQuantityAmountAndTotals)
+TEST_P(QuantityCommandsTest, AddOneRaisesQuantityAmountAndTotals)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Milk"), .qty = 998, .price = 0.5, .checked = 1},
@@ -54,7 +55,7 @@ TEST_F(QuantityCommandsTest, AddOneRaisesQuantityAmountAndTotals)
     EXPECT_EQ(sounds.last(), QStringLiteral("\\WINDOWS\\MENUPOP.WAV"));
 }
 
-TEST_F(QuantityCommandsTest, AddOneStopsAtTheLargestStoredQuantity)
+TEST_P(QuantityCommandsTest, AddOneStopsAtTheLargestStoredQuantity)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 32767, .price = 1.0}});
     MainWindowHarness main;
@@ -64,7 +65,7 @@ TEST_F(QuantityCommandsTest, AddOneStopsAtTheLargestStoredQuantity)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(QuantityCommandsTest, StoreViewLeavesTheUnitPrice)
+TEST_P(QuantityCommandsTest, StoreViewLeavesTheUnitPrice)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 0, .price = 1.5}});
     MainWindowHarness main;
@@ -81,7 +82,7 @@ TEST_F(QuantityCommandsTest, StoreViewLeavesTheUnitPrice)
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "1");
 }
 
-TEST_F(QuantityCommandsTest, MarkTogglesIconStoredMarkAndMarkedTotal)
+TEST_P(QuantityCommandsTest, MarkTogglesIconStoredMarkAndMarkedTotal)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Milk"), .qty = 2, .price = 1.5, .coupon = 1},
@@ -112,7 +113,7 @@ TEST_F(QuantityCommandsTest, MarkTogglesIconStoredMarkAndMarkedTotal)
     EXPECT_DOUBLE_EQ(main->view().markedTotal, 0.0);
 }
 
-TEST_F(QuantityCommandsTest, TapInTheIconColumnMarks)
+TEST_P(QuantityCommandsTest, TapInTheIconColumnMarks)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1, .price = 1.0}});
     MainWindowHarness main;
@@ -124,7 +125,7 @@ TEST_F(QuantityCommandsTest, TapInTheIconColumnMarks)
     EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "1");
 }
 
-TEST_F(QuantityCommandsTest, MissingCouponOfAnUpgradedCatalogCountsAsNone)
+TEST_P(QuantityCommandsTest, MissingCouponOfAnUpgradedCatalogCountsAsNone)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1, .price = 1.0, .coupon = QVariant()}});
     MainWindowHarness main;
@@ -133,7 +134,7 @@ TEST_F(QuantityCommandsTest, MissingCouponOfAnUpgradedCatalogCountsAsNone)
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 
-TEST_F(QuantityCommandsTest, EmptyListDoesNothing)
+TEST_P(QuantityCommandsTest, EmptyListDoesNothing)
 {
     CatalogSeed::write({});
     MainWindowHarness main;
@@ -144,7 +145,7 @@ TEST_F(QuantityCommandsTest, EmptyListDoesNothing)
     EXPECT_TRUE(sounds.filter(QStringLiteral("MENUPOP")).isEmpty());
 }
 
-TEST_F(QuantityCommandsTest, CommandsCountFromTheCatalogNotFromAStaleRow)
+TEST_P(QuantityCommandsTest, CommandsCountFromTheCatalogNotFromAStaleRow)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 2, .price = 1.5}});
     MainWindowHarness main;
@@ -164,13 +165,12 @@ TEST_F(QuantityCommandsTest, CommandsCountFromTheCatalogNotFromAStaleRow)
     EXPECT_DOUBLE_EQ(main->view().listTotal, 0.0);
 }
 
-TEST_F(QuantityCommandsTest, RefusedWritesLeaveTheRowAsItWasAndSaySo)
+TEST_P(QuantityCommandsTest, RefusedWritesLeaveTheRowAsItWasAndSaySo)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 2, .price = 1.5}});
     MainWindowHarness main;
     CItemListCtrl& list = main->list();
-    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral(
-        "CREATE TRIGGER refuse BEFORE UPDATE ON ShoppingLists BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    ASSERT_TRUE(CatalogSeed::refuse(QStringLiteral("UPDATE")));
     const int commands[] = {CommandId::AddOne, CommandId::SubtractOne, CommandId::Check};
     for (const int command : commands) {
         messages.clear();
@@ -186,3 +186,5 @@ TEST_F(QuantityCommandsTest, RefusedWritesLeaveTheRowAsItWasAndSaySo)
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "2");
     EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "0");
 }
+
+INSTANTIATE_FOR_BOTH_ENGINES(QuantityCommandsTest);

@@ -1,4 +1,5 @@
 #include "CatalogSeed.h"
+#include "EngineTest.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
@@ -17,7 +18,7 @@ const QString kBase = QStringLiteral(
     "SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon FROM ShoppingLists ");
 }
 
-class ListQueryTest : public GrocelleTest
+class ListQueryTest : public EngineTest
 {
 };
 
@@ -67,7 +68,7 @@ TEST(ListStatementTest, WhereTextForEveryViewDepartmentAndFilter)
               QStringLiteral("SELECT Dept, Store from ShoppingLists WHERE Store = 'Joe''s' "));
 }
 
-TEST_F(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)
+TEST_P(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Apples"), .qty = 3, .price = 2.5, .coupon = 1},
@@ -102,7 +103,7 @@ TEST_F(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 
-TEST_F(ListQueryTest, StoreViewShowsUnitPricesAndBlankTotals)
+TEST_P(ListQueryTest, StoreViewShowsUnitPricesAndBlankTotals)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Milk"), .qty = 0, .store = QStringLiteral("Corner Market"), .price = 1.2},
@@ -118,7 +119,7 @@ TEST_F(ListQueryTest, StoreViewShowsUnitPricesAndBlankTotals)
     EXPECT_EQ(main->summaryText(), QStringLiteral("2 items in Corner Market (All Items)         "));
 }
 
-TEST_F(ListQueryTest, SummaryFormsOfCountsAndTotals)
+TEST_P(ListQueryTest, SummaryFormsOfCountsAndTotals)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1, .price = 1234.5}});
     MainWindowHarness main;
@@ -135,7 +136,7 @@ TEST_F(ListQueryTest, SummaryFormsOfCountsAndTotals)
     EXPECT_EQ(main->listTotalText(), QString());
 }
 
-TEST_F(ListQueryTest, DepartmentWithApostropheListsItsItems)
+TEST_P(ListQueryTest, DepartmentWithApostropheListsItsItems)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Crisps"), .qty = 1, .dept = QStringLiteral("Kids' Snacks")},
@@ -148,7 +149,7 @@ TEST_F(ListQueryTest, DepartmentWithApostropheListsItsItems)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(ListQueryTest, UnreadableCatalogReportsAndLeavesTheListEmpty)
+TEST_P(ListQueryTest, UnreadableCatalogReportsAndLeavesTheListEmpty)
 {
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1}});
     MainWindowHarness main;
@@ -159,7 +160,7 @@ TEST_F(ListQueryTest, UnreadableCatalogReportsAndLeavesTheListEmpty)
     EXPECT_EQ(main->summaryText(), QStringLiteral("0 items needed (All Items)         "));
 }
 
-TEST_F(ListQueryTest, ColumnWidthsComeFromTheSettings)
+TEST_P(ListQueryTest, ColumnWidthsComeFromTheSettings)
 {
     CatalogSeed::write({});
     CRegistry().SetDword(QStringLiteral("Col2"), 50);
@@ -177,7 +178,7 @@ TEST_F(ListQueryTest, ColumnWidthsComeFromTheSettings)
     EXPECT_EQ(again->list().columnWidthHandheld(2), 50);
 }
 
-TEST_F(ListQueryTest, LargeListsAreNotCapped)
+TEST_P(ListQueryTest, LargeListsAreNotCapped)
 {
     std::vector<SeedItem> items;
     for (int i = 0; i < 700; ++i) {
@@ -193,3 +194,5 @@ TEST_F(ListQueryTest, LargeListsAreNotCapped)
     EXPECT_EQ(main->rowMark(649), 0);
     EXPECT_DOUBLE_EQ(main->view().listTotal, 700.0);
 }
+
+INSTANTIATE_FOR_BOTH_ENGINES(ListQueryTest);

@@ -67,12 +67,22 @@ void bindVariant(sqlite3_stmt* stmt, int index, const QVariant& value)
 
 bool CatalogSeed::useEngine(Engine engine, QString& why)
 {
+    endEngine();
     engineCatalog() = std::make_unique<EngineCatalog>();
-    return engineCatalog()->begin(engine, why);
+    if (!engineCatalog()->begin(engine, why)) {
+        return false;
+    }
+    if (onServer()) {
+        Catalog::setLocation(engineCatalog()->location());
+    }
+    return true;
 }
 
 void CatalogSeed::endEngine()
 {
+    if (onServer()) {
+        Catalog::setLocation(QString());
+    }
     engineCatalog().reset();
 }
 
@@ -157,6 +167,15 @@ bool CatalogSeed::exec(const QString& sql)
     return sqlite3_exec(db.get(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+bool CatalogSeed::execUnannounced(const QString& sql)
+{
+    if (onServer()) {
+        return exec(QStringLiteral("BEGIN; SET LOCAL session_replication_role = replica; ") + sql
+                    + QStringLiteral("; COMMIT"));
+    }
+    return exec(sql);
+}
+
 QString CatalogSeed::scalar(const QString& sql)
 {
     if (onServer()) {
@@ -183,6 +202,40 @@ QString CatalogSeed::stored(const QString& column, const QString& name)
 int CatalogSeed::count(const QString& where)
 {
     return scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ") + where).toInt();
+}
+
+QString CatalogSeed::joined(const QString& expression)
+{
+    if (onServer()) {
+        return scalar(QStringLiteral("SELECT string_agg(v, ' ' ORDER BY i) FROM (SELECT (%1)::text AS v, ID AS i FROM "
+                                     "ShoppingLists) AS rows")
+                          .arg(expression));
+    }
+    return scalar(QStringLiteral("SELECT group_concat(v, ' ') FROM (SELECT %1 AS v FROM ShoppingLists ORDER BY ID)")
+                      .arg(expression));
+}
+
+bool CatalogSeed::refuse(const QString& event, const QString& condition)
+{
+    if (onServer()) {
+        const QString test = condition.isEmpty() ? QStringLiteral("true") : condition;
+        return exec(QStringLiteral("CREATE OR REPLACE FUNCTION refuse() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN "
+                                   "IF %1 THEN RAISE EXCEPTION 'refused'; END IF; "
+                                   "IF TG_OP = 'DELETE' THEN RETURN old; END IF; RETURN new; END $$; "
+                                   "CREATE TRIGGER refuse BEFORE %2 ON ShoppingLists FOR EACH ROW EXECUTE FUNCTION "
+                                   "refuse()")
+                        .arg(test, event));
+    }
+    const QString when = condition.isEmpty() ? QString() : QStringLiteral(" WHEN ") + condition;
+    return exec(QStringLiteral("CREATE TRIGGER refuse BEFORE %1 ON ShoppingLists%2 BEGIN SELECT RAISE(ABORT, "
+                               "'refused'); END")
+                    .arg(event, when));
+}
+
+bool CatalogSeed::allow()
+{
+    return exec(onServer() ? QStringLiteral("DROP TRIGGER refuse ON ShoppingLists")
+                           : QStringLiteral("DROP TRIGGER refuse"));
 }
 
 QString CatalogSeed::dump()

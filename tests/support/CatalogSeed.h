@@ -30,8 +30,9 @@ class CatalogSeed
 {
 public:
     // The engine of the running test's catalog, SQLite until chosen; false,
-    // with the reason, when it cannot be used here. The choice ends with the
-    // test (GrocelleTest's TearDown).
+    // with the reason, when it cannot be used here. On the server the
+    // program's own catalog (what the handheld path stands for) is that
+    // schema too. The choice ends with the test (GrocelleTest's TearDown).
     static bool useEngine(Engine engine, QString& why);
     static void endEngine();
     static Engine engine();
@@ -45,12 +46,24 @@ public:
     // Statements run on the catalog by its engine's own client; returns
     // false on failure.
     static bool exec(const QString& sql);
+    // The same, unannounced: on the server no trigger fires, so that an open
+    // window hears nothing of the change until it reads the catalog again.
+    static bool execUnannounced(const QString& sql);
     // The first column of the first row of a query, as text ("" for none).
     static QString scalar(const QString& sql);
     // A column of the item of that name, as text.
     static QString stored(const QString& column, const QString& name);
     // How many rows meet the condition.
     static int count(const QString& where);
+    // expression of every row, as text, in ID order, joined by single spaces.
+    static QString joined(const QString& expression);
+    // A trigger named "refuse" that makes the catalog refuse every event
+    // ("UPDATE", "DELETE", "INSERT") on a row meeting condition (a condition
+    // on old or new, e.g. "old.ID = 500"; empty for every row) with the
+    // message "refused". false when it cannot be made.
+    static bool refuse(const QString& event, const QString& condition = {});
+    // Drops that trigger again.
+    static bool allow();
     // Every row of ShoppingLists, one line each in ID order, each value in
     // SQL literal form so that its storage type shows (2, 2.0, '2', NULL;
     // on PostgreSQL each column has one type: every value is quoted).

@@ -1,13 +1,14 @@
 #include "FakeListWindow.h"
 
+#include "CatalogSeed.h"
+
 #include "controls/CItemListCtrl.h"
-#include "store/Catalog.h"
 
 FakeListWindow::FakeListWindow()
     : m_connection(true)
     , m_list(new CItemListCtrl(&m_widget))
 {
-    m_connection.Open(Catalog::devicePath());
+    m_connection.Open(CatalogSeed::path());
 }
 
 FakeListWindow::~FakeListWindow() = default;

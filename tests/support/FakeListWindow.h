@@ -7,9 +7,9 @@
 
 #include <QWidget>
 
-// The commands' view of the main window without the window: the device
-// folder's catalog, a real item list that the test fills, and counts of what
-// the commands asked the window to do.
+// The commands' view of the main window without the window: the test's
+// catalog (CatalogSeed::path()), a real item list that the test fills, and
+// counts of what the commands asked the window to do.
 class FakeListWindow : public IListWindow
 {
 public:

@@ -1,4 +1,5 @@
 #include "CatalogSeed.h"
+#include "EngineTest.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
@@ -26,7 +27,7 @@ const QString kComplete =
     QStringLiteral("Renaming complete.  You can rename another, or if you're finished, click 'Done'.");
 } // namespace
 
-class RenameDlgTest : public GrocelleTest
+class RenameDlgTest : public EngineTest
 {
 protected:
     static QStringList names(const CRenameDlg& dialog)
@@ -46,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(RenameDlgTest, ListsTheNamesOfEachKindAndStartsFromTheOldName)
+TEST_P(RenameDlgTest, ListsTheNamesOfEachKindAndStartsFromTheOldName)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("dairy")),
                         row(QStringLiteral("Eggs"), QStringLiteral("Produce"), QStringLiteral("Corner")),
@@ -71,7 +72,7 @@ TEST_F(RenameDlgTest, ListsTheNamesOfEachKindAndStartsFromTheOldName)
     EXPECT_EQ(dialog.newNameEdit().text(), QStringLiteral("B-Mart"));
 }
 
-TEST_F(RenameDlgTest, RefusesATakenNameBeforeAsking)
+TEST_P(RenameDlgTest, RefusesATakenNameBeforeAsking)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"))});
     CRenameDlg dialog;
@@ -94,7 +95,7 @@ TEST_F(RenameDlgTest, RefusesATakenNameBeforeAsking)
     EXPECT_EQ(dialog.newNameEdit().text(), QStringLiteral("Kids ") + QString(10, QChar(0x263A)));
 }
 
-TEST_F(RenameDlgTest, RenamesEveryRowAndOffersOnlyNamesInUseAfterwards)
+TEST_P(RenameDlgTest, RenamesEveryRowAndOffersOnlyNamesInUseAfterwards)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"), QStringLiteral("Joe's")),
                         row(QStringLiteral("Bread"), QStringLiteral("Bakery")),
@@ -116,15 +117,14 @@ TEST_F(RenameDlgTest, RenamesEveryRowAndOffersOnlyNamesInUseAfterwards)
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("Store = 'Joes'")), 1);
 }
 
-TEST_F(RenameDlgTest, AFailedRenameChangesNoRowAndSaysSo)
+TEST_P(RenameDlgTest, AFailedRenameChangesNoRowAndSaysSo)
 {
     std::vector<SeedItem> items;
     for (int i = 1; i <= 1000; ++i) {
         items.push_back(row(QStringLiteral("Item %1").arg(i), QStringLiteral("Dairy"), QStringLiteral("B-Mart"), i));
     }
     CatalogSeed::write(items);
-    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON ShoppingLists WHEN old.ID = "
-                                                 "500 BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    ASSERT_TRUE(CatalogSeed::refuse(QStringLiteral("UPDATE"), QStringLiteral("old.ID = 500")));
     CRenameDlg dialog;
     dialog.show();
     rename(dialog, QStringLiteral("Milk"));
@@ -137,7 +137,7 @@ TEST_F(RenameDlgTest, AFailedRenameChangesNoRowAndSaysSo)
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM Gone WHERE Dept = 'Dairy'")), "1000");
 }
 
-TEST_F(RenameDlgTest, MainWindowRefreshesItsStoreTabsAfterwards)
+TEST_P(RenameDlgTest, MainWindowRefreshesItsStoreTabsAfterwards)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"))});
     MainWindowHarness main;
@@ -153,3 +153,5 @@ TEST_F(RenameDlgTest, MainWindowRefreshesItsStoreTabsAfterwards)
     EXPECT_EQ(main->tabStrip().count(), 2);
     EXPECT_EQ(main->tabStrip().tabText(1), QStringLiteral("Corner"));
 }
+
+INSTANTIATE_FOR_BOTH_ENGINES(RenameDlgTest);

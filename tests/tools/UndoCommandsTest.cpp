@@ -1,4 +1,5 @@
 #include "CatalogSeed.h"
+#include "EngineTest.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 #include "ModalDialogs.h"
@@ -20,12 +21,15 @@
 
 #include <functional>
 
-class UndoCommandsTest : public GrocelleTest
+class UndoCommandsTest : public EngineTest
 {
 protected:
     void SetUp() override
     {
-        GrocelleTest::SetUp();
+        EngineTest::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
         CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 2, .checked = 1, .coupon = 1},
                             {.name = QStringLiteral("Bread"), .qty = 1},
                             {.name = QStringLiteral("Salt"), .coupon = 1},
@@ -61,7 +65,7 @@ protected:
 
 // Each writing command of the window, taken back with Undo and applied
 // again with Redo: the catalog is the one before, then the one after.
-TEST_F(UndoCommandsTest, EveryWritingCommandUndoesAndRedoesThroughTheMenu)
+TEST_P(UndoCommandsTest, EveryWritingCommandUndoesAndRedoesThroughTheMenu)
 {
     MainWindowHarness main;
     EXPECT_FALSE(undo(main).isEnabled());
@@ -152,7 +156,7 @@ TEST_F(UndoCommandsTest, EveryWritingCommandUndoesAndRedoesThroughTheMenu)
     EXPECT_TRUE(messages.filter(QStringLiteral("cannot")).isEmpty()) << messages.join(QLatin1Char('|')).toStdString();
 }
 
-TEST_F(UndoCommandsTest, HistorySurvivesARestartAndRefusesToOverwriteALaterChange)
+TEST_P(UndoCommandsTest, HistorySurvivesARestartAndRefusesToOverwriteALaterChange)
 {
     {
         MainWindowHarness main;
@@ -175,7 +179,7 @@ TEST_F(UndoCommandsTest, HistorySurvivesARestartAndRefusesToOverwriteALaterChang
     EXPECT_EQ(main.column(0), (QStringList{QStringLiteral("Bread"), QStringLiteral("Milk")}));
 }
 
-TEST_F(UndoCommandsTest, HistoryUndoesBackToTheChosenActionAfterOneConfirmation)
+TEST_P(UndoCommandsTest, HistoryUndoesBackToTheChosenActionAfterOneConfirmation)
 {
     MainWindowHarness main;
     const QString start = CatalogSeed::dump();
@@ -199,7 +203,7 @@ TEST_F(UndoCommandsTest, HistoryUndoesBackToTheChosenActionAfterOneConfirmation)
     EXPECT_EQ(redo(main).text(), QStringLiteral("&Redo Clear Coupons"));
 }
 
-TEST_F(UndoCommandsTest, UndoIsDisabledWithTheReasonWhenTheCatalogCannotKeepAHistory)
+TEST_P(UndoCommandsTest, UndoIsDisabledWithTheReasonWhenTheCatalogCannotKeepAHistory)
 {
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("CREATE TABLE JournalActions (Note TEXT)")));
     MainWindowHarness main;
@@ -209,3 +213,5 @@ TEST_F(UndoCommandsTest, UndoIsDisabledWithTheReasonWhenTheCatalogCannotKeepAHis
     EXPECT_EQ(undo(main).text(), QStringLiteral("&Undo"));
     EXPECT_FALSE(undo(main).toolTip().isEmpty());
 }
+
+INSTANTIATE_FOR_BOTH_ENGINES(UndoCommandsTest);

@@ -72,9 +72,12 @@ public:
     CAdoField& GetField(int position);
 
     // Writes the values set on the current row by rowid (PostgreSQL: by its
-    // row key), with one bound UPDATE. Raises -18 when the row cannot be written (no current row, the
-    // set is not updatable, the store refuses, or the row is gone). Nothing
-    // set: nothing written.
+    // row key), with one bound UPDATE. Raises -18 when the row cannot be
+    // written (no current row, the set is not updatable, the store refuses,
+    // or the row is gone). Nothing set: nothing written. On PostgreSQL inside
+    // a transaction the write is held and sent with others; a refusal then
+    // raises here or fails a later statement or the commit, and nothing of
+    // the transaction lands.
     void Update();
 
     void Close() noexcept;
@@ -90,6 +93,7 @@ private:
     {
         QString name;
         QByteArray origin; // the table column behind it, quoted; empty when computed
+        QByteArray serverType; // PostgreSQL: the type of that column, for batched writes
         Kind kind = Kind::Computed;
         int maxChars = -1; // varchar(n) width, -1 for none
     };

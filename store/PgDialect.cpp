@@ -123,6 +123,7 @@ QByteArray PgDialect::translate(const QByteArray& sql)
     bool termHasNulls = false;
     bool descending = false;
     bool inIndexColumns = false;
+    bool indexColumnsSeen = false;
 
     auto closeTerm = [&]() {
         if (!termHasNulls) {
@@ -155,8 +156,11 @@ QByteArray PgDialect::translate(const QByteArray& sql)
 
         if (token.type == Token::Other && token.text == "(") {
             ++depth;
-            if (createIndex && depth == 1) {
+            // The first list is the index's columns; INCLUDE (...) holds
+            // no order.
+            if (createIndex && depth == 1 && !indexColumnsSeen) {
                 inIndexColumns = true;
+                indexColumnsSeen = true;
             }
         } else if (token.type == Token::Other && token.text == ")") {
             if (inIndexColumns && depth == 1) {

@@ -6,6 +6,7 @@
 #include "store/CAdoRecordset.h"
 #include "store/PgDialect.h"
 #include "store/PgSession.h"
+#include "store/PgWriteBatch.h"
 #include "store/SelectText.h"
 
 #include <charconv>
@@ -73,6 +74,7 @@ bool PgRecordset::open(CAdoRecordset& rs, PgSession& session)
             column.maxChars = attribute->maxChars;
             if (!keyTable || table == keyTable) {
                 column.origin = attribute->quoted;
+                column.serverType = attribute->type;
             }
         }
         sources.push_back(f);
@@ -131,19 +133,21 @@ bool PgRecordset::open(CAdoRecordset& rs, PgSession& session)
 
 void PgRecordset::update(CAdoRecordset& rs, PgSession& session)
 {
-    QByteArray sql = "UPDATE " + rs.m_table + " SET ";
+    // The values set, as text the server reads as the column's type; null
+    // for a missing value.
     std::vector<QByteArray> texts;
     texts.reserve(static_cast<size_t>(rs.m_dirtyCount) + 1);
-    std::vector<const char*> params;
+    std::vector<const QByteArray*> values;
+    std::vector<PgWriteBatch::Target> targets;
+    bool holdable = session.inTransaction() && !session.transactionFailed();
     char buffer[32];
     for (size_t c = 0; c < rs.m_dirty.size(); ++c) {
         if (!rs.m_dirty[c]) {
             continue;
         }
-        if (!params.empty()) {
-            sql += ", ";
-        }
-        sql += rs.m_columns[c].origin + " = $" + QByteArray::number(static_cast<int>(params.size()) + 1);
+        const CAdoRecordset::Column& column = rs.m_columns[c];
+        targets.push_back({column.origin, column.serverType});
+        holdable = holdable && !column.serverType.isEmpty();
         const CAdoRecordset::Value& value = rs.m_pending[c];
         switch (value.type) {
         case SQLITE_INTEGER:
@@ -158,24 +162,51 @@ void PgRecordset::update(CAdoRecordset& rs, PgSession& session)
             texts.emplace_back(value.text.toUtf8());
             break;
         default:
-            texts.emplace_back();
-            params.push_back(nullptr);
+            values.push_back(nullptr);
             continue;
         }
-        params.push_back(texts.back().constData());
+        values.push_back(&texts.back());
+    }
+    // texts never reallocates: reserved above for every value and the key.
+    const qint64 key = rs.m_rowids[static_cast<size_t>(rs.m_row)];
+
+    if (holdable) {
+        // The row is locked since the set was read (FOR UPDATE): held, its
+        // write lands as surely as now, and with the rest of the pass.
+        PgWriteBatch& held = session.heldWrites();
+        QString error;
+        if ((!held.fits(rs.m_table, rs.m_keyColumn, targets) || held.holds(key)) && !session.sendHeldWrites(error)) {
+            refused(rs, error);
+        }
+        held.add(rs.m_table, rs.m_keyColumn, targets, key, values);
+        if (held.size() >= PgWriteBatch::Limit && !session.sendHeldWrites(error)) {
+            refused(rs, error);
+        }
+        return;
+    }
+
+    QByteArray sql = "UPDATE " + rs.m_table + " SET ";
+    std::vector<const char*> params;
+    for (size_t i = 0; i < targets.size(); ++i) {
+        sql += (i ? ", " : "") + targets[i].quoted + " = $" + QByteArray::number(static_cast<int>(i) + 1);
+        params.push_back(values[i] ? values[i]->constData() : nullptr);
     }
     sql += " WHERE " + rs.m_keyColumn + " = $" + QByteArray::number(static_cast<int>(params.size()) + 1);
-    texts.emplace_back(QByteArray::number(rs.m_rowids[static_cast<size_t>(rs.m_row)]));
+    texts.emplace_back(QByteArray::number(key));
     params.push_back(texts.back().constData());
-    // texts never reallocates: reserved above for every value and the key.
 
     QString error;
     const PgSession::Result result = session.exec(sql, error, params);
     if (!result) {
-        rs.m_connection->noteError(error);
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::sentence(error));
+        refused(rs, error);
     }
     if (qstrcmp(PQcmdTuples(result.get()), "0") == 0) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
     }
+}
+
+void PgRecordset::refused(CAdoRecordset& rs, const QString& error)
+{
+    rs.m_connection->noteError(error);
+    ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::sentence(error));
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QString>
+
 class CAdoRecordset;
 class PgSession;
 
 // The PostgreSQL side of a recordset: reading every row of a statement (with
 // each row's key when the set can be written) and writing a row's set values
-// back by that key. SQLite rows are read by CAdoRecordset itself and
+// back by that key (inside a transaction, held and sent with others). SQLite rows are read by CAdoRecordset itself and
 // written by SqliteRecordset.
 class PgRecordset
 {
@@ -16,4 +18,7 @@ public:
     // Writes the values set on the current row; raises CAdoException -18 when
     // the server refuses or the row is gone.
     static void update(CAdoRecordset& rs, PgSession& session);
+
+private:
+    [[noreturn]] static void refused(CAdoRecordset& rs, const QString& error);
 };

@@ -2,6 +2,9 @@
 
 #include "store/PgDialect.h"
 
+#include <cctype>
+#include <cstdlib>
+
 #include <unistd.h>
 
 namespace
@@ -20,6 +23,20 @@ QString errorOf(const PGresult* result, const PGconn* conn)
         text = QStringLiteral("the server did not answer");
     }
     return text;
+}
+
+// The statement's first word in capitals ("ROLLBACK").
+QByteArray leadingWord(const QByteArray& sql)
+{
+    qsizetype start = 0;
+    while (start < sql.size() && std::isspace(static_cast<unsigned char>(sql[start]))) {
+        ++start;
+    }
+    qsizetype end = start;
+    while (end < sql.size() && std::isalpha(static_cast<unsigned char>(sql[end]))) {
+        ++end;
+    }
+    return sql.mid(start, end - start).toUpper();
 }
 } // namespace
 
@@ -126,8 +143,55 @@ PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const st
     return result;
 }
 
+bool PgSession::sendHeldWrites(QString& error)
+{
+    if (m_held.isEmpty()) {
+        return true;
+    }
+    const QByteArray sql = m_held.statement();
+    const std::vector<QByteArray> texts = m_held.parameters();
+    const int rows = m_held.size();
+    m_held.clear();
+    std::vector<const char*> params;
+    params.reserve(texts.size());
+    for (const QByteArray& text : texts) {
+        params.push_back(text.constData());
+    }
+    const Result result = run(sql, error, params);
+    if (!result) {
+        return false;
+    }
+    if (std::atoi(PQcmdTuples(result.get())) != rows) {
+        // The server's transaction goes on: this one must not commit.
+        m_heldWriteFailed = true;
+        error = QStringLiteral("the item no longer exists in the catalog");
+        return false;
+    }
+    return true;
+}
+
 PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const std::vector<const char*>& params)
 {
+    const QByteArray word = leadingWord(sql);
+    if (word == "ROLLBACK" || word == "ABORT") {
+        // Every write held was made after the last statement sent, and so
+        // after the savepoint or the start that the rollback returns to.
+        m_held.clear();
+        if (!sql.simplified().toUpper().contains(" TO ")) {
+            m_heldWriteFailed = false;
+        }
+    } else if (!m_held.isEmpty() && !sendHeldWrites(error)) {
+        return nullptr;
+    }
+    if (word == "BEGIN" || word == "START") {
+        m_heldWriteFailed = false;
+    } else if ((word == "COMMIT" || word == "END") && m_heldWriteFailed) {
+        QString ignored;
+        run("ROLLBACK", ignored, {});
+        m_heldWriteFailed = false;
+        error = QStringLiteral("the change was undone after a failure");
+        return nullptr;
+    }
     if (!PgDialect::changesStructure(sql)) {
         return run(sql, error, params);
     }
@@ -185,6 +249,7 @@ const PgSession::Table* PgSession::table(Oid oid)
         column.name = PgDialect::columnName(name);
         column.quoted = '"' + QByteArray(name).replace('"', "\"\"") + '"';
         QByteArray declared = PQgetvalue(result.get(), row, 2);
+        column.type = declared;
         // A type of another schema comes qualified: its own name decides.
         const qsizetype paren = declared.indexOf('(');
         const qsizetype dot = declared.lastIndexOf('.', paren < 0 ? -1 : paren);
@@ -225,6 +290,8 @@ const PgSession::Table* PgSession::tableNamed(const QByteArray& name)
 
 bool PgSession::reconnect()
 {
+    m_held.clear();
+    m_heldWriteFailed = false;
     m_tables.clear();
     m_tableIds.clear();
     PQreset(m_conn.get());
@@ -244,7 +311,7 @@ bool PgSession::inTransaction() const
 
 bool PgSession::transactionFailed() const
 {
-    return PQtransactionStatus(m_conn.get()) == PQTRANS_INERROR;
+    return m_heldWriteFailed || PQtransactionStatus(m_conn.get()) == PQTRANS_INERROR;
 }
 
 bool PgSession::connected() const

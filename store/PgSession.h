@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/AdoDetail.h"
+#include "store/PgWriteBatch.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,6 +28,7 @@ public:
     {
         QString name;      // as the catalog spells it ("ItemName", not "itemname")
         QByteArray quoted; // for statements the layer composes
+        QByteArray type;   // the server's name of its type, as a cast takes it
         ado_detail::Kind kind = ado_detail::Kind::Untyped;
         int maxChars = -1;
         bool present = false; // false for a dropped column's number
@@ -61,8 +63,18 @@ public:
     // second statement in the text is refused by the server. Null with error
     // set on failure. A statement that changes the structure runs on a
     // savepoint inside a transaction, so that its failure (an index that
-    // exists already) does not end the transaction.
+    // exists already) does not end the transaction. The keyset writes held
+    // back are sent first (a rollback drops them): a failure to send them is
+    // the statement's failure, and the transaction then cannot commit.
     Result exec(const QByteArray& sql, QString& error, const std::vector<const char*>& params = {});
+
+    // Keyset writes inside a transaction are held here and sent together:
+    // when the batch is full, before any other statement, at the latest
+    // before the commit.
+    PgWriteBatch& heldWrites() { return m_held; }
+    // Sends the writes held; false with error set when the server refuses
+    // them or a row is gone, which fails the transaction.
+    bool sendHeldWrites(QString& error);
 
     // What the layer knows about the table with that object id, read once.
     const Table* table(Oid oid);
@@ -80,7 +92,8 @@ public:
     bool lastFailureIsTransient() const;
 
     bool inTransaction() const;
-    // The transaction has had a failure: only a rollback ends it.
+    // The transaction has had a failure (on the server, or a held write that
+    // could not be sent): only a rollback ends it.
     bool transactionFailed() const;
     // The server is still there as far as the last exchange went.
     bool connected() const;
@@ -99,4 +112,8 @@ private:
     QByteArray m_lastState;
     std::map<Oid, std::unique_ptr<Table>> m_tables;
     std::map<QByteArray, Oid> m_tableIds;
+    PgWriteBatch m_held;
+    // A held write failed while the server's transaction went on: no
+    // commit until a rollback.
+    bool m_heldWriteFailed = false;
 };

@@ -228,7 +228,8 @@ TEST_P(RecordsetTest, PrefixSearchIgnoresCaseAndUsesTheNameIndex)
     ASSERT_TRUE(connection.Execute(QStringLiteral("SET enable_bitmapscan = off")));
     ASSERT_TRUE(set.Open(QStringLiteral("EXPLAIN ") + search, connection, 0, 3, 8));
     const QString plan = column(set, 0).join('|');
-    EXPECT_TRUE(plan.startsWith(QStringLiteral("Index Scan using itemnameidx"))) << plan.toStdString();
+    EXPECT_TRUE(plan.startsWith(QStringLiteral("Index")) && plan.contains(QStringLiteral("using itemnameidx")))
+        << plan.toStdString();
     EXPECT_FALSE(plan.contains(QStringLiteral("Sort"))) << plan.toStdString();
 }
 

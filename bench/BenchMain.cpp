@@ -25,6 +25,7 @@ struct Comparison
     std::string baseline;
     double aim;
     std::string description;
+    bool onRealTime;
 };
 
 std::vector<Comparison>& comparisons()
@@ -81,22 +82,33 @@ public:
                 }
                 if (!header) {
                     out << "\nComparisons with their baselines (ratio = time / baseline time; the aim is judged on CPU "
-                           "time, which a busy machine disturbs least; \"min\" statistics where a benchmark has "
-                           "them):\n";
+                           "time, which a busy machine disturbs least, unless marked [real]; \"min\" statistics "
+                           "where a benchmark has them):\n";
                     header = true;
                 }
                 // "100000/min_warmup_time:0.200" shows as "100000".
                 const std::string shown = arguments.substr(0, arguments.find('/'));
                 const double cpuRatio = times.cpu / baseline->second.cpu;
                 const double realRatio = times.real / baseline->second.real;
+                const double judged = comparison.onRealTime ? realRatio : cpuRatio;
                 char line[512];
-                std::snprintf(line, sizeof line,
-                              "  %s, %s: CPU %.1f ms vs %.1f ms = %.2fx (aim <= %.1fx: %s); real %.1f ms vs %.1f ms = "
-                              "%.2fx\n",
-                              comparison.description.c_str(), shown.c_str(), times.cpu * 1e3,
-                              baseline->second.cpu * 1e3, cpuRatio, comparison.aim,
-                              cpuRatio <= comparison.aim ? "met" : "MISSED", times.real * 1e3,
-                              baseline->second.real * 1e3, realRatio);
+                if (comparison.onRealTime) {
+                    std::snprintf(line, sizeof line,
+                                  "  %s, %s [real]: real %.1f ms vs %.1f ms = %.2fx (aim <= %.1fx: %s); CPU %.1f ms vs "
+                                  "%.1f ms\n",
+                                  comparison.description.c_str(), shown.c_str(), times.real * 1e3,
+                                  baseline->second.real * 1e3, realRatio, comparison.aim,
+                                  judged <= comparison.aim ? "met" : "MISSED", times.cpu * 1e3,
+                                  baseline->second.cpu * 1e3);
+                } else {
+                    std::snprintf(line, sizeof line,
+                                  "  %s, %s: CPU %.1f ms vs %.1f ms = %.2fx (aim <= %.1fx: %s); real %.1f ms vs %.1f ms "
+                                  "= %.2fx\n",
+                                  comparison.description.c_str(), shown.c_str(), times.cpu * 1e3,
+                                  baseline->second.cpu * 1e3, cpuRatio, comparison.aim,
+                                  judged <= comparison.aim ? "met" : "MISSED", times.real * 1e3,
+                                  baseline->second.real * 1e3, realRatio);
+                }
                 out << line;
             }
         }
@@ -115,9 +127,9 @@ private:
 } // namespace
 
 bool compareWithBaseline(const std::string& name, const std::string& baseline, double aim,
-                         const std::string& description)
+                         const std::string& description, bool onRealTime)
 {
-    comparisons().push_back({name, baseline, aim, description});
+    comparisons().push_back({name, baseline, aim, description, onRealTime});
     return true;
 }
 

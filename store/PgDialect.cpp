@@ -76,27 +76,40 @@ size_t nextSolid(const std::vector<Token>& tokens, size_t i)
 
 // The range of a plain prefix pattern ('mi%' -> 'mi' and 'mj'), letter case
 // folded as the catalog's text columns fold it; false for any other pattern.
-bool prefixRange(const QByteArray& literal, QByteArray& low, QByteArray& high)
+// escape is the pattern's escape character, 0 for none.
+bool prefixRange(const QByteArray& literal, char escape, QByteArray& low, QByteArray& high)
 {
     if (literal.size() < 4 || !literal.endsWith("%'")) {
         return false;
     }
-    const QByteArray body = literal.mid(1, literal.size() - 3);
-    for (const char c : body) {
-        const auto u = static_cast<unsigned char>(c);
-        // ASCII only, where folding is the same everywhere; no wildcard,
-        // quote or character that cannot be raised by one.
-        if (u >= 0x7e || u < 0x20 || c == '%' || c == '_' || c == '\'' || c == '\\') {
+    const QByteArray body = literal.mid(1, literal.size() - 2);
+    QByteArray prefix;
+    bool open = false;
+    for (qsizetype i = 0; i < body.size(); ++i) {
+        char c = body[i];
+        if (escape && c == escape && i + 1 < body.size()) {
+            c = body[++i];
+        } else if (c == '%' && i == body.size() - 1) {
+            open = true;
+            break;
+        } else if (c == '%' || c == '_' || c == escape) {
             return false;
         }
+        const auto u = static_cast<unsigned char>(c);
+        // ASCII only, where folding is the same everywhere; no quote or
+        // character that cannot be raised by one.
+        if (u >= 0x7e || u < 0x20 || c == '\'' || c == '\\') {
+            return false;
+        }
+        prefix += c;
     }
-    low = body.toLower();
-    high = low;
-    high[high.size() - 1] = static_cast<char>(high[high.size() - 1] + 1);
-    if (high.endsWith('\'')) {
+    if (!open || prefix.isEmpty()) {
         return false;
     }
-    return true;
+    low = prefix.toLower();
+    high = low;
+    high[high.size() - 1] = static_cast<char>(high[high.size() - 1] + 1);
+    return !high.endsWith('\'') && !high.endsWith('\\');
 }
 
 bool isClauseEnd(const QByteArray& upper)
@@ -214,17 +227,34 @@ QByteArray PgDialect::translate(const QByteArray& sql)
                     columnStart = out.size() - spaces - column.size();
                 }
                 const QByteArray literal = tokens[pattern].text;
+                // The statement's own escape character, if it gives one;
+                // otherwise none, as on SQLite.
+                QByteArray clause = " ESCAPE ''";
+                char escape = 0;
+                bool plain = true;
+                size_t last = pattern;
+                const size_t escapeWord = nextSolid(tokens, pattern + 1);
+                if (escapeWord < tokens.size() && tokens[escapeWord].upper() == "ESCAPE") {
+                    const size_t escapeText = nextSolid(tokens, escapeWord + 1);
+                    if (escapeText < tokens.size() && tokens[escapeText].type == Token::Literal) {
+                        const QByteArray& given = tokens[escapeText].text;
+                        clause = " ESCAPE " + given;
+                        plain = given.size() <= 3;
+                        escape = given.size() == 3 ? given[1] : 0;
+                        last = escapeText;
+                    }
+                }
                 QByteArray low;
                 QByteArray high;
                 const bool notLike = back >= 2 && tokens[back - 1].upper() == "NOT";
-                if (columnStart >= 0 && !notLike && prefixRange(literal, low, high)) {
+                if (columnStart >= 0 && !notLike && plain && prefixRange(literal, escape, low, high)) {
                     out.insert(columnStart, "(");
-                    out += "LIKE " + literal + " ESCAPE '' AND " + column + " >= '" + low + "' AND " + column + " < '"
+                    out += "LIKE " + literal + clause + " AND " + column + " >= '" + low + "' AND " + column + " < '"
                            + high + "')";
                 } else {
-                    out += "LIKE " + literal + " ESCAPE ''";
+                    out += "LIKE " + literal + clause;
                 }
-                i = pattern;
+                i = last;
                 continue;
             }
         }

@@ -14,7 +14,8 @@ public:
     // - a missing value sorts first in ascending order, as on SQLite: every
     //   ORDER BY term and every indexed column gets NULLS FIRST (NULLS LAST
     //   when descending);
-    // - LIKE has no escape character, as on SQLite;
+    // - LIKE has no escape character unless the statement names one, as on
+    //   SQLite;
     // - a LIKE whose pattern is a plain prefix ('mi%') also gets the range
     //   that a column's index can serve.
     static QByteArray translate(const QByteArray& sql);

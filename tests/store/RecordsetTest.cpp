@@ -217,6 +217,15 @@ TEST_P(RecordsetTest, PrefixSearchIgnoresCaseAndUsesTheNameIndex)
     EXPECT_EQ(column(set, 0), QStringList({"mi_x", "Milk", "MINT"}));
     ASSERT_TRUE(set.Open(QStringLiteral("SELECT ItemName from ShoppingLists where ItemName = 'MILK'"), connection));
     EXPECT_EQ(column(set, 0), QStringList({"Milk"}));
+    // The quick entry escapes the wildcards the user types.
+    const QString escaped = QStringLiteral("SELECT ItemName from ShoppingLists where ItemName LIKE '%1' ESCAPE '\\' "
+                                           "ORDER BY ItemName");
+    ASSERT_TRUE(set.Open(escaped.arg(QStringLiteral("mi%")), connection, 0, 3, 8)) << connection.lastError().toStdString();
+    EXPECT_EQ(column(set, 0), QStringList({"mi_x", "Milk", "MINT"}));
+    ASSERT_TRUE(set.Open(escaped.arg(QStringLiteral("MI\\_%")), connection, 0, 3, 8));
+    EXPECT_EQ(column(set, 0), QStringList({"mi_x"}));
+    ASSERT_TRUE(set.Open(escaped.arg(QStringLiteral("mi\\%")), connection, 0, 3, 8));
+    EXPECT_TRUE(set.IsEOF());
     if (onSqlite()) {
         ASSERT_TRUE(set.Open(QStringLiteral("EXPLAIN QUERY PLAN ") + search, connection, 0, 3, 8));
         EXPECT_EQ(column(set, 3).join('|'), "SEARCH ShoppingLists USING INDEX ItemNameIdx (ItemName>? AND ItemName<?)");

@@ -240,6 +240,8 @@ TEST_F(ConnectionTest, ServerThatGoesAwayIsNamedAndFoundAgain)
                                                   "(1, 'Milk', 1), (2, 'Tea', 2)")));
     const QString quantities = QStringLiteral("SELECT QtyToBuy FROM ShoppingLists ORDER BY ID");
 
+    CAdoRecordset direct;
+    ASSERT_TRUE(direct.Open(quantities, connection, 1, 3, 8));
     // The server goes away half-way through a pass.
     {
         CAdoTransaction transaction(connection);
@@ -250,15 +252,21 @@ TEST_F(ConnectionTest, ServerThatGoesAwayIsNamedAndFoundAgain)
         set.MoveNext();
         ASSERT_TRUE(server.stopImmediately());
         set.GetField(0).SetLong(0);
-        try {
-            set.Update();
-            FAIL() << "Update wrote to a server that is gone";
-        } catch (const CAdoException& error) {
-            EXPECT_EQ(error.m_nCode, CAdoException::CannotWrite);
-            EXPECT_TRUE(error.describe().contains(QStringLiteral("PostgreSQL server")))
-                << error.describe().toStdString();
-        }
+        // Inside a transaction the writes go to the server together: the
+        // failure shows when they are sent, at the latest at the commit.
+        set.Update();
         EXPECT_FALSE(transaction.commit());
+        EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server")))
+            << connection.lastError().toStdString();
+    }
+    // Outside one, at once.
+    direct.GetField(0).SetLong(0);
+    try {
+        direct.Update();
+        FAIL() << "Update wrote to a server that is gone";
+    } catch (const CAdoException& error) {
+        EXPECT_EQ(error.m_nCode, CAdoException::CannotWrite);
+        EXPECT_TRUE(error.describe().contains(QStringLiteral("PostgreSQL server"))) << error.describe().toStdString();
     }
     EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5")));
     EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server")))

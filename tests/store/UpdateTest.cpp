@@ -1,7 +1,9 @@
 #include "StoreFixture.h"
 
+#include "store/BulkPass.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
+#include "store/CAdoTransaction.h"
 
 class UpdateTest : public EngineStoreTest
 {
@@ -177,4 +179,62 @@ TEST_P(UpdateTest, RowThatCannotBeWrittenRaises)
     // No current row.
     set.MoveNext();
     EXPECT_EQ(codeOf([&] { set.Update(); }), CAdoException::CannotWrite);
+}
+
+TEST_P(UpdateTest, WritesOfATransactionAreSeenByItsNextReadAndGoWithItsRollback)
+{
+    {
+        CAdoTransaction transaction(connection);
+        ASSERT_TRUE(openItem(2));
+        set.GetField(1).SetLong(6);
+        set.Update();
+        CAdoRecordset other;
+        ASSERT_TRUE(other.Open(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2"), connection));
+        EXPECT_EQ(other.GetField(0).GetText(), "6");
+        ASSERT_TRUE(openItem(2));
+        set.GetField(1).SetLong(7);
+        set.Update();
+        EXPECT_TRUE(transaction.rollback());
+    }
+    EXPECT_EQ(stored("QtyToBuy", 2), "0");
+    // The next transaction starts clean and lands whole.
+    CAdoTransaction transaction(connection);
+    ASSERT_TRUE(openItem(2));
+    set.GetField(1).SetLong(8);
+    set.Update();
+    set.Close();
+    EXPECT_TRUE(transaction.commit());
+    EXPECT_EQ(stored("QtyToBuy", 2), "8");
+}
+
+TEST_P(UpdateTest, PassWithARefusedWriteRaisesAndKeepsNothing)
+{
+    // Enough rows for the writes to go to the store in more than one part;
+    // the store refuses one row's new value, early or last.
+    raw(onSqlite() ? QStringLiteral("WITH RECURSIVE g(x) AS (SELECT 10 UNION ALL SELECT x + 1 FROM g WHERE x < 9000) "
+                                    "INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) SELECT x, 'Item ' || x, 1 "
+                                    "FROM g")
+                   : QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) SELECT g, 'Item ' || g, 1 FROM "
+                                    "generate_series(10, 9000) g"));
+    const BulkPass::Pass clear{QStringLiteral("Select ID, QtyToBuy from ShoppingLists where QtyToBuy <> 0 ORDER BY ID"),
+                               {1},
+                               [](CAdoRecordset&, BulkPass::Changes& changes) {
+                                   changes.emplace_back(1, SqlValue::integer(0));
+                               }};
+    for (const int refused : {20, 9000}) {
+        raw(onSqlite() ? QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON ShoppingLists WHEN NEW.ID = %1 "
+                                        "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                             .arg(refused)
+                       : QStringLiteral("ALTER TABLE ShoppingLists ADD CONSTRAINT refuse CHECK (ID <> %1 OR "
+                                        "QtyToBuy <> 0) NOT VALID")
+                             .arg(refused));
+        EXPECT_EQ(codeOf([&] { BulkPass::run(connection, clear); }), CAdoException::CannotWrite) << refused;
+        EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE QtyToBuy <> 0")), "8993")
+            << refused;
+        raw(onSqlite() ? QStringLiteral("DROP TRIGGER refuse")
+                       : QStringLiteral("ALTER TABLE ShoppingLists DROP CONSTRAINT refuse"));
+    }
+    // The connection goes on: the same pass lands whole.
+    EXPECT_EQ(BulkPass::run(connection, clear), 8993);
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE QtyToBuy <> 0")), "0");
 }

@@ -433,6 +433,13 @@ const CAdoRecordset::Value* CAdoRecordset::cachedValue(int column) const
     if (m_dirty[index]) {
         return &m_pending[index];
     }
+    if (m_pgRows) {
+        if (m_pgCurrentRow[index] != m_row) {
+            PgRecordset::convert(*this, column);
+            m_pgCurrentRow[index] = m_row;
+        }
+        return &m_pgCurrent[index];
+    }
     return &m_cells[static_cast<size_t>(m_row) * m_columns.size() + index];
 }
 
@@ -486,6 +493,11 @@ void CAdoRecordset::Close() noexcept
     m_onRow = false;
     m_count = -1;
     m_columns.clear();
+    m_pgRows.reset();
+    m_pgFields.clear();
+    m_pgTypes.clear();
+    m_pgCurrent.clear();
+    m_pgCurrentRow.clear();
     m_cells.clear();
     m_rowids.clear();
     m_table.clear();

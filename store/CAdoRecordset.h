@@ -10,6 +10,7 @@
 #include <vector>
 
 class CAdoConnection;
+struct pg_result; // libpq's PGresult
 
 // The rows of one statement, read through one column accessor.
 //
@@ -17,8 +18,9 @@ class CAdoConnection;
 // cursor moves. Keyset sets (cursor 1) read every row at Open together with
 // its rowid, so they can count, jump to the first and last row and, for a
 // plain SELECT of one table, write set columns back by rowid. On PostgreSQL
-// every set is read whole at Open; a keyset set of a table with a row key of
-// our own writes back by that key.
+// every set is read whole at Open (a forward-only set converts each value
+// when it is read); a keyset set of a table with a row key of our own writes
+// back by that key.
 //
 // Statements without result rows (ALTER TABLE, CREATE INDEX, ...) may be
 // opened too: Open runs them and reports their success.
@@ -155,6 +157,16 @@ private:
     ado_detail::StatementPtr m_stmt;
     bool m_onRow = false;
     long m_count = -1;
+
+    // PostgreSQL, forward-only: the rows as the server sent them, each value
+    // converted when it is read, as SQLite reads a forward-only set as it
+    // moves; the result's field and type behind each column, and the current
+    // row's values converted so far with the row each belongs to.
+    std::shared_ptr<pg_result> m_pgRows;
+    std::vector<int> m_pgFields;
+    std::vector<unsigned> m_pgTypes;
+    mutable std::vector<Value> m_pgCurrent;
+    mutable std::vector<long> m_pgCurrentRow;
 
     // Rows read at Open.
     ValueStore m_cells;

@@ -13,6 +13,45 @@
 
 using ado_detail::SharedConnection;
 
+namespace
+{
+// One value of a result as the layer keeps it: whole numbers and truth
+// values as integers, other numbers as reals, the rest as text.
+template <typename Value>
+void readValue(const PGresult* rows, int row, int field, Oid type, Value& value)
+{
+    if (PQgetisnull(rows, row, field)) {
+        value.type = SQLITE_NULL;
+        return;
+    }
+    const char* text = PQgetvalue(rows, row, field);
+    const int length = PQgetlength(rows, row, field);
+    switch (type) {
+    case 16: // bool
+        value.type = SQLITE_INTEGER;
+        value.integer = text[0] == 't' ? 1 : 0;
+        break;
+    case 20: // int8
+    case 21: // int2
+    case 23: // int4
+    case 26: // oid
+        value.type = SQLITE_INTEGER;
+        std::from_chars(text, text + length, value.integer);
+        break;
+    case 700:  // float4
+    case 701:  // float8
+    case 1700: // numeric
+        value.type = SQLITE_FLOAT;
+        value.real = QByteArray::fromRawData(text, length).toDouble();
+        break;
+    default:
+        value.type = SQLITE_TEXT;
+        value.text = QString::fromUtf8(text, length);
+        break;
+    }
+}
+} // namespace
+
 bool PgRecordset::open(CAdoRecordset& rs, PgSession& session)
 {
     QByteArray sql = PgDialect::translate(rs.m_sql);
@@ -41,7 +80,7 @@ bool PgRecordset::open(CAdoRecordset& rs, PgSession& session)
         }
     }
     QString error;
-    const PgSession::Result result = session.exec(sql, error);
+    PgSession::Result result = session.exec(sql, error);
     if (!result) {
         rs.m_connection->noteError(error);
         return false;
@@ -83,6 +122,18 @@ bool PgRecordset::open(CAdoRecordset& rs, PgSession& session)
 
     const int count = PQntuples(rows);
     rs.m_cached = true;
+    if (!keyTable && !rs.m_keyset) {
+        // Nothing is written back: the values stay as sent until read.
+        rs.finishRows();
+        rs.m_rows = count;
+        rs.m_pgFields = std::move(sources);
+        rs.m_pgTypes.assign(types.begin(), types.end());
+        rs.m_pgCurrent.assign(rs.m_columns.size(), CAdoRecordset::Value());
+        rs.m_pgCurrentRow.assign(rs.m_columns.size(), -1);
+        PGresult* kept = result.release();
+        rs.m_pgRows = std::shared_ptr<pg_result>(kept, PQclear);
+        return true;
+    }
     if (keyTable) {
         rs.m_rowids.reserve(static_cast<size_t>(count));
     }
@@ -94,41 +145,18 @@ bool PgRecordset::open(CAdoRecordset& rs, PgSession& session)
             rs.m_rowids.push_back(id);
         }
         for (size_t c = 0; c < sources.size(); ++c) {
-            const int f = sources[c];
-            CAdoRecordset::Value& value = rs.m_cells.append();
-            if (PQgetisnull(rows, r, f)) {
-                value.type = SQLITE_NULL;
-                continue;
-            }
-            const char* text = PQgetvalue(rows, r, f);
-            const int length = PQgetlength(rows, r, f);
-            switch (types[c]) {
-            case 16: // bool
-                value.type = SQLITE_INTEGER;
-                value.integer = text[0] == 't' ? 1 : 0;
-                break;
-            case 20: // int8
-            case 21: // int2
-            case 23: // int4
-            case 26: // oid
-                value.type = SQLITE_INTEGER;
-                std::from_chars(text, text + length, value.integer);
-                break;
-            case 700:  // float4
-            case 701:  // float8
-            case 1700: // numeric
-                value.type = SQLITE_FLOAT;
-                value.real = QByteArray::fromRawData(text, length).toDouble();
-                break;
-            default:
-                value.type = SQLITE_TEXT;
-                value.text = QString::fromUtf8(text, length);
-                break;
-            }
+            readValue(rows, r, sources[c], types[c], rs.m_cells.append());
         }
     }
     rs.finishRows();
     return true;
+}
+
+void PgRecordset::convert(const CAdoRecordset& rs, int column)
+{
+    const size_t index = static_cast<size_t>(column);
+    readValue(rs.m_pgRows.get(), static_cast<int>(rs.m_row), rs.m_pgFields[index], rs.m_pgTypes[index],
+              rs.m_pgCurrent[index]);
 }
 
 void PgRecordset::update(CAdoRecordset& rs, PgSession& session)

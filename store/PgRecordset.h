@@ -19,6 +19,10 @@ public:
     // the server refuses or the row is gone.
     static void update(CAdoRecordset& rs, PgSession& session);
 
+    // Converts the value of the current row in that column of a forward-only
+    // set into the set's current values.
+    static void convert(const CAdoRecordset& rs, int column);
+
 private:
     [[noreturn]] static void refused(CAdoRecordset& rs, const QString& error);
 };

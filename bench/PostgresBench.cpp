@@ -8,7 +8,7 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
-#include "items/CQuickEntry.h"
+#include "commands/NameCompletion.h"
 #include "items/ListCommands.h"
 
 #include "store/CAdoConnection.h"
@@ -151,7 +151,7 @@ void BM_PgCompletion(benchmark::State& state)
     if (!openOrSkip(state, connection, serverCatalog(items))) {
         return;
     }
-    const QString completion = CQuickEntry::completionSql(QStringLiteral("fres"));
+    const QString completion = NameCompletion::sql(QStringLiteral("fres"));
     QElapsedTimer clock;
     qint64 nanoseconds = 0;
     QString first;

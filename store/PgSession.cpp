@@ -136,6 +136,10 @@ PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const st
         if (!state || !connected() || m_lastState.startsWith("08") || m_lastState.startsWith("57P")) {
             m_lastState = "08006";
             error = QStringLiteral("the connection to the %1 was lost (%2)").arg(m_description, error);
+        } else if (lastFailureIsTransient()) {
+            error = QStringLiteral("another program changed the same items at the same moment, so nothing of "
+                                   "this change was kept (%1).  Please try again")
+                        .arg(error);
         }
         return nullptr;
     }

@@ -119,3 +119,47 @@ TEST_P(ConcurrencyTest, TwoRenamesOfOneStoreLeaveOneName)
     EXPECT_EQ(rawValue(QStringLiteral("SELECT count(DISTINCT Store) FROM ShoppingLists")), "1");
     EXPECT_NE(rawValue(QStringLiteral("SELECT min(Store) FROM ShoppingLists")), "Old");
 }
+
+TEST_P(ConcurrencyTest, TwoProgramsWaitingForEachOtherGetAClearMessage)
+{
+    if (onSqlite()) {
+        GTEST_SKIP() << "a file is locked whole: its writers never wait for each other";
+    }
+    CAdoConnection first(true);
+    CAdoConnection second(true);
+    ASSERT_EQ(first.Open(location()), 0);
+    ASSERT_EQ(second.Open(location()), 0);
+    ASSERT_TRUE(first.BeginTrans() && second.BeginTrans());
+    ASSERT_TRUE(first.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 1")));
+    ASSERT_TRUE(second.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 6 WHERE ID = 2")));
+    // Each side's outcome: written, or the failure's words and whether the
+    // same work may succeed when run again.
+    struct Outcome
+    {
+        bool wrote = false;
+        bool transient = false;
+        QString error;
+    };
+    const auto write = [](CAdoConnection& connection, const QString& sql) {
+        Outcome outcome;
+        outcome.wrote = connection.Execute(sql);
+        outcome.transient = connection.lastFailureIsTransient();
+        outcome.error = connection.lastError();
+        if (!outcome.wrote) {
+            connection.RollbackTrans();
+        }
+        return outcome;
+    };
+    Outcome one;
+    std::thread other([&] { one = write(first, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 2")); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    const Outcome two = write(second, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 6 WHERE ID = 1"));
+    other.join();
+    // The server picks one of the two to give up; the other lands.
+    ASSERT_NE(one.wrote, two.wrote);
+    const Outcome& lost = one.wrote ? two : one;
+    EXPECT_TRUE(lost.transient);
+    EXPECT_TRUE(lost.error.contains(QStringLiteral("changed the same items at the same moment")))
+        << lost.error.toStdString();
+    EXPECT_TRUE((one.wrote ? first : second).CommitTrans());
+}

@@ -208,7 +208,9 @@ void Journal::ensureIdIndex(CAdoConnection& connection)
     // every other program's writes; asked inside two programs' actions at
     // once, each would wait for the other. It is looked for instead.
     if (connection.isPostgres()) {
-        CAdoCommand found(connection, QStringLiteral("SELECT to_regclass('ididx') IS NOT NULL"));
+        CAdoCommand found(connection, QStringLiteral("SELECT EXISTS (SELECT 1 FROM pg_index x JOIN pg_class c ON "
+                                                     "c.oid = x.indexrelid WHERE x.indrelid = "
+                                                     "to_regclass('shoppinglists') AND c.relname = 'ididx')"));
         if (found.next() && found.text(0) == QLatin1String("t")) {
             return;
         }

@@ -87,8 +87,8 @@ protected:
         return rawValue(onSqlite() ? QStringLiteral("SELECT group_concat(name) FROM (SELECT name FROM sqlite_master "
                                                     "WHERE type = 'index' ORDER BY name)")
                                    : QStringLiteral("SELECT string_agg(indexname, ',' ORDER BY indexname) FROM "
-                                                    "pg_indexes WHERE tablename = 'shoppinglists' AND indexname <> "
-                                                    "'shoppinglists_pkey'"));
+                                                    "pg_indexes WHERE schemaname = current_schema() AND tablename = "
+                                                    "'shoppinglists' AND indexname <> 'shoppinglists_pkey'"));
     }
 };
 INSTANTIATE_FOR_BOTH_ENGINES(CatalogEngineTest);

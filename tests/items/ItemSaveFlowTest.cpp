@@ -336,6 +336,15 @@ TEST_P(ItemSaveFlowTest, EditOfAnItemDeletedMeanwhileSavesNothingUnlessAskedTo)
     EXPECT_EQ(CatalogSeed::stored("ID", "Milk"), "10");
     EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "2");
     EXPECT_EQ(main.column(0), QStringList({"Eggs", "Milk"}));
+
+    // Saving it again is refused by the catalog: the user is told so.
+    ASSERT_TRUE(CatalogSeed::refuse(QStringLiteral("INSERT")));
+    messages.clear();
+    editDeleted(7);
+    ASSERT_EQ(messages.size(), 2) << messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_TRUE(messages[1].startsWith(QStringLiteral("The item could not be saved."))) << messages[1].toStdString();
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "1");
+    EXPECT_EQ(main.column(0), QStringList({"Eggs"}));
 }
 
 TEST_P(ItemSaveFlowTest, PickingAKnownNameKeepsItsCoupon)

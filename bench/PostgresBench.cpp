@@ -16,10 +16,12 @@
 #include "store/Catalog.h"
 #include "store/Journal.h"
 #include "store/CatalogCopier.h"
+#include "store/CatalogWatcher.h"
 #include "store/PgDialect.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CRenameDlg.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
@@ -172,6 +174,48 @@ void BM_PgCompletion(benchmark::State& state)
     const double milliseconds = static_cast<double>(nanoseconds) / 1e6 / static_cast<double>(state.iterations());
     std::printf("PostgreSQL completion query on %d items (\"fres\" -> \"%s\"): %.3f ms (aim < 5 ms: %s); plan: %s\n",
                 items, qPrintable(first), milliseconds, milliseconds < 5.0 ? "met" : "MISSED", qPrintable(text));
+    std::fflush(stdout);
+}
+
+// Another program's change, from its commit until this program is told of
+// it (LISTEN/NOTIFY from the catalog's trigger); an open window then applies
+// it at once unless a dialog is open or the user is typing.
+void BM_PgOutsideChangeTold(benchmark::State& state)
+{
+    const QString uri = serverCatalog(static_cast<int>(state.range(0)));
+    if (uri.isEmpty()) {
+        state.SkipWithError("no PostgreSQL server named (GROCELLE_BENCH_POSTGRES)");
+        return;
+    }
+    CatalogWatcher watcher(uri);
+    // Another program: a connection that does not go by this program's name.
+    const std::unique_ptr<PGconn, void (*)(PGconn*)> other(PQconnectdb(uri.toUtf8().constData()), PQfinish);
+    if (!watcher.listening() || PQstatus(other.get()) != CONNECTION_OK) {
+        state.SkipWithError("cannot listen to the catalog");
+        return;
+    }
+    bool told = false;
+    QObject::connect(&watcher, &CatalogWatcher::changedElsewhere, &watcher, [&told] { told = true; });
+    QElapsedTimer clock;
+    qint64 slowest = 0;
+    int turn = 0;
+    for (auto _ : state) {
+        told = false;
+        const QByteArray sql = "UPDATE ShoppingLists SET QtyToBuy = " + QByteArray::number(++turn % 5) + " WHERE ID = 1";
+        clock.start();
+        PQclear(PQexec(other.get(), sql.constData()));
+        while (!told && clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        slowest = std::max(slowest, clock.nsecsElapsed());
+        if (!told) {
+            state.SkipWithError("no word of the change within 5 s");
+            break;
+        }
+    }
+    const double milliseconds = static_cast<double>(slowest) / 1e6;
+    std::printf("PostgreSQL: another program's change told after at most %.1f ms (aim < 2 s: %s)\n", milliseconds,
+                milliseconds < 2000.0 ? "met" : "MISSED");
     std::fflush(stdout);
 }
 
@@ -413,6 +457,7 @@ BENCHMARK(BM_PgPass<Pass::Arrange, true>)->Name("BM_PgArrangeRaw")->Apply(passRu
 BENCHMARK(BM_PgPass<Pass::Rename, false>)->Name("BM_PgRenameLayer")->Apply(passRuns);
 BENCHMARK(BM_PgPass<Pass::Rename, true>)->Name("BM_PgRenameRaw")->Apply(passRuns);
 
+BENCHMARK(BM_PgOutsideChangeTold)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_PgUndoClearList<false>)->Name("BM_PgUndoClearList")->Apply(passRuns);
 BENCHMARK(BM_PgUndoClearList<true>)->Name("BM_PgUndoClearListRaw")->Apply(passRuns);
 

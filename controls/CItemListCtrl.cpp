@@ -137,6 +137,23 @@ void CItemListCtrl::selectRow(int row)
     scrollTo(index, QAbstractItemView::EnsureVisible);
 }
 
+int CItemListCtrl::markedItem() const
+{
+    const int row = selectionMark();
+    return row >= 0 && row < itemCount() ? itemData(row) : 0;
+}
+
+bool CItemListCtrl::selectItem(int id)
+{
+    for (int row = 0; id != 0 && row < itemCount(); ++row) {
+        if (itemData(row) == id) {
+            selectRow(row);
+            return true;
+        }
+    }
+    return false;
+}
+
 void CItemListCtrl::ensureVisible(int row)
 {
     if (m_model->isValidRow(row)) {

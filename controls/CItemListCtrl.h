@@ -58,6 +58,11 @@ public:
     void setSelectionMark(int row);
     // Selects the row, makes it the selection mark and scrolls it into view.
     void selectRow(int row);
+    // The item data of the selection mark's row; 0 when there is none.
+    int markedItem() const;
+    // Selects the row whose item data is id as selectRow does; false, and
+    // nothing changed, when no row has it.
+    bool selectItem(int id);
     void ensureVisible(int row);
 
     void insertColumn(int column, const QString& heading);

@@ -83,18 +83,10 @@ CMainDlg::~CMainDlg() = default;
 
 void CMainDlg::refreshFromPhone()
 {
-    const int row = m_list->selectionMark();
-    const int id = row >= 0 && row < m_list->itemCount() ? m_list->itemData(row) : 0;
+    const int id = m_list->markedItem();
     QWidget* focus = focusIsTheUsers() ? focusWidget() : nullptr;
     RebuildList();
-    for (int i = 0; id != 0 && i < m_list->itemCount(); ++i) {
-        if (m_list->itemData(i) == id) {
-            m_list->selectRow(i);
-            m_list->setSelectionMark(i);
-            m_list->ensureVisible(i);
-            break;
-        }
-    }
+    m_list->selectItem(id);
     if (focus) {
         focus->setFocus();
     }

@@ -163,11 +163,15 @@ void ViewController::CatalogChanged()
     ViewState& view = m_window.view();
     WaitCursorScope wait;
     const QString store = view.currentStore;
+    // Someone else's change, or an undo, leaves the user's place in the list
+    // where it was while the item is still shown.
+    const int marked = m_window.list().markedItem();
     StoreTabRefresh();
     // A store that is gone leaves the need view.
     const int tab = view.needView ? 0 : static_cast<int>(std::max<qsizetype>(view.tabStores.indexOf(store), 0));
     selectTab(tab);
     applyView(tab);
+    m_window.list().selectItem(marked);
 }
 
 void ViewController::QuantityFilterToggle()

@@ -3,6 +3,7 @@
 #include "MainWindowHarness.h"
 #include "ThrowawayServer.h"
 
+#include "controls/CItemListCtrl.h"
 #include "platform/CommandIds.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
@@ -65,6 +66,12 @@ TEST_F(PostgresWindowTest, AnotherProgramsChangeShowsUnlessTheUserIsTyping)
     MainWindowHarness main;
     EXPECT_TRUE(main->windowTitle().contains(QStringLiteral("PostgreSQL server")));
     ASSERT_EQ(main.column(0), QStringList({"Milk", "Bread"}));
+
+    // The user's place in the list stays on the item chosen.
+    main->list().selectRow(1);
+    ASSERT_TRUE(m_catalog.exec(QStringLiteral("UPDATE ShoppingLists SET Price = 2.75 WHERE ID = 1")));
+    EXPECT_TRUE(within(2000, [&] { return main.column(4).value(0) == QStringLiteral("5.50"); }));
+    EXPECT_EQ(main->list().markedItem(), 2);
 
     ASSERT_TRUE(m_catalog.exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 0 WHERE ID = 2")));
     EXPECT_TRUE(within(2000, [&] { return main.column(0) == QStringList({"Milk"}); }));

@@ -42,14 +42,15 @@ void openQuantityRow(CAdoRecordset& rs, CAdoConnection& connection, int id)
 }
 } // namespace
 
-ItemChanges::QuantityRow ItemChanges::stepQuantity(CAdoConnection& connection, int id, int step, int& stored)
+ItemChanges::QuantityRow ItemChanges::writeQuantity(CAdoConnection& connection, int id,
+                                                    const std::function<int(int)>& quantityFrom, int& stored)
 {
     JournalAction action(connection, QString());
     action.watch(id);
     CAdoRecordset rs;
     openQuantityRow(rs, connection, id);
     const int current = TextNumbers::toInt(rs.GetField(2).GetText());
-    stored = std::clamp(current + step, 0, MaxQuantity);
+    stored = quantityFrom(current);
     action.setLabel(quantityLabel(rs.GetField(0).GetText(), current, stored));
     rs.GetField(2).SetLong(stored);
     QuantityRow row;
@@ -61,21 +62,16 @@ ItemChanges::QuantityRow ItemChanges::stepQuantity(CAdoConnection& connection, i
     return row;
 }
 
+ItemChanges::QuantityRow ItemChanges::stepQuantity(CAdoConnection& connection, int id, int step, int& stored)
+{
+    return writeQuantity(
+        connection, id, [step](int current) { return std::clamp(current + step, 0, MaxQuantity); }, stored);
+}
+
 ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, int id, int quantity)
 {
-    JournalAction action(connection, QString());
-    action.watch(id);
-    CAdoRecordset rs;
-    openQuantityRow(rs, connection, id);
-    action.setLabel(quantityLabel(rs.GetField(0).GetText(), TextNumbers::toInt(rs.GetField(2).GetText()), quantity));
-    rs.GetField(2).SetLong(quantity);
-    QuantityRow row;
-    row.price = TextNumbers::toDouble(rs.GetField(3).GetText());
-    row.checked = TextNumbers::toInt(rs.GetField(4).GetText());
-    rs.Update();
-    rs.Close();
-    action.commit();
-    return row;
+    int stored = 0;
+    return writeQuantity(connection, id, [quantity](int) { return quantity; }, stored);
 }
 
 ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)

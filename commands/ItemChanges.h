@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class CAdoConnection;
 
 // The catalog side of the one-item commands, free of any window: Add one and
@@ -43,4 +45,10 @@ public:
 
     // The largest quantity the catalog column holds.
     static constexpr int MaxQuantity = 32767;
+
+private:
+    // The quantity quantityFrom gives for the stored one, written and
+    // journalled under a label that names the step; stored receives it.
+    static QuantityRow writeQuantity(CAdoConnection& connection, int id, const std::function<int(int)>& quantityFrom,
+                                     int& stored);
 };

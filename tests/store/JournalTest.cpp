@@ -1,5 +1,5 @@
 #include "CatalogSeed.h"
-#include "GrocelleTest.h"
+#include "EngineTest.h"
 
 #include "store/BulkPass.h"
 #include "store/CAdoConnection.h"
@@ -22,16 +22,14 @@ QStringList labels(const QList<Journal::Action>& actions)
 }
 } // namespace
 
-// Run on each engine; the PostgreSQL run is skipped when no server is named.
-class JournalTest : public GrocelleTest, public ::testing::WithParamInterface<Engine>
+class JournalTest : public EngineTest
 {
 protected:
     void SetUp() override
     {
-        GrocelleTest::SetUp();
-        QString why;
-        if (!CatalogSeed::useEngine(GetParam(), why)) {
-            GTEST_SKIP() << why.toStdString();
+        EngineTest::SetUp();
+        if (IsSkipped()) {
+            return;
         }
         SeedItem milk{QStringLiteral("Milk"), 2};
         milk.price = 2.75;

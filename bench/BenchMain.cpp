@@ -101,13 +101,13 @@ public:
                                   judged <= comparison.aim ? "met" : "MISSED", times.cpu * 1e3,
                                   baseline->second.cpu * 1e3);
                 } else {
-                    std::snprintf(line, sizeof line,
-                                  "  %s, %s: CPU %.1f ms vs %.1f ms = %.2fx (aim <= %.1fx: %s); real %.1f ms vs %.1f ms "
-                                  "= %.2fx\n",
-                                  comparison.description.c_str(), shown.c_str(), times.cpu * 1e3,
-                                  baseline->second.cpu * 1e3, cpuRatio, comparison.aim,
-                                  judged <= comparison.aim ? "met" : "MISSED", times.real * 1e3,
-                                  baseline->second.real * 1e3, realRatio);
+                    std::snprintf(
+                        line, sizeof line,
+                        "  %s, %s: CPU %.1f ms vs %.1f ms = %.2fx (aim <= %.1fx: %s); real %.1f ms vs %.1f ms "
+                        "= %.2fx\n",
+                        comparison.description.c_str(), shown.c_str(), times.cpu * 1e3, baseline->second.cpu * 1e3,
+                        cpuRatio, comparison.aim, judged <= comparison.aim ? "met" : "MISSED", times.real * 1e3,
+                        baseline->second.real * 1e3, realRatio);
                 }
                 out << line;
             }

@@ -14,9 +14,9 @@
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
 #include "store/Catalog.h"
-#include "store/Journal.h"
 #include "store/CatalogCopier.h"
 #include "store/CatalogWatcher.h"
+#include "store/Journal.h"
 #include "store/PgDialect.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CRenameDlg.h"
@@ -201,7 +201,8 @@ void BM_PgOutsideChangeTold(benchmark::State& state)
     int turn = 0;
     for (auto _ : state) {
         told = false;
-        const QByteArray sql = "UPDATE ShoppingLists SET QtyToBuy = " + QByteArray::number(++turn % 5) + " WHERE ID = 1";
+        const QByteArray sql =
+            "UPDATE ShoppingLists SET QtyToBuy = " + QByteArray::number(++turn % 5) + " WHERE ID = 1";
         clock.start();
         PQclear(PQexec(other.get(), sql.constData()));
         while (!told && clock.elapsed() < 5000) {
@@ -407,8 +408,8 @@ void BM_PgUndoClearList(benchmark::State& state)
                 quantities << set.GetField(1).GetText();
                 marks << QString::number(set.GetField(2).GetLong());
             }
-            ready = connection.Execute(
-                QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 0, Checked = 0 WHERE QtyToBuy <> 0 OR Checked <> 0"));
+            ready = connection.Execute(QStringLiteral(
+                "UPDATE ShoppingLists SET QtyToBuy = 0, Checked = 0 WHERE QtyToBuy <> 0 OR Checked <> 0"));
             items = static_cast<int>(ids.size());
         } else if (ready) {
             ready = ListCommands::clearRows(connection, ListCommands::Clear::List) > 0;

@@ -71,7 +71,8 @@ ItemChanges::QuantityRow ItemChanges::stepQuantity(CAdoConnection& connection, i
 ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, int id, int quantity)
 {
     int stored = 0;
-    return writeQuantity(connection, id, [quantity](int) { return quantity; }, stored);
+    return writeQuantity(
+        connection, id, [quantity](int) { return quantity; }, stored);
 }
 
 ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)

@@ -94,7 +94,7 @@ private:
     struct Column
     {
         QString name;
-        QByteArray origin; // the table column behind it, quoted; empty when computed
+        QByteArray origin;     // the table column behind it, quoted; empty when computed
         QByteArray serverType; // PostgreSQL: the type of that column, for batched writes
         Kind kind = Kind::Computed;
         int maxChars = -1; // varchar(n) width, -1 for none

@@ -15,9 +15,9 @@ public:
         bool copied = false;
         long rows = 0;
         long journalActions = 0; // undo history entries copied along
-        QString sourceChecksum; // of the source's rows, as read
-        QString targetChecksum; // of the target's rows, read back before the commit
-        QString error;          // why nothing was copied
+        QString sourceChecksum;  // of the source's rows, as read
+        QString targetChecksum;  // of the target's rows, read back before the commit
+        QString error;           // why nothing was copied
     };
 
     // Copies every row of the catalog at from into the catalog at to (a file

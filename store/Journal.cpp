@@ -189,9 +189,10 @@ bool Journal::ensureTables(CAdoConnection& connection)
     // A failure to make them may be another program making them at the same
     // moment: what counts is whether they are usable afterwards.
     if (!tablesExist(connection)
-        && connection.Execute(QStringLiteral(
-            "CREATE TABLE JournalActions (ActionID BIGINT NOT NULL PRIMARY KEY, Label TEXT NOT NULL, "
-            "MadeAt BIGINT NOT NULL, Undone INTEGER NOT NULL, ItemCount INTEGER NOT NULL, ByteSize BIGINT NOT NULL)"))) {
+        && connection.Execute(
+            QStringLiteral("CREATE TABLE JournalActions (ActionID BIGINT NOT NULL PRIMARY KEY, Label TEXT NOT NULL, "
+                           "MadeAt BIGINT NOT NULL, Undone INTEGER NOT NULL, ItemCount INTEGER NOT NULL, ByteSize "
+                           "BIGINT NOT NULL)"))) {
         connection.Execute(QStringLiteral("CREATE TABLE JournalChanges (ActionID BIGINT NOT NULL, Part INTEGER NOT "
                                           "NULL, Changes TEXT NOT NULL, PRIMARY KEY (ActionID, Part))"));
     }

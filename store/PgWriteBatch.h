@@ -48,8 +48,8 @@ private:
     QByteArray m_table;
     QByteArray m_keyColumn;
     std::vector<Target> m_targets;
-    QByteArray m_keyArray;              // "{1,2,3"
-    std::vector<QByteArray> m_arrays;   // one array literal per target, open like m_keyArray
+    QByteArray m_keyArray;            // "{1,2,3"
+    std::vector<QByteArray> m_arrays; // one array literal per target, open like m_keyArray
     std::unordered_set<qint64> m_keys;
     int m_rows = 0;
 };

@@ -1,8 +1,8 @@
 #include "StoreFixture.h"
 
+#include "store/BulkPass.h"
 #include "store/CAdoConnection.h"
 #include "store/CAdoRecordset.h"
-#include "store/BulkPass.h"
 #include "store/Journal.h"
 #include "store/JournalAction.h"
 
@@ -48,8 +48,7 @@ protected:
             JournalAction action(connection, QStringLiteral("Pass"));
             long done = 0;
             BulkPass::run(connection,
-                          {select,
-                           select.count(QLatin1Char(',')) == 1 ? std::vector<int>{1} : std::vector<int>{1, 2},
+                          {select, select.count(QLatin1Char(',')) == 1 ? std::vector<int>{1} : std::vector<int>{1, 2},
                            [&](CAdoRecordset& row, BulkPass::Changes& changes) {
                                for (int column = 1; column < row.GetFieldCount(); ++column) {
                                    changes.emplace_back(column, given);
@@ -151,7 +150,8 @@ TEST_P(ConcurrencyTest, TwoProgramsWaitingForEachOtherGetAClearMessage)
         return outcome;
     };
     Outcome one;
-    std::thread other([&] { one = write(first, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 2")); });
+    std::thread other(
+        [&] { one = write(first, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 2")); });
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     const Outcome two = write(second, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 6 WHERE ID = 1"));
     other.join();

@@ -182,9 +182,10 @@ TEST_P(JournalTest, DamagedEntriesAreSkippedAndReportedOnce)
     // Edited by hand: a time that is no time (where the engine takes one) or
     // a state that is none, and changes that are no changes (among them a
     // column name that would inject a statement).
-    ASSERT_TRUE(CatalogSeed::exec(GetParam() == Engine::Sqlite
-                                      ? QStringLiteral("INSERT INTO JournalActions VALUES (7, 'Odd', 'yesterday', 0, 1, 1)")
-                                      : QStringLiteral("INSERT INTO JournalActions VALUES (7, 'Odd', 0, 5, 1, 1)")));
+    ASSERT_TRUE(
+        CatalogSeed::exec(GetParam() == Engine::Sqlite
+                              ? QStringLiteral("INSERT INTO JournalActions VALUES (7, 'Odd', 'yesterday', 0, 1, 1)")
+                              : QStringLiteral("INSERT INTO JournalActions VALUES (7, 'Odd', 0, 5, 1, 1)")));
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral(
         "UPDATE JournalChanges SET Changes = 'UI4;1;22:QtyToBuy=0; DROP TABLE xI1;I0;' WHERE ActionID = 2")));
     Journal journal(connection);

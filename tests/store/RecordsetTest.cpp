@@ -220,7 +220,8 @@ TEST_P(RecordsetTest, PrefixSearchIgnoresCaseAndUsesTheNameIndex)
     // The quick entry escapes the wildcards the user types.
     const QString escaped = QStringLiteral("SELECT ItemName from ShoppingLists where ItemName LIKE '%1' ESCAPE '\\' "
                                            "ORDER BY ItemName");
-    ASSERT_TRUE(set.Open(escaped.arg(QStringLiteral("mi%")), connection, 0, 3, 8)) << connection.lastError().toStdString();
+    ASSERT_TRUE(set.Open(escaped.arg(QStringLiteral("mi%")), connection, 0, 3, 8))
+        << connection.lastError().toStdString();
     EXPECT_EQ(column(set, 0), QStringList({"mi_x", "Milk", "MINT"}));
     ASSERT_TRUE(set.Open(escaped.arg(QStringLiteral("MI\\_%")), connection, 0, 3, 8));
     EXPECT_EQ(column(set, 0), QStringList({"mi_x"}));

@@ -125,7 +125,6 @@ protected:
     }
 };
 
-
 // Readable texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out)
 {

@@ -216,11 +216,10 @@ TEST_P(UpdateTest, PassWithARefusedWriteRaisesAndKeepsNothing)
                                     "FROM g")
                    : QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) SELECT g, 'Item ' || g, 1 FROM "
                                     "generate_series(10, 9000) g"));
-    const BulkPass::Pass clear{QStringLiteral("Select ID, QtyToBuy from ShoppingLists where QtyToBuy <> 0 ORDER BY ID"),
-                               {1},
-                               [](CAdoRecordset&, BulkPass::Changes& changes) {
-                                   changes.emplace_back(1, SqlValue::integer(0));
-                               }};
+    const BulkPass::Pass clear{
+        QStringLiteral("Select ID, QtyToBuy from ShoppingLists where QtyToBuy <> 0 ORDER BY ID"),
+        {1},
+        [](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::integer(0)); }};
     for (const int refused : {20, 9000}) {
         raw(onSqlite() ? QStringLiteral("CREATE TRIGGER refuse BEFORE UPDATE ON ShoppingLists WHEN NEW.ID = %1 "
                                         "BEGIN SELECT RAISE(ABORT, 'refused'); END")

@@ -207,7 +207,9 @@ TEST_P(JournalTest, DamagedEntriesAreSkippedAndReportedOnce)
 
 TEST_P(JournalTest, TablesOfAnotherProgramLeaveChangesUnjournalledAndSaySo)
 {
-    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("CREATE TABLE JournalActions (Note TEXT)")));
+    ASSERT_TRUE(
+        CatalogSeed::exec(QStringLiteral("DROP TABLE IF EXISTS JournalChanges; DROP TABLE IF EXISTS JournalActions; "
+                                         "CREATE TABLE JournalActions (Note TEXT)")));
     change(QStringLiteral("Add one: Milk"), 1, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 3 WHERE ID = 1"));
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 1")),
               QStringLiteral("3"));

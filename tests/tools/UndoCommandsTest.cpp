@@ -205,7 +205,9 @@ TEST_P(UndoCommandsTest, HistoryUndoesBackToTheChosenActionAfterOneConfirmation)
 
 TEST_P(UndoCommandsTest, UndoIsDisabledWithTheReasonWhenTheCatalogCannotKeepAHistory)
 {
-    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("CREATE TABLE JournalActions (Note TEXT)")));
+    ASSERT_TRUE(
+        CatalogSeed::exec(QStringLiteral("DROP TABLE IF EXISTS JournalChanges; DROP TABLE IF EXISTS JournalActions; "
+                                         "CREATE TABLE JournalActions (Note TEXT)")));
     MainWindowHarness main;
     main->OnCommand(CommandId::ClearList);
     EXPECT_EQ(main->list().itemCount(), 0);

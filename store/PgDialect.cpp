@@ -145,6 +145,18 @@ QByteArray PgDialect::translate(const QByteArray& sql)
         termHasNulls = false;
         descending = false;
     };
+    // Closes an ORDER BY term; its trailing white space stays after the
+    // added words.
+    auto closeTermBeforeSpace = [&]() {
+        qsizetype trailing = out.size();
+        while (trailing > 0 && std::isspace(static_cast<unsigned char>(out[trailing - 1]))) {
+            --trailing;
+        }
+        const QByteArray space = out.mid(trailing);
+        out.truncate(trailing);
+        closeTerm();
+        out += space;
+    };
 
     for (size_t i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
@@ -153,15 +165,7 @@ QByteArray PgDialect::translate(const QByteArray& sql)
         if (inOrderBy && depth == orderDepth
             && ((token.type == Token::Other && (token.text == "," || token.text == ")" || token.text == ";"))
                 || isClauseEnd(upper))) {
-            // Trailing white space stays after the added words.
-            qsizetype trailing = out.size();
-            while (trailing > 0 && std::isspace(static_cast<unsigned char>(out[trailing - 1]))) {
-                --trailing;
-            }
-            const QByteArray space = out.mid(trailing);
-            out.truncate(trailing);
-            closeTerm();
-            out += space;
+            closeTermBeforeSpace();
             if (token.text != ",") {
                 inOrderBy = false;
             }
@@ -261,14 +265,7 @@ QByteArray PgDialect::translate(const QByteArray& sql)
         out += token.text;
     }
     if (inOrderBy) {
-        qsizetype trailing = out.size();
-        while (trailing > 0 && std::isspace(static_cast<unsigned char>(out[trailing - 1]))) {
-            --trailing;
-        }
-        const QByteArray space = out.mid(trailing);
-        out.truncate(trailing);
-        closeTerm();
-        out += space;
+        closeTermBeforeSpace();
     }
     return out;
 }

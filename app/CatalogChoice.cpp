@@ -1,8 +1,8 @@
 #include "app/CatalogChoice.h"
 
 #include "platform/DeviceFolder.h"
-#include "store/CatalogCopier.h"
-#include "store/PgSession.h"
+#include "store/catalog/CatalogCopier.h"
+#include "store/postgres/PgSession.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,7 +1,8 @@
 #include "app/CListApp.h"
 #include "app/CatalogChoice.h"
 #include "platform/ResourceImages.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
+#include "store/catalog/CatalogEngines.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -48,6 +49,7 @@ bool answerTerminal(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    CatalogEngines::install();
     if (answerTerminal(argc, argv)) {
         return 0;
     }

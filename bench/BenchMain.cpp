@@ -6,6 +6,7 @@
 
 #include "platform/MessageService.h"
 #include "platform/SoundService.h"
+#include "store/catalog/CatalogEngines.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -135,6 +136,7 @@ bool compareWithBaseline(const std::string& name, const std::string& baseline, d
 
 int main(int argc, char** argv)
 {
+    CatalogEngines::install();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

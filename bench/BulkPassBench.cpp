@@ -7,9 +7,10 @@
 #include "bench/CatalogGenerator.h"
 
 #include "items/ListCommands.h"
-#include "store/BulkPass.h"
-#include "store/CAdoConnection.h"
-#include "store/Catalog.h"
+#include "store/access/CAdoConnection.h"
+#include "store/catalog/BulkPass.h"
+#include "store/catalog/Catalog.h"
+#include "store/sqlite/SqliteConnection.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CRenameDlg.h"
 
@@ -42,8 +43,8 @@ bool openCatalog(benchmark::State& state, CAdoConnection& connection)
 
 bool run(benchmark::State& state, CAdoConnection& connection, const char* sql)
 {
-    if (sqlite3_exec(connection.handle(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        state.SkipWithError(sqlite3_errmsg(connection.handle()));
+    if (sqlite3_exec(SqliteConnection::handleOf(connection), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        state.SkipWithError(sqlite3_errmsg(SqliteConnection::handleOf(connection)));
         return false;
     }
     return true;
@@ -110,7 +111,7 @@ void BM_ClearRaw(benchmark::State& state)
             break;
         }
     }
-    state.counters["rows"] = static_cast<double>(sqlite3_changes(connection.handle()));
+    state.counters["rows"] = static_cast<double>(sqlite3_changes(SqliteConnection::handleOf(connection)));
 }
 
 // The departments of the catalog in one order and in the reverse one: each
@@ -119,8 +120,8 @@ QStringList departmentOrder(CAdoConnection& connection, bool reversed)
 {
     QStringList names;
     sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(connection.handle(), "SELECT DISTINCT Dept FROM ShoppingLists ORDER BY Dept", -1, &stmt,
-                       nullptr);
+    sqlite3_prepare_v2(SqliteConnection::handleOf(connection), "SELECT DISTINCT Dept FROM ShoppingLists ORDER BY Dept",
+                       -1, &stmt, nullptr);
     while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
         names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
     }
@@ -187,7 +188,7 @@ void BM_ArrangeRaw(benchmark::State& state)
         }
         turn = 1 - turn;
     }
-    state.counters["rows"] = static_cast<double>(sqlite3_changes(connection.handle()));
+    state.counters["rows"] = static_cast<double>(sqlite3_changes(SqliteConnection::handleOf(connection)));
 }
 
 // Every item in one store, renamed back and forth.
@@ -238,7 +239,7 @@ void BM_RenameRaw(benchmark::State& state)
         }
         forth = !forth;
     }
-    state.counters["rows"] = static_cast<double>(sqlite3_changes(connection.handle()));
+    state.counters["rows"] = static_cast<double>(sqlite3_changes(SqliteConnection::handleOf(connection)));
 }
 
 void passSizes(benchmark::internal::Benchmark* benchmark)

@@ -1,13 +1,16 @@
 #include "bench/CatalogGenerator.h"
 
 #include "platform/DeviceFolder.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoTransaction.h"
-#include "store/Catalog.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/catalog/Catalog.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <cstdio>
+#include <cstdlib>
 
 #include <sqlite3.h>
 
@@ -99,7 +102,7 @@ void generateCatalog(const QString& filePath, int items, int stores, int depts)
     std::shuffle(deptOrder.begin(), deptOrder.end(), random);
     deptOrder[static_cast<size_t>(depts - 1)] = -1;
 
-    sqlite3* db = connection.handle();
+    sqlite3* db = SqliteConnection::handleOf(connection);
     CAdoTransaction transaction(connection);
     if (!transaction.active()) {
         fail(QStringLiteral("cannot begin a transaction: %1").arg(connection.lastError()));
@@ -174,4 +177,12 @@ QString benchCatalog(int items, const QString& tag)
     generateCatalog(file, items);
     made.insert(key, file);
     return file;
+}
+
+void benchMust(bool succeeded, const char* what)
+{
+    if (!succeeded) {
+        std::fprintf(stderr, "benchmark set-up failed: %s\n", what);
+        std::exit(1);
+    }
 }

@@ -19,3 +19,7 @@ void generateCatalog(const QString& filePath, int items, int stores = 12, int de
 // request and reused after, one per (items, tag): benchmarks that change
 // their catalog pass their own tag so they do not disturb the others.
 QString benchCatalog(int items, const QString& tag = QString());
+
+// A benchmark's own set-up step that must work: ends the run with what
+// failed when it does not (a figure measured on a failed step means nothing).
+void benchMust(bool succeeded, const char* what);

@@ -6,10 +6,11 @@
 #include "bench/CatalogGenerator.h"
 
 #include "items/ListCommands.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoTransaction.h"
-#include "store/Journal.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/journal/Journal.h"
+#include "store/journal/JournalAction.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
@@ -34,8 +35,8 @@ bool prepare(benchmark::State& state, CAdoConnection& connection, const char* ta
 
 bool exec(benchmark::State& state, CAdoConnection& connection, const char* sql)
 {
-    if (sqlite3_exec(connection.handle(), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
-        state.SkipWithError(sqlite3_errmsg(connection.handle()));
+    if (sqlite3_exec(SqliteConnection::handleOf(connection), sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        state.SkipWithError(sqlite3_errmsg(SqliteConnection::handleOf(connection)));
         return false;
     }
     return true;
@@ -89,7 +90,7 @@ void BM_UndoClearListRaw(benchmark::State& state)
         saved.clear();
         bool ready = exec(state, connection, kThirtyThousandNeeded);
         sqlite3_stmt* read = nullptr;
-        sqlite3_prepare_v2(connection.handle(),
+        sqlite3_prepare_v2(SqliteConnection::handleOf(connection),
                            "SELECT ID, QtyToBuy, Checked FROM ShoppingLists WHERE QtyToBuy <> 0 OR Checked <> 0", -1,
                            &read, nullptr);
         while (ready && sqlite3_step(read) == SQLITE_ROW) {
@@ -106,8 +107,8 @@ void BM_UndoClearListRaw(benchmark::State& state)
         }
         sqlite3_stmt* update = nullptr;
         exec(state, connection, "BEGIN IMMEDIATE");
-        sqlite3_prepare_v2(connection.handle(), "UPDATE ShoppingLists SET QtyToBuy = ?, Checked = ? WHERE ID = ?", -1,
-                           &update, nullptr);
+        sqlite3_prepare_v2(SqliteConnection::handleOf(connection),
+                           "UPDATE ShoppingLists SET QtyToBuy = ?, Checked = ? WHERE ID = ?", -1, &update, nullptr);
         for (const Saved& row : saved) {
             sqlite3_bind_int(update, 1, row.qty);
             sqlite3_bind_int(update, 2, row.checked);
@@ -127,7 +128,7 @@ void openAndRead(benchmark::State& state, const QString& file)
 {
     for (auto _ : state) {
         CAdoConnection connection;
-        connection.Open(file);
+        benchMust(connection.Open(file) == 0, "open the catalog");
         Journal journal(connection);
         benchmark::DoNotOptimize(journal.unavailableReason());
         benchmark::DoNotOptimize(journal.nextUndo());
@@ -141,12 +142,14 @@ void BM_OpenWithFullJournal(benchmark::State& state)
     if (file.isEmpty()) {
         file = benchCatalog(static_cast<int>(state.range(0)), QStringLiteral("journal"));
         CAdoConnection connection;
-        connection.Open(file);
+        benchMust(connection.Open(file) == 0, "open the catalog");
         CAdoTransaction all(connection);
         for (int i = 1; i <= 500; ++i) {
             JournalAction action(connection, QStringLiteral("Add one: Item %1").arg(i));
             action.watch(i);
-            connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = QtyToBuy + 1 WHERE ID = %1").arg(i));
+            benchMust(connection.Execute(
+                          QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = QtyToBuy + 1 WHERE ID = %1").arg(i)),
+                      "run a set-up statement");
             action.commit();
         }
         all.commit();

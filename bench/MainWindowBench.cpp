@@ -9,7 +9,8 @@
 #include "controls/CItemListCtrl.h"
 #include "mainwnd/CMainDlg.h"
 #include "platform/DeviceFolder.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <QApplication>
 #include <QFile>
@@ -120,7 +121,7 @@ void BM_RebuildListRaw(benchmark::State& state)
     Window& window = Window::on(static_cast<int>(state.range(0)));
     window.show(static_cast<View>(state.range(1)));
     const QByteArray sql = window.dlg().composeListSql().toUtf8();
-    sqlite3* db = window.dlg().connection().handle();
+    sqlite3* db = SqliteConnection::handleOf(window.dlg().connection());
     QString cells[9];
     for (auto _ : state) {
         sqlite3_stmt* stmt = nullptr;

@@ -6,8 +6,8 @@
 #include "bench/CatalogGenerator.h"
 
 #include "commands/ItemChanges.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
 #include "tools/PhoneServer.h"
 
 #include <QCoreApplication>
@@ -64,7 +64,9 @@ public:
     int listedItem()
     {
         CAdoRecordset rs;
-        rs.Open(QStringLiteral("SELECT ID FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0"), m_connection);
+        benchMust(
+            rs.Open(QStringLiteral("SELECT ID FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0"), m_connection),
+            "open a set of rows");
         return rs.IsEOF() ? 0 : rs.GetField(0).GetLong();
     }
 
@@ -72,7 +74,7 @@ private:
     explicit Served(int items)
         : m_items(items)
     {
-        m_connection.Open(benchCatalog(items));
+        benchMust(m_connection.Open(benchCatalog(items)) == 0, "open the catalog");
         m_server = std::make_unique<PhoneServer>(m_connection, Secret);
         m_server->start(0, nullptr);
     }

@@ -11,13 +11,13 @@
 #include "commands/NameCompletion.h"
 #include "items/ListCommands.h"
 
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
-#include "store/CatalogCopier.h"
-#include "store/CatalogWatcher.h"
-#include "store/Journal.h"
-#include "store/PgDialect.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/Catalog.h"
+#include "store/catalog/CatalogCopier.h"
+#include "store/catalog/CatalogWatcher.h"
+#include "store/journal/Journal.h"
+#include "store/postgres/PgDialect.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CRenameDlg.h"
 
@@ -65,9 +65,10 @@ QString serverCatalog(int items, const QString& tag = QString())
     if (admin.Open(base) != 0) {
         return {};
     }
-    admin.Execute(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema));
-    admin.Execute(QStringLiteral("CREATE SCHEMA %1").arg(schema));
-    admin.Execute(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext SCHEMA public"));
+    benchMust(admin.Execute(QStringLiteral("DROP SCHEMA IF EXISTS %1 CASCADE").arg(schema)), "run a set-up statement");
+    benchMust(admin.Execute(QStringLiteral("CREATE SCHEMA %1").arg(schema)), "run a set-up statement");
+    benchMust(admin.Execute(QStringLiteral("CREATE EXTENSION IF NOT EXISTS citext SCHEMA public")),
+              "run a set-up statement");
     const QString uri = base + (base.contains(QLatin1Char('?')) ? QStringLiteral("&") : QStringLiteral("?"))
                         + QStringLiteral("options=-c%20search_path%3D") + schema + QStringLiteral("%2Cpublic");
     const CatalogCopier::Result copied = CatalogCopier::copy(benchCatalog(items), uri, true);
@@ -76,12 +77,12 @@ QString serverCatalog(int items, const QString& tag = QString())
         return {};
     }
     CAdoConnection connection(true);
-    connection.Open(uri);
+    benchMust(connection.Open(uri) == 0, "open the catalog");
     Catalog::runStartupIndexes(connection);
     Catalog::runStoreTabIndexes(connection);
     // As the server's autovacuum leaves a table soon after it was loaded:
     // its statistics and visibility map up to date.
-    connection.Execute(QStringLiteral("VACUUM ANALYZE ShoppingLists"));
+    benchMust(connection.Execute(QStringLiteral("VACUUM ANALYZE ShoppingLists")), "run a set-up statement");
     made.emplace(schema, uri);
     return uri;
 }
@@ -109,7 +110,8 @@ void BM_PgMainListLayer(benchmark::State& state)
     long rows = 0;
     for (auto _ : state) {
         CAdoRecordset set;
-        set.Open(kMainList, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly);
+        benchMust(set.Open(kMainList, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly),
+                  "open a set of rows");
         rows = 0;
         for (; !set.IsEOF(); set.MoveNext()) {
             for (int c = 0; c < kColumns; ++c) {
@@ -161,13 +163,14 @@ void BM_PgCompletion(benchmark::State& state)
     for (auto _ : state) {
         clock.start();
         CAdoRecordset set;
-        set.Open(completion, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic);
+        benchMust(set.Open(completion, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic),
+                  "open a set of rows");
         first = set.IsEOF() ? QString() : QString(set.GetField(0).GetText());
         nanoseconds += clock.nsecsElapsed();
     }
     CAdoRecordset plan;
     QString text;
-    plan.Open(QStringLiteral("EXPLAIN ") + completion, connection);
+    benchMust(plan.Open(QStringLiteral("EXPLAIN ") + completion, connection), "open a set of rows");
     for (; !plan.IsEOF(); plan.MoveNext()) {
         text += (text.isEmpty() ? QString() : QStringLiteral(" | ")) + plan.GetField(0).GetText().trimmed();
     }
@@ -240,7 +243,8 @@ QStringList departmentOrder(CAdoConnection& connection, bool reversed)
 {
     QStringList names;
     CAdoRecordset set;
-    set.Open(QStringLiteral("SELECT DISTINCT Dept FROM ShoppingLists ORDER BY Dept"), connection);
+    benchMust(set.Open(QStringLiteral("SELECT DISTINCT Dept FROM ShoppingLists ORDER BY Dept"), connection),
+              "open a set of rows");
     for (; !set.IsEOF(); set.MoveNext()) {
         names << set.GetField(0).GetText();
     }
@@ -272,7 +276,8 @@ public:
             m_orders[0] = departmentOrder(connection, false);
             m_orders[1] = departmentOrder(connection, true);
         } else if (pass == Pass::Rename) {
-            connection.Execute(QStringLiteral("UPDATE ShoppingLists SET Store = 'Everywhere'"));
+            benchMust(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET Store = 'Everywhere'")),
+                      "run a set-up statement");
         }
     }
 
@@ -400,9 +405,11 @@ void BM_PgUndoClearList(benchmark::State& state)
         QStringList marks;
         if (ready && Raw) {
             CAdoRecordset set;
-            set.Open(QStringLiteral("SELECT ID, QtyToBuy, Checked FROM ShoppingLists WHERE QtyToBuy <> 0 OR Checked "
-                                    "<> 0"),
-                     connection);
+            benchMust(set.Open(QStringLiteral(
+                                   "SELECT ID, QtyToBuy, Checked FROM ShoppingLists WHERE QtyToBuy <> 0 OR Checked "
+                                   "<> 0"),
+                               connection),
+                      "open a set of rows");
             for (; !set.IsEOF(); set.MoveNext()) {
                 ids << set.GetField(0).GetText();
                 quantities << set.GetField(1).GetText();
@@ -423,9 +430,11 @@ void BM_PgUndoClearList(benchmark::State& state)
             const auto array = [](const QStringList& values) {
                 return QStringLiteral("'{") + values.join(QLatin1Char(',')) + QStringLiteral("}'::int[]");
             };
-            connection.Execute(QStringLiteral("UPDATE ShoppingLists AS s SET QtyToBuy = v.q, Checked = v.c FROM "
-                                              "unnest(%1, %2, %3) AS v(i, q, c) WHERE s.ID = v.i")
-                                   .arg(array(ids), array(quantities), array(marks)));
+            benchMust(
+                connection.Execute(QStringLiteral("UPDATE ShoppingLists AS s SET QtyToBuy = v.q, Checked = v.c FROM "
+                                                  "unnest(%1, %2, %3) AS v(i, q, c) WHERE s.ID = v.i")
+                                       .arg(array(ids), array(quantities), array(marks))),
+                "run a set-up statement");
             continue;
         }
         const Journal::Outcome outcome = journal.undo();

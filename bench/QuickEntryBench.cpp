@@ -9,7 +9,8 @@
 #include "commands/NameCompletion.h"
 #include "mainwnd/CMainDlg.h"
 #include "platform/DeviceFolder.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -84,7 +85,7 @@ void BM_CompletionKeystroke(benchmark::State& state)
         || box.selectedText() != completed.mid(kTyped.size() + 1)) {
         state.SkipWithError("the keystroke did not complete the name");
     }
-    const QString plan = queryPlan(window->connection().handle(), kTyped + kKey);
+    const QString plan = queryPlan(SqliteConnection::handleOf(window->connection()), kTyped + kKey);
     const double milliseconds = static_cast<double>(nanoseconds) / 1e6 / static_cast<double>(state.iterations());
     state.SetLabel(plan.toStdString());
     std::printf("Completion keystroke on %d items (\"%s\" + \"%s\" -> \"%s\"): %.3f ms (aim <= 2 ms: %s); plan: %s\n",

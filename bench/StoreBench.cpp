@@ -4,9 +4,10 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
-#include "store/CAdoTransaction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <QString>
 
@@ -35,7 +36,8 @@ void BM_MainListLayer(benchmark::State& state)
     long rows = 0;
     for (auto _ : state) {
         CAdoRecordset set;
-        set.Open(kMainList, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly);
+        benchMust(set.Open(kMainList, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly),
+                  "open a set of rows");
         rows = 0;
         for (; !set.IsEOF(); set.MoveNext()) {
             for (int c = 0; c < kColumns; ++c) {
@@ -58,7 +60,7 @@ void BM_MainListRaw(benchmark::State& state)
         state.SkipWithError("cannot open the catalog");
         return;
     }
-    sqlite3* db = connection.handle();
+    sqlite3* db = SqliteConnection::handleOf(connection);
     const QByteArray sql = kMainList.toUtf8();
     std::array<QString, kColumns> cells;
     long rows = 0;
@@ -117,7 +119,8 @@ void BM_KeysetUpdateLayer(benchmark::State& state)
         quantity = quantity % 3 + 1;
         CAdoTransaction transaction(connection);
         CAdoRecordset set;
-        set.Open(kQuantities, connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic);
+        benchMust(set.Open(kQuantities, connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic),
+                  "open a set of rows");
         rows = set.GetRecordCount();
         for (long i = 0; i < rows; ++i) {
             set.GetField(1).SetLong(quantity);
@@ -141,7 +144,7 @@ void BM_KeysetUpdateRaw(benchmark::State& state)
         state.SkipWithError("cannot open the catalog");
         return;
     }
-    sqlite3* db = connection.handle();
+    sqlite3* db = SqliteConnection::handleOf(connection);
     int quantity = 0;
     for (auto _ : state) {
         quantity = quantity % 3 + 1;

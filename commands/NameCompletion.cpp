@@ -1,6 +1,6 @@
 #include "commands/NameCompletion.h"
 
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
 
 QString NameCompletion::sql(const QString& typed)
 {

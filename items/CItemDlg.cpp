@@ -9,10 +9,10 @@
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoException.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/Catalog.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -372,8 +372,7 @@ bool CItemDlg::readCatalogLists(ItemChoices& lists)
 {
     try {
         CAdoConnection connection(true);
-        connection.Open(Catalog::devicePath());
-        const bool read = lists.read(connection);
+        const bool read = connection.Open(Catalog::devicePath()) == 0 && lists.read(connection);
         connection.Close();
         if (!read) {
             MessageService::show(QStringLiteral("Could not open database"), MessageService::Buttons::Ok, this);
@@ -452,12 +451,16 @@ void CItemDlg::onNameChosen(int index)
 void CItemDlg::LoadItem(int id)
 {
     CAdoConnection connection(true);
-    connection.Open(Catalog::devicePath());
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, ItemName, "
-                           "Coupon from ShoppingLists where ID = ")
-                + QString::number(id),
-            connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+    // The item cannot be shown: the caller tells the user why.
+    if (connection.Open(Catalog::devicePath()) != 0
+        || !rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, "
+                                   "ItemName, Coupon from ShoppingLists where ID = ")
+                        + QString::number(id),
+                    connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                    CAdoRecordset::adCmdUnknown)) {
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+    }
     if (!rs.IsEOF()) {
         m_quantity = TextNumbers::toInt(rs.GetField(0).GetText());
         m_dept = rs.GetField(1).GetText();

@@ -11,8 +11,8 @@
 #include "platform/InputPanel.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
-#include "store/CAdoException.h"
-#include "store/CAdoRecordset.h"
+#include "store/access/CAdoException.h"
+#include "store/access/CAdoRecordset.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "items/ItemChoices.h"
 
 #include "platform/TextNumbers.h"
-#include "store/CAdoRecordset.h"
+#include "store/access/CAdoRecordset.h"
 
 #include <QSet>
 

@@ -8,11 +8,11 @@
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoException.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/Catalog.h"
+#include "store/journal/JournalAction.h"
 
 #include <limits>
 

@@ -4,10 +4,10 @@
 #include "controls/CItemListCtrl.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
-#include "store/BulkPass.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoException.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/catalog/BulkPass.h"
+#include "store/journal/JournalAction.h"
 
 namespace
 {

@@ -22,7 +22,7 @@
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CPhoneListDlg.h"
@@ -305,7 +305,11 @@ void CMainDlg::openCatalog()
         CAdoConnection created(true);
         m_connection = created;
     }
-    m_connection.Open(Catalog::devicePath());
+    if (m_connection.Open(Catalog::devicePath()) != 0) {
+        // The first list build says that the list cannot be opened; there is
+        // no structure to check on a catalog that is not open.
+        return;
+    }
     if (state == Catalog::FileState::ReadOnly) {
         m_undoCommands->setUnavailable(QStringLiteral("The catalog is read-only, so changes cannot be undone."));
     }

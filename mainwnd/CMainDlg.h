@@ -8,7 +8,7 @@
 #include "mainwnd/SummaryPainter.h"
 #include "mainwnd/ViewController.h"
 #include "mainwnd/WindowLayout.h"
-#include "store/CAdoConnection.h"
+#include "store/access/CAdoConnection.h"
 
 #include <QDialog>
 #include <QHash>

@@ -4,7 +4,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
-#include "store/CAdoException.h"
+#include "store/access/CAdoException.h"
 
 #include <QAction>
 #include <QKeySequence>

@@ -5,7 +5,7 @@
 #include "controls/ItemListModel.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
-#include "store/CAdoRecordset.h"
+#include "store/access/CAdoRecordset.h"
 
 void ListRows::fill(CItemListCtrl& list, ViewState& view, CAdoConnection& connection, const QString& sql,
                     QWidget* parent)

@@ -2,7 +2,7 @@
 
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
 
 #include <QPair>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "mainwnd/OutsideChanges.h"
 
 #include "commands/IListWindow.h"
-#include "store/CatalogWatcher.h"
+#include "store/catalog/CatalogWatcher.h"
 
 #include <QApplication>
 #include <QLineEdit>

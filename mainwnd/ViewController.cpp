@@ -12,8 +12,8 @@
 #include "platform/SoundService.h"
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/Catalog.h"
 
 #include <QAction>
 #include <QSet>

@@ -5,12 +5,12 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
-#include "store/BulkPass.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoException.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/BulkPass.h"
+#include "store/catalog/Catalog.h"
+#include "store/journal/JournalAction.h"
 
 #include <QHash>
 #include <QLabel>
@@ -70,10 +70,10 @@ void CArrangeDlg::OnInitDialog()
     m_changed = false;
     m_list->clear();
     CAdoConnection connection;
-    connection.Open(Catalog::devicePath());
     CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("SELECT Dept, DeptOrder from ShoppingLists Order by DeptOrder, Dept"), connection,
-                 CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+    if (connection.Open(Catalog::devicePath()) != 0
+        || !rs.Open(QStringLiteral("SELECT Dept, DeptOrder from ShoppingLists Order by DeptOrder, Dept"), connection,
+                    CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
         MessageService::show(QStringLiteral("Error in opening DB: 10001"), MessageService::Buttons::Ok, this);
         return;
     }

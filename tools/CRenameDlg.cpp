@@ -6,12 +6,12 @@
 #include "platform/MessageService.h"
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
-#include "store/BulkPass.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoException.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/BulkPass.h"
+#include "store/catalog/Catalog.h"
+#include "store/journal/JournalAction.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
@@ -129,11 +129,13 @@ void CRenameDlg::FillNames(const QString& column)
 {
     m_oldNames->clear();
     CAdoConnection connection;
-    connection.Open(Catalog::devicePath());
     CAdoRecordset rs;
-    if (rs.Open(QStringLiteral("SELECT ") + column + QStringLiteral(" from ShoppingLists ORDER BY ") + column,
-                connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                CAdoRecordset::adCmdUnknown)) {
+    // A catalog that cannot be read offers no names; the rename itself then
+    // reports the failure when it is tried.
+    if (connection.Open(Catalog::devicePath()) == 0
+        && rs.Open(QStringLiteral("SELECT ") + column + QStringLiteral(" from ShoppingLists ORDER BY ") + column,
+                   connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                   CAdoRecordset::adCmdUnknown)) {
         // The list keeps its names sorted without regard to case, each exact
         // spelling once (the store may return names that differ only in case
         // in any order).

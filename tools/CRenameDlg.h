@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/BulkPass.h"
+#include "store/catalog/BulkPass.h"
 
 #include <QDialog>
 #include <QString>

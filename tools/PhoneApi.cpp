@@ -3,9 +3,9 @@
 #include "commands/ItemChanges.h"
 #include "commands/NameCompletion.h"
 #include "platform/TextNumbers.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/Catalog.h"
 
 #include <QHashFunctions>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #include "tools/PhoneServer.h"
 
-#include "store/CAdoException.h"
+#include "store/access/CAdoException.h"
 #include "tools/PhoneTcpServer.h"
 
 #include <QCryptographicHash>

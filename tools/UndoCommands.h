@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Journal.h"
+#include "store/journal/Journal.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 
 #include "app/CatalogChoice.h"
 #include "platform/DeviceFolder.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
 
 #include <QDir>
 #include <QSettings>

@@ -4,8 +4,10 @@
 // "reached" and waits to be killed.
 
 #include "items/ListCommands.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoException.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/catalog/CatalogEngines.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <sqlite3.h>
 
@@ -26,6 +28,7 @@ namespace
 
 int main(int argc, char** argv)
 {
+    CatalogEngines::install();
     if (argc < 2) {
         std::fputs("usage: ClearListChild catalog [stop-at-id]\n", stderr);
         return 2;
@@ -37,8 +40,8 @@ int main(int argc, char** argv)
     }
     const int stopAt = argc > 2 ? QByteArray(argv[2]).toInt() : 0;
     if (stopAt > 0) {
-        sqlite3_create_function(connection.handle(), "pass_reached", 0, SQLITE_UTF8, nullptr, reached, nullptr,
-                                nullptr);
+        sqlite3_create_function(SqliteConnection::handleOf(connection), "pass_reached", 0, SQLITE_UTF8, nullptr,
+                                reached, nullptr, nullptr);
         // A page cache this small makes the pass write changed pages to the
         // file long before it ends.
         if (!connection.Execute(QStringLiteral("PRAGMA cache_size = 8"))

@@ -13,6 +13,7 @@
 #include "platform/CRegistry.h"
 #include "platform/MessageService.h"
 #include "platform/SoundService.h"
+#include "store/catalog/CatalogEngines.h"
 #include "tools/PhoneList.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ QByteArray windowRow(CMainDlg& window, const QString& name)
 
 int main(int argc, char** argv)
 {
+    CatalogEngines::install();
     if (argc < 3) {
         std::fputs("usage: grocelle_phone_host port secret\n", stderr);
         return 2;

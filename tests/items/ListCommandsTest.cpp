@@ -9,9 +9,9 @@
 #include "items/ListCommands.h"
 #include "platform/CommandIds.h"
 #include "platform/MessageService.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoException.h"
-#include "store/Journal.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/journal/Journal.h"
 
 #include <QAction>
 #include <QFile>
@@ -198,7 +198,7 @@ TEST_P(ListCommandsTest, CommandsAskTheWindowForExactlyTheUpdatesTheyNeed)
     EXPECT_EQ(window.needViewReturns, 0) << "a delete that failed";
     EXPECT_TRUE(messages.last().startsWith(QStringLiteral("The item could not be deleted.")));
 
-    window.connection().Open(CatalogSeed::path());
+    ASSERT_EQ(window.connection().Open(CatalogSeed::path()), 0);
     ListCommands(window).DeleteItem();
     EXPECT_EQ(window.needViewReturns, 1);
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("ID = 4")), 0);

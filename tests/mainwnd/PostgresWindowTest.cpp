@@ -5,9 +5,9 @@
 
 #include "controls/CItemListCtrl.h"
 #include "platform/CommandIds.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
-#include "store/Catalog.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/Catalog.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

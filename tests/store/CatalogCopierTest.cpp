@@ -1,9 +1,9 @@
 #include "StoreFixture.h"
 
-#include "store/CAdoConnection.h"
-#include "store/CatalogCopier.h"
-#include "store/Journal.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/catalog/CatalogCopier.h"
+#include "store/journal/Journal.h"
+#include "store/journal/JournalAction.h"
 
 class CatalogCopierTest : public StoreTest
 {

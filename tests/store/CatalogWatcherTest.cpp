@@ -1,7 +1,7 @@
 #include "StoreFixture.h"
 
-#include "store/CAdoConnection.h"
-#include "store/CatalogWatcher.h"
+#include "store/access/CAdoConnection.h"
+#include "store/catalog/CatalogWatcher.h"
 
 #include <QSignalSpy>
 

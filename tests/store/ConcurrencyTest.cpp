@@ -1,10 +1,10 @@
 #include "StoreFixture.h"
 
-#include "store/BulkPass.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
-#include "store/Journal.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/catalog/BulkPass.h"
+#include "store/journal/Journal.h"
+#include "store/journal/JournalAction.h"
 
 #include <QStringList>
 

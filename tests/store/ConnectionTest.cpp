@@ -1,8 +1,8 @@
 #include "StoreFixture.h"
 
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
-#include "store/CAdoTransaction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/access/CAdoTransaction.h"
 #include "support/ThrowawayServer.h"
 
 #include <QElapsedTimer>
@@ -188,7 +188,7 @@ TEST_P(ConnectionEngineTest, TransactionGuardRollsBackUnlessCommitted)
     {
         CAdoTransaction transaction(connection);
         ASSERT_TRUE(transaction.active());
-        connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 1"));
+        ASSERT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 1")));
     }
     EXPECT_EQ(rawValue(qtyOfMilk), "2");
 
@@ -196,7 +196,8 @@ TEST_P(ConnectionEngineTest, TransactionGuardRollsBackUnlessCommitted)
     EXPECT_EQ(codeOf([&] {
                   CAdoTransaction transaction(connection);
                   CAdoRecordset set;
-                  set.Open(QStringLiteral("Select ID, QtyToBuy from ShoppingLists order by ID"), connection, 1, 3, 8);
+                  EXPECT_TRUE(set.Open(QStringLiteral("Select ID, QtyToBuy from ShoppingLists order by ID"), connection,
+                                       1, 3, 8));
                   set.GetField(1).SetLong(8);
                   set.Update();
                   set.MoveNext();
@@ -208,11 +209,11 @@ TEST_P(ConnectionEngineTest, TransactionGuardRollsBackUnlessCommitted)
     // An inner guard undoes only its own part; the outer commit keeps the rest.
     {
         CAdoTransaction outer(connection);
-        connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 1"));
+        ASSERT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 1")));
         {
             CAdoTransaction inner(connection);
             ASSERT_TRUE(inner.active());
-            connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 2"));
+            ASSERT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 2")));
         }
         EXPECT_TRUE(outer.commit());
         EXPECT_FALSE(outer.active());

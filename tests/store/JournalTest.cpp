@@ -1,11 +1,11 @@
 #include "CatalogSeed.h"
 #include "EngineTest.h"
 
-#include "store/BulkPass.h"
-#include "store/CAdoConnection.h"
-#include "store/Catalog.h"
-#include "store/Journal.h"
-#include "store/JournalAction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/catalog/BulkPass.h"
+#include "store/catalog/Catalog.h"
+#include "store/journal/Journal.h"
+#include "store/journal/JournalAction.h"
 
 namespace
 {

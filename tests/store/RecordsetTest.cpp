@@ -1,7 +1,7 @@
 #include "StoreFixture.h"
 
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
 
 class RecordsetTest : public EngineStoreTest
 {

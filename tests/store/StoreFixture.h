@@ -3,8 +3,8 @@
 #include "support/EngineCatalog.h"
 #include "support/GrocelleTest.h"
 
-#include "store/CAdoException.h"
-#include "store/Catalog.h"
+#include "store/access/CAdoException.h"
+#include "store/catalog/Catalog.h"
 
 #include <QFile>
 #include <QString>

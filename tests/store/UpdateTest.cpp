@@ -1,9 +1,9 @@
 #include "StoreFixture.h"
 
-#include "store/BulkPass.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
-#include "store/CAdoTransaction.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/catalog/BulkPass.h"
 
 class UpdateTest : public EngineStoreTest
 {
@@ -153,7 +153,7 @@ TEST_P(UpdateTest, RowThatCannotBeWrittenRaises)
     ASSERT_TRUE(openItem(3));
     set.GetField(1).SetLong(5);
     // Deleted behind the set's back.
-    connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = 3"));
+    ASSERT_TRUE(connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = 3")));
     EXPECT_EQ(codeOf([&] { set.Update(); }), CAdoException::CannotWrite);
 
     // The store refuses to write at all.
@@ -172,8 +172,8 @@ TEST_P(UpdateTest, RowThatCannotBeWrittenRaises)
         EXPECT_TRUE(error.describe().startsWith("The catalog could not be written (error -18)."))
             << error.describe().toStdString();
     }
-    connection.Execute(onSqlite() ? QStringLiteral("PRAGMA query_only = 0")
-                                  : QStringLiteral("SET default_transaction_read_only = off"));
+    ASSERT_TRUE(connection.Execute(onSqlite() ? QStringLiteral("PRAGMA query_only = 0")
+                                              : QStringLiteral("SET default_transaction_read_only = off")));
     EXPECT_EQ(stored("QtyToBuy", 1), "2");
 
     // No current row.

@@ -1,7 +1,7 @@
 #include "CatalogSeed.h"
 
 #include "platform/DeviceFolder.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
 
 #include <sqlite3.h>
 

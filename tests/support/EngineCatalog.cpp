@@ -1,7 +1,7 @@
 #include "EngineCatalog.h"
 
 #include "platform/DeviceFolder.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
 
 #include <QUuid>
 

@@ -5,7 +5,7 @@
 #include "GrocelleTest.h"
 
 #include "platform/DeviceFolder.h"
-#include "store/Catalog.h"
+#include "store/catalog/Catalog.h"
 
 #include <QFile>
 

@@ -4,11 +4,16 @@
 
 #include "controls/CItemListCtrl.h"
 
+#include <gtest/gtest.h>
+
 FakeListWindow::FakeListWindow()
     : m_connection(true)
     , m_list(new CItemListCtrl(&m_widget))
 {
-    m_connection.Open(CatalogSeed::path());
+    // A test whose catalog cannot be opened fails on its first command.
+    if (m_connection.Open(CatalogSeed::path()) != 0) {
+        ADD_FAILURE() << "the test catalog cannot be opened: " << m_connection.lastError().toStdString();
+    }
 }
 
 FakeListWindow::~FakeListWindow() = default;

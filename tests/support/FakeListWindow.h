@@ -3,7 +3,7 @@
 #include "commands/IListWindow.h"
 #include "commands/ViewState.h"
 #include "platform/AppState.h"
-#include "store/CAdoConnection.h"
+#include "store/access/CAdoConnection.h"
 
 #include <QWidget>
 

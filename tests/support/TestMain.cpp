@@ -1,9 +1,12 @@
+#include "store/catalog/CatalogEngines.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    CatalogEngines::install();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -3,8 +3,8 @@
 #include "GrocelleTest.h"
 
 #include "items/ListCommands.h"
-#include "store/CAdoConnection.h"
-#include "store/Journal.h"
+#include "store/access/CAdoConnection.h"
+#include "store/journal/Journal.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CRenameDlg.h"
 

@@ -6,7 +6,7 @@
 #include "controls/CItemListCtrl.h"
 #include "platform/CRegistry.h"
 #include "platform/CommandIds.h"
-#include "store/CAdoConnection.h"
+#include "store/access/CAdoConnection.h"
 #include "tools/CPhoneListDlg.h"
 #include "tools/PhoneList.h"
 #include "tools/QrCode.h"

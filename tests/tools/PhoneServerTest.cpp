@@ -3,8 +3,8 @@
 
 #include "commands/ViewState.h"
 #include "mainwnd/ListStatement.h"
-#include "store/CAdoConnection.h"
-#include "store/Journal.h"
+#include "store/access/CAdoConnection.h"
+#include "store/journal/Journal.h"
 #include "tools/PhoneServer.h"
 #include "tools/PhoneTcpServer.h"
 

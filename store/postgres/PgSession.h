@@ -1,0 +1,119 @@
+#pragma once
+
+#include "store/access/AdoDetail.h"
+#include "store/postgres/PgWriteBatch.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <libpq-fe.h>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+// One PostgreSQL connection of the access layer, with what the layer learns
+// about the tables it reads: column names, kinds and widths, and the row key
+// that keyset sets write back by.
+class PgSession
+{
+public:
+    struct ResultClear
+    {
+        void operator()(PGresult* result) const noexcept { PQclear(result); }
+    };
+    using Result = std::unique_ptr<PGresult, ResultClear>;
+
+    struct Attribute
+    {
+        QString name;      // as the catalog spells it ("ItemName", not "itemname")
+        QByteArray quoted; // for statements the layer composes
+        QByteArray type;   // the server's name of its type, as a cast takes it
+        ado_detail::Kind kind = ado_detail::Kind::Untyped;
+        int maxChars = -1;
+        bool present = false; // false for a dropped column's number
+    };
+    struct Table
+    {
+        QByteArray quotedName;          // schema-qualified when not on the search path
+        std::vector<Attribute> columns; // by column number - 1
+        int keyColumn = 0;              // the row key's column number, 0 for none
+    };
+
+    // The column of our own that addresses one row of a table: PostgreSQL has
+    // no rowid. Hidden from every result.
+    static constexpr const char* KeyColumn = "RowKey";
+
+    ~PgSession();
+    PgSession(const PgSession&) = delete;
+    PgSession& operator=(const PgSession&) = delete;
+
+    // Connects to uri (a postgresql:// or postgres:// URI with the usual
+    // libpq options); null with error set when that fails.
+    static std::unique_ptr<PgSession> connect(const QString& uri, QString& error);
+    // True for a text that names a PostgreSQL catalog rather than a file.
+    static bool isUri(const QString& location);
+    // The name this program's connections go by on the server (unless the
+    // URI names another), by which it knows its own changes.
+    static QByteArray programTag();
+    // "host:port/dbname" (or the socket folder for host), for messages.
+    static QString describe(const QString& uri);
+
+    // Runs one statement with text parameters (null for a missing value); a
+    // second statement in the text is refused by the server. Null with error
+    // set on failure. A statement that changes the structure runs on a
+    // savepoint inside a transaction, so that its failure (an index that
+    // exists already) does not end the transaction. The keyset writes held
+    // back are sent first (a rollback drops them): a failure to send them is
+    // the statement's failure, and the transaction then cannot commit.
+    Result exec(const QByteArray& sql, QString& error, const std::vector<const char*>& params = {});
+
+    // Keyset writes inside a transaction are held here and sent together:
+    // when the batch is full, before any other statement, at the latest
+    // before the commit.
+    PgWriteBatch& heldWrites() { return m_held; }
+    // Sends the writes held; false with error set when the server refuses
+    // them or a row is gone, which fails the transaction.
+    bool sendHeldWrites(QString& error);
+
+    // What the layer knows about the table with that object id, read once.
+    const Table* table(Oid oid);
+    // The same by name, as a statement would write it; null when there is no
+    // such table.
+    const Table* tableNamed(const QByteArray& name);
+
+    // Connects again after the server went away; false while it is still
+    // gone. What the layer knew of the tables is read again.
+    bool reconnect();
+    // The SQLSTATE of the last failure ("40001"), empty after a success.
+    const QByteArray& lastState() const { return m_lastState; }
+    // A failure that the same work, run again from its start, may not meet:
+    // a serialization failure or a deadlock between two programs.
+    bool lastFailureIsTransient() const;
+
+    bool inTransaction() const;
+    // The transaction has had a failure (on the server, or a held write that
+    // could not be sent): only a rollback ends it.
+    bool transactionFailed() const;
+    // The server is still there as far as the last exchange went.
+    bool connected() const;
+    PGconn* handle() const { return m_conn.get(); }
+
+private:
+    struct Finish
+    {
+        void operator()(PGconn* conn) const noexcept { PQfinish(conn); }
+    };
+    explicit PgSession(PGconn* conn);
+    Result run(const QByteArray& sql, QString& error, const std::vector<const char*>& params);
+
+    std::unique_ptr<PGconn, Finish> m_conn;
+    QString m_description;
+    QByteArray m_lastState;
+    std::map<Oid, std::unique_ptr<Table>> m_tables;
+    std::map<QByteArray, Oid> m_tableIds;
+    PgWriteBatch m_held;
+    // A held write failed while the server's transaction went on: no
+    // commit until a rollback.
+    bool m_heldWriteFailed = false;
+};

@@ -1,0 +1,139 @@
+#include "store/sqlite/SqliteCommand.h"
+
+#include "store/access/AdoDetail.h"
+#include "store/access/CAdoException.h"
+
+SqliteCommand::SqliteCommand(ado_detail::SharedConnection& owner, sqlite3* db, const QByteArray& sql)
+    : m_owner(owner)
+    , m_generation(owner.generation)
+{
+    sqlite3_stmt* stmt = nullptr;
+    const int prepared = sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);
+    m_stmt.reset(stmt);
+    if (prepared != SQLITE_OK || !stmt) {
+        fail(CAdoException::CannotRead, sqlite_detail::message(db));
+    }
+    m_writes = !sqlite3_stmt_readonly(stmt);
+}
+
+sqlite3_stmt* SqliteCommand::statement() const
+{
+    if (!m_owner.isOpen() || m_owner.generation != m_generation) {
+        fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
+             QStringLiteral("The catalog is not open."));
+    }
+    return m_stmt.get();
+}
+
+void SqliteCommand::fail(int code, const QString& detail) const
+{
+    m_owner.noteError(detail);
+    throw CAdoException::withDetail(code, __LINE__, detail);
+}
+
+void SqliteCommand::bind(int parameter, const SqlValue& value)
+{
+    sqlite3_stmt* stmt = statement();
+    if (m_running) {
+        reset();
+    }
+    int result = SQLITE_OK;
+    switch (value.type()) {
+    case SqlValue::Type::Null:
+        result = sqlite3_bind_null(stmt, parameter);
+        break;
+    case SqlValue::Type::Integer:
+        result = sqlite3_bind_int64(stmt, parameter, value.toInteger());
+        break;
+    case SqlValue::Type::Real:
+        result = sqlite3_bind_double(stmt, parameter, value.toReal());
+        break;
+    case SqlValue::Type::Text: {
+        const QByteArray utf8 = value.toText().toUtf8();
+        result = sqlite3_bind_text64(stmt, parameter, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+        break;
+    }
+    case SqlValue::Type::Blob:
+        result = sqlite3_bind_blob64(stmt, parameter, value.toBlob().constData(),
+                                     static_cast<sqlite3_uint64>(value.toBlob().size()), SQLITE_TRANSIENT);
+        break;
+    }
+    if (result != SQLITE_OK) {
+        fail(CAdoException::ValueRefused, sqlite_detail::message(sqlite3_db_handle(stmt)));
+    }
+}
+
+bool SqliteCommand::next()
+{
+    sqlite3_stmt* stmt = statement();
+    m_running = true;
+    const int result = sqlite3_step(stmt);
+    if (result == SQLITE_ROW) {
+        return true;
+    }
+    reset();
+    if (result != SQLITE_DONE) {
+        fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
+             sqlite_detail::message(sqlite3_db_handle(stmt)));
+    }
+    return false;
+}
+
+long SqliteCommand::run()
+{
+    while (next()) { }
+    return static_cast<long>(sqlite3_changes(sqlite3_db_handle(m_stmt.get())));
+}
+
+void SqliteCommand::reset() noexcept
+{
+    // The failure of the last step is reported by next(); reset repeats it.
+    sqlite3_reset(m_stmt.get());
+    m_running = false;
+}
+
+int SqliteCommand::columnCount()
+{
+    return sqlite3_column_count(statement());
+}
+
+QString SqliteCommand::columnName(int column)
+{
+    const char* name = sqlite3_column_name(statement(), column);
+    return name ? QString::fromUtf8(name) : QString();
+}
+
+SqlValue SqliteCommand::value(int column)
+{
+    sqlite3_stmt* stmt = statement();
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        return SqlValue::integer(sqlite3_column_int64(stmt, column));
+    case SQLITE_FLOAT:
+        return SqlValue::real(sqlite3_column_double(stmt, column));
+    case SQLITE_TEXT: {
+        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        return SqlValue::text(QString::fromUtf8(data, sqlite3_column_bytes(stmt, column)));
+    }
+    case SQLITE_BLOB: {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+        return SqlValue::blob(QByteArray(data, sqlite3_column_bytes(stmt, column)));
+    }
+    default:
+        break;
+    }
+    return {};
+}
+
+qint64 SqliteCommand::integer(int column)
+{
+    return sqlite3_column_int64(statement(), column);
+}
+
+QString SqliteCommand::text(int column)
+{
+    sqlite3_stmt* stmt = statement();
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return QString::fromUtf8(data, sqlite3_column_bytes(stmt, column));
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// What the SQLite engine's classes share, and the catalog's own file checks.
+
+#include <QByteArray>
+#include <QString>
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace sqlite_detail
+{
+struct StatementFinalizer
+{
+    void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
+};
+// A prepared SQLite statement, finalised whatever path leaves its scope.
+using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+struct DatabaseCloser
+{
+    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
+};
+// An SQLite database handle. close_v2: statements still held elsewhere keep
+// the handle alive until they are finalised.
+using DatabasePtr = std::unique_ptr<sqlite3, DatabaseCloser>;
+
+// Prepares the one statement of sql. SQLITE_MISUSE when the text holds a
+// second statement after the first (the first is then not kept), or none at
+// all; the store's own code on any other failure.
+int prepareSingle(sqlite3* db, const QByteArray& sql, StatementPtr& out);
+
+// SQLite's message of the last failure on db, as a sentence.
+QString message(sqlite3* db);
+} // namespace sqlite_detail

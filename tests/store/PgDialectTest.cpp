@@ -98,6 +98,10 @@ TEST(PgDialectTest, OrderTermsAreClosedWhereTheyEnd)
         {"SELECT * FROM t ORDER BY a OFFSET 3", "SELECT * FROM t ORDER BY a NULLS FIRST OFFSET 3"},
         {"SELECT * FROM t ORDER BY a LIMIT 1 OFFSET 3", "SELECT * FROM t ORDER BY a NULLS FIRST LIMIT 1 OFFSET 3"},
         {"SELECT * FROM t ORDER BY a FOR UPDATE", "SELECT * FROM t ORDER BY a NULLS FIRST FOR UPDATE"},
+        // A clause right after a quoted name or a bracket stays a word of its
+        // own.
+        {"SELECT * FROM t ORDER BY \"a\"LIMIT 1", "SELECT * FROM t ORDER BY \"a\" NULLS FIRST LIMIT 1"},
+        {"SELECT * FROM t ORDER BY lower(a)FOR UPDATE", "SELECT * FROM t ORDER BY lower(a) NULLS FIRST FOR UPDATE"},
         {"SELECT a FROM t UNION SELECT b FROM u ORDER BY 1",
          "SELECT a FROM t UNION SELECT b FROM u ORDER BY 1 NULLS FIRST"},
         {"SELECT * FROM t ORDER BY a COLLATE \"C\"", "SELECT * FROM t ORDER BY a COLLATE \"C\" NULLS FIRST"},
@@ -322,6 +326,7 @@ TEST_F(PgDialectRowsTest, TranslatedStatementsSelectWhatSqliteSelects)
         {"ItemName", "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > -1 ORDER BY ItemName DESC"},
         {"ItemName", "SELECT ItemName FROM ShoppingLists ORDER BY Price DESC, ID"},
         {"ItemName", "SELECT ItemName FROM ShoppingLists ORDER BY Price, ID"},
+        {"ItemName", "SELECT ItemName FROM ShoppingLists ORDER BY Price, (ID)LIMIT 5"},
         {"Store", "SELECT Store FROM ShoppingLists ORDER BY Store, ID"},
         {"Store", "SELECT DISTINCT Store FROM ShoppingLists ORDER BY Store"},
         {"Dept", "SELECT Dept FROM ShoppingLists ORDER BY DeptOrder, Dept, ID"},

@@ -1,7 +1,8 @@
 // The statement translation: no crash on any text. For a statement whose
-// quotes and parentheses pair up: they stay paired, and without a pattern (whose prefix
-// range adds a condition each time), translating again changes nothing and
-// only the words of the missing-value order are added to the statement's own.
+// quotes and parentheses pair up: they stay paired; and without a pattern
+// (whose prefix range adds a condition each time), translating again changes
+// nothing, only the words of the missing-value order are added to the
+// statement's own, and its literals stay as they were.
 #include "FuzzCheck.h"
 
 #include "store/PgDialect.h"
@@ -18,8 +19,9 @@ bool isWordChar(char c)
     return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || (static_cast<unsigned char>(c) & 0x80);
 }
 
-// The words of sql, a quoted name counting as one, literals skipped.
-std::vector<QByteArray> words(const QByteArray& sql)
+// The words of sql, a quoted name counting as one; with literals, the
+// literals instead.
+std::vector<QByteArray> words(const QByteArray& sql, bool literals = false)
 {
     std::vector<QByteArray> found;
     qsizetype i = 0;
@@ -32,14 +34,16 @@ std::vector<QByteArray> words(const QByteArray& sql)
                 i += sql[i] == c ? 2 : 1;
             }
             ++i;
-            if (c == '"') {
+            if ((c == '"') != literals) {
                 found.push_back(sql.mid(start, i - start));
             }
         } else if (isWordChar(c)) {
             while (i < sql.size() && isWordChar(sql[i])) {
                 ++i;
             }
-            found.push_back(sql.mid(start, i - start).toUpper());
+            if (!literals) {
+                found.push_back(sql.mid(start, i - start).toUpper());
+            }
         } else {
             ++i;
         }
@@ -101,6 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!upper.contains("LIKE") && !(upper.contains("INDEX") && upper.contains("ORDER"))) {
         FUZZ_CHECK(PgDialect::translate(translated) == translated, "translating again changed", translated);
         FUZZ_CHECK(onlyOrderWordsAdded(sql, translated), "words changed", translated);
+        FUZZ_CHECK(words(translated, true) == words(sql, true), "literals changed", translated);
     }
     return 0;
 }

@@ -146,8 +146,8 @@ QByteArray PgDialect::translate(const QByteArray& sql)
         descending = false;
     };
     // Closes an ORDER BY term; its trailing white space stays after the
-    // added words.
-    auto closeTermBeforeSpace = [&]() {
+    // added words, and a word that follows at once is kept apart from them.
+    auto closeTermBeforeSpace = [&](bool wordFollows) {
         qsizetype trailing = out.size();
         while (trailing > 0 && std::isspace(static_cast<unsigned char>(out[trailing - 1]))) {
             --trailing;
@@ -155,7 +155,7 @@ QByteArray PgDialect::translate(const QByteArray& sql)
         const QByteArray space = out.mid(trailing);
         out.truncate(trailing);
         closeTerm();
-        out += space;
+        out += space.isEmpty() && wordFollows ? QByteArray(" ") : space;
     };
 
     for (size_t i = 0; i < tokens.size(); ++i) {
@@ -165,7 +165,7 @@ QByteArray PgDialect::translate(const QByteArray& sql)
         if (inOrderBy && depth == orderDepth
             && ((token.type == Token::Other && (token.text == "," || token.text == ")" || token.text == ";"))
                 || isClauseEnd(upper))) {
-            closeTermBeforeSpace();
+            closeTermBeforeSpace(token.type == Token::Word);
             if (token.text != ",") {
                 inOrderBy = false;
             }
@@ -265,7 +265,7 @@ QByteArray PgDialect::translate(const QByteArray& sql)
         out += token.text;
     }
     if (inOrderBy) {
-        closeTermBeforeSpace();
+        closeTermBeforeSpace(false);
     }
     return out;
 }

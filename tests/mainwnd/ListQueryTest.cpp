@@ -7,6 +7,8 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
 #include "mainwnd/ListStatement.h"
+#include "store/CAdoConnection.h"
+#include "store/CAdoRecordset.h"
 
 #include <QBrush>
 #include <QComboBox>
@@ -66,6 +68,61 @@ TEST(ListStatementTest, WhereTextForEveryViewDepartmentAndFilter)
               kBase + QStringLiteral(" WHERE Dept = 'Kids'' Snacks'  AND Store = 'Joe''s'  ORDER BY Itemname"));
     EXPECT_EQ(ListStatement::departments(view),
               QStringLiteral("SELECT Dept, Store from ShoppingLists WHERE Store = 'Joe''s' "));
+}
+
+// The composed statements select, on either engine, the rows each view
+// lists, in its order.
+TEST_P(ListQueryTest, ComposedStatementsSelectTheRowsOfEachView)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .qty = 2, .deptOrder = 2},
+        {.name = QStringLiteral("butter"), .qty = 1, .store = QStringLiteral("Joe's"), .deptOrder = 2},
+        {.name = QStringLiteral("Kids' Cereal"),
+         .qty = 3,
+         .dept = QStringLiteral("Kids' Snacks"),
+         .store = QStringLiteral("Joe's"),
+         .deptOrder = 1},
+        {.name = QStringLiteral("Apples"), .qty = 0, .dept = QStringLiteral("Produce")},
+        {.name = QStringLiteral("Tea"), .qty = 1, .dept = QString(), .deptOrder = 3},
+        {.name = QStringLiteral("crisps"), .qty = 4, .dept = QStringLiteral("Kids' Snacks"), .deptOrder = 1},
+    });
+    CAdoConnection connection;
+    ASSERT_EQ(connection.Open(CatalogSeed::path()), 0) << connection.lastError().toStdString();
+
+    ViewState view;
+    view.needOrder = QStringLiteral("DeptOrder, ItemName");
+    view.storeOrder = QStringLiteral("Itemname");
+    struct Case
+    {
+        bool need;
+        const char* store;
+        const char* dept;
+        bool filter;
+        QStringList names;
+    };
+    const Case cases[] = {
+        {true, "*", "All Items", true, {"crisps", "Kids' Cereal", "butter", "Milk", "Tea"}},
+        {true, "*", "Dairy", false, {"butter", "Milk"}},
+        {true, "*", "Produce", false, {}},
+        {false, "B-Mart", "All Items", false, {"Apples", "crisps", "Milk", "Tea"}},
+        {false, "B-Mart", "All Items", true, {"crisps", "Milk", "Tea"}},
+        {false, "B-Mart", "", false, {"Tea"}},
+        {false, "Joe's", "Kids' Snacks", false, {"Kids' Cereal"}},
+    };
+    for (const Case& c : cases) {
+        view.needView = c.need;
+        view.currentStore = QString::fromUtf8(c.store);
+        view.deptText = QString::fromUtf8(c.dept);
+        view.quantityFilter = c.filter;
+        const QString sql = ListStatement::compose(view);
+        CAdoRecordset set;
+        ASSERT_TRUE(set.Open(sql, connection)) << sql.toStdString();
+        QStringList names;
+        for (; !set.IsEOF(); set.MoveNext()) {
+            names << set.GetField(0).GetText();
+        }
+        EXPECT_EQ(names, c.names) << sql.toStdString();
+    }
 }
 
 TEST_P(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)

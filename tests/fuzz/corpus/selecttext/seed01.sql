@@ -1,0 +1,1 @@
+SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon FROM ShoppingLists  WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName

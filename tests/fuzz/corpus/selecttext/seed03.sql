@@ -1,0 +1,1 @@
+SELECT ItemName FROM ShoppingLists ORDER BY Price DESC

@@ -1,0 +1,1 @@
+SELECT DISTINCT Store FROM ShoppingLists ORDER BY Store

@@ -1,0 +1,1 @@
+SELECT ActionID, ByteSize FROM JournalActions ORDER BY ActionID DESC LIMIT 5

@@ -1,0 +1,1 @@
+SELECT Part, Changes FROM JournalChanges WHERE ActionID = ? ORDER BY Part

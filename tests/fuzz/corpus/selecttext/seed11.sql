@@ -1,0 +1,1 @@
+SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE '50\%%' ESCAPE '\' ORDER BY ItemName

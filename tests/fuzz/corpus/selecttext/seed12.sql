@@ -1,0 +1,1 @@
+SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE 'a\_b%' ESCAPE '\' ORDER BY ItemName

@@ -1,0 +1,1 @@
+SELECT 'ORDER BY x' FROM t

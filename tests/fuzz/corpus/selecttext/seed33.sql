@@ -1,0 +1,1 @@
+SELECT OrderBy, "order by" FROM t ORDER BY OrderBy

@@ -1,0 +1,1 @@
+SELECT Descr FROM t ORDER BY Descr

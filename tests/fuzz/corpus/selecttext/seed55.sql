@@ -1,0 +1,1 @@
+DELETE FROM ShoppingLists WHERE ID = 3

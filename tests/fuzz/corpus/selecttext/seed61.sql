@@ -1,0 +1,1 @@
+SELECT ItemName, ID, QtyToBuy FROM ShoppingLists  WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName

@@ -1,0 +1,1 @@
+SELECT ID FROM ShoppingLists ORDER BY ID

@@ -1,0 +1,1 @@
+SELECT ALL Store FROM ShoppingLists

@@ -1,0 +1,1 @@
+SELECT Dept, count(*) FROM ShoppingLists GROUP BY Dept

@@ -1,0 +1,1 @@
+WITH x AS (SELECT 1) SELECT * FROM x

@@ -1,0 +1,1 @@
+SELECT 'group' , "union", [join], `with` FROM ShoppingLists

@@ -1,0 +1,1 @@
+SELECT 'from', itemsOld FROM Items

@@ -1,0 +1,1 @@
+SELECT Crème FROM Épicerie WHERE a = 'it''s'

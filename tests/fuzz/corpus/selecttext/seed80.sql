@@ -1,0 +1,1 @@
+SELECTED FROM t

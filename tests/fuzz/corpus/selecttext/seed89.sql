@@ -1,0 +1,1 @@
+UPDATE ShoppingLists SET ItemName = ?, Store = '?' WHERE ID = ?

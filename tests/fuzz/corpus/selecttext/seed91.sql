@@ -1,0 +1,1 @@
+SELECT * FROM t WHERE a LIKE 'mi%' ESCAPE '\' AND b LIKE 'x!_%' ESCAPE '!' ORDER BY a, b DESC

@@ -1,0 +1,1 @@
+SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon FROM ShoppingLists  WHERE Dept = 'Dairy' AND QtyToBuy > 0  AND Store = 'Fresh Market'  ORDER BY Itemname

@@ -1,0 +1,1 @@
+SELECT ItemName, ID, Store, Dept, UnitOfPurchase from ShoppingLists Order by ItemName

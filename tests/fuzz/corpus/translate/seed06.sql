@@ -1,0 +1,1 @@
+SELECT Dept, DeptOrder from ShoppingLists Order by DeptOrder, Dept

@@ -1,0 +1,1 @@
+SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE 'Kids''%' ESCAPE '\' ORDER BY ItemName

@@ -1,0 +1,1 @@
+SELECT * FROM ShoppingLists WHERE ItemName LIKE 'Z%'

@@ -1,0 +1,1 @@
+CREATE INDEX doIndex ON ShoppingLists (DeptOrder)

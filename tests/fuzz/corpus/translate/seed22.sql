@@ -1,0 +1,1 @@
+CREATE UNIQUE INDEX u ON ShoppingLists (Store DESC, ItemName)

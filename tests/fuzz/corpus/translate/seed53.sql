@@ -1,0 +1,1 @@
+SELECT * FROM t WHERE a like 'Mi%' order by a desc

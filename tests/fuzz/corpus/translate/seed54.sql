@@ -1,0 +1,1 @@
+UPDATE ShoppingLists SET ItemName = 'x' WHERE ID = ?

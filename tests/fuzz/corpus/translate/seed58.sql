@@ -1,0 +1,1 @@
+SELECT Sélection FROM t ORDER BY Sélection

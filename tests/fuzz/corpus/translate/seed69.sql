@@ -1,0 +1,1 @@
+UPDATE ShoppingLists SET x = 1

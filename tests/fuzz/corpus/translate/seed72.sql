@@ -1,0 +1,1 @@
+SELECT x /* union */ FROM t

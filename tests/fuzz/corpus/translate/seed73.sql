@@ -1,0 +1,1 @@
+SELECT Fromage FROM Fromages

@@ -1,0 +1,1 @@
+SELECT ID, Price FROM ShoppingLists WHERE ID = ANY(?::bigint[])

@@ -3,7 +3,7 @@
 // same changes, and writing those again gives the same text.
 #include "FuzzCheck.h"
 
-#include "store/RowChange.h"
+#include "store/journal/RowChange.h"
 
 #include <cstddef>
 #include <cstdint>

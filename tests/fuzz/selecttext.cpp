@@ -4,7 +4,7 @@
 // of the text, spelt as the text spells it.
 #include "FuzzCheck.h"
 
-#include "store/SelectText.h"
+#include "store/access/SelectText.h"
 
 #include <cctype>
 #include <cstddef>

@@ -5,7 +5,7 @@
 // statement's own, and its literals stay as they were.
 #include "FuzzCheck.h"
 
-#include "store/PgDialect.h"
+#include "store/postgres/PgDialect.h"
 
 #include <cctype>
 #include <cstddef>

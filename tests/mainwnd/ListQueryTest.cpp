@@ -7,8 +7,8 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
 #include "mainwnd/ListStatement.h"
-#include "store/CAdoConnection.h"
-#include "store/CAdoRecordset.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
 
 #include <QBrush>
 #include <QComboBox>

@@ -2,8 +2,8 @@
 
 #include "support/EngineCatalog.h"
 
-#include "store/Catalog.h"
-#include "store/PgDialect.h"
+#include "store/catalog/Catalog.h"
+#include "store/postgres/PgDialect.h"
 
 #include <QStringList>
 

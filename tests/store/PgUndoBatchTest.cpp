@@ -1,8 +1,8 @@
 #include "StoreFixture.h"
 
-#include "store/CAdoConnection.h"
-#include "store/CAdoTransaction.h"
-#include "store/PgUndoBatch.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/journal/PgUndoBatch.h"
 
 namespace
 {

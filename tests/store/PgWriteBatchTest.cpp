@@ -1,6 +1,6 @@
 #include "StoreFixture.h"
 
-#include "store/PgWriteBatch.h"
+#include "store/postgres/PgWriteBatch.h"
 
 #include <libpq-fe.h>
 

@@ -1,4 +1,4 @@
-#include "store/RowChange.h"
+#include "store/journal/RowChange.h"
 
 #include <gtest/gtest.h>
 

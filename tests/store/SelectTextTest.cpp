@@ -1,6 +1,6 @@
 #include "StoreFixture.h"
 
-#include "store/SelectText.h"
+#include "store/access/SelectText.h"
 
 namespace
 {

@@ -55,8 +55,7 @@ int bindValue(sqlite3_stmt* stmt, int parameter, const Value& value)
 }
 } // namespace
 
-SqliteKeysetRows::SqliteKeysetRows(ado_detail::SharedConnection& owner, std::vector<Column> columns,
-                                   QByteArray table)
+SqliteKeysetRows::SqliteKeysetRows(ado_detail::SharedConnection& owner, std::vector<Column> columns, QByteArray table)
     : CachedRows(std::move(columns))
     , m_owner(owner)
     , m_table(std::move(table))

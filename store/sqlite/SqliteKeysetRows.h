@@ -24,8 +24,7 @@ public:
     // than the one in position 0 (when first is 1: the rowid's) is computed.
     static std::vector<ado_detail::Column> columnsOf(sqlite3_stmt* stmt, int first);
 
-    SqliteKeysetRows(ado_detail::SharedConnection& owner, std::vector<ado_detail::Column> columns,
-                     QByteArray table);
+    SqliteKeysetRows(ado_detail::SharedConnection& owner, std::vector<ado_detail::Column> columns, QByteArray table);
 
 protected:
     void writeRow(IConnectionBackend& engine, qint64 key, const std::vector<int>& columns,

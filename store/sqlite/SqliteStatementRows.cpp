@@ -21,8 +21,7 @@ std::unique_ptr<SqliteStatementRows> SqliteStatementRows::start(ado_detail::Shar
     return rows;
 }
 
-SqliteStatementRows::SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql,
-                                         StatementPtr stmt)
+SqliteStatementRows::SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql, StatementPtr stmt)
     : m_owner(owner)
     , m_sql(sql)
     , m_stmt(std::move(stmt))

@@ -18,8 +18,7 @@ public:
     static std::unique_ptr<SqliteStatementRows> start(ado_detail::SharedConnection& owner, const QByteArray& sql,
                                                       sqlite_detail::StatementPtr stmt);
 
-    SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql,
-                        sqlite_detail::StatementPtr stmt);
+    SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql, sqlite_detail::StatementPtr stmt);
 
     const std::vector<ado_detail::Column>& columns() const override { return m_columns; }
     bool cached() const override { return false; }

@@ -115,11 +115,20 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
     }
     session->m_description = describe(uri);
     PQsetNoticeProcessor(conn, ignoreNotice, nullptr);
-    if (PQsetClientEncoding(conn, "UTF8") != 0) {
+    if (PQsetClientEncoding(conn, "UTF8") != 0 || !session->fixStringMode()) {
         error = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
         return nullptr;
     }
     return session;
+}
+
+bool PgSession::fixStringMode()
+{
+    // A backslash in a quoted text is a backslash, whatever the server or
+    // database was set to: with the legacy mode, text that the program
+    // quotes could end its literal early and be read as SQL.
+    const Result result(PQexec(m_conn.get(), "SET standard_conforming_strings = on"));
+    return result && PQresultStatus(result.get()) == PGRES_COMMAND_OK;
 }
 
 PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const std::vector<const char*>& params)
@@ -299,7 +308,7 @@ bool PgSession::reconnect()
     m_tables.clear();
     m_tableIds.clear();
     PQreset(m_conn.get());
-    return connected();
+    return connected() && fixStringMode();
 }
 
 bool PgSession::lastFailureIsTransient() const

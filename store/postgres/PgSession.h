@@ -105,6 +105,9 @@ private:
         void operator()(PGconn* conn) const noexcept { PQfinish(conn); }
     };
     explicit PgSession(PGconn* conn);
+    // Sets the session to read a backslash in quoted text as itself; false
+    // when the server refuses.
+    bool fixStringMode();
     Result run(const QByteArray& sql, QString& error, const std::vector<const char*>& params);
 
     std::unique_ptr<PGconn, Finish> m_conn;

@@ -3,6 +3,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/catalog/Catalog.h"
 #include "support/ThrowawayServer.h"
 
 #include <QElapsedTimer>
@@ -105,6 +106,36 @@ TEST_P(ConnectionEngineTest, ExecuteRunsExactlyOneStatement)
     EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 1;")));
     EXPECT_EQ(rawValue(QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 1")), "7");
     EXPECT_FALSE(connection.Execute(QString()));
+}
+
+TEST_P(ConnectionEngineTest, QuotedTextStaysTextOnAServerWithLegacyStrings)
+{
+    if (GetParam() != Engine::Postgres) {
+        GTEST_SKIP() << "the legacy string mode is PostgreSQL's";
+    }
+    makeCatalog();
+    // The session asks for the legacy mode, as an old database's setting would.
+    QString legacy = location();
+    const QString searchPath = QStringLiteral("options=-c%20search_path");
+    ASSERT_TRUE(legacy.contains(searchPath));
+    legacy.replace(searchPath, QStringLiteral("options=-c%20standard_conforming_strings%3Doff%20-c%20search_path"));
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(legacy), 0) << connection.lastError().toStdString();
+
+    // A store filter made to end the literal early selects nothing.
+    CAdoRecordset set;
+    ASSERT_TRUE(set.Open(QStringLiteral("SELECT ID FROM ShoppingLists WHERE Store = ")
+                             + Catalog::quoteLiteral(QStringLiteral("\\' OR 1=1 --")),
+                         connection));
+    EXPECT_TRUE(set.IsEOF());
+
+    // A name with a backslash and a quote is stored as typed, in one statement.
+    const QString name = QStringLiteral("a\\'; DELETE FROM x; --");
+    ASSERT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET ItemName = ") + Catalog::quoteLiteral(name)
+                                   + QStringLiteral(" WHERE ID = 1")))
+        << connection.lastError().toStdString();
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ID = 1")), name);
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "3");
 }
 
 TEST_P(ConnectionEngineTest, SharedObjectFollowsTheMainWindowOrder)

@@ -59,7 +59,18 @@ QString PgSession::describe(const QString& uri)
     PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
     PQfreemem(error);
     if (!options) {
-        return uri.section(QLatin1Char('?'), 0, 0);
+        // Shown as typed, but for its credentials and options: a password
+        // never reaches a message.
+        QString shown = uri.section(QLatin1Char('?'), 0, 0);
+        const qsizetype hostStart = shown.indexOf(QLatin1String("://"));
+        if (hostStart >= 0) {
+            const qsizetype path = shown.indexOf(QLatin1Char('/'), hostStart + 3);
+            const qsizetype at = shown.lastIndexOf(QLatin1Char('@'), path < 0 ? -1 : path - 1);
+            if (at >= hostStart + 3) {
+                shown.remove(hostStart + 3, at - hostStart - 2);
+            }
+        }
+        return shown;
     }
     QString host;
     QString port;

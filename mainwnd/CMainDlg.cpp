@@ -317,7 +317,9 @@ void CMainDlg::openCatalog()
         MessageService::show(problem, MessageService::Buttons::Ok, this);
     }
     Catalog::runStartupIndexes(m_connection);
-    Catalog::checkStructure(m_connection);
+    for (const Catalog::Addition addition : Catalog::checkStructure(m_connection)) {
+        MessageService::show(Catalog::additionMessage(addition), MessageService::Buttons::Ok, this);
+    }
 
     m_outsideChanges = new OutsideChanges(file, *this, *m_quickText, this);
 }

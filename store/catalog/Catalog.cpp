@@ -2,7 +2,6 @@
 
 #include "platform/CRegistry.h"
 #include "platform/DeviceFolder.h"
-#include "platform/MessageService.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
@@ -349,90 +348,131 @@ QString Catalog::fileStateMessage(FileState state, const QString& given)
     return {};
 }
 
-void Catalog::runStartupIndexes(CAdoConnection& connection)
+namespace
 {
-    static const char* const statements[] = {
-        "CREATE INDEX doIndex ON ShoppingLists (DeptOrder)",
-        "CREATE INDEX stIndex ON ShoppingLists (Store)",
-        "CREATE INDEX qtIndex ON ShoppingLists (QtyToBuy)",
-    };
+// The names of the indexes on ShoppingLists, in lower case; empty when they
+// cannot be read.
+QStringList indexesOfTheCatalog(CAdoConnection& connection)
+{
+    const QString sql =
+        connection.isPostgres()
+            ? QStringLiteral("SELECT lower(c.relname) FROM pg_index x JOIN pg_class c ON c.oid = x.indexrelid "
+                             "WHERE x.indrelid = to_regclass('shoppinglists')")
+            : QStringLiteral("SELECT lower(name) FROM sqlite_master WHERE type = 'index' AND tbl_name = "
+                             "'ShoppingLists' COLLATE NOCASE");
+    QStringList names;
+    CAdoRecordset rs;
+    if (rs.Open(sql, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
+        for (; !rs.IsEOF(); rs.MoveNext()) {
+            names << rs.GetField(0).GetText();
+        }
+    }
+    return names;
+}
+
+// The index that "CREATE INDEX name ON ..." makes, in lower case.
+QString indexName(const QString& statement)
+{
+    return statement.section(QLatin1Char(' '), 2, 2).toLower();
+}
+
+// Makes those of the indexes that the catalog lacks: an index that is there
+// is not asked for again (on PostgreSQL even that would wait for other
+// programs' writes). A failure (a user who may not make indexes) changes
+// nothing and is not told; the next start tries again.
+void makeMissingIndexes(CAdoConnection& connection, const QStringList& statements)
+{
+    const QStringList present = indexesOfTheCatalog(connection);
     CAdoRecordset recordset;
-    for (const char* statement : statements) {
-        // An index that exists already fails, and changes nothing.
-        std::ignore = recordset.Open(QString::fromLatin1(statement), connection, CAdoRecordset::adOpenForwardOnly,
-                                     CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+    for (const QString& statement : statements) {
+        if (!present.contains(indexName(statement))) {
+            std::ignore = recordset.Open(statement, connection, CAdoRecordset::adOpenForwardOnly,
+                                         CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+        }
     }
     recordset.Close();
 }
+} // namespace
 
-void Catalog::checkStructure(CAdoConnection& connection)
+void Catalog::runStartupIndexes(CAdoConnection& connection)
 {
+    makeMissingIndexes(connection, {QStringLiteral("CREATE INDEX doIndex ON ShoppingLists (DeptOrder)"),
+                                    QStringLiteral("CREATE INDEX stIndex ON ShoppingLists (Store)"),
+                                    QStringLiteral("CREATE INDEX qtIndex ON ShoppingLists (QtyToBuy)")});
+}
+
+std::vector<Catalog::Addition> Catalog::checkStructure(CAdoConnection& connection)
+{
+    std::vector<Addition> added;
     CAdoRecordset recordset;
-    // A table that cannot be read has no columns: nothing is said of it.
-    std::ignore =
-        recordset.Open(QStringLiteral("Select * from ShoppingLists"), connection, CAdoRecordset::adOpenForwardOnly,
-                       CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
-    // The count is asked again before every pass; a closed set counts -1.
+    // A table that cannot be read (a user who may only connect) tells
+    // nothing of its columns: nothing is added to it, and nothing said.
+    if (!recordset.Open(QStringLiteral("Select * from ShoppingLists"), connection, CAdoRecordset::adOpenForwardOnly,
+                        CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+        return added;
+    }
     QStringList names;
     for (int i = 0; i <= recordset.GetFieldCount() - 1; ++i) {
         names << recordset.GetField(i).GetName();
     }
+    recordset.Close();
     // A table of that name from some other program is never altered.
-    if (!names.isEmpty() && !hasBaseColumns(names)) {
-        recordset.Close();
-        return;
+    if (!hasBaseColumns(names)) {
+        return added;
     }
-    const bool hasPrice = names.contains(QLatin1String("Price"));
-    const bool hasCoupon = names.contains(QLatin1String("Coupon"));
-    // Every list statement needs DeptOrder: a catalog without it (an older
-    // tool's) gains it, every department not yet placed. Nothing can be said
-    // of a table that could not be read.
-    const bool hasDeptOrder = names.isEmpty() || names.contains(QLatin1String("DeptOrder"), Qt::CaseInsensitive);
-    if (!hasPrice) {
-        MessageService::show(QStringLiteral("Updating database structure, adding PRICE field..."));
-        std::ignore = recordset.Open(QStringLiteral("ALTER TABLE ShoppingLists ADD Price float"), connection,
-                                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                                     CAdoRecordset::adCmdUnknown);
-        writeDbVersion(DbVersion);
-    }
-    if (!hasCoupon) {
-        MessageService::show(QStringLiteral("Updating database structure, adding COUPON field..."));
-        std::ignore = recordset.Open(QStringLiteral("ALTER TABLE ShoppingLists ADD Coupon int"), connection,
-                                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                                     CAdoRecordset::adCmdUnknown);
-        writeDbVersion(DbVersion);
-    }
-    if (!hasDeptOrder) {
-        MessageService::show(QStringLiteral("Updating database structure, adding DEPTORDER field..."));
-        std::ignore = recordset.Open(QStringLiteral("ALTER TABLE ShoppingLists ADD DeptOrder integer DEFAULT -1"),
-                                     connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                                     CAdoRecordset::adCmdUnknown);
-        writeDbVersion(DbVersion);
+    // Price and Coupon are looked for with their letter case; every list
+    // statement needs DeptOrder, which an older tool's catalog may lack,
+    // every department not yet placed.
+    const struct
+    {
+        Addition addition;
+        bool present;
+        const char* statement;
+    } columns[] = {
+        {Addition::Price, names.contains(QLatin1String("Price")), "ALTER TABLE ShoppingLists ADD Price float"},
+        {Addition::Coupon, names.contains(QLatin1String("Coupon")), "ALTER TABLE ShoppingLists ADD Coupon int"},
+        {Addition::DeptOrder, names.contains(QLatin1String("DeptOrder"), Qt::CaseInsensitive),
+         "ALTER TABLE ShoppingLists ADD DeptOrder integer DEFAULT -1"},
+    };
+    for (const auto& column : columns) {
+        if (!column.present) {
+            // A failed addition is tried again at the next start.
+            std::ignore =
+                recordset.Open(QString::fromLatin1(column.statement), connection, CAdoRecordset::adOpenForwardOnly,
+                               CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+            added.push_back(column.addition);
+            writeDbVersion(DbVersion);
+        }
     }
     writeDbVersion(DbVersion);
     recordset.Close();
+    return added;
+}
+
+QString Catalog::additionMessage(Addition addition)
+{
+    switch (addition) {
+    case Addition::Price:
+        return QStringLiteral("Updating database structure, adding PRICE field...");
+    case Addition::Coupon:
+        return QStringLiteral("Updating database structure, adding COUPON field...");
+    case Addition::DeptOrder:
+        break;
+    }
+    return QStringLiteral("Updating database structure, adding DEPTORDER field...");
 }
 
 void Catalog::runStoreTabIndexes(CAdoConnection& connection)
 {
-    static const char* const statements[] = {
-        "CREATE INDEX StoreIdx ON ShoppingLists (Store)",
-        "CREATE INDEX ItemNameIdx ON ShoppingLists (ItemName)",
-        "CREATE INDEX IDIdx ON ShoppingLists (ID)",
-        "CREATE INDEX DeptOrder ON ShoppingLists (DeptOrder)",
-    };
-    for (const char* statement : statements) {
-        QString sql = QString::fromLatin1(statement);
-        if (connection.isPostgres() && sql.contains(QLatin1String("ItemNameIdx"))) {
-            // The quick entry's completion reads the name and the quantity
-            // in name order: with both in the index, PostgreSQL serves it in
-            // order from the index alone, without sorting the matches by
-            // their case-folded names, which is what costs there.
-            sql += QLatin1String(" INCLUDE (QtyToBuy)");
-        }
-        // From the second start on, every one of them exists and fails.
-        std::ignore = connection.Execute(sql);
-    }
+    // The quick entry's completion reads the name and the quantity in name
+    // order: with both in the index, PostgreSQL serves it in order from the
+    // index alone, without sorting the matches by their case-folded names,
+    // which is what costs there.
+    const QString include = connection.isPostgres() ? QStringLiteral(" INCLUDE (QtyToBuy)") : QString();
+    makeMissingIndexes(connection, {QStringLiteral("CREATE INDEX StoreIdx ON ShoppingLists (Store)"),
+                                    QStringLiteral("CREATE INDEX ItemNameIdx ON ShoppingLists (ItemName)") + include,
+                                    QStringLiteral("CREATE INDEX IDIdx ON ShoppingLists (ID)"),
+                                    QStringLiteral("CREATE INDEX DeptOrder ON ShoppingLists (DeptOrder)")});
 }
 
 void Catalog::writeDbVersion(int version)

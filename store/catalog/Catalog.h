@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class CAdoConnection;
 
 // The catalog file and its one table, ShoppingLists: creating the file when
@@ -69,23 +71,30 @@ public:
     // and Created.
     static QString fileStateMessage(FileState state, const QString& filePath);
 
-    // The three start-up index statements, each opened on one recordset
-    // (forward-only, optimistic); an index that exists already, or any other
-    // failure, is ignored.
+    // The three start-up indexes, each made on one recordset (forward-only,
+    // optimistic) when the catalog lacks it; a failure is ignored.
     static void runStartupIndexes(CAdoConnection& connection);
 
+    // What the structure check added to an older catalog.
+    enum class Addition
+    {
+        Price,
+        Coupon,
+        DeptOrder
+    };
     // Brings an older catalog up to date: adds Price and Coupon when the
-    // table has no column of exactly that name (letter case counts), telling
-    // the user before each, and writes DBVersion 5 after each addition and
-    // once at the end. Failed additions are ignored. A ShoppingLists table
-    // that lacks the catalog's own columns is left alone.
-    // A catalog without DeptOrder (any letter case) gains it the same way,
-    // with -1 on every row.
-    static void checkStructure(CAdoConnection& connection);
+    // table has no column of exactly that name (letter case counts), and
+    // DeptOrder (any letter case) with -1 on every row, writing DBVersion 5
+    // after each addition and once at the end. Failed additions are ignored.
+    // A ShoppingLists table that lacks the catalog's own columns, or that
+    // cannot be read, is left alone. Returns what it added, in order: the
+    // window tells the user.
+    static std::vector<Addition> checkStructure(CAdoConnection& connection);
+    // What the user is told of an addition.
+    static QString additionMessage(Addition addition);
 
-    // The four index statements run before the store tabs are rebuilt,
-    // executed on the connection; failures (from the second run on, all of
-    // them) are ignored.
+    // The four indexes made before the store tabs are rebuilt, each when the
+    // catalog lacks it; failures are ignored.
     static void runStoreTabIndexes(CAdoConnection& connection);
 
     // Stores DBVersion in the settings; a failure is reported to the user by

@@ -152,6 +152,11 @@ int CAdoConnection::Open(const QString& path)
 
 bool CAdoConnection::Execute(const QString& sql)
 {
+    return Execute(sql, {});
+}
+
+bool CAdoConnection::Execute(const QString& sql, const std::vector<SqlValue>& parameters)
+{
     IConnectionBackend* engine = m_object ? m_object->engine() : nullptr;
     if (!engine) {
         if (m_object) {
@@ -159,7 +164,7 @@ bool CAdoConnection::Execute(const QString& sql)
         }
         return false;
     }
-    return engine->execute(sql.toUtf8());
+    return engine->execute(sql.toUtf8(), parameters);
 }
 
 void CAdoConnection::Close() noexcept

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "store/access/SqlValue.h"
+
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class IConnectionBackend;
 namespace ado_detail
@@ -44,6 +47,10 @@ public:
     // connection is not open, and when the text holds a second statement
     // (which is then not run either).
     [[nodiscard]] bool Execute(const QString& sql);
+    // The same with the statement's "?" parameters bound to parameters, in
+    // order: a value from a person, a phone or a file reaches the engine as
+    // a value, never as statement text.
+    [[nodiscard]] bool Execute(const QString& sql, const std::vector<SqlValue>& parameters);
 
     void Close() noexcept;
     bool isOpen() const;

@@ -24,6 +24,12 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
                          int options)
 {
     Q_UNUSED(options); // the store tells statements apart by itself
+    return Open(sql, {}, connection, cursorType, lockType);
+}
+
+bool CAdoRecordset::Open(const QString& sql, const std::vector<SqlValue>& parameters, const CAdoConnection& connection,
+                         int cursorType, int lockType)
+{
     Close();
     const std::shared_ptr<SharedConnection>& shared = connection.shared();
     if (!shared || !shared->isOpen()) {
@@ -39,7 +45,7 @@ bool CAdoRecordset::Open(const QString& sql, const CAdoConnection& connection, i
         m_keyset = cursorType >= adOpenKeyset;
         m_readOnly = !m_keyset || lockType == adLockReadOnly;
         IConnectionBackend* engine = shared->engine();
-        m_rows = engine ? engine->query(sql.toUtf8(), m_keyset, m_readOnly) : nullptr;
+        m_rows = engine ? engine->query(sql.toUtf8(), parameters, m_keyset, m_readOnly) : nullptr;
         if (!m_rows) {
             Close();
             m_failure = shared->lastError;

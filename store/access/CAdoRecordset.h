@@ -3,6 +3,7 @@
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoField.h"
 #include "store/access/IRowSource.h"
+#include "store/access/SqlValue.h"
 
 #include <QByteArray>
 #include <QString>
@@ -54,6 +55,12 @@ public:
     // connection's lastError() tells why.
     [[nodiscard]] bool Open(const QString& sql, const CAdoConnection& connection, int cursorType = adOpenForwardOnly,
                             int lockType = adLockOptimistic, int options = adCmdUnknown);
+    // The same with the statement's "?" parameters bound to parameters, in
+    // order: a value from a person, a phone or a file reaches the engine as
+    // a value, never as statement text.
+    [[nodiscard]] bool Open(const QString& sql, const std::vector<SqlValue>& parameters,
+                            const CAdoConnection& connection, int cursorType = adOpenForwardOnly,
+                            int lockType = adLockOptimistic);
 
     // True after the last row, at once for an empty set, and when not open.
     bool IsEOF() const;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "store/access/SqlValue.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 class ICommandBackend;
 class IRowSource;
@@ -30,13 +33,15 @@ public:
     // on it; nothing for an engine without a server.
     virtual void ensureConnected(bool transactionBegun) { Q_UNUSED(transactionBegun); }
 
-    // Runs one statement that yields no rows; a second statement in the text
-    // is refused and not run.
-    virtual bool execute(const QByteArray& sql) = 0;
-    // The rows of sql, or null. keyset: every row read at once, counted and
-    // written back by key where the statement allows; readOnly: nothing will
-    // be written.
-    virtual std::unique_ptr<IRowSource> query(const QByteArray& sql, bool keyset, bool readOnly) = 0;
+    // Runs one statement that yields no rows, its "?" parameters bound to
+    // parameters in order; a second statement in the text is refused and not
+    // run, and so is a count of values that does not match.
+    virtual bool execute(const QByteArray& sql, const std::vector<SqlValue>& parameters) = 0;
+    // The rows of sql with its parameters bound, or null. keyset: every row
+    // read at once, counted and written back by key where the statement
+    // allows; readOnly: nothing will be written.
+    virtual std::unique_ptr<IRowSource> query(const QByteArray& sql, const std::vector<SqlValue>& parameters,
+                                              bool keyset, bool readOnly) = 0;
     // A prepared statement with "?" parameters; raises CAdoException -16 when
     // it cannot be prepared.
     virtual std::unique_ptr<ICommandBackend> command(const QByteArray& sql) = 0;

@@ -20,6 +20,28 @@ PgCommand::PgCommand(ado_detail::SharedConnection& owner, const QByteArray& sql)
     m_writes = first != "SELECT" && first != "WITH" && first != "VALUES";
 }
 
+std::optional<QByteArray> PgCommand::serverText(const SqlValue& value)
+{
+    switch (value.type()) {
+    case SqlValue::Type::Null:
+        return std::nullopt;
+    case SqlValue::Type::Integer:
+        return QByteArray::number(value.toInteger());
+    case SqlValue::Type::Real: {
+        // Shortest text that reads back as the same number; a whole number
+        // has no decimals, so that an integer column takes it too.
+        char buffer[32];
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, value.toReal());
+        return QByteArray(buffer, written.ptr - buffer);
+    }
+    case SqlValue::Type::Text:
+        return value.toText().toUtf8();
+    case SqlValue::Type::Blob:
+        return "\\x" + value.toBlob().toHex();
+    }
+    return std::nullopt;
+}
+
 PgSession& PgCommand::session() const
 {
     IConnectionBackend* engine = m_owner.generation == m_generation ? m_owner.engine() : nullptr;
@@ -43,29 +65,7 @@ void PgCommand::bind(int parameter, const SqlValue& value)
         fail(CAdoException::ValueRefused, QStringLiteral("The statement has no parameter %1.").arg(parameter));
     }
     reset();
-    std::optional<QByteArray>& slot = m_params[static_cast<size_t>(parameter - 1)];
-    switch (value.type()) {
-    case SqlValue::Type::Null:
-        slot.reset();
-        break;
-    case SqlValue::Type::Integer:
-        slot = QByteArray::number(value.toInteger());
-        break;
-    case SqlValue::Type::Real: {
-        // Shortest text that reads back as the same number; a whole number
-        // has no decimals, so that an integer column takes it too.
-        char buffer[32];
-        const auto written = std::to_chars(buffer, buffer + sizeof buffer, value.toReal());
-        slot = QByteArray(buffer, written.ptr - buffer);
-        break;
-    }
-    case SqlValue::Type::Text:
-        slot = value.toText().toUtf8();
-        break;
-    case SqlValue::Type::Blob:
-        slot = "\\x" + value.toBlob().toHex();
-        break;
-    }
+    m_params[static_cast<size_t>(parameter - 1)] = serverText(value);
 }
 
 void PgCommand::execute()

@@ -36,6 +36,10 @@ public:
     // The value as the server writes it; empty for a missing one.
     QString text(int column) override;
 
+    // A value as text that the server reads as the type of the column it
+    // meets; nothing for a missing value.
+    static std::optional<QByteArray> serverText(const SqlValue& value);
+
     // True when sql can be prepared (its tables and columns exist); inside
     // a transaction the attempt runs on a savepoint, so that a refusal does
     // not end the transaction.

@@ -38,19 +38,51 @@ void PgConnection::ensureConnected(bool transactionBegun)
     }
 }
 
-bool PgConnection::execute(const QByteArray& sql)
+bool PgConnection::serverStatement(ado_detail::SharedConnection& owner, const QByteArray& sql,
+                                   const std::vector<SqlValue>& parameters, QByteArray& text,
+                                   std::vector<std::optional<QByteArray>>& values)
 {
+    text = PgDialect::translate(sql);
+    values.clear();
+    if (parameters.empty()) {
+        return true;
+    }
+    int count = 0;
+    text = PgDialect::numberParameters(text, count);
+    if (count != static_cast<int>(parameters.size())) {
+        owner.noteError(
+            QStringLiteral("the statement takes %1 values, %2 were given").arg(count).arg(parameters.size()));
+        return false;
+    }
+    for (const SqlValue& value : parameters) {
+        values.push_back(PgCommand::serverText(value));
+    }
+    return true;
+}
+
+bool PgConnection::execute(const QByteArray& sql, const std::vector<SqlValue>& parameters)
+{
+    QByteArray text;
+    std::vector<std::optional<QByteArray>> values;
+    if (!serverStatement(m_owner, sql, parameters, text, values)) {
+        return false;
+    }
+    std::vector<const char*> params;
+    for (const std::optional<QByteArray>& value : values) {
+        params.push_back(value ? value->constData() : nullptr);
+    }
     QString error;
-    if (!m_session->exec(PgDialect::translate(sql), error)) {
+    if (!m_session->exec(text, error, params)) {
         m_owner.noteError(error);
         return false;
     }
     return true;
 }
 
-std::unique_ptr<IRowSource> PgConnection::query(const QByteArray& sql, bool keyset, bool readOnly)
+std::unique_ptr<IRowSource> PgConnection::query(const QByteArray& sql, const std::vector<SqlValue>& parameters,
+                                                bool keyset, bool readOnly)
 {
-    return PgKeysetRows::query(m_owner, *m_session, sql, keyset, readOnly);
+    return PgKeysetRows::query(m_owner, *m_session, sql, parameters, keyset, readOnly);
 }
 
 std::unique_ptr<ICommandBackend> PgConnection::command(const QByteArray& sql)

@@ -2,7 +2,13 @@
 
 #include "store/access/IConnectionBackend.h"
 
+#include "store/access/SqlValue.h"
+
+#include <QByteArray>
+
 #include <memory>
+#include <optional>
+#include <vector>
 
 class CAdoConnection;
 class PgSession;
@@ -27,8 +33,16 @@ public:
     Kind kind() const override { return Kind::Postgres; }
     bool open(const QString& location) override;
     void ensureConnected(bool transactionBegun) override;
-    bool execute(const QByteArray& sql) override;
-    std::unique_ptr<IRowSource> query(const QByteArray& sql, bool keyset, bool readOnly) override;
+    bool execute(const QByteArray& sql, const std::vector<SqlValue>& parameters) override;
+    std::unique_ptr<IRowSource> query(const QByteArray& sql, const std::vector<SqlValue>& parameters, bool keyset,
+                                      bool readOnly) override;
+
+    // sql as the server is to run it, its "?" parameters numbered, and the
+    // values as the server reads them (null for a missing value); false,
+    // the reason noted on owner, when the count of values does not match.
+    static bool serverStatement(ado_detail::SharedConnection& owner, const QByteArray& sql,
+                                const std::vector<SqlValue>& parameters, QByteArray& text,
+                                std::vector<std::optional<QByteArray>>& values);
     std::unique_ptr<ICommandBackend> command(const QByteArray& sql) override;
     QByteArray beginStatement() const override { return "BEGIN"; }
     bool inTransaction() const override;

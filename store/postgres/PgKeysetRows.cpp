@@ -98,9 +98,17 @@ PgKeysetRows::PgKeysetRows(SharedConnection& owner, std::vector<Column> columns,
 }
 
 std::unique_ptr<IRowSource> PgKeysetRows::query(SharedConnection& owner, PgSession& session, const QByteArray& sql,
-                                                bool keyset, bool readOnly)
+                                                const std::vector<SqlValue>& parameters, bool keyset, bool readOnly)
 {
-    QByteArray text = PgDialect::translate(sql);
+    QByteArray text;
+    std::vector<std::optional<QByteArray>> values;
+    if (!PgConnection::serverStatement(owner, sql, parameters, text, values)) {
+        return nullptr;
+    }
+    std::vector<const char*> params;
+    for (const std::optional<QByteArray>& value : values) {
+        params.push_back(value ? value->constData() : nullptr);
+    }
     // A keyset set of one table reads each row's key in front of its columns.
     const PgSession::Table* keyTable = nullptr;
     if (keyset) {
@@ -115,7 +123,7 @@ std::unique_ptr<IRowSource> PgKeysetRows::query(SharedConnection& owner, PgSessi
         }
     }
     QString error;
-    PgSession::Result result = session.exec(text, error);
+    PgSession::Result result = session.exec(text, error, params);
     if (!result) {
         owner.noteError(error);
         return nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/access/CachedRows.h"
+#include "store/access/SqlValue.h"
 
 #include <libpq-fe.h>
 
@@ -22,7 +23,8 @@ public:
     // a forward-only one; null, the reason noted on owner, when the server
     // refuses it.
     static std::unique_ptr<IRowSource> query(ado_detail::SharedConnection& owner, PgSession& session,
-                                             const QByteArray& sql, bool keyset, bool readOnly);
+                                             const QByteArray& sql, const std::vector<SqlValue>& parameters,
+                                             bool keyset, bool readOnly);
 
     PgKeysetRows(ado_detail::SharedConnection& owner, std::vector<ado_detail::Column> columns, QByteArray table,
                  QByteArray keyColumn);

@@ -37,29 +37,7 @@ void SqliteCommand::bind(int parameter, const SqlValue& value)
     if (m_running) {
         reset();
     }
-    int result = SQLITE_OK;
-    switch (value.type()) {
-    case SqlValue::Type::Null:
-        result = sqlite3_bind_null(stmt, parameter);
-        break;
-    case SqlValue::Type::Integer:
-        result = sqlite3_bind_int64(stmt, parameter, value.toInteger());
-        break;
-    case SqlValue::Type::Real:
-        result = sqlite3_bind_double(stmt, parameter, value.toReal());
-        break;
-    case SqlValue::Type::Text: {
-        const QByteArray utf8 = value.toText().toUtf8();
-        result = sqlite3_bind_text64(stmt, parameter, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
-                                     SQLITE_TRANSIENT, SQLITE_UTF8);
-        break;
-    }
-    case SqlValue::Type::Blob:
-        result = sqlite3_bind_blob64(stmt, parameter, value.toBlob().constData(),
-                                     static_cast<sqlite3_uint64>(value.toBlob().size()), SQLITE_TRANSIENT);
-        break;
-    }
-    if (result != SQLITE_OK) {
+    if (sqlite_detail::bindValue(stmt, parameter, value) != SQLITE_OK) {
         fail(CAdoException::ValueRefused, sqlite_detail::message(sqlite3_db_handle(stmt)));
     }
 }

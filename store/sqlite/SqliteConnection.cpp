@@ -63,9 +63,8 @@ bool SqliteConnection::open(const QString& location)
     return true;
 }
 
-bool SqliteConnection::execute(const QByteArray& sql)
+bool SqliteConnection::prepare(const QByteArray& sql, const std::vector<SqlValue>& parameters, StatementPtr& stmt)
 {
-    StatementPtr stmt;
     const int prepared = sqlite_detail::prepareSingle(m_db.get(), sql, stmt);
     if (prepared == SQLITE_MISUSE) {
         m_owner.noteError(QStringLiteral("only one statement can be run at a time"));
@@ -73,6 +72,26 @@ bool SqliteConnection::execute(const QByteArray& sql)
     }
     if (prepared != SQLITE_OK) {
         failed();
+        return false;
+    }
+    const int bound = sqlite_detail::bindAll(stmt.get(), parameters);
+    if (bound == SQLITE_RANGE) {
+        m_owner.noteError(QStringLiteral("the statement takes %1 values, %2 were given")
+                              .arg(sqlite3_bind_parameter_count(stmt.get()))
+                              .arg(parameters.size()));
+        return false;
+    }
+    if (bound != SQLITE_OK) {
+        failed();
+        return false;
+    }
+    return true;
+}
+
+bool SqliteConnection::execute(const QByteArray& sql, const std::vector<SqlValue>& parameters)
+{
+    StatementPtr stmt;
+    if (!prepare(sql, parameters, stmt)) {
         return false;
     }
     int step = SQLITE_ROW;
@@ -86,17 +105,12 @@ bool SqliteConnection::execute(const QByteArray& sql)
     return true;
 }
 
-std::unique_ptr<IRowSource> SqliteConnection::query(const QByteArray& sql, bool keyset, bool readOnly)
+std::unique_ptr<IRowSource> SqliteConnection::query(const QByteArray& sql, const std::vector<SqlValue>& parameters,
+                                                    bool keyset, bool readOnly)
 {
     Q_UNUSED(readOnly); // SQLite holds the whole file while a transaction writes
     StatementPtr stmt;
-    const int prepared = sqlite_detail::prepareSingle(m_db.get(), sql, stmt);
-    if (prepared == SQLITE_MISUSE) {
-        m_owner.noteError(QStringLiteral("only one statement can be run at a time"));
-        return nullptr;
-    }
-    if (prepared != SQLITE_OK) {
-        failed();
+    if (!prepare(sql, parameters, stmt)) {
         return nullptr;
     }
     if (sqlite3_column_count(stmt.get()) == 0) {
@@ -114,9 +128,9 @@ std::unique_ptr<IRowSource> SqliteConnection::query(const QByteArray& sql, bool 
         return none;
     }
     if (keyset) {
-        return SqliteKeysetRows::read(m_owner, m_db.get(), sql, std::move(stmt));
+        return SqliteKeysetRows::read(m_owner, m_db.get(), sql, parameters, std::move(stmt));
     }
-    return SqliteStatementRows::start(m_owner, sql, std::move(stmt));
+    return SqliteStatementRows::start(m_owner, sql, parameters, std::move(stmt));
 }
 
 std::unique_ptr<ICommandBackend> SqliteConnection::command(const QByteArray& sql)

@@ -25,8 +25,9 @@ public:
     // database. Waits up to about five seconds for a file another program
     // holds.
     bool open(const QString& location) override;
-    bool execute(const QByteArray& sql) override;
-    std::unique_ptr<IRowSource> query(const QByteArray& sql, bool keyset, bool readOnly) override;
+    bool execute(const QByteArray& sql, const std::vector<SqlValue>& parameters) override;
+    std::unique_ptr<IRowSource> query(const QByteArray& sql, const std::vector<SqlValue>& parameters, bool keyset,
+                                      bool readOnly) override;
     std::unique_ptr<ICommandBackend> command(const QByteArray& sql) override;
     QByteArray beginStatement() const override { return "BEGIN IMMEDIATE"; }
     bool inTransaction() const override;
@@ -38,6 +39,9 @@ public:
 private:
     // Notes SQLite's message of the last failure on the connection.
     void failed();
+    // sql prepared as one statement with parameters bound; false, the reason
+    // noted, when it cannot be.
+    bool prepare(const QByteArray& sql, const std::vector<SqlValue>& parameters, sqlite_detail::StatementPtr& stmt);
 
     ado_detail::SharedConnection& m_owner;
     sqlite_detail::DatabasePtr m_db;

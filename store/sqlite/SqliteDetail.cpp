@@ -37,6 +37,41 @@ int prepareSingle(sqlite3* db, const QByteArray& sql, StatementPtr& out)
     return SQLITE_OK;
 }
 
+int bindValue(sqlite3_stmt* stmt, int parameter, const SqlValue& value)
+{
+    switch (value.type()) {
+    case SqlValue::Type::Null:
+        return sqlite3_bind_null(stmt, parameter);
+    case SqlValue::Type::Integer:
+        return sqlite3_bind_int64(stmt, parameter, value.toInteger());
+    case SqlValue::Type::Real:
+        return sqlite3_bind_double(stmt, parameter, value.toReal());
+    case SqlValue::Type::Text: {
+        const QByteArray utf8 = value.toText().toUtf8();
+        return sqlite3_bind_text64(stmt, parameter, utf8.constData(), static_cast<sqlite3_uint64>(utf8.size()),
+                                   SQLITE_TRANSIENT, SQLITE_UTF8);
+    }
+    case SqlValue::Type::Blob:
+        return sqlite3_bind_blob64(stmt, parameter, value.toBlob().constData(),
+                                   static_cast<sqlite3_uint64>(value.toBlob().size()), SQLITE_TRANSIENT);
+    }
+    return SQLITE_MISUSE;
+}
+
+int bindAll(sqlite3_stmt* stmt, const std::vector<SqlValue>& parameters)
+{
+    if (sqlite3_bind_parameter_count(stmt) != static_cast<int>(parameters.size())) {
+        return SQLITE_RANGE;
+    }
+    for (size_t i = 0; i < parameters.size(); ++i) {
+        const int bound = bindValue(stmt, static_cast<int>(i) + 1, parameters[i]);
+        if (bound != SQLITE_OK) {
+            return bound;
+        }
+    }
+    return SQLITE_OK;
+}
+
 QString message(sqlite3* db)
 {
     return ado_detail::SharedConnection::sentence(QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));

@@ -2,12 +2,15 @@
 
 // What the SQLite engine's classes share, and the catalog's own file checks.
 
+#include "store/access/SqlValue.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <sqlite3.h>
 
 #include <memory>
+#include <vector>
 
 namespace sqlite_detail
 {
@@ -33,4 +36,10 @@ int prepareSingle(sqlite3* db, const QByteArray& sql, StatementPtr& out);
 
 // SQLite's message of the last failure on db, as a sentence.
 QString message(sqlite3* db);
+
+// Binds value to the parameter (from 1) of stmt; SQLite's result code.
+int bindValue(sqlite3_stmt* stmt, int parameter, const SqlValue& value);
+// Binds parameters to stmt's parameters in order; SQLITE_RANGE when their
+// counts differ.
+int bindAll(sqlite3_stmt* stmt, const std::vector<SqlValue>& parameters);
 } // namespace sqlite_detail

@@ -63,10 +63,13 @@ SqliteKeysetRows::SqliteKeysetRows(ado_detail::SharedConnection& owner, std::vec
 }
 
 std::unique_ptr<SqliteKeysetRows> SqliteKeysetRows::read(ado_detail::SharedConnection& owner, sqlite3* db,
-                                                         const QByteArray& sql, StatementPtr stmt)
+                                                         const QByteArray& sql, const std::vector<SqlValue>& parameters,
+                                                         StatementPtr stmt)
 {
     StatementPtr withRowid;
-    const bool keyed = prepareWithRowid(db, sql, withRowid);
+    // The rowid goes in front of the columns, never among the parameters.
+    const bool keyed =
+        prepareWithRowid(db, sql, withRowid) && sqlite_detail::bindAll(withRowid.get(), parameters) == SQLITE_OK;
     if (keyed) {
         stmt = std::move(withRowid);
     }

@@ -18,7 +18,8 @@ public:
     // Reads every row of sql (stmt is sql prepared); null, the failure noted
     // on owner, when that fails.
     static std::unique_ptr<SqliteKeysetRows> read(ado_detail::SharedConnection& owner, sqlite3* db,
-                                                  const QByteArray& sql, sqlite_detail::StatementPtr stmt);
+                                                  const QByteArray& sql, const std::vector<SqlValue>& parameters,
+                                                  sqlite_detail::StatementPtr stmt);
 
     // The columns of stmt from position first on; a column of a table other
     // than the one in position 0 (when first is 1: the rowid's) is computed.

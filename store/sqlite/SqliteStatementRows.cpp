@@ -9,9 +9,11 @@ using ado_detail::ValueView;
 using sqlite_detail::StatementPtr;
 
 std::unique_ptr<SqliteStatementRows> SqliteStatementRows::start(ado_detail::SharedConnection& owner,
-                                                                const QByteArray& sql, StatementPtr stmt)
+                                                                const QByteArray& sql,
+                                                                const std::vector<SqlValue>& parameters,
+                                                                StatementPtr stmt)
 {
-    auto rows = std::make_unique<SqliteStatementRows>(owner, sql, std::move(stmt));
+    auto rows = std::make_unique<SqliteStatementRows>(owner, sql, parameters, std::move(stmt));
     const int step = sqlite3_step(rows->m_stmt.get());
     if (step != SQLITE_ROW && step != SQLITE_DONE) {
         rows->failed();
@@ -21,9 +23,11 @@ std::unique_ptr<SqliteStatementRows> SqliteStatementRows::start(ado_detail::Shar
     return rows;
 }
 
-SqliteStatementRows::SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql, StatementPtr stmt)
+SqliteStatementRows::SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql,
+                                         const std::vector<SqlValue>& parameters, StatementPtr stmt)
     : m_owner(owner)
     , m_sql(sql)
+    , m_parameters(parameters)
     , m_stmt(std::move(stmt))
     , m_columns(SqliteKeysetRows::columnsOf(m_stmt.get(), 0))
 {
@@ -93,14 +97,16 @@ long SqliteStatementRows::count(bool connectionOpen)
         body = body.trimmed();
     }
     StatementPtr stmt;
-    if (sqlite_detail::prepareSingle(db, "SELECT count(*) FROM (" + body + "\n)", stmt) == SQLITE_OK) {
+    if (sqlite_detail::prepareSingle(db, "SELECT count(*) FROM (" + body + "\n)", stmt) == SQLITE_OK
+        && sqlite_detail::bindAll(stmt.get(), m_parameters) == SQLITE_OK) {
         if (sqlite3_step(stmt.get()) == SQLITE_ROW) {
             m_count = static_cast<long>(sqlite3_column_int64(stmt.get(), 0));
         }
         return m_count;
     }
     // Not countable as a subquery: run the statement a second time.
-    if (sqlite_detail::prepareSingle(db, m_sql, stmt) == SQLITE_OK) {
+    if (sqlite_detail::prepareSingle(db, m_sql, stmt) == SQLITE_OK
+        && sqlite_detail::bindAll(stmt.get(), m_parameters) == SQLITE_OK) {
         long rows = 0;
         int step = SQLITE_ROW;
         while ((step = sqlite3_step(stmt.get())) == SQLITE_ROW) {

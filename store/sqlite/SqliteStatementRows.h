@@ -16,9 +16,11 @@ public:
     // Steps stmt (prepared from sql) to its first row; null, the failure
     // noted on owner, when that fails.
     static std::unique_ptr<SqliteStatementRows> start(ado_detail::SharedConnection& owner, const QByteArray& sql,
+                                                      const std::vector<SqlValue>& parameters,
                                                       sqlite_detail::StatementPtr stmt);
 
-    SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql, sqlite_detail::StatementPtr stmt);
+    SqliteStatementRows(ado_detail::SharedConnection& owner, const QByteArray& sql,
+                        const std::vector<SqlValue>& parameters, sqlite_detail::StatementPtr stmt);
 
     const std::vector<ado_detail::Column>& columns() const override { return m_columns; }
     bool cached() const override { return false; }
@@ -37,6 +39,7 @@ private:
 
     ado_detail::SharedConnection& m_owner;
     QByteArray m_sql;
+    std::vector<SqlValue> m_parameters; // for counting the rows
     sqlite_detail::StatementPtr m_stmt;
     std::vector<ado_detail::Column> m_columns;
     bool m_onRow = false;

@@ -155,6 +155,45 @@ TEST_P(ConnectionEngineTest, QuotedTextStaysTextOnAServerWithLegacyStrings)
     EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "3");
 }
 
+TEST_P(ConnectionEngineTest, BoundValuesReachTheEngineAsValues)
+{
+    makeCatalog();
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(location()), 0);
+    const QString hostile = QStringLiteral("x' OR 1=1 --\\");
+
+    // A forward-only set counts and reads with its values bound.
+    CAdoRecordset set;
+    ASSERT_TRUE(set.Open(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE Store = ? AND QtyToBuy > ? "
+                                        "ORDER BY ItemName"),
+                         {SqlValue::text(QStringLiteral("Fresh Market")), SqlValue::integer(0)}, connection));
+    EXPECT_EQ(set.GetRecordCount(), 1);
+    EXPECT_EQ(set.GetField(0).GetText(), "Milk");
+    ASSERT_TRUE(set.Open(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE Store = ?"),
+                         {SqlValue::text(hostile)}, connection));
+    EXPECT_TRUE(set.IsEOF());
+
+    // A keyset set of bound rows writes back by its keys.
+    ASSERT_TRUE(set.Open(QStringLiteral("SELECT ID, ItemName FROM ShoppingLists WHERE ItemName = ?"),
+                         {SqlValue::text(QStringLiteral("Kids' Snacks"))}, connection, CAdoRecordset::adOpenKeyset,
+                         CAdoRecordset::adLockOptimistic));
+    ASSERT_EQ(set.GetRecordCount(), 1);
+    set.GetField(1).SetText(hostile);
+    set.Update();
+    set.Close();
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ID = 3")), hostile);
+
+    // Execute binds the same way; a wrong count of values runs nothing.
+    EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET Store = ? WHERE ID = ?"),
+                                   {SqlValue::text(hostile), SqlValue::integer(1)}));
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT Store FROM ShoppingLists WHERE ID = 1")), hostile);
+    EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET Store = ? WHERE ID = ?"),
+                                    {SqlValue::text(QStringLiteral("Nowhere"))}));
+    EXPECT_FALSE(connection.lastError().isEmpty());
+    EXPECT_FALSE(set.Open(QStringLiteral("SELECT ID FROM ShoppingLists WHERE Store = ?"), {}, connection));
+    EXPECT_EQ(rawValue(QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE Store = 'Nowhere'")), "0");
+}
+
 TEST_P(ConnectionEngineTest, SharedObjectFollowsTheMainWindowOrder)
 {
     makeCatalog();

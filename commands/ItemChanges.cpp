@@ -35,10 +35,21 @@ QString itemName(CAdoConnection& connection, int id)
     return select.next() ? select.text(0) : QString();
 }
 
+// A row that cannot be opened is a failure of the command, told as such;
+// carrying on would read and write a closed row.
+void openItemRow(CAdoRecordset& rs, CAdoConnection& connection, const QString& sql, int lockType)
+{
+    if (!rs.Open(sql, connection, CAdoRecordset::adOpenKeyset, lockType, CAdoRecordset::adCmdUnknown)) {
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+    }
+}
+
 void openQuantityRow(CAdoRecordset& rs, CAdoConnection& connection, int id)
 {
-    rs.Open(QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
-            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockPessimistic, CAdoRecordset::adCmdUnknown);
+    openItemRow(
+        rs, connection,
+        QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
+        CAdoRecordset::adLockPessimistic);
 }
 } // namespace
 
@@ -81,8 +92,9 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
                          (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: ")) + itemName(connection, id));
     action.watch(id);
     CAdoRecordset rs;
-    rs.Open(QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),
-            connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+    openItemRow(rs, connection,
+                QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),
+                CAdoRecordset::adLockOptimistic);
     MarkRow row;
     // Missing values (a catalog that gained its Coupon column late) count as
     // 0 instead of failing the command.

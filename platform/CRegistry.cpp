@@ -42,7 +42,7 @@ bool writeValue(QSettings& settings, const QString& name, const QString& stored)
     return settings.status() == QSettings::NoError;
 }
 
-bool& failuresTold()
+bool& toldFlag()
 {
     static bool told = false;
     return told;
@@ -50,14 +50,14 @@ bool& failuresTold()
 
 void reportKeyFailure()
 {
-    if (!failuresTold()) {
+    if (!toldFlag()) {
         MessageService::show(QStringLiteral("Could not open/create key"));
     }
 }
 
 void reportSaveFailure()
 {
-    if (!failuresTold()) {
+    if (!toldFlag()) {
         MessageService::show(QStringLiteral("Could not save key"));
     }
 }
@@ -153,7 +153,12 @@ bool CRegistry::keyWritable() const
 
 void CRegistry::setFailuresTold(bool told)
 {
-    failuresTold() = told;
+    toldFlag() = told;
+}
+
+bool CRegistry::failuresTold()
+{
+    return toldFlag();
 }
 
 QByteArray CRegistry::GetBytes(const QString& name) const

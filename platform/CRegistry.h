@@ -50,6 +50,7 @@ public:
     // failures above show no more boxes (they still return false); told is
     // process-wide, and false again when set so.
     static void setFailuresTold(bool told);
+    static bool failuresTold();
 
     static constexpr int MaxStringChars = 49;
 };

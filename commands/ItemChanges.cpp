@@ -35,12 +35,13 @@ QString itemName(CAdoConnection& connection, int id)
     return select.next() ? select.text(0) : QString();
 }
 
-// A row that cannot be opened is a failure of the command, told as such;
-// carrying on would read and write a closed row.
+// The row is opened to be changed: when it cannot be, the change is not
+// made, and that is what the user is told (carrying on would read and write a
+// closed row). Some engines start the write, and meet its refusal, here.
 void openItemRow(CAdoRecordset& rs, CAdoConnection& connection, const QString& sql, int lockType)
 {
     if (!rs.Open(sql, connection, CAdoRecordset::adOpenKeyset, lockType, CAdoRecordset::adCmdUnknown)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
     }
 }
 

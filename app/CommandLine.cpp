@@ -15,6 +15,10 @@ const std::vector<CommandLine::Option>& toolkitOptions()
         {{QStringLiteral("style")}, QStringLiteral("name"), {}},
         {{QStringLiteral("stylesheet")}, QStringLiteral("file"), {}},
         {{QStringLiteral("qwindowgeometry")}, QStringLiteral("geometry"), {}},
+        {{QStringLiteral("qwindowtitle")}, QStringLiteral("title"), {}},
+        {{QStringLiteral("qwindowicon")}, QStringLiteral("icon"), {}},
+        // Given by the desktop's session manager when it restarts the program.
+        {{QStringLiteral("session")}, QStringLiteral("id"), {}},
         {{QStringLiteral("reverse")}, {}, {}},
     };
     return table;

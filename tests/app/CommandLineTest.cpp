@@ -82,7 +82,8 @@ TEST_F(CommandLineTest, RequestsFollowTheOptionTable)
     EXPECT_EQ(requestOf({"--catalog", "a.cdb"}), Request::Window);
     EXPECT_EQ(CommandLine({"grocelle", "--catalog=postgresql://u@h/db"}).value("catalog"), "postgresql://u@h/db");
     // The toolkit's own options stay usable.
-    EXPECT_EQ(requestOf({"-platform", "offscreen", "-style", "fusion", "-reverse"}), Request::Window);
+    EXPECT_EQ(requestOf({"-platform", "offscreen", "-style", "fusion", "-reverse", "-session", "1a2b"}),
+              Request::Window);
     EXPECT_EQ(requestOf({"--copy-catalog", "a.cdb", "b.cdb", "--replace"}), Request::CopyCatalog);
     EXPECT_EQ(requestOf({"--catalog", "a.cdb", "--help"}), Request::Help);
     EXPECT_EQ(requestOf({"--version", "--bogus"}), Request::Refused);

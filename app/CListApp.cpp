@@ -1,11 +1,14 @@
 #include "app/CListApp.h"
 
 #include "mainwnd/CMainDlg.h"
+#include "platform/DeviceFolder.h"
 #include "platform/DialogUnits.h"
+#include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
 #include "platform/SoundService.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -22,18 +25,38 @@ QString CListApp::installedMarker()
     return QStringLiteral("Installed");
 }
 
+QString CListApp::settingsUnsavedMessage(const QString& settingsFile)
+{
+    return QStringLiteral("Grocelle cannot save its settings in %1.  It runs on the settings it could read and on its "
+                          "defaults, and changes to them are not kept.")
+        .arg(QDir::toNativeSeparators(settingsFile));
+}
+
 bool CListApp::InitInstance()
 {
     setFirstRun(false);
     std::unique_ptr<QWidget> splash(showSplash());
     LoadSettings();
+    // Told once, here; the writes of the run (column widths, sort orders)
+    // would otherwise each put up a box of their own.
+    const bool settingsKept = registry().keyWritable();
+    if (!settingsKept) {
+        MessageService::show(settingsUnsavedMessage(DeviceFolder::settingsFile()));
+        CRegistry::setFailuresTold(true);
+    }
+    struct TellAgain
+    {
+        ~TellAgain() { CRegistry::setFailuresTold(false); }
+    } tellAgain;
     if (soundOnLaunch() == 1) {
         SoundService::play(QStringLiteral("\\WINDOWS\\SHOPLAUNCH1.WAV"));
     }
     {
         CMainDlg mainWnd(*this);
         m_mainWnd = &mainWnd;
-        setFirstRun(detectFirstRun());
+        // The tip could not be marked as shown, and would come back on
+        // every start.
+        setFirstRun(settingsKept && detectFirstRun());
         CreateListFont();
         if (splash) {
             // Runs once the modal loop has shown the main window over the logo.

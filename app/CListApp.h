@@ -27,6 +27,8 @@ public:
     static constexpr int SplashY = 40;
     // Settings value that marks that the program has started before.
     static QString installedMarker();
+    // The one box shown when the settings file cannot be written.
+    static QString settingsUnsavedMessage(const QString& settingsFile);
 
 private:
     // The splash window, shown until the main window covers it; null when no

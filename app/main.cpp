@@ -1,5 +1,6 @@
 #include "app/CListApp.h"
 #include "app/CatalogChoice.h"
+#include "app/CommandLine.h"
 #include "platform/ResourceImages.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/CatalogEngines.h"
@@ -8,65 +9,47 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <cstring>
 
 namespace
 {
-// Answers --version and --help on the terminal without opening a window.
-// Returns true when the program should end here.
-bool answerTerminal(int argc, char** argv)
+void print(std::FILE* stream, const QString& text)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "-v") == 0) {
-            std::printf("Grocelle version %s\n", GROCELLE_VERSION);
-            return true;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
-                        "       grocelle --copy-catalog FROM TO [--replace]\n"
-                        "\n"
-                        "Grocelle keeps the catalog of the things you buy and the shopping list drawn\n"
-                        "from it. Everything else is set in the program itself.\n"
-                        "\n"
-                        "  --catalog FILE|URL  the catalog to work on: an SQLite file, or a PostgreSQL\n"
-                        "                      database (postgresql://user@host:port/dbname). Otherwise\n"
-                        "                      $GROCELLE_CATALOG, then the Catalog value in Grocelle.conf.\n"
-                        "  --copy-catalog FROM TO  copies every row from one catalog to another in one\n"
-                        "                      transaction and prints the count and both checksums;\n"
-                        "                      a target with rows is refused unless --replace is given.\n"
-                        "\n"
-                        "Files:\n"
-                        "  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise\n"
-                        "            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)\n"
-                        "  settings  $GROCELLE_HOME/Grocelle.conf, otherwise\n"
-                        "            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)\n");
-            return true;
-        }
-    }
-    return false;
+    std::fputs(text.toLocal8Bit().constData(), stream);
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
     CatalogEngines::install();
-    if (answerTerminal(argc, argv)) {
-        return 0;
-    }
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
-    if (arguments.contains(QStringLiteral("--copy-catalog"))) {
+    // Answered on the terminal, without a window.
+    const CommandLine commandLine(arguments);
+    switch (commandLine.request()) {
+    case CommandLine::Request::Refused:
+        print(stderr, commandLine.error() + QStringLiteral("\n\n") + CommandLine::usage());
+        return CommandLine::MistakeExitCode;
+    case CommandLine::Request::Help:
+        print(stdout, CommandLine::usage());
+        return 0;
+    case CommandLine::Request::Version:
+        print(stdout, CommandLine::versionText());
+        return 0;
+    case CommandLine::Request::CopyCatalog: {
         QCoreApplication terminal(argc, argv);
-        return CatalogChoice::copyCommand(arguments);
+        QStringList copy{arguments.first(), QStringLiteral("--copy-catalog")};
+        copy << commandLine.positional();
+        if (commandLine.isSet(QStringLiteral("replace"))) {
+            copy << QStringLiteral("--replace");
+        }
+        return CatalogChoice::copyCommand(copy);
     }
-    bool given = true;
-    const QString argument = CatalogChoice::argument(arguments, given);
-    if (!given) {
-        std::fprintf(stderr, "--catalog needs a file path or a postgresql:// URI\n");
-        return 2;
+    case CommandLine::Request::Window:
+        break;
     }
+    const QString argument = commandLine.value(QStringLiteral("catalog"));
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grocelle"));
     QApplication::setOrganizationName(QStringLiteral("Velmora"));

@@ -35,12 +35,13 @@ QString itemName(CAdoConnection& connection, int id)
     return select.next() ? select.text(0) : QString();
 }
 
-// Opens the one row of the item; a catalog that cannot be read raises -16
-// with its reason, as reading the row would.
+// The row is opened to be changed: when it cannot be, the change is not
+// made, and that is what the user is told (carrying on would read and write a
+// closed row). Some engines start the write, and meet its refusal, here.
 void openItemRow(CAdoRecordset& rs, CAdoConnection& connection, const QString& sql, int lockType)
 {
     if (!rs.Open(sql, connection, CAdoRecordset::adOpenKeyset, lockType, CAdoRecordset::adCmdUnknown)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "items/CItemDlg.h"
 
+#include "commands/CatalogFailure.h"
 #include "controls/CSoundButton.h"
 #include "controls/ComboLists.h"
 #include "items/ItemChoices.h"
@@ -229,8 +230,44 @@ void CItemDlg::done(int result)
 
 // ---------------------------------------------------------------- exchange
 
+CItemDlg::Values CItemDlg::values() const
+{
+    return {m_quantity, m_store, m_unit, m_dept, m_itemName, m_notes, m_price, m_coupon, m_deptOrder};
+}
+
+QStringList CItemDlg::boxTexts() const
+{
+    return {m_quantityEdit->text(),     m_storeCombo->currentText(), m_unitCombo->currentText(),
+            m_deptCombo->currentText(), m_nameCombo->currentText(),  m_notesEdit->toPlainText(),
+            m_priceEdit->text()};
+}
+
+void CItemDlg::keepUntouchedValues()
+{
+    const QStringList texts = boxTexts();
+    if (texts.size() != m_filledTexts.size()) {
+        return;
+    }
+    const auto untouched = [&](int box) { return texts[box] == m_filledTexts[box]; };
+    if (untouched(0)) {
+        m_quantity = m_filledFrom.quantity;
+    }
+    QString* const kept[] = {&m_store, &m_unit, &m_dept, &m_itemName, &m_notes};
+    const QString* const stored[] = {&m_filledFrom.store, &m_filledFrom.unit, &m_filledFrom.dept,
+                                     &m_filledFrom.itemName, &m_filledFrom.notes};
+    for (int i = 0; i < 5; ++i) {
+        if (untouched(i + 1)) {
+            *kept[i] = *stored[i];
+        }
+    }
+    if (untouched(6)) {
+        m_price = m_filledFrom.price;
+    }
+}
+
 void CItemDlg::writeValues()
 {
+    m_filledFrom = values();
     m_quantityEdit->setText(QString::number(m_quantity));
     ComboLists::setBoxText(*m_storeCombo, m_store);
     ComboLists::setBoxText(*m_unitCombo, m_unit);
@@ -241,6 +278,7 @@ void CItemDlg::writeValues()
     }
     m_priceEdit->setText(QString::asprintf("%.15g", m_price));
     m_couponCheck->setChecked(m_coupon != 0);
+    m_filledTexts = boxTexts();
 }
 
 void CItemDlg::failField(QWidget* box, const QString& message)
@@ -372,14 +410,18 @@ bool CItemDlg::readCatalogLists(ItemChoices& lists)
 {
     try {
         CAdoConnection connection(true);
-        const bool read = connection.Open(Catalog::devicePath()) == 0 && lists.read(connection);
+        if (connection.Open(Catalog::devicePath()) != 0) {
+            MessageService::showFailure(QStringLiteral("Could not open database"), connection.lastError(), this);
+            return false;
+        }
+        const bool read = lists.read(connection);
         connection.Close();
         if (!read) {
             MessageService::show(QStringLiteral("Could not open database"), MessageService::Buttons::Ok, this);
             return false;
         }
     } catch (const CAdoException& error) {
-        MessageService::show(error.describe(), MessageService::Buttons::Ok, this);
+        CatalogFailure::show(error, this);
         return false;
     }
     return true;
@@ -444,21 +486,22 @@ void CItemDlg::onNameChosen(int index)
     try {
         LoadItem(entryId.toInt());
     } catch (const CAdoException& error) {
-        MessageService::show(error.describe(), MessageService::Buttons::Ok, this);
+        CatalogFailure::show(error, this);
     }
 }
 
 void CItemDlg::LoadItem(int id)
 {
     CAdoConnection connection(true);
+    if (connection.Open(Catalog::devicePath()) != 0) {
+        ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
+    }
     CAdoRecordset rs;
-    // The item cannot be shown: the caller tells the user why.
-    if (connection.Open(Catalog::devicePath()) != 0
-        || !rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, "
-                                   "ItemName, Coupon from ShoppingLists where ID = ")
-                        + QString::number(id),
-                    connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                    CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, "
+                                "ItemName, Coupon from ShoppingLists where ID = ")
+                     + QString::number(id),
+                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
+                 CAdoRecordset::adCmdUnknown)) {
         ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
     }
     if (!rs.IsEOF()) {

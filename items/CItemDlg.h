@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 class CSoundButton;
 class ItemChoices;
@@ -59,6 +60,30 @@ public:
 
     bool listsFilled() const { return m_listsFilled; }
 
+    // All the values above that the caller sets and reads, to compare a run's
+    // result with what was set before it.
+    struct Values
+    {
+        int quantity = 0;
+        QString store;
+        QString unit;
+        QString dept;
+        QString itemName;
+        QString notes;
+        double price = 0.0;
+        int coupon = 0;
+        int deptOrder = 0;
+        bool operator==(const Values&) const = default;
+    };
+    Values values() const;
+
+    // After an accepted run: every value whose box the user left as it was
+    // last filled goes back to the value it was filled from. A stored text
+    // that its box had to clean (a control character another program left
+    // in it) or a price that its box rounds is so kept as stored; only what
+    // the user edited is cleaned.
+    void keepUntouchedValues();
+
     // Validates in order and closes with Accepted, or keeps the dialog open
     // with a message and the focus on the box at fault.
     void OnOK();
@@ -68,7 +93,8 @@ public:
     // call of an opening.
     void FillLists();
     // Loads every value from the item of that ID and shows them; nothing
-    // changes when the catalog has no such item.
+    // changes when the catalog has no such item. A catalog that cannot be
+    // opened or read raises CAdoException.
     void LoadItem(int id);
 
     // The controls, for the owner's tests and the main window's helpers.
@@ -123,6 +149,14 @@ private:
     QPlainTextEdit* m_notesEdit = nullptr;
     CSoundButton* m_okButton = nullptr;
     CSoundButton* m_cancelButton = nullptr;
+
+    // The texts of the boxes that hold a value, in writeValues' order.
+    QStringList boxTexts() const;
+
+    // The values as writeValues last put them in the boxes, and the texts
+    // the boxes then showed.
+    Values m_filledFrom;
+    QStringList m_filledTexts;
 
     bool m_listsFilled = false;
     bool m_opened = false;

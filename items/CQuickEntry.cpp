@@ -36,6 +36,8 @@ CQuickEntry::CQuickEntry(IListWindow& window, QLineEdit& name, QLineEdit& quanti
     // window then shows would find itself again and change nothing.
     connect(&name, &QLineEdit::textEdited, this, [this] { guarded(&CQuickEntry::OnNameChanged); });
     connect(&name, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
+    // Enter adds from either box: the quantity is typed last.
+    connect(&quantity, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
     name.installEventFilter(this);
 
     const std::pair<int, void (CQuickEntry::*)()> handlers[] = {

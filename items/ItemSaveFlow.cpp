@@ -15,6 +15,7 @@
 #include "store/journal/JournalAction.h"
 
 #include <limits>
+#include <utility>
 
 namespace
 {
@@ -53,6 +54,34 @@ void writeValues(CAdoRecordset& rs, const CItemDlg& dialog)
     rs.GetField(WNotes).SetText(dialog.m_notes);
     rs.GetField(WPrice).SetDouble(dialog.m_price);
     rs.GetField(WCoupon).SetLong(dialog.m_coupon);
+}
+// Edit Item's write: only the values that differ from those the row was read
+// with. A value the user left alone is not written back through conversions
+// that could change it (a price read as text, a coupon of -1).
+void writeChangedValues(CAdoRecordset& rs, const CItemDlg::Values& now, const CItemDlg::Values& read)
+{
+    const std::pair<int, const QString CItemDlg::Values::*> texts[] = {
+        {WName, &CItemDlg::Values::itemName}, {WDept, &CItemDlg::Values::dept},   {WUnit, &CItemDlg::Values::unit},
+        {WStore, &CItemDlg::Values::store},   {WNotes, &CItemDlg::Values::notes},
+    };
+    for (const auto& [column, text] : texts) {
+        if (now.*text != read.*text) {
+            rs.GetField(column).SetText(now.*text);
+        }
+    }
+    const std::pair<int, const int CItemDlg::Values::*> numbers[] = {
+        {WQty, &CItemDlg::Values::quantity},
+        {WDeptOrder, &CItemDlg::Values::deptOrder},
+        {WCoupon, &CItemDlg::Values::coupon},
+    };
+    for (const auto& [column, number] : numbers) {
+        if (now.*number != read.*number) {
+            rs.GetField(column).SetLong(now.*number);
+        }
+    }
+    if (now.price != read.price) {
+        rs.GetField(WPrice).SetDouble(now.price);
+    }
 }
 } // namespace
 
@@ -125,12 +154,8 @@ void ItemSaveFlow::reportFailedInsert() const
 {
     // The statement's own result is the only sign that the item was not
     // stored; the user must not be left believing that it was.
-    QString text = QStringLiteral("The item could not be saved.");
-    const QString reason = m_window.connection().lastError();
-    if (!reason.isEmpty()) {
-        text += QStringLiteral("  ") + reason;
-    }
-    MessageService::show(text, MessageService::Buttons::Ok, m_window.widget());
+    MessageService::showFailure(QStringLiteral("The item could not be saved."), m_window.connection().lastError(),
+                                m_window.widget());
 }
 
 void ItemSaveFlow::openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType)
@@ -270,9 +295,14 @@ void ItemSaveFlow::EditItem()
         }
     }
 
+    const CItemDlg::Values before = dialog.values();
     const int result = dialog.exec();
     list.setFocus();
-    if (result != QDialog::Accepted) {
+    if (result == QDialog::Accepted) {
+        dialog.keepUntouchedValues();
+    }
+    // OK with nothing changed leaves the row as it is, byte for byte.
+    if (result != QDialog::Accepted || dialog.values() == before) {
         m_window.RedrawSummary();
         return;
     }
@@ -304,8 +334,7 @@ void ItemSaveFlow::EditItem()
                     CAdoRecordset::adOpenKeyset);
         gone = rs.IsEOF();
         if (!gone) {
-            rs.GetField(WName).SetText(dialog.m_itemName);
-            writeValues(rs, dialog);
+            writeChangedValues(rs, dialog.values(), before);
             rs.Update();
         }
         rs.Close();

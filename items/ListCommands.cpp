@@ -1,5 +1,6 @@
 #include "items/ListCommands.h"
 
+#include "commands/CatalogFailure.h"
 #include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
 #include "platform/MessageService.h"
@@ -8,6 +9,8 @@
 #include "store/access/CAdoException.h"
 #include "store/catalog/BulkPass.h"
 #include "store/journal/JournalAction.h"
+
+#include <optional>
 
 namespace
 {
@@ -90,18 +93,18 @@ void ListCommands::runClear(const QString& question, Clear which)
     if (!MessageService::confirm(question, m_window.widget())) {
         return;
     }
-    QString failure;
+    std::optional<CAdoException> failure;
     {
         WaitCursorScope wait;
         try {
             clearRows(m_window.connection(), which);
         } catch (const CAdoException& error) {
-            failure = failureLead(which) + QStringLiteral("  ") + error.describe();
+            failure = error;
         }
     }
     m_window.RebuildList();
-    if (!failure.isEmpty()) {
-        MessageService::show(failure, MessageService::Buttons::Ok, m_window.widget());
+    if (failure) {
+        CatalogFailure::show(*failure, m_window.widget(), failureLead(which));
     }
 }
 
@@ -149,8 +152,8 @@ void ListCommands::DeleteItem()
         deleted = false;
     }
     if (!deleted) {
-        MessageService::show(QStringLiteral("The item could not be deleted.  ") + connection.lastError(),
-                             MessageService::Buttons::Ok, m_window.widget());
+        MessageService::showFailure(QStringLiteral("The item could not be deleted."), connection.lastError(),
+                                    m_window.widget());
         return;
     }
     m_window.ReturnToNeedView();

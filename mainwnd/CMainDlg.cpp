@@ -13,6 +13,7 @@
 #include "mainwnd/MainButtons.h"
 #include "mainwnd/OutsideChanges.h"
 #include "mainwnd/SummaryPainter.h"
+#include "mainwnd/WindowPlace.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
 #include "platform/DeviceFolder.h"
@@ -72,6 +73,7 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     const QSize client = baseClientSize();
     setMinimumSize(client.width(), client.height() + m_commandBar->sizeHint().height());
     resize(minimumSize());
+    WindowPlace::restore(*this, m_app.registry());
     layoutControls();
     m_quickEntry = std::make_unique<CQuickEntry>(*this, *m_quickText, *m_quickQty, m_buttons);
     m_phoneList = std::make_unique<PhoneList>(m_connection);
@@ -469,6 +471,7 @@ void CMainDlg::closeEvent(QCloseEvent* event)
 
 void CMainDlg::OnOK()
 {
+    WindowPlace::save(*this, m_app.registry());
     m_list->saveColumnWidths(m_app.registry());
     m_views->SaveOrders();
     m_phoneList.reset();

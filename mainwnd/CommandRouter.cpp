@@ -1,5 +1,7 @@
 #include "mainwnd/CommandRouter.h"
 
+#include "commands/CatalogFailure.h"
+
 #include "platform/CommandIds.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
@@ -183,7 +185,7 @@ void CommandRouter::runGuarded(const std::function<void()>& command)
     try {
         command();
     } catch (const CAdoException& error) {
-        MessageService::show(error.describe(), MessageService::Buttons::Ok, &m_window);
+        CatalogFailure::show(error, &m_window);
     } catch (const std::exception& error) {
         MessageService::show(QStringLiteral("The command failed: %1").arg(QString::fromUtf8(error.what())),
                              MessageService::Buttons::Ok, &m_window);

@@ -2,6 +2,7 @@
 
 #include "commands/ViewState.h"
 #include "platform/DialogUnits.h"
+#include "platform/TextNumbers.h"
 
 #include <QPainter>
 
@@ -23,12 +24,23 @@ QString SummaryPainter::summaryText(const ViewState& view, int rowCount)
     return countText + viewPart + QStringLiteral("       ");
 }
 
+QString SummaryPainter::totalText(double total, const char* format)
+{
+    if (TextNumbers::isPlainMoney(total)) {
+        return total >= 0.0 ? QString::asprintf(format, total) : QString();
+    }
+    // A total beyond any the editor's prices can make (or no number at all)
+    // holds a value from a hand-edited catalog: shown short, and marked as
+    // one not to rely on.
+    return total > 0.0 ? QStringLiteral("  $%1 ?").arg(TextNumbers::money(total)) : QString();
+}
+
 QString SummaryPainter::listTotalText(const ViewState& view)
 {
     if (!view.allStoresShown()) {
         return QString(11, QLatin1Char(' '));
     }
-    return view.listTotal >= 0.0 ? QString::asprintf("    $%4.2f", view.listTotal) : QString();
+    return totalText(view.listTotal, "    $%4.2f");
 }
 
 QString SummaryPainter::markedTotalText(const ViewState& view)
@@ -36,7 +48,7 @@ QString SummaryPainter::markedTotalText(const ViewState& view)
     if (!view.allStoresShown()) {
         return QString(11, QLatin1Char(' '));
     }
-    return view.markedTotal >= 0.0 ? QString::asprintf("  $%4.2f  ", view.markedTotal) : QString();
+    return totalText(view.markedTotal, "  $%4.2f  ");
 }
 
 QRect SummaryPainter::summaryRect(QSize growth)

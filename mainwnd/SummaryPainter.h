@@ -15,7 +15,8 @@ class SummaryPainter
 {
 public:
     static QString summaryText(const ViewState& view, int rowCount);
-    // Blank in a store view; the need view's totals as money.
+    // Blank in a store view; the need view's totals as money, marked " ?"
+    // when a hand-edited price puts them beyond belief.
     static QString listTotalText(const ViewState& view);
     static QString markedTotalText(const ViewState& view);
 
@@ -24,4 +25,9 @@ public:
     static QRect markedTotalRect(QSize growth);
 
     static void paint(QPainter& painter, const ViewState& view, int rowCount, QSize growth);
+
+private:
+    // A total in format, or a short form with " ?" when it cannot be trusted;
+    // a negative total shows nothing.
+    static QString totalText(double total, const char* format);
 };

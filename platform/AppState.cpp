@@ -43,7 +43,9 @@ bool AppState::LoadSettings()
 bool AppState::SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int doubleClick)
 {
     if (!m_registry.keyAvailable()) {
-        MessageService::show(QStringLiteral("Could not open/create key"));
+        if (!CRegistry::failuresTold()) {
+            MessageService::show(QStringLiteral("Could not open/create key"));
+        }
         return false;
     }
     // Each failed write is reported, and the next value is still written.

@@ -42,14 +42,24 @@ bool writeValue(QSettings& settings, const QString& name, const QString& stored)
     return settings.status() == QSettings::NoError;
 }
 
+bool& toldFlag()
+{
+    static bool told = false;
+    return told;
+}
+
 void reportKeyFailure()
 {
-    MessageService::show(QStringLiteral("Could not open/create key"));
+    if (!toldFlag()) {
+        MessageService::show(QStringLiteral("Could not open/create key"));
+    }
 }
 
 void reportSaveFailure()
 {
-    MessageService::show(QStringLiteral("Could not save key"));
+    if (!toldFlag()) {
+        MessageService::show(QStringLiteral("Could not save key"));
+    }
 }
 } // namespace
 
@@ -128,4 +138,46 @@ bool CRegistry::SaveDword(const QString& name, qint32 value) const
 bool CRegistry::keyAvailable() const
 {
     return openKey() != nullptr;
+}
+
+bool CRegistry::keyWritable() const
+{
+    const auto settings = openKey();
+    if (!settings) {
+        return false;
+    }
+    // The file is replaced through a new file beside it.
+    const QFileInfo file(settings->fileName());
+    return QFileInfo(file.absolutePath()).isWritable() && (!file.exists() || file.isWritable());
+}
+
+void CRegistry::setFailuresTold(bool told)
+{
+    toldFlag() = told;
+}
+
+bool CRegistry::failuresTold()
+{
+    return toldFlag();
+}
+
+QByteArray CRegistry::GetBytes(const QString& name) const
+{
+    const auto settings = openKey();
+    if (!settings) {
+        return {};
+    }
+    const QVariant stored = settings->value(name);
+    return stored.userType() == QMetaType::QByteArray ? stored.toByteArray() : QByteArray();
+}
+
+bool CRegistry::SetBytes(const QString& name, const QByteArray& value) const
+{
+    const auto settings = openKey();
+    if (!settings || !QFileInfo(settings->fileName()).absoluteDir().exists()) {
+        return false;
+    }
+    settings->setValue(name, value);
+    settings->sync();
+    return settings->status() == QSettings::NoError;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Reads and writes the values of the program's settings key. The key is the
@@ -33,8 +34,23 @@ public:
     // false. Used where the program reports every failed write.
     bool SaveDword(const QString& name, qint32 value) const;
 
+    // Bytes of any length, for values no handheld setting held (a window's
+    // place). Empty when missing or unreadable; a failed write shows nothing
+    // and returns false.
+    QByteArray GetBytes(const QString& name) const;
+    bool SetBytes(const QString& name, const QByteArray& value) const;
+
     // True when the key can be opened (and so created).
     bool keyAvailable() const;
+    // True when values written to the key are kept: it opens, and its file
+    // and folder can be written.
+    bool keyWritable() const;
+
+    // Once the user has been told that the settings cannot be saved, the
+    // failures above show no more boxes (they still return false); told is
+    // process-wide, and false again when set so.
+    static void setFailuresTold(bool told);
+    static bool failuresTold();
 
     static constexpr int MaxStringChars = 49;
 };

@@ -15,7 +15,7 @@ MessageService::Handler& handler()
 
 MessageService::Box MessageService::boxFor(const QString& text, Buttons buttons)
 {
-    Box box{caption(), text, Icon::None, buttons, IdOk};
+    Box box{caption(), text, Icon::None, buttons, IdOk, QString()};
     if (buttons == Buttons::YesNo) {
         box.icon = Icon::Exclamation;
         box.defaultButton = IdNo;
@@ -31,9 +31,21 @@ QEvent::Type MessageService::closedEventType()
 
 int MessageService::show(const QString& text, Buttons buttons, QWidget* parent)
 {
+    return showBox(boxFor(text, buttons), parent);
+}
+
+void MessageService::showFailure(const QString& text, const QString& detail, QWidget* parent)
+{
+    Box box = boxFor(text, Buttons::Ok);
+    box.detail = detail;
+    showBox(box, parent);
+}
+
+int MessageService::showBox(const Box& shown, QWidget* parent)
+{
     // The owner may go while the box is up.
     const QPointer<QWidget> owner = parent ? parent : QApplication::activeWindow();
-    const int answer = ask(boxFor(text, buttons), owner);
+    const int answer = ask(shown, owner);
     if (owner) {
         QEvent closed(closedEventType());
         QCoreApplication::sendEvent(owner->window(), &closed);
@@ -51,6 +63,9 @@ int MessageService::ask(const Box& shown, QWidget* parent)
     // Texts quote stored names, which are never markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(shown.text);
+    if (!shown.detail.isEmpty()) {
+        box.setDetailedText(shown.detail);
+    }
     if (shown.icon == Icon::Exclamation) {
         box.setIcon(QMessageBox::Warning);
     }

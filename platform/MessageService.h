@@ -41,6 +41,9 @@ public:
         Buttons buttons = Buttons::Ok;
         // The answer code of the button that Enter presses.
         int defaultButton = IdOk;
+        // Words for the curious, below the message: what another part (the
+        // database engine) said about a failure. Empty for most boxes.
+        QString detail;
     };
 
     using Handler = std::function<int(const Box& box)>;
@@ -49,6 +52,9 @@ public:
     // closedEventType(), so that it can put its focus back.
     static int show(const QString& text, Buttons buttons = Buttons::Ok, QWidget* parent = nullptr);
     static bool confirm(const QString& text, QWidget* parent = nullptr);
+    // A notice of a failure: text says what failed in the user's terms;
+    // detail keeps the words of the part that failed, out of the message.
+    static void showFailure(const QString& text, const QString& detail, QWidget* parent = nullptr);
 
     // An empty handler restores the real boxes.
     static void setHandler(Handler handler);
@@ -59,6 +65,8 @@ public:
     static Box boxFor(const QString& text, Buttons buttons);
 
 private:
+    // Shows the box, then tells its owner's window that it closed.
+    static int showBox(const Box& shown, QWidget* parent);
     // The box itself, or the test handler's answer.
     static int ask(const Box& shown, QWidget* parent);
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cmath>
 
 int TextNumbers::toInt(const QString& text)
 {
@@ -85,11 +86,19 @@ double TextNumbers::toDouble(const QString& text)
     return result.ec == std::errc() ? value : 0.0;
 }
 
+bool TextNumbers::isPlainMoney(double value)
+{
+    return std::isfinite(value) && std::fabs(value) < PlainMoneyLimit;
+}
+
 QString TextNumbers::money(double value)
 {
+    if (!isPlainMoney(value)) {
+        return QString::number(value, 'g', 3);
+    }
     // The same text as printf's "%.2f" (both round the exact value), without
     // its cost: the list build formats one amount per row.
-    char buffer[352];
+    char buffer[32];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
     if (result.ec != std::errc()) {
         return QString::asprintf("%.2f", value);

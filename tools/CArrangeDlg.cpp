@@ -1,5 +1,6 @@
 #include "tools/CArrangeDlg.h"
 
+#include "commands/CatalogFailure.h"
 #include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
 #include "platform/DialogUnits.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+
+#include <optional>
 
 namespace
 {
@@ -145,7 +148,7 @@ void CArrangeDlg::OnOK()
         accept();
         return;
     }
-    QString failure;
+    std::optional<CAdoException> failure;
     {
         WaitCursorScope wait;
         try {
@@ -155,12 +158,12 @@ void CArrangeDlg::OnOK()
             }
             writeOrder(connection, departments());
         } catch (const CAdoException& error) {
-            failure = kFailureLead + QStringLiteral("  ") + error.describe();
+            failure = error;
         }
     }
-    if (!failure.isEmpty()) {
+    if (failure) {
         // The arrangement stays on screen, to be tried again or given up.
-        MessageService::show(failure, MessageService::Buttons::Ok, this);
+        CatalogFailure::show(*failure, this, kFailureLead);
         return;
     }
     accept();

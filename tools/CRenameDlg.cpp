@@ -1,5 +1,6 @@
 #include "tools/CRenameDlg.h"
 
+#include "commands/CatalogFailure.h"
 #include "commands/IListWindow.h"
 #include "controls/DeptComboBox.h"
 #include "platform/DialogUnits.h"
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <optional>
 
 namespace
 {
@@ -186,7 +188,7 @@ void CRenameDlg::OnOK()
                                  this)) {
         return;
     }
-    QString failure;
+    std::optional<CAdoException> failure;
     {
         WaitCursorScope wait;
         try {
@@ -196,15 +198,15 @@ void CRenameDlg::OnOK()
             }
             renameAll(connection, column, m_oldName, m_newName);
         } catch (const CAdoException& error) {
-            failure = QStringLiteral("Nothing was renamed.  ") + error.describe();
+            failure = error;
         }
     }
-    if (failure.isEmpty()) {
+    if (!failure) {
         MessageService::show(
             QStringLiteral("Renaming complete.  You can rename another, or if you're finished, click 'Done'."),
             MessageService::Buttons::Ok, this);
     } else {
-        MessageService::show(failure, MessageService::Buttons::Ok, this);
+        CatalogFailure::show(*failure, this, QStringLiteral("Nothing was renamed."));
     }
     // The old name may be gone from every row: offer only names in use.
     FillNames(column);

@@ -20,7 +20,7 @@ QString ListCopier::listText(const CItemListCtrl& list)
             continue;
         }
         text += quantity + QLatin1Char(' ') + list.itemText(row, 2) + QLatin1Char(' ') + list.itemText(row, 0)
-                + QStringLiteral(" (") + list.itemText(row, 3) + QStringLiteral(")\r\n");
+                + QStringLiteral(" (") + list.itemText(row, 3) + QStringLiteral(")\n");
     }
     return text;
 }

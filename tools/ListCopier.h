@@ -16,7 +16,11 @@ public:
 
     // The text Copy List puts on the clipboard: for every row whose quantity
     // cell reads above 0, in list order, "<quantity> <unit> <name> (<dept>)"
-    // ended by "\r\n". The cells go in exactly as shown, unquoted.
+    // ended by "\n". The cells go in exactly as shown, unquoted.
+    // A line feed alone, not "\r\n": text on the Linux clipboard ends its
+    // lines so, and what it is pasted into takes a carriage return as a
+    // character of its own (an Enter in a terminal, "^M" in an editor). The
+    // toolkit's Windows clipboard turns "\n" into "\r\n" by itself.
     static QString listText(const CItemListCtrl& list);
 
 private:

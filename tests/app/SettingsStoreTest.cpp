@@ -55,6 +55,14 @@ TEST_F(SettingsStoreTest, UnopenableKeyIsReported)
     EXPECT_EQ(messages, QStringList{"Could not open/create key"});
     EXPECT_FALSE(app.LoadSettings());
     EXPECT_EQ(app.fontSize(), 12);
+
+    // Once the user has been told, the same failures say nothing more.
+    messages.clear();
+    CRegistry::setFailuresTold(true);
+    EXPECT_FALSE(registry.SetDword(QStringLiteral("Col0"), 1));
+    EXPECT_FALSE(app.SaveSettings(0, 11, 1, 1));
+    CRegistry::setFailuresTold(false);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
 }
 
 TEST_F(SettingsStoreTest, LoadStopsAtTheFirstMissingValue)

@@ -7,6 +7,7 @@
 #include "platform/DeviceFolder.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
@@ -127,4 +128,15 @@ TEST_F(StartupTest, LaunchSoundFollowsTheSetting)
         startOnce();
         EXPECT_FALSE(sounds.contains(QStringLiteral("\\WINDOWS\\SHOPLAUNCH1.WAV"))) << stored;
     }
+}
+
+TEST_F(StartupTest, UnwritableSettingsAreToldOnceAndTheProgramRunsOnDefaults)
+{
+    // A folder in the place of the settings file: nothing can be read or
+    // written there, whoever runs the test.
+    ASSERT_TRUE(QDir(home()).mkpath(QStringLiteral("Grocelle.conf")));
+    startOnce();
+    ASSERT_EQ(messages.size(), 1) << messages.join('|').toStdString();
+    EXPECT_EQ(messages.first(), CListApp::settingsUnsavedMessage(homeFile("Grocelle.conf")));
+    EXPECT_EQ(sounds.first(), QStringLiteral("\\WINDOWS\\SHOPLAUNCH1.WAV"));
 }

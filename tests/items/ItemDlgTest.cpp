@@ -5,11 +5,14 @@
 #include "controls/CSoundButton.h"
 #include "items/CItemDlg.h"
 #include "platform/DialogUnits.h"
+#include "store/access/CAdoException.h"
+#include "store/catalog/Catalog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -323,4 +326,25 @@ TEST_F(ItemDlgTest, ListsDropEightEntriesInTheScaledFontAndNothingHangsBelowTheB
     const int below = dialog.height() - dialog.okButton().geometry().bottom();
     EXPECT_LE(below, DialogUnits::toPixelsY(6));
     dialog.reject();
+}
+
+TEST_F(ItemDlgTest, ACatalogThatCannotBeOpenedIsToldNotReadAsEmpty)
+{
+    // A folder where the catalog should be: no engine opens it.
+    const QString folder = homeFile(QStringLiteral("not-a-catalog"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    Catalog::setLocation(folder);
+    CItemDlg dialog;
+    fillValid(dialog);
+    dialog.FillLists();
+    ASSERT_EQ(messages, QStringList{QStringLiteral("Could not open database")});
+    EXPECT_FALSE(boxes.back().detail.isEmpty());
+    // The typed values stay in their boxes.
+    EXPECT_EQ(dialog.nameBox().currentText(), QStringLiteral("Milk"));
+
+    // Loading a picked item fails as a whole rather than reading nothing.
+    EXPECT_THROW(dialog.LoadItem(1), CAdoException);
+    EXPECT_EQ(dialog.m_itemName, QStringLiteral("Milk"));
+    dialog.reject();
+    Catalog::setLocation(QString());
 }

@@ -278,7 +278,10 @@ TEST_P(ItemSaveFlowTest, InsertThatTheCatalogRefusesIsReported)
         [&] { main->OnCommand(CommandId::NewItem); });
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("The item could not be saved."))) << messages[0].toStdString();
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("refused"), Qt::CaseInsensitive)) << messages[0].toStdString();
+    // The engine's words are the box's detail, not its message.
+    EXPECT_EQ(messages[0], QStringLiteral("The item could not be saved."));
+    EXPECT_TRUE(boxes[0].detail.contains(QStringLiteral("refused"), Qt::CaseInsensitive))
+        << boxes[0].detail.toStdString();
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "1");
 }
 
@@ -446,3 +449,58 @@ TEST_P(ItemSaveFlowTest, AfterANewItemTheListComboSummaryAndTabsAgree)
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(ItemSaveFlowTest);
+
+TEST_P(ItemSaveFlowTest, EditOkWithNothingChangedLeavesTheRowAsStored)
+{
+    // Left by another program: a control character in the name and notes,
+    // and a price the editor's box shows rounded.
+    const QString name = QStringLiteral("esc") + QChar(0x1b) + QStringLiteral("[31mred");
+    SeedItem stored = item(name, 2, QStringLiteral("Dairy"), 1, 7);
+    stored.notes = QStringLiteral("tab\there");
+    CatalogSeed::write({stored, item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 3, 8)});
+    const QString row =
+        QStringLiteral("SELECT ItemName || '/' || ItemNameDetail || '/' || QtyToBuy || '/' || DeptOrder "
+                       "FROM ShoppingLists WHERE ID = 7");
+    // 0.1 + 0.2 as a double: the editor's box shows it as 0.3.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET Price = 0.30000000000000004 WHERE ID = 7")));
+    const QString samePrice =
+        QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ID = 7 AND Price = 0.30000000000000004");
+    const QString before = CatalogSeed::scalar(row);
+    ASSERT_EQ(before, name + QStringLiteral("/tab\there/2/1"));
+    ASSERT_EQ(CatalogSeed::scalar(samePrice), "1");
+    MainWindowHarness main;
+    const int at = rowOf(main.window(), name) >= 0 ? rowOf(main.window(), name) : 0;
+
+    main.clickRow(at);
+    ASSERT_TRUE(withEditor([](CItemDlg& dialog) { ok(dialog); }, [&] { main->OnCommand(CommandId::EditItem); }));
+    EXPECT_EQ(CatalogSeed::scalar(row), before);
+    EXPECT_EQ(CatalogSeed::scalar(samePrice), "1");
+    // Not even the department's order is taken from its other items.
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+
+    // Only the quantity edited: the other fields stay as stored.
+    main.clickRow(at);
+    withEditor(
+        [](CItemDlg& dialog) {
+            typeInto(dialog.quantityBox(), QStringLiteral("5"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::EditItem); });
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT ItemName || '/' || ItemNameDetail || '/' || QtyToBuy "
+                                                 "FROM ShoppingLists WHERE ID = 7")),
+              name + QStringLiteral("/tab\there/5"));
+    EXPECT_EQ(CatalogSeed::scalar(samePrice), "1");
+
+    // The name edited: that field is cleaned, and only that one.
+    main.clickRow(rowOf(main.window(), name) >= 0 ? rowOf(main.window(), name) : at);
+    withEditor(
+        [](CItemDlg& dialog) {
+            dialog.nameBox().lineEdit()->end(false);
+            QTest::keyClicks(dialog.nameBox().lineEdit(), QStringLiteral("s"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::EditItem); });
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT ItemName || '/' || ItemNameDetail FROM ShoppingLists "
+                                                 "WHERE ID = 7")),
+              QStringLiteral("esc[31mreds/tab\there"));
+}

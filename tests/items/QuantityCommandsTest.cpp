@@ -175,7 +175,16 @@ TEST_P(QuantityCommandsTest, RefusedWritesLeaveTheRowAsItWasAndSaySo)
     for (const int command : commands) {
         messages.clear();
         main->OnCommand(command);
-        EXPECT_EQ(messages.size(), 1) << command;
+        ASSERT_EQ(messages.size(), 1) << command;
+        // Said in the user's terms; the code and the engine's words are the
+        // detail.
+        EXPECT_TRUE(messages.first().startsWith(QStringLiteral("The c"))) << messages.first().toStdString();
+        EXPECT_FALSE(messages.first().contains(QStringLiteral("refused"), Qt::CaseInsensitive))
+            << messages.first().toStdString();
+        EXPECT_FALSE(messages.first().contains(QStringLiteral("error"), Qt::CaseInsensitive));
+        EXPECT_TRUE(boxes.back().detail.startsWith(QStringLiteral("Error -"))) << boxes.back().detail.toStdString();
+        EXPECT_TRUE(boxes.back().detail.contains(QStringLiteral("refused"), Qt::CaseInsensitive))
+            << boxes.back().detail.toStdString();
         EXPECT_EQ(list.itemText(0, 1), QStringLiteral("2")) << command;
         EXPECT_EQ(list.itemText(0, 4), QStringLiteral("3.00")) << command;
         EXPECT_EQ(list.itemImage(0), 0) << command;
@@ -185,6 +194,25 @@ TEST_P(QuantityCommandsTest, RefusedWritesLeaveTheRowAsItWasAndSaySo)
     }
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "2");
     EXPECT_EQ(CatalogSeed::stored("Checked", "Milk"), "0");
+}
+
+TEST_P(QuantityCommandsTest, ARowThatCannotBeOpenedIsToldWithTheEnginesWordsAsDetail)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 2, .price = 1.5}});
+    MainWindowHarness main;
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("ALTER TABLE ShoppingLists RENAME TO Gone")));
+    for (const int command : {CommandId::AddOne, CommandId::Check}) {
+        messages.clear();
+        main->OnCommand(command);
+        ASSERT_EQ(messages.size(), 1) << command;
+        // What failed, in the user's terms; the engine's words are the detail.
+        EXPECT_TRUE(messages.first().startsWith(QStringLiteral("The c"))) << messages.first().toStdString();
+        EXPECT_FALSE(messages.first().contains(QStringLiteral("ShoppingLists"), Qt::CaseInsensitive))
+            << messages.first().toStdString();
+        EXPECT_TRUE(boxes.back().detail.contains(QStringLiteral("ShoppingLists"), Qt::CaseInsensitive))
+            << boxes.back().detail.toStdString();
+        EXPECT_EQ(main->list().itemText(0, 1), QStringLiteral("2")) << command;
+    }
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(QuantityCommandsTest);

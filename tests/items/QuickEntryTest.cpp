@@ -152,6 +152,16 @@ TEST_F(QuickEntryTest, AddSetsTheQuantityAndEmptiesTheBoxes)
     QTest::keyClick(&name(), Qt::Key_Return);
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "5");
     EXPECT_EQ(window().list().itemText(1, 1), QStringLiteral("5"));
+
+    // Enter in the quantity box adds as well, keypad Enter too.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        type(QStringLiteral("mil"));
+        quantity().setText(key == Qt::Key_Return ? QStringLiteral("7") : QStringLiteral("8"));
+        quantity().setFocus();
+        QTest::keyClick(&quantity(), key);
+        EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), key == Qt::Key_Return ? "7" : "8");
+        EXPECT_EQ(name().text(), QString());
+    }
     EXPECT_TRUE(messages.isEmpty());
 }
 

@@ -14,6 +14,8 @@
 #include <QComboBox>
 #include <QTabBar>
 
+#include <limits>
+
 namespace
 {
 const QString kBase = QStringLiteral(
@@ -191,6 +193,30 @@ TEST_P(ListQueryTest, SummaryFormsOfCountsAndTotals)
 
     main->view().listTotal = -1.0;
     EXPECT_EQ(main->listTotalText(), QString());
+}
+
+TEST_P(ListQueryTest, HandEditedHugePricesShowShortAndTheTotalsDoubtful)
+{
+    // As another program or a hand-edited file may leave them.
+    CatalogSeed::write({
+        {.name = QStringLiteral("Gold"), .qty = 2, .price = QStringLiteral("1e300"), .checked = 1},
+        {.name = QStringLiteral("Milk"), .qty = 1, .price = 1.5},
+    });
+    MainWindowHarness main;
+    EXPECT_EQ(main.column(4), (QStringList{"2e+300", "1.50"}));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("  $2e+300 ?"));
+    EXPECT_EQ(main->markedTotalText(), QStringLiteral("  $2e+300 ?"));
+    main->tabStrip().setCurrentIndex(1);
+    EXPECT_EQ(main.column(4), (QStringList{"1e+300", "1.50"}));
+
+    // The most the item editor lets a row reach is still written out.
+    CatalogSeed::exec(
+        QStringLiteral("UPDATE ShoppingLists SET Price = 9999999, QtyToBuy = 32767 WHERE ItemName = 'Gold'"));
+    main->tabStrip().setCurrentIndex(0);
+    EXPECT_EQ(main.column(4), (QStringList{"327669967233.00", "1.50"}));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $327669967234.50"));
+    main->view().listTotal = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("  $inf ?"));
 }
 
 TEST_P(ListQueryTest, DepartmentWithApostropheListsItsItems)

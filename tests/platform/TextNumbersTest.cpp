@@ -2,7 +2,9 @@
 
 #include "platform/TextNumbers.h"
 
+#include <cmath>
 #include <cstdio>
+#include <limits>
 
 class TextNumbersTest : public GrocelleTest
 {
@@ -36,4 +38,11 @@ TEST_F(TextNumbersTest, PricesAreTheLongestNumericPrefix)
         std::snprintf(expected, sizeof expected, "%.2f", value);
         EXPECT_EQ(TextNumbers::money(value), QString::fromLatin1(expected)) << value;
     }
+    // Amounts no editor could make: short, never hundreds of digits.
+    EXPECT_EQ(TextNumbers::money(999999999999.99), QStringLiteral("999999999999.99"));
+    EXPECT_EQ(TextNumbers::money(1e12), QStringLiteral("1e+12"));
+    EXPECT_EQ(TextNumbers::money(1e300), QStringLiteral("1e+300"));
+    EXPECT_EQ(TextNumbers::money(-1.5e300), QStringLiteral("-1.5e+300"));
+    EXPECT_EQ(TextNumbers::money(std::numeric_limits<double>::infinity()), QStringLiteral("inf"));
+    EXPECT_EQ(TextNumbers::money(std::nan("")), QStringLiteral("nan"));
 }

@@ -49,14 +49,16 @@ TEST_F(ListCopierTest, CopiesTheNeededRowsAsShownOneLineEach)
                         row(QStringLiteral("Apple"), 4, QStringLiteral("pkg"), QStringLiteral("Produce"), 3, corner)});
     MainWindowHarness main;
     main->OnCommand(CommandId::CopyList);
-    EXPECT_EQ(copied.last(), QStringLiteral("2 loaf Bread (Bakery)\r\n1   Milk (Dairy (cold))\r\n"
-                                            "3 lb Ham (Deli)\r\n4 pkg Apple (Produce)\r\n"));
+    // Lines end with a line feed alone, as Linux programs expect of
+    // clipboard text.
+    EXPECT_EQ(copied.last(), QStringLiteral("2 loaf Bread (Bakery)\n1   Milk (Dairy (cold))\n"
+                                            "3 lb Ham (Deli)\n4 pkg Apple (Produce)\n"));
 
     // A store view: that store's needed rows only, in its own order.
     main->tabStrip().setCurrentIndex(static_cast<int>(main->view().tabStores.indexOf(corner)));
     ASSERT_EQ(main->list().itemCount(), 3);
     main->OnCommand(CommandId::CopyList);
-    EXPECT_EQ(copied.last(), QStringLiteral("4 pkg Apple (Produce)\r\n3 lb Ham (Deli)\r\n"));
+    EXPECT_EQ(copied.last(), QStringLiteral("4 pkg Apple (Produce)\n3 lb Ham (Deli)\n"));
 
     // Nothing needed: the empty text.
     CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 0"));

@@ -1,0 +1,145 @@
+#include "app/CommandLine.h"
+
+namespace
+{
+// Options the toolkit itself reads when the window starts (-platform, -style
+// and the like); known here so that they are no mistake, and kept out of the
+// usage.
+const std::vector<CommandLine::Option>& toolkitOptions()
+{
+    static const std::vector<CommandLine::Option> table = {
+        {{QStringLiteral("platform")}, QStringLiteral("name"), {}},
+        {{QStringLiteral("platformtheme")}, QStringLiteral("name"), {}},
+        {{QStringLiteral("plugin")}, QStringLiteral("name"), {}},
+        {{QStringLiteral("display")}, QStringLiteral("name"), {}},
+        {{QStringLiteral("style")}, QStringLiteral("name"), {}},
+        {{QStringLiteral("stylesheet")}, QStringLiteral("file"), {}},
+        {{QStringLiteral("qwindowgeometry")}, QStringLiteral("geometry"), {}},
+        {{QStringLiteral("qwindowtitle")}, QStringLiteral("title"), {}},
+        {{QStringLiteral("qwindowicon")}, QStringLiteral("icon"), {}},
+        // Given by the desktop's session manager when it restarts the program.
+        {{QStringLiteral("session")}, QStringLiteral("id"), {}},
+        {{QStringLiteral("reverse")}, {}, {}},
+    };
+    return table;
+}
+
+QString column(const CommandLine::Option& option)
+{
+    QString text = QStringLiteral("  --") + option.names.first();
+    if (!option.valueName.isEmpty()) {
+        text += QLatin1Char(' ') + option.valueName;
+    }
+    return text;
+}
+} // namespace
+
+const std::vector<CommandLine::Option>& CommandLine::options()
+{
+    static const std::vector<Option> table = {
+        {{QStringLiteral("catalog")},
+         QStringLiteral("FILE|URL"),
+         QStringLiteral("the catalog to work on: an SQLite file, or a\n"
+                        "PostgreSQL database (postgresql://user@host:port/db).\n"
+                        "Otherwise $GROCELLE_CATALOG, then the Catalog value\n"
+                        "in Grocelle.conf.")},
+        {{QStringLiteral("copy-catalog")},
+         {},
+         QStringLiteral("with FROM TO: copies every row from one catalog to\n"
+                        "another in one transaction and prints the count and\n"
+                        "both checksums; a target with rows is refused unless\n"
+                        "--replace is given.")},
+        {{QStringLiteral("replace")}, {}, QStringLiteral("lets --copy-catalog empty a target that has rows.")},
+        {{QStringLiteral("version"), QStringLiteral("v")}, {}, QStringLiteral("prints the version.")},
+        {{QStringLiteral("help"), QStringLiteral("h")}, {}, QStringLiteral("prints this text.")},
+    };
+    return table;
+}
+
+CommandLine::CommandLine(const QStringList& arguments)
+{
+    // Single-dash words are whole option names, as the toolkit's own
+    // (-platform) are written; -v and -h stay the short forms.
+    m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const auto* table : {&options(), &toolkitOptions()}) {
+        for (const Option& row : *table) {
+            QCommandLineOption option(row.names, row.description, row.valueName);
+            if (row.description.isEmpty()) {
+                option.setFlags(QCommandLineOption::HiddenFromHelp);
+            }
+            m_parser.addOption(option);
+        }
+    }
+    if (!m_parser.parse(arguments)) {
+        m_error = m_parser.errorText();
+        m_request = Request::Refused;
+        return;
+    }
+    m_request = decide();
+}
+
+CommandLine::Request CommandLine::decide()
+{
+    if (isSet(QStringLiteral("help"))) {
+        return Request::Help;
+    }
+    if (isSet(QStringLiteral("version"))) {
+        return Request::Version;
+    }
+    const QStringList words = positional();
+    if (isSet(QStringLiteral("copy-catalog"))) {
+        if (words.size() != 2) {
+            m_error = QStringLiteral("--copy-catalog needs a catalog to copy FROM and one to copy TO.");
+            return Request::Refused;
+        }
+        return Request::CopyCatalog;
+    }
+    if (isSet(QStringLiteral("replace"))) {
+        m_error = QStringLiteral("--replace goes only with --copy-catalog.");
+        return Request::Refused;
+    }
+    if (!words.isEmpty()) {
+        m_error = QStringLiteral("Unknown argument '%1'.").arg(words.first());
+        return Request::Refused;
+    }
+    if (isSet(QStringLiteral("catalog")) && value(QStringLiteral("catalog")).isEmpty()) {
+        m_error = QStringLiteral("--catalog needs a file path or a postgresql:// URI.");
+        return Request::Refused;
+    }
+    return Request::Window;
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("Grocelle version %1\n").arg(QStringLiteral(GROCELLE_VERSION));
+}
+
+QString CommandLine::usage()
+{
+    QString text = QStringLiteral("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
+                                  "       grocelle --copy-catalog FROM TO [--replace]\n"
+                                  "\n"
+                                  "Grocelle keeps the catalog of the things you buy and the shopping list drawn\n"
+                                  "from it. Everything else is set in the program itself.\n"
+                                  "\n");
+    constexpr qsizetype width = 22;
+    for (const Option& option : options()) {
+        QString first = column(option);
+        const QStringList lines = option.description.split(QLatin1Char('\n'));
+        if (first.size() >= width) {
+            text += first + QLatin1Char('\n');
+            first.clear();
+        }
+        for (const QString& line : lines) {
+            text += first.leftJustified(width) + line + QLatin1Char('\n');
+            first.clear();
+        }
+    }
+    text += QStringLiteral("\n"
+                           "Files:\n"
+                           "  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise\n"
+                           "            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)\n"
+                           "  settings  $GROCELLE_HOME/Grocelle.conf, otherwise\n"
+                           "            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)\n");
+    return text;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class CAdoException;
+class QWidget;
+
+// A failure of the catalog told to the user: the message says what failed in
+// the user's terms, and the store's own words (its error code and the
+// engine's text) go to the box's detail, never into the message.
+class CatalogFailure
+{
+public:
+    // "The change was not saved: the catalog could not be written." and the
+    // like, by the kind of failure.
+    static QString text(const CAdoException& error);
+    // "Error -18: attempt to write a readonly database".
+    static QString detail(const CAdoException& error);
+
+    // The box: lead (what the command could not do, may be empty) and the
+    // failure's text, with its detail.
+    static void show(const CAdoException& error, QWidget* parent, const QString& lead = QString());
+};

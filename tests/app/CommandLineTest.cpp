@@ -1,0 +1,102 @@
+#include "GrocelleTest.h"
+
+#include "app/CommandLine.h"
+
+#include <QProcess>
+
+namespace
+{
+struct ProgramRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// The program itself, as a user starts it from a terminal.
+ProgramRun runProgram(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(GROCELLE_BINARY), arguments);
+    ProgramRun run;
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+CommandLine::Request requestOf(const QStringList& words)
+{
+    return CommandLine(QStringList{QStringLiteral("grocelle")} + words).request();
+}
+} // namespace
+
+class CommandLineTest : public GrocelleTest
+{
+};
+
+TEST_F(CommandLineTest, MistakesAreRefusedWithTheUsageOnStderr)
+{
+    // Each would have opened the window; none may.
+    for (const QStringList& words :
+         {QStringList{"--bogus"}, QStringList{"-x"}, QStringList{"stray.cdb"}, QStringList{"--catalog"},
+          QStringList{"--catalog="}, QStringList{"--replace"}, QStringList{"--copy-catalog", "only-one.cdb"}}) {
+        SCOPED_TRACE(words.join(' ').toStdString());
+        const ProgramRun run = runProgram(words);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains("Usage: grocelle")) << run.err.toStdString();
+        // The first line says what was wrong.
+        EXPECT_FALSE(run.err.startsWith("Usage")) << run.err.toStdString();
+    }
+    const ProgramRun unknown = runProgram({QStringLiteral("--bogus")});
+    EXPECT_TRUE(unknown.err.startsWith("Unknown option 'bogus'.")) << unknown.err.toStdString();
+}
+
+TEST_F(CommandLineTest, VersionAndHelpAnswerOnStdoutAsWholeLines)
+{
+    for (const QString& word : {QStringLiteral("--version"), QStringLiteral("-v")}) {
+        const ProgramRun run = runProgram({word});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, QByteArray("Grocelle version " GROCELLE_VERSION "\n"));
+        EXPECT_TRUE(run.err.isEmpty());
+    }
+    for (const QString& word : {QStringLiteral("--help"), QStringLiteral("-h")}) {
+        const ProgramRun run = runProgram({word});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_TRUE(run.out.startsWith("Usage: grocelle")) << run.out.toStdString();
+        EXPECT_TRUE(run.out.endsWith("\n"));
+        EXPECT_TRUE(run.err.isEmpty());
+    }
+}
+
+TEST_F(CommandLineTest, RequestsFollowTheOptionTable)
+{
+    using Request = CommandLine::Request;
+    EXPECT_EQ(requestOf({}), Request::Window);
+    EXPECT_EQ(requestOf({"--catalog", "a.cdb"}), Request::Window);
+    EXPECT_EQ(CommandLine({"grocelle", "--catalog=postgresql://u@h/db"}).value("catalog"), "postgresql://u@h/db");
+    // The toolkit's own options stay usable.
+    EXPECT_EQ(requestOf({"-platform", "offscreen", "-style", "fusion", "-reverse", "-session", "1a2b"}),
+              Request::Window);
+    EXPECT_EQ(requestOf({"--copy-catalog", "a.cdb", "b.cdb", "--replace"}), Request::CopyCatalog);
+    EXPECT_EQ(requestOf({"--catalog", "a.cdb", "--help"}), Request::Help);
+    EXPECT_EQ(requestOf({"--version", "--bogus"}), Request::Refused);
+
+    // Every option of the table is in the usage, and so is what its value is.
+    const QString usage = CommandLine::usage();
+    for (const CommandLine::Option& option : CommandLine::options()) {
+        EXPECT_TRUE(usage.contains(QStringLiteral("--") + option.names.first() + QLatin1Char(' ') + option.valueName))
+            << option.names.first().toStdString();
+    }
+    EXPECT_FALSE(usage.contains(QStringLiteral("platform")));
+    // It fits a terminal of 80 columns.
+    for (const QString& line : usage.split(QLatin1Char('\n'))) {
+        EXPECT_LE(line.size(), 80) << line.toStdString();
+    }
+}

@@ -1,5 +1,6 @@
 #include "app/CListApp.h"
 #include "app/CatalogChoice.h"
+#include "app/HeadlessServer.h"
 #include "platform/ResourceImages.h"
 #include "store/Catalog.h"
 
@@ -23,6 +24,9 @@ bool answerTerminal(int argc, char** argv)
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
                         "       grocelle --copy-catalog FROM TO [--replace]\n"
+                        "       grocelle --serve [--catalog FILE|URL] [--port N] [--tls-cert FILE --tls-key FILE]\n"
+                        "                [--public-url URL]\n"
+                        "       grocelle --add-device NAME | --list-devices | --remove-device NAME\n"
                         "\n"
                         "Grocelle keeps the catalog of the things you buy and the shopping list drawn\n"
                         "from it. Everything else is set in the program itself.\n"
@@ -33,6 +37,14 @@ bool answerTerminal(int argc, char** argv)
                         "  --copy-catalog FROM TO  copies every row from one catalog to another in one\n"
                         "                      transaction and prints the count and both checksums;\n"
                         "                      a target with rows is refused unless --replace is given.\n"
+                        "  --serve             serves the phone list without a window or display until\n"
+                        "                      SIGTERM or SIGINT; --port N (else PhonePort in the\n"
+                        "                      settings, else 8642), HTTPS with --tls-cert and --tls-key\n"
+                        "                      (else TlsCert and TlsKey in the settings).\n"
+                        "  --public-url URL    the address phones reach the list by (a proxy's), for links.\n"
+                        "  --add-device NAME   makes a link for one phone and prints it with its QR code.\n"
+                        "  --list-devices      the phones that have a link, with when each was last seen.\n"
+                        "  --remove-device NAME  that phone's link stops working at once.\n"
                         "\n"
                         "Files:\n"
                         "  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise\n"
@@ -54,6 +66,9 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    if (HeadlessServer::wanted(arguments)) {
+        return HeadlessServer::run(argc, argv);
     }
     if (arguments.contains(QStringLiteral("--copy-catalog"))) {
         QCoreApplication terminal(argc, argv);

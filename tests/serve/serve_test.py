@@ -1,0 +1,436 @@
+#!/usr/bin/python3
+"""grocelle --serve as a service runs it: the real program, from a shell
+without any display, on loopback.
+
+Usage: serve_test.py GROCELLE SAMPLE_CATALOG_SQL CASE
+
+CASE is one of: start_stop, burst, read_only, refusals, devices, idle_flood.
+"""
+
+import http.client
+import json
+import os
+import pwd
+import re
+import resource
+import signal
+import socket
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+
+failures = []
+
+
+def check(condition, what):
+    print(("ok    " if condition else "FAIL  ") + what, flush=True)
+    if not condition:
+        failures.append(what)
+
+
+def free_port():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def bare_environment(home):
+    """The environment of a service: no display of any kind."""
+    env = {k: v for k, v in os.environ.items()
+           if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XAUTHORITY")}
+    env["GROCELLE_HOME"] = home
+    return env
+
+
+def seed_catalog(path, sql_file, extra_items=0):
+    db = sqlite3.connect(path, isolation_level=None, timeout=10)
+    with open(sql_file, encoding="utf-8") as f:
+        db.executescript(f.read())
+    for n in range(extra_items):
+        db.execute("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, ItemNameDetail, Dept, Store,"
+                   " GiftFor, checked, DeptOrder, Price, Coupon) VALUES (?, ?, 1, '', '', 'Dept', 'Shop', '', 0, 0,"
+                   " 1.0, 0)", (1000 + n, "Item %04d" % n))
+    db.close()
+
+
+class Server:
+    """One run of grocelle --serve, its output read as it comes."""
+
+    def __init__(self, program, home, args, preexec=None, wait=True):
+        self.process = subprocess.Popen([program, "--serve"] + args, env=bare_environment(home),
+                                        stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
+                                        preexec_fn=preexec)
+        self.out = []
+        self.err = []
+        self.started = threading.Event()
+        threading.Thread(target=self._read, args=(self.process.stdout, self.out), daemon=True).start()
+        threading.Thread(target=self._read, args=(self.process.stderr, self.err), daemon=True).start()
+        if wait:
+            self.started.wait(20)
+
+    def _read(self, stream, lines):
+        for line in stream:
+            lines.append(line.rstrip("\n"))
+            if "serving " in line:
+                self.started.set()
+
+    def key(self):
+        for line in self.out:
+            found = re.search(r"#k=([A-Za-z0-9_-]{43})", line)
+            if found:
+                return found.group(1)
+        return None
+
+    def stop(self, sig=signal.SIGTERM, timeout=15):
+        self.process.send_signal(sig)
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+            return None
+
+    def finish(self, timeout=15):
+        try:
+            code = self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            code = None
+        time.sleep(0.1)  # the readers take the last lines
+        return code
+
+
+def request(port, method, path, key=None, body=None, headers=None, timeout=5):
+    connection = http.client.HTTPConnection("127.0.0.1", port, timeout=timeout)
+    sent = dict(headers or {})
+    if key is not None:
+        sent["X-Grocelle-Key"] = key
+    if body is not None:
+        sent["Content-Type"] = "application/json"
+    connection.request(method, path, body=body, headers=sent)
+    answer = connection.getresponse()
+    data = answer.read()
+    connection.close()
+    return answer.status, data
+
+
+def case_start_stop(program, sql, work):
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port)])
+    check(server.started.is_set(), "starts without any display and logs one start line: %s" % server.err)
+    check(any("\u2588" in line or "\u2580" in line for line in server.out), "draws the QR code in the terminal")
+    key = server.key()
+    check(key is not None, "prints the link of the first phone with its key in the fragment")
+    status, page = request(port, "GET", "/")
+    check(status == 200 and b"<script>" in page, "serves the page")
+    status, body = request(port, "GET", "/api/list", key=key)
+    items = json.loads(body).get("items", []) if status == 200 else []
+    check(status == 200 and any(item["name"] == "Apples" for item in items), "serves the list of the catalog")
+    status, body = request(port, "POST", "/api/change", key=key,
+                           body=json.dumps({"id": 1, "field": "Checked", "from": 0, "to": 1}))
+    check(status == 200 and json.loads(body).get("applied") is True, "takes a mark")
+    code = server.stop()
+    server.finish()
+    check(code == 0, "SIGTERM ends it with exit code 0 (got %s)" % code)
+    check(any("stopped" in line for line in server.err), "logs the stop")
+    check(all(line.startswith("grocelle: ") for line in server.err), "every log line is its own: %s" % server.err)
+    db = sqlite3.connect(catalog)
+    check(db.execute("SELECT checked FROM ShoppingLists WHERE ID = 1").fetchone()[0] == 1, "the mark is stored")
+    db.close()
+
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port)])
+    check(server.key() is None, "a second start prints no key: only its hash is kept")
+    conf = open(os.path.join(home, "Grocelle.conf"), encoding="utf-8").read()
+    check(key not in conf, "the settings do not hold the key")
+    status, _ = request(port, "GET", "/api/list", key=key)
+    check(status == 200, "the first phone's link still works after a restart")
+    code = server.stop(signal.SIGINT)
+    check(code == 0, "SIGINT ends it with exit code 0 (got %s)" % code)
+
+
+def case_burst(program, sql, work):
+    """SIGTERM while four clients mark items as fast as they can."""
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql, extra_items=4000)
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port)])
+    key = server.key()
+    acknowledged = set()
+    lock = threading.Lock()
+    stop_clients = threading.Event()
+    counts = [0]
+
+    def client(offset):
+        connection = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
+        for n in range(offset, 4000, 4):
+            if stop_clients.is_set():
+                return
+            item = 1000 + n
+            try:
+                connection.request("POST", "/api/change", headers={"X-Grocelle-Key": key,
+                                                                   "Content-Type": "application/json"},
+                                   body=json.dumps({"id": item, "field": "Checked", "from": 0, "to": 1}))
+                answer = connection.getresponse()
+                data = answer.read()
+            except (OSError, http.client.HTTPException):
+                # Refused or cut off: this mark was not acknowledged. A new
+                # connection finds the server gone or stopping.
+                try:
+                    connection.close()
+                    connection = http.client.HTTPConnection("127.0.0.1", port, timeout=10)
+                except OSError:
+                    return
+                continue
+            if answer.status == 200 and json.loads(data).get("applied") is True:
+                with lock:
+                    acknowledged.add(item)
+                    counts[0] += 1
+
+    threads = [threading.Thread(target=client, args=(i,)) for i in range(4)]
+    for thread in threads:
+        thread.start()
+    deadline = time.time() + 10
+    while counts[0] < 200 and time.time() < deadline:
+        time.sleep(0.01)
+    code = server.stop()
+    stop_clients.set()
+    for thread in threads:
+        thread.join(20)
+    server.finish()
+    check(code == 0, "exit code 0 after SIGTERM in a burst (got %s)" % code)
+    db = sqlite3.connect(catalog)
+    marked = {row[0] for row in db.execute("SELECT ID FROM ShoppingLists WHERE ID >= 1000 AND checked <> 0")}
+    db.close()
+    check(len(acknowledged) >= 200, "the burst was under way (%d acknowledged)" % len(acknowledged))
+    check(acknowledged <= marked, "every acknowledged mark is in the catalog (%d missing)"
+          % len(acknowledged - marked))
+    check(marked <= acknowledged, "no mark is in the catalog that was not acknowledged (%d extra)"
+          % len(marked - acknowledged))
+
+
+def as_nobody():
+    """For a root run: the server as an ordinary user, whom permissions bind."""
+    if os.geteuid() != 0:
+        return None
+    user = pwd.getpwnam("nobody")
+
+    def drop():
+        os.setgroups([])
+        os.setgid(user.pw_gid)
+        os.setuid(user.pw_uid)
+    return drop
+
+
+def case_read_only(program, sql, work):
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    listing = subprocess.run([program, "--add-device", "Kitchen"], env=bare_environment(home),
+                             capture_output=True, text=True, timeout=30)
+    key = re.search(r"#k=([A-Za-z0-9_-]{43})", listing.stdout).group(1)
+    os.chmod(catalog, 0o444)
+    os.chmod(home, 0o555)
+    os.chmod(os.path.join(home, "Grocelle.conf"), 0o444)
+    before = open(catalog, "rb").read()
+    port = free_port()
+    try:
+        server = Server(program, home, ["--catalog", catalog, "--port", str(port)], preexec=as_nobody())
+        check(server.started.is_set(), "starts on a read-only catalog: %s" % server.err)
+        check(any("read-only" in line for line in server.err), "says the catalog is read-only")
+        status, body = request(port, "GET", "/api/list", key=key)
+        check(status == 200 and b"Apples" in body, "serves the list of a read-only catalog")
+        status, body = request(port, "POST", "/api/change", key=key,
+                               body=json.dumps({"id": 1, "field": "Checked", "from": 0, "to": 1}))
+        check(status == 403 and b"read-only" in body, "refuses a write with 403 and a reason (%d %s)" % (status, body))
+        code = server.stop()
+        check(code == 0, "stops cleanly (got %s)" % code)
+    finally:
+        os.chmod(home, 0o755)
+    check(open(catalog, "rb").read() == before, "the file is unchanged")
+
+
+def case_refusals(program, sql, work):
+    """What must end the program at once, with a reason and a non-zero code."""
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    env = bare_environment(home)
+
+    def run(args):
+        return subprocess.run([program] + args, env=env, capture_output=True, text=True, timeout=30)
+
+    holder = socket.socket()
+    holder.bind(("0.0.0.0", 0))
+    holder.listen(1)
+    busy = holder.getsockname()[1]
+    done = run(["--serve", "--catalog", catalog, "--port", str(busy)])
+    check(done.returncode != 0 and ("Port %d is in use" % busy) in done.stderr,
+          "a port in use: %d %s" % (done.returncode, done.stderr.strip()))
+    holder.close()
+
+    done = run(["--serve", "--frobnicate"])
+    check(done.returncode == 2 and "Unknown option" in done.stderr and "--frobnicate" in done.stderr,
+          "an unknown option: %d %s" % (done.returncode, done.stderr.strip()))
+    done = run(["--serve", "--port", "seventy"])
+    check(done.returncode == 2 and "--port" in done.stderr, "a port that is no number: %s" % done.stderr.strip())
+    done = run(["--serve", "--port"])
+    check(done.returncode == 2 and "needs a value" in done.stderr, "an option without its value")
+
+    notes = os.path.join(home, "notes.txt")
+    with open(notes, "w", encoding="utf-8") as f:
+        f.write("not a catalog\n")
+    done = run(["--serve", "--catalog", notes, "--port", str(free_port())])
+    check(done.returncode == 1 and "not a Grocelle catalog" in done.stderr,
+          "a file that is not a catalog: %d %s" % (done.returncode, done.stderr.strip()))
+    check(open(notes, encoding="utf-8").read() == "not a catalog\n", "and the file is left alone")
+    done = run(["--serve", "--catalog", os.path.join(notes, "c.cdb"),
+                "--port", str(free_port())])
+    check(done.returncode == 1 and done.stderr.strip() != "", "a catalog that cannot be made: %s"
+          % done.stderr.strip())
+    done = run(["--serve", "--catalog", "postgresql://nobody@127.0.0.1:1/none", "--port", str(free_port())])
+    check(done.returncode == 1 and done.stderr.strip() != "", "a catalog server that cannot be reached: %s"
+          % done.stderr.strip())
+
+
+def case_devices(program, sql, work):
+    """A link per phone: made, listed, used, revoked at once; keys only in a header."""
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    env = bare_environment(home)
+    # A settings file of the single-secret version: its phone keeps working.
+    legacy = "L" * 43
+    with open(os.path.join(home, "Grocelle.conf"), "w", encoding="utf-8") as f:
+        f.write("[General]\nPhoneSecret=%s\n" % legacy)
+
+    def run(args):
+        return subprocess.run([program] + args, env=env, capture_output=True, text=True, timeout=30)
+
+    anna = run(["--serve", "--add-device", "Anna's phone"])
+    check(anna.returncode == 0, "--add-device works headless: %s" % anna.stderr)
+    anna_key = re.search(r"#k=([A-Za-z0-9_-]{43})", anna.stdout).group(1)
+    ben = run(["--add-device", "Ben"])
+    ben_key = re.search(r"#k=([A-Za-z0-9_-]{43})", ben.stdout).group(1)
+    again = run(["--add-device", "ben"])
+    check(again.returncode == 1 and "already" in again.stderr, "a name is taken once, letter case aside")
+    listing = run(["--list-devices"])
+    names = [line.split("\t")[0] for line in listing.stdout.splitlines()]
+    check(names == ["Anna's phone", "Ben", "Phone"], "--list-devices lists every phone: %s" % names)
+    conf = open(os.path.join(home, "Grocelle.conf"), encoding="utf-8").read()
+    check(anna_key not in conf and ben_key not in conf and legacy not in conf,
+          "no key is kept in plain, the old secret neither")
+
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port)])
+    for who, key in (("Anna", anna_key), ("Ben", ben_key), ("the old phone", legacy)):
+        status, _ = request(port, "GET", "/api/list", key=key)
+        check(status == 200, "%s's link works" % who)
+    listing = run(["--list-devices"])
+    check("never" not in [line.split("last seen ")[-1] for line in listing.stdout.splitlines()
+                          if line.startswith("Ben")], "Ben was seen: %s" % listing.stdout)
+
+    removed = run(["--remove-device", "Ben"])
+    check(removed.returncode == 0, "--remove-device works")
+    status, _ = request(port, "GET", "/api/list", key=ben_key)
+    check(status == 401, "a removed phone's key is refused right away by the running server (%d)" % status)
+    status, _ = request(port, "GET", "/api/list", key=anna_key)
+    check(status == 200, "and only that one")
+    missing = run(["--remove-device", "Nobody"])
+    check(missing.returncode == 1 and "no phone named" in missing.stderr, "removing an unknown phone says so")
+
+    status, _ = request(port, "GET", "/api/list?k=" + anna_key)
+    check(status == 400, "a key in the query string is refused (%d)" % status)
+    status, _ = request(port, "GET", "/api/list?key=" + anna_key, key=anna_key)
+    check(status == 400, "even beside a right header (%d)" % status)
+    status, _ = request(port, "GET", "/?k=" + anna_key)
+    check(status == 400, "and on the page's own address (%d)" % status)
+    for header in ("X-Forwarded-For", "X-Forwarded-Host", "X-Real-IP", "Forwarded"):
+        status, _ = request(port, "GET", "/api/list", headers={header: "127.0.0.1"})
+        check(status == 401, "%s gives no access (%d)" % (header, status))
+    status, _ = request(port, "GET", "/api/list", headers={"X-Grocelle-Key": anna_key, "x-grocelle-key": "wrong"})
+    check(status == 401, "two keys in one request are refused (%d)" % status)
+    code = server.stop()
+    check(code == 0, "stops cleanly")
+
+
+def case_idle_flood(program, sql, work):
+    """Idle and half-open connections up to the descriptor limit."""
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    key = re.search(r"#k=([A-Za-z0-9_-]{43})",
+                    subprocess.run([program, "--add-device", "Phone"], env=bare_environment(home),
+                                   capture_output=True, text=True, timeout=30).stdout).group(1)
+    limit = 256
+
+    def small_limit():
+        resource.setrlimit(resource.RLIMIT_NOFILE, (limit, limit))
+
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port)], preexec=small_limit)
+    check(server.started.is_set(), "starts with %d descriptors" % limit)
+    flood = []
+    for n in range(limit + 100):
+        s = socket.socket()
+        s.setblocking(False)
+        try:
+            s.connect(("127.0.0.1", port))
+        except BlockingIOError:
+            pass
+        if n % 2:
+            try:
+                s.send(b"GET /api/list HTTP/1.1\r\nHost: x\r\n")  # and never the rest
+            except OSError:
+                pass
+        flood.append(s)
+    time.sleep(1.0)
+
+    def cpu_seconds():
+        with open("/proc/%d/stat" % server.process.pid, encoding="ascii") as f:
+            fields = f.read().rsplit(")", 1)[1].split()
+        return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+    started = time.time()
+    try:
+        status, _ = request(port, "GET", "/api/list", key=key, timeout=5)
+    except OSError as error:
+        status = str(error)
+    took = time.time() - started
+    check(status == 200 and took < 1.0, "a real client is answered within 1 s amid the flood (%s, %.2f s)"
+          % (status, took))
+    before = cpu_seconds()
+    time.sleep(2.0)
+    used = cpu_seconds() - before
+    check(used < 0.2, "the server stays near idle with the flood open (%.2f s of CPU in 2 s)" % used)
+    for s in flood:
+        s.close()
+    code = server.stop()
+    check(code == 0, "stops cleanly after the flood (got %s)" % code)
+
+
+def main():
+    program, sql, case = sys.argv[1], sys.argv[2], sys.argv[3]
+    with tempfile.TemporaryDirectory() as work:
+        os.chmod(work, 0o755)
+        globals()["case_" + case](program, sql, work)
+    if failures:
+        print("%d check(s) failed" % len(failures))
+        return 1
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

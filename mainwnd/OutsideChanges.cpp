@@ -1,12 +1,18 @@
 #include "mainwnd/OutsideChanges.h"
 
 #include "commands/IListWindow.h"
+#include "store/CAdoConnection.h"
 #include "store/CatalogWatcher.h"
+#include "store/PgSession.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
+
+#include <sqlite3.h>
 
 namespace
 {
@@ -26,6 +32,36 @@ OutsideChanges::OutsideChanges(const QString& location, IListWindow& window, QLi
     m_later->setInterval(RetryMs);
     connect(m_later, &QTimer::timeout, this, &OutsideChanges::apply);
     connect(m_watcher, &CatalogWatcher::changedElsewhere, this, &OutsideChanges::apply);
+    if (!PgSession::isUri(location)) {
+        m_fileCheck = new QTimer(this);
+        m_fileCheck->setInterval(FileCheckMs);
+        connect(m_fileCheck, &QTimer::timeout, this, &OutsideChanges::checkFile);
+        m_fileCheck->start();
+        checkFile();
+    }
+}
+
+void OutsideChanges::checkFile()
+{
+    sqlite3* handle = m_window.connection().handle();
+    if (!handle) {
+        return;
+    }
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(handle, "PRAGMA data_version", -1, &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        return;
+    }
+    const std::unique_ptr<sqlite3_stmt, decltype(&sqlite3_finalize)> owned(statement, &sqlite3_finalize);
+    if (sqlite3_step(statement) != SQLITE_ROW) {
+        return;
+    }
+    const qint64 version = sqlite3_column_int64(statement, 0);
+    const bool moved = m_fileVersion >= 0 && version != m_fileVersion;
+    m_fileVersion = version;
+    if (moved) {
+        apply();
+    }
 }
 
 OutsideChanges::~OutsideChanges() = default;

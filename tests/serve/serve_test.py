@@ -4,7 +4,8 @@ without any display, on loopback.
 
 Usage: serve_test.py GROCELLE SAMPLE_CATALOG_SQL CASE
 
-CASE is one of: start_stop, burst, read_only, refusals, devices, idle_flood.
+CASE is one of: start_stop, burst, read_only, refusals, devices, idle_flood,
+tls, caddy.
 """
 
 import http.client
@@ -13,8 +14,10 @@ import os
 import pwd
 import re
 import resource
+import shutil
 import signal
 import socket
+import ssl
 import sqlite3
 import subprocess
 import sys
@@ -419,6 +422,159 @@ def case_idle_flood(program, sql, work):
         s.close()
     code = server.stop()
     check(code == 0, "stops cleanly after the flood (got %s)" % code)
+
+
+def make_certificate(folder, name, kind=("-newkey", "rsa:2048")):
+    """A self-signed certificate for localhost and 127.0.0.1, and its key."""
+    cert = os.path.join(folder, name + ".crt")
+    key = os.path.join(folder, name + ".key")
+    subprocess.run(["openssl", "req", "-x509"] + list(kind) + ["-nodes", "-keyout", key, "-out", cert,
+                    "-days", "2", "-subj", "/CN=localhost",
+                    "-addext", "subjectAltName=DNS:localhost,IP:127.0.0.1"],
+                   check=True, capture_output=True)
+    return cert, key
+
+
+def set_general(home, lines):
+    """Adds values to the [General] part of the settings file."""
+    path = os.path.join(home, "Grocelle.conf")
+    text = open(path, encoding="utf-8").read() if os.path.exists(path) else ""
+    if "[General]\n" in text:
+        text = text.replace("[General]\n", "[General]\n" + lines, 1)
+    else:
+        text = "[General]\n" + lines + "\n" + text
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+
+
+def https_request(port, path, cafile, key=None, host="127.0.0.1"):
+    context = ssl.create_default_context(cafile=cafile)
+    connection = http.client.HTTPSConnection(host, port, timeout=5, context=context)
+    connection.request("GET", path, headers={"X-Grocelle-Key": key} if key else {})
+    answer = connection.getresponse()
+    data = answer.read()
+    connection.close()
+    return answer.status, data
+
+
+def raw_exchange(port, data, seconds=3.0):
+    """What the server sends back for bytes that are not TLS, until it closes."""
+    with socket.create_connection(("127.0.0.1", port), timeout=seconds) as s:
+        s.sendall(data)
+        received = b""
+        try:
+            while True:
+                chunk = s.recv(4096)
+                if not chunk:
+                    return received, True
+                received += chunk
+        except socket.timeout:
+            return received, False
+        except ConnectionResetError:
+            return received, True
+
+
+def case_tls(program, sql, work):
+    """HTTPS from --tls-cert and --tls-key, and what is refused at start."""
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    cert, key_file = make_certificate(work, "server")
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port), "--tls-cert", cert,
+                                    "--tls-key", key_file])
+    check(server.started.is_set() and "over HTTPS" in " ".join(server.err), "starts over HTTPS: %s" % server.err)
+    check(any(line.startswith("https://") and "#k=" in line for line in server.out), "the link is https://")
+    key = server.key()
+    status, page = https_request(port, "/", cert)
+    check(status == 200 and b"<script>" in page, "serves the page over HTTPS, the certificate verified")
+    status, _ = https_request(port, "/api/list", cert, key)
+    check(status == 200, "serves the list over HTTPS")
+
+    answer, closed = raw_exchange(port, b"GET /api/list HTTP/1.1\r\nHost: x\r\nX-Grocelle-Key: " + key.encode()
+                                  + b"\r\n\r\n")
+    check(b"Apples" not in answer and b"HTTP/1.1 200" not in answer and closed,
+          "plain HTTP to the TLS port gets no list and is closed (%r)" % answer[:60])
+    answer, closed = raw_exchange(port, os.urandom(2048))
+    check(b"HTTP" not in answer and closed, "handshake garbage is closed")
+    answer, closed = raw_exchange(port, b"\x16\x03\x01\x02\x00\x01\x00\x01\xfc\x03\x03" + b"\x00" * 40)
+    check(b"HTTP" not in answer, "a cut-off handshake gets nothing")
+    status, _ = https_request(port, "/api/list", cert, key)
+    check(status == 200, "and a real client is still served")
+    check(server.stop() == 0, "stops cleanly")
+
+    env = bare_environment(home)
+
+    def refused(args, words, what):
+        done = subprocess.run([program, "--serve", "--catalog", catalog, "--port", str(free_port())] + args,
+                              env=env, capture_output=True, text=True, timeout=60)
+        check(done.returncode == 1 and words in done.stderr and "serving" not in done.stderr,
+              "%s: %d %s" % (what, done.returncode, done.stderr.strip()))
+
+    other_cert, other_key = make_certificate(work, "other")
+    ec_cert, ec_key = make_certificate(work, "ec", ("-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1"))
+    refused(["--tls-cert", cert], "both", "a certificate without its key")
+    refused(["--tls-key", key_file], "both", "a key without its certificate")
+    refused(["--tls-cert", os.path.join(work, "missing.crt"), "--tls-key", key_file], "cannot be read",
+            "a missing certificate")
+    refused(["--tls-cert", cert, "--tls-key", work], "cannot be read", "a key that is a folder")
+    refused(["--tls-cert", key_file, "--tls-key", key_file], "no PEM certificate", "a key given as certificate")
+    refused(["--tls-cert", cert, "--tls-key", cert], "no unencrypted PEM private key", "a certificate given as key")
+    refused(["--tls-cert", cert, "--tls-key", other_key], "belong", "a key of another certificate, same kind")
+    refused(["--tls-cert", cert, "--tls-key", ec_key], "belong", "a key of another kind")
+    set_general(home, "TlsCert=%s\nTlsKey=%s\n" % (cert, other_key))
+    refused([], "belong", "a mismatched pair from the settings")
+
+
+def case_caddy(program, sql, work):
+    """The real Caddy in front of grocelle --serve, both on loopback, with the
+    Caddyfile of the package; Caddy's own CA signs the certificate."""
+    caddyfile = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "Caddyfile")
+    if shutil.which("caddy") is None:
+        print("caddy is not installed; skipped")
+        return
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    port = free_port()
+    https_port = free_port()
+    public = "https://localhost:%d" % https_port
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port), "--public-url", public])
+    key = server.key()
+    check(any(line.startswith(public + "/#k=") for line in server.out), "the link names the proxy's address")
+
+    config = os.path.join(work, "Caddyfile")
+    with open(config, "w", encoding="utf-8") as f:
+        f.write("{\n\tadmin off\n\tskip_install_trust\n\thttp_port %d\n\thttps_port %d\n}\nimport %s\n"
+                % (free_port(), https_port, os.path.abspath(caddyfile)))
+    caddy_env = dict(os.environ, HOME=work, XDG_DATA_HOME=os.path.join(work, "data"),
+                     XDG_CONFIG_HOME=os.path.join(work, "config"), GROCELLE_SITE=public, GROCELLE_PORT=str(port))
+    caddy = subprocess.Popen(["caddy", "run", "--config", config, "--adapter", "caddyfile"], env=caddy_env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    try:
+        root = os.path.join(work, "data", "caddy", "pki", "authorities", "local", "root.crt")
+        answer = None
+        deadline = time.time() + 30
+        while time.time() < deadline:
+            try:
+                answer = https_request(https_port, "/", root, host="localhost")
+                break
+            except (OSError, ssl.SSLError):
+                time.sleep(0.2)
+        check(answer is not None and answer[0] == 200 and b"<script>" in answer[1],
+              "the page through Caddy, its certificate verified against Caddy's CA")
+        status, body = https_request(https_port, "/api/list", root, key, host="localhost")
+        check(status == 200 and b"Apples" in body, "the list through Caddy with the key in the header")
+        status, _ = https_request(https_port, "/api/list", root, host="localhost")
+        check(status == 401, "no key through Caddy: refused, whatever Caddy adds (%d)" % status)
+        status, _ = https_request(https_port, "/api/list?k=" + key, root, host="localhost")
+        check(status == 400, "a key in the address through Caddy: refused (%d)" % status)
+    finally:
+        caddy.terminate()
+        caddy.wait(10)
+    check(server.stop() == 0, "stops cleanly")
 
 
 def main():

@@ -577,6 +577,32 @@ def case_caddy(program, sql, work):
     check(server.stop() == 0, "stops cleanly")
 
 
+def case_unit(program, sql, work):
+    """The systemd unit of the package passes systemd's own checks."""
+    if shutil.which("systemd-analyze") is None:
+        print("systemd is not installed; skipped")
+        return
+    res = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res")
+    text = open(os.path.join(res, "grocelle.service"), encoding="utf-8").read()
+    for setting in ("NoNewPrivileges=yes", "ProtectSystem=strict", "StateDirectory=grocelle",
+                    "Environment=GROCELLE_HOME=/var/lib/grocelle", "ExecStart=/usr/bin/grocelle --serve"):
+        check(setting in text, "the unit has " + setting)
+    unit = os.path.join(work, "grocelle.service")
+    with open(unit, "w", encoding="utf-8") as f:
+        f.write(text.replace("/usr/bin/grocelle", os.path.abspath(program)))
+    done = subprocess.run(["systemd-analyze", "verify", "--man=no", unit], capture_output=True, text=True,
+                          timeout=60)
+    check(done.returncode == 0 and done.stderr.strip() == "" and done.stdout.strip() == "",
+          "systemd-analyze verify finds nothing: %s" % (done.stdout + done.stderr).strip())
+    done = subprocess.run(["systemd-analyze", "security", "--offline=yes", unit], capture_output=True, text=True,
+                          timeout=60)
+    level = re.search(r"Overall exposure level for grocelle.service: ([0-9.]+)", done.stdout)
+    check(level is not None and float(level.group(1)) <= 2.0,
+          "systemd rates its exposure low: %s" % (level.group(1) if level else done.stdout[-200:]))
+    users = open(os.path.join(res, "grocelle.sysusers"), encoding="utf-8").read()
+    check(re.search(r"^u grocelle ", users, re.M) is not None, "the package makes the unit's user")
+
+
 def main():
     program, sql, case = sys.argv[1], sys.argv[2], sys.argv[3]
     with tempfile.TemporaryDirectory() as work:

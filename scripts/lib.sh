@@ -21,7 +21,7 @@ grocelle_packages=(
   chromium chromium-driver python3-selenium
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
-  openssl caddy systemd lintian
+  openssl curl caddy systemd lintian
 )
 
 grocelle_install_packages() {

@@ -603,6 +603,41 @@ def case_unit(program, sql, work):
     check(re.search(r"^u grocelle ", users, re.M) is not None, "the package makes the unit's user")
 
 
+def case_curl(program, sql, work):
+    """The README's one line for home automation, run as it stands."""
+    readme = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "README.md")
+    text = open(readme, encoding="utf-8").read()
+    found = re.search(r"<!-- the line below is run by the tests as it stands -->\n```\n(curl [^\n]*)\n```", text)
+    check(found is not None, "the README has the line")
+    if not found or shutil.which("curl") is None:
+        return
+    line = found.group(1)
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    env = bare_environment(home)
+    made = subprocess.run([program, "--add-device", "Home Assistant"], env=env, capture_output=True, text=True,
+                          timeout=30)
+    key = re.search(r"#k=([A-Za-z0-9_-]{43})", made.stdout).group(1)
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port)])
+    db = sqlite3.connect(catalog)
+    db.execute("UPDATE ShoppingLists SET QtyToBuy = 0 WHERE ItemName = 'Milk'")
+    db.commit()
+    run_env = dict(os.environ, GROCELLE_KEY=key, GROCELLE_URL="http://127.0.0.1:%d" % port)
+    done = subprocess.run(["bash", "-c", line], env=run_env, capture_output=True, text=True, timeout=30)
+    check(done.returncode == 0 and json.loads(done.stdout or "{}").get("applied") is True,
+          "the line adds the item: %d %s %s" % (done.returncode, done.stdout, done.stderr))
+    check(db.execute("SELECT QtyToBuy FROM ShoppingLists WHERE ItemName = 'Milk'").fetchone()[0] == 2,
+          "Milk is on the list, quantity 2")
+    run_env["GROCELLE_KEY"] = "x" * 43
+    done = subprocess.run(["bash", "-c", line], env=run_env, capture_output=True, text=True, timeout=30)
+    check(done.returncode != 0, "with a wrong key the line fails, as a script sees")
+    db.close()
+    check(server.stop() == 0, "stops cleanly")
+
+
 def main():
     program, sql, case = sys.argv[1], sys.argv[2], sys.argv[3]
     with tempfile.TemporaryDirectory() as work:

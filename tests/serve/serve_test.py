@@ -52,10 +52,12 @@ def seed_catalog(path, sql_file, extra_items=0):
     db = sqlite3.connect(path, isolation_level=None, timeout=10)
     with open(sql_file, encoding="utf-8") as f:
         db.executescript(f.read())
+    db.execute("BEGIN")
     for n in range(extra_items):
         db.execute("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, ItemNameDetail, Dept, Store,"
                    " GiftFor, checked, DeptOrder, Price, Coupon) VALUES (?, ?, 1, '', '', 'Dept', 'Shop', '', 0, 0,"
                    " 1.0, 0)", (1000 + n, "Item %04d" % n))
+    db.execute("COMMIT")
     db.close()
 
 

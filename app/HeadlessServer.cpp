@@ -281,8 +281,13 @@ int Run::serve()
     if (!m_certFile.isEmpty()) {
         m_server->setTls(tls);
     }
-    QObject::connect(m_server.get(), &PhoneServer::failed,
-                     [](const QString& reason) { logLine(QStringLiteral("A request failed: %1").arg(reason)); });
+    QObject::connect(m_server.get(), &PhoneServer::failed, [this, named](const QString& reason) {
+        const QString store = m_connection.lastError();
+        logLine(QStringLiteral("A request failed on the catalog %1: %2%3")
+                    .arg(named, reason, store.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(store.simplified())));
+    });
+    QObject::connect(m_server.get(), &PhoneServer::recovered,
+                     [named] { logLine(QStringLiteral("The catalog %1 answers again.").arg(named)); });
     const quint16 port = chosenPort();
     QString reason;
     if (!m_server->start(port, &reason)) {

@@ -263,7 +263,11 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
         return plain(Status::NotFound);
     }
     if (reply.status >= 500) {
+        m_failing = true;
         Q_EMIT failed(QString::fromUtf8(reply.body));
+    } else if (m_failing) {
+        m_failing = false;
+        Q_EMIT recovered();
     }
     if (reply.changed) {
         if (!m_changed.isActive()) {
@@ -289,10 +293,12 @@ bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
         respond(request).write(makeResponder(request, socket));
     } catch (const CAdoException& e) {
         const QJsonObject reason{{QStringLiteral("error"), e.describe()}};
+        m_failing = true;
         Q_EMIT failed(e.describe());
         jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false})
             .write(makeResponder(request, socket));
     } catch (const std::exception& e) {
+        m_failing = true;
         Q_EMIT failed(QString::fromLocal8Bit(e.what()));
         plain(Status::InternalServerError).write(makeResponder(request, socket));
     }

@@ -65,6 +65,8 @@ Q_SIGNALS:
     void catalogChanged();
     // A request failed on the server's side; reason in words, for the log.
     void failed(const QString& reason);
+    // A request succeeded after one or more had failed.
+    void recovered();
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -81,6 +83,7 @@ private:
     PhoneDevices* m_devices = nullptr;
     bool m_readOnly = false;
     bool m_stopping = false;
+    bool m_failing = false;
     QByteArray m_page;
     QByteArray m_pagePolicy;
     PhoneTcpServer* m_listener = nullptr;

@@ -640,6 +640,64 @@ def case_curl(program, sql, work):
     check(server.stop() == 0, "stops cleanly")
 
 
+def case_postgres(program, sql, work):
+    """A catalog server that stops under --serve: it says so, and carries on
+    once the server is back. Takes the test server down for a moment, so it
+    runs alone."""
+    uri = os.environ.get("GROCELLE_TEST_POSTGRES")
+    pg_bin = os.environ.get("GROCELLE_PG_BIN")
+    pg_data = os.environ.get("GROCELLE_PG_DATA")
+    if not uri or not pg_bin or not pg_data:
+        print("no test PostgreSQL server (scripts/test starts one); skipped")
+        return
+    socket_dir = re.search(r"host=([^&]+)", uri).group(1)
+    database = "grocelle_serve_%d" % os.getpid()
+    psql = [os.path.join(pg_bin, "psql"), "-q", "-X", "-v", "ON_ERROR_STOP=1"]
+    subprocess.run(psql + ["-d", uri, "-c", "CREATE DATABASE %s" % database], check=True)
+    catalog_uri = "postgresql://postgres@/%s?host=%s" % (database, socket_dir)
+    owner = ["runuser", "-u", "postgres", "--"] if os.geteuid() == 0 else []
+    pg_ctl = owner + [os.path.join(pg_bin, "pg_ctl"), "-D", pg_data, "-w", "-s"]
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog_uri, "--port", str(port)])
+    try:
+        check(server.started.is_set(), "serves a PostgreSQL catalog: %s" % server.err)
+        key = server.key()
+        subprocess.run(psql + ["-d", catalog_uri, "-c",
+                               "INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) VALUES (1, 'Milk', 1)"], check=True)
+        status, body = request(port, "GET", "/api/list", key=key)
+        check(status == 200 and b"Milk" in body, "a row written by another program shows at once")
+
+        subprocess.run(pg_ctl + ["-m", "fast", "stop"], check=True)
+        status, body = request(port, "GET", "/api/list", key=key)
+        check(status >= 500 and b"error" in body, "with the server gone a request is answered with a reason (%d)"
+              % status)
+        status, body = request(port, "POST", "/api/change", key=key,
+                               body=json.dumps({"id": 1, "field": "Checked", "from": 0, "to": 1}))
+        check(status >= 500, "and so is a write (%d)" % status)
+        time.sleep(0.2)
+        check(any("failed" in line and database in line for line in server.err),
+              "the log says the catalog cannot be used, naming it: %s" % server.err[-1:])
+        subprocess.run(pg_ctl + ["-l", os.path.join(socket_dir, "server.log"), "-o",
+                                 "-c listen_addresses='' -c unix_socket_directories='%s' -c fsync=off "
+                                 "-c synchronous_commit=off -c max_connections=200" % socket_dir, "start"],
+                       check=True)
+        status, body = request(port, "GET", "/api/list", key=key)
+        check(status == 200 and b"Milk" in body, "the server back, the next request is served (%d)" % status)
+        status, body = request(port, "POST", "/api/change", key=key,
+                               body=json.dumps({"id": 1, "field": "Checked", "from": 0, "to": 1}))
+        check(status == 200 and json.loads(body).get("applied") is True, "and a write lands")
+        time.sleep(0.2)
+        check(any("answers again" in line for line in server.err), "the log says it is back")
+        check(server.stop() == 0, "stops cleanly")
+    finally:
+        if server.process.poll() is None:
+            server.process.kill()
+            server.process.wait()
+        subprocess.run(psql + ["-d", uri, "-c", "DROP DATABASE IF EXISTS %s" % database])
+
+
 def main():
     program, sql, case = sys.argv[1], sys.argv[2], sys.argv[3]
     with tempfile.TemporaryDirectory() as work:

@@ -53,6 +53,15 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     note->setWordWrap(true);
     layout->addWidget(note);
 
+    // The window serves plain HTTP on the home network, where a phone's
+    // browser keeps nothing for use without reception.
+    m_secureNote = new QLabel(QStringLiteral("Offline use on a phone needs a secure (https://) link: see \"HTTPS\" "
+                                             "in the README."),
+                              this);
+    m_secureNote->setObjectName(QStringLiteral("secureNote"));
+    m_secureNote->setWordWrap(true);
+    layout->addWidget(m_secureNote);
+
     m_devices = new QTreeWidget(this);
     m_devices->setColumnCount(2);
     m_devices->setHeaderLabels({QStringLiteral("Phone"), QStringLiteral("Last seen")});
@@ -152,6 +161,7 @@ void CPhoneListDlg::showState()
         new QTreeWidgetItem(m_devices, {device.name, seen});
     }
     m_remove->setEnabled(false);
+    m_secureNote->setVisible(running);
     if (!running) {
         m_address->setText(QStringLiteral("(off)"));
         m_code->setPixmap(QPixmap());

@@ -30,6 +30,7 @@ public:
     QPushButton& addButton() const { return *m_add; }
     QPushButton& removeButton() const { return *m_remove; }
     QTreeWidget& deviceList() const { return *m_devices; }
+    QLabel& secureNote() const { return *m_secureNote; }
 
     // Adds the device as Add Phone does once its name is given.
     void addDevice(const QString& name);
@@ -47,6 +48,7 @@ private:
     QSpinBox* m_port = nullptr;
     QLineEdit* m_address = nullptr;
     QLabel* m_code = nullptr;
+    QLabel* m_secureNote = nullptr;
     QTreeWidget* m_devices = nullptr;
     QPushButton* m_newLink = nullptr;
     QPushButton* m_add = nullptr;

@@ -100,6 +100,9 @@ TEST_F(PhoneDevicesTest, AddPhoneShowsItsOwnLinkAndRemoveRevokesOnlyThatOne)
         ASSERT_TRUE(phone.isRunning());
         const QByteArray first = phone.secret();
         ASSERT_FALSE(first.isEmpty());
+        // Served over plain HTTP: the dialog says what offline use needs.
+        EXPECT_TRUE(dialog.secureNote().text().contains(QStringLiteral("https://")));
+        EXPECT_FALSE(dialog.secureNote().isHidden());
 
         dialog.addDevice(QStringLiteral("Anna's phone"));
         const QByteArray anna = phone.secret();

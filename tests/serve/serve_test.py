@@ -698,11 +698,64 @@ def case_postgres(program, sql, work):
         subprocess.run(psql + ["-d", uri, "-c", "DROP DATABASE IF EXISTS %s" % database])
 
 
+def case_beside(program, sql, work, host_program):
+    """--serve beside an open window on the same catalog file: each sees the
+    other's changes within 2 s."""
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    seed_catalog(os.path.join(home, "shoplistdata.cdb"), sql)
+    key = "K" * 43
+    window_port = free_port()
+    env = dict(os.environ, GROCELLE_HOME=home, QT_QPA_PLATFORM="offscreen")
+    host = subprocess.Popen([host_program, str(window_port), key], env=env, stdin=subprocess.PIPE,
+                            stdout=subprocess.PIPE, text=True)
+    server = None
+    try:
+        check(host.stdout.readline().startswith("ready"), "the window is open")
+
+        def window_row(name):
+            host.stdin.write("row %s\n" % name)
+            host.stdin.flush()
+            return host.stdout.readline().strip()
+
+        port = free_port()
+        server = Server(program, home, ["--port", str(port)])  # the window's catalog, as chosen for it
+        status, body = request(port, "POST", "/api/change", key=key,
+                               body=json.dumps({"id": 1, "field": "Checked", "from": 0, "to": 1}))
+        check(status == 200, "--serve takes the old phone's key beside the window (%d)" % status)
+        started = time.time()
+        # The window keeps a mark as the handheld did, 1 or -1.
+        while window_row("Apples").split()[:2] not in (["mark", "1"], ["mark", "-1"]) and time.time() - started < 3:
+            time.sleep(0.05)
+        took = time.time() - started
+        check(took < 2.0, "the window shows the server's mark within 2 s (%.2f s, %s)" % (took, window_row("Apples")))
+
+        status, _ = request(window_port, "POST", "/api/change", key=key,
+                            body=json.dumps({"id": 1, "field": "QtyToBuy", "from": 3, "to": 5}))
+        check(status == 200, "the window's own list takes a change")
+        status, body = request(port, "GET", "/api/list", key=key)
+        apples = [item for item in json.loads(body)["items"] if item["name"] == "Apples"]
+        check(apples and apples[0]["qty"] == 5, "and --serve shows it at once")
+        check(server.stop() == 0, "stops cleanly beside the window")
+        shown = window_row("Apples")
+        deadline = time.time() + 2
+        while shown.split()[2:] != ["qty", "5"] and time.time() < deadline:
+            time.sleep(0.05)
+            shown = window_row("Apples")
+        check(shown.split()[2:] == ["qty", "5"], "the window carries on (%s)" % shown)
+    finally:
+        if server and server.process.poll() is None:
+            server.process.kill()
+        host.stdin.write("quit\n")
+        host.stdin.flush()
+        host.wait(20)
+
+
 def main():
     program, sql, case = sys.argv[1], sys.argv[2], sys.argv[3]
     with tempfile.TemporaryDirectory() as work:
         os.chmod(work, 0o755)
-        globals()["case_" + case](program, sql, work)
+        globals()["case_" + case](program, sql, work, *sys.argv[4:])
     if failures:
         print("%d check(s) failed" % len(failures))
         return 1

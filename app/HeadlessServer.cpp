@@ -55,7 +55,7 @@ extern "C" void onStopSignal(int signal)
 
 bool catchStopSignals()
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
         return false;
     }
     struct sigaction action = {};
@@ -136,33 +136,24 @@ QString tryHandshake(quint16 port)
     return client.isEncrypted() ? QString() : (failure.isEmpty() ? QStringLiteral("handshake failed") : failure);
 }
 
-class Run
+bool takesValue(const QString& word)
 {
-public:
-    explicit Run(const HeadlessServer::Options& options)
-        : m_options(options)
-    {
-    }
-    int deviceCommand();
-    int serve();
+    static const QStringList valued = {QStringLiteral("--catalog"),    QStringLiteral("--port"),
+                                       QStringLiteral("--tls-cert"),   QStringLiteral("--tls-key"),
+                                       QStringLiteral("--add-device"), QStringLiteral("--remove-device"),
+                                       QStringLiteral("--public-url")};
+    return valued.contains(word);
+}
+} // namespace
 
-private:
-    QString link(const QByteArray& key, quint16 port) const;
-    void printLink(const QString& address, const QString& device) const;
-    void stop(int signal);
-    quint16 chosenPort() const;
+HeadlessServer::HeadlessServer(const Options& options)
+    : m_options(options)
+{
+}
 
-    HeadlessServer::Options m_options;
-    QString m_certFile;
-    QString m_keyFile;
-    CAdoConnection m_connection;
-    std::unique_ptr<PhoneDevices> m_devices;
-    std::unique_ptr<PhoneServer> m_server;
-    std::unique_ptr<QSocketNotifier> m_notifier;
-    bool m_stopping = false;
-};
+HeadlessServer::~HeadlessServer() = default;
 
-quint16 Run::chosenPort() const
+quint16 HeadlessServer::chosenPort() const
 {
     if (m_options.port) {
         return static_cast<quint16>(*m_options.port);
@@ -171,7 +162,7 @@ quint16 Run::chosenPort() const
     return stored > 0 && stored <= 65535 ? static_cast<quint16>(stored) : PhoneList::DefaultPort;
 }
 
-QString Run::link(const QByteArray& key, quint16 port) const
+QString HeadlessServer::link(const QByteArray& key, quint16 port) const
 {
     QString base = m_options.publicUrl.isEmpty() ? settingsText(QStringLiteral("PhonePublicUrl")) : m_options.publicUrl;
     if (!base.isEmpty()) {
@@ -185,7 +176,7 @@ QString Run::link(const QByteArray& key, quint16 port) const
                               key);
 }
 
-void Run::printLink(const QString& address, const QString& device) const
+void HeadlessServer::printLink(const QString& address, const QString& device) const
 {
     const bool terminal = ::isatty(STDOUT_FILENO) == 1;
     std::printf("%s\n", qPrintable(QrCode::terminalText(address, terminal)));
@@ -196,7 +187,7 @@ void Run::printLink(const QString& address, const QString& device) const
     std::fflush(stdout);
 }
 
-int Run::deviceCommand()
+int HeadlessServer::deviceCommand()
 {
     PhoneDevices devices;
     if (m_options.listDevices) {
@@ -229,7 +220,7 @@ int Run::deviceCommand()
     return 0;
 }
 
-int Run::serve()
+int HeadlessServer::serve()
 {
     m_certFile = m_options.tlsCert.isEmpty() ? settingsText(QStringLiteral("TlsCert")) : m_options.tlsCert;
     m_keyFile = m_options.tlsKey.isEmpty() ? settingsText(QStringLiteral("TlsKey")) : m_options.tlsKey;
@@ -334,7 +325,7 @@ int Run::serve()
     return QCoreApplication::exec();
 }
 
-void Run::stop(int signal)
+void HeadlessServer::stop(int signal)
 {
     if (m_stopping) {
         return;
@@ -361,16 +352,6 @@ void Run::stop(int signal)
     logLine(QStringLiteral("stopped"));
     QCoreApplication::exit(0);
 }
-
-bool takesValue(const QString& word)
-{
-    static const QStringList valued = {QStringLiteral("--catalog"),    QStringLiteral("--port"),
-                                       QStringLiteral("--tls-cert"),   QStringLiteral("--tls-key"),
-                                       QStringLiteral("--add-device"), QStringLiteral("--remove-device"),
-                                       QStringLiteral("--public-url")};
-    return valued.contains(word);
-}
-} // namespace
 
 bool HeadlessServer::wanted(const QStringList& arguments)
 {
@@ -475,8 +456,8 @@ int HeadlessServer::run(int argc, char** argv)
         logLine(box.text);
         return box.defaultButton;
     });
-    Run run(*options);
+    HeadlessServer command(*options);
     const bool deviceCommand =
         options->listDevices || !options->addDevice.isEmpty() || !options->removeDevice.isEmpty();
-    return deviceCommand ? run.deviceCommand() : run.serve();
+    return deviceCommand ? command.deviceCommand() : command.serve();
 }

@@ -25,6 +25,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <memory>
@@ -43,14 +44,18 @@ void logLine(const QString& text)
     std::fflush(stderr);
 }
 
-// The write end of the pipe the signal handler wakes the event loop by.
+// The pipe by which the signal handler wakes the event loop: the handler
+// writes the signal's number to [1], the loop reads it from [0].
 int signalPipe[2] = {-1, -1};
 
 extern "C" void onStopSignal(int signal)
 {
+    // Only async-signal-safe calls here, and errno as it was found; a full
+    // pipe already holds a stop, so a lost byte changes nothing.
+    const int savedErrno = errno;
     const char number = static_cast<char>(signal);
-    // Only async-signal-safe calls here; a full pipe loses nothing that matters.
     [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &number, 1);
+    errno = savedErrno;
 }
 
 bool catchStopSignals()
@@ -62,6 +67,8 @@ bool catchStopSignals()
     action.sa_handler = onStopSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    // A reader of stdout that went away must not end the server.
+    std::signal(SIGPIPE, SIG_IGN);
     return ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGINT, &action, nullptr) == 0;
 }
 

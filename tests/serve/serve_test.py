@@ -71,16 +71,21 @@ class Server:
         self.out = []
         self.err = []
         self.started = threading.Event()
+        self.printed = threading.Event()  # the link is out on stdout
         threading.Thread(target=self._read, args=(self.process.stdout, self.out), daemon=True).start()
         threading.Thread(target=self._read, args=(self.process.stderr, self.err), daemon=True).start()
         if wait:
             self.started.wait(20)
+            if self.started.is_set():
+                self.printed.wait(5)
 
     def _read(self, stream, lines):
         for line in stream:
             lines.append(line.rstrip("\n"))
             if "serving " in line:
                 self.started.set()
+            if "http://" in line or "https://" in line:
+                self.printed.set()
 
     def key(self):
         for line in self.out:

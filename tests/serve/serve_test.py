@@ -253,8 +253,23 @@ def case_read_only(program, sql, work):
     os.chmod(os.path.join(home, "Grocelle.conf"), 0o444)
     before = open(catalog, "rb").read()
     port = free_port()
+    drop = as_nobody()
+    if drop:
+        # The build folder may be closed to other users: the ordinary user
+        # runs a copy, and reads a copy of the leak checker's settings.
+        copy = os.path.join(work, "grocelle")
+        shutil.copy(program, copy)
+        program = copy
+        options = os.environ.get("LSAN_OPTIONS", "")
+        found = re.search(r"suppressions=([^:]+)", options)
+        if found and os.path.exists(found.group(1)):
+            shutil.copy(found.group(1), os.path.join(work, "lsan.supp"))
+            os.environ["LSAN_OPTIONS"] = options.replace(found.group(1), os.path.join(work, "lsan.supp"))
+        for path in (work, os.path.join(work, "grocelle"), os.path.join(work, "lsan.supp")):
+            if os.path.exists(path):
+                os.chmod(path, 0o755)
     try:
-        server = Server(program, home, ["--catalog", catalog, "--port", str(port)], preexec=as_nobody())
+        server = Server(program, home, ["--catalog", catalog, "--port", str(port)], preexec=drop)
         check(server.started.is_set(), "starts on a read-only catalog: %s" % server.err)
         check(any("read-only" in line for line in server.err), "says the catalog is read-only")
         status, body = request(port, "GET", "/api/list", key=key)

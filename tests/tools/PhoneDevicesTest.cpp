@@ -1,5 +1,6 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
+#include "ModalDialogs.h"
 
 #include "platform/CRegistry.h"
 #include "platform/DeviceFolder.h"
@@ -12,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -104,7 +106,14 @@ TEST_F(PhoneDevicesTest, AddPhoneShowsItsOwnLinkAndRemoveRevokesOnlyThatOne)
         EXPECT_TRUE(dialog.secureNote().text().contains(QStringLiteral("https://")));
         EXPECT_FALSE(dialog.secureNote().isHidden());
 
-        dialog.addDevice(QStringLiteral("Anna's phone"));
+        // Add Phone asks for the name in a box of its own.
+        ModalDialogs::whenModal([](QWidget* box) {
+            auto* ask = qobject_cast<QInputDialog*>(box);
+            ASSERT_NE(ask, nullptr);
+            ask->setTextValue(QStringLiteral("Anna's phone"));
+            ask->accept();
+        });
+        QTest::mouseClick(&dialog.addButton(), Qt::LeftButton);
         const QByteArray anna = phone.secret();
         EXPECT_NE(anna, first);
         EXPECT_TRUE(dialog.addressBox().text().endsWith(QStringLiteral("#k=") + QString::fromLatin1(anna)));

@@ -64,10 +64,13 @@ def seed_catalog(path, sql_file, extra_items=0):
 class Server:
     """One run of grocelle --serve, its output read as it comes."""
 
+    every = []  # ended by main() whatever happens to the case
+
     def __init__(self, program, home, args, preexec=None, wait=True):
         self.process = subprocess.Popen([program, "--serve"] + args, env=bare_environment(home),
                                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
                                         preexec_fn=preexec)
+        Server.every.append(self.process)
         self.out = []
         self.err = []
         self.started = threading.Event()
@@ -775,7 +778,13 @@ def main():
     program, sql, case = sys.argv[1], sys.argv[2], sys.argv[3]
     with tempfile.TemporaryDirectory() as work:
         os.chmod(work, 0o755)
-        globals()["case_" + case](program, sql, work, *sys.argv[4:])
+        try:
+            globals()["case_" + case](program, sql, work, *sys.argv[4:])
+        finally:
+            for process in Server.every:
+                if process.poll() is None:
+                    process.kill()
+                    process.wait()
     if failures:
         print("%d check(s) failed" % len(failures))
         return 1

@@ -22,6 +22,9 @@ PhoneTcpServer::PhoneTcpServer(QObject* parent)
     , m_sweep(new QTimer(this))
 {
     m_clock.start();
+    // A burst of connections waits in the kernel instead of having its
+    // connection requests dropped and sent again a second later.
+    setListenBacklogSize(ListenBacklog);
     m_sweep->setInterval(1000);
     connect(m_sweep, &QTimer::timeout, this, &PhoneTcpServer::sweep);
     m_sweep->start();
@@ -120,7 +123,7 @@ void PhoneTcpServer::incomingConnection(qintptr socketDescriptor)
 void PhoneTcpServer::track(QTcpSocket* socket)
 {
     const qint64 now = m_clock.elapsed();
-    m_sockets.insert(socket, Activity{now, now});
+    m_sockets.insert(socket, Activity{now, now, ++m_accepted});
     connect(socket, &QObject::destroyed, this, [this, socket] { m_sockets.remove(socket); });
     connect(socket, &QIODevice::readyRead, this, [this, socket] {
         auto it = m_sockets.find(socket);
@@ -182,10 +185,14 @@ void PhoneTcpServer::evictQuietest()
 {
     QTcpSocket* quietest = nullptr;
     qint64 oldest = 0;
+    // Of connections quiet equally long, the one accepted first goes: never
+    // the one just accepted.
+    quint64 serial = 0;
     for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
-        if (!quietest || it->last < oldest) {
+        if (!quietest || it->last < oldest || (it->last == oldest && it->serial < serial)) {
             quietest = it.key();
             oldest = it->last;
+            serial = it->serial;
         }
     }
     if (quietest) {

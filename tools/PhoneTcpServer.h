@@ -45,6 +45,7 @@ public:
     static constexpr qint64 MaxBodyBytes = 64 * 1024;
     static constexpr qint64 MaxRequestBytes = MaxBodyBytes + 16 * 1024;
     static constexpr int IdleMs = 30000;
+    static constexpr int ListenBacklog = 1024;
     static constexpr int RequestMs = 10000;
     // Well below the process's descriptor limit, leaving room for the
     // catalog and the rest of the program.
@@ -58,6 +59,7 @@ private:
     {
         qint64 last = 0;         // ms on m_clock of the last byte either way
         qint64 requestStart = 0; // ms of the first byte of a request not yet answered; 0: none
+        quint64 serial = 0;      // order of acceptance
     };
     void track(QTcpSocket* socket);
     void guardRequestSize(QTcpSocket* socket);
@@ -72,4 +74,5 @@ private:
     QElapsedTimer m_clock;
     QHash<QTcpSocket*, Activity> m_sockets;
     QTimer* m_sweep = nullptr;
+    quint64 m_accepted = 0;
 };

@@ -50,6 +50,34 @@ const std::vector<CommandLine::Option>& CommandLine::options()
                         "both checksums; a target with rows is refused unless\n"
                         "--replace is given.")},
         {{QStringLiteral("replace")}, {}, QStringLiteral("lets --copy-catalog empty a target that has rows.")},
+        {{QStringLiteral("serve")},
+         {},
+         QStringLiteral("serves the phone list without a window or display\n"
+                        "until SIGTERM or SIGINT.")},
+        {{QStringLiteral("port")},
+         QStringLiteral("N"),
+         QStringLiteral("the port of --serve; otherwise PhonePort in the\n"
+                        "settings, otherwise 8642.")},
+        {{QStringLiteral("tls-cert")},
+         QStringLiteral("FILE"),
+         QStringLiteral("with --tls-key: --serve speaks HTTPS (otherwise\n"
+                        "TlsCert and TlsKey in the settings).")},
+        {{QStringLiteral("tls-key")}, QStringLiteral("FILE"), QStringLiteral("the key of --tls-cert.")},
+        {{QStringLiteral("public-url")},
+         QStringLiteral("URL"),
+         QStringLiteral("the address phones reach the list by (a proxy's),\n"
+                        "for the links --serve prints.")},
+        {{QStringLiteral("add-device")},
+         QStringLiteral("NAME"),
+         QStringLiteral("makes a link for one phone and prints it with its\n"
+                        "QR code.")},
+        {{QStringLiteral("list-devices")},
+         {},
+         QStringLiteral("the phones that have a link, with when each was\n"
+                        "last seen.")},
+        {{QStringLiteral("remove-device")},
+         QStringLiteral("NAME"),
+         QStringLiteral("that phone's link stops working at once.")},
         {{QStringLiteral("version"), QStringLiteral("v")}, {}, QStringLiteral("prints the version.")},
         {{QStringLiteral("help"), QStringLiteral("h")}, {}, QStringLiteral("prints this text.")},
     };
@@ -97,6 +125,17 @@ CommandLine::Request CommandLine::decide()
     if (isSet(QStringLiteral("replace"))) {
         m_error = QStringLiteral("--replace goes only with --copy-catalog.");
         return Request::Refused;
+    }
+    for (const char* command : {"serve", "add-device", "list-devices", "remove-device"}) {
+        if (isSet(QLatin1String(command)) && words.isEmpty()) {
+            return Request::Headless;
+        }
+    }
+    for (const char* serving : {"port", "tls-cert", "tls-key", "public-url"}) {
+        if (isSet(QLatin1String(serving))) {
+            m_error = QStringLiteral("--%1 goes only with --serve.").arg(QLatin1String(serving));
+            return Request::Refused;
+        }
     }
     if (!words.isEmpty()) {
         m_error = QStringLiteral("Unknown argument '%1'.").arg(words.first());

@@ -19,6 +19,7 @@ public:
         Version,     // the version line on stdout
         Help,        // the usage on stdout
         CopyCatalog, // the catalog copy on the terminal
+        Headless,    // --serve, or a phone link command, without a window
         Refused      // a mistake on the command line: error() and the usage on stderr, exit 2
     };
 

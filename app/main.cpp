@@ -1,6 +1,7 @@
 #include "app/CListApp.h"
 #include "app/CatalogChoice.h"
 #include "app/CommandLine.h"
+#include "app/HeadlessServer.h"
 #include "platform/ResourceImages.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/CatalogEngines.h"
@@ -37,6 +38,9 @@ int main(int argc, char** argv)
     case CommandLine::Request::Version:
         print(stdout, CommandLine::versionText());
         return 0;
+    case CommandLine::Request::Headless:
+        // The phone list without a window, and the phones' links.
+        return HeadlessServer::run(argc, argv);
     case CommandLine::Request::CopyCatalog: {
         QCoreApplication terminal(argc, argv);
         QStringList copy{arguments.first(), QStringLiteral("--copy-catalog")};

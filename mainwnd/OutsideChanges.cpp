@@ -1,12 +1,15 @@
 #include "mainwnd/OutsideChanges.h"
 
 #include "commands/IListWindow.h"
+#include "store/access/CAdoConnection.h"
 #include "store/catalog/CatalogWatcher.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 namespace
 {
@@ -26,6 +29,26 @@ OutsideChanges::OutsideChanges(const QString& location, IListWindow& window, QLi
     m_later->setInterval(RetryMs);
     connect(m_later, &QTimer::timeout, this, &OutsideChanges::apply);
     connect(m_watcher, &CatalogWatcher::changedElsewhere, this, &OutsideChanges::apply);
+    if (CatalogWatcher::isFile(location)) {
+        m_fileCheck = new QTimer(this);
+        m_fileCheck->setInterval(FileCheckMs);
+        connect(m_fileCheck, &QTimer::timeout, this, &OutsideChanges::checkFile);
+        m_fileCheck->start();
+        checkFile();
+    }
+}
+
+void OutsideChanges::checkFile()
+{
+    const qint64 version = CatalogWatcher::fileVersion(m_window.connection());
+    if (version < 0) {
+        return;
+    }
+    const bool moved = m_fileVersion >= 0 && version != m_fileVersion;
+    m_fileVersion = version;
+    if (moved) {
+        apply();
+    }
 }
 
 OutsideChanges::~OutsideChanges() = default;

@@ -22,6 +22,7 @@ grocelle_packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
   clang libclang-rt-14-dev clang-format
+  openssl curl caddy systemd lintian
 )
 
 grocelle_install_packages() {

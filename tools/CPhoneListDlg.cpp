@@ -1,17 +1,21 @@
 #include "tools/CPhoneListDlg.h"
 
 #include "platform/MessageService.h"
+#include "tools/PhoneDevices.h"
 #include "tools/PhoneList.h"
 #include "tools/QrCode.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHeaderView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
@@ -42,19 +46,43 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     layout->addWidget(m_code);
 
     auto* note = new QLabel(QStringLiteral("Open the address on a phone, or point its camera at the code. Anyone with "
-                                           "the link can see and change the list; New Link makes a new one, and "
-                                           "the old one stops working."),
+                                           "a link can see and change the list. Each phone gets a link of its own "
+                                           "with Add Phone; Remove stops one phone's link, New Link stops them all "
+                                           "and makes one new one."),
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
 
+    // The window serves plain HTTP on the home network, where a phone's
+    // browser keeps nothing for use without reception.
+    m_secureNote = new QLabel(QStringLiteral("Offline use on a phone needs a secure (https://) link: see \"HTTPS\" "
+                                             "in the README."),
+                              this);
+    m_secureNote->setObjectName(QStringLiteral("secureNote"));
+    m_secureNote->setWordWrap(true);
+    layout->addWidget(m_secureNote);
+
+    m_devices = new QTreeWidget(this);
+    m_devices->setColumnCount(2);
+    m_devices->setHeaderLabels({QStringLiteral("Phone"), QStringLiteral("Last seen")});
+    m_devices->setRootIsDecorated(false);
+    m_devices->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_devices->setMinimumHeight(90);
+    layout->addWidget(m_devices);
+
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    m_add = buttons->addButton(QStringLiteral("Add Phone\u2026"), QDialogButtonBox::ActionRole);
+    m_remove = buttons->addButton(QStringLiteral("Remove"), QDialogButtonBox::ActionRole);
     m_newLink = buttons->addButton(QStringLiteral("New Link"), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
 
     m_switch->setChecked(m_phoneList.isRunning());
     connect(m_switch, &QCheckBox::toggled, this, &CPhoneListDlg::onSwitch);
     connect(m_newLink, &QPushButton::clicked, this, &CPhoneListDlg::onNewLink);
+    connect(m_add, &QPushButton::clicked, this, &CPhoneListDlg::onAdd);
+    connect(m_remove, &QPushButton::clicked, this, &CPhoneListDlg::onRemove);
+    connect(m_devices, &QTreeWidget::itemSelectionChanged, this,
+            [this] { m_remove->setEnabled(!m_devices->selectedItems().isEmpty()); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     showState();
 }
@@ -85,11 +113,55 @@ void CPhoneListDlg::onNewLink()
     showState();
 }
 
+void CPhoneListDlg::onAdd()
+{
+    QInputDialog ask(this);
+    ask.setWindowTitle(QStringLiteral("Add Phone"));
+    ask.setLabelText(QStringLiteral("A name for the phone, such as \"Anna's phone\":"));
+    if (ask.exec() != QDialog::Accepted) {
+        return;
+    }
+    addDevice(ask.textValue());
+}
+
+void CPhoneListDlg::addDevice(const QString& name)
+{
+    QString reason;
+    if (!m_phoneList.addDevice(name, &reason)) {
+        MessageService::show(reason, MessageService::Buttons::Ok, this);
+        return;
+    }
+    showState();
+}
+
+void CPhoneListDlg::onRemove()
+{
+    const QList<QTreeWidgetItem*> chosen = m_devices->selectedItems();
+    if (chosen.isEmpty()) {
+        return;
+    }
+    const QString name = chosen.first()->text(0);
+    if (!MessageService::confirm(QStringLiteral("Remove %1? Its link stops working at once.").arg(name), this)) {
+        return;
+    }
+    m_phoneList.devices().remove(name);
+    showState();
+}
+
 void CPhoneListDlg::showState()
 {
     const bool running = m_phoneList.isRunning();
     m_port->setEnabled(!running);
     m_newLink->setEnabled(running);
+    m_devices->clear();
+    for (const PhoneDevices::Device& device : m_phoneList.devices().devices()) {
+        const QString seen = device.lastSeen.isValid()
+                                 ? device.lastSeen.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
+                                 : QStringLiteral("never");
+        new QTreeWidgetItem(m_devices, {device.name, seen});
+    }
+    m_remove->setEnabled(false);
+    m_secureNote->setVisible(running);
     if (!running) {
         m_address->setText(QStringLiteral("(off)"));
         m_code->setPixmap(QPixmap());
@@ -99,6 +171,14 @@ void CPhoneListDlg::showState()
     const QString link = m_phoneList.link();
     m_address->setText(link);
     m_address->setCursorPosition(0);
+    if (m_phoneList.secret().isEmpty()) {
+        // Only a hash of each key is kept: a link is shown once, when made.
+        m_code->setPixmap(QPixmap());
+        m_code->setText(QStringLiteral("Each phone's link is shown once, when it is made. Add Phone makes a "
+                                       "link for another phone."));
+        return;
+    }
     m_code->setText(QString());
     m_code->setPixmap(QPixmap::fromImage(QrCode::image(link, 4)));
+    m_code->setToolTip(QStringLiteral("The link of %1").arg(m_phoneList.linkDevice()));
 }

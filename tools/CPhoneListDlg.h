@@ -8,10 +8,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QTreeWidget;
 
 // Tools > Phone List: the switch of the built-in web server, its port, the
-// page's address and a QR code of it for a phone's camera, and New Link,
-// which makes a new secret so that every earlier link stops working.
+// devices that may open the list with when each was last seen, and the link
+// of the device last added with a QR code of it for a phone's camera. Add
+// Phone makes a device with a link of its own; Remove revokes one device's
+// link; New Link revokes every link and makes one new one.
 class CPhoneListDlg : public QDialog
 {
     Q_OBJECT
@@ -24,11 +27,20 @@ public:
     QLineEdit& addressBox() const { return *m_address; }
     QLabel& codeLabel() const { return *m_code; }
     QPushButton& newLinkButton() const { return *m_newLink; }
+    QPushButton& addButton() const { return *m_add; }
+    QPushButton& removeButton() const { return *m_remove; }
+    QTreeWidget& deviceList() const { return *m_devices; }
+    QLabel& secureNote() const { return *m_secureNote; }
+
+    // Adds the device as Add Phone does once its name is given.
+    void addDevice(const QString& name);
 
 private:
     void onSwitch(bool on);
     void onNewLink();
-    // Address, code and controls as the list now stands.
+    void onAdd();
+    void onRemove();
+    // Address, code, devices and controls as the list now stands.
     void showState();
 
     PhoneList& m_phoneList;
@@ -36,5 +48,9 @@ private:
     QSpinBox* m_port = nullptr;
     QLineEdit* m_address = nullptr;
     QLabel* m_code = nullptr;
+    QLabel* m_secureNote = nullptr;
+    QTreeWidget* m_devices = nullptr;
     QPushButton* m_newLink = nullptr;
+    QPushButton* m_add = nullptr;
+    QPushButton* m_remove = nullptr;
 };

@@ -1,33 +1,29 @@
 #include "tools/PhoneList.h"
 
 #include "platform/CRegistry.h"
+#include "tools/PhoneDevices.h"
 #include "tools/PhoneServer.h"
 
 #include <QHostAddress>
 #include <QNetworkInterface>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 
 namespace
 {
 const QString OnValue = QStringLiteral("PhoneList");
 const QString PortValue = QStringLiteral("PhonePort");
-const QString SecretValue = QStringLiteral("PhoneSecret");
-
-bool wellFormed(const QByteArray& secret)
-{
-    static const QRegularExpression form(QStringLiteral("^[A-Za-z0-9_-]{43}$"));
-    return form.match(QString::fromLatin1(secret)).hasMatch();
-}
 } // namespace
 
 PhoneList::PhoneList(CAdoConnection& connection, QObject* parent)
     : QObject(parent)
     , m_connection(connection)
+    , m_devices(std::make_unique<PhoneDevices>())
 {
 }
 
-PhoneList::~PhoneList() = default;
+PhoneList::~PhoneList()
+{
+    m_devices->flushSeen();
+}
 
 bool PhoneList::isRunning() const
 {
@@ -39,10 +35,14 @@ bool PhoneList::turnOn(QString* reason)
     if (m_server) {
         return true;
     }
-    auto* server = new PhoneServer(m_connection, secret(), this);
+    auto* server = new PhoneServer(m_connection, QByteArray(), this);
+    server->setDevices(m_devices.get());
     if (!server->start(port(), reason)) {
         delete server;
         return false;
+    }
+    if (m_devices->isEmpty()) {
+        addDevice(PhoneDevices::legacyName(), nullptr);
     }
     m_server = server;
     connect(m_server, &PhoneServer::catalogChanged, this, &PhoneList::catalogChanged);
@@ -83,36 +83,52 @@ quint16 PhoneList::listeningPort() const
 
 QByteArray PhoneList::secret() const
 {
-    const QByteArray stored = CRegistry().GetString(SecretValue).toLatin1();
-    if (wellFormed(stored)) {
-        return stored;
-    }
-    const QByteArray made = makeSecret();
-    CRegistry().SetString(SecretValue, QString::fromLatin1(made));
-    return made;
+    return m_key;
 }
 
 void PhoneList::newLink()
 {
-    const QByteArray made = makeSecret();
-    CRegistry().SetString(SecretValue, QString::fromLatin1(made));
-    if (m_server) {
-        m_server->setSecret(made);
+    m_devices->removeAll();
+    m_key.clear();
+    m_linkDevice.clear();
+    addDevice(PhoneDevices::legacyName(), nullptr);
+}
+
+bool PhoneList::addDevice(const QString& name, QString* reason)
+{
+    const QByteArray key = m_devices->add(name, reason);
+    if (key.isEmpty()) {
+        return false;
     }
+    m_key = key;
+    m_linkDevice = name.trimmed();
+    return true;
 }
 
 QString PhoneList::link() const
 {
     const quint16 shown = m_server ? m_server->port() : port();
-    return QStringLiteral("http://%1:%2/#k=%3").arg(hostAddress()).arg(shown).arg(QString::fromLatin1(secret()));
+    return linkFor(QStringLiteral("http"), hostAddress(), shown, m_key);
+}
+
+QString PhoneList::linkFor(const QString& scheme, const QString& host, quint16 port, const QByteArray& key)
+{
+    const bool usual =
+        (scheme == QLatin1String("http") && port == 80) || (scheme == QLatin1String("https") && port == 443);
+    QString address = scheme + QStringLiteral("://") + host;
+    if (!usual) {
+        address += QStringLiteral(":%1").arg(port);
+    }
+    address += QLatin1Char('/');
+    if (!key.isEmpty()) {
+        address += QStringLiteral("#k=") + QString::fromLatin1(key);
+    }
+    return address;
 }
 
 QByteArray PhoneList::makeSecret()
 {
-    quint32 words[8];
-    QRandomGenerator::system()->fillRange(words);
-    return QByteArray(reinterpret_cast<const char*>(words), sizeof words)
-        .toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals);
+    return PhoneDevices::makeKey();
 }
 
 QString PhoneList::hostAddress()

@@ -4,13 +4,16 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class CAdoConnection;
+class PhoneDevices;
 class PhoneServer;
 
-// The phone list as the user sees it: on or off, on which port, behind which
-// secret. The choice, the port and the secret are kept in the settings, so
-// the list comes back on at the next start when it was left on. It is off
-// until the user turns it on.
+// The phone list as the user sees it: on or off, on which port, and the
+// devices whose links open it. The choice, the port and the devices are kept
+// in the settings, so the list comes back on at the next start when it was
+// left on. It is off until the user turns it on.
 class PhoneList : public QObject
 {
     Q_OBJECT
@@ -22,6 +25,7 @@ public:
     bool isRunning() const;
     // Starts the server on port() and keeps the choice. False, with the
     // reason in words, when the port cannot be had; the list stays off.
+    // With no device yet, one named "Phone" is made, and its link shown.
     bool turnOn(QString* reason);
     void turnOff();
     // At start-up: turns the list on when it was left on.
@@ -34,18 +38,30 @@ public:
     // The port actually listened on, 0 while off.
     quint16 listeningPort() const;
 
-    // The secret of the link, made on first use.
+    PhoneDevices& devices() const { return *m_devices; }
+    // The key of the last link made in this run; empty when none was. Only
+    // its hash is kept, so a link made earlier cannot be shown again.
     QByteArray secret() const;
-    // A new secret: every link handed out so far stops working at once.
+    // Every device is removed, and every link handed out so far stops
+    // working at once; a new link for a device named "Phone" is made.
     void newLink();
-    // The page's address with the secret in its fragment, which browsers
-    // never send to a server or a proxy.
+    // A device of that name and its link; false, with the reason in words,
+    // when the name is taken or not acceptable.
+    bool addDevice(const QString& name, QString* reason);
+    // The name of the device the last link was made for.
+    QString linkDevice() const { return m_linkDevice; }
+    // The page's address with the key of the last link made in its
+    // fragment, which browsers never send to a server or a proxy; without a
+    // fragment when no link was made in this run.
     QString link() const;
 
     // 256 bits from the system's random source, base64url without padding.
     static QByteArray makeSecret();
     // The address phones on this network reach the computer by.
     static QString hostAddress();
+    // The page's address for host and port, with key in the fragment when
+    // one is given.
+    static QString linkFor(const QString& scheme, const QString& host, quint16 port, const QByteArray& key);
 
     static constexpr quint16 DefaultPort = 8642;
 
@@ -55,5 +71,8 @@ Q_SIGNALS:
 
 private:
     CAdoConnection& m_connection;
+    std::unique_ptr<PhoneDevices> m_devices;
     PhoneServer* m_server = nullptr;
+    QByteArray m_key;
+    QString m_linkDevice;
 };

@@ -1,6 +1,7 @@
 #include "tools/PhoneServer.h"
 
 #include "store/access/CAdoException.h"
+#include "tools/PhoneDevices.h"
 #include "tools/PhoneTcpServer.h"
 
 #include <QCryptographicHash>
@@ -11,6 +12,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QSslConfiguration>
 #include <QStringDecoder>
 #include <QTcpSocket>
 #include <QUrl>
@@ -62,6 +64,21 @@ QByteArray pagePolicy(const QByteArray& page)
            + QByteArrayLiteral("; base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
 }
 
+// A key in the address: "k" or "key" among the query's names.
+bool keyInQuery(const QUrl& url)
+{
+    const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
+    for (const QByteArray& pair : query.split('&')) {
+        const QByteArray name =
+            QByteArray::fromPercentEncoding(pair.left(pair.indexOf('=') < 0 ? pair.size() : pair.indexOf('=')))
+                .toLower();
+        if (name == "k" || name == "key") {
+            return true;
+        }
+    }
+    return false;
+}
+
 QHttpServerResponse plain(Status status)
 {
     QHttpServerResponse response(status);
@@ -87,9 +104,40 @@ PhoneServer::PhoneServer(CAdoConnection& connection, const QByteArray& secret, Q
 
 PhoneServer::~PhoneServer() = default;
 
+void PhoneServer::setTls(const QSslConfiguration& configuration)
+{
+    m_tls = std::make_unique<QSslConfiguration>(configuration);
+}
+
+void PhoneServer::setDevices(PhoneDevices* devices)
+{
+    m_devices = devices;
+}
+
+void PhoneServer::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+}
+
+void PhoneServer::beginStop()
+{
+    m_stopping = true;
+    if (m_listener) {
+        m_listener->close();
+    }
+}
+
+bool PhoneServer::hasPendingWrites() const
+{
+    return m_listener && m_listener->hasPendingWrites();
+}
+
 bool PhoneServer::start(quint16 port, QString* reason)
 {
     auto* listener = new PhoneTcpServer(this);
+    if (m_tls) {
+        listener->setTls(*m_tls);
+    }
     if (!listener->listen(QHostAddress::Any, port)) {
         if (reason) {
             *reason = listener->serverError() == QAbstractSocket::AddressInUseError
@@ -130,12 +178,22 @@ bool PhoneServer::sameSecret(const QByteArray& given, const QByteArray& expected
 
 bool PhoneServer::authorised(const QHttpServerRequest& request) const
 {
+    QByteArray key;
+    int keys = 0;
     for (const auto& [name, value] : request.headers()) {
         if (name.compare(KeyHeader, Qt::CaseInsensitive) == 0) {
-            return sameSecret(value, m_secret);
+            key = value;
+            ++keys;
         }
     }
-    return false;
+    // Two keys in one request: neither is taken.
+    if (keys != 1) {
+        return false;
+    }
+    if (sameSecret(key, m_secret)) {
+        return true;
+    }
+    return m_devices && !m_devices->accept(key).isEmpty();
 }
 
 QHttpServerResponse PhoneServer::page() const
@@ -162,6 +220,12 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
     const bool get = request.method() == QHttpServerRequest::Method::Get;
     const bool post = request.method() == QHttpServerRequest::Method::Post;
 
+    if (keyInQuery(request.url())) {
+        return jsonResponse({400,
+                             QByteArrayLiteral("{\"error\":\"A key goes in the X-Grocelle-Key header, never in the "
+                                               "address.\"}"),
+                             false});
+    }
     if (path == QLatin1String("/") || path == QLatin1String("/index.html")) {
         return get ? page() : plain(Status::MethodNotAllowed);
     }
@@ -190,9 +254,20 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
         if (!post) {
             return plain(Status::MethodNotAllowed);
         }
+        if (m_readOnly) {
+            return jsonResponse(
+                {403, QByteArrayLiteral("{\"error\":\"The catalog is read-only: nothing can be changed.\"}"), false});
+        }
         reply = path == QLatin1String("/api/change") ? m_api.change(request.body()) : m_api.add(request.body());
     } else {
         return plain(Status::NotFound);
+    }
+    if (reply.status >= 500) {
+        m_failing = true;
+        Q_EMIT failed(QString::fromUtf8(reply.body));
+    } else if (m_failing) {
+        m_failing = false;
+        Q_EMIT recovered();
     }
     if (reply.changed) {
         if (!m_changed.isActive()) {
@@ -204,14 +279,27 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
 
 bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
 {
+    if (m_stopping) {
+        // Answered, but not acted on: the client knows the request was not done.
+        QHttpServerResponse refused =
+            jsonResponse({503, QByteArrayLiteral("{\"error\":\"The server is stopping.\"}"), false});
+        refused.addHeader(QByteArrayLiteral("Connection"), QByteArrayLiteral("close"));
+        refused.write(makeResponder(request, socket));
+        socket->disconnectFromHost();
+        return true;
+    }
     // Nothing leaves this handler: the event loop is the window's.
     try {
         respond(request).write(makeResponder(request, socket));
     } catch (const CAdoException& e) {
         const QJsonObject reason{{QStringLiteral("error"), e.describe()}};
+        m_failing = true;
+        Q_EMIT failed(e.describe());
         jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false})
             .write(makeResponder(request, socket));
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        m_failing = true;
+        Q_EMIT failed(QString::fromLocal8Bit(e.what()));
         plain(Status::InternalServerError).write(makeResponder(request, socket));
     }
     return true;

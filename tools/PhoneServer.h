@@ -6,8 +6,12 @@
 #include <QByteArray>
 #include <QTimer>
 
+#include <memory>
+
 class CAdoConnection;
+class PhoneDevices;
 class PhoneTcpServer;
+class QSslConfiguration;
 class QHttpServerResponse;
 
 // One run of the phone list's web server, on the program's own event loop and
@@ -15,8 +19,11 @@ class QHttpServerResponse;
 // and nothing else: no path reaches the file system.
 //
 // The page itself holds no data and is served to anyone; every other request
-// must carry the secret in the KeyHeader header, or it gets 401 and nothing
-// else. Stopping the server is destroying it.
+// must carry a key in the KeyHeader header, or it gets 401 and nothing else:
+// the secret given, or the key of one of the devices. A key never travels in
+// the address, where proxies and logs would keep it: a request with one in
+// its query is refused. Headers a proxy adds (X-Forwarded-For and the like)
+// play no part in who may do what. Stopping the server is destroying it.
 class PhoneServer : public QAbstractHttpServer
 {
     Q_OBJECT
@@ -29,6 +36,21 @@ public:
     // reason in words when the port cannot be had.
     bool start(quint16 port, QString* reason);
     quint16 port() const;
+    // Serves HTTPS only; called before start.
+    void setTls(const QSslConfiguration& configuration);
+    // The device keys accepted besides the secret; null: none. Not owned.
+    void setDevices(PhoneDevices* devices);
+    // Writes are answered 403 and change nothing.
+    void setReadOnly(bool readOnly);
+    // The listening socket, for its limits; null before start.
+    PhoneTcpServer* listener() const { return m_listener; }
+
+    // The first step of a clean stop: no new connections, and every request
+    // from now on is answered 503 and its connection closed, so that every
+    // answer a client got tells what happened to the catalog.
+    void beginStop();
+    // True while answers are still being sent.
+    bool hasPendingWrites() const;
 
     // Takes effect with the next request: the old secret is refused from then on.
     void setSecret(const QByteArray& secret);
@@ -41,6 +63,10 @@ public:
 Q_SIGNALS:
     // The page wrote the catalog; emitted once for a burst of writes.
     void catalogChanged();
+    // A request failed on the server's side; reason in words, for the log.
+    void failed(const QString& reason);
+    // A request succeeded after one or more had failed.
+    void recovered();
 
 protected:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
@@ -54,8 +80,13 @@ private:
 
     PhoneApi m_api;
     QByteArray m_secret;
+    PhoneDevices* m_devices = nullptr;
+    bool m_readOnly = false;
+    bool m_stopping = false;
+    bool m_failing = false;
     QByteArray m_page;
     QByteArray m_pagePolicy;
     PhoneTcpServer* m_listener = nullptr;
     QTimer m_changed;
+    std::unique_ptr<QSslConfiguration> m_tls;
 };

@@ -1,22 +1,78 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QHash>
+#include <QSslConfiguration>
 #include <QTcpServer>
+
+class QTcpSocket;
+class QTimer;
 
 // The listening socket of the phone list. It bounds what one request may
 // hold before the HTTP layer buffers it: a connection whose request in
 // progress grows past MaxRequestBytes is answered 413 and closed, and the
 // socket never buffers more than that, however much a client sends.
+//
+// It also bounds what idle clients may hold. At most maxConnections() are
+// open at once; one more closes the connection that has been quiet longest,
+// so a flood of idle connections cannot keep a real client out. A connection
+// quiet for idleMs is closed, and so is one whose request (or, with TLS, its
+// handshake) has not arrived whole within requestMs of its first byte.
+//
+// With a TLS configuration every connection is TLS: a connection reaches the
+// HTTP layer only once its handshake has succeeded; plain HTTP or garbage
+// ends in a failed handshake and is closed.
 class PhoneTcpServer : public QTcpServer
 {
     Q_OBJECT
 
 public:
-    using QTcpServer::QTcpServer;
+    explicit PhoneTcpServer(QObject* parent = nullptr);
+    ~PhoneTcpServer() override;
+
+    void setTls(const QSslConfiguration& configuration);
+    bool isTls() const { return m_tls; }
+
+    void setLimits(int maxConnections, int idleMs, int requestMs);
+    int maxConnections() const { return m_maxConnections; }
+    int openConnections() const { return static_cast<int>(m_sockets.size()); }
+    // True while any connection still has bytes of an answer to send.
+    bool hasPendingWrites() const;
+    // Closes every connection once what it has to send is sent.
+    void closeConnections();
 
     // Room for the largest body the API accepts and its headers.
     static constexpr qint64 MaxBodyBytes = 64 * 1024;
     static constexpr qint64 MaxRequestBytes = MaxBodyBytes + 16 * 1024;
+    static constexpr int IdleMs = 30000;
+    static constexpr int ListenBacklog = 1024;
+    static constexpr int RequestMs = 10000;
+    // Well below the process's descriptor limit, leaving room for the
+    // catalog and the rest of the program.
+    static int defaultMaxConnections();
 
 protected:
     void incomingConnection(qintptr socketDescriptor) override;
+
+private:
+    struct Activity
+    {
+        qint64 last = 0;         // ms on m_clock of the last byte either way
+        qint64 requestStart = 0; // ms of the first byte of a request not yet answered; 0: none
+        quint64 serial = 0;      // order of acceptance
+    };
+    void track(QTcpSocket* socket);
+    void guardRequestSize(QTcpSocket* socket);
+    void sweep();
+    void evictQuietest();
+
+    QSslConfiguration m_configuration;
+    bool m_tls = false;
+    int m_maxConnections;
+    int m_idleMs = IdleMs;
+    int m_requestMs = RequestMs;
+    QElapsedTimer m_clock;
+    QHash<QTcpSocket*, Activity> m_sockets;
+    QTimer* m_sweep = nullptr;
+    quint64 m_accepted = 0;
 };

@@ -10,5 +10,14 @@ class QrCode
 {
 public:
     static QImage image(const QString& text, int moduleSize);
+
+    // The same code drawn with text characters for a terminal, two rows of
+    // modules to a line with the half-block characters, quiet zone included;
+    // empty when the text does not fit. With colour, each line sets black on
+    // white itself, so it scans in any terminal scheme; without (for a log
+    // or a pipe), light modules are drawn as blocks, which suits the common
+    // light-on-dark terminal.
+    static QString terminalText(const QString& text, bool colour);
+
     static constexpr int QuietModules = 4;
 };

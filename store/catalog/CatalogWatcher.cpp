@@ -117,3 +117,22 @@ void CatalogWatcher::lost()
     m_notifier = nullptr;
     m_retry->start();
 }
+
+bool CatalogWatcher::isFile(const QString& location)
+{
+    return !PgSession::isUri(location);
+}
+
+qint64 CatalogWatcher::fileVersion(CAdoConnection& connection)
+{
+    if (!connection.isOpen() || connection.isPostgres()) {
+        return -1;
+    }
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("PRAGMA data_version"), connection, CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockReadOnly)
+        || rs.IsEOF()) {
+        return -1;
+    }
+    return rs.GetField(0).GetLong();
+}

@@ -30,6 +30,15 @@ public:
     // preparing a PostgreSQL catalog. False when it could not be made.
     static bool installTrigger(CAdoConnection& connection);
 
+    // True for a catalog file, whose changes by others the watcher cannot
+    // hear: its owner asks fileVersion() instead, as often as it likes.
+    static bool isFile(const QString& location);
+    // A number that moves whenever another connection to the catalog file
+    // (another program, or another connection of this one) commits a change;
+    // -1 when it cannot be told (a server catalog, or one not open). Cheap:
+    // it reads no row.
+    static qint64 fileVersion(CAdoConnection& connection);
+
 Q_SIGNALS:
     void changedElsewhere();
 

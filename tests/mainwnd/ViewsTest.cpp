@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QTabBar>
 #include <QTest>
@@ -287,4 +288,23 @@ TEST_F(ViewsTest, ACatalogChangedElsewhereKeepsTheViewWhileItsStoreExists)
     EXPECT_TRUE(main->view().needView);
     EXPECT_EQ(main.column(0).size(), 3);
     EXPECT_FALSE(main->button(ControlId::LetterA)->isVisible());
+}
+
+TEST_F(ViewsTest, AWriteToTheCatalogFileByAnotherProgramShowsWithinTwoSeconds)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .qty = 1},
+        {.name = QStringLiteral("Tea"), .qty = 0},
+    });
+    MainWindowHarness main;
+    ASSERT_EQ(main.column(0), QStringList{"Milk"});
+    // As grocelle --serve does: another connection to the same file.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 2 WHERE ItemName = 'Tea'")));
+    QElapsedTimer clock;
+    clock.start();
+    while (main.column(0).size() < 2 && clock.elapsed() < 2000) {
+        QTest::qWait(20);
+    }
+    EXPECT_EQ(main.column(0), (QStringList{"Milk", "Tea"}));
+    EXPECT_LT(clock.elapsed(), 2000);
 }

@@ -8,6 +8,7 @@
 #include "platform/CommandIds.h"
 #include "store/access/CAdoConnection.h"
 #include "tools/CPhoneListDlg.h"
+#include "tools/PhoneDevices.h"
 #include "tools/PhoneList.h"
 #include "tools/QrCode.h"
 
@@ -58,7 +59,10 @@ TEST_F(PhoneListDlgTest, SwitchAddressCodeAndNewLink)
     QTest::mouseClick(&dialog.newLinkButton(), Qt::LeftButton);
     EXPECT_NE(phone.secret(), secret);
     EXPECT_NE(dialog.addressBox().text(), link);
-    EXPECT_EQ(CRegistry().GetString(QStringLiteral("PhoneSecret")).toLatin1(), phone.secret());
+    // Only the key's hash is kept, under the one device New Link leaves.
+    EXPECT_TRUE(CRegistry().GetString(QStringLiteral("PhoneSecret")).isEmpty());
+    ASSERT_EQ(phone.devices().devices().size(), 1);
+    EXPECT_EQ(phone.devices().devices().first().hash, PhoneDevices::hashOf(phone.secret()));
 
     dialog.switchBox().setChecked(false);
     EXPECT_FALSE(phone.isRunning());

@@ -17,8 +17,10 @@
 #include <QNetworkReply>
 #include <QSignalSpy>
 #include <QTcpSocket>
+#include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 // The phone list's web server against real HTTP on 127.0.0.1, on a free port.
@@ -419,4 +421,59 @@ TEST_F(PhoneServerTest, ABurstOfAThousandWritesAllLandAndTheLoopKeepsTurning)
     changed.wait(500);
     EXPECT_GE(changed.count(), 1);
     EXPECT_LT(changed.count(), 1000);
+}
+
+TEST_F(PhoneServerTest, IdleAndHalfSentConnectionsAreClosedAndTheQuietestMakesRoom)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
+    PhoneTcpServer& listener = *server->listener();
+    auto open = [this](const QByteArray& first) {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(QHostAddress::LocalHost, server->port());
+        socket->waitForConnected(5000);
+        if (!first.isEmpty()) {
+            socket->write(first);
+            socket->waitForBytesWritten(1000);
+        }
+        return socket;
+    };
+    auto closedWithin = [](const std::vector<std::unique_ptr<QTcpSocket>>& sockets, int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        auto allClosed = [&sockets] {
+            return std::all_of(sockets.begin(), sockets.end(),
+                               [](const auto& s) { return s->state() == QAbstractSocket::UnconnectedState; });
+        };
+        while (!allClosed() && clock.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            for (const auto& s : sockets) {
+                s->waitForReadyRead(5);
+                s->readAll();
+            }
+        }
+        return allClosed();
+    };
+
+    listener.setLimits(50, 300, 300);
+    std::vector<std::unique_ptr<QTcpSocket>> quiet;
+    quiet.push_back(open({}));
+    quiet.push_back(open("GET /api/list HTTP/1.1\r\nHost: x\r\n")); // and never the rest
+    EXPECT_TRUE(closedWithin(quiet, 3000));
+    EXPECT_EQ(get(QStringLiteral("/api/list")).status, 200);
+
+    // Full: one more connection closes the one quiet longest, not the new one.
+    listener.setLimits(4, 60000, 60000);
+    std::vector<std::unique_ptr<QTcpSocket>> flood;
+    for (int i = 0; i < 4; ++i) {
+        flood.push_back(open({}));
+        QTest::qWait(20);
+    }
+    QTest::qWait(50);
+    EXPECT_LE(listener.openConnections(), 4);
+    std::vector<std::unique_ptr<QTcpSocket>> oldest;
+    oldest.push_back(std::move(flood.front()));
+    const Answer answer = get(QStringLiteral("/api/list"));
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_TRUE(closedWithin(oldest, 2000));
+    EXPECT_LE(listener.openConnections(), 4);
 }

@@ -1,0 +1,470 @@
+#include "app/HeadlessServer.h"
+
+#include "app/CatalogChoice.h"
+#include "platform/CRegistry.h"
+#include "platform/DeviceFolder.h"
+#include "platform/MessageService.h"
+#include "store/access/CAdoConnection.h"
+#include "store/catalog/Catalog.h"
+#include "tools/PhoneDevices.h"
+#include "tools/PhoneList.h"
+#include "tools/PhoneServer.h"
+#include "tools/PhoneTcpServer.h"
+#include "tools/QrCode.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QSettings>
+#include <QSocketNotifier>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslSocket>
+#include <QTimer>
+#include <QUrl>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <memory>
+
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace
+{
+const QStringList DeviceCommands = {QStringLiteral("--add-device"), QStringLiteral("--list-devices"),
+                                    QStringLiteral("--remove-device")};
+
+void logLine(const QString& text)
+{
+    std::fprintf(stderr, "grocelle: %s\n", qPrintable(text));
+    std::fflush(stderr);
+}
+
+// The pipe by which the signal handler wakes the event loop: the handler
+// writes the signal's number to [1], the loop reads it from [0].
+int signalPipe[2] = {-1, -1};
+
+extern "C" void onStopSignal(int signal)
+{
+    // Only async-signal-safe calls here, and errno as it was found; a full
+    // pipe already holds a stop, so a lost byte changes nothing.
+    const int savedErrno = errno;
+    const char number = static_cast<char>(signal);
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &number, 1);
+    errno = savedErrno;
+}
+
+bool catchStopSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
+        return false;
+    }
+    struct sigaction action = {};
+    action.sa_handler = onStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    // A reader of stdout that went away must not end the server.
+    std::signal(SIGPIPE, SIG_IGN);
+    return ::sigaction(SIGTERM, &action, nullptr) == 0 && ::sigaction(SIGINT, &action, nullptr) == 0;
+}
+
+QString settingsText(const QString& name)
+{
+    const QString file = DeviceFolder::settingsFile();
+    if (!QFile::exists(file)) {
+        return {};
+    }
+    const QSettings settings(file, QSettings::IniFormat);
+    return settings.value(name).toString().trimmed();
+}
+
+// Reads a PEM certificate and private key; an error in words when either
+// cannot be read.
+QString loadTls(const QString& certFile, const QString& keyFile, QSslConfiguration& configuration)
+{
+    QFile cert(certFile);
+    if (!cert.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("The certificate %1 cannot be read: %2").arg(certFile, cert.errorString());
+    }
+    const QList<QSslCertificate> chain = QSslCertificate::fromData(cert.readAll(), QSsl::Pem);
+    if (chain.isEmpty() || chain.first().isNull()) {
+        return QStringLiteral("The file %1 holds no PEM certificate.").arg(certFile);
+    }
+    QFile key(keyFile);
+    if (!key.open(QIODevice::ReadOnly)) {
+        return QStringLiteral("The key %1 cannot be read: %2").arg(keyFile, key.errorString());
+    }
+    const QByteArray keyData = key.readAll();
+    QSslKey privateKey;
+    for (const QSsl::KeyAlgorithm algorithm : {QSsl::Rsa, QSsl::Ec, QSsl::Dsa}) {
+        privateKey = QSslKey(keyData, algorithm, QSsl::Pem, QSsl::PrivateKey);
+        if (!privateKey.isNull()) {
+            break;
+        }
+    }
+    if (privateKey.isNull()) {
+        return QStringLiteral("The file %1 holds no unencrypted PEM private key.").arg(keyFile);
+    }
+    if (privateKey.algorithm() != chain.first().publicKey().algorithm()
+        || privateKey.length() != chain.first().publicKey().length()) {
+        return QStringLiteral("The key %1 does not belong to the certificate %2.").arg(keyFile, certFile);
+    }
+    configuration = QSslConfiguration::defaultConfiguration();
+    configuration.setLocalCertificateChain(chain);
+    configuration.setPrivateKey(privateKey);
+    configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+    configuration.setProtocol(QSsl::TlsV1_2OrLater);
+    return {};
+}
+
+// One handshake with the server just started: a key of the same kind and
+// size as the certificate's, but not its own, fails only here.
+QString tryHandshake(quint16 port)
+{
+    QSslSocket client;
+    client.setPeerVerifyMode(QSslSocket::VerifyNone);
+    QEventLoop loop;
+    QString failure;
+    QObject::connect(&client, &QSslSocket::encrypted, &loop, &QEventLoop::quit);
+    QObject::connect(&client, &QAbstractSocket::errorOccurred, &loop, [&] {
+        failure = client.errorString();
+        loop.quit();
+    });
+    QTimer::singleShot(5000, &loop, [&] {
+        failure = QStringLiteral("no answer");
+        loop.quit();
+    });
+    client.connectToHostEncrypted(QStringLiteral("127.0.0.1"), port);
+    loop.exec();
+    return client.isEncrypted() ? QString() : (failure.isEmpty() ? QStringLiteral("handshake failed") : failure);
+}
+
+bool takesValue(const QString& word)
+{
+    static const QStringList valued = {QStringLiteral("--catalog"),    QStringLiteral("--port"),
+                                       QStringLiteral("--tls-cert"),   QStringLiteral("--tls-key"),
+                                       QStringLiteral("--add-device"), QStringLiteral("--remove-device"),
+                                       QStringLiteral("--public-url")};
+    return valued.contains(word);
+}
+} // namespace
+
+HeadlessServer::HeadlessServer(const Options& options)
+    : m_options(options)
+{
+}
+
+HeadlessServer::~HeadlessServer() = default;
+
+quint16 HeadlessServer::chosenPort() const
+{
+    if (m_options.port) {
+        return static_cast<quint16>(*m_options.port);
+    }
+    const qint32 stored = CRegistry().GetDword(QStringLiteral("PhonePort"));
+    return stored > 0 && stored <= 65535 ? static_cast<quint16>(stored) : PhoneList::DefaultPort;
+}
+
+QString HeadlessServer::link(const QByteArray& key, quint16 port) const
+{
+    QString base = m_options.publicUrl.isEmpty() ? settingsText(QStringLiteral("PhonePublicUrl")) : m_options.publicUrl;
+    if (!base.isEmpty()) {
+        if (!base.endsWith(QLatin1Char('/'))) {
+            base += QLatin1Char('/');
+        }
+        return key.isEmpty() ? base : base + QStringLiteral("#k=") + QString::fromLatin1(key);
+    }
+    const bool tls = !m_options.tlsCert.isEmpty() || !settingsText(QStringLiteral("TlsCert")).isEmpty();
+    return PhoneList::linkFor(tls ? QStringLiteral("https") : QStringLiteral("http"), PhoneList::hostAddress(), port,
+                              key);
+}
+
+void HeadlessServer::printLink(const QString& address, const QString& device) const
+{
+    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    std::printf("%s\n", qPrintable(QrCode::terminalText(address, terminal)));
+    if (!device.isEmpty()) {
+        std::printf("The link of %s (shown this once; only its hash is kept):\n", qPrintable(device));
+    }
+    std::printf("%s\n", qPrintable(address));
+    std::fflush(stdout);
+}
+
+int HeadlessServer::deviceCommand()
+{
+    PhoneDevices devices;
+    if (m_options.listDevices) {
+        const QList<PhoneDevices::Device> all = devices.devices();
+        if (all.isEmpty()) {
+            std::printf("No phones yet: add one with --add-device NAME.\n");
+        }
+        for (const PhoneDevices::Device& device : all) {
+            const QString seen = device.lastSeen.isValid() ? device.lastSeen.toLocalTime().toString(Qt::ISODate)
+                                                           : QStringLiteral("never");
+            std::printf("%s\tlast seen %s\n", qPrintable(device.name), qPrintable(seen));
+        }
+        return 0;
+    }
+    if (!m_options.removeDevice.isEmpty()) {
+        if (!devices.remove(m_options.removeDevice)) {
+            logLine(QStringLiteral("There is no phone named \"%1\".").arg(m_options.removeDevice));
+            return 1;
+        }
+        logLine(QStringLiteral("Removed %1: its link no longer works.").arg(m_options.removeDevice));
+        return 0;
+    }
+    QString reason;
+    const QByteArray key = devices.add(m_options.addDevice, &reason);
+    if (key.isEmpty()) {
+        logLine(reason);
+        return 1;
+    }
+    printLink(link(key, chosenPort()), m_options.addDevice.trimmed());
+    return 0;
+}
+
+int HeadlessServer::serve()
+{
+    m_certFile = m_options.tlsCert.isEmpty() ? settingsText(QStringLiteral("TlsCert")) : m_options.tlsCert;
+    m_keyFile = m_options.tlsKey.isEmpty() ? settingsText(QStringLiteral("TlsKey")) : m_options.tlsKey;
+    QSslConfiguration tls;
+    if (!m_certFile.isEmpty() || !m_keyFile.isEmpty()) {
+        if (m_certFile.isEmpty() || m_keyFile.isEmpty()) {
+            logLine(QStringLiteral("HTTPS needs both a certificate (--tls-cert) and its key (--tls-key)."));
+            return 1;
+        }
+        if (!QSslSocket::supportsSsl()) {
+            logLine(QStringLiteral("HTTPS is not available: the TLS library could not be loaded."));
+            return 1;
+        }
+        const QString problem = loadTls(m_certFile, m_keyFile, tls);
+        if (!problem.isEmpty()) {
+            logLine(problem);
+            return 1;
+        }
+    }
+
+    Catalog::setLocation(CatalogChoice::resolve(m_options.catalog));
+    const QString file = Catalog::location();
+    const QString named = Catalog::displayName().isEmpty() ? file : Catalog::displayName();
+    const Catalog::FileState state = Catalog::prepareFile(file);
+    if (state == Catalog::FileState::NotACatalog || state == Catalog::FileState::CannotCreate) {
+        logLine(Catalog::fileStateMessage(state, file));
+        return 1;
+    }
+    {
+        // The temporary shares its object with the member and closes it when
+        // destroyed: the file is opened only after it is gone.
+        CAdoConnection created(true);
+        m_connection = created;
+    }
+    if (m_connection.Open(Catalog::devicePath()) != 0) {
+        logLine(QStringLiteral("The catalog %1 could not be opened: %2").arg(named, m_connection.lastError()));
+        return 1;
+    }
+    const bool readOnly = state == Catalog::FileState::ReadOnly;
+    if (!readOnly) {
+        Catalog::runStartupIndexes(m_connection);
+        Catalog::checkStructure(m_connection);
+    }
+
+    m_devices = std::make_unique<PhoneDevices>();
+    m_server = std::make_unique<PhoneServer>(m_connection, QByteArray());
+    m_server->setDevices(m_devices.get());
+    m_server->setReadOnly(readOnly);
+    if (!m_certFile.isEmpty()) {
+        m_server->setTls(tls);
+    }
+    QObject::connect(m_server.get(), &PhoneServer::failed, [this, named](const QString& reason) {
+        const QString store = m_connection.lastError();
+        logLine(QStringLiteral("A request failed on the catalog %1: %2%3")
+                    .arg(named, reason, store.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(store.simplified())));
+    });
+    QObject::connect(m_server.get(), &PhoneServer::recovered,
+                     [named] { logLine(QStringLiteral("The catalog %1 answers again.").arg(named)); });
+    const quint16 port = chosenPort();
+    QString reason;
+    if (!m_server->start(port, &reason)) {
+        logLine(reason);
+        return 1;
+    }
+    if (!m_certFile.isEmpty()) {
+        const QString failure = tryHandshake(m_server->port());
+        if (!failure.isEmpty()) {
+            logLine(QStringLiteral("HTTPS cannot start with the certificate %1 and the key %2 (%3): they may not "
+                                   "belong together.")
+                        .arg(m_certFile, m_keyFile, failure));
+            return 1;
+        }
+    }
+    if (!catchStopSignals()) {
+        logLine(QStringLiteral("The stop signals cannot be caught."));
+        return 1;
+    }
+    m_notifier = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [this] {
+        char number = 0;
+        if (::read(signalPipe[0], &number, 1) == 1) {
+            stop(number);
+        }
+    });
+
+    if (m_devices->isEmpty()) {
+        const QByteArray key = m_devices->add(PhoneDevices::legacyName(), &reason);
+        if (!key.isEmpty()) {
+            printLink(link(key, m_server->port()), PhoneDevices::legacyName());
+        }
+    } else {
+        std::printf("The phone list is at %s\nPhones: %lld (--list-devices shows them, --add-device NAME adds one)\n",
+                    qPrintable(link(QByteArray(), m_server->port())),
+                    static_cast<long long>(m_devices->devices().size()));
+        std::fflush(stdout);
+    }
+    logLine(QStringLiteral("serving %1 on port %2 over %3%4")
+                .arg(named)
+                .arg(m_server->port())
+                .arg(m_certFile.isEmpty() ? QStringLiteral("HTTP") : QStringLiteral("HTTPS"))
+                .arg(readOnly ? QStringLiteral(", read-only") : QString()));
+    return QCoreApplication::exec();
+}
+
+void HeadlessServer::stop(int signal)
+{
+    if (m_stopping) {
+        return;
+    }
+    m_stopping = true;
+    logLine(
+        QStringLiteral("stopping on %1").arg(signal == SIGINT ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM")));
+    m_server->beginStop();
+    // Answers already made go out before the connections close.
+    QElapsedTimer clock;
+    clock.start();
+    while (m_server->hasPendingWrites() && clock.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    if (PhoneTcpServer* listener = m_server->listener()) {
+        listener->closeConnections();
+        while (listener->openConnections() > 0 && clock.elapsed() < 6000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    }
+    m_devices->flushSeen();
+    m_server.reset();
+    m_connection.Close();
+    logLine(QStringLiteral("stopped"));
+    QCoreApplication::exit(0);
+}
+
+bool HeadlessServer::wanted(const QStringList& arguments)
+{
+    for (const QString& word : arguments.mid(1)) {
+        const QString option = word.section(QLatin1Char('='), 0, 0);
+        if (option == QLatin1String("--serve") || DeviceCommands.contains(option)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<HeadlessServer::Options> HeadlessServer::parse(const QStringList& arguments, QString* reason)
+{
+    Options options;
+    auto fail = [reason](const QString& why) {
+        if (reason) {
+            *reason = why;
+        }
+        return std::nullopt;
+    };
+    int commands = 0;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        QString option = arguments[i];
+        QString value;
+        bool hasValue = false;
+        if (option.startsWith(QLatin1String("--")) && option.contains(QLatin1Char('='))) {
+            value = option.section(QLatin1Char('='), 1);
+            option = option.section(QLatin1Char('='), 0, 0);
+            hasValue = true;
+        }
+        if (takesValue(option)) {
+            if (!hasValue) {
+                if (i + 1 >= arguments.size()) {
+                    return fail(QStringLiteral("%1 needs a value.").arg(option));
+                }
+                value = arguments[++i];
+            }
+            if (value.isEmpty()) {
+                return fail(QStringLiteral("%1 needs a value.").arg(option));
+            }
+        } else if (hasValue) {
+            return fail(QStringLiteral("%1 takes no value.").arg(option));
+        }
+        if (option == QLatin1String("--serve")) {
+            options.serve = true;
+        } else if (option == QLatin1String("--list-devices")) {
+            options.listDevices = true;
+            ++commands;
+        } else if (option == QLatin1String("--add-device")) {
+            options.addDevice = value;
+            ++commands;
+        } else if (option == QLatin1String("--remove-device")) {
+            options.removeDevice = value;
+            ++commands;
+        } else if (option == QLatin1String("--catalog")) {
+            options.catalog = value;
+        } else if (option == QLatin1String("--port")) {
+            bool ok = false;
+            const int port = value.toInt(&ok);
+            if (!ok || port < 0 || port > 65535) {
+                return fail(QStringLiteral("--port needs a number from 0 to 65535, not \"%1\".").arg(value));
+            }
+            options.port = port;
+        } else if (option == QLatin1String("--tls-cert")) {
+            options.tlsCert = value;
+        } else if (option == QLatin1String("--tls-key")) {
+            options.tlsKey = value;
+        } else if (option == QLatin1String("--public-url")) {
+            const QUrl url(value, QUrl::StrictMode);
+            if (!url.isValid() || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http"))
+                || url.host().isEmpty() || url.hasFragment() || url.hasQuery()) {
+                return fail(
+                    QStringLiteral("--public-url needs an http:// or https:// address, not \"%1\".").arg(value));
+            }
+            options.publicUrl = value;
+        } else {
+            return fail(QStringLiteral("Unknown option \"%1\". grocelle --help lists the options.").arg(arguments[i]));
+        }
+    }
+    if (commands > 1) {
+        return fail(QStringLiteral("Give one of --add-device, --list-devices and --remove-device at a time."));
+    }
+    return options;
+}
+
+int HeadlessServer::run(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Grocelle"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(GROCELLE_VERSION));
+    QString reason;
+    const std::optional<Options> options = parse(QCoreApplication::arguments(), &reason);
+    if (!options) {
+        logLine(reason);
+        return 2;
+    }
+    // No window to put a message box in: what the catalog code would show
+    // goes to the log, and a question is answered with its default.
+    MessageService::setHandler([](const MessageService::Box& box) {
+        logLine(box.text);
+        return box.defaultButton;
+    });
+    HeadlessServer command(*options);
+    const bool deviceCommand =
+        options->listDevices || !options->addDevice.isEmpty() || !options->removeDevice.isEmpty();
+    return deviceCommand ? command.deviceCommand() : command.serve();
+}

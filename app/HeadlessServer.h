@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "store/access/CAdoConnection.h"
+
+#include <memory>
+#include <optional>
+
+class PhoneDevices;
+class PhoneServer;
+class QSocketNotifier;
+
+// The program without a window: "--serve" runs the phone list's web server
+// on the catalog until SIGTERM or SIGINT, and "--add-device",
+// "--list-devices" and "--remove-device" look after the phones that may open
+// it. No display is needed: no GUI application object is made.
+//
+// Every start, stop and failure is one line on stderr (for the journal);
+// the link and its QR code go to stdout.
+class HeadlessServer
+{
+public:
+    struct Options
+    {
+        bool serve = false;
+        bool listDevices = false;
+        QString addDevice;
+        QString removeDevice;
+        QString catalog;
+        std::optional<int> port;
+        QString tlsCert;
+        QString tlsKey;
+        QString publicUrl;
+    };
+
+    // True when the arguments ask for one of the commands above.
+    static bool wanted(const QStringList& arguments);
+    // The options, or nullopt with the reason in words.
+    static std::optional<Options> parse(const QStringList& arguments, QString* reason);
+    // Runs the command; the exit code. Makes the application object itself.
+    static int run(int argc, char** argv);
+
+    explicit HeadlessServer(const Options& options);
+    ~HeadlessServer();
+    HeadlessServer(const HeadlessServer&) = delete;
+    HeadlessServer& operator=(const HeadlessServer&) = delete;
+
+    // --add-device, --list-devices or --remove-device; the exit code.
+    int deviceCommand();
+    // --serve until a stop signal; the exit code.
+    int serve();
+
+private:
+    // The page's address as phones reach it, with key in the fragment when given.
+    QString link(const QByteArray& key, quint16 port) const;
+    void printLink(const QString& address, const QString& device) const;
+    // Answers already made go out, later requests are refused, the catalog closes.
+    void stop(int signal);
+    quint16 chosenPort() const;
+
+    Options m_options;
+    QString m_certFile;
+    QString m_keyFile;
+    CAdoConnection m_connection;
+    std::unique_ptr<PhoneDevices> m_devices;
+    std::unique_ptr<PhoneServer> m_server;
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    bool m_stopping = false;
+};

@@ -7,11 +7,13 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QHostAddress>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QUrl>
 #include <QVBoxLayout>
 
 CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
@@ -47,6 +49,14 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
+
+    m_secureNote =
+        new QLabel(QStringLiteral("Offline use on the phone needs a secure (HTTPS) link: see \u201cThe phone "
+                                  "list without reception\u201d in the README."),
+                   this);
+    m_secureNote->setWordWrap(true);
+    m_secureNote->setVisible(false);
+    layout->addWidget(m_secureNote);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     m_newLink = buttons->addButton(QStringLiteral("New Link"), QDialogButtonBox::ActionRole);
@@ -91,14 +101,27 @@ void CPhoneListDlg::showState()
     m_port->setEnabled(!running);
     m_newLink->setEnabled(running);
     if (!running) {
+        m_secureNote->setVisible(false);
         m_address->setText(QStringLiteral("(off)"));
         m_code->setPixmap(QPixmap());
         m_code->setText(QStringLiteral("Turn the list on to show its code."));
         return;
     }
     const QString link = m_phoneList.link();
+    m_secureNote->setVisible(!isSecureLink(link));
     m_address->setText(link);
     m_address->setCursorPosition(0);
     m_code->setText(QString());
     m_code->setPixmap(QPixmap::fromImage(QrCode::image(link, 4)));
+}
+
+bool CPhoneListDlg::isSecureLink(const QString& link)
+{
+    const QUrl url(link);
+    if (url.scheme() == QLatin1String("https")) {
+        return true;
+    }
+    const QString host = url.host();
+    return url.scheme() == QLatin1String("http")
+           && (host == QLatin1String("localhost") || QHostAddress(host).isLoopback());
 }

@@ -24,6 +24,12 @@ public:
     QLineEdit& addressBox() const { return *m_address; }
     QLabel& codeLabel() const { return *m_code; }
     QPushButton& newLinkButton() const { return *m_newLink; }
+    // Says that offline use needs a secure link; hidden when the link is one.
+    QLabel& secureNote() const { return *m_secureNote; }
+
+    // True for an address whose page may keep itself for use without
+    // reception: HTTPS, or plain HTTP to this computer itself.
+    static bool isSecureLink(const QString& link);
 
 private:
     void onSwitch(bool on);
@@ -36,5 +42,6 @@ private:
     QSpinBox* m_port = nullptr;
     QLineEdit* m_address = nullptr;
     QLabel* m_code = nullptr;
+    QLabel* m_secureNote = nullptr;
     QPushButton* m_newLink = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "tools/PhoneServer.h"
 
 #include "store/CAdoException.h"
+#include "tools/PhoneAssets.h"
+#include "tools/PhoneListFeed.h"
 #include "tools/PhoneTcpServer.h"
 
 #include <QCryptographicHash>
@@ -10,11 +12,13 @@
 #include <QHttpServerResponse>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTcpSocket>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
 namespace
@@ -59,6 +63,7 @@ QByteArray pagePolicy(const QByteArray& page)
     };
     return QByteArrayLiteral("default-src 'none'; connect-src 'self'; img-src 'self' data:; style-src ")
            + digest("style") + QByteArrayLiteral("; script-src ") + digest("script")
+           + QByteArrayLiteral("; worker-src 'self'; manifest-src 'self'")
            + QByteArrayLiteral("; base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
 }
 
@@ -68,11 +73,20 @@ QHttpServerResponse plain(Status status)
     response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
     return response;
 }
+
+QHttpServerResponse assetResponse(const PhoneAssets::Asset& asset)
+{
+    QHttpServerResponse response(asset.type, asset.body);
+    response.addHeader(QByteArrayLiteral("Cache-Control"), asset.cacheControl);
+    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    return response;
+}
 } // namespace
 
 PhoneServer::PhoneServer(CAdoConnection& connection, const QByteArray& secret, QObject* parent)
     : QAbstractHttpServer(parent)
     , m_api(connection)
+    , m_feed(new PhoneListFeed(connection, this))
     , m_secret(secret)
 {
     QFile file(QStringLiteral(":/phone/index.html"));
@@ -165,6 +179,9 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
     if (path == QLatin1String("/") || path == QLatin1String("/index.html")) {
         return get ? page() : plain(Status::MethodNotAllowed);
     }
+    if (const std::optional<PhoneAssets::Asset> asset = PhoneAssets::find(path)) {
+        return get ? assetResponse(*asset) : plain(Status::MethodNotAllowed);
+    }
     if (!authorised(request)) {
         return plain(Status::Unauthorized);
     }
@@ -195,6 +212,7 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
         return plain(Status::NotFound);
     }
     if (reply.changed) {
+        m_feed->noteWrite();
         if (!m_changed.isActive()) {
             m_changed.start();
         }
@@ -202,10 +220,36 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
     return jsonResponse(reply);
 }
 
+bool PhoneServer::answerList(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    if (request.url().path(QUrl::FullyEncoded) != QLatin1String("/api/list")
+        || request.method() != QHttpServerRequest::Method::Get || !authorised(request)
+        || request.body().size() > PhoneTcpServer::MaxBodyBytes) {
+        return false;
+    }
+    const std::optional<QString> store = queryValue(request.url(), "store", PhoneApi::StoreWidth);
+    const std::optional<QString> since = queryValue(request.url(), "since", 64);
+    if (!store || !since) {
+        return false;
+    }
+    // The answer may come after this request's socket has gone.
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    const QPointer<QTcpSocket> open(socket);
+    m_feed->list(*store, *since, [responder, open](const PhoneApi::Reply& reply) {
+        if (open && open->state() == QAbstractSocket::ConnectedState) {
+            jsonResponse(reply).write(std::move(*responder));
+        }
+    });
+    return true;
+}
+
 bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
 {
     // Nothing leaves this handler: the event loop is the window's.
     try {
+        if (answerList(request, socket)) {
+            return true;
+        }
         respond(request).write(makeResponder(request, socket));
     } catch (const CAdoException& e) {
         const QJsonObject reason{{QStringLiteral("error"), e.describe()}};

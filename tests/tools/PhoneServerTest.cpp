@@ -420,3 +420,119 @@ TEST_F(PhoneServerTest, ABurstOfAThousandWritesAllLandAndTheLoopKeepsTurning)
     EXPECT_GE(changed.count(), 1);
     EXPECT_LT(changed.count(), 1000);
 }
+
+TEST_F(PhoneServerTest, TheAppFilesAreServedToAnyoneAndTheirPolicyAllowsThem)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
+    const QByteArray manifest = rawGet(QStringLiteral("/manifest.webmanifest"), QByteArray());
+    ASSERT_TRUE(manifest.startsWith("HTTP/1.1 200")) << manifest.left(40).toStdString();
+    EXPECT_TRUE(manifest.contains("application/manifest+json"));
+    const QJsonObject app = QJsonDocument::fromJson(manifest.mid(manifest.indexOf("\r\n\r\n") + 4)).object();
+    EXPECT_EQ(app.value(QLatin1String("start_url")).toString(), QStringLiteral("/"));
+    EXPECT_EQ(app.value(QLatin1String("display")).toString(), QStringLiteral("standalone"));
+    // Every icon named is served, as a PNG of the size it claims.
+    const QJsonArray icons = app.value(QLatin1String("icons")).toArray();
+    ASSERT_GE(icons.size(), 2);
+    for (const QJsonValue& icon : icons) {
+        const Answer png = get(icon.toObject().value(QLatin1String("src")).toString(), QByteArray());
+        ASSERT_EQ(png.status, 200);
+        ASSERT_TRUE(png.body.startsWith("\x89PNG\r\n\x1a\n"));
+        const auto side = [&png](int at) {
+            return (static_cast<unsigned char>(png.body[at]) << 8) | static_cast<unsigned char>(png.body[at + 1]);
+        };
+        EXPECT_EQ(QStringLiteral("%1x%2").arg(side(18)).arg(side(22)),
+                  icon.toObject().value(QLatin1String("sizes")).toString());
+    }
+
+    const QByteArray worker = rawGet(QStringLiteral("/sw.js"), QByteArray());
+    ASSERT_TRUE(worker.startsWith("HTTP/1.1 200"));
+    EXPECT_TRUE(worker.contains("text/javascript"));
+    EXPECT_TRUE(worker.contains("Cache-Control: no-cache"));
+    // The worker never keeps answers of the interface.
+    EXPECT_TRUE(worker.contains("\"/manifest.webmanifest\""));
+    EXPECT_FALSE(worker.contains("\"/api/"));
+
+    // The page may register the worker and read the manifest, and nothing more.
+    const QByteArray page = rawGet(QStringLiteral("/"), QByteArray());
+    EXPECT_TRUE(page.contains("worker-src 'self'"));
+    EXPECT_TRUE(page.contains("manifest-src 'self'"));
+    EXPECT_TRUE(page.contains("default-src 'none'"));
+    EXPECT_TRUE(page.contains("rel=\"manifest\" href=\"/manifest.webmanifest\""));
+
+    // Only GET, and only those exact paths.
+    EXPECT_EQ(post(QStringLiteral("/sw.js"), "{}").status, 405);
+    EXPECT_TRUE(rawGet(QStringLiteral("/sw.js/../index.html"), QByteArray()).startsWith("HTTP/1.1 401"));
+    EXPECT_TRUE(rawGet(QStringLiteral("/icon-192.png%00"), QByteArray()).startsWith("HTTP/1.1 401"));
+    EXPECT_TRUE(rawGet(QStringLiteral("/SW.JS"), QByteArray()).startsWith("HTTP/1.1 401"));
+}
+
+TEST_F(PhoneServerTest, AChangeSentAgainByItsIdLandsOnceEvenWhenTheValueWasSetBackMeanwhile)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 3, .id = 42}});
+    const QByteArray mark = R"({"id":42,"field":"Checked","from":0,"to":1,"change":"a1b2c3d4e5f6a7b8"})";
+    const Answer first = post(QStringLiteral("/api/change"), mark);
+    ASSERT_EQ(first.status, 200);
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("1"));
+    // The answer was lost; the computer unmarks the item; the phone sends
+    // the mark again. It does not land a second time, and the answer is
+    // the first one's.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET Checked = 0 WHERE ID = 42")));
+    const Answer again = post(QStringLiteral("/api/change"), mark);
+    EXPECT_EQ(again.status, 200);
+    EXPECT_EQ(again.body, first.body);
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("0"));
+
+    // A new id is a new change.
+    EXPECT_TRUE(post(QStringLiteral("/api/change"),
+                     R"({"id":42,"field":"Checked","from":0,"to":1,"change":"another-change-1"})")
+                    .json()
+                    .value(QLatin1String("applied"))
+                    .toBool());
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("1"));
+
+    // An add by name with an id, sent twice after the quantity was changed
+    // elsewhere: the second changes nothing.
+    const QByteArray add = R"({"name":"Milk","quantity":5,"change":"add-once-0001"})";
+    ASSERT_EQ(post(QStringLiteral("/api/add"), add).status, 200);
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 2 WHERE ID = 42")));
+    EXPECT_EQ(post(QStringLiteral("/api/add"), add).status, 200);
+    EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 42), QStringLiteral("2"));
+
+    // Ids that are not ids are refused, and nothing is written.
+    const QString before = wholeCatalog();
+    for (
+        const char* body :
+        {R"({"id":42,"field":"Checked","from":1,"to":0,"change":"short"})",
+         R"({"id":42,"field":"Checked","from":1,"to":0,"change":12345678})",
+         R"({"id":42,"field":"Checked","from":1,"to":0,"change":"has space 12345"})",
+         R"({"id":42,"field":"Checked","from":1,"to":0,"change":"quote\"1234567"})",
+         R"({"id":42,"field":"Checked","from":1,"to":0,"change":"0123456789012345678901234567890123456789012345678901234567890123456789"})",
+         R"({"id":42,"field":"Checked","from":1,"to":0,"change":"a1b2c3d4e5f6","extra":1})",
+         R"({"name":"Milk","quantity":1,"change":null})"}) {
+        const Answer refused = post(body[2] == 'n' ? QStringLiteral("/api/add") : QStringLiteral("/api/change"), body);
+        EXPECT_EQ(refused.status, 400) << body;
+        EXPECT_TRUE(refused.json().contains(QLatin1String("error"))) << body;
+    }
+    EXPECT_EQ(wholeCatalog(), before);
+}
+
+TEST_F(PhoneServerTest, OnlyTheLastChangeIdsAreRemembered)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 42}});
+    PhoneApi api(connection);
+    // Each one already so: answered, remembered, nothing written.
+    const auto unmark = [&api](int n) {
+        return api.change(
+            QStringLiteral(R"({"id":42,"field":"Checked","from":1,"to":0,"change":"id-%1-xxxx"})").arg(n).toUtf8());
+    };
+    for (int n = 0; n <= PhoneApi::RememberedChanges; ++n) {
+        ASSERT_EQ(unmark(n).status, 200);
+    }
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET Checked = 1 WHERE ID = 42")));
+    // The newest is remembered: nothing is written.
+    EXPECT_FALSE(unmark(PhoneApi::RememberedChanges).changed);
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("1"));
+    // The oldest has been forgotten: sent again, it is judged by its values.
+    EXPECT_TRUE(unmark(0).changed);
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("0"));
+}

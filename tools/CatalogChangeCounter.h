@@ -22,7 +22,11 @@ struct sqlite3;
 // it listens, on a connection of its own, to the notice the catalog's
 // trigger sends for every change, its own program's too.
 //
-// Used on the window's thread, between its events.
+// Used on the thread of the connection it watches, which needs an event
+// loop on PostgreSQL. On a file, the connection it watches should write
+// nothing of its own while a transaction is open, as the window's may; the
+// phone list watches a connection of its own, which only reads, and so sees
+// the window's commits as another connection's.
 class CatalogChangeCounter : public QObject
 {
     Q_OBJECT

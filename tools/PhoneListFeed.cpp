@@ -4,12 +4,16 @@
 #include "store/CAdoException.h"
 #include "tools/CatalogChangeCounter.h"
 
+#include <QHash>
 #include <QPointer>
+
+#include <list>
+#include <optional>
 
 namespace
 {
-// At most this many store tabs are kept; more drop what is kept.
-constexpr qsizetype MaxTabs = 64;
+// At most this many store tabs are kept; the one used longest ago goes.
+constexpr int MaxTabs = 8;
 
 PhoneApi::Reply failure(int status, const char* reason)
 {
@@ -29,38 +33,111 @@ QByteArray versionOf(const QByteArray& body)
 }
 } // namespace
 
+struct PhoneListFeed::Reader
+{
+    struct Tab
+    {
+        quint64 generation = 0;
+        QByteArray body;
+        QByteArray version;
+    };
+
+    CAdoConnection connection;
+    std::unique_ptr<CatalogChangeCounter> counter;
+    QHash<QString, Tab> tabs;
+    std::list<QString> used; // store tabs, the one used last first
+    bool wroteMeanwhile = false;
+
+    // The kept answer for store, when the catalog's generation is still its.
+    const Tab* kept(const QString& store, std::optional<quint64> generation) const
+    {
+        const auto found = tabs.constFind(store);
+        return generation && found != tabs.cend() && found->generation == *generation ? &*found : nullptr;
+    }
+
+    void keep(const QString& store, std::optional<quint64> generation, const QByteArray& body)
+    {
+        used.remove(store);
+        if (!generation) {
+            tabs.remove(store);
+            return;
+        }
+        used.push_front(store);
+        tabs.insert(store, Tab{*generation, body, versionOf(body)});
+        while (used.size() > MaxTabs) {
+            tabs.remove(used.back());
+            used.pop_back();
+        }
+    }
+
+    static PhoneApi::Reply shaped(const Tab& tab, const QString& since)
+    {
+        if (!since.isEmpty() && since.toLatin1() == tab.version) {
+            return PhoneApi::Reply{200, "{\"unchanged\":true,\"version\":\"" + tab.version + "\"}", false};
+        }
+        return PhoneApi::Reply{200, tab.body, false};
+    }
+
+    // The answer to one request; hook runs before a build.
+    PhoneApi::Reply answer(const QString& location, const QString& store, const QString& since,
+                           const std::function<void()>& hook, std::atomic<int>& builds)
+    {
+        if (!connection.isOpen() || connection.location() != location) {
+            tabs.clear();
+            used.clear();
+            counter.reset();
+            if (connection.Open(location) != 0) {
+                return failure(503, "The catalog could not be opened.");
+            }
+            counter = std::make_unique<CatalogChangeCounter>(connection);
+        }
+        if (wroteMeanwhile) {
+            counter->noteWrite();
+            wroteMeanwhile = false;
+        }
+        const std::optional<quint64> generation = counter->generation();
+        if (const Tab* tab = kept(store, generation)) {
+            return shaped(*tab, since);
+        }
+        ++builds;
+        if (hook) {
+            hook();
+        }
+        const PhoneApi::Reply built = PhoneApi(connection).list(store, QString());
+        if (built.status != 200) {
+            return built;
+        }
+        keep(store, generation, built.body);
+        return shaped(Tab{0, built.body, versionOf(built.body)}, since);
+    }
+};
+
 PhoneListFeed::PhoneListFeed(CAdoConnection& connection, QObject* parent)
     : QObject(parent)
     , m_connection(connection)
-    , m_counter(std::make_unique<CatalogChangeCounter>(connection))
-    , m_workerConnection(std::make_unique<CAdoConnection>())
+    , m_reader(std::make_shared<Reader>())
 {
     m_thread.setObjectName(QStringLiteral("phone list"));
     m_worker = new QObject;
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
-    m_thread.start(QThread::LowPriority);
+    m_thread.start();
 }
 
 PhoneListFeed::~PhoneListFeed()
 {
+    // The reader's objects go on the thread they were made on.
+    std::shared_ptr<Reader> reader = std::move(m_reader);
+    QMetaObject::invokeMethod(
+        m_worker, [reader]() mutable { reader.reset(); }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
-    // The thread has ended: its connection is this thread's to close.
-    m_workerConnection.reset();
 }
 
 void PhoneListFeed::noteWrite()
 {
-    m_counter->noteWrite();
-}
-
-PhoneApi::Reply PhoneListFeed::shaped(const Tab& tab, const QString& since)
-{
-    if (!since.isEmpty() && since.toLatin1() == tab.version) {
-        return PhoneApi::Reply{200, "{\"unchanged\":true,\"version\":\"" + tab.version + "\"}", false};
-    }
-    return PhoneApi::Reply{200, tab.body, false};
+    std::shared_ptr<Reader> reader = m_reader;
+    QMetaObject::invokeMethod(m_worker, [reader] { reader->wroteMeanwhile = true; });
 }
 
 void PhoneListFeed::list(const QString& store, const QString& since, Answer answer)
@@ -70,94 +147,23 @@ void PhoneListFeed::list(const QString& store, const QString& since, Answer answ
         return;
     }
     const QString shown = store.isEmpty() ? QStringLiteral("*") : store;
-    const std::optional<quint64> generation = m_counter->generation();
-    if (!m_tabs.contains(shown) && m_tabs.size() >= MaxTabs) {
-        for (auto it = m_tabs.begin(); it != m_tabs.end();) {
-            it = it->building ? std::next(it) : m_tabs.erase(it);
-        }
-    }
-    Tab& tab = m_tabs[shown];
-    if (generation && tab.generation == generation) {
-        answer(shaped(tab, since));
-        return;
-    }
-    if (!tab.building) {
-        tab.waiting.push_back({since, std::move(answer)});
-        startBuild(shown, tab, generation);
-    } else if (generation && tab.buildGeneration == generation) {
-        tab.waiting.push_back({since, std::move(answer)});
-    } else {
-        tab.next.push_back({since, std::move(answer)});
-    }
-}
-
-void PhoneListFeed::startBuild(const QString& store, Tab& tab, std::optional<quint64> generation)
-{
-    tab.building = true;
-    tab.buildGeneration = generation;
-    ++m_builds;
     const QString location = m_connection.location();
-    CAdoConnection* connection = m_workerConnection.get();
+    std::shared_ptr<Reader> reader = m_reader;
     QPointer<PhoneListFeed> feed(this);
-    QMetaObject::invokeMethod(m_worker, [feed, connection, location, store, hook = m_beforeBuild] {
-        if (hook) {
-            hook();
-        }
+    std::atomic<int>* builds = &m_builds;
+    QMetaObject::invokeMethod(m_worker, [reader, feed, builds, location, shown, since, hook = m_beforeBuild,
+                                         answer = std::move(answer)]() mutable {
         PhoneApi::Reply reply;
         try {
-            if ((!connection->isOpen() || connection->location() != location) && connection->Open(location) != 0) {
-                reply = failure(503, "The catalog could not be opened.");
-            } else {
-                reply = PhoneApi(*connection).list(store, QString());
-            }
+            reply = reader->answer(location, shown, since, hook, *builds);
         } catch (const CAdoException&) {
-            connection->Close(); // opened again for the next build
+            reader->connection.Close(); // opened again for the next request
             reply = failure(500, "Unable to open shopping list");
         } catch (const std::exception&) {
             reply = failure(500, "Unable to open shopping list");
         }
         // The feed waits for this thread before it goes, so it is still
-        // there to be posted to.
-        QMetaObject::invokeMethod(feed.data(), [feed, store, reply] {
-            if (feed) {
-                feed->built(store, reply);
-            }
-        });
+        // there to be posted to; a posted answer goes with it.
+        QMetaObject::invokeMethod(feed.data(), [reply, answer = std::move(answer)] { answer(reply); });
     });
-}
-
-void PhoneListFeed::built(const QString& store, const PhoneApi::Reply& reply)
-{
-    auto found = m_tabs.find(store);
-    if (found == m_tabs.end()) {
-        return;
-    }
-    Tab& tab = *found;
-    tab.building = false;
-    std::vector<Waiting> waiting = std::move(tab.waiting);
-    tab.waiting.clear();
-    if (reply.status == 200) {
-        tab.generation = tab.buildGeneration;
-        tab.body = reply.body;
-        tab.version = versionOf(reply.body);
-    } else {
-        tab.generation.reset();
-    }
-    if (!tab.next.empty()) {
-        // Asked for after the build began: they may need a later catalog.
-        std::vector<Waiting> later = std::move(tab.next);
-        tab.next.clear();
-        const std::optional<quint64> generation = m_counter->generation();
-        if (generation && tab.generation == generation) {
-            for (Waiting& one : later) {
-                one.answer(shaped(tab, one.since));
-            }
-        } else {
-            tab.waiting = std::move(later);
-            startBuild(store, tab, generation);
-        }
-    }
-    for (Waiting& one : waiting) {
-        one.answer(reply.status == 200 ? shaped(tab, one.since) : reply);
-    }
 }

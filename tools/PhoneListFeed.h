@@ -2,29 +2,29 @@
 
 #include "tools/PhoneApi.h"
 
-#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QThread>
 
+#include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <vector>
 
 class CAdoConnection;
-class CatalogChangeCounter;
 
 // The phone page's list, kept cheap for the window: the page asks for it
 // every second, mostly to hear that nothing changed.
 //
-// An answer built is kept per store tab with the catalog's generation at
-// the moment its build was asked for (see CatalogChangeCounter). While the
-// generation stands, a request is answered from what is kept, without
-// reading the catalog. Otherwise the list is built on a thread of its own,
-// on a connection of its own to the same catalog, and the requests that
-// arrive meanwhile wait for that build, or the next one. The window's
-// thread only compares counters and copies bytes.
+// Every list request is handed to a thread of its own, with a connection of
+// its own to the same catalog, and answered on the window's thread when that
+// thread has the answer; the window's thread never touches the catalog for
+// it, so a page never waits on the catalog's locks there. That thread keeps
+// the answer it built per store tab with the catalog's generation (see
+// CatalogChangeCounter, on its own connection, which sees the window's
+// commits as another connection's). While the generation stands, a request
+// is answered from what is kept, without reading the list; otherwise the
+// list is built again. Requests are taken in turn, so the ones that arrive
+// during a build are answered from it when nothing changed meanwhile.
 class PhoneListFeed : public QObject
 {
     Q_OBJECT
@@ -36,12 +36,12 @@ public:
     // Waits for a build under way to end.
     ~PhoneListFeed() override;
 
-    // Answers as PhoneApi::list(store, since) would, now or after a build,
-    // on the window's thread; always exactly once, unless the feed is
-    // destroyed first.
+    // Answers as PhoneApi::list(store, since) would, on the window's thread,
+    // exactly once, unless the feed is destroyed first.
     void list(const QString& store, const QString& since, Answer answer);
 
-    // This program has written the catalog.
+    // This program has written the catalog: requests made from now on see
+    // the write even before the engine tells of it.
     void noteWrite();
 
     // How many lists have been built (for tests and benchmarks).
@@ -50,32 +50,12 @@ public:
     void setBeforeBuild(std::function<void()> hook) { m_beforeBuild = std::move(hook); }
 
 private:
-    struct Waiting
-    {
-        QString since;
-        Answer answer;
-    };
-    struct Tab
-    {
-        std::optional<quint64> generation; // of what is kept; nullopt: keep nothing
-        QByteArray body;
-        QByteArray version;
-        bool building = false;
-        std::optional<quint64> buildGeneration;
-        std::vector<Waiting> waiting; // for the build under way
-        std::vector<Waiting> next;    // arrived after it began
-    };
-
-    void startBuild(const QString& store, Tab& tab, std::optional<quint64> generation);
-    void built(const QString& store, const PhoneApi::Reply& reply);
-    static PhoneApi::Reply shaped(const Tab& tab, const QString& since);
+    struct Reader; // what lives on the build thread
 
     CAdoConnection& m_connection;
-    std::unique_ptr<CatalogChangeCounter> m_counter;
-    QHash<QString, Tab> m_tabs;
     QThread m_thread;
-    QObject* m_worker = nullptr;                        // lives on m_thread
-    std::unique_ptr<CAdoConnection> m_workerConnection; // used on m_thread only
-    int m_builds = 0;
+    QObject* m_worker = nullptr;      // lives on m_thread
+    std::shared_ptr<Reader> m_reader; // used on m_thread only
+    std::atomic<int> m_builds{0};
     std::function<void()> m_beforeBuild;
 };

@@ -112,24 +112,49 @@ TEST_P(CatalogChangeCounterTest, VouchesForNothingWhileATransactionIsOpenOrTheCa
 
 INSTANTIATE_FOR_BOTH_ENGINES(CatalogChangeCounterTest);
 
-// The list as the page polls it, on a catalog file.
-class PhoneListFeedTest : public GrocelleTest
+// The list as the page polls it.
+class PhoneListFeedTest : public EngineTest
 {
 protected:
     void SetUp() override
     {
-        GrocelleTest::SetUp();
+        EngineTest::SetUp();
+        if (IsSkipped()) {
+            return;
+        }
         CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1, .price = 2.0, .id = 1},
                             {.name = QStringLiteral("Eggs"), .qty = 2, .id = 2},
                             {.name = QStringLiteral("Tea"), .qty = 0, .id = 3}});
         ASSERT_EQ(connection.Open(CatalogSeed::path()), 0);
+        if (!onSqlite()) {
+            ASSERT_TRUE(CatalogWatcher::installTrigger(connection));
+        }
         feed = std::make_unique<PhoneListFeed>(connection);
     }
     void TearDown() override
     {
         feed.reset();
         connection.Close();
-        GrocelleTest::TearDown();
+        EngineTest::TearDown();
+    }
+    // Polls as the page does, with the version it holds, until the list
+    // meets done; false when two seconds pass first.
+    template <typename Done>
+    bool seenWithinTwoSeconds(QString& version, Done done)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 2000) {
+            const QJsonObject answer = poll(version);
+            if (!answer.value(QLatin1String("unchanged")).toBool()) {
+                version = answer.value(QLatin1String("version")).toString();
+                if (done(answer)) {
+                    return true;
+                }
+            }
+            spinUntil([] { return false; }, 20);
+        }
+        return false;
     }
 
     // The answer to a list request, waited for.
@@ -154,7 +179,7 @@ protected:
     std::unique_ptr<PhoneListFeed> feed;
 };
 
-TEST_F(PhoneListFeedTest, NothingChangedIsAnsweredWithoutReadingAndEveryChangeIsSeen)
+TEST_P(PhoneListFeedTest, NothingChangedIsAnsweredWithoutReadingAndEveryChangeIsSeen)
 {
     const QJsonObject first = poll(QString());
     EXPECT_EQ(names(first), (QStringList{QStringLiteral("Eggs"), QStringLiteral("Milk")}));
@@ -173,17 +198,20 @@ TEST_F(PhoneListFeedTest, NothingChangedIsAnsweredWithoutReadingAndEveryChangeIs
     EXPECT_EQ(names(poll(QString())).size(), 2);
     EXPECT_EQ(feed->builds(), builds);
 
-    // The window's own write.
+    // The window's own write, and another program's.
+    QString held = version;
     ItemChanges::setQuantity(connection, 3, 4);
-    QJsonObject changed = poll(version);
-    EXPECT_TRUE(names(changed).contains(QStringLiteral("Tea")));
-    const QString second = changed.value(QLatin1String("version")).toString();
-    EXPECT_NE(second, version);
-
-    // Another program's write.
+    EXPECT_TRUE(seenWithinTwoSeconds(
+        held, [](const QJsonObject& list) { return names(list).contains(QStringLiteral("Tea")); }));
+    EXPECT_NE(held, version);
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 0 WHERE ID = 1")));
-    changed = poll(second);
-    EXPECT_FALSE(names(changed).contains(QStringLiteral("Milk")));
+    EXPECT_TRUE(seenWithinTwoSeconds(
+        held, [](const QJsonObject& list) { return !names(list).contains(QStringLiteral("Milk")); }));
+    // Told of a write of its own, the next request reads again.
+    const int before = feed->builds();
+    feed->noteWrite();
+    poll(held);
+    EXPECT_EQ(feed->builds(), before + 1);
 
     // A store tab is kept apart from the whole list.
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET Store = 'Corner' WHERE ID = 2")));
@@ -191,13 +219,13 @@ TEST_F(PhoneListFeedTest, NothingChangedIsAnsweredWithoutReadingAndEveryChangeIs
     EXPECT_EQ(names(poll(QString())).size(), 2);
 }
 
-TEST_F(PhoneListFeedTest, TheListIsBuiltOffTheWindowsThreadWhichKeepsTurning)
+TEST_P(PhoneListFeedTest, TheListIsBuiltOffTheWindowsThreadWhichKeepsTurning)
 {
     QSemaphore release;
     std::atomic<Qt::HANDLE> builtOn{nullptr};
     feed->setBeforeBuild([&release, &builtOn] {
         builtOn = QThread::currentThreadId();
-        release.acquire();
+        release.tryAcquire(1, 10000);
     });
     std::optional<PhoneApi::Reply> got;
     feed->list(QStringLiteral("*"), QString(), [&got](const PhoneApi::Reply& reply) { got = reply; });
@@ -211,7 +239,7 @@ TEST_F(PhoneListFeedTest, TheListIsBuiltOffTheWindowsThreadWhichKeepsTurning)
     for (int i = 0; i < 3; ++i) {
         feed->list(QStringLiteral("*"), QString(), [&more](const PhoneApi::Reply&) { ++more; });
     }
-    spinUntil([&ticks] { return ticks >= 10; }, 5000);
+    spinUntil([&ticks, &builtOn] { return builtOn.load() != nullptr && ticks >= 10; }, 5000);
     EXPECT_GE(ticks, 10);
     EXPECT_FALSE(got.has_value());
     EXPECT_EQ(more, 0);
@@ -225,13 +253,14 @@ TEST_F(PhoneListFeedTest, TheListIsBuiltOffTheWindowsThreadWhichKeepsTurning)
     EXPECT_EQ(got->status, 200);
 }
 
-TEST_F(PhoneListFeedTest, AChangeDuringABuildIsNotMissed)
+TEST_P(PhoneListFeedTest, AChangeDuringABuildIsNotMissed)
 {
+    SQLITE_ONLY("the server's notice of the change may come after the second request");
     QSemaphore release;
     QSemaphore started;
     feed->setBeforeBuild([&release, &started] {
         started.release();
-        release.acquire();
+        release.tryAcquire(1, 10000);
     });
     std::optional<PhoneApi::Reply> first;
     feed->list(QStringLiteral("*"), QString(), [&first](const PhoneApi::Reply& reply) { first = reply; });
@@ -246,7 +275,7 @@ TEST_F(PhoneListFeedTest, AChangeDuringABuildIsNotMissed)
     EXPECT_EQ(feed->builds(), 2);
 }
 
-TEST_F(PhoneListFeedTest, AClosedCatalogIsAnsweredAtOnce)
+TEST_P(PhoneListFeedTest, AClosedCatalogIsAnsweredAtOnce)
 {
     connection.Close();
     std::optional<PhoneApi::Reply> got;
@@ -255,3 +284,5 @@ TEST_F(PhoneListFeedTest, AClosedCatalogIsAnsweredAtOnce)
     EXPECT_EQ(got->status, 503);
     EXPECT_EQ(feed->builds(), 0);
 }
+
+INSTANTIATE_FOR_BOTH_ENGINES(PhoneListFeedTest);

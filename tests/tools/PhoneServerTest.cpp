@@ -5,6 +5,7 @@
 #include "mainwnd/ListStatement.h"
 #include "store/CAdoConnection.h"
 #include "store/Journal.h"
+#include "tools/PhoneListFeed.h"
 #include "tools/PhoneServer.h"
 #include "tools/PhoneTcpServer.h"
 
@@ -15,6 +16,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTimer>
@@ -535,4 +537,37 @@ TEST_F(PhoneServerTest, OnlyTheLastChangeIdsAreRemembered)
     // The oldest has been forgotten: sent again, it is judged by its values.
     EXPECT_TRUE(unmark(0).changed);
     EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("0"));
+}
+
+TEST_F(PhoneServerTest, AListAskedForByAClientThatLeftBeforeItWasBuiltIsDropped)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
+    QSemaphore release;
+    server->listFeed().setBeforeBuild([&release] { release.tryAcquire(1, 10000); });
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, server->port());
+        ASSERT_TRUE(socket.waitForConnected(5000));
+        socket.write("GET /api/list?store=* HTTP/1.1\r\nHost: x\r\n" + QByteArray(PhoneServer::KeyHeader) + ": "
+                     + secret + "\r\n\r\n");
+        ASSERT_TRUE(socket.waitForBytesWritten(5000));
+        QElapsedTimer clock;
+        clock.start();
+        while (server->listFeed().builds() == 0 && clock.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        ASSERT_EQ(server->listFeed().builds(), 1);
+        socket.abort();
+    }
+    // The client's socket goes on the server's side, then the list comes.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    release.release(10);
+    server->listFeed().setBeforeBuild({});
+    const Answer answer = get(QStringLiteral("/api/list"));
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_TRUE(answer.body.contains("Milk"));
 }

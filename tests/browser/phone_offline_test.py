@@ -13,6 +13,7 @@ answers: the page calls itself offline after its 4 s limit.
 
 import os
 import secrets
+import socket
 import sqlite3
 import sys
 import tempfile
@@ -41,6 +42,17 @@ def waiting_names(driver):
 def marked_names(driver):
     return sorted(r.find_element(By.CSS_SELECTOR, ".name").text
                   for r in driver.find_elements(By.CSS_SELECTOR, ".item.marked"))
+
+
+def lan_address():
+    """An IPv4 address of this machine other than loopback, or None."""
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as s:
+        try:
+            s.connect(("192.0.2.1", 9))  # nothing is sent: this only picks the outgoing address
+            address = s.getsockname()[0]
+        except OSError:
+            return None
+    return None if address.startswith("127.") else address
 
 
 def main():
@@ -141,6 +153,16 @@ def main():
             started = time.time()
             ok = wait_for(lambda: status(driver) == "", 15.0)
             check(ok, "and online again once it answers, after %.1f s" % (time.time() - started))
+
+            # The same page over plain HTTP to an address on the network.
+            lan = lan_address()
+            if lan:
+                driver.get("http://%s:%d/#k=%s" % (lan, port, key))
+                check(wait_for(lambda: "needs a secure link" in driver.find_element(By.ID, "note").text),
+                      "over plain HTTP on %s the page says offline use needs a secure link" % lan)
+                check(not driver.execute_script("return window.isSecureContext"), "which it is not")
+            else:
+                print("skip  no address on a network here to try plain HTTP on")
         finally:
             driver.quit()
             host.close()

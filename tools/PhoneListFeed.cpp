@@ -89,6 +89,12 @@ struct PhoneListFeed::Reader
             if (connection.Open(location) != 0) {
                 return failure(503, "The catalog could not be opened.");
             }
+            if (connection.handle()) {
+                // The list is read in one pass, and the system keeps the
+                // file's pages anyway: no second large page cache beside
+                // the window's.
+                connection.Execute(QStringLiteral("PRAGMA cache_size = -2048"));
+            }
             counter = std::make_unique<CatalogChangeCounter>(connection);
         }
         if (wroteMeanwhile) {

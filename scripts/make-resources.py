@@ -9,6 +9,9 @@ the build does not run this; run it again after changing a drawing or a sound:
 New files must also be listed in res/grocelle.qrc. res/icons/grocelle-256.png
 is images/app-icon.svg rendered at 256 x 256 with Qt's SVG renderer (for
 desktops that want a bitmap icon); render it again when the icon changes.
+res/phone/icon-192.png and icon-512.png are the same icon at 192 and 512
+pixels for the phone page's manifest, rendered by headless Chromium with a
+transparent background.
 
 Only the standard library is used. Every picture is drawn in the handheld's
 own pixels (its viewBox is the handheld size), so 1 unit = 1 handheld pixel

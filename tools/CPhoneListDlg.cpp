@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QHostAddress>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
@@ -53,13 +55,12 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    // The window serves plain HTTP on the home network, where a phone's
-    // browser keeps nothing for use without reception.
-    m_secureNote = new QLabel(QStringLiteral("Offline use on a phone needs a secure (https://) link: see \"HTTPS\" "
-                                             "in the README."),
+    m_secureNote = new QLabel(QStringLiteral("Offline use on the phone needs a secure (https://) link: see \u201cThe "
+                                             "phone list without reception\u201d in the README."),
                               this);
     m_secureNote->setObjectName(QStringLiteral("secureNote"));
     m_secureNote->setWordWrap(true);
+    m_secureNote->setVisible(false);
     layout->addWidget(m_secureNote);
 
     m_devices = new QTreeWidget(this);
@@ -161,14 +162,15 @@ void CPhoneListDlg::showState()
         new QTreeWidgetItem(m_devices, {device.name, seen});
     }
     m_remove->setEnabled(false);
-    m_secureNote->setVisible(running);
     if (!running) {
+        m_secureNote->setVisible(false);
         m_address->setText(QStringLiteral("(off)"));
         m_code->setPixmap(QPixmap());
         m_code->setText(QStringLiteral("Turn the list on to show its code."));
         return;
     }
     const QString link = m_phoneList.link();
+    m_secureNote->setVisible(!isSecureLink(link));
     m_address->setText(link);
     m_address->setCursorPosition(0);
     if (m_phoneList.secret().isEmpty()) {
@@ -181,4 +183,15 @@ void CPhoneListDlg::showState()
     m_code->setText(QString());
     m_code->setPixmap(QPixmap::fromImage(QrCode::image(link, 4)));
     m_code->setToolTip(QStringLiteral("The link of %1").arg(m_phoneList.linkDevice()));
+}
+
+bool CPhoneListDlg::isSecureLink(const QString& link)
+{
+    const QUrl url(link);
+    if (url.scheme() == QLatin1String("https")) {
+        return true;
+    }
+    const QString host = url.host();
+    return url.scheme() == QLatin1String("http")
+           && (host == QLatin1String("localhost") || QHostAddress(host).isLoopback());
 }

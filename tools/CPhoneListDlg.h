@@ -30,10 +30,15 @@ public:
     QPushButton& addButton() const { return *m_add; }
     QPushButton& removeButton() const { return *m_remove; }
     QTreeWidget& deviceList() const { return *m_devices; }
+    // Says that offline use needs a secure link; hidden when the link is one.
     QLabel& secureNote() const { return *m_secureNote; }
 
     // Adds the device as Add Phone does once its name is given.
     void addDevice(const QString& name);
+
+    // True for an address whose page may keep itself for use without
+    // reception: HTTPS, or plain HTTP to this computer itself.
+    static bool isSecureLink(const QString& link);
 
 private:
     void onSwitch(bool on);

@@ -39,10 +39,13 @@ std::optional<int> wholeNumber(const QJsonValue& value, int low, int high)
     return static_cast<int>(number);
 }
 
-// Only the named keys, each present.
+const QString ChangeKey = QStringLiteral("change");
+
+// Only the named keys, each present, and perhaps a change id.
 bool hasExactly(const QJsonObject& object, std::initializer_list<const char*> keys)
 {
-    if (object.size() != static_cast<qsizetype>(keys.size())) {
+    const qsizetype extra = object.contains(ChangeKey) ? 1 : 0;
+    if (object.size() != static_cast<qsizetype>(keys.size()) + extra) {
         return false;
     }
     for (const char* key : keys) {
@@ -51,6 +54,29 @@ bool hasExactly(const QJsonObject& object, std::initializer_list<const char*> ke
         }
     }
     return true;
+}
+
+// The request's change id: empty when it has none, nullopt when the one it
+// has is not 8 to 64 letters, digits, '-' or '_'.
+std::optional<QString> changeId(const QJsonObject& request)
+{
+    if (!request.contains(ChangeKey)) {
+        return QString();
+    }
+    const QJsonValue value = request.value(ChangeKey);
+    const QString id = value.toString();
+    if (!value.isString() || id.size() < 8 || id.size() > 64) {
+        return std::nullopt;
+    }
+    for (const QChar c : id) {
+        const char16_t unit = c.unicode();
+        const bool allowed = (unit >= 'a' && unit <= 'z') || (unit >= 'A' && unit <= 'Z')
+                             || (unit >= '0' && unit <= '9') || unit == '-' || unit == '_';
+        if (!allowed) {
+            return std::nullopt;
+        }
+    }
+    return id;
 }
 
 void appendEscaped(QByteArray& out, char c)
@@ -114,6 +140,28 @@ PhoneApi::Reply PhoneApi::error(int status, const QString& reason)
 bool PhoneApi::catalogOpen() const
 {
     return m_connection.isOpen();
+}
+
+std::optional<PhoneApi::Reply> PhoneApi::remembered(const QString& changeId) const
+{
+    const auto found = m_answers.constFind(changeId);
+    if (changeId.isEmpty() || found == m_answers.cend()) {
+        return std::nullopt;
+    }
+    return Reply{200, *found, false};
+}
+
+void PhoneApi::remember(const QString& changeId, const Reply& reply)
+{
+    if (changeId.isEmpty() || reply.status != 200) {
+        return;
+    }
+    if (m_answers.size() >= RememberedChanges) {
+        m_answers.remove(m_answerOrder.front());
+        m_answerOrder.pop_front();
+    }
+    m_answers.insert(changeId, reply.body);
+    m_answerOrder.push_back(changeId);
 }
 
 QString PhoneApi::listSql(const QString& store)
@@ -263,7 +311,11 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     }
     const QJsonObject request = document.object();
     if (!hasExactly(request, {"id", "field", "from", "to"})) {
-        return error(400, QStringLiteral("A change has exactly id, field, from and to."));
+        return error(400, QStringLiteral("A change has exactly id, field, from and to, and perhaps a change id."));
+    }
+    const std::optional<QString> change = changeId(request);
+    if (!change) {
+        return error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."));
     }
     const std::optional<int> id = wholeNumber(request.value(QLatin1String("id")), INT32_MIN, INT32_MAX);
     if (!id) {
@@ -283,6 +335,9 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     }
     if (!catalogOpen()) {
         return error(503, QStringLiteral("The catalog is not open."));
+    }
+    if (std::optional<Reply> before = remembered(*change)) {
+        return *before;
     }
 
     int stored = 0;
@@ -319,7 +374,9 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
         answer.insert(QStringLiteral("applied"), false);
     }
     answer.insert(QStringLiteral("value"), stored);
-    return Reply{200, json(answer), written};
+    const Reply reply{200, json(answer), written};
+    remember(*change, reply);
+    return reply;
 }
 
 PhoneApi::Reply PhoneApi::add(const QByteArray& body)
@@ -331,7 +388,11 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     }
     const QJsonObject request = document.object();
     if (!hasExactly(request, {"name", "quantity"})) {
-        return error(400, QStringLiteral("An add has exactly name and quantity."));
+        return error(400, QStringLiteral("An add has exactly name and quantity, and perhaps a change id."));
+    }
+    const std::optional<QString> change = changeId(request);
+    if (!change) {
+        return error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."));
     }
     const QJsonValue nameValue = request.value(QLatin1String("name"));
     const QString name = nameValue.toString();
@@ -345,15 +406,20 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     if (!catalogOpen()) {
         return error(503, QStringLiteral("The catalog is not open."));
     }
+    if (std::optional<Reply> before = remembered(*change)) {
+        return *before;
+    }
     // As quick entry: no quantity means one.
     const int wanted = *quantity == 0 ? 1 : *quantity;
     if (!ItemChanges::setQuantityByName(m_connection, name, wanted)) {
         return error(400,
                      QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name));
     }
-    return Reply{200,
-                 json(QJsonObject{{QStringLiteral("name"), name},
-                                  {QStringLiteral("quantity"), wanted},
-                                  {QStringLiteral("applied"), true}}),
-                 true};
+    const Reply reply{200,
+                      json(QJsonObject{{QStringLiteral("name"), name},
+                                       {QStringLiteral("quantity"), wanted},
+                                       {QStringLiteral("applied"), true}}),
+                      true};
+    remember(*change, reply);
+    return reply;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+
+#include <deque>
+#include <optional>
 
 class CAdoConnection;
 
@@ -14,6 +18,12 @@ class CAdoConnection;
 // to 1". It is applied when the stored value still is its from value, is
 // taken as done when the stored value already is its to value (a change sent
 // twice lands once), and is refused otherwise, answering the stored value.
+//
+// A write may carry "change", an id the page made for it. The answer to a
+// change id seen before is the answer it had then, and nothing is written:
+// a change sent again after its answer was lost lands once, even when the
+// computer has set the value back meanwhile. The ids of the last
+// RememberedChanges writes are kept, in memory.
 //
 // Every field of a request is checked before anything is written; a bad
 // request is answered 400 with a reason and changes nothing.
@@ -36,10 +46,11 @@ public:
     // Up to MaxNames catalog names starting with prefix, as quick entry
     // completes them.
     Reply names(const QString& prefix);
-    // {"id": 42, "field": "Checked"|"QtyToBuy", "from": 0, "to": 1}
+    // {"id": 42, "field": "Checked"|"QtyToBuy", "from": 0, "to": 1}, and
+    // optionally "change": "<id>".
     Reply change(const QByteArray& body);
-    // {"name": "Milk", "quantity": 2}: sets the named item's quantity, as the
-    // quick-entry add does (0 counts as 1).
+    // {"name": "Milk", "quantity": 2}, and optionally "change": sets the
+    // named item's quantity, as the quick-entry add does (0 counts as 1).
     Reply add(const QByteArray& body);
 
     // The list statement: the need view's own, in walking order, narrowed to
@@ -50,10 +61,16 @@ public:
     static constexpr int MaxNames = 8;
     static constexpr int NameWidth = 30;  // ItemName
     static constexpr int StoreWidth = 30; // Store
+    static constexpr int RememberedChanges = 10000;
 
 private:
     static Reply error(int status, const QString& reason);
     bool catalogOpen() const;
+    // The answer of a change id seen before, or nullopt.
+    std::optional<Reply> remembered(const QString& changeId) const;
+    void remember(const QString& changeId, const Reply& reply);
 
     CAdoConnection& m_connection;
+    QHash<QString, QByteArray> m_answers; // by change id
+    std::deque<QString> m_answerOrder;    // oldest first
 };

@@ -1,7 +1,9 @@
 #include "tools/PhoneServer.h"
 
 #include "store/access/CAdoException.h"
+#include "tools/PhoneAssets.h"
 #include "tools/PhoneDevices.h"
+#include "tools/PhoneListFeed.h"
 #include "tools/PhoneTcpServer.h"
 
 #include <QCryptographicHash>
@@ -11,12 +13,14 @@
 #include <QHttpServerResponse>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QStringDecoder>
 #include <QTcpSocket>
 #include <QUrl>
 
+#include <memory>
 #include <optional>
 
 namespace
@@ -61,6 +65,7 @@ QByteArray pagePolicy(const QByteArray& page)
     };
     return QByteArrayLiteral("default-src 'none'; connect-src 'self'; img-src 'self' data:; style-src ")
            + digest("style") + QByteArrayLiteral("; script-src ") + digest("script")
+           + QByteArrayLiteral("; worker-src 'self'; manifest-src 'self'")
            + QByteArrayLiteral("; base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
 }
 
@@ -85,11 +90,20 @@ QHttpServerResponse plain(Status status)
     response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
     return response;
 }
+
+QHttpServerResponse assetResponse(const PhoneAssets::Asset& asset)
+{
+    QHttpServerResponse response(asset.type, asset.body);
+    response.addHeader(QByteArrayLiteral("Cache-Control"), asset.cacheControl);
+    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    return response;
+}
 } // namespace
 
 PhoneServer::PhoneServer(CAdoConnection& connection, const QByteArray& secret, QObject* parent)
     : QAbstractHttpServer(parent)
     , m_api(connection)
+    , m_feed(new PhoneListFeed(connection, this))
     , m_secret(secret)
 {
     QFile file(QStringLiteral(":/phone/index.html"));
@@ -229,6 +243,9 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
     if (path == QLatin1String("/") || path == QLatin1String("/index.html")) {
         return get ? page() : plain(Status::MethodNotAllowed);
     }
+    if (const std::optional<PhoneAssets::Asset> asset = PhoneAssets::find(path)) {
+        return get ? assetResponse(*asset) : plain(Status::MethodNotAllowed);
+    }
     if (!authorised(request)) {
         return plain(Status::Unauthorized);
     }
@@ -270,11 +287,35 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
         Q_EMIT recovered();
     }
     if (reply.changed) {
+        m_feed->noteWrite();
         if (!m_changed.isActive()) {
             m_changed.start();
         }
     }
     return jsonResponse(reply);
+}
+
+bool PhoneServer::answerList(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    if (request.url().path(QUrl::FullyEncoded) != QLatin1String("/api/list")
+        || request.method() != QHttpServerRequest::Method::Get || keyInQuery(request.url()) || !authorised(request)
+        || request.body().size() > PhoneTcpServer::MaxBodyBytes) {
+        return false;
+    }
+    const std::optional<QString> store = queryValue(request.url(), "store", PhoneApi::StoreWidth);
+    const std::optional<QString> since = queryValue(request.url(), "since", 64);
+    if (!store || !since) {
+        return false;
+    }
+    // The answer may come after this request's socket has gone.
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    const QPointer<QTcpSocket> open(socket);
+    m_feed->list(*store, *since, [responder, open](const PhoneApi::Reply& reply) {
+        if (open && open->state() == QAbstractSocket::ConnectedState) {
+            jsonResponse(reply).write(std::move(*responder));
+        }
+    });
+    return true;
 }
 
 bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
@@ -290,6 +331,9 @@ bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
     }
     // Nothing leaves this handler: the event loop is the window's.
     try {
+        if (answerList(request, socket)) {
+            return true;
+        }
         respond(request).write(makeResponder(request, socket));
     } catch (const CAdoException& e) {
         const QJsonObject reason{{QStringLiteral("error"), e.describe()}};

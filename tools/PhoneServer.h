@@ -10,13 +10,16 @@
 
 class CAdoConnection;
 class PhoneDevices;
+class PhoneListFeed;
 class PhoneTcpServer;
 class QSslConfiguration;
 class QHttpServerResponse;
 
 // One run of the phone list's web server, on the program's own event loop and
-// the window's catalog connection. It serves the page and its JSON interface
-// and nothing else: no path reaches the file system.
+// the window's catalog connection. It serves the page, the files that make
+// it an installable app, and its JSON interface, and nothing else: no path
+// reaches the file system. The list is answered by a PhoneListFeed, which
+// reads the catalog off the window's thread and only when it has changed.
 //
 // The page itself holds no data and is served to anyone; every other request
 // must carry a key in the KeyHeader header, or it gets 401 and nothing else:
@@ -60,6 +63,8 @@ public:
 
     static constexpr const char* KeyHeader = "X-Grocelle-Key";
 
+    PhoneListFeed& listFeed() const { return *m_feed; }
+
 Q_SIGNALS:
     // The page wrote the catalog; emitted once for a burst of writes.
     void catalogChanged();
@@ -74,11 +79,15 @@ protected:
 
 private:
     QHttpServerResponse respond(const QHttpServerRequest& request);
+    // A well-formed, authorised list request is handed to the feed and
+    // answered when it answers: true. False for any other request.
+    bool answerList(const QHttpServerRequest& request, QTcpSocket* socket);
     QHttpServerResponse page() const;
     bool authorised(const QHttpServerRequest& request) const;
     static QHttpServerResponse jsonResponse(const PhoneApi::Reply& reply);
 
     PhoneApi m_api;
+    PhoneListFeed* m_feed = nullptr;
     QByteArray m_secret;
     PhoneDevices* m_devices = nullptr;
     bool m_readOnly = false;

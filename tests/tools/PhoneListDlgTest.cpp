@@ -140,3 +140,27 @@ TEST_F(PhoneListDlgTest, TheWindowOpensItAndRebuildsWhenThePageWrites)
     EXPECT_EQ(main.column(1).value(1), QStringLiteral("4"));
     EXPECT_EQ(main->list().selectionMark(), 1);
 }
+
+TEST_F(PhoneListDlgTest, APlainLinkOnTheNetworkSaysOfflineUseNeedsASecureLink)
+{
+    EXPECT_FALSE(CPhoneListDlg::isSecureLink(QStringLiteral("http://192.168.1.20:8642/#k=abc")));
+    EXPECT_FALSE(CPhoneListDlg::isSecureLink(QStringLiteral("http://pantry.local:8642/")));
+    EXPECT_TRUE(CPhoneListDlg::isSecureLink(QStringLiteral("https://pantry.example.ts.net/#k=abc")));
+    EXPECT_TRUE(CPhoneListDlg::isSecureLink(QStringLiteral("http://127.0.0.1:8642/#k=abc")));
+    EXPECT_TRUE(CPhoneListDlg::isSecureLink(QStringLiteral("http://localhost:8642/")));
+    EXPECT_TRUE(CPhoneListDlg::isSecureLink(QStringLiteral("http://[::1]:8642/")));
+    EXPECT_FALSE(CPhoneListDlg::isSecureLink(QStringLiteral("http://127.0.0.1.evil.example/")));
+
+    PhoneList phone(connection);
+    phone.setPort(0);
+    CPhoneListDlg dialog(phone);
+    EXPECT_TRUE(dialog.secureNote().isHidden()); // off: no link to judge
+    dialog.switchBox().setChecked(true);
+    ASSERT_TRUE(phone.isRunning());
+    // The link names this computer's address on the network, which is
+    // plain HTTP unless no network is up.
+    EXPECT_EQ(dialog.secureNote().isHidden(), CPhoneListDlg::isSecureLink(phone.link()));
+    EXPECT_TRUE(dialog.secureNote().text().contains(QStringLiteral("README")));
+    dialog.switchBox().setChecked(false);
+    EXPECT_TRUE(dialog.secureNote().isHidden());
+}

@@ -5,6 +5,7 @@
 #include "mainwnd/ListStatement.h"
 #include "store/access/CAdoConnection.h"
 #include "store/journal/Journal.h"
+#include "tools/PhoneListFeed.h"
 #include "tools/PhoneServer.h"
 #include "tools/PhoneTcpServer.h"
 
@@ -15,6 +16,7 @@
 #include <QJsonObject>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTest>
@@ -476,4 +478,5 @@ TEST_F(PhoneServerTest, IdleAndHalfSentConnectionsAreClosedAndTheQuietestMakesRo
     EXPECT_EQ(answer.status, 200);
     EXPECT_TRUE(closedWithin(oldest, 2000));
     EXPECT_LE(listener.openConnections(), 4);
+#include "tools/PhoneListFeed.h"
 }

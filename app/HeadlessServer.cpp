@@ -227,34 +227,38 @@ int HeadlessServer::deviceCommand()
     return 0;
 }
 
-int HeadlessServer::serve()
+bool HeadlessServer::prepareTls(QSslConfiguration& tls)
 {
     m_certFile = m_options.tlsCert.isEmpty() ? settingsText(QStringLiteral("TlsCert")) : m_options.tlsCert;
     m_keyFile = m_options.tlsKey.isEmpty() ? settingsText(QStringLiteral("TlsKey")) : m_options.tlsKey;
-    QSslConfiguration tls;
-    if (!m_certFile.isEmpty() || !m_keyFile.isEmpty()) {
-        if (m_certFile.isEmpty() || m_keyFile.isEmpty()) {
-            logLine(QStringLiteral("HTTPS needs both a certificate (--tls-cert) and its key (--tls-key)."));
-            return 1;
-        }
-        if (!QSslSocket::supportsSsl()) {
-            logLine(QStringLiteral("HTTPS is not available: the TLS library could not be loaded."));
-            return 1;
-        }
-        const QString problem = loadTls(m_certFile, m_keyFile, tls);
-        if (!problem.isEmpty()) {
-            logLine(problem);
-            return 1;
-        }
+    if (m_certFile.isEmpty() && m_keyFile.isEmpty()) {
+        return true;
     }
+    if (m_certFile.isEmpty() || m_keyFile.isEmpty()) {
+        logLine(QStringLiteral("HTTPS needs both a certificate (--tls-cert) and its key (--tls-key)."));
+        return false;
+    }
+    if (!QSslSocket::supportsSsl()) {
+        logLine(QStringLiteral("HTTPS is not available: the TLS library could not be loaded."));
+        return false;
+    }
+    const QString problem = loadTls(m_certFile, m_keyFile, tls);
+    if (!problem.isEmpty()) {
+        logLine(problem);
+        return false;
+    }
+    return true;
+}
 
+bool HeadlessServer::openCatalog(QString& named, bool& readOnly)
+{
     Catalog::setLocation(CatalogChoice::resolve(m_options.catalog));
     const QString file = Catalog::location();
-    const QString named = Catalog::displayName().isEmpty() ? file : Catalog::displayName();
+    named = Catalog::displayName().isEmpty() ? file : Catalog::displayName();
     const Catalog::FileState state = Catalog::prepareFile(file);
     if (state == Catalog::FileState::NotACatalog || state == Catalog::FileState::CannotCreate) {
         logLine(Catalog::fileStateMessage(state, file));
-        return 1;
+        return false;
     }
     {
         // The temporary shares its object with the member and closes it when
@@ -264,14 +268,47 @@ int HeadlessServer::serve()
     }
     if (m_connection.Open(Catalog::devicePath()) != 0) {
         logLine(QStringLiteral("The catalog %1 could not be opened: %2").arg(named, m_connection.lastError()));
-        return 1;
+        return false;
     }
-    const bool readOnly = state == Catalog::FileState::ReadOnly;
+    readOnly = state == Catalog::FileState::ReadOnly;
     if (!readOnly) {
         Catalog::runStartupIndexes(m_connection);
-        Catalog::checkStructure(m_connection);
+        for (const Catalog::Addition addition : Catalog::checkStructure(m_connection)) {
+            logLine(Catalog::additionMessage(addition));
+        }
     }
+    return true;
+}
 
+void HeadlessServer::announce(const QString& named, bool readOnly)
+{
+    if (m_devices->isEmpty()) {
+        QString reason;
+        const QByteArray key = m_devices->add(PhoneDevices::legacyName(), &reason);
+        if (!key.isEmpty()) {
+            printLink(link(key, m_server->port()), PhoneDevices::legacyName());
+        }
+    } else {
+        std::printf("The phone list is at %s\nPhones: %lld (--list-devices shows them, --add-device NAME adds one)\n",
+                    qPrintable(link(QByteArray(), m_server->port())),
+                    static_cast<long long>(m_devices->devices().size()));
+        std::fflush(stdout);
+    }
+    logLine(QStringLiteral("serving %1 on port %2 over %3%4")
+                .arg(named)
+                .arg(m_server->port())
+                .arg(m_certFile.isEmpty() ? QStringLiteral("HTTP") : QStringLiteral("HTTPS"))
+                .arg(readOnly ? QStringLiteral(", read-only") : QString()));
+}
+
+int HeadlessServer::serve()
+{
+    QSslConfiguration tls;
+    QString named;
+    bool readOnly = false;
+    if (!prepareTls(tls) || !openCatalog(named, readOnly)) {
+        return 1;
+    }
     m_devices = std::make_unique<PhoneDevices>();
     m_server = std::make_unique<PhoneServer>(m_connection, QByteArray());
     m_server->setDevices(m_devices.get());
@@ -286,9 +323,8 @@ int HeadlessServer::serve()
     });
     QObject::connect(m_server.get(), &PhoneServer::recovered,
                      [named] { logLine(QStringLiteral("The catalog %1 answers again.").arg(named)); });
-    const quint16 port = chosenPort();
     QString reason;
-    if (!m_server->start(port, &reason)) {
+    if (!m_server->start(chosenPort(), &reason)) {
         logLine(reason);
         return 1;
     }
@@ -312,23 +348,7 @@ int HeadlessServer::serve()
             stop(number);
         }
     });
-
-    if (m_devices->isEmpty()) {
-        const QByteArray key = m_devices->add(PhoneDevices::legacyName(), &reason);
-        if (!key.isEmpty()) {
-            printLink(link(key, m_server->port()), PhoneDevices::legacyName());
-        }
-    } else {
-        std::printf("The phone list is at %s\nPhones: %lld (--list-devices shows them, --add-device NAME adds one)\n",
-                    qPrintable(link(QByteArray(), m_server->port())),
-                    static_cast<long long>(m_devices->devices().size()));
-        std::fflush(stdout);
-    }
-    logLine(QStringLiteral("serving %1 on port %2 over %3%4")
-                .arg(named)
-                .arg(m_server->port())
-                .arg(m_certFile.isEmpty() ? QStringLiteral("HTTP") : QStringLiteral("HTTPS"))
-                .arg(readOnly ? QStringLiteral(", read-only") : QString()));
+    announce(named, readOnly);
     return QCoreApplication::exec();
 }
 

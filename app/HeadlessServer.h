@@ -12,6 +12,7 @@
 class PhoneDevices;
 class PhoneServer;
 class QSocketNotifier;
+class QSslConfiguration;
 
 // The program without a window: "--serve" runs the phone list's web server
 // on the catalog until SIGTERM or SIGINT, and "--add-device",
@@ -54,6 +55,14 @@ public:
     int serve();
 
 private:
+    // The parts of serve(); false when the server cannot start (told on
+    // stderr). The TLS pair from the options or the settings, checked; the
+    // catalog opened, its name for the log, and whether it is read-only; the
+    // link (or the phones) on stdout and the start in the log.
+    bool prepareTls(QSslConfiguration& tls);
+    bool openCatalog(QString& named, bool& readOnly);
+    void announce(const QString& named, bool readOnly);
+
     // The page's address as phones reach it, with key in the fragment when given.
     QString link(const QByteArray& key, quint16 port) const;
     void printLink(const QString& address, const QString& device) const;

@@ -61,17 +61,24 @@ CItemDlg::CItemDlg(QWidget* parent)
 
 CItemDlg::~CItemDlg() = default;
 
+namespace
+{
+void place(QWidget* widget, int x, int y, int width, int height)
+{
+    widget->setGeometry(DialogUnits::toPixels(x, y, width, height));
+}
+
+QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, int width)
+{
+    auto* caption = new QLabel(text, parent);
+    place(caption, x, y, width, 10);
+    return caption;
+}
+} // namespace
+
 void CItemDlg::createControls()
 {
-    auto place = [](QWidget* widget, int x, int y, int width, int height) {
-        widget->setGeometry(DialogUnits::toPixels(x, y, width, height));
-    };
-    auto label = [this, &place](const QString& text, int x, int y, int width) {
-        auto* caption = new QLabel(text, this);
-        place(caption, x, y, width, 10);
-        return caption;
-    };
-    auto combo = [this, &place](const char* name, int x, int y, int width, int dropHeight) {
+    auto combo = [this](const char* name, int x, int y, int width, int dropHeight) {
         auto* box = new DeptComboBox(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
@@ -85,33 +92,12 @@ void CItemDlg::createControls()
     };
 
     // Created in the tab order of the template.
-    label(QStringLiteral("Item:"), 1, 2, 21);
-    m_nameCombo = new DeptComboBox(this);
-    m_nameCombo->setObjectName(QStringLiteral("itemName"));
-    {
-        auto* edit = new QLineEdit(m_nameCombo);
-        // Connected before the box's own handling of the same signal, and
-        // again after it, so that the flag brackets that handling.
-        connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = true; });
-        m_nameCombo->setLineEdit(edit);
-        connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = false; });
-        TextLimit::guard(*edit);
-    }
-    ComboLists::keepsOwnOrder(*m_nameCombo);
-    m_nameCombo->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (69 - ComboHeightDu) / ListLineDu));
-    // The list may hold the whole catalog: one line height for every entry
-    // keeps its drop-down quick.
-    if (auto* view = qobject_cast<QListView*>(m_nameCombo->view())) {
-        view->setUniformItemSizes(true);
-    }
-    place(m_nameCombo, 23, 1, 101, ComboHeightDu);
-    connect(m_nameCombo, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
-    connect(m_nameCombo, &QComboBox::activated, this, [this](int index) { onNameChosen(index); });
+    createNameBox();
 
-    label(QStringLiteral("Dept:"), 1, 16, 21);
+    addLabel(this, QStringLiteral("Dept:"), 1, 16, 21);
     m_deptCombo = combo("dept", 23, 15, 59, 66);
 
-    label(QStringLiteral("Coupon:"), 84, 17, 24);
+    addLabel(this, QStringLiteral("Coupon:"), 84, 17, 24);
     auto* couponPicture = new QLabel(this);
     couponPicture->setPixmap(ResourceImages::bitmap(214));
     couponPicture->move(DialogUnits::toPixelsX(108), DialogUnits::toPixelsY(16));
@@ -122,7 +108,58 @@ void CItemDlg::createControls()
     m_couponCheck->setToolTip(QStringLiteral("Coupon"));
     place(m_couponCheck, 121, 17, 9, 9);
 
-    label(QStringLiteral("Qty:"), 1, 30, 21);
+    createQuantityControls();
+
+    addLabel(this, QStringLiteral("Store:"), 66, 30, 23);
+    m_storeCombo = combo("store", 90, 28, 47, 40);
+
+    addLabel(this, QStringLiteral("Price:"), 1, 44, 21);
+    m_priceEdit = new QLineEdit(this);
+    m_priceEdit->setObjectName(QStringLiteral("price"));
+    place(m_priceEdit, 23, 42, 34, 13);
+
+    addLabel(this, QStringLiteral("Sold by the:"), 58, 44, 40);
+    m_unitCombo = combo("unit", 99, 42, 38, 48);
+
+    addLabel(this, QStringLiteral("Notes:"), 1, 58, 21);
+    m_notesEdit = new QPlainTextEdit(this);
+    m_notesEdit->setObjectName(QStringLiteral("notes"));
+    m_notesEdit->setTabChangesFocus(true);
+    m_notesEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_notesEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    place(m_notesEdit, 23, 56, 113, 21);
+    connect(m_notesEdit, &QPlainTextEdit::textChanged, this, [this] { limitNotes(); });
+
+    createButtons();
+}
+
+void CItemDlg::createNameBox()
+{
+    addLabel(this, QStringLiteral("Item:"), 1, 2, 21);
+    m_nameCombo = new DeptComboBox(this);
+    m_nameCombo->setObjectName(QStringLiteral("itemName"));
+    auto* edit = new QLineEdit(m_nameCombo);
+    // Connected before the box's own handling of the same signal, and again
+    // after it, so that the flag brackets that handling.
+    connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = true; });
+    m_nameCombo->setLineEdit(edit);
+    connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = false; });
+    TextLimit::guard(*edit);
+    ComboLists::keepsOwnOrder(*m_nameCombo);
+    m_nameCombo->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (69 - ComboHeightDu) / ListLineDu));
+    // The list may hold the whole catalog: one line height for every entry
+    // keeps its drop-down quick.
+    if (auto* view = qobject_cast<QListView*>(m_nameCombo->view())) {
+        view->setUniformItemSizes(true);
+    }
+    place(m_nameCombo, 23, 1, 101, ComboHeightDu);
+    connect(m_nameCombo, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
+    connect(m_nameCombo, &QComboBox::activated, this, [this](int index) { onNameChosen(index); });
+}
+
+void CItemDlg::createQuantityControls()
+{
+    addLabel(this, QStringLiteral("Qty:"), 1, 30, 21);
     m_quantityEdit = new QLineEdit(this);
     m_quantityEdit->setObjectName(QStringLiteral("quantity"));
     place(m_quantityEdit, 23, 28, 27, 12);
@@ -146,27 +183,10 @@ void CItemDlg::createControls()
     }
     connect(m_spinDown, &QToolButton::clicked, this, [this] { stepQuantity(-1); });
     connect(m_spinUp, &QToolButton::clicked, this, [this] { stepQuantity(1); });
+}
 
-    label(QStringLiteral("Store:"), 66, 30, 23);
-    m_storeCombo = combo("store", 90, 28, 47, 40);
-
-    label(QStringLiteral("Price:"), 1, 44, 21);
-    m_priceEdit = new QLineEdit(this);
-    m_priceEdit->setObjectName(QStringLiteral("price"));
-    place(m_priceEdit, 23, 42, 34, 13);
-
-    label(QStringLiteral("Sold by the:"), 58, 44, 40);
-    m_unitCombo = combo("unit", 99, 42, 38, 48);
-
-    label(QStringLiteral("Notes:"), 1, 58, 21);
-    m_notesEdit = new QPlainTextEdit(this);
-    m_notesEdit->setObjectName(QStringLiteral("notes"));
-    m_notesEdit->setTabChangesFocus(true);
-    m_notesEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_notesEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    place(m_notesEdit, 23, 56, 113, 21);
-    connect(m_notesEdit, &QPlainTextEdit::textChanged, this, [this] { limitNotes(); });
-
+void CItemDlg::createButtons()
+{
     m_okButton = new CSoundButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("ok"));
     m_okButton->setDefault(true);

@@ -118,6 +118,10 @@ protected:
 
 private:
     void createControls();
+    // Parts of createControls, each in the template's tab order.
+    void createNameBox();
+    void createQuantityControls();
+    void createButtons();
     void OnInitDialog();
     // Values to boxes, and boxes to values in the exchange order. The read
     // stops at the first box whose text does not fit its value, shows why and

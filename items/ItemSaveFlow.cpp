@@ -158,10 +158,11 @@ void ItemSaveFlow::reportFailedInsert() const
                                 m_window.widget());
 }
 
-void ItemSaveFlow::openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType)
+void ItemSaveFlow::openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType,
+                               const std::vector<SqlValue>& values)
 {
     CAdoConnection& connection = m_window.connection();
-    if (!rs.Open(sql, connection, cursorType, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(sql, values, connection, cursorType, CAdoRecordset::adLockOptimistic)) {
         ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
     }
 }
@@ -206,9 +207,8 @@ void ItemSaveFlow::NewItem(const QString& name)
     if (!name.isEmpty()) {
         CAdoRecordset rs;
         openOrRaise(rs,
-                    QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ")
-                        + Catalog::quoteLiteral(name),
-                    CAdoRecordset::adOpenForwardOnly);
+                    QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ?"),
+                    CAdoRecordset::adOpenForwardOnly, {SqlValue::text(name)});
         if (rs.IsEOF()) {
             setNewItemValues(dialog, name);
             dialog.m_dropOnOpen = true;
@@ -228,9 +228,8 @@ void ItemSaveFlow::NewItem(const QString& name)
     if (dialog.m_deptOrder == -1) {
         CAdoRecordset rs;
         openOrRaise(rs,
-                    QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ")
-                        + Catalog::quoteLiteral(dialog.m_dept) + QStringLiteral(")"),
-                    CAdoRecordset::adOpenForwardOnly);
+                    QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ?)"),
+                    CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_dept)});
         if (rs.IsEOF()) {
             MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
         } else {
@@ -242,10 +241,9 @@ void ItemSaveFlow::NewItem(const QString& name)
     {
         JournalAction action(connection, QStringLiteral("New Item: ") + dialog.m_itemName);
         CAdoRecordset rs;
-        openOrRaise(rs,
-                    QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ")
-                        + Catalog::quoteLiteral(dialog.m_itemName),
-                    CAdoRecordset::adOpenKeyset);
+        openOrRaise(
+            rs, QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ?"),
+            CAdoRecordset::adOpenKeyset, {SqlValue::text(dialog.m_itemName)});
         if (rs.IsEOF()) {
             action.watch(reserved);
             inserted = connection.Execute(insertSql(reserved, dialog));
@@ -307,22 +305,7 @@ void ItemSaveFlow::EditItem()
         return;
     }
 
-    // Placed by any other item of the department; the item itself does not
-    // count, so the only item of a department is always told it is new.
-    {
-        CAdoRecordset rs;
-        openOrRaise(rs,
-                    QStringLiteral("Select ItemName,DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND "
-                                   "(ItemName <> ")
-                        + Catalog::quoteLiteral(dialog.m_itemName) + QStringLiteral(") AND (Dept= ")
-                        + Catalog::quoteLiteral(dialog.m_dept) + QStringLiteral(")"),
-                    CAdoRecordset::adOpenForwardOnly);
-        if (rs.IsEOF()) {
-            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
-        } else {
-            dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(1).GetText());
-        }
-    }
+    placeEditedItem(dialog);
 
     bool gone = false;
     {
@@ -340,23 +323,50 @@ void ItemSaveFlow::EditItem()
         rs.Close();
         action.commit();
     }
-    // Deleted meanwhile by another program: the user's changes must not
-    // vanish unnoticed; they are stored again only when the user says so.
-    if (gone && MessageService::confirm(goneMessage(), m_window.widget())) {
-        if (const std::optional<int> reserved = reserveId()) {
-            bool stored = false;
-            {
-                JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
-                action.watch(*reserved);
-                stored = connection.Execute(insertSql(*reserved, dialog));
-                if (stored) {
-                    action.commit();
-                }
-            }
-            if (!stored) {
-                reportFailedInsert();
-            }
-        }
+    if (gone) {
+        offerToStoreAgain(dialog);
     }
     m_window.RebuildList();
+}
+
+void ItemSaveFlow::placeEditedItem(CItemDlg& dialog)
+{
+    // Placed by any other item of the department; the item itself does not
+    // count, so the only item of a department is always told it is new.
+    CAdoRecordset rs;
+    openOrRaise(rs,
+                QStringLiteral("Select ItemName,DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND "
+                               "(ItemName <> ?) AND (Dept= ?)"),
+                CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_itemName), SqlValue::text(dialog.m_dept)});
+    if (rs.IsEOF()) {
+        MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
+    } else {
+        dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(1).GetText());
+    }
+}
+
+void ItemSaveFlow::offerToStoreAgain(const CItemDlg& dialog)
+{
+    // Deleted meanwhile by another program: the user's changes must not
+    // vanish unnoticed; they are stored again only when the user says so.
+    if (!MessageService::confirm(goneMessage(), m_window.widget())) {
+        return;
+    }
+    const std::optional<int> reserved = reserveId();
+    if (!reserved) {
+        return;
+    }
+    bool stored = false;
+    {
+        CAdoConnection& connection = m_window.connection();
+        JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
+        action.watch(*reserved);
+        stored = connection.Execute(insertSql(*reserved, dialog));
+        if (stored) {
+            action.commit();
+        }
+    }
+    if (!stored) {
+        reportFailedInsert();
+    }
 }

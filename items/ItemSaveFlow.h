@@ -1,8 +1,11 @@
 #pragma once
 
+#include "store/access/SqlValue.h"
+
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class CAdoRecordset;
 class CItemDlg;
@@ -48,7 +51,11 @@ private:
     std::optional<int> reserveId();
     // Opens sql on the window's connection; a statement that cannot be opened
     // raises, so that a failed read is never taken for "no such item".
-    void openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType);
+    void openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType, const std::vector<SqlValue>& values = {});
+    // Edit Item's steps: the department's place for the edited item, and
+    // storing it again when it was deleted meanwhile.
+    void placeEditedItem(CItemDlg& dialog);
+    void offerToStoreAgain(const CItemDlg& dialog);
 
     IListWindow& m_window;
 };

@@ -158,6 +158,11 @@ void CMainDlg::createControls()
     m_phantom->setAutoDefault(false);
     m_layout.place(m_phantom, 5, 147, 20, 10, true, false);
 
+    connectControls();
+}
+
+void CMainDlg::connectControls()
+{
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         if (m_initialised && index >= 0) {
             runGuarded([this, index] { ViewSwitch(index); });

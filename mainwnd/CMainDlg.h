@@ -124,6 +124,8 @@ private:
     // selection and focus kept.
     void refreshFromPhone();
     void createControls();
+    // What the controls made by createControls do.
+    void connectControls();
     // Find (the quick-entry box), the next and previous view, and quit.
     void setupButtons();
     void setupRoutes();

@@ -169,9 +169,91 @@ QString PhoneApi::listSql(const QString& store)
     QString sql = QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon, "
                                  "ItemNameDetail FROM ShoppingLists  WHERE QtyToBuy > 0");
     if (store != AllStores) {
-        sql += QStringLiteral(" AND Store = ") + Catalog::quoteLiteral(store) + QStringLiteral(" ");
+        sql += QStringLiteral(" AND Store = ? ");
     }
     return sql + QStringLiteral(" ORDER BY DeptOrder, ItemName");
+}
+
+bool PhoneApi::appendStoreTabs(QByteArray& content)
+{
+    // The stores in the window's order. Names that differ only in letter
+    // case make one tab, as they select the same rows.
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists ORDER BY Store"), m_connection,
+                 CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
+        return false;
+    }
+    QString previous;
+    int count = 0;
+    while (!rs.IsEOF() && count < MaxStoreTabs) {
+        const QString& name = rs.GetField(0).GetText();
+        if (!name.isEmpty() && name != previous) {
+            if (count++ > 0) {
+                content += ',';
+            }
+            appendJsonText(content, name);
+            previous = name;
+        }
+        rs.MoveNext();
+    }
+    return true;
+}
+
+bool PhoneApi::appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal)
+{
+    CAdoRecordset rs;
+    const std::vector<SqlValue> values =
+        store == AllStores ? std::vector<SqlValue>() : std::vector<SqlValue>{SqlValue::text(store)};
+    if (!rs.Open(listSql(store), values, m_connection, CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockReadOnly)) {
+        return false;
+    }
+    bool first = true;
+    while (!rs.IsEOF()) {
+        // Each value is used before the one column accessor moves on.
+        content += first ? "{\"id\":" : ",{\"id\":";
+        first = false;
+        content += QByteArray::number(TextNumbers::toInt(rs.GetField(1).GetText()));
+        content += ",\"name\":";
+        appendJsonText(content, rs.GetField(0).GetText());
+        const int quantity = TextNumbers::toInt(rs.GetField(2).GetText());
+        content += ",\"qty\":";
+        content += QByteArray::number(quantity);
+        content += ",\"unit\":";
+        appendJsonText(content, rs.GetField(3).GetText());
+        content += ",\"dept\":";
+        appendJsonText(content, rs.GetField(4).GetText());
+        double price = TextNumbers::toDouble(rs.GetField(5).GetText());
+        if (!std::isfinite(price)) {
+            price = 0.0;
+        }
+        content += ",\"price\":";
+        char number[32];
+        const auto written = std::to_chars(number, number + sizeof number, price);
+        content.append(number, written.ptr - number);
+        // An unmarked item without coupon or notes leaves those out.
+        const int mark = TextNumbers::toInt(rs.GetField(7).GetText());
+        if (mark != 0) {
+            content += ",\"checked\":1";
+        }
+        const QString& coupon = rs.GetField(8).GetText();
+        if (coupon == QLatin1String("1") || coupon == QLatin1String("-1")) {
+            content += ",\"coupon\":true";
+        }
+        const QString& notes = rs.GetField(9).GetText();
+        if (!notes.isEmpty()) {
+            content += ",\"notes\":";
+            appendJsonText(content, notes);
+        }
+        content += '}';
+        const double amount = quantity * price;
+        listTotal += amount;
+        if (mark != 0) {
+            markedTotal += amount;
+        }
+        rs.MoveNext();
+    }
+    return true;
 }
 
 PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
@@ -186,85 +268,15 @@ PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
     content.reserve(1024);
     content += "{\"store\":";
     appendJsonText(content, shown);
-
-    // The store tabs: the stores in the window's order. Names that differ
-    // only in letter case make one tab, as they select the same rows.
     content += ",\"stores\":[";
-    {
-        CAdoRecordset rs;
-        if (!rs.Open(QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists ORDER BY Store"), m_connection,
-                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
-            return error(500, QStringLiteral("The store list could not be read."));
-        }
-        QString previous;
-        int count = 0;
-        while (!rs.IsEOF() && count < MaxStoreTabs) {
-            const QString& name = rs.GetField(0).GetText();
-            if (!name.isEmpty() && name != previous) {
-                if (count++ > 0) {
-                    content += ',';
-                }
-                appendJsonText(content, name);
-                previous = name;
-            }
-            rs.MoveNext();
-        }
+    if (!appendStoreTabs(content)) {
+        return error(500, QStringLiteral("The store list could not be read."));
     }
     content += "],\"items\":[";
-
     double listTotal = 0.0;
     double markedTotal = 0.0;
-    {
-        CAdoRecordset rs;
-        if (!rs.Open(listSql(shown), m_connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
-                     CAdoRecordset::adCmdUnknown)) {
-            return error(500, QStringLiteral("Unable to open shopping list"));
-        }
-        bool first = true;
-        while (!rs.IsEOF()) {
-            // Each value is used before the one column accessor moves on.
-            content += first ? "{\"id\":" : ",{\"id\":";
-            first = false;
-            content += QByteArray::number(TextNumbers::toInt(rs.GetField(1).GetText()));
-            content += ",\"name\":";
-            appendJsonText(content, rs.GetField(0).GetText());
-            const int quantity = TextNumbers::toInt(rs.GetField(2).GetText());
-            content += ",\"qty\":";
-            content += QByteArray::number(quantity);
-            content += ",\"unit\":";
-            appendJsonText(content, rs.GetField(3).GetText());
-            content += ",\"dept\":";
-            appendJsonText(content, rs.GetField(4).GetText());
-            double price = TextNumbers::toDouble(rs.GetField(5).GetText());
-            if (!std::isfinite(price)) {
-                price = 0.0;
-            }
-            content += ",\"price\":";
-            char number[32];
-            const auto written = std::to_chars(number, number + sizeof number, price);
-            content.append(number, written.ptr - number);
-            // An unmarked item without coupon or notes leaves those out.
-            const int mark = TextNumbers::toInt(rs.GetField(7).GetText());
-            if (mark != 0) {
-                content += ",\"checked\":1";
-            }
-            const QString& coupon = rs.GetField(8).GetText();
-            if (coupon == QLatin1String("1") || coupon == QLatin1String("-1")) {
-                content += ",\"coupon\":true";
-            }
-            const QString& notes = rs.GetField(9).GetText();
-            if (!notes.isEmpty()) {
-                content += ",\"notes\":";
-                appendJsonText(content, notes);
-            }
-            content += '}';
-            const double amount = quantity * price;
-            listTotal += amount;
-            if (mark != 0) {
-                markedTotal += amount;
-            }
-            rs.MoveNext();
-        }
+    if (!appendItems(content, shown, listTotal, markedTotal)) {
+        return error(500, QStringLiteral("Unable to open shopping list"));
     }
     content += "],\"listTotal\":";
     appendJsonText(content, moneyTotal("$%4.2f", listTotal));

@@ -54,8 +54,8 @@ public:
     Reply add(const QByteArray& body);
 
     // The list statement: the need view's own, in walking order, narrowed to
-    // one store when store is not "*", with the notes after the window's
-    // columns.
+    // one store when store is not "*" (the store's name is then its one "?"
+    // value, bound), with the notes after the window's columns.
     static QString listSql(const QString& store);
 
     static constexpr int MaxNames = 8;
@@ -64,6 +64,9 @@ public:
     static constexpr int RememberedChanges = 10000;
 
 private:
+    // The parts of list(); false when the catalog cannot be read.
+    bool appendStoreTabs(QByteArray& content);
+    bool appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal);
     static Reply error(int status, const QString& reason);
     bool catalogOpen() const;
     // The answer of a change id seen before, or nullopt.

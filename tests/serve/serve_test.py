@@ -774,6 +774,97 @@ def case_beside(program, sql, work, host_program):
         host.wait(20)
 
 
+def page_in_chromium(url, work, name):
+    """Opens the phone page at url in headless Chromium: the list is shown, in a
+    secure context, with the service worker in control; offline, a reload
+    still shows it. Chromium ignores certificate errors here: the test's own
+    CA would need an NSS database (libnss3-tools) to be trusted, and the
+    certificate chains are checked against their CA by the TLS cases; what is
+    tried here is the page's offline life over https://."""
+    sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "browser"))
+    from phone_page_test import names_on_page, wait_for  # noqa: E402
+    from selenium import webdriver  # noqa: E402
+    from selenium.webdriver.chrome.service import Service  # noqa: E402
+    options = webdriver.ChromeOptions()
+    options.binary_location = "/usr/bin/chromium"
+    for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                 "--disable-dev-shm-usage", "--ignore-certificate-errors",
+                 "--user-data-dir=" + os.path.join(work, "profile-" + name), "--window-size=390,844"):
+        options.add_argument(flag)
+    driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+    try:
+        driver.get(url)
+        check(wait_for(lambda: "Apples" in names_on_page(driver), 15.0), "%s: the list is shown" % name)
+        check(driver.execute_script("return window.isSecureContext") is True, "%s: a secure context" % name)
+        check(wait_for(lambda: driver.execute_script(
+            "return !!(navigator.serviceWorker && navigator.serviceWorker.controller)"), 15.0),
+            "%s: the service worker controls the page" % name)
+        shown = names_on_page(driver)
+        driver.execute_cdp_cmd("Network.enable", {})
+        driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
+        driver.refresh()
+        check(wait_for(lambda: names_on_page(driver) == shown, 15.0), "%s: offline, a reload shows the list" % name)
+    finally:
+        driver.quit()
+
+
+def case_browser(program, sql, work):
+    """The page in Chromium over HTTPS from --tls-cert, and through the real
+    Caddy in front of plain --serve."""
+    if shutil.which("chromedriver") is None:
+        print("chromedriver is not installed; skipped")
+        return
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    cert, key_file = make_certificate(work, "server")
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port), "--tls-cert", cert,
+                                    "--tls-key", key_file])
+    key = server.key()
+    check(key is not None, "a link is printed")
+    page_in_chromium("https://127.0.0.1:%d/#k=%s" % (port, key), work, "--tls-cert")
+    check(server.stop() == 0, "stops cleanly")
+
+    if shutil.which("caddy") is None:
+        print("caddy is not installed; skipped")
+        return
+    caddyfile = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "Caddyfile")
+    plain_port, https_port = free_port(), free_port()
+    public = "https://localhost:%d" % https_port
+    server = Server(program, home, ["--catalog", catalog, "--port", str(plain_port), "--public-url", public])
+    config = os.path.join(work, "Caddyfile")
+    with open(config, "w", encoding="utf-8") as f:
+        f.write("{\n\tadmin off\n\tskip_install_trust\n\thttp_port %d\n\thttps_port %d\n}\nimport %s\n"
+                % (free_port(), https_port, os.path.abspath(caddyfile)))
+    caddy_env = dict(os.environ, HOME=work, XDG_DATA_HOME=os.path.join(work, "data"),
+                     XDG_CONFIG_HOME=os.path.join(work, "config"), GROCELLE_SITE=public,
+                     GROCELLE_PORT=str(plain_port))
+    caddy = subprocess.Popen(["caddy", "run", "--config", config, "--adapter", "caddyfile"], env=caddy_env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        deadline = time.time() + 30
+        while time.time() < deadline:
+            try:
+                socket.create_connection(("127.0.0.1", https_port), 1).close()
+                break
+            except OSError:
+                time.sleep(0.2)
+        added = subprocess.run([program, "--add-device", "Browser"], env=bare_environment(home),
+                               capture_output=True, text=True, timeout=30)
+        found = re.search(r"#k=([A-Za-z0-9_-]{43})", added.stdout)
+        check(found is not None, "a phone's link for the browser")
+        if found:
+            page_in_chromium("%s/#k=%s" % (public, found.group(1)), work, "Caddy")
+    finally:
+        caddy.terminate()
+        caddy.wait(10)
+    check(server.stop() == 0, "stops cleanly behind Caddy")
+
+
 def main():
     program, sql, case = sys.argv[1], sys.argv[2], sys.argv[3]
     with tempfile.TemporaryDirectory() as work:

@@ -5,6 +5,7 @@
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
+#include "store/access/CAdoTransaction.h"
 #include "store/catalog/Catalog.h"
 
 #include <QHashFunctions>
@@ -352,11 +353,16 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
         return *before;
     }
 
+    // The value is read, compared and written in one transaction: no other
+    // program's change can come between the look and the write (the row is
+    // held from the read on, as a pass holds its rows).
+    CAdoTransaction transaction(m_connection);
     int stored = 0;
     {
         CAdoRecordset rs;
-        if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = %1").arg(*id), m_connection,
-                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
+        if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = ?"),
+                     {SqlValue::integer(*id)}, m_connection, CAdoRecordset::adOpenKeyset,
+                     CAdoRecordset::adLockOptimistic)) {
             return error(500, QStringLiteral("The item could not be read."));
         }
         if (rs.IsEOF()) {
@@ -385,6 +391,9 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
         // Changed elsewhere since the page read it: the stored value stands.
         answer.insert(QStringLiteral("applied"), false);
     }
+    if (transaction.active() && !transaction.commit()) {
+        return error(500, QStringLiteral("The change could not be saved."));
+    }
     answer.insert(QStringLiteral("value"), stored);
     const Reply reply{200, json(answer), written};
     remember(*change, reply);
@@ -410,6 +419,9 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     const QString name = nameValue.toString();
     if (!nameValue.isString() || name.isEmpty() || name.size() > NameWidth || !name.isValidUtf16()) {
         return error(400, QStringLiteral("A name has 1 to %1 characters.").arg(NameWidth));
+    }
+    if (name.contains(QChar(u'\0'))) {
+        return error(400, QStringLiteral("A name cannot hold a NUL character."));
     }
     std::optional<int> quantity = wholeNumber(request.value(QLatin1String("quantity")), 0, ItemChanges::MaxQuantity);
     if (!quantity) {

@@ -1,5 +1,6 @@
 #include "tools/PhoneServer.h"
 
+#include "commands/CatalogFailure.h"
 #include "store/access/CAdoException.h"
 #include "tools/PhoneAssets.h"
 #include "tools/PhoneDevices.h"
@@ -30,7 +31,8 @@ using Status = QHttpServerResponder::StatusCode;
 const QByteArray JsonType = QByteArrayLiteral("application/json; charset=utf-8");
 
 // The value of key in the query, percent-decoded; nullopt when it is not
-// valid UTF-8 or is longer than width; empty when missing.
+// valid UTF-8, holds a NUL character (which would cut a statement short) or
+// is longer than width; empty when missing.
 std::optional<QString> queryValue(const QUrl& url, const QByteArray& key, int width)
 {
     const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
@@ -43,7 +45,7 @@ std::optional<QString> queryValue(const QUrl& url, const QByteArray& key, int wi
         raw.replace('+', ' ');
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString value = decoder.decode(QByteArray::fromPercentEncoding(raw));
-        if (decoder.hasError() || value.size() > width) {
+        if (decoder.hasError() || value.size() > width || value.contains(QChar(u'\0'))) {
             return std::nullopt;
         }
         return value;
@@ -263,8 +265,10 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
                                                    : queryValue(request.url(), "prefix", PhoneApi::NameWidth);
         const std::optional<QString> since = queryValue(request.url(), "since", 64);
         if (!text || !since) {
-            return jsonResponse(
-                {400, QByteArrayLiteral("{\"error\":\"A query value is too long or not UTF-8.\"}"), false});
+            return jsonResponse({400,
+                                 QByteArrayLiteral("{\"error\":\"A query value is too long, not UTF-8, or holds a NUL "
+                                                   "character.\"}"),
+                                 false});
         }
         reply = isList ? m_api.list(*text, *since) : m_api.names(*text);
     } else if (path == QLatin1String("/api/change") || path == QLatin1String("/api/add")) {
@@ -336,7 +340,9 @@ bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
         }
         respond(request).write(makeResponder(request, socket));
     } catch (const CAdoException& e) {
-        const QJsonObject reason{{QStringLiteral("error"), e.describe()}};
+        // The reply says what failed in the user's words; the engine's own
+        // words go to the log only, never to a phone.
+        const QJsonObject reason{{QStringLiteral("error"), CatalogFailure::text(e)}};
         m_failing = true;
         Q_EMIT failed(e.describe());
         jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false})

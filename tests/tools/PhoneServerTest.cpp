@@ -332,6 +332,19 @@ TEST_F(PhoneServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing)
         EXPECT_EQ(post(QStringLiteral("/api/add"), body).status, 400) << body.toStdString();
     }
     EXPECT_EQ(get(QStringLiteral("/api/names?prefix=%FF%FE")).status, 400);
+    // A NUL would cut a statement short: refused with a reason, in the
+    // program's own words.
+    for (const QString& path : {QStringLiteral("/api/list?store=B%00Mart"), QStringLiteral("/api/names?prefix=Mi%00"),
+                                QStringLiteral("/api/list?store=%00")}) {
+        const Answer answer = get(path);
+        EXPECT_EQ(answer.status, 400) << path.toStdString();
+        EXPECT_TRUE(answer.json().value(QLatin1String("error")).toString().contains(QLatin1String("NUL")))
+            << answer.body.toStdString();
+    }
+    const Answer nul = post(QStringLiteral("/api/add"), R"({"name":"Mi\u0000lk","quantity":1})");
+    EXPECT_EQ(nul.status, 400);
+    EXPECT_EQ(nul.json().value(QLatin1String("error")).toString(),
+              QStringLiteral("A name cannot hold a NUL character."));
     EXPECT_EQ(get(QStringLiteral("/api/list?store=") + QString(31, QLatin1Char('x'))).status, 400);
     EXPECT_EQ(wholeCatalog(), before);
 
@@ -346,6 +359,21 @@ TEST_F(PhoneServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing)
         get(QStringLiteral("/api/list?store=x'%20OR%20'1'='1")).json().value(QLatin1String("items")).toArray().size(),
         0);
     EXPECT_EQ(get(QStringLiteral("/api/names?prefix=%25")).json().value(QLatin1String("names")).toArray().size(), 0);
+}
+
+TEST_F(PhoneServerTest, AFailureIsToldInTheProgramsWordsNeverTheEngines)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 1}});
+    CatalogSeed::exec(QStringLiteral("ALTER TABLE ShoppingLists RENAME TO Gone"));
+    for (const Answer& answer : {post(QStringLiteral("/api/add"), R"({"name":"Milk","quantity":2})"),
+                                 post(QStringLiteral("/api/change"), R"({"id":1,"field":"QtyToBuy","from":1,"to":2})"),
+                                 get(QStringLiteral("/api/names?prefix=Mi"))}) {
+        EXPECT_GE(answer.status, 400) << answer.body.toStdString();
+        const QString error = answer.json().value(QLatin1String("error")).toString();
+        EXPECT_FALSE(error.isEmpty()) << answer.body.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1String("no such table"), Qt::CaseInsensitive)) << error.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1String("ShoppingLists"))) << error.toStdString();
+    }
 }
 
 TEST_F(PhoneServerTest, OnlyThePageAndTheInterfaceAreServed)

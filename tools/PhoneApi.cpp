@@ -315,6 +315,24 @@ PhoneApi::Reply PhoneApi::names(const QString& prefix)
     return Reply{200, json(QJsonObject{{QStringLiteral("names"), found}}), false};
 }
 
+std::optional<PhoneApi::Reply> PhoneApi::readStored(int id, bool isMark, int& stored)
+{
+    // Keyset and not read-only: inside a transaction the row is held.
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = ?"), {SqlValue::integer(id)},
+                 m_connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
+        return error(500, QStringLiteral("The item could not be read."));
+    }
+    if (rs.IsEOF()) {
+        return error(400, QStringLiteral("There is no item %1.").arg(id));
+    }
+    stored = TextNumbers::toInt(rs.GetField(isMark ? 1 : 0).GetText());
+    if (isMark) {
+        stored = stored != 0 ? 1 : 0;
+    }
+    return std::nullopt;
+}
+
 PhoneApi::Reply PhoneApi::change(const QByteArray& body)
 {
     QJsonParseError parseError;
@@ -358,20 +376,8 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     // held from the read on, as a pass holds its rows).
     CAdoTransaction transaction(m_connection);
     int stored = 0;
-    {
-        CAdoRecordset rs;
-        if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = ?"),
-                     {SqlValue::integer(*id)}, m_connection, CAdoRecordset::adOpenKeyset,
-                     CAdoRecordset::adLockOptimistic)) {
-            return error(500, QStringLiteral("The item could not be read."));
-        }
-        if (rs.IsEOF()) {
-            return error(400, QStringLiteral("There is no item %1.").arg(*id));
-        }
-        stored = TextNumbers::toInt(rs.GetField(isMark ? 1 : 0).GetText());
-        if (isMark) {
-            stored = stored != 0 ? 1 : 0;
-        }
+    if (std::optional<Reply> failure = readStored(*id, isMark, stored)) {
+        return *failure;
     }
 
     QJsonObject answer{{QStringLiteral("id"), *id}, {QStringLiteral("field"), field}};

@@ -64,6 +64,9 @@ public:
     static constexpr int RememberedChanges = 10000;
 
 private:
+    // The stored quantity or mark (0 or 1) of the item; the reply to give
+    // instead when it cannot be read or there is no such item.
+    std::optional<Reply> readStored(int id, bool isMark, int& stored);
     // The parts of list(); false when the catalog cannot be read.
     bool appendStoreTabs(QByteArray& content);
     bool appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal);

@@ -79,12 +79,12 @@ class Host:
         check(code == 0, "the window ended cleanly (%s)" % code)
 
 
-def browser(profile):
+def browser(profile, *extra_flags):
     options = webdriver.ChromeOptions()
     options.binary_location = "/usr/bin/chromium"
     for flag in ("--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                 "--disable-dev-shm-usage", "--user-data-dir=" + profile, "--window-size=390,844"):
+                 "--disable-dev-shm-usage", "--user-data-dir=" + profile, "--window-size=390,844") + extra_flags:
         options.add_argument(flag)
     driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
     driver.set_window_size(390, 844)

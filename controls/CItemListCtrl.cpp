@@ -47,6 +47,10 @@ CItemListCtrl::CItemListCtrl(QWidget* parent)
     header()->setSectionsClickable(true);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header()->setHighlightSections(false);
+    // The window sets which heading the list sorts by; the list itself never
+    // sorts.
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int section) { Q_EMIT headerTapped(section); });
     // A double click on a divider leaves the width alone (the tree view would
     // size the column to its contents).

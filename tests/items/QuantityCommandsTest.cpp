@@ -51,7 +51,7 @@ TEST_P(QuantityCommandsTest, AddOneRaisesQuantityAmountAndTotals)
     // A marked row raises both totals.
     EXPECT_DOUBLE_EQ(main->view().listTotal, 500.0);
     EXPECT_DOUBLE_EQ(main->view().markedTotal, 500.0);
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $500.00"));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $500.00"));
     EXPECT_EQ(sounds.last(), QStringLiteral("\\WINDOWS\\MENUPOP.WAV"));
 }
 

@@ -60,7 +60,7 @@ CItemListCtrl::CItemListCtrl(QWidget* parent)
 
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setInterval(HoldMilliseconds);
-    connect(&m_holdTimer, &QTimer::timeout, this, [this] { openItemMenu(m_pressPos); });
+    connect(&m_holdTimer, &QTimer::timeout, this, [this] { openItemMenu(m_pressPos, true); });
 }
 
 void CItemListCtrl::setRedraw(bool on)
@@ -273,7 +273,7 @@ void CItemListCtrl::mousePressEvent(QMouseEvent* event)
     selectRow(hit.row());
     setFocus(Qt::MouseFocusReason);
     if (event->button() == Qt::RightButton) {
-        openItemMenu(event->position().toPoint());
+        openItemMenu(event->position().toPoint(), false);
         event->accept();
         return;
     }
@@ -340,10 +340,14 @@ void CItemListCtrl::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Right:
+    case Qt::Key_Plus:
+        // The plus and minus keys, of the main keyboard or the keypad, do
+        // what the toolbar's buttons do.
         Q_EMIT commandRequested(CommandId::AddOne);
         event->accept();
         return;
     case Qt::Key_Left:
+    case Qt::Key_Minus:
         Q_EMIT commandRequested(CommandId::SubtractOne);
         event->accept();
         return;
@@ -367,13 +371,13 @@ void CItemListCtrl::contextMenuEvent(QContextMenuEvent* event)
         const int row = selectionMark();
         if (row >= 0) {
             const QRect rect = visualRect(m_model->index(row, 0));
-            openItemMenu(rect.bottomLeft());
+            openItemMenu(rect.bottomLeft(), false);
         }
     }
     event->accept();
 }
 
-void CItemListCtrl::openItemMenu(const QPoint& viewportPos)
+void CItemListCtrl::openItemMenu(const QPoint& viewportPos, bool belowFinger)
 {
     m_menuShown = true;
     QMenu menu(this);
@@ -383,7 +387,9 @@ void CItemListCtrl::openItemMenu(const QPoint& viewportPos)
         connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandRequested(id); });
     }
     Q_EMIT itemMenuAboutToShow(&menu);
-    // Well below the press point, so the finger or pointer does not cover the
-    // first entries.
-    menu.exec(viewport()->mapToGlobal(viewportPos + QPoint(0, DialogUnits::px(MenuDrop))));
+    // After a long press, well below the press point, so that the finger
+    // does not cover the first entries; a mouse or the menu key opens it
+    // where it points.
+    const QPoint drop(0, belowFinger ? DialogUnits::px(MenuDrop) : 0);
+    menu.exec(viewport()->mapToGlobal(viewportPos + drop));
 }

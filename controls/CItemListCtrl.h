@@ -28,7 +28,7 @@ public:
     // Left part of a row, in handheld pixels, where a tap marks the item.
     static constexpr int IconTapWidth = 23;
     static constexpr int HoldMilliseconds = 500;
-    // How far below the press the item menu opens, in handheld pixels.
+    // How far below a long press the item menu opens, in handheld pixels.
     static constexpr int MenuDrop = 50;
 
     explicit CItemListCtrl(QWidget* parent);
@@ -101,7 +101,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void openItemMenu(const QPoint& viewportPos);
+    void openItemMenu(const QPoint& viewportPos, bool belowFinger);
     void fitColumns();
     void onSectionResized(int column, int newSize);
 

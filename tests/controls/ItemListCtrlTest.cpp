@@ -7,6 +7,7 @@
 #include "platform/DialogUnits.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
@@ -151,7 +152,7 @@ TEST_F(ItemListCtrlTest, DoubleClickOnTheMarkBoxMarksOnce)
     EXPECT_EQ(sounds.count(QStringLiteral("\\WINDOWS\\QORCHECK.WAV")), 1);
 }
 
-TEST_F(ItemListCtrlTest, MenuOpensFiftyHandheldPixelsBelowThePress)
+TEST_F(ItemListCtrlTest, MenuOpensAtTheMouseAndBelowALongPress)
 {
     MainWindowHarness main;
     CItemListCtrl& list = main->list();
@@ -164,7 +165,34 @@ TEST_F(ItemListCtrlTest, MenuOpensFiftyHandheldPixelsBelowThePress)
     });
     const QPoint press = rowPoint(list, 0);
     QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, press);
+    EXPECT_EQ(shownAt, list.viewport()->mapToGlobal(press));
+
+    // The menu key: at the selected row.
+    list.selectRow(1);
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(list.viewport(), &key);
+    EXPECT_EQ(shownAt, list.viewport()->mapToGlobal(list.visualRect(list.model()->index(1, 0)).bottomLeft()));
+
+    // A long press keeps the drop below the finger.
+    QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, press);
+    QTest::qWait(CItemListCtrl::HoldMilliseconds + 200);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, press);
     EXPECT_EQ(shownAt, list.viewport()->mapToGlobal(press) + QPoint(0, DialogUnits::px(50)));
+}
+
+TEST_F(ItemListCtrlTest, PlusAndMinusKeysStepTheQuantity)
+{
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    QList<int> commands;
+    QObject::connect(&list, &CItemListCtrl::commandRequested, &list, [&commands](int id) { commands << id; });
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Plus);
+    QTest::keyClick(&list, Qt::Key_Minus);
+    QTest::keyClick(&list, Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(&list, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(commands, (QList<int>{CommandId::AddOne, CommandId::SubtractOne, CommandId::AddOne,
+                                    CommandId::SubtractOne}));
 }
 
 TEST_F(ItemListCtrlTest, ColumnsShareTheListWidthAndDividerDoubleClickKeepsThem)

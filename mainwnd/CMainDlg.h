@@ -70,7 +70,7 @@ public:
     // A short note after the summary (a copy made, a rename done); it goes
     // by itself after a few seconds.
     void ShowNote(const QString& note) override;
-    static constexpr int NoteMilliseconds = 6000;
+    static constexpr int NoteMilliseconds = 5000;
     QString listTotalText() const { return SummaryPainter::listTotalText(m_view); }
     QString markedTotalText() const { return SummaryPainter::markedTotalText(m_view); }
 

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -207,10 +208,24 @@ void CItemListCtrl::saveColumnWidths(const CRegistry& registry) const
     }
 }
 
+int CItemListCtrl::quantityColumnWidth() const
+{
+    // A quantity has at most three digits here; its heading may be wider.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + DialogUnits::px(4);
+    return std::max(header()->sectionSizeHint(QuantityColumn),
+                    fontMetrics().horizontalAdvance(QStringLiteral("999")) + margin);
+}
+
 void CItemListCtrl::fitColumns()
 {
-    const int total = std::accumulate(m_storedWidths.begin(), m_storedWidths.end(), 0);
-    const int available = viewport()->width();
+    // The quantity column is as wide as its content needs; the others share
+    // the rest in the proportions of their stored widths.
+    const int quantity = quantityColumnWidth();
+    int total = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        total += column == QuantityColumn ? 0 : m_storedWidths[static_cast<std::size_t>(column)];
+    }
+    const int available = std::max(viewport()->width() - quantity, 0);
     m_fitScale = total > 0 && available > 0 ? static_cast<double>(available) / total : DialogUnits::scale();
     m_fitting = true;
     // Column edges are rounded, not widths, so the five add up to the list's
@@ -218,6 +233,10 @@ void CItemListCtrl::fitColumns()
     int stored = 0;
     int left = 0;
     for (int column = 0; column < ColumnCount; ++column) {
+        if (column == QuantityColumn) {
+            setColumnWidth(column, quantity);
+            continue;
+        }
         stored += m_storedWidths[static_cast<std::size_t>(column)];
         const int right = static_cast<int>(std::lround(stored * m_fitScale));
         setColumnWidth(column, right - left);
@@ -226,11 +245,19 @@ void CItemListCtrl::fitColumns()
     m_fitting = false;
 }
 
+void CItemListCtrl::changeEvent(QEvent* event)
+{
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitColumns();
+    }
+}
+
 void CItemListCtrl::onSectionResized(int column, int newSize)
 {
     // A divider dragged by the user: the new width joins the stored
     // proportions. The others keep theirs until the list is next fitted.
-    if (m_fitting || column < 0 || column >= ColumnCount || m_fitScale <= 0.0) {
+    if (m_fitting || column < 0 || column >= ColumnCount || column == QuantityColumn || m_fitScale <= 0.0) {
         return;
     }
     m_storedWidths[static_cast<std::size_t>(column)] = static_cast<int>(std::lround(newSize / m_fitScale));

@@ -414,6 +414,7 @@ void CMainDlg::applyFont()
     // Every text of the window follows the size chosen in Options; dialogs
     // are windows of their own and keep theirs.
     setFont(m_app.listFont());
+    m_deptCombo->setFont(m_app.listFont());
     m_tabs->setFont(m_app.listFont());
     m_list->setFont(m_app.listFont());
     m_views->relabelTabs();

@@ -96,14 +96,16 @@ QToolBar* CommandRouter::createCommandBar()
     }
     auto* toolsButton = new QToolButton(&m_window);
     toolsButton->setObjectName(QStringLiteral("toolsButton"));
-    toolsButton->setText(QStringLiteral("&Tools"));
+    // Its keys are the window's own (below): a mnemonic here would make
+    // Alt+T ambiguous.
+    toolsButton->setText(QStringLiteral("Tools"));
+    toolsButton->setToolTip(QStringLiteral("Tools (Alt+T, F10)"));
     toolsButton->setMenu(toolsMenu);
     toolsButton->setPopupMode(QToolButton::InstantPopup);
     toolsButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     commandBar->addWidget(toolsButton);
     commandBar->addSeparator();
-    // Alt+T (the button's own letter) and F10 open the menu from anywhere in
-    // the window.
+    // Alt+T and F10 open the menu from anywhere in the window.
     auto* openTools = new QAction(&m_window);
     openTools->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_T), QKeySequence(Qt::Key_F10)});
     openTools->setShortcutContext(Qt::WindowShortcut);

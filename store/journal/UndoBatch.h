@@ -1,0 +1,28 @@
+#pragma once
+
+#include "store/journal/RowChange.h"
+
+#include <set>
+#include <vector>
+
+class CAdoConnection;
+
+// Undo and redo of a list-wide pass in a few statements rather than two per
+// row: the rows are read at once, compared with what the other direction
+// left, and written back at once.
+class UndoBatch
+{
+public:
+    // True when the changes can go this way: each sets columns of one row,
+    // no two of the same ID, with values the engine takes back exactly as
+    // they were (on SQLite: no real numbers, no text holding a NUL).
+    static bool suits(const CAdoConnection& connection, const std::vector<RowChange>& changes);
+
+    // Inside the caller's transaction: when every row holds what the other
+    // direction left (exactly one row of its ID), writes the changes' values
+    // of this direction (before when undoing) and returns true. Otherwise
+    // writes nothing and adds the IDs of the rows that changed since to
+    // changedSince. Raises CAdoException when the engine refuses.
+    static bool apply(CAdoConnection& connection, const std::vector<RowChange>& changes, bool undoing,
+                      std::set<qint64>& changedSince);
+};

@@ -4,8 +4,8 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
-#include "store/journal/UndoBatch.h"
 #include "store/journal/RowChange.h"
+#include "store/journal/UndoBatch.h"
 
 #include <QHash>
 

@@ -61,7 +61,8 @@ TEST_P(SetPassUndoTest, FractionalQuantitiesAndMissingValuesComeBackExactly)
         items.push_back(item);
     }
     CatalogSeed::write(items);
-    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = NULL, Checked = 1 WHERE ID = 4")));
+    ASSERT_TRUE(
+        CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = NULL, Checked = 1 WHERE ID = 4")));
     if (onSqlite()) {
         ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 1.5 WHERE ID = 3")));
     }

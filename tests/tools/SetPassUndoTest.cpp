@@ -4,8 +4,15 @@
 
 #include "items/ListCommands.h"
 #include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
 #include "store/journal/Journal.h"
+#include "store/journal/JournalAction.h"
 #include "tools/CRenameDlg.h"
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
 
 // Passes written by one statement, undone and redone through the journal,
 // on values that the batch written back must carry exactly.
@@ -89,6 +96,53 @@ TEST_P(SetPassUndoTest, AnUndoOverManyRowsRefusesWholeWhenOneChangedSince)
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET Checked = 0 WHERE ID = 2999")));
     EXPECT_TRUE(journal.undo().done);
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy > 0")), 3000);
+}
+
+TEST_P(SetPassUndoTest, ClearListWaitsForAnotherProgramsMarkAndTakesItAlong)
+{
+    std::vector<SeedItem> items;
+    for (int i = 1; i <= 40; ++i) {
+        items.push_back(SeedItem{QStringLiteral("Item %1").arg(i), i <= 30 ? 1 : 0});
+    }
+    CatalogSeed::write(items);
+    const QString before = CatalogSeed::dump();
+    // The other program marks an item off the list and has not committed
+    // when Clear List starts.
+    CAdoConnection other;
+    ASSERT_EQ(other.Open(CatalogSeed::path()), 0);
+    auto mark = std::make_unique<JournalAction>(other, QStringLiteral("Mark: Item 35"));
+    mark->watch(35);
+    ASSERT_TRUE(other.Execute(QStringLiteral("UPDATE ShoppingLists SET Checked = 1 WHERE ID = 35")));
+    std::atomic<long> cleared{-1};
+    QString failure;
+    std::thread clear([&] {
+        CAdoConnection connection;
+        if (connection.Open(CatalogSeed::path()) != 0) {
+            failure = connection.lastError();
+            return;
+        }
+        try {
+            cleared = ListCommands::clearRows(connection, ListCommands::Clear::List);
+        } catch (const CAdoException& error) {
+            failure = error.describe();
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(cleared, -1) << "the clear did not wait";
+    mark->commit();
+    mark.reset();
+    clear.join();
+    ASSERT_EQ(failure, QString());
+    // The mark landed first; the clear took it along with the list.
+    EXPECT_EQ(cleared, 31);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 0);
+    Journal journal(other);
+    ASSERT_EQ(journal.history().size(), 2);
+    EXPECT_EQ(journal.nextUndo()->label, QStringLiteral("Clear List"));
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0 OR Checked <> 0")), 31);
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_EQ(CatalogSeed::dump(), before);
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(SetPassUndoTest);

@@ -7,8 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <map>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace
 {
@@ -71,56 +73,22 @@ void findChangedSince(CAdoConnection& connection, const QStringList& columns, co
     }
 }
 
-// Text as a JSON string.
-void appendJsonText(const QString& text, QString& out)
-{
-    out += QLatin1Char('"');
-    for (const QChar c : text) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('\\')) {
-            out += QLatin1Char('\\');
-            out += c;
-        } else if (c.unicode() < 0x20) {
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        } else {
-            out += c;
-        }
-    }
-    out += QLatin1Char('"');
-}
-
-// SQLite: the rows as one JSON array of [ID, value, ...], each element read
-// back as the value it was (whole number, text or nothing), joined to the
-// catalog by ID.
+// SQLite: one statement, prepared once and stepped for each row inside the
+// library (there is no server to go to and back from); measured faster than
+// any single statement over the same rows, which SQLite first collects in a
+// table of its own before writing them.
 void writeOnFile(CAdoConnection& connection, const QStringList& columns, const Group& group, bool undoing)
 {
-    QString rows = QStringLiteral("[");
+    CAdoCommand update(connection, QStringLiteral("UPDATE ShoppingLists SET ") + columns.join(QStringLiteral(" = ?, "))
+                                       + QStringLiteral(" = ? WHERE ID = ?"));
     for (const RowChange* change : group) {
-        rows += QLatin1Char('[') + QString::number(change->id.toInteger());
+        int parameter = 1;
         for (const SqlValue& value : undoing ? change->before : change->after) {
-            rows += QLatin1Char(',');
-            if (value.type() == SqlValue::Type::Integer) {
-                rows += QString::number(value.toInteger());
-            } else if (value.type() == SqlValue::Type::Text) {
-                appendJsonText(value.toText(), rows);
-            } else {
-                rows += QStringLiteral("null");
-            }
+            update.bind(parameter++, value);
         }
-        rows += QStringLiteral("],");
+        update.bind(parameter, change->id);
+        update.run();
     }
-    rows.back() = QLatin1Char(']');
-    QStringList sets;
-    QStringList fields;
-    for (qsizetype column = 0; column < columns.size(); ++column) {
-        sets << columns.at(column) + QStringLiteral(" = r.") + columns.at(column);
-        fields << QStringLiteral("value ->> %1 AS ").arg(column + 1) + columns.at(column);
-    }
-    CAdoCommand update(connection, QStringLiteral("UPDATE ShoppingLists SET ") + sets.join(QStringLiteral(", "))
-                                       + QStringLiteral(" FROM (SELECT value ->> 0 AS ID, ")
-                                       + fields.join(QStringLiteral(", "))
-                                       + QStringLiteral(" FROM json_each(?)) AS r WHERE ShoppingLists.ID = r.ID"));
-    update.bind(1, SqlValue::text(rows));
-    update.run();
 }
 
 void write(CAdoConnection& connection, const QStringList& columns, const Group& group, bool undoing)
@@ -151,21 +119,15 @@ void write(CAdoConnection& connection, const QStringList& columns, const Group& 
     update.run();
 }
 
-// What SQLite reads back from JSON exactly as it was.
-bool fileTakesBack(const SqlValue& value)
-{
-    return value.type() != SqlValue::Type::Real
-           && !(value.type() == SqlValue::Type::Text && value.toText().contains(QChar(0)));
-}
 } // namespace
 
-bool UndoBatch::suits(const CAdoConnection& connection, const std::vector<RowChange>& changes)
+bool UndoBatch::suits(const CAdoConnection&, const std::vector<RowChange>& changes)
 {
     if (changes.empty()) {
         return false;
     }
-    const bool server = connection.isPostgres();
-    std::set<qint64> ids;
+    std::unordered_set<qint64> ids;
+    ids.reserve(changes.size());
     for (const RowChange& change : changes) {
         if (change.kind != RowChange::Kind::Update || change.id.type() != SqlValue::Type::Integer
             || !ids.insert(change.id.toInteger()).second) {
@@ -178,7 +140,7 @@ bool UndoBatch::suits(const CAdoConnection& connection, const std::vector<RowCha
         }
         for (const auto* values : {&change.before, &change.after}) {
             for (const SqlValue& value : *values) {
-                if (value.type() == SqlValue::Type::Blob || (!server && !fileTakesBack(value))) {
+                if (value.type() == SqlValue::Type::Blob) {
                     return false;
                 }
             }

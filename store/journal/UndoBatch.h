@@ -14,8 +14,7 @@ class UndoBatch
 {
 public:
     // True when the changes can go this way: each sets columns of one row,
-    // no two of the same ID, with values the engine takes back exactly as
-    // they were (on SQLite: no real numbers, no text holding a NUL).
+    // no two of the same ID, and no value is bytes.
     static bool suits(const CAdoConnection& connection, const std::vector<RowChange>& changes);
 
     // Inside the caller's transaction: when every row holds what the other

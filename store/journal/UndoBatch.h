@@ -7,9 +7,9 @@
 
 class CAdoConnection;
 
-// Undo and redo of a list-wide pass in a few statements rather than two per
-// row: the rows are read at once, compared with what the other direction
-// left, and written back at once.
+// Undo and redo of a list-wide pass: the rows are read at once and compared
+// with what the other direction left; then written back, on PostgreSQL by
+// one statement, on SQLite by one prepared statement stepped per row.
 class UndoBatch
 {
 public:

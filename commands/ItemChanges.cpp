@@ -6,6 +6,7 @@
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/MarkLog.h"
 #include "store/journal/JournalAction.h"
 
 #include <algorithm>
@@ -87,7 +88,7 @@ ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, in
         connection, id, [quantity](int) { return quantity; }, stored);
 }
 
-ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)
+ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark, const MarkPlace& place)
 {
     JournalAction action(connection,
                          (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: ")) + itemName(connection, id));
@@ -106,8 +107,14 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
     rs.GetField(0).SetLong(mark);
     rs.Update();
     rs.Close();
+    MarkLog::record(connection, id, mark != 0, place.store, place.madeAt);
     action.commit();
     return row;
+}
+
+ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)
+{
+    return setMark(connection, id, mark, MarkPlace());
 }
 
 bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& name, int quantity, int* id)

@@ -7,6 +7,8 @@
 #include "store/access/CAdoTransaction.h"
 #include "store/access/CatalogLocation.h"
 #include "store/catalog/CatalogWatcher.h"
+#include "store/catalog/MarkLog.h"
+#include "store/catalog/StoreWalks.h"
 #include "store/journal/Journal.h"
 #include "store/postgres/PgSession.h"
 #include "store/sqlite/SqliteDetail.h"
@@ -446,6 +448,10 @@ std::vector<Catalog::Addition> Catalog::checkStructure(CAdoConnection& connectio
     }
     writeDbVersion(DbVersion);
     recordset.Close();
+    // The tables beside ShoppingLists: each store's walk and the marks it is
+    // learned from. A failure leaves every store in the everyday walk.
+    std::ignore = StoreWalks::ensureTable(connection);
+    std::ignore = MarkLog::ensureTable(connection);
     return added;
 }
 

@@ -100,8 +100,9 @@ bool PgUndoBatch::suits(const CAdoConnection& connection, const std::vector<RowC
     }
     std::set<qint64> ids;
     for (const RowChange& change : changes) {
-        if (change.kind != RowChange::Kind::Update || change.id.type() != SqlValue::Type::Integer
-            || !ids.insert(change.id.toInteger()).second) {
+        // Rows of the tables beside the catalog go the general way.
+        if (change.kind != RowChange::Kind::Update || !change.table.isEmpty()
+            || change.id.type() != SqlValue::Type::Integer || !ids.insert(change.id.toInteger()).second) {
             return false;
         }
         for (const QString& column : change.columns) {

@@ -197,7 +197,7 @@ bool StoreWalks::setWalk(const QString& store, const QStringList& departments, c
     }
     // New rows take numbers above every row there was, so that undo and redo
     // never meet a number used twice.
-    CAdoCommand highest(m_connection, QStringLiteral("SELECT max(ID) FROM StoreWalks"));
+    CAdoCommand highest(m_connection, QStringLiteral("SELECT coalesce(max(ID), 0) FROM StoreWalks"));
     qint64 next = (highest.next() ? highest.integer(0) : 0) + 1;
     highest.reset();
     for (const WalkRow& row : before) {

@@ -1,0 +1,89 @@
+// Working out a store's walk once a trip ends: the trip's 100 marks found as
+// a trip, then the estimate over every trip kept for the store (1,000), the
+// departments never seen placed. Against the same with the new trip alone,
+// so the ratio is what the kept history costs; the aim is under 10 ms.
+
+#include "bench/BenchReport.h"
+
+#include "store/catalog/WalkLearner.h"
+
+#include <QStringList>
+
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+namespace
+{
+constexpr int kDepartments = 24;
+constexpr qint64 kMinute = 60 * 1000;
+
+QStringList everyday()
+{
+    QStringList names;
+    for (int d = 0; d < kDepartments; ++d) {
+        names << QStringLiteral("Department %1").arg(d);
+    }
+    return names;
+}
+
+// A trip of 100 marks through 18 of the departments, in walking order with
+// some items fetched out of turn.
+std::vector<WalkLearner::Mark> tripMarks(std::mt19937& random, qint64 start)
+{
+    const QStringList names = everyday();
+    std::vector<WalkLearner::Mark> marks;
+    for (int i = 0; i < 100; ++i) {
+        int dept = i * 18 / 100;
+        if (random() % 10 == 0) {
+            dept = static_cast<int>(random() % 18);
+        }
+        marks.push_back({start + i * kMinute / 4, i, names[dept], QStringLiteral("B-Mart"), true});
+    }
+    return marks;
+}
+
+std::vector<WalkLearner::Trip> keptTrips(int count)
+{
+    std::mt19937 random(1);
+    std::vector<WalkLearner::Trip> trips;
+    for (int t = 0; t < count; ++t) {
+        std::vector<WalkLearner::Trip> found = WalkLearner::findTrips(tripMarks(random, t * 86'400'000LL));
+        trips.insert(trips.end(), found.begin(), found.end());
+    }
+    return trips;
+}
+
+void learnAfterTrip(benchmark::State& state, int kept)
+{
+    std::vector<WalkLearner::Trip> trips = keptTrips(kept);
+    std::mt19937 random(2);
+    const std::vector<WalkLearner::Mark> marks = tripMarks(random, (kept + 1) * 86'400'000LL);
+    const QStringList global = everyday();
+    for (auto _ : state) {
+        std::vector<WalkLearner::Trip> all = trips;
+        for (WalkLearner::Trip& trip : WalkLearner::findTrips(marks)) {
+            all.push_back(std::move(trip));
+        }
+        const WalkLearner::Estimate estimate = WalkLearner::estimate(all);
+        benchmark::DoNotOptimize(WalkLearner::placeUnseen(estimate.order, global, global));
+    }
+}
+
+void BM_WalkAfterTripKeptTrips(benchmark::State& state)
+{
+    learnAfterTrip(state, 1000);
+}
+
+void BM_WalkAfterFirstTrip(benchmark::State& state)
+{
+    learnAfterTrip(state, 0);
+}
+} // namespace
+
+BENCHMARK(BM_WalkAfterTripKeptTrips)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalkAfterFirstTrip)->Unit(benchmark::kMillisecond);
+
+static const bool walkCompared =
+    compareWithBaseline("BM_WalkAfterTripKeptTrips", "BM_WalkAfterFirstTrip", 200.0,
+                        "A store's walk after a 100-mark trip, 1,000 trips kept vs the first trip; aim under 10 ms");

@@ -93,6 +93,9 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
     JournalAction action(connection,
                          (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: ")) + itemName(connection, id));
     action.watch(id);
+    // Before the row is written: on some engines a refused write is only
+    // told with the next statement, which must be the action's own.
+    MarkLog::record(connection, id, mark != 0, place.store, place.madeAt);
     CAdoRecordset rs;
     openItemRow(rs, connection,
                 QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),
@@ -107,7 +110,6 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
     rs.GetField(0).SetLong(mark);
     rs.Update();
     rs.Close();
-    MarkLog::record(connection, id, mark != 0, place.store, place.madeAt);
     action.commit();
     return row;
 }

@@ -97,31 +97,62 @@ struct Evidence
     double ahead(size_t a, size_t b) const { return before[a * names.size() + b]; }
 };
 
-Evidence gather(const std::vector<Trip>& trips)
+// The departments of the trips, newest trip first, as numbers in the order
+// of their keys; names receives the newest trip's spelling of each.
+std::vector<std::vector<size_t>> numbered(const std::vector<Trip>& trips, QStringList& names)
 {
-    std::map<QString, QString> spelled; // key to the newest trip's spelling
+    // Most names recur spelled alike: looked up as they are, each is folded
+    // once.
+    QHash<QString, size_t> bySpelling;
+    QHash<QString, size_t> byKey;
+    std::vector<QString> keys;
+    std::vector<std::vector<size_t>> walks;
+    walks.reserve(trips.size());
     for (auto trip = trips.rbegin(); trip != trips.rend(); ++trip) {
+        std::vector<size_t>& walked = walks.emplace_back();
         for (const QString& dept : trip->departments) {
-            spelled.emplace(WalkLearner::key(dept), dept);
+            auto found = bySpelling.constFind(dept);
+            if (found == bySpelling.constEnd()) {
+                const QString key = WalkLearner::key(dept);
+                auto known = byKey.constFind(key);
+                if (known == byKey.constEnd()) {
+                    known = byKey.insert(key, keys.size());
+                    keys.push_back(key);
+                    names << dept;
+                }
+                found = bySpelling.insert(dept, *known);
+            }
+            walked.push_back(*found);
         }
     }
-    Evidence evidence;
-    QHash<QString, size_t> index;
-    for (const auto& [key, name] : spelled) {
-        index.insert(key, static_cast<size_t>(evidence.names.size()));
-        evidence.names << name;
+    std::vector<size_t> byName(keys.size());
+    std::iota(byName.begin(), byName.end(), size_t{0});
+    std::sort(byName.begin(), byName.end(), [&](size_t a, size_t b) { return keys[a] < keys[b]; });
+    std::vector<size_t> renumber(keys.size());
+    QStringList sorted;
+    for (size_t i = 0; i < byName.size(); ++i) {
+        renumber[byName[i]] = i;
+        sorted << names.at(static_cast<qsizetype>(byName[i]));
     }
-    const size_t n = spelled.size();
+    names = sorted;
+    for (std::vector<size_t>& walked : walks) {
+        for (size_t& dept : walked) {
+            dept = renumber[dept];
+        }
+    }
+    return walks;
+}
+
+Evidence gather(const std::vector<Trip>& trips)
+{
+    Evidence evidence;
+    const std::vector<std::vector<size_t>> walks = numbered(trips, evidence.names);
+    const size_t n = static_cast<size_t>(evidence.names.size());
     std::vector<double> positionSum(n, 0.0);
     std::vector<double> weightSum(n, 0.0);
     evidence.before.assign(n * n, 0.0);
     double weight = 1.0;
-    std::vector<size_t> walked;
-    for (auto trip = trips.rbegin(); trip != trips.rend(); ++trip, weight *= WalkLearner::Decay) {
-        walked.clear();
-        for (const QString& dept : trip->departments) {
-            walked.push_back(index.value(WalkLearner::key(dept)));
-        }
+    for (const std::vector<size_t>& walked : walks) {
         const double span = walked.size() > 1 ? static_cast<double>(walked.size() - 1) : 1.0;
         for (size_t i = 0; i < walked.size(); ++i) {
             positionSum[walked[i]] += weight * (static_cast<double>(i) / span);
@@ -130,6 +161,7 @@ Evidence gather(const std::vector<Trip>& trips)
                 evidence.before[walked[i] * n + walked[j]] += weight;
             }
         }
+        weight *= WalkLearner::Decay;
     }
     evidence.meanPosition.resize(n);
     for (size_t d = 0; d < n; ++d) {

@@ -5,6 +5,13 @@
 
 #include "bench/BenchReport.h"
 
+#include "bench/CatalogGenerator.h"
+
+#include "store/access/CAdoCommand.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/catalog/Catalog.h"
+#include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkLearner.h"
 
 #include <QStringList>
@@ -80,12 +87,67 @@ void BM_WalkAfterFirstTrip(benchmark::State& state)
 {
     learnAfterTrip(state, 0);
 }
+
+// The same from the catalog, as the program asks for it: every mark of the
+// store read from the log, its trips found again, the estimate, and the
+// store's departments placed.
+void fillLog(CAdoConnection& connection, const QString& store, int trips, int marksPerTrip)
+{
+    std::mt19937 random(3);
+    CAdoTransaction transaction(connection);
+    CAdoCommand insert(connection, QStringLiteral("INSERT INTO MarkLog (MarkedAt, ItemID, Dept, Store, Marked) "
+                                                  "VALUES (?, ?, ?, ?, 1)"));
+    for (int t = 0; t < trips; ++t) {
+        for (const WalkLearner::Mark& mark : tripMarks(random, t * 86'400'000LL, marksPerTrip)) {
+            insert.bind(1, mark.at);
+            insert.bind(2, mark.itemId);
+            insert.bind(3, mark.dept);
+            insert.bind(4, store);
+            insert.run();
+        }
+    }
+    benchMust(transaction.commit(), "filling the mark log");
+}
+
+void learnFromCatalog(benchmark::State& state, const QString& store, int trips)
+{
+    CAdoConnection connection;
+    benchMust(connection.Open(benchCatalog(2000, QStringLiteral("walks"))) == 0, "opening the catalog");
+    Catalog::checkStructure(connection);
+    CAdoCommand count(connection, QStringLiteral("SELECT count(*) FROM MarkLog WHERE Store = ?"));
+    count.bind(1, store);
+    benchMust(count.next(), "counting the marks");
+    if (count.integer(0) == 0) {
+        count.reset();
+        fillLog(connection, store, trips, static_cast<int>(state.range(0)));
+    }
+    count.reset();
+    StoreWalks walks(connection);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(walks.learnedWalk(store));
+    }
+}
+
+void BM_LearnedWalkFromCatalog(benchmark::State& state)
+{
+    learnFromCatalog(state, QStringLiteral("Long Known"), 1001);
+}
+
+void BM_LearnedWalkFromCatalogFirstTrip(benchmark::State& state)
+{
+    learnFromCatalog(state, QStringLiteral("Newly Found"), 1);
+}
 } // namespace
 
 // The argument is the size of the trip just made, in marks.
 BENCHMARK(BM_WalkAfterTripKeptTrips)->Arg(100)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WalkAfterFirstTrip)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LearnedWalkFromCatalog)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LearnedWalkFromCatalogFirstTrip)->Arg(100)->Unit(benchmark::kMillisecond);
 
 static const bool walkCompared =
     compareWithBaseline("BM_WalkAfterTripKeptTrips", "BM_WalkAfterFirstTrip", 20.0,
                         "A store's walk after a 100-mark trip, 1,000 trips kept vs the first trip; aim under 10 ms");
+static const bool catalogWalkCompared =
+    compareWithBaseline("BM_LearnedWalkFromCatalog", "BM_LearnedWalkFromCatalogFirstTrip", 20.0,
+                        "The same read from the catalog's mark log (1,001 trips of 100 marks vs one)");

@@ -67,7 +67,7 @@ void MarkLog::record(CAdoConnection& connection, qint64 itemId, bool marked, con
     }
 }
 
-std::vector<WalkLearner::Mark> MarkLog::marksAt(CAdoConnection& connection, const QString& store)
+std::vector<WalkLearner::Mark> MarkLog::marksAt(CAdoConnection& connection, const QString& store, qint64 after)
 {
     std::vector<WalkLearner::Mark> marks;
     if (!CAdoCommand::available(connection) || !tableUsable(connection)) {
@@ -75,8 +75,10 @@ std::vector<WalkLearner::Mark> MarkLog::marksAt(CAdoConnection& connection, cons
     }
     try {
         CAdoCommand select(connection, QStringLiteral("SELECT ") + kColumns
-                                           + QStringLiteral(" FROM MarkLog WHERE Store = ? ORDER BY MarkedAt"));
+                                           + QStringLiteral(" FROM MarkLog WHERE Store = ? AND MarkedAt > ? ORDER BY "
+                                                            "MarkedAt"));
         select.bind(1, store);
+        select.bind(2, after);
         while (select.next()) {
             // Rows edited by hand into something else are passed over.
             const SqlValue at = select.value(0);

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <limits>
 #include <vector>
 
 class CAdoConnection;
@@ -26,7 +27,8 @@ public:
     // cannot be written is left out quietly: the mark itself matters more.
     static void record(CAdoConnection& connection, qint64 itemId, bool marked, const QString& store, qint64 madeAt);
 
-    // Every mark made at store (any letter case), oldest first. An empty
-    // list when the log cannot be read.
-    static std::vector<WalkLearner::Mark> marksAt(CAdoConnection& connection, const QString& store);
+    // Every mark made at store (any letter case) after the time after,
+    // oldest first. An empty list when the log cannot be read.
+    static std::vector<WalkLearner::Mark> marksAt(CAdoConnection& connection, const QString& store,
+                                                  qint64 after = std::numeric_limits<qint64>::min());
 };

@@ -5,14 +5,17 @@
 #include "store/access/CAdoException.h"
 #include "store/catalog/MarkLog.h"
 #include "store/catalog/WalkLearner.h"
+#include "store/catalog/WalkTrips.h"
 #include "store/journal/JournalAction.h"
 #include "store/journal/RowChange.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <tuple>
 #include <vector>
 
@@ -111,7 +114,9 @@ QStringList StoreWalks::globalWalk()
     if (!CAdoCommand::available(m_connection)) {
         return names;
     }
-    CAdoCommand select(m_connection, QStringLiteral("SELECT Dept FROM ShoppingLists ORDER BY DeptOrder, Dept"));
+    // Each department at the first place any of its rows gives it.
+    CAdoCommand select(m_connection, QStringLiteral("SELECT Dept, min(DeptOrder) AS Walked FROM ShoppingLists GROUP "
+                                                    "BY Dept ORDER BY Walked, Dept"));
     while (select.next()) {
         names << select.value(0).toText();
     }
@@ -134,7 +139,11 @@ QStringList StoreWalks::departmentsOf(const QString& store)
 
 StoreWalks::Walk StoreWalks::walkOf(const QString& store)
 {
-    const QStringList global = globalWalk();
+    return walkWith(store, globalWalk());
+}
+
+StoreWalks::Walk StoreWalks::walkWith(const QString& store, const QStringList& global)
+{
     QHash<QString, int> everyday;
     for (int i = static_cast<int>(global.size()) - 1; i >= 0; --i) {
         everyday.insert(WalkLearner::key(global[i]), i);
@@ -218,14 +227,30 @@ bool StoreWalks::setWalk(const QString& store, const QStringList& departments, c
     return true;
 }
 
-StoreWalks::Learned StoreWalks::learnedWalk(const QString& store)
+StoreWalks::Learned StoreWalks::learnedWalk(const QString& store, qint64 now)
 {
-    const WalkLearner::Estimate estimate =
-        WalkLearner::estimate(WalkLearner::findTrips(MarkLog::marksAt(m_connection, plain(store))));
+    const QString name = plain(store);
+    std::vector<WalkLearner::Trip> trips = WalkTrips::kept(m_connection, name);
+    qint64 since = std::numeric_limits<qint64>::min();
+    for (const WalkLearner::Trip& trip : trips) {
+        since = std::max(since, trip.end);
+    }
+    const std::vector<WalkLearner::Trip> fresh = WalkLearner::findTrips(MarkLog::marksAt(m_connection, name, since));
+    const qint64 clock = now != 0 ? now : QDateTime::currentMSecsSinceEpoch();
+    std::vector<WalkLearner::Trip> over;
+    for (const WalkLearner::Trip& trip : fresh) {
+        if (trip.end <= clock - WalkLearner::TripGap) {
+            over.push_back(trip);
+        }
+    }
+    WalkTrips::keep(m_connection, name, over);
+    trips.insert(trips.end(), fresh.begin(), fresh.end());
+    const WalkLearner::Estimate estimate = WalkLearner::estimate(trips);
     Learned learned;
     learned.trips = estimate.trips;
     learned.confidence = estimate.confidence;
-    learned.departments = WalkLearner::placeUnseen(estimate.order, walkOf(store).departments, globalWalk());
+    const QStringList global = globalWalk();
+    learned.departments = WalkLearner::placeUnseen(estimate.order, walkWith(store, global).departments, global);
     return learned;
 }
 
@@ -312,7 +337,7 @@ long copyTable(CAdoConnection& source, CAdoConnection& target, const QString& ta
 
 long StoreWalks::copyInto(CAdoConnection& source, CAdoConnection& target)
 {
-    if (!ensureTable(target) || !MarkLog::ensureTable(target)) {
+    if (!ensureTable(target) || !MarkLog::ensureTable(target) || !WalkTrips::ensureTable(target)) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, target.lastError());
     }
     long walks = 0;
@@ -320,6 +345,13 @@ long StoreWalks::copyInto(CAdoConnection& source, CAdoConnection& target)
         walks = copyTable(source, target, kTable, kColumns, "ITTI");
     } else {
         CAdoCommand(target, QStringLiteral("DELETE FROM StoreWalks")).run();
+    }
+    const QStringList trips{QStringLiteral("Store"), QStringLiteral("StartedAt"), QStringLiteral("EndedAt"),
+                            QStringLiteral("Items"), QStringLiteral("Depts")};
+    if (WalkTrips::tableUsable(source)) {
+        copyTable(source, target, QStringLiteral("WalkTrips"), trips, "TIIIT");
+    } else {
+        CAdoCommand(target, QStringLiteral("DELETE FROM WalkTrips")).run();
     }
     const QStringList marks{QStringLiteral("MarkedAt"), QStringLiteral("ItemID"), QStringLiteral("Dept"),
                             QStringLiteral("Store"), QStringLiteral("Marked")};

@@ -48,14 +48,17 @@ public:
     bool setWalk(const QString& store, const QStringList& departments, const QString& label = QString());
 
     // The walk learned from the trips to store: every department of walkOf,
-    // those never seen on a trip placed by WalkLearner::placeUnseen.
+    // those never seen on a trip placed by WalkLearner::placeUnseen. The
+    // trips found in the marks since the last one kept are kept in turn once
+    // over (no mark for WalkLearner::TripGap before now, milliseconds since
+    // the epoch; 0 for the clock's time).
     struct Learned
     {
         QStringList departments;
         int trips = 0;
         double confidence = 0.0;
     };
-    Learned learnedWalk(const QString& store);
+    Learned learnedWalk(const QString& store, qint64 now = 0);
 
     enum class Column
     {
@@ -69,12 +72,15 @@ public:
     static void carryRename(CAdoConnection& connection, JournalAction& action, Column column, const QString& from,
                             const QString& to);
 
-    // Inside the copy's transaction on target: the walks and the mark log of
-    // source in place of target's own. Rows that would not fit the tables
+    // Inside the copy's transaction on target: the walks, the mark log and
+    // the kept trips of source in place of target's own. Rows that would not fit the tables
     // (edited by hand) are left behind. Returns the number of walk rows
     // copied. Raises CAdoException when target cannot be written.
     static long copyInto(CAdoConnection& source, CAdoConnection& target);
 
 private:
+    // walkOf with the everyday walk already read.
+    Walk walkWith(const QString& store, const QStringList& global);
+
     CAdoConnection& m_connection;
 };

@@ -206,6 +206,18 @@ TEST_P(StoreWalksTest, TheLearnedWalkComesFromTripsAtThatStoreOnly)
         // At home, in the same minutes: no part of the trip.
         MarkLog::record(connection, 6, true, QString(), 1'700'000'000'000LL + trip * day + 2);
     }
+    // The last trip is still going on a minute after its last mark: it
+    // counts, but only the two before it are kept.
+    const qint64 lastMark = 1'700'000'000'000LL + 2 * day + 240'003;
+    learned = walks.learnedWalk(QStringLiteral("B-Mart"), lastMark + 60'000);
+    EXPECT_EQ(learned.trips, 3);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM WalkTrips")), QStringLiteral("2"));
+    learned = walks.learnedWalk(QStringLiteral("B-Mart"));
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM WalkTrips")), QStringLiteral("3"));
+    // Kept trips stand when the marks are gone; one damaged by hand is
+    // passed over.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DELETE FROM MarkLog; INSERT INTO WalkTrips VALUES ('B-Mart', 5, "
+                                                 "6, 7, '99:Dairy')")));
     learned = walks.learnedWalk(QStringLiteral("B-Mart"));
     EXPECT_EQ(learned.trips, 3);
     EXPECT_GT(learned.confidence, 0.5);

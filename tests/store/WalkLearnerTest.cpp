@@ -1,4 +1,5 @@
 #include "store/catalog/WalkLearner.h"
+#include "store/catalog/WalkTrips.h"
 
 #include <gtest/gtest.h>
 
@@ -184,4 +185,16 @@ TEST(WalkLearnerTest, HostileNamesAreDepartmentsLikeAnyOther)
         }
     }
     EXPECT_EQ(learned(marks), depts);
+}
+
+TEST(WalkLearnerTest, AKeptTripReadsBackAsItWasAndDamageIsNoTrip)
+{
+    const QStringList departments{QString::fromUcs4(U"\U0001F955\U0001F955"), QStringLiteral("3:x"),
+                                  QStringLiteral("a:b"), QStringLiteral(" ")};
+    QStringList back;
+    ASSERT_TRUE(WalkTrips::decode(WalkTrips::encode(departments), back));
+    EXPECT_EQ(back, departments);
+    for (const char* damaged : {"", "6:Dairy", "x:Dairy", "0:", "-1:a", "3:abc4", "99999999999:a"}) {
+        EXPECT_FALSE(WalkTrips::decode(QString::fromLatin1(damaged), back)) << damaged;
+    }
 }

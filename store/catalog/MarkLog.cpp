@@ -55,7 +55,10 @@ void MarkLog::record(CAdoConnection& connection, qint64 itemId, bool marked, con
             connection,
             QStringLiteral("INSERT INTO MarkLog (") + kColumns
                 + QStringLiteral(") VALUES (?, ?, (SELECT Dept FROM ShoppingLists WHERE ID = ? LIMIT 1), ?, ?)"));
-        insert.bind(1, madeAt > 0 ? madeAt : QDateTime::currentMSecsSinceEpoch());
+        // A time not yet come (a phone's clock set wrong) is taken as now:
+        // it would otherwise stand as the newest trip for ever.
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        insert.bind(1, madeAt > 0 && madeAt < now ? madeAt : now);
         insert.bind(2, itemId);
         insert.bind(3, itemId);
         insert.bind(4, home ? SqlValue() : SqlValue::text(store));

@@ -23,7 +23,8 @@ public:
 
     // Inside the mark's own transaction: notes that item itemId was marked
     // (or unmarked) in the view of store ("*" or empty for the need view) at
-    // madeAt (milliseconds since the epoch, UTC; 0 for now). A log that
+    // madeAt (milliseconds since the epoch, UTC; 0, or a time still to
+    // come, for now). A log that
     // cannot be written is left out quietly: the mark itself matters more.
     static void record(CAdoConnection& connection, qint64 itemId, bool marked, const QString& store, qint64 madeAt);
 

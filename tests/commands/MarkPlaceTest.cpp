@@ -43,24 +43,29 @@ TEST_P(MarkPlaceTest, EveryMarkNotesItsStoreAndTimeAndStaysOneUndoableAction)
     ItemChanges::setMark(connection, 3, 1, {QStringLiteral("B-Mart"), 1'600'000'000'000LL});
     ItemChanges::setMark(connection, 3, 0, {QStringLiteral("*"), 0});
     ItemChanges::setMark(connection, 4, 1);
+    // A phone whose clock runs a year ahead: its mark is made now.
+    ItemChanges::setMark(connection, 5, 1, {QStringLiteral("B-Mart"), before + 365LL * 86'400'000LL});
+    ItemChanges::setMark(connection, 5, 0);
     EXPECT_EQ(CatalogSeed::joined(QStringLiteral("checked")), QStringLiteral("0 0 0 1 0 0 0 0 0 0"));
-    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM MarkLog")), QStringLiteral("3"));
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM MarkLog")), QStringLiteral("5"));
     const auto marks = MarkLog::marksAt(connection, QStringLiteral("B-MART"));
-    ASSERT_EQ(marks.size(), 1u);
+    ASSERT_EQ(marks.size(), 2u);
+    EXPECT_GE(marks[1].at, before);
+    EXPECT_LE(marks[1].at, QDateTime::currentMSecsSinceEpoch());
     EXPECT_EQ(marks[0].at, 1'600'000'000'000LL);
     EXPECT_EQ(marks[0].itemId, 3);
     EXPECT_EQ(marks[0].dept, QStringLiteral("Bakery"));
     EXPECT_TRUE(marks[0].marked);
     // The need view and the phone's untold marks are at home, made now.
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM MarkLog WHERE Store IS NULL")),
-              QStringLiteral("2"));
+              QStringLiteral("3"));
     EXPECT_GE(CatalogSeed::scalar(QStringLiteral("SELECT min(MarkedAt) FROM MarkLog WHERE Store IS NULL")).toLongLong(),
               before);
     // The note is no step of its own in the history.
     Journal journal(connection);
-    EXPECT_EQ(journal.history().size(), 3);
+    EXPECT_EQ(journal.history().size(), 5);
     ASSERT_TRUE(journal.undo().done);
-    EXPECT_EQ(CatalogSeed::joined(QStringLiteral("checked")), QStringLiteral("0 0 0 0 0 0 0 0 0 0"));
+    EXPECT_EQ(CatalogSeed::joined(QStringLiteral("checked")), QStringLiteral("0 0 0 1 1 0 0 0 0 0"));
 }
 
 TEST_P(MarkPlaceTest, QueuedMarksKeepTheirPhoneTimeAndTeachTheWalk)

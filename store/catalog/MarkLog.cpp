@@ -25,6 +25,11 @@ bool MarkLog::ensureTable(CAdoConnection& connection)
     if (tableUsable(connection)) {
         return true;
     }
+    // Another program's table of that name is left as it is (and trying to
+    // make ours would end a transaction on some engines).
+    if (CAdoCommand::compiles(connection, QStringLiteral("SELECT * FROM MarkLog WHERE 1 = 0"))) {
+        return false;
+    }
     // Stores compare as the catalog's do, without regard to letter case.
     const QString text =
         connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");

@@ -96,6 +96,11 @@ bool StoreWalks::ensureTable(CAdoConnection& connection)
     if (tableUsable(connection)) {
         return true;
     }
+    // Another program's table of that name is left as it is (and trying to
+    // make ours would end a transaction on some engines).
+    if (CAdoCommand::compiles(connection, QStringLiteral("SELECT * FROM StoreWalks WHERE 1 = 0"))) {
+        return false;
+    }
     // Names compare as the catalog's do, without regard to letter case.
     const QString text =
         connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
@@ -337,28 +342,35 @@ long copyTable(CAdoConnection& source, CAdoConnection& target, const QString& ta
 
 long StoreWalks::copyInto(CAdoConnection& source, CAdoConnection& target)
 {
-    if (!ensureTable(target) || !MarkLog::ensureTable(target) || !WalkTrips::ensureTable(target)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, target.lastError());
-    }
-    long walks = 0;
-    if (tableUsable(source)) {
-        walks = copyTable(source, target, kTable, kColumns, "ITTI");
-    } else {
-        CAdoCommand(target, QStringLiteral("DELETE FROM StoreWalks")).run();
-    }
     const QStringList trips{QStringLiteral("Store"), QStringLiteral("StartedAt"), QStringLiteral("EndedAt"),
                             QStringLiteral("Items"), QStringLiteral("Depts")};
-    if (WalkTrips::tableUsable(source)) {
-        copyTable(source, target, QStringLiteral("WalkTrips"), trips, "TIIIT");
-    } else {
-        CAdoCommand(target, QStringLiteral("DELETE FROM WalkTrips")).run();
-    }
     const QStringList marks{QStringLiteral("MarkedAt"), QStringLiteral("ItemID"), QStringLiteral("Dept"),
                             QStringLiteral("Store"), QStringLiteral("Marked")};
-    if (MarkLog::tableUsable(source)) {
-        copyTable(source, target, QStringLiteral("MarkLog"), marks, "IIttI");
-    } else {
-        CAdoCommand(target, QStringLiteral("DELETE FROM MarkLog")).run();
+    const struct
+    {
+        bool (*usable)(CAdoConnection&);
+        bool (*ensure)(CAdoConnection&);
+        QString table;
+        const QStringList& columns;
+        const char* types;
+    } tables[] = {
+        {&tableUsable, &ensureTable, kTable, kColumns, "ITTI"},
+        {&WalkTrips::tableUsable, &WalkTrips::ensureTable, QStringLiteral("WalkTrips"), trips, "TIIIT"},
+        {&MarkLog::tableUsable, &MarkLog::ensureTable, QStringLiteral("MarkLog"), marks, "IIttI"},
+    };
+    long walks = 0;
+    for (const auto& table : tables) {
+        // A target whose table of that name is another program's keeps it
+        // as it is, as its undo history would be kept.
+        if (!table.ensure(target)) {
+            continue;
+        }
+        if (table.usable(source)) {
+            const long copied = copyTable(source, target, table.table, table.columns, table.types);
+            walks = table.table == kTable ? copied : walks;
+        } else {
+            CAdoCommand(target, QStringLiteral("DELETE FROM ") + table.table).run();
+        }
     }
     return walks;
 }

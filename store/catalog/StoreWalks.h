@@ -73,9 +73,11 @@ public:
                             const QString& to);
 
     // Inside the copy's transaction on target: the walks, the mark log and
-    // the kept trips of source in place of target's own. Rows that would not fit the tables
-    // (edited by hand) are left behind. Returns the number of walk rows
-    // copied. Raises CAdoException when target cannot be written.
+    // the kept trips of source in place of target's own. Rows that would not
+    // fit the tables (edited by hand) are left behind, and so are target's
+    // tables of those names that are another program's. Returns the number
+    // of walk rows copied. Raises CAdoException when target cannot be
+    // written.
     static long copyInto(CAdoConnection& source, CAdoConnection& target);
 
 private:

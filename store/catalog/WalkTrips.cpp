@@ -23,6 +23,11 @@ bool WalkTrips::ensureTable(CAdoConnection& connection)
     if (tableUsable(connection)) {
         return true;
     }
+    // Another program's table of that name is left as it is (and trying to
+    // make ours would end a transaction on some engines).
+    if (CAdoCommand::compiles(connection, QStringLiteral("SELECT * FROM WalkTrips WHERE 1 = 0"))) {
+        return false;
+    }
     const QString text =
         connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
     const QString create = QStringLiteral("CREATE TABLE WalkTrips (Store %1 NOT NULL, StartedAt BIGINT NOT NULL, "

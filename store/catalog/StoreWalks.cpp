@@ -144,6 +144,9 @@ QStringList StoreWalks::departmentsOf(const QString& store)
 
 StoreWalks::Walk StoreWalks::walkOf(const QString& store)
 {
+    if (plain(store) == QLatin1String("*")) {
+        return {globalWalk(), false};
+    }
     return walkWith(store, globalWalk());
 }
 

@@ -37,7 +37,7 @@ public:
     // whole-number place count as missing, a department listed twice takes
     // its first place, equal places go in everyday order, and departments the
     // walk lacks are placed as an unseen department of a learned walk is
-    // (WalkLearner::placeUnseen).
+    // (WalkLearner::placeUnseen). "*" (all stores) gives the everyday walk.
     Walk walkOf(const QString& store);
 
     // Makes departments (first visited first) store's own walk, as one action

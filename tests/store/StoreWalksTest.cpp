@@ -91,6 +91,7 @@ TEST_P(StoreWalksTest, AWalkIsSetAsOneUndoableActionAndOnlyForItsStore)
 {
     EXPECT_EQ(walk(QStringLiteral("B-Mart")), names({"Produce", "Bakery", "Dairy", "Frozen"}));
     EXPECT_FALSE(own(QStringLiteral("B-Mart")));
+    EXPECT_EQ(walk(QStringLiteral("*")), names({"Produce", "Bakery", "Dairy", "Frozen", "Deli"}));
 
     StoreWalks walks(connection);
     ASSERT_TRUE(walks.setWalk(QStringLiteral("B-Mart"), names({"Frozen", "Dairy", "Produce", "Bakery"})));

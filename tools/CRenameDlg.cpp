@@ -12,6 +12,7 @@
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/StoreWalks.h"
 #include "store/journal/JournalAction.h"
 
 #include <QAbstractItemView>
@@ -230,6 +231,9 @@ long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, co
 {
     JournalAction action(connection, renameLabel(column, oldName, newName));
     const long count = BulkPass::run(connection, renamePass(column, oldName, newName), &action);
+    StoreWalks::carryRename(connection, action,
+                            column == kDeptColumn ? StoreWalks::Column::Dept : StoreWalks::Column::Store, oldName,
+                            newName);
     action.commit();
     return count;
 }

@@ -129,8 +129,9 @@ bool UndoBatch::suits(const CAdoConnection&, const std::vector<RowChange>& chang
     std::unordered_set<qint64> ids;
     ids.reserve(changes.size());
     for (const RowChange& change : changes) {
-        if (change.kind != RowChange::Kind::Update || change.id.type() != SqlValue::Type::Integer
-            || !ids.insert(change.id.toInteger()).second) {
+        // Rows of the tables beside the catalog go the general way.
+        if (change.kind != RowChange::Kind::Update || !change.table.isEmpty()
+            || change.id.type() != SqlValue::Type::Integer || !ids.insert(change.id.toInteger()).second) {
             return false;
         }
         for (const QString& column : change.columns) {

@@ -6,6 +6,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
+#include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
@@ -16,7 +17,6 @@
 #include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHash>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
@@ -26,6 +26,23 @@
 
 namespace
 {
+// A cell as the dialog reads it: a number in digits, nothing as empty text.
+QString shownText(const SqlValue& value)
+{
+    switch (value.type()) {
+    case SqlValue::Type::Integer:
+        return QString::number(value.toInteger());
+    case SqlValue::Type::Real:
+        return QString::number(value.toReal(), 'g', 15);
+    case SqlValue::Type::Text:
+        return value.toText();
+    case SqlValue::Type::Null:
+    case SqlValue::Type::Blob:
+        break;
+    }
+    return {};
+}
+
 const QString kFailureLead = QStringLiteral("The departments could not be put in order, so every item keeps its old "
                                             "place.");
 } // namespace
@@ -216,30 +233,38 @@ int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
     return UnplacedOrder;
 }
 
-BulkPass::Pass CArrangeDlg::orderPass(const QStringList& departments)
+BulkPass::Statement CArrangeDlg::orderPass(CAdoConnection& connection, const QStringList& departments)
 {
-    // The rows come sorted by department: each name is looked up once.
-    return {QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"),
-            {3},
-            [departments, orders = QHash<QString, int>()](CAdoRecordset& rs, BulkPass::Changes& changes) mutable {
-                const QString name = rs.GetField(2).GetText();
-                auto found = orders.constFind(name);
-                if (found == orders.constEnd()) {
-                    found = orders.insert(name, orderOf(name, departments));
-                }
-                // A row that has its number already is left as it is: the result is
-                // the same, and the pass does not grow with the rows that keep their
-                // place.
-                if (rs.GetField(3).GetText() != QString::number(found.value())) {
-                    changes.emplace_back(3, SqlValue::integer(found.value()));
-                }
-            }};
+    // Each name in use is looked up once; a row gets its number from its
+    // name by the engine's own comparison, the one that told the names apart.
+    BulkPass::Sql cases;
+    CAdoCommand names(connection, QStringLiteral("SELECT DISTINCT Dept FROM ShoppingLists"));
+    while (names.next()) {
+        const SqlValue name = names.value(0);
+        const int order = orderOf(shownText(name), departments);
+        if (order != UnplacedOrder && !name.isNull()) {
+            cases += BulkPass::Sql{QStringLiteral(" WHEN ? THEN ?"), {name, SqlValue::integer(order)}};
+        }
+    }
+    BulkPass::Sql order{QString::number(UnplacedOrder), {}};
+    if (!cases.text.isEmpty()) {
+        order = {QStringLiteral("CAST(CASE Dept"), {}};
+        order += cases;
+        order += QStringLiteral(" ELSE %1 END AS INTEGER)").arg(UnplacedOrder);
+    }
+    // A row that has its number already, as the list shows numbers, is left
+    // as it is: the result is the same, and the journal does not grow with
+    // the rows that keep their place.
+    BulkPass::Sql where{QStringLiteral("COALESCE(CAST(DeptOrder AS TEXT), '') <> CAST("), {}};
+    where += order;
+    where += QStringLiteral(" AS TEXT)");
+    return {where, {QStringLiteral("DeptOrder")}, {order}};
 }
 
 long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)
 {
     JournalAction action(connection, QStringLiteral("Arrange Departments"));
-    const long written = BulkPass::run(connection, orderPass(departments), &action);
+    const long written = BulkPass::run(connection, orderPass(connection, departments), &action);
     action.commit();
     return written;
 }

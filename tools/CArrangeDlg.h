@@ -47,8 +47,9 @@ public:
     // cannot be written or the pass cannot be made final; the catalog then
     // keeps every old number.
     static long writeOrder(CAdoConnection& connection, const QStringList& departments);
-    // The pass behind writeOrder, without its journal.
-    static BulkPass::Pass orderPass(const QStringList& departments);
+    // The pass behind writeOrder, without its journal, for the names in use
+    // on the connection's catalog.
+    static BulkPass::Statement orderPass(CAdoConnection& connection, const QStringList& departments);
 
 private:
     void OnInitDialog();

@@ -12,6 +12,7 @@
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/StoreWalks.h"
 #include "store/journal/JournalAction.h"
 
 #include <QAbstractItemView>
@@ -218,13 +219,11 @@ QString CRenameDlg::renameLabel(const QString& column, const QString& oldName, c
     return QStringLiteral("Rename %1 %2 to %3").arg(kind, oldName, newName);
 }
 
-BulkPass::Pass CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
+BulkPass::Statement CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
 {
-    return {
-        QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
-            + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
-        {1},
-        [newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); }};
+    return {{column + QStringLiteral(" = ?"), {SqlValue::text(oldName)}},
+            {column},
+            {{QStringLiteral("?"), {SqlValue::text(newName)}}}};
 }
 
 long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,
@@ -232,6 +231,9 @@ long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, co
 {
     JournalAction action(connection, renameLabel(column, oldName, newName));
     const long count = BulkPass::run(connection, renamePass(column, oldName, newName), &action);
+    StoreWalks::carryRename(connection, action,
+                            column == kDeptColumn ? StoreWalks::Column::Dept : StoreWalks::Column::Store, oldName,
+                            newName);
     action.commit();
     return count;
 }

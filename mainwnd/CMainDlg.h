@@ -4,7 +4,7 @@
 #include "commands/ViewState.h"
 #include "controls/DeptComboBox.h"
 #include "mainwnd/CommandRouter.h"
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 #include "mainwnd/SummaryPainter.h"
 #include "mainwnd/ViewController.h"
 #include "mainwnd/WindowLayout.h"

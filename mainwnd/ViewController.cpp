@@ -5,7 +5,7 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
 #include "platform/SoundService.h"

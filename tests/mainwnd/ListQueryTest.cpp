@@ -6,7 +6,7 @@
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 

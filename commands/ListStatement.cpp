@@ -1,4 +1,4 @@
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"

@@ -1,0 +1,124 @@
+#include "StoreFixture.h"
+
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/catalog/Catalog.h"
+#include "support/ThrowawayServer.h"
+
+#include <libpq-fe.h>
+
+#include <memory>
+
+// The catalog on a server in trouble: stopped, restarted, or busy with
+// another program's locks. Each case has a server of its own.
+class ServerTroubleTest : public StoreTest
+{
+protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        QString why;
+        if (!m_server.create(why)) {
+            GTEST_SKIP() << why.toStdString();
+        }
+        ASSERT_EQ(Catalog::prepareFile(m_server.uri()), Catalog::FileState::Created);
+        CAdoConnection connection(true);
+        ASSERT_EQ(connection.Open(m_server.uri()), 0);
+        ASSERT_TRUE(connection.Execute(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy) VALUES "
+                                                      "(1, 'Milk', 1), (2, 'Tea', 2)")));
+    }
+
+    // The server's URI with a time limit of 2 s, the shortest libpq takes.
+    QString quickUri() const { return m_server.uri() + QStringLiteral("&connect_timeout=2"); }
+
+    static QString firstValue(CAdoConnection& connection, const QString& sql)
+    {
+        CAdoRecordset set;
+        if (!set.Open(sql, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
+            return QStringLiteral("<failed: ") + connection.lastError() + QLatin1Char('>');
+        }
+        return set.IsEOF() ? QStringLiteral("<none>") : QString(set.GetField(0).GetText());
+    }
+
+    ThrowawayServer m_server;
+};
+
+TEST_F(ServerTroubleTest, AStoppedServerIsNamedWithinTheTimeLimitAndFoundAgain)
+{
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(quickUri()), 0) << connection.lastError().toStdString();
+    const QString quantity = QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2");
+    ASSERT_EQ(firstValue(connection, quantity), "2");
+
+    // Frozen as a hung host would be: the read and the write each end by
+    // themselves, naming the server, instead of waiting for ever.
+    ASSERT_TRUE(m_server.pause());
+    CAdoRecordset set;
+    EXPECT_FALSE(set.Open(quantity, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly));
+    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("did not answer within 2 seconds")))
+        << connection.lastError().toStdString();
+    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server")));
+    EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 2")));
+    EXPECT_TRUE(connection.lastError().contains(QStringLiteral("PostgreSQL server")))
+        << connection.lastError().toStdString();
+
+    // A new connection to the frozen server gives up as well.
+    CAdoConnection another(true);
+    EXPECT_EQ(another.Open(quickUri()), CAdoException::CannotOpen);
+    EXPECT_TRUE(another.lastError().contains(QStringLiteral("cannot be reached"))) << another.lastError().toStdString();
+
+    // Running again: the next statement connects by itself.
+    ASSERT_TRUE(m_server.resume());
+    EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 3 WHERE ID = 2")))
+        << connection.lastError().toStdString();
+    EXPECT_EQ(firstValue(connection, quantity), "3");
+}
+
+TEST_F(ServerTroubleTest, AWaitForAnotherProgramsLockEndsWithItsReason)
+{
+    const std::unique_ptr<PGconn, decltype(&PQfinish)> other(PQconnectdb(m_server.uri().toUtf8().constData()),
+                                                             &PQfinish);
+    ASSERT_EQ(PQstatus(other.get()), CONNECTION_OK);
+    PQclear(PQexec(other.get(), "BEGIN"));
+    PQclear(PQexec(other.get(), "SELECT * FROM ShoppingLists WHERE ID = 1 FOR UPDATE"));
+
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(quickUri()), 0);
+    EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 1")));
+    EXPECT_EQ(connection.lastError(), QStringLiteral("Another program is changing this item; try again."));
+    // The connection is still good, and so is a row nobody holds.
+    EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 2")))
+        << connection.lastError().toStdString();
+
+    PQclear(PQexec(other.get(), "COMMIT"));
+    EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 1")));
+}
+
+TEST_F(ServerTroubleTest, TheFirstRequestsAfterARestartSucceed)
+{
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(m_server.uri()), 0);
+    const QString quantity = QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 1");
+    ASSERT_EQ(firstValue(connection, quantity), "1");
+
+    // Restarted while the connection was idle: the read finds the server.
+    ASSERT_TRUE(m_server.restart());
+    EXPECT_EQ(firstValue(connection, quantity), "1");
+
+    // And so does a write, sent once.
+    ASSERT_TRUE(m_server.restart());
+    EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = QtyToBuy + 1 WHERE ID = 1")))
+        << connection.lastError().toStdString();
+    EXPECT_EQ(firstValue(connection, quantity), "2");
+
+    // A transaction begun after the restart runs whole.
+    ASSERT_TRUE(m_server.restart());
+    {
+        CAdoTransaction transaction(connection);
+        ASSERT_TRUE(transaction.active()) << connection.lastError().toStdString();
+        EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 7 WHERE ID = 2")));
+        EXPECT_TRUE(transaction.commit());
+    }
+    EXPECT_EQ(firstValue(connection, QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "7");
+}

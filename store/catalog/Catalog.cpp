@@ -243,6 +243,11 @@ QString Catalog::displayName()
     return PgSession::isUri(chosen) ? PgSession::describe(chosen) : QDir::toNativeSeparators(chosen);
 }
 
+QString Catalog::describeLocation(const QString& location)
+{
+    return compactPath(resolve(location));
+}
+
 QString Catalog::createTableStatement(Engine engine)
 {
     if (engine == Engine::Postgres) {

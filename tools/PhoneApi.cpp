@@ -324,8 +324,8 @@ PhoneApi::Reply PhoneApi::names(const QString& prefix)
     QJsonArray found;
     if (!prefix.isEmpty()) {
         CAdoRecordset rs;
-        if (!rs.Open(NameCompletion::sql(prefix), m_connection, CAdoRecordset::adOpenForwardOnly,
-                     CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
+        if (!rs.Open(NameCompletion::sql(), NameCompletion::values(prefix), m_connection,
+                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
             return failure(m_connection.lastError(), QStringLiteral("The catalog could not be searched."));
         }
         while (!rs.IsEOF() && found.size() < MaxNames) {

@@ -499,10 +499,12 @@ PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const s
         return run(sql, error, params);
     }
     Result result = run(sql, error, params);
+    const QByteArray state = m_lastState; // the statement's, not the savepoint's
     if (!result) {
         run("ROLLBACK TO SAVEPOINT grocelle_structure", ignored, {});
     }
     run("RELEASE SAVEPOINT grocelle_structure", ignored, {});
+    m_lastState = state;
     return result;
 }
 

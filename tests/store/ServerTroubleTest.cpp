@@ -122,3 +122,39 @@ TEST_F(ServerTroubleTest, TheFirstRequestsAfterARestartSucceed)
     }
     EXPECT_EQ(firstValue(connection, QStringLiteral("SELECT QtyToBuy FROM ShoppingLists WHERE ID = 2")), "7");
 }
+
+TEST_F(ServerTroubleTest, StartUpMessagesSayWhatWentWrong)
+{
+    const QString base = m_server.uri();
+    const QString folder = m_server.socketFolder();
+    auto message = [](const QString& uri) { return Catalog::fileStateMessage(Catalog::prepareFile(uri), uri); };
+    EXPECT_TRUE(message(QStringLiteral("postgresql://postgres@/nosuchdb?host=") + folder)
+                    .contains(QLatin1String("does not exist")))
+        << message(QStringLiteral("postgresql://postgres@/nosuchdb?host=") + folder).toStdString();
+    EXPECT_TRUE(message(QStringLiteral("postgresql://nobody@/postgres?host=") + folder)
+                    .contains(QLatin1String("did not accept the user name or password")))
+        << message(QStringLiteral("postgresql://nobody@/postgres?host=") + folder).toStdString();
+
+    // A user who may only connect is told so, and nothing is tried on the
+    // table (no column is added, no ALTER).
+    CAdoConnection owner(true);
+    ASSERT_EQ(owner.Open(base), 0);
+    ASSERT_TRUE(owner.Execute(QStringLiteral("CREATE ROLE visitor LOGIN")));
+    const QString visitor = QStringLiteral("postgresql://visitor@/postgres?host=") + folder;
+    EXPECT_EQ(Catalog::prepareFile(visitor), Catalog::FileState::CannotCreate);
+    EXPECT_TRUE(message(visitor).contains(QLatin1String("no permission to read the catalog")))
+        << message(visitor).toStdString();
+
+    // Reading only: the catalog opens, and says that it cannot be changed.
+    ASSERT_TRUE(owner.Execute(QStringLiteral("GRANT SELECT ON ShoppingLists TO visitor")));
+    EXPECT_EQ(Catalog::prepareFile(visitor), Catalog::FileState::ReadOnly);
+    EXPECT_TRUE(message(visitor).contains(QLatin1String("can be read but not changed")))
+        << message(visitor).toStdString();
+
+    // A read-only database without a catalog: it cannot be made there.
+    ASSERT_TRUE(owner.Execute(QStringLiteral("CREATE DATABASE frozen")));
+    ASSERT_TRUE(owner.Execute(QStringLiteral("ALTER DATABASE frozen SET default_transaction_read_only = on")));
+    EXPECT_TRUE(
+        message(QStringLiteral("postgresql://postgres@/frozen?host=") + folder).contains(QLatin1String("is read-only")))
+        << message(QStringLiteral("postgresql://postgres@/frozen?host=") + folder).toStdString();
+}

@@ -6,10 +6,13 @@
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
 #include "tools/PhoneApi.h"
+#include "tools/PhoneListFeed.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 
 #include <libpq-fe.h>
 
@@ -174,6 +177,20 @@ TEST_F(PhoneApiTroubleTest, EveryRequestNamesTheServerWhileItIsAway)
           api.change(R"({"id":14,"field":"Checked","from":0,"to":1})"), api.add(R"({"name":"Tea","quantity":3})")}) {
         EXPECT_EQ(away.status, 503) << away.body.toStdString();
         EXPECT_TRUE(errorOf(away).contains(named)) << away.body.toStdString();
+    }
+    // The list the page polls comes from a reader of its own: the same.
+    {
+        PhoneListFeed feed(phone);
+        PhoneApi::Reply listed;
+        QEventLoop loop;
+        feed.list(QStringLiteral("*"), QString(), [&](const PhoneApi::Reply& reply) {
+            listed = reply;
+            loop.quit();
+        });
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        loop.exec();
+        EXPECT_EQ(listed.status, 503) << listed.body.toStdString();
+        EXPECT_TRUE(errorOf(listed).contains(named)) << listed.body.toStdString();
     }
     ASSERT_TRUE(m_server.start());
     EXPECT_EQ(api.list(QStringLiteral("*"), QString()).status, 200);

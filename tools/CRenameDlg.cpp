@@ -220,11 +220,11 @@ QString CRenameDlg::renameLabel(const QString& column, const QString& oldName, c
 
 BulkPass::Pass CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
 {
-    return {
-        QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
-            + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
-        {1},
-        [newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); }};
+    return {QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
+                + QStringLiteral(" = ? ORDER BY ID"),
+            {1},
+            [newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); },
+            {SqlValue::text(oldName)}};
 }
 
 long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,

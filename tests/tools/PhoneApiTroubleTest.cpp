@@ -8,9 +8,9 @@
 #include "tools/PhoneApi.h"
 #include "tools/PhoneListFeed.h"
 
+#include <QEventLoop>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QEventLoop>
 #include <QThread>
 #include <QTimer>
 

@@ -171,18 +171,16 @@ QString PgSession::describe(const QString& uri)
     PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
     PQfreemem(error);
     if (!options) {
-        // Shown as typed, but for its credentials and options: a password
-        // never reaches a message.
-        QString shown = uri.section(QLatin1Char('?'), 0, 0);
-        const qsizetype hostStart = shown.indexOf(QLatin1String("://"));
-        if (hostStart >= 0) {
-            const qsizetype path = shown.indexOf(QLatin1Char('/'), hostStart + 3);
-            const qsizetype at = shown.lastIndexOf(QLatin1Char('@'), path < 0 ? -1 : path - 1);
-            if (at >= hostStart + 3) {
-                shown.remove(hostStart + 3, at - hostStart - 2);
-            }
+        // libpq cannot read it, so nothing in it can be told apart for sure:
+        // shown as typed, less everything up to the last '@' (a user and a
+        // password, whatever they hold) and everything from the options on.
+        const qsizetype scheme = uri.indexOf(QLatin1String("://"));
+        QString rest = scheme >= 0 ? uri.mid(scheme + 3) : uri;
+        const qsizetype at = rest.lastIndexOf(QLatin1Char('@'));
+        if (at >= 0) {
+            rest = rest.mid(at + 1);
         }
-        return shown;
+        return (scheme >= 0 ? uri.left(scheme + 3) : QString()) + rest.section(QLatin1Char('?'), 0, 0);
     }
     QString host;
     QString port;
@@ -222,6 +220,16 @@ QByteArray PgSession::programTag()
 std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error)
 {
     const QByteArray text = uri.toUtf8();
+    char* parseError = nullptr;
+    PQconninfoOption* parsed = PQconninfoParse(text.constData(), &parseError);
+    PQfreemem(parseError);
+    const bool readable = parsed != nullptr;
+    PQconninfoFree(parsed);
+    if (!readable) {
+        // libpq's words would quote the address, password and all.
+        error = QStringLiteral("The catalog address %1 cannot be read as a PostgreSQL address.").arg(describe(uri));
+        return nullptr;
+    }
     const QByteArray tag = programTag();
     const QByteArray limit = QByteArray::number(DefaultWaitSeconds);
     // The URI's own connect_timeout comes later and wins over ours.

@@ -1,5 +1,8 @@
 #include "StoreFixture.h"
 
+#include "commands/CatalogFailure.h"
+#include "commands/ItemChanges.h"
+
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
@@ -87,6 +90,13 @@ TEST_F(ServerTroubleTest, AWaitForAnotherProgramsLockEndsWithItsReason)
     ASSERT_EQ(connection.Open(quickUri()), 0);
     EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 1")));
     EXPECT_EQ(connection.lastError(), QStringLiteral("Another program is changing this item; try again."));
+    // A command of the window is told the same.
+    try {
+        ItemChanges::setMark(connection, 1, 1);
+        ADD_FAILURE() << "a mark went through another program's lock";
+    } catch (const CAdoException& error) {
+        EXPECT_EQ(CatalogFailure::text(error), QStringLiteral("Another program is changing this item; try again."));
+    }
     // The connection is still good, and so is a row nobody holds.
     EXPECT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 9 WHERE ID = 2")))
         << connection.lastError().toStdString();

@@ -283,11 +283,18 @@ bool PgSession::configure()
     // quotes could end its literal early and be read as SQL. The server
     // ends a statement, and a wait for another program's lock, a little
     // before this side gives up on it, so that it can say which it was.
-    QByteArray settings[] = {"SET standard_conforming_strings = on", "SET client_encoding = 'UTF8'",
-                             "SET statement_timeout = 0", "SET lock_timeout = 0"};
+    // A number reads back as the same number, and a row read under a lock
+    // is the row as its last writer left it (the program's checks under a
+    // row lock rely on read committed).
+    QByteArray settings[] = {"SET statement_timeout = 0",
+                             "SET lock_timeout = 0",
+                             "SET standard_conforming_strings = on",
+                             "SET client_encoding = 'UTF8'",
+                             "SET extra_float_digits = 3",
+                             "SET default_transaction_isolation = 'read committed'"};
     if (m_waitSeconds > 0) {
-        settings[2] = "SET statement_timeout = " + QByteArray::number(m_waitSeconds * 1000 - 500);
-        settings[3] = "SET lock_timeout = " + QByteArray::number(m_waitSeconds * 1000 - 1000);
+        settings[0] = "SET statement_timeout = " + QByteArray::number(m_waitSeconds * 1000 - 500);
+        settings[1] = "SET lock_timeout = " + QByteArray::number(m_waitSeconds * 1000 - 1000);
     }
     for (const QByteArray& setting : settings) {
         Outcome outcome = Outcome::Lost;

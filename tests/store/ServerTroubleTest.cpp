@@ -3,6 +3,7 @@
 #include "commands/CatalogFailure.h"
 #include "commands/ItemChanges.h"
 
+#include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
@@ -167,4 +168,27 @@ TEST_F(ServerTroubleTest, StartUpMessagesSayWhatWentWrong)
     EXPECT_TRUE(
         message(QStringLiteral("postgresql://postgres@/frozen?host=") + folder).contains(QLatin1String("is read-only")))
         << message(QStringLiteral("postgresql://postgres@/frozen?host=") + folder).toStdString();
+}
+
+TEST_F(ServerTroubleTest, TheSessionIsFixedWhateverTheDatabaseSays)
+{
+    // Legacy and unusual defaults of a database: rounded numbers, every
+    // transaction serializable.
+    CAdoConnection owner(true);
+    ASSERT_EQ(owner.Open(m_server.uri()), 0);
+    ASSERT_TRUE(owner.Execute(QStringLiteral("ALTER DATABASE postgres SET extra_float_digits = 0")));
+    ASSERT_TRUE(owner.Execute(QStringLiteral("ALTER DATABASE postgres SET default_transaction_isolation = "
+                                             "'serializable'")));
+    owner.Close();
+
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(m_server.uri()), 0);
+    ASSERT_TRUE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET Price = ? WHERE ID = 1"),
+                                   {SqlValue::real(0.1 + 0.2)}));
+    CAdoCommand price(connection, QStringLiteral("SELECT Price FROM ShoppingLists WHERE ID = 1"));
+    ASSERT_TRUE(price.next());
+    EXPECT_EQ(price.value(0).toReal(), 0.1 + 0.2);
+    price.reset();
+    CAdoTransaction transaction(connection);
+    EXPECT_EQ(firstValue(connection, QStringLiteral("SHOW transaction_isolation")), "read committed");
 }

@@ -2,6 +2,7 @@
 
 #include "commands/CatalogFailure.h"
 #include "commands/ItemChanges.h"
+#include "platform/WaitCursor.h"
 
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
@@ -12,7 +13,10 @@
 
 #include <libpq-fe.h>
 
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 // The catalog on a server in trouble: stopped, restarted, or busy with
 // another program's locks. Each case has a server of its own.
@@ -191,4 +195,27 @@ TEST_F(ServerTroubleTest, TheSessionIsFixedWhateverTheDatabaseSays)
     price.reset();
     CAdoTransaction transaction(connection);
     EXPECT_EQ(firstValue(connection, QStringLiteral("SHOW transaction_isolation")), "read committed");
+}
+
+TEST_F(ServerTroubleTest, TheWaitCursorShowsWhileTheWindowsThreadWaits)
+{
+    CAdoConnection connection(true);
+    ASSERT_EQ(connection.Open(quickUri()), 0);
+    ASSERT_EQ(WaitCursor::depth(), 0);
+    // Watched from another thread: this one is in the wait.
+    std::atomic<bool> waiting = true;
+    std::atomic<bool> shown = false;
+    std::thread watcher([&] {
+        while (waiting) {
+            shown = shown || WaitCursor::depth() > 0;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    ASSERT_TRUE(m_server.pause());
+    EXPECT_FALSE(connection.Execute(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 4 WHERE ID = 1")));
+    waiting = false;
+    watcher.join();
+    ASSERT_TRUE(m_server.resume());
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(WaitCursor::depth(), 0);
 }

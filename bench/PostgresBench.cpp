@@ -156,15 +156,17 @@ void BM_PgCompletion(benchmark::State& state)
     if (!openOrSkip(state, connection, serverCatalog(items))) {
         return;
     }
-    const QString completion = NameCompletion::sql(QStringLiteral("fres"));
+    const QString completion = NameCompletion::sql();
+    const std::vector<SqlValue> typed = NameCompletion::values(QStringLiteral("fres"));
     QElapsedTimer clock;
     qint64 nanoseconds = 0;
     QString first;
     for (auto _ : state) {
         clock.start();
         CAdoRecordset set;
-        benchMust(set.Open(completion, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic),
-                  "open a set of rows");
+        benchMust(
+            set.Open(completion, typed, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic),
+            "open a set of rows");
         first = set.IsEOF() ? QString() : QString(set.GetField(0).GetText());
         nanoseconds += clock.nsecsElapsed();
     }

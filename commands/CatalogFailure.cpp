@@ -9,7 +9,14 @@ QString CatalogFailure::text(const CAdoException& error)
     // A catalog on a server that went away: the user's terms are the server
     // and that it cannot be reached, whatever the command was doing.
     const QString server = Catalog::displayName();
+    if (error.m_strDetail.contains(lockedElsewhere())) {
+        return lockedElsewhere();
+    }
     if (!server.isEmpty() && !error.m_strDetail.isEmpty() && error.m_strDetail.contains(server)) {
+        if (error.m_strDetail.contains(QLatin1String("did not answer"))
+            || error.m_strDetail.contains(QLatin1String("did not finish"))) {
+            return QStringLiteral("The %1 did not answer in time.").arg(server);
+        }
         return QStringLiteral("The %1 cannot be reached.").arg(server);
     }
     switch (error.m_nCode) {
@@ -27,6 +34,19 @@ QString CatalogFailure::text(const CAdoException& error)
     default:
         return QStringLiteral("The catalog reported a failure.");
     }
+}
+
+QString CatalogFailure::lockedElsewhere()
+{
+    return QStringLiteral("Another program is changing this item; try again.");
+}
+
+bool CatalogFailure::serverAway(const QString& detail)
+{
+    // The engine's words for a server gone, cut off or stopped.
+    return detail.contains(QLatin1String("PostgreSQL server"))
+           && (detail.contains(QLatin1String("cannot be reached")) || detail.contains(QLatin1String("was lost"))
+               || detail.contains(QLatin1String("did not answer")) || detail.contains(QLatin1String("did not finish")));
 }
 
 QString CatalogFailure::detail(const CAdoException& error)

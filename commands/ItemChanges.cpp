@@ -5,6 +5,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
+#include "store/access/CAdoTransaction.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/MarkLog.h"
 #include "store/journal/JournalAction.h"
@@ -36,32 +37,46 @@ QString itemName(CAdoConnection& connection, int id)
     return select.next() ? select.text(0) : QString();
 }
 
-// The row is opened to be changed: when it cannot be, the change is not
-// made, and that is what the user is told (carrying on would read and write a
-// closed row). Some engines start the write, and meet its refusal, here.
-void openItemRow(CAdoRecordset& rs, CAdoConnection& connection, const QString& sql, int lockType)
+// The row of the item, opened to be changed inside transaction: on a server
+// it is locked here, before the journal takes its turn (JournalAction), so
+// that a wait for a row another program holds never holds up anyone's
+// changes to other items. An item that is gone (deleted meanwhile) raises
+// "The item no longer exists in the catalog." Some engines start the write,
+// and meet its refusal, here.
+void openItemRow(CAdoRecordset& rs, CAdoConnection& connection, const QString& sql, const std::vector<SqlValue>& values,
+                 int lockType)
 {
-    if (!rs.Open(sql, connection, CAdoRecordset::adOpenKeyset, lockType, CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(sql, values, connection, CAdoRecordset::adOpenKeyset, lockType)) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    if (rs.IsEOF()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
     }
 }
 
 void openQuantityRow(CAdoRecordset& rs, CAdoConnection& connection, int id)
 {
-    openItemRow(
-        rs, connection,
-        QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = %1").arg(id),
-        CAdoRecordset::adLockPessimistic);
+    openItemRow(rs, connection,
+                QStringLiteral("SELECT ItemName, ID, QtyToBuy, Price, Checked from ShoppingLists where ID = ?"),
+                {SqlValue::integer(id)}, CAdoRecordset::adLockPessimistic);
+}
+
+void commitOrRaise(CAdoTransaction& transaction, CAdoConnection& connection)
+{
+    if (transaction.active() && !transaction.commit()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
 }
 } // namespace
 
 ItemChanges::QuantityRow ItemChanges::writeQuantity(CAdoConnection& connection, int id,
                                                     const std::function<int(int)>& quantityFrom, int& stored)
 {
-    JournalAction action(connection, QString());
-    action.watch(id);
+    CAdoTransaction transaction(connection);
     CAdoRecordset rs;
     openQuantityRow(rs, connection, id);
+    JournalAction action(connection, QString());
+    action.watch(id);
     const int current = TextNumbers::toInt(rs.GetField(2).GetText());
     stored = quantityFrom(current);
     action.setLabel(quantityLabel(rs.GetField(0).GetText(), current, stored));
@@ -72,6 +87,7 @@ ItemChanges::QuantityRow ItemChanges::writeQuantity(CAdoConnection& connection, 
     rs.Update();
     rs.Close();
     action.commit();
+    commitOrRaise(transaction, connection);
     return row;
 }
 
@@ -90,16 +106,17 @@ ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, in
 
 ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark, const MarkPlace& place)
 {
+    CAdoTransaction transaction(connection);
+    CAdoRecordset rs;
+    openItemRow(rs, connection,
+                QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = ?"),
+                {SqlValue::integer(id)}, CAdoRecordset::adLockOptimistic);
     JournalAction action(connection,
                          (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: ")) + itemName(connection, id));
     action.watch(id);
     // Before the row is written: on some engines a refused write is only
     // told with the next statement, which must be the action's own.
     MarkLog::record(connection, id, mark != 0, place.store, place.madeAt);
-    CAdoRecordset rs;
-    openItemRow(rs, connection,
-                QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),
-                CAdoRecordset::adLockOptimistic);
     MarkRow row;
     // Missing values (a catalog that gained its Coupon column late) count as
     // 0 instead of failing the command.
@@ -111,6 +128,7 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
     rs.Update();
     rs.Close();
     action.commit();
+    commitOrRaise(transaction, connection);
     return row;
 }
 
@@ -121,10 +139,12 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
 
 bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& name, int quantity, int* id)
 {
+    // The name is bound; the row is locked before the journal's turn, as
+    // for the other changes.
+    CAdoTransaction transaction(connection);
     CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ")
-                     + Catalog::quoteLiteral(name),
-                 connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdNone)) {
+    if (!rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ?"),
+                 {SqlValue::text(name)}, connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
         // A catalog that cannot be read says nothing about the name.
         ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
     }
@@ -141,5 +161,6 @@ bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& n
     rs.Update();
     rs.Close();
     action.commit();
+    commitOrRaise(transaction, connection);
     return true;
 }

@@ -1,13 +1,20 @@
 #include "commands/NameCompletion.h"
 
-#include "store/catalog/Catalog.h"
+QString NameCompletion::sql()
+{
+    return QStringLiteral("SELECT ItemName, QtyToBuy from ShoppingLists where ItemName >= ? AND ItemName < ? AND "
+                          "ItemName LIKE ? ESCAPE '\\' ORDER BY ItemName");
+}
 
-QString NameCompletion::sql(const QString& typed)
+std::vector<SqlValue> NameCompletion::values(const QString& typed)
 {
     QString pattern = typed;
     pattern.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     pattern.replace(QLatin1Char('%'), QLatin1String("\\%"));
     pattern.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QStringLiteral("SELECT ItemName, QtyToBuy from ShoppingLists where ItemName LIKE ")
-           + Catalog::quoteLiteral(pattern + QLatin1Char('%')) + QStringLiteral(" ESCAPE '\\' ORDER BY ItemName");
+    // Every name that begins with typed sorts from typed itself to below
+    // typed followed by the last character there is, on both engines (they
+    // compare the text's UTF-8 bytes, case folded).
+    const QString below = typed + QString::fromUcs4(U"\U0010FFFF");
+    return {SqlValue::text(typed), SqlValue::text(below), SqlValue::text(pattern + QLatin1Char('%'))};
 }

@@ -103,8 +103,8 @@ void CQuickEntry::OnNameChanged()
         return;
     }
     CAdoRecordset rs;
-    if (rs.Open(NameCompletion::sql(typed), m_window.connection(), CAdoRecordset::adOpenForwardOnly,
-                CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)
+    if (rs.Open(NameCompletion::sql(), NameCompletion::values(typed), m_window.connection(),
+                CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic)
         && !rs.IsEOF()) {
         m_nameValue = rs.GetField(0).GetText();
         m_quantityValue = rs.GetField(1).GetText();

@@ -58,10 +58,12 @@ private:
 
 qsizetype TextLimit::length(const QString& text)
 {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     qsizetype count = 0;
-    while (finder.toNextBoundary() >= 0) {
-        ++count;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A surrogate pair is one character; anything else one per unit.
+        if (!(text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())) {
+            ++count;
+        }
     }
     return count;
 }
@@ -80,6 +82,26 @@ QString TextLimit::left(const QString& text, qsizetype count)
     return text.left(finder.position());
 }
 
+QString TextLimit::fitting(const QString& text, qsizetype maxChars)
+{
+    if (maxChars <= 0) {
+        return {};
+    }
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
+    qsizetype kept = 0;
+    for (;;) {
+        const qsizetype from = finder.position();
+        const qsizetype to = finder.toNextBoundary();
+        if (to < 0) {
+            return text;
+        }
+        kept += length(text.mid(from, to - from));
+        if (kept > maxChars) {
+            return text.left(from);
+        }
+    }
+}
+
 void TextLimit::cutAt(QString& text, int& position, qsizetype maxChars)
 {
     qsizetype excess = length(text) - maxChars;
@@ -94,14 +116,15 @@ void TextLimit::cutAt(QString& text, int& position, qsizetype maxChars)
     const qsizetype end = std::max<qsizetype>(finder.position(), 0);
     qsizetype start = end;
     while (excess > 0 && start > 0) {
-        start = finder.toPreviousBoundary();
-        --excess;
+        const qsizetype previous = finder.toPreviousBoundary();
+        excess -= length(text.mid(previous, start - previous));
+        start = previous;
     }
     text.remove(start, end - start);
     position = static_cast<int>(start);
     // Taking characters out can join what was left on either side.
     if (length(text) > maxChars) {
-        text = left(text, maxChars);
+        text = fitting(text, maxChars);
         position = std::min(position, static_cast<int>(text.size()));
     }
 }

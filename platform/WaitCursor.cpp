@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QCursor>
 
+#include <atomic>
+
 namespace
 {
-int g_depth = 0;
-}
+// Changed on the window's thread only; atomic so that a watcher on another
+// thread (a test) may read it.
+std::atomic<int> g_depth = 0;
+} // namespace
 
 void WaitCursor::begin()
 {

@@ -1,9 +1,11 @@
 #include "tools/PhoneApi.h"
 
+#include "commands/CatalogFailure.h"
 #include "commands/ItemChanges.h"
 #include "commands/NameCompletion.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
 #include "store/catalog/Catalog.h"
@@ -136,6 +138,26 @@ PhoneApi::PhoneApi(CAdoConnection& connection)
 PhoneApi::Reply PhoneApi::error(int status, const QString& reason)
 {
     return Reply{status, json(QJsonObject{{QStringLiteral("error"), reason}}), false};
+}
+
+PhoneApi::Reply PhoneApi::unreachable(const QString& location)
+{
+    return error(503, QStringLiteral("The %1 cannot be reached; nothing was done. Try again later.")
+                          .arg(Catalog::describeLocation(location)));
+}
+
+PhoneApi::Reply PhoneApi::failure(const QString& detail, const QString& fallback) const
+{
+    if (detail.contains(CatalogFailure::lockedElsewhere())) {
+        return error(409, CatalogFailure::lockedElsewhere());
+    }
+    if (CatalogFailure::serverAway(detail)) {
+        return unreachable(m_connection.location());
+    }
+    if (detail.contains(QLatin1String("no longer exists"))) {
+        return error(404, QStringLiteral("The item no longer exists in the catalog."));
+    }
+    return error(500, fallback);
 }
 
 bool PhoneApi::catalogOpen() const
@@ -271,13 +293,13 @@ PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
     appendJsonText(content, shown);
     content += ",\"stores\":[";
     if (!appendStoreTabs(content)) {
-        return error(500, QStringLiteral("The store list could not be read."));
+        return failure(m_connection.lastError(), QStringLiteral("The store list could not be read."));
     }
     content += "],\"items\":[";
     double listTotal = 0.0;
     double markedTotal = 0.0;
     if (!appendItems(content, shown, listTotal, markedTotal)) {
-        return error(500, QStringLiteral("Unable to open shopping list"));
+        return failure(m_connection.lastError(), QStringLiteral("Unable to open shopping list"));
     }
     content += "],\"listTotal\":";
     appendJsonText(content, moneyTotal("$%4.2f", listTotal));
@@ -302,9 +324,9 @@ PhoneApi::Reply PhoneApi::names(const QString& prefix)
     QJsonArray found;
     if (!prefix.isEmpty()) {
         CAdoRecordset rs;
-        if (!rs.Open(NameCompletion::sql(prefix), m_connection, CAdoRecordset::adOpenForwardOnly,
-                     CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
-            return error(500, QStringLiteral("The catalog could not be searched."));
+        if (!rs.Open(NameCompletion::sql(), NameCompletion::values(prefix), m_connection,
+                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
+            return failure(m_connection.lastError(), QStringLiteral("The catalog could not be searched."));
         }
         while (!rs.IsEOF() && found.size() < MaxNames) {
             found.append(QJsonObject{{QStringLiteral("name"), rs.GetField(0).GetText()},
@@ -321,10 +343,12 @@ std::optional<PhoneApi::Reply> PhoneApi::readStored(int id, bool isMark, int& st
     CAdoRecordset rs;
     if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = ?"), {SqlValue::integer(id)},
                  m_connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
-        return error(500, QStringLiteral("The item could not be read."));
+        return failure(m_connection.lastError(), QStringLiteral("The item could not be read."));
     }
     if (rs.IsEOF()) {
-        return error(400, QStringLiteral("There is no item %1.").arg(id));
+        // Also for an item deleted while another program held it: the read
+        // waited for its lock, and the row is gone.
+        return error(404, QStringLiteral("There is no item %1.").arg(id));
     }
     stored = TextNumbers::toInt(rs.GetField(isMark ? 1 : 0).GetText());
     if (isMark) {
@@ -371,38 +395,51 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
         return *before;
     }
 
+    try {
+        return applyChange(*id, isMark, *from, *to, *change);
+    } catch (const CAdoException& failed) {
+        const Reply reply = failure(failed.m_strDetail, QString());
+        if (reply.status == 500) {
+            throw; // the server's caller logs it
+        }
+        return reply;
+    }
+}
+
+PhoneApi::Reply PhoneApi::applyChange(int id, bool isMark, int from, int to, const QString& changeId)
+{
     // The value is read, compared and written in one transaction: no other
     // program's change can come between the look and the write (the row is
     // held from the read on, as a pass holds its rows).
     CAdoTransaction transaction(m_connection);
     int stored = 0;
-    if (std::optional<Reply> failure = readStored(*id, isMark, stored)) {
-        return *failure;
+    if (std::optional<Reply> failed = readStored(id, isMark, stored)) {
+        return *failed;
     }
-
-    QJsonObject answer{{QStringLiteral("id"), *id}, {QStringLiteral("field"), field}};
+    const QString field = isMark ? QStringLiteral("Checked") : QStringLiteral("QtyToBuy");
+    QJsonObject answer{{QStringLiteral("id"), id}, {QStringLiteral("field"), field}};
     bool written = false;
-    if (stored == *to) {
+    if (stored == to) {
         answer.insert(QStringLiteral("applied"), true);
-    } else if (stored == *from) {
+    } else if (stored == from) {
         if (isMark) {
-            ItemChanges::setMark(m_connection, *id, *to);
+            ItemChanges::setMark(m_connection, id, to);
         } else {
-            ItemChanges::setQuantity(m_connection, *id, *to);
+            ItemChanges::setQuantity(m_connection, id, to);
         }
         written = true;
-        stored = *to;
+        stored = to;
         answer.insert(QStringLiteral("applied"), true);
     } else {
         // Changed elsewhere since the page read it: the stored value stands.
         answer.insert(QStringLiteral("applied"), false);
     }
     if (transaction.active() && !transaction.commit()) {
-        return error(500, QStringLiteral("The change could not be saved."));
+        return failure(m_connection.lastError(), QStringLiteral("The change could not be saved."));
     }
     answer.insert(QStringLiteral("value"), stored);
     const Reply reply{200, json(answer), written};
-    remember(*change, reply);
+    remember(changeId, reply);
     return reply;
 }
 
@@ -423,7 +460,8 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     }
     const QJsonValue nameValue = request.value(QLatin1String("name"));
     const QString name = nameValue.toString();
-    if (!nameValue.isString() || name.isEmpty() || name.size() > NameWidth || !name.isValidUtf16()) {
+    // Counted in characters, as the catalog counts them: an emoji is one.
+    if (!nameValue.isString() || name.isEmpty() || !name.isValidUtf16() || name.toUcs4().size() > NameWidth) {
         return error(400, QStringLiteral("A name has 1 to %1 characters.").arg(NameWidth));
     }
     if (name.contains(QChar(u'\0'))) {
@@ -441,7 +479,17 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     }
     // As quick entry: no quantity means one.
     const int wanted = *quantity == 0 ? 1 : *quantity;
-    if (!ItemChanges::setQuantityByName(m_connection, name, wanted)) {
+    bool found = false;
+    try {
+        found = ItemChanges::setQuantityByName(m_connection, name, wanted);
+    } catch (const CAdoException& failed) {
+        const Reply reply = failure(failed.m_strDetail, QString());
+        if (reply.status == 500) {
+            throw;
+        }
+        return reply;
+    }
+    if (!found) {
         return error(400,
                      QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name));
     }

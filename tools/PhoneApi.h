@@ -58,6 +58,15 @@ public:
     // value, bound), with the notes after the window's columns.
     static QString listSql(const QString& store);
 
+    // The answer while the catalog at location cannot be used: 503, naming
+    // its server (or file).
+    static Reply unreachable(const QString& location);
+    // The answer to a failure of the catalog, from the store's own words
+    // (detail): 503 naming the server when it is away or does not answer,
+    // 409 when another program holds the item, 404 when the item is gone,
+    // else 500 with fallback.
+    Reply failure(const QString& detail, const QString& fallback) const;
+
     static constexpr int MaxNames = 8;
     static constexpr int NameWidth = 30;  // ItemName
     static constexpr int StoreWidth = 30; // Store
@@ -67,6 +76,9 @@ private:
     // The stored quantity or mark (0 or 1) of the item; the reply to give
     // instead when it cannot be read or there is no such item.
     std::optional<Reply> readStored(int id, bool isMark, int& stored);
+    // The change of a checked request: read, compared and written in one
+    // transaction.
+    Reply applyChange(int id, bool isMark, int from, int to, const QString& changeId);
     // The parts of list(); false when the catalog cannot be read.
     bool appendStoreTabs(QByteArray& content);
     bool appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal);

@@ -1,5 +1,6 @@
 #include "tools/PhoneListFeed.h"
 
+#include "commands/CatalogFailure.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/CatalogChangeCounter.h"
@@ -88,7 +89,7 @@ struct PhoneListFeed::Reader
             used.clear();
             counter.reset();
             if (connection.Open(location) != 0) {
-                return failure(503, "The catalog could not be opened.");
+                return PhoneApi::unreachable(location);
             }
             if (!connection.isPostgres()) {
                 // The list is read in one pass, and the system keeps the
@@ -163,9 +164,10 @@ void PhoneListFeed::list(const QString& store, const QString& since, Answer answ
         PhoneApi::Reply reply;
         try {
             reply = reader->answer(location, shown, since, hook, *builds);
-        } catch (const CAdoException&) {
+        } catch (const CAdoException& error) {
             reader->connection.Close(); // opened again for the next request
-            reply = failure(500, "Unable to open shopping list");
+            reply = CatalogFailure::serverAway(error.m_strDetail) ? PhoneApi::unreachable(location)
+                                                                  : failure(500, "Unable to open shopping list");
         } catch (const std::exception&) {
             reply = failure(500, "Unable to open shopping list");
         }

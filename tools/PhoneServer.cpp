@@ -45,7 +45,7 @@ std::optional<QString> queryValue(const QUrl& url, const QByteArray& key, int wi
         raw.replace('+', ' ');
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString value = decoder.decode(QByteArray::fromPercentEncoding(raw));
-        if (decoder.hasError() || value.size() > width || value.contains(QChar(u'\0'))) {
+        if (decoder.hasError() || value.toUcs4().size() > width || value.contains(QChar(u'\0'))) {
             return std::nullopt;
         }
         return value;

@@ -28,9 +28,9 @@ public:
         // The same query in the same transaction gives the same rows in the
         // same order: pairing by position needs no look-up.
         const QString unordered = withoutOrder(pass.query);
-        m_byId = unordered != pass.query && read(connection, unordered, true);
+        m_byId = unordered != pass.query && read(connection, unordered, pass.values, true);
         if (!m_byId) {
-            read(connection, pass.query, false);
+            read(connection, pass.query, pass.values, false);
         }
     }
 
@@ -84,12 +84,15 @@ private:
 
     // Reads the rows; with byId, false as soon as an ID is no distinct 32-bit
     // whole number.
-    bool read(CAdoConnection& connection, const QString& query, bool byId)
+    bool read(CAdoConnection& connection, const QString& query, const std::vector<SqlValue>& values, bool byId)
     {
         m_values.clear();
         m_rows.clear();
         m_names.clear();
         CAdoCommand select(connection, query);
+        for (size_t i = 0; i < values.size(); ++i) {
+            select.bind(static_cast<int>(i) + 1, values[i]);
+        }
         for (const int column : m_read) {
             m_names << select.columnName(column);
         }
@@ -151,8 +154,7 @@ long BulkPass::run(CAdoConnection& connection, const Pass& pass, JournalAction* 
         before = std::make_unique<Before>(connection, pass);
     }
     CAdoRecordset rs;
-    if (!rs.Open(pass.query, connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic,
-                 CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(pass.query, pass.values, connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
         ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
     }
     const long count = rs.GetRecordCount();

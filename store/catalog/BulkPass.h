@@ -45,12 +45,15 @@ public:
     // numbers (Integer) and text (Text). Nothing set: the row is not written.
     using Changes = std::vector<std::pair<int, SqlValue>>;
     using Plan = std::function<void(CAdoRecordset& row, Changes& changes)>;
-    // A pass: its query, the positions its plan may set, and the plan.
+    // A pass: its query, the positions its plan may set, the plan, and the
+    // values the query's "?" take (a name from a person is bound, never
+    // spliced into the query).
     struct Pass
     {
         QString query;
         std::vector<int> writes;
         Plan plan;
+        std::vector<SqlValue> values = {};
     };
 
     // Runs the pass on an open connection. With a journal action, the pass

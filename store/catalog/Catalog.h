@@ -34,6 +34,9 @@ public:
     // What names the chosen catalog to the user (the server and database,
     // never a password, or the file); empty when none was chosen.
     static QString displayName();
+    // location as messages name it: "PostgreSQL server host:port/db" (never
+    // a password) or the file's full path.
+    static QString describeLocation(const QString& location);
 
     // The statement that creates a catalog with the full column set; text
     // columns compare and sort without regard to case.

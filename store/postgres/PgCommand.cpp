@@ -219,8 +219,7 @@ bool PgCommand::compiles(PgSession& session, const QString& sql)
     QString ignored;
     const bool guarded = session.inTransaction() && !session.transactionFailed()
                          && session.exec("SAVEPOINT grocelle_compiles", ignored) != nullptr;
-    const PgSession::Result prepared(PQprepare(session.handle(), "", text.constData(), 0, nullptr));
-    const bool compiled = prepared && PQresultStatus(prepared.get()) == PGRES_COMMAND_OK;
+    const bool compiled = session.prepare(text, ignored) != nullptr;
     if (guarded) {
         if (!compiled) {
             session.exec("ROLLBACK TO SAVEPOINT grocelle_compiles", ignored);

@@ -1,10 +1,20 @@
 #include "store/postgres/PgSession.h"
 
+#include "platform/WaitCursor.h"
 #include "store/postgres/PgDialect.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QThread>
+
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 
+#include <poll.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace
@@ -23,6 +33,108 @@ QString errorOf(const PGresult* result, const PGconn* conn)
         text = QStringLiteral("the server did not answer");
     }
     return text;
+}
+
+// The wait cursor while the window's thread waits for the server longer than
+// a moment; nothing on any other thread, or without a window.
+class WaitShown
+{
+public:
+    WaitShown() { m_since.start(); }
+    ~WaitShown()
+    {
+        if (m_shown) {
+            WaitCursor::end();
+        }
+    }
+    WaitShown(const WaitShown&) = delete;
+    WaitShown& operator=(const WaitShown&) = delete;
+
+    void tick()
+    {
+        if (m_shown || m_since.elapsed() < 300) {
+            return;
+        }
+        QCoreApplication* application = QCoreApplication::instance();
+        if (qobject_cast<QGuiApplication*>(application) && QThread::currentThread() == application->thread()) {
+            WaitCursor::begin();
+            m_shown = true;
+        }
+    }
+
+private:
+    QElapsedTimer m_since;
+    bool m_shown = false;
+};
+
+// Waits until the socket is ready for events or the deadline passes; false
+// when it passed. At most a fifth of a second at a time, so that the wait
+// cursor comes up.
+bool waitForSocket(int socket, short events, const QDeadlineTimer& deadline, WaitShown& shown)
+{
+    for (;;) {
+        shown.tick();
+        const qint64 left = deadline.remainingTime();
+        if (left == 0) {
+            return false;
+        }
+        pollfd fd{socket, events, 0};
+        const int slice = left < 0 || left > 200 ? 200 : static_cast<int>(left);
+        const int ready = poll(&fd, 1, slice);
+        if (ready > 0 || (ready < 0 && errno != EINTR)) {
+            // An error shows in the next libpq call.
+            return true;
+        }
+    }
+}
+
+QDeadlineTimer deadlineIn(int seconds)
+{
+    return seconds > 0 ? QDeadlineTimer(std::chrono::seconds(seconds)) : QDeadlineTimer(QDeadlineTimer::Forever);
+}
+
+// The time limit of conn's waits: its connect_timeout (ours unless the URI
+// gives one; below 2 s counts as 2, as libpq counts it).
+int waitSecondsOf(PGconn* conn)
+{
+    int seconds = PgSession::DefaultWaitSeconds;
+    PQconninfoOption* options = PQconninfo(conn);
+    for (PQconninfoOption* option = options; option && option->keyword; ++option) {
+        if (qstrcmp(option->keyword, "connect_timeout") == 0 && option->val) {
+            bool ok = false;
+            const int given = QByteArray(option->val).trimmed().toInt(&ok);
+            if (ok) {
+                seconds = given <= 0 ? 0 : std::max(given, 2);
+            }
+        }
+    }
+    PQconninfoFree(options);
+    return seconds;
+}
+
+// The cause of a failure to connect in the user's terms, from the class of
+// the server's error (in the verbose message, "FATAL:  3D000: ...").
+QString connectFailure(const QString& server, const QByteArray& message)
+{
+    const qsizetype fatal = message.indexOf("FATAL:  ");
+    QByteArray state;
+    QByteArray detail = message.trimmed();
+    if (fatal >= 0 && message.size() >= fatal + 14 && message[fatal + 13] == ':') {
+        state = message.mid(fatal + 8, 5);
+        detail = message.mid(fatal + 15);
+        detail = detail.left(detail.indexOf('\n')).trimmed();
+    }
+    QString cause;
+    if (state == "3D000") {
+        cause = QStringLiteral("The database on the %1 does not exist");
+    } else if (state.startsWith("28")) {
+        cause = QStringLiteral("The %1 did not accept the user name or password");
+    } else if (state == "42501") {
+        cause = QStringLiteral("The user has no permission to connect to the %1");
+    } else {
+        cause = QStringLiteral("The %1 cannot be reached");
+    }
+    return cause.arg(server) + QStringLiteral(" (") + QString::fromUtf8(detail) + QStringLiteral(").");
 }
 
 // The statement's first word in capitals ("ROLLBACK").
@@ -59,18 +171,16 @@ QString PgSession::describe(const QString& uri)
     PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
     PQfreemem(error);
     if (!options) {
-        // Shown as typed, but for its credentials and options: a password
-        // never reaches a message.
-        QString shown = uri.section(QLatin1Char('?'), 0, 0);
-        const qsizetype hostStart = shown.indexOf(QLatin1String("://"));
-        if (hostStart >= 0) {
-            const qsizetype path = shown.indexOf(QLatin1Char('/'), hostStart + 3);
-            const qsizetype at = shown.lastIndexOf(QLatin1Char('@'), path < 0 ? -1 : path - 1);
-            if (at >= hostStart + 3) {
-                shown.remove(hostStart + 3, at - hostStart - 2);
-            }
+        // libpq cannot read it, so nothing in it can be told apart for sure:
+        // shown as typed, less everything up to the last '@' (a user and a
+        // password, whatever they hold) and everything from the options on.
+        const qsizetype scheme = uri.indexOf(QLatin1String("://"));
+        QString rest = scheme >= 0 ? uri.mid(scheme + 3) : uri;
+        const qsizetype at = rest.lastIndexOf(QLatin1Char('@'));
+        if (at >= 0) {
+            rest = rest.mid(at + 1);
         }
-        return shown;
+        return (scheme >= 0 ? uri.left(scheme + 3) : QString()) + rest.section(QLatin1Char('?'), 0, 0);
     }
     QString host;
     QString port;
@@ -110,57 +220,232 @@ QByteArray PgSession::programTag()
 std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error)
 {
     const QByteArray text = uri.toUtf8();
+    char* parseError = nullptr;
+    PQconninfoOption* parsed = PQconninfoParse(text.constData(), &parseError);
+    PQfreemem(parseError);
+    const bool readable = parsed != nullptr;
+    PQconninfoFree(parsed);
+    if (!readable) {
+        // libpq's words would quote the address, password and all.
+        error = QStringLiteral("The catalog address %1 cannot be read as a PostgreSQL address.").arg(describe(uri));
+        return nullptr;
+    }
     const QByteArray tag = programTag();
-    const char* const keywords[] = {"dbname", "fallback_application_name", nullptr};
-    const char* const values[] = {text.constData(), tag.constData(), nullptr};
-    std::unique_ptr<PgSession> session(new PgSession(PQconnectdbParams(keywords, values, 1)));
+    const QByteArray limit = QByteArray::number(DefaultWaitSeconds);
+    // The URI's own connect_timeout comes later and wins over ours.
+    const char* const keywords[] = {"connect_timeout", "dbname", "fallback_application_name", nullptr};
+    const char* const values[] = {limit.constData(), text.constData(), tag.constData(), nullptr};
+    std::unique_ptr<PgSession> session(new PgSession(PQconnectStartParams(keywords, values, 1)));
     PGconn* conn = session->m_conn.get();
     if (!conn) {
         error = QStringLiteral("out of memory");
         return nullptr;
     }
-    if (PQstatus(conn) != CONNECTION_OK) {
-        error = QStringLiteral("%1 cannot be reached: %2")
-                    .arg(describe(uri), QString::fromUtf8(PQerrorMessage(conn)).trimmed());
+    session->m_description = describe(uri);
+    session->m_waitSeconds = waitSecondsOf(conn);
+    // The server's error class comes with its message.
+    PQsetErrorVerbosity(conn, PQERRORS_VERBOSE);
+    const QDeadlineTimer deadline = deadlineIn(session->m_waitSeconds);
+    WaitShown shown;
+    PostgresPollingStatusType state = PQstatus(conn) == CONNECTION_BAD ? PGRES_POLLING_FAILED : PGRES_POLLING_WRITING;
+    while (state == PGRES_POLLING_READING || state == PGRES_POLLING_WRITING) {
+        const short events = state == PGRES_POLLING_READING ? POLLIN : POLLOUT;
+        if (!waitForSocket(PQsocket(conn), events, deadline, shown)) {
+            error = QStringLiteral("The %1 cannot be reached: it did not answer within %2 seconds.")
+                        .arg(session->m_description)
+                        .arg(session->m_waitSeconds);
+            return nullptr;
+        }
+        state = PQconnectPoll(conn);
+    }
+    if (state != PGRES_POLLING_OK) {
+        error = connectFailure(session->m_description, PQerrorMessage(conn));
         return nullptr;
     }
-    session->m_description = describe(uri);
+    PQsetErrorVerbosity(conn, PQERRORS_DEFAULT);
     PQsetNoticeProcessor(conn, ignoreNotice, nullptr);
-    if (PQsetClientEncoding(conn, "UTF8") != 0 || !session->fixStringMode()) {
-        error = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
+    if (!session->configure()) {
+        error = QStringLiteral("The %1 refused the session's settings.").arg(session->m_description);
         return nullptr;
     }
     return session;
 }
 
-bool PgSession::fixStringMode()
+bool PgSession::configure()
 {
+    PGconn* conn = m_conn.get();
+    // A sent statement never blocks on a full socket: the wait is ours.
+    if (PQsetnonblocking(conn, 1) != 0) {
+        return false;
+    }
     // A backslash in a quoted text is a backslash, whatever the server or
     // database was set to: with the legacy mode, text that the program
-    // quotes could end its literal early and be read as SQL.
-    const Result result(PQexec(m_conn.get(), "SET standard_conforming_strings = on"));
-    return result && PQresultStatus(result.get()) == PGRES_COMMAND_OK;
+    // quotes could end its literal early and be read as SQL. The server
+    // ends a statement, and a wait for another program's lock, a little
+    // before this side gives up on it, so that it can say which it was.
+    // A number reads back as the same number, and a row read under a lock
+    // is the row as its last writer left it (the program's checks under a
+    // row lock rely on read committed).
+    QByteArray settings[] = {"SET statement_timeout = 0",
+                             "SET lock_timeout = 0",
+                             "SET standard_conforming_strings = on",
+                             "SET client_encoding = 'UTF8'",
+                             "SET extra_float_digits = 3",
+                             "SET default_transaction_isolation = 'read committed'"};
+    if (m_waitSeconds > 0) {
+        settings[0] = "SET statement_timeout = " + QByteArray::number(m_waitSeconds * 1000 - 500);
+        settings[1] = "SET lock_timeout = " + QByteArray::number(m_waitSeconds * 1000 - 1000);
+    }
+    for (const QByteArray& setting : settings) {
+        Outcome outcome = Outcome::Lost;
+        const Result result = roundTrip(setting, {}, false, outcome);
+        if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString PgSession::lockedElsewhere()
+{
+    return QStringLiteral("Another program is changing this item; try again.");
+}
+
+PgSession::Result PgSession::roundTrip(const QByteArray& sql, const std::vector<const char*>& params, bool prepareOnly,
+                                       Outcome& outcome)
+{
+    PGconn* conn = m_conn.get();
+    const int count = static_cast<int>(params.size());
+    const int sent = prepareOnly ? PQsendPrepare(conn, "", sql.constData(), 0, nullptr)
+                                 : PQsendQueryParams(conn, sql.constData(), count, nullptr,
+                                                     params.empty() ? nullptr : params.data(), nullptr, nullptr, 0);
+    if (!sent) {
+        outcome = connected() ? Outcome::Answered : Outcome::Lost;
+        return nullptr;
+    }
+    return awaitResult(outcome);
+}
+
+PgSession::Result PgSession::awaitResult(Outcome& outcome)
+{
+    PGconn* conn = m_conn.get();
+    const QDeadlineTimer deadline = deadlineIn(m_waitSeconds);
+    WaitShown shown;
+    Result last;
+    for (;;) {
+        const int flushed = PQflush(conn);
+        if (flushed < 0 || !PQconsumeInput(conn)) {
+            outcome = Outcome::Lost;
+            return nullptr;
+        }
+        while (flushed == 0 && !PQisBusy(conn)) {
+            PGresult* next = PQgetResult(conn);
+            if (!next) {
+                outcome = last ? Outcome::Answered : Outcome::Lost;
+                return last;
+            }
+            last.reset(next);
+        }
+        const short events = flushed == 1 ? POLLIN | POLLOUT : POLLIN;
+        if (!waitForSocket(PQsocket(conn), events, deadline, shown)) {
+            // The answer may still come, to a statement that is no longer
+            // anyone's: the connection is given up, and the server ends
+            // the session when it sees that.
+            shutdown(PQsocket(conn), SHUT_RDWR);
+            PQconsumeInput(conn);
+            outcome = Outcome::TimedOut;
+            return nullptr;
+        }
+    }
+}
+
+PgSession::Result PgSession::prepare(const QByteArray& sql, QString& error)
+{
+    Outcome outcome = Outcome::Lost;
+    Result result = roundTrip(sql, {}, true, outcome);
+    if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) {
+        error = failureText(result.get(), outcome);
+        return nullptr;
+    }
+    return result;
+}
+
+bool PgSession::closedWhileIdle()
+{
+    PGconn* conn = m_conn.get();
+    // Something that came unasked: a notification, or the server's farewell
+    // (its last words, then the end of the stream, which a second read
+    // finds).
+    for (int reads = 0; reads < 8 && connected(); ++reads) {
+        pollfd fd{PQsocket(conn), POLLIN, 0};
+        if (poll(&fd, 1, 0) <= 0) {
+            return false;
+        }
+        if (!PQconsumeInput(conn)) {
+            return true;
+        }
+        PQisBusy(conn);
+    }
+    return !connected();
+}
+
+bool PgSession::restore()
+{
+    m_held.clear();
+    m_heldWriteFailed = false;
+    PQreset(m_conn.get());
+    return connected() && configure();
+}
+
+QString PgSession::failureText(const PGresult* result, Outcome outcome)
+{
+    if (outcome == Outcome::TimedOut) {
+        m_lastState = "08006";
+        return QStringLiteral("the %1 did not answer within %2 seconds").arg(m_description).arg(m_waitSeconds);
+    }
+    QString error = errorOf(result, m_conn.get());
+    // A failure that the server did not report itself is the connection's
+    // own: the server went away or cannot be reached.
+    const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    m_lastState = state ? QByteArray(state) : QByteArray("08006");
+    if (!state || !connected() || m_lastState.startsWith("08") || m_lastState.startsWith("57P")) {
+        m_lastState = "08006";
+        error = QStringLiteral("the connection to the %1 was lost (%2)").arg(m_description, error);
+    } else if (m_lastState == "55P03") {
+        error = lockedElsewhere();
+    } else if (m_lastState == "57014") {
+        error = QStringLiteral("the %1 did not finish the statement within %2 seconds")
+                    .arg(m_description)
+                    .arg(m_waitSeconds);
+    } else if (lastFailureIsTransient()) {
+        error = QStringLiteral("another program changed the same items at the same moment, so nothing of "
+                               "this change was kept (%1).  Please try again")
+                    .arg(error);
+    }
+    return error;
 }
 
 PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const std::vector<const char*>& params)
 {
-    Result result(PQexecParams(m_conn.get(), sql.constData(), static_cast<int>(params.size()), nullptr,
-                               params.empty() ? nullptr : params.data(), nullptr, nullptr, 0));
+    // Outside a transaction nothing is lost with the connection: one that
+    // the server closed is made again before anything is sent on it.
+    const bool idle = PQtransactionStatus(m_conn.get()) == PQTRANS_IDLE;
+    if (idle && closedWhileIdle()) {
+        restore();
+    }
+    Outcome outcome = Outcome::Lost;
+    Result result = roundTrip(sql, params, false, outcome);
+    if (!result && outcome == Outcome::Lost && idle && !connected()) {
+        // Cut off on the way: a read is run once more on a new connection;
+        // a write may have landed, and is not sent again.
+        const QByteArray word = leadingWord(sql);
+        if ((word == "SELECT" || word == "SHOW" || word == "VALUES") && restore()) {
+            result = roundTrip(sql, params, false, outcome);
+        }
+    }
     const ExecStatusType status = result ? PQresultStatus(result.get()) : PGRES_FATAL_ERROR;
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
-        error = errorOf(result.get(), m_conn.get());
-        // A failure that the server did not report itself is the
-        // connection's own: the server went away or cannot be reached.
-        const char* state = result ? PQresultErrorField(result.get(), PG_DIAG_SQLSTATE) : nullptr;
-        m_lastState = state ? QByteArray(state) : QByteArray("08006");
-        if (!state || !connected() || m_lastState.startsWith("08") || m_lastState.startsWith("57P")) {
-            m_lastState = "08006";
-            error = QStringLiteral("the connection to the %1 was lost (%2)").arg(m_description, error);
-        } else if (lastFailureIsTransient()) {
-            error = QStringLiteral("another program changed the same items at the same moment, so nothing of "
-                                   "this change was kept (%1).  Please try again")
-                        .arg(error);
-        }
+        error = failureText(result.get(), outcome);
         return nullptr;
     }
     m_lastState.clear();
@@ -229,10 +514,12 @@ PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const s
         return run(sql, error, params);
     }
     Result result = run(sql, error, params);
+    const QByteArray state = m_lastState; // the statement's, not the savepoint's
     if (!result) {
         run("ROLLBACK TO SAVEPOINT grocelle_structure", ignored, {});
     }
     run("RELEASE SAVEPOINT grocelle_structure", ignored, {});
+    m_lastState = state;
     return result;
 }
 
@@ -314,12 +601,9 @@ const PgSession::Table* PgSession::tableNamed(const QByteArray& name)
 
 bool PgSession::reconnect()
 {
-    m_held.clear();
-    m_heldWriteFailed = false;
     m_tables.clear();
     m_tableIds.clear();
-    PQreset(m_conn.get());
-    return connected() && fixStringMode();
+    return restore();
 }
 
 bool PgSession::lastFailureIsTransient() const

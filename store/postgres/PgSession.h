@@ -48,8 +48,14 @@ public:
     PgSession(const PgSession&) = delete;
     PgSession& operator=(const PgSession&) = delete;
 
+    // The time limit of connecting and of every statement, in seconds, when
+    // the URI gives no connect_timeout of its own (0 there: no limit).
+    static constexpr int DefaultWaitSeconds = 10;
+
     // Connects to uri (a postgresql:// or postgres:// URI with the usual
-    // libpq options); null with error set when that fails.
+    // libpq options); null with error set when that fails. error then starts
+    // with the cause in the user's terms ("The database ... does not exist")
+    // as the server's error class tells it.
     static std::unique_ptr<PgSession> connect(const QString& uri, QString& error);
     // True for a text that names a PostgreSQL catalog rather than a file.
     static bool isUri(const QString& location);
@@ -61,7 +67,17 @@ public:
 
     // Runs one statement with text parameters (null for a missing value); a
     // second statement in the text is refused by the server. Null with error
-    // set on failure. A statement that changes the structure runs on a
+    // set on failure.
+    //
+    // No wait is unbounded: a statement that has no answer within the time
+    // limit (a server stopped or cut off) gives up its connection, which the
+    // next statement makes again; the server itself ends a statement that
+    // runs too long, and a wait for a lock that another program holds
+    // (LockedElsewhere). The wait cursor shows while the window's thread
+    // waits. Outside a transaction, a connection that the server closed
+    // while idle is made again before the statement is sent, and a read cut
+    // off on the way is run once more on a new one; a write is never sent
+    // twice. A statement that changes the structure runs on a
     // savepoint inside a transaction, so that its failure (an index that
     // exists already) does not end the transaction. The keyset writes held
     // back are sent first (a rollback drops them): a failure to send them is
@@ -85,6 +101,11 @@ public:
     // Connects again after the server went away; false while it is still
     // gone. What the layer knew of the tables is read again.
     bool reconnect();
+    // The time limit of this session's waits, in seconds; 0 for none.
+    int waitSeconds() const { return m_waitSeconds; }
+    // The words of a failure to take a lock that another program holds.
+    static QString lockedElsewhere();
+
     // The SQLSTATE of the last failure ("40001"), empty after a success.
     const QByteArray& lastState() const { return m_lastState; }
     // A failure that the same work, run again from its start, may not meet:
@@ -98,20 +119,44 @@ public:
     // The server is still there as far as the last exchange went.
     bool connected() const;
     PGconn* handle() const { return m_conn.get(); }
+    // Prepares sql as the unnamed statement, within the time limit; null
+    // with error set when the server refuses it.
+    Result prepare(const QByteArray& sql, QString& error);
 
 private:
     struct Finish
     {
         void operator()(PGconn* conn) const noexcept { PQfinish(conn); }
     };
+    // How a round trip to the server ended.
+    enum class Outcome
+    {
+        Answered, // the server's result, a success or its refusal
+        Lost,     // the connection broke
+        TimedOut  // no answer within the time limit: the connection was given up
+    };
+
     explicit PgSession(PGconn* conn);
-    // Sets the session to read a backslash in quoted text as itself; false
-    // when the server refuses.
-    bool fixStringMode();
+    // Fixes what the program's statements rely on, whatever the server's or
+    // the database's defaults: a backslash in quoted text is itself, text
+    // travels as UTF-8, and statements and lock waits end within the time
+    // limit. False when the server refuses.
+    bool configure();
     Result run(const QByteArray& sql, QString& error, const std::vector<const char*>& params);
+    // Sends sql (a statement, or one to prepare) and waits for its answer.
+    Result roundTrip(const QByteArray& sql, const std::vector<const char*>& params, bool prepareOnly, Outcome& outcome);
+    Result awaitResult(Outcome& outcome);
+    // True when the server closed the idle connection (a restart): nothing
+    // was sent on it since its last answer.
+    bool closedWhileIdle();
+    // Connects again, keeping what is known of the tables: the same
+    // database's tables keep their object ids across a restart.
+    bool restore();
+    QString failureText(const PGresult* result, Outcome outcome);
 
     std::unique_ptr<PGconn, Finish> m_conn;
     QString m_description;
+    int m_waitSeconds = DefaultWaitSeconds;
     QByteArray m_lastState;
     std::map<Oid, std::unique_ptr<Table>> m_tables;
     std::map<QByteArray, Oid> m_tableIds;

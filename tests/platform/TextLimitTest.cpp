@@ -21,16 +21,26 @@ class TextLimitTest : public GrocelleTest
 {
 };
 
-TEST_F(TextLimitTest, CountsAndCutsWholeCharacters)
+TEST_F(TextLimitTest, CountsCodePointsAndCutsWholeCharacters)
 {
+    // Counted as the catalog counts: an accent and each part of an emoji
+    // sequence are characters of their own (1 + 2 + 2 + 5 + 1).
     const QString mixed = kGrin + QStringLiteral("ab") + kAccented + kFamily + QStringLiteral("z");
-    EXPECT_EQ(TextLimit::length(mixed), 6);
+    EXPECT_EQ(TextLimit::length(mixed), 11);
     EXPECT_EQ(TextLimit::length(QString()), 0);
+    // Within a limit: cut only where a character the user sees ends.
+    EXPECT_EQ(TextLimit::fitting(mixed, 1), kGrin);
+    EXPECT_EQ(TextLimit::fitting(mixed, 4), kGrin + QStringLiteral("ab"));
+    EXPECT_EQ(TextLimit::fitting(mixed, 5), kGrin + QStringLiteral("ab") + kAccented);
+    EXPECT_EQ(TextLimit::fitting(mixed, 9), kGrin + QStringLiteral("ab") + kAccented);
+    EXPECT_EQ(TextLimit::fitting(mixed, 10), kGrin + QStringLiteral("ab") + kAccented + kFamily);
+    EXPECT_EQ(TextLimit::fitting(mixed, 60), mixed);
+    EXPECT_EQ(TextLimit::fitting(mixed, 0), QString());
+    // A label takes characters as the user sees them.
     EXPECT_EQ(TextLimit::left(mixed, 1), kGrin);
     EXPECT_EQ(TextLimit::left(mixed, 4), kGrin + QStringLiteral("ab") + kAccented);
     EXPECT_EQ(TextLimit::left(mixed, 5), kGrin + QStringLiteral("ab") + kAccented + kFamily);
     EXPECT_EQ(TextLimit::left(mixed, 60), mixed);
-    EXPECT_EQ(TextLimit::left(mixed, 0), QString());
 
     // What overflows is what stands just before the caret.
     QString typed = QStringLiteral("abc") + kGrin + kGrin + QStringLiteral("d");
@@ -39,10 +49,10 @@ TEST_F(TextLimitTest, CountsAndCutsWholeCharacters)
     EXPECT_EQ(typed, QStringLiteral("abcd"));
     EXPECT_EQ(caret, 3);
     // Too little before the caret: the end goes too.
-    QString pasted = kFamily + QStringLiteral("xyz");
+    QString pasted = kAccented + QStringLiteral("xyz");
     caret = 0;
-    TextLimit::cutAt(pasted, caret, 2);
-    EXPECT_EQ(pasted, kFamily + QStringLiteral("x"));
+    TextLimit::cutAt(pasted, caret, 3);
+    EXPECT_EQ(pasted, kAccented + QStringLiteral("x"));
     EXPECT_EQ(caret, 0);
 }
 
@@ -76,7 +86,8 @@ TEST_F(TextLimitTest, GuardedEditTakesWholeCharactersAndNoControls)
     edit.setText(QStringLiteral("a\nb"));
     EXPECT_EQ(edit.text(), QStringLiteral("a b"));
     edit.clear();
+    // An emoji sequence of five characters does not fit in the one left.
     edit.insert(QStringLiteral("ab") + kFamily);
-    EXPECT_EQ(edit.text(), QStringLiteral("ab") + kFamily);
+    EXPECT_EQ(edit.text(), QStringLiteral("ab"));
     EXPECT_FALSE(splitsACharacter(edit.text()));
 }

@@ -123,6 +123,9 @@ TEST_F(ConnectionTest, AServerThatCannotBeUsedIsNamedWithoutItsPassword)
     }
     EXPECT_EQ(PgSession::describe(QStringLiteral("postgresql://anna:pw@pantry/hh%zz")),
               QStringLiteral("postgresql://pantry/hh%zz"));
+    // A '/' typed in the password leaves nothing of it behind either.
+    EXPECT_EQ(PgSession::describe(QStringLiteral("postgresql://anna:s3/cret@pantry/hh%zz?password=x")),
+              QStringLiteral("postgresql://pantry/hh%zz"));
 }
 
 TEST_P(ConnectionEngineTest, QuotedTextStaysTextOnAServerWithLegacyStrings)

@@ -2,14 +2,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 
+#include <QDirIterator>
+
+#include <csignal>
+
+#include <sys/types.h>
 #include <unistd.h>
 
 ThrowawayServer::ThrowawayServer() = default;
 
 ThrowawayServer::~ThrowawayServer()
 {
+    if (m_paused) {
+        resume();
+    }
     if (m_running) {
         stopImmediately();
     }
@@ -83,6 +92,58 @@ bool ThrowawayServer::stopImmediately()
              QStringLiteral("stop")});
     m_running = m_running && !stopped;
     return stopped;
+}
+
+bool ThrowawayServer::restart()
+{
+    return run({m_bin + QStringLiteral("/pg_ctl"), QStringLiteral("-D"), m_dir->path() + QStringLiteral("/data"),
+                QStringLiteral("-m"), QStringLiteral("fast"), QStringLiteral("-w"), QStringLiteral("-s"),
+                QStringLiteral("restart")});
+}
+
+bool ThrowawayServer::signalAll(int signal) const
+{
+    QFile pidFile(m_dir->path() + QStringLiteral("/data/postmaster.pid"));
+    if (!pidFile.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const pid_t postmaster = static_cast<pid_t>(pidFile.readLine().trimmed().toLong());
+    if (postmaster <= 0 || kill(postmaster, signal) != 0) {
+        return false;
+    }
+    // Its children: every process whose parent it is (field 4 of /proc/N/stat,
+    // after the name in parentheses).
+    QDirIterator processes(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (processes.hasNext()) {
+        const QString folder = processes.next();
+        QFile stat(folder + QStringLiteral("/stat"));
+        if (!stat.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 1 && fields[1].toLong() == postmaster) {
+            kill(static_cast<pid_t>(QFileInfo(folder).fileName().toLong()), signal);
+        }
+    }
+    return true;
+}
+
+bool ThrowawayServer::pause()
+{
+    m_paused = true;
+    return signalAll(SIGSTOP);
+}
+
+bool ThrowawayServer::resume()
+{
+    m_paused = false;
+    return signalAll(SIGCONT);
+}
+
+QString ThrowawayServer::socketFolder() const
+{
+    return m_dir->path();
 }
 
 QString ThrowawayServer::uri() const

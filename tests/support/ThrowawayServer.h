@@ -23,13 +23,23 @@ public:
     // pg_ctl stop -m immediate: the server goes away as in a crash.
     bool stopImmediately();
     bool start();
+    // pg_ctl restart -m fast: every connection is closed, the server is back.
+    bool restart();
+    // SIGSTOP (pause) or SIGCONT to the server's own processes, the
+    // postmaster and its children, as a frozen host would leave them.
+    bool pause();
+    bool resume();
+    // The folder the server's socket is in.
+    QString socketFolder() const;
     // The URI of its database "postgres".
     QString uri() const;
 
 private:
     bool run(const QStringList& arguments, QString* output = nullptr) const;
+    bool signalAll(int signal) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_bin;
     bool m_running = false;
+    bool m_paused = false;
 };

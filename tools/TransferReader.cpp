@@ -93,18 +93,16 @@ TransferFile TransferReader::readFile(const QString& path, const Stop& stop)
     QFile file(path);
     TransferFile result;
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.fail(0, QStringLiteral("%1 cannot be read: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+        result.fail(0, QStringLiteral("The file cannot be read: %1").arg(file.errorString()));
         return result;
     }
     if (file.size() > MaxFileSize) {
-        result.fail(0, QStringLiteral("%1 is too large for a list (%2 MB).")
-                           .arg(QFileInfo(path).fileName())
-                           .arg(file.size() / (1024 * 1024)));
+        result.fail(0, QStringLiteral("The file is too large for a list (%1 MB).").arg(file.size() / (1024 * 1024)));
         return result;
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.fail(0, QStringLiteral("%1 cannot be read: %2").arg(QFileInfo(path).fileName(), file.errorString()));
+        result.fail(0, QStringLiteral("The file cannot be read: %1").arg(file.errorString()));
         return result;
     }
     return readBytes(std::move(bytes), path, stop);

@@ -31,6 +31,7 @@
 #include "tools/CSettingsDlg.h"
 #include "tools/ListCopier.h"
 #include "tools/PhoneList.h"
+#include "tools/TransferCommands.h"
 #include "tools/UndoCommands.h"
 
 #include <QAbstractItemView>
@@ -209,6 +210,10 @@ void CMainDlg::setupRoutes()
     setRoute(CommandId::ArrangeDepartments, [this] { CArrangeDlg::run(*this); });
     setRoute(CommandId::Rename, [this] { CRenameDlg::run(*this); });
     setRoute(CommandId::CopyList, [this] { ListCopier(*this).CopyList(); });
+    setRoute(CommandId::CopyChecklist, [this] { ListCopier(*this).CopyChecklist(); });
+    setRoute(CommandId::PasteList, [this] { TransferCommands(*this).PasteList(); });
+    setRoute(CommandId::Import, [this] { TransferCommands(*this).Import(); });
+    setRoute(CommandId::Export, [this] { TransferCommands(*this).Export(); });
     setRoute(CommandId::PhoneList, [this] {
         if (m_phoneList) {
             CPhoneListDlg(*m_phoneList, this).exec();

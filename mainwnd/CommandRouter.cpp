@@ -56,6 +56,10 @@ constexpr MenuSpec kToolsMenu[] = {
     {CommandId::ArrangeDepartments, "&Arrange Departments"},
     {CommandId::Rename, "Rena&me..."},
     {CommandId::CopyList, "&Copy List"},
+    {CommandId::CopyChecklist, "Copy List as Chec&klist"},
+    {CommandId::PasteList, "Pas&te List..."},
+    {CommandId::Import, "&Import..."},
+    {CommandId::Export, "E&xport..."},
     {CommandId::PhoneList, "&Phone List..."},
     {CommandId::Refresh, "Re&fresh"},
     {0, nullptr},
@@ -126,6 +130,7 @@ QToolBar* CommandRouter::createCommandBar()
         {CommandId::Refresh, {QKeySequence::Refresh}},
         {CommandId::Help, {QKeySequence::HelpContents}},
         {CommandId::CopyList, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
+        {CommandId::PasteList, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V)}},
     };
     for (const auto& [id, sequences] : keys) {
         if (QAction* action = m_actions.value(id)) {

@@ -102,6 +102,10 @@ bool blankRecord(const CsvTransfer::Cells& cells)
 // A cell as text: nullopt (reason set) when its bytes are not UTF-8.
 std::optional<QString> decode(const QByteArray& bytes, QString& reason)
 {
+    // Most cells are ASCII, which needs no decoder.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return QString::fromLatin1(bytes);
+    }
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
@@ -373,6 +377,8 @@ void CsvTransfer::read(QByteArrayView utf8, TransferFile& file, const std::funct
     Layout layout;
     bool headed = false;
     int seen = 0;
+    // Records are large: growing the list step by step would copy them.
+    file.records.reserve(static_cast<size_t>(utf8.count('\n')) + 1);
     const int openLine = split(utf8, [&](const Cells& cells, int line) {
         if (stop && ++seen % 2048 == 0 && stop()) {
             file.cancelled = true;

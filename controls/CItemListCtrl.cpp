@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
@@ -382,4 +383,24 @@ void CItemListCtrl::openItemMenu(const QPoint& viewportPos)
     // Well below the press point, so the finger or pointer does not cover the
     // first entries.
     menu.exec(viewport()->mapToGlobal(viewportPos + QPoint(0, DialogUnits::px(MenuDrop))));
+}
+
+void CItemListCtrl::setEmptyText(const QString& text)
+{
+    if (text != m_emptyText) {
+        m_emptyText = text;
+        viewport()->update();
+    }
+}
+
+void CItemListCtrl::paintEvent(QPaintEvent* event)
+{
+    QTreeView::paintEvent(event);
+    if (m_emptyText.isEmpty() || itemCount() > 0) {
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    const QRect area = viewport()->rect().adjusted(8, 8, -8, -8);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
 }

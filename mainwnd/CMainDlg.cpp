@@ -26,6 +26,7 @@
 #include "store/catalog/Catalog.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
+#include "tools/CFirstStartDlg.h"
 #include "tools/CPhoneListDlg.h"
 #include "tools/CRenameDlg.h"
 #include "tools/CSettingsDlg.h"
@@ -346,11 +347,8 @@ void CMainDlg::showFirstRunTip()
     if (!m_app.firstRun()) {
         return;
     }
-    MessageService::show(QStringLiteral("Tip for first-time users:  You can enter items from your PC easily with the "
-                                        "free desktop companion.  Visit %1 to download it.")
-                             .arg(AppState::projectAddress()),
-                         MessageService::Buttons::Ok, this);
     m_app.setFirstRun(false);
+    CFirstStartDlg::run(*this);
 }
 
 // ---------------------------------------------------------------- the list
@@ -366,6 +364,11 @@ void CMainDlg::RebuildList()
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
     ListRows::fill(*m_list, m_view, m_connection, sql, this);
+    // An empty catalog says how to begin.
+    m_list->setEmptyText(m_list->itemCount() == 0 && m_connection.isOpen() && CFirstStartDlg::catalogEmpty(m_connection)
+                             ? QStringLiteral("The catalog is empty: type a name in the box above and press Enter "
+                                              "to add your first item.")
+                             : QString());
     if (m_list->font() != m_app.listFont()) {
         m_list->setFont(m_app.listFont());
         // The headings keep the window's own font.

@@ -8,6 +8,7 @@
 #include "platform/CommandIds.h"
 #include "store/access/CAdoConnection.h"
 #include "store/journal/Journal.h"
+#include "tools/CFirstStartDlg.h"
 #include "tools/CImportDlg.h"
 #include "tools/ListCopier.h"
 #include "tools/TransferCommands.h"
@@ -130,4 +131,35 @@ TEST_F(ImportDialogTest, CopyListAsChecklistGroupsByDepartmentInWalkingOrder)
     // Plain Copy List stays as it was.
     main->OnCommand(CommandId::CopyList);
     EXPECT_EQ(copied.last(), ListCopier::listText(main->list()));
+}
+
+// A first start on an empty catalog: one box, the tip its first line; the
+// common groceries arrive in walking order, none on the list, as one
+// undoable action. Starting empty leaves a line that says how to begin.
+TEST_F(ImportDialogTest, FirstStartOffersCommonGroceriesOrAnEmptyStart)
+{
+    CatalogSeed::write({});
+    {
+        MainWindowHarness main;
+        firstStartChoice = CFirstStartDlg::Choice::Groceries;
+        CFirstStartDlg::run(main.window());
+        ASSERT_EQ(messages.size(), 1);
+        EXPECT_TRUE(messages.first().startsWith(QStringLiteral("Tip for first-time users:  You can bring a list")));
+        EXPECT_FALSE(messages.first().contains(QStringLiteral("www")));
+        EXPECT_EQ(CatalogSeed::count(QStringLiteral("1 = 1")), 148);
+        EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0")), 0);
+        EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(DISTINCT Dept) FROM ShoppingLists")),
+                  QStringLiteral("13"));
+        EXPECT_EQ(CatalogSeed::stored(QStringLiteral("DeptOrder"), QStringLiteral("Apples")), QStringLiteral("0"));
+        EXPECT_EQ(CatalogSeed::stored(QStringLiteral("DeptOrder"), QStringLiteral("Ice")), QStringLiteral("12"));
+        EXPECT_TRUE(main->list().emptyText().isEmpty());
+        // On a catalog with items, the tip alone.
+        CFirstStartDlg::run(main.window());
+        ASSERT_EQ(boxes.size(), 1U);
+        EXPECT_EQ(boxes.front().text, CFirstStartDlg::tipText());
+    }
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists")));
+    MainWindowHarness empty;
+    EXPECT_EQ(empty->list().itemCount(), 0);
+    EXPECT_TRUE(empty->list().emptyText().startsWith(QStringLiteral("The catalog is empty: type a name")));
 }

@@ -31,8 +31,9 @@ CImportDlg::CImportDlg(CAdoConnection& connection, TransferFile file, const QStr
 void CImportDlg::buildLayout(bool places, const QStringList& departments, const QStringList& stores)
 {
     auto* layout = new QVBoxLayout(this);
-    auto* title =
-        new QLabel(QStringLiteral("%1 (%2)").arg(m_sourceName, TransferFile::formatName(m_file.format)), this);
+    setMinimumWidth(440);
+    auto* title = new QLabel(
+        QStringLiteral("Import from %1 (%2)").arg(m_sourceName, TransferFile::formatName(m_file.format)), this);
     title->setTextFormat(Qt::PlainText);
     layout->addWidget(title);
     m_summary = new QLabel(this);
@@ -41,6 +42,8 @@ void CImportDlg::buildLayout(bool places, const QStringList& departments, const 
     layout->addWidget(m_summary);
     m_refused = new QListWidget(this);
     m_refused->setObjectName(QStringLiteral("refusedLines"));
+    m_refused->setWordWrap(true);
+    m_refused->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     layout->addWidget(m_refused);
     m_skip = new QCheckBox(this);
     layout->addWidget(m_skip);

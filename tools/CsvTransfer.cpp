@@ -336,6 +336,9 @@ int CsvTransfer::split(QByteArrayView utf8, const std::function<bool(const Cells
         return -1;
     }
     csv_set_space_func(&parser, noBlanks);
+    // libcsv grows a cell's buffer by this much at a time: small steps make
+    // a very long line cost a copy per step.
+    csv_set_blk_size(&parser, 256 * 1024);
     SplitState state;
     state.sink = &sink;
     const char* data = utf8.data();

@@ -1,7 +1,9 @@
 // The five passes that write many catalog rows (Clear List, Clear Marked
 // Items, Clear Coupons, Arrange Departments' OK, Rename), each over every
 // item of the catalog, against one UPDATE statement making the same change,
-// and against the same pass without its undo journal.
+// against that UPDATE with one INSERT ... SELECT keeping the old values of
+// its rows (the least a journalled pass can do), and against the same pass
+// without its undo journal.
 
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
@@ -55,19 +57,36 @@ struct ClearCase
     ListCommands::Clear which;
     const char* prepare;
     const char* update;
+    const char* keepOld;
 };
+
+// A table of its own for the old values the raw journalled figure keeps.
+const char* const kOldValuesTable = "CREATE TABLE IF NOT EXISTS BenchOldValues (ID INTEGER, A, B); "
+                                    "DELETE FROM BenchOldValues";
+
+// keepOld and then update, in one transaction, as a journalled pass at best
+// writes: the old values of the rows and the rows themselves.
+bool runKeepingOld(benchmark::State& state, CAdoConnection& connection, const char* keepOld, const char* update)
+{
+    return run(state, connection, "BEGIN IMMEDIATE") && run(state, connection, keepOld)
+           && run(state, connection, update) && run(state, connection, "COMMIT");
+}
 
 ClearCase clearCase(int which)
 {
     switch (which) {
     case 0:
         return {ListCommands::Clear::List, kEveryRowNeeded,
-                "UPDATE ShoppingLists SET QtyToBuy = 0, Checked = 0 WHERE (QtyToBuy <> 0) or (Checked <> 0)"};
+                "UPDATE ShoppingLists SET QtyToBuy = 0, Checked = 0 WHERE (QtyToBuy <> 0) or (Checked <> 0)",
+                "INSERT INTO BenchOldValues SELECT ID, QtyToBuy, Checked FROM ShoppingLists WHERE (QtyToBuy <> 0) "
+                "or (Checked <> 0)"};
     case 1:
         return {ListCommands::Clear::Marked, kEveryRowMarked,
-                "UPDATE ShoppingLists SET Checked = 0, QtyToBuy = 0 WHERE Checked <> 0"};
+                "UPDATE ShoppingLists SET Checked = 0, QtyToBuy = 0 WHERE Checked <> 0",
+                "INSERT INTO BenchOldValues SELECT ID, Checked, QtyToBuy FROM ShoppingLists WHERE Checked <> 0"};
     default:
-        return {ListCommands::Clear::Coupons, kEveryRowCoupon, "UPDATE ShoppingLists SET Coupon = 0 WHERE Coupon <> 0"};
+        return {ListCommands::Clear::Coupons, kEveryRowCoupon, "UPDATE ShoppingLists SET Coupon = 0 WHERE Coupon <> 0",
+                "INSERT INTO BenchOldValues SELECT ID, Coupon, NULL FROM ShoppingLists WHERE Coupon <> 0"};
     }
 }
 
@@ -112,6 +131,24 @@ void BM_ClearRaw(benchmark::State& state)
         }
     }
     state.counters["rows"] = static_cast<double>(sqlite3_changes(SqliteConnection::handleOf(connection)));
+}
+
+template <int Which>
+void BM_ClearRawKeepingOld(benchmark::State& state)
+{
+    CAdoConnection connection;
+    if (!openCatalog(state, connection)) {
+        return;
+    }
+    const ClearCase pass = clearCase(Which);
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool ready = run(state, connection, pass.prepare) && run(state, connection, kOldValuesTable);
+        state.ResumeTiming();
+        if (!ready || !runKeepingOld(state, connection, pass.keepOld, pass.update)) {
+            break;
+        }
+    }
 }
 
 // The departments of the catalog in one order and in the reverse one: each
@@ -167,7 +204,7 @@ void BM_ArrangeUnjournalled(benchmark::State& state)
     int turn = 0;
     long rows = 0;
     for (auto _ : state) {
-        rows = BulkPass::run(connection, CArrangeDlg::orderPass(orders[turn]));
+        rows = BulkPass::run(connection, CArrangeDlg::orderPass(connection, orders[turn]));
         turn = 1 - turn;
     }
     state.counters["rows"] = static_cast<double>(rows);
@@ -189,6 +226,29 @@ void BM_ArrangeRaw(benchmark::State& state)
         turn = 1 - turn;
     }
     state.counters["rows"] = static_cast<double>(sqlite3_changes(SqliteConnection::handleOf(connection)));
+}
+
+void BM_ArrangeRawKeepingOld(benchmark::State& state)
+{
+    CAdoConnection connection;
+    if (!openCatalog(state, connection)) {
+        return;
+    }
+    const QByteArray statements[2] = {arrangeStatement(departmentOrder(connection, false)),
+                                      arrangeStatement(departmentOrder(connection, true))};
+    int turn = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool ready = run(state, connection, kOldValuesTable);
+        state.ResumeTiming();
+        if (!ready
+            || !runKeepingOld(state, connection,
+                              "INSERT INTO BenchOldValues SELECT ID, DeptOrder, NULL FROM ShoppingLists",
+                              statements[turn].constData())) {
+            break;
+        }
+        turn = 1 - turn;
+    }
 }
 
 // Every item in one store, renamed back and forth.
@@ -242,27 +302,55 @@ void BM_RenameRaw(benchmark::State& state)
     state.counters["rows"] = static_cast<double>(sqlite3_changes(SqliteConnection::handleOf(connection)));
 }
 
+void BM_RenameRawKeepingOld(benchmark::State& state)
+{
+    CAdoConnection connection;
+    if (!openCatalog(state, connection) || !run(state, connection, "UPDATE ShoppingLists SET Store = 'Everywhere'")) {
+        return;
+    }
+    bool forth = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const bool ready = run(state, connection, kOldValuesTable);
+        state.ResumeTiming();
+        const char* from = forth ? "'Everywhere'" : "'Anywhere'";
+        const QByteArray keep =
+            QByteArray("INSERT INTO BenchOldValues SELECT ID, Store, NULL FROM ShoppingLists WHERE Store = ") + from;
+        const QByteArray update = QByteArray("UPDATE ShoppingLists SET Store = ")
+                                  + (forth ? "'Anywhere'" : "'Everywhere'") + " WHERE Store = " + from;
+        if (!ready || !runKeepingOld(state, connection, keep.constData(), update.constData())) {
+            break;
+        }
+        forth = !forth;
+    }
+}
+
 void passSizes(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->Arg(100000)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);
+    benchmark->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinWarmUpTime(0.2);
 }
 } // namespace
 
 BENCHMARK(BM_ClearLayer<0, true>)->Name("BM_ClearListLayer")->Apply(passSizes);
 BENCHMARK(BM_ClearLayer<0, false>)->Name("BM_ClearListUnjournalled")->Apply(passSizes);
 BENCHMARK(BM_ClearRaw<0>)->Name("BM_ClearListRaw")->Apply(passSizes);
+BENCHMARK(BM_ClearRawKeepingOld<0>)->Name("BM_ClearListRawKeepingOld")->Apply(passSizes);
 BENCHMARK(BM_ClearLayer<1, true>)->Name("BM_ClearMarkedLayer")->Apply(passSizes);
 BENCHMARK(BM_ClearLayer<1, false>)->Name("BM_ClearMarkedUnjournalled")->Apply(passSizes);
 BENCHMARK(BM_ClearRaw<1>)->Name("BM_ClearMarkedRaw")->Apply(passSizes);
+BENCHMARK(BM_ClearRawKeepingOld<1>)->Name("BM_ClearMarkedRawKeepingOld")->Apply(passSizes);
 BENCHMARK(BM_ClearLayer<2, true>)->Name("BM_ClearCouponsLayer")->Apply(passSizes);
 BENCHMARK(BM_ClearLayer<2, false>)->Name("BM_ClearCouponsUnjournalled")->Apply(passSizes);
 BENCHMARK(BM_ClearRaw<2>)->Name("BM_ClearCouponsRaw")->Apply(passSizes);
+BENCHMARK(BM_ClearRawKeepingOld<2>)->Name("BM_ClearCouponsRawKeepingOld")->Apply(passSizes);
 BENCHMARK(BM_ArrangeLayer)->Apply(passSizes);
 BENCHMARK(BM_ArrangeUnjournalled)->Apply(passSizes);
 BENCHMARK(BM_ArrangeRaw)->Apply(passSizes);
+BENCHMARK(BM_ArrangeRawKeepingOld)->Apply(passSizes);
 BENCHMARK(BM_RenameLayer)->Apply(passSizes);
 BENCHMARK(BM_RenameUnjournalled)->Apply(passSizes);
 BENCHMARK(BM_RenameRaw)->Apply(passSizes);
+BENCHMARK(BM_RenameRawKeepingOld)->Apply(passSizes);
 
 static const bool clearListCompared =
     compareWithBaseline("BM_ClearListLayer", "BM_ClearListRaw", 3.0, "Clear List pass vs one UPDATE");
@@ -285,3 +373,20 @@ static const bool arrangeJournal = compareWithBaseline("BM_ArrangeLayer", "BM_Ar
                                                        "Arrange Departments pass with its undo journal vs without");
 static const bool renameJournal =
     compareWithBaseline("BM_RenameLayer", "BM_RenameUnjournalled", 1.5, "Rename pass with its undo journal vs without");
+
+// The aim for every pass: within 1.5x the least a journalled pass can do
+// (one UPDATE and one INSERT ... SELECT of the old values), and under 100 ms
+// at 100,000 items (under 16 ms at 10,000).
+static const bool clearListKeeping = compareWithBaseline("BM_ClearListLayer", "BM_ClearListRawKeepingOld", 1.5,
+                                                         "Clear List pass vs UPDATE + INSERT ... SELECT of old values");
+static const bool clearMarkedKeeping =
+    compareWithBaseline("BM_ClearMarkedLayer", "BM_ClearMarkedRawKeepingOld", 1.5,
+                        "Clear Marked Items pass vs UPDATE + INSERT ... SELECT of old values");
+static const bool clearCouponsKeeping =
+    compareWithBaseline("BM_ClearCouponsLayer", "BM_ClearCouponsRawKeepingOld", 1.5,
+                        "Clear Coupons pass vs UPDATE + INSERT ... SELECT of old values");
+static const bool arrangeKeeping =
+    compareWithBaseline("BM_ArrangeLayer", "BM_ArrangeRawKeepingOld", 1.5,
+                        "Arrange Departments pass vs UPDATE + INSERT ... SELECT of old values");
+static const bool renameKeeping = compareWithBaseline("BM_RenameLayer", "BM_RenameRawKeepingOld", 1.5,
+                                                      "Rename pass vs UPDATE + INSERT ... SELECT of old values");

@@ -102,6 +102,7 @@ public:
     }
 
     PhoneServer& server() { return *m_server; }
+    CAdoConnection& connection() { return m_connection; }
     const QString& location() const { return m_location; }
     int items() const { return m_items; }
 
@@ -287,6 +288,37 @@ void BM_WindowStallWhilePolling(benchmark::State& state)
     }
 }
 
+// A mark made in the window while a phone's whole list is being built on its
+// own thread: the write must not wait for the build. Iteration time: the
+// longest of 10 such writes, each made about 20 ms into a build.
+void BM_WindowWriteWhileListBuilt(benchmark::State& state)
+{
+    Polled& polled = Polled::on(static_cast<int>(state.range(0)));
+    CAdoConnection& window = polled.connection();
+    PhoneListFeed& feed = polled.server().listFeed();
+    const QString mark = QStringLiteral("UPDATE ShoppingLists SET Checked = 1 - Checked WHERE ID = "
+                                        "(SELECT MIN(ID) FROM ShoppingLists WHERE QtyToBuy > 0)");
+    benchMust(window.Execute(mark), "the first mark"); // the window has written before
+    for (auto _ : state) {
+        qint64 longest = 0;
+        for (int round = 0; round < 10; ++round) {
+            feed.noteWrite();
+            bool answered = false;
+            feed.list(QStringLiteral("*"), QString(), [&answered](const PhoneApi::Reply&) { answered = true; });
+            QThread::msleep(20);
+            QElapsedTimer clock;
+            clock.start();
+            benchMust(window.Execute(mark), "a mark during a build");
+            longest = std::max(longest, clock.elapsed());
+            while (!answered) {
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+            }
+        }
+        state.SetIterationTime(static_cast<double>(longest) / 1000.0);
+        state.counters["longest_write_ms"] = static_cast<double>(longest);
+    }
+}
+
 // One frame at 60 Hz: the budget of a stall.
 void BM_OneFrame(benchmark::State& state)
 {
@@ -342,6 +374,12 @@ BENCHMARK(BM_WindowStallWhilePolling)
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
+// The second argument only pairs it with BM_OneFrame's run of the same name.
+BENCHMARK(BM_WindowWriteWhileListBuilt)
+    ->Args({100000, 0})
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OneFrame)
     ->Args({100000, 3})
     ->Args({100000, 0})
@@ -355,5 +393,7 @@ static const bool pollCompared = compareWithBaseline("BM_PhonePollUnchanged", "B
 static const bool listAfterChangeCompared =
     compareWithBaseline("BM_PhoneListAfterChange", "BM_RebuildList", 1.2,
                         "Whole phone list after a change against the window's Rebuild list (need view)", true);
+static const bool writeCompared = compareWithBaseline("BM_WindowWriteWhileListBuilt", "BM_OneFrame", 1.0,
+                                                      "Longest mark in the window while a phone's list is built", true);
 static const bool stallCompared = compareWithBaseline("BM_WindowStallWhilePolling", "BM_OneFrame", 1.0,
                                                       "Longest stall of the window while three pages poll", true);

@@ -6,6 +6,7 @@
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/MarkLog.h"
 #include "store/journal/JournalAction.h"
 
 #include <algorithm>
@@ -87,11 +88,14 @@ ItemChanges::QuantityRow ItemChanges::setQuantity(CAdoConnection& connection, in
         connection, id, [quantity](int) { return quantity; }, stored);
 }
 
-ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)
+ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark, const MarkPlace& place)
 {
     JournalAction action(connection,
                          (mark ? QStringLiteral("Mark: ") : QStringLiteral("Unmark: ")) + itemName(connection, id));
     action.watch(id);
+    // Before the row is written: on some engines a refused write is only
+    // told with the next statement, which must be the action's own.
+    MarkLog::record(connection, id, mark != 0, place.store, place.madeAt);
     CAdoRecordset rs;
     openItemRow(rs, connection,
                 QStringLiteral("Select Checked, Coupon, QtyToBuy, Price from ShoppingLists where ID = %1").arg(id),
@@ -108,6 +112,11 @@ ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, in
     rs.Close();
     action.commit();
     return row;
+}
+
+ItemChanges::MarkRow ItemChanges::setMark(CAdoConnection& connection, int id, int mark)
+{
+    return setMark(connection, id, mark, MarkPlace());
 }
 
 bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& name, int quantity, int* id)

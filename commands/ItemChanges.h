@@ -36,7 +36,18 @@ public:
     // screen may be older), kept within 0 and MaxQuantity; stored receives
     // the quantity written.
     static QuantityRow stepQuantity(CAdoConnection& connection, int id, int step, int& stored);
-    // Sets Checked of item id to mark (0 or 1).
+    // Where and when a mark was made: the store view or phone tab ("*" or
+    // empty for the need view, at home), and the time it was made on the
+    // device that made it (milliseconds since the epoch, UTC; 0 for now), so
+    // that a mark queued on a phone keeps its own time.
+    struct MarkPlace
+    {
+        QString store;
+        qint64 madeAt = 0;
+    };
+    // Sets Checked of item id to mark (0 or 1), noting where and when.
+    static MarkRow setMark(CAdoConnection& connection, int id, int mark, const MarkPlace& place);
+    // The same, made now in no store.
     static MarkRow setMark(CAdoConnection& connection, int id, int mark);
     // Sets (does not add to) QtyToBuy of the item of that name; false when
     // the catalog holds no such name. A catalog that cannot be read raises.

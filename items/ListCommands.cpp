@@ -14,12 +14,6 @@
 
 namespace
 {
-// How many fields after ID each clear sets to 0.
-int clearedFields(ListCommands::Clear which)
-{
-    return which == ListCommands::Clear::Coupons ? 1 : 2;
-}
-
 QString failureLead(ListCommands::Clear which)
 {
     switch (which) {
@@ -39,20 +33,6 @@ ListCommands::ListCommands(IListWindow& window)
 {
 }
 
-QString ListCommands::clearStatement(Clear which)
-{
-    switch (which) {
-    case Clear::List:
-        return QStringLiteral(
-            "Select ID, QtyToBuy, Checked from ShoppingLists where (QtyToBuy <> 0) or (Checked <> 0)");
-    case Clear::Marked:
-        return QStringLiteral("Select ID, Checked, QtyToBuy from ShoppingLists where Checked <> 0");
-    case Clear::Coupons:
-        break;
-    }
-    return QStringLiteral("Select ID, Coupon from ShoppingLists where Coupon <> 0");
-}
-
 QString ListCommands::clearLabel(Clear which)
 {
     switch (which) {
@@ -66,18 +46,21 @@ QString ListCommands::clearLabel(Clear which)
     return QStringLiteral("Clear Coupons");
 }
 
-BulkPass::Pass ListCommands::clearPass(Clear which)
+BulkPass::Statement ListCommands::clearPass(Clear which)
 {
-    const int fields = clearedFields(which);
-    std::vector<int> writes;
-    for (int field = 1; field <= fields; ++field) {
-        writes.push_back(field);
+    switch (which) {
+    case Clear::List:
+        return {{QStringLiteral("(QtyToBuy <> 0) or (Checked <> 0)"), {}},
+                {QStringLiteral("QtyToBuy"), QStringLiteral("Checked")},
+                {{QStringLiteral("0"), {}}, {QStringLiteral("0"), {}}}};
+    case Clear::Marked:
+        return {{QStringLiteral("Checked <> 0"), {}},
+                {QStringLiteral("Checked"), QStringLiteral("QtyToBuy")},
+                {{QStringLiteral("0"), {}}, {QStringLiteral("0"), {}}}};
+    case Clear::Coupons:
+        break;
     }
-    return {clearStatement(which), writes, [writes](CAdoRecordset&, BulkPass::Changes& changes) {
-                for (const int field : writes) {
-                    changes.emplace_back(field, SqlValue::integer(0));
-                }
-            }};
+    return {{QStringLiteral("Coupon <> 0"), {}}, {QStringLiteral("Coupon")}, {{QStringLiteral("0"), {}}}};
 }
 
 long ListCommands::clearRows(CAdoConnection& connection, Clear which)

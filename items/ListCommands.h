@@ -31,21 +31,20 @@ public:
     void ClearMarked();
     void ClearCoupons();
 
-    // The pass behind a clear, on an open connection: one keyset query over
-    // the rows concerned, each of its fields after ID set to 0 row by row,
-    // all in one transaction (nested on a savepoint when one is running),
-    // recorded in the undo journal under clearLabel. Returns the number of
-    // rows written. Raises CAdoException when the rows
-    // cannot be read, a row cannot be written or the pass cannot be made
-    // final; nothing of the pass is then kept.
+    // The pass behind a clear, on an open connection: Clear List resets
+    // QtyToBuy and Checked of every row where either is not 0, Clear Marked
+    // Items both of every marked row, Clear Coupons every Coupon that is not
+    // 0; one statement, in one transaction (nested on a savepoint when one
+    // is running), recorded in the undo journal under clearLabel. Returns
+    // the number of rows written. Raises CAdoException when the rows cannot
+    // be read, a row cannot be written or the pass cannot be made final;
+    // nothing of the pass is then kept.
     static long clearRows(CAdoConnection& connection, Clear which);
 
     // The pass behind clearRows, without its journal.
-    static BulkPass::Pass clearPass(Clear which);
+    static BulkPass::Statement clearPass(Clear which);
     // The name of a clear in the undo history ("Clear List").
     static QString clearLabel(Clear which);
-    // The query a clear runs, exactly.
-    static QString clearStatement(Clear which);
 
 private:
     void runClear(const QString& question, Clear which);

@@ -80,7 +80,8 @@ void QuantityCommands::Mark(int row)
     SoundService::play(QStringLiteral("\\WINDOWS\\QORCHECK.WAV"));
     // The toggle follows the row as shown, not the stored value.
     const int newMark = list.items().mark(row) == 0 ? 1 : 0;
-    const ItemChanges::MarkRow stored = ItemChanges::setMark(m_window.connection(), list.itemData(row), newMark);
+    const ItemChanges::MarkRow stored =
+        ItemChanges::setMark(m_window.connection(), list.itemData(row), newMark, {m_window.view().currentStore});
     const int image = (newMark == 1 ? 1 : 0) + (stored.coupon ? 2 : 0);
     const int storedMark = stored.storedMark;
     const double amount = stored.quantity * stored.price;

@@ -6,6 +6,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
+#include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
@@ -13,7 +14,10 @@
 #include "store/catalog/Catalog.h"
 #include "store/journal/JournalAction.h"
 
-#include <QHash>
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +26,23 @@
 
 namespace
 {
+// A cell as the dialog reads it: a number in digits, nothing as empty text.
+QString shownText(const SqlValue& value)
+{
+    switch (value.type()) {
+    case SqlValue::Type::Integer:
+        return QString::number(value.toInteger());
+    case SqlValue::Type::Real:
+        return QString::number(value.toReal(), 'g', 15);
+    case SqlValue::Type::Text:
+        return value.toText();
+    case SqlValue::Type::Null:
+    case SqlValue::Type::Blob:
+        break;
+    }
+    return {};
+}
+
 const QString kFailureLead = QStringLiteral("The departments could not be put in order, so every item keeps its old "
                                             "place.");
 } // namespace
@@ -30,40 +51,68 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Arrange Departments"));
-    setFixedSize(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
+    setMinimumSize(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
+    resize(minimumSize() + QSize(0, DialogUnits::toPixelsY(60)));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("departments"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setFont(DialogUnits::dialogFont());
-    m_list->setGeometry(DialogUnits::toPixels(7, 7, 96, 80));
-
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setDefault(true);
-    m_ok->setGeometry(DialogUnits::toPixels(38, 90, 38, 12));
+    // Rows are dragged to their place, as well as moved with the buttons.
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, [this] { m_changed = true; });
 
     m_up = new QPushButton(QStringLiteral("Up"), this);
     m_up->setObjectName(QStringLiteral("up"));
     m_up->setAutoDefault(false);
-    m_up->setGeometry(DialogUnits::toPixels(108, 35, 25, 12));
-
+    m_up->setToolTip(QStringLiteral("Alt+Up"));
     m_down = new QPushButton(QStringLiteral("Down"), this);
     m_down->setObjectName(QStringLiteral("down"));
     m_down->setAutoDefault(false);
-    m_down->setGeometry(DialogUnits::toPixels(108, 49, 25, 13));
+    m_down->setToolTip(QStringLiteral("Alt+Down"));
 
     auto* help = new QLabel(QStringLiteral("Arrange the list above in the order you walk through the store.  Your "
                                            "list will be sorted that way."),
                             this);
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    help->setGeometry(DialogUnits::toPixels(7, 106, 99, 37));
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setAutoDefault(false);
+
+    // The list takes all the room the dialog has.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_list, 0, 0, 3, 1);
+    grid->addWidget(m_up, 0, 1);
+    grid->addWidget(m_down, 1, 1);
+    grid->setRowStretch(2, 1);
+    grid->addWidget(help, 3, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    grid->addLayout(buttons, 4, 0, 1, 2);
+
+    const auto addKey = [this](QKeyCombination key, void (CArrangeDlg::*step)()) {
+        auto* action = new QAction(this);
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, step] { (this->*step)(); });
+        addAction(action);
+    };
+    addKey(Qt::ALT | Qt::Key_Up, &CArrangeDlg::OnUp);
+    addKey(Qt::ALT | Qt::Key_Down, &CArrangeDlg::OnDown);
 
     connect(m_up, &QPushButton::clicked, this, [this] { OnUp(); });
     connect(m_down, &QPushButton::clicked, this, [this] { OnDown(); });
     connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     OnInitDialog();
 }
@@ -184,30 +233,38 @@ int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
     return UnplacedOrder;
 }
 
-BulkPass::Pass CArrangeDlg::orderPass(const QStringList& departments)
+BulkPass::Statement CArrangeDlg::orderPass(CAdoConnection& connection, const QStringList& departments)
 {
-    // The rows come sorted by department: each name is looked up once.
-    return {QStringLiteral("Select ID, ItemName, Dept, DeptOrder from ShoppingLists Order By Dept"),
-            {3},
-            [departments, orders = QHash<QString, int>()](CAdoRecordset& rs, BulkPass::Changes& changes) mutable {
-                const QString name = rs.GetField(2).GetText();
-                auto found = orders.constFind(name);
-                if (found == orders.constEnd()) {
-                    found = orders.insert(name, orderOf(name, departments));
-                }
-                // A row that has its number already is left as it is: the result is
-                // the same, and the pass does not grow with the rows that keep their
-                // place.
-                if (rs.GetField(3).GetText() != QString::number(found.value())) {
-                    changes.emplace_back(3, SqlValue::integer(found.value()));
-                }
-            }};
+    // Each name in use is looked up once; a row gets its number from its
+    // name by the engine's own comparison, the one that told the names apart.
+    BulkPass::Sql cases;
+    CAdoCommand names(connection, QStringLiteral("SELECT DISTINCT Dept FROM ShoppingLists"));
+    while (names.next()) {
+        const SqlValue name = names.value(0);
+        const int order = orderOf(shownText(name), departments);
+        if (order != UnplacedOrder && !name.isNull()) {
+            cases += BulkPass::Sql{QStringLiteral(" WHEN ? THEN ?"), {name, SqlValue::integer(order)}};
+        }
+    }
+    BulkPass::Sql order{QString::number(UnplacedOrder), {}};
+    if (!cases.text.isEmpty()) {
+        order = {QStringLiteral("CAST(CASE Dept"), {}};
+        order += cases;
+        order += QStringLiteral(" ELSE %1 END AS INTEGER)").arg(UnplacedOrder);
+    }
+    // A row that has its number already, as the list shows numbers, is left
+    // as it is: the result is the same, and the journal does not grow with
+    // the rows that keep their place.
+    BulkPass::Sql where{QStringLiteral("COALESCE(CAST(DeptOrder AS TEXT), '') <> CAST("), {}};
+    where += order;
+    where += QStringLiteral(" AS TEXT)");
+    return {where, {QStringLiteral("DeptOrder")}, {order}};
 }
 
 long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)
 {
     JournalAction action(connection, QStringLiteral("Arrange Departments"));
-    const long written = BulkPass::run(connection, orderPass(departments), &action);
+    const long written = BulkPass::run(connection, orderPass(connection, departments), &action);
     action.commit();
     return written;
 }

@@ -12,6 +12,7 @@
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/StoreWalks.h"
 #include "store/journal/JournalAction.h"
 
 #include <QAbstractItemView>
@@ -202,9 +203,9 @@ void CRenameDlg::OnOK()
         }
     }
     if (!failure) {
-        MessageService::show(
-            QStringLiteral("Renaming complete.  You can rename another, or if you're finished, click 'Done'."),
-            MessageService::Buttons::Ok, this);
+        // Said in the window's summary line: the dialog stays open for the
+        // next rename, and a box would only be one more click.
+        Q_EMIT renamed(QStringLiteral("Renamed the %1 '%2' to '%3'.").arg(column, m_oldName, m_newName));
     } else {
         CatalogFailure::show(*failure, this, QStringLiteral("Nothing was renamed."));
     }
@@ -218,13 +219,11 @@ QString CRenameDlg::renameLabel(const QString& column, const QString& oldName, c
     return QStringLiteral("Rename %1 %2 to %3").arg(kind, oldName, newName);
 }
 
-BulkPass::Pass CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
+BulkPass::Statement CRenameDlg::renamePass(const QString& column, const QString& oldName, const QString& newName)
 {
-    return {
-        QStringLiteral("Select ID, ") + column + QStringLiteral(" FROM ShoppingLists WHERE ") + column
-            + QStringLiteral("= ") + Catalog::quoteLiteral(oldName) + QStringLiteral(" ORDER BY ID"),
-        {1},
-        [newName](CAdoRecordset&, BulkPass::Changes& changes) { changes.emplace_back(1, SqlValue::text(newName)); }};
+    return {{column + QStringLiteral(" = ?"), {SqlValue::text(oldName)}},
+            {column},
+            {{QStringLiteral("?"), {SqlValue::text(newName)}}}};
 }
 
 long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, const QString& oldName,
@@ -232,6 +231,9 @@ long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, co
 {
     JournalAction action(connection, renameLabel(column, oldName, newName));
     const long count = BulkPass::run(connection, renamePass(column, oldName, newName), &action);
+    StoreWalks::carryRename(connection, action,
+                            column == kDeptColumn ? StoreWalks::Column::Dept : StoreWalks::Column::Store, oldName,
+                            newName);
     action.commit();
     return count;
 }
@@ -240,6 +242,7 @@ void CRenameDlg::run(IListWindow& window)
 {
     {
         CRenameDlg dialog(window.widget());
+        connect(&dialog, &CRenameDlg::renamed, &dialog, [&window](const QString& note) { window.ShowNote(note); });
         dialog.exec();
     }
     window.StoreTabRefresh();

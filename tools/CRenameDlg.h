@@ -37,7 +37,7 @@ public:
                           const QString& newName);
 
     // The pass behind renameAll, without its journal.
-    static BulkPass::Pass renamePass(const QString& column, const QString& oldName, const QString& newName);
+    static BulkPass::Statement renamePass(const QString& column, const QString& oldName, const QString& newName);
     // The rename's name in the undo history: "Rename store B-Mart to BigMart".
     static QString renameLabel(const QString& column, const QString& oldName, const QString& newName);
 
@@ -46,6 +46,10 @@ public:
     QRadioButton& departmentsButton() const { return *m_departments; }
     QRadioButton& storesButton() const { return *m_stores; }
     QPushButton& renameButton() const { return *m_rename; }
+
+Q_SIGNALS:
+    // A rename was made; note says which, for the window's summary line.
+    void renamed(const QString& note);
 
 private:
     void OnInitDialog();

@@ -193,3 +193,120 @@ long BulkPass::run(CAdoConnection& connection, const Pass& pass, JournalAction* 
     }
     return written;
 }
+
+BulkPass::Sql& BulkPass::Sql::operator+=(const Sql& other)
+{
+    text += other.text;
+    values.insert(values.end(), other.values.begin(), other.values.end());
+    return *this;
+}
+
+BulkPass::Sql& BulkPass::Sql::operator+=(const QString& plain)
+{
+    text += plain;
+    return *this;
+}
+
+namespace
+{
+void bindAll(CAdoCommand& command, const BulkPass::Sql& sql, int first = 1)
+{
+    for (const SqlValue& value : sql.values) {
+        command.bind(first++, value);
+    }
+}
+
+// "A = <value>, B = <value>" for the pass's columns.
+BulkPass::Sql assignments(const BulkPass::Statement& pass)
+{
+    BulkPass::Sql sets;
+    for (qsizetype i = 0; i < pass.columns.size(); ++i) {
+        sets += (i == 0 ? QString() : QStringLiteral(", ")) + pass.columns.at(i) + QStringLiteral(" = ");
+        sets += pass.values.at(static_cast<size_t>(i));
+    }
+    return sets;
+}
+
+// Reads the rows of the pass with their values before and after and tells
+// them to the journal; returns how many there are. On PostgreSQL the rows
+// are locked until the transaction ends and their places (ctid) gathered
+// in places, so that the write takes exactly the rows read; SQLite holds
+// the whole file already.
+long recordRows(CAdoConnection& connection, const BulkPass::Statement& pass, JournalAction& journal, QString* places)
+{
+    BulkPass::Sql select{places ? QStringLiteral("SELECT ctid, ID") : QStringLiteral("SELECT ID"), {}};
+    for (const QString& column : pass.columns) {
+        select += QStringLiteral(", ") + column;
+    }
+    for (const BulkPass::Sql& value : pass.values) {
+        select += QStringLiteral(", ");
+        select += value;
+    }
+    select += QStringLiteral(" FROM ShoppingLists WHERE ");
+    select += pass.where;
+    if (places) {
+        select += QStringLiteral(" FOR UPDATE");
+    }
+    CAdoCommand read(connection, select.text);
+    bindAll(read, select);
+    const int first = places ? 1 : 0;
+    const auto columns = static_cast<int>(pass.columns.size());
+    RowChange change;
+    change.columns = pass.columns;
+    change.before.resize(pass.columns.size());
+    change.after.resize(pass.columns.size());
+    long rows = 0;
+    while (read.next()) {
+        if (places) {
+            *places += QLatin1Char('"') + read.text(0) + QStringLiteral("\",");
+        }
+        change.id = read.value(first);
+        for (int i = 0; i < columns; ++i) {
+            change.before[static_cast<size_t>(i)] = read.value(first + 1 + i);
+            change.after[static_cast<size_t>(i)] = read.value(first + 1 + columns + i);
+        }
+        journal.record(change);
+        ++rows;
+    }
+    return rows;
+}
+} // namespace
+
+long BulkPass::run(CAdoConnection& connection, const Statement& pass, JournalAction* journal)
+{
+    CAdoTransaction transaction(connection);
+    if (!transaction.active()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    Sql update{QStringLiteral("UPDATE ShoppingLists SET "), {}};
+    update += assignments(pass);
+    update += QStringLiteral(" WHERE ");
+    long written = 0;
+    if (journal && CAdoCommand::available(connection)) {
+        const bool server = connection.isPostgres();
+        QString places = QStringLiteral("{");
+        const long rows = recordRows(connection, pass, *journal, server ? &places : nullptr);
+        if (server) {
+            places.back() = QLatin1Char('}');
+            update +=
+                Sql{QStringLiteral("ctid = ANY(?::tid[])"), {SqlValue::text(rows > 0 ? places : QStringLiteral("{}"))}};
+        } else {
+            update += pass.where;
+        }
+        CAdoCommand write(connection, update.text);
+        bindAll(write, update);
+        written = rows > 0 ? write.run() : 0;
+        if (written != rows) {
+            ADO_RAISE_DETAIL(CAdoException::CannotRead, QStringLiteral("The items changed while they were read."));
+        }
+    } else {
+        update += pass.where;
+        CAdoCommand write(connection, update.text);
+        bindAll(write, update);
+        written = write.run();
+    }
+    if (!transaction.commit()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+    }
+    return written;
+}

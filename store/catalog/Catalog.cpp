@@ -7,6 +7,9 @@
 #include "store/access/CAdoTransaction.h"
 #include "store/access/CatalogLocation.h"
 #include "store/catalog/CatalogWatcher.h"
+#include "store/catalog/MarkLog.h"
+#include "store/catalog/StoreWalks.h"
+#include "store/catalog/WalkTrips.h"
 #include "store/journal/Journal.h"
 #include "store/postgres/PgSession.h"
 #include "store/sqlite/SqliteDetail.h"
@@ -446,6 +449,11 @@ std::vector<Catalog::Addition> Catalog::checkStructure(CAdoConnection& connectio
     }
     writeDbVersion(DbVersion);
     recordset.Close();
+    // The tables beside ShoppingLists: each store's walk, the marks it is
+    // learned from and the trips found in them. A failure leaves every store in the everyday walk.
+    std::ignore = StoreWalks::ensureTable(connection);
+    std::ignore = MarkLog::ensureTable(connection);
+    std::ignore = WalkTrips::ensureTable(connection);
     return added;
 }
 

@@ -6,6 +6,7 @@
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/StoreWalks.h"
 #include "store/journal/Journal.h"
 #include "store/postgres/PgSession.h"
 
@@ -244,6 +245,7 @@ CatalogCopier::Result CatalogCopier::copy(const QString& from, const QString& to
         }
         set.Close();
         result.journalActions = copyJournal(source, target);
+        result.walkRows = StoreWalks::copyInto(source, target);
 
         result.targetChecksum = checksum(target, result.rows, result.error);
         if (result.targetChecksum != result.sourceChecksum || result.rows != sourceRows) {

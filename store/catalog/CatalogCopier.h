@@ -15,6 +15,7 @@ public:
         bool copied = false;
         long rows = 0;
         long journalActions = 0; // undo history entries copied along
+        long walkRows = 0;       // rows of the stores' own walks copied along
         QString sourceChecksum;  // of the source's rows, as read
         QString targetChecksum;  // of the target's rows, read back before the commit
         QString error;           // why nothing was copied

@@ -4,8 +4,8 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
-#include "store/journal/PgUndoBatch.h"
 #include "store/journal/RowChange.h"
+#include "store/journal/UndoBatch.h"
 
 #include <QHash>
 
@@ -47,24 +47,24 @@ public:
         if (change.kind == Kind::Update) {
             const auto& from = undoing ? change.after : change.before;
             const auto& to = undoing ? change.before : change.after;
-            if (!holds(change.id, change.columns, from)) {
+            if (!holds(change, from)) {
                 return false;
             }
-            write(change.id, change.columns, to);
+            write(change, to);
             return true;
         }
         const auto& row = change.kind == Kind::Delete ? change.before : change.after;
         if (putsRowBack) {
-            if (!absent(change.id)) {
+            if (!absent(change)) {
                 return false;
             }
-            insert(change.columns, row);
+            insert(change, row);
             return true;
         }
-        if (!holds(change.id, change.columns, row)) {
+        if (!holds(change, row)) {
             return false;
         }
-        remove(change.id);
+        remove(change);
         return true;
     }
 
@@ -78,14 +78,18 @@ private:
         return *found->second;
     }
 
-    // Exactly one row has this ID, and it holds these values.
-    bool holds(const SqlValue& id, const QStringList& columns, const std::vector<SqlValue>& values)
+    // Exactly one row of the change's table has its ID, and it holds these
+    // values.
+    bool holds(const RowChange& change, const std::vector<SqlValue>& values)
     {
+        const QStringList& columns = change.columns;
         const QString list = columns.join(QStringLiteral(", "));
-        CAdoCommand& select = command(QStringLiteral("S") + list, [&] {
-            return QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ShoppingLists WHERE ID = ?");
+        const QString table = change.tableName();
+        CAdoCommand& select = command(table + QStringLiteral(" S") + list, [&] {
+            return QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ") + table
+                   + QStringLiteral(" WHERE ID = ?");
         });
-        select.bind(1, id);
+        select.bind(1, change.id);
         if (!select.next()) {
             return false;
         }
@@ -98,39 +102,43 @@ private:
         return same && single;
     }
 
-    bool absent(const SqlValue& id)
+    bool absent(const RowChange& change)
     {
-        CAdoCommand& count = command(QStringLiteral("C"),
-                                     [] { return QStringLiteral("SELECT count(*) FROM ShoppingLists WHERE ID = ?"); });
-        count.bind(1, id);
+        const QString table = change.tableName();
+        CAdoCommand& count = command(table + QStringLiteral(" C"), [&] {
+            return QStringLiteral("SELECT count(*) FROM ") + table + QStringLiteral(" WHERE ID = ?");
+        });
+        count.bind(1, change.id);
         const bool none = count.next() && count.integer(0) == 0;
         count.reset();
         return none;
     }
 
-    void write(const SqlValue& id, const QStringList& columns, const std::vector<SqlValue>& values)
+    void write(const RowChange& change, const std::vector<SqlValue>& values)
     {
-        const QString list = columns.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ?");
-        CAdoCommand& update = command(QStringLiteral("U") + list, [&] {
-            return QStringLiteral("UPDATE ShoppingLists SET ") + list + QStringLiteral(" WHERE ID = ?");
+        const QString list = change.columns.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ?");
+        const QString table = change.tableName();
+        CAdoCommand& update = command(table + QStringLiteral(" U") + list, [&] {
+            return QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") + list + QStringLiteral(" WHERE ID = ?");
         });
         int parameter = 1;
         for (const SqlValue& value : values) {
             update.bind(parameter++, value);
         }
-        update.bind(parameter, id);
+        update.bind(parameter, change.id);
         update.run();
     }
 
-    void insert(const QStringList& columns, const std::vector<SqlValue>& values)
+    void insert(const RowChange& change, const std::vector<SqlValue>& values)
     {
-        const QString list = columns.join(QStringLiteral(", "));
-        CAdoCommand& add = command(QStringLiteral("I") + list, [&] {
+        const QString list = change.columns.join(QStringLiteral(", "));
+        const QString table = change.tableName();
+        CAdoCommand& add = command(table + QStringLiteral(" I") + list, [&] {
             QStringList marks;
-            for (qsizetype i = 0; i < columns.size(); ++i) {
+            for (qsizetype i = 0; i < change.columns.size(); ++i) {
                 marks << QStringLiteral("?");
             }
-            return QStringLiteral("INSERT INTO ShoppingLists (") + list + QStringLiteral(") VALUES (")
+            return QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + list + QStringLiteral(") VALUES (")
                    + marks.join(QStringLiteral(", ")) + QStringLiteral(")");
         });
         int parameter = 1;
@@ -140,11 +148,13 @@ private:
         add.run();
     }
 
-    void remove(const SqlValue& id)
+    void remove(const RowChange& change)
     {
-        CAdoCommand& erase =
-            command(QStringLiteral("D"), [] { return QStringLiteral("DELETE FROM ShoppingLists WHERE ID = ?"); });
-        erase.bind(1, id);
+        const QString table = change.tableName();
+        CAdoCommand& erase = command(table + QStringLiteral(" D"), [&] {
+            return QStringLiteral("DELETE FROM ") + table + QStringLiteral(" WHERE ID = ?");
+        });
+        erase.bind(1, change.id);
         erase.run();
     }
 
@@ -432,8 +442,8 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
             }
             std::set<QString> changedSince;
             std::set<qint64> changedIds;
-            if (PgUndoBatch::suits(m_connection, changes)) {
-                PgUndoBatch::apply(m_connection, changes, undoing, changedIds);
+            if (UndoBatch::suits(m_connection, changes)) {
+                UndoBatch::apply(m_connection, changes, undoing, changedIds);
                 for (const qint64 id : changedIds) {
                     changedSince.insert(itemKey(SqlValue::integer(id)));
                 }

@@ -172,6 +172,10 @@ void RowChange::appendValue(const SqlValue& value, QString& out)
 
 void RowChange::appendTo(QString& out, const QStringList* previous) const
 {
+    if (!table.isEmpty()) {
+        out.append(QLatin1Char('@'));
+        appendSized(table, out);
+    }
     out.append(QLatin1Char(static_cast<char>(kind)));
     appendValue(id, out);
     if (previous && *previous == columns) {
@@ -206,12 +210,27 @@ bool RowChange::plainName(const QString& name)
     return true;
 }
 
+const QStringList& RowChange::tables()
+{
+    static const QStringList names{QStringLiteral("StoreWalks")};
+    return names;
+}
+
+QString RowChange::tableName() const
+{
+    return table.isEmpty() ? QStringLiteral("ShoppingLists") : table;
+}
+
 bool RowChange::parse(QStringView text, std::vector<RowChange>& out)
 {
     Reader reader(text);
     QStringList previous;
     while (!reader.atEnd()) {
         RowChange change;
+        // Only names of our own tables: the text may have been edited by hand.
+        if (reader.skip(QLatin1Char('@')) && (!reader.sized(change.table) || !tables().contains(change.table))) {
+            return false;
+        }
         QChar kind;
         reader.take(kind);
         if (kind != QLatin1Char('U') && kind != QLatin1Char('I') && kind != QLatin1Char('D')) {

@@ -13,8 +13,9 @@
 // values (before), an inserted row with all its values (after).
 //
 // Journal text holds a run of changes, each encoded without separators:
-//   kind ('U', 'I' or 'D'), the ID as a value, the columns: '=' for the
-//   columns of the change before it in the same text, otherwise the count,
+//   for a row of another table than ShoppingLists, '@' and its name as
+//   <length>':'<text> (only the tables of tables() are accepted); then kind ('U', 'I' or 'D'), the ID as a value, the
+//   columns: '=' for the columns of the change before it in the same text, otherwise the count,
 //   ';' and each name as <length>':'<text>; then per column its values
 //   (update: before and after; insert: after; delete: before).
 // A value is 'N' (nothing), 'I'<digits>';', 'R'<decimal>';',
@@ -33,6 +34,9 @@ struct RowChange
     QStringList columns;
     std::vector<SqlValue> before; // Update and Delete
     std::vector<SqlValue> after;  // Update and Insert
+    // The table of the row, one of tables(); empty for ShoppingLists. Its
+    // rows are found by their ID column all the same.
+    QString table = {};
 
     // previous: the columns of the change appended last to out, if any.
     void appendTo(QString& out, const QStringList* previous = nullptr) const;
@@ -42,4 +46,8 @@ struct RowChange
     static bool parse(QStringView text, std::vector<RowChange>& out);
     // A column name that may stand in a statement as it is.
     static bool plainName(const QString& name);
+    // The tables beside ShoppingLists whose rows an action may change.
+    static const QStringList& tables();
+    // The table the change's statements name.
+    QString tableName() const;
 };

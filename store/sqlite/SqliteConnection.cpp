@@ -7,6 +7,7 @@
 #include "store/sqlite/SqliteCommand.h"
 #include "store/sqlite/SqliteKeysetRows.h"
 #include "store/sqlite/SqliteStatementRows.h"
+#include "store/sqlite/WriteAheadLog.h"
 
 #include <QFileInfo>
 
@@ -15,6 +16,11 @@ using sqlite_detail::StatementPtr;
 SqliteConnection::SqliteConnection(ado_detail::SharedConnection& owner)
     : m_owner(owner)
 {
+}
+
+SqliteConnection::~SqliteConnection()
+{
+    WriteAheadLog::leave(m_db.get());
 }
 
 sqlite3* SqliteConnection::handleOf(const CAdoConnection& connection)
@@ -60,7 +66,23 @@ bool SqliteConnection::open(const QString& location)
     // default holds 2 MB); memory is taken only as pages are read.
     sqlite3_exec(db.get(), "PRAGMA cache_size = -16384", nullptr, nullptr, nullptr);
     m_db = std::move(db);
+    m_file = file;
+    m_logTried = false;
     return true;
+}
+
+void SqliteConnection::takeLogBeforeFirstWrite(const QByteArray& sql, sqlite3_stmt* stmt)
+{
+    // A transaction that will write begins with BEGIN, which itself reads
+    // nothing; the journal mode can only change outside a transaction.
+    if (m_logTried || sqlite3_get_autocommit(m_db.get()) == 0) {
+        return;
+    }
+    if (sqlite3_stmt_readonly(stmt) != 0 && !sql.trimmed().toUpper().startsWith("BEGIN")) {
+        return;
+    }
+    m_logTried = true;
+    WriteAheadLog::enter(m_db.get(), m_file);
 }
 
 bool SqliteConnection::prepare(const QByteArray& sql, const std::vector<SqlValue>& parameters, StatementPtr& stmt)
@@ -74,6 +96,7 @@ bool SqliteConnection::prepare(const QByteArray& sql, const std::vector<SqlValue
         failed();
         return false;
     }
+    takeLogBeforeFirstWrite(sql, stmt.get());
     const int bound = sqlite_detail::bindAll(stmt.get(), parameters);
     if (bound == SQLITE_RANGE) {
         m_owner.noteError(QStringLiteral("the statement takes %1 values, %2 were given")

@@ -15,6 +15,8 @@ class SqliteConnection final : public IConnectionBackend
 {
 public:
     explicit SqliteConnection(ado_detail::SharedConnection& owner);
+    // Leaves the file on its rollback journal when no one else has it open.
+    ~SqliteConnection() override;
 
     // The handle of connection while an SQLite catalog is open on it, else
     // null: for the catalog's own checks, the tests and the benchmarks.
@@ -42,7 +44,12 @@ private:
     // sql prepared as one statement with parameters bound; false, the reason
     // noted, when it cannot be.
     bool prepare(const QByteArray& sql, const std::vector<SqlValue>& parameters, sqlite_detail::StatementPtr& stmt);
+    // The write-ahead log is taken with the first write, never on opening:
+    // a file that turns out to be no catalog is left exactly as it was.
+    void takeLogBeforeFirstWrite(const QByteArray& sql, sqlite3_stmt* stmt);
 
     ado_detail::SharedConnection& m_owner;
     sqlite_detail::DatabasePtr m_db;
+    QString m_file;
+    bool m_logTried = false;
 };

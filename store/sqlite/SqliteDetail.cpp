@@ -76,4 +76,32 @@ QString message(sqlite3* db)
 {
     return ado_detail::SharedConnection::sentence(QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));
 }
+ado_detail::ValueView viewOf(sqlite3_stmt* stmt, int column)
+{
+    using ado_detail::Value;
+    ado_detail::ValueView view;
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER:
+        view.type = Value::Integer;
+        view.integer = sqlite3_column_int64(stmt, column);
+        break;
+    case SQLITE_FLOAT:
+        view.type = Value::Real;
+        view.real = sqlite3_column_double(stmt, column);
+        break;
+    case SQLITE_TEXT:
+        view.type = Value::Text;
+        view.utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        view.size = sqlite3_column_bytes(stmt, column);
+        break;
+    case SQLITE_BLOB:
+        view.type = Value::Text;
+        view.utf8 = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+        view.size = sqlite3_column_bytes(stmt, column);
+        break;
+    default:
+        break;
+    }
+    return view;
+}
 } // namespace sqlite_detail

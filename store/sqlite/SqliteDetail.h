@@ -2,6 +2,7 @@
 
 // What the SQLite engine's classes share, and the catalog's own file checks.
 
+#include "store/access/AdoDetail.h"
 #include "store/access/SqlValue.h"
 
 #include <QByteArray>
@@ -42,4 +43,8 @@ int bindValue(sqlite3_stmt* stmt, int parameter, const SqlValue& value);
 // Binds parameters to stmt's parameters in order; SQLITE_RANGE when their
 // counts differ.
 int bindAll(sqlite3_stmt* stmt, const std::vector<SqlValue>& parameters);
+
+// The value in column of stmt's current row, without a copy: its text is
+// valid until the statement steps on. A blob is read as UTF-8 text.
+ado_detail::ValueView viewOf(sqlite3_stmt* stmt, int column);
 } // namespace sqlite_detail

@@ -14,28 +14,14 @@ namespace
 {
 void readValue(sqlite3_stmt* stmt, int column, Value& value)
 {
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-        value.type = Value::Integer;
-        value.integer = sqlite3_column_int64(stmt, column);
-        break;
-    case SQLITE_FLOAT:
-        value.type = Value::Real;
-        value.real = sqlite3_column_double(stmt, column);
-        break;
-    case SQLITE_TEXT:
-        value.type = Value::Text;
-        value.text = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
-                                       sqlite3_column_bytes(stmt, column));
-        break;
-    case SQLITE_BLOB:
-        value.type = Value::Text;
-        value.text = QString::fromUtf8(static_cast<const char*>(sqlite3_column_blob(stmt, column)),
-                                       sqlite3_column_bytes(stmt, column));
-        break;
-    default:
-        value.type = Value::Null;
-        break;
+    const ado_detail::ValueView view = sqlite_detail::viewOf(stmt, column);
+    value.type = view.type;
+    if (view.type == Value::Integer) {
+        value.integer = view.integer;
+    } else if (view.type == Value::Real) {
+        value.real = view.real;
+    } else if (view.type == Value::Text) {
+        value.text = QString::fromUtf8(view.utf8, view.size);
     }
 }
 

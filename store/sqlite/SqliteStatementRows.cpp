@@ -121,31 +121,7 @@ long SqliteStatementRows::count(bool connectionOpen)
 
 ValueView SqliteStatementRows::value(int column) const
 {
-    sqlite3_stmt* stmt = m_stmt.get();
-    ValueView view;
-    switch (sqlite3_column_type(stmt, column)) {
-    case SQLITE_INTEGER:
-        view.type = Value::Integer;
-        view.integer = sqlite3_column_int64(stmt, column);
-        break;
-    case SQLITE_FLOAT:
-        view.type = Value::Real;
-        view.real = sqlite3_column_double(stmt, column);
-        break;
-    case SQLITE_TEXT:
-        view.type = Value::Text;
-        view.utf8 = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
-        view.size = sqlite3_column_bytes(stmt, column);
-        break;
-    case SQLITE_BLOB:
-        view.type = Value::Text;
-        view.utf8 = static_cast<const char*>(sqlite3_column_blob(stmt, column));
-        view.size = sqlite3_column_bytes(stmt, column);
-        break;
-    default:
-        break;
-    }
-    return view;
+    return sqlite_detail::viewOf(m_stmt.get(), column);
 }
 
 void SqliteStatementRows::write(IConnectionBackend&, const std::vector<int>&, std::vector<Value>&)

@@ -29,7 +29,7 @@ bool same(const std::vector<RowChange>& a, const std::vector<RowChange>& b)
     }
     for (size_t i = 0; i < a.size(); ++i) {
         if (a[i].kind != b[i].kind || !(a[i].id == b[i].id) || a[i].columns != b[i].columns
-            || a[i].before != b[i].before || a[i].after != b[i].after) {
+            || a[i].before != b[i].before || a[i].after != b[i].after || a[i].table != b[i].table) {
             return false;
         }
     }

@@ -1,0 +1,109 @@
+#include "store/catalog/MarkLog.h"
+
+#include "store/access/CAdoCommand.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/access/CAdoTransaction.h"
+
+#include <QDateTime>
+
+#include <tuple>
+
+namespace
+{
+const QString kColumns = QStringLiteral("MarkedAt, ItemID, Dept, Store, Marked");
+} // namespace
+
+bool MarkLog::tableUsable(CAdoConnection& connection)
+{
+    return CAdoCommand::compiles(connection,
+                                 QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM MarkLog WHERE 1 = 0"));
+}
+
+bool MarkLog::ensureTable(CAdoConnection& connection)
+{
+    if (tableUsable(connection)) {
+        return true;
+    }
+    // Another program's table of that name is left as it is (and trying to
+    // make ours would end a transaction on some engines).
+    if (CAdoCommand::compiles(connection, QStringLiteral("SELECT * FROM MarkLog WHERE 1 = 0"))) {
+        return false;
+    }
+    // Stores compare as the catalog's do, without regard to letter case.
+    const QString text =
+        connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
+    const QString create = QStringLiteral("CREATE TABLE MarkLog (MarkedAt BIGINT NOT NULL, ItemID INTEGER, Dept %1, "
+                                          "Store %1, Marked INTEGER NOT NULL)");
+    // A failure may be another program making it at the same moment.
+    if (!connection.Execute(create.arg(text)) && connection.isPostgres()) {
+        std::ignore = connection.Execute(create.arg(QStringLiteral("text")));
+    }
+    std::ignore = connection.Execute(QStringLiteral("CREATE INDEX MarkLogStoreIdx ON MarkLog (Store, MarkedAt)"));
+    return tableUsable(connection);
+}
+
+void MarkLog::record(CAdoConnection& connection, qint64 itemId, bool marked, const QString& store, qint64 madeAt)
+{
+    if (!CAdoCommand::available(connection) || !tableUsable(connection)) {
+        return;
+    }
+    const QString place = store.trimmed();
+    const bool home = place.isEmpty() || place == QLatin1String("*");
+    try {
+        CAdoTransaction part(connection);
+        if (!part.active()) {
+            return;
+        }
+        // Values, not a select, so that every parameter takes its column's type.
+        CAdoCommand insert(
+            connection,
+            QStringLiteral("INSERT INTO MarkLog (") + kColumns
+                + QStringLiteral(") VALUES (?, ?, (SELECT Dept FROM ShoppingLists WHERE ID = ? LIMIT 1), ?, ?)"));
+        // A time not yet come (a phone's clock set wrong) is taken as now:
+        // it would otherwise stand as the newest trip for ever.
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        insert.bind(1, madeAt > 0 && madeAt < now ? madeAt : now);
+        insert.bind(2, itemId);
+        insert.bind(3, itemId);
+        insert.bind(4, home ? SqlValue() : SqlValue::text(store));
+        insert.bind(5, qint64(marked ? 1 : 0));
+        insert.run();
+        part.commit();
+    } catch (const CAdoException&) {
+        // The savepoint is rolled back; the mark goes on without its note.
+    }
+}
+
+std::vector<WalkLearner::Mark> MarkLog::marksAt(CAdoConnection& connection, const QString& store, qint64 after)
+{
+    std::vector<WalkLearner::Mark> marks;
+    if (!CAdoCommand::available(connection) || !tableUsable(connection)) {
+        return marks;
+    }
+    try {
+        CAdoCommand select(connection, QStringLiteral("SELECT ") + kColumns
+                                           + QStringLiteral(" FROM MarkLog WHERE Store = ? AND MarkedAt > ? ORDER BY "
+                                                            "MarkedAt"));
+        select.bind(1, store);
+        select.bind(2, after);
+        while (select.next()) {
+            // Rows edited by hand into something else are passed over.
+            const SqlValue at = select.value(0);
+            const SqlValue item = select.value(1);
+            if (at.type() != SqlValue::Type::Integer || item.type() != SqlValue::Type::Integer) {
+                continue;
+            }
+            WalkLearner::Mark mark;
+            mark.at = at.toInteger();
+            mark.itemId = item.toInteger();
+            mark.dept = select.value(2).toText();
+            mark.store = select.value(3).toText();
+            mark.marked = select.value(4).type() != SqlValue::Type::Integer || select.value(4).toInteger() != 0;
+            marks.push_back(mark);
+        }
+    } catch (const CAdoException&) {
+        marks.clear();
+    }
+    return marks;
+}

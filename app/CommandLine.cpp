@@ -50,6 +50,25 @@ const std::vector<CommandLine::Option>& CommandLine::options()
                         "both checksums; a target with rows is refused unless\n"
                         "--replace is given.")},
         {{QStringLiteral("replace")}, {}, QStringLiteral("lets --copy-catalog empty a target that has rows.")},
+        {{QStringLiteral("export")},
+         QStringLiteral("FILE"),
+         QStringLiteral("writes the whole catalog to FILE: JSON for a name\n"
+                        "ending in .json, CSV otherwise.")},
+        {{QStringLiteral("import")},
+         QStringLiteral("FILE"),
+         QStringLiteral("reads FILE (CSV, JSON, OI Shopping List CSV or a\n"
+                        "plain list) into the catalog as one action Undo\n"
+                        "takes back; prints what it did. Exit 0 only when\n"
+                        "every line was taken.")},
+        {{QStringLiteral("dry-run")}, {}, QStringLiteral("with --import: prints what it would do, writes nothing.")},
+        {{QStringLiteral("skip-refused")},
+         {},
+         QStringLiteral("with --import: imports the other lines when some\n"
+                        "are refused (otherwise nothing is written).")},
+        {{QStringLiteral("add-quantities")},
+         {},
+         QStringLiteral("with --import: adds the file's quantities to those\n"
+                        "of existing items instead of setting them.")},
         {{QStringLiteral("serve")},
          {},
          QStringLiteral("serves the phone list without a window or display\n"
@@ -126,6 +145,9 @@ CommandLine::Request CommandLine::decide()
         m_error = QStringLiteral("--replace goes only with --copy-catalog.");
         return Request::Refused;
     }
+    if (const Request transfer = decideTransfer(words); transfer != Request::Window) {
+        return transfer;
+    }
     for (const char* command : {"serve", "add-device", "list-devices", "remove-device"}) {
         if (isSet(QLatin1String(command)) && words.isEmpty()) {
             return Request::Headless;
@@ -148,6 +170,34 @@ CommandLine::Request CommandLine::decide()
     return Request::Window;
 }
 
+CommandLine::Request CommandLine::decideTransfer(const QStringList& words)
+{
+    const bool exporting = isSet(QStringLiteral("export"));
+    const bool importing = isSet(QStringLiteral("import"));
+    if (exporting && importing) {
+        m_error = QStringLiteral("--export and --import go one at a time.");
+        return Request::Refused;
+    }
+    if ((exporting || importing) && !words.isEmpty()) {
+        m_error = QStringLiteral("Unknown argument '%1'.").arg(words.first());
+        return Request::Refused;
+    }
+    if ((exporting || importing) && isSet(QStringLiteral("catalog")) && value(QStringLiteral("catalog")).isEmpty()) {
+        m_error = QStringLiteral("--catalog needs a file path or a postgresql:// URI.");
+        return Request::Refused;
+    }
+    if (importing) {
+        return Request::Transfer;
+    }
+    for (const char* option : {"dry-run", "skip-refused", "add-quantities"}) {
+        if (isSet(QLatin1String(option))) {
+            m_error = QStringLiteral("--%1 goes only with --import.").arg(QLatin1String(option));
+            return Request::Refused;
+        }
+    }
+    return exporting ? Request::Transfer : Request::Window;
+}
+
 QString CommandLine::versionText()
 {
     return QStringLiteral("Grocelle version %1\n").arg(QStringLiteral(GROCELLE_VERSION));
@@ -157,6 +207,7 @@ QString CommandLine::usage()
 {
     QString text = QStringLiteral("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
                                   "       grocelle --copy-catalog FROM TO [--replace]\n"
+                                  "       grocelle --export FILE | --import FILE [--dry-run] [--catalog FILE|URL]\n"
                                   "\n"
                                   "Grocelle keeps the catalog of the things you buy and the shopping list drawn\n"
                                   "from it. Everything else is set in the program itself.\n"

@@ -20,6 +20,7 @@ public:
         Help,        // the usage on stdout
         CopyCatalog, // the catalog copy on the terminal
         Headless,    // --serve, or a phone link command, without a window
+        Transfer,    // --export or --import, without a window
         Refused      // a mistake on the command line: error() and the usage on stderr, exit 2
     };
 
@@ -52,6 +53,8 @@ public:
 
 private:
     Request decide();
+    // --export and --import with their options; Window when neither is given.
+    Request decideTransfer(const QStringList& words);
 
     QCommandLineParser m_parser;
     Request m_request = Request::Window;

@@ -2,6 +2,7 @@
 #include "app/CatalogChoice.h"
 #include "app/CommandLine.h"
 #include "app/HeadlessServer.h"
+#include "app/TransferCommand.h"
 #include "platform/ResourceImages.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/CatalogEngines.h"
@@ -41,6 +42,10 @@ int main(int argc, char** argv)
     case CommandLine::Request::Headless:
         // The phone list without a window, and the phones' links.
         return HeadlessServer::run(argc, argv);
+    case CommandLine::Request::Transfer: {
+        QCoreApplication terminal(argc, argv);
+        return TransferCommand::run(commandLine);
+    }
     case CommandLine::Request::CopyCatalog: {
         QCoreApplication terminal(argc, argv);
         QStringList copy{arguments.first(), QStringLiteral("--copy-catalog")};

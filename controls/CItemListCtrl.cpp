@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 
 #include <algorithm>
@@ -419,4 +420,24 @@ void CItemListCtrl::openItemMenu(const QPoint& viewportPos, bool belowFinger)
     // where it points.
     const QPoint drop(0, belowFinger ? DialogUnits::px(MenuDrop) : 0);
     menu.exec(viewport()->mapToGlobal(viewportPos + drop));
+}
+
+void CItemListCtrl::setEmptyText(const QString& text)
+{
+    if (text != m_emptyText) {
+        m_emptyText = text;
+        viewport()->update();
+    }
+}
+
+void CItemListCtrl::paintEvent(QPaintEvent* event)
+{
+    QTreeView::paintEvent(event);
+    if (m_emptyText.isEmpty() || itemCount() > 0) {
+        return;
+    }
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::Text));
+    const QRect area = viewport()->rect().adjusted(8, 8, -8, -8);
+    painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, m_emptyText);
 }

@@ -87,6 +87,11 @@ public:
     // The item menu's entries, as (command id, text), in order.
     static QList<QPair<int, QString>> menuEntries();
 
+    // One line drawn in the middle of the list while it has no rows; empty
+    // for none.
+    void setEmptyText(const QString& text);
+    const QString& emptyText() const { return m_emptyText; }
+
 Q_SIGNALS:
     void commandRequested(int commandId);
     void headerTapped(int column);
@@ -94,6 +99,7 @@ Q_SIGNALS:
     void itemMenuAboutToShow(QMenu* menu);
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -123,4 +129,5 @@ private:
     // Desktop pixels per handheld pixel of the stored widths, as last fitted.
     double m_fitScale = 0.0;
     bool m_fitting = false;
+    QString m_emptyText;
 };

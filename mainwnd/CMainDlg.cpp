@@ -27,11 +27,13 @@
 #include "store/catalog/Catalog.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
+#include "tools/CFirstStartDlg.h"
 #include "tools/CPhoneListDlg.h"
 #include "tools/CRenameDlg.h"
 #include "tools/CSettingsDlg.h"
 #include "tools/ListCopier.h"
 #include "tools/PhoneList.h"
+#include "tools/TransferCommands.h"
 #include "tools/UndoCommands.h"
 
 #include <QAbstractItemView>
@@ -221,6 +223,10 @@ void CMainDlg::setupRoutes()
     setRoute(CommandId::ArrangeDepartments, [this] { CArrangeDlg::run(*this); });
     setRoute(CommandId::Rename, [this] { CRenameDlg::run(*this); });
     setRoute(CommandId::CopyList, [this] { ListCopier(*this).CopyList(); });
+    setRoute(CommandId::CopyChecklist, [this] { ListCopier(*this).CopyChecklist(); });
+    setRoute(CommandId::PasteList, [this] { TransferCommands(*this).PasteList(); });
+    setRoute(CommandId::Import, [this] { TransferCommands(*this).Import(); });
+    setRoute(CommandId::Export, [this] { TransferCommands(*this).Export(); });
     setRoute(CommandId::PhoneList, [this] {
         if (m_phoneList) {
             CPhoneListDlg(*m_phoneList, this).exec();
@@ -353,11 +359,8 @@ void CMainDlg::showFirstRunTip()
     if (!m_app.firstRun()) {
         return;
     }
-    MessageService::show(QStringLiteral("Tip for first-time users:  You can enter items from your PC easily with the "
-                                        "free desktop companion.  Visit %1 to download it.")
-                             .arg(AppState::projectAddress()),
-                         MessageService::Buttons::Ok, this);
     m_app.setFirstRun(false);
+    CFirstStartDlg::run(*this);
 }
 
 // ---------------------------------------------------------------- the list
@@ -373,6 +376,11 @@ void CMainDlg::RebuildList()
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
     ListRows::fill(*m_list, m_view, m_connection, sql, this);
+    // An empty catalog says how to begin.
+    m_list->setEmptyText(m_list->itemCount() == 0 && m_connection.isOpen() && CFirstStartDlg::catalogEmpty(m_connection)
+                             ? QStringLiteral("The catalog is empty: type a name in the box above and press Enter "
+                                              "to add your first item.")
+                             : QString());
     if (m_list->font() != m_app.listFont()) {
         applyFont();
     }

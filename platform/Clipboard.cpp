@@ -10,6 +10,12 @@ Clipboard::Handler& handler()
     static Clipboard::Handler instance;
     return instance;
 }
+
+Clipboard::Reader& reader()
+{
+    static Clipboard::Reader instance;
+    return instance;
+}
 } // namespace
 
 Clipboard::Result Clipboard::setText(const QString& text)
@@ -34,4 +40,18 @@ Clipboard::Result Clipboard::setText(const QString& text)
 void Clipboard::setHandler(Handler newHandler)
 {
     handler() = std::move(newHandler);
+}
+
+QString Clipboard::text()
+{
+    if (reader()) {
+        return reader()();
+    }
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    return clipboard ? clipboard->text(QClipboard::Clipboard) : QString();
+}
+
+void Clipboard::setReader(Reader newReader)
+{
+    reader() = std::move(newReader);
 }

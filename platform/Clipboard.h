@@ -26,4 +26,11 @@ public:
 
     // An empty handler restores the real clipboard.
     static void setHandler(Handler handler);
+
+    // The clipboard's plain text (empty when it holds none). Tests install a
+    // reader that answers instead of the real clipboard; an empty one
+    // restores it.
+    using Reader = std::function<QString()>;
+    static QString text();
+    static void setReader(Reader reader);
 };

@@ -29,6 +29,10 @@ constexpr int Undo = 32810;
 constexpr int Redo = 32811;
 constexpr int History = 32812;
 constexpr int PhoneList = 32820;
+constexpr int Export = 32830;
+constexpr int Import = 32831;
+constexpr int PasteList = 32832;
+constexpr int CopyChecklist = 32833;
 constexpr int Help = 57670;
 } // namespace CommandId
 

@@ -16,7 +16,7 @@ esac
 grocelle_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
-  libgl-dev libsqlite3-dev libpq-dev postgresql-15
+  libgl-dev libsqlite3-dev libpq-dev postgresql-15 libcsv-dev sqlite3
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
   chromium chromium-driver python3-selenium
   libgtest-dev libgmock-dev googletest libbenchmark-dev

@@ -5,6 +5,13 @@
 #include "platform/Clipboard.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
+#include "store/access/CAdoCommand.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
 
 ListCopier::ListCopier(IListWindow& window)
     : m_window(window)
@@ -27,7 +34,76 @@ QString ListCopier::listText(const CItemListCtrl& list)
 
 void ListCopier::CopyList()
 {
-    const QString text = listText(m_window.list());
+    copy(listText(m_window.list()));
+}
+
+void ListCopier::CopyChecklist()
+{
+    copy(checklistText(m_window.list(), m_window.connection()));
+}
+
+QString ListCopier::checklistText(const CItemListCtrl& list, CAdoConnection& connection)
+{
+    struct Place
+    {
+        qint64 order = -1;
+        QString dept;
+        bool marked = false;
+    };
+    QHash<int, Place> places;
+    CAdoCommand select(connection, QStringLiteral("SELECT ID, DeptOrder, Dept, Checked FROM ShoppingLists WHERE "
+                                                  "QtyToBuy > 0"));
+    while (select.next()) {
+        places.insert(static_cast<int>(select.integer(0)),
+                      {select.integer(1), select.text(2), TextNumbers::toInt(select.text(3)) != 0});
+    }
+    struct Row
+    {
+        Place place;
+        QString line;
+    };
+    std::vector<Row> rows;
+    for (int row = 0; row < list.itemCount(); ++row) {
+        const QString quantity = list.itemText(row, 1);
+        if (TextNumbers::toInt(quantity) <= 0) {
+            continue;
+        }
+        QStringList words;
+        for (const QString& word : {quantity, list.itemText(row, 2), list.itemText(row, 0)}) {
+            if (!word.trimmed().isEmpty()) {
+                words << word.trimmed();
+            }
+        }
+        Place place = places.value(list.itemData(row));
+        place.dept = list.itemText(row, 3).trimmed();
+        rows.push_back({place, words.join(QLatin1Char(' '))});
+    }
+    // Walking order: unplaced departments (-1) first, then by place; the
+    // rows without a department before all. Within one, the list's order.
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        if (a.place.dept.isEmpty() != b.place.dept.isEmpty()) {
+            return a.place.dept.isEmpty();
+        }
+        if (a.place.order != b.place.order) {
+            return a.place.order < b.place.order;
+        }
+        return a.place.dept.compare(b.place.dept, Qt::CaseInsensitive) < 0;
+    });
+    QString text;
+    QString heading;
+    for (const Row& row : rows) {
+        if (!row.place.dept.isEmpty() && row.place.dept.compare(heading, Qt::CaseInsensitive) != 0) {
+            heading = row.place.dept;
+            text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("## ") + heading
+                    + QLatin1Char('\n');
+        }
+        text += (row.place.marked ? QStringLiteral("- [x] ") : QStringLiteral("- [ ] ")) + row.line + QLatin1Char('\n');
+    }
+    return text;
+}
+
+void ListCopier::copy(const QString& text)
+{
     switch (Clipboard::setText(text)) {
     case Clipboard::Result::Ok: {
         const auto lines = text.count(QLatin1Char('\n'));

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class CAdoConnection;
 class CItemListCtrl;
 class IListWindow;
 
@@ -13,6 +14,8 @@ public:
     explicit ListCopier(IListWindow& window);
 
     void CopyList();
+    // The same rows as a Markdown checklist (CopyChecklist's text).
+    void CopyChecklist();
 
     // The text Copy List puts on the clipboard: for every row whose quantity
     // cell reads above 0, in list order, "<quantity> <unit> <name> (<dept>)"
@@ -23,6 +26,16 @@ public:
     // toolkit's Windows clipboard turns "\n" into "\r\n" by itself.
     static QString listText(const CItemListCtrl& list);
 
+    // The needed rows as shown, as a Markdown checklist grouped by
+    // department in walking order: a "## <department>" heading before each
+    // department's rows (the rows without one come first, under none), each
+    // row "- [ ] <quantity> <unit> <name>", "- [x]" when it is marked. The
+    // departments' places and the marks come from the catalog (connection).
+    static QString checklistText(const CItemListCtrl& list, CAdoConnection& connection);
+
 private:
+    // Puts text on the clipboard; a failure is told in its own words.
+    void copy(const QString& text);
+
     IListWindow& m_window;
 };

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace
@@ -104,7 +106,7 @@ QString CatalogSeed::write(const std::vector<SeedItem>& items)
         QStringList rows;
         for (const SeedItem& item : items) {
             const int id = item.id != 0 ? item.id : nextId;
-            nextId = std::max(nextId, id + 1);
+            nextId = std::max(nextId, id == std::numeric_limits<int>::max() ? id : id + 1);
             QStringList values;
             for (const QVariant& value : {QVariant(id), QVariant(item.name), QVariant(item.qty), QVariant(item.unit),
                                           QVariant(item.notes), QVariant(item.dept), QVariant(item.store),
@@ -138,7 +140,7 @@ QString CatalogSeed::write(const std::vector<SeedItem>& items)
                        -1, &insert, nullptr);
     for (const SeedItem& item : items) {
         const int id = item.id != 0 ? item.id : nextId;
-        nextId = std::max(nextId, id + 1);
+        nextId = std::max(nextId, id == std::numeric_limits<int>::max() ? id : id + 1);
         bindVariant(insert, 1, id);
         bindVariant(insert, 2, item.name);
         bindVariant(insert, 3, item.qty);

@@ -5,6 +5,7 @@
 #include "platform/MessageService.h"
 #include "platform/SoundService.h"
 #include "platform/WaitCursor.h"
+#include "tools/CFirstStartDlg.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,6 +31,11 @@ void GrocelleTest::SetUp()
         return defaultAnswer;
     });
     SoundService::setHandler([this](const QString& path) { sounds << path; });
+    // A first start's box is recorded as its tip and answered "Start empty".
+    CFirstStartDlg::setHandler([this](const QString& tip) {
+        messages << tip;
+        return firstStartChoice;
+    });
 }
 
 void GrocelleTest::TearDown()
@@ -49,6 +55,7 @@ void GrocelleTest::TearDown()
     }
     MessageService::setHandler({});
     SoundService::setHandler({});
+    CFirstStartDlg::setHandler({});
     qunsetenv("GROCELLE_HOME");
     m_home.reset();
 }

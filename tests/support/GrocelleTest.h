@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MessageService.h"
+#include "tools/CFirstStartDlg.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,9 @@ protected:
     // Yes/No boxes are answered from this queue, then with defaultAnswer.
     std::deque<int> answers;
     int defaultAnswer = 6; // Yes
+    // The answer to a first start's box (CFirstStartDlg), whose tip is
+    // recorded in messages.
+    CFirstStartDlg::Choice firstStartChoice = CFirstStartDlg::Choice::Empty;
     // Sound requests, as the device paths the program asked for.
     QStringList sounds;
 

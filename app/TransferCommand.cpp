@@ -1,0 +1,103 @@
+#include "app/TransferCommand.h"
+
+#include "app/CatalogChoice.h"
+#include "app/CommandLine.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
+#include "store/catalog/Catalog.h"
+#include "tools/CatalogExport.h"
+#include "tools/ImportPlan.h"
+#include "tools/TransferReader.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace
+{
+void print(std::FILE* stream, const QString& text)
+{
+    std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stream);
+}
+
+// Opens the chosen catalog; false, told on stderr, when it cannot be.
+bool openCatalog(const CommandLine& commandLine, CAdoConnection& connection)
+{
+    Catalog::setLocation(CatalogChoice::resolve(commandLine.value(QStringLiteral("catalog"))));
+    const QString location = Catalog::location();
+    const Catalog::FileState state = Catalog::prepareFile(location);
+    if (state == Catalog::FileState::NotACatalog || state == Catalog::FileState::CannotCreate) {
+        print(stderr, Catalog::fileStateMessage(state, location));
+        return false;
+    }
+    if (connection.Open(Catalog::devicePath()) != 0) {
+        print(stderr, QStringLiteral("The catalog %1 could not be opened: %2").arg(location, connection.lastError()));
+        return false;
+    }
+    Catalog::checkStructure(connection);
+    return true;
+}
+
+int exportCatalog(CAdoConnection& connection, const QString& path)
+{
+    const CatalogExport::Result result = CatalogExport::write(connection, path, CatalogExport::formatFor(path));
+    if (!result.written) {
+        print(stderr, result.error);
+        return 1;
+    }
+    print(stdout, QStringLiteral("Exported %1 items to %2.").arg(result.items).arg(path));
+    return 0;
+}
+
+int importFile(const CommandLine& commandLine, CAdoConnection& connection, const QString& path)
+{
+    const TransferFile file = TransferReader::readFile(path);
+    const QString name = QFileInfo(path).fileName();
+    if (!file.readable()) {
+        print(stderr, QStringLiteral("%1: %2").arg(name, TransferFile::describe(file.errorLine, file.error)));
+        return 1;
+    }
+    ImportPlan::Options options;
+    if (commandLine.isSet(QStringLiteral("add-quantities"))) {
+        options.quantities = ImportPlan::Quantities::Add;
+    }
+    ImportPlan plan(connection, file, options);
+    print(stdout, QStringLiteral("%1 (%2): %3").arg(name, TransferFile::formatName(file.format), plan.summary()));
+    for (const TransferFile::Problem& problem : plan.refused()) {
+        print(stdout, TransferFile::describe(problem.line, problem.reason));
+    }
+    const bool complete = plan.refused().empty();
+    if (commandLine.isSet(QStringLiteral("dry-run"))) {
+        print(stdout, QStringLiteral("Nothing was written (--dry-run)."));
+        return complete ? 0 : 1;
+    }
+    if (plan.writes() == 0) {
+        print(stdout, QStringLiteral("Nothing to write: the catalog holds every item as the file has it."));
+        return complete ? 0 : 1;
+    }
+    if (!complete && !commandLine.isSet(QStringLiteral("skip-refused"))) {
+        print(stdout, QStringLiteral("Nothing was written: give --skip-refused to import the other lines."));
+        return 1;
+    }
+    plan.apply(connection, name);
+    print(stdout, plan.label(name) + QStringLiteral(": done."));
+    return complete ? 0 : 1;
+}
+} // namespace
+
+int TransferCommand::run(const CommandLine& commandLine)
+{
+    CAdoConnection connection(true);
+    if (!openCatalog(commandLine, connection)) {
+        return 1;
+    }
+    try {
+        if (commandLine.isSet(QStringLiteral("export"))) {
+            return exportCatalog(connection, commandLine.value(QStringLiteral("export")));
+        }
+        return importFile(commandLine, connection, commandLine.value(QStringLiteral("import")));
+    } catch (const CAdoException& error) {
+        print(stderr, QStringLiteral("Nothing was written: %1").arg(error.describe()));
+        return 1;
+    }
+}

@@ -1,0 +1,98 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace
+{
+struct ProgramOutcome
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProgramOutcome grocelle(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(GROCELLE_BINARY), arguments);
+    ProgramOutcome run;
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+class TransferCommandTest : public GrocelleTest
+{
+};
+
+// --import without a window: the summary with every refused line on stdout;
+// nothing written while a line is refused, unless asked; exit 0 only when
+// every line was taken.
+TEST_F(TransferCommandTest, ImportTellsEachRefusedLineAndWritesOnlyWhenAsked)
+{
+    CatalogSeed::write({{QStringLiteral("Milk"), 1}});
+    const QString before = CatalogSeed::dump();
+    const QString list = homeFile(QStringLiteral("list.txt"));
+    writeFile(list, "2 Milk\nBread x2\n-1 Tea\n");
+    const QStringList args = {QStringLiteral("--import"), list, QStringLiteral("--catalog"), CatalogSeed::path()};
+
+    const ProgramOutcome dry = grocelle(args + QStringList{QStringLiteral("--dry-run")});
+    EXPECT_EQ(dry.exitCode, 1);
+    EXPECT_EQ(dry.out, QStringLiteral("list.txt (a plain list): 1 new, 1 changed (QtyToBuy 1), 0 unchanged, 1 "
+                                      "refused.\nLine 3: The quantity -1 is out of range (0 to 32767).\n"
+                                      "Nothing was written (--dry-run).\n"));
+    const ProgramOutcome refused = grocelle(args);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.out.contains(QStringLiteral("give --skip-refused"))) << refused.out.toStdString();
+    EXPECT_EQ(CatalogSeed::dump(), before);
+
+    const ProgramOutcome skipped = grocelle(args + QStringList{QStringLiteral("--skip-refused")});
+    EXPECT_EQ(skipped.exitCode, 1);
+    EXPECT_TRUE(skipped.out.endsWith(QStringLiteral("Import 2 items from list.txt: done.\n")));
+    EXPECT_EQ(CatalogSeed::joined(QStringLiteral("ItemName || ':' || QtyToBuy")), QStringLiteral("Milk:2 Bread:2"));
+
+    writeFile(list, "Milk x3\n");
+    const ProgramOutcome clean = grocelle(args + QStringList{QStringLiteral("--add-quantities")});
+    EXPECT_EQ(clean.exitCode, 0) << clean.out.toStdString();
+    EXPECT_EQ(CatalogSeed::stored(QStringLiteral("QtyToBuy"), QStringLiteral("Milk")), QStringLiteral("5"));
+}
+
+TEST_F(TransferCommandTest, ExportWritesTheFileOrSaysWhyNot)
+{
+    CatalogSeed::write({{QStringLiteral("Milk"), 1}, {QStringLiteral("Tea"), 0}});
+    const QString target = homeFile(QStringLiteral("all.json"));
+    const ProgramOutcome run =
+        grocelle({QStringLiteral("--export"), target, QStringLiteral("--catalog"), CatalogSeed::path()});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("Exported 2 items to %1.\n").arg(target));
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("{\"format\": \"Grocelle catalog\", \"version\": 1"));
+
+    const ProgramOutcome denied = grocelle(
+        {QStringLiteral("--export"), QStringLiteral("/proc/x.csv"), QStringLiteral("--catalog"), CatalogSeed::path()});
+    EXPECT_EQ(denied.exitCode, 1);
+    EXPECT_TRUE(denied.err.contains(QStringLiteral("cannot be written"))) << denied.err.toStdString();
+    const ProgramOutcome unreadable = grocelle({QStringLiteral("--import"), homeFile(QStringLiteral("none.csv")),
+                                                QStringLiteral("--catalog"), CatalogSeed::path()});
+    EXPECT_EQ(unreadable.exitCode, 1);
+    EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("none.csv: The file cannot be read")));
+    EXPECT_EQ(grocelle({QStringLiteral("--export"), target, QStringLiteral("--import"), target}).exitCode, 2);
+    EXPECT_EQ(grocelle({QStringLiteral("--dry-run")}).exitCode, 2);
+}

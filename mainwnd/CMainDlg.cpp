@@ -67,6 +67,9 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     setupRoutes();
     m_router->addDesktopKeys(*m_quickText, *m_tabs);
     m_router->setAfterCommand([this] { m_undoCommands->refresh(); });
+    // A command may write the catalog: the list's statement is read to its
+    // end first, so that no write meets it half read.
+    m_router->setBeforeCommand([this] { m_list->items().fetchAll(); });
     m_undoCommands->refresh();
     m_views = std::make_unique<ViewController>(*this, *m_tabs, *m_deptCombo, m_buttons,
                                                m_router->action(CommandId::QuantityFilter));
@@ -375,7 +378,8 @@ void CMainDlg::RebuildList()
 
 int CMainDlg::listRowCount() const
 {
-    return m_list->itemCount();
+    // Rows not yet read count too; a paint reads none.
+    return m_list->items().expectedRowCount();
 }
 
 int CMainDlg::rowMark(int row) const
@@ -480,6 +484,7 @@ void CMainDlg::OnOK()
     m_list->saveColumnWidths(m_app.registry());
     m_views->SaveOrders();
     m_phoneList.reset();
+    m_list->items().endFeed();
     m_connection.Close();
     accept();
 }

@@ -176,6 +176,9 @@ bool CommandRouter::run(int commandId)
     if (route == m_routes.constEnd()) {
         return false;
     }
+    if (m_beforeCommand) {
+        m_beforeCommand();
+    }
     runGuarded(route.value());
     return true;
 }
@@ -196,6 +199,11 @@ void CommandRouter::runGuarded(const std::function<void()>& command)
 void CommandRouter::setAfterCommand(std::function<void()> handler)
 {
     m_afterCommand = std::move(handler);
+}
+
+void CommandRouter::setBeforeCommand(std::function<void()> handler)
+{
+    m_beforeCommand = std::move(handler);
 }
 
 void CommandRouter::afterCommand() noexcept

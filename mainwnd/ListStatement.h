@@ -12,6 +12,9 @@ public:
     // The rows of the view: its department, the need view's or the quantity
     // filter's quantity above 0, its store, in its stored order.
     static QString compose(const ViewState& view);
+    // One row over the same rows: their number, their total and the total of
+    // the marked ones (0 in a store view), as the summary line shows them.
+    static QString totals(const ViewState& view);
     // The departments that the department box offers for the view's store.
     static QString departments(const ViewState& view);
 

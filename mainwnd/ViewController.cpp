@@ -206,8 +206,8 @@ void ViewController::LetterJump(const QString& letter)
         start = list.selectionMark() + 1;
     }
     view.lastJumpLetter = letter;
-    const int count = list.itemCount();
-    for (int row = std::max(0, start); row < count; ++row) {
+    // Rows not yet read are read only as far as the one found.
+    for (int row = std::max(0, start); list.hasRow(row); ++row) {
         if (list.itemText(row, 0).compare(letter, Qt::CaseInsensitive) >= 0) {
             list.selectRow(row);
             list.setSelectionMark(row);

@@ -133,34 +133,64 @@ void BM_RebuildListFull(benchmark::State& state)
     state.counters["rows"] = window.dlg().list().itemCount();
 }
 
+// Notes when the widget it watches is first painted after start().
+class PaintClock : public QObject
+{
+public:
+    void start()
+    {
+        m_clock.start();
+        paintedAt = -1.0;
+    }
+    double paintedAt = -1.0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && paintedAt < 0) {
+            paintedAt = static_cast<double>(m_clock.nsecsElapsed()) / 1e6;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QElapsedTimer m_clock;
+};
+
 // The need view from the rebuild's start until the list has painted its
-// first screen, against one frame of a 60 Hz screen.
+// first screen, against one frame of a 60 Hz screen; and until the rebuild
+// is over, with the totals counted.
 void BM_FirstScreen(benchmark::State& state)
 {
     constexpr double kFrameMs = 1000.0 / 60.0;
     Window& window = Window::on(static_cast<int>(state.range(0)));
     window.show(NeedView);
     CItemListCtrl& list = window.dlg().list();
-    double sum = 0.0;
-    double slowest = 0.0;
+    PaintClock clock;
+    list.viewport()->installEventFilter(&clock);
+    double painted = 0.0;
+    double rebuilt = 0.0;
     int runs = 0;
     for (auto _ : state) {
-        QElapsedTimer clock;
         clock.start();
+        QElapsedTimer whole;
+        whole.start();
         window.dlg().RebuildList();
-        list.viewport()->repaint();
-        const double took = static_cast<double>(clock.nsecsElapsed()) / 1e6;
-        sum += took;
-        slowest = std::max(slowest, took);
+        rebuilt += static_cast<double>(whole.nsecsElapsed()) / 1e6;
+        if (clock.paintedAt < 0) {
+            list.viewport()->repaint();
+        }
+        painted += clock.paintedAt;
         ++runs;
     }
-    const double mean = runs > 0 ? sum / runs : 0.0;
+    list.viewport()->removeEventFilter(&clock);
     state.counters["rows_read"] = list.items().rowCount();
     state.counters["rows"] = list.items().expectedRowCount();
-    std::printf("First screen of the need view at %d items: %.2f ms on average, %.2f ms at worst, "
-                "%.2fx one frame of %.1f ms (aim < 1: %s)\n",
-                static_cast<int>(state.range(0)), mean, slowest, mean / kFrameMs, kFrameMs,
-                mean < kFrameMs ? "met" : "MISSED");
+    const double screen = runs > 0 ? painted / runs : 0.0;
+    std::printf("First screen of the need view at %d items: painted %.2f ms after the rebuild's start, "
+                "%.2fx one frame of %.1f ms (aim < 1: %s); the rebuild with its totals %.2f ms\n",
+                static_cast<int>(state.range(0)), screen, screen / kFrameMs, kFrameMs,
+                screen < kFrameMs ? "met" : "MISSED", runs > 0 ? rebuilt / runs : 0.0);
 }
 
 // The statement the window runs, read with SQLite's C API into texts.

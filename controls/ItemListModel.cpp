@@ -30,15 +30,20 @@ void ItemListModel::fetchMore(const QModelIndex& parent)
     }
 }
 
-void ItemListModel::setFeed(RowFeed feed, int expectedRows, int firstRows)
+void ItemListModel::setFeed(RowFeed feed, int firstRows)
 {
     endFeed();
     m_feed = std::move(feed);
-    m_pendingRows = std::max(0, expectedRows);
+    m_fed = 0;
     fetchChunk(firstRows);
     if (feeding() && m_fetchInBackground) {
         m_backgroundFetch.start();
     }
+}
+
+void ItemListModel::setExpectedRowCount(int rows)
+{
+    m_pendingRows = feeding() ? std::max(0, rows - m_fed) : 0;
 }
 
 void ItemListModel::setFetchInBackground(bool on)
@@ -94,6 +99,7 @@ void ItemListModel::fetchChunk(int limit)
     }
     const int first = static_cast<int>(m_rows.size());
     const int added = static_cast<int>(read.size());
+    m_fed += added;
     m_pendingRows = more ? std::max(0, m_pendingRows - added) : 0;
     if (more) {
         m_feed = std::move(feed);

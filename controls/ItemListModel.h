@@ -43,10 +43,11 @@ public:
     bool canFetchMore(const QModelIndex& parent) const override;
     void fetchMore(const QModelIndex& parent) override;
 
-    // Reads firstRows rows from feed now, and the rest later. expectedRows is
-    // how many the feed is to give in all (the engine's count), so that the
+    // Reads firstRows rows from feed now, and the rest later.
+    void setFeed(RowFeed feed, int firstRows);
+    // How many rows the feed gives in all (the engine's count), so that the
     // list's size is known before every row is read.
-    void setFeed(RowFeed feed, int expectedRows, int firstRows);
+    void setExpectedRowCount(int rows);
     bool feeding() const { return static_cast<bool>(m_feed); }
     // Reads until row exists or the feed ends; whether row exists then.
     bool fetchUpTo(int row);
@@ -93,6 +94,8 @@ private:
     int m_redrawOff = 0;
     RowFeed m_feed;
     int m_pendingRows = 0;
+    // Rows the current feed has given so far.
+    int m_fed = 0;
     int m_feedGeneration = 0;
     bool m_fetchInBackground = true;
     QTimer m_backgroundFetch;

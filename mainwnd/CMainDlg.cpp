@@ -363,11 +363,20 @@ void CMainDlg::RebuildList()
     const QString sql = ListStatement::compose(m_view);
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
-    ListRows::fill(*m_list, m_view, m_connection, sql, this);
+    const bool opened = ListRows::fill(*m_list, m_view, m_connection, sql, this);
     if (m_list->font() != m_app.listFont()) {
         m_list->setFont(m_app.listFont());
         // The headings keep the window's own font.
         m_list->header()->setFont(font());
+    }
+    m_list->selectRow(0);
+    m_list->setSelectionMark(0);
+    if (opened) {
+        // The first screen is drawn before the engine counts the totals.
+        if (m_list->isVisible()) {
+            m_list->viewport()->repaint();
+        }
+        ListRows::total(*m_list, m_view, m_connection, this);
     }
     RedrawSummary();
     WriteControls();

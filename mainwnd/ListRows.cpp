@@ -49,22 +49,6 @@ ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
     return row;
 }
 
-// The number of rows and the totals of the view, as the engine counts them.
-bool readTotals(ViewState& view, CAdoConnection& connection, int* rows)
-{
-    CAdoRecordset rs;
-    if (!rs.Open(ListStatement::totals(view), connection, CAdoRecordset::adOpenForwardOnly,
-                 CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)
-        || rs.IsEOF()) {
-        return false;
-    }
-    *rows = TextNumbers::toInt(rs.GetField(0).GetText());
-    view.listTotal += TextNumbers::toDouble(rs.GetField(1).GetText());
-    view.markedTotal += TextNumbers::toDouble(rs.GetField(2).GetText());
-    rs.Close();
-    return true;
-}
-
 // How many rows fill the list's screen, with some to spare.
 int screenRows(const CItemListCtrl& list)
 {
@@ -73,7 +57,7 @@ int screenRows(const CItemListCtrl& list)
 }
 } // namespace
 
-void ListRows::fill(CItemListCtrl& list, ViewState& view, CAdoConnection& connection, const QString& sql,
+bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& connection, const QString& sql,
                     QWidget* parent)
 {
     const bool allStores = view.allStoresShown();
@@ -88,12 +72,10 @@ void ListRows::fill(CItemListCtrl& list, ViewState& view, CAdoConnection& connec
     list.deleteAllItems();
 
     auto rs = std::make_shared<CAdoRecordset>();
-    int rows = 0;
     if (!rs->Open(sql, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
-                  CAdoRecordset::adCmdUnknown)
-        || !readTotals(view, connection, &rows)) {
+                  CAdoRecordset::adCmdUnknown)) {
         MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);
-        return;
+        return false;
     }
     // The rest of the rows are read as the list asks for them, from the
     // same statement; it ends with the last row or a failure.
@@ -113,5 +95,21 @@ void ListRows::fill(CItemListCtrl& list, ViewState& view, CAdoConnection& connec
         rs->Close();
         return false;
     };
-    list.items().setFeed(std::move(feed), rows, screenRows(list));
+    list.items().setFeed(std::move(feed), screenRows(list));
+    return true;
+}
+
+void ListRows::total(CItemListCtrl& list, ViewState& view, CAdoConnection& connection, QWidget* parent)
+{
+    CAdoRecordset rs;
+    if (!rs.Open(ListStatement::totals(view), connection, CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)
+        || rs.IsEOF()) {
+        MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);
+        return;
+    }
+    list.items().setExpectedRowCount(TextNumbers::toInt(rs.GetField(0).GetText()));
+    view.listTotal += TextNumbers::toDouble(rs.GetField(1).GetText());
+    view.markedTotal += TextNumbers::toDouble(rs.GetField(2).GetText());
+    rs.Close();
 }

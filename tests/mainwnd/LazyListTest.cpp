@@ -219,7 +219,8 @@ TEST(ItemListModelFeedTest, ChunksKeepTheModelContractAndTheFeedEndsWithTheRows)
     model.setFetchInBackground(false);
     auto alive = std::make_shared<bool>(true);
     model.setRedraw(false);
-    model.setFeed(countingFeed(2500, alive), 2500, 10);
+    model.setFeed(countingFeed(2500, alive), 10);
+    model.setExpectedRowCount(2500);
     model.setRedraw(true);
     EXPECT_EQ(model.rowCount(), 10);
     EXPECT_EQ(model.expectedRowCount(), 2500);
@@ -241,7 +242,8 @@ TEST(ItemListModelFeedTest, ChunksKeepTheModelContractAndTheFeedEndsWithTheRows)
 
     // A feed that gives fewer rows than told: the count follows the rows.
     model.clear();
-    model.setFeed(countingFeed(30, std::make_shared<bool>(true)), 50, 10);
+    model.setFeed(countingFeed(30, std::make_shared<bool>(true)), 10);
+    model.setExpectedRowCount(50);
     model.fetchAll();
     EXPECT_EQ(model.rowCount(), 30);
     EXPECT_EQ(model.expectedRowCount(), 30);
@@ -249,12 +251,12 @@ TEST(ItemListModelFeedTest, ChunksKeepTheModelContractAndTheFeedEndsWithTheRows)
     // Cleared while feeding, the feed goes with the rows; in the background
     // the rest comes without being asked for.
     alive = std::make_shared<bool>(true);
-    model.setFeed(countingFeed(5000, alive), 5000, 10);
+    model.setFeed(countingFeed(5000, alive), 10);
     model.clear();
     EXPECT_FALSE(*alive);
     EXPECT_EQ(model.expectedRowCount(), 0);
     model.setFetchInBackground(true);
-    model.setFeed(countingFeed(5000, std::make_shared<bool>(true)), 5000, 10);
+    model.setFeed(countingFeed(5000, std::make_shared<bool>(true)), 10);
     for (int turn = 0; turn < 100 && model.feeding(); ++turn) {
         QApplication::processEvents();
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class AppState;
@@ -46,6 +48,10 @@ public:
     // tabs, the list and the totals are rebuilt, and the view stays where it
     // was as long as its store still exists.
     virtual void CatalogChanged() = 0;
+
+    // A short note in the window's summary line, where a box would only
+    // interrupt: a copy made, a rename done.
+    virtual void ShowNote(const QString& note) { (void)note; }
 
     // Runs a piece of a command so that a catalog failure in it is reported
     // to the user and goes no further.

@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -47,6 +48,10 @@ CItemListCtrl::CItemListCtrl(QWidget* parent)
     header()->setSectionsClickable(true);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header()->setHighlightSections(false);
+    // The window sets which heading the list sorts by; the list itself never
+    // sorts.
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(-1, Qt::AscendingOrder);
     connect(header(), &QHeaderView::sectionClicked, this, [this](int section) { Q_EMIT headerTapped(section); });
     // A double click on a divider leaves the width alone (the tree view would
     // size the column to its contents).
@@ -56,7 +61,7 @@ CItemListCtrl::CItemListCtrl(QWidget* parent)
 
     m_holdTimer.setSingleShot(true);
     m_holdTimer.setInterval(HoldMilliseconds);
-    connect(&m_holdTimer, &QTimer::timeout, this, [this] { openItemMenu(m_pressPos); });
+    connect(&m_holdTimer, &QTimer::timeout, this, [this] { openItemMenu(m_pressPos, true); });
 }
 
 void CItemListCtrl::setRedraw(bool on)
@@ -209,10 +214,24 @@ void CItemListCtrl::saveColumnWidths(const CRegistry& registry) const
     }
 }
 
+int CItemListCtrl::quantityColumnWidth() const
+{
+    // A quantity has at most three digits here; its heading may be wider.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + DialogUnits::px(4);
+    return std::max(header()->sectionSizeHint(QuantityColumn),
+                    fontMetrics().horizontalAdvance(QStringLiteral("999")) + margin);
+}
+
 void CItemListCtrl::fitColumns()
 {
-    const int total = std::accumulate(m_storedWidths.begin(), m_storedWidths.end(), 0);
-    const int available = viewport()->width();
+    // The quantity column is as wide as its content needs; the others share
+    // the rest in the proportions of their stored widths.
+    const int quantity = quantityColumnWidth();
+    int total = 0;
+    for (int column = 0; column < ColumnCount; ++column) {
+        total += column == QuantityColumn ? 0 : m_storedWidths[static_cast<std::size_t>(column)];
+    }
+    const int available = std::max(viewport()->width() - quantity, 0);
     m_fitScale = total > 0 && available > 0 ? static_cast<double>(available) / total : DialogUnits::scale();
     m_fitting = true;
     // Column edges are rounded, not widths, so the five add up to the list's
@@ -220,6 +239,10 @@ void CItemListCtrl::fitColumns()
     int stored = 0;
     int left = 0;
     for (int column = 0; column < ColumnCount; ++column) {
+        if (column == QuantityColumn) {
+            setColumnWidth(column, quantity);
+            continue;
+        }
         stored += m_storedWidths[static_cast<std::size_t>(column)];
         const int right = static_cast<int>(std::lround(stored * m_fitScale));
         setColumnWidth(column, right - left);
@@ -228,11 +251,19 @@ void CItemListCtrl::fitColumns()
     m_fitting = false;
 }
 
+void CItemListCtrl::changeEvent(QEvent* event)
+{
+    QTreeView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fitColumns();
+    }
+}
+
 void CItemListCtrl::onSectionResized(int column, int newSize)
 {
     // A divider dragged by the user: the new width joins the stored
     // proportions. The others keep theirs until the list is next fitted.
-    if (m_fitting || column < 0 || column >= ColumnCount || m_fitScale <= 0.0) {
+    if (m_fitting || column < 0 || column >= ColumnCount || column == QuantityColumn || m_fitScale <= 0.0) {
         return;
     }
     m_storedWidths[static_cast<std::size_t>(column)] = static_cast<int>(std::lround(newSize / m_fitScale));
@@ -275,7 +306,7 @@ void CItemListCtrl::mousePressEvent(QMouseEvent* event)
     selectRow(hit.row());
     setFocus(Qt::MouseFocusReason);
     if (event->button() == Qt::RightButton) {
-        openItemMenu(event->position().toPoint());
+        openItemMenu(event->position().toPoint(), false);
         event->accept();
         return;
     }
@@ -342,10 +373,14 @@ void CItemListCtrl::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Right:
+    case Qt::Key_Plus:
+        // The plus and minus keys, of the main keyboard or the keypad, do
+        // what the toolbar's buttons do.
         Q_EMIT commandRequested(CommandId::AddOne);
         event->accept();
         return;
     case Qt::Key_Left:
+    case Qt::Key_Minus:
         Q_EMIT commandRequested(CommandId::SubtractOne);
         event->accept();
         return;
@@ -369,13 +404,13 @@ void CItemListCtrl::contextMenuEvent(QContextMenuEvent* event)
         const int row = selectionMark();
         if (row >= 0) {
             const QRect rect = visualRect(m_model->index(row, 0));
-            openItemMenu(rect.bottomLeft());
+            openItemMenu(rect.bottomLeft(), false);
         }
     }
     event->accept();
 }
 
-void CItemListCtrl::openItemMenu(const QPoint& viewportPos)
+void CItemListCtrl::openItemMenu(const QPoint& viewportPos, bool belowFinger)
 {
     m_menuShown = true;
     QMenu menu(this);
@@ -385,7 +420,9 @@ void CItemListCtrl::openItemMenu(const QPoint& viewportPos)
         connect(action, &QAction::triggered, this, [this, id] { Q_EMIT commandRequested(id); });
     }
     Q_EMIT itemMenuAboutToShow(&menu);
-    // Well below the press point, so the finger or pointer does not cover the
-    // first entries.
-    menu.exec(viewport()->mapToGlobal(viewportPos + QPoint(0, DialogUnits::px(MenuDrop))));
+    // After a long press, well below the press point, so that the finger
+    // does not cover the first entries; a mouse or the menu key opens it
+    // where it points.
+    const QPoint drop(0, belowFinger ? DialogUnits::px(MenuDrop) : 0);
+    menu.exec(viewport()->mapToGlobal(viewportPos + drop));
 }

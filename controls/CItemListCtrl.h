@@ -25,10 +25,11 @@ class CItemListCtrl : public QTreeView
 
 public:
     static constexpr int ColumnCount = 5;
+    static constexpr int QuantityColumn = 1;
     // Left part of a row, in handheld pixels, where a tap marks the item.
     static constexpr int IconTapWidth = 23;
     static constexpr int HoldMilliseconds = 500;
-    // How far below the press the item menu opens, in handheld pixels.
+    // How far below a long press the item menu opens, in handheld pixels.
     static constexpr int MenuDrop = 50;
 
     explicit CItemListCtrl(QWidget* parent);
@@ -70,8 +71,9 @@ public:
 
     void insertColumn(int column, const QString& heading);
     // The user's widths, in handheld pixels: what the settings keep. On screen
-    // the columns share the list's width in these proportions, so that all
-    // five fit without a horizontal scroll bar whatever the window's size.
+    // the quantity column is as wide as its numbers need and the others share
+    // the rest of the list's width in these proportions, so that all five fit
+    // without a horizontal scroll bar whatever the window's size.
     void setColumnWidthHandheld(int column, int width);
     int columnWidthHandheld(int column) const;
     // The five columns with their headings, each as wide as its setting
@@ -102,10 +104,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    void openItemMenu(const QPoint& viewportPos);
+    void openItemMenu(const QPoint& viewportPos, bool belowFinger);
     void fitColumns();
+    // The width the quantity column's heading and numbers need.
+    int quantityColumnWidth() const;
     void onSectionResized(int column, int newSize);
 
     std::function<int()> m_doubleClickAction;

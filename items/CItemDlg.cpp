@@ -22,6 +22,8 @@
 #include <QListView>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QShowEvent>
 #include <QTextCursor>
 #include <QTimer>
@@ -56,6 +58,8 @@ CItemDlg::CItemDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("Grocelle"));
     setObjectName(QStringLiteral("itemDialog"));
     setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
+    // One size of text throughout, that of the drop-down lists.
+    setFont(DialogUnits::dialogFont());
     createControls();
 }
 
@@ -78,7 +82,7 @@ QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, int width)
 
 void CItemDlg::createControls()
 {
-    auto combo = [this](const char* name, int x, int y, int width, int dropHeight) {
+    auto combo = [this](const char* name, int x, int y, int width, int dropHeight, int maxChars) {
         auto* box = new DeptComboBox(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
@@ -86,8 +90,8 @@ void CItemDlg::createControls()
         box->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (dropHeight - ComboHeightDu) / ListLineDu));
         place(box, x, y, width, ComboHeightDu);
         connect(box, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
-        // Longer texts can be typed; OK refuses them.
-        TextLimit::guard(*box->lineEdit());
+        // The limit holds while typing, so that OK seldom has to refuse.
+        TextLimit::guard(*box->lineEdit(), maxChars);
         return box;
     };
 
@@ -95,7 +99,7 @@ void CItemDlg::createControls()
     createNameBox();
 
     addLabel(this, QStringLiteral("Dept:"), 1, 16, 21);
-    m_deptCombo = combo("dept", 23, 15, 59, 66);
+    m_deptCombo = combo("dept", 23, 15, 59, 66, MaxDeptChars);
 
     addLabel(this, QStringLiteral("Coupon:"), 84, 17, 24);
     auto* couponPicture = new QLabel(this);
@@ -111,15 +115,18 @@ void CItemDlg::createControls()
     createQuantityControls();
 
     addLabel(this, QStringLiteral("Store:"), 66, 30, 23);
-    m_storeCombo = combo("store", 90, 28, 47, 40);
+    m_storeCombo = combo("store", 90, 28, 47, 40, MaxStoreChars);
 
     addLabel(this, QStringLiteral("Price:"), 1, 44, 21);
     m_priceEdit = new QLineEdit(this);
     m_priceEdit->setObjectName(QStringLiteral("price"));
+    // Only what OK accepts can be typed: up to seven digits and cents.
+    m_priceEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,7}([.][0-9]{0,2})?")), m_priceEdit));
     place(m_priceEdit, 23, 42, 34, 13);
 
     addLabel(this, QStringLiteral("Sold by the:"), 58, 44, 40);
-    m_unitCombo = combo("unit", 99, 42, 38, 48);
+    m_unitCombo = combo("unit", 99, 42, 38, 48, MaxUnitChars);
 
     addLabel(this, QStringLiteral("Notes:"), 1, 58, 21);
     m_notesEdit = new QPlainTextEdit(this);
@@ -144,7 +151,7 @@ void CItemDlg::createNameBox()
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = true; });
     m_nameCombo->setLineEdit(edit);
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = false; });
-    TextLimit::guard(*edit);
+    TextLimit::guard(*edit, MaxNameChars);
     ComboLists::keepsOwnOrder(*m_nameCombo);
     m_nameCombo->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (69 - ComboHeightDu) / ListLineDu));
     // The list may hold the whole catalog: one line height for every entry
@@ -162,6 +169,8 @@ void CItemDlg::createQuantityControls()
     addLabel(this, QStringLiteral("Qty:"), 1, 30, 21);
     m_quantityEdit = new QLineEdit(this);
     m_quantityEdit->setObjectName(QStringLiteral("quantity"));
+    m_quantityEdit->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), m_quantityEdit));
     place(m_quantityEdit, 23, 28, 27, 12);
 
     // The spin control: left takes one away, right adds one, within the

@@ -35,7 +35,11 @@ CQuickEntry::CQuickEntry(IListWindow& window, QLineEdit& name, QLineEdit& quanti
     // Only the user's own changes complete: the completed text that the
     // window then shows would find itself again and change nothing.
     connect(&name, &QLineEdit::textEdited, this, [this] { guarded(&CQuickEntry::OnNameChanged); });
-    connect(&name, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
+    connect(&name, &QLineEdit::returnPressed, this, [this] {
+        m_addFromKeyboard = true;
+        guarded(&CQuickEntry::OnAdd);
+        m_addFromKeyboard = false;
+    });
     // Enter adds from either box: the quantity is typed last.
     connect(&quantity, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
     name.installEventFilter(this);
@@ -143,8 +147,18 @@ void CQuickEntry::OnClear()
 
 void CQuickEntry::finishAdd()
 {
+    const QString added = m_nameValue;
     OnClear();
-    m_window.list().setFocus();
+    if (!m_addFromKeyboard) {
+        m_window.list().setFocus();
+        return;
+    }
+    // Items entered in a row: the name just added stays, selected, so that
+    // the next one typed replaces it instead of going to the list.
+    m_nameValue = added;
+    m_window.WriteControls();
+    m_name.setFocus(Qt::OtherFocusReason);
+    m_name.selectAll();
 }
 
 void CQuickEntry::addAsNew()

@@ -49,7 +49,8 @@ protected:
 private:
     // The name the catalog does not hold: New Item with it.
     void addAsNew();
-    // Both boxes emptied, the list in the focus.
+    // Both boxes emptied, the list in the focus; after an add made with
+    // Enter, the focus stays in the name box with the name selected.
     void finishAdd();
     // Runs a handler of the window's controls; a catalog failure is reported
     // here and never leaves the handler.
@@ -60,4 +61,5 @@ private:
     QLineEdit& m_quantity;
     QString m_nameValue;
     QString m_quantityValue;
+    bool m_addFromKeyboard = false;
 };

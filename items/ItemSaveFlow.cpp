@@ -109,18 +109,64 @@ QString ItemSaveFlow::goneMessage()
                           "changes were not saved.  Save it as a new item?");
 }
 
-QString ItemSaveFlow::insertSql(int id, const CItemDlg& values)
+QString ItemSaveFlow::insertSql()
 {
     return QStringLiteral("INSERT INTO ShoppingLists (ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, "
-                          "ItemNameDetail, Price, Coupon, Checked)")
-           + QStringLiteral(" VALUES (") + QString::asprintf("%d", id) + QStringLiteral(", ")
-           + QString::asprintf("%d", values.m_quantity) + QStringLiteral(", ")
-           + Catalog::quoteLiteral(values.m_itemName) + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_dept)
-           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_unit) + QStringLiteral(", ")
-           + Catalog::quoteLiteral(values.m_store) + QStringLiteral(",") + QString::asprintf("%d", values.m_deptOrder)
-           + QStringLiteral(", ") + Catalog::quoteLiteral(values.m_notes) + QStringLiteral(",")
-           + QString::asprintf("%10.2f", values.m_price) + QStringLiteral(",")
-           + QString::asprintf("%d", values.m_coupon) + QStringLiteral(",0)");
+                          "ItemNameDetail, Price, Coupon, Checked) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)");
+}
+
+std::vector<SqlValue> ItemSaveFlow::insertValues(int id, const CItemDlg& values)
+{
+    // The price as it always went in: rounded to cents.
+    const double price = QString::asprintf("%.2f", values.m_price).toDouble();
+    return {SqlValue::integer(id),
+            SqlValue::integer(values.m_quantity),
+            SqlValue::text(values.m_itemName),
+            SqlValue::text(values.m_dept),
+            SqlValue::text(values.m_unit),
+            SqlValue::text(values.m_store),
+            SqlValue::integer(values.m_deptOrder),
+            SqlValue::text(values.m_notes),
+            SqlValue::real(price),
+            SqlValue::integer(values.m_coupon)};
+}
+
+QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CItemDlg::Values& now)
+{
+    QStringList lines;
+    const auto quoted = [](const QString& text) { return QStringLiteral("\u201c%1\u201d").arg(text); };
+    const auto add = [&lines](const char* field, const QString& from, const QString& to) {
+        lines << QStringLiteral("%1: %2 \u2192 %3").arg(QLatin1String(field), from, to);
+    };
+    const std::pair<const char*, const QString CItemDlg::Values::*> texts[] = {
+        {"Dept", &CItemDlg::Values::dept},
+        {"Store", &CItemDlg::Values::store},
+        {"Sold by the", &CItemDlg::Values::unit},
+        {"Notes", &CItemDlg::Values::notes},
+    };
+    if (stored.quantity != now.quantity) {
+        add("Qty", QString::number(stored.quantity), QString::number(now.quantity));
+    }
+    for (const auto& [field, text] : texts) {
+        if (stored.*text != now.*text) {
+            add(field, quoted(stored.*text), quoted(now.*text));
+        }
+    }
+    if (TextNumbers::money(stored.price) != TextNumbers::money(now.price)) {
+        add("Price", TextNumbers::money(stored.price), TextNumbers::money(now.price));
+    }
+    if ((stored.coupon != 0) != (now.coupon != 0)) {
+        add("Coupon", stored.coupon != 0 ? QStringLiteral("yes") : QStringLiteral("no"),
+            now.coupon != 0 ? QStringLiteral("yes") : QStringLiteral("no"));
+    }
+    return lines;
+}
+
+QString ItemSaveFlow::updateQuestion(const QString& name, const QStringList& changes)
+{
+    return QStringLiteral("\u201c%1\u201d is already in the catalog, and saving would change it:\n\n%2\n\nUpdate that "
+                          "item?  (No goes back to the editor.)")
+        .arg(name, changes.join(QLatin1Char('\n')));
 }
 
 void ItemSaveFlow::setNewItemValues(CItemDlg& dialog, const QString& name) const
@@ -136,18 +182,34 @@ void ItemSaveFlow::setNewItemValues(CItemDlg& dialog, const QString& name) const
     dialog.m_deptOrder = -1;
 }
 
+CItemDlg::Values ItemSaveFlow::rowValues(CAdoRecordset& rs)
+{
+    CItemDlg::Values values;
+    values.itemName = rs.GetField(1).GetText();
+    values.dept = rs.GetField(2).GetText();
+    values.quantity = TextNumbers::toInt(rs.GetField(3).GetText());
+    values.store = rs.GetField(4).GetText();
+    values.unit = rs.GetField(5).GetText();
+    values.deptOrder = orderFromText(rs.GetField(6).GetText());
+    values.notes = rs.GetField(7).GetText();
+    values.price = TextNumbers::toDouble(rs.GetField(8).GetText());
+    const QString& coupon = rs.GetField(9).GetText();
+    values.coupon = coupon == QLatin1String("1") || coupon == QLatin1String("-1") ? 1 : 0;
+    return values;
+}
+
 void ItemSaveFlow::takeRow(CItemDlg& dialog, CAdoRecordset& rs)
 {
-    dialog.m_itemName = rs.GetField(1).GetText();
-    dialog.m_dept = rs.GetField(2).GetText();
-    dialog.m_quantity = TextNumbers::toInt(rs.GetField(3).GetText());
-    dialog.m_store = rs.GetField(4).GetText();
-    dialog.m_unit = rs.GetField(5).GetText();
-    dialog.m_deptOrder = orderFromText(rs.GetField(6).GetText());
-    dialog.m_notes = rs.GetField(7).GetText();
-    dialog.m_price = TextNumbers::toDouble(rs.GetField(8).GetText());
-    const QString& coupon = rs.GetField(9).GetText();
-    dialog.m_coupon = coupon == QLatin1String("1") || coupon == QLatin1String("-1") ? 1 : 0;
+    const CItemDlg::Values values = rowValues(rs);
+    dialog.m_itemName = values.itemName;
+    dialog.m_dept = values.dept;
+    dialog.m_quantity = values.quantity;
+    dialog.m_store = values.store;
+    dialog.m_unit = values.unit;
+    dialog.m_deptOrder = values.deptOrder;
+    dialog.m_notes = values.notes;
+    dialog.m_price = values.price;
+    dialog.m_coupon = values.coupon;
 }
 
 void ItemSaveFlow::reportFailedInsert() const
@@ -191,7 +253,6 @@ std::optional<int> ItemSaveFlow::reserveId()
 
 void ItemSaveFlow::NewItem(const QString& name)
 {
-    CAdoConnection& connection = m_window.connection();
     AppState& app = m_window.app();
 
     const std::optional<int> reservation = reserveId();
@@ -218,35 +279,47 @@ void ItemSaveFlow::NewItem(const QString& name)
         }
     }
 
-    const int result = dialog.exec();
-    WaitCursorScope wait;
-    m_window.list().setFocus();
-    if (result != QDialog::Accepted) {
+    // The editor runs again while the user goes back to it from the
+    // question whether to update the item that has the name already.
+    bool exists = false;
+    for (;;) {
+        const int result = dialog.exec();
+        m_window.list().setFocus();
+        if (result != QDialog::Accepted) {
+            return;
+        }
+        if (confirmUpdate(dialog, &exists)) {
+            break;
+        }
+        dialog.m_dropOnOpen = false;
+    }
+    if (refuseNul(dialog)) {
         return;
     }
+    WaitCursorScope wait;
+    placeNewItem(dialog);
+    writeNewItem(dialog, reserved, exists);
 
-    if (dialog.m_deptOrder == -1) {
-        CAdoRecordset rs;
-        openOrRaise(rs,
-                    QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ?)"),
-                    CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_dept)});
-        if (rs.IsEOF()) {
-            MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
-        } else {
-            dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(0).GetText());
-        }
-    }
+    // The need view, whole: its tab, its controls and its list, with the new
+    // store's tab in the strip.
+    m_window.view().lastDept = ViewState::allItems();
+    m_window.ReturnToNeedView();
+}
 
+void ItemSaveFlow::writeNewItem(const CItemDlg& dialog, int reserved, bool exists)
+{
+    CAdoConnection& connection = m_window.connection();
     bool inserted = true;
     {
-        JournalAction action(connection, QStringLiteral("New Item: ") + dialog.m_itemName);
+        JournalAction action(connection, (exists ? QStringLiteral("Edit Item: ") : QStringLiteral("New Item: "))
+                                             + dialog.m_itemName);
         CAdoRecordset rs;
         openOrRaise(
             rs, QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ?"),
             CAdoRecordset::adOpenKeyset, {SqlValue::text(dialog.m_itemName)});
         if (rs.IsEOF()) {
             action.watch(reserved);
-            inserted = connection.Execute(insertSql(reserved, dialog));
+            inserted = connection.Execute(insertSql(), insertValues(reserved, dialog));
         } else {
             action.watch(rs.GetField(0).GetLong());
             writeValues(rs, dialog);
@@ -263,11 +336,61 @@ void ItemSaveFlow::NewItem(const QString& name)
     if (!inserted) {
         reportFailedInsert();
     }
+}
 
-    // The need view, whole: its tab, its controls and its list, with the new
-    // store's tab in the strip.
-    m_window.view().lastDept = ViewState::allItems();
-    m_window.ReturnToNeedView();
+bool ItemSaveFlow::confirmUpdate(const CItemDlg& dialog, bool* exists)
+{
+    CAdoRecordset rs;
+    openOrRaise(rs, QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ?"),
+                CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_itemName)});
+    *exists = !rs.IsEOF();
+    if (!*exists) {
+        return true;
+    }
+    const QStringList changes = changedFields(rowValues(rs), dialog.values());
+    rs.Close();
+    return changes.isEmpty() || MessageService::confirm(updateQuestion(dialog.m_itemName, changes), m_window.widget());
+}
+
+void ItemSaveFlow::placeNewItem(CItemDlg& dialog)
+{
+    if (dialog.m_deptOrder != -1) {
+        return;
+    }
+    CAdoRecordset rs;
+    openOrRaise(rs, QStringLiteral("Select DeptOrder, Dept from ShoppingLists where (DeptOrder >= 0) AND (Dept= ?)"),
+                CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_dept)});
+    if (rs.IsEOF()) {
+        tellNewDepartment(dialog.m_dept);
+    } else {
+        dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(0).GetText());
+    }
+}
+
+void ItemSaveFlow::tellNewDepartment(const QString& dept)
+{
+    if (m_window.app().firstNewDepartmentNotice(dept)) {
+        MessageService::show(newDepartmentMessage(dept), MessageService::Buttons::Ok, m_window.widget());
+    }
+}
+
+QString ItemSaveFlow::unstorableReason(const CItemDlg& values)
+{
+    for (const QString* text : {&values.m_itemName, &values.m_dept, &values.m_unit, &values.m_store, &values.m_notes}) {
+        if (text->contains(QChar(u'\0'))) {
+            return QStringLiteral("The item could not be saved: a text cannot hold a NUL character.");
+        }
+    }
+    return {};
+}
+
+bool ItemSaveFlow::refuseNul(const CItemDlg& dialog) const
+{
+    const QString reason = unstorableReason(dialog);
+    if (!reason.isEmpty()) {
+        MessageService::show(reason, MessageService::Buttons::Ok, m_window.widget());
+    }
+    return !reason.isEmpty();
 }
 
 void ItemSaveFlow::EditItem()
@@ -339,7 +462,7 @@ void ItemSaveFlow::placeEditedItem(CItemDlg& dialog)
                                "(ItemName <> ?) AND (Dept= ?)"),
                 CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_itemName), SqlValue::text(dialog.m_dept)});
     if (rs.IsEOF()) {
-        MessageService::show(newDepartmentMessage(dialog.m_dept), MessageService::Buttons::Ok, m_window.widget());
+        tellNewDepartment(dialog.m_dept);
     } else {
         dialog.m_deptOrder = TextNumbers::toInt(rs.GetField(1).GetText());
     }
@@ -353,7 +476,7 @@ void ItemSaveFlow::offerToStoreAgain(const CItemDlg& dialog)
         return;
     }
     const std::optional<int> reserved = reserveId();
-    if (!reserved) {
+    if (!reserved || refuseNul(dialog)) {
         return;
     }
     bool stored = false;
@@ -361,7 +484,7 @@ void ItemSaveFlow::offerToStoreAgain(const CItemDlg& dialog)
         CAdoConnection& connection = m_window.connection();
         JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
         action.watch(*reserved);
-        stored = connection.Execute(insertSql(*reserved, dialog));
+        stored = connection.Execute(insertSql(), insertValues(*reserved, dialog));
         if (stored) {
             action.commit();
         }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "items/CItemDlg.h"
 #include "store/access/SqlValue.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
 
 class CAdoRecordset;
-class CItemDlg;
 class IListWindow;
 
 // New Item and Edit Item: fill the item editor, run it, and write its result
@@ -26,10 +27,20 @@ public:
     void NewItem(const QString& name);
     void EditItem();
 
-    // The statement that adds a new item: the editor's values with the
-    // reserved ID, texts quoted, the price ten characters wide with two
-    // decimals, the item never marked.
-    static QString insertSql(int id, const CItemDlg& values);
+    // The statement that adds a new item, and the values it binds: the
+    // editor's values with the reserved ID, the price rounded to cents, the
+    // item never marked.
+    static QString insertSql();
+    static std::vector<SqlValue> insertValues(int id, const CItemDlg& values);
+    // Why the values cannot be stored as they are (a text holding a NUL,
+    // which not every engine can store); empty when they can.
+    static QString unstorableReason(const CItemDlg& values);
+    // What saving now over the stored item changes, one line per field
+    // ("Price: 4.29 -> 3.99"); empty when nothing would change.
+    static QStringList changedFields(const CItemDlg::Values& stored, const CItemDlg::Values& now);
+    // Asked when New Item's name is already in the catalog and saving would
+    // change that item.
+    static QString updateQuestion(const QString& name, const QStringList& changes);
     static QString newDepartmentMessage(const QString& dept);
     // Told when every item number up to the largest is taken.
     static QString noFreeIdMessage();
@@ -44,7 +55,21 @@ private:
     // The editor's values from a row of ID, ItemName, Dept, QtyToBuy, Store,
     // UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon.
     static void takeRow(CItemDlg& dialog, CAdoRecordset& rs);
+    static CItemDlg::Values rowValues(CAdoRecordset& rs);
     void reportFailedInsert() const;
+    // True, and the user told, when a text of the item holds a NUL: not
+    // every engine can store one, so no engine is given one.
+    bool refuseNul(const CItemDlg& dialog) const;
+    // New Item's name already in the catalog: true to go on and update that
+    // item (nothing of it changes, or the user agreed), false to go back to
+    // the editor. *exists tells whether the name was found.
+    bool confirmUpdate(const CItemDlg& dialog, bool* exists);
+    // The department's place for New Item, told once a run when it is new.
+    void placeNewItem(CItemDlg& dialog);
+    // Inserts the item under the reserved ID, or updates the item that has
+    // its name (exists: it had the name when the user was asked).
+    void writeNewItem(const CItemDlg& dialog, int reserved, bool exists);
+    void tellNewDepartment(const QString& dept);
     // One more than the highest ID, 1 for an empty catalog; empty when the
     // highest ID is the largest there is (the user has been told). A catalog
     // that cannot be read raises.

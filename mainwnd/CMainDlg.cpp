@@ -23,6 +23,7 @@
 #include "platform/MessageService.h"
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
+#include "platform/TextNumbers.h"
 #include "store/catalog/Catalog.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
@@ -46,7 +47,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
 
 CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     : QDialog(parent)
@@ -73,9 +78,16 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     m_undoCommands->refresh();
     m_views = std::make_unique<ViewController>(*this, *m_tabs, *m_deptCombo, m_buttons,
                                                m_router->action(CommandId::QuantityFilter));
-    const QSize client = baseClientSize();
+    const QSize client = WindowLayout::minimumClientSize();
     setMinimumSize(client.width(), client.height() + m_commandBar->sizeHint().height());
-    resize(minimumSize());
+    resize(baseClientSize() + QSize(0, m_commandBar->sizeHint().height()));
+    m_noteTimer = new QTimer(this);
+    m_noteTimer->setSingleShot(true);
+    connect(m_noteTimer, &QTimer::timeout, this, [this] {
+        m_note.clear();
+        RedrawSummary();
+    });
+    setupTabOrder();
     WindowPlace::restore(*this, m_app.registry());
     layoutControls();
     m_quickEntry = std::make_unique<CQuickEntry>(*this, *m_quickText, *m_quickQty, m_buttons);
@@ -223,7 +235,7 @@ void CMainDlg::setupRoutes()
         CSettingsDlg settings(m_app, this);
         settings.exec();
         m_app.CreateListFont();
-        m_tabs->setFont(m_app.listFont());
+        applyFont();
         RebuildList();
         ReadControls();
     });
@@ -365,10 +377,12 @@ void CMainDlg::RebuildList()
     m_view.markedTotal = 0.0;
     const bool opened = ListRows::fill(*m_list, m_view, m_connection, sql, this);
     if (m_list->font() != m_app.listFont()) {
-        m_list->setFont(m_app.listFont());
-        // The headings keep the window's own font.
-        m_list->header()->setFont(font());
+        applyFont();
     }
+    // The heading of the column that the list sorts by shows it.
+    Qt::SortOrder direction = Qt::AscendingOrder;
+    const int sorted = ListStatement::sortColumn(m_view.needView ? m_view.needOrder : m_view.storeOrder, &direction);
+    m_list->header()->setSortIndicator(sorted, direction);
     m_list->selectRow(0);
     m_list->setSelectionMark(0);
     if (opened) {
@@ -387,8 +401,38 @@ void CMainDlg::RebuildList()
 
 int CMainDlg::listRowCount() const
 {
-    // Rows not yet read count too; a paint reads none.
-    return m_list->items().expectedRowCount();
+    // Rows not yet read count too, and a paint reads none: the statement
+    // gives only rows with a quantity where the count asks for one.
+    const ItemListModel& items = m_list->items();
+    const int rows = items.expectedRowCount();
+    if (!m_view.needView && !m_view.quantityFilter) {
+        return rows;
+    }
+    int notNeeded = 0;
+    for (int row = 0; row < items.rowCount(); ++row) {
+        if (TextNumbers::toInt(items.text(row, 1)) <= 0) {
+            ++notNeeded;
+        }
+    }
+    return rows - notNeeded;
+}
+
+void CMainDlg::ShowNote(const QString& note)
+{
+    m_note = QStringLiteral("  ") + note;
+    m_noteTimer->start(NoteMilliseconds);
+    RedrawSummary();
+}
+
+void CMainDlg::applyFont()
+{
+    // Every text of the window follows the size chosen in Options; dialogs
+    // are windows of their own and keep theirs.
+    setFont(m_app.listFont());
+    m_deptCombo->setFont(m_app.listFont());
+    m_tabs->setFont(m_app.listFont());
+    m_list->setFont(m_app.listFont());
+    m_views->relabelTabs();
 }
 
 int CMainDlg::rowMark(int row) const
@@ -416,7 +460,7 @@ void CMainDlg::paintEvent(QPaintEvent* event)
     QDialog::paintEvent(event);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    SummaryPainter::paint(painter, m_view, listRowCount(), growth());
+    SummaryPainter::paint(painter, m_view, listRowCount(), m_note, growth());
     painter.end();
 
     // A repaint brings the focus back to the list, unless the user has put it
@@ -440,6 +484,15 @@ bool CMainDlg::focusIsTheUsers() const
 
 // ---------------------------------------------------------------- layout
 
+QSize CMainDlg::growth() const
+{
+    const int barHeight = m_commandBar ? m_commandBar->sizeHint().height() : 0;
+    const QSize base = baseClientSize();
+    const QSize least = WindowLayout::minimumClientSize();
+    return QSize(std::max(width(), base.width()) - base.width(),
+                 std::max(height() - barHeight, least.height()) - base.height());
+}
+
 void CMainDlg::layoutControls()
 {
     if (!m_commandBar) {
@@ -447,7 +500,43 @@ void CMainDlg::layoutControls()
     }
     const int barHeight = m_commandBar->sizeHint().height();
     m_layout.apply(QSize(width(), height() - barHeight));
-    m_commandBar->setGeometry(0, height() - barHeight, width(), barHeight);
+    // Below the controls even in a window that the desktop made smaller
+    // than its minimum: cut off there, never drawn over the list.
+    const int barTop = std::max(height(), minimumHeight()) - barHeight;
+    m_commandBar->setGeometry(0, barTop, width(), barHeight);
+    if (m_views) {
+        m_views->relabelTabs();
+    }
+}
+
+void CMainDlg::setupTabOrder()
+{
+    QToolButton* tools = m_commandBar->findChild<QToolButton*>(QStringLiteral("toolsButton"));
+    QList<QWidget*> chain = {m_quickText, m_quickQty, m_list, m_deptCombo};
+    if (tools) {
+        chain << tools;
+    }
+    for (QAction* action : m_commandBar->actions()) {
+        QWidget* button = m_commandBar->widgetForAction(action);
+        if (button && button != tools && qobject_cast<QToolButton*>(button)) {
+            chain << button;
+        }
+    }
+    for (QWidget* widget : chain) {
+        widget->setFocusPolicy(
+            widget == m_list || widget == m_quickText || widget == m_quickQty || widget == m_deptCombo ? Qt::StrongFocus
+                                                                                                       : Qt::TabFocus);
+    }
+    // Tabs and buttons are worked with the mouse or their own keys.
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    for (CSoundButton* button : std::as_const(m_buttons)) {
+        button->setFocusPolicy(Qt::NoFocus);
+    }
+    m_list->setTabKeyNavigation(false);
+    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
+        setTabOrder(chain.at(i), chain.at(i + 1));
+    }
+    setTabOrder(chain.last(), chain.first());
 }
 
 void CMainDlg::resizeEvent(QResizeEvent* event)

@@ -4,7 +4,7 @@
 #include "commands/ViewState.h"
 #include "controls/DeptComboBox.h"
 #include "mainwnd/CommandRouter.h"
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 #include "mainwnd/SummaryPainter.h"
 #include "mainwnd/ViewController.h"
 #include "mainwnd/WindowLayout.h"
@@ -26,8 +26,10 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTabBar;
+class QTimer;
 class QToolBar;
 class UndoCommands;
 
@@ -63,6 +65,12 @@ public:
     void RedrawSummary() override;
     // The three texts that RedrawSummary draws.
     QString summaryText() const { return SummaryPainter::summaryText(m_view, listRowCount()); }
+    // The summary line as drawn: the summary text and the note, if any.
+    QString summaryLine() const { return summaryText() + m_note; }
+    // A short note after the summary (a copy made, a rename done); it goes
+    // by itself after a few seconds.
+    void ShowNote(const QString& note) override;
+    static constexpr int NoteMilliseconds = 5000;
     QString listTotalText() const { return SummaryPainter::listTotalText(m_view); }
     QString markedTotalText() const { return SummaryPainter::markedTotalText(m_view); }
 
@@ -100,13 +108,14 @@ public:
     CSoundButton* button(int controlId) const { return m_buttons.value(controlId); }
     QAction* commandAction(int commandId) const { return m_router->action(commandId); }
     QToolBar& commandBar() const { return *m_commandBar; }
+    QMenu* toolsMenu() const { return m_router->toolsMenu(); }
 
     // The row mark of a list row: the integer of its Checked value.
     int rowMark(int row) const;
     void setRowMark(int row, int mark);
 
     // Size of the window's client area at the handheld's layout, in desktop
-    // pixels; the window never shrinks below it.
+    // pixels; a shorter window takes the height from the list.
     static QSize baseClientSize() { return WindowLayout::baseClientSize(); }
     static QString catalogDevicePath();
 
@@ -132,9 +141,18 @@ private:
     void openCatalog();
     void showFirstRunTip();
     void layoutControls();
-    // How much larger than its minimum the window is.
-    QSize growth() const { return size() - minimumSize(); }
+    // How much larger than the handheld's layout the window is (negative
+    // when it is shorter), as the controls were laid out for.
+    QSize growth() const;
+    // The rows that the summary counts: in the need view and a filtered
+    // store view only those still needed, so that an item taken down to 0
+    // stops counting at once.
     int listRowCount() const;
+    // The window's texts in the size the settings chose, list included.
+    void applyFont();
+    // Keyboard focus runs round quick entry, quantity, list, department box
+    // and toolbar; the other controls are reached by mouse or their keys.
+    void setupTabOrder();
     bool focusIsTheUsers() const;
 
     AppState& m_app;
@@ -160,6 +178,8 @@ private:
     std::unique_ptr<ViewController> m_views;
 
     bool m_initialised = false;
+    QString m_note;
+    QTimer* m_noteTimer = nullptr;
     // The quick-entry line's behaviour; destroyed before the controls it uses.
     std::unique_ptr<CQuickEntry> m_quickEntry;
     std::unique_ptr<UndoCommands> m_undoCommands;

@@ -95,12 +95,23 @@ QToolBar* CommandRouter::createCommandBar()
         m_actions.insert(entry.id, action);
     }
     auto* toolsButton = new QToolButton(&m_window);
+    toolsButton->setObjectName(QStringLiteral("toolsButton"));
+    // Its keys are the window's own (below): a mnemonic here would make
+    // Alt+T ambiguous.
     toolsButton->setText(QStringLiteral("Tools"));
+    toolsButton->setToolTip(QStringLiteral("Tools (Alt+T, F10)"));
     toolsButton->setMenu(toolsMenu);
     toolsButton->setPopupMode(QToolButton::InstantPopup);
     toolsButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     commandBar->addWidget(toolsButton);
     commandBar->addSeparator();
+    // Alt+T and F10 open the menu from anywhere in the window.
+    auto* openTools = new QAction(&m_window);
+    openTools->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_T), QKeySequence(Qt::Key_F10)});
+    openTools->setShortcutContext(Qt::WindowShortcut);
+    connect(openTools, &QAction::triggered, toolsButton, &QToolButton::showMenu);
+    m_window.addAction(openTools);
+    m_toolsMenu = toolsMenu;
 
     for (const ToolbarSpec& spec : kToolbar) {
         if (spec.id == 0) {
@@ -109,6 +120,8 @@ QToolBar* CommandRouter::createCommandBar()
         }
         QAction* action = commandBar->addAction(ResourceImages::toolbarIcon(spec.id), QString::fromLatin1(spec.tip));
         action->setToolTip(QString::fromLatin1(spec.tip));
+        // The filter shows whether it is on.
+        action->setCheckable(spec.id == CommandId::QuantityFilter);
         addAction(action, spec.id);
         // The Help entry of the menu and the toolbar share one id; the
         // toolbar's action is the one that carries the state.
@@ -117,15 +130,37 @@ QToolBar* CommandRouter::createCommandBar()
         }
     }
 
+    addMenuKeys();
+    // Another window of the program may have changed the catalog meanwhile.
+    connect(toolsMenu, &QMenu::aboutToShow, this, [this] { afterCommand(); });
+    // Enabled by their routes.
+    for (QAction* action : std::as_const(m_actions)) {
+        action->setEnabled(false);
+    }
+    return commandBar;
+}
+
+void CommandRouter::addMenuKeys()
+{
     // Desktop keys for the common commands.
     // The menu shows the first key of each entry.
+    // Every entry of the menu has a key, and the menu shows it.
     const QList<QPair<int, QList<QKeySequence>>> keys = {
+        {CommandId::History, {QKeySequence(Qt::CTRL | Qt::Key_H)}},
         {CommandId::NewItem, {QKeySequence::New}},
         {CommandId::EditItem, {QKeySequence(Qt::CTRL | Qt::Key_E), QKeySequence(Qt::Key_F2)}},
         {CommandId::DeleteItem, {QKeySequence::Delete}},
-        {CommandId::Refresh, {QKeySequence::Refresh}},
-        {CommandId::Help, {QKeySequence::HelpContents}},
+        {CommandId::ClearList, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}},
+        {CommandId::ClearMarked, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M)}},
+        {CommandId::ClearCoupons, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U)}},
+        {CommandId::ArrangeDepartments, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A)}},
+        {CommandId::Rename, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R)}},
         {CommandId::CopyList, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C)}},
+        {CommandId::PhoneList, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)}},
+        {CommandId::Refresh, {QKeySequence(Qt::Key_F5)}},
+        {CommandId::Options, {QKeySequence(Qt::CTRL | Qt::Key_Comma)}},
+        {CommandId::Help, {QKeySequence(Qt::Key_F1)}},
+        {CommandId::About, {QKeySequence(Qt::CTRL | Qt::Key_F1)}},
     };
     for (const auto& [id, sequences] : keys) {
         if (QAction* action = m_actions.value(id)) {
@@ -141,13 +176,6 @@ QToolBar* CommandRouter::createCommandBar()
         m_actions.value(id)->setShortcutContext(Qt::WindowShortcut);
         m_window.addAction(m_actions.value(id));
     }
-    // Another window of the program may have changed the catalog meanwhile.
-    connect(toolsMenu, &QMenu::aboutToShow, this, [this] { afterCommand(); });
-    // Enabled by their routes.
-    for (QAction* action : std::as_const(m_actions)) {
-        action->setEnabled(false);
-    }
-    return commandBar;
 }
 
 QAction* CommandRouter::action(int commandId) const

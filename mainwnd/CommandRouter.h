@@ -7,6 +7,7 @@
 
 class QAction;
 class QLineEdit;
+class QMenu;
 class QTabBar;
 class QToolBar;
 class QWidget;
@@ -48,9 +49,14 @@ public:
 
     // The menu or toolbar entry of a command; null when it has none.
     QAction* action(int commandId) const;
+    // The Tools menu; null before the command bar is built.
+    QMenu* toolsMenu() const { return m_toolsMenu; }
 
 private:
     void addAction(QAction* action, int commandId);
+    // The keys of the menu's entries, shown beside them and working anywhere
+    // in the window.
+    void addMenuKeys();
     void afterCommand() noexcept;
 
     QWidget& m_window;
@@ -58,4 +64,5 @@ private:
     QHash<int, QAction*> m_actions;
     std::function<void()> m_afterCommand;
     std::function<void()> m_beforeCommand;
+    QMenu* m_toolsMenu = nullptr;
 };

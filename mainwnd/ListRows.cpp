@@ -1,9 +1,9 @@
 #include "mainwnd/ListRows.h"
 
+#include "commands/ListStatement.h"
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "mainwnd/ListStatement.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoRecordset.h"

@@ -21,18 +21,21 @@ QString SummaryPainter::summaryText(const ViewState& view, int rowCount)
     const QString viewPart = view.allStoresShown() ? QStringLiteral(" needed (") + view.deptText + QStringLiteral(")  ")
                                                    : QStringLiteral(" in ") + view.currentStore + QStringLiteral(" (")
                                                          + view.deptText + QStringLiteral(")  ");
-    return countText + viewPart + QStringLiteral("       ");
+    // The filter button's state in words: the store view shows only part of
+    // the store's items.
+    const QString filter = !view.needView && view.quantityFilter ? QStringLiteral("Filter: Qty > 0  ") : QString();
+    return countText + viewPart + filter + QStringLiteral("       ");
 }
 
-QString SummaryPainter::totalText(double total, const char* format)
+QString SummaryPainter::totalText(double total, const QString& label)
 {
     if (TextNumbers::isPlainMoney(total)) {
-        return total >= 0.0 ? QString::asprintf(format, total) : QString();
+        return total >= 0.0 ? label + QString::asprintf(" $%4.2f", total) : QString();
     }
     // A total beyond any the editor's prices can make (or no number at all)
     // holds a value from a hand-edited catalog: shown short, and marked as
     // one not to rely on.
-    return total > 0.0 ? QStringLiteral("  $%1 ?").arg(TextNumbers::money(total)) : QString();
+    return total > 0.0 ? QStringLiteral("%1 $%2 ?").arg(label, TextNumbers::money(total)) : QString();
 }
 
 QString SummaryPainter::listTotalText(const ViewState& view)
@@ -40,7 +43,7 @@ QString SummaryPainter::listTotalText(const ViewState& view)
     if (!view.allStoresShown()) {
         return QString(11, QLatin1Char(' '));
     }
-    return totalText(view.listTotal, "    $%4.2f");
+    return totalText(view.listTotal, QStringLiteral("List"));
 }
 
 QString SummaryPainter::markedTotalText(const ViewState& view)
@@ -48,28 +51,31 @@ QString SummaryPainter::markedTotalText(const ViewState& view)
     if (!view.allStoresShown()) {
         return QString(11, QLatin1Char(' '));
     }
-    return totalText(view.markedTotal, "  $%4.2f  ");
+    return totalText(view.markedTotal, QStringLiteral("In basket"));
 }
 
 QRect SummaryPainter::summaryRect(QSize growth)
 {
-    return handheldRect(2, 251, 200, 318).translated(0, growth.height());
+    // As wide as the window, so that a note after the summary has room.
+    return handheldRect(2, 251, 238, 318).translated(0, growth.height()).adjusted(0, 0, growth.width(), 0);
 }
 
 QRect SummaryPainter::listTotalRect(QSize growth)
 {
-    return handheldRect(180, 3, 238, 22).translated(growth.width(), 0);
+    // Both totals side by side on one line above the summary, where the
+    // basket total always stood.
+    return handheldRect(2, 229, 110, 250).translated(0, growth.height());
 }
 
 QRect SummaryPainter::markedTotalRect(QSize growth)
 {
-    return handheldRect(16, 229, 82, 258).translated(0, growth.height());
+    return handheldRect(110, 229, 238, 250).translated(0, growth.height());
 }
 
-void SummaryPainter::paint(QPainter& painter, const ViewState& view, int rowCount, QSize growth)
+void SummaryPainter::paint(QPainter& painter, const ViewState& view, int rowCount, const QString& note, QSize growth)
 {
-    painter.drawText(listTotalRect(growth), Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, listTotalText(view));
+    painter.drawText(listTotalRect(growth), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, listTotalText(view));
     painter.drawText(markedTotalRect(growth), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, markedTotalText(view));
     painter.drawText(summaryRect(growth), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                     summaryText(view, rowCount));
+                     summaryText(view, rowCount) + note);
 }

@@ -5,10 +5,9 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
-#include "platform/MessageService.h"
 #include "platform/SoundService.h"
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
@@ -59,10 +58,8 @@ void ViewController::StoreTabRefresh()
         while (!rs.IsEOF() && index <= ViewState::MaxStoreTabs) {
             const QString store = rs.GetField(0).GetText();
             if (store != previous) {
-                // A name is shown as it is: "&" is no accelerator, and the tip
-                // is no markup.
-                QString label = TextLimit::left(store, 10);
-                m_tabs.addTab(label.replace(QLatin1Char('&'), QLatin1String("&&")));
+                // The tip is no markup; the label is set when all are known.
+                m_tabs.addTab(QString());
                 m_tabs.setTabToolTip(index, Qt::convertFromPlainText(store, Qt::WhiteSpaceNoWrap));
                 view.tabStores << store;
                 previous = store;
@@ -73,6 +70,60 @@ void ViewController::StoreTabRefresh()
     }
     m_tabs.setFont(m_window.app().listFont());
     rs.Close();
+    relabelTabs();
+}
+
+QStringList ViewController::tabLabels(const QStringList& stores, int maxChars)
+{
+    QList<qsizetype> limits(stores.size(), maxChars);
+    QStringList labels;
+    // Names cut to the same label are cut later, each, until they differ:
+    // the names themselves do.
+    for (bool clash = true; clash;) {
+        labels.clear();
+        for (qsizetype i = 0; i < stores.size(); ++i) {
+            const QString& store = stores.at(i);
+            labels << (TextLimit::length(store) > limits.at(i)
+                           ? TextLimit::left(store, limits.at(i)) + QStringLiteral("\u2026")
+                           : store);
+        }
+        clash = false;
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            for (qsizetype j = i + 1; j < labels.size(); ++j) {
+                if (labels.at(i) == labels.at(j)) {
+                    ++limits[i];
+                    ++limits[j];
+                    clash = true;
+                }
+            }
+        }
+    }
+    return labels;
+}
+
+void ViewController::relabelTabs()
+{
+    const QStringList stores = m_window.view().tabStores.mid(1);
+    if (stores.size() != m_tabs.count() - 1) {
+        return;
+    }
+    qsizetype longest = 0;
+    for (const QString& store : stores) {
+        longest = std::max(longest, TextLimit::length(store));
+    }
+    // Whole names when they fit; otherwise all cut alike, as little as
+    // needed. Past the shortest cut the strip scrolls.
+    for (qsizetype limit = longest;; --limit) {
+        const QStringList labels = tabLabels(stores, static_cast<int>(limit));
+        for (qsizetype i = 0; i < labels.size(); ++i) {
+            QString label = labels.at(i);
+            // "&" is no accelerator.
+            m_tabs.setTabText(static_cast<int>(i + 1), label.replace(QLatin1Char('&'), QLatin1String("&&")));
+        }
+        if (limit <= MinTabChars || m_tabs.sizeHint().width() <= m_tabs.width()) {
+            return;
+        }
+    }
 }
 
 bool ViewController::DepartmentFill()
@@ -183,8 +234,10 @@ void ViewController::QuantityFilterToggle()
         return;
     }
     view.quantityFilter = !view.quantityFilter;
-    MessageService::show(view.quantityFilter ? QStringLiteral("Filter: Qty > 0") : QStringLiteral("Filter: None"),
-                         MessageService::Buttons::Ok, m_window.widget());
+    // The button's checked state and the summary line say which it is.
+    if (m_quantityFilter) {
+        m_quantityFilter->setChecked(view.quantityFilter);
+    }
     m_window.RebuildList();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 class CSoundButton;
 class DeptComboBox;
@@ -21,7 +22,16 @@ public:
     ViewController(IListWindow& window, QTabBar& tabs, DeptComboBox& depts, const QHash<int, CSoundButton*>& buttons,
                    QAction* quantityFilter);
 
+    // The shortest a store tab's label is cut to before the strip scrolls.
+    static constexpr int MinTabChars = 8;
+
     void StoreTabRefresh();
+    // The store tabs' labels for the strip's width: whole names when they
+    // fit, else cut with an ellipsis; no two alike. The tip names the store.
+    void relabelTabs();
+    // The labels of stores when cut to maxChars characters; a label that
+    // would be the same as another is cut later until it differs.
+    static QStringList tabLabels(const QStringList& stores, int maxChars);
     bool DepartmentFill();
     void DepartmentApply();
     void ViewSwitch(int tabIndex);

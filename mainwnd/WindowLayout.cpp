@@ -11,11 +11,19 @@ namespace
 // Base layout of the window, in dialog units.
 constexpr int BaseWidthDu = 142;
 constexpr int BaseHeightDu = 164;
+// How much of its height the list may give up in a short window: it keeps
+// its headings and four rows or so.
+constexpr int ListShrinkDu = 45;
 } // namespace
 
 QSize WindowLayout::baseClientSize()
 {
     return {DialogUnits::toPixelsX(BaseWidthDu), DialogUnits::toPixelsY(BaseHeightDu)};
+}
+
+QSize WindowLayout::minimumClientSize()
+{
+    return {DialogUnits::toPixelsX(BaseWidthDu), DialogUnits::toPixelsY(BaseHeightDu - ListShrinkDu)};
 }
 
 void WindowLayout::place(QWidget* widget, int x, int y, int width, int height, bool anchorBottom, bool anchorRight)
@@ -32,7 +40,7 @@ void WindowLayout::apply(QSize clientSize) const
 {
     const QSize base = baseClientSize();
     const int dx = std::max(0, clientSize.width() - base.width());
-    const int dy = std::max(0, clientSize.height() - base.height());
+    const int dy = std::max(minimumClientSize().height(), clientSize.height()) - base.height();
     for (const Placement& placement : m_placements) {
         QRect rect = placement.base;
         switch (placement.growth) {

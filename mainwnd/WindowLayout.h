@@ -22,12 +22,15 @@ public:
     // Size of the window's client area at the handheld's layout, in desktop
     // pixels.
     static QSize baseClientSize();
+    // The smallest client area at which everything still works: the list
+    // gives up height (down to a few rows), nothing else moves over it.
+    static QSize minimumClientSize();
 
     void place(QWidget* widget, int x, int y, int width, int height, bool anchorBottom, bool anchorRight);
     void placeGrowing(QWidget* widget, int x, int y, int width, int height, Growth growth);
 
     // Every control placed for a client area of that size, which is never
-    // taken as smaller than the base.
+    // taken as smaller than the minimum.
     void apply(QSize clientSize) const;
 
 private:

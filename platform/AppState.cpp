@@ -56,6 +56,16 @@ bool AppState::SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int
     return true;
 }
 
+bool AppState::firstNewDepartmentNotice(const QString& dept)
+{
+    const QString key = dept.toCaseFolded();
+    if (m_toldDepartments.contains(key)) {
+        return false;
+    }
+    m_toldDepartments.insert(key);
+    return true;
+}
+
 void AppState::CreateListFont()
 {
     // The font size is the height of a text cell.

@@ -3,6 +3,7 @@
 #include "platform/CRegistry.h"
 
 #include <QFont>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -43,6 +44,10 @@ public:
 
     const CRegistry& registry() const { return m_registry; }
 
+    // True the first time in a run that the department (any letter case) is
+    // told to be new: the user hears it once, not with every item added to it.
+    bool firstNewDepartmentNotice(const QString& dept);
+
     // The project's web address, named in the first-run tip.
     static QString projectAddress();
 
@@ -54,5 +59,6 @@ private:
     QFont m_listFont;
     bool m_firstRun = false;
     int m_reservedId = 0;
+    QSet<QString> m_toldDepartments;
     CRegistry m_registry;
 };

@@ -14,6 +14,10 @@
 #include "store/catalog/Catalog.h"
 #include "store/journal/JournalAction.h"
 
+#include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -47,40 +51,68 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Arrange Departments"));
-    setFixedSize(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
+    setMinimumSize(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
+    resize(minimumSize() + QSize(0, DialogUnits::toPixelsY(60)));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("departments"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_list->setFont(DialogUnits::dialogFont());
-    m_list->setGeometry(DialogUnits::toPixels(7, 7, 96, 80));
-
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setDefault(true);
-    m_ok->setGeometry(DialogUnits::toPixels(38, 90, 38, 12));
+    // Rows are dragged to their place, as well as moved with the buttons.
+    m_list->setDragDropMode(QAbstractItemView::InternalMove);
+    m_list->setDefaultDropAction(Qt::MoveAction);
+    connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, [this] { m_changed = true; });
 
     m_up = new QPushButton(QStringLiteral("Up"), this);
     m_up->setObjectName(QStringLiteral("up"));
     m_up->setAutoDefault(false);
-    m_up->setGeometry(DialogUnits::toPixels(108, 35, 25, 12));
-
+    m_up->setToolTip(QStringLiteral("Alt+Up"));
     m_down = new QPushButton(QStringLiteral("Down"), this);
     m_down->setObjectName(QStringLiteral("down"));
     m_down->setAutoDefault(false);
-    m_down->setGeometry(DialogUnits::toPixels(108, 49, 25, 13));
+    m_down->setToolTip(QStringLiteral("Alt+Down"));
 
     auto* help = new QLabel(QStringLiteral("Arrange the list above in the order you walk through the store.  Your "
                                            "list will be sorted that way."),
                             this);
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    help->setGeometry(DialogUnits::toPixels(7, 106, 99, 37));
+
+    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setAutoDefault(false);
+
+    // The list takes all the room the dialog has.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_list, 0, 0, 3, 1);
+    grid->addWidget(m_up, 0, 1);
+    grid->addWidget(m_down, 1, 1);
+    grid->setRowStretch(2, 1);
+    grid->addWidget(help, 3, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    grid->addLayout(buttons, 4, 0, 1, 2);
+
+    const auto addKey = [this](QKeyCombination key, void (CArrangeDlg::*step)()) {
+        auto* action = new QAction(this);
+        action->setShortcut(QKeySequence(key));
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, [this, step] { (this->*step)(); });
+        addAction(action);
+    };
+    addKey(Qt::ALT | Qt::Key_Up, &CArrangeDlg::OnUp);
+    addKey(Qt::ALT | Qt::Key_Down, &CArrangeDlg::OnDown);
 
     connect(m_up, &QPushButton::clicked, this, [this] { OnUp(); });
     connect(m_down, &QPushButton::clicked, this, [this] { OnDown(); });
     connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     OnInitDialog();
 }

@@ -11,9 +11,10 @@ class QListWidget;
 class QPushButton;
 
 // Arrange Departments: the departments in the order the user walks through
-// the store, moved with Up and Down. OK numbers every catalog row's DeptOrder
-// from its department's place in the list; the dialog's close control ends it
-// without writing. The ordering lives in the catalog rows alone.
+// the store, moved by dragging, with Up and Down, or with Alt+Up and
+// Alt+Down. OK numbers every catalog row's DeptOrder from its department's
+// place in the list; Cancel, Escape and the close control end it without
+// writing. The ordering lives in the catalog rows alone.
 class CArrangeDlg : public QDialog
 {
     Q_OBJECT
@@ -23,7 +24,7 @@ public:
 
     explicit CArrangeDlg(QWidget* parent = nullptr);
 
-    // True once Up or Down has really moved an entry, however the dialog
+    // True once an entry has really moved, however the dialog
     // ended: the caller's list may need a rebuild even after a close.
     bool changed() const { return m_changed; }
 
@@ -62,5 +63,6 @@ private:
     QPushButton* m_ok = nullptr;
     QPushButton* m_up = nullptr;
     QPushButton* m_down = nullptr;
+    QPushButton* m_cancel = nullptr;
     bool m_changed = false;
 };

@@ -203,9 +203,9 @@ void CRenameDlg::OnOK()
         }
     }
     if (!failure) {
-        MessageService::show(
-            QStringLiteral("Renaming complete.  You can rename another, or if you're finished, click 'Done'."),
-            MessageService::Buttons::Ok, this);
+        // Said in the window's summary line: the dialog stays open for the
+        // next rename, and a box would only be one more click.
+        Q_EMIT renamed(QStringLiteral("Renamed the %1 '%2' to '%3'.").arg(column, m_oldName, m_newName));
     } else {
         CatalogFailure::show(*failure, this, QStringLiteral("Nothing was renamed."));
     }
@@ -242,6 +242,7 @@ void CRenameDlg::run(IListWindow& window)
 {
     {
         CRenameDlg dialog(window.widget());
+        connect(&dialog, &CRenameDlg::renamed, &dialog, [&window](const QString& note) { window.ShowNote(note); });
         dialog.exec();
     }
     window.StoreTabRefresh();

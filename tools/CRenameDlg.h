@@ -47,6 +47,10 @@ public:
     QRadioButton& storesButton() const { return *m_stores; }
     QPushButton& renameButton() const { return *m_rename; }
 
+Q_SIGNALS:
+    // A rename was made; note says which, for the window's summary line.
+    void renamed(const QString& note);
+
 private:
     void OnInitDialog();
     // Lists the distinct names of a column ("Dept" or "Store"), the first

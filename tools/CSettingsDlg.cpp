@@ -2,6 +2,7 @@
 
 #include "controls/CSoundButton.h"
 #include "platform/AppState.h"
+#include "platform/CRegistry.h"
 #include "platform/DialogUnits.h"
 
 #include <QComboBox>
@@ -132,14 +133,21 @@ void CSettingsDlg::OnInitDialog()
 {
     m_ok->SetBitmaps(200, 201, 0, CSoundButton::Stretched, false, 4);
 
-    if (!m_app.LoadSettings()) {
-        m_app.SaveSettings(0, 11, 1, 1);
-        m_app.LoadSettings();
-    }
+    // Opening writes nothing: each stored value is shown as it is, a missing
+    // one as its default, and only OK writes them all.
+    m_app.LoadSettings();
+    const CRegistry& registry = m_app.registry();
+    const auto storedOr = [&registry](const char* name, int fallback) {
+        const int value = registry.GetDword(QString::fromLatin1(name));
+        return value < 0 ? fallback : value;
+    };
+    m_fontSize = storedOr("dftFontSize", DefaultFontSize);
+    m_soundOnLaunch = storedOr("SoundOnLaunch", 1);
+    m_doubleClick = storedOr("DoubleClick", 1);
 
-    selectStartingWith(*m_soundCombo, m_app.soundOnLaunch() == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
+    selectStartingWith(*m_soundCombo, m_soundOnLaunch == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
 
-    const int size = m_app.fontSize();
+    const int size = m_fontSize;
     m_fontCombo->setCurrentIndex(-1);
     if (size == 20) {
         // The largest size is not offered: the box shows the next one down.
@@ -152,7 +160,7 @@ void CSettingsDlg::OnInitDialog()
         }
     }
 
-    const int action = m_app.doubleClickAction();
+    const int action = m_doubleClick;
     m_doubleClickCombo->setCurrentIndex(-1);
     if (action >= 0 && action < static_cast<int>(std::size(kDoubleClickChoices))) {
         selectStartingWith(*m_doubleClickCombo, latin(kDoubleClickChoices[action]));
@@ -171,6 +179,9 @@ void CSettingsDlg::OnOK()
     ReadControls();
     m_waitForCaller.emplace();
 
+    // A text that matches nothing keeps the value the dialog showed.
+    m_app.setFontSize(m_fontSize);
+    m_app.setDoubleClickAction(m_doubleClick);
     for (const FontChoice& choice : kFontChoices) {
         if (m_fontText == latin(choice.text)) {
             m_app.setFontSize(choice.size);

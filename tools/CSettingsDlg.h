@@ -12,8 +12,9 @@ class CSoundButton;
 class QComboBox;
 
 // The Settings dialog: the list font size, the launch sound and what a double
-// tap on a list row does. It loads the settings when it opens (writing the
-// defaults first when they cannot all be read) and saves all four on OK.
+// tap on a list row does. It shows the stored settings when it opens (a
+// missing one as its default) and saves all four on OK; closing it any other
+// way writes nothing.
 //
 // OK begins the application's wait cursor and holds it until the dialog is
 // destroyed: the caller re-creates the list font and rebuilds the list before
@@ -23,6 +24,9 @@ class CSettingsDlg : public QDialog
     Q_OBJECT
 
 public:
+    // The font size shown, and written on OK, when none is stored ("Small").
+    static constexpr int DefaultFontSize = 11;
+
     explicit CSettingsDlg(AppState& app, QWidget* parent = nullptr);
     ~CSettingsDlg() override;
 
@@ -60,6 +64,10 @@ private:
     QString m_fontText;
     QString m_soundText;
     QString m_doubleClickText;
+    // The values shown when the dialog opened.
+    int m_fontSize = DefaultFontSize;
+    int m_soundOnLaunch = 1;
+    int m_doubleClick = 1;
     bool m_initialised = false;
     std::optional<WaitCursorScope> m_waitForCaller;
 };

@@ -29,8 +29,12 @@ void ListCopier::CopyList()
 {
     const QString text = listText(m_window.list());
     switch (Clipboard::setText(text)) {
-    case Clipboard::Result::Ok:
+    case Clipboard::Result::Ok: {
+        const auto lines = text.count(QLatin1Char('\n'));
+        m_window.ShowNote(lines == 1 ? QStringLiteral("Copied 1 item to the clipboard.")
+                                     : QStringLiteral("Copied %1 items to the clipboard.").arg(lines));
         break;
+    }
     case Clipboard::Result::CannotOpen:
         MessageService::show(QStringLiteral("Cannot open the Clipboard"), MessageService::Buttons::Ok,
                              m_window.widget());

@@ -172,7 +172,7 @@ QString PhoneApi::listSql(const QString& store)
     if (store != AllStores) {
         sql += QStringLiteral(" AND Store = ? ");
     }
-    return sql + QStringLiteral(" ORDER BY DeptOrder, ItemName");
+    return sql + QStringLiteral(" ORDER BY DeptOrder, Dept, ItemName");
 }
 
 bool PhoneApi::appendStoreTabs(QByteArray& content)

@@ -67,7 +67,7 @@ def main():
         try:
             driver.get("http://127.0.0.1:%d/#k=%s" % (port, key))
             walking = [r[0] for r in stored(
-                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName")]
+                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 ORDER BY DeptOrder, Dept, ItemName")]
             check(wait_for(lambda: names_on_page(driver) == walking), "the list is shown")
             check(driver.execute_script("return window.isSecureContext"), "localhost is a secure context")
             check(driver.find_element(By.ID, "note").text == "", "no word about a secure link on a secure one")
@@ -98,7 +98,7 @@ def main():
 
             # Two marks made offline.
             unmarked = [r[0] for r in stored(
-                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0 ORDER BY DeptOrder, ItemName")]
+                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0 ORDER BY DeptOrder, Dept, ItemName")]
             first, second = unmarked[0], unmarked[2]
             tap(driver, first)
             tap(driver, second)

@@ -123,11 +123,11 @@ def main():
         try:
             driver.get(link)
             walking = [r[0] for r in stored(
-                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName")]
+                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 ORDER BY DeptOrder, Dept, ItemName")]
             check(wait_for(lambda: names_on_page(driver) == walking), "the list in walking order")
             headings = [e.text for e in driver.find_elements(By.CSS_SELECTOR, "h2")]
             depts = []
-            for r in stored("SELECT Dept FROM ShoppingLists WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName"):
+            for r in stored("SELECT Dept FROM ShoppingLists WHERE QtyToBuy > 0 ORDER BY DeptOrder, Dept, ItemName"):
                 if not depts or depts[-1] != r[0]:
                     depts.append(r[0])
             check(headings == [d.upper() for d in depts], "department headings in walking order")
@@ -142,7 +142,7 @@ def main():
 
             # A mark reaches the catalog.
             unmarked = [r[0] for r in stored(
-                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0 ORDER BY DeptOrder, ItemName")]
+                "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0 ORDER BY DeptOrder, Dept, ItemName")]
             first, second, third = unmarked[0], unmarked[1], unmarked[2]
             tap(driver, first)
             check(wait_for(lambda: stored("SELECT Checked FROM ShoppingLists WHERE ItemName = ?", first)[0][0] == 1),

@@ -7,6 +7,7 @@
 #include "platform/DialogUnits.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
@@ -151,7 +152,7 @@ TEST_F(ItemListCtrlTest, DoubleClickOnTheMarkBoxMarksOnce)
     EXPECT_EQ(sounds.count(QStringLiteral("\\WINDOWS\\QORCHECK.WAV")), 1);
 }
 
-TEST_F(ItemListCtrlTest, MenuOpensFiftyHandheldPixelsBelowThePress)
+TEST_F(ItemListCtrlTest, MenuOpensAtTheMouseAndBelowALongPress)
 {
     MainWindowHarness main;
     CItemListCtrl& list = main->list();
@@ -164,7 +165,34 @@ TEST_F(ItemListCtrlTest, MenuOpensFiftyHandheldPixelsBelowThePress)
     });
     const QPoint press = rowPoint(list, 0);
     QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, press);
+    EXPECT_EQ(shownAt, list.viewport()->mapToGlobal(press));
+
+    // The menu key: at the selected row.
+    list.selectRow(1);
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(list.viewport(), &key);
+    EXPECT_EQ(shownAt, list.viewport()->mapToGlobal(list.visualRect(list.model()->index(1, 0)).bottomLeft()));
+
+    // A long press keeps the drop below the finger.
+    QTest::mousePress(list.viewport(), Qt::LeftButton, Qt::NoModifier, press);
+    QTest::qWait(CItemListCtrl::HoldMilliseconds + 200);
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, Qt::NoModifier, press);
     EXPECT_EQ(shownAt, list.viewport()->mapToGlobal(press) + QPoint(0, DialogUnits::px(50)));
+}
+
+TEST_F(ItemListCtrlTest, PlusAndMinusKeysStepTheQuantity)
+{
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    QList<int> commands;
+    QObject::connect(&list, &CItemListCtrl::commandRequested, &list, [&commands](int id) { commands << id; });
+    list.setFocus();
+    QTest::keyClick(&list, Qt::Key_Plus);
+    QTest::keyClick(&list, Qt::Key_Minus);
+    QTest::keyClick(&list, Qt::Key_Plus, Qt::KeypadModifier);
+    QTest::keyClick(&list, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(commands,
+              (QList<int>{CommandId::AddOne, CommandId::SubtractOne, CommandId::AddOne, CommandId::SubtractOne}));
 }
 
 TEST_F(ItemListCtrlTest, ColumnsShareTheListWidthAndDividerDoubleClickKeepsThem)
@@ -183,12 +211,17 @@ TEST_F(ItemListCtrlTest, ColumnsShareTheListWidthAndDividerDoubleClickKeepsThem)
     EXPECT_EQ(sum(shownWidths()), list.viewport()->width());
     EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
 
+    const int quantityWidth = list.columnWidth(1);
     main->resize(main->width() + 300, main->height());
     QApplication::processEvents();
     const QList<int> grown = shownWidths();
     EXPECT_EQ(sum(grown), list.viewport()->width());
-    // Item against Q keeps the stored 88 : 23.
-    EXPECT_NEAR(static_cast<double>(grown[0]) / grown[1], 88.0 / 23.0, 0.2);
+    // Item against Unit keeps the stored 88 : 35; Q stays as wide as its
+    // numbers need, no wider.
+    EXPECT_NEAR(static_cast<double>(grown[0]) / grown[2], 88.0 / 35.0, 0.2);
+    EXPECT_EQ(grown[1], quantityWidth);
+    EXPECT_GE(grown[1], list.fontMetrics().horizontalAdvance(QStringLiteral("999")));
+    EXPECT_LT(grown[1], 2 * list.fontMetrics().horizontalAdvance(QStringLiteral("999")) + header->height());
     EXPECT_EQ(list.columnWidthHandheld(0), 88);
 
     const QPoint divider(header->sectionViewportPosition(1) - 1, header->height() / 2);

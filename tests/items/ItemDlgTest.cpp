@@ -253,54 +253,68 @@ TEST_F(ItemDlgTest, PastedControlsAreTakenOutAndLimitsCountWholeCharacters)
     EXPECT_EQ(dialog.m_notes, QStringLiteral("one\ntwo"));
 }
 
-TEST_F(ItemDlgTest, ValuesOutOfRangeKeepTheDialogOpenWithTheFocusOnTheirBox)
+TEST_F(ItemDlgTest, LimitsHoldWhileTypingAndOkStillRefusesWhatSlipsPast)
 {
     CItemDlg dialog;
     fillValid(dialog);
-    struct Case
-    {
-        QLineEdit* edit;
-        QComboBox* combo;
-        QString text;
-        QWidget* box;
-    };
-    const QString longName(31, QLatin1Char('n'));
-    const Case cases[] = {
-        {&dialog.quantityBox(), nullptr, QStringLiteral("1000"), &dialog.quantityBox()},
-        {&dialog.quantityBox(), nullptr, QStringLiteral("-1"), &dialog.quantityBox()},
-        {&dialog.priceBox(), nullptr, QStringLiteral("10000000"), &dialog.priceBox()},
-        {nullptr, &dialog.nameBox(), longName, &dialog.nameBox()},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        const QString before = c.edit ? c.edit->text() : c.combo->currentText();
-        if (c.edit) {
-            typeInto(*c.edit, c.text);
-        } else {
-            typeInto(*c.combo, c.text);
-            EXPECT_EQ(c.combo->currentText(), c.text); // longer text can be typed
-        }
+    // What cannot be saved cannot be typed either: no message after OK.
+    typeInto(dialog.quantityBox(), QStringLiteral("1000"));
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("100"));
+    typeInto(dialog.quantityBox(), QStringLiteral("-1"));
+    EXPECT_EQ(dialog.quantityBox().text(), QStringLiteral("1"));
+    typeInto(dialog.priceBox(), QStringLiteral("10000000"));
+    EXPECT_EQ(dialog.priceBox().text(), QStringLiteral("1000000"));
+    typeInto(dialog.priceBox(), QStringLiteral("2.999"));
+    EXPECT_EQ(dialog.priceBox().text(), QStringLiteral("2.99"));
+    const std::pair<QComboBox*, int> limits[] = {{&dialog.nameBox(), CItemDlg::MaxNameChars},
+                                                 {&dialog.deptBox(), CItemDlg::MaxDeptChars},
+                                                 {&dialog.storeBox(), CItemDlg::MaxStoreChars},
+                                                 {&dialog.unitBox(), CItemDlg::MaxUnitChars}};
+    for (const auto& [box, limit] : limits) {
+        typeInto(*box, QString(limit + 1, QLatin1Char('n')));
+        EXPECT_EQ(box->currentText(), QString(limit, QLatin1Char('n'))) << box->objectName().toStdString();
+    }
+    typeInto(dialog.nameBox(), QStringLiteral("Tea"));
+    typeInto(dialog.quantityBox(), QStringLiteral("2"));
+
+    // A value set past the typing limits is still refused on OK, with the
+    // focus on its box.
+    const std::pair<QLineEdit*, QString> cases[] = {{&dialog.quantityBox(), QStringLiteral("1000")},
+                                                    {&dialog.priceBox(), QStringLiteral("10000000")}};
+    for (const auto& [edit, text] : cases) {
+        const QString before = edit->text();
+        edit->setText(text);
         const qsizetype shown = messages.size();
         QTest::mouseClick(&dialog.okButton(), Qt::LeftButton);
         EXPECT_TRUE(dialog.isVisible());
         ASSERT_EQ(messages.size(), shown + 1);
-        EXPECT_EQ(dialog.focusWidget(), c.box);
-        if (c.edit) {
-            c.edit->setText(before);
-        } else {
-            c.combo->setEditText(before);
-        }
+        EXPECT_EQ(dialog.focusWidget(), edit);
+        edit->setText(before);
     }
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Qty")));
-    EXPECT_TRUE(messages[2].contains(QStringLiteral("Price")));
-    EXPECT_TRUE(messages[3].contains(QStringLiteral("Item")));
+    EXPECT_TRUE(messages[1].contains(QStringLiteral("Price")));
 
     // Cancel closes whatever the boxes hold.
     dialog.quantityBox().setText(QStringLiteral("5000"));
     QTest::mouseClick(&dialog.cancelButton(), Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(messages.size(), 4);
+    EXPECT_EQ(messages.size(), 2);
     EXPECT_EQ(dialog.m_quantity, 2);
+}
+
+TEST_F(ItemDlgTest, OneSizeOfTextThroughout)
+{
+    CItemDlg dialog;
+    dialog.show();
+    const int size = dialog.nameBox().font().pixelSize();
+    EXPECT_GT(size, 0);
+    for (QWidget* widget : dialog.findChildren<QWidget*>()) {
+        if (widget->isWindow() || !widget->isVisible()) {
+            continue;
+        }
+        EXPECT_EQ(widget->font().pixelSize(), size)
+            << widget->metaObject()->className() << " " << widget->objectName().toStdString();
+    }
 }
 
 TEST_F(ItemDlgTest, ListsDropEightEntriesInTheScaledFontAndNothingHangsBelowTheButtons)

@@ -2,6 +2,7 @@
 #include "EngineTest.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
+#include "ModalDialogs.h"
 #include "UserInput.h"
 
 #include "controls/CItemListCtrl.h"
@@ -167,9 +168,18 @@ TEST_P(ItemSaveFlowTest, NewItemWithAKnownNameUpdatesThatItem)
     EXPECT_EQ(CatalogSeed::stored("Price", "Milk"), "4.5");
     EXPECT_EQ(CatalogSeed::stored("Coupon", "Milk"), "1");
     EXPECT_EQ(CatalogSeed::stored("ItemNameDetail", "Milk"), "fresh");
-    // A placed department: its order, silently.
+    // A placed department: its order, silently. The user was asked first,
+    // field by field, and said Yes.
     EXPECT_EQ(CatalogSeed::stored("DeptOrder", "Milk"), "3");
-    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(QStringLiteral("\u201cmilk\u201d is already in the catalog")));
+    for (const char* line : {"Qty: 2 \u2192 5", "Store: \u201cB-Mart\u201d \u2192 \u201cAcme\u201d",
+                             "Sold by the: \u201cpkg\u201d \u2192 \u201cgallon\u201d", "Price: 0.00 \u2192 4.50",
+                             "Coupon: no \u2192 yes", "Notes: \u201c\u201d \u2192 \u201cfresh\u201d"}) {
+        EXPECT_TRUE(messages.first().contains(QString::fromUtf8(line))) << line;
+    }
+    EXPECT_FALSE(messages.first().contains(QStringLiteral("Dept:")));
+    messages.clear();
 
     // A department whose every item is still unplaced is new.
     withEditor(
@@ -242,26 +252,103 @@ TEST_P(ItemSaveFlowTest, EditThatTakesAnotherItemsNameLeavesTwoRows)
     EXPECT_EQ(main.column(0), QStringList({"Milk", "Milk"}));
 }
 
-TEST_P(ItemSaveFlowTest, InsertWritesThePriceTenWideAndQuotesTexts)
+TEST_P(ItemSaveFlowTest, NewItemOverAKnownNameGoesBackToTheEditorOnNo)
 {
+    SeedItem butter = item(QStringLiteral("Butter"), 1, QStringLiteral("Dairy"), 0, 3);
+    butter.price = 4.29;
+    CatalogSeed::write({butter});
+    MainWindowHarness main;
+    const QString before = CatalogSeed::dump();
+    const auto typeButter = [](CItemDlg& dialog, const QString& store, const QString& price) {
+        typeInto(dialog.nameBox(), QStringLiteral("Butter"));
+        typeInto(dialog.deptBox(), QStringLiteral("Dairy"));
+        typeInto(dialog.storeBox(), store);
+        typeInto(dialog.priceBox(), price);
+    };
+
+    // No: back in the editor with what was typed; Cancel there writes nothing.
+    answers.push_back(MessageService::IdNo);
+    int reopened = 0;
+    QString storeShown;
+    withEditor(
+        [&](CItemDlg& dialog) {
+            typeButter(dialog, QStringLiteral("Corner Shop"), QStringLiteral("3.99"));
+            ModalDialogs::whenModal([&](QWidget* modal) {
+                if (auto* again = qobject_cast<CItemDlg*>(modal)) {
+                    ++reopened;
+                    storeShown = again->storeBox().currentText();
+                    cancel(*again);
+                }
+            });
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_EQ(reopened, 1);
+    EXPECT_EQ(storeShown, QStringLiteral("Corner Shop"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("Price: 4.29 \u2192 3.99")));
+    EXPECT_EQ(CatalogSeed::dump(), before);
+
+    // Nothing that would change: no question, and the item stays one.
+    messages.clear();
+    withEditor(
+        [&](CItemDlg& dialog) {
+            typeButter(dialog, QStringLiteral("B-Mart"), QStringLiteral("4.29"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("1 = 1")), 1);
+    EXPECT_EQ(CatalogSeed::stored("Price", "Butter"), "4.29");
+}
+
+TEST_P(ItemSaveFlowTest, ANewDepartmentIsToldOnceARun)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0)});
+    MainWindowHarness main;
+    for (const QString& name : {QStringLiteral("Chips"), QStringLiteral("Pretzels"), QStringLiteral("Nuts")}) {
+        withEditor(
+            [&](CItemDlg& dialog) {
+                typeInto(dialog.nameBox(), name);
+                typeInto(dialog.deptBox(),
+                         name == QStringLiteral("Nuts") ? QStringLiteral("snacks") : QStringLiteral("Snacks"));
+                ok(dialog);
+            },
+            [&] { main->OnCommand(CommandId::NewItem); });
+    }
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("DeptOrder = -1")), 3);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(QStringLiteral("'Snacks' is a new department.")));
+}
+
+TEST_P(ItemSaveFlowTest, NewItemStoresHostileTextAsTypedAndRefusesNul)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), 0)});
+    MainWindowHarness main;
+    const QString name = QStringLiteral("Joe's \\'); DROP");
+    const QString dept = QStringLiteral("Kids' \"Corner\"");
+    withEditor(
+        [&](CItemDlg& dialog) {
+            typeInto(dialog.nameBox(), name);
+            typeInto(dialog.deptBox(), dept);
+            typeInto(dialog.priceBox(), QStringLiteral("2.99"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("1 = 1")), 2);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT Dept FROM ShoppingLists WHERE ID = 2")), dept);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ID = 2")), name);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT Price FROM ShoppingLists WHERE ID = 2")).toDouble(), 2.99);
+
     CItemDlg values;
-    values.m_quantity = 0;
     values.m_itemName = QStringLiteral("Tea");
-    values.m_dept = QStringLiteral("Kids' Corner");
-    values.m_unit = QStringLiteral("box");
-    values.m_store = QStringLiteral("Acme");
-    values.m_deptOrder = -1;
-    values.m_notes = QStringLiteral("green");
-    values.m_price = 0.0;
-    values.m_coupon = 1;
-    EXPECT_EQ(ItemSaveFlow::insertSql(12, values),
-              QStringLiteral("INSERT INTO ShoppingLists (ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, "
-                             "DeptOrder, ItemNameDetail, Price, Coupon, Checked) VALUES (12, 0, 'Tea', "
-                             "'Kids'' Corner', 'box', 'Acme',-1, 'green',      0.00,1,0)"));
-    values.m_price = 9999999.0;
-    EXPECT_TRUE(ItemSaveFlow::insertSql(12, values).endsWith(QStringLiteral("'green',9999999.00,1,0)")));
-    values.m_price = 2.5;
-    EXPECT_TRUE(ItemSaveFlow::insertSql(12, values).endsWith(QStringLiteral("'green',      2.50,1,0)")));
+    EXPECT_TRUE(ItemSaveFlow::unstorableReason(values).isEmpty());
+    values.m_notes = QStringLiteral("green") + QChar(u'\0') + QStringLiteral("tea");
+    EXPECT_FALSE(ItemSaveFlow::unstorableReason(values).isEmpty());
+    const std::vector<SqlValue> bound = ItemSaveFlow::insertValues(12, values);
+    ASSERT_EQ(bound.size(), 10u);
+    EXPECT_EQ(bound.at(7).toText(), values.m_notes);
+    EXPECT_FALSE(ItemSaveFlow::insertSql().contains(QStringLiteral("Tea")));
 }
 
 TEST_P(ItemSaveFlowTest, InsertThatTheCatalogRefusesIsReported)

@@ -26,6 +26,12 @@ TEST_P(QuantityCommandsTest, SubtractOneStopsAtZeroAndKeepsTheRow)
     EXPECT_EQ(list.itemText(0, 1), QString());
     EXPECT_EQ(list.itemText(0, 4), QString());
     EXPECT_EQ(list.itemCount(), 1); // stays until the next rebuild
+    // ...but is no longer counted as needed, and counts again when raised.
+    EXPECT_TRUE(main->summaryText().startsWith(QStringLiteral("0 items needed")));
+    QTest::keyClick(list.viewport(), Qt::Key_Right);
+    EXPECT_TRUE(main->summaryText().startsWith(QStringLiteral("1 item needed")));
+    QTest::keyClick(list.viewport(), Qt::Key_Minus);
+    EXPECT_TRUE(main->summaryText().startsWith(QStringLiteral("0 items needed")));
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "0");
     EXPECT_DOUBLE_EQ(main->view().listTotal, 0.0);
     EXPECT_EQ(sounds.last(), QStringLiteral("\\WINDOWS\\DEFAULT.WAV"));
@@ -51,7 +57,7 @@ TEST_P(QuantityCommandsTest, AddOneRaisesQuantityAmountAndTotals)
     // A marked row raises both totals.
     EXPECT_DOUBLE_EQ(main->view().listTotal, 500.0);
     EXPECT_DOUBLE_EQ(main->view().markedTotal, 500.0);
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $500.00"));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $500.00"));
     EXPECT_EQ(sounds.last(), QStringLiteral("\\WINDOWS\\MENUPOP.WAV"));
 }
 

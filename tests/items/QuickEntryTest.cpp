@@ -165,6 +165,25 @@ TEST_F(QuickEntryTest, AddSetsTheQuantityAndEmptiesTheBoxes)
     EXPECT_TRUE(messages.isEmpty());
 }
 
+TEST_F(QuickEntryTest, EnterKeepsTheFocusForTheNextNameTyped)
+{
+    QApplication::setActiveWindow(&window());
+    type(QStringLiteral("Min"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Mints"), "1");
+    EXPECT_EQ(QApplication::focusWidget(), &name());
+    EXPECT_EQ(name().selectedText(), QStringLiteral("Mints"));
+    EXPECT_EQ(quantity().text(), QString());
+
+    // The next name goes where the user types it, a repaint between.
+    window().repaint();
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Bre"));
+    EXPECT_EQ(name().text(), QStringLiteral("Bread"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Bread"), "1");
+    EXPECT_EQ(QApplication::focusWidget(), &name());
+}
+
 TEST_F(QuickEntryTest, AddInAStoreViewUpdatesItsRowInPlace)
 {
     window().tabStrip().setCurrentIndex(1);

@@ -7,9 +7,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QSet>
 #include <QTabBar>
 #include <QTest>
+#include <QTimer>
+#include <QToolBar>
 
 class DesktopKeysTest : public GrocelleTest
 {
@@ -91,4 +96,65 @@ TEST_F(DesktopKeysTest, FindTabsAndQuit)
     press(main.window(), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(main->result(), QDialog::Accepted);
     EXPECT_FALSE(main->isVisible());
+}
+
+TEST_F(DesktopKeysTest, TabRunsRoundTheWindowInOrder)
+{
+    MainWindowHarness main;
+    QApplication::setActiveWindow(&main.window());
+    main->quickText().setFocus();
+    QList<QWidget*> visited;
+    for (int i = 0; i < 20; ++i) {
+        press(main.window(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        visited << focus;
+        if (focus == &main->quickText()) {
+            break;
+        }
+    }
+    ASSERT_GE(visited.size(), 6);
+    EXPECT_EQ(visited.at(0), &main->quickQty());
+    EXPECT_EQ(visited.at(1), &main->list());
+    EXPECT_EQ(visited.at(2), &main->deptCombo());
+    EXPECT_EQ(visited.at(3)->objectName(), QStringLiteral("toolsButton"));
+    // Round again to quick entry, through the toolbar alone.
+    EXPECT_EQ(visited.last(), &main->quickText());
+    for (QWidget* widget : visited.mid(3, visited.size() - 4)) {
+        EXPECT_EQ(widget->parentWidget(), &main->commandBar()) << widget->metaObject()->className();
+    }
+
+    // Backwards, out of the list and round from the start.
+    main->list().setFocus();
+    press(main.window(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), &main->quickQty());
+    press(main.window(), Qt::Key_Backtab, Qt::ShiftModifier);
+    press(main.window(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), visited.at(visited.size() - 2));
+}
+
+TEST_F(DesktopKeysTest, AltTAndF10OpenTheToolsMenuWhoseEntriesShowTheirKeys)
+{
+    MainWindowHarness main;
+    QMenu* menu = main->toolsMenu();
+    ASSERT_NE(menu, nullptr);
+    for (const Qt::KeyboardModifiers modifiers : {Qt::KeyboardModifiers(Qt::AltModifier), Qt::KeyboardModifiers()}) {
+        bool shown = false;
+        QTimer::singleShot(50, menu, [menu, &shown] {
+            shown = menu->isVisible();
+            menu->close();
+        });
+        main->list().setFocus();
+        press(main.window(), modifiers == Qt::AltModifier ? Qt::Key_T : Qt::Key_F10, modifiers);
+        QTest::qWait(100);
+        EXPECT_TRUE(shown) << (modifiers == Qt::AltModifier ? "Alt+T" : "F10");
+    }
+    QSet<QKeySequence> keys;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            continue;
+        }
+        EXPECT_FALSE(action->shortcut().isEmpty()) << action->text().toStdString();
+        EXPECT_FALSE(keys.contains(action->shortcut())) << action->text().toStdString();
+        keys.insert(action->shortcut());
+    }
 }

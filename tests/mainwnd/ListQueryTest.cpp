@@ -6,13 +6,15 @@
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 
 #include <QBrush>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QTabBar>
+#include <QTest>
 
 #include <limits>
 
@@ -40,10 +42,12 @@ TEST(ListStatementTest, WhereTextForEveryViewDepartmentAndFilter)
         QString where;
     };
     const Case cases[] = {
-        {true, QStringLiteral("All Items"), false, QStringLiteral(" WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName")},
-        {true, QStringLiteral("All Items"), true, QStringLiteral(" WHERE QtyToBuy > 0 ORDER BY DeptOrder, ItemName")},
+        {true, QStringLiteral("All Items"), false,
+         QStringLiteral(" WHERE QtyToBuy > 0 ORDER BY DeptOrder, Dept, ItemName")},
+        {true, QStringLiteral("All Items"), true,
+         QStringLiteral(" WHERE QtyToBuy > 0 ORDER BY DeptOrder, Dept, ItemName")},
         {true, QStringLiteral("Dairy"), false,
-         QStringLiteral(" WHERE Dept = 'Dairy' AND QtyToBuy > 0  ORDER BY DeptOrder, ItemName")},
+         QStringLiteral(" WHERE Dept = 'Dairy' AND QtyToBuy > 0  ORDER BY DeptOrder, Dept, ItemName")},
         {false, QStringLiteral("All Items"), false,
          QStringLiteral(" WHERE QtyToBuy > -1 AND Store = 'B-Mart'  ORDER BY Itemname")},
         {false, QStringLiteral("All Items"), true,
@@ -155,8 +159,8 @@ TEST_P(ListQueryTest, RowsShowQuantitiesAmountsImagesAndMarks)
 
     EXPECT_DOUBLE_EQ(main->view().listTotal, 16.75);
     EXPECT_DOUBLE_EQ(main->view().markedTotal, 8.0);
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $16.75"));
-    EXPECT_EQ(main->markedTotalText(), QStringLiteral("  $8.00  "));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $16.75"));
+    EXPECT_EQ(main->markedTotalText(), QStringLiteral("In basket $8.00"));
     EXPECT_EQ(main->summaryText(), QStringLiteral("4 items needed (All Items)         "));
     EXPECT_EQ(list.selectionMark(), 0);
     EXPECT_TRUE(messages.isEmpty()) << messages.join('|').toStdString();
@@ -183,13 +187,13 @@ TEST_P(ListQueryTest, SummaryFormsOfCountsAndTotals)
     CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 1, .price = 1234.5}});
     MainWindowHarness main;
     EXPECT_EQ(main->summaryText(), QStringLiteral("1 item needed (All Items)         "));
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $1234.50"));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $1234.50"));
 
     CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 0"));
     main->RebuildList();
     EXPECT_EQ(main->summaryText(), QStringLiteral("0 items needed (All Items)         "));
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $0.00"));
-    EXPECT_EQ(main->markedTotalText(), QStringLiteral("  $0.00  "));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $0.00"));
+    EXPECT_EQ(main->markedTotalText(), QStringLiteral("In basket $0.00"));
 
     main->view().listTotal = -1.0;
     EXPECT_EQ(main->listTotalText(), QString());
@@ -204,8 +208,8 @@ TEST_P(ListQueryTest, HandEditedHugePricesShowShortAndTheTotalsDoubtful)
     });
     MainWindowHarness main;
     EXPECT_EQ(main.column(4), (QStringList{"2e+300", "1.50"}));
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("  $2e+300 ?"));
-    EXPECT_EQ(main->markedTotalText(), QStringLiteral("  $2e+300 ?"));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $2e+300 ?"));
+    EXPECT_EQ(main->markedTotalText(), QStringLiteral("In basket $2e+300 ?"));
     main->tabStrip().setCurrentIndex(1);
     EXPECT_EQ(main.column(4), (QStringList{"1e+300", "1.50"}));
 
@@ -214,9 +218,9 @@ TEST_P(ListQueryTest, HandEditedHugePricesShowShortAndTheTotalsDoubtful)
         QStringLiteral("UPDATE ShoppingLists SET Price = 9999999, QtyToBuy = 32767 WHERE ItemName = 'Gold'"));
     main->tabStrip().setCurrentIndex(0);
     EXPECT_EQ(main.column(4), (QStringList{"327669967233.00", "1.50"}));
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("    $327669967234.50"));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $327669967234.50"));
     main->view().listTotal = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(main->listTotalText(), QStringLiteral("  $inf ?"));
+    EXPECT_EQ(main->listTotalText(), QStringLiteral("List $inf ?"));
 }
 
 TEST_P(ListQueryTest, DepartmentWithApostropheListsItsItems)
@@ -276,6 +280,75 @@ TEST_P(ListQueryTest, LargeListsAreNotCapped)
     EXPECT_NE(main->rowMark(650), 0);
     EXPECT_EQ(main->rowMark(649), 0);
     EXPECT_DOUBLE_EQ(main->view().listTotal, 700.0);
+}
+
+namespace
+{
+void tapHeading(CMainDlg& window, int column)
+{
+    QHeaderView* header = window.list().header();
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(x, header->height() / 2));
+}
+} // namespace
+
+TEST_P(ListQueryTest, NeedViewPriceSortsByTheAmountShownWithTheHeadingMarked)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Cheese"), .qty = 1, .price = 24.99},
+        {.name = QStringLiteral("Yogurt"), .qty = 4, .price = 4.99},
+        {.name = QStringLiteral("Eggs"), .qty = 1, .price = 9.99},
+        {.name = QStringLiteral("Apples"), .qty = 2, .price = 6.99},
+        {.name = QStringLiteral("Bread"), .qty = 1, .price = 9.99},
+    });
+    MainWindowHarness main;
+    QHeaderView* header = main->list().header();
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), 3);
+
+    tapHeading(main.window(), 4);
+    EXPECT_EQ(main.column(4), (QStringList{"24.99", "19.96", "13.98", "9.99", "9.99"}));
+    // Equal amounts by name.
+    EXPECT_EQ(main.column(0).mid(3), (QStringList{"Bread", "Eggs"}));
+    EXPECT_EQ(header->sortIndicatorSection(), 4);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    EXPECT_EQ(main->view().needOrder, QStringLiteral("Price DESC"));
+
+    tapHeading(main.window(), 4);
+    EXPECT_EQ(main.column(4), (QStringList{"9.99", "9.99", "13.98", "19.96", "24.99"}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+
+    // A store view's price column is the unit price, and sorts by it.
+    main->tabStrip().setCurrentIndex(1);
+    tapHeading(main.window(), 4);
+    EXPECT_EQ(main.column(4), (QStringList{"24.99", "9.99", "9.99", "6.99", "4.99"}));
+}
+
+TEST_P(ListQueryTest, DepartmentsKeepTogetherAndNamesEndEveryOrder)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Water"), .qty = 1, .dept = QStringLiteral("Beverages"), .deptOrder = -1},
+        {.name = QStringLiteral("Shampoo"), .qty = 1, .dept = QStringLiteral("Personal Care"), .deptOrder = -1},
+        {.name = QStringLiteral("Apple Juice"), .qty = 1, .dept = QStringLiteral("Beverages"), .deptOrder = -1},
+        {.name = QStringLiteral("Soap"), .qty = 1, .dept = QStringLiteral("Personal Care"), .deptOrder = -1},
+        {.name = QStringLiteral("Milk"), .qty = 1, .dept = QStringLiteral("Dairy"), .deptOrder = 0},
+        {.name = QStringLiteral("Butter"), .qty = 1, .dept = QStringLiteral("Dairy"), .deptOrder = 0},
+    });
+    MainWindowHarness main;
+    // Departments not yet placed share one position without mixing.
+    EXPECT_EQ(main.column(0), (QStringList{"Apple Juice", "Water", "Shampoo", "Soap", "Butter", "Milk"}));
+
+    // The Dept heading: names stay in order within each department, and
+    // the stored order keeps its text.
+    tapHeading(main.window(), 3);
+    EXPECT_EQ(main->view().needOrder, QStringLiteral("DeptOrder"));
+    EXPECT_EQ(main.column(0), (QStringList{"Apple Juice", "Water", "Shampoo", "Soap", "Butter", "Milk"}));
+    tapHeading(main.window(), 3);
+    EXPECT_EQ(main->view().needOrder, QStringLiteral("DeptOrder DESC"));
+    EXPECT_EQ(main.column(0), (QStringList{"Butter", "Milk", "Apple Juice", "Water", "Shampoo", "Soap"}));
+    // The quantity heading: equal quantities by name.
+    tapHeading(main.window(), 1);
+    EXPECT_EQ(main.column(0), (QStringList{"Apple Juice", "Butter", "Milk", "Shampoo", "Soap", "Water"}));
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(ListQueryTest);

@@ -5,12 +5,14 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
+#include "mainwnd/ViewController.h"
 #include "platform/CommandIds.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QHeaderView>
+#include <QSet>
 #include <QTabBar>
 #include <QTest>
 
@@ -41,28 +43,45 @@ protected:
     }
 };
 
-TEST_F(ViewsTest, StoreTabsShowShortLabelsAndSkipTheEmptyStore)
+TEST_F(ViewsTest, StoreTabsShowWholeNamesWhenTheyFitAndNeverLookAlike)
 {
     CatalogSeed::write({
-        {.name = QStringLiteral("Milk"), .store = QStringLiteral("Corner Market")},
+        {.name = QStringLiteral("Milk"), .store = QStringLiteral("Whole Foods Market")},
         {.name = QStringLiteral("Bread"), .store = QStringLiteral("B-Mart")},
         {.name = QStringLiteral("Salt"), .store = QString()},
-        {.name = QStringLiteral("Tea"), .store = QStringLiteral("corner market")},
+        {.name = QStringLiteral("Tea"), .store = QStringLiteral("Whole Foods Midtown")},
+        {.name = QStringLiteral("Jam"), .store = QStringLiteral("whole foods market")},
     });
     MainWindowHarness main;
-    // Two stores that differ only in letter case keep two tabs.
-    EXPECT_EQ(tabTexts(main->tabStrip()), (QStringList{"Need", "B-Mart", "Corner Mar", "corner mar"}));
+    // At the handheld's width the names are cut, each differently, and the
+    // tip names the store.
+    QStringList narrow = tabTexts(main->tabStrip());
+    ASSERT_EQ(narrow.size(), 5);
+    EXPECT_EQ(QSet<QString>(narrow.begin(), narrow.end()).size(), 5);
+    EXPECT_TRUE(narrow.at(3).endsWith(QChar(0x2026)));
+    EXPECT_TRUE(narrow.at(4).endsWith(QChar(0x2026)));
+    EXPECT_TRUE(main->tabStrip().tabToolTip(2).contains(QStringLiteral("Whole Foods Market")));
+
+    // At a desktop width every name is whole.
+    main->resize(1800, main->height());
+    QApplication::processEvents();
+    EXPECT_EQ(tabTexts(main->tabStrip()),
+              (QStringList{"Need", "B-Mart", "Whole Foods Market", "whole foods market", "Whole Foods Midtown"}));
     main->tabStrip().setCurrentIndex(2);
-    EXPECT_EQ(main->view().currentStore, QStringLiteral("Corner Market"));
+    EXPECT_EQ(main->view().currentStore, QStringLiteral("Whole Foods Market"));
     EXPECT_FALSE(main->view().needView);
     EXPECT_TRUE(sounds.contains(QStringLiteral("\\WINDOWS\\qorRoll.Wav")));
+
+    // Names cut to one label are cut later until they differ.
+    EXPECT_EQ(ViewController::tabLabels({QStringLiteral("Whole Foods"), QStringLiteral("Whole Foods Market")}, 10),
+              (QStringList{QStringLiteral("Whole Foods"), QStringLiteral("Whole Foods\u2026")}));
 }
 
 TEST_F(ViewsTest, StoreTabLabelsEndOnAWholeCharacter)
 {
     QString fruit;
     QString accented;
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 30; ++i) {
         fruit += QStringLiteral("\U0001F34E");
         accented += QStringLiteral("e\u0301");
     }
@@ -70,8 +89,13 @@ TEST_F(ViewsTest, StoreTabLabelsEndOnAWholeCharacter)
         {{.name = QStringLiteral("Apples"), .store = fruit}, {.name = QStringLiteral("Brie"), .store = accented}});
     MainWindowHarness main;
     ASSERT_EQ(main->tabStrip().count(), 3);
-    EXPECT_EQ(main->tabStrip().tabText(1), accented.left(20));
-    EXPECT_EQ(main->tabStrip().tabText(2), fruit.left(20));
+    for (const auto& [tab, store] : {std::pair{1, accented}, std::pair{2, fruit}}) {
+        QString label = main->tabStrip().tabText(tab);
+        ASSERT_TRUE(label.endsWith(QChar(0x2026)));
+        label.chop(1);
+        EXPECT_EQ(label.size() % 2, 0);
+        EXPECT_TRUE(store.startsWith(label));
+    }
     main->tabStrip().setCurrentIndex(2);
     EXPECT_EQ(main->view().currentStore, fruit);
 }
@@ -106,8 +130,11 @@ TEST_F(ViewsTest, LetterButtonsAndFilterFollowTheView)
     EXPECT_TRUE(letterA->isVisible());
     EXPECT_EQ(main->list().itemCount(), 2);
 
+    // No box: the button's checked state and the summary line say it.
     filter->trigger();
-    EXPECT_EQ(messages.last(), QStringLiteral("Filter: Qty > 0"));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_TRUE(filter->isChecked());
+    EXPECT_TRUE(main->summaryText().contains(QStringLiteral("Filter: Qty > 0")));
     EXPECT_EQ(main.column(0), QStringList{"Tea"});
 
     // The filter stays on through a visit to Need and shows again after it.
@@ -116,8 +143,11 @@ TEST_F(ViewsTest, LetterButtonsAndFilterFollowTheView)
     EXPECT_FALSE(letterA->isVisible());
     main->tabStrip().setCurrentIndex(1);
     EXPECT_EQ(main.column(0), QStringList{"Tea"});
+    EXPECT_TRUE(filter->isChecked());
     filter->trigger();
-    EXPECT_EQ(messages.last(), QStringLiteral("Filter: None"));
+    EXPECT_FALSE(filter->isChecked());
+    EXPECT_FALSE(main->summaryText().contains(QStringLiteral("Filter")));
+    EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(main->list().itemCount(), 2);
 }
 

@@ -61,6 +61,38 @@ TEST_P(ArrangeDlgTest, MovesDepartmentsInWalkingOrderAndNumbersEveryRowOnOK)
     EXPECT_EQ(orders(), QStringLiteral("Milk:2 Bread:0 Apple:1 Salt:-1"));
 }
 
+TEST_P(ArrangeDlgTest, KeysAndDraggingMoveRowsAndCancelWritesNothing)
+{
+    CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"), 2),
+                        row(QStringLiteral("Bread"), QStringLiteral("Bakery"), 0),
+                        row(QStringLiteral("Apple"), QStringLiteral("Produce"), 1)});
+    const QString before = orders();
+    CArrangeDlg dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QListWidget& list = dialog.departmentList();
+    // The list fills the dialog: nothing but the help, the buttons and the
+    // margins below it.
+    EXPECT_GT(list.height(), dialog.height() / 2);
+
+    list.setCurrentRow(0);
+    QTest::keyClick(&list, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_EQ(dialog.departments(), (QStringList{"Produce", "Bakery", "Dairy"}));
+    EXPECT_EQ(list.currentRow(), 1);
+    QTest::keyClick(&list, Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(dialog.departments(), (QStringList{"Bakery", "Produce", "Dairy"}));
+
+    // A drop moves the row in the list's model, as a drag does.
+    EXPECT_EQ(list.dragDropMode(), QAbstractItemView::InternalMove);
+    ASSERT_TRUE(list.model()->moveRow(QModelIndex(), 2, QModelIndex(), 0));
+    EXPECT_EQ(dialog.departments(), (QStringList{"Dairy", "Bakery", "Produce"}));
+    EXPECT_TRUE(dialog.changed());
+
+    QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cancel")), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    EXPECT_EQ(orders(), before);
+}
+
 TEST_P(ArrangeDlgTest, OkWithoutMovesWritesNothingAndAMissingCatalogIsReported)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"), 7)});

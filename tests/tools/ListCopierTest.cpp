@@ -7,6 +7,7 @@
 #include "platform/CommandIds.h"
 
 #include <QTabBar>
+#include <QTest>
 
 namespace
 {
@@ -53,6 +54,10 @@ TEST_F(ListCopierTest, CopiesTheNeededRowsAsShownOneLineEach)
     // clipboard text.
     EXPECT_EQ(copied.last(), QStringLiteral("2 loaf Bread (Bakery)\n1   Milk (Dairy (cold))\n"
                                             "3 lb Ham (Deli)\n4 pkg Apple (Produce)\n"));
+    // Said in the summary line, for a few seconds.
+    EXPECT_TRUE(main->summaryLine().endsWith(QStringLiteral("Copied 4 items to the clipboard.")));
+    QTest::qWait(CMainDlg::NoteMilliseconds + 1000);
+    EXPECT_FALSE(main->summaryLine().contains(QStringLiteral("Copied")));
 
     // A store view: that store's needed rows only, in its own order.
     main->tabStrip().setCurrentIndex(static_cast<int>(main->view().tabStores.indexOf(corner)));

@@ -2,7 +2,7 @@
 #include "GrocelleTest.h"
 
 #include "commands/ViewState.h"
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 #include "store/access/CAdoConnection.h"
 #include "store/journal/Journal.h"
 #include "tools/PhoneListFeed.h"

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
@@ -94,18 +95,25 @@ protected:
     CListApp app;
 };
 
-TEST_F(SettingsDialogTest, FirstRunWritesAndShowsTheDefaults)
+TEST_F(SettingsDialogTest, FirstRunShowsTheDefaultsAndOnlyOkWritesThem)
 {
-    auto dialog = openDialog();
+    {
+        auto dialog = openDialog();
+        EXPECT_EQ(stored(), (std::vector<int>{Missing, Missing, Missing, Missing}));
+        EXPECT_EQ(shown(*dialog), (QStringList{"Small", "Yes", "Mark/Unmark"}));
+        // The font sizes keep the order they were added in; the other two boxes
+        // are sorted.
+        EXPECT_EQ(entries(dialog->fontCombo()), (QStringList{"Smallest", "Small", "Medium", "Large"}));
+        EXPECT_EQ(entries(dialog->soundCombo()), (QStringList{"No", "Yes"}));
+        EXPECT_EQ(entries(dialog->doubleClickCombo()), (QStringList{"Do Nothing", "Edit item", "Mark/Unmark"}));
+        dialog->reject();
+    }
+    EXPECT_EQ(stored(), (std::vector<int>{Missing, Missing, Missing, Missing}));
 
+    auto dialog = openDialog();
+    pressOk(*dialog);
     EXPECT_EQ(stored(), (std::vector<int>{0, 11, 1, 1}));
-    EXPECT_EQ(shown(*dialog), (QStringList{"Small", "Yes", "Mark/Unmark"}));
     EXPECT_EQ(app.fontSize(), 11);
-    // The font sizes keep the order they were added in; the other two boxes
-    // are sorted.
-    EXPECT_EQ(entries(dialog->fontCombo()), (QStringList{"Smallest", "Small", "Medium", "Large"}));
-    EXPECT_EQ(entries(dialog->soundCombo()), (QStringList{"No", "Yes"}));
-    EXPECT_EQ(entries(dialog->doubleClickCombo()), (QStringList{"Do Nothing", "Edit item", "Mark/Unmark"}));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -140,14 +148,31 @@ TEST_F(SettingsDialogTest, UnlistedValuesShowNothingAndOkKeepsThem)
     EXPECT_EQ(stored(), (std::vector<int>{0, 12, 0, 9}));
 }
 
-TEST_F(SettingsDialogTest, IncompleteSettingsAreReplacedByTheDefaults)
+TEST_F(SettingsDialogTest, IncompleteSettingsShowWhatIsStoredAndEscapeWritesNothing)
 {
-    // Without dftViewOnLoad the load stops before the last two values.
+    // Sound off, and nothing else stored: the value stays off, the missing
+    // ones show their defaults, and closing the dialog leaves the file alone.
+    store(Missing, Missing, 0, Missing);
+    QFile file(homeFile(QStringLiteral("Grocelle.conf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    {
+        auto dialog = openDialog();
+        EXPECT_EQ(shown(*dialog), (QStringList{"Small", "No", "Mark/Unmark"}));
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    file.close();
+
+    // Values read each on their own: one missing does not hide the others.
     store(14, Missing, 0, 0);
     auto dialog = openDialog();
-
-    EXPECT_EQ(stored(), (std::vector<int>{0, 11, 1, 1}));
-    EXPECT_EQ(shown(*dialog), (QStringList{"Small", "Yes", "Mark/Unmark"}));
+    EXPECT_EQ(shown(*dialog), (QStringList{"Medium", "No", "Edit item"}));
+    pressOk(*dialog);
+    EXPECT_EQ(stored(), (std::vector<int>{0, 14, 0, 0}));
 }
 
 TEST_F(SettingsDialogTest, DoubleClickTextMustMatchInLetterCase)

@@ -1,4 +1,4 @@
-#include "mainwnd/ListStatement.h"
+#include "commands/ListStatement.h"
 
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
@@ -6,6 +6,8 @@
 
 #include <QPair>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace
 {
@@ -35,7 +37,60 @@ QString ListStatement::compose(const ViewState& view)
     const QString where = filter(view);
     return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon "
                           "FROM ShoppingLists ")
-           + where + QStringLiteral(" ORDER BY ") + (view.needView ? view.needOrder : view.storeOrder);
+           + where + QStringLiteral(" ORDER BY ") + orderBy(view);
+}
+
+namespace
+{
+QString columnOf(const QString& term)
+{
+    return term.trimmed().section(QLatin1Char(' '), 0, 0);
+}
+
+bool isColumn(const QString& term, const char* column)
+{
+    return columnOf(term).compare(QLatin1String(column), Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+QString ListStatement::orderBy(const ViewState& view)
+{
+    const QString stored = view.needView ? view.needOrder : view.storeOrder;
+    QStringList terms;
+    for (const QString& part : stored.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        QString term = part.trimmed();
+        // The price column of the need view shows the line amount: it sorts
+        // by what it shows.
+        if (view.allStoresShown() && isColumn(term, "Price")) {
+            term.replace(0, 5, QStringLiteral("QtyToBuy * Price"));
+        }
+        terms << term;
+        // Departments not yet placed share one position: their items stay
+        // together, department by department.
+        if (isColumn(term, "DeptOrder")) {
+            terms << QStringLiteral("Dept");
+        }
+    }
+    const bool byName =
+        std::any_of(terms.cbegin(), terms.cend(), [](const QString& t) { return isColumn(t, "ItemName"); });
+    if (!byName) {
+        terms << QStringLiteral("ItemName");
+    }
+    return terms.join(QStringLiteral(", "));
+}
+
+int ListStatement::sortColumn(const QString& order, Qt::SortOrder* direction)
+{
+    static const char* const columns[CItemListCtrl::ColumnCount] = {"ItemName", "QtyToBuy", "UnitOfPurchase",
+                                                                    "DeptOrder", "Price"};
+    const QString first = order.section(QLatin1Char(','), 0, 0).trimmed();
+    *direction = first.endsWith(QLatin1String(" DESC"), Qt::CaseInsensitive) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    for (int column = 0; column < CItemListCtrl::ColumnCount; ++column) {
+        if (isColumn(first, columns[column])) {
+            return column;
+        }
+    }
+    return -1;
 }
 
 QString ListStatement::totals(const ViewState& view)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <Qt>
 
 struct ViewState;
 
@@ -15,6 +16,14 @@ public:
     // One row over the same rows: their number, their total and the total of
     // the marked ones (0 in a store view), as the summary line shows them.
     static QString totals(const ViewState& view);
+    // What follows ORDER BY: the view's stored order, with the need view's
+    // price read as the line amount it shows, the department after its
+    // position, and the name as the last tie-break. The stored order itself
+    // stays as it is.
+    static QString orderBy(const ViewState& view);
+    // The list column that an order sorts by first, and its direction; -1
+    // when it is none of the columns.
+    static int sortColumn(const QString& order, Qt::SortOrder* direction);
     // The departments that the department box offers for the view's store.
     static QString departments(const ViewState& view);
 

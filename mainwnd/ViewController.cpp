@@ -1,11 +1,11 @@
 #include "mainwnd/ViewController.h"
 
 #include "commands/IListWindow.h"
+#include "commands/ListStatement.h"
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
-#include "commands/ListStatement.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
 #include "platform/SoundService.h"

@@ -184,7 +184,7 @@ void BM_PhonePollServerSide(benchmark::State& state)
 }
 
 // The whole list after a change: built on its own thread, judged on real
-// time. Arguments: items, view (0, the need view, to pair with BM_RebuildList).
+// time. Arguments: items, view (0, the need view, to pair with BM_RebuildListFull).
 void BM_PhoneListAfterChange(benchmark::State& state)
 {
     Polled& polled = Polled::on(static_cast<int>(state.range(0)));
@@ -391,8 +391,8 @@ BENCHMARK(BM_PhoneServeMemory)->Arg(100000)->Iterations(1)->Unit(benchmark::kMil
 static const bool pollCompared = compareWithBaseline("BM_PhonePollUnchanged", "BM_PhoneEmptyReply", 2.0,
                                                      "Nothing-changed poll against an empty reply of the same server");
 static const bool listAfterChangeCompared =
-    compareWithBaseline("BM_PhoneListAfterChange", "BM_RebuildList", 1.2,
-                        "Whole phone list after a change against the window's Rebuild list (need view)", true);
+    compareWithBaseline("BM_PhoneListAfterChange", "BM_RebuildListFull", 1.2,
+                        "Whole phone list after a change against the window's whole list (need view)", true);
 static const bool writeCompared = compareWithBaseline("BM_WindowWriteWhileListBuilt", "BM_OneFrame", 1.0,
                                                       "Longest mark in the window while a phone's list is built", true);
 static const bool stallCompared = compareWithBaseline("BM_WindowStallWhilePolling", "BM_OneFrame", 1.0,

@@ -9,7 +9,10 @@
 
 #include <algorithm>
 
-QString ListStatement::compose(const ViewState& view)
+namespace
+{
+// The rows of the view, as a WHERE clause.
+QString filter(const ViewState& view)
 {
     QString where;
     const bool quantityAbove0 = view.needView || view.quantityFilter;
@@ -25,6 +28,13 @@ QString ListStatement::compose(const ViewState& view)
     if (!view.allStoresShown()) {
         where += QStringLiteral(" AND Store = ") + Catalog::quoteLiteral(view.currentStore) + QStringLiteral(" ");
     }
+    return where;
+}
+} // namespace
+
+QString ListStatement::compose(const ViewState& view)
+{
+    const QString where = filter(view);
     return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon "
                           "FROM ShoppingLists ")
            + where + QStringLiteral(" ORDER BY ") + orderBy(view);
@@ -81,6 +91,18 @@ int ListStatement::sortColumn(const QString& order, Qt::SortOrder* direction)
         }
     }
     return -1;
+}
+
+QString ListStatement::totals(const ViewState& view)
+{
+    // The amounts as the list shows them: quantity times price in the need
+    // view, the marked rows apart; the price alone in a store view.
+    const QString amount = view.allStoresShown() ? QStringLiteral("QtyToBuy * Price") : QStringLiteral("Price");
+    const QString marked = view.allStoresShown()
+                               ? QStringLiteral("COALESCE(SUM(CASE WHEN Checked <> 0 THEN %1 END), 0)").arg(amount)
+                               : QStringLiteral("0");
+    return QStringLiteral("SELECT COUNT(*), COALESCE(SUM(%1), 0), %2 FROM ShoppingLists ").arg(amount, marked)
+           + filter(view);
 }
 
 QString ListStatement::departments(const ViewState& view)

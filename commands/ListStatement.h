@@ -13,6 +13,9 @@ public:
     // The rows of the view: its department, the need view's or the quantity
     // filter's quantity above 0, its store, in its stored order.
     static QString compose(const ViewState& view);
+    // One row over the same rows: their number, their total and the total of
+    // the marked ones (0 in a store view), as the summary line shows them.
+    static QString totals(const ViewState& view);
     // What follows ORDER BY: the view's stored order, with the need view's
     // price read as the line amount it shows, the department after its
     // position, and the name as the last tie-break. The stored order itself

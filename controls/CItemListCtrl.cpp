@@ -87,7 +87,13 @@ bool CItemListCtrl::deleteItem(int row)
 
 int CItemListCtrl::itemCount() const
 {
+    m_model->fetchAll();
     return m_model->rowCount();
+}
+
+bool CItemListCtrl::hasRow(int row) const
+{
+    return row >= 0 && m_model->fetchUpTo(row);
 }
 
 void CItemListCtrl::setItemText(int row, int column, const QString& text)
@@ -146,12 +152,12 @@ void CItemListCtrl::selectRow(int row)
 int CItemListCtrl::markedItem() const
 {
     const int row = selectionMark();
-    return row >= 0 && row < itemCount() ? itemData(row) : 0;
+    return m_model->isValidRow(row) ? itemData(row) : 0;
 }
 
 bool CItemListCtrl::selectItem(int id)
 {
-    for (int row = 0; id != 0 && row < itemCount(); ++row) {
+    for (int row = 0; id != 0 && hasRow(row); ++row) {
         if (itemData(row) == id) {
             selectRow(row);
             return true;

@@ -46,7 +46,10 @@ public:
     void deleteAllItems();
     int insertItem(int row, const QString& text, int image);
     bool deleteItem(int row);
+    // Every row of the list: rows not yet read are read first.
     int itemCount() const;
+    // Whether the list has that row, reading rows up to it when needed.
+    bool hasRow(int row) const;
     void setItemText(int row, int column, const QString& text);
     QString itemText(int row, int column) const;
     void setItemData(int row, int id);

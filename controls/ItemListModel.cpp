@@ -3,9 +3,120 @@
 #include <QBrush>
 #include <QColor>
 
+#include <algorithm>
+#include <iterator>
+
 ItemListModel::ItemListModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
+    m_backgroundFetch.setInterval(0);
+    connect(&m_backgroundFetch, &QTimer::timeout, this, [this] { fetchChunk(ChunkRows); });
+    m_askedFetch.setInterval(0);
+    m_askedFetch.setSingleShot(true);
+    connect(&m_askedFetch, &QTimer::timeout, this, [this] { fetchChunk(ChunkRows); });
+}
+
+bool ItemListModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && feeding();
+}
+
+void ItemListModel::fetchMore(const QModelIndex& parent)
+{
+    // The rows come on the next turn of the event loop: a view may ask from
+    // inside its handling of another change of this model.
+    if (!parent.isValid() && feeding()) {
+        m_askedFetch.start();
+    }
+}
+
+void ItemListModel::setFeed(RowFeed feed, int firstRows)
+{
+    endFeed();
+    m_feed = std::move(feed);
+    m_fed = 0;
+    fetchChunk(firstRows);
+    if (feeding() && m_fetchInBackground) {
+        m_backgroundFetch.start();
+    }
+}
+
+void ItemListModel::setExpectedRowCount(int rows)
+{
+    m_pendingRows = feeding() ? std::max(0, rows - m_fed) : 0;
+}
+
+void ItemListModel::setFetchInBackground(bool on)
+{
+    m_fetchInBackground = on;
+    if (!on) {
+        m_backgroundFetch.stop();
+    } else if (feeding()) {
+        m_backgroundFetch.start();
+    }
+}
+
+bool ItemListModel::fetchUpTo(int row)
+{
+    while (feeding() && !isValidRow(row)) {
+        fetchChunk(std::max(ChunkRows, row + 1 - static_cast<int>(m_rows.size())));
+    }
+    return isValidRow(row);
+}
+
+void ItemListModel::fetchAll()
+{
+    while (feeding()) {
+        fetchChunk(std::max(ChunkRows, m_pendingRows));
+    }
+}
+
+void ItemListModel::endFeed()
+{
+    ++m_feedGeneration;
+    m_backgroundFetch.stop();
+    m_askedFetch.stop();
+    // The feed may hold an open statement: it ends here.
+    m_feed = nullptr;
+    m_pendingRows = 0;
+}
+
+void ItemListModel::fetchChunk(int limit)
+{
+    if (!feeding() || limit <= 0) {
+        return;
+    }
+    std::vector<Row> read;
+    read.reserve(static_cast<size_t>(limit));
+    // The feed is moved out while it runs, so that nothing it sets off can
+    // call it again; one that was replaced or ended meanwhile is done with.
+    RowFeed feed = std::move(m_feed);
+    m_feed = nullptr;
+    const int generation = ++m_feedGeneration;
+    const bool more = feed(read, limit);
+    if (generation != m_feedGeneration) {
+        return;
+    }
+    const int first = static_cast<int>(m_rows.size());
+    const int added = static_cast<int>(read.size());
+    m_fed += added;
+    m_pendingRows = more ? std::max(0, m_pendingRows - added) : 0;
+    if (more) {
+        m_feed = std::move(feed);
+    } else {
+        m_backgroundFetch.stop();
+    }
+    if (added == 0) {
+        return;
+    }
+    const bool notify = m_redrawOff == 0;
+    if (notify) {
+        beginInsertRows(QModelIndex(), first, first + added - 1);
+    }
+    m_rows.insert(m_rows.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+    if (notify) {
+        endInsertRows();
+    }
 }
 
 int ItemListModel::rowCount(const QModelIndex& parent) const
@@ -68,6 +179,7 @@ void ItemListModel::setRedraw(bool on)
 
 void ItemListModel::clear()
 {
+    endFeed();
     if (m_redrawOff == 0) {
         beginResetModel();
         m_rows.clear();

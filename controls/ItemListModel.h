@@ -2,18 +2,37 @@
 
 #include <QAbstractTableModel>
 #include <QPixmap>
+#include <QTimer>
 
+#include <functional>
 #include <vector>
 
 // The rows of the item list: five text cells, the catalog ID, the state
 // image and the row mark of each row. Kept compact, since a store view of a
 // large catalog holds one row per item.
+//
+// The rows may come from a feed that reads them as they are needed: the
+// views fetch more as the user scrolls (canFetchMore/fetchMore), and what
+// is left is read in the background, a chunk per turn of the event loop.
 class ItemListModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
     static constexpr int ColumnCount = 5;
+    // Rows read per fetch once the first screen is shown.
+    static constexpr int ChunkRows = 1000;
+
+    struct Row
+    {
+        QString cells[ColumnCount];
+        int id = 0;
+        int image = 0;
+        int mark = 0;
+    };
+    // Appends up to limit rows to out; false once it has no more to give
+    // (the rows of that last call still count). It is dropped then.
+    using RowFeed = std::function<bool(std::vector<Row>& out, int limit)>;
 
     explicit ItemListModel(QObject* parent = nullptr);
 
@@ -21,6 +40,25 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
+
+    // Reads firstRows rows from feed now, and the rest later.
+    void setFeed(RowFeed feed, int firstRows);
+    // How many rows the feed gives in all (the engine's count), so that the
+    // list's size is known before every row is read.
+    void setExpectedRowCount(int rows);
+    bool feeding() const { return static_cast<bool>(m_feed); }
+    // Reads until row exists or the feed ends; whether row exists then.
+    bool fetchUpTo(int row);
+    void fetchAll();
+    // Leaves the rows read as they are and reads no more (the feed's
+    // statement ends), as before its connection closes.
+    void endFeed();
+    // The rows read plus those the feed has still to give.
+    int expectedRowCount() const { return static_cast<int>(m_rows.size()) + m_pendingRows; }
+    // Off, the rows not yet read come only when a view asks for them.
+    void setFetchInBackground(bool on);
 
     // While redraw is off the rows change without notifying the views; turning
     // it back on tells them everything changed. Calls nest.
@@ -47,18 +85,19 @@ public:
     bool isValidRow(int row) const { return row >= 0 && row < static_cast<int>(m_rows.size()); }
 
 private:
-    struct Row
-    {
-        QString cells[ColumnCount];
-        int id = 0;
-        int image = 0;
-        int mark = 0;
-    };
-
     void changed(int row, int column);
+    void fetchChunk(int limit);
 
     std::vector<Row> m_rows;
     QString m_headings[ColumnCount];
     std::vector<QPixmap> m_stateImages;
     int m_redrawOff = 0;
+    RowFeed m_feed;
+    int m_pendingRows = 0;
+    // Rows the current feed has given so far.
+    int m_fed = 0;
+    int m_feedGeneration = 0;
+    bool m_fetchInBackground = true;
+    QTimer m_backgroundFetch;
+    QTimer m_askedFetch;
 };

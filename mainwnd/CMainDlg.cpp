@@ -74,6 +74,9 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     setupRoutes();
     m_router->addDesktopKeys(*m_quickText, *m_tabs);
     m_router->setAfterCommand([this] { m_undoCommands->refresh(); });
+    // A command may write the catalog: the list's statement is read to its
+    // end first, so that no write meets it half read.
+    m_router->setBeforeCommand([this] { m_list->items().fetchAll(); });
     m_undoCommands->refresh();
     m_views = std::make_unique<ViewController>(*this, *m_tabs, *m_deptCombo, m_buttons,
                                                m_router->action(CommandId::QuantityFilter));
@@ -375,9 +378,10 @@ void CMainDlg::RebuildList()
     const QString sql = ListStatement::compose(m_view);
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
-    ListRows::fill(*m_list, m_view, m_connection, sql, this);
-    // An empty catalog says how to begin.
-    m_list->setEmptyText(m_list->itemCount() == 0 && m_connection.isOpen() && CFirstStartDlg::catalogEmpty(m_connection)
+    const bool opened = ListRows::fill(*m_list, m_view, m_connection, sql, this);
+    // An empty catalog says how to begin. The first screen is read by now:
+    // an empty one is the whole list.
+    m_list->setEmptyText(opened && m_list->model()->rowCount() == 0 && CFirstStartDlg::catalogEmpty(m_connection)
                              ? QStringLiteral("The catalog is empty: type a name in the box above and press Enter "
                                               "to add your first item.")
                              : QString());
@@ -388,6 +392,15 @@ void CMainDlg::RebuildList()
     Qt::SortOrder direction = Qt::AscendingOrder;
     const int sorted = ListStatement::sortColumn(m_view.needView ? m_view.needOrder : m_view.storeOrder, &direction);
     m_list->header()->setSortIndicator(sorted, direction);
+    m_list->selectRow(0);
+    m_list->setSelectionMark(0);
+    if (opened) {
+        // The first screen is drawn before the engine counts the totals.
+        if (m_list->isVisible()) {
+            m_list->viewport()->repaint();
+        }
+        ListRows::total(*m_list, m_view, m_connection, this);
+    }
     RedrawSummary();
     WriteControls();
     m_list->selectRow(0);
@@ -397,17 +410,20 @@ void CMainDlg::RebuildList()
 
 int CMainDlg::listRowCount() const
 {
-    const int rows = m_list->itemCount();
+    // Rows not yet read count too, and a paint reads none: the statement
+    // gives only rows with a quantity where the count asks for one.
+    const ItemListModel& items = m_list->items();
+    const int rows = items.expectedRowCount();
     if (!m_view.needView && !m_view.quantityFilter) {
         return rows;
     }
-    int needed = 0;
-    for (int row = 0; row < rows; ++row) {
-        if (TextNumbers::toInt(m_list->itemText(row, 1)) > 0) {
-            ++needed;
+    int notNeeded = 0;
+    for (int row = 0; row < items.rowCount(); ++row) {
+        if (TextNumbers::toInt(items.text(row, 1)) <= 0) {
+            ++notNeeded;
         }
     }
-    return needed;
+    return rows - notNeeded;
 }
 
 void CMainDlg::ShowNote(const QString& note)
@@ -575,6 +591,7 @@ void CMainDlg::OnOK()
     m_list->saveColumnWidths(m_app.registry());
     m_views->SaveOrders();
     m_phoneList.reset();
+    m_list->items().endFeed();
     m_connection.Close();
     accept();
 }

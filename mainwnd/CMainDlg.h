@@ -1,10 +1,10 @@
 #pragma once
 
 #include "commands/IListWindow.h"
+#include "commands/ListStatement.h"
 #include "commands/ViewState.h"
 #include "controls/DeptComboBox.h"
 #include "mainwnd/CommandRouter.h"
-#include "commands/ListStatement.h"
 #include "mainwnd/SummaryPainter.h"
 #include "mainwnd/ViewController.h"
 #include "mainwnd/WindowLayout.h"

@@ -212,6 +212,9 @@ bool CommandRouter::run(int commandId)
     if (route == m_routes.constEnd()) {
         return false;
     }
+    if (m_beforeCommand) {
+        m_beforeCommand();
+    }
     runGuarded(route.value());
     return true;
 }
@@ -232,6 +235,11 @@ void CommandRouter::runGuarded(const std::function<void()>& command)
 void CommandRouter::setAfterCommand(std::function<void()> handler)
 {
     m_afterCommand = std::move(handler);
+}
+
+void CommandRouter::setBeforeCommand(std::function<void()> handler)
+{
+    m_beforeCommand = std::move(handler);
 }
 
 void CommandRouter::afterCommand() noexcept

@@ -38,6 +38,9 @@ public:
     // Runs after every guarded command and before the Tools menu opens, so
     // that entries that depend on the catalog (Undo, Redo) follow it.
     void setAfterCommand(std::function<void()> handler);
+    // Runs before each command of the routing table, so that a command finds
+    // the list whole.
+    void setBeforeCommand(std::function<void()> handler);
 
     // The keys a desktop user tries first that have no menu entry: Ctrl+F
     // (quick entry, its text selected), Ctrl+Tab and Ctrl+Shift+Tab (next and
@@ -60,5 +63,6 @@ private:
     QHash<int, std::function<void()>> m_routes;
     QHash<int, QAction*> m_actions;
     std::function<void()> m_afterCommand;
+    std::function<void()> m_beforeCommand;
     QMenu* m_toolsMenu = nullptr;
 };

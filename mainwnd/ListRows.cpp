@@ -1,5 +1,6 @@
 #include "mainwnd/ListRows.h"
 
+#include "commands/ListStatement.h"
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
@@ -7,13 +8,62 @@
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoRecordset.h"
 
-void ListRows::fill(CItemListCtrl& list, ViewState& view, CAdoConnection& connection, const QString& sql,
+#include <QPointer>
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+
+namespace
+{
+const QString& openFailure()
+{
+    static const QString text = QStringLiteral("Unable to open shopping list");
+    return text;
+}
+
+// The row under the cursor as the list shows it: the need view's price
+// column is quantity times price, a store view's the price alone.
+ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
+{
+    ItemListModel::Row row;
+    row.cells[0] = rs.GetField(0).GetText();
+    row.mark = TextNumbers::toInt(rs.GetField(7).GetText());
+    const QString& couponText = rs.GetField(8).GetText();
+    const bool coupon = couponText == QLatin1String("1") || couponText == QLatin1String("-1");
+    row.image = (row.mark != 0 ? 1 : 0) + (coupon ? 2 : 0);
+    row.id = TextNumbers::toInt(rs.GetField(1).GetText());
+    const QString& qtyText = rs.GetField(2).GetText();
+    int quantity = 0;
+    if (qtyText != QLatin1String("0")) {
+        quantity = TextNumbers::toInt(qtyText);
+        row.cells[1] = qtyText;
+    }
+    row.cells[2] = rs.GetField(3).GetText();
+    row.cells[3] = rs.GetField(4).GetText();
+    const double price = TextNumbers::toDouble(rs.GetField(5).GetText());
+    const double value = allStores ? quantity * price : price;
+    if (value != 0.0) {
+        row.cells[4] = TextNumbers::money(value);
+    }
+    return row;
+}
+
+// How many rows fill the list's screen, with some to spare.
+int screenRows(const CItemListCtrl& list)
+{
+    const int rowHeight = std::max(1, list.fontMetrics().height());
+    return std::max(64, list.viewport()->height() / rowHeight + 8);
+}
+} // namespace
+
+bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& connection, const QString& sql,
                     QWidget* parent)
 {
     const bool allStores = view.allStoresShown();
     list.setRedraw(false);
-    // Redraw comes back on however the fill ends; the rows reach the view in
-    // one go before the selection is placed.
+    // Redraw comes back on however the fill ends; the first screen reaches
+    // the view in one go before the selection is placed.
     struct RedrawOn
     {
         CItemListCtrl& list;
@@ -21,42 +71,45 @@ void ListRows::fill(CItemListCtrl& list, ViewState& view, CAdoConnection& connec
     } redrawOn{list};
     list.deleteAllItems();
 
-    CAdoRecordset rs;
-    if (!rs.Open(sql, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
-                 CAdoRecordset::adCmdUnknown)) {
-        MessageService::show(QStringLiteral("Unable to open shopping list"), MessageService::Buttons::Ok, parent);
-    } else {
-        ItemListModel& items = list.items();
-        int row = 0;
-        while (!rs.IsEOF()) {
-            const QString name = rs.GetField(0).GetText();
-            const int mark = TextNumbers::toInt(rs.GetField(7).GetText());
-            const QString& couponText = rs.GetField(8).GetText();
-            const bool coupon = couponText == QLatin1String("1") || couponText == QLatin1String("-1");
-            const int image = (mark != 0 ? 1 : 0) + (coupon ? 2 : 0);
-            items.insertItem(row, name, image);
-            items.setMark(row, mark);
-            items.setId(row, TextNumbers::toInt(rs.GetField(1).GetText()));
-            const QString& qtyText = rs.GetField(2).GetText();
-            int quantity = 0;
-            if (qtyText != QLatin1String("0")) {
-                quantity = TextNumbers::toInt(qtyText);
-                items.setText(row, 1, qtyText);
-            }
-            items.setText(row, 2, rs.GetField(3).GetText());
-            items.setText(row, 3, rs.GetField(4).GetText());
-            const double price = TextNumbers::toDouble(rs.GetField(5).GetText());
-            const double value = allStores ? quantity * price : price;
-            if (value != 0.0) {
-                items.setText(row, 4, TextNumbers::money(value));
-            }
-            view.listTotal += value;
-            if (allStores && mark != 0) {
-                view.markedTotal += value;
-            }
-            rs.MoveNext();
-            ++row;
-        }
+    auto rs = std::make_shared<CAdoRecordset>();
+    if (!rs->Open(sql, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
+                  CAdoRecordset::adCmdUnknown)) {
+        MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);
+        return false;
     }
+    // The rest of the rows are read as the list asks for them, from the
+    // same statement; it ends with the last row or a failure.
+    QPointer<QWidget> owner(parent);
+    ItemListModel::RowFeed feed = [rs, allStores, owner](std::vector<ItemListModel::Row>& out, int limit) {
+        try {
+            for (int i = 0; i < limit && !rs->IsEOF(); ++i) {
+                out.push_back(readRow(*rs, allStores));
+                rs->MoveNext();
+            }
+            if (!rs->IsEOF()) {
+                return true;
+            }
+        } catch (const std::exception&) {
+            MessageService::show(openFailure(), MessageService::Buttons::Ok, owner.data());
+        }
+        rs->Close();
+        return false;
+    };
+    list.items().setFeed(std::move(feed), screenRows(list));
+    return true;
+}
+
+void ListRows::total(CItemListCtrl& list, ViewState& view, CAdoConnection& connection, QWidget* parent)
+{
+    CAdoRecordset rs;
+    if (!rs.Open(ListStatement::totals(view), connection, CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)
+        || rs.IsEOF()) {
+        MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);
+        return;
+    }
+    list.items().setExpectedRowCount(TextNumbers::toInt(rs.GetField(0).GetText()));
+    view.listTotal += TextNumbers::toDouble(rs.GetField(1).GetText());
+    view.markedTotal += TextNumbers::toDouble(rs.GetField(2).GetText());
     rs.Close();
 }

@@ -1,11 +1,11 @@
 #include "mainwnd/ViewController.h"
 
 #include "commands/IListWindow.h"
+#include "commands/ListStatement.h"
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
-#include "commands/ListStatement.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
 #include "platform/SoundService.h"
@@ -259,8 +259,8 @@ void ViewController::LetterJump(const QString& letter)
         start = list.selectionMark() + 1;
     }
     view.lastJumpLetter = letter;
-    const int count = list.itemCount();
-    for (int row = std::max(0, start); row < count; ++row) {
+    // Rows not yet read are read only as far as the one found.
+    for (int row = std::max(0, start); list.hasRow(row); ++row) {
         if (list.itemText(row, 0).compare(letter, Qt::CaseInsensitive) >= 0) {
             list.selectRow(row);
             list.setSelectionMark(row);

@@ -3,10 +3,10 @@
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
+#include "commands/ListStatement.h"
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "commands/ListStatement.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 

@@ -1,8 +1,8 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
 
-#include "commands/ViewState.h"
 #include "commands/ListStatement.h"
+#include "commands/ViewState.h"
 #include "store/access/CAdoConnection.h"
 #include "store/journal/Journal.h"
 #include "tools/PhoneListFeed.h"

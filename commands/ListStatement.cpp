@@ -11,32 +11,45 @@
 
 namespace
 {
+// A name the user chose, in a statement: a parameter with its value kept
+// in values when the caller binds them; otherwise the quoted literal that
+// the statement's text has always shown (for reading, and for the tests and
+// benchmarks that compare that text).
+QString valueOf(const QString& name, std::vector<SqlValue>* values)
+{
+    if (values == nullptr) {
+        return Catalog::quoteLiteral(name);
+    }
+    values->push_back(SqlValue::text(name));
+    return QStringLiteral("?");
+}
+
 // The rows of the view, as a WHERE clause.
-QString filter(const ViewState& view)
+QString filter(const ViewState& view, std::vector<SqlValue>* values)
 {
     QString where;
     const bool quantityAbove0 = view.needView || view.quantityFilter;
     if (view.deptText != ViewState::allItems()) {
         // Items without a department may hold an empty text or none at all.
         const QString dept = view.deptText.isEmpty() ? QStringLiteral("(Dept = '' OR Dept IS NULL)")
-                                                     : QStringLiteral("Dept = ") + Catalog::quoteLiteral(view.deptText);
+                                                     : QStringLiteral("Dept = ") + valueOf(view.deptText, values);
         where = quantityAbove0 ? QStringLiteral(" WHERE %1 AND QtyToBuy > 0 ").arg(dept)
                                : QStringLiteral(" WHERE %1 ").arg(dept);
     } else {
         where = quantityAbove0 ? QStringLiteral(" WHERE QtyToBuy > 0") : QStringLiteral(" WHERE QtyToBuy > -1");
     }
     if (!view.allStoresShown()) {
-        where += QStringLiteral(" AND Store = ") + Catalog::quoteLiteral(view.currentStore) + QStringLiteral(" ");
+        where += QStringLiteral(" AND Store = ") + valueOf(view.currentStore, values) + QStringLiteral(" ");
     }
     return where;
 }
 } // namespace
 
-QString ListStatement::compose(const ViewState& view)
+QString ListStatement::compose(const ViewState& view, std::vector<SqlValue>* values, bool withNotes)
 {
-    const QString where = filter(view);
-    return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon "
-                          "FROM ShoppingLists ")
+    const QString where = filter(view, values);
+    return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon")
+           + (withNotes ? QStringLiteral(", ItemNameDetail") : QString()) + QStringLiteral(" FROM ShoppingLists ")
            + where + QStringLiteral(" ORDER BY ") + orderBy(view);
 }
 
@@ -93,7 +106,7 @@ int ListStatement::sortColumn(const QString& order, Qt::SortOrder* direction)
     return -1;
 }
 
-QString ListStatement::totals(const ViewState& view)
+QString ListStatement::totals(const ViewState& view, std::vector<SqlValue>* values)
 {
     // The amounts as the list shows them: quantity times price in the need
     // view, the marked rows apart; the price alone in a store view.
@@ -102,14 +115,14 @@ QString ListStatement::totals(const ViewState& view)
                                ? QStringLiteral("COALESCE(SUM(CASE WHEN Checked <> 0 THEN %1 END), 0)").arg(amount)
                                : QStringLiteral("0");
     return QStringLiteral("SELECT COUNT(*), COALESCE(SUM(%1), 0), %2 FROM ShoppingLists ").arg(amount, marked)
-           + filter(view);
+           + filter(view, values);
 }
 
-QString ListStatement::departments(const ViewState& view)
+QString ListStatement::departments(const ViewState& view, std::vector<SqlValue>* values)
 {
     QString sql = QStringLiteral("SELECT Dept, Store from ShoppingLists");
     if (!view.allStoresShown()) {
-        sql += QStringLiteral(" WHERE Store = ") + Catalog::quoteLiteral(view.currentStore) + QStringLiteral(" ");
+        sql += QStringLiteral(" WHERE Store = ") + valueOf(view.currentStore, values) + QStringLiteral(" ");
     }
     return sql;
 }

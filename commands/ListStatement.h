@@ -1,21 +1,30 @@
 #pragma once
 
+#include "store/access/SqlValue.h"
+
 #include <QString>
 #include <Qt>
+
+#include <vector>
 
 struct ViewState;
 
 // The statements of the main list, composed from the view state alone: no
 // widgets and no catalog are involved, so they can be checked as text.
+//
+// values: given, the department and store the user chose are "?"
+// parameters, their values appended in order, to be bound; that is how the
+// program runs these statements. Left out, they are quoted into the text.
 class ListStatement
 {
 public:
     // The rows of the view: its department, the need view's or the quantity
     // filter's quantity above 0, its store, in its stored order.
-    static QString compose(const ViewState& view);
+    // withNotes: the notes follow the list's columns (for the phone's list).
+    static QString compose(const ViewState& view, std::vector<SqlValue>* values = nullptr, bool withNotes = false);
     // One row over the same rows: their number, their total and the total of
     // the marked ones (0 in a store view), as the summary line shows them.
-    static QString totals(const ViewState& view);
+    static QString totals(const ViewState& view, std::vector<SqlValue>* values = nullptr);
     // What follows ORDER BY: the view's stored order, with the need view's
     // price read as the line amount it shows, the department after its
     // position, and the name as the last tie-break. The stored order itself
@@ -25,7 +34,7 @@ public:
     // when it is none of the columns.
     static int sortColumn(const QString& order, Qt::SortOrder* direction);
     // The departments that the department box offers for the view's store.
-    static QString departments(const ViewState& view);
+    static QString departments(const ViewState& view, std::vector<SqlValue>* values = nullptr);
 
     // The order a heading tap gives, from the current order.
     static QString nextOrder(const QString& current, int column);

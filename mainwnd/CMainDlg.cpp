@@ -375,10 +375,9 @@ void CMainDlg::RebuildList()
     // What the list is about to show: the department box compares against it,
     // whatever a command set before.
     m_view.lastDept = m_view.deptText;
-    const QString sql = ListStatement::compose(m_view);
     m_view.listTotal = 0.0;
     m_view.markedTotal = 0.0;
-    const bool opened = ListRows::fill(*m_list, m_view, m_connection, sql, this);
+    const bool opened = ListRows::fill(*m_list, m_view, m_connection, this);
     // An empty catalog says how to begin. The first screen is read by now:
     // an empty one is the whole list.
     m_list->setEmptyText(opened && m_list->model()->rowCount() == 0 && CFirstStartDlg::catalogEmpty(m_connection)

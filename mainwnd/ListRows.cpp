@@ -57,8 +57,7 @@ int screenRows(const CItemListCtrl& list)
 }
 } // namespace
 
-bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& connection, const QString& sql,
-                    QWidget* parent)
+bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& connection, QWidget* parent)
 {
     const bool allStores = view.allStoresShown();
     list.setRedraw(false);
@@ -71,9 +70,10 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
     } redrawOn{list};
     list.deleteAllItems();
 
+    std::vector<SqlValue> values;
+    const QString sql = ListStatement::compose(view, &values);
     auto rs = std::make_shared<CAdoRecordset>();
-    if (!rs->Open(sql, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly,
-                  CAdoRecordset::adCmdUnknown)) {
+    if (!rs->Open(sql, values, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
         MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);
         return false;
     }
@@ -102,8 +102,9 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
 void ListRows::total(CItemListCtrl& list, ViewState& view, CAdoConnection& connection, QWidget* parent)
 {
     CAdoRecordset rs;
-    if (!rs.Open(ListStatement::totals(view), connection, CAdoRecordset::adOpenForwardOnly,
-                 CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)
+    std::vector<SqlValue> values;
+    const QString sql = ListStatement::totals(view, &values);
+    if (!rs.Open(sql, values, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)
         || rs.IsEOF()) {
         MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);
         return;

@@ -11,12 +11,11 @@ struct ViewState;
 class ListRows
 {
 public:
-    // Replaces the list's rows with the result of the list statement sql:
+    // Replaces the list's rows with those of the view's list statement:
     // the first screen now, the rest as the list asks for it or in the
     // background. A statement that cannot be opened is reported to the user
     // over parent, leaves the list empty and returns false.
-    static bool fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& connection, const QString& sql,
-                     QWidget* parent);
+    static bool fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& connection, QWidget* parent);
     // Counts the view's rows and adds their amounts to the view's totals,
     // over the rows of the list statement, as the engine sums them (the need
     // view: quantity times price, and the marked rows apart; a store view:

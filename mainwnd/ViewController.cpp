@@ -132,8 +132,10 @@ bool ViewController::DepartmentFill()
     const QSignalBlocker blocker(&m_depts);
     m_depts.clear();
     CAdoRecordset rs;
-    if (!rs.Open(ListStatement::departments(view), m_window.connection(), CAdoRecordset::adOpenForwardOnly,
-                 CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+    std::vector<SqlValue> values;
+    const QString sql = ListStatement::departments(view, &values);
+    if (!rs.Open(sql, values, m_window.connection(), CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockOptimistic)) {
         m_depts.addItem(ViewState::allItems());
         m_depts.setCurrentIndex(-1);
         return false;

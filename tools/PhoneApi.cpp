@@ -1,5 +1,8 @@
 #include "tools/PhoneApi.h"
 
+#include "commands/ListStatement.h"
+#include "commands/ViewState.h"
+
 #include "commands/CatalogFailure.h"
 #include "commands/ItemChanges.h"
 #include "commands/NameCompletion.h"
@@ -187,14 +190,14 @@ void PhoneApi::remember(const QString& changeId, const Reply& reply)
     m_answerOrder.push_back(changeId);
 }
 
-QString PhoneApi::listSql(const QString& store)
+QString PhoneApi::listSql(const QString& store, std::vector<SqlValue>* values)
 {
-    QString sql = QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon, "
-                                 "ItemNameDetail FROM ShoppingLists  WHERE QtyToBuy > 0");
-    if (store != AllStores) {
-        sql += QStringLiteral(" AND Store = ? ");
-    }
-    return sql + QStringLiteral(" ORDER BY DeptOrder, Dept, ItemName");
+    // A store tab is the need view narrowed to its store, in walking order
+    // whatever order the window's need view was given.
+    ViewState need;
+    need.currentStore = store.isEmpty() ? AllStores : store;
+    need.needOrder = QStringLiteral("DeptOrder, ItemName");
+    return ListStatement::compose(need, values, true);
 }
 
 bool PhoneApi::appendStoreTabs(QByteArray& content)
@@ -225,10 +228,9 @@ bool PhoneApi::appendStoreTabs(QByteArray& content)
 bool PhoneApi::appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal)
 {
     CAdoRecordset rs;
-    const std::vector<SqlValue> values =
-        store == AllStores ? std::vector<SqlValue>() : std::vector<SqlValue>{SqlValue::text(store)};
-    if (!rs.Open(listSql(store), values, m_connection, CAdoRecordset::adOpenForwardOnly,
-                 CAdoRecordset::adLockReadOnly)) {
+    std::vector<SqlValue> values;
+    const QString sql = listSql(store, &values);
+    if (!rs.Open(sql, values, m_connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
         return false;
     }
     bool first = true;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "store/access/SqlValue.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
 
 #include <deque>
 #include <optional>
+#include <vector>
 
 class CAdoConnection;
 
@@ -53,10 +56,10 @@ public:
     // named item's quantity, as the quick-entry add does (0 counts as 1).
     Reply add(const QByteArray& body);
 
-    // The list statement: the need view's own, in walking order, narrowed to
-    // one store when store is not "*" (the store's name is then its one "?"
-    // value, bound), with the notes after the window's columns.
-    static QString listSql(const QString& store);
+    // The list statement: the window's need view statement, in walking
+    // order, narrowed to one store when store is not "*", with the notes
+    // after the window's columns. values as for ListStatement::compose.
+    static QString listSql(const QString& store, std::vector<SqlValue>* values = nullptr);
 
     // The answer while the catalog at location cannot be used: 503, naming
     // its server (or file).

@@ -74,6 +74,22 @@ TEST(ListStatementTest, WhereTextForEveryViewDepartmentAndFilter)
               kBase + QStringLiteral(" WHERE Dept = 'Kids'' Snacks'  AND Store = 'Joe''s'  ORDER BY Itemname"));
     EXPECT_EQ(ListStatement::departments(view),
               QStringLiteral("SELECT Dept, Store from ShoppingLists WHERE Store = 'Joe''s' "));
+
+    // As the program runs them: the names are bound, in the order of their
+    // parameters, and nothing of them is in the text.
+    std::vector<SqlValue> values;
+    EXPECT_EQ(ListStatement::compose(view, &values),
+              kBase + QStringLiteral(" WHERE Dept = ?  AND Store = ?  ORDER BY Itemname"));
+    ASSERT_EQ(values.size(), 2u);
+    EXPECT_EQ(values[0].toText(), view.deptText);
+    EXPECT_EQ(values[1].toText(), view.currentStore);
+    values.clear();
+    EXPECT_FALSE(ListStatement::totals(view, &values).contains(QLatin1Char('\'')));
+    EXPECT_EQ(values.size(), 2u);
+    values.clear();
+    EXPECT_EQ(ListStatement::departments(view, &values),
+              QStringLiteral("SELECT Dept, Store from ShoppingLists WHERE Store = ? "));
+    EXPECT_EQ(values.size(), 1u);
 }
 
 // The composed statements select, on either engine, the rows each view

@@ -194,6 +194,13 @@ TEST_F(PhoneServerTest, ListStatementIsTheWindowsNeedViewStatement)
     QString page = PhoneApi::listSql(QStringLiteral("*"));
     page.remove(QStringLiteral(", ItemNameDetail"));
     EXPECT_EQ(page, ListStatement::compose(need));
+
+    // A store tab binds its store, as the window's store view does.
+    std::vector<SqlValue> values;
+    const QString tab = PhoneApi::listSql(QStringLiteral("Kids' Corner"), &values);
+    EXPECT_TRUE(tab.contains(QStringLiteral("Store = ?"))) << tab.toStdString();
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].toText(), QStringLiteral("Kids' Corner"));
 }
 
 TEST_F(PhoneServerTest, EveryRequestButThePageNeedsTheSecret)

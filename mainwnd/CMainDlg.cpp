@@ -600,7 +600,7 @@ void CMainDlg::ReadControls()
     // An entry chosen counts as it is, the empty department (items without
     // one) included; only a box with nothing chosen means every department.
     m_view.deptText =
-        m_deptCombo->currentIndex() >= 0 ? TextLimit::left(m_deptCombo->currentText(), 30) : ViewState::allItems();
+        m_deptCombo->currentIndex() >= 0 ? TextLimit::fitting(m_deptCombo->currentText(), 30) : ViewState::allItems();
     if (m_quickEntry) {
         m_quickEntry->ReadControls();
     }

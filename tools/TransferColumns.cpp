@@ -1,5 +1,7 @@
 #include "tools/TransferColumns.h"
 
+#include "platform/TextLimit.h"
+
 #include <QLocale>
 #include <QStringList>
 
@@ -116,7 +118,7 @@ std::optional<SqlValue> TransferColumns::check(int column, const SqlValue& value
             reason = QStringLiteral("%1 holds a NUL character.").arg(name(column));
             return std::nullopt;
         }
-        if (value.toText().size() > width(column)) {
+        if (TextLimit::length(value.toText()) > width(column)) {
             reason = QStringLiteral("%1 is longer than %2 characters.").arg(name(column)).arg(width(column));
             return std::nullopt;
         }

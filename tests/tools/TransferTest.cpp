@@ -315,6 +315,17 @@ TEST_F(TransferReaderTest, HostileInputIsRefusedWithItsLineAndReason)
         }
         EXPECT_TRUE(refusals(file).startsWith(c.refused)) << refusals(file).toStdString();
     }
+
+    // Widths count characters as the catalog does: 29 letters and an emoji
+    // (two UTF-16 units) make a name of 30 that fits; one letter more does not.
+    const QByteArray emoji = "\xF0\x9F\xA5\x9B";
+    const TransferFile fits =
+        TransferReader::readBytes(header + "1," + QByteArray(29, 'a') + emoji + ",1,1\n", QStringLiteral("a.csv"));
+    EXPECT_TRUE(refusals(fits).isEmpty()) << refusals(fits).toStdString();
+    const TransferFile over =
+        TransferReader::readBytes(header + "1," + QByteArray(30, 'a') + emoji + ",1,1\n", QStringLiteral("a.csv"));
+    EXPECT_TRUE(refusals(over).startsWith(QStringLiteral("2: ItemName is longer than 30")))
+        << refusals(over).toStdString();
 }
 
 // A file that cannot be read, and an export to a folder that takes no file.

@@ -4,6 +4,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/catalog/SideTable.h"
 
 #include <QDateTime>
 
@@ -12,35 +13,25 @@
 namespace
 {
 const QString kColumns = QStringLiteral("MarkedAt, ItemID, Dept, Store, Marked");
+
+const SideTable& table()
+{
+    static const SideTable marks(QStringLiteral("MarkLog"), kColumns,
+                                 QStringLiteral("CREATE TABLE MarkLog (MarkedAt BIGINT NOT NULL, ItemID INTEGER, "
+                                                "Dept %1, Store %1, Marked INTEGER NOT NULL)"),
+                                 QStringLiteral("CREATE INDEX MarkLogStoreIdx ON MarkLog (Store, MarkedAt)"));
+    return marks;
+}
 } // namespace
 
 bool MarkLog::tableUsable(CAdoConnection& connection)
 {
-    return CAdoCommand::compiles(connection,
-                                 QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM MarkLog WHERE 1 = 0"));
+    return table().usable(connection);
 }
 
 bool MarkLog::ensureTable(CAdoConnection& connection)
 {
-    if (tableUsable(connection)) {
-        return true;
-    }
-    // Another program's table of that name is left as it is (and trying to
-    // make ours would end a transaction on some engines).
-    if (CAdoCommand::compiles(connection, QStringLiteral("SELECT * FROM MarkLog WHERE 1 = 0"))) {
-        return false;
-    }
-    // Stores compare as the catalog's do, without regard to letter case.
-    const QString text =
-        connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
-    const QString create = QStringLiteral("CREATE TABLE MarkLog (MarkedAt BIGINT NOT NULL, ItemID INTEGER, Dept %1, "
-                                          "Store %1, Marked INTEGER NOT NULL)");
-    // A failure may be another program making it at the same moment.
-    if (!connection.Execute(create.arg(text)) && connection.isPostgres()) {
-        std::ignore = connection.Execute(create.arg(QStringLiteral("text")));
-    }
-    std::ignore = connection.Execute(QStringLiteral("CREATE INDEX MarkLogStoreIdx ON MarkLog (Store, MarkedAt)"));
-    return tableUsable(connection);
+    return table().ensure(connection);
 }
 
 void MarkLog::record(CAdoConnection& connection, qint64 itemId, bool marked, const QString& store, qint64 madeAt)

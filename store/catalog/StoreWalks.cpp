@@ -4,6 +4,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/MarkLog.h"
+#include "store/catalog/SideTable.h"
 #include "store/catalog/WalkLearner.h"
 #include "store/catalog/WalkTrips.h"
 #include "store/journal/JournalAction.h"
@@ -78,6 +79,14 @@ QString plain(const QString& store)
 {
     return store.trimmed();
 }
+
+const SideTable& walkTable()
+{
+    static const SideTable walks(kTable, kColumns.join(QStringLiteral(", ")),
+                                 QStringLiteral("CREATE TABLE StoreWalks (ID BIGINT NOT NULL PRIMARY KEY, "
+                                                "Store %1 NOT NULL, Dept %1 NOT NULL, Place INTEGER NOT NULL)"));
+    return walks;
+}
 } // namespace
 
 StoreWalks::StoreWalks(CAdoConnection& connection)
@@ -87,30 +96,12 @@ StoreWalks::StoreWalks(CAdoConnection& connection)
 
 bool StoreWalks::tableUsable(CAdoConnection& connection)
 {
-    return CAdoCommand::compiles(connection,
-                                 QStringLiteral("SELECT ID, Store, Dept, Place FROM StoreWalks WHERE 1 = 0"));
+    return walkTable().usable(connection);
 }
 
 bool StoreWalks::ensureTable(CAdoConnection& connection)
 {
-    if (tableUsable(connection)) {
-        return true;
-    }
-    // Another program's table of that name is left as it is (and trying to
-    // make ours would end a transaction on some engines).
-    if (CAdoCommand::compiles(connection, QStringLiteral("SELECT * FROM StoreWalks WHERE 1 = 0"))) {
-        return false;
-    }
-    // Names compare as the catalog's do, without regard to letter case.
-    const QString text =
-        connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
-    const QString create = QStringLiteral("CREATE TABLE StoreWalks (ID BIGINT NOT NULL PRIMARY KEY, Store %1 NOT NULL, "
-                                          "Dept %1 NOT NULL, Place INTEGER NOT NULL)");
-    // A failure may be another program making it at the same moment.
-    if (!connection.Execute(create.arg(text)) && connection.isPostgres()) {
-        std::ignore = connection.Execute(create.arg(QStringLiteral("text")));
-    }
-    return tableUsable(connection);
+    return walkTable().ensure(connection);
 }
 
 QStringList StoreWalks::globalWalk()

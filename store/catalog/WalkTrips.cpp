@@ -4,40 +4,33 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/catalog/SideTable.h"
 
 #include <tuple>
 
 namespace
 {
 const QString kColumns = QStringLiteral("Store, StartedAt, EndedAt, Items, Depts");
+
+const SideTable& table()
+{
+    static const SideTable trips(
+        QStringLiteral("WalkTrips"), kColumns,
+        QStringLiteral("CREATE TABLE WalkTrips (Store %1 NOT NULL, StartedAt BIGINT NOT NULL, EndedAt BIGINT NOT NULL, "
+                       "Items INTEGER NOT NULL, Depts TEXT NOT NULL)"),
+        QStringLiteral("CREATE INDEX WalkTripsStoreIdx ON WalkTrips (Store, StartedAt)"));
+    return trips;
+}
 } // namespace
 
 bool WalkTrips::tableUsable(CAdoConnection& connection)
 {
-    return CAdoCommand::compiles(connection,
-                                 QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM WalkTrips WHERE 1 = 0"));
+    return table().usable(connection);
 }
 
 bool WalkTrips::ensureTable(CAdoConnection& connection)
 {
-    if (tableUsable(connection)) {
-        return true;
-    }
-    // Another program's table of that name is left as it is (and trying to
-    // make ours would end a transaction on some engines).
-    if (CAdoCommand::compiles(connection, QStringLiteral("SELECT * FROM WalkTrips WHERE 1 = 0"))) {
-        return false;
-    }
-    const QString text =
-        connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
-    const QString create = QStringLiteral("CREATE TABLE WalkTrips (Store %1 NOT NULL, StartedAt BIGINT NOT NULL, "
-                                          "EndedAt BIGINT NOT NULL, Items INTEGER NOT NULL, Depts TEXT NOT NULL)");
-    // A failure may be another program making it at the same moment.
-    if (!connection.Execute(create.arg(text)) && connection.isPostgres()) {
-        std::ignore = connection.Execute(create.arg(QStringLiteral("text")));
-    }
-    std::ignore = connection.Execute(QStringLiteral("CREATE INDEX WalkTripsStoreIdx ON WalkTrips (Store, StartedAt)"));
-    return tableUsable(connection);
+    return table().ensure(connection);
 }
 
 QString WalkTrips::encode(const QStringList& departments)

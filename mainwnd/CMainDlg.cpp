@@ -344,7 +344,6 @@ void CMainDlg::openCatalog()
     if (!problem.isEmpty()) {
         MessageService::show(problem, MessageService::Buttons::Ok, this);
     }
-    Catalog::runStartupIndexes(m_connection);
     for (const Catalog::Addition addition : Catalog::checkStructure(m_connection)) {
         MessageService::show(Catalog::additionMessage(addition), MessageService::Buttons::Ok, this);
     }

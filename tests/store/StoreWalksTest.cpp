@@ -80,6 +80,8 @@ TEST_P(StoreWalksTest, TheStructureCheckMakesTheTablesOnceAndLeavesOthersAlone)
     // the everyday way, and a walk cannot be set.
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DROP TABLE StoreWalks")));
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("CREATE TABLE StoreWalks (Shop TEXT, Aisle INTEGER)")));
+    // The next start.
+    ASSERT_EQ(connection.Open(CatalogSeed::path()), 0) << connection.lastError().toStdString();
     Catalog::checkStructure(connection);
     EXPECT_FALSE(StoreWalks::tableUsable(connection));
     EXPECT_EQ(walk(QStringLiteral("B-Mart")), names({"Produce", "Bakery", "Dairy", "Frozen"}));

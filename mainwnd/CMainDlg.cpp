@@ -438,9 +438,18 @@ void CMainDlg::ShowNote(const QString& note)
     RedrawSummary();
 }
 
+bool CMainDlg::underDialog() const
+{
+    // The window itself runs modal (exec) at start-up.
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != this;
+}
+
 void CMainDlg::LearnWalks(qint64 now)
 {
-    if (!m_app.learnWalks() || !CAdoCommand::available(m_connection)) {
+    // Not under a dialog or a message: a command may be half done there, and
+    // the dialog would not show the change. The next minute comes soon.
+    if (!m_app.learnWalks() || !CAdoCommand::available(m_connection) || underDialog()) {
         return;
     }
     std::vector<AutoWalks::Applied> applied;

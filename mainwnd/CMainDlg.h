@@ -161,6 +161,8 @@ private:
     // and toolbar; the other controls are reached by mouse or their keys.
     void setupTabOrder();
     bool focusIsTheUsers() const;
+    // A dialog or message box of the window's is open.
+    bool underDialog() const;
 
     AppState& m_app;
     CAdoConnection m_connection;

@@ -127,6 +127,15 @@ void MarkLog::dropThrough(CAdoConnection& connection, const QString& store, qint
         return;
     }
     try {
+        // Most calls find nothing to let go, and then write nothing: a write
+        // would cost a commit each time a walk is looked at.
+        CAdoCommand any(connection, QStringLiteral("SELECT 1 FROM MarkLog WHERE Store = ? AND MarkedAt <= ? LIMIT 1"));
+        any.bind(1, store.trimmed());
+        any.bind(2, through);
+        if (!any.next()) {
+            return;
+        }
+        any.reset();
         CAdoTransaction part(connection);
         if (!part.active()) {
             return;

@@ -316,6 +316,13 @@ TEST_P(StoreWalkDlgTest, TheWindowLearnsOnlyWhenChosenSaysSoOnceAndUndoTakesItBa
     EXPECT_FALSE(main->summaryLine().contains(QStringLiteral("learned")));
 
     main->app().setLearnWalks(true);
+    // Not while a dialog is open over the window.
+    QDialog over(&main.window());
+    over.setModal(true);
+    over.show();
+    main->LearnWalks();
+    EXPECT_FALSE(own(QStringLiteral("B-Mart")));
+    over.hide();
     main->LearnWalks();
     EXPECT_TRUE(own(QStringLiteral("B-Mart")));
     EXPECT_TRUE(main->summaryLine().contains(QStringLiteral("B-Mart now walks as learned from 3 trips")));

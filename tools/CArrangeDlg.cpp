@@ -103,6 +103,8 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_currentCaption = new QLabel(this);
     m_currentCaption->setObjectName(QStringLiteral("currentCaption"));
     m_currentCaption->setWordWrap(true);
+    // Store names are shown as typed, never read as markup.
+    m_currentCaption->setTextFormat(Qt::PlainText);
 
     m_up = new QPushButton(QStringLiteral("Up"), this);
     m_up->setObjectName(QStringLiteral("up"));
@@ -153,6 +155,7 @@ void CArrangeDlg::createLearnedPane()
     m_learnedCaption = new QLabel(m_learnedPane);
     m_learnedCaption->setObjectName(QStringLiteral("learnedCaption"));
     m_learnedCaption->setWordWrap(true);
+    m_learnedCaption->setTextFormat(Qt::PlainText);
     m_learnedCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_learnedList = new QListWidget(m_learnedPane);
     m_learnedList->setObjectName(QStringLiteral("learned"));

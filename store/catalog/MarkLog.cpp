@@ -4,6 +4,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/catalog/CatalogSchema.h"
 #include "store/catalog/SideTable.h"
 
 #include <QDateTime>
@@ -48,9 +49,10 @@ bool MarkLog::ensureTable(CAdoConnection& connection)
         return false;
     }
     // Pruning finds the newest marks of every store by this index. Made apart
-    // from the table, so that a log made before it gets it too; outside any
-    // transaction (the structure check), where a refusal harms nothing.
-    std::ignore = connection.Execute(QStringLiteral("CREATE INDEX IF NOT EXISTS MarkLogTimeIdx ON MarkLog (MarkedAt)"));
+    // from the table, so that a log made before it gets it too; on its own
+    // savepoint, so that a refusal harms nothing else of the structure check.
+    std::ignore = CatalogSchema::tryChange(
+        connection, QStringLiteral("CREATE INDEX IF NOT EXISTS MarkLogTimeIdx ON MarkLog (MarkedAt)"));
     return true;
 }
 

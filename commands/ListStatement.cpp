@@ -45,12 +45,14 @@ QString filter(const ViewState& view, std::vector<SqlValue>* values)
 }
 } // namespace
 
-QString ListStatement::compose(const ViewState& view, std::vector<SqlValue>* values, bool withNotes)
+QString ListStatement::compose(const ViewState& view, std::vector<SqlValue>* values, bool withNotes,
+                               const QStringList& walk)
 {
+    // The WHERE clause's values come before the order's, as their "?" do.
     const QString where = filter(view, values);
     return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon")
            + (withNotes ? QStringLiteral(", ItemNameDetail") : QString()) + QStringLiteral(" FROM ShoppingLists ")
-           + where + QStringLiteral(" ORDER BY ") + orderBy(view);
+           + where + QStringLiteral(" ORDER BY ") + orderBy(view, walk, values);
 }
 
 namespace
@@ -64,9 +66,23 @@ bool isColumn(const QString& term, const char* column)
 {
     return columnOf(term).compare(QLatin1String(column), Qt::CaseInsensitive) == 0;
 }
+
+// A department's place in the store's walk, for a term that sorted by
+// DeptOrder (its direction kept). The comparison is the column's own, so
+// names differing only in letter case share a place; a department the walk
+// does not name (none: the items without one) comes after the walk.
+QString walkTerm(const QString& term, const QStringList& walk, std::vector<SqlValue>* values)
+{
+    QString place = QStringLiteral("CASE Dept");
+    for (qsizetype i = 0; i < walk.size(); ++i) {
+        place += QStringLiteral(" WHEN ") + valueOf(walk[i], values) + QStringLiteral(" THEN ") + QString::number(i);
+    }
+    place += QStringLiteral(" ELSE ") + QString::number(walk.size()) + QStringLiteral(" END");
+    return place + term.trimmed().mid(columnOf(term).size());
+}
 } // namespace
 
-QString ListStatement::orderBy(const ViewState& view)
+QString ListStatement::orderBy(const ViewState& view, const QStringList& walk, std::vector<SqlValue>* values)
 {
     const QString stored = view.needView ? view.needOrder : view.storeOrder;
     QStringList terms;
@@ -77,10 +93,11 @@ QString ListStatement::orderBy(const ViewState& view)
         if (view.allStoresShown() && isColumn(term, "Price")) {
             term.replace(0, 5, QStringLiteral("QtyToBuy * Price"));
         }
-        terms << term;
+        const bool byDept = isColumn(term, "DeptOrder");
+        terms << (byDept && !walk.isEmpty() ? walkTerm(term, walk, values) : term);
         // Departments not yet placed share one position: their items stay
         // together, department by department.
-        if (isColumn(term, "DeptOrder")) {
+        if (byDept) {
             terms << QStringLiteral("Dept");
         }
     }

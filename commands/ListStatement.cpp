@@ -94,10 +94,16 @@ QString ListStatement::orderBy(const ViewState& view, const QStringList& walk, s
             term.replace(0, 5, QStringLiteral("QtyToBuy * Price"));
         }
         const bool byDept = isColumn(term, "DeptOrder");
-        terms << (byDept && !walk.isEmpty() ? walkTerm(term, walk, values) : term);
+        if (byDept && !walk.isEmpty()) {
+            // Each department of the walk has a place of its own; the items
+            // of no department (empty or none) go together after them.
+            terms << walkTerm(term, walk, values);
+        } else {
+            terms << term;
+        }
         // Departments not yet placed share one position: their items stay
         // together, department by department.
-        if (byDept) {
+        if (byDept && walk.isEmpty()) {
             terms << QStringLiteral("Dept");
         }
     }

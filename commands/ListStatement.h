@@ -33,7 +33,8 @@ public:
     // price read as the line amount it shows, the department after its
     // position, and the name as the last tie-break. The stored order itself
     // stays as it is. Given a walk, the department's place in it stands
-    // where DeptOrder would, its names bound into values as compose does.
+    // where DeptOrder and the department would, its names bound into values
+    // as compose does.
     static QString orderBy(const ViewState& view, const QStringList& walk = QStringList(),
                            std::vector<SqlValue>* values = nullptr);
     // The list column that an order sorts by first, and its direction; -1

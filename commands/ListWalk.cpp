@@ -4,6 +4,69 @@
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/StoreWalks.h"
+#include "store/catalog/WalkLearner.h"
+
+#include <QSet>
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
+#include <vector>
+
+namespace
+{
+// The walk as its rows give it, when they alone decide it: every department
+// of the store's items has a row and no two departments share a place. Then
+// StoreWalks::walkOf, which also reads the everyday walk of the whole
+// catalog to break ties and to place departments the walk lacks, would give
+// the same order; nullopt when it must be asked.
+std::optional<QStringList> walkOfRows(CAdoConnection& connection, const QString& store)
+{
+    struct Row
+    {
+        qint64 place;
+        QString key;
+        QString name;
+    };
+    std::vector<Row> rows;
+    CAdoCommand select(connection, QStringLiteral("SELECT Dept, Place FROM StoreWalks WHERE Store = ?"));
+    select.bind(1, store);
+    while (select.next()) {
+        const SqlValue dept = select.value(0);
+        const SqlValue place = select.value(1);
+        if (dept.type() == SqlValue::Type::Text && !dept.toText().isEmpty()
+            && place.type() == SqlValue::Type::Integer) {
+            rows.push_back({place.toInteger(), WalkLearner::key(dept.toText()), dept.toText()});
+        }
+    }
+    if (rows.empty()) {
+        return QStringList();
+    }
+    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        return std::tie(a.place, a.key, a.name) < std::tie(b.place, b.key, b.name);
+    });
+    QStringList walk;
+    QSet<QString> keys;
+    qint64 lastPlace = 0;
+    for (const Row& row : rows) {
+        if (keys.contains(row.key)) {
+            continue; // a department listed twice keeps its first place
+        }
+        if (!walk.isEmpty() && row.place == lastPlace) {
+            return std::nullopt; // two departments at one place
+        }
+        keys.insert(row.key);
+        lastPlace = row.place;
+        walk << row.name;
+    }
+    for (const QString& dept : StoreWalks(connection).departmentsOf(store)) {
+        if (!keys.contains(WalkLearner::key(dept))) {
+            return std::nullopt;
+        }
+    }
+    return walk;
+}
+} // namespace
 
 QStringList ListWalk::of(CAdoConnection& connection, const ViewState& view)
 {
@@ -22,14 +85,11 @@ QStringList ListWalk::ofStore(CAdoConnection& connection, const QString& store)
         return {};
     }
     try {
-        // Most stores have no walk of their own: one look at the small table
-        // spares them reading the everyday walk of the whole catalog.
-        CAdoCommand any(connection, QStringLiteral("SELECT 1 FROM StoreWalks WHERE Store = ? LIMIT 1"));
-        any.bind(1, name);
-        if (!any.next()) {
-            return {};
+        // Most stores have no walk of their own, and most walks name every
+        // department of their store: neither needs the everyday walk.
+        if (std::optional<QStringList> walk = walkOfRows(connection, name)) {
+            return *walk;
         }
-        any.reset();
         StoreWalks::Walk walk = StoreWalks(connection).walkOf(name);
         return walk.own ? walk.departments : QStringList();
     } catch (const CAdoException&) {

@@ -149,6 +149,23 @@ TEST_P(StoreWalkListTest, AStoreViewByDepartmentRunsInTheStoresOwnWalkAndOthersA
     EXPECT_EQ(main->composeListSql(), ListStatement::compose(main->view()));
 }
 
+TEST_P(StoreWalkListTest, ADepartmentTheWalkLacksGoesWhereArrangeDepartmentsShowsIt)
+{
+    EXPECT_EQ(ListWalk::ofStore(m_connection, QStringLiteral("B-Mart")),
+              StoreWalks(m_connection).walkOf(QStringLiteral("B-Mart")).departments);
+    // Household came after the walk was set; everyday it follows Dairy.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, "
+                                                 "Dept, Store, DeptOrder) VALUES (50, 'Soap', 1, 'pkg', 'Household', "
+                                                 "'B-Mart', 2)")));
+    const QStringList walk = ListWalk::ofStore(m_connection, QStringLiteral("B-Mart"));
+    EXPECT_EQ(walk, StoreWalks(m_connection).walkOf(QStringLiteral("B-Mart")).departments);
+    EXPECT_EQ(walk, (QStringList{"Frozen", "Dairy", "Household", "Produce", "Bakery"}));
+
+    MainWindowHarness main;
+    showStoreByDepartment(main, 1);
+    EXPECT_EQ(main.column(0), (QStringList{"Peas", "Butter", "Milk", "Soap", "Apples", "Bread", "Tape"}));
+}
+
 TEST_P(StoreWalkListTest, CopyListOfAStoreViewGoesInItsWalkAndTheNeedViewsAsBefore)
 {
     QStringList copied;

@@ -36,6 +36,15 @@ QStringList texts(const std::vector<SqlValue>& values)
     return out;
 }
 
+SeedItem item(const char* name, int qty, const char* dept, int deptOrder, const QString& store = "B-Mart")
+{
+    return {.name = QString::fromUtf8(name),
+            .qty = qty,
+            .dept = QString::fromUtf8(dept),
+            .store = store,
+            .deptOrder = deptOrder};
+}
+
 QString thirtyEmoji()
 {
     const char32_t glyph = U'\U0001F34E';
@@ -82,24 +91,10 @@ protected:
         if (IsSkipped()) {
             return;
         }
-        CatalogSeed::write({
-            {.name = QStringLiteral("Apples"), .qty = 1, .dept = QStringLiteral("Produce"), .deptOrder = 0},
-            {.name = QStringLiteral("Bread"), .qty = 1, .dept = QStringLiteral("Bakery"), .deptOrder = 1},
-            {.name = QStringLiteral("Milk"), .qty = 1, .dept = QStringLiteral("Dairy"), .deptOrder = 2},
-            {.name = QStringLiteral("Peas"), .qty = 1, .dept = QStringLiteral("Frozen"), .deptOrder = 3},
-            {.name = QStringLiteral("Butter"), .qty = 0, .dept = QStringLiteral("dairy"), .deptOrder = 2},
-            {.name = QStringLiteral("Tape"), .qty = 1, .dept = QString(), .deptOrder = 9},
-            {.name = QStringLiteral("Cheese"),
-             .qty = 1,
-             .dept = QStringLiteral("Dairy"),
-             .store = QStringLiteral("C-Mart"),
-             .deptOrder = 2},
-            {.name = QStringLiteral("Pears"),
-             .qty = 1,
-             .dept = QStringLiteral("Produce"),
-             .store = QStringLiteral("C-Mart"),
-             .deptOrder = 0},
-        });
+        const QString c = QStringLiteral("C-Mart");
+        CatalogSeed::write({item("Apples", 1, "Produce", 0), item("Bread", 1, "Bakery", 1), item("Milk", 1, "Dairy", 2),
+                            item("Peas", 1, "Frozen", 3), item("Butter", 0, "dairy", 2), item("Tape", 1, "", 9),
+                            item("Cheese", 1, "Dairy", 2, c), item("Pears", 1, "Produce", 0, c)});
         ASSERT_EQ(m_connection.Open(CatalogSeed::path()), 0) << m_connection.lastError().toStdString();
         Catalog::checkStructure(m_connection);
         StoreWalks(m_connection)

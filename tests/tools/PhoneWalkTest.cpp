@@ -11,6 +11,19 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+namespace
+{
+SeedItem item(int id, const char* name, int qty, const char* dept, int deptOrder, const QString& store = "B-Mart")
+{
+    return {.name = QString::fromUtf8(name),
+            .qty = qty,
+            .dept = QString::fromUtf8(dept),
+            .store = store,
+            .deptOrder = deptOrder,
+            .id = id};
+}
+} // namespace
+
 // The phone's store tabs in the store's own walk, and where and when its
 // marks were made, through the interface the page uses.
 class PhoneWalkTest : public EngineTest
@@ -22,24 +35,10 @@ protected:
         if (IsSkipped()) {
             return;
         }
-        CatalogSeed::write({
-            {.name = QStringLiteral("Apples"), .qty = 1, .dept = QStringLiteral("Produce"), .deptOrder = 0, .id = 1},
-            {.name = QStringLiteral("Bread"), .qty = 1, .dept = QStringLiteral("Bakery"), .deptOrder = 1, .id = 2},
-            {.name = QStringLiteral("Milk"), .qty = 1, .dept = QStringLiteral("Dairy"), .deptOrder = 2, .id = 3},
-            {.name = QStringLiteral("Salt"), .qty = 0, .dept = QStringLiteral("Spices"), .deptOrder = 3, .id = 4},
-            {.name = QStringLiteral("Pears"),
-             .qty = 1,
-             .dept = QStringLiteral("Produce"),
-             .store = QStringLiteral("C-Mart"),
-             .deptOrder = 0,
-             .id = 5},
-            {.name = QStringLiteral("Cheese"),
-             .qty = 1,
-             .dept = QStringLiteral("Dairy"),
-             .store = QStringLiteral("C-Mart"),
-             .deptOrder = 2,
-             .id = 6},
-        });
+        const QString c = QStringLiteral("C-Mart");
+        CatalogSeed::write({item(1, "Apples", 1, "Produce", 0), item(2, "Bread", 1, "Bakery", 1),
+                            item(3, "Milk", 1, "Dairy", 2), item(4, "Salt", 0, "Spices", 3),
+                            item(5, "Pears", 1, "Produce", 0, c), item(6, "Cheese", 1, "Dairy", 2, c)});
         ASSERT_EQ(m_connection.Open(CatalogSeed::path()), 0) << m_connection.lastError().toStdString();
         Catalog::checkStructure(m_connection);
         StoreWalks(m_connection)

@@ -3,7 +3,9 @@
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/WalkLearner.h"
 
+#include <QHash>
 #include <QPair>
 #include <QStringList>
 
@@ -68,16 +70,20 @@ bool isColumn(const QString& term, const char* column)
 }
 
 // A department's place in the store's walk, for a term that sorted by
-// DeptOrder (its direction kept). The comparison is the column's own, so
-// names differing only in letter case share a place; a department the walk
-// does not name (none: the items without one) comes after the walk.
+// DeptOrder (its direction kept). Names the walk gives twice, in spellings
+// that differ in letter case only, share the place of the first; a
+// department the walk does not name (none: the items without one) comes
+// after the walk.
 QString walkTerm(const QString& term, const QStringList& walk, std::vector<SqlValue>* values)
 {
+    QHash<QString, qsizetype> places; // a department's key to its place
     QString place = QStringLiteral("CASE Dept");
-    for (qsizetype i = 0; i < walk.size(); ++i) {
-        place += QStringLiteral(" WHEN ") + valueOf(walk[i], values) + QStringLiteral(" THEN ") + QString::number(i);
+    for (const QString& dept : walk) {
+        const qsizetype at = places.value(WalkLearner::key(dept), places.size());
+        places.insert(WalkLearner::key(dept), at);
+        place += QStringLiteral(" WHEN ") + valueOf(dept, values) + QStringLiteral(" THEN ") + QString::number(at);
     }
-    place += QStringLiteral(" ELSE ") + QString::number(walk.size()) + QStringLiteral(" END");
+    place += QStringLiteral(" ELSE ") + QString::number(places.size()) + QStringLiteral(" END");
     return place + term.trimmed().mid(columnOf(term).size());
 }
 } // namespace

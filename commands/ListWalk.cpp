@@ -15,12 +15,31 @@
 
 namespace
 {
+// The departments of the store's items as they are spelled there. The
+// engine tells apart some spellings that the walk takes as one (letter case
+// beyond ASCII, on a file): each must be named to find its place.
+QStringList spellingsAt(CAdoConnection& connection, const QString& store)
+{
+    QStringList spellings;
+    CAdoCommand select(connection, QStringLiteral("SELECT DISTINCT Dept FROM ShoppingLists WHERE Store = ?"));
+    select.bind(1, store);
+    while (select.next()) {
+        const QString dept = select.text(0);
+        if (!dept.isEmpty()) {
+            spellings << dept;
+        }
+    }
+    return spellings;
+}
+
 // The walk as its rows give it, when they alone decide it: every department
 // of the store's items has a row and no two departments share a place. Then
 // StoreWalks::walkOf, which also reads the everyday walk of the whole
 // catalog to break ties and to place departments the walk lacks, would give
 // the same order; nullopt when it must be asked.
-std::optional<QStringList> walkOfRows(CAdoConnection& connection, const QString& store)
+// spellings receives the store's departments (spellingsAt) unless the store
+// has no walk of its own (an empty walk).
+std::optional<QStringList> walkOfRows(CAdoConnection& connection, const QString& store, QStringList& spellings)
 {
     struct Row
     {
@@ -42,6 +61,7 @@ std::optional<QStringList> walkOfRows(CAdoConnection& connection, const QString&
     if (rows.empty()) {
         return QStringList();
     }
+    spellings = spellingsAt(connection, store);
     std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         return std::tie(a.place, a.key, a.name) < std::tie(b.place, b.key, b.name);
     });
@@ -59,9 +79,24 @@ std::optional<QStringList> walkOfRows(CAdoConnection& connection, const QString&
         lastPlace = row.place;
         walk << row.name;
     }
-    for (const QString& dept : StoreWalks(connection).departmentsOf(store)) {
+    for (const QString& dept : spellings) {
         if (!keys.contains(WalkLearner::key(dept))) {
             return std::nullopt;
+        }
+    }
+    return walk;
+}
+// walk with the other spellings of its departments after it.
+QStringList withSpellings(QStringList walk, const QStringList& spellings)
+{
+    QSet<QString> keys;
+    for (const QString& dept : walk) {
+        keys.insert(WalkLearner::key(dept));
+    }
+    const QStringList named = walk;
+    for (const QString& dept : spellings) {
+        if (keys.contains(WalkLearner::key(dept)) && !named.contains(dept)) {
+            walk << dept;
         }
     }
     return walk;
@@ -87,11 +122,13 @@ QStringList ListWalk::ofStore(CAdoConnection& connection, const QString& store)
     try {
         // Most stores have no walk of their own, and most walks name every
         // department of their store: neither needs the everyday walk.
-        if (std::optional<QStringList> walk = walkOfRows(connection, name)) {
-            return *walk;
+        QStringList spellings;
+        std::optional<QStringList> walk = walkOfRows(connection, name, spellings);
+        if (!walk) {
+            const StoreWalks::Walk read = StoreWalks(connection).walkOf(name);
+            walk = read.own ? read.departments : QStringList();
         }
-        StoreWalks::Walk walk = StoreWalks(connection).walkOf(name);
-        return walk.own ? walk.departments : QStringList();
+        return walk->isEmpty() ? QStringList() : withSpellings(*walk, spellings);
     } catch (const CAdoException&) {
         // The list is still worth showing, in the everyday order.
         return {};

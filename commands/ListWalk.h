@@ -17,7 +17,8 @@ public:
     // first; empty when the list keeps the everyday order (DeptOrder): the
     // view shows every store, its order does not sort by department, or the
     // store has no walk of its own. A walk table that cannot be read counts
-    // as none.
+    // as none. Spellings of one department that differ in letter case only
+    // all appear, each after the walk's own, to share its place.
     static QStringList of(CAdoConnection& connection, const ViewState& view);
     // The same for one store, whatever the order.
     static QStringList ofStore(CAdoConnection& connection, const QString& store);

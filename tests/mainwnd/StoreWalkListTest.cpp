@@ -45,6 +45,14 @@ SeedItem item(const char* name, int qty, const char* dept, int deptOrder, const 
             .deptOrder = deptOrder};
 }
 
+// The walk a list of store runs in, the other spellings of its departments
+// (which share their places) left out: what Arrange Departments shows.
+QStringList listWalk(CAdoConnection& connection, const QString& store)
+{
+    const QStringList walk = ListWalk::ofStore(connection, store);
+    return walk.mid(0, StoreWalks(connection).walkOf(store).departments.size());
+}
+
 QString thirtyEmoji()
 {
     const char32_t glyph = U'\U0001F34E';
@@ -146,15 +154,14 @@ TEST_P(StoreWalkListTest, AStoreViewByDepartmentRunsInTheStoresOwnWalkAndOthersA
 
 TEST_P(StoreWalkListTest, ADepartmentTheWalkLacksGoesWhereArrangeDepartmentsShowsIt)
 {
-    EXPECT_EQ(ListWalk::ofStore(m_connection, QStringLiteral("B-Mart")),
+    EXPECT_EQ(listWalk(m_connection, QStringLiteral("B-Mart")),
               StoreWalks(m_connection).walkOf(QStringLiteral("B-Mart")).departments);
     // Household came after the walk was set; everyday it follows Dairy.
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, "
                                                  "Dept, Store, DeptOrder) VALUES (50, 'Soap', 1, 'pkg', 'Household', "
                                                  "'B-Mart', 2)")));
-    const QStringList walk = ListWalk::ofStore(m_connection, QStringLiteral("B-Mart"));
-    EXPECT_EQ(walk, StoreWalks(m_connection).walkOf(QStringLiteral("B-Mart")).departments);
-    EXPECT_EQ(walk, (QStringList{"Frozen", "Dairy", "Household", "Produce", "Bakery"}));
+    EXPECT_EQ(listWalk(m_connection, QStringLiteral("B-Mart")),
+              (QStringList{"Frozen", "Dairy", "Household", "Produce", "Bakery"}));
 
     MainWindowHarness main;
     showStoreByDepartment(main, 1);
@@ -199,8 +206,8 @@ TEST_P(StoreWalkListTest, AWalkTableDamagedByHandShowsEveryItemOnceInASaneOrder)
                                         "(4, 'B-Mart', '%1', 1)")
                              .arg(thirtyEmoji());
     ASSERT_TRUE(CatalogSeed::exec(rows));
-    const QStringList walk = ListWalk::ofStore(m_connection, QStringLiteral("B-Mart"));
-    ASSERT_EQ(walk, StoreWalks(m_connection).walkOf(QStringLiteral("B-Mart")).departments);
+    const QStringList walk = StoreWalks(m_connection).walkOf(QStringLiteral("B-Mart")).departments;
+    ASSERT_EQ(listWalk(m_connection, QStringLiteral("B-Mart")), walk);
     EXPECT_LT(walk.indexOf(QStringLiteral("Bakery")), walk.indexOf(QStringLiteral("Dairy")));
 
     MainWindowHarness main;
@@ -239,6 +246,21 @@ TEST_P(StoreWalkListTest, AnEmojiStoreWalksItsOwnWay)
     ASSERT_GT(tab, 0);
     showStoreByDepartment(main, tab);
     EXPECT_EQ(main.column(0), (QStringList{"Pears", "Cheese"}));
+}
+
+TEST_P(StoreWalkListTest, SpellingsOfOneDepartmentBeyondAsciiShareItsPlace)
+{
+    // The walk takes CAFÉ and Café as one department; a file's catalog
+    // compares them as two.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral(
+        "INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, UnitOfPurchase, Dept, Store, DeptOrder) VALUES (60, "
+        "'Croissant', 1, 'pkg', 'Café', 'B-Mart', 5), (61, 'Cocoa', 1, 'pkg', 'CAFÉ', 'B-Mart', 5)")));
+    StoreWalks(m_connection)
+        .setWalk(QStringLiteral("B-Mart"), {QStringLiteral("Café"), QStringLiteral("Frozen"), QStringLiteral("Dairy"),
+                                            QStringLiteral("Produce"), QStringLiteral("Bakery")});
+    MainWindowHarness main;
+    showStoreByDepartment(main, 1);
+    EXPECT_EQ(main.column(0), (QStringList{"Cocoa", "Croissant", "Peas", "Butter", "Milk", "Apples", "Bread", "Tape"}));
 }
 
 TEST_P(StoreWalkListTest, TheStoreStatementFindsItsRowsAsTheEverydayOneDoes)

@@ -3,7 +3,9 @@
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/WalkLearner.h"
 
+#include <QHash>
 #include <QPair>
 #include <QStringList>
 
@@ -45,12 +47,14 @@ QString filter(const ViewState& view, std::vector<SqlValue>* values)
 }
 } // namespace
 
-QString ListStatement::compose(const ViewState& view, std::vector<SqlValue>* values, bool withNotes)
+QString ListStatement::compose(const ViewState& view, std::vector<SqlValue>* values, bool withNotes,
+                               const QStringList& walk)
 {
+    // The WHERE clause's values come before the order's, as their "?" do.
     const QString where = filter(view, values);
     return QStringLiteral("SELECT ItemName, ID, QtyToBuy, UnitOfPurchase, Dept, Price, Store, Checked, Coupon")
            + (withNotes ? QStringLiteral(", ItemNameDetail") : QString()) + QStringLiteral(" FROM ShoppingLists ")
-           + where + QStringLiteral(" ORDER BY ") + orderBy(view);
+           + where + QStringLiteral(" ORDER BY ") + orderBy(view, walk, values);
 }
 
 namespace
@@ -64,9 +68,27 @@ bool isColumn(const QString& term, const char* column)
 {
     return columnOf(term).compare(QLatin1String(column), Qt::CaseInsensitive) == 0;
 }
+
+// A department's place in the store's walk, for a term that sorted by
+// DeptOrder (its direction kept). Names the walk gives twice, in spellings
+// that differ in letter case only, share the place of the first; a
+// department the walk does not name (none: the items without one) comes
+// after the walk.
+QString walkTerm(const QString& term, const QStringList& walk, std::vector<SqlValue>* values)
+{
+    QHash<QString, qsizetype> places; // a department's key to its place
+    QString place = QStringLiteral("CASE Dept");
+    for (const QString& dept : walk) {
+        const qsizetype at = places.value(WalkLearner::key(dept), places.size());
+        places.insert(WalkLearner::key(dept), at);
+        place += QStringLiteral(" WHEN ") + valueOf(dept, values) + QStringLiteral(" THEN ") + QString::number(at);
+    }
+    place += QStringLiteral(" ELSE ") + QString::number(places.size()) + QStringLiteral(" END");
+    return place + term.trimmed().mid(columnOf(term).size());
+}
 } // namespace
 
-QString ListStatement::orderBy(const ViewState& view)
+QString ListStatement::orderBy(const ViewState& view, const QStringList& walk, std::vector<SqlValue>* values)
 {
     const QString stored = view.needView ? view.needOrder : view.storeOrder;
     QStringList terms;
@@ -77,10 +99,17 @@ QString ListStatement::orderBy(const ViewState& view)
         if (view.allStoresShown() && isColumn(term, "Price")) {
             term.replace(0, 5, QStringLiteral("QtyToBuy * Price"));
         }
-        terms << term;
+        const bool byDept = isColumn(term, "DeptOrder");
+        if (byDept && !walk.isEmpty()) {
+            // Each department of the walk has a place of its own; the items
+            // of no department (empty or none) go together after them.
+            terms << walkTerm(term, walk, values);
+        } else {
+            terms << term;
+        }
         // Departments not yet placed share one position: their items stay
         // together, department by department.
-        if (isColumn(term, "DeptOrder")) {
+        if (byDept && walk.isEmpty()) {
             terms << QStringLiteral("Dept");
         }
     }

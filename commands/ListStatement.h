@@ -3,6 +3,7 @@
 #include "store/access/SqlValue.h"
 
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 #include <vector>
@@ -21,15 +22,21 @@ public:
     // The rows of the view: its department, the need view's or the quantity
     // filter's quantity above 0, its store, in its stored order.
     // withNotes: the notes follow the list's columns (for the phone's list).
-    static QString compose(const ViewState& view, std::vector<SqlValue>* values = nullptr, bool withNotes = false);
+    // walk: the departments of the store's own walk, first visited first
+    // (ListWalk::of); empty, the everyday order of DeptOrder.
+    static QString compose(const ViewState& view, std::vector<SqlValue>* values = nullptr, bool withNotes = false,
+                           const QStringList& walk = QStringList());
     // One row over the same rows: their number, their total and the total of
     // the marked ones (0 in a store view), as the summary line shows them.
     static QString totals(const ViewState& view, std::vector<SqlValue>* values = nullptr);
     // What follows ORDER BY: the view's stored order, with the need view's
     // price read as the line amount it shows, the department after its
     // position, and the name as the last tie-break. The stored order itself
-    // stays as it is.
-    static QString orderBy(const ViewState& view);
+    // stays as it is. Given a walk, the department's place in it stands
+    // where DeptOrder and the department would, its names bound into values
+    // as compose does.
+    static QString orderBy(const ViewState& view, const QStringList& walk = QStringList(),
+                           std::vector<SqlValue>* values = nullptr);
     // The list column that an order sorts by first, and its direction; -1
     // when it is none of the columns.
     static int sortColumn(const QString& order, Qt::SortOrder* direction);

@@ -60,7 +60,8 @@ public:
 
     // The list query and its look.
     void RebuildList() override;
-    // The statement that RebuildList runs for the current view state.
+    // The statement that RebuildList runs for the current view state, as
+    // text; a store with a walk of its own runs it in that walk instead.
     QString composeListSql() const { return ListStatement::compose(m_view); }
     void RedrawSummary() override;
     // The three texts that RedrawSummary draws.

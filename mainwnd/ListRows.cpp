@@ -1,6 +1,7 @@
 #include "mainwnd/ListRows.h"
 
 #include "commands/ListStatement.h"
+#include "commands/ListWalk.h"
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
@@ -71,7 +72,8 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
     list.deleteAllItems();
 
     std::vector<SqlValue> values;
-    const QString sql = ListStatement::compose(view, &values);
+    // A store sorted by department runs in that store's own walk.
+    const QString sql = ListStatement::compose(view, &values, false, ListWalk::of(connection, view));
     auto rs = std::make_shared<CAdoRecordset>();
     if (!rs->Open(sql, values, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
         MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);

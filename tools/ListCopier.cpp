@@ -1,11 +1,14 @@
 #include "tools/ListCopier.h"
 
 #include "commands/IListWindow.h"
+#include "commands/ListWalk.h"
+#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageService.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoCommand.h"
+#include "store/catalog/WalkLearner.h"
 
 #include <QHash>
 #include <QStringList>
@@ -39,11 +42,20 @@ void ListCopier::CopyList()
 
 void ListCopier::CopyChecklist()
 {
-    copy(checklistText(m_window.list(), m_window.connection()));
+    // A store view's checklist goes in that store's walk, whatever the
+    // list's sort, as its departments are walked.
+    const ViewState& view = m_window.view();
+    const QStringList walk =
+        view.allStoresShown() ? QStringList() : ListWalk::ofStore(m_window.connection(), view.currentStore);
+    copy(checklistText(m_window.list(), m_window.connection(), walk));
 }
 
-QString ListCopier::checklistText(const CItemListCtrl& list, CAdoConnection& connection)
+QString ListCopier::checklistText(const CItemListCtrl& list, CAdoConnection& connection, const QStringList& walk)
 {
+    QHash<QString, qint64> walked; // department key to its place in walk
+    for (qsizetype i = walk.size() - 1; i >= 0; --i) {
+        walked.insert(WalkLearner::key(walk[i]), i);
+    }
     struct Place
     {
         qint64 order = -1;
@@ -76,6 +88,9 @@ QString ListCopier::checklistText(const CItemListCtrl& list, CAdoConnection& con
         }
         Place place = places.value(list.itemData(row));
         place.dept = list.itemText(row, 3).trimmed();
+        if (!walk.isEmpty()) {
+            place.order = walked.value(WalkLearner::key(place.dept), walk.size());
+        }
         rows.push_back({place, words.join(QLatin1Char(' '))});
     }
     // Walking order: unplaced departments (-1) first, then by place; the

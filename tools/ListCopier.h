@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CAdoConnection;
 class CItemListCtrl;
@@ -31,7 +32,11 @@ public:
     // department's rows (the rows without one come first, under none), each
     // row "- [ ] <quantity> <unit> <name>", "- [x]" when it is marked. The
     // departments' places and the marks come from the catalog (connection).
-    static QString checklistText(const CItemListCtrl& list, CAdoConnection& connection);
+    // walk: the departments of a store's own walk (ListWalk), which then
+    // give the places instead, a department it lacks after them; empty: the
+    // everyday order.
+    static QString checklistText(const CItemListCtrl& list, CAdoConnection& connection,
+                                 const QStringList& walk = QStringList());
 
 private:
     // Puts text on the clipboard; a failure is told in its own words.

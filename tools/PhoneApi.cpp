@@ -1,6 +1,7 @@
 #include "tools/PhoneApi.h"
 
 #include "commands/ListStatement.h"
+#include "commands/ListWalk.h"
 #include "commands/ViewState.h"
 
 #include "commands/CatalogFailure.h"
@@ -46,11 +47,18 @@ std::optional<int> wholeNumber(const QJsonValue& value, int low, int high)
 }
 
 const QString ChangeKey = QStringLiteral("change");
+const QString StoreKey = QStringLiteral("store");
+const QString AtKey = QStringLiteral("at");
 
-// Only the named keys, each present, and perhaps a change id.
-bool hasExactly(const QJsonObject& object, std::initializer_list<const char*> keys)
+// Only the named keys, each present, and perhaps a change id and those of
+// optional.
+bool hasExactly(const QJsonObject& object, std::initializer_list<const char*> keys,
+                std::initializer_list<QString> optional = {})
 {
-    const qsizetype extra = object.contains(ChangeKey) ? 1 : 0;
+    qsizetype extra = object.contains(ChangeKey) ? 1 : 0;
+    for (const QString& key : optional) {
+        extra += object.contains(key) ? 1 : 0;
+    }
     if (object.size() != static_cast<qsizetype>(keys.size()) + extra) {
         return false;
     }
@@ -83,6 +91,37 @@ std::optional<QString> changeId(const QJsonObject& request)
         }
     }
     return id;
+}
+
+// Where and when a mark was made, from the request's optional "store" (the
+// phone's store tab; none or "*" for the Need tab) and "at" (milliseconds
+// since 1970 on the phone; a time still to come counts as now when it is
+// noted). nullopt, with the reason in refusal, when either is malformed.
+std::optional<ItemChanges::MarkPlace> markPlace(const QJsonObject& request, QString& refusal)
+{
+    ItemChanges::MarkPlace place;
+    if (request.contains(StoreKey)) {
+        const QJsonValue store = request.value(StoreKey);
+        if (!store.isString() || store.toString().toUcs4().size() > PhoneApi::StoreWidth) {
+            refusal = QStringLiteral("A store is a name of at most %1 characters.").arg(PhoneApi::StoreWidth);
+            return std::nullopt;
+        }
+        place.store = store.toString();
+    }
+    if (request.contains(AtKey)) {
+        // Whole milliseconds that a double holds exactly: beyond, the phone's
+        // own number could not have been sent as it was.
+        constexpr double latest = 9007199254740991.0; // 2^53 - 1
+        const QJsonValue at = request.value(AtKey);
+        const double number = at.toDouble(-1.0);
+        if (!at.isDouble() || !std::isfinite(number) || std::floor(number) != number || number < 0.0
+            || number > latest) {
+            refusal = QStringLiteral("The time of a change is a whole number of milliseconds since 1970.");
+            return std::nullopt;
+        }
+        place.madeAt = static_cast<qint64>(number);
+    }
+    return place;
 }
 
 void appendEscaped(QByteArray& out, char c)
@@ -190,14 +229,14 @@ void PhoneApi::remember(const QString& changeId, const Reply& reply)
     m_answerOrder.push_back(changeId);
 }
 
-QString PhoneApi::listSql(const QString& store, std::vector<SqlValue>* values)
+QString PhoneApi::listSql(const QString& store, std::vector<SqlValue>* values, const QStringList& walk)
 {
     // A store tab is the need view narrowed to its store, in walking order
     // whatever order the window's need view was given.
     ViewState need;
     need.currentStore = store.isEmpty() ? AllStores : store;
     need.needOrder = QStringLiteral("DeptOrder, ItemName");
-    return ListStatement::compose(need, values, true);
+    return ListStatement::compose(need, values, true, walk);
 }
 
 bool PhoneApi::appendStoreTabs(QByteArray& content)
@@ -229,7 +268,8 @@ bool PhoneApi::appendItems(QByteArray& content, const QString& store, double& li
 {
     CAdoRecordset rs;
     std::vector<SqlValue> values;
-    const QString sql = listSql(store, &values);
+    // A store tab runs in the store's own walk; the Need tab in the everyday one.
+    const QString sql = listSql(store, &values, ListWalk::ofStore(m_connection, store));
     if (!rs.Open(sql, values, m_connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
         return false;
     }
@@ -367,8 +407,9 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
         return error(400, QStringLiteral("The request is not a JSON object."));
     }
     const QJsonObject request = document.object();
-    if (!hasExactly(request, {"id", "field", "from", "to"})) {
-        return error(400, QStringLiteral("A change has exactly id, field, from and to, and perhaps a change id."));
+    if (!hasExactly(request, {"id", "field", "from", "to"}, {StoreKey, AtKey})) {
+        return error(400, QStringLiteral("A change has exactly id, field, from and to, and perhaps a change id, a "
+                                         "store and a time."));
     }
     const std::optional<QString> change = changeId(request);
     if (!change) {
@@ -390,6 +431,11 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
         return error(400, isMark ? QStringLiteral("A mark is 0 or 1.")
                                  : QStringLiteral("A quantity is a whole number from 0 to %1.").arg(high));
     }
+    QString refusal;
+    const std::optional<ItemChanges::MarkPlace> place = markPlace(request, refusal);
+    if (!place) {
+        return error(400, refusal);
+    }
     if (!catalogOpen()) {
         return error(503, QStringLiteral("The catalog is not open."));
     }
@@ -398,7 +444,7 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     }
 
     try {
-        return applyChange(*id, isMark, *from, *to, *change);
+        return applyChange(*id, isMark, *from, *to, *change, *place);
     } catch (const CAdoException& failed) {
         const Reply reply = failure(failed.m_strDetail, QString());
         if (reply.status == 500) {
@@ -408,7 +454,8 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     }
 }
 
-PhoneApi::Reply PhoneApi::applyChange(int id, bool isMark, int from, int to, const QString& changeId)
+PhoneApi::Reply PhoneApi::applyChange(int id, bool isMark, int from, int to, const QString& changeId,
+                                      const ItemChanges::MarkPlace& place)
 {
     // The value is read, compared and written in one transaction: no other
     // program's change can come between the look and the write (the row is
@@ -425,7 +472,7 @@ PhoneApi::Reply PhoneApi::applyChange(int id, bool isMark, int from, int to, con
         answer.insert(QStringLiteral("applied"), true);
     } else if (stored == from) {
         if (isMark) {
-            ItemChanges::setMark(m_connection, id, to);
+            ItemChanges::setMark(m_connection, id, to, place);
         } else {
             ItemChanges::setQuantity(m_connection, id, to);
         }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "commands/ItemChanges.h"
 #include "store/access/SqlValue.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <optional>
@@ -50,7 +52,11 @@ public:
     // completes them.
     Reply names(const QString& prefix);
     // {"id": 42, "field": "Checked"|"QtyToBuy", "from": 0, "to": 1}, and
-    // optionally "change": "<id>".
+    // optionally "change": "<id>". A mark may say where and when the phone
+    // made it: "store", the store tab's name (none or "*" for the Need tab,
+    // which teaches the walks nothing), and "at", milliseconds since 1970 by
+    // the phone's clock, so that a mark queued without reception keeps its
+    // own time.
     Reply change(const QByteArray& body);
     // {"name": "Milk", "quantity": 2}, and optionally "change": sets the
     // named item's quantity, as the quick-entry add does (0 counts as 1).
@@ -58,8 +64,10 @@ public:
 
     // The list statement: the window's need view statement, in walking
     // order, narrowed to one store when store is not "*", with the notes
-    // after the window's columns. values as for ListStatement::compose.
-    static QString listSql(const QString& store, std::vector<SqlValue>* values = nullptr);
+    // after the window's columns. values and walk (the store's own walk) as
+    // for ListStatement::compose.
+    static QString listSql(const QString& store, std::vector<SqlValue>* values = nullptr,
+                           const QStringList& walk = QStringList());
 
     // The answer while the catalog at location cannot be used: 503, naming
     // its server (or file).
@@ -81,7 +89,8 @@ private:
     std::optional<Reply> readStored(int id, bool isMark, int& stored);
     // The change of a checked request: read, compared and written in one
     // transaction.
-    Reply applyChange(int id, bool isMark, int from, int to, const QString& changeId);
+    Reply applyChange(int id, bool isMark, int from, int to, const QString& changeId,
+                      const ItemChanges::MarkPlace& place);
     // The parts of list(); false when the catalog cannot be read.
     bool appendStoreTabs(QByteArray& content);
     bool appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal);

@@ -7,7 +7,9 @@ Opens the link and lets the page's service worker keep its shell; goes
 offline with the DevTools network emulation and reloads: the last list is
 shown from storage with when it was last synced. Marks two items, reloads
 again offline: both are still shown as made and waiting. Goes online: both
-land in the catalog, each once. Then a network that takes requests and never
+land in the catalog, each once, noted with the phone's time of the tap and
+no store (the Need tab). A mark made offline on a store tab lands with that
+store and its own time too. Then a network that takes requests and never
 answers: the page calls itself offline after its 4 s limit.
 """
 
@@ -47,6 +49,36 @@ def marked_names(driver):
 # Chromium itself to loopback: the page is plain HTTP on "the network", and
 # no request leaves this machine's loopback.
 NETWORK_NAME = "grocelle.test"
+
+
+def store_tab_mark(driver, stored):
+    """A mark made offline on a store tab: it lands with that store and the
+    phone's time of the tap, not the time it reached the computer."""
+    store, name = stored("SELECT Store, ItemName FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0 "
+                         "AND Store <> '' ORDER BY Store, ItemName LIMIT 1")[0]
+    for button in driver.find_elements(By.CSS_SELECTOR, "#tabs button[data-store]"):
+        if button.get_attribute("data-store") == store:
+            button.click()
+            break
+    check(wait_for(lambda: name in names_on_page(driver) and status(driver) == ""), "the %s tab is shown" % store)
+    network(driver, True)
+    tapped_from = driver.execute_script("return Date.now()")
+    tap(driver, name)
+    tapped_until = driver.execute_script("return Date.now()")
+    check(wait_for(lambda: waiting_names(driver) == [name]), "the store tab's mark waits")
+    time.sleep(1.5)
+    network(driver, False)
+    check(wait_for(lambda: stored("SELECT Checked FROM ShoppingLists WHERE ItemName = ?", name)[0][0] != 0, 8.0),
+          "online again, the store tab's mark lands")
+    noted = stored("SELECT m.MarkedAt, m.Store FROM MarkLog m JOIN ShoppingLists s ON s.ID = m.ItemID "
+                   "WHERE s.ItemName = ?", name)
+    check(len(noted) == 1 and tapped_from <= noted[0][0] <= tapped_until and noted[0][1] == store,
+          "%s is noted at %s at the phone's time of the tap: %s (tapped %d to %d)"
+          % (name, store, noted, tapped_from, tapped_until))
+    for button in driver.find_elements(By.CSS_SELECTOR, "#tabs button[data-store]"):
+        if button.get_attribute("data-store") == "*":
+            button.click()
+            break
 
 
 def main():
@@ -100,8 +132,10 @@ def main():
             unmarked = [r[0] for r in stored(
                 "SELECT ItemName FROM ShoppingLists WHERE QtyToBuy > 0 AND Checked = 0 ORDER BY DeptOrder, Dept, ItemName")]
             first, second = unmarked[0], unmarked[2]
+            tapped_from = driver.execute_script("return Date.now()")
             tap(driver, first)
             tap(driver, second)
+            tapped_until = driver.execute_script("return Date.now()")
             check(wait_for(lambda: status(driver).endswith(", 2 changes waiting")),
                   "two changes wait (%s)" % status(driver))
             time.sleep(1.5)
@@ -137,6 +171,13 @@ def main():
                 check(marks == 1, "%s was marked once (%d)" % (name, marks))
             check(host.tell("row " + first).split()[:2] in (["mark", "1"], ["mark", "-1"]),
                   "and the window shows the mark")
+            for name in (first, second):
+                noted = stored("SELECT m.MarkedAt, m.Store FROM MarkLog m JOIN ShoppingLists s ON s.ID = m.ItemID "
+                               "WHERE s.ItemName = ?", name)
+                check(len(noted) == 1 and tapped_from <= noted[0][0] <= tapped_until and noted[0][1] is None,
+                      "%s is noted at the phone's time of the tap, at no store: %s (tapped %d to %d)"
+                      % (name, noted, tapped_from, tapped_until))
+            store_tab_mark(driver, stored)
 
             # Lie-fi: requests that are taken and never answered.
             network(driver, False, latency=6000)

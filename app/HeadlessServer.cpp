@@ -272,7 +272,6 @@ bool HeadlessServer::openCatalog(QString& named, bool& readOnly)
     }
     readOnly = state == Catalog::FileState::ReadOnly;
     if (!readOnly) {
-        Catalog::runStartupIndexes(m_connection);
         for (const Catalog::Addition addition : Catalog::checkStructure(m_connection)) {
             logLine(Catalog::additionMessage(addition));
         }

@@ -24,7 +24,10 @@
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
+#include "store/access/CAdoCommand.h"
+#include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
+#include "tools/AutoWalks.h"
 #include "tools/CAboutDlg.h"
 #include "tools/CArrangeDlg.h"
 #include "tools/CFirstStartDlg.h"
@@ -89,6 +92,9 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
         m_note.clear();
         RedrawSummary();
     });
+    m_learnTimer = new QTimer(this);
+    connect(m_learnTimer, &QTimer::timeout, this, [this] { LearnWalks(); });
+    m_learnTimer->start(LearnMilliseconds);
     setupTabOrder();
     WindowPlace::restore(*this, m_app.registry());
     layoutControls();
@@ -344,7 +350,6 @@ void CMainDlg::openCatalog()
     if (!problem.isEmpty()) {
         MessageService::show(problem, MessageService::Buttons::Ok, this);
     }
-    Catalog::runStartupIndexes(m_connection);
     for (const Catalog::Addition addition : Catalog::checkStructure(m_connection)) {
         MessageService::show(Catalog::additionMessage(addition), MessageService::Buttons::Ok, this);
     }
@@ -430,6 +435,39 @@ void CMainDlg::ShowNote(const QString& note)
     m_note = QStringLiteral("  ") + note;
     m_noteTimer->start(NoteMilliseconds);
     RedrawSummary();
+}
+
+bool CMainDlg::underDialog() const
+{
+    // The window itself runs modal (exec) at start-up.
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal != nullptr && modal != this;
+}
+
+void CMainDlg::LearnWalks(qint64 now)
+{
+    // Not under a dialog or a message: a command may be half done there, and
+    // the dialog would not show the change. The next minute comes soon.
+    if (!m_app.learnWalks() || !CAdoCommand::available(m_connection) || underDialog()) {
+        return;
+    }
+    std::vector<AutoWalks::Applied> applied;
+    try {
+        applied = AutoWalks::applyFinishedTrips(m_connection, now);
+    } catch (const CAdoException&) {
+        // Not told every minute: the walk is learned again after the next trip.
+        return;
+    }
+    if (applied.empty()) {
+        return;
+    }
+    m_undoCommands->refresh();
+    for (const AutoWalks::Applied& one : applied) {
+        if (!m_view.needView && one.store.compare(m_view.currentStore.trimmed(), Qt::CaseInsensitive) == 0) {
+            runGuarded([this] { refreshFromPhone(); });
+        }
+    }
+    ShowNote(AutoWalks::note(applied));
 }
 
 void CMainDlg::applyFont()

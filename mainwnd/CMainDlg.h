@@ -72,6 +72,13 @@ public:
     // by itself after a few seconds.
     void ShowNote(const QString& note) override;
     static constexpr int NoteMilliseconds = 5000;
+    // With "Learn each store's walk" chosen: the walks learned at the stores
+    // whose trips are now over (milliseconds since the epoch; 0 for the
+    // clock's time) become those stores' walks, and the note says so once.
+    // Runs by itself every LearnMilliseconds. A failure is not told: it is
+    // tried again.
+    void LearnWalks(qint64 now = 0);
+    static constexpr int LearnMilliseconds = 60 * 1000;
     QString listTotalText() const { return SummaryPainter::listTotalText(m_view); }
     QString markedTotalText() const { return SummaryPainter::markedTotalText(m_view); }
 
@@ -155,6 +162,8 @@ private:
     // and toolbar; the other controls are reached by mouse or their keys.
     void setupTabOrder();
     bool focusIsTheUsers() const;
+    // A dialog or message box of the window's is open.
+    bool underDialog() const;
 
     AppState& m_app;
     CAdoConnection m_connection;
@@ -181,6 +190,7 @@ private:
     bool m_initialised = false;
     QString m_note;
     QTimer* m_noteTimer = nullptr;
+    QTimer* m_learnTimer = nullptr;
     // The quick-entry line's behaviour; destroyed before the controls it uses.
     std::unique_ptr<CQuickEntry> m_quickEntry;
     std::unique_ptr<UndoCommands> m_undoCommands;

@@ -12,7 +12,6 @@
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/catalog/Catalog.h"
 
 #include <QAction>
 #include <QSet>
@@ -40,7 +39,6 @@ ViewController::ViewController(IListWindow& window, QTabBar& tabs, DeptComboBox&
 void ViewController::StoreTabRefresh()
 {
     ViewState& view = m_window.view();
-    Catalog::runStoreTabIndexes(m_window.connection());
     CAdoRecordset rs;
     const bool opened =
         rs.Open(QStringLiteral("Select Store from ShoppingLists order by Store"), m_window.connection(),

@@ -19,6 +19,8 @@ bool AppState::LoadSettings()
     m_soundOnLaunch = 1;
     m_doubleClick = 1;
     m_viewOnLoad = 0;
+    // Not one of the four: a missing value is simply off.
+    m_learnWalks = m_registry.GetDword(QStringLiteral("LearnWalks")) == 1;
     const int fontSize = m_registry.GetDword(QStringLiteral("dftFontSize"));
     if (fontSize < 0) {
         return false;
@@ -53,6 +55,7 @@ bool AppState::SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int
     m_registry.SaveDword(QStringLiteral("dftFontSize"), fontSize);
     m_registry.SaveDword(QStringLiteral("SoundOnLaunch"), soundOnLaunch);
     m_registry.SaveDword(QStringLiteral("DoubleClick"), doubleClick);
+    m_registry.SaveDword(QStringLiteral("LearnWalks"), m_learnWalks ? 1 : 0);
     return true;
 }
 

@@ -22,7 +22,8 @@ public:
     // True when all four settings were read; otherwise the settings not yet
     // read keep their defaults.
     bool LoadSettings();
-    // False only when the settings key cannot be opened.
+    // False only when the settings key cannot be opened. Saves learnWalks
+    // too.
     bool SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int doubleClick);
     void CreateListFont();
 
@@ -33,6 +34,10 @@ public:
     void setFontSize(int size) { m_fontSize = size; }
     void setSoundOnLaunch(int value) { m_soundOnLaunch = value; }
     void setDoubleClickAction(int value) { m_doubleClick = value; }
+    // "Learn each store's walk": after a trip, its store's learned walk
+    // becomes the store's walk by itself. Off unless chosen.
+    bool learnWalks() const { return m_learnWalks; }
+    void setLearnWalks(bool value) { m_learnWalks = value; }
 
     const QFont& listFont() const { return m_listFont; }
 
@@ -56,6 +61,7 @@ private:
     int m_viewOnLoad = 0;
     int m_soundOnLaunch = 1;
     int m_doubleClick = 1;
+    bool m_learnWalks = false;
     QFont m_listFont;
     bool m_firstRun = false;
     int m_reservedId = 0;

@@ -12,16 +12,24 @@
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/StoreWalks.h"
+#include "store/catalog/WalkLearner.h"
 #include "store/journal/JournalAction.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QVBoxLayout>
 
+#include <QSignalBlocker>
+
+#include <algorithm>
 #include <optional>
 
 namespace
@@ -45,6 +53,29 @@ QString shownText(const SqlValue& value)
 
 const QString kFailureLead = QStringLiteral("The departments could not be put in order, so every item keeps its old "
                                             "place.");
+const QString kEverydayHelp = QStringLiteral("Arrange the list above in the order you walk through the store.  Your "
+                                             "list will be sorted that way.");
+const QString kStoreHelp = QStringLiteral("Arrange the list in the order you walk through this store.  Its own list "
+                                          "will be sorted that way; the other stores keep theirs.");
+// The departments of list that used names too (any letter case), in list's
+// order: a walk may still name a department no item of its store uses.
+QStringList onlyUsed(const QStringList& list, const QStringList& used)
+{
+    QStringList kept;
+    for (const QString& name : list) {
+        if (used.contains(name, Qt::CaseInsensitive)) {
+            kept << name;
+        }
+    }
+    return kept;
+}
+
+void openCatalog(CAdoConnection& connection)
+{
+    if (connection.Open(Catalog::devicePath()) != 0) {
+        ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
+    }
+}
 } // namespace
 
 CArrangeDlg::CArrangeDlg(QWidget* parent)
@@ -53,6 +84,12 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     setWindowTitle(QStringLiteral("Arrange Departments"));
     setMinimumSize(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
     resize(minimumSize() + QSize(0, DialogUnits::toPixelsY(60)));
+
+    m_store = new QComboBox(this);
+    m_store->setObjectName(QStringLiteral("store"));
+    // A long name (emoji take two places each) widens the popup, not the box.
+    m_store->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_store->setMinimumContentsLength(12);
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("departments"));
@@ -63,6 +100,11 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_list->setDragDropMode(QAbstractItemView::InternalMove);
     m_list->setDefaultDropAction(Qt::MoveAction);
     connect(m_list->model(), &QAbstractItemModel::rowsMoved, this, [this] { m_changed = true; });
+    m_currentCaption = new QLabel(this);
+    m_currentCaption->setObjectName(QStringLiteral("currentCaption"));
+    m_currentCaption->setWordWrap(true);
+    // Store names are shown as typed, never read as markup.
+    m_currentCaption->setTextFormat(Qt::PlainText);
 
     m_up = new QPushButton(QStringLiteral("Up"), this);
     m_up->setObjectName(QStringLiteral("up"));
@@ -73,11 +115,9 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_down->setAutoDefault(false);
     m_down->setToolTip(QStringLiteral("Alt+Down"));
 
-    auto* help = new QLabel(QStringLiteral("Arrange the list above in the order you walk through the store.  Your "
-                                           "list will be sorted that way."),
-                            this);
-    help->setWordWrap(true);
-    help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_help = new QLabel(kEverydayHelp, this);
+    m_help->setWordWrap(true);
+    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
@@ -85,19 +125,8 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setAutoDefault(false);
-
-    // The list takes all the room the dialog has.
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(m_list, 0, 0, 3, 1);
-    grid->addWidget(m_up, 0, 1);
-    grid->addWidget(m_down, 1, 1);
-    grid->setRowStretch(2, 1);
-    grid->addWidget(help, 3, 0, 1, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_cancel);
-    grid->addLayout(buttons, 4, 0, 1, 2);
+    createLearnedPane();
+    layOut();
 
     const auto addKey = [this](QKeyCombination key, void (CArrangeDlg::*step)()) {
         auto* action = new QAction(this);
@@ -113,8 +142,69 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     connect(m_down, &QPushButton::clicked, this, [this] { OnDown(); });
     connect(m_ok, &QPushButton::clicked, this, [this] { OnOK(); });
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_apply, &QPushButton::clicked, this, [this] { OnApply(); });
 
     OnInitDialog();
+    fillStores();
+    connect(m_store, &QComboBox::currentIndexChanged, this, [this](int index) { OnStoreChosen(index); });
+}
+
+void CArrangeDlg::createLearnedPane()
+{
+    m_learnedPane = new QWidget(this);
+    m_learnedCaption = new QLabel(m_learnedPane);
+    m_learnedCaption->setObjectName(QStringLiteral("learnedCaption"));
+    m_learnedCaption->setWordWrap(true);
+    m_learnedCaption->setTextFormat(Qt::PlainText);
+    m_learnedCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_learnedList = new QListWidget(m_learnedPane);
+    m_learnedList->setObjectName(QStringLiteral("learned"));
+    m_learnedList->setSelectionMode(QAbstractItemView::NoSelection);
+    m_learnedList->setFocusPolicy(Qt::NoFocus);
+    m_learnedList->setFont(DialogUnits::dialogFont());
+    m_apply = new QPushButton(QStringLiteral("Apply"), m_learnedPane);
+    m_apply->setObjectName(QStringLiteral("apply"));
+    m_apply->setAutoDefault(false);
+    m_apply->setToolTip(QStringLiteral("Make the learned order this store's walk"));
+    auto* column = new QVBoxLayout(m_learnedPane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(m_learnedCaption);
+    column->addWidget(m_learnedList, 1);
+    auto* applyRow = new QHBoxLayout;
+    applyRow->addStretch(1);
+    applyRow->addWidget(m_apply);
+    column->addLayout(applyRow);
+    m_learnedPane->hide();
+}
+
+void CArrangeDlg::layOut()
+{
+    auto* storeRow = new QHBoxLayout;
+    auto* storeLabel = new QLabel(QStringLiteral("&Store:"), this);
+    storeLabel->setBuddy(m_store);
+    storeRow->addWidget(storeLabel);
+    storeRow->addWidget(m_store, 1);
+    auto* current = new QVBoxLayout;
+    current->addWidget(m_currentCaption);
+    current->addWidget(m_list, 1);
+    m_currentCaption->hide();
+
+    // The lists take all the room the dialog has.
+    auto* grid = new QGridLayout(this);
+    m_grid = grid;
+    grid->addLayout(storeRow, 0, 0, 1, 3);
+    grid->addLayout(current, 1, 0, 3, 1);
+    grid->addWidget(m_up, 1, 1);
+    grid->addWidget(m_down, 2, 1);
+    grid->setRowStretch(3, 1);
+    grid->addWidget(m_learnedPane, 1, 2, 3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->addWidget(m_help, 4, 0, 1, 3);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    grid->addLayout(buttons, 5, 0, 1, 3);
 }
 
 void CArrangeDlg::OnInitDialog()
@@ -193,8 +283,158 @@ void CArrangeDlg::OnDown()
 
 void CArrangeDlg::OnOK()
 {
-    if (!m_changed) {
+    if (!m_changed || writeChosen()) {
         accept();
+    }
+}
+
+bool CArrangeDlg::writeChosen()
+{
+    std::optional<CAdoException> failure;
+    {
+        WaitCursorScope wait;
+        try {
+            CAdoConnection connection;
+            openCatalog(connection);
+            if (m_chosen.isEmpty()) {
+                writeOrder(connection, departments());
+            } else {
+                StoreWalks(connection)
+                    .setWalk(m_chosen, departments(), QStringLiteral("Arrange Departments for ") + m_chosen);
+            }
+        } catch (const CAdoException& error) {
+            failure = error;
+        }
+    }
+    if (failure) {
+        // The arrangement stays on screen, to be tried again or given up.
+        CatalogFailure::show(*failure, this,
+                             m_chosen.isEmpty() ? kFailureLead
+                                                : QStringLiteral("The walk of %1 could not be saved, so it stays as "
+                                                                 "it was.")
+                                                      .arg(m_chosen));
+        return false;
+    }
+    m_wrote = true;
+    return true;
+}
+
+void CArrangeDlg::fillStores()
+{
+    m_store->addItem(QString::fromLatin1(AllStores));
+    QStringList stores;
+    try {
+        CAdoConnection connection;
+        openCatalog(connection);
+        CAdoCommand select(connection, QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists"));
+        while (select.next()) {
+            const QString store = select.value(0).toText().trimmed();
+            if (!store.isEmpty() && store != QLatin1String("*") && !stores.contains(store, Qt::CaseInsensitive)) {
+                stores << store;
+            }
+        }
+    } catch (const CAdoException&) {
+        // Told already when the departments were read: all stores it is.
+        stores.clear();
+    }
+    std::sort(stores.begin(), stores.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    for (const QString& store : stores) {
+        m_store->addItem(store, store);
+        m_store->setItemData(m_store->count() - 1, store, Qt::ToolTipRole);
+    }
+}
+
+void CArrangeDlg::OnStoreChosen(int index)
+{
+    if (index == m_chosenIndex || index < 0) {
+        return;
+    }
+    if (m_changed) {
+        const QString whose = m_chosen.isEmpty() ? QStringLiteral("every store") : m_chosen;
+        if (MessageService::confirm(QStringLiteral("Keep the order arranged for %1?").arg(whose), this)
+            && !writeChosen()) {
+            const QSignalBlocker still(m_store);
+            m_store->setCurrentIndex(m_chosenIndex);
+            return;
+        }
+    }
+    m_chosenIndex = index;
+    m_chosen = m_store->itemData(index).toString();
+    const bool one = !m_chosen.isEmpty();
+    m_help->setText(one ? kStoreHelp : kEverydayHelp);
+    m_currentCaption->setVisible(one);
+    m_learnedPane->setVisible(one);
+    fitToChoice(one);
+    if (!one) {
+        OnInitDialog();
+        return;
+    }
+    loadStore();
+}
+
+void CArrangeDlg::fitToChoice(bool oneStore)
+{
+    m_grid->setColumnStretch(2, oneStore ? 1 : 0);
+    // Two lists side by side, their captions and a longer help need more room
+    // than the everyday list alone.
+    const QSize everyday(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
+    setMinimumSize(oneStore ? QSize(DialogUnits::toPixelsX(250), DialogUnits::toPixelsY(190)) : everyday);
+    resize(size().expandedTo(minimumSize()));
+}
+
+QString CArrangeDlg::shortName(const QString& name) const
+{
+    return fontMetrics().elidedText(name, Qt::ElideMiddle, DialogUnits::toPixelsX(70));
+}
+
+void CArrangeDlg::loadStore()
+{
+    m_changed = false;
+    m_list->clear();
+    m_learnedList->clear();
+    StoreWalks::Walk walk;
+    StoreWalks::Learned learned;
+    QStringList used;
+    try {
+        CAdoConnection connection;
+        openCatalog(connection);
+        StoreWalks walks(connection);
+        used = walks.departmentsOf(m_chosen);
+        walk = walks.walkOf(m_chosen);
+        learned = walks.learnedWalk(m_chosen);
+    } catch (const CAdoException& error) {
+        CatalogFailure::show(error, this, QStringLiteral("The walk of %1 could not be read.").arg(shortName(m_chosen)));
+    }
+    const QStringList current = onlyUsed(walk.departments, used);
+    m_list->addItems(current);
+    m_list->setCurrentRow(0);
+    m_list->setFocus();
+    const QString name = shortName(m_chosen);
+    m_currentCaption->setText(walk.own ? QStringLiteral("%1's own walk").arg(name)
+                                       : QStringLiteral("%1 walks in the everyday order").arg(name));
+    if (learned.trips == 0) {
+        m_learnedCaption->setText(QStringLiteral("Nothing learned yet at %1. Its walk is learned from the trips on "
+                                                 "which items are marked in its tab.")
+                                      .arg(name));
+        m_apply->setEnabled(false);
+        return;
+    }
+    const QStringList taught = onlyUsed(learned.departments, used);
+    m_learnedCaption->setText(learned.trips == 1
+                                  ? QStringLiteral("%1, learned from 1 trip").arg(name)
+                                  : QStringLiteral("%1, learned from %2 trips").arg(name).arg(learned.trips));
+    m_learnedList->addItems(taught);
+    m_apply->setEnabled(taught != current && !taught.isEmpty());
+}
+
+void CArrangeDlg::OnApply()
+{
+    QStringList learned;
+    for (int row = 0; row < m_learnedList->count(); ++row) {
+        learned << m_learnedList->item(row)->text();
+    }
+    if (m_chosen.isEmpty() || learned.isEmpty()) {
         return;
     }
     std::optional<CAdoException> failure;
@@ -202,20 +442,20 @@ void CArrangeDlg::OnOK()
         WaitCursorScope wait;
         try {
             CAdoConnection connection;
-            if (connection.Open(Catalog::devicePath()) != 0) {
-                ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
-            }
-            writeOrder(connection, departments());
+            openCatalog(connection);
+            StoreWalks(connection).setWalk(m_chosen, learned, QStringLiteral("Learned walk of ") + m_chosen);
         } catch (const CAdoException& error) {
             failure = error;
         }
     }
     if (failure) {
-        // The arrangement stays on screen, to be tried again or given up.
-        CatalogFailure::show(*failure, this, kFailureLead);
+        CatalogFailure::show(
+            *failure, this,
+            QStringLiteral("The learned walk could not be applied, so %1 keeps its walk.").arg(shortName(m_chosen)));
         return;
     }
-    accept();
+    m_wrote = true;
+    loadStore();
 }
 
 int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
@@ -274,7 +514,7 @@ void CArrangeDlg::run(IListWindow& window)
     CArrangeDlg dialog(window.widget());
     dialog.exec();
     window.list().setFocus();
-    if (dialog.changed()) {
+    if (dialog.changed() || dialog.wrote()) {
         window.RebuildList();
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/CRegistry.h"
 #include "platform/DialogUnits.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QShowEvent>
@@ -108,6 +109,11 @@ void CSettingsDlg::createControls()
         addSorted(*m_doubleClickCombo, latin(choice));
     }
 
+    m_learnWalks = new QCheckBox(QStringLiteral("Learn each store's walk"), this);
+    m_learnWalks->setObjectName(QStringLiteral("learnWalks"));
+    m_learnWalks->setGeometry(DialogUnits::toPixels(8, 78, 124, 12));
+    m_learnWalks->setToolTip(QStringLiteral("After each trip, put a store's departments in the order you walked them"));
+
     // Nothing is chosen until the settings are loaded.
     m_fontCombo->setCurrentIndex(-1);
     m_soundCombo->setCurrentIndex(-1);
@@ -144,6 +150,7 @@ void CSettingsDlg::OnInitDialog()
     m_fontSize = storedOr("dftFontSize", DefaultFontSize);
     m_soundOnLaunch = storedOr("SoundOnLaunch", 1);
     m_doubleClick = storedOr("DoubleClick", 1);
+    m_learnWalks->setChecked(m_app.learnWalks());
 
     selectStartingWith(*m_soundCombo, m_soundOnLaunch == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
 
@@ -194,6 +201,7 @@ void CSettingsDlg::OnOK()
         }
     }
 
+    m_app.setLearnWalks(m_learnWalks->isChecked());
     m_app.SaveSettings(m_app.viewOnLoad(), m_app.fontSize(), m_app.soundOnLaunch(), m_app.doubleClickAction());
     QDialog::accept();
 }

@@ -9,12 +9,12 @@
 
 class AppState;
 class CSoundButton;
+class QCheckBox;
 class QComboBox;
 
-// The Settings dialog: the list font size, the launch sound and what a double
-// tap on a list row does. It shows the stored settings when it opens (a
-// missing one as its default) and saves all four on OK; closing it any other
-// way writes nothing.
+// The Settings dialog: the list font size, the launch sound, what a double
+// tap on a list row does and whether each store's walk is learned by itself. It shows the stored settings when it opens
+// (a missing one as its default) and saves them all on OK; closing it any other way writes nothing.
 //
 // OK begins the application's wait cursor and holds it until the dialog is
 // destroyed: the caller re-creates the list font and rebuilds the list before
@@ -36,6 +36,8 @@ public:
     QComboBox& soundCombo() const { return *m_soundCombo; }
     // Control 1097, editable: "Do Nothing", "Edit item", "Mark/Unmark".
     QComboBox& doubleClickCombo() const { return *m_doubleClickCombo; }
+    // "Learn each store's walk", off unless chosen.
+    QCheckBox& learnWalksBox() const { return *m_learnWalks; }
     CSoundButton& okButton() const { return *m_ok; }
 
     // The texts of the three boxes as OK read them; empty until then.
@@ -60,6 +62,7 @@ private:
     QComboBox* m_fontCombo = nullptr;
     QComboBox* m_soundCombo = nullptr;
     QComboBox* m_doubleClickCombo = nullptr;
+    QCheckBox* m_learnWalks = nullptr;
     CSoundButton* m_ok = nullptr;
     QString m_fontText;
     QString m_soundText;

@@ -1,5 +1,7 @@
 #include "store/access/SqlValue.h"
 
+#include <cmath>
+
 SqlValue SqlValue::integer(qint64 value)
 {
     SqlValue result;
@@ -43,7 +45,9 @@ bool SqlValue::operator==(const SqlValue& other) const
     case Type::Integer:
         return m_integer == other.m_integer;
     case Type::Real:
-        return m_real == other.m_real;
+        // A cell that holds "not a number" holds the same as one that holds
+        // it too: a row read twice must compare as unchanged.
+        return m_real == other.m_real || (std::isnan(m_real) && std::isnan(other.m_real));
     case Type::Text:
         return m_text == other.m_text;
     case Type::Blob:

@@ -32,7 +32,8 @@ public:
     const QString& toText() const { return m_text; }
     const QByteArray& toBlob() const { return m_blob; }
 
-    // The same type and the same value.
+    // The same type and the same value; two reals that are not a number are
+    // the same value.
     bool operator==(const SqlValue& other) const;
     // What a cell given `this` holds now if it holds `other`: numbers compare
     // by value whatever their storage (a real column keeps 5 as 5.0); text is

@@ -6,6 +6,7 @@
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
 #include "store/access/CatalogLocation.h"
+#include "store/catalog/CatalogSchema.h"
 #include "store/catalog/CatalogWatcher.h"
 #include "store/catalog/MarkLog.h"
 #include "store/catalog/StoreWalks.h"
@@ -211,6 +212,15 @@ Catalog::FileState preparePostgres(const QString& uri)
         t_serverCause = connection.lastError();
         return Catalog::FileState::CannotCreate;
     }
+    // A catalog that records the current structure is only asked what the
+    // user may do with it.
+    if (CatalogSchema::recorded(connection) == CatalogSchema::Current) {
+        const Catalog::FileState access = accessOfExisting(connection, uri);
+        if (access != Catalog::FileState::CannotCreate) {
+            return access;
+        }
+        t_serverCause.clear();
+    }
     const PostgresTable before = inspectPostgres(connection);
     if (before.exists < 0) {
         t_serverCause = refusalCause(connection, uri, false);
@@ -221,7 +231,7 @@ Catalog::FileState preparePostgres(const QString& uri)
     }
     if (before.exists == 1 && before.rowKey) {
         const Catalog::FileState access = accessOfExisting(connection, uri);
-        if (access == Catalog::FileState::Ready) {
+        if (access == Catalog::FileState::Ready && CatalogSchema::mayChange(connection)) {
             // Made by an older version without the trigger or the undo
             // journal: a failure leaves the catalog usable, only other
             // programs' changes then go unseen, or changes are not journalled.
@@ -425,107 +435,166 @@ QString Catalog::fileStateMessage(FileState state, const QString& given)
 
 namespace
 {
-// The names of the indexes on ShoppingLists, in lower case; empty when they
-// cannot be read.
-QStringList indexesOfTheCatalog(CAdoConnection& connection)
+// The structure check's additions to an older catalog, in the order made.
+struct Column
 {
-    const QString sql =
-        connection.isPostgres()
-            ? QStringLiteral("SELECT lower(c.relname) FROM pg_index x JOIN pg_class c ON c.oid = x.indexrelid "
-                             "WHERE x.indrelid = to_regclass('shoppinglists')")
-            : QStringLiteral("SELECT lower(name) FROM sqlite_master WHERE type = 'index' AND tbl_name = "
-                             "'ShoppingLists' COLLATE NOCASE");
-    QStringList names;
-    CAdoRecordset rs;
-    if (rs.Open(sql, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
-        for (; !rs.IsEOF(); rs.MoveNext()) {
-            names << rs.GetField(0).GetText();
-        }
+    Catalog::Addition addition;
+    const char* statement;
+};
+
+// The columns the structure check would add to a table with these names:
+// Price and Coupon are looked for with their letter case; every list
+// statement needs DeptOrder, which an older tool's catalog may lack, every
+// department not yet placed.
+std::vector<Column> missingColumns(const QStringList& names)
+{
+    std::vector<Column> missing;
+    if (!names.contains(QLatin1String("Price"))) {
+        missing.push_back({Catalog::Addition::Price, "ALTER TABLE ShoppingLists ADD Price float"});
     }
-    return names;
+    if (!names.contains(QLatin1String("Coupon"))) {
+        missing.push_back({Catalog::Addition::Coupon, "ALTER TABLE ShoppingLists ADD Coupon int"});
+    }
+    if (!names.contains(QLatin1String("DeptOrder"), Qt::CaseInsensitive)) {
+        missing.push_back({Catalog::Addition::DeptOrder, "ALTER TABLE ShoppingLists ADD DeptOrder integer DEFAULT -1"});
+    }
+    return missing;
 }
 
-// The index that "CREATE INDEX name ON ..." makes, in lower case.
-QString indexName(const QString& statement)
+// Each statement tried on its own savepoint; whether all of them landed.
+bool tryAll(CAdoConnection& connection, const QStringList& statements)
 {
-    return statement.section(QLatin1Char(' '), 2, 2).toLower();
-}
-
-// Makes those of the indexes that the catalog lacks: an index that is there
-// is not asked for again (on PostgreSQL even that would wait for other
-// programs' writes). A failure (a user who may not make indexes) changes
-// nothing and is not told; the next start tries again.
-void makeMissingIndexes(CAdoConnection& connection, const QStringList& statements)
-{
-    const QStringList present = indexesOfTheCatalog(connection);
-    CAdoRecordset recordset;
+    bool all = true;
     for (const QString& statement : statements) {
-        if (!present.contains(indexName(statement))) {
-            std::ignore = recordset.Open(statement, connection, CAdoRecordset::adOpenForwardOnly,
-                                         CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
+        all = CatalogSchema::tryChange(connection, statement) && all;
+    }
+    return all;
+}
+
+const QStringList& startupIndexes()
+{
+    static const QStringList statements = {
+        QStringLiteral("CREATE INDEX IF NOT EXISTS doIndex ON ShoppingLists (DeptOrder)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS stIndex ON ShoppingLists (Store)"),
+        QStringLiteral("CREATE INDEX IF NOT EXISTS qtIndex ON ShoppingLists (QtyToBuy)")};
+    return statements;
+}
+
+QStringList storeTabIndexes(const CAdoConnection& connection)
+{
+    // The quick entry's completion reads the name and the quantity in name
+    // order: with both in the index, PostgreSQL serves it in order from the
+    // index alone, without sorting the matches by their case-folded names,
+    // which is what costs there.
+    const QString include = connection.isPostgres() ? QStringLiteral(" INCLUDE (QtyToBuy)") : QString();
+    return {QStringLiteral("CREATE INDEX IF NOT EXISTS StoreIdx ON ShoppingLists (Store)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS ItemNameIdx ON ShoppingLists (ItemName)") + include,
+            QStringLiteral("CREATE INDEX IF NOT EXISTS IDIdx ON ShoppingLists (ID)"),
+            QStringLiteral("CREATE INDEX IF NOT EXISTS DeptOrder ON ShoppingLists (DeptOrder)")};
+}
+
+// The column names of ShoppingLists; false when the table cannot be read.
+bool readColumnNames(CAdoConnection& connection, QStringList& names)
+{
+    CAdoRecordset recordset;
+    if (!recordset.Open(QStringLiteral("Select * from ShoppingLists"), connection, CAdoRecordset::adOpenForwardOnly,
+                        CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
+        return false;
+    }
+    for (int i = 0; i <= recordset.GetFieldCount() - 1; ++i) {
+        names << recordset.GetField(i).GetName();
+    }
+    return true;
+}
+
+// DBVersion written count times: once after each column added and once at
+// the end, as every start of an older catalog has written it.
+void writeDbVersions(std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        Catalog::writeDbVersion(Catalog::DbVersion);
+    }
+}
+
+// Brings the structure of a catalog with the base columns up to date inside
+// the caller's transaction: the missing columns, the indexes, the tables
+// beside ShoppingLists. Whether every part of it landed; a part that failed
+// is tried again at the next start, as the number is then not recorded.
+bool upgradeStructure(CAdoConnection& connection, const std::vector<Column>& missing)
+{
+    bool complete = true;
+    for (const Column& column : missing) {
+        complete = CatalogSchema::tryChange(connection, QString::fromLatin1(column.statement)) && complete;
+        Catalog::writeDbVersion(Catalog::DbVersion);
+    }
+    Catalog::writeDbVersion(Catalog::DbVersion);
+    complete = tryAll(connection, startupIndexes()) && complete;
+    complete = tryAll(connection, storeTabIndexes(connection)) && complete;
+    // The tables beside ShoppingLists: each store's walk, the marks it is
+    // learned from and the trips found in them. One that another program's
+    // table of the same name keeps from being made leaves every store in
+    // the everyday walk, and is no failure of the upgrade.
+    std::ignore = StoreWalks::ensureTable(connection);
+    std::ignore = MarkLog::ensureTable(connection);
+    std::ignore = WalkTrips::ensureTable(connection);
+    if (connection.isPostgres()) {
+        // What a server catalog made by an older version lacks besides: the
+        // trigger that tells other programs of changes, the undo journal.
+        CAdoTransaction trigger(connection);
+        complete = trigger.active() && CatalogWatcher::installTrigger(connection) && trigger.commit() && complete;
+        CAdoTransaction journal(connection);
+        if (journal.active() && Journal::ensureTables(connection)) {
+            std::ignore = journal.commit();
         }
     }
-    recordset.Close();
+    return complete;
 }
 } // namespace
 
 void Catalog::runStartupIndexes(CAdoConnection& connection)
 {
-    makeMissingIndexes(connection, {QStringLiteral("CREATE INDEX doIndex ON ShoppingLists (DeptOrder)"),
-                                    QStringLiteral("CREATE INDEX stIndex ON ShoppingLists (Store)"),
-                                    QStringLiteral("CREATE INDEX qtIndex ON ShoppingLists (QtyToBuy)")});
+    std::ignore = tryAll(connection, startupIndexes());
 }
 
 std::vector<Catalog::Addition> Catalog::checkStructure(CAdoConnection& connection)
 {
-    std::vector<Addition> added;
-    CAdoRecordset recordset;
+    const int found = CatalogSchema::recorded(connection);
+    if (found == CatalogSchema::Current) {
+        writeDbVersion(DbVersion);
+        return {};
+    }
     // A table that cannot be read (a user who may only connect) tells
-    // nothing of its columns: nothing is added to it, and nothing said.
-    if (!recordset.Open(QStringLiteral("Select * from ShoppingLists"), connection, CAdoRecordset::adOpenForwardOnly,
-                        CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
-        return added;
-    }
+    // nothing of its columns: nothing is added to it, and nothing said. A
+    // table of that name from some other program is never altered.
     QStringList names;
-    for (int i = 0; i <= recordset.GetFieldCount() - 1; ++i) {
-        names << recordset.GetField(i).GetName();
+    if (!readColumnNames(connection, names) || !hasBaseColumns(names)) {
+        return {};
     }
-    recordset.Close();
-    // A table of that name from some other program is never altered.
-    if (!hasBaseColumns(names)) {
+    const std::vector<Column> missing = missingColumns(names);
+    std::vector<Addition> added;
+    for (const Column& column : missing) {
+        added.push_back(column.addition);
+    }
+    // Nothing is tried that the user may not do; what is missing is told as
+    // ever.
+    if (!CatalogSchema::mayChange(connection)) {
+        writeDbVersions(missing.size() + 1);
         return added;
     }
-    // Price and Coupon are looked for with their letter case; every list
-    // statement needs DeptOrder, which an older tool's catalog may lack,
-    // every department not yet placed.
-    const struct
-    {
-        Addition addition;
-        bool present;
-        const char* statement;
-    } columns[] = {
-        {Addition::Price, names.contains(QLatin1String("Price")), "ALTER TABLE ShoppingLists ADD Price float"},
-        {Addition::Coupon, names.contains(QLatin1String("Coupon")), "ALTER TABLE ShoppingLists ADD Coupon int"},
-        {Addition::DeptOrder, names.contains(QLatin1String("DeptOrder"), Qt::CaseInsensitive),
-         "ALTER TABLE ShoppingLists ADD DeptOrder integer DEFAULT -1"},
-    };
-    for (const auto& column : columns) {
-        if (!column.present) {
-            // A failed addition is tried again at the next start.
-            std::ignore =
-                recordset.Open(QString::fromLatin1(column.statement), connection, CAdoRecordset::adOpenForwardOnly,
-                               CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown);
-            added.push_back(column.addition);
-            writeDbVersion(DbVersion);
-        }
+    // One transaction: a failure of the store part-way (a full disk, a lost
+    // server) leaves the catalog as it was. A step that fails on its own, as
+    // it always could, is tried again at the next start. A catalog of a
+    // newer program is checked as ever but keeps its number.
+    CAdoTransaction transaction(connection);
+    if (!transaction.active()) {
+        writeDbVersions(missing.size() + 1);
+        return added;
     }
-    writeDbVersion(DbVersion);
-    recordset.Close();
-    // The tables beside ShoppingLists: each store's walk, the marks it is
-    // learned from and the trips found in them. A failure leaves every store in the everyday walk.
-    std::ignore = StoreWalks::ensureTable(connection);
-    std::ignore = MarkLog::ensureTable(connection);
-    std::ignore = WalkTrips::ensureTable(connection);
+    if (upgradeStructure(connection, missing) && found < CatalogSchema::Current) {
+        std::ignore = CatalogSchema::record(connection, CatalogSchema::Current);
+    }
+    // A refused commit has rolled everything back.
+    std::ignore = transaction.commit();
     return added;
 }
 
@@ -544,15 +613,7 @@ QString Catalog::additionMessage(Addition addition)
 
 void Catalog::runStoreTabIndexes(CAdoConnection& connection)
 {
-    // The quick entry's completion reads the name and the quantity in name
-    // order: with both in the index, PostgreSQL serves it in order from the
-    // index alone, without sorting the matches by their case-folded names,
-    // which is what costs there.
-    const QString include = connection.isPostgres() ? QStringLiteral(" INCLUDE (QtyToBuy)") : QString();
-    makeMissingIndexes(connection, {QStringLiteral("CREATE INDEX StoreIdx ON ShoppingLists (Store)"),
-                                    QStringLiteral("CREATE INDEX ItemNameIdx ON ShoppingLists (ItemName)") + include,
-                                    QStringLiteral("CREATE INDEX IDIdx ON ShoppingLists (ID)"),
-                                    QStringLiteral("CREATE INDEX DeptOrder ON ShoppingLists (DeptOrder)")});
+    std::ignore = tryAll(connection, storeTabIndexes(connection));
 }
 
 void Catalog::writeDbVersion(int version)

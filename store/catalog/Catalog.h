@@ -74,8 +74,8 @@ public:
     // and Created.
     static QString fileStateMessage(FileState state, const QString& filePath);
 
-    // The three start-up indexes, each made on one recordset (forward-only,
-    // optimistic) when the catalog lacks it; a failure is ignored.
+    // The three start-up indexes, each made unless it is there; a failure is
+    // ignored. The structure check makes them with the rest.
     static void runStartupIndexes(CAdoConnection& connection);
 
     // What the structure check added to an older catalog.
@@ -85,19 +85,25 @@ public:
         Coupon,
         DeptOrder
     };
-    // Brings an older catalog up to date: adds Price and Coupon when the
-    // table has no column of exactly that name (letter case counts), and
-    // DeptOrder (any letter case) with -1 on every row, writing DBVersion 5
-    // after each addition and once at the end. Failed additions are ignored.
-    // A ShoppingLists table that lacks the catalog's own columns, or that
-    // cannot be read, is left alone. Returns what it added, in order: the
-    // window tells the user.
+    // Brings an older catalog up to date, once: a catalog that records the
+    // current structure (CatalogSchema) is not looked over at all. Any other
+    // gains Price and Coupon when the table has no column of exactly that
+    // name (letter case counts), and DeptOrder (any letter case) with -1 on
+    // every row, writing DBVersion 5 after each addition and once at the
+    // end; then the indexes and the tables beside ShoppingLists, all in one
+    // transaction that records the structure when every part landed. A
+    // failed part is ignored and tried again at the next start. A user who
+    // may not change the structure is told what is missing, and nothing is
+    // tried. A ShoppingLists table that lacks the catalog's own columns, or
+    // that cannot be read, is left alone. Returns what it added, in order:
+    // the window tells the user.
     static std::vector<Addition> checkStructure(CAdoConnection& connection);
     // What the user is told of an addition.
     static QString additionMessage(Addition addition);
 
-    // The four indexes made before the store tabs are rebuilt, each when the
-    // catalog lacks it; failures are ignored.
+    // The four indexes the store tabs and the quick entry read by, each made
+    // unless it is there; failures are ignored. The structure check makes
+    // them with the rest.
     static void runStoreTabIndexes(CAdoConnection& connection);
 
     // Stores DBVersion in the settings; a failure is reported to the user by

@@ -2,6 +2,7 @@
 
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
+#include "store/catalog/CatalogSchema.h"
 
 #include <tuple>
 #include <utility>
@@ -32,12 +33,14 @@ bool SideTable::ensure(CAdoConnection& connection) const
     // Names compare as the catalog's do, without regard to letter case.
     const QString text =
         connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
-    // A failure may be another program making it at the same moment.
-    if (!connection.Execute(m_create.arg(text)) && connection.isPostgres()) {
-        std::ignore = connection.Execute(m_create.arg(QStringLiteral("text")));
+    // A failure may be another program making it at the same moment. Each
+    // attempt stands on its own savepoint, so that inside the start's
+    // transaction one that fails does not end it.
+    if (!CatalogSchema::tryChange(connection, m_create.arg(text)) && connection.isPostgres()) {
+        std::ignore = CatalogSchema::tryChange(connection, m_create.arg(QStringLiteral("text")));
     }
     if (!m_index.isEmpty()) {
-        std::ignore = connection.Execute(m_index);
+        std::ignore = CatalogSchema::tryChange(connection, m_index);
     }
     return usable(connection);
 }

@@ -242,10 +242,17 @@ StoreWalks::Learned StoreWalks::learnedWalk(const QString& store, qint64 now)
             over.push_back(trip);
         }
     }
-    WalkTrips::keep(m_connection, name, over);
+    Learned learned;
+    if (WalkTrips::keep(m_connection, name, over)) {
+        learned.finished = static_cast<int>(over.size());
+        since = std::max(since, over.back().end);
+    }
+    // The marks before the newest kept trip are never read again.
+    if (since != std::numeric_limits<qint64>::min()) {
+        MarkLog::dropThrough(m_connection, name, since);
+    }
     trips.insert(trips.end(), fresh.begin(), fresh.end());
     const WalkLearner::Estimate estimate = WalkLearner::estimate(trips);
-    Learned learned;
     learned.trips = estimate.trips;
     learned.confidence = estimate.confidence;
     const QStringList global = globalWalk();
@@ -256,12 +263,17 @@ StoreWalks::Learned StoreWalks::learnedWalk(const QString& store, qint64 now)
 void StoreWalks::carryRename(CAdoConnection& connection, JournalAction& action, Column column, const QString& from,
                              const QString& to)
 {
-    if (!tableUsable(connection) || from == to) {
+    const bool stores = column == Column::Store;
+    const QString name = stores ? QStringLiteral("Store") : QStringLiteral("Dept");
+    if (from == to) {
+        return;
+    }
+    MarkLog::carryRename(connection, name, from, to);
+    WalkTrips::carryRename(connection, name, from, to);
+    if (!tableUsable(connection)) {
         return;
     }
     lockTable(connection);
-    const bool stores = column == Column::Store;
-    const QString name = stores ? QStringLiteral("Store") : QStringLiteral("Dept");
     const std::vector<WalkRow> renamed = readRows(connection, name, from);
     if (renamed.empty()) {
         return;

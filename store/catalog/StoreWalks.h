@@ -51,12 +51,14 @@ public:
     // those never seen on a trip placed by WalkLearner::placeUnseen. The
     // trips found in the marks since the last one kept are kept in turn once
     // over (no mark for WalkLearner::TripGap before now, milliseconds since
-    // the epoch; 0 for the clock's time).
+    // the epoch; 0 for the clock's time). The marks those trips were found in
+    // are then let go (MarkLog::dropThrough).
     struct Learned
     {
         QStringList departments;
         int trips = 0;
         double confidence = 0.0;
+        int finished = 0; // trips over since the last call, kept by this one
     };
     Learned learnedWalk(const QString& store, qint64 now = 0);
 
@@ -67,7 +69,9 @@ public:
     };
     // Inside a rename of from to to in column: the walks follow, as part of
     // action. The walk rows already named to (left from items since gone)
-    // give way to the renamed ones. Raises CAdoException when the rows cannot
+    // give way to the renamed ones. The mark log and the kept trips follow in
+    // the same transaction, outside the undo history: they are what happened,
+    // not what the user set. Raises CAdoException when the walk rows cannot
     // be written.
     static void carryRename(CAdoConnection& connection, JournalAction& action, Column column, const QString& from,
                             const QString& to);

@@ -90,15 +90,15 @@ std::vector<WalkLearner::Trip> WalkTrips::kept(CAdoConnection& connection, const
     return trips;
 }
 
-void WalkTrips::keep(CAdoConnection& connection, const QString& store, const std::vector<WalkLearner::Trip>& trips)
+bool WalkTrips::keep(CAdoConnection& connection, const QString& store, const std::vector<WalkLearner::Trip>& trips)
 {
     if (trips.empty() || !CAdoCommand::available(connection) || !tableUsable(connection)) {
-        return;
+        return false;
     }
     try {
         CAdoTransaction transaction(connection);
         if (!transaction.active()) {
-            return;
+            return false;
         }
         CAdoCommand insert(connection, QStringLiteral("INSERT INTO WalkTrips (") + kColumns
                                            + QStringLiteral(") VALUES (?, ?, ?, ?, ?)"));
@@ -122,8 +122,76 @@ void WalkTrips::keep(CAdoConnection& connection, const QString& store, const std
             remove.bind(2, cut);
             remove.run();
         }
-        transaction.commit();
+        return transaction.commit();
     } catch (const CAdoException&) {
         // Rolled back; the marks are still there to find them again.
+    }
+    return false;
+}
+
+namespace
+{
+// Each trip's departments with from renamed to, the rows that change keyed by
+// all they hold (the table has no key of its own).
+void renameDepartment(CAdoConnection& connection, const QString& from, const QString& to)
+{
+    struct Renamed
+    {
+        std::vector<SqlValue> key; // Store, StartedAt, EndedAt, Depts as read
+        QString depts;
+    };
+    std::vector<Renamed> renamed;
+    CAdoCommand select(connection, QStringLiteral("SELECT Store, StartedAt, EndedAt, Depts FROM WalkTrips"));
+    const QString fromKey = WalkLearner::key(from);
+    while (select.next()) {
+        QStringList departments;
+        if (select.value(3).type() != SqlValue::Type::Text || !WalkTrips::decode(select.value(3).toText(), departments)
+            || !departments.contains(from, Qt::CaseInsensitive)) {
+            continue;
+        }
+        QStringList walked;
+        for (const QString& name : departments) {
+            const QString now = WalkLearner::key(name) == fromKey ? to : name;
+            if (!now.isEmpty() && !walked.contains(now, Qt::CaseInsensitive)) {
+                walked << now;
+            }
+        }
+        renamed.push_back(
+            {{select.value(0), select.value(1), select.value(2), select.value(3)}, WalkTrips::encode(walked)});
+    }
+    select.reset();
+    CAdoCommand update(connection, QStringLiteral("UPDATE WalkTrips SET Depts = ? WHERE Store = ? AND StartedAt = ? "
+                                                  "AND EndedAt = ? AND Depts = ?"));
+    for (const Renamed& row : renamed) {
+        update.bind(1, row.depts);
+        for (int i = 0; i < 4; ++i) {
+            update.bind(i + 2, row.key[static_cast<size_t>(i)]);
+        }
+        update.run();
+    }
+}
+} // namespace
+
+void WalkTrips::carryRename(CAdoConnection& connection, const QString& column, const QString& from, const QString& to)
+{
+    if (from == to || from.isEmpty() || !CAdoCommand::available(connection) || !tableUsable(connection)) {
+        return;
+    }
+    try {
+        CAdoTransaction part(connection);
+        if (!part.active()) {
+            return;
+        }
+        if (column == QLatin1String("Store")) {
+            CAdoCommand update(connection, QStringLiteral("UPDATE WalkTrips SET Store = ? WHERE Store = ?"));
+            update.bind(1, to);
+            update.bind(2, from);
+            update.run();
+        } else if (column == QLatin1String("Dept")) {
+            renameDepartment(connection, from, to);
+        }
+        part.commit();
+    } catch (const CAdoException&) {
+        // The savepoint is rolled back; the rename matters more than the trips.
     }
 }

@@ -26,8 +26,15 @@ public:
     static std::vector<WalkLearner::Trip> kept(CAdoConnection& connection, const QString& store);
     // Keeps trips (of store, oldest first) and lets go of the oldest beyond
     // KeptPerStore, in one transaction. A failure keeps nothing and is not
-    // told: the trips are found again from the marks next time.
-    static void keep(CAdoConnection& connection, const QString& store, const std::vector<WalkLearner::Trip>& trips);
+    // told (the trips are found again from the marks next time): the result
+    // says only whether they were kept.
+    static bool keep(CAdoConnection& connection, const QString& store, const std::vector<WalkLearner::Trip>& trips);
+
+    // Inside a rename of from to to in column ("Store" or "Dept"): the kept
+    // trips follow; a trip that then names one department twice keeps its
+    // first place. Trips that cannot be written are left as they are, and the
+    // rename goes on.
+    static void carryRename(CAdoConnection& connection, const QString& column, const QString& from, const QString& to);
 
     // The departments of a trip as one text, and back; false when the text
     // is not such a list.

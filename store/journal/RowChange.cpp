@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -101,6 +102,18 @@ public:
             bool ok = false;
             if (!until(QLatin1Char(';'), digits)) {
                 return false;
+            }
+            // The three values without digits are read as the write spells
+            // them; any other text must be a finite number, so that one beyond
+            // a double is refused rather than read as infinity.
+            if (digits == QLatin1String("nan")) {
+                out = SqlValue::real(std::numeric_limits<double>::quiet_NaN());
+                return true;
+            }
+            if (digits == QLatin1String("inf") || digits == QLatin1String("-inf")) {
+                const double infinity = std::numeric_limits<double>::infinity();
+                out = SqlValue::real(digits.startsWith(QLatin1Char('-')) ? -infinity : infinity);
+                return true;
             }
             const double real = digits.toDouble(&ok);
             if (!ok || !std::isfinite(real)) {

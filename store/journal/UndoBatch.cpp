@@ -8,6 +8,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
@@ -141,7 +142,9 @@ bool UndoBatch::suits(const CAdoConnection&, const std::vector<RowChange>& chang
         }
         for (const auto* values : {&change.before, &change.after}) {
             for (const SqlValue& value : *values) {
-                if (value.type() == SqlValue::Type::Blob) {
+                // JSON has no words for a real without digits.
+                if (value.type() == SqlValue::Type::Blob
+                    || (value.type() == SqlValue::Type::Real && !std::isfinite(value.toReal()))) {
                     return false;
                 }
             }

@@ -4,6 +4,7 @@
 #include "store/access/CAdoException.h"
 #include "store/postgres/PgConnection.h"
 #include "store/postgres/PgDialect.h"
+#include "store/postgres/PgSession.h"
 
 #include <charconv>
 
@@ -189,7 +190,7 @@ SqlValue PgCommand::value(int column)
         return SqlValue::integer(integer);
     }
     case Form::Real:
-        return SqlValue::real(QByteArray::fromRawData(text, length).toDouble());
+        return SqlValue::real(PgSession::readReal(text, length));
     case Form::Bytes: {
         size_t size = 0;
         unsigned char* bytes = PQunescapeBytea(reinterpret_cast<const unsigned char*>(text), &size);

@@ -1,6 +1,7 @@
 #include "store/postgres/PgResultRows.h"
 
 #include "store/access/CAdoException.h"
+#include "store/postgres/PgSession.h"
 
 #include <charconv>
 
@@ -43,7 +44,7 @@ void PgResultRows::readValue(const PGresult* rows, int row, int field, Oid type,
     case 701:  // float8
     case 1700: // numeric
         value.type = Value::Real;
-        value.real = QByteArray::fromRawData(text, length).toDouble();
+        value.real = PgSession::readReal(text, length);
         break;
     default:
         value.type = Value::Text;

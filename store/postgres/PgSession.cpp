@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
+#include <limits>
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -291,10 +292,38 @@ QString PgSession::lockedElsewhere()
     return QStringLiteral("Another program is changing this item; try again.");
 }
 
+namespace
+{
+PgSession::StatementWatch g_watch = nullptr;
+void* g_watchContext = nullptr;
+} // namespace
+
+double PgSession::readReal(const char* text, int length)
+{
+    const QByteArray value = QByteArray::fromRawData(text, length);
+    if (value == "Infinity" || value == "-Infinity") {
+        const double infinity = std::numeric_limits<double>::infinity();
+        return value.startsWith('-') ? -infinity : infinity;
+    }
+    if (value == "NaN") {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return value.toDouble();
+}
+
+void PgSession::watchStatements(StatementWatch watch, void* context)
+{
+    g_watch = watch;
+    g_watchContext = context;
+}
+
 PgSession::Result PgSession::roundTrip(const QByteArray& sql, const std::vector<const char*>& params, bool prepareOnly,
                                        Outcome& outcome)
 {
     const Exchanging exchanging(m_exchanging);
+    if (g_watch) {
+        g_watch(sql, g_watchContext);
+    }
     PGconn* conn = m_conn.get();
     const int count = static_cast<int>(params.size());
     const int sent = prepareOnly ? PQsendPrepare(conn, "", sql.constData(), 0, nullptr)

@@ -66,6 +66,16 @@ public:
     // "host:port/dbname" (or the socket folder for host), for messages.
     static QString describe(const QString& uri);
 
+    // A float or numeric value as the server writes it as text, its words
+    // for infinity and "not a number" included.
+    static double readReal(const char* text, int length);
+
+    // Called with the text of every statement any session sends, before it
+    // is sent; none when null. For tests that count what a start asks of
+    // the server; set and cleared on the thread that runs the sessions.
+    using StatementWatch = void (*)(const QByteArray& sql, void* context);
+    static void watchStatements(StatementWatch watch, void* context);
+
     // Runs one statement with text parameters (null for a missing value); a
     // second statement in the text is refused by the server. Null with error
     // set on failure.

@@ -117,6 +117,35 @@ TEST_P(JournalTest, EveryKindOfChangeUndoesAndRedoesExactlyAfterARestart)
     EXPECT_FALSE(journal.nextRedo());
 }
 
+// A price beyond every number, or (on a server) one that is not a number,
+// left by another program: changes to and from it undo and redo.
+TEST_P(JournalTest, PricesWithoutDigitsUndoAndRedo)
+{
+    const bool server = GetParam() != Engine::Sqlite;
+    QStringList dumps{CatalogSeed::dump()};
+    change(QStringLiteral("Edit Item: Milk"), 1,
+           QStringLiteral("UPDATE ShoppingLists SET Price = %1 WHERE ID = 1")
+               .arg(server ? QStringLiteral("'Infinity'") : QStringLiteral("9e999")));
+    dumps << CatalogSeed::dump();
+    change(QStringLiteral("Edit Item: Milk"), 1,
+           QStringLiteral("UPDATE ShoppingLists SET Price = %1 WHERE ID = 1")
+               .arg(server ? QStringLiteral("'NaN'") : QStringLiteral("-9e999")));
+    dumps << CatalogSeed::dump();
+    change(QStringLiteral("Edit Item: Milk"), 1, QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ID = 1"));
+    dumps << CatalogSeed::dump();
+    ASSERT_EQ(dumps.removeDuplicates(), 0);
+    Journal journal(connection);
+    for (int step = 2; step >= 0; --step) {
+        const Journal::Outcome outcome = journal.undo();
+        ASSERT_TRUE(outcome.done) << outcome.message.toStdString();
+        EXPECT_EQ(CatalogSeed::dump(), dumps.at(step)) << "after undoing step " << step + 1;
+    }
+    for (int step = 1; step <= 3; ++step) {
+        ASSERT_TRUE(journal.redo().done);
+        EXPECT_EQ(CatalogSeed::dump(), dumps.at(step)) << "after redoing step " << step;
+    }
+}
+
 TEST_P(JournalTest, UndoRefusesToOverwriteLaterChangesAndNamesTheActionToUndoFirst)
 {
     clearList();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace
@@ -157,8 +158,9 @@ TEST(RowChangeTest, MalformedTextIsRefused)
         "UI5x;1;8:QtyToBuyI1;I2;",        // a number with a letter in it
         "UI99999999999999999999;1;1:aNN", // beyond 64 bits
         "UI5;1;1:aR1e999;N",              // a real beyond double
-        "UI5;1;1:aRnan;N",                // not a number
-        "UI5;1;1:aRinf;N",                // infinity
+        "UI5;1;1:aRNaN;N",                // not a number, spelled otherwise than written
+        "UI5;1;1:aRinfinity;N",           // infinity, spelled otherwise than written
+        "UI5;1;1:aR+inf;N",               // infinity with a sign never written
         "UI5;1;1:aX0;N",                  // an odd count of hex digits
         "UI5;1;1:aXzz;N",                 // no hex digits
         "UI5;1;1:aI1",                    // a number without its end
@@ -167,6 +169,30 @@ TEST(RowChangeTest, MalformedTextIsRefused)
     for (const char* text : texts) {
         std::vector<RowChange> read;
         EXPECT_FALSE(RowChange::parse(QString::fromLatin1(text), read)) << text;
+    }
+}
+
+// A real column may hold infinity or "not a number" (a server catalog, a
+// file another program wrote): the history of a change to such a row reads
+// back what was written, so that the change can be undone.
+TEST(RowChangeTest, RealsWithoutDigitsReadBackAsWritten)
+{
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (const double real : {infinity, -infinity, std::numeric_limits<double>::quiet_NaN(), 1e300}) {
+        RowChange change;
+        change.kind = RowChange::Kind::Update;
+        change.id = SqlValue::integer(7);
+        change.columns = QStringList({QStringLiteral("Price")});
+        change.before = {SqlValue::real(real)};
+        change.after = {SqlValue()};
+        QString text;
+        change.appendTo(text, nullptr);
+        std::vector<RowChange> read;
+        ASSERT_TRUE(RowChange::parse(text, read)) << text.toStdString();
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0].before.size(), 1u);
+        EXPECT_TRUE(read[0].before[0] == SqlValue::real(real)) << text.toStdString();
+        EXPECT_EQ(std::signbit(read[0].before[0].toReal()), std::signbit(real)) << text.toStdString();
     }
 }
 

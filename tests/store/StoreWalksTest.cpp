@@ -7,6 +7,7 @@
 #include "store/catalog/CatalogCopier.h"
 #include "store/catalog/MarkLog.h"
 #include "store/catalog/StoreWalks.h"
+#include "store/catalog/WalkTrips.h"
 #include "store/journal/Journal.h"
 #include "tools/CRenameDlg.h"
 
@@ -80,6 +81,8 @@ TEST_P(StoreWalksTest, TheStructureCheckMakesTheTablesOnceAndLeavesOthersAlone)
     // the everyday way, and a walk cannot be set.
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DROP TABLE StoreWalks")));
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("CREATE TABLE StoreWalks (Shop TEXT, Aisle INTEGER)")));
+    // The next start.
+    ASSERT_EQ(connection.Open(CatalogSeed::path()), 0) << connection.lastError().toStdString();
     Catalog::checkStructure(connection);
     EXPECT_FALSE(StoreWalks::tableUsable(connection));
     EXPECT_EQ(walk(QStringLiteral("B-Mart")), names({"Produce", "Bakery", "Dairy", "Frozen"}));
@@ -248,6 +251,71 @@ TEST_P(StoreWalksTest, ACatalogCopyTakesTheWalksAndTheirHistory)
     // The walk's entry in the history travelled too, and undoes there.
     ASSERT_TRUE(Journal(copied).undo().done);
     EXPECT_FALSE(StoreWalks(copied).walkOf(QStringLiteral("B-Mart")).own);
+}
+
+TEST_P(StoreWalksTest, RenamesReachTheMarksAndTheKeptTrips)
+{
+    ASSERT_TRUE(CatalogSeed::exec(
+        QStringLiteral("INSERT INTO MarkLog VALUES (1000, 1, 'Dairy', 'B-Mart', 1); INSERT INTO MarkLog VALUES (1001, "
+                       "3, 'Bakery', 'b-mart', 1); INSERT INTO MarkLog VALUES (1002, 5, 'dairy', 'C-Mart', 1)")));
+    const auto trip = [](const char* store, qint64 start, std::initializer_list<const char*> depts) {
+        return QStringLiteral("INSERT INTO WalkTrips VALUES ('%1', %2, %3, 5, '%4')")
+            .arg(QLatin1String(store))
+            .arg(start)
+            .arg(start + 1)
+            .arg(WalkTrips::encode(names(depts)));
+    };
+    ASSERT_TRUE(CatalogSeed::exec(trip("B-Mart", 10, {"Frozen", "Dairy", "Bakery"})));
+    ASSERT_TRUE(CatalogSeed::exec(trip("C-Mart", 20, {"Dairy", "Deli"})));
+    ASSERT_TRUE(CatalogSeed::exec(trip("B-Mart", 30, {"Produce", "dairy", "Frozen"})));
+    const auto depts = [this](const QString& store) {
+        QStringList out;
+        for (const WalkLearner::Trip& kept : WalkTrips::kept(connection, store)) {
+            out << kept.departments.join(QLatin1Char('>'));
+        }
+        return out;
+    };
+
+    CRenameDlg::renameAll(connection, QStringLiteral("Store"), QStringLiteral("B-Mart"), QStringLiteral("BigMart"));
+    EXPECT_EQ(MarkLog::marksAt(connection, QStringLiteral("BigMart")).size(), 2u);
+    EXPECT_TRUE(MarkLog::marksAt(connection, QStringLiteral("B-Mart")).empty());
+    EXPECT_EQ(depts(QStringLiteral("BigMart")), (QStringList{"Frozen>Dairy>Bakery", "Produce>dairy>Frozen"}));
+    EXPECT_TRUE(depts(QStringLiteral("B-Mart")).isEmpty());
+
+    // Into a department there is already: a trip names it once, at its
+    // first place.
+    CRenameDlg::renameAll(connection, QStringLiteral("Dept"), QStringLiteral("Dairy"), QStringLiteral("Deli"));
+    EXPECT_EQ(depts(QStringLiteral("BigMart")), (QStringList{"Frozen>Deli>Bakery", "Produce>Deli>Frozen"}));
+    EXPECT_EQ(depts(QStringLiteral("C-Mart")), QStringList{"Deli"});
+    EXPECT_EQ(MarkLog::marksAt(connection, QStringLiteral("C-Mart")).at(0).dept, QStringLiteral("Deli"));
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM MarkLog WHERE Dept = 'Dairy'")),
+              QStringLiteral("0"));
+
+    // A log that is another program's table: the rename still lands.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DROP TABLE MarkLog")));
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("CREATE TABLE MarkLog (Note TEXT)")));
+    CRenameDlg::renameAll(connection, QStringLiteral("Store"), QStringLiteral("BigMart"), QStringLiteral("B-Mart"));
+    EXPECT_EQ(depts(QStringLiteral("B-Mart")).size(), 2);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Store = 'B-Mart'")), 4);
+}
+
+TEST_P(StoreWalksTest, TheMarkLogKeepsOnlyTheNewestMarks)
+{
+    // A full log, one mark a millisecond.
+    ASSERT_TRUE(CatalogSeed::exec(
+        QStringLiteral("INSERT INTO MarkLog (MarkedAt, ItemID, Dept, Store, Marked) WITH RECURSIVE n(i) AS (SELECT 1 "
+                       "UNION ALL SELECT i + 1 FROM n WHERE i < %1) SELECT i, 1, 'Dairy', 'C-Mart', 1 FROM n")
+            .arg(MarkLog::KeptMarks)));
+    MarkLog::record(connection, 2, true, QStringLiteral("B-Mart"), 1'700'000'000'000LL);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM MarkLog")), QString::number(MarkLog::KeptMarks));
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT min(MarkedAt) FROM MarkLog")), QStringLiteral("2"));
+    // Marks made at one moment go or stay together.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE MarkLog SET MarkedAt = 3 WHERE MarkedAt IN (2, 3, 4)")));
+    MarkLog::record(connection, 2, false, QStringLiteral("B-Mart"), 1'700'000'000'001LL);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT min(MarkedAt) FROM MarkLog")), QStringLiteral("3"));
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM MarkLog")),
+              QString::number(MarkLog::KeptMarks + 1));
+    EXPECT_EQ(MarkLog::marksAt(connection, QStringLiteral("B-Mart")).size(), 2u);
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(StoreWalksTest);

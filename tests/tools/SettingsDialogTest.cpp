@@ -13,6 +13,7 @@
 #include "tools/CSettingsDlg.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -270,4 +271,30 @@ TEST_F(OptionsCommandTest, ClosingStillAppliesTheFontAndRebuilds)
     expectFontEverywhere(20);
     EXPECT_TRUE(harness->column(0).contains(QStringLiteral("Bread")));
     EXPECT_EQ(WaitCursor::depth(), 0);
+}
+
+TEST_F(SettingsDialogTest, LearningEachStoresWalkIsOffUntilChosenAndKeptByOkOnly)
+{
+    {
+        auto dialog = openDialog();
+        EXPECT_FALSE(dialog->learnWalksBox().isChecked());
+        dialog->learnWalksBox().setChecked(true);
+        dialog->reject();
+    }
+    EXPECT_EQ(registry.GetDword(QStringLiteral("LearnWalks")), Missing);
+    EXPECT_FALSE(app.learnWalks());
+    {
+        auto dialog = openDialog();
+        QTest::mouseClick(&dialog->learnWalksBox(), Qt::LeftButton, {}, QPoint(4, 4));
+        pressOk(*dialog);
+    }
+    EXPECT_EQ(registry.GetDword(QStringLiteral("LearnWalks")), 1);
+    EXPECT_TRUE(app.learnWalks());
+    // Read back at the next start, and shown.
+    app.setLearnWalks(false);
+    app.LoadSettings();
+    EXPECT_TRUE(app.learnWalks());
+    auto dialog = openDialog();
+    EXPECT_TRUE(dialog->learnWalksBox().isChecked());
+    dialog->reject();
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+class CAdoConnection;
+
+// The number of the catalog's structure, kept in the catalog itself: SQLite's
+// user_version on a file, the one row of the table GrocelleSchema on a
+// server. A start that finds the current number does none of the checks,
+// repairs and index making that brought the catalog to it. Every catalog
+// made before the number was kept reads as 0.
+class CatalogSchema
+{
+public:
+    // The structure this program makes: the full column set, the start-up and
+    // store-tab indexes, and the tables beside ShoppingLists.
+    static constexpr int Current = 1;
+
+    // The number recorded in the catalog; 0 when there is none or it cannot
+    // be read. On a server it is read outside any transaction (a missing
+    // table would end one).
+    static int recorded(CAdoConnection& connection);
+
+    // Records version inside the caller's transaction; false when the store
+    // refused. The caller records only a number above the one it found, so
+    // that a catalog of a newer program keeps its own.
+    static bool record(CAdoConnection& connection, int version);
+
+    // Whether the structure may be changed by this connection: a writable
+    // file, or on a server a user who owns the catalog's table and may make
+    // tables beside it. A user who may not is never sent an ALTER or a
+    // CREATE.
+    static bool mayChange(CAdoConnection& connection);
+
+    // Runs one statement of a structure change, on a savepoint when a
+    // transaction is open: its failure (a column there under another letter
+    // case, a name another program took) undoes only itself, and the
+    // transaction goes on. Whether it landed.
+    static bool tryChange(CAdoConnection& connection, const QString& sql);
+};

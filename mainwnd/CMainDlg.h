@@ -5,6 +5,7 @@
 #include "commands/ViewState.h"
 #include "controls/DeptComboBox.h"
 #include "mainwnd/CommandRouter.h"
+#include "mainwnd/RepaintingWait.h"
 #include "mainwnd/SummaryPainter.h"
 #include "mainwnd/ViewController.h"
 #include "mainwnd/WindowLayout.h"
@@ -196,4 +197,7 @@ private:
     std::unique_ptr<UndoCommands> m_undoCommands;
     // The phone list's server on this window's connection; goes first.
     std::unique_ptr<PhoneList> m_phoneList;
+    // The window repaints while it waits for a server, until it starts to
+    // go: nothing is painted from half-destroyed members.
+    RepaintingWait m_repaintingWait;
 };

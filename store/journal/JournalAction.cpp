@@ -25,19 +25,24 @@ JournalAction::JournalAction(CAdoConnection& connection, const QString& label, L
     if (!m_transaction.active() || !connection.isPostgres()) {
         return;
     }
-    // Before any row is locked, so that two programs never each hold what
-    // the other waits for. A failure here ends the transaction; commit then
-    // raises.
+    bool ready = false;
     try {
-        if (Journal::ensureTables(connection)) {
-            Journal::lockForWriting(connection);
-            m_tablesReady = true;
-        } else {
-            m_journalling = Journalling::No;
-        }
+        ready = Journal::ensureTables(connection);
     } catch (const CAdoException&) {
-        m_journalling = Journalling::No;
+        // The transaction has ended; commit raises.
     }
+    if (!ready) {
+        m_journalling = Journalling::No;
+        return;
+    }
+    // Before a pass locks its rows, so that two passes take their turns
+    // whole. A one-item change has locked its row already, so that a row
+    // another program holds does not hold up changes to other items; when
+    // it meets a pass that waits for that row, the server ends one of the
+    // two. The loser is told why (another program, a time limit), here,
+    // rather than by the next statement's failure in an ended transaction.
+    Journal::lockForWriting(connection);
+    m_tablesReady = true;
 }
 
 JournalAction::~JournalAction() = default;

@@ -16,7 +16,9 @@ class CAdoConnection;
 // already); the change is then made on the same connection, its rows told
 // to the action (record) or watched (watch); commit writes the journal entry
 // and makes all of it final. Without commit, the destructor rolls the change
-// back.
+// back. On a server, construction waits for the journal to be this
+// program's, and raises CAdoException with the reason when the server ends
+// that wait (another program's lock held too long, or a deadlock).
 //
 //     JournalAction action(connection, QStringLiteral("Add one: Milk"));
 //     action.watch(id);

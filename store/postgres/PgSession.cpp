@@ -1,13 +1,9 @@
 #include "store/postgres/PgSession.h"
 
-#include "platform/WaitCursor.h"
+#include "store/access/ServerWait.h"
 #include "store/postgres/PgDialect.h"
 
-#include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QThread>
 
 #include <cctype>
 #include <cerrno>
@@ -36,58 +32,48 @@ QString errorOf(const PGresult* result, const PGconn* conn)
     return text;
 }
 
-// The wait cursor while the window's thread waits for the server longer than
-// a moment; nothing on any other thread, or without a window.
-class WaitShown
+// How a connect (or a reset) that was begun without blocking ended.
+enum class Connecting
 {
-public:
-    WaitShown() { m_since.start(); }
-    ~WaitShown()
-    {
-        if (m_shown) {
-            WaitCursor::end();
-        }
-    }
-    WaitShown(const WaitShown&) = delete;
-    WaitShown& operator=(const WaitShown&) = delete;
-
-    void tick()
-    {
-        if (m_shown || m_since.elapsed() < 300) {
-            return;
-        }
-        QCoreApplication* application = QCoreApplication::instance();
-        if (qobject_cast<QGuiApplication*>(application) && QThread::currentThread() == application->thread()) {
-            WaitCursor::begin();
-            m_shown = true;
-        }
-    }
-
-private:
-    QElapsedTimer m_since;
-    bool m_shown = false;
+    Done,
+    Refused,
+    TimedOut
 };
 
-// Waits until the socket is ready for events or the deadline passes; false
-// when it passed. At most a fifth of a second at a time, so that the wait
-// cursor comes up.
-bool waitForSocket(int socket, short events, const QDeadlineTimer& deadline, WaitShown& shown)
+// Drives a connect begun with PQconnectStart (or PQresetStart, with reset)
+// until it ends or the deadline passes.
+Connecting finishConnect(PGconn* conn, bool reset, const QDeadlineTimer& deadline)
 {
-    for (;;) {
-        shown.tick();
-        const qint64 left = deadline.remainingTime();
-        if (left == 0) {
-            return false;
+    ServerWait wait;
+    PostgresPollingStatusType state = PQstatus(conn) == CONNECTION_BAD ? PGRES_POLLING_FAILED : PGRES_POLLING_WRITING;
+    while (state == PGRES_POLLING_READING || state == PGRES_POLLING_WRITING) {
+        const short events = state == PGRES_POLLING_READING ? POLLIN : POLLOUT;
+        if (!wait.forSocket(PQsocket(conn), events, deadline)) {
+            return Connecting::TimedOut;
         }
-        pollfd fd{socket, events, 0};
-        const int slice = left < 0 || left > 200 ? 200 : static_cast<int>(left);
-        const int ready = poll(&fd, 1, slice);
-        if (ready > 0 || (ready < 0 && errno != EINTR)) {
-            // An error shows in the next libpq call.
-            return true;
-        }
+        state = reset ? PQresetPoll(conn) : PQconnectPoll(conn);
     }
+    return state == PGRES_POLLING_OK ? Connecting::Done : Connecting::Refused;
 }
+
+// Marks a session's connection as under way with the server for a scope.
+class Exchanging
+{
+public:
+    explicit Exchanging(bool& flag)
+        : m_flag(flag)
+        , m_before(flag)
+    {
+        m_flag = true;
+    }
+    ~Exchanging() { m_flag = m_before; }
+    Exchanging(const Exchanging&) = delete;
+    Exchanging& operator=(const Exchanging&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_before;
+};
 
 QDeadlineTimer deadlineIn(int seconds)
 {
@@ -246,20 +232,14 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
     session->m_waitSeconds = waitSecondsOf(conn);
     // The server's error class comes with its message.
     PQsetErrorVerbosity(conn, PQERRORS_VERBOSE);
-    const QDeadlineTimer deadline = deadlineIn(session->m_waitSeconds);
-    WaitShown shown;
-    PostgresPollingStatusType state = PQstatus(conn) == CONNECTION_BAD ? PGRES_POLLING_FAILED : PGRES_POLLING_WRITING;
-    while (state == PGRES_POLLING_READING || state == PGRES_POLLING_WRITING) {
-        const short events = state == PGRES_POLLING_READING ? POLLIN : POLLOUT;
-        if (!waitForSocket(PQsocket(conn), events, deadline, shown)) {
-            error = QStringLiteral("The %1 cannot be reached: it did not answer within %2 seconds.")
-                        .arg(session->m_description)
-                        .arg(session->m_waitSeconds);
-            return nullptr;
-        }
-        state = PQconnectPoll(conn);
+    const Connecting connecting = finishConnect(conn, false, deadlineIn(session->m_waitSeconds));
+    if (connecting == Connecting::TimedOut) {
+        error = QStringLiteral("The %1 cannot be reached: it did not answer within %2 seconds.")
+                    .arg(session->m_description)
+                    .arg(session->m_waitSeconds);
+        return nullptr;
     }
-    if (state != PGRES_POLLING_OK) {
+    if (connecting != Connecting::Done) {
         error = connectFailure(session->m_description, PQerrorMessage(conn));
         return nullptr;
     }
@@ -340,6 +320,7 @@ void PgSession::watchStatements(StatementWatch watch, void* context)
 PgSession::Result PgSession::roundTrip(const QByteArray& sql, const std::vector<const char*>& params, bool prepareOnly,
                                        Outcome& outcome)
 {
+    const Exchanging exchanging(m_exchanging);
     if (g_watch) {
         g_watch(sql, g_watchContext);
     }
@@ -359,7 +340,7 @@ PgSession::Result PgSession::awaitResult(Outcome& outcome)
 {
     PGconn* conn = m_conn.get();
     const QDeadlineTimer deadline = deadlineIn(m_waitSeconds);
-    WaitShown shown;
+    ServerWait wait;
     Result last;
     for (;;) {
         const int flushed = PQflush(conn);
@@ -376,12 +357,13 @@ PgSession::Result PgSession::awaitResult(Outcome& outcome)
             last.reset(next);
         }
         const short events = flushed == 1 ? POLLIN | POLLOUT : POLLIN;
-        if (!waitForSocket(PQsocket(conn), events, deadline, shown)) {
+        if (!wait.forSocket(PQsocket(conn), events, deadline)) {
             // The answer may still come, to a statement that is no longer
             // anyone's: the connection is given up, and the server ends
             // the session when it sees that.
             shutdown(PQsocket(conn), SHUT_RDWR);
             PQconsumeInput(conn);
+            m_gaveUp.start();
             outcome = Outcome::TimedOut;
             return nullptr;
         }
@@ -390,6 +372,9 @@ PgSession::Result PgSession::awaitResult(Outcome& outcome)
 
 PgSession::Result PgSession::prepare(const QByteArray& sql, QString& error)
 {
+    if (refusedWhileBusy(error)) {
+        return nullptr;
+    }
     Outcome outcome = Outcome::Lost;
     Result result = roundTrip(sql, {}, true, outcome);
     if (!result || PQresultStatus(result.get()) != PGRES_COMMAND_OK) {
@@ -422,8 +407,36 @@ bool PgSession::restore()
 {
     m_held.clear();
     m_heldWriteFailed = false;
-    PQreset(m_conn.get());
-    return connected() && configure();
+    // A server that has just let a wait run out is not waited for again at
+    // once: the other statements of the same command fail straight away,
+    // so that the command ends within about one time limit, not one for
+    // each of its statements.
+    if (m_gaveUp.isValid() && !m_gaveUp.hasExpired(RetryAfterMs)) {
+        return false;
+    }
+    const Exchanging exchanging(m_exchanging);
+    // Without blocking, so that the wait for a server that is still gone
+    // has the same limit as every other, and the window repaints meanwhile.
+    PGconn* conn = m_conn.get();
+    if (!PQresetStart(conn)) {
+        return false;
+    }
+    const Connecting connecting = finishConnect(conn, true, deadlineIn(m_waitSeconds));
+    if (connecting == Connecting::TimedOut) {
+        m_gaveUp.start();
+    }
+    return connecting == Connecting::Done && connected() && configure();
+}
+
+bool PgSession::refusedWhileBusy(QString& error)
+{
+    if (!m_exchanging) {
+        return false;
+    }
+    m_lastState = "55006";
+    error = QStringLiteral("the connection to the %1 is still waiting for the answer to another statement")
+                .arg(m_description);
+    return true;
 }
 
 QString PgSession::failureText(const PGresult* result, Outcome outcome)
@@ -483,6 +496,9 @@ PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const st
 
 bool PgSession::sendHeldWrites(QString& error)
 {
+    if (refusedWhileBusy(error)) {
+        return false;
+    }
     if (m_held.isEmpty()) {
         return true;
     }
@@ -510,6 +526,9 @@ bool PgSession::sendHeldWrites(QString& error)
 
 PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const std::vector<const char*>& params)
 {
+    if (refusedWhileBusy(error)) {
+        return nullptr;
+    }
     const QByteArray word = leadingWord(sql);
     if (word == "ROLLBACK" || word == "ABORT") {
         // Every write held was made after the last statement sent, and so
@@ -561,8 +580,11 @@ const PgSession::Table* PgSession::table(Oid oid)
     if (known != m_tables.end()) {
         return known->second.get();
     }
-    const QByteArray id = QByteArray::number(oid);
     QString error;
+    if (refusedWhileBusy(error)) {
+        return nullptr;
+    }
+    const QByteArray id = QByteArray::number(oid);
     const Result result =
         run("SELECT a.attnum, a.attname, format_type(a.atttypid, a.atttypmod), a.attrelid::regclass::text, "
             "(SELECT min((regexp_match(pg_get_constraintdef(c.oid), 'char_length\\(.*<=\\s*(\\d+)'))[1]::int) "
@@ -618,6 +640,9 @@ const PgSession::Table* PgSession::tableNamed(const QByteArray& name)
     auto known = m_tableIds.find(key);
     if (known == m_tableIds.end()) {
         QString error;
+        if (refusedWhileBusy(error)) {
+            return nullptr;
+        }
         const Result result = run("SELECT to_regclass($1)::oid", error, {name.constData()});
         Oid oid = InvalidOid;
         if (result && PQntuples(result.get()) == 1 && !PQgetisnull(result.get(), 0, 0)) {
@@ -630,6 +655,10 @@ const PgSession::Table* PgSession::tableNamed(const QByteArray& name)
 
 bool PgSession::reconnect()
 {
+    QString ignored;
+    if (refusedWhileBusy(ignored)) {
+        return false;
+    }
     m_tables.clear();
     m_tableIds.clear();
     return restore();

@@ -4,6 +4,7 @@
 #include "store/postgres/PgWriteBatch.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <libpq-fe.h>
@@ -83,15 +84,18 @@ public:
     // limit (a server stopped or cut off) gives up its connection, which the
     // next statement makes again; the server itself ends a statement that
     // runs too long, and a wait for a lock that another program holds
-    // (LockedElsewhere). The wait cursor shows while the window's thread
-    // waits. Outside a transaction, a connection that the server closed
-    // while idle is made again before the statement is sent, and a read cut
-    // off on the way is run once more on a new one; a write is never sent
-    // twice. A statement that changes the structure runs on a
-    // savepoint inside a transaction, so that its failure (an index that
-    // exists already) does not end the transaction. The keyset writes held
-    // back are sent first (a rollback drops them): a failure to send them is
-    // the statement's failure, and the transaction then cannot commit.
+    // (LockedElsewhere). The window's thread waits through ServerWait: the
+    // wait cursor shows and the window repaints meanwhile. A statement asked
+    // for while this session waits for another's answer (from something the
+    // window did meanwhile) is refused at once and never sent. Outside a
+    // transaction, a connection that the server closed while idle is made
+    // again before the statement is sent, and a read cut off on the way is
+    // run once more on a new one; a write is never sent twice. A statement
+    // that changes the structure runs on a savepoint inside a transaction,
+    // so that its failure (an index that exists already) does not end the
+    // transaction. The keyset writes held back are sent first (a rollback
+    // drops them): a failure to send them is the statement's failure, and
+    // the transaction then cannot commit.
     Result exec(const QByteArray& sql, QString& error, const std::vector<const char*>& params = {});
 
     // Keyset writes inside a transaction are held here and sent together:
@@ -109,7 +113,8 @@ public:
     const Table* tableNamed(const QByteArray& name);
 
     // Connects again after the server went away; false while it is still
-    // gone. What the layer knew of the tables is read again.
+    // gone, and at once for a moment after a wait for it ran out. What the
+    // layer knew of the tables is read again.
     bool reconnect();
     // The time limit of this session's waits, in seconds; 0 for none.
     int waitSeconds() const { return m_waitSeconds; }
@@ -163,6 +168,9 @@ private:
     // database's tables keep their object ids across a restart.
     bool restore();
     QString failureText(const PGresult* result, Outcome outcome);
+    // True, with error set, while an exchange with the server is under way:
+    // nothing else may be sent on the connection until it ends.
+    bool refusedWhileBusy(QString& error);
 
     std::unique_ptr<PGconn, Finish> m_conn;
     QString m_description;
@@ -174,4 +182,10 @@ private:
     // A held write failed while the server's transaction went on: no
     // commit until a rollback.
     bool m_heldWriteFailed = false;
+    // A statement, a connect or a reset is waiting for the server.
+    bool m_exchanging = false;
+    // Since the last wait for the server ran out; no new connection is
+    // tried before RetryAfterMs have passed.
+    QElapsedTimer m_gaveUp;
+    static constexpr int RetryAfterMs = 1000;
 };

@@ -4,6 +4,7 @@
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
+#include "commands/ItemChanges.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "items/ListCommands.h"
@@ -18,7 +19,9 @@
 #include <QProcess>
 #include <QTabBar>
 
+#include <chrono>
 #include <csignal>
+#include <thread>
 
 namespace
 {
@@ -223,6 +226,62 @@ TEST_P(ListCommandsTest, ARefusedDeleteKeepsTheItemAndItsRowAndSaysSo)
     EXPECT_EQ(main.column(0), QStringList{QStringLiteral("Milk")});
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), QStringLiteral("1"));
     EXPECT_EQ(main->tabStrip().count(), 2);
+}
+
+TEST_P(ListCommandsTest, ClearListMeetingAnotherProgramsOneItemChangeEndsOneOfThemWithItsReason)
+{
+    if (onSqlite()) {
+        GTEST_SKIP() << "a file is locked whole: its writers never wait for each other";
+    }
+    seedNeeded(3);
+    const QString location = CatalogSeed::path();
+    // A third program holds the journal, so that the pass and the change
+    // meet: the change has locked its item and waits for the journal, the
+    // pass has the journal next and waits for the item.
+    CAdoConnection holder(true);
+    ASSERT_EQ(holder.Open(location), 0);
+    ASSERT_TRUE(holder.BeginTrans());
+    ASSERT_TRUE(holder.Execute(QStringLiteral("LOCK TABLE JournalActions IN SHARE ROW EXCLUSIVE MODE")));
+
+    const auto run = [&location](const std::function<void(CAdoConnection&)>& work) {
+        CAdoConnection connection(true);
+        if (connection.Open(location) != 0) {
+            return connection.lastError();
+        }
+        try {
+            work(connection);
+        } catch (const CAdoException& error) {
+            return error.describe();
+        }
+        return QString();
+    };
+    QString passError = QStringLiteral("<not run>");
+    QString markError = QStringLiteral("<not run>");
+    std::thread pass(
+        [&] { passError = run([](CAdoConnection& c) { ListCommands::clearRows(c, ListCommands::Clear::List); }); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    std::thread mark([&] { markError = run([](CAdoConnection& c) { ItemChanges::setMark(c, 2, 0); }); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    ASSERT_TRUE(holder.CommitTrans());
+    pass.join();
+    mark.join();
+
+    // One of the two lands whole; the other is told what happened, not that
+    // a value could not be read.
+    const bool passLanded = passError.isEmpty();
+    const bool markLanded = markError.isEmpty();
+    ASSERT_TRUE(passLanded || markLanded) << passError.toStdString() << " / " << markError.toStdString();
+    const QString loser = passLanded ? markError : passError;
+    if (!loser.isEmpty()) {
+        EXPECT_TRUE(loser.contains(QStringLiteral("changed the same items at the same moment"))
+                    || loser.contains(QStringLiteral("Another program is changing this item")))
+            << loser.toStdString();
+        EXPECT_FALSE(loser.contains(QStringLiteral("aborted"))) << loser.toStdString();
+    }
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0")), passLanded ? 0 : 3);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Checked <> 0")), passLanded ? 0 : 2);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM JournalActions")),
+              QString::number(int(passLanded) + int(markLanded)));
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(ListCommandsTest);

@@ -133,7 +133,11 @@ bool ViewController::DepartmentFill()
     m_depts.clear();
     CAdoRecordset rs;
     std::vector<SqlValue> values;
-    const QString sql = ListStatement::departments(view, &values);
+    // Each department once, in the order the rows first give it, so that the
+    // spelling kept below is the one that reading every row would keep; the
+    // engine drops the repeats instead of this loop.
+    const QString sql =
+        QStringLiteral("SELECT DISTINCT Dept FROM (%1) AS Offered").arg(ListStatement::departments(view, &values));
     if (!rs.Open(sql, values, m_window.connection(), CAdoRecordset::adOpenForwardOnly,
                  CAdoRecordset::adLockOptimistic)) {
         m_depts.addItem(ViewState::allItems());

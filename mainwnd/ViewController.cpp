@@ -54,10 +54,15 @@ void ViewController::StoreTabRefresh()
         m_tabs.addTab(QStringLiteral("Need"));
         view.tabStores << ViewState::allStores();
         QString previous;
+        // Spellings that differ in letter case may come in turns; a name that
+        // has its tab already gets no second one, which could not be told
+        // apart from the first.
+        QSet<QString> shown;
         int index = 1;
         while (!rs.IsEOF() && index <= ViewState::MaxStoreTabs) {
             const QString store = rs.GetField(0).GetText();
-            if (store != previous) {
+            if (store != previous && !shown.contains(store)) {
+                shown.insert(store);
                 // The tip is no markup; the label is set when all are known.
                 m_tabs.addTab(QString());
                 m_tabs.setTabToolTip(index, Qt::convertFromPlainText(store, Qt::WhiteSpaceNoWrap));

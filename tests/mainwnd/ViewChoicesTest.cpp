@@ -5,12 +5,14 @@
 #include "controls/DeptComboBox.h"
 
 #include <QComboBox>
+#include <QSet>
 #include <QTabBar>
 
-// The department box's entries on both engines: each department once, with
-// the spelling of the first item that has it, narrowed to a store's own
-// departments on its tab.
-class DepartmentBoxTest : public EngineTest
+// What the window offers to choose a view by, on both engines: the department
+// box's entries (each department once, with the spelling of the first item
+// that has it, narrowed to a store's own departments on its tab) and the
+// store tabs.
+class ViewChoicesTest : public EngineTest
 {
 protected:
     static QStringList entries(QComboBox& combo)
@@ -23,7 +25,7 @@ protected:
     }
 };
 
-TEST_P(DepartmentBoxTest, EachDepartmentOnceAndOnlyTheStoresOwnOnItsTab)
+TEST_P(ViewChoicesTest, EachDepartmentOnceAndOnlyTheStoresOwnOnItsTab)
 {
     CatalogSeed::write({
         {.name = QStringLiteral("Milk"), .qty = 1, .dept = QStringLiteral("Dairy"), .store = QStringLiteral("Acme")},
@@ -54,4 +56,25 @@ TEST_P(DepartmentBoxTest, EachDepartmentOnceAndOnlyTheStoresOwnOnItsTab)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-INSTANTIATE_FOR_BOTH_ENGINES(DepartmentBoxTest);
+INSTANTIATE_FOR_BOTH_ENGINES(ViewChoicesTest);
+
+TEST_P(ViewChoicesTest, StoreSpelledAgainAfterAnotherSpellingGetsNoSecondTab)
+{
+    // The index keeps the three in the order they were written: one spelling,
+    // another, then the first again. Each spelling is one tab; two tabs of one
+    // name could never be told apart, and their labels never made different.
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .store = QStringLiteral("Aldi")},
+        {.name = QStringLiteral("Tea"), .store = QStringLiteral("ALDI")},
+        {.name = QStringLiteral("Jam"), .store = QStringLiteral("Aldi")},
+        {.name = QStringLiteral("Soap"), .store = QStringLiteral("Corner")},
+    });
+    MainWindowHarness main;
+    QStringList stores = main->view().tabStores;
+    EXPECT_EQ(stores.size(), QSet<QString>(stores.begin(), stores.end()).size());
+    if (onSqlite()) {
+        EXPECT_EQ(stores.mid(1), (QStringList{"Aldi", "ALDI", "Corner"}));
+    }
+    EXPECT_EQ(stores.last(), QStringLiteral("Corner"));
+    EXPECT_EQ(main->tabStrip().count(), stores.size());
+}

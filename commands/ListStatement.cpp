@@ -156,6 +156,16 @@ QString ListStatement::departments(const ViewState& view, std::vector<SqlValue>*
     return sql;
 }
 
+QString ListStatement::storeTabs(int most)
+{
+    // A missing store has no tab; MIN passes over it.
+    return QStringLiteral("WITH RECURSIVE Tabs(Store, Step) AS (SELECT MIN(Store), 0 FROM ShoppingLists "
+                          "UNION ALL SELECT (SELECT MIN(Store) FROM ShoppingLists WHERE Store > Tabs.Store), Step + 1 "
+                          "FROM Tabs WHERE Tabs.Store IS NOT NULL AND Step + 1 < %1) "
+                          "SELECT Store FROM Tabs WHERE Store IS NOT NULL ORDER BY Step")
+        .arg(most);
+}
+
 QString ListStatement::nextOrder(const QString& current, int column)
 {
     static const QPair<QString, QString> orders[CItemListCtrl::ColumnCount] = {

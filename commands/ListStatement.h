@@ -42,6 +42,11 @@ public:
     static int sortColumn(const QString& order, Qt::SortOrder* direction);
     // The departments that the department box offers for the view's store.
     static QString departments(const ViewState& view, std::vector<SqlValue>* values = nullptr);
+    // The phone's store tabs: the stores in order, one row each (names that
+    // differ only in letter case are one store, as they select the same
+    // rows), at most `most` of them. Each is found by one step in the store index rather than by
+    // reading every item, so a large catalog costs no more than a small one.
+    static QString storeTabs(int most);
 
     // The order a heading tap gives, from the current order.
     static QString nextOrder(const QString& current, int column);

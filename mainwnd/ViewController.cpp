@@ -52,10 +52,15 @@ void ViewController::StoreTabRefresh()
         m_tabs.addTab(QStringLiteral("Need"));
         view.tabStores << ViewState::allStores();
         QString previous;
+        // Spellings that differ in letter case may come in turns; a name that
+        // has its tab already gets no second one, which could not be told
+        // apart from the first.
+        QSet<QString> shown;
         int index = 1;
         while (!rs.IsEOF() && index <= ViewState::MaxStoreTabs) {
             const QString store = rs.GetField(0).GetText();
-            if (store != previous) {
+            if (store != previous && !shown.contains(store)) {
+                shown.insert(store);
                 // The tip is no markup; the label is set when all are known.
                 m_tabs.addTab(QString());
                 m_tabs.setTabToolTip(index, Qt::convertFromPlainText(store, Qt::WhiteSpaceNoWrap));
@@ -131,7 +136,11 @@ bool ViewController::DepartmentFill()
     m_depts.clear();
     CAdoRecordset rs;
     std::vector<SqlValue> values;
-    const QString sql = ListStatement::departments(view, &values);
+    // Each department once, in the order the rows first give it, so that the
+    // spelling kept below is the one that reading every row would keep; the
+    // engine drops the repeats instead of this loop.
+    const QString sql =
+        QStringLiteral("SELECT DISTINCT Dept FROM (%1) AS Offered").arg(ListStatement::departments(view, &values));
     if (!rs.Open(sql, values, m_window.connection(), CAdoRecordset::adOpenForwardOnly,
                  CAdoRecordset::adLockOptimistic)) {
         m_depts.addItem(ViewState::allItems());

@@ -244,8 +244,8 @@ bool PhoneApi::appendStoreTabs(QByteArray& content)
     // The stores in the window's order. Names that differ only in letter
     // case make one tab, as they select the same rows.
     CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists ORDER BY Store"), m_connection,
-                 CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(ListStatement::storeTabs(MaxStoreTabs + 2), m_connection, CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockReadOnly, CAdoRecordset::adCmdUnknown)) {
         return false;
     }
     QString previous;

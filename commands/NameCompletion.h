@@ -11,12 +11,12 @@
 class NameCompletion
 {
 public:
-    // The statement: ItemName and QtyToBuy of each match, by name. Its three
+    // The statement: ItemName and QtyToBuy of each match, by name. Its two
     // "?" take values(typed).
     static QString sql();
     // What the typed text binds: the range of names it begins (letter case
-    // folded by the column itself), which an index on ItemName serves on
-    // either engine, and the LIKE pattern that decides within it. The text
-    // is a plain beginning of a name: % and _ in it stand for themselves.
+    // folded by the column itself, for every letter), which an index on
+    // ItemName serves on either engine. The text is a plain beginning of a
+    // name: no character in it is a pattern.
     static std::vector<SqlValue> values(const QString& typed);
 };

@@ -1,5 +1,6 @@
 #include "tools/ImportPlan.h"
 
+#include "platform/NameFold.h"
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
@@ -17,17 +18,10 @@ namespace
 {
 using Col = TransferColumns;
 
-// A name as the catalog compares it: letter case aside for A to Z, as the
-// catalog's text columns do (NOCASE, citext in the "C" collation).
+// A name as the catalog compares it: letter case aside for every letter.
 QString foldKey(const QString& name)
 {
-    QString key = name;
-    for (QChar& c : key) {
-        if (c.unicode() >= 'A' && c.unicode() <= 'Z') {
-            c = QChar(c.unicode() + ('a' - 'A'));
-        }
-    }
-    return key;
+    return NameFold::key(name);
 }
 
 QString textOf(const SqlValue& value)

@@ -246,7 +246,9 @@ Catalog::FileState preparePostgres(const QString& uri)
         for (const char* statement : kPostgresSupport) {
             made = made && connection.Execute(QString::fromLatin1(statement));
         }
-        made = made && connection.Execute(Catalog::createTableStatement(Catalog::Engine::Postgres));
+        made = made
+               && connection.Execute(Catalog::createTableStatement(Catalog::Engine::Postgres,
+                                                                   CatalogSchema::serverCollation(connection)));
     } else {
         made = made
                && connection.Execute(QStringLiteral("ALTER TABLE ShoppingLists ADD COLUMN RowKey bigint "
@@ -319,16 +321,18 @@ QString Catalog::describeLocation(const QString& location)
     return compactPath(resolve(location));
 }
 
-QString Catalog::createTableStatement(Engine engine)
+QString Catalog::createTableStatement(Engine engine, const QString& serverCollation)
 {
     if (engine == Engine::Postgres) {
-        // citext in the "C" collation compares and sorts as SQLite's NOCASE
-        // does; the widths are checks, as citext has none of its own. RowKey
-        // is the row's address for keyset updates.
-        auto text = [](const char* name, int width) {
-            return QStringLiteral("%1 citext COLLATE \"C\" CHECK (char_length(%1) <= %2), ")
+        // citext in the "C.utf8" collation compares and sorts as the
+        // program's NOCASE does on a file; the widths are checks, as citext
+        // has none of its own. RowKey is the row's address for keyset
+        // updates.
+        auto text = [&serverCollation](const char* name, int width) {
+            return QStringLiteral("%1 citext COLLATE \"%3\" CHECK (char_length(%1) <= %2), ")
                 .arg(QLatin1String(name))
-                .arg(width);
+                .arg(width)
+                .arg(serverCollation);
         };
         return QStringLiteral("CREATE TABLE ShoppingLists (ID integer, ") + text("ItemName", 30)
                + QStringLiteral("QtyToBuy smallint, ") + text("UnitOfPurchase", 30) + text("ItemNameDetail", 50)
@@ -530,6 +534,7 @@ bool upgradeStructure(CAdoConnection& connection, const std::vector<Column>& mis
     Catalog::writeDbVersion(Catalog::DbVersion);
     complete = tryAll(connection, startupIndexes()) && complete;
     complete = tryAll(connection, storeTabIndexes(connection)) && complete;
+    complete = CatalogSchema::compareEveryLetter(connection) && complete;
     // The tables beside ShoppingLists: each store's walk, the marks it is
     // learned from and the trips found in them. One that another program's
     // table of the same name keeps from being made leaves every store in

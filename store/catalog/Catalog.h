@@ -39,8 +39,10 @@ public:
     static QString describeLocation(const QString& location);
 
     // The statement that creates a catalog with the full column set; text
-    // columns compare and sort without regard to case.
-    static QString createTableStatement(Engine engine = Engine::Sqlite);
+    // columns compare and sort without regard to case. serverCollation: that
+    // of the names on a server ("C" where it lacks "C.utf8").
+    static QString createTableStatement(Engine engine = Engine::Sqlite,
+                                        const QString& serverCollation = QStringLiteral("C.utf8"));
 
     // value with every single quote doubled, ready to stand between single
     // quotes in a statement (no quotes are added). Every statement that

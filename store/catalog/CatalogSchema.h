@@ -13,8 +13,10 @@ class CatalogSchema
 {
 public:
     // The structure this program makes: the full column set, the start-up and
-    // store-tab indexes, and the tables beside ShoppingLists.
-    static constexpr int Current = 1;
+    // store-tab indexes, and the tables beside ShoppingLists (1); names that
+    // compare without regard to case for every letter, with the indexes
+    // ordered so (2).
+    static constexpr int Current = 2;
 
     // The number recorded in the catalog; 0 when there is none or it cannot
     // be read. On a server it is read outside any transaction (a missing
@@ -37,4 +39,19 @@ public:
     // case, a name another program took) undoes only itself, and the
     // transaction goes on. Whether it landed.
     static bool tryChange(CAdoConnection& connection, const QString& sql);
+
+    // The collation of name columns on a server: "C.utf8", which lowers
+    // every letter and orders by code point, where the server has it, else
+    // "C" (A to Z only).
+    static QString serverCollation(CAdoConnection& connection);
+
+    // The column type of a name in a table beside ShoppingLists.
+    static QString nameType(CAdoConnection& connection);
+
+    // Makes names that were compared without regard to case only for A to Z
+    // compare so for every letter: on a file, the indexes made by SQLite's
+    // own NOCASE are rebuilt by the program's; on a server, the catalog's
+    // citext columns in "C" move to serverCollation(). Inside the caller's
+    // transaction, on a savepoint; whether it landed.
+    static bool compareEveryLetter(CAdoConnection& connection);
 };

@@ -31,8 +31,7 @@ bool SideTable::ensure(CAdoConnection& connection) const
         return false;
     }
     // Names compare as the catalog's do, without regard to letter case.
-    const QString text =
-        connection.isPostgres() ? QStringLiteral("citext COLLATE \"C\"") : QStringLiteral("TEXT COLLATE NOCASE");
+    const QString text = CatalogSchema::nameType(connection);
     // A failure may be another program making it at the same moment. Each
     // attempt stands on its own savepoint, so that inside the start's
     // transaction one that fails does not end it.

@@ -1,6 +1,7 @@
 #include "store/sqlite/SqliteConnection.h"
 
 #include "platform/DeviceFolder.h"
+#include "platform/NameFold.h"
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CachedRows.h"
@@ -12,6 +13,14 @@
 #include <QFileInfo>
 
 using sqlite_detail::StatementPtr;
+
+namespace
+{
+int compareNames(void* /*context*/, int leftSize, const void* left, int rightSize, const void* right)
+{
+    return NameFold::compareUtf8(left, leftSize, right, rightSize);
+}
+} // namespace
 
 SqliteConnection::SqliteConnection(ado_detail::SharedConnection& owner)
     : m_owner(owner)
@@ -54,6 +63,13 @@ bool SqliteConnection::open(const QString& location)
     }
     sqlite3_extended_result_codes(db.get(), 1);
     sqlite3_busy_timeout(db.get(), CAdoConnection::BusyTimeoutMs);
+    // The catalog's text columns are NOCASE: here it ignores letter case for
+    // every letter, not only A to Z, as the server catalog does. Indexes made
+    // by SQLite's own NOCASE are rebuilt once by the structure check.
+    if (sqlite3_create_collation_v2(db.get(), "NOCASE", SQLITE_UTF8, nullptr, compareNames, nullptr) != SQLITE_OK) {
+        m_owner.noteError(sqlite_detail::message(db.get()));
+        return false;
+    }
     // Opening reads nothing yet: read the schema now, so that a file that is
     // not a database is refused here, without anything written to it.
     char* error = nullptr;

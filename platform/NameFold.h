@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// How the catalog compares names: each code point is taken to its simple
+// lower-case mapping (one code point for one, as PostgreSQL's lower() does in
+// a UTF-8 collation), then the code points are compared in order. "Äpfel"
+// equals "äpfel"; "straße" stays apart from "STRASSE", as a mapping that
+// changes a name's length would break width limits and prefix ranges. For
+// A to Z and every other ASCII character this is SQLite's NOCASE exactly.
+class NameFold
+{
+public:
+    // The name in the form compared: equal keys, equal names; keys order as
+    // names do.
+    static QString key(const QString& name);
+
+    // Orders two UTF-8 texts as key() would order them (<0, 0, >0). A byte
+    // that starts no valid sequence compares above every code point, and only
+    // equal to the same byte, so that any text has a fixed place.
+    static int compareUtf8(const void* left, int leftSize, const void* right, int rightSize);
+};

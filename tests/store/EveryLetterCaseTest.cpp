@@ -198,3 +198,25 @@ TEST_F(EveryLetterUpgradeTest, AFailedUpgradeLeavesTheFileAsItWas)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
 }
+
+TEST_P(EveryLetterCaseTest, AServerCatalogOfTheFormerStructureMovesItsNamesToEveryLetter)
+{
+    if (onSqlite()) {
+        GTEST_SKIP() << "the file's upgrade is tried above";
+    }
+    m_connection.Close();
+    raw(QStringLiteral("ALTER TABLE ShoppingLists ALTER COLUMN ItemName TYPE citext COLLATE \"C\";"
+                       "ALTER TABLE ShoppingLists ALTER COLUMN Dept TYPE citext COLLATE \"C\";"
+                       "DROP TABLE IF EXISTS GrocelleSchema"));
+    const QString collation = QStringLiteral("SELECT collation_name FROM information_schema.columns WHERE "
+                                             "table_name = 'shoppinglists' AND column_name = '%1'");
+    ASSERT_EQ(rawValue(collation.arg(QStringLiteral("itemname"))), QStringLiteral("C"));
+    ASSERT_EQ(m_connection.Open(location()), 0);
+    std::ignore = Catalog::checkStructure(m_connection);
+    EXPECT_EQ(CatalogSchema::recorded(m_connection), CatalogSchema::Current);
+    EXPECT_EQ(rawValue(collation.arg(QStringLiteral("itemname"))), QStringLiteral("C.utf8"));
+    EXPECT_EQ(rawValue(collation.arg(QStringLiteral("dept"))), QStringLiteral("C.utf8"));
+    EXPECT_EQ(column(QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ItemName = ?"),
+                     {SqlValue::text(QString::fromUtf8("γαλα"))}),
+              QStringList{QString::fromUtf8("ΓΑΛΑ")});
+}

@@ -7,6 +7,7 @@
 #include "items/CItemDlg.h"
 #include "items/CQuickEntry.h"
 #include "platform/CommandIds.h"
+#include "store/access/CAdoConnection.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,6 +61,15 @@ protected:
         name().setFocus();
         QTest::keyClicks(&name(), text);
     }
+    // Letters beyond ASCII, one key each as a keyboard layout sends them.
+    void typeLetters(const QString& text)
+    {
+        name().setFocus();
+        for (const QChar letter : text) {
+            QTest::sendKeyEvent(QTest::Press, &name(), Qt::Key_unknown, QString(letter), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Release, &name(), Qt::Key_unknown, QString(letter), Qt::NoModifier);
+        }
+    }
 
     std::unique_ptr<MainWindowHarness> m_main;
     QTimer m_guard;
@@ -106,6 +116,28 @@ TEST_F(QuickEntryTest, WildcardsAndQuotesAreTypedAsThemselves)
     name().clear();
     type(QStringLiteral("kids'"));
     EXPECT_EQ(name().text(), QStringLiteral("Kids' Snacks"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(QuickEntryTest, ANameTypedInAnotherCaseOfAnyLetterIsTheSameItem)
+{
+    ASSERT_TRUE(window().connection().Execute(
+        QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, Store) VALUES (?, ?, 2, 'Acme')"),
+        {SqlValue::integer(50), SqlValue::text(QString::fromUtf8("Äpfel"))}));
+    ASSERT_TRUE(window().connection().Execute(
+        QStringLiteral("INSERT INTO ShoppingLists (ID, ItemName, QtyToBuy, Store) VALUES (?, ?, 0, 'Acme')"),
+        {SqlValue::integer(51), SqlValue::text(QString::fromUtf8("ΓΑΛΑ"))}));
+    typeLetters(QString::fromUtf8("äp"));
+    EXPECT_EQ(name().text(), QString::fromUtf8("Äpfel"));
+    EXPECT_EQ(quantity().text(), QStringLiteral("2"));
+    // The whole name typed in lower case adds to the item; no editor opens
+    // for a new one.
+    name().clear();
+    typeLetters(QString::fromUtf8("γαλα"));
+    quantity().setText(QStringLiteral("4"));
+    press(ControlId::QuickAdd);
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", QString::fromUtf8("ΓΑΛΑ")), "4");
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("ID > 0")), 5);
     EXPECT_TRUE(messages.isEmpty());
 }
 

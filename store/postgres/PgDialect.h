@@ -5,8 +5,9 @@
 
 // Everything the program's SQL needs changed to mean on PostgreSQL what it
 // means on SQLite, in one place. The statements are written for SQLite; the
-// catalog's text columns on PostgreSQL are citext with the "C" collation, so
-// equality and order already ignore letter case as SQLite's NOCASE does.
+// catalog's text columns on PostgreSQL are citext with the "C.utf8"
+// collation, so equality and order already ignore letter case as the
+// program's NOCASE does on a file.
 class PgDialect
 {
 public:

@@ -70,6 +70,23 @@ TEST_P(RenameDlgTest, ListsTheNamesOfEachKindAndStartsFromTheOldName)
     EXPECT_EQ(dialog.newNameEdit().text(), QStringLiteral("B-Mart"));
 }
 
+TEST_P(RenameDlgTest, ADepartmentSpelledInAnotherCaseOfAnyLetterRenamesAllItsRows)
+{
+    CatalogSeed::write({row(QStringLiteral("Boskoop"), QString::fromUtf8("Äpfel")),
+                        row(QStringLiteral("Elstar"), QString::fromUtf8("äpfel")),
+                        row(QStringLiteral("Feta"), QString::fromUtf8("ΓΑΛΑ")),
+                        row(QStringLiteral("Milk"), QString::fromUtf8("γαλα"))});
+    CRenameDlg dialog;
+    dialog.show();
+    dialog.oldNames().setCurrentIndex(dialog.oldNames().findText(QString::fromUtf8("äpfel")));
+    rename(dialog, QStringLiteral("Fruit"));
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Dept = 'Fruit'")), 2);
+    dialog.oldNames().setCurrentIndex(dialog.oldNames().findText(QString::fromUtf8("ΓΑΛΑ")));
+    rename(dialog, QStringLiteral("Dairy"));
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("Dept = 'Dairy'")), 2);
+    EXPECT_EQ(names(dialog), (QStringList{QStringLiteral("Dairy"), QStringLiteral("Fruit")}));
+}
+
 TEST_P(RenameDlgTest, RefusesATakenNameBeforeAsking)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"))});

@@ -1,12 +1,17 @@
+#include "CatalogSeed.h"
 #include "GrocelleTest.h"
 
 #include "app/CListApp.h"
 #include "controls/CSoundButton.h"
 #include "platform/CRegistry.h"
 #include "platform/Money.h"
+#include "store/access/CAdoConnection.h"
 #include "tools/CSettingsDlg.h"
+#include "tools/PhoneApi.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTest>
@@ -88,4 +93,42 @@ TEST_F(CurrencySettingTest, WithoutOneTheSettingsFileGainsNoCurrency)
     QFile file(qEnvironmentVariable("GROCELLE_HOME") + QStringLiteral("/Grocelle.conf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_FALSE(file.readAll().contains("Currency"));
+}
+
+// The phone's list reply names the currency for the page to write amounts
+// in the phone's language; its totals keep their fields, in the locale's form.
+TEST_F(CurrencySettingTest, ThePhoneReplyCarriesTheCurrency)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Butter"), .qty = 2, .price = 617.25, .checked = 1}});
+    CAdoConnection connection;
+    ASSERT_EQ(connection.Open(CatalogSeed::path()), 0);
+    const auto reply = [&connection] {
+        const PhoneApi::Reply answer = PhoneApi(connection).list(QStringLiteral("*"), QString());
+        EXPECT_EQ(answer.status, 200);
+        return QJsonDocument::fromJson(answer.body).object();
+    };
+    struct Case
+    {
+        const char* locale;
+        const char* symbol;
+        const char* code;
+        const char* total;
+    };
+    const Case cases[] = {
+        {"en_US", "$", "USD", "$1234.50"},
+        {"de_DE", "€", "EUR", "1.234,50\u00a0€"},
+        {"fr_FR", "€", "EUR", "1\u202f234,50\u00a0€"},
+    };
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+        const QJsonObject list = reply();
+        EXPECT_EQ(list.value(QLatin1String("currency")).toString(), QString::fromLatin1(c.code)) << c.locale;
+        EXPECT_EQ(list.value(QLatin1String("currencySymbol")).toString(), QString::fromUtf8(c.symbol)) << c.locale;
+        EXPECT_EQ(list.value(QLatin1String("listTotal")).toString(), QString::fromUtf8(c.total)) << c.locale;
+        EXPECT_EQ(list.value(QLatin1String("markedTotal")).toString(), QString::fromUtf8(c.total)) << c.locale;
+    }
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+    Money::setCurrencySymbol(QStringLiteral("GBP"));
+    EXPECT_EQ(reply().value(QLatin1String("currency")).toString(), QStringLiteral("GBP"));
+    EXPECT_EQ(reply().value(QLatin1String("listTotal")).toString(), QStringLiteral("GBP1234.50"));
 }

@@ -76,10 +76,12 @@ QString Money::total(double value)
         return locale.toCurrencyString(value, sign, 2);
     }
     // The locale's pattern around the short form: the full figure of such an
-    // amount would be hundreds of digits long.
-    QString pattern = locale.toCurrencyString(1.0, sign, 2);
-    pattern.replace(locale.toString(1.0, 'f', 2), QStringLiteral("%1"));
-    return pattern.arg(TextNumbers::money(value));
+    // amount would be hundreds of digits long. The symbol goes in last, so
+    // that no symbol is ever read as part of the pattern.
+    const QChar symbolMark(0xE000);
+    QString shown = locale.toCurrencyString(1.0, QString(symbolMark), 2);
+    shown.replace(locale.toString(1.0, 'f', 2), TextNumbers::money(value));
+    return shown.replace(symbolMark, sign);
 }
 
 QString Money::cell(double value)

@@ -89,6 +89,24 @@ def german_phone(program, sample):
             host.close()
 
 
+def markup_as_symbol(program, sample):
+    """A Currency setting that looks like markup is shown as text."""
+    with tempfile.TemporaryDirectory() as home, tempfile.TemporaryDirectory() as profile:
+        with open(os.path.join(home, "Grocelle.conf"), "w", encoding="utf-8") as conf:
+            conf.write("[General]\nCurrency=<s>E</s>\n")
+        host, driver, _ = open_page(program, sample, home, profile, "de_DE.UTF-8", "de")
+        try:
+            check(wait_for(lambda: text_of(driver, "listTotal").endswith("\u00a0<s>E</s>")),
+                  "the total carries the symbol as typed: %r" % text_of(driver, "listTotal"))
+            amounts = amounts_of(driver)
+            check(amounts and all(a.endswith("\u00a0<s>E</s>") for a in amounts),
+                  "row amounts carry the symbol as text: %r" % amounts[:2])
+            check(not driver.find_elements(By.CSS_SELECTOR, "#list s"), "no markup reached the list")
+        finally:
+            driver.quit()
+            host.close()
+
+
 def english_phone(program, sample):
     with tempfile.TemporaryDirectory() as home, tempfile.TemporaryDirectory() as profile:
         host, driver, total = open_page(program, sample, home, profile, "en_US.UTF-8", "en-US")
@@ -109,6 +127,7 @@ def english_phone(program, sample):
 def main():
     program, sample = sys.argv[1], sys.argv[2]
     german_phone(program, sample)
+    markup_as_symbol(program, sample)
     english_phone(program, sample)
     if failures:
         print("%d check(s) failed" % len(failures))

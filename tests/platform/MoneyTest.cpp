@@ -96,6 +96,11 @@ TEST_F(MoneyTest, TheCurrencySettingReplacesOnlyTheSymbol)
     EXPECT_EQ(Money::total(4.29), withNbsp("4,29_CHF"));
     EXPECT_EQ(Money::isoCode(), QStringLiteral("CHF"));
 
+    // A symbol is written as it is, never read as a pattern.
+    Money::setCurrencySymbol(QStringLiteral("%1"));
+    EXPECT_EQ(Money::total(1e300), withNbsp("1e+300_%1"));
+    EXPECT_EQ(Money::total(4.29), withNbsp("4,29_%1"));
+
     Money::setCurrencySymbol(QString());
     EXPECT_EQ(Money::symbol(), QStringLiteral("€"));
 }

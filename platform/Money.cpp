@@ -18,12 +18,14 @@ bool englishLocale(const QLocale& locale)
     return locale.language() == QLocale::English || locale.language() == QLocale::C;
 }
 
+QString ownSymbol(const QLocale& locale)
+{
+    return englishLocale(locale) ? QStringLiteral("$") : locale.currencySymbol(QLocale::CurrencySymbol);
+}
+
 QString symbolFor(const QLocale& locale)
 {
-    if (!currencySetting().isEmpty()) {
-        return currencySetting();
-    }
-    return englishLocale(locale) ? QStringLiteral("$") : locale.currencySymbol(QLocale::CurrencySymbol);
+    return currencySetting().isEmpty() ? ownSymbol(locale) : currencySetting();
 }
 
 // The locale's decimal mark when it is another than the point; empty otherwise.
@@ -52,6 +54,11 @@ bool Money::isEnglish()
 QString Money::symbol()
 {
     return symbolFor(QLocale());
+}
+
+QString Money::localeSymbol()
+{
+    return ownSymbol(QLocale());
 }
 
 QString Money::isoCode()

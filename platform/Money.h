@@ -21,6 +21,8 @@ public:
     static bool isEnglish();
     // The symbol in use: the setting, otherwise the locale's ("$" in English).
     static QString symbol();
+    // The locale's own symbol, whatever the setting.
+    static QString localeSymbol();
     // The ISO 4217 code for other programs (the phone page): the setting when
     // it is one, otherwise the locale's ("USD" in English).
     static QString isoCode();

@@ -139,7 +139,7 @@ void CSettingsDlg::createCurrencyBox()
     m_currencyEdit->setObjectName(QStringLiteral("currency"));
     m_currencyEdit->setGeometry(DialogUnits::toPixels(72, 92, 60, 13));
     m_currencyEdit->setMaxLength(MaxCurrencyChars);
-    m_currencyEdit->setPlaceholderText(Money::symbol());
+    m_currencyEdit->setPlaceholderText(Money::localeSymbol());
     m_currencyEdit->setToolTip(QStringLiteral("The symbol written with prices; empty for your region's own"));
 }
 

@@ -14,7 +14,8 @@ class QComboBox;
 class QLineEdit;
 
 // The Settings dialog: the list font size, the launch sound, what a double
-// tap on a list row does and whether each store's walk is learned by itself. It shows the stored settings when it opens
+// tap on a list row does, whether each store's walk is learned by itself and
+// the currency symbol. It shows the stored settings when it opens
 // (a missing one as its default) and saves them all on OK; closing it any other way writes nothing.
 //
 // OK begins the application's wait cursor and holds it until the dialog is

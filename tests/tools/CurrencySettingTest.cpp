@@ -79,6 +79,7 @@ TEST_F(CurrencySettingTest, OkStoresTheSymbolAndEmptyGoesBackToTheLocales)
     {
         auto dialog = openDialog();
         EXPECT_EQ(dialog->currencyEdit().text(), QStringLiteral("CHF"));
+        EXPECT_EQ(dialog->currencyEdit().placeholderText(), QStringLiteral("€"));
         typeCurrency(*dialog, QString());
         QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
     }

@@ -6,6 +6,7 @@
 #include "items/ItemChoices.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
+#include "platform/Money.h"
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
@@ -122,7 +123,7 @@ void CItemDlg::createControls()
     m_priceEdit->setObjectName(QStringLiteral("price"));
     // Only what OK accepts can be typed: up to seven digits and cents.
     m_priceEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,7}([.][0-9]{0,2})?")), m_priceEdit));
+        new QRegularExpressionValidator(QRegularExpression(Money::priceInputPattern()), m_priceEdit));
     place(m_priceEdit, 23, 42, 34, 13);
 
     addLabel(this, QStringLiteral("Sold by the:"), 58, 44, 40);
@@ -305,7 +306,7 @@ void CItemDlg::writeValues()
     if (m_notesEdit->toPlainText() != m_notes) {
         m_notesEdit->setPlainText(m_notes);
     }
-    m_priceEdit->setText(QString::asprintf("%.15g", m_price));
+    m_priceEdit->setText(Money::editText(m_price));
     m_couponCheck->setChecked(m_coupon != 0);
     m_filledTexts = boxTexts();
 }
@@ -357,8 +358,8 @@ bool CItemDlg::readValues()
         *text.value = text.text;
     }
 
-    const double price = QLocale::c().toDouble(m_priceEdit->text().trimmed(), &ok);
-    if (!ok || !std::isfinite(price) || price < 0.0 || price > MaxPrice) {
+    double price = 0.0;
+    if (!Money::parsePrice(m_priceEdit->text(), price) || !std::isfinite(price) || price < 0.0 || price > MaxPrice) {
         failField(m_priceEdit, QStringLiteral("Please enter a number from 0 to 9999999 in the Price box."));
         return false;
     }

@@ -6,6 +6,7 @@
 #include "items/CItemDlg.h"
 #include "platform/AppState.h"
 #include "platform/MessageService.h"
+#include "platform/Money.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
 #include "store/access/CAdoConnection.h"
@@ -153,7 +154,7 @@ QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CI
         }
     }
     if (TextNumbers::money(stored.price) != TextNumbers::money(now.price)) {
-        add("Price", TextNumbers::money(stored.price), TextNumbers::money(now.price));
+        add("Price", Money::cell(stored.price), Money::cell(now.price));
     }
     if ((stored.coupon != 0) != (now.coupon != 0)) {
         add("Coupon", stored.coupon != 0 ? QStringLiteral("yes") : QStringLiteral("no"),

@@ -5,6 +5,7 @@
 #include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
+#include "platform/Money.h"
 #include "platform/SoundService.h"
 #include "platform/TextNumbers.h"
 
@@ -17,7 +18,7 @@ QString quantityText(int quantity)
 
 QString amountText(double amount)
 {
-    return amount == 0.0 ? QString() : TextNumbers::money(amount);
+    return amount == 0.0 ? QString() : Money::cell(amount);
 }
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
 #include "platform/MessageService.h"
+#include "platform/Money.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoRecordset.h"
 
@@ -45,7 +46,7 @@ ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
     const double price = TextNumbers::toDouble(rs.GetField(5).GetText());
     const double value = allStores ? quantity * price : price;
     if (value != 0.0) {
-        row.cells[4] = TextNumbers::money(value);
+        row.cells[4] = Money::cell(value);
     }
     return row;
 }

@@ -2,6 +2,7 @@
 
 #include "commands/ViewState.h"
 #include "platform/DialogUnits.h"
+#include "platform/Money.h"
 #include "platform/TextNumbers.h"
 
 #include <QPainter>
@@ -30,12 +31,12 @@ QString SummaryPainter::summaryText(const ViewState& view, int rowCount)
 QString SummaryPainter::totalText(double total, const QString& label)
 {
     if (TextNumbers::isPlainMoney(total)) {
-        return total >= 0.0 ? label + QString::asprintf(" $%4.2f", total) : QString();
+        return total >= 0.0 ? label + QLatin1Char(' ') + Money::total(total) : QString();
     }
     // A total beyond any the editor's prices can make (or no number at all)
     // holds a value from a hand-edited catalog: shown short, and marked as
     // one not to rely on.
-    return total > 0.0 ? QStringLiteral("%1 $%2 ?").arg(label, TextNumbers::money(total)) : QString();
+    return total > 0.0 ? QStringLiteral("%1 %2 ?").arg(label, Money::total(total)) : QString();
 }
 
 QString SummaryPainter::listTotalText(const ViewState& view)

@@ -2,6 +2,7 @@
 
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
+#include "platform/Money.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,7 @@ bool AppState::LoadSettings()
     m_viewOnLoad = 0;
     // Not one of the four: a missing value is simply off.
     m_learnWalks = m_registry.GetDword(QStringLiteral("LearnWalks")) == 1;
+    Money::setCurrencySymbol(m_registry.GetString(QStringLiteral("Currency")));
     const int fontSize = m_registry.GetDword(QStringLiteral("dftFontSize"));
     if (fontSize < 0) {
         return false;
@@ -56,6 +58,11 @@ bool AppState::SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int
     m_registry.SaveDword(QStringLiteral("SoundOnLaunch"), soundOnLaunch);
     m_registry.SaveDword(QStringLiteral("DoubleClick"), doubleClick);
     m_registry.SaveDword(QStringLiteral("LearnWalks"), m_learnWalks ? 1 : 0);
+    // Written only once there is one, so that a settings file without it
+    // stays as it was.
+    if (!Money::currencySymbolSetting().isEmpty() || !m_registry.GetString(QStringLiteral("Currency")).isEmpty()) {
+        m_registry.SetString(QStringLiteral("Currency"), Money::currencySymbolSetting());
+    }
     return true;
 }
 

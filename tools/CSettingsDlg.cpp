@@ -4,10 +4,12 @@
 #include "platform/AppState.h"
 #include "platform/CRegistry.h"
 #include "platform/DialogUnits.h"
+#include "platform/Money.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QShowEvent>
 
 #include <iterator>
@@ -17,6 +19,8 @@ namespace
 // Size of the dialog, in dialog units.
 constexpr int WidthDu = 139;
 constexpr int HeightDu = 137;
+// Room for a symbol such as "CHF" or "zł" with some to spare.
+constexpr int MaxCurrencyChars = 8;
 
 struct FontChoice
 {
@@ -114,6 +118,8 @@ void CSettingsDlg::createControls()
     m_learnWalks->setGeometry(DialogUnits::toPixels(8, 78, 124, 12));
     m_learnWalks->setToolTip(QStringLiteral("After each trip, put a store's departments in the order you walked them"));
 
+    createCurrencyBox();
+
     // Nothing is chosen until the settings are loaded.
     m_fontCombo->setCurrentIndex(-1);
     m_soundCombo->setCurrentIndex(-1);
@@ -124,6 +130,17 @@ void CSettingsDlg::createControls()
     m_ok->setGeometry(DialogUnits::toPixels(51, 112, 36, 14));
     m_ok->setDefault(true);
     connect(m_ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
+}
+
+void CSettingsDlg::createCurrencyBox()
+{
+    addLabel(this, QStringLiteral("Currency:"), 8, 94);
+    m_currencyEdit = new QLineEdit(this);
+    m_currencyEdit->setObjectName(QStringLiteral("currency"));
+    m_currencyEdit->setGeometry(DialogUnits::toPixels(72, 92, 60, 13));
+    m_currencyEdit->setMaxLength(MaxCurrencyChars);
+    m_currencyEdit->setPlaceholderText(Money::localeSymbol());
+    m_currencyEdit->setToolTip(QStringLiteral("The symbol written with prices; empty for your region's own"));
 }
 
 void CSettingsDlg::showEvent(QShowEvent* event)
@@ -151,6 +168,7 @@ void CSettingsDlg::OnInitDialog()
     m_soundOnLaunch = storedOr("SoundOnLaunch", 1);
     m_doubleClick = storedOr("DoubleClick", 1);
     m_learnWalks->setChecked(m_app.learnWalks());
+    m_currencyEdit->setText(Money::currencySymbolSetting());
 
     selectStartingWith(*m_soundCombo, m_soundOnLaunch == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
 
@@ -202,6 +220,7 @@ void CSettingsDlg::OnOK()
     }
 
     m_app.setLearnWalks(m_learnWalks->isChecked());
+    Money::setCurrencySymbol(m_currencyEdit->text());
     m_app.SaveSettings(m_app.viewOnLoad(), m_app.fontSize(), m_app.soundOnLaunch(), m_app.doubleClickAction());
     QDialog::accept();
 }

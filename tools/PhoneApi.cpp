@@ -7,6 +7,7 @@
 #include "commands/CatalogFailure.h"
 #include "commands/ItemChanges.h"
 #include "commands/NameCompletion.h"
+#include "platform/Money.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
@@ -166,9 +167,13 @@ void appendJsonText(QByteArray& out, const QString& text)
     out += '"';
 }
 
-QString moneyTotal(const char* format, double total)
+QString moneyTotal(double total)
 {
-    return total >= 0.0 ? QString::asprintf(format, total).trimmed() : QString();
+    if (total < 0.0) {
+        return QString();
+    }
+    // English keeps the figure written out in full, as it always was.
+    return Money::isEnglish() ? Money::symbol() + QString::asprintf("%4.2f", total).trimmed() : Money::total(total);
 }
 } // namespace
 
@@ -344,9 +349,14 @@ PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
         return failure(m_connection.lastError(), QStringLiteral("Unable to open shopping list"));
     }
     content += "],\"listTotal\":";
-    appendJsonText(content, moneyTotal("$%4.2f", listTotal));
+    appendJsonText(content, moneyTotal(listTotal));
     content += ",\"markedTotal\":";
-    appendJsonText(content, moneyTotal("$%4.2f", markedTotal));
+    appendJsonText(content, moneyTotal(markedTotal));
+    // The page writes amounts in the phone's own language, in this currency.
+    content += ",\"currency\":";
+    appendJsonText(content, Money::isoCode());
+    content += ",\"currencySymbol\":";
+    appendJsonText(content, Money::symbol());
 
     // Any change to the list changes it; it guards against nothing else.
     const QString version = QString::number(qHashBits(content.constData(), size_t(content.size()), 0x6c697374U), 16);

@@ -284,12 +284,9 @@ void CItemListCtrl::sendCommand(int commandId)
 QList<QPair<int, QString>> CItemListCtrl::menuEntries()
 {
     return {
-        {CommandId::EditItem, QStringLiteral("&Edit")},
-        {CommandId::Check, QStringLiteral("C&heck")},
-        {CommandId::AddOne, QStringLiteral("&+ 1")},
-        {CommandId::SubtractOne, QStringLiteral("- 1")},
-        {CommandId::DeleteItem, QStringLiteral("&Delete item")},
-        {CommandId::CopyList, QStringLiteral("C&opy list to clipboard")},
+        {CommandId::EditItem, tr("&Edit")},          {CommandId::Check, tr("C&heck")},
+        {CommandId::AddOne, QStringLiteral("&+ 1")}, {CommandId::SubtractOne, QStringLiteral("- 1")},
+        {CommandId::DeleteItem, tr("&Delete item")}, {CommandId::CopyList, tr("C&opy list to clipboard")},
     };
 }
 

@@ -14,6 +14,7 @@
 #include "store/catalog/Catalog.h"
 #include "store/journal/JournalAction.h"
 
+#include <QCoreApplication>
 #include <limits>
 #include <utility>
 
@@ -92,21 +93,26 @@ ItemSaveFlow::ItemSaveFlow(IListWindow& window)
 
 QString ItemSaveFlow::newDepartmentMessage(const QString& dept)
 {
-    return QStringLiteral("'") + dept
-           + QStringLiteral("' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper "
-                            "order in the store.  For now, I'm putting this department at the top of the list.");
+    return QCoreApplication::translate("ItemSaveFlow",
+                                       "'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                                       "the proper order in the store.  For now, I'm putting this department at the "
+                                       "top of the list.")
+        .arg(dept);
 }
 
 QString ItemSaveFlow::noFreeIdMessage()
 {
-    return QStringLiteral("No new item can be added: the catalog already uses the highest item number there is (%1).")
+    return QCoreApplication::translate(
+               "ItemSaveFlow",
+               "No new item can be added: the catalog already uses the highest item number there is (%1).")
         .arg(std::numeric_limits<int>::max());
 }
 
 QString ItemSaveFlow::goneMessage()
 {
-    return QStringLiteral("This item is no longer in the catalog (another program may have deleted it), so your "
-                          "changes were not saved.  Save it as a new item?");
+    return QCoreApplication::translate(
+        "ItemSaveFlow", "This item is no longer in the catalog (another program may have deleted it), so your "
+                        "changes were not saved.  Save it as a new item?");
 }
 
 QString ItemSaveFlow::insertSql()
@@ -164,8 +170,10 @@ QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CI
 
 QString ItemSaveFlow::updateQuestion(const QString& name, const QStringList& changes)
 {
-    return QStringLiteral("\u201c%1\u201d is already in the catalog, and saving would change it:\n\n%2\n\nUpdate that "
-                          "item?  (No goes back to the editor.)")
+    return QCoreApplication::translate(
+               "ItemSaveFlow",
+               "\u201c%1\u201d is already in the catalog, and saving would change it:\n\n%2\n\nUpdate that "
+               "item?  (No goes back to the editor.)")
         .arg(name, changes.join(QLatin1Char('\n')));
 }
 
@@ -216,8 +224,8 @@ void ItemSaveFlow::reportFailedInsert() const
 {
     // The statement's own result is the only sign that the item was not
     // stored; the user must not be left believing that it was.
-    MessageService::showFailure(QStringLiteral("The item could not be saved."), m_window.connection().lastError(),
-                                m_window.widget());
+    MessageService::showFailure(QCoreApplication::translate("ItemSaveFlow", "The item could not be saved."),
+                                m_window.connection().lastError(), m_window.widget());
 }
 
 void ItemSaveFlow::openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType,
@@ -378,7 +386,8 @@ QString ItemSaveFlow::unstorableReason(const CItemDlg& values)
 {
     for (const QString* text : {&values.m_itemName, &values.m_dept, &values.m_unit, &values.m_store, &values.m_notes}) {
         if (text->contains(QChar(u'\0'))) {
-            return QStringLiteral("The item could not be saved: a text cannot hold a NUL character.");
+            return QCoreApplication::translate("ItemSaveFlow",
+                                               "The item could not be saved: a text cannot hold a NUL character.");
         }
     }
     return {};

@@ -13,7 +13,8 @@ class QCheckBox;
 class QComboBox;
 
 // The Settings dialog: the list font size, the launch sound, what a double
-// tap on a list row does and whether each store's walk is learned by itself. It shows the stored settings when it opens
+// tap on a list row does and whether each store's walk is learned by itself, and the
+// language of the interface. It shows the stored settings when it opens
 // (a missing one as its default) and saves them all on OK; closing it any other way writes nothing.
 //
 // OK begins the application's wait cursor and holds it until the dialog is
@@ -38,6 +39,9 @@ public:
     QComboBox& doubleClickCombo() const { return *m_doubleClickCombo; }
     // "Learn each store's walk", off unless chosen.
     QCheckBox& learnWalksBox() const { return *m_learnWalks; }
+    // "System", then each language named in itself; stored on OK and used
+    // from the next start.
+    QComboBox& languageCombo() const { return *m_languageCombo; }
     CSoundButton& okButton() const { return *m_ok; }
 
     // The texts of the three boxes as OK read them; empty until then.
@@ -55,6 +59,7 @@ protected:
 
 private:
     void createControls();
+    void createLanguageControls();
     void OnInitDialog();
     void ReadControls();
 
@@ -63,6 +68,7 @@ private:
     QComboBox* m_soundCombo = nullptr;
     QComboBox* m_doubleClickCombo = nullptr;
     QCheckBox* m_learnWalks = nullptr;
+    QComboBox* m_languageCombo = nullptr;
     CSoundButton* m_ok = nullptr;
     QString m_fontText;
     QString m_soundText;

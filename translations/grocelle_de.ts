@@ -309,6 +309,26 @@
         <source>C&amp;opy list to clipboard</source>
         <translation>Liste in Zwischenablage &amp;kopieren</translation>
     </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Dept</source>
+        <translation>Abt.</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
 </context>
 <context>
     <name>CMainDlg</name>
@@ -494,7 +514,7 @@
     </message>
     <message>
         <source>Edit item</source>
-        <translation>Artikel bearbeiten</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Mark/Unmark</source>
@@ -916,6 +936,13 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>%1 actions</source>
         <translation>die %1 Aktionen danach</translation>
+    </message>
+</context>
+<context>
+    <name>ViewController</name>
+    <message>
+        <source>Need</source>
+        <translation>Bedarf</translation>
     </message>
 </context>
 </TS>

@@ -309,6 +309,26 @@
         <source>C&amp;opy list to clipboard</source>
         <translation>Co&amp;piar lista al portapapeles</translation>
     </message>
+    <message>
+        <source>Item</source>
+        <translation>Artículo</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unidad</translation>
+    </message>
+    <message>
+        <source>Dept</source>
+        <translation>Secc.</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
 </context>
 <context>
     <name>CMainDlg</name>
@@ -494,11 +514,11 @@
     </message>
     <message>
         <source>Edit item</source>
-        <translation>Editar artículo</translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Mark/Unmark</source>
-        <translation>Marcar/Desmarcar</translation>
+        <translation>(Des)marcar</translation>
     </message>
     <message>
         <source>Do Nothing</source>
@@ -530,7 +550,7 @@
     </message>
     <message>
         <source>Learn each store's walk</source>
-        <translation>Aprender el recorrido de cada tienda</translation>
+        <translation>Aprender cada recorrido</translation>
     </message>
     <message>
         <source>After each trip, put a store's departments in the order you walked them</source>
@@ -916,6 +936,13 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>%1 actions</source>
         <translation>las %1 acciones siguientes</translation>
+    </message>
+</context>
+<context>
+    <name>ViewController</name>
+    <message>
+        <source>Need</source>
+        <translation>Por comprar</translation>
     </message>
 </context>
 </TS>

@@ -309,6 +309,26 @@
         <source>C&amp;opy list to clipboard</source>
         <translation>Co&amp;pier la liste dans le presse-papiers</translation>
     </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unité</translation>
+    </message>
+    <message>
+        <source>Dept</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
 </context>
 <context>
     <name>CMainDlg</name>
@@ -494,11 +514,11 @@
     </message>
     <message>
         <source>Edit item</source>
-        <translation>Modifier l'article</translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Mark/Unmark</source>
-        <translation>Cocher/Décocher</translation>
+        <translation>(Dé)cocher</translation>
     </message>
     <message>
         <source>Do Nothing</source>
@@ -514,7 +534,7 @@
     </message>
     <message>
         <source>Sound on Launch:</source>
-        <translation>Son au démarrage :</translation>
+        <translation>Son d'accueil :</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -530,7 +550,7 @@
     </message>
     <message>
         <source>Learn each store's walk</source>
-        <translation>Apprendre le parcours du magasin</translation>
+        <translation>Apprendre chaque parcours</translation>
     </message>
     <message>
         <source>After each trip, put a store's departments in the order you walked them</source>
@@ -916,6 +936,13 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     <message>
         <source>%1 actions</source>
         <translation>les %1 actions suivantes</translation>
+    </message>
+</context>
+<context>
+    <name>ViewController</name>
+    <message>
+        <source>Need</source>
+        <translation>À acheter</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,8 @@ int main(int argc, char** argv)
         return HeadlessServer::run(argc, argv);
     case CommandLine::Request::Transfer: {
         QCoreApplication terminal(argc, argv);
+        ResourceImages::registerResources();
+        Translations::installChosen();
         return TransferCommand::run(commandLine);
     }
     case CommandLine::Request::CopyCatalog: {

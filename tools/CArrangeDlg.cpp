@@ -51,12 +51,23 @@ QString shownText(const SqlValue& value)
     return {};
 }
 
-const QString kFailureLead = QStringLiteral("The departments could not be put in order, so every item keeps its old "
-                                            "place.");
-const QString kEverydayHelp = QStringLiteral("Arrange the list above in the order you walk through the store.  Your "
-                                             "list will be sorted that way.");
-const QString kStoreHelp = QStringLiteral("Arrange the list in the order you walk through this store.  Its own list "
-                                          "will be sorted that way; the other stores keep theirs.");
+// Looked up when shown: the translation is installed after start-up.
+QString failureLead()
+{
+    return CArrangeDlg::tr("The departments could not be put in order, so every item keeps its old place.");
+}
+
+QString everydayHelp()
+{
+    return CArrangeDlg::tr("Arrange the list above in the order you walk through the store.  Your list will be sorted "
+                           "that way.");
+}
+
+QString storeHelp()
+{
+    return CArrangeDlg::tr("Arrange the list in the order you walk through this store.  Its own list will be sorted "
+                           "that way; the other stores keep theirs.");
+}
 // The departments of list that used names too (any letter case), in list's
 // order: a walk may still name a department no item of its store uses.
 QStringList onlyUsed(const QStringList& list, const QStringList& used)
@@ -115,7 +126,7 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_down->setAutoDefault(false);
     m_down->setToolTip(QStringLiteral("Alt+Down"));
 
-    m_help = new QLabel(kEverydayHelp, this);
+    m_help = new QLabel(everydayHelp(), this);
     m_help->setWordWrap(true);
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -309,7 +320,7 @@ bool CArrangeDlg::writeChosen()
     if (failure) {
         // The arrangement stays on screen, to be tried again or given up.
         CatalogFailure::show(*failure, this,
-                             m_chosen.isEmpty() ? kFailureLead
+                             m_chosen.isEmpty() ? failureLead()
                                                 : tr("The walk of %1 could not be saved, so it stays as "
                                                      "it was.")
                                                       .arg(m_chosen));
@@ -361,7 +372,7 @@ void CArrangeDlg::OnStoreChosen(int index)
     m_chosenIndex = index;
     m_chosen = m_store->itemData(index).toString();
     const bool one = !m_chosen.isEmpty();
-    m_help->setText(one ? kStoreHelp : kEverydayHelp);
+    m_help->setText(one ? storeHelp() : everydayHelp());
     m_currentCaption->setVisible(one);
     m_learnedPane->setVisible(one);
     fitToChoice(one);

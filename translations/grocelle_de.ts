@@ -94,6 +94,18 @@
         <source>The learned walk could not be applied, so %1 keeps its walk.</source>
         <translation>Der gelernte Laufweg konnte nicht übernommen werden; %1 behält seinen Laufweg.</translation>
     </message>
+    <message>
+        <source>The departments could not be put in order, so every item keeps its old place.</source>
+        <translation>Die Abteilungen konnten nicht geordnet werden; jeder Artikel behält seinen Platz.</translation>
+    </message>
+    <message>
+        <source>Arrange the list above in the order you walk through the store.  Your list will be sorted that way.</source>
+        <translation>Ordnen Sie die Liste oben so, wie Sie durch den Laden gehen. Ihre Einkaufsliste wird dann so sortiert.</translation>
+    </message>
+    <message>
+        <source>Arrange the list in the order you walk through this store.  Its own list will be sorted that way; the other stores keep theirs.</source>
+        <translation>Ordnen Sie die Liste so, wie Sie durch diesen Laden gehen. Seine Liste wird so sortiert; die anderen Läden behalten ihre.</translation>
+    </message>
 </context>
 <context>
     <name>CFirstStartDlg</name>
@@ -917,6 +929,33 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>In basket</source>
         <translation>Im Korb</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommand</name>
+    <message>
+        <source>The catalog %1 could not be opened: %2</source>
+        <translation>Der Katalog %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Exported %1 items to %2.</source>
+        <translation>%1 Artikel nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>Nothing was written (--dry-run).</source>
+        <translation>Nichts geschrieben (--dry-run).</translation>
+    </message>
+    <message>
+        <source>Nothing to write: the catalog holds every item as the file has it.</source>
+        <translation>Nichts zu schreiben: Der Katalog enthält jeden Artikel so wie die Datei.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: give --skip-refused to import the other lines.</source>
+        <translation>Nichts geschrieben: Mit --skip-refused werden die übrigen Zeilen importiert.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1</source>
+        <translation>Nichts geschrieben: %1</translation>
     </message>
 </context>
 <context>

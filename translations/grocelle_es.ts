@@ -94,6 +94,18 @@
         <source>The learned walk could not be applied, so %1 keeps its walk.</source>
         <translation>No se pudo aplicar el recorrido aprendido; %1 conserva el suyo.</translation>
     </message>
+    <message>
+        <source>The departments could not be put in order, so every item keeps its old place.</source>
+        <translation>No se pudieron ordenar las secciones; cada artículo conserva su lugar.</translation>
+    </message>
+    <message>
+        <source>Arrange the list above in the order you walk through the store.  Your list will be sorted that way.</source>
+        <translation>Ordene la lista de arriba según su recorrido por la tienda. Su lista se ordenará así.</translation>
+    </message>
+    <message>
+        <source>Arrange the list in the order you walk through this store.  Its own list will be sorted that way; the other stores keep theirs.</source>
+        <translation>Ordene la lista según su recorrido por esta tienda. Su lista se ordenará así; las demás tiendas conservan la suya.</translation>
+    </message>
 </context>
 <context>
     <name>CFirstStartDlg</name>
@@ -917,6 +929,33 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>In basket</source>
         <translation>En la cesta</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommand</name>
+    <message>
+        <source>The catalog %1 could not be opened: %2</source>
+        <translation>No se pudo abrir el catálogo %1: %2</translation>
+    </message>
+    <message>
+        <source>Exported %1 items to %2.</source>
+        <translation>%1 artículos exportados a %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was written (--dry-run).</source>
+        <translation>No se escribió nada (--dry-run).</translation>
+    </message>
+    <message>
+        <source>Nothing to write: the catalog holds every item as the file has it.</source>
+        <translation>Nada que escribir: el catálogo ya tiene cada artículo como el archivo.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: give --skip-refused to import the other lines.</source>
+        <translation>No se escribió nada: use --skip-refused para importar las demás líneas.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1</source>
+        <translation>No se escribió nada: %1</translation>
     </message>
 </context>
 <context>

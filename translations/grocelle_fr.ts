@@ -94,6 +94,18 @@
         <source>The learned walk could not be applied, so %1 keeps its walk.</source>
         <translation>Le parcours appris n'a pas pu être appliqué : %1 garde son parcours.</translation>
     </message>
+    <message>
+        <source>The departments could not be put in order, so every item keeps its old place.</source>
+        <translation>Les rayons n'ont pas pu être ordonnés : chaque article garde sa place.</translation>
+    </message>
+    <message>
+        <source>Arrange the list above in the order you walk through the store.  Your list will be sorted that way.</source>
+        <translation>Rangez la liste ci-dessus dans l'ordre de votre parcours en magasin. Votre liste sera triée ainsi.</translation>
+    </message>
+    <message>
+        <source>Arrange the list in the order you walk through this store.  Its own list will be sorted that way; the other stores keep theirs.</source>
+        <translation>Rangez la liste dans l'ordre de votre parcours dans ce magasin. Sa liste sera triée ainsi ; les autres magasins gardent la leur.</translation>
+    </message>
 </context>
 <context>
     <name>CFirstStartDlg</name>
@@ -917,6 +929,33 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     <message>
         <source>In basket</source>
         <translation>Au panier</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommand</name>
+    <message>
+        <source>The catalog %1 could not be opened: %2</source>
+        <translation>Le catalogue %1 n'a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>Exported %1 items to %2.</source>
+        <translation>%1 articles exportés vers %2.</translation>
+    </message>
+    <message>
+        <source>Nothing was written (--dry-run).</source>
+        <translation>Rien n'a été écrit (--dry-run).</translation>
+    </message>
+    <message>
+        <source>Nothing to write: the catalog holds every item as the file has it.</source>
+        <translation>Rien à écrire : le catalogue contient chaque article tel que dans le fichier.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: give --skip-refused to import the other lines.</source>
+        <translation>Rien n'a été écrit : ajoutez --skip-refused pour importer les autres lignes.</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1</source>
+        <translation>Rien n'a été écrit : %1</translation>
     </message>
 </context>
 <context>

@@ -142,16 +142,16 @@ QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CI
     QStringList lines;
     const auto quoted = [](const QString& text) { return QStringLiteral("\u201c%1\u201d").arg(text); };
     const auto add = [&lines](const char* field, const QString& from, const QString& to) {
-        lines << QStringLiteral("%1: %2 \u2192 %3").arg(QLatin1String(field), from, to);
+        lines << QStringLiteral("%1: %2 \u2192 %3").arg(QCoreApplication::translate("ItemSaveFlow", field), from, to);
     };
     const std::pair<const char*, const QString CItemDlg::Values::*> texts[] = {
-        {"Dept", &CItemDlg::Values::dept},
-        {"Store", &CItemDlg::Values::store},
-        {"Sold by the", &CItemDlg::Values::unit},
-        {"Notes", &CItemDlg::Values::notes},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Dept"), &CItemDlg::Values::dept},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Store"), &CItemDlg::Values::store},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Sold by the"), &CItemDlg::Values::unit},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Notes"), &CItemDlg::Values::notes},
     };
     if (stored.quantity != now.quantity) {
-        add("Qty", QString::number(stored.quantity), QString::number(now.quantity));
+        add(QT_TRANSLATE_NOOP("ItemSaveFlow", "Qty"), QString::number(stored.quantity), QString::number(now.quantity));
     }
     for (const auto& [field, text] : texts) {
         if (stored.*text != now.*text) {
@@ -159,11 +159,13 @@ QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CI
         }
     }
     if (TextNumbers::money(stored.price) != TextNumbers::money(now.price)) {
-        add("Price", TextNumbers::money(stored.price), TextNumbers::money(now.price));
+        add(QT_TRANSLATE_NOOP("ItemSaveFlow", "Price"), TextNumbers::money(stored.price),
+            TextNumbers::money(now.price));
     }
     if ((stored.coupon != 0) != (now.coupon != 0)) {
-        add("Coupon", stored.coupon != 0 ? QStringLiteral("yes") : QStringLiteral("no"),
-            now.coupon != 0 ? QStringLiteral("yes") : QStringLiteral("no"));
+        const QString yes = QCoreApplication::translate("ItemSaveFlow", "yes");
+        const QString no = QCoreApplication::translate("ItemSaveFlow", "no");
+        add(QT_TRANSLATE_NOOP("ItemSaveFlow", "Coupon"), stored.coupon != 0 ? yes : no, now.coupon != 0 ? yes : no);
     }
     return lines;
 }

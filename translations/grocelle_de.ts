@@ -343,6 +343,13 @@
     </message>
 </context>
 <context>
+    <name>CListApp</name>
+    <message>
+        <source>Grocelle cannot save its settings in %1.  It runs on the settings it could read and on its defaults, and changes to them are not kept.</source>
+        <translation>Grocelle kann seine Einstellungen nicht in %1 speichern. Es läuft mit den lesbaren Einstellungen und den Vorgaben; Änderungen daran werden nicht behalten.</translation>
+    </message>
+</context>
+<context>
     <name>CMainDlg</name>
     <message>
         <source>Dept:</source>
@@ -811,6 +818,42 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>The item could not be saved: a text cannot hold a NUL character.</source>
         <translation>Der Artikel konnte nicht gespeichert werden: Ein Text darf kein NUL-Zeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>Dept</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Sold by the</source>
+        <translation>Verkauft je</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>Gutschein</translation>
     </message>
 </context>
 <context>

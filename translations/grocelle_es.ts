@@ -343,6 +343,13 @@
     </message>
 </context>
 <context>
+    <name>CListApp</name>
+    <message>
+        <source>Grocelle cannot save its settings in %1.  It runs on the settings it could read and on its defaults, and changes to them are not kept.</source>
+        <translation>Grocelle no puede guardar sus ajustes en %1. Funciona con los ajustes que pudo leer y los predeterminados; los cambios no se conservarán.</translation>
+    </message>
+</context>
+<context>
     <name>CMainDlg</name>
     <message>
         <source>Dept:</source>
@@ -811,6 +818,42 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>The item could not be saved: a text cannot hold a NUL character.</source>
         <translation>No se pudo guardar el artículo: un texto no puede contener el carácter NUL.</translation>
+    </message>
+    <message>
+        <source>Dept</source>
+        <translation>Sección</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Tienda</translation>
+    </message>
+    <message>
+        <source>Sold by the</source>
+        <translation>Se vende por</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Cant.</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>Cupón</translation>
     </message>
 </context>
 <context>

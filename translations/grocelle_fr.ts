@@ -343,6 +343,13 @@
     </message>
 </context>
 <context>
+    <name>CListApp</name>
+    <message>
+        <source>Grocelle cannot save its settings in %1.  It runs on the settings it could read and on its defaults, and changes to them are not kept.</source>
+        <translation>Grocelle ne peut pas enregistrer ses paramètres dans %1. Il fonctionne avec les paramètres lisibles et ses valeurs par défaut ; les modifications ne seront pas conservées.</translation>
+    </message>
+</context>
+<context>
     <name>CMainDlg</name>
     <message>
         <source>Dept:</source>
@@ -811,6 +818,42 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     <message>
         <source>The item could not be saved: a text cannot hold a NUL character.</source>
         <translation>L'article n'a pas pu être enregistré : un texte ne peut pas contenir de caractère NUL.</translation>
+    </message>
+    <message>
+        <source>Dept</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Magasin</translation>
+    </message>
+    <message>
+        <source>Sold by the</source>
+        <translation>Vendu au/à la</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <translation>Qté</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Coupon</source>
+        <translation>Bon</translation>
     </message>
 </context>
 <context>

@@ -786,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>There is no phone named "%1".</source>
+        <translation>Es gibt kein Handy namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Removed %1: its link no longer works.</source>
+        <translation>%1 entfernt: Sein Link funktioniert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 nimmt keinen Wert.</translation>
+    </message>
+    <message>
+        <source>--port needs a number from 0 to 65535, not "%1".</source>
+        <translation>--port braucht eine Zahl von 0 bis 65535, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--public-url needs an http:// or https:// address, not "%1".</source>
+        <translation>--public-url braucht eine http://- oder https://-Adresse, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown option "%1". grocelle --help lists the options.</source>
+        <translation>Unbekannte Option „%1“. grocelle --help listet die Optionen auf.</translation>
+    </message>
+    <message>
+        <source>Give one of --add-device, --list-devices and --remove-device at a time.</source>
+        <translation>Bitte nur eines von --add-device, --list-devices und --remove-device angeben.</translation>
+    </message>
+</context>
+<context>
     <name>ItemSaveFlow</name>
     <message>
         <source>'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper order in the store.  For now, I'm putting this department at the top of the list.</source>

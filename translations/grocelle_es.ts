@@ -786,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>There is no phone named "%1".</source>
+        <translation>No hay ningún móvil llamado «%1».</translation>
+    </message>
+    <message>
+        <source>Removed %1: its link no longer works.</source>
+        <translation>%1 quitado: su enlace ya no funciona.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 no admite valor.</translation>
+    </message>
+    <message>
+        <source>--port needs a number from 0 to 65535, not "%1".</source>
+        <translation>--port necesita un número de 0 a 65535, no «%1».</translation>
+    </message>
+    <message>
+        <source>--public-url needs an http:// or https:// address, not "%1".</source>
+        <translation>--public-url necesita una dirección http:// o https://, no «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown option "%1". grocelle --help lists the options.</source>
+        <translation>Opción desconocida «%1». grocelle --help muestra las opciones.</translation>
+    </message>
+    <message>
+        <source>Give one of --add-device, --list-devices and --remove-device at a time.</source>
+        <translation>Indique solo uno de --add-device, --list-devices y --remove-device a la vez.</translation>
+    </message>
+</context>
+<context>
     <name>ItemSaveFlow</name>
     <message>
         <source>'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper order in the store.  For now, I'm putting this department at the top of the list.</source>

@@ -786,6 +786,41 @@
     </message>
 </context>
 <context>
+    <name>HeadlessServer</name>
+    <message>
+        <source>There is no phone named "%1".</source>
+        <translation>Aucun téléphone ne s'appelle « %1 ».</translation>
+    </message>
+    <message>
+        <source>Removed %1: its link no longer works.</source>
+        <translation>%1 retiré : son lien ne fonctionne plus.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 attend une valeur.</translation>
+    </message>
+    <message>
+        <source>%1 takes no value.</source>
+        <translation>%1 ne prend pas de valeur.</translation>
+    </message>
+    <message>
+        <source>--port needs a number from 0 to 65535, not "%1".</source>
+        <translation>--port attend un nombre de 0 à 65535, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--public-url needs an http:// or https:// address, not "%1".</source>
+        <translation>--public-url attend une adresse http:// ou https://, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown option "%1". grocelle --help lists the options.</source>
+        <translation>Option inconnue « %1 ». grocelle --help liste les options.</translation>
+    </message>
+    <message>
+        <source>Give one of --add-device, --list-devices and --remove-device at a time.</source>
+        <translation>Indiquez un seul de --add-device, --list-devices et --remove-device à la fois.</translation>
+    </message>
+</context>
+<context>
     <name>ItemSaveFlow</name>
     <message>
         <source>'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper order in the store.  For now, I'm putting this department at the top of the list.</source>

@@ -8,6 +8,7 @@
 #include "platform/SoundService.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -27,8 +28,9 @@ QString CListApp::installedMarker()
 
 QString CListApp::settingsUnsavedMessage(const QString& settingsFile)
 {
-    return QStringLiteral("Grocelle cannot save its settings in %1.  It runs on the settings it could read and on its "
-                          "defaults, and changes to them are not kept.")
+    return QCoreApplication::translate(
+               "CListApp", "Grocelle cannot save its settings in %1.  It runs on the settings it could read and on its "
+                           "defaults, and changes to them are not kept.")
         .arg(QDir::toNativeSeparators(settingsFile));
 }
 

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 // Options the toolkit itself reads when the window starts (-platform, -style
@@ -136,13 +138,14 @@ CommandLine::Request CommandLine::decide()
     const QStringList words = positional();
     if (isSet(QStringLiteral("copy-catalog"))) {
         if (words.size() != 2) {
-            m_error = QStringLiteral("--copy-catalog needs a catalog to copy FROM and one to copy TO.");
+            m_error = QCoreApplication::translate("CommandLine",
+                                                  "--copy-catalog needs a catalog to copy FROM and one to copy TO.");
             return Request::Refused;
         }
         return Request::CopyCatalog;
     }
     if (isSet(QStringLiteral("replace"))) {
-        m_error = QStringLiteral("--replace goes only with --copy-catalog.");
+        m_error = QCoreApplication::translate("CommandLine", "--replace goes only with --copy-catalog.");
         return Request::Refused;
     }
     if (const Request transfer = decideTransfer(words); transfer != Request::Window) {
@@ -155,16 +158,17 @@ CommandLine::Request CommandLine::decide()
     }
     for (const char* serving : {"port", "tls-cert", "tls-key", "public-url"}) {
         if (isSet(QLatin1String(serving))) {
-            m_error = QStringLiteral("--%1 goes only with --serve.").arg(QLatin1String(serving));
+            m_error =
+                QCoreApplication::translate("CommandLine", "--%1 goes only with --serve.").arg(QLatin1String(serving));
             return Request::Refused;
         }
     }
     if (!words.isEmpty()) {
-        m_error = QStringLiteral("Unknown argument '%1'.").arg(words.first());
+        m_error = QCoreApplication::translate("CommandLine", "Unknown argument '%1'.").arg(words.first());
         return Request::Refused;
     }
     if (isSet(QStringLiteral("catalog")) && value(QStringLiteral("catalog")).isEmpty()) {
-        m_error = QStringLiteral("--catalog needs a file path or a postgresql:// URI.");
+        m_error = QCoreApplication::translate("CommandLine", "--catalog needs a file path or a postgresql:// URI.");
         return Request::Refused;
     }
     return Request::Window;
@@ -175,15 +179,15 @@ CommandLine::Request CommandLine::decideTransfer(const QStringList& words)
     const bool exporting = isSet(QStringLiteral("export"));
     const bool importing = isSet(QStringLiteral("import"));
     if (exporting && importing) {
-        m_error = QStringLiteral("--export and --import go one at a time.");
+        m_error = QCoreApplication::translate("CommandLine", "--export and --import go one at a time.");
         return Request::Refused;
     }
     if ((exporting || importing) && !words.isEmpty()) {
-        m_error = QStringLiteral("Unknown argument '%1'.").arg(words.first());
+        m_error = QCoreApplication::translate("CommandLine", "Unknown argument '%1'.").arg(words.first());
         return Request::Refused;
     }
     if ((exporting || importing) && isSet(QStringLiteral("catalog")) && value(QStringLiteral("catalog")).isEmpty()) {
-        m_error = QStringLiteral("--catalog needs a file path or a postgresql:// URI.");
+        m_error = QCoreApplication::translate("CommandLine", "--catalog needs a file path or a postgresql:// URI.");
         return Request::Refused;
     }
     if (importing) {
@@ -191,7 +195,8 @@ CommandLine::Request CommandLine::decideTransfer(const QStringList& words)
     }
     for (const char* option : {"dry-run", "skip-refused", "add-quantities"}) {
         if (isSet(QLatin1String(option))) {
-            m_error = QStringLiteral("--%1 goes only with --import.").arg(QLatin1String(option));
+            m_error =
+                QCoreApplication::translate("CommandLine", "--%1 goes only with --import.").arg(QLatin1String(option));
             return Request::Refused;
         }
     }

@@ -4,6 +4,8 @@
 #include "platform/CRegistry.h"
 #include "platform/DeviceFolder.h"
 #include "platform/MessageService.h"
+#include "platform/ResourceImages.h"
+#include "platform/Translations.h"
 #include "store/access/CAdoConnection.h"
 #include "store/catalog/Catalog.h"
 #include "tools/PhoneDevices.h"
@@ -211,10 +213,12 @@ int HeadlessServer::deviceCommand()
     }
     if (!m_options.removeDevice.isEmpty()) {
         if (!devices.remove(m_options.removeDevice)) {
-            logLine(QStringLiteral("There is no phone named \"%1\".").arg(m_options.removeDevice));
+            logLine(QCoreApplication::translate("HeadlessServer", "There is no phone named \"%1\".")
+                        .arg(m_options.removeDevice));
             return 1;
         }
-        logLine(QStringLiteral("Removed %1: its link no longer works.").arg(m_options.removeDevice));
+        logLine(QCoreApplication::translate("HeadlessServer", "Removed %1: its link no longer works.")
+                    .arg(m_options.removeDevice));
         return 0;
     }
     QString reason;
@@ -412,15 +416,15 @@ std::optional<HeadlessServer::Options> HeadlessServer::parse(const QStringList& 
         if (takesValue(option)) {
             if (!hasValue) {
                 if (i + 1 >= arguments.size()) {
-                    return fail(QStringLiteral("%1 needs a value.").arg(option));
+                    return fail(QCoreApplication::translate("HeadlessServer", "%1 needs a value.").arg(option));
                 }
                 value = arguments[++i];
             }
             if (value.isEmpty()) {
-                return fail(QStringLiteral("%1 needs a value.").arg(option));
+                return fail(QCoreApplication::translate("HeadlessServer", "%1 needs a value.").arg(option));
             }
         } else if (hasValue) {
-            return fail(QStringLiteral("%1 takes no value.").arg(option));
+            return fail(QCoreApplication::translate("HeadlessServer", "%1 takes no value.").arg(option));
         }
         if (option == QLatin1String("--serve")) {
             options.serve = true;
@@ -439,7 +443,9 @@ std::optional<HeadlessServer::Options> HeadlessServer::parse(const QStringList& 
             bool ok = false;
             const int port = value.toInt(&ok);
             if (!ok || port < 0 || port > 65535) {
-                return fail(QStringLiteral("--port needs a number from 0 to 65535, not \"%1\".").arg(value));
+                return fail(
+                    QCoreApplication::translate("HeadlessServer", "--port needs a number from 0 to 65535, not \"%1\".")
+                        .arg(value));
             }
             options.port = port;
         } else if (option == QLatin1String("--tls-cert")) {
@@ -450,16 +456,20 @@ std::optional<HeadlessServer::Options> HeadlessServer::parse(const QStringList& 
             const QUrl url(value, QUrl::StrictMode);
             if (!url.isValid() || (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http"))
                 || url.host().isEmpty() || url.hasFragment() || url.hasQuery()) {
-                return fail(
-                    QStringLiteral("--public-url needs an http:// or https:// address, not \"%1\".").arg(value));
+                return fail(QCoreApplication::translate(
+                                "HeadlessServer", "--public-url needs an http:// or https:// address, not \"%1\".")
+                                .arg(value));
             }
             options.publicUrl = value;
         } else {
-            return fail(QStringLiteral("Unknown option \"%1\". grocelle --help lists the options.").arg(arguments[i]));
+            return fail(QCoreApplication::translate("HeadlessServer",
+                                                    "Unknown option \"%1\". grocelle --help lists the options.")
+                            .arg(arguments[i]));
         }
     }
     if (commands > 1) {
-        return fail(QStringLiteral("Give one of --add-device, --list-devices and --remove-device at a time."));
+        return fail(QCoreApplication::translate(
+            "HeadlessServer", "Give one of --add-device, --list-devices and --remove-device at a time."));
     }
     return options;
 }
@@ -470,6 +480,10 @@ int HeadlessServer::run(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Grocelle"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GROCELLE_VERSION));
+    // The terminal's mistakes and the device commands' answers are told in
+    // the user's language; the service's log stays English for the admin.
+    ResourceImages::registerResources();
+    Translations::installChosen();
     QString reason;
     const std::optional<Options> options = parse(QCoreApplication::arguments(), &reason);
     if (!options) {

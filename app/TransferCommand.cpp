@@ -9,6 +9,7 @@
 #include "tools/ImportPlan.h"
 #include "tools/TransferReader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -31,7 +32,8 @@ bool openCatalog(const CommandLine& commandLine, CAdoConnection& connection)
         return false;
     }
     if (connection.Open(Catalog::devicePath()) != 0) {
-        print(stderr, QStringLiteral("The catalog %1 could not be opened: %2").arg(location, connection.lastError()));
+        print(stderr, QCoreApplication::translate("TransferCommand", "The catalog %1 could not be opened: %2")
+                          .arg(location, connection.lastError()));
         return false;
     }
     Catalog::checkStructure(connection);
@@ -45,7 +47,8 @@ int exportCatalog(CAdoConnection& connection, const QString& path)
         print(stderr, result.error);
         return 1;
     }
-    print(stdout, QStringLiteral("Exported %1 items to %2.").arg(result.items).arg(path));
+    print(stdout,
+          QCoreApplication::translate("TransferCommand", "Exported %1 items to %2.").arg(result.items).arg(path));
     return 0;
 }
 
@@ -68,15 +71,17 @@ int importFile(const CommandLine& commandLine, CAdoConnection& connection, const
     }
     const bool complete = plan.refused().empty();
     if (commandLine.isSet(QStringLiteral("dry-run"))) {
-        print(stdout, QStringLiteral("Nothing was written (--dry-run)."));
+        print(stdout, QCoreApplication::translate("TransferCommand", "Nothing was written (--dry-run)."));
         return complete ? 0 : 1;
     }
     if (plan.writes() == 0) {
-        print(stdout, QStringLiteral("Nothing to write: the catalog holds every item as the file has it."));
+        print(stdout, QCoreApplication::translate(
+                          "TransferCommand", "Nothing to write: the catalog holds every item as the file has it."));
         return complete ? 0 : 1;
     }
     if (!complete && !commandLine.isSet(QStringLiteral("skip-refused"))) {
-        print(stdout, QStringLiteral("Nothing was written: give --skip-refused to import the other lines."));
+        print(stdout, QCoreApplication::translate(
+                          "TransferCommand", "Nothing was written: give --skip-refused to import the other lines."));
         return 1;
     }
     plan.apply(connection, name);
@@ -97,7 +102,7 @@ int TransferCommand::run(const CommandLine& commandLine)
         }
         return importFile(commandLine, connection, commandLine.value(QStringLiteral("import")));
     } catch (const CAdoException& error) {
-        print(stderr, QStringLiteral("Nothing was written: %1").arg(error.describe()));
+        print(stderr, QCoreApplication::translate("TransferCommand", "Nothing was written: %1").arg(error.describe()));
         return 1;
     }
 }

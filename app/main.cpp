@@ -4,6 +4,7 @@
 #include "app/HeadlessServer.h"
 #include "app/TransferCommand.h"
 #include "platform/ResourceImages.h"
+#include "platform/Translations.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/CatalogEngines.h"
 
@@ -30,9 +31,17 @@ int main(int argc, char** argv)
     // Answered on the terminal, without a window.
     const CommandLine commandLine(arguments);
     switch (commandLine.request()) {
-    case CommandLine::Request::Refused:
-        print(stderr, commandLine.error() + QStringLiteral("\n\n") + CommandLine::usage());
+    case CommandLine::Request::Refused: {
+        // The mistake is told in the user's language: read again once the
+        // translation is installed.
+        QCoreApplication terminal(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("Grocelle"));
+        QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
+        ResourceImages::registerResources();
+        Translations::installChosen();
+        print(stderr, CommandLine(arguments).error() + QStringLiteral("\n\n") + CommandLine::usage());
         return CommandLine::MistakeExitCode;
+    }
     case CommandLine::Request::Help:
         print(stdout, CommandLine::usage());
         return 0;
@@ -44,6 +53,8 @@ int main(int argc, char** argv)
         return HeadlessServer::run(argc, argv);
     case CommandLine::Request::Transfer: {
         QCoreApplication terminal(argc, argv);
+        ResourceImages::registerResources();
+        Translations::installChosen();
         return TransferCommand::run(commandLine);
     }
     case CommandLine::Request::CopyCatalog: {
@@ -65,6 +76,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QStringLiteral(GROCELLE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("grocelle"));
     ResourceImages::registerResources();
+    // The settings are read through the names set above.
+    Translations::installChosen();
     Catalog::setLocation(CatalogChoice::resolve(argument));
     CListApp app;
     app.InitInstance();

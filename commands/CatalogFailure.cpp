@@ -4,6 +4,8 @@
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
 
+#include <QCoreApplication>
+
 QString CatalogFailure::text(const CAdoException& error)
 {
     // A catalog on a server that went away: the user's terms are the server
@@ -15,24 +17,25 @@ QString CatalogFailure::text(const CAdoException& error)
     if (!server.isEmpty() && !error.m_strDetail.isEmpty() && error.m_strDetail.contains(server)) {
         if (error.m_strDetail.contains(QLatin1String("did not answer"))
             || error.m_strDetail.contains(QLatin1String("did not finish"))) {
-            return QStringLiteral("The %1 did not answer in time.").arg(server);
+            return QCoreApplication::translate("CatalogFailure", "The %1 did not answer in time.").arg(server);
         }
-        return QStringLiteral("The %1 cannot be reached.").arg(server);
+        return QCoreApplication::translate("CatalogFailure", "The %1 cannot be reached.").arg(server);
     }
     switch (error.m_nCode) {
     case CAdoException::CannotWrite:
-        return QStringLiteral("The change was not saved: the catalog could not be written.");
+        return QCoreApplication::translate("CatalogFailure",
+                                           "The change was not saved: the catalog could not be written.");
     case CAdoException::ValueRefused:
-        return QStringLiteral("The change was not saved: the catalog refused a value.");
+        return QCoreApplication::translate("CatalogFailure", "The change was not saved: the catalog refused a value.");
     case CAdoException::CannotRead:
-        return QStringLiteral("The catalog could not be read.");
+        return QCoreApplication::translate("CatalogFailure", "The catalog could not be read.");
     case CAdoException::NotANumber:
-        return QStringLiteral("The catalog holds text where a number belongs.");
+        return QCoreApplication::translate("CatalogFailure", "The catalog holds text where a number belongs.");
     case CAdoException::CannotCreate:
     case CAdoException::CannotOpen:
-        return QStringLiteral("The catalog could not be opened.");
+        return QCoreApplication::translate("CatalogFailure", "The catalog could not be opened.");
     default:
-        return QStringLiteral("The catalog reported a failure.");
+        return QCoreApplication::translate("CatalogFailure", "The catalog reported a failure.");
     }
 }
 

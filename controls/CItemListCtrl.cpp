@@ -26,7 +26,9 @@ struct ColumnSpec
     int defaultWidth;
 };
 constexpr ColumnSpec kColumns[CItemListCtrl::ColumnCount] = {
-    {"Item", 88}, {"Q", 23}, {"Unit", 35}, {"Dept", 41}, {"Price", 35},
+    {QT_TRANSLATE_NOOP("CItemListCtrl", "Item"), 88},  {QT_TRANSLATE_NOOP("CItemListCtrl", "Q"), 23},
+    {QT_TRANSLATE_NOOP("CItemListCtrl", "Unit"), 35},  {QT_TRANSLATE_NOOP("CItemListCtrl", "Dept"), 41},
+    {QT_TRANSLATE_NOOP("CItemListCtrl", "Price"), 35},
 };
 } // namespace
 
@@ -195,7 +197,7 @@ int CItemListCtrl::columnWidthHandheld(int column) const
 void CItemListCtrl::MakeColumns(const CRegistry& registry)
 {
     for (int column = 0; column < ColumnCount; ++column) {
-        insertColumn(column, QString::fromLatin1(kColumns[column].heading));
+        insertColumn(column, tr(kColumns[column].heading));
     }
     for (int column = 0; column < ColumnCount; ++column) {
         const QString name = QStringLiteral("Col%1").arg(column);
@@ -284,12 +286,9 @@ void CItemListCtrl::sendCommand(int commandId)
 QList<QPair<int, QString>> CItemListCtrl::menuEntries()
 {
     return {
-        {CommandId::EditItem, QStringLiteral("&Edit")},
-        {CommandId::Check, QStringLiteral("C&heck")},
-        {CommandId::AddOne, QStringLiteral("&+ 1")},
-        {CommandId::SubtractOne, QStringLiteral("- 1")},
-        {CommandId::DeleteItem, QStringLiteral("&Delete item")},
-        {CommandId::CopyList, QStringLiteral("C&opy list to clipboard")},
+        {CommandId::EditItem, tr("&Edit")},          {CommandId::Check, tr("C&heck")},
+        {CommandId::AddOne, QStringLiteral("&+ 1")}, {CommandId::SubtractOne, QStringLiteral("- 1")},
+        {CommandId::DeleteItem, tr("&Delete item")}, {CommandId::CopyList, tr("C&opy list to clipboard")},
     };
 }
 

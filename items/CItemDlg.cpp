@@ -99,26 +99,26 @@ void CItemDlg::createControls()
     // Created in the tab order of the template.
     createNameBox();
 
-    addLabel(this, QStringLiteral("Dept:"), 1, 16, 21);
+    addLabel(this, tr("Dept:"), 1, 16, 21);
     m_deptCombo = combo("dept", 23, 15, 59, 66, MaxDeptChars);
 
-    addLabel(this, QStringLiteral("Coupon:"), 84, 17, 24);
+    addLabel(this, tr("Coupon:"), 84, 17, 24);
     auto* couponPicture = new QLabel(this);
     couponPicture->setPixmap(ResourceImages::bitmap(214));
     couponPicture->move(DialogUnits::toPixelsX(108), DialogUnits::toPixelsY(16));
     couponPicture->resize(couponPicture->sizeHint());
     m_couponCheck = new QCheckBox(this);
     m_couponCheck->setObjectName(QStringLiteral("coupon"));
-    m_couponCheck->setAccessibleName(QStringLiteral("Coupon"));
-    m_couponCheck->setToolTip(QStringLiteral("Coupon"));
+    m_couponCheck->setAccessibleName(tr("Coupon"));
+    m_couponCheck->setToolTip(tr("Coupon"));
     place(m_couponCheck, 121, 17, 9, 9);
 
     createQuantityControls();
 
-    addLabel(this, QStringLiteral("Store:"), 66, 30, 23);
+    addLabel(this, tr("Store:"), 66, 30, 23);
     m_storeCombo = combo("store", 90, 28, 47, 40, MaxStoreChars);
 
-    addLabel(this, QStringLiteral("Price:"), 1, 44, 21);
+    addLabel(this, tr("Price:"), 1, 44, 21);
     m_priceEdit = new QLineEdit(this);
     m_priceEdit->setObjectName(QStringLiteral("price"));
     // Only what OK accepts can be typed: up to seven digits and cents.
@@ -126,10 +126,10 @@ void CItemDlg::createControls()
         new QRegularExpressionValidator(QRegularExpression(Money::priceInputPattern()), m_priceEdit));
     place(m_priceEdit, 23, 42, 34, 13);
 
-    addLabel(this, QStringLiteral("Sold by the:"), 58, 44, 40);
+    addLabel(this, tr("Sold by the:"), 58, 44, 40);
     m_unitCombo = combo("unit", 99, 42, 38, 48, MaxUnitChars);
 
-    addLabel(this, QStringLiteral("Notes:"), 1, 58, 21);
+    addLabel(this, tr("Notes:"), 1, 58, 21);
     m_notesEdit = new QPlainTextEdit(this);
     m_notesEdit->setObjectName(QStringLiteral("notes"));
     m_notesEdit->setTabChangesFocus(true);
@@ -143,7 +143,7 @@ void CItemDlg::createControls()
 
 void CItemDlg::createNameBox()
 {
-    addLabel(this, QStringLiteral("Item:"), 1, 2, 21);
+    addLabel(this, tr("Item:"), 1, 2, 21);
     m_nameCombo = new DeptComboBox(this);
     m_nameCombo->setObjectName(QStringLiteral("itemName"));
     auto* edit = new QLineEdit(m_nameCombo);
@@ -167,7 +167,7 @@ void CItemDlg::createNameBox()
 
 void CItemDlg::createQuantityControls()
 {
-    addLabel(this, QStringLiteral("Qty:"), 1, 30, 21);
+    addLabel(this, tr("Qty:"), 1, 30, 21);
     m_quantityEdit = new QLineEdit(this);
     m_quantityEdit->setObjectName(QStringLiteral("quantity"));
     m_quantityEdit->setValidator(
@@ -201,7 +201,7 @@ void CItemDlg::createButtons()
     m_okButton->setObjectName(QStringLiteral("ok"));
     m_okButton->setDefault(true);
     place(m_okButton, 39, 88, 36, 14);
-    m_cancelButton = new CSoundButton(QStringLiteral("Cancel"), this);
+    m_cancelButton = new CSoundButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancel"));
     place(m_cancelButton, 78, 88, 35, 14);
     for (CSoundButton* button : {m_okButton, m_cancelButton}) {
@@ -327,8 +327,7 @@ bool CItemDlg::readValues()
     bool ok = false;
     const int quantity = m_quantityEdit->text().trimmed().toInt(&ok);
     if (!ok || quantity < 0 || quantity > MaxQuantity) {
-        failField(m_quantityEdit,
-                  QStringLiteral("Please enter a whole number from 0 to %1 in the Qty box.").arg(MaxQuantity));
+        failField(m_quantityEdit, tr("Please enter a whole number from 0 to %1 in the Qty box.").arg(MaxQuantity));
         return false;
     }
     m_quantity = quantity;
@@ -342,17 +341,16 @@ bool CItemDlg::readValues()
         QString* value;
     };
     const TextBox texts[] = {
-        {m_storeCombo, m_storeCombo->currentText(), MaxStoreChars, "Store", &m_store},
-        {m_unitCombo, m_unitCombo->currentText(), MaxUnitChars, "Sold by the", &m_unit},
-        {m_deptCombo, m_deptCombo->currentText(), MaxDeptChars, "Dept", &m_dept},
-        {m_nameCombo, m_nameCombo->currentText(), MaxNameChars, "Item", &m_itemName},
-        {m_notesEdit, m_notesEdit->toPlainText(), MaxNotesChars, "Notes", &m_notes},
+        {m_storeCombo, m_storeCombo->currentText(), MaxStoreChars, QT_TR_NOOP("Store"), &m_store},
+        {m_unitCombo, m_unitCombo->currentText(), MaxUnitChars, QT_TR_NOOP("Sold by the"), &m_unit},
+        {m_deptCombo, m_deptCombo->currentText(), MaxDeptChars, QT_TR_NOOP("Dept"), &m_dept},
+        {m_nameCombo, m_nameCombo->currentText(), MaxNameChars, QT_TR_NOOP("Item"), &m_itemName},
+        {m_notesEdit, m_notesEdit->toPlainText(), MaxNotesChars, QT_TR_NOOP("Notes"), &m_notes},
     };
     for (const TextBox& text : texts) {
         if (TextLimit::length(text.text) > text.limit) {
-            failField(text.box, QStringLiteral("Please enter no more than %1 characters in the %2 box.")
-                                    .arg(text.limit)
-                                    .arg(QLatin1String(text.name)));
+            failField(text.box,
+                      tr("Please enter no more than %1 characters in the %2 box.").arg(text.limit).arg(tr(text.name)));
             return false;
         }
         *text.value = text.text;
@@ -360,7 +358,7 @@ bool CItemDlg::readValues()
 
     double price = 0.0;
     if (!Money::parsePrice(m_priceEdit->text(), price) || !std::isfinite(price) || price < 0.0 || price > MaxPrice) {
-        failField(m_priceEdit, QStringLiteral("Please enter a number from 0 to 9999999 in the Price box."));
+        failField(m_priceEdit, tr("Please enter a number from 0 to 9999999 in the Price box."));
         return false;
     }
     m_price = price;
@@ -376,13 +374,12 @@ void CItemDlg::OnOK()
         return;
     }
     if (m_dept.isEmpty()) {
-        MessageService::show(QStringLiteral("Please specify a department."), MessageService::Buttons::Ok, this);
+        MessageService::show(tr("Please specify a department."), MessageService::Buttons::Ok, this);
         m_deptCombo->setFocus();
         return;
     }
     if (m_itemName.isEmpty()) {
-        MessageService::show(QStringLiteral("Please name this item, or press cancel."), MessageService::Buttons::Ok,
-                             this);
+        MessageService::show(tr("Please name this item, or press cancel."), MessageService::Buttons::Ok, this);
         m_nameCombo->setFocus();
         return;
     }
@@ -441,13 +438,13 @@ bool CItemDlg::readCatalogLists(ItemChoices& lists)
     try {
         CAdoConnection connection(true);
         if (connection.Open(Catalog::devicePath()) != 0) {
-            MessageService::showFailure(QStringLiteral("Could not open database"), connection.lastError(), this);
+            MessageService::showFailure(tr("Could not open database"), connection.lastError(), this);
             return false;
         }
         const bool read = lists.read(connection);
         connection.Close();
         if (!read) {
-            MessageService::show(QStringLiteral("Could not open database"), MessageService::Buttons::Ok, this);
+            MessageService::show(tr("Could not open database"), MessageService::Buttons::Ok, this);
             return false;
         }
     } catch (const CAdoException& error) {

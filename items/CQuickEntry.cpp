@@ -87,7 +87,7 @@ bool CQuickEntry::eventFilter(QObject* watched, QEvent* event)
 
 QString CQuickEntry::tooManyMessage()
 {
-    return QStringLiteral("Please enter a quantity from 1 to %1 in the quantity box.").arg(MaxQuantity);
+    return tr("Please enter a quantity from 1 to %1 in the quantity box.").arg(MaxQuantity);
 }
 
 void CQuickEntry::guarded(void (CQuickEntry::*handler)())

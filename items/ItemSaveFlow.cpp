@@ -15,6 +15,7 @@
 #include "store/catalog/Catalog.h"
 #include "store/journal/JournalAction.h"
 
+#include <QCoreApplication>
 #include <limits>
 #include <utility>
 
@@ -93,21 +94,26 @@ ItemSaveFlow::ItemSaveFlow(IListWindow& window)
 
 QString ItemSaveFlow::newDepartmentMessage(const QString& dept)
 {
-    return QStringLiteral("'") + dept
-           + QStringLiteral("' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper "
-                            "order in the store.  For now, I'm putting this department at the top of the list.");
+    return QCoreApplication::translate("ItemSaveFlow",
+                                       "'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set "
+                                       "the proper order in the store.  For now, I'm putting this department at the "
+                                       "top of the list.")
+        .arg(dept);
 }
 
 QString ItemSaveFlow::noFreeIdMessage()
 {
-    return QStringLiteral("No new item can be added: the catalog already uses the highest item number there is (%1).")
+    return QCoreApplication::translate(
+               "ItemSaveFlow",
+               "No new item can be added: the catalog already uses the highest item number there is (%1).")
         .arg(std::numeric_limits<int>::max());
 }
 
 QString ItemSaveFlow::goneMessage()
 {
-    return QStringLiteral("This item is no longer in the catalog (another program may have deleted it), so your "
-                          "changes were not saved.  Save it as a new item?");
+    return QCoreApplication::translate(
+        "ItemSaveFlow", "This item is no longer in the catalog (another program may have deleted it), so your "
+                        "changes were not saved.  Save it as a new item?");
 }
 
 QString ItemSaveFlow::insertSql()
@@ -137,16 +143,16 @@ QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CI
     QStringList lines;
     const auto quoted = [](const QString& text) { return QStringLiteral("\u201c%1\u201d").arg(text); };
     const auto add = [&lines](const char* field, const QString& from, const QString& to) {
-        lines << QStringLiteral("%1: %2 \u2192 %3").arg(QLatin1String(field), from, to);
+        lines << QStringLiteral("%1: %2 \u2192 %3").arg(QCoreApplication::translate("ItemSaveFlow", field), from, to);
     };
     const std::pair<const char*, const QString CItemDlg::Values::*> texts[] = {
-        {"Dept", &CItemDlg::Values::dept},
-        {"Store", &CItemDlg::Values::store},
-        {"Sold by the", &CItemDlg::Values::unit},
-        {"Notes", &CItemDlg::Values::notes},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Dept"), &CItemDlg::Values::dept},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Store"), &CItemDlg::Values::store},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Sold by the"), &CItemDlg::Values::unit},
+        {QT_TRANSLATE_NOOP("ItemSaveFlow", "Notes"), &CItemDlg::Values::notes},
     };
     if (stored.quantity != now.quantity) {
-        add("Qty", QString::number(stored.quantity), QString::number(now.quantity));
+        add(QT_TRANSLATE_NOOP("ItemSaveFlow", "Qty"), QString::number(stored.quantity), QString::number(now.quantity));
     }
     for (const auto& [field, text] : texts) {
         if (stored.*text != now.*text) {
@@ -154,19 +160,22 @@ QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CI
         }
     }
     if (TextNumbers::money(stored.price) != TextNumbers::money(now.price)) {
-        add("Price", Money::cell(stored.price), Money::cell(now.price));
+        add(QT_TRANSLATE_NOOP("ItemSaveFlow", "Price"), Money::cell(stored.price), Money::cell(now.price));
     }
     if ((stored.coupon != 0) != (now.coupon != 0)) {
-        add("Coupon", stored.coupon != 0 ? QStringLiteral("yes") : QStringLiteral("no"),
-            now.coupon != 0 ? QStringLiteral("yes") : QStringLiteral("no"));
+        const QString yes = QCoreApplication::translate("ItemSaveFlow", "yes");
+        const QString no = QCoreApplication::translate("ItemSaveFlow", "no");
+        add(QT_TRANSLATE_NOOP("ItemSaveFlow", "Coupon"), stored.coupon != 0 ? yes : no, now.coupon != 0 ? yes : no);
     }
     return lines;
 }
 
 QString ItemSaveFlow::updateQuestion(const QString& name, const QStringList& changes)
 {
-    return QStringLiteral("\u201c%1\u201d is already in the catalog, and saving would change it:\n\n%2\n\nUpdate that "
-                          "item?  (No goes back to the editor.)")
+    return QCoreApplication::translate(
+               "ItemSaveFlow",
+               "\u201c%1\u201d is already in the catalog, and saving would change it:\n\n%2\n\nUpdate that "
+               "item?  (No goes back to the editor.)")
         .arg(name, changes.join(QLatin1Char('\n')));
 }
 
@@ -217,8 +226,8 @@ void ItemSaveFlow::reportFailedInsert() const
 {
     // The statement's own result is the only sign that the item was not
     // stored; the user must not be left believing that it was.
-    MessageService::showFailure(QStringLiteral("The item could not be saved."), m_window.connection().lastError(),
-                                m_window.widget());
+    MessageService::showFailure(QCoreApplication::translate("ItemSaveFlow", "The item could not be saved."),
+                                m_window.connection().lastError(), m_window.widget());
 }
 
 void ItemSaveFlow::openOrRaise(CAdoRecordset& rs, const QString& sql, int cursorType,
@@ -379,7 +388,8 @@ QString ItemSaveFlow::unstorableReason(const CItemDlg& values)
 {
     for (const QString* text : {&values.m_itemName, &values.m_dept, &values.m_unit, &values.m_store, &values.m_notes}) {
         if (text->contains(QChar(u'\0'))) {
-            return QStringLiteral("The item could not be saved: a text cannot hold a NUL character.");
+            return QCoreApplication::translate("ItemSaveFlow",
+                                               "The item could not be saved: a text cannot hold a NUL character.");
         }
     }
     return {};

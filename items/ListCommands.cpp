@@ -10,6 +10,7 @@
 #include "store/catalog/BulkPass.h"
 #include "store/journal/JournalAction.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace
@@ -18,13 +19,15 @@ QString failureLead(ListCommands::Clear which)
 {
     switch (which) {
     case ListCommands::Clear::List:
-        return QStringLiteral("The list could not be cleared, so every item is as it was.");
+        return QCoreApplication::translate("ListCommands",
+                                           "The list could not be cleared, so every item is as it was.");
     case ListCommands::Clear::Marked:
-        return QStringLiteral("The marked items could not be cleared, so every item is as it was.");
+        return QCoreApplication::translate("ListCommands",
+                                           "The marked items could not be cleared, so every item is as it was.");
     case ListCommands::Clear::Coupons:
         break;
     }
-    return QStringLiteral("The coupons could not be cleared, so every item is as it was.");
+    return QCoreApplication::translate("ListCommands", "The coupons could not be cleared, so every item is as it was.");
 }
 } // namespace
 
@@ -93,18 +96,19 @@ void ListCommands::runClear(const QString& question, Clear which)
 
 void ListCommands::ClearList()
 {
-    runClear(QStringLiteral("Create a new list?  This will reset all quantities in your existing list to zero."),
+    runClear(QCoreApplication::translate(
+                 "ListCommands", "Create a new list?  This will reset all quantities in your existing list to zero."),
              Clear::List);
 }
 
 void ListCommands::ClearMarked()
 {
-    runClear(QStringLiteral("Remove all marked items from needed list?"), Clear::Marked);
+    runClear(QCoreApplication::translate("ListCommands", "Remove all marked items from needed list?"), Clear::Marked);
 }
 
 void ListCommands::ClearCoupons()
 {
-    runClear(QStringLiteral("Clear all coupons in memory?"), Clear::Coupons);
+    runClear(QCoreApplication::translate("ListCommands", "Clear all coupons in memory?"), Clear::Coupons);
 }
 
 void ListCommands::DeleteItem()
@@ -112,12 +116,14 @@ void ListCommands::DeleteItem()
     CItemListCtrl& list = m_window.list();
     const int row = list.selectionMark();
     if (row < 0 || row >= list.itemCount()) {
-        MessageService::show(QStringLiteral("No item selected."), MessageService::Buttons::Ok, m_window.widget());
+        MessageService::show(QCoreApplication::translate("ListCommands", "No item selected."),
+                             MessageService::Buttons::Ok, m_window.widget());
         return;
     }
-    if (!MessageService::confirm(QStringLiteral("WARNING:  This will permanently delete this memorized item.  (To "
-                                                "remove an item from your list, simply highlight it and press "
-                                                "'-'.)\n  Are you sure?"),
+    if (!MessageService::confirm(QCoreApplication::translate(
+                                     "ListCommands", "WARNING:  This will permanently delete this memorized item.  (To "
+                                                     "remove an item from your list, simply highlight it and press "
+                                                     "'-'.)\n  Are you sure?"),
                                  m_window.widget())) {
         return;
     }
@@ -135,8 +141,8 @@ void ListCommands::DeleteItem()
         deleted = false;
     }
     if (!deleted) {
-        MessageService::showFailure(QStringLiteral("The item could not be deleted."), connection.lastError(),
-                                    m_window.widget());
+        MessageService::showFailure(QCoreApplication::translate("ListCommands", "The item could not be deleted."),
+                                    connection.lastError(), m_window.widget());
         return;
     }
     m_window.ReturnToNeedView();

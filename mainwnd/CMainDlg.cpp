@@ -153,7 +153,7 @@ void CMainDlg::createControls()
     m_list->setObjectName(QStringLiteral("itemList"));
     m_layout.placeGrowing(m_list, 2, 26, 135, 99, WindowLayout::Growth::SidewaysAndDown);
 
-    m_deptLabel = new QLabel(QStringLiteral("Dept:"), this);
+    m_deptLabel = new QLabel(tr("Dept:"), this);
     m_layout.place(m_deptLabel, 63, 132, 19, 8, true, true);
 
     m_deptCombo = new DeptComboBox(this);
@@ -317,8 +317,7 @@ void CMainDlg::OnInitDialog()
     // The phone list comes back on when it was left on.
     QString reason;
     if (m_connection.isOpen() && !m_phoneList->restore(&reason)) {
-        MessageService::show(QStringLiteral("The phone list could not start. %1").arg(reason),
-                             MessageService::Buttons::Ok, this);
+        MessageService::show(tr("The phone list could not start. %1").arg(reason), MessageService::Buttons::Ok, this);
     }
 }
 
@@ -345,7 +344,7 @@ void CMainDlg::openCatalog()
         return;
     }
     if (state == Catalog::FileState::ReadOnly) {
-        m_undoCommands->setUnavailable(QStringLiteral("The catalog is read-only, so changes cannot be undone."));
+        m_undoCommands->setUnavailable(tr("The catalog is read-only, so changes cannot be undone."));
     }
     if (!problem.isEmpty()) {
         MessageService::show(problem, MessageService::Buttons::Ok, this);
@@ -386,8 +385,8 @@ void CMainDlg::RebuildList()
     // An empty catalog says how to begin. The first screen is read by now:
     // an empty one is the whole list.
     m_list->setEmptyText(opened && m_list->model()->rowCount() == 0 && CFirstStartDlg::catalogEmpty(m_connection)
-                             ? QStringLiteral("The catalog is empty: type a name in the box above and press Enter "
-                                              "to add your first item.")
+                             ? tr("The catalog is empty: type a name in the box above and press Enter "
+                                  "to add your first item.")
                              : QString());
     if (m_list->font() != m_app.listFont()) {
         applyFont();

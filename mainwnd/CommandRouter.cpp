@@ -25,14 +25,14 @@ struct ToolbarSpec
     const char* tip;
 };
 constexpr ToolbarSpec kToolbar[] = {
-    {CommandId::AddOne, "Add one"},
-    {CommandId::SubtractOne, "Subtract one"},
-    {CommandId::NewItemToolbar, "New item"},
-    {CommandId::DeleteItemToolbar, "Delete item"},
-    {CommandId::EditItemToolbar, "Edit item"},
-    {CommandId::QuantityFilter, "Show only what is needed"},
+    {CommandId::AddOne, QT_TRANSLATE_NOOP("CommandRouter", "Add one")},
+    {CommandId::SubtractOne, QT_TRANSLATE_NOOP("CommandRouter", "Subtract one")},
+    {CommandId::NewItemToolbar, QT_TRANSLATE_NOOP("CommandRouter", "New item")},
+    {CommandId::DeleteItemToolbar, QT_TRANSLATE_NOOP("CommandRouter", "Delete item")},
+    {CommandId::EditItemToolbar, QT_TRANSLATE_NOOP("CommandRouter", "Edit item")},
+    {CommandId::QuantityFilter, QT_TRANSLATE_NOOP("CommandRouter", "Show only what is needed")},
     {0, nullptr},
-    {CommandId::Help, "Help"},
+    {CommandId::Help, QT_TRANSLATE_NOOP("CommandRouter", "Help")},
 };
 
 struct MenuSpec
@@ -41,31 +41,31 @@ struct MenuSpec
     const char* text;
 };
 constexpr MenuSpec kToolsMenu[] = {
-    {CommandId::Undo, "&Undo"},
-    {CommandId::Redo, "&Redo"},
-    {CommandId::History, "Histor&y..."},
+    {CommandId::Undo, QT_TRANSLATE_NOOP("CommandRouter", "&Undo")},
+    {CommandId::Redo, QT_TRANSLATE_NOOP("CommandRouter", "&Redo")},
+    {CommandId::History, QT_TRANSLATE_NOOP("CommandRouter", "Histor&y...")},
     {0, nullptr},
-    {CommandId::NewItem, "&New Item"},
-    {CommandId::EditItem, "&Edit Item"},
-    {CommandId::DeleteItem, "&Delete Item"},
+    {CommandId::NewItem, QT_TRANSLATE_NOOP("CommandRouter", "&New Item")},
+    {CommandId::EditItem, QT_TRANSLATE_NOOP("CommandRouter", "&Edit Item")},
+    {CommandId::DeleteItem, QT_TRANSLATE_NOOP("CommandRouter", "&Delete Item")},
     {0, nullptr},
-    {CommandId::ClearList, "C&lear List"},
-    {CommandId::ClearMarked, "Clear &Marked Items"},
-    {CommandId::ClearCoupons, "Clear Co&upons"},
+    {CommandId::ClearList, QT_TRANSLATE_NOOP("CommandRouter", "C&lear List")},
+    {CommandId::ClearMarked, QT_TRANSLATE_NOOP("CommandRouter", "Clear &Marked Items")},
+    {CommandId::ClearCoupons, QT_TRANSLATE_NOOP("CommandRouter", "Clear Co&upons")},
     {0, nullptr},
-    {CommandId::ArrangeDepartments, "&Arrange Departments"},
-    {CommandId::Rename, "Rena&me..."},
-    {CommandId::CopyList, "&Copy List"},
-    {CommandId::CopyChecklist, "Copy List as Chec&klist"},
-    {CommandId::PasteList, "Pas&te List..."},
-    {CommandId::Import, "&Import..."},
-    {CommandId::Export, "E&xport..."},
-    {CommandId::PhoneList, "&Phone List..."},
-    {CommandId::Refresh, "Re&fresh"},
+    {CommandId::ArrangeDepartments, QT_TRANSLATE_NOOP("CommandRouter", "&Arrange Departments")},
+    {CommandId::Rename, QT_TRANSLATE_NOOP("CommandRouter", "Rena&me...")},
+    {CommandId::CopyList, QT_TRANSLATE_NOOP("CommandRouter", "&Copy List")},
+    {CommandId::CopyChecklist, QT_TRANSLATE_NOOP("CommandRouter", "Copy List as Chec&klist")},
+    {CommandId::PasteList, QT_TRANSLATE_NOOP("CommandRouter", "Pas&te List...")},
+    {CommandId::Import, QT_TRANSLATE_NOOP("CommandRouter", "&Import...")},
+    {CommandId::Export, QT_TRANSLATE_NOOP("CommandRouter", "E&xport...")},
+    {CommandId::PhoneList, QT_TRANSLATE_NOOP("CommandRouter", "&Phone List...")},
+    {CommandId::Refresh, QT_TRANSLATE_NOOP("CommandRouter", "Re&fresh")},
     {0, nullptr},
-    {CommandId::Options, "&Options"},
-    {CommandId::Help, "&Help"},
-    {CommandId::About, "A&bout Grocelle"},
+    {CommandId::Options, QT_TRANSLATE_NOOP("CommandRouter", "&Options")},
+    {CommandId::Help, QT_TRANSLATE_NOOP("CommandRouter", "&Help")},
+    {CommandId::About, QT_TRANSLATE_NOOP("CommandRouter", "A&bout Grocelle")},
 };
 } // namespace
 
@@ -88,13 +88,13 @@ QToolBar* CommandRouter::createCommandBar()
     commandBar->setIconSize(QSize(DialogUnits::px(16), DialogUnits::px(16)));
     commandBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
-    auto* toolsMenu = new QMenu(QStringLiteral("Tools"), &m_window);
+    auto* toolsMenu = new QMenu(tr("Tools"), &m_window);
     for (const MenuSpec& entry : kToolsMenu) {
         if (entry.id == 0) {
             toolsMenu->addSeparator();
             continue;
         }
-        QAction* action = toolsMenu->addAction(QString::fromLatin1(entry.text));
+        QAction* action = toolsMenu->addAction(tr(entry.text));
         addAction(action, entry.id);
         m_actions.insert(entry.id, action);
     }
@@ -102,8 +102,8 @@ QToolBar* CommandRouter::createCommandBar()
     toolsButton->setObjectName(QStringLiteral("toolsButton"));
     // Its keys are the window's own (below): a mnemonic here would make
     // Alt+T ambiguous.
-    toolsButton->setText(QStringLiteral("Tools"));
-    toolsButton->setToolTip(QStringLiteral("Tools (Alt+T, F10)"));
+    toolsButton->setText(tr("Tools"));
+    toolsButton->setToolTip(tr("Tools (Alt+T, F10)"));
     toolsButton->setMenu(toolsMenu);
     toolsButton->setPopupMode(QToolButton::InstantPopup);
     toolsButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -122,8 +122,8 @@ QToolBar* CommandRouter::createCommandBar()
             commandBar->addSeparator();
             continue;
         }
-        QAction* action = commandBar->addAction(ResourceImages::toolbarIcon(spec.id), QString::fromLatin1(spec.tip));
-        action->setToolTip(QString::fromLatin1(spec.tip));
+        QAction* action = commandBar->addAction(ResourceImages::toolbarIcon(spec.id), tr(spec.tip));
+        action->setToolTip(tr(spec.tip));
         // The filter shows whether it is on.
         action->setCheckable(spec.id == CommandId::QuantityFilter);
         addAction(action, spec.id);
@@ -226,7 +226,7 @@ void CommandRouter::runGuarded(const std::function<void()>& command)
     } catch (const CAdoException& error) {
         CatalogFailure::show(error, &m_window);
     } catch (const std::exception& error) {
-        MessageService::show(QStringLiteral("The command failed: %1").arg(QString::fromUtf8(error.what())),
+        MessageService::show(tr("The command failed: %1").arg(QString::fromUtf8(error.what())),
                              MessageService::Buttons::Ok, &m_window);
     }
     afterCommand();

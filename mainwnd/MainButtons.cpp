@@ -4,6 +4,8 @@
 #include "mainwnd/WindowLayout.h"
 #include "platform/CommandIds.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 // Controls whose top lies at or below this line keep to the bottom edge when
@@ -39,13 +41,13 @@ QHash<int, CSoundButton*> MainButtons::create(QWidget& window, WindowLayout& lay
     const QString letters = QStringLiteral("AGLS");
     for (int i = 0; i < 4; ++i) {
         CSoundButton* letter = buttons.value(ControlId::LetterA + i);
-        letter->setToolTip(QStringLiteral("Jump to %1").arg(letters.at(i)));
+        letter->setToolTip(QCoreApplication::translate("MainButtons", "Jump to %1").arg(letters.at(i)));
         letter->hide();
     }
-    buttons.value(ControlId::QuickPlus)->setToolTip(QStringLiteral("One more"));
-    buttons.value(ControlId::QuickMinus)->setToolTip(QStringLiteral("One less"));
-    buttons.value(ControlId::QuickAdd)->setToolTip(QStringLiteral("Put on the list"));
-    buttons.value(ControlId::QuickClear)->setToolTip(QStringLiteral("Clear the boxes"));
+    buttons.value(ControlId::QuickPlus)->setToolTip(QCoreApplication::translate("MainButtons", "One more"));
+    buttons.value(ControlId::QuickMinus)->setToolTip(QCoreApplication::translate("MainButtons", "One less"));
+    buttons.value(ControlId::QuickAdd)->setToolTip(QCoreApplication::translate("MainButtons", "Put on the list"));
+    buttons.value(ControlId::QuickClear)->setToolTip(QCoreApplication::translate("MainButtons", "Clear the boxes"));
     CSoundButton* addNew = buttons.value(ControlId::QuickAddNew);
     addNew->hide();
     addNew->setEnabled(false);

@@ -5,6 +5,7 @@
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace
@@ -18,13 +19,18 @@ QRect handheldRect(int left, int top, int right, int bottom)
 
 QString SummaryPainter::summaryText(const ViewState& view, int rowCount)
 {
-    const QString countText = rowCount == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(rowCount);
-    const QString viewPart = view.allStoresShown() ? QStringLiteral(" needed (") + view.deptText + QStringLiteral(")  ")
-                                                   : QStringLiteral(" in ") + view.currentStore + QStringLiteral(" (")
-                                                         + view.deptText + QStringLiteral(")  ");
+    const QString countText = rowCount == 1 ? QCoreApplication::translate("SummaryPainter", "1 item")
+                                            : QCoreApplication::translate("SummaryPainter", "%1 items").arg(rowCount);
+    // One arg() for both names: a "%1" typed in a store's name stays text.
+    const QString viewPart =
+        view.allStoresShown()
+            ? QCoreApplication::translate("SummaryPainter", " needed (%1)  ").arg(view.deptText)
+            : QCoreApplication::translate("SummaryPainter", " in %1 (%2)  ").arg(view.currentStore, view.deptText);
     // The filter button's state in words: the store view shows only part of
     // the store's items.
-    const QString filter = !view.needView && view.quantityFilter ? QStringLiteral("Filter: Qty > 0  ") : QString();
+    const QString filter = !view.needView && view.quantityFilter
+                               ? QCoreApplication::translate("SummaryPainter", "Filter: Qty > 0  ")
+                               : QString();
     return countText + viewPart + filter + QStringLiteral("       ");
 }
 
@@ -44,7 +50,7 @@ QString SummaryPainter::listTotalText(const ViewState& view)
     if (!view.allStoresShown()) {
         return QString(11, QLatin1Char(' '));
     }
-    return totalText(view.listTotal, QStringLiteral("List"));
+    return totalText(view.listTotal, QCoreApplication::translate("SummaryPainter", "List"));
 }
 
 QString SummaryPainter::markedTotalText(const ViewState& view)
@@ -52,7 +58,7 @@ QString SummaryPainter::markedTotalText(const ViewState& view)
     if (!view.allStoresShown()) {
         return QString(11, QLatin1Char(' '));
     }
-    return totalText(view.markedTotal, QStringLiteral("In basket"));
+    return totalText(view.markedTotal, QCoreApplication::translate("SummaryPainter", "In basket"));
 }
 
 QRect SummaryPainter::summaryRect(QSize growth)

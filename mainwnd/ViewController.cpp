@@ -14,6 +14,7 @@
 #include "store/access/CAdoRecordset.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QTabBar>
@@ -49,7 +50,7 @@ void ViewController::StoreTabRefresh()
     }
     view.tabStores.clear();
     if (opened) {
-        m_tabs.addTab(QStringLiteral("Need"));
+        m_tabs.addTab(QCoreApplication::translate("ViewController", "Need"));
         view.tabStores << ViewState::allStores();
         QString previous;
         // Spellings that differ in letter case may come in turns; a name that

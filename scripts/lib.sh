@@ -17,7 +17,7 @@ grocelle_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgl-dev libsqlite3-dev libpq-dev postgresql-15 libcsv-dev sqlite3
-  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev
+  qt6-httpserver-dev qt6-websockets-dev libqrencode-dev qt6-l10n-tools qt6-tools-dev
   chromium chromium-driver python3-selenium
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth

@@ -19,7 +19,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent)
     , m_picture(ResourceImages::bitmap(PictureId))
 {
-    setWindowTitle(QStringLiteral("About Grocelle"));
+    setWindowTitle(tr("About Grocelle"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
 
@@ -27,7 +27,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     m_notice->setObjectName(QStringLiteral("notice"));
     m_notice->setGeometry(DialogUnits::toPixels(11, 123, 115, 11));
 
-    m_ok = new CSoundButton(QStringLiteral("OK"), this);
+    m_ok = new CSoundButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setGeometry(DialogUnits::toPixels(60, 137, 25, 13));
     m_ok->setDefault(true);
@@ -39,12 +39,12 @@ CAboutDlg::~CAboutDlg() = default;
 
 QString CAboutDlg::versionText()
 {
-    return QStringLiteral("version ") + QStringLiteral(GROCELLE_VERSION);
+    return tr("version %1").arg(QStringLiteral(GROCELLE_VERSION));
 }
 
 QString CAboutDlg::noticeText()
 {
-    return QStringLiteral("\u00A9 2026 Velmora. Made for people who shop.");
+    return tr("\u00A9 2026 Velmora. Made for people who shop.");
 }
 
 QRect CAboutDlg::versionRect()

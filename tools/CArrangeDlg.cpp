@@ -51,12 +51,23 @@ QString shownText(const SqlValue& value)
     return {};
 }
 
-const QString kFailureLead = QStringLiteral("The departments could not be put in order, so every item keeps its old "
-                                            "place.");
-const QString kEverydayHelp = QStringLiteral("Arrange the list above in the order you walk through the store.  Your "
-                                             "list will be sorted that way.");
-const QString kStoreHelp = QStringLiteral("Arrange the list in the order you walk through this store.  Its own list "
-                                          "will be sorted that way; the other stores keep theirs.");
+// Looked up when shown: the translation is installed after start-up.
+QString failureLead()
+{
+    return CArrangeDlg::tr("The departments could not be put in order, so every item keeps its old place.");
+}
+
+QString everydayHelp()
+{
+    return CArrangeDlg::tr("Arrange the list above in the order you walk through the store.  Your list will be sorted "
+                           "that way.");
+}
+
+QString storeHelp()
+{
+    return CArrangeDlg::tr("Arrange the list in the order you walk through this store.  Its own list will be sorted "
+                           "that way; the other stores keep theirs.");
+}
 // The departments of list that used names too (any letter case), in list's
 // order: a walk may still name a department no item of its store uses.
 QStringList onlyUsed(const QStringList& list, const QStringList& used)
@@ -81,7 +92,7 @@ void openCatalog(CAdoConnection& connection)
 CArrangeDlg::CArrangeDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Arrange Departments"));
+    setWindowTitle(tr("Arrange Departments"));
     setMinimumSize(DialogUnits::toPixelsX(147), DialogUnits::toPixelsY(150));
     resize(minimumSize() + QSize(0, DialogUnits::toPixelsY(60)));
 
@@ -106,23 +117,23 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     // Store names are shown as typed, never read as markup.
     m_currentCaption->setTextFormat(Qt::PlainText);
 
-    m_up = new QPushButton(QStringLiteral("Up"), this);
+    m_up = new QPushButton(tr("Up"), this);
     m_up->setObjectName(QStringLiteral("up"));
     m_up->setAutoDefault(false);
     m_up->setToolTip(QStringLiteral("Alt+Up"));
-    m_down = new QPushButton(QStringLiteral("Down"), this);
+    m_down = new QPushButton(tr("Down"), this);
     m_down->setObjectName(QStringLiteral("down"));
     m_down->setAutoDefault(false);
     m_down->setToolTip(QStringLiteral("Alt+Down"));
 
-    m_help = new QLabel(kEverydayHelp, this);
+    m_help = new QLabel(everydayHelp(), this);
     m_help->setWordWrap(true);
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setAutoDefault(false);
     createLearnedPane();
@@ -162,10 +173,10 @@ void CArrangeDlg::createLearnedPane()
     m_learnedList->setSelectionMode(QAbstractItemView::NoSelection);
     m_learnedList->setFocusPolicy(Qt::NoFocus);
     m_learnedList->setFont(DialogUnits::dialogFont());
-    m_apply = new QPushButton(QStringLiteral("Apply"), m_learnedPane);
+    m_apply = new QPushButton(tr("Apply"), m_learnedPane);
     m_apply->setObjectName(QStringLiteral("apply"));
     m_apply->setAutoDefault(false);
-    m_apply->setToolTip(QStringLiteral("Make the learned order this store's walk"));
+    m_apply->setToolTip(tr("Make the learned order this store's walk"));
     auto* column = new QVBoxLayout(m_learnedPane);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(m_learnedCaption);
@@ -180,7 +191,7 @@ void CArrangeDlg::createLearnedPane()
 void CArrangeDlg::layOut()
 {
     auto* storeRow = new QHBoxLayout;
-    auto* storeLabel = new QLabel(QStringLiteral("&Store:"), this);
+    auto* storeLabel = new QLabel(tr("&Store:"), this);
     storeLabel->setBuddy(m_store);
     storeRow->addWidget(storeLabel);
     storeRow->addWidget(m_store, 1);
@@ -309,9 +320,9 @@ bool CArrangeDlg::writeChosen()
     if (failure) {
         // The arrangement stays on screen, to be tried again or given up.
         CatalogFailure::show(*failure, this,
-                             m_chosen.isEmpty() ? kFailureLead
-                                                : QStringLiteral("The walk of %1 could not be saved, so it stays as "
-                                                                 "it was.")
+                             m_chosen.isEmpty() ? failureLead()
+                                                : tr("The walk of %1 could not be saved, so it stays as "
+                                                     "it was.")
                                                       .arg(m_chosen));
         return false;
     }
@@ -351,9 +362,8 @@ void CArrangeDlg::OnStoreChosen(int index)
         return;
     }
     if (m_changed) {
-        const QString whose = m_chosen.isEmpty() ? QStringLiteral("every store") : m_chosen;
-        if (MessageService::confirm(QStringLiteral("Keep the order arranged for %1?").arg(whose), this)
-            && !writeChosen()) {
+        const QString whose = m_chosen.isEmpty() ? tr("every store") : m_chosen;
+        if (MessageService::confirm(tr("Keep the order arranged for %1?").arg(whose), this) && !writeChosen()) {
             const QSignalBlocker still(m_store);
             m_store->setCurrentIndex(m_chosenIndex);
             return;
@@ -362,7 +372,7 @@ void CArrangeDlg::OnStoreChosen(int index)
     m_chosenIndex = index;
     m_chosen = m_store->itemData(index).toString();
     const bool one = !m_chosen.isEmpty();
-    m_help->setText(one ? kStoreHelp : kEverydayHelp);
+    m_help->setText(one ? storeHelp() : everydayHelp());
     m_currentCaption->setVisible(one);
     m_learnedPane->setVisible(one);
     fitToChoice(one);
@@ -404,26 +414,26 @@ void CArrangeDlg::loadStore()
         walk = walks.walkOf(m_chosen);
         learned = walks.learnedWalk(m_chosen);
     } catch (const CAdoException& error) {
-        CatalogFailure::show(error, this, QStringLiteral("The walk of %1 could not be read.").arg(shortName(m_chosen)));
+        CatalogFailure::show(error, this, tr("The walk of %1 could not be read.").arg(shortName(m_chosen)));
     }
     const QStringList current = onlyUsed(walk.departments, used);
     m_list->addItems(current);
     m_list->setCurrentRow(0);
     m_list->setFocus();
     const QString name = shortName(m_chosen);
-    m_currentCaption->setText(walk.own ? QStringLiteral("%1's own walk").arg(name)
-                                       : QStringLiteral("%1 walks in the everyday order").arg(name));
+    m_currentCaption->setText(walk.own ? tr("%1's own walk").arg(name)
+                                       : tr("%1 walks in the everyday order").arg(name));
     if (learned.trips == 0) {
-        m_learnedCaption->setText(QStringLiteral("Nothing learned yet at %1. Its walk is learned from the trips on "
-                                                 "which items are marked in its tab.")
+        m_learnedCaption->setText(tr("Nothing learned yet at %1. Its walk is learned from the trips on "
+                                     "which items are marked in its tab.")
                                       .arg(name));
         m_apply->setEnabled(false);
         return;
     }
     const QStringList taught = onlyUsed(learned.departments, used);
     m_learnedCaption->setText(learned.trips == 1
-                                  ? QStringLiteral("%1, learned from 1 trip").arg(name)
-                                  : QStringLiteral("%1, learned from %2 trips").arg(name).arg(learned.trips));
+                                  ? tr("%1, learned from 1 trip").arg(name)
+                                  : tr("%1, learned from %2 trips").arg(name, QString::number(learned.trips)));
     m_learnedList->addItems(taught);
     m_apply->setEnabled(taught != current && !taught.isEmpty());
 }
@@ -451,7 +461,7 @@ void CArrangeDlg::OnApply()
     if (failure) {
         CatalogFailure::show(
             *failure, this,
-            QStringLiteral("The learned walk could not be applied, so %1 keeps its walk.").arg(shortName(m_chosen)));
+            tr("The learned walk could not be applied, so %1 keeps its walk.").arg(shortName(m_chosen)));
         return;
     }
     m_wrote = true;

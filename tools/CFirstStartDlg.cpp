@@ -29,18 +29,18 @@ CFirstStartDlg::CFirstStartDlg(QWidget* parent)
     auto* tip = new QLabel(tipText(), this);
     tip->setWordWrap(true);
     layout->addWidget(tip);
-    auto* question = new QLabel(QStringLiteral("Your catalog is empty. How would you like to start?"), this);
+    auto* question = new QLabel(tr("Your catalog is empty. How would you like to start?"), this);
     layout->addWidget(question);
     const struct
     {
         Choice choice;
         QString text;
     } buttons[] = {
-        {Choice::Groceries, QStringLiteral("Start with &common groceries (%1 items in %2 departments)")
+        {Choice::Groceries, tr("Start with &common groceries (%1 items in %2 departments)")
                                 .arg(StarterCatalog::items().records.size())
                                 .arg(StarterCatalog::departmentCount())},
-        {Choice::ImportFile, QStringLiteral("&Import a file...")},
-        {Choice::Empty, QStringLiteral("Start &empty")},
+        {Choice::ImportFile, tr("&Import a file...")},
+        {Choice::Empty, tr("Start &empty")},
     };
     for (const auto& entry : buttons) {
         auto* button = new QPushButton(entry.text, this);
@@ -56,8 +56,8 @@ CFirstStartDlg::CFirstStartDlg(QWidget* parent)
 
 QString CFirstStartDlg::tipText()
 {
-    return QStringLiteral("Tip for first-time users:  You can bring a list you already have: copy it and press "
-                          "Ctrl+Shift+V, or choose Tools > Import... for a file from another program.");
+    return tr("Tip for first-time users:  You can bring a list you already have: copy it and press "
+              "Ctrl+Shift+V, or choose Tools > Import... for a file from another program.");
 }
 
 CFirstStartDlg::Choice CFirstStartDlg::ask(QWidget* parent)

@@ -12,19 +12,19 @@
 CHistoryDlg::CHistoryDlg(const QList<Journal::Action>& actions, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     resize(DialogUnits::toPixelsX(220), DialogUnits::toPixelsY(150));
 
-    auto* intro = new QLabel(actions.isEmpty() ? QStringLiteral("There is nothing to undo.")
-                                               : QStringLiteral("Choose an action to undo it with every action "
-                                                                "after it."),
+    auto* intro = new QLabel(actions.isEmpty() ? tr("There is nothing to undo.")
+                                               : tr("Choose an action to undo it with every action "
+                                                    "after it."),
                              this);
     intro->setWordWrap(true);
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("actions"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({QStringLiteral("Action"), QStringLiteral("Time"), QStringLiteral("Items")});
+    m_list->setHeaderLabels({tr("Action"), tr("Time"), tr("Items")});
     m_list->header()->setStretchLastSection(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -39,7 +39,7 @@ CHistoryDlg::CHistoryDlg(const QList<Journal::Action>& actions, QWidget* parent)
     }
 
     auto* buttons = new QDialogButtonBox(this);
-    m_undo = buttons->addButton(QStringLiteral("&Undo to Here"), QDialogButtonBox::AcceptRole);
+    m_undo = buttons->addButton(tr("&Undo to Here"), QDialogButtonBox::AcceptRole);
     m_undo->setObjectName(QStringLiteral("undo"));
     m_undo->setEnabled(false);
     buttons->addButton(QDialogButtonBox::Close);

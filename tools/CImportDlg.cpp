@@ -23,7 +23,7 @@ CImportDlg::CImportDlg(CAdoConnection& connection, TransferFile file, const QStr
     , m_file(std::move(file))
     , m_sourceName(sourceName)
 {
-    setWindowTitle(QStringLiteral("Import"));
+    setWindowTitle(tr("Import"));
     buildLayout(places, departments, stores);
     replan();
 }
@@ -32,8 +32,8 @@ void CImportDlg::buildLayout(bool places, const QStringList& departments, const 
 {
     auto* layout = new QVBoxLayout(this);
     setMinimumWidth(440);
-    auto* title = new QLabel(
-        QStringLiteral("Import from %1 (%2)").arg(m_sourceName, TransferFile::formatName(m_file.format)), this);
+    auto* title =
+        new QLabel(tr("Import from %1 (%2)").arg(m_sourceName, TransferFile::formatName(m_file.format)), this);
     title->setTextFormat(Qt::PlainText);
     layout->addWidget(title);
     m_summary = new QLabel(this);
@@ -48,10 +48,10 @@ void CImportDlg::buildLayout(bool places, const QStringList& departments, const 
     m_skip = new QCheckBox(this);
     layout->addWidget(m_skip);
 
-    auto* quantities = new QGroupBox(QStringLiteral("Items already in the catalog"), this);
+    auto* quantities = new QGroupBox(tr("Items already in the catalog"), this);
     auto* choice = new QVBoxLayout(quantities);
-    m_set = new QRadioButton(QStringLiteral("&Set their quantities to the file's"), quantities);
-    m_add = new QRadioButton(QStringLiteral("&Add the file's quantities to theirs"), quantities);
+    m_set = new QRadioButton(tr("&Set their quantities to the file's"), quantities);
+    m_add = new QRadioButton(tr("&Add the file's quantities to theirs"), quantities);
     m_set->setChecked(true);
     choice->addWidget(m_set);
     choice->addWidget(m_add);
@@ -68,8 +68,8 @@ void CImportDlg::buildLayout(bool places, const QStringList& departments, const 
             box->setCurrentIndex(names.isEmpty() ? -1 : 0);
             connect(box, &QComboBox::currentTextChanged, this, [this] { replan(); });
         }
-        form->addRow(QStringLiteral("&Department of new items:"), m_dept);
-        form->addRow(QStringLiteral("S&tore of new items:"), m_store);
+        form->addRow(tr("&Department of new items:"), m_dept);
+        form->addRow(tr("S&tore of new items:"), m_store);
         layout->addLayout(form);
     }
 
@@ -78,7 +78,7 @@ void CImportDlg::buildLayout(bool places, const QStringList& departments, const 
     m_progress->setValue(0);
     layout->addWidget(m_progress);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    m_import = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    m_import = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CImportDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CImportDlg::reject);
     connect(m_skip, &QCheckBox::toggled, this, [this] { showPlan(); });
@@ -115,7 +115,7 @@ void CImportDlg::replan()
         }
         m_plan.emplace(std::move(plan));
     } catch (const CAdoException& error) {
-        MessageService::showFailure(QStringLiteral("The catalog cannot be read."), error.describe(), this);
+        MessageService::showFailure(tr("The catalog cannot be read."), error.describe(), this);
     }
     m_busy = false;
     m_progress->setValue(0);
@@ -125,7 +125,7 @@ void CImportDlg::replan()
 void CImportDlg::showPlan()
 {
     if (!m_plan) {
-        m_summary->setText(QStringLiteral("Nothing can be imported."));
+        m_summary->setText(tr("Nothing can be imported."));
         m_import->setEnabled(false);
         return;
     }
@@ -137,8 +137,8 @@ void CImportDlg::showPlan()
     const auto refused = static_cast<int>(m_plan->refused().size());
     m_refused->setVisible(refused > 0);
     m_skip->setVisible(refused > 0);
-    m_skip->setText(refused == 1 ? QStringLiteral("Import without the refused line")
-                                 : QStringLiteral("Import without the %1 refused lines").arg(refused));
+    m_skip->setText(refused == 1 ? tr("Import without the refused line")
+                                 : tr("Import without the %1 refused lines").arg(refused));
     m_import->setEnabled(m_plan->writes() > 0 && (refused == 0 || m_skip->isChecked()));
 }
 
@@ -160,8 +160,8 @@ void CImportDlg::write()
         done = m_plan->apply(m_connection, m_sourceName, [this](double share) { return progress(share); });
     } catch (const CAdoException& error) {
         m_busy = false;
-        MessageService::showFailure(QStringLiteral("The import could not be written; the catalog is as it was."),
-                                    error.describe(), this);
+        MessageService::showFailure(tr("The import could not be written; the catalog is as it was."), error.describe(),
+                                    this);
         QDialog::reject();
         return;
     }

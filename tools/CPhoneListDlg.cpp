@@ -24,10 +24,10 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     : QDialog(parent)
     , m_phoneList(phoneList)
 {
-    setWindowTitle(QStringLiteral("Phone List"));
+    setWindowTitle(tr("Phone List"));
     auto* layout = new QVBoxLayout(this);
 
-    m_switch = new QCheckBox(QStringLiteral("Serve the shopping list to phones on this network"), this);
+    m_switch = new QCheckBox(tr("Serve the shopping list to phones on this network"), this);
     layout->addWidget(m_switch);
 
     auto* form = new QFormLayout;
@@ -35,11 +35,11 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     m_port->setRange(0, 65535);
     m_port->setSpecialValueText(QStringLiteral("any free port"));
     m_port->setValue(m_phoneList.port());
-    form->addRow(QStringLiteral("Port:"), m_port);
+    form->addRow(tr("Port:"), m_port);
     m_address = new QLineEdit(this);
     m_address->setReadOnly(true);
     m_address->setMinimumWidth(320);
-    form->addRow(QStringLiteral("Address:"), m_address);
+    form->addRow(tr("Address:"), m_address);
     layout->addLayout(form);
 
     m_code = new QLabel(this);
@@ -47,16 +47,16 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     m_code->setMinimumSize(200, 200);
     layout->addWidget(m_code);
 
-    auto* note = new QLabel(QStringLiteral("Open the address on a phone, or point its camera at the code. Anyone with "
-                                           "a link can see and change the list. Each phone gets a link of its own "
-                                           "with Add Phone; Remove stops one phone's link, New Link stops them all "
-                                           "and makes one new one."),
+    auto* note = new QLabel(tr("Open the address on a phone, or point its camera at the code. Anyone with "
+                               "a link can see and change the list. Each phone gets a link of its own "
+                               "with Add Phone; Remove stops one phone's link, New Link stops them all "
+                               "and makes one new one."),
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    m_secureNote = new QLabel(QStringLiteral("Offline use on the phone needs a secure (https://) link: see \u201cThe "
-                                             "phone list without reception\u201d in the README."),
+    m_secureNote = new QLabel(tr("Offline use on the phone needs a secure (https://) link: see \u201cThe "
+                                 "phone list without reception\u201d in the README."),
                               this);
     m_secureNote->setObjectName(QStringLiteral("secureNote"));
     m_secureNote->setWordWrap(true);
@@ -65,16 +65,16 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
 
     m_devices = new QTreeWidget(this);
     m_devices->setColumnCount(2);
-    m_devices->setHeaderLabels({QStringLiteral("Phone"), QStringLiteral("Last seen")});
+    m_devices->setHeaderLabels({tr("Phone"), tr("Last seen")});
     m_devices->setRootIsDecorated(false);
     m_devices->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_devices->setMinimumHeight(90);
     layout->addWidget(m_devices);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    m_add = buttons->addButton(QStringLiteral("Add Phone\u2026"), QDialogButtonBox::ActionRole);
-    m_remove = buttons->addButton(QStringLiteral("Remove"), QDialogButtonBox::ActionRole);
-    m_newLink = buttons->addButton(QStringLiteral("New Link"), QDialogButtonBox::ActionRole);
+    m_add = buttons->addButton(tr("Add Phone\u2026"), QDialogButtonBox::ActionRole);
+    m_remove = buttons->addButton(tr("Remove"), QDialogButtonBox::ActionRole);
+    m_newLink = buttons->addButton(tr("New Link"), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
 
     m_switch->setChecked(m_phoneList.isRunning());
@@ -97,8 +97,8 @@ void CPhoneListDlg::onSwitch(bool on)
         m_phoneList.setPort(static_cast<quint16>(m_port->value()));
         QString reason;
         if (!m_phoneList.turnOn(&reason)) {
-            MessageService::show(QStringLiteral("The phone list could not start. %1").arg(reason),
-                                 MessageService::Buttons::Ok, this);
+            MessageService::show(tr("The phone list could not start. %1").arg(reason), MessageService::Buttons::Ok,
+                                 this);
             const QSignalBlocker blocker(m_switch);
             m_switch->setChecked(false);
         }
@@ -117,8 +117,8 @@ void CPhoneListDlg::onNewLink()
 void CPhoneListDlg::onAdd()
 {
     QInputDialog ask(this);
-    ask.setWindowTitle(QStringLiteral("Add Phone"));
-    ask.setLabelText(QStringLiteral("A name for the phone, such as \"Anna's phone\":"));
+    ask.setWindowTitle(tr("Add Phone"));
+    ask.setLabelText(tr("A name for the phone, such as \"Anna's phone\":"));
     if (ask.exec() != QDialog::Accepted) {
         return;
     }
@@ -142,7 +142,7 @@ void CPhoneListDlg::onRemove()
         return;
     }
     const QString name = chosen.first()->text(0);
-    if (!MessageService::confirm(QStringLiteral("Remove %1? Its link stops working at once.").arg(name), this)) {
+    if (!MessageService::confirm(tr("Remove %1? Its link stops working at once.").arg(name), this)) {
         return;
     }
     m_phoneList.devices().remove(name);
@@ -164,9 +164,9 @@ void CPhoneListDlg::showState()
     m_remove->setEnabled(false);
     if (!running) {
         m_secureNote->setVisible(false);
-        m_address->setText(QStringLiteral("(off)"));
+        m_address->setText(tr("(off)"));
         m_code->setPixmap(QPixmap());
-        m_code->setText(QStringLiteral("Turn the list on to show its code."));
+        m_code->setText(tr("Turn the list on to show its code."));
         return;
     }
     const QString link = m_phoneList.link();
@@ -176,13 +176,13 @@ void CPhoneListDlg::showState()
     if (m_phoneList.secret().isEmpty()) {
         // Only a hash of each key is kept: a link is shown once, when made.
         m_code->setPixmap(QPixmap());
-        m_code->setText(QStringLiteral("Each phone's link is shown once, when it is made. Add Phone makes a "
-                                       "link for another phone."));
+        m_code->setText(tr("Each phone's link is shown once, when it is made. Add Phone makes a "
+                           "link for another phone."));
         return;
     }
     m_code->setText(QString());
     m_code->setPixmap(QPixmap::fromImage(QrCode::image(link, 4)));
-    m_code->setToolTip(QStringLiteral("The link of %1").arg(m_phoneList.linkDevice()));
+    m_code->setToolTip(tr("The link of %1").arg(m_phoneList.linkDevice()));
 }
 
 bool CPhoneListDlg::isSecureLink(const QString& link)

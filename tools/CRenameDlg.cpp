@@ -41,22 +41,22 @@ QLabel* addLabel(const QString& text, const QRect& where, QWidget* parent)
 CRenameDlg::CRenameDlg(QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Rename Stores / Depts"));
+    setWindowTitle(tr("Rename Stores / Depts"));
     setFixedSize(DialogUnits::toPixelsX(149), DialogUnits::toPixelsY(139));
 
-    auto* intro = addLabel(QStringLiteral("To globally rename a department or store, enter the old and new name "
-                                          "below."),
+    auto* intro = addLabel(tr("To globally rename a department or store, enter the old and new name "
+                              "below."),
                            DialogUnits::toPixels(7, 3, 135, 20), this);
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    addLabel(QStringLiteral("View:"), DialogUnits::toPixels(7, 26, 33, 8), this);
-    addLabel(QStringLiteral("Old name:"), DialogUnits::toPixels(7, 42, 42, 8), this);
-    addLabel(QStringLiteral("New name:"), DialogUnits::toPixels(7, 62, 42, 8), this);
+    addLabel(tr("View:"), DialogUnits::toPixels(7, 26, 33, 8), this);
+    addLabel(tr("Old name:"), DialogUnits::toPixels(7, 42, 42, 8), this);
+    addLabel(tr("New name:"), DialogUnits::toPixels(7, 62, 42, 8), this);
 
-    m_departments = new QRadioButton(QStringLiteral("Departments"), this);
+    m_departments = new QRadioButton(tr("Departments"), this);
     m_departments->setObjectName(QStringLiteral("departments"));
     m_departments->setGeometry(DialogUnits::toPixels(42, 25, 56, 10));
-    m_stores = new QRadioButton(QStringLiteral("Stores"), this);
+    m_stores = new QRadioButton(tr("Stores"), this);
     m_stores->setObjectName(QStringLiteral("stores"));
     m_stores->setGeometry(DialogUnits::toPixels(98, 25, 37, 10));
     auto* kinds = new QButtonGroup(this);
@@ -73,11 +73,11 @@ CRenameDlg::CRenameDlg(QWidget* parent)
     TextLimit::guard(*m_newNameEdit, MaxNameLength);
     m_newNameEdit->setGeometry(DialogUnits::toPixels(50, 60, 64, 12));
 
-    m_rename = new QPushButton(QStringLiteral("Rename"), this);
+    m_rename = new QPushButton(tr("Rename"), this);
     m_rename->setObjectName(QStringLiteral("rename"));
     m_rename->setDefault(true);
     m_rename->setGeometry(DialogUnits::toPixels(42, 84, 36, 14));
-    m_done = new QPushButton(QStringLiteral("Done"), this);
+    m_done = new QPushButton(tr("Done"), this);
     m_done->setObjectName(QStringLiteral("done"));
     m_done->setAutoDefault(false);
     m_done->setGeometry(DialogUnits::toPixels(83, 84, 35, 14));
@@ -180,13 +180,12 @@ void CRenameDlg::OnOK()
 {
     ReadControls();
     if (m_oldNames->findText(m_newName, Qt::MatchFixedString) >= 0) {
-        MessageService::show(QStringLiteral("There is already one by that name."), MessageService::Buttons::Ok, this);
+        MessageService::show(tr("There is already one by that name."), MessageService::Buttons::Ok, this);
         return;
     }
     const QString column = currentColumn();
-    if (!MessageService::confirm(QStringLiteral("Change the ") + column + QStringLiteral(" named '") + m_oldName
-                                     + QStringLiteral("' to '") + m_newName + QStringLiteral("'.  Are you sure?"),
-                                 this)) {
+    if (!MessageService::confirm(
+            tr("Change the %1 named '%2' to '%3'.  Are you sure?").arg(column, m_oldName, m_newName), this)) {
         return;
     }
     std::optional<CAdoException> failure;
@@ -205,9 +204,9 @@ void CRenameDlg::OnOK()
     if (!failure) {
         // Said in the window's summary line: the dialog stays open for the
         // next rename, and a box would only be one more click.
-        Q_EMIT renamed(QStringLiteral("Renamed the %1 '%2' to '%3'.").arg(column, m_oldName, m_newName));
+        Q_EMIT renamed(tr("Renamed the %1 '%2' to '%3'.").arg(column, m_oldName, m_newName));
     } else {
-        CatalogFailure::show(*failure, this, QStringLiteral("Nothing was renamed."));
+        CatalogFailure::show(*failure, this, tr("Nothing was renamed."));
     }
     // The old name may be gone from every row: offer only names in use.
     FillNames(column);

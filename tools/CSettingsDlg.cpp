@@ -5,6 +5,7 @@
 #include "platform/CRegistry.h"
 #include "platform/DialogUnits.h"
 #include "platform/Money.h"
+#include "platform/Translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +19,7 @@ namespace
 {
 // Size of the dialog, in dialog units.
 constexpr int WidthDu = 139;
-constexpr int HeightDu = 137;
+constexpr int HeightDu = 179;
 // Room for a symbol such as "CHF" or "zł" with some to spare.
 constexpr int MaxCurrencyChars = 8;
 
@@ -29,15 +30,21 @@ struct FontChoice
 };
 // The shown entries; "Largest" is understood on OK but not offered.
 constexpr FontChoice kFontChoices[] = {
-    {"Smallest", 8}, {"Small", 11}, {"Medium", 14}, {"Large", 16}, {"Largest", 20},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Smallest"), 8}, {QT_TRANSLATE_NOOP("CSettingsDlg", "Small"), 11},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Medium"), 14},  {QT_TRANSLATE_NOOP("CSettingsDlg", "Large"), 16},
+    {QT_TRANSLATE_NOOP("CSettingsDlg", "Largest"), 20},
 };
 constexpr int ShownFontChoices = 4;
 
-const char* const kDoubleClickChoices[] = {"Edit item", "Mark/Unmark", "Do Nothing"};
+const char* const kDoubleClickChoices[] = {QT_TRANSLATE_NOOP("CSettingsDlg", "Edit item"),
+                                           QT_TRANSLATE_NOOP("CSettingsDlg", "Mark/Unmark"),
+                                           QT_TRANSLATE_NOOP("CSettingsDlg", "Do Nothing")};
 
+// The choices are shown, and typed text is matched, in the interface's
+// language; the stored values are numbers.
 QString latin(const char* text)
 {
-    return QString::fromLatin1(text);
+    return CSettingsDlg::tr(text);
 }
 
 // A sorted box keeps its entries in alphabetical order whatever the order in
@@ -75,7 +82,7 @@ CSettingsDlg::CSettingsDlg(AppState& app, QWidget* parent)
     : QDialog(parent)
     , m_app(app)
 {
-    setWindowTitle(QStringLiteral("Grocelle Settings"));
+    setWindowTitle(tr("Grocelle Settings"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
     createControls();
@@ -85,7 +92,7 @@ CSettingsDlg::~CSettingsDlg() = default;
 
 void CSettingsDlg::createControls()
 {
-    addLabel(this, QStringLiteral("Font Size:"), 8, 12);
+    addLabel(this, tr("Font Size:"), 8, 12);
     m_fontCombo = new QComboBox(this);
     m_fontCombo->setObjectName(QStringLiteral("fontSize"));
     m_fontCombo->setGeometry(DialogUnits::toPixels(72, 10, 60, 13));
@@ -93,14 +100,14 @@ void CSettingsDlg::createControls()
         m_fontCombo->addItem(latin(kFontChoices[i].text));
     }
 
-    addLabel(this, QStringLiteral("Sound on Launch:"), 8, 34);
+    addLabel(this, tr("Sound on Launch:"), 8, 34);
     m_soundCombo = new QComboBox(this);
     m_soundCombo->setObjectName(QStringLiteral("soundOnLaunch"));
     m_soundCombo->setGeometry(DialogUnits::toPixels(72, 32, 60, 13));
-    addSorted(*m_soundCombo, QStringLiteral("Yes"));
-    addSorted(*m_soundCombo, QStringLiteral("No"));
+    addSorted(*m_soundCombo, tr("Yes"));
+    addSorted(*m_soundCombo, tr("No"));
 
-    addLabel(this, QStringLiteral("Double click item:"), 8, 56);
+    addLabel(this, tr("Double click item:"), 8, 56);
     m_doubleClickCombo = new QComboBox(this);
     m_doubleClickCombo->setObjectName(QStringLiteral("doubleClick"));
     m_doubleClickCombo->setGeometry(DialogUnits::toPixels(72, 54, 60, 13));
@@ -113,10 +120,12 @@ void CSettingsDlg::createControls()
         addSorted(*m_doubleClickCombo, latin(choice));
     }
 
-    m_learnWalks = new QCheckBox(QStringLiteral("Learn each store's walk"), this);
+    m_learnWalks = new QCheckBox(tr("Learn each store's walk"), this);
     m_learnWalks->setObjectName(QStringLiteral("learnWalks"));
     m_learnWalks->setGeometry(DialogUnits::toPixels(8, 78, 124, 12));
-    m_learnWalks->setToolTip(QStringLiteral("After each trip, put a store's departments in the order you walked them"));
+    m_learnWalks->setToolTip(tr("After each trip, put a store's departments in the order you walked them"));
+
+    createLanguageControls();
 
     createCurrencyBox();
 
@@ -125,22 +134,41 @@ void CSettingsDlg::createControls()
     m_soundCombo->setCurrentIndex(-1);
     m_doubleClickCombo->setCurrentIndex(-1);
 
-    m_ok = new CSoundButton(QStringLiteral("OK"), this);
+    m_ok = new CSoundButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(DialogUnits::toPixels(51, 112, 36, 14));
+    m_ok->setGeometry(DialogUnits::toPixels(51, 154, 36, 14));
     m_ok->setDefault(true);
     connect(m_ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
 }
 
 void CSettingsDlg::createCurrencyBox()
 {
-    addLabel(this, QStringLiteral("Currency:"), 8, 94);
+    addLabel(this, tr("Currency:"), 8, 94);
     m_currencyEdit = new QLineEdit(this);
     m_currencyEdit->setObjectName(QStringLiteral("currency"));
     m_currencyEdit->setGeometry(DialogUnits::toPixels(72, 92, 60, 13));
     m_currencyEdit->setMaxLength(MaxCurrencyChars);
     m_currencyEdit->setPlaceholderText(Money::localeSymbol());
-    m_currencyEdit->setToolTip(QStringLiteral("The symbol written with prices; empty for your region's own"));
+    m_currencyEdit->setToolTip(tr("The symbol written with prices; empty for your region's own"));
+}
+
+void CSettingsDlg::createLanguageControls()
+{
+    addLabel(this, tr("Language:"), 8, 112);
+    m_languageCombo = new QComboBox(this);
+    m_languageCombo->setObjectName(QStringLiteral("language"));
+    m_languageCombo->setGeometry(DialogUnits::toPixels(72, 110, 60, 13));
+    // Each language is named in itself, so that it is found whatever the
+    // interface speaks now.
+    m_languageCombo->addItem(tr("System"), Translations::systemChoice());
+    m_languageCombo->addItem(Translations::nativeName(QStringLiteral("en")), QStringLiteral("en"));
+    for (const QString& code : Translations::shipped()) {
+        m_languageCombo->addItem(Translations::nativeName(code), code);
+    }
+    auto* note = new QLabel(tr("A new language applies at the next start."), this);
+    note->setObjectName(QStringLiteral("languageNote"));
+    note->setWordWrap(true);
+    note->setGeometry(DialogUnits::toPixels(8, 126, 124, 20));
 }
 
 void CSettingsDlg::showEvent(QShowEvent* event)
@@ -169,14 +197,16 @@ void CSettingsDlg::OnInitDialog()
     m_doubleClick = storedOr("DoubleClick", 1);
     m_learnWalks->setChecked(m_app.learnWalks());
     m_currencyEdit->setText(Money::currencySymbolSetting());
+    const int language = m_languageCombo->findData(registry.GetString(Translations::settingName()));
+    m_languageCombo->setCurrentIndex(language < 0 ? 0 : language);
 
-    selectStartingWith(*m_soundCombo, m_soundOnLaunch == 1 ? QStringLiteral("Yes") : QStringLiteral("No"));
+    selectStartingWith(*m_soundCombo, m_soundOnLaunch == 1 ? tr("Yes") : tr("No"));
 
     const int size = m_fontSize;
     m_fontCombo->setCurrentIndex(-1);
     if (size == 20) {
         // The largest size is not offered: the box shows the next one down.
-        selectStartingWith(*m_fontCombo, QStringLiteral("Large"));
+        selectStartingWith(*m_fontCombo, tr("Large"));
     } else {
         for (int i = 0; i < ShownFontChoices; ++i) {
             if (kFontChoices[i].size == size) {
@@ -212,7 +242,7 @@ void CSettingsDlg::OnOK()
             m_app.setFontSize(choice.size);
         }
     }
-    m_app.setSoundOnLaunch(m_soundText == QLatin1String("Yes") ? 1 : 0);
+    m_app.setSoundOnLaunch(m_soundText == tr("Yes") ? 1 : 0);
     for (int action = 0; action < static_cast<int>(std::size(kDoubleClickChoices)); ++action) {
         if (m_doubleClickText == latin(kDoubleClickChoices[action])) {
             m_app.setDoubleClickAction(action);
@@ -222,5 +252,7 @@ void CSettingsDlg::OnOK()
     m_app.setLearnWalks(m_learnWalks->isChecked());
     Money::setCurrencySymbol(m_currencyEdit->text());
     m_app.SaveSettings(m_app.viewOnLoad(), m_app.fontSize(), m_app.soundOnLaunch(), m_app.doubleClickAction());
+    // Read at start-up only: the open windows keep their language.
+    m_app.registry().SetString(Translations::settingName(), m_languageCombo->currentData().toString());
     QDialog::accept();
 }

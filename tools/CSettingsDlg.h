@@ -14,8 +14,9 @@ class QComboBox;
 class QLineEdit;
 
 // The Settings dialog: the list font size, the launch sound, what a double
-// tap on a list row does, whether each store's walk is learned by itself and
-// the currency symbol. It shows the stored settings when it opens
+// tap on a list row does, whether each store's walk is learned by itself,
+// the currency symbol and the language of the interface. It shows the
+// stored settings when it opens
 // (a missing one as its default) and saves them all on OK; closing it any other way writes nothing.
 //
 // OK begins the application's wait cursor and holds it until the dialog is
@@ -42,6 +43,9 @@ public:
     QCheckBox& learnWalksBox() const { return *m_learnWalks; }
     // The symbol written with money; empty for the locale's own.
     QLineEdit& currencyEdit() const { return *m_currencyEdit; }
+    // "System", then each language named in itself; stored on OK and used
+    // from the next start.
+    QComboBox& languageCombo() const { return *m_languageCombo; }
     CSoundButton& okButton() const { return *m_ok; }
 
     // The texts of the three boxes as OK read them; empty until then.
@@ -60,6 +64,7 @@ protected:
 private:
     void createControls();
     void createCurrencyBox();
+    void createLanguageControls();
     void OnInitDialog();
     void ReadControls();
 
@@ -69,6 +74,7 @@ private:
     QComboBox* m_doubleClickCombo = nullptr;
     QCheckBox* m_learnWalks = nullptr;
     QLineEdit* m_currencyEdit = nullptr;
+    QComboBox* m_languageCombo = nullptr;
     CSoundButton* m_ok = nullptr;
     QString m_fontText;
     QString m_soundText;

@@ -10,6 +10,7 @@
 #include "store/access/CAdoCommand.h"
 #include "store/catalog/WalkLearner.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QStringList>
 
@@ -122,21 +123,22 @@ void ListCopier::copy(const QString& text)
     switch (Clipboard::setText(text)) {
     case Clipboard::Result::Ok: {
         const auto lines = text.count(QLatin1Char('\n'));
-        m_window.ShowNote(lines == 1 ? QStringLiteral("Copied 1 item to the clipboard.")
-                                     : QStringLiteral("Copied %1 items to the clipboard.").arg(lines));
+        m_window.ShowNote(
+            lines == 1 ? QCoreApplication::translate("ListCopier", "Copied 1 item to the clipboard.")
+                       : QCoreApplication::translate("ListCopier", "Copied %1 items to the clipboard.").arg(lines));
         break;
     }
     case Clipboard::Result::CannotOpen:
-        MessageService::show(QStringLiteral("Cannot open the Clipboard"), MessageService::Buttons::Ok,
-                             m_window.widget());
+        MessageService::show(QCoreApplication::translate("ListCopier", "Cannot open the Clipboard"),
+                             MessageService::Buttons::Ok, m_window.widget());
         break;
     case Clipboard::Result::CannotEmpty:
-        MessageService::show(QStringLiteral("Cannot empty the Clipboard"), MessageService::Buttons::Ok,
-                             m_window.widget());
+        MessageService::show(QCoreApplication::translate("ListCopier", "Cannot empty the Clipboard"),
+                             MessageService::Buttons::Ok, m_window.widget());
         break;
     case Clipboard::Result::CannotSet:
-        MessageService::show(QStringLiteral("Unable to set Clipboard data"), MessageService::Buttons::Ok,
-                             m_window.widget());
+        MessageService::show(QCoreApplication::translate("ListCopier", "Unable to set Clipboard data"),
+                             MessageService::Buttons::Ok, m_window.widget());
         break;
     }
 }

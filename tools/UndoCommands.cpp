@@ -6,6 +6,7 @@
 #include "tools/CHistoryDlg.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 namespace
 {
@@ -35,8 +36,8 @@ void UndoCommands::refresh()
     const std::optional<Journal::Action> redo = reason.isEmpty() ? m_journal.nextRedo() : std::nullopt;
     m_shownUndo = undo ? undo->id : 0;
     m_shownRedo = redo ? redo->id : 0;
-    m_undo.setText(menuText(QStringLiteral("&Undo"), undo));
-    m_redo.setText(menuText(QStringLiteral("&Redo"), redo));
+    m_undo.setText(menuText(QCoreApplication::translate("CommandRouter", "&Undo"), undo));
+    m_redo.setText(menuText(QCoreApplication::translate("CommandRouter", "&Redo"), redo));
     m_undo.setEnabled(undo.has_value());
     m_redo.setEnabled(redo.has_value());
     m_undo.setToolTip(reason);
@@ -108,9 +109,10 @@ void UndoCommands::History()
         ++later;
     }
     const QString question =
-        later == 0 ? QStringLiteral("Undo \u201c%1\u201d?").arg(label)
-                   : QStringLiteral("Undo \u201c%1\u201d and the %2 after it?")
-                         .arg(label, later == 1 ? QStringLiteral("action") : QStringLiteral("%1 actions").arg(later));
+        later == 0 ? QCoreApplication::translate("UndoCommands", "Undo \u201c%1\u201d?").arg(label)
+                   : QCoreApplication::translate("UndoCommands", "Undo \u201c%1\u201d and the %2 after it?")
+                         .arg(label, later == 1 ? QCoreApplication::translate("UndoCommands", "action")
+                                                : QCoreApplication::translate("UndoCommands", "%1 actions").arg(later));
     if (!MessageService::confirm(question, m_window.widget())) {
         refresh();
         return;

@@ -1,6 +1,8 @@
 #include "GrocelleTest.h"
 
 #include "app/CommandLine.h"
+#include "platform/CRegistry.h"
+#include "platform/Translations.h"
 
 #include <QProcess>
 
@@ -14,9 +16,10 @@ struct ProgramRun
 };
 
 // The program itself, as a user starts it from a terminal.
-ProgramRun runProgram(const QStringList& arguments)
+ProgramRun runProgram(const QStringList& arguments, const QProcessEnvironment& environment)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(GROCELLE_BINARY), arguments);
     ProgramRun run;
     if (!process.waitForFinished(20000)) {
@@ -28,6 +31,22 @@ ProgramRun runProgram(const QStringList& arguments)
     run.out = process.readAllStandardOutput();
     run.err = process.readAllStandardError();
     return run;
+}
+
+ProgramRun runProgram(const QStringList& arguments)
+{
+    return runProgram(arguments, QProcessEnvironment::systemEnvironment());
+}
+
+// The environment of a terminal whose language is locale.
+QProcessEnvironment speaking(const QString& locale)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("LANG"), locale);
+    return environment;
 }
 
 CommandLine::Request requestOf(const QStringList& words)
@@ -99,4 +118,31 @@ TEST_F(CommandLineTest, RequestsFollowTheOptionTable)
     for (const QString& line : usage.split(QLatin1Char('\n'))) {
         EXPECT_LE(line.size(), 80) << line.toStdString();
     }
+}
+
+TEST_F(CommandLineTest, MistakesAreToldInTheTerminalsLanguageOrTheChosenOne)
+{
+    const struct
+    {
+        const char* locale;
+        const char* told;
+    } cases[] = {
+        {"de_DE.UTF-8", "--replace geht nur zusammen mit --copy-catalog.\n"},
+        {"fr_FR.UTF-8", "--replace ne s'emploie qu'avec --copy-catalog.\n"},
+        {"es_ES.UTF-8", "--replace solo se usa con --copy-catalog.\n"},
+        {"C.UTF-8", "--replace goes only with --copy-catalog.\n"},
+    };
+    for (const auto& expected : cases) {
+        SCOPED_TRACE(expected.locale);
+        const ProgramRun run =
+            runProgram({QStringLiteral("--replace")}, speaking(QString::fromLatin1(expected.locale)));
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(QString::fromUtf8(expected.told))) << run.err.toStdString();
+        // The usage stays whole after the mistake.
+        EXPECT_TRUE(run.err.contains("Usage: grocelle")) << run.err.toStdString();
+    }
+    // The language chosen in Options wins over the terminal's.
+    ASSERT_TRUE(CRegistry().SetString(Translations::settingName(), QStringLiteral("es")));
+    const ProgramRun chosen = runProgram({QStringLiteral("--replace")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    EXPECT_TRUE(chosen.err.startsWith("--replace solo se usa con --copy-catalog.")) << chosen.err.toStdString();
 }

@@ -336,3 +336,17 @@ TEST_P(StoreWalkDlgTest, TheWindowLearnsOnlyWhenChosenSaysSoOnceAndUndoTakesItBa
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(StoreWalkDlgTest);
+
+TEST_P(StoreWalkDlgTest, AStoreNamedWithAPercentSignKeepsItsNameInTheLearnedCaption)
+{
+    walkTrips(2, {QStringLiteral("Dairy"), QStringLiteral("Bakery"), QStringLiteral("Produce")});
+    for (const char* table : {"ShoppingLists", "MarkLog"}) {
+        ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("UPDATE ") + QLatin1String(table)
+                                      + QStringLiteral(" SET Store = 'B%1' WHERE Store = 'B-Mart'")));
+    }
+    CArrangeDlg dialog;
+    dialog.show();
+    choose(dialog, QStringLiteral("B%1"));
+    // The count goes where it belongs, not into the name's "%1".
+    EXPECT_EQ(dialog.learnedCaption().text(), QStringLiteral("B%1, learned from 2 trips"));
+}

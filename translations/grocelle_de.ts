@@ -47,7 +47,7 @@
         <translation>Übernehmen</translation>
     </message>
     <message>
-        <source>Make the learned order this store's walk</source>
+        <source>Make the learned order this store&apos;s walk</source>
         <translation>Die gelernte Reihenfolge zum Laufweg dieses Ladens machen</translation>
     </message>
     <message>
@@ -71,7 +71,7 @@
         <translation>Der Laufweg von %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>%1's own walk</source>
+        <source>%1&apos;s own walk</source>
         <translation>Eigener Laufweg von %1</translation>
     </message>
     <message>
@@ -176,11 +176,11 @@
         <translation>Artikel, die schon im Katalog sind</translation>
     </message>
     <message>
-        <source>&amp;Set their quantities to the file's</source>
+        <source>&amp;Set their quantities to the file&apos;s</source>
         <translation>Mengen aus der Datei &amp;übernehmen</translation>
     </message>
     <message>
-        <source>&amp;Add the file's quantities to theirs</source>
+        <source>&amp;Add the file&apos;s quantities to theirs</source>
         <translation>Mengen der Datei &amp;hinzuzählen</translation>
     </message>
     <message>
@@ -387,7 +387,7 @@
         <translation>Adresse:</translation>
     </message>
     <message>
-        <source>Open the address on a phone, or point its camera at the code. Anyone with a link can see and change the list. Each phone gets a link of its own with Add Phone; Remove stops one phone's link, New Link stops them all and makes one new one.</source>
+        <source>Open the address on a phone, or point its camera at the code. Anyone with a link can see and change the list. Each phone gets a link of its own with Add Phone; Remove stops one phone&apos;s link, New Link stops them all and makes one new one.</source>
         <translation>Öffnen Sie die Adresse auf dem Handy oder richten Sie die Kamera auf den Code. Wer einen Link hat, kann die Liste sehen und ändern. „Handy hinzufügen“ gibt jedem Handy einen eigenen Link; „Entfernen“ sperrt den Link eines Handys, „Neuer Link“ sperrt alle und erstellt einen neuen.</translation>
     </message>
     <message>
@@ -423,7 +423,7 @@
         <translation>Handy hinzufügen</translation>
     </message>
     <message>
-        <source>A name for the phone, such as "Anna's phone":</source>
+        <source>A name for the phone, such as &quot;Anna&apos;s phone&quot;:</source>
         <translation>Ein Name für das Handy, etwa „Annas Handy“:</translation>
     </message>
     <message>
@@ -439,7 +439,7 @@
         <translation>Schalten Sie die Liste ein, um ihren Code zu zeigen.</translation>
     </message>
     <message>
-        <source>Each phone's link is shown once, when it is made. Add Phone makes a link for another phone.</source>
+        <source>Each phone&apos;s link is shown once, when it is made. Add Phone makes a link for another phone.</source>
         <translation>Der Link eines Handys wird nur einmal gezeigt, wenn er entsteht. „Handy hinzufügen“ erstellt einen Link für ein weiteres Handy.</translation>
     </message>
     <message>
@@ -497,11 +497,11 @@
         <translation>Diesen Namen gibt es schon.</translation>
     </message>
     <message>
-        <source>Change the %1 named '%2' to '%3'.  Are you sure?</source>
+        <source>Change the %1 named &apos;%2&apos; to &apos;%3&apos;.  Are you sure?</source>
         <translation>%1 „%2“ in „%3“ umbenennen? Sind Sie sicher?</translation>
     </message>
     <message>
-        <source>Renamed the %1 '%2' to '%3'.</source>
+        <source>Renamed the %1 &apos;%2&apos; to &apos;%3&apos;.</source>
         <translation>%1 „%2“ in „%3“ umbenannt.</translation>
     </message>
     <message>
@@ -568,11 +568,11 @@
         <translation>Doppelklick:</translation>
     </message>
     <message>
-        <source>Learn each store's walk</source>
+        <source>Learn each store&apos;s walk</source>
         <translation>Laufweg je Laden lernen</translation>
     </message>
     <message>
-        <source>After each trip, put a store's departments in the order you walked them</source>
+        <source>After each trip, put a store&apos;s departments in the order you walked them</source>
         <translation>Nach jedem Einkauf die Abteilungen eines Ladens in der gelaufenen Reihenfolge ordnen</translation>
     </message>
     <message>
@@ -590,6 +590,14 @@
     <message>
         <source>A new language applies at the next start.</source>
         <translation>Eine neue Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Währung:</translation>
+    </message>
+    <message>
+        <source>The symbol written with prices; empty for your region&apos;s own</source>
+        <translation>Das Symbol, das bei Preisen steht; leer für das Ihrer Region</translation>
     </message>
 </context>
 <context>
@@ -642,7 +650,7 @@
         <translation>--%1 geht nur zusammen mit --serve.</translation>
     </message>
     <message>
-        <source>Unknown argument '%1'.</source>
+        <source>Unknown argument &apos;%1&apos;.</source>
         <translation>Unbekanntes Argument „%1“.</translation>
     </message>
     <message>
@@ -788,7 +796,7 @@
 <context>
     <name>HeadlessServer</name>
     <message>
-        <source>There is no phone named "%1".</source>
+        <source>There is no phone named &quot;%1&quot;.</source>
         <translation>Es gibt kein Handy namens „%1“.</translation>
     </message>
     <message>
@@ -804,15 +812,15 @@
         <translation>%1 nimmt keinen Wert.</translation>
     </message>
     <message>
-        <source>--port needs a number from 0 to 65535, not "%1".</source>
+        <source>--port needs a number from 0 to 65535, not &quot;%1&quot;.</source>
         <translation>--port braucht eine Zahl von 0 bis 65535, nicht „%1“.</translation>
     </message>
     <message>
-        <source>--public-url needs an http:// or https:// address, not "%1".</source>
+        <source>--public-url needs an http:// or https:// address, not &quot;%1&quot;.</source>
         <translation>--public-url braucht eine http://- oder https://-Adresse, nicht „%1“.</translation>
     </message>
     <message>
-        <source>Unknown option "%1". grocelle --help lists the options.</source>
+        <source>Unknown option &quot;%1&quot;. grocelle --help lists the options.</source>
         <translation>Unbekannte Option „%1“. grocelle --help listet die Optionen auf.</translation>
     </message>
     <message>
@@ -823,7 +831,7 @@
 <context>
     <name>ItemSaveFlow</name>
     <message>
-        <source>'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper order in the store.  For now, I'm putting this department at the top of the list.</source>
+        <source>&apos;%1&apos; is a new department.  Use &apos;Arrange Departments&apos; on the Tools Menu to set the proper order in the store.  For now, I&apos;m putting this department at the top of the list.</source>
         <translation>„%1“ ist eine neue Abteilung. Mit „Abteilungen anordnen“ im Menü Extras legen Sie ihre Reihenfolge im Laden fest. Vorerst steht sie oben in der Liste.</translation>
     </message>
     <message>
@@ -922,7 +930,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
         <translation>Kein Artikel ausgewählt.</translation>
     </message>
     <message>
-        <source>WARNING:  This will permanently delete this memorized item.  (To remove an item from your list, simply highlight it and press '-'.)
+        <source>WARNING:  This will permanently delete this memorized item.  (To remove an item from your list, simply highlight it and press &apos;-&apos;.)
   Are you sure?</source>
         <translation>ACHTUNG: Dieser gespeicherte Artikel wird endgültig gelöscht. (Um einen Artikel nur von der Liste zu nehmen, markieren Sie ihn und drücken Sie „-“.)
   Sind Sie sicher?</translation>

@@ -47,7 +47,7 @@
         <translation>Aplicar</translation>
     </message>
     <message>
-        <source>Make the learned order this store's walk</source>
+        <source>Make the learned order this store&apos;s walk</source>
         <translation>Usar el orden aprendido como recorrido de esta tienda</translation>
     </message>
     <message>
@@ -71,7 +71,7 @@
         <translation>No se pudo leer el recorrido de %1.</translation>
     </message>
     <message>
-        <source>%1's own walk</source>
+        <source>%1&apos;s own walk</source>
         <translation>Recorrido propio de %1</translation>
     </message>
     <message>
@@ -176,11 +176,11 @@
         <translation>Artículos que ya están en el catálogo</translation>
     </message>
     <message>
-        <source>&amp;Set their quantities to the file's</source>
+        <source>&amp;Set their quantities to the file&apos;s</source>
         <translation>&amp;Poner las cantidades del archivo</translation>
     </message>
     <message>
-        <source>&amp;Add the file's quantities to theirs</source>
+        <source>&amp;Add the file&apos;s quantities to theirs</source>
         <translation>&amp;Sumar las cantidades del archivo a las suyas</translation>
     </message>
     <message>
@@ -387,7 +387,7 @@
         <translation>Dirección:</translation>
     </message>
     <message>
-        <source>Open the address on a phone, or point its camera at the code. Anyone with a link can see and change the list. Each phone gets a link of its own with Add Phone; Remove stops one phone's link, New Link stops them all and makes one new one.</source>
+        <source>Open the address on a phone, or point its camera at the code. Anyone with a link can see and change the list. Each phone gets a link of its own with Add Phone; Remove stops one phone&apos;s link, New Link stops them all and makes one new one.</source>
         <translation>Abra la dirección en un móvil o apunte su cámara al código. Quien tenga un enlace puede ver y cambiar la lista. «Añadir móvil» da a cada móvil su propio enlace; «Quitar» anula el enlace de un móvil y «Enlace nuevo» los anula todos y crea uno nuevo.</translation>
     </message>
     <message>
@@ -423,7 +423,7 @@
         <translation>Añadir móvil</translation>
     </message>
     <message>
-        <source>A name for the phone, such as "Anna's phone":</source>
+        <source>A name for the phone, such as &quot;Anna&apos;s phone&quot;:</source>
         <translation>Un nombre para el móvil, por ejemplo «Móvil de Ana»:</translation>
     </message>
     <message>
@@ -439,7 +439,7 @@
         <translation>Active la lista para mostrar su código.</translation>
     </message>
     <message>
-        <source>Each phone's link is shown once, when it is made. Add Phone makes a link for another phone.</source>
+        <source>Each phone&apos;s link is shown once, when it is made. Add Phone makes a link for another phone.</source>
         <translation>El enlace de cada móvil se muestra una sola vez, al crearlo. «Añadir móvil» crea un enlace para otro móvil.</translation>
     </message>
     <message>
@@ -497,11 +497,11 @@
         <translation>Ya existe uno con ese nombre.</translation>
     </message>
     <message>
-        <source>Change the %1 named '%2' to '%3'.  Are you sure?</source>
+        <source>Change the %1 named &apos;%2&apos; to &apos;%3&apos;.  Are you sure?</source>
         <translation>¿Cambiar %1 «%2» a «%3»? ¿Está seguro?</translation>
     </message>
     <message>
-        <source>Renamed the %1 '%2' to '%3'.</source>
+        <source>Renamed the %1 &apos;%2&apos; to &apos;%3&apos;.</source>
         <translation>%1 «%2» cambiado a «%3».</translation>
     </message>
     <message>
@@ -568,11 +568,11 @@
         <translation>Doble clic:</translation>
     </message>
     <message>
-        <source>Learn each store's walk</source>
+        <source>Learn each store&apos;s walk</source>
         <translation>Aprender cada recorrido</translation>
     </message>
     <message>
-        <source>After each trip, put a store's departments in the order you walked them</source>
+        <source>After each trip, put a store&apos;s departments in the order you walked them</source>
         <translation>Tras cada compra, ordenar las secciones de la tienda según su recorrido</translation>
     </message>
     <message>
@@ -590,6 +590,14 @@
     <message>
         <source>A new language applies at the next start.</source>
         <translation>El nuevo idioma se aplica en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Moneda:</translation>
+    </message>
+    <message>
+        <source>The symbol written with prices; empty for your region&apos;s own</source>
+        <translation>El símbolo que acompaña a los precios; vacío para el de su región</translation>
     </message>
 </context>
 <context>
@@ -642,7 +650,7 @@
         <translation>--%1 solo se usa con --serve.</translation>
     </message>
     <message>
-        <source>Unknown argument '%1'.</source>
+        <source>Unknown argument &apos;%1&apos;.</source>
         <translation>Argumento desconocido «%1».</translation>
     </message>
     <message>
@@ -788,7 +796,7 @@
 <context>
     <name>HeadlessServer</name>
     <message>
-        <source>There is no phone named "%1".</source>
+        <source>There is no phone named &quot;%1&quot;.</source>
         <translation>No hay ningún móvil llamado «%1».</translation>
     </message>
     <message>
@@ -804,15 +812,15 @@
         <translation>%1 no admite valor.</translation>
     </message>
     <message>
-        <source>--port needs a number from 0 to 65535, not "%1".</source>
+        <source>--port needs a number from 0 to 65535, not &quot;%1&quot;.</source>
         <translation>--port necesita un número de 0 a 65535, no «%1».</translation>
     </message>
     <message>
-        <source>--public-url needs an http:// or https:// address, not "%1".</source>
+        <source>--public-url needs an http:// or https:// address, not &quot;%1&quot;.</source>
         <translation>--public-url necesita una dirección http:// o https://, no «%1».</translation>
     </message>
     <message>
-        <source>Unknown option "%1". grocelle --help lists the options.</source>
+        <source>Unknown option &quot;%1&quot;. grocelle --help lists the options.</source>
         <translation>Opción desconocida «%1». grocelle --help muestra las opciones.</translation>
     </message>
     <message>
@@ -823,7 +831,7 @@
 <context>
     <name>ItemSaveFlow</name>
     <message>
-        <source>'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper order in the store.  For now, I'm putting this department at the top of the list.</source>
+        <source>&apos;%1&apos; is a new department.  Use &apos;Arrange Departments&apos; on the Tools Menu to set the proper order in the store.  For now, I&apos;m putting this department at the top of the list.</source>
         <translation>«%1» es una sección nueva. Use «Ordenar secciones» en el menú Herramientas para colocarla en el orden de la tienda. De momento queda al principio de la lista.</translation>
     </message>
     <message>
@@ -922,7 +930,7 @@ Update that item?  (No goes back to the editor.)</source>
         <translation>No hay ningún artículo seleccionado.</translation>
     </message>
     <message>
-        <source>WARNING:  This will permanently delete this memorized item.  (To remove an item from your list, simply highlight it and press '-'.)
+        <source>WARNING:  This will permanently delete this memorized item.  (To remove an item from your list, simply highlight it and press &apos;-&apos;.)
   Are you sure?</source>
         <translation>ATENCIÓN: este artículo guardado se eliminará para siempre. (Para quitar un artículo solo de la lista, selecciónelo y pulse «-».)
   ¿Está seguro?</translation>

@@ -47,8 +47,8 @@
         <translation>Appliquer</translation>
     </message>
     <message>
-        <source>Make the learned order this store's walk</source>
-        <translation>Faire de l'ordre appris le parcours de ce magasin</translation>
+        <source>Make the learned order this store&apos;s walk</source>
+        <translation>Faire de l&apos;ordre appris le parcours de ce magasin</translation>
     </message>
     <message>
         <source>&amp;Store:</source>
@@ -56,7 +56,7 @@
     </message>
     <message>
         <source>The walk of %1 could not be saved, so it stays as it was.</source>
-        <translation>Le parcours de %1 n'a pas pu être enregistré : il reste inchangé.</translation>
+        <translation>Le parcours de %1 n&apos;a pas pu être enregistré : il reste inchangé.</translation>
     </message>
     <message>
         <source>every store</source>
@@ -64,23 +64,23 @@
     </message>
     <message>
         <source>Keep the order arranged for %1?</source>
-        <translation>Garder l'ordre choisi pour %1 ?</translation>
+        <translation>Garder l&apos;ordre choisi pour %1 ?</translation>
     </message>
     <message>
         <source>The walk of %1 could not be read.</source>
-        <translation>Le parcours de %1 n'a pas pu être lu.</translation>
+        <translation>Le parcours de %1 n&apos;a pas pu être lu.</translation>
     </message>
     <message>
-        <source>%1's own walk</source>
+        <source>%1&apos;s own walk</source>
         <translation>Parcours propre à %1</translation>
     </message>
     <message>
         <source>%1 walks in the everyday order</source>
-        <translation>%1 suit l'ordre habituel</translation>
+        <translation>%1 suit l&apos;ordre habituel</translation>
     </message>
     <message>
         <source>Nothing learned yet at %1. Its walk is learned from the trips on which items are marked in its tab.</source>
-        <translation>Rien d'appris pour %1. Son parcours s'apprend lors des courses où des articles sont cochés dans son onglet.</translation>
+        <translation>Rien d&apos;appris pour %1. Son parcours s&apos;apprend lors des courses où des articles sont cochés dans son onglet.</translation>
     </message>
     <message>
         <source>%1, learned from 1 trip</source>
@@ -92,19 +92,19 @@
     </message>
     <message>
         <source>The learned walk could not be applied, so %1 keeps its walk.</source>
-        <translation>Le parcours appris n'a pas pu être appliqué : %1 garde son parcours.</translation>
+        <translation>Le parcours appris n&apos;a pas pu être appliqué : %1 garde son parcours.</translation>
     </message>
     <message>
         <source>The departments could not be put in order, so every item keeps its old place.</source>
-        <translation>Les rayons n'ont pas pu être ordonnés : chaque article garde sa place.</translation>
+        <translation>Les rayons n&apos;ont pas pu être ordonnés : chaque article garde sa place.</translation>
     </message>
     <message>
         <source>Arrange the list above in the order you walk through the store.  Your list will be sorted that way.</source>
-        <translation>Rangez la liste ci-dessus dans l'ordre de votre parcours en magasin. Votre liste sera triée ainsi.</translation>
+        <translation>Rangez la liste ci-dessus dans l&apos;ordre de votre parcours en magasin. Votre liste sera triée ainsi.</translation>
     </message>
     <message>
         <source>Arrange the list in the order you walk through this store.  Its own list will be sorted that way; the other stores keep theirs.</source>
-        <translation>Rangez la liste dans l'ordre de votre parcours dans ce magasin. Sa liste sera triée ainsi ; les autres magasins gardent la leur.</translation>
+        <translation>Rangez la liste dans l&apos;ordre de votre parcours dans ce magasin. Sa liste sera triée ainsi ; les autres magasins gardent la leur.</translation>
     </message>
 </context>
 <context>
@@ -127,7 +127,7 @@
     </message>
     <message>
         <source>Tip for first-time users:  You can bring a list you already have: copy it and press Ctrl+Shift+V, or choose Tools &gt; Import... for a file from another program.</source>
-        <translation>Astuce pour débuter : pour reprendre une liste existante, copiez-la et appuyez sur Ctrl+Maj+V, ou choisissez Outils &gt; Importer... pour un fichier d'un autre programme.</translation>
+        <translation>Astuce pour débuter : pour reprendre une liste existante, copiez-la et appuyez sur Ctrl+Maj+V, ou choisissez Outils &gt; Importer... pour un fichier d&apos;un autre programme.</translation>
     </message>
 </context>
 <context>
@@ -138,11 +138,11 @@
     </message>
     <message>
         <source>There is nothing to undo.</source>
-        <translation>Il n'y a rien à annuler.</translation>
+        <translation>Il n&apos;y a rien à annuler.</translation>
     </message>
     <message>
         <source>Choose an action to undo it with every action after it.</source>
-        <translation>Choisissez une action pour l'annuler avec toutes celles qui la suivent.</translation>
+        <translation>Choisissez une action pour l&apos;annuler avec toutes celles qui la suivent.</translation>
     </message>
     <message>
         <source>Action</source>
@@ -158,7 +158,7 @@
     </message>
     <message>
         <source>&amp;Undo to Here</source>
-        <translation>&amp;Annuler jusqu'ici</translation>
+        <translation>&amp;Annuler jusqu&apos;ici</translation>
     </message>
 </context>
 <context>
@@ -176,11 +176,11 @@
         <translation>Articles déjà dans le catalogue</translation>
     </message>
     <message>
-        <source>&amp;Set their quantities to the file's</source>
+        <source>&amp;Set their quantities to the file&apos;s</source>
         <translation>&amp;Remplacer leurs quantités par celles du fichier</translation>
     </message>
     <message>
-        <source>&amp;Add the file's quantities to theirs</source>
+        <source>&amp;Add the file&apos;s quantities to theirs</source>
         <translation>&amp;Ajouter les quantités du fichier aux leurs</translation>
     </message>
     <message>
@@ -213,7 +213,7 @@
     </message>
     <message>
         <source>The import could not be written; the catalog is as it was.</source>
-        <translation>L'importation n'a pas pu être écrite : le catalogue est inchangé.</translation>
+        <translation>L&apos;importation n&apos;a pas pu être écrite : le catalogue est inchangé.</translation>
     </message>
 </context>
 <context>
@@ -280,7 +280,7 @@
     </message>
     <message>
         <source>Could not open database</source>
-        <translation>Impossible d'ouvrir la base de données</translation>
+        <translation>Impossible d&apos;ouvrir la base de données</translation>
     </message>
     <message>
         <source>Store</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>&amp;Delete item</source>
-        <translation>&amp;Supprimer l'article</translation>
+        <translation>&amp;Supprimer l&apos;article</translation>
     </message>
     <message>
         <source>C&amp;opy list to clipboard</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>The phone list could not start. %1</source>
-        <translation>La liste pour téléphone n'a pas pu démarrer. %1</translation>
+        <translation>La liste pour téléphone n&apos;a pas pu démarrer. %1</translation>
     </message>
     <message>
         <source>The catalog is read-only, so changes cannot be undone.</source>
@@ -387,12 +387,12 @@
         <translation>Adresse :</translation>
     </message>
     <message>
-        <source>Open the address on a phone, or point its camera at the code. Anyone with a link can see and change the list. Each phone gets a link of its own with Add Phone; Remove stops one phone's link, New Link stops them all and makes one new one.</source>
-        <translation>Ouvrez l'adresse sur un téléphone, ou visez le code avec son appareil photo. Quiconque a un lien peut voir et modifier la liste. « Ajouter un téléphone » donne à chaque téléphone son propre lien ; « Retirer » coupe le lien d'un téléphone, « Nouveau lien » les coupe tous et en crée un nouveau.</translation>
+        <source>Open the address on a phone, or point its camera at the code. Anyone with a link can see and change the list. Each phone gets a link of its own with Add Phone; Remove stops one phone&apos;s link, New Link stops them all and makes one new one.</source>
+        <translation>Ouvrez l&apos;adresse sur un téléphone, ou visez le code avec son appareil photo. Quiconque a un lien peut voir et modifier la liste. « Ajouter un téléphone » donne à chaque téléphone son propre lien ; « Retirer » coupe le lien d&apos;un téléphone, « Nouveau lien » les coupe tous et en crée un nouveau.</translation>
     </message>
     <message>
         <source>Offline use on the phone needs a secure (https://) link: see “The phone list without reception” in the README.</source>
-        <translation>L'usage hors ligne sur le téléphone demande un lien sécurisé (https://) : voir « The phone list without reception » dans le README.</translation>
+        <translation>L&apos;usage hors ligne sur le téléphone demande un lien sécurisé (https://) : voir « The phone list without reception » dans le README.</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -416,15 +416,15 @@
     </message>
     <message>
         <source>The phone list could not start. %1</source>
-        <translation>La liste pour téléphone n'a pas pu démarrer. %1</translation>
+        <translation>La liste pour téléphone n&apos;a pas pu démarrer. %1</translation>
     </message>
     <message>
         <source>Add Phone</source>
         <translation>Ajouter un téléphone</translation>
     </message>
     <message>
-        <source>A name for the phone, such as "Anna's phone":</source>
-        <translation>Un nom pour le téléphone, par exemple « Téléphone d'Anna » :</translation>
+        <source>A name for the phone, such as &quot;Anna&apos;s phone&quot;:</source>
+        <translation>Un nom pour le téléphone, par exemple « Téléphone d&apos;Anna » :</translation>
     </message>
     <message>
         <source>Remove %1? Its link stops working at once.</source>
@@ -439,8 +439,8 @@
         <translation>Activez la liste pour afficher son code.</translation>
     </message>
     <message>
-        <source>Each phone's link is shown once, when it is made. Add Phone makes a link for another phone.</source>
-        <translation>Le lien d'un téléphone n'est montré qu'une fois, à sa création. « Ajouter un téléphone » crée un lien pour un autre téléphone.</translation>
+        <source>Each phone&apos;s link is shown once, when it is made. Add Phone makes a link for another phone.</source>
+        <translation>Le lien d&apos;un téléphone n&apos;est montré qu&apos;une fois, à sa création. « Ajouter un téléphone » crée un lien pour un autre téléphone.</translation>
     </message>
     <message>
         <source>The link of %1</source>
@@ -462,7 +462,7 @@
     </message>
     <message>
         <source>To globally rename a department or store, enter the old and new name below.</source>
-        <translation>Pour renommer partout un rayon ou un magasin, saisissez l'ancien et le nouveau nom ci-dessous.</translation>
+        <translation>Pour renommer partout un rayon ou un magasin, saisissez l&apos;ancien et le nouveau nom ci-dessous.</translation>
     </message>
     <message>
         <source>View:</source>
@@ -497,16 +497,16 @@
         <translation>Ce nom existe déjà.</translation>
     </message>
     <message>
-        <source>Change the %1 named '%2' to '%3'.  Are you sure?</source>
+        <source>Change the %1 named &apos;%2&apos; to &apos;%3&apos;.  Are you sure?</source>
         <translation>Renommer %1 « %2 » en « %3 » ? Voulez-vous continuer ?</translation>
     </message>
     <message>
-        <source>Renamed the %1 '%2' to '%3'.</source>
+        <source>Renamed the %1 &apos;%2&apos; to &apos;%3&apos;.</source>
         <translation>%1 « %2 » renommé en « %3 ».</translation>
     </message>
     <message>
         <source>Nothing was renamed.</source>
-        <translation>Rien n'a été renommé.</translation>
+        <translation>Rien n&apos;a été renommé.</translation>
     </message>
 </context>
 <context>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Sound on Launch:</source>
-        <translation>Son d'accueil :</translation>
+        <translation>Son d&apos;accueil :</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -568,12 +568,12 @@
         <translation>Double-clic :</translation>
     </message>
     <message>
-        <source>Learn each store's walk</source>
+        <source>Learn each store&apos;s walk</source>
         <translation>Apprendre chaque parcours</translation>
     </message>
     <message>
-        <source>After each trip, put a store's departments in the order you walked them</source>
-        <translation>Après chaque course, ranger les rayons du magasin dans l'ordre de votre parcours</translation>
+        <source>After each trip, put a store&apos;s departments in the order you walked them</source>
+        <translation>Après chaque course, ranger les rayons du magasin dans l&apos;ordre de votre parcours</translation>
     </message>
     <message>
         <source>OK</source>
@@ -589,7 +589,15 @@
     </message>
     <message>
         <source>A new language applies at the next start.</source>
-        <translation>Une nouvelle langue s'applique au prochain démarrage.</translation>
+        <translation>Une nouvelle langue s&apos;applique au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Devise :</translation>
+    </message>
+    <message>
+        <source>The symbol written with prices; empty for your region&apos;s own</source>
+        <translation>Le symbole écrit avec les prix ; vide pour celui de votre région</translation>
     </message>
 </context>
 <context>
@@ -604,23 +612,23 @@
     </message>
     <message>
         <source>The change was not saved: the catalog could not be written.</source>
-        <translation>La modification n'a pas été enregistrée : le catalogue n'a pas pu être écrit.</translation>
+        <translation>La modification n&apos;a pas été enregistrée : le catalogue n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>The change was not saved: the catalog refused a value.</source>
-        <translation>La modification n'a pas été enregistrée : le catalogue a refusé une valeur.</translation>
+        <translation>La modification n&apos;a pas été enregistrée : le catalogue a refusé une valeur.</translation>
     </message>
     <message>
         <source>The catalog could not be read.</source>
-        <translation>Le catalogue n'a pas pu être lu.</translation>
+        <translation>Le catalogue n&apos;a pas pu être lu.</translation>
     </message>
     <message>
         <source>The catalog holds text where a number belongs.</source>
-        <translation>Le catalogue contient du texte à la place d'un nombre.</translation>
+        <translation>Le catalogue contient du texte à la place d&apos;un nombre.</translation>
     </message>
     <message>
         <source>The catalog could not be opened.</source>
-        <translation>Le catalogue n'a pas pu être ouvert.</translation>
+        <translation>Le catalogue n&apos;a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>The catalog reported a failure.</source>
@@ -635,14 +643,14 @@
     </message>
     <message>
         <source>--replace goes only with --copy-catalog.</source>
-        <translation>--replace ne s'emploie qu'avec --copy-catalog.</translation>
+        <translation>--replace ne s&apos;emploie qu&apos;avec --copy-catalog.</translation>
     </message>
     <message>
         <source>--%1 goes only with --serve.</source>
-        <translation>--%1 ne s'emploie qu'avec --serve.</translation>
+        <translation>--%1 ne s&apos;emploie qu&apos;avec --serve.</translation>
     </message>
     <message>
-        <source>Unknown argument '%1'.</source>
+        <source>Unknown argument &apos;%1&apos;.</source>
         <translation>Argument inconnu « %1 ».</translation>
     </message>
     <message>
@@ -651,11 +659,11 @@
     </message>
     <message>
         <source>--export and --import go one at a time.</source>
-        <translation>--export et --import s'emploient séparément.</translation>
+        <translation>--export et --import s&apos;emploient séparément.</translation>
     </message>
     <message>
         <source>--%1 goes only with --import.</source>
-        <translation>--%1 ne s'emploie qu'avec --import.</translation>
+        <translation>--%1 ne s&apos;emploie qu&apos;avec --import.</translation>
     </message>
 </context>
 <context>
@@ -674,15 +682,15 @@
     </message>
     <message>
         <source>Delete item</source>
-        <translation>Supprimer l'article</translation>
+        <translation>Supprimer l&apos;article</translation>
     </message>
     <message>
         <source>Edit item</source>
-        <translation>Modifier l'article</translation>
+        <translation>Modifier l&apos;article</translation>
     </message>
     <message>
         <source>Show only what is needed</source>
-        <translation>N'afficher que le nécessaire</translation>
+        <translation>N&apos;afficher que le nécessaire</translation>
     </message>
     <message>
         <source>Help</source>
@@ -706,11 +714,11 @@
     </message>
     <message>
         <source>&amp;Edit Item</source>
-        <translation>&amp;Modifier l'article</translation>
+        <translation>&amp;Modifier l&apos;article</translation>
     </message>
     <message>
         <source>&amp;Delete Item</source>
-        <translation>&amp;Supprimer l'article</translation>
+        <translation>&amp;Supprimer l&apos;article</translation>
     </message>
     <message>
         <source>C&amp;lear List</source>
@@ -788,8 +796,8 @@
 <context>
     <name>HeadlessServer</name>
     <message>
-        <source>There is no phone named "%1".</source>
-        <translation>Aucun téléphone ne s'appelle « %1 ».</translation>
+        <source>There is no phone named &quot;%1&quot;.</source>
+        <translation>Aucun téléphone ne s&apos;appelle « %1 ».</translation>
     </message>
     <message>
         <source>Removed %1: its link no longer works.</source>
@@ -804,15 +812,15 @@
         <translation>%1 ne prend pas de valeur.</translation>
     </message>
     <message>
-        <source>--port needs a number from 0 to 65535, not "%1".</source>
+        <source>--port needs a number from 0 to 65535, not &quot;%1&quot;.</source>
         <translation>--port attend un nombre de 0 à 65535, pas « %1 ».</translation>
     </message>
     <message>
-        <source>--public-url needs an http:// or https:// address, not "%1".</source>
+        <source>--public-url needs an http:// or https:// address, not &quot;%1&quot;.</source>
         <translation>--public-url attend une adresse http:// ou https://, pas « %1 ».</translation>
     </message>
     <message>
-        <source>Unknown option "%1". grocelle --help lists the options.</source>
+        <source>Unknown option &quot;%1&quot;. grocelle --help lists the options.</source>
         <translation>Option inconnue « %1 ». grocelle --help liste les options.</translation>
     </message>
     <message>
@@ -823,16 +831,16 @@
 <context>
     <name>ItemSaveFlow</name>
     <message>
-        <source>'%1' is a new department.  Use 'Arrange Departments' on the Tools Menu to set the proper order in the store.  For now, I'm putting this department at the top of the list.</source>
-        <translation>« %1 » est un nouveau rayon. Utilisez « Ordonner les rayons » dans le menu Outils pour le placer dans l'ordre du magasin. Pour l'instant, il est placé en haut de la liste.</translation>
+        <source>&apos;%1&apos; is a new department.  Use &apos;Arrange Departments&apos; on the Tools Menu to set the proper order in the store.  For now, I&apos;m putting this department at the top of the list.</source>
+        <translation>« %1 » est un nouveau rayon. Utilisez « Ordonner les rayons » dans le menu Outils pour le placer dans l&apos;ordre du magasin. Pour l&apos;instant, il est placé en haut de la liste.</translation>
     </message>
     <message>
         <source>No new item can be added: the catalog already uses the highest item number there is (%1).</source>
-        <translation>Impossible d'ajouter un article : le catalogue utilise déjà le plus grand numéro d'article possible (%1).</translation>
+        <translation>Impossible d&apos;ajouter un article : le catalogue utilise déjà le plus grand numéro d&apos;article possible (%1).</translation>
     </message>
     <message>
         <source>This item is no longer in the catalog (another program may have deleted it), so your changes were not saved.  Save it as a new item?</source>
-        <translation>Cet article n'est plus dans le catalogue (un autre programme l'a peut-être supprimé) : vos modifications n'ont pas été enregistrées. L'enregistrer comme nouvel article ?</translation>
+        <translation>Cet article n&apos;est plus dans le catalogue (un autre programme l&apos;a peut-être supprimé) : vos modifications n&apos;ont pas été enregistrées. L&apos;enregistrer comme nouvel article ?</translation>
     </message>
     <message>
         <source>“%1” is already in the catalog, and saving would change it:
@@ -840,19 +848,19 @@
 %2
 
 Update that item?  (No goes back to the editor.)</source>
-        <translation>« %1 » est déjà dans le catalogue, et l'enregistrer le modifierait :
+        <translation>« %1 » est déjà dans le catalogue, et l&apos;enregistrer le modifierait :
 
 %2
 
-Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
+Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>The item could not be saved.</source>
-        <translation>L'article n'a pas pu être enregistré.</translation>
+        <translation>L&apos;article n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The item could not be saved: a text cannot hold a NUL character.</source>
-        <translation>L'article n'a pas pu être enregistré : un texte ne peut pas contenir de caractère NUL.</translation>
+        <translation>L&apos;article n&apos;a pas pu être enregistré : un texte ne peut pas contenir de caractère NUL.</translation>
     </message>
     <message>
         <source>Dept</source>
@@ -895,15 +903,15 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     <name>ListCommands</name>
     <message>
         <source>The list could not be cleared, so every item is as it was.</source>
-        <translation>La liste n'a pas pu être vidée : aucun article n'a changé.</translation>
+        <translation>La liste n&apos;a pas pu être vidée : aucun article n&apos;a changé.</translation>
     </message>
     <message>
         <source>The marked items could not be cleared, so every item is as it was.</source>
-        <translation>Les articles cochés n'ont pas pu être retirés : aucun article n'a changé.</translation>
+        <translation>Les articles cochés n&apos;ont pas pu être retirés : aucun article n&apos;a changé.</translation>
     </message>
     <message>
         <source>The coupons could not be cleared, so every item is as it was.</source>
-        <translation>Les bons n'ont pas pu être effacés : aucun article n'a changé.</translation>
+        <translation>Les bons n&apos;ont pas pu être effacés : aucun article n&apos;a changé.</translation>
     </message>
     <message>
         <source>Create a new list?  This will reset all quantities in your existing list to zero.</source>
@@ -922,14 +930,14 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
         <translation>Aucun article sélectionné.</translation>
     </message>
     <message>
-        <source>WARNING:  This will permanently delete this memorized item.  (To remove an item from your list, simply highlight it and press '-'.)
+        <source>WARNING:  This will permanently delete this memorized item.  (To remove an item from your list, simply highlight it and press &apos;-&apos;.)
   Are you sure?</source>
         <translation>ATTENTION : cet article mémorisé sera supprimé définitivement. (Pour seulement retirer un article de la liste, sélectionnez-le et appuyez sur « - ».)
   Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>The item could not be deleted.</source>
-        <translation>L'article n'a pas pu être supprimé.</translation>
+        <translation>L&apos;article n&apos;a pas pu être supprimé.</translation>
     </message>
 </context>
 <context>
@@ -944,7 +952,7 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     </message>
     <message>
         <source>Cannot open the Clipboard</source>
-        <translation>Impossible d'ouvrir le presse-papiers</translation>
+        <translation>Impossible d&apos;ouvrir le presse-papiers</translation>
     </message>
     <message>
         <source>Cannot empty the Clipboard</source>
@@ -1013,7 +1021,7 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     <name>TransferCommand</name>
     <message>
         <source>The catalog %1 could not be opened: %2</source>
-        <translation>Le catalogue %1 n'a pas pu être ouvert : %2</translation>
+        <translation>Le catalogue %1 n&apos;a pas pu être ouvert : %2</translation>
     </message>
     <message>
         <source>Exported %1 items to %2.</source>
@@ -1021,7 +1029,7 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     </message>
     <message>
         <source>Nothing was written (--dry-run).</source>
-        <translation>Rien n'a été écrit (--dry-run).</translation>
+        <translation>Rien n&apos;a été écrit (--dry-run).</translation>
     </message>
     <message>
         <source>Nothing to write: the catalog holds every item as the file has it.</source>
@@ -1029,11 +1037,11 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     </message>
     <message>
         <source>Nothing was written: give --skip-refused to import the other lines.</source>
-        <translation>Rien n'a été écrit : ajoutez --skip-refused pour importer les autres lignes.</translation>
+        <translation>Rien n&apos;a été écrit : ajoutez --skip-refused pour importer les autres lignes.</translation>
     </message>
     <message>
         <source>Nothing was written: %1</source>
-        <translation>Rien n'a été écrit : %1</translation>
+        <translation>Rien n&apos;a été écrit : %1</translation>
     </message>
 </context>
 <context>
@@ -1048,7 +1056,7 @@ Mettre à jour cet article ? (Non revient à l'éditeur.)</translation>
     </message>
     <message>
         <source>action</source>
-        <translation>l'action suivante</translation>
+        <translation>l&apos;action suivante</translation>
     </message>
     <message>
         <source>%1 actions</source>

@@ -4,10 +4,7 @@
 #include "store/catalog/MarkLog.h"
 #include "store/catalog/StoreWalks.h"
 
-namespace
-{
-// The departments of list that the store's items use, in list's order.
-QStringList onlyUsed(const QStringList& list, const QStringList& used)
+QStringList AutoWalks::onlyUsed(const QStringList& list, const QStringList& used)
 {
     QStringList kept;
     for (const QString& name : list) {
@@ -17,7 +14,6 @@ QStringList onlyUsed(const QStringList& list, const QStringList& used)
     }
     return kept;
 }
-} // namespace
 
 std::vector<AutoWalks::Applied> AutoWalks::applyFinishedTrips(CAdoConnection& connection, qint64 now)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -25,6 +26,11 @@ public:
     // names any more is passed over. Raises CAdoException when a walk cannot
     // be written; the walks applied before it stay.
     static std::vector<Applied> applyFinishedTrips(CAdoConnection& connection, qint64 now = 0);
+
+    // The departments of list that used names too (any letter case), in
+    // list's order: a walk may still name a department no item of its store
+    // uses.
+    static QStringList onlyUsed(const QStringList& list, const QStringList& used);
 
     // What the window says of applied; empty when nothing was.
     static QString note(const std::vector<Applied>& applied);

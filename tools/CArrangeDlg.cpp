@@ -15,6 +15,7 @@
 #include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkLearner.h"
 #include "store/journal/JournalAction.h"
+#include "tools/AutoWalks.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -68,19 +69,6 @@ QString storeHelp()
     return CArrangeDlg::tr("Arrange the list in the order you walk through this store.  Its own list will be sorted "
                            "that way; the other stores keep theirs.");
 }
-// The departments of list that used names too (any letter case), in list's
-// order: a walk may still name a department no item of its store uses.
-QStringList onlyUsed(const QStringList& list, const QStringList& used)
-{
-    QStringList kept;
-    for (const QString& name : list) {
-        if (used.contains(name, Qt::CaseInsensitive)) {
-            kept << name;
-        }
-    }
-    return kept;
-}
-
 void openCatalog(CAdoConnection& connection)
 {
     if (connection.Open(Catalog::devicePath()) != 0) {
@@ -416,7 +404,7 @@ void CArrangeDlg::loadStore()
     } catch (const CAdoException& error) {
         CatalogFailure::show(error, this, tr("The walk of %1 could not be read.").arg(shortName(m_chosen)));
     }
-    const QStringList current = onlyUsed(walk.departments, used);
+    const QStringList current = AutoWalks::onlyUsed(walk.departments, used);
     m_list->addItems(current);
     m_list->setCurrentRow(0);
     m_list->setFocus();
@@ -430,7 +418,7 @@ void CArrangeDlg::loadStore()
         m_apply->setEnabled(false);
         return;
     }
-    const QStringList taught = onlyUsed(learned.departments, used);
+    const QStringList taught = AutoWalks::onlyUsed(learned.departments, used);
     m_learnedCaption->setText(learned.trips == 1
                                   ? tr("%1, learned from 1 trip").arg(name)
                                   : tr("%1, learned from %2 trips").arg(name, QString::number(learned.trips)));

@@ -4,6 +4,7 @@
 #include "store/catalog/CatalogCopier.h"
 #include "store/postgres/PgSession.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -17,6 +18,12 @@ QString absolute(const QString& location)
         return location;
     }
     return QFileInfo(location).absoluteFilePath();
+}
+
+// One line on the terminal, in its encoding.
+void print(std::FILE* stream, const QString& line)
+{
+    std::fprintf(stream, "%s\n", line.toLocal8Bit().constData());
 }
 
 QString shown(const QString& location)
@@ -78,19 +85,25 @@ int CatalogChoice::copyCommand(const QStringList& arguments)
         }
     }
     if (places.size() != 2) {
-        std::fprintf(stderr, "Usage: grocelle --copy-catalog FROM TO [--replace]\n");
+        print(stderr,
+              QCoreApplication::translate("CatalogChoice", "Usage: grocelle --copy-catalog FROM TO [--replace]"));
         return 2;
     }
     const QString from = absolute(places[0]);
     const QString to = absolute(places[1]);
     const CatalogCopier::Result result = CatalogCopier::copy(from, to, replace);
     if (!result.copied) {
-        std::fprintf(stderr, "%s\n", qPrintable(result.error));
+        print(stderr, result.error);
         return 1;
     }
-    std::printf("Copied %ld rows and %ld undo history entries from %s to %s.\n", result.rows, result.journalActions,
-                qPrintable(shown(from)), qPrintable(shown(to)));
-    std::printf("Checksum of %s: %s\n", qPrintable(shown(from)), qPrintable(result.sourceChecksum));
-    std::printf("Checksum of %s: %s\n", qPrintable(shown(to)), qPrintable(result.targetChecksum));
+    print(stdout,
+          QCoreApplication::translate("CatalogChoice", "Copied %1 rows and %2 undo history entries from %3 to %4.")
+              .arg(result.rows)
+              .arg(result.journalActions)
+              .arg(shown(from), shown(to)));
+    print(stdout,
+          QCoreApplication::translate("CatalogChoice", "Checksum of %1: %2").arg(shown(from), result.sourceChecksum));
+    print(stdout,
+          QCoreApplication::translate("CatalogChoice", "Checksum of %1: %2").arg(shown(to), result.targetChecksum));
     return 0;
 }

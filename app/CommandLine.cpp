@@ -41,66 +41,76 @@ const std::vector<CommandLine::Option>& CommandLine::options()
     static const std::vector<Option> table = {
         {{QStringLiteral("catalog")},
          QStringLiteral("FILE|URL"),
-         QStringLiteral("the catalog to work on: an SQLite file, or a\n"
-                        "PostgreSQL database (postgresql://user@host:port/db).\n"
-                        "Otherwise $GROCELLE_CATALOG, then the Catalog value\n"
-                        "in Grocelle.conf.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the catalog to work on: an SQLite file, or a\n"
+                                                         "PostgreSQL database (postgresql://user@host:port/db).\n"
+                                                         "Otherwise $GROCELLE_CATALOG, then the Catalog value\n"
+                                                         "in Grocelle.conf."))},
         {{QStringLiteral("copy-catalog")},
          {},
-         QStringLiteral("with FROM TO: copies every row from one catalog to\n"
-                        "another in one transaction and prints the count and\n"
-                        "both checksums; a target with rows is refused unless\n"
-                        "--replace is given.")},
-        {{QStringLiteral("replace")}, {}, QStringLiteral("lets --copy-catalog empty a target that has rows.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with FROM TO: copies every row from one catalog to\n"
+                                                         "another in one transaction and prints the count and\n"
+                                                         "both checksums; a target with rows is refused unless\n"
+                                                         "--replace is given."))},
+        {{QStringLiteral("replace")},
+         {},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "lets --copy-catalog empty a target that has rows."))},
         {{QStringLiteral("export")},
          QStringLiteral("FILE"),
-         QStringLiteral("writes the whole catalog to FILE: JSON for a name\n"
-                        "ending in .json, CSV otherwise.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "writes the whole catalog to FILE: JSON for a name\n"
+                                                         "ending in .json, CSV otherwise."))},
         {{QStringLiteral("import")},
          QStringLiteral("FILE"),
-         QStringLiteral("reads FILE (CSV, JSON, OI Shopping List CSV or a\n"
-                        "plain list) into the catalog as one action Undo\n"
-                        "takes back; prints what it did. Exit 0 only when\n"
-                        "every line was taken.")},
-        {{QStringLiteral("dry-run")}, {}, QStringLiteral("with --import: prints what it would do, writes nothing.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "reads FILE (CSV, JSON, OI Shopping List CSV or a\n"
+                                                         "plain list) into the catalog as one action Undo\n"
+                                                         "takes back; prints what it did. Exit 0 only when\n"
+                                                         "every line was taken."))},
+        {{QStringLiteral("dry-run")},
+         {},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --import: prints what it would do, writes nothing."))},
         {{QStringLiteral("skip-refused")},
          {},
-         QStringLiteral("with --import: imports the other lines when some\n"
-                        "are refused (otherwise nothing is written).")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --import: imports the other lines when some\n"
+                                                         "are refused (otherwise nothing is written)."))},
         {{QStringLiteral("add-quantities")},
          {},
-         QStringLiteral("with --import: adds the file's quantities to those\n"
-                        "of existing items instead of setting them.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --import: adds the file's quantities to those\n"
+                                                         "of existing items instead of setting them."))},
         {{QStringLiteral("serve")},
          {},
-         QStringLiteral("serves the phone list without a window or display\n"
-                        "until SIGTERM or SIGINT.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "serves the phone list without a window or display\n"
+                                                         "until SIGTERM or SIGINT."))},
         {{QStringLiteral("port")},
          QStringLiteral("N"),
-         QStringLiteral("the port of --serve; otherwise PhonePort in the\n"
-                        "settings, otherwise 8642.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the port of --serve; otherwise PhonePort in the\n"
+                                                         "settings, otherwise 8642."))},
         {{QStringLiteral("tls-cert")},
          QStringLiteral("FILE"),
-         QStringLiteral("with --tls-key: --serve speaks HTTPS (otherwise\n"
-                        "TlsCert and TlsKey in the settings).")},
-        {{QStringLiteral("tls-key")}, QStringLiteral("FILE"), QStringLiteral("the key of --tls-cert.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --tls-key: --serve speaks HTTPS (otherwise\n"
+                                                         "TlsCert and TlsKey in the settings)."))},
+        {{QStringLiteral("tls-key")},
+         QStringLiteral("FILE"),
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the key of --tls-cert."))},
         {{QStringLiteral("public-url")},
          QStringLiteral("URL"),
-         QStringLiteral("the address phones reach the list by (a proxy's),\n"
-                        "for the links --serve prints.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the address phones reach the list by (a proxy's),\n"
+                                                         "for the links --serve prints."))},
         {{QStringLiteral("add-device")},
          QStringLiteral("NAME"),
-         QStringLiteral("makes a link for one phone and prints it with its\n"
-                        "QR code.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "makes a link for one phone and prints it with its\n"
+                                                         "QR code."))},
         {{QStringLiteral("list-devices")},
          {},
-         QStringLiteral("the phones that have a link, with when each was\n"
-                        "last seen.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the phones that have a link, with when each was\n"
+                                                         "last seen."))},
         {{QStringLiteral("remove-device")},
          QStringLiteral("NAME"),
-         QStringLiteral("that phone's link stops working at once.")},
-        {{QStringLiteral("version"), QStringLiteral("v")}, {}, QStringLiteral("prints the version.")},
-        {{QStringLiteral("help"), QStringLiteral("h")}, {}, QStringLiteral("prints this text.")},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "that phone's link stops working at once."))},
+        {{QStringLiteral("version"), QStringLiteral("v")},
+         {},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "prints the version."))},
+        {{QStringLiteral("help"), QStringLiteral("h")},
+         {},
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "prints this text."))},
     };
     return table;
 }
@@ -205,36 +215,46 @@ CommandLine::Request CommandLine::decideTransfer(const QStringList& words)
 
 QString CommandLine::versionText()
 {
-    return QStringLiteral("Grocelle version %1\n").arg(QStringLiteral(GROCELLE_VERSION));
+    return QCoreApplication::translate("CommandLine", "Grocelle version %1").arg(QStringLiteral(GROCELLE_VERSION))
+           + QLatin1Char('\n');
 }
 
 QString CommandLine::usage()
 {
-    QString text = QStringLiteral("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
-                                  "       grocelle --copy-catalog FROM TO [--replace]\n"
-                                  "       grocelle --export FILE | --import FILE [--dry-run] [--catalog FILE|URL]\n"
-                                  "\n"
-                                  "Grocelle keeps the catalog of the things you buy and the shopping list drawn\n"
-                                  "from it. Everything else is set in the program itself.\n"
-                                  "\n");
+    // The synopsis keeps the option names and their values' names in every
+    // language: they are what the user types.
+    QString text =
+        QCoreApplication::translate("CommandLine", "Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
+                                                   "       grocelle --copy-catalog FROM TO [--replace]\n"
+                                                   "       grocelle --export FILE | --import FILE [--dry-run] "
+                                                   "[--catalog FILE|URL]")
+        + QStringLiteral("\n\n")
+        + QCoreApplication::translate("CommandLine",
+                                      "Grocelle keeps the catalog of the things you buy and the shopping "
+                                      "list drawn\n"
+                                      "from it. Everything else is set in the program itself.")
+        + QStringLiteral("\n\n");
     constexpr qsizetype width = 22;
     for (const Option& option : options()) {
         QString first = column(option);
-        const QStringList lines = option.description.split(QLatin1Char('\n'));
+        const QString description = QCoreApplication::translate("CommandLine", option.description.toUtf8().constData());
         if (first.size() >= width) {
             text += first + QLatin1Char('\n');
             first.clear();
         }
-        for (const QString& line : lines) {
+        for (const QString& line : description.split(QLatin1Char('\n'))) {
             text += first.leftJustified(width) + line + QLatin1Char('\n');
             first.clear();
         }
     }
-    text += QStringLiteral("\n"
-                           "Files:\n"
-                           "  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise\n"
-                           "            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)\n"
-                           "  settings  $GROCELLE_HOME/Grocelle.conf, otherwise\n"
-                           "            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)\n");
+    text += QLatin1Char('\n')
+            + QCoreApplication::translate("CommandLine",
+                                          "Files:\n"
+                                          "  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise\n"
+                                          "            $XDG_DATA_HOME/grocelle/shoplistdata.cdb "
+                                          "(~/.local/share/grocelle)\n"
+                                          "  settings  $GROCELLE_HOME/Grocelle.conf, otherwise\n"
+                                          "            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)")
+            + QLatin1Char('\n');
     return text;
 }

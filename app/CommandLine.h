@@ -27,9 +27,11 @@ public:
     // One row of the option table.
     struct Option
     {
-        QStringList names;   // the first is the one shown; one letter is a short form
-        QString valueName;   // empty for an option without a value
-        QString description; // for the usage, lines of up to 56 characters; empty hides the option
+        QStringList names; // the first is the one shown; one letter is a short form
+        QString valueName; // empty for an option without a value
+        // For the usage, lines of up to 56 characters; empty hides the option.
+        // The English source text: usage() shows its translation.
+        QString description;
     };
 
     // arguments: the program's name first, as main() received them.
@@ -46,9 +48,10 @@ public:
     static constexpr int MistakeExitCode = 2;
 
     static const std::vector<Option>& options();
-    // The version line, ending with a line break.
+    // The version line, ending with a line break, in the installed language.
     static QString versionText();
-    // The usage, with every option of the table that has a description.
+    // The usage, with every option of the table that has a description, in
+    // the installed language; option names stay as typed.
     static QString usage();
 
 private:

@@ -40,6 +40,16 @@ namespace
 const QStringList DeviceCommands = {QStringLiteral("--add-device"), QStringLiteral("--list-devices"),
                                     QStringLiteral("--remove-device")};
 
+// What the user reads on the terminal: the link, the phones.
+void printLine(const QString& text)
+{
+    std::fprintf(stdout, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stdout);
+}
+
+// One line on stderr: the service's log for the journal (a start, a stop, a
+// failure; English, for whoever looks after the machine), and the mistakes
+// of a command typed on the terminal (in the user's language).
 void logLine(const QString& text)
 {
     std::fprintf(stderr, "grocelle: %s\n", qPrintable(text));
@@ -190,7 +200,9 @@ void HeadlessServer::printLink(const QString& address, const QString& device) co
     const bool terminal = ::isatty(STDOUT_FILENO) == 1;
     std::printf("%s\n", qPrintable(QrCode::terminalText(address, terminal)));
     if (!device.isEmpty()) {
-        std::printf("The link of %s (shown this once; only its hash is kept):\n", qPrintable(device));
+        printLine(
+            QCoreApplication::translate("HeadlessServer", "The link of %1 (shown this once; only its hash is kept):")
+                .arg(device));
     }
     std::printf("%s\n", qPrintable(address));
     std::fflush(stdout);
@@ -202,12 +214,12 @@ int HeadlessServer::deviceCommand()
     if (m_options.listDevices) {
         const QList<PhoneDevices::Device> all = devices.devices();
         if (all.isEmpty()) {
-            std::printf("No phones yet: add one with --add-device NAME.\n");
+            printLine(QCoreApplication::translate("HeadlessServer", "No phones yet: add one with --add-device NAME."));
         }
         for (const PhoneDevices::Device& device : all) {
             const QString seen = device.lastSeen.isValid() ? device.lastSeen.toLocalTime().toString(Qt::ISODate)
-                                                           : QStringLiteral("never");
-            std::printf("%s\tlast seen %s\n", qPrintable(device.name), qPrintable(seen));
+                                                           : QCoreApplication::translate("HeadlessServer", "never");
+            printLine(QCoreApplication::translate("HeadlessServer", "%1\tlast seen %2").arg(device.name, seen));
         }
         return 0;
     }
@@ -292,16 +304,17 @@ void HeadlessServer::announce(const QString& named, bool readOnly)
             printLink(link(key, m_server->port()), PhoneDevices::legacyName());
         }
     } else {
-        std::printf("The phone list is at %s\nPhones: %lld (--list-devices shows them, --add-device NAME adds one)\n",
-                    qPrintable(link(QByteArray(), m_server->port())),
-                    static_cast<long long>(m_devices->devices().size()));
-        std::fflush(stdout);
+        printLine(QCoreApplication::translate("HeadlessServer", "The phone list is at %1")
+                      .arg(link(QByteArray(), m_server->port())));
+        printLine(QCoreApplication::translate("HeadlessServer",
+                                              "Phones: %1 (--list-devices shows them, --add-device NAME adds one)")
+                      .arg(m_devices->devices().size()));
     }
+    // In one pass: a "%2" in the catalog's name stays as it is.
     logLine(QStringLiteral("serving %1 on port %2 over %3%4")
-                .arg(named)
-                .arg(m_server->port())
-                .arg(m_certFile.isEmpty() ? QStringLiteral("HTTP") : QStringLiteral("HTTPS"))
-                .arg(readOnly ? QStringLiteral(", read-only") : QString()));
+                .arg(named, QString::number(m_server->port()),
+                     m_certFile.isEmpty() ? QStringLiteral("HTTP") : QStringLiteral("HTTPS"),
+                     readOnly ? QStringLiteral(", read-only") : QString()));
 }
 
 int HeadlessServer::serve()

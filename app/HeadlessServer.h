@@ -20,7 +20,9 @@ class QSslConfiguration;
 // it. No display is needed: no GUI application object is made.
 //
 // Every start, stop and failure is one line on stderr (for the journal);
-// the link and its QR code go to stdout.
+// the link and its QR code go to stdout. What the user of a terminal reads
+// (the link, the phones, a mistake on the command line) is in the user's
+// language; the log of --serve stays English for the administrator.
 class HeadlessServer
 {
 public:

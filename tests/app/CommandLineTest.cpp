@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "platform/CRegistry.h"
 #include "platform/Translations.h"
+#include "tools/PhoneDevices.h"
 
 #include <QProcess>
 
@@ -145,4 +146,78 @@ TEST_F(CommandLineTest, MistakesAreToldInTheTerminalsLanguageOrTheChosenOne)
     ASSERT_TRUE(CRegistry().SetString(Translations::settingName(), QStringLiteral("es")));
     const ProgramRun chosen = runProgram({QStringLiteral("--replace")}, speaking(QStringLiteral("de_DE.UTF-8")));
     EXPECT_TRUE(chosen.err.startsWith("--replace solo se usa con --copy-catalog.")) << chosen.err.toStdString();
+}
+
+TEST_F(CommandLineTest, HelpAndVersionSpeakTheTerminalsLanguageWithTheOptionsAsTyped)
+{
+    const ProgramRun help = runProgram({QStringLiteral("--help")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    EXPECT_EQ(help.exitCode, 0);
+    const QString german = QString::fromUtf8(help.out);
+    EXPECT_TRUE(german.startsWith("Aufruf: grocelle [--catalog FILE|URL] [--version] [--help]\n"))
+        << help.out.toStdString();
+    EXPECT_TRUE(german.contains("  --help              gibt diesen Text aus.\n")) << help.out.toStdString();
+    EXPECT_TRUE(german.contains("\nDateien:\n  Katalog:\n            $GROCELLE_HOME/shoplistdata.cdb, sonst\n"))
+        << help.out.toStdString();
+    for (const CommandLine::Option& option : CommandLine::options()) {
+        EXPECT_TRUE(
+            german.contains(QStringLiteral("  --") + option.names.first() + QLatin1Char(' ') + option.valueName))
+            << option.names.first().toStdString();
+    }
+    for (const QString& line : german.split(QLatin1Char('\n'))) {
+        EXPECT_LE(line.size(), 80) << line.toStdString();
+    }
+    EXPECT_FALSE(german.contains(QStringLiteral("the catalog to work on"))) << help.out.toStdString();
+
+    const ProgramRun version = runProgram({QStringLiteral("--version")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    EXPECT_EQ(version.out, QByteArray("Grocelle Version " GROCELLE_VERSION "\n"));
+
+    // English, the text as it always was.
+    const ProgramRun english = runProgram({QStringLiteral("--help")}, speaking(QStringLiteral("C.UTF-8")));
+    EXPECT_TRUE(english.out.startsWith("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
+                                       "       grocelle --copy-catalog FROM TO [--replace]\n"
+                                       "       grocelle --export FILE | --import FILE [--dry-run] "
+                                       "[--catalog FILE|URL]\n\n"
+                                       "Grocelle keeps the catalog of the things you buy and the shopping list "
+                                       "drawn\nfrom it. Everything else is set in the program itself.\n\n"
+                                       "  --catalog FILE|URL  the catalog to work on: an SQLite file, or a\n"))
+        << english.out.toStdString();
+    EXPECT_TRUE(english.out.contains("  --help              prints this text.\n\nFiles:\n  catalog   "))
+        << english.out.toStdString();
+
+    // The language chosen in Options wins here too.
+    ASSERT_TRUE(CRegistry().SetString(Translations::settingName(), QStringLiteral("fr")));
+    const ProgramRun chosen = runProgram({QStringLiteral("--help")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    EXPECT_TRUE(chosen.out.startsWith("Utilisation : grocelle [--catalog FILE|URL]")) << chosen.out.toStdString();
+}
+
+TEST_F(CommandLineTest, PhoneCommandsAnswerInTheTerminalsLanguageWhileTheServiceLogStaysEnglish)
+{
+    const QProcessEnvironment german = speaking(QStringLiteral("de_DE.UTF-8"));
+    const ProgramRun none = runProgram({QStringLiteral("--list-devices")}, german);
+    EXPECT_EQ(none.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(none.out),
+              QStringLiteral("Noch keine Handys: --add-device NAME f\u00fcgt eines hinzu.\n"));
+
+    QProcess server;
+    server.setProcessEnvironment(german);
+    server.start(QStringLiteral(GROCELLE_BINARY),
+                 {QStringLiteral("--serve"), QStringLiteral("--port"), QStringLiteral("0")});
+    QByteArray log;
+    while (!log.contains("serving") && server.waitForReadyRead(20000)) {
+        log += server.readAllStandardError();
+    }
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(20000));
+    log += server.readAllStandardError();
+    const QString out = QString::fromUtf8(server.readAllStandardOutput());
+    // The first start makes a link and shows it to whoever started it.
+    EXPECT_TRUE(out.contains(QStringLiteral("Der Link von %1 (nur dieses eine Mal gezeigt; nur sein Hash wird "
+                                            "gespeichert):\n")
+                                 .arg(PhoneDevices::legacyName())))
+        << out.toStdString();
+    EXPECT_TRUE(log.startsWith("grocelle: serving ")) << log.toStdString();
+    EXPECT_TRUE(log.endsWith("grocelle: stopping on SIGTERM\ngrocelle: stopped\n")) << log.toStdString();
+
+    const ProgramRun listed = runProgram({QStringLiteral("--list-devices")}, german);
+    EXPECT_EQ(QString::fromUtf8(listed.out), PhoneDevices::legacyName() + QStringLiteral("\tzuletzt gesehen: nie\n"));
 }

@@ -601,6 +601,21 @@
     </message>
 </context>
 <context>
+    <name>CatalogChoice</name>
+    <message>
+        <source>Usage: grocelle --copy-catalog FROM TO [--replace]</source>
+        <translation>Aufruf: grocelle --copy-catalog FROM TO [--replace]</translation>
+    </message>
+    <message>
+        <source>Copied %1 rows and %2 undo history entries from %3 to %4.</source>
+        <translation>%1 Zeilen und %2 Einträge des Rückgängig-Verlaufs von %3 nach %4 kopiert.</translation>
+    </message>
+    <message>
+        <source>Checksum of %1: %2</source>
+        <translation>Prüfsumme von %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CatalogFailure</name>
     <message>
         <source>The %1 did not answer in time.</source>
@@ -664,6 +679,149 @@
     <message>
         <source>--%1 goes only with --import.</source>
         <translation>--%1 geht nur zusammen mit --import.</translation>
+    </message>
+    <message>
+        <source>the catalog to work on: an SQLite file, or a
+PostgreSQL database (postgresql://user@host:port/db).
+Otherwise $GROCELLE_CATALOG, then the Catalog value
+in Grocelle.conf.</source>
+        <translation>der Katalog, mit dem gearbeitet wird: eine SQLite-Datei
+oder eine PostgreSQL-Datenbank
+(postgresql://user@host:port/db). Sonst
+$GROCELLE_CATALOG, dann der Wert Catalog in
+Grocelle.conf.</translation>
+    </message>
+    <message>
+        <source>with FROM TO: copies every row from one catalog to
+another in one transaction and prints the count and
+both checksums; a target with rows is refused unless
+--replace is given.</source>
+        <translation>mit FROM TO: kopiert alle Zeilen von einem Katalog in
+einen anderen, in einer Transaktion, und gibt die
+Anzahl und beide Prüfsummen aus; ein Ziel mit Zeilen
+wird abgelehnt, außer mit --replace.</translation>
+    </message>
+    <message>
+        <source>lets --copy-catalog empty a target that has rows.</source>
+        <translation>lässt --copy-catalog ein Ziel mit Zeilen leeren.</translation>
+    </message>
+    <message>
+        <source>writes the whole catalog to FILE: JSON for a name
+ending in .json, CSV otherwise.</source>
+        <translation>schreibt den ganzen Katalog in FILE: JSON bei einem
+Namen auf .json, sonst CSV.</translation>
+    </message>
+    <message>
+        <source>reads FILE (CSV, JSON, OI Shopping List CSV or a
+plain list) into the catalog as one action Undo
+takes back; prints what it did. Exit 0 only when
+every line was taken.</source>
+        <translation>liest FILE (CSV, JSON, OI Shopping List CSV oder eine
+einfache Liste) in den Katalog, als eine Aktion, die
+Rückgängig zurücknimmt; gibt aus, was geschah.
+Exit-Code 0 nur, wenn jede Zeile übernommen wurde.</translation>
+    </message>
+    <message>
+        <source>with --import: prints what it would do, writes nothing.</source>
+        <translation>mit --import: zeigt, was geschähe, schreibt nichts.</translation>
+    </message>
+    <message>
+        <source>with --import: imports the other lines when some
+are refused (otherwise nothing is written).</source>
+        <translation>mit --import: importiert die übrigen Zeilen, wenn
+manche abgelehnt werden (sonst wird nichts
+geschrieben).</translation>
+    </message>
+    <message>
+        <source>with --import: adds the file&apos;s quantities to those
+of existing items instead of setting them.</source>
+        <translation>mit --import: addiert die Mengen der Datei zu denen
+vorhandener Artikel, statt sie zu ersetzen.</translation>
+    </message>
+    <message>
+        <source>serves the phone list without a window or display
+until SIGTERM or SIGINT.</source>
+        <translation>stellt die Handyliste ohne Fenster und Bildschirm
+bereit, bis SIGTERM oder SIGINT kommt.</translation>
+    </message>
+    <message>
+        <source>the port of --serve; otherwise PhonePort in the
+settings, otherwise 8642.</source>
+        <translation>der Port von --serve; sonst PhonePort in den
+Einstellungen, sonst 8642.</translation>
+    </message>
+    <message>
+        <source>with --tls-key: --serve speaks HTTPS (otherwise
+TlsCert and TlsKey in the settings).</source>
+        <translation>mit --tls-key: --serve spricht HTTPS (sonst TlsCert
+und TlsKey in den Einstellungen).</translation>
+    </message>
+    <message>
+        <source>the key of --tls-cert.</source>
+        <translation>der Schlüssel zu --tls-cert.</translation>
+    </message>
+    <message>
+        <source>the address phones reach the list by (a proxy&apos;s),
+for the links --serve prints.</source>
+        <translation>die Adresse, unter der Handys die Liste erreichen
+(die eines Proxys), für die Links von --serve.</translation>
+    </message>
+    <message>
+        <source>makes a link for one phone and prints it with its
+QR code.</source>
+        <translation>erstellt einen Link für ein Handy und gibt ihn mit
+seinem QR-Code aus.</translation>
+    </message>
+    <message>
+        <source>the phones that have a link, with when each was
+last seen.</source>
+        <translation>die Handys mit Link, und wann jedes zuletzt gesehen
+wurde.</translation>
+    </message>
+    <message>
+        <source>that phone&apos;s link stops working at once.</source>
+        <translation>der Link dieses Handys funktioniert sofort nicht mehr.</translation>
+    </message>
+    <message>
+        <source>prints the version.</source>
+        <translation>gibt die Version aus.</translation>
+    </message>
+    <message>
+        <source>prints this text.</source>
+        <translation>gibt diesen Text aus.</translation>
+    </message>
+    <message>
+        <source>Grocelle version %1</source>
+        <translation>Grocelle Version %1</translation>
+    </message>
+    <message>
+        <source>Usage: grocelle [--catalog FILE|URL] [--version] [--help]
+       grocelle --copy-catalog FROM TO [--replace]
+       grocelle --export FILE | --import FILE [--dry-run] [--catalog FILE|URL]</source>
+        <translation>Aufruf: grocelle [--catalog FILE|URL] [--version] [--help]
+        grocelle --copy-catalog FROM TO [--replace]
+        grocelle --export FILE | --import FILE [--dry-run]
+                 [--catalog FILE|URL]</translation>
+    </message>
+    <message>
+        <source>Grocelle keeps the catalog of the things you buy and the shopping list drawn
+from it. Everything else is set in the program itself.</source>
+        <translation>Grocelle führt den Katalog der Dinge, die Sie kaufen, und die Einkaufsliste
+daraus. Alles Weitere wird im Programm selbst eingestellt.</translation>
+    </message>
+    <message>
+        <source>Files:
+  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise
+            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)
+  settings  $GROCELLE_HOME/Grocelle.conf, otherwise
+            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</source>
+        <translation>Dateien:
+  Katalog:
+            $GROCELLE_HOME/shoplistdata.cdb, sonst
+            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)
+  Einstellungen:
+            $GROCELLE_HOME/Grocelle.conf, sonst
+            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</translation>
     </message>
 </context>
 <context>
@@ -826,6 +984,30 @@
     <message>
         <source>Give one of --add-device, --list-devices and --remove-device at a time.</source>
         <translation>Bitte nur eines von --add-device, --list-devices und --remove-device angeben.</translation>
+    </message>
+    <message>
+        <source>The link of %1 (shown this once; only its hash is kept):</source>
+        <translation>Der Link von %1 (nur dieses eine Mal gezeigt; nur sein Hash wird gespeichert):</translation>
+    </message>
+    <message>
+        <source>No phones yet: add one with --add-device NAME.</source>
+        <translation>Noch keine Handys: --add-device NAME fügt eines hinzu.</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>%1	last seen %2</source>
+        <translation>%1	zuletzt gesehen: %2</translation>
+    </message>
+    <message>
+        <source>The phone list is at %1</source>
+        <translation>Die Handyliste ist unter %1</translation>
+    </message>
+    <message>
+        <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
+        <translation>Handys: %1 (--list-devices zeigt sie, --add-device NAME fügt eines hinzu)</translation>
     </message>
 </context>
 <context>

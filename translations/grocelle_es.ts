@@ -601,6 +601,21 @@
     </message>
 </context>
 <context>
+    <name>CatalogChoice</name>
+    <message>
+        <source>Usage: grocelle --copy-catalog FROM TO [--replace]</source>
+        <translation>Uso: grocelle --copy-catalog FROM TO [--replace]</translation>
+    </message>
+    <message>
+        <source>Copied %1 rows and %2 undo history entries from %3 to %4.</source>
+        <translation>Copiadas %1 filas y %2 entradas del historial de deshacer de %3 a %4.</translation>
+    </message>
+    <message>
+        <source>Checksum of %1: %2</source>
+        <translation>Suma de comprobación de %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>CatalogFailure</name>
     <message>
         <source>The %1 did not answer in time.</source>
@@ -664,6 +679,144 @@
     <message>
         <source>--%1 goes only with --import.</source>
         <translation>--%1 solo se usa con --import.</translation>
+    </message>
+    <message>
+        <source>the catalog to work on: an SQLite file, or a
+PostgreSQL database (postgresql://user@host:port/db).
+Otherwise $GROCELLE_CATALOG, then the Catalog value
+in Grocelle.conf.</source>
+        <translation>el catálogo con el que trabajar: un archivo SQLite o
+una base PostgreSQL (postgresql://user@host:port/db).
+Si no, $GROCELLE_CATALOG y luego el valor Catalog de
+Grocelle.conf.</translation>
+    </message>
+    <message>
+        <source>with FROM TO: copies every row from one catalog to
+another in one transaction and prints the count and
+both checksums; a target with rows is refused unless
+--replace is given.</source>
+        <translation>con FROM TO: copia todas las filas de un catálogo a
+otro en una transacción y muestra el número y las dos
+sumas de comprobación; un destino con filas se
+rechaza salvo con --replace.</translation>
+    </message>
+    <message>
+        <source>lets --copy-catalog empty a target that has rows.</source>
+        <translation>permite a --copy-catalog vaciar un destino con filas.</translation>
+    </message>
+    <message>
+        <source>writes the whole catalog to FILE: JSON for a name
+ending in .json, CSV otherwise.</source>
+        <translation>escribe todo el catálogo en FILE: JSON si el nombre
+termina en .json, si no CSV.</translation>
+    </message>
+    <message>
+        <source>reads FILE (CSV, JSON, OI Shopping List CSV or a
+plain list) into the catalog as one action Undo
+takes back; prints what it did. Exit 0 only when
+every line was taken.</source>
+        <translation>lee FILE (CSV, JSON, CSV de OI Shopping List o una
+lista simple) en el catálogo como una sola acción que
+Deshacer revierte; muestra lo que hizo. Sale con 0
+solo si se aceptó cada línea.</translation>
+    </message>
+    <message>
+        <source>with --import: prints what it would do, writes nothing.</source>
+        <translation>con --import: muestra lo que haría, no escribe nada.</translation>
+    </message>
+    <message>
+        <source>with --import: imports the other lines when some
+are refused (otherwise nothing is written).</source>
+        <translation>con --import: importa las demás líneas cuando se
+rechazan algunas (si no, no se escribe nada).</translation>
+    </message>
+    <message>
+        <source>with --import: adds the file&apos;s quantities to those
+of existing items instead of setting them.</source>
+        <translation>con --import: suma las cantidades del archivo a las
+de los artículos existentes en vez de fijarlas.</translation>
+    </message>
+    <message>
+        <source>serves the phone list without a window or display
+until SIGTERM or SIGINT.</source>
+        <translation>sirve la lista para el móvil sin ventana ni pantalla
+hasta SIGTERM o SIGINT.</translation>
+    </message>
+    <message>
+        <source>the port of --serve; otherwise PhonePort in the
+settings, otherwise 8642.</source>
+        <translation>el puerto de --serve; si no, PhonePort de los
+ajustes; si no, 8642.</translation>
+    </message>
+    <message>
+        <source>with --tls-key: --serve speaks HTTPS (otherwise
+TlsCert and TlsKey in the settings).</source>
+        <translation>con --tls-key: --serve habla HTTPS (si no, TlsCert y
+TlsKey de los ajustes).</translation>
+    </message>
+    <message>
+        <source>the key of --tls-cert.</source>
+        <translation>la clave de --tls-cert.</translation>
+    </message>
+    <message>
+        <source>the address phones reach the list by (a proxy&apos;s),
+for the links --serve prints.</source>
+        <translation>la dirección por la que los móviles llegan a la
+lista (la de un proxy), para los enlaces de --serve.</translation>
+    </message>
+    <message>
+        <source>makes a link for one phone and prints it with its
+QR code.</source>
+        <translation>crea un enlace para un móvil y lo muestra con su
+código QR.</translation>
+    </message>
+    <message>
+        <source>the phones that have a link, with when each was
+last seen.</source>
+        <translation>los móviles que tienen enlace, y cuándo se vio cada
+uno por última vez.</translation>
+    </message>
+    <message>
+        <source>that phone&apos;s link stops working at once.</source>
+        <translation>el enlace de ese móvil deja de funcionar al momento.</translation>
+    </message>
+    <message>
+        <source>prints the version.</source>
+        <translation>muestra la versión.</translation>
+    </message>
+    <message>
+        <source>prints this text.</source>
+        <translation>muestra este texto.</translation>
+    </message>
+    <message>
+        <source>Grocelle version %1</source>
+        <translation>Grocelle versión %1</translation>
+    </message>
+    <message>
+        <source>Usage: grocelle [--catalog FILE|URL] [--version] [--help]
+       grocelle --copy-catalog FROM TO [--replace]
+       grocelle --export FILE | --import FILE [--dry-run] [--catalog FILE|URL]</source>
+        <translation>Uso: grocelle [--catalog FILE|URL] [--version] [--help]
+     grocelle --copy-catalog FROM TO [--replace]
+     grocelle --export FILE | --import FILE [--dry-run] [--catalog FILE|URL]</translation>
+    </message>
+    <message>
+        <source>Grocelle keeps the catalog of the things you buy and the shopping list drawn
+from it. Everything else is set in the program itself.</source>
+        <translation>Grocelle lleva el catálogo de lo que usted compra y la lista de la compra
+sacada de él. Todo lo demás se ajusta en el propio programa.</translation>
+    </message>
+    <message>
+        <source>Files:
+  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise
+            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)
+  settings  $GROCELLE_HOME/Grocelle.conf, otherwise
+            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</source>
+        <translation>Archivos:
+  catálogo  $GROCELLE_HOME/shoplistdata.cdb, si no
+            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)
+  ajustes   $GROCELLE_HOME/Grocelle.conf, si no
+            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</translation>
     </message>
 </context>
 <context>
@@ -826,6 +979,30 @@
     <message>
         <source>Give one of --add-device, --list-devices and --remove-device at a time.</source>
         <translation>Indique solo uno de --add-device, --list-devices y --remove-device a la vez.</translation>
+    </message>
+    <message>
+        <source>The link of %1 (shown this once; only its hash is kept):</source>
+        <translation>El enlace de %1 (se muestra solo esta vez; solo se guarda su hash):</translation>
+    </message>
+    <message>
+        <source>No phones yet: add one with --add-device NAME.</source>
+        <translation>Aún no hay móviles: --add-device NAME añade uno.</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>%1	last seen %2</source>
+        <translation>%1	visto por última vez: %2</translation>
+    </message>
+    <message>
+        <source>The phone list is at %1</source>
+        <translation>La lista para el móvil está en %1</translation>
+    </message>
+    <message>
+        <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
+        <translation>Móviles: %1 (--list-devices los muestra, --add-device NAME añade uno)</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,21 @@
     </message>
 </context>
 <context>
+    <name>CatalogChoice</name>
+    <message>
+        <source>Usage: grocelle --copy-catalog FROM TO [--replace]</source>
+        <translation>Utilisation : grocelle --copy-catalog FROM TO [--replace]</translation>
+    </message>
+    <message>
+        <source>Copied %1 rows and %2 undo history entries from %3 to %4.</source>
+        <translation>%1 lignes et %2 entrées de l&apos;historique d&apos;annulation copiées de %3 vers %4.</translation>
+    </message>
+    <message>
+        <source>Checksum of %1: %2</source>
+        <translation>Somme de contrôle de %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>CatalogFailure</name>
     <message>
         <source>The %1 did not answer in time.</source>
@@ -664,6 +679,147 @@
     <message>
         <source>--%1 goes only with --import.</source>
         <translation>--%1 ne s&apos;emploie qu&apos;avec --import.</translation>
+    </message>
+    <message>
+        <source>the catalog to work on: an SQLite file, or a
+PostgreSQL database (postgresql://user@host:port/db).
+Otherwise $GROCELLE_CATALOG, then the Catalog value
+in Grocelle.conf.</source>
+        <translation>le catalogue à utiliser : un fichier SQLite, ou une
+base PostgreSQL (postgresql://user@host:port/db).
+Sinon $GROCELLE_CATALOG, puis la valeur Catalog de
+Grocelle.conf.</translation>
+    </message>
+    <message>
+        <source>with FROM TO: copies every row from one catalog to
+another in one transaction and prints the count and
+both checksums; a target with rows is refused unless
+--replace is given.</source>
+        <translation>avec FROM TO : copie toutes les lignes d&apos;un catalogue
+vers un autre en une transaction et affiche leur
+nombre et les deux sommes de contrôle ; une cible qui
+a des lignes est refusée sans --replace.</translation>
+    </message>
+    <message>
+        <source>lets --copy-catalog empty a target that has rows.</source>
+        <translation>permet à --copy-catalog de vider une cible qui a des
+lignes.</translation>
+    </message>
+    <message>
+        <source>writes the whole catalog to FILE: JSON for a name
+ending in .json, CSV otherwise.</source>
+        <translation>écrit tout le catalogue dans FILE : en JSON pour un
+nom finissant par .json, sinon en CSV.</translation>
+    </message>
+    <message>
+        <source>reads FILE (CSV, JSON, OI Shopping List CSV or a
+plain list) into the catalog as one action Undo
+takes back; prints what it did. Exit 0 only when
+every line was taken.</source>
+        <translation>lit FILE (CSV, JSON, CSV d&apos;OI Shopping List ou simple
+liste) dans le catalogue en une action qu&apos;Annuler
+défait ; affiche ce qui a été fait. Code de sortie 0
+seulement si chaque ligne a été prise.</translation>
+    </message>
+    <message>
+        <source>with --import: prints what it would do, writes nothing.</source>
+        <translation>avec --import : affiche ce qui serait fait, n&apos;écrit
+rien.</translation>
+    </message>
+    <message>
+        <source>with --import: imports the other lines when some
+are refused (otherwise nothing is written).</source>
+        <translation>avec --import : importe les autres lignes quand
+certaines sont refusées (sinon rien n&apos;est écrit).</translation>
+    </message>
+    <message>
+        <source>with --import: adds the file&apos;s quantities to those
+of existing items instead of setting them.</source>
+        <translation>avec --import : ajoute les quantités du fichier à
+celles des articles existants au lieu de les fixer.</translation>
+    </message>
+    <message>
+        <source>serves the phone list without a window or display
+until SIGTERM or SIGINT.</source>
+        <translation>sert la liste pour téléphone sans fenêtre ni écran
+jusqu&apos;à SIGTERM ou SIGINT.</translation>
+    </message>
+    <message>
+        <source>the port of --serve; otherwise PhonePort in the
+settings, otherwise 8642.</source>
+        <translation>le port de --serve ; sinon PhonePort dans les
+réglages, sinon 8642.</translation>
+    </message>
+    <message>
+        <source>with --tls-key: --serve speaks HTTPS (otherwise
+TlsCert and TlsKey in the settings).</source>
+        <translation>avec --tls-key : --serve parle HTTPS (sinon TlsCert
+et TlsKey dans les réglages).</translation>
+    </message>
+    <message>
+        <source>the key of --tls-cert.</source>
+        <translation>la clé de --tls-cert.</translation>
+    </message>
+    <message>
+        <source>the address phones reach the list by (a proxy&apos;s),
+for the links --serve prints.</source>
+        <translation>l&apos;adresse par laquelle les téléphones atteignent la
+liste (celle d&apos;un proxy), pour les liens de --serve.</translation>
+    </message>
+    <message>
+        <source>makes a link for one phone and prints it with its
+QR code.</source>
+        <translation>crée un lien pour un téléphone et l&apos;affiche avec son
+code QR.</translation>
+    </message>
+    <message>
+        <source>the phones that have a link, with when each was
+last seen.</source>
+        <translation>les téléphones qui ont un lien, et quand chacun a été
+vu pour la dernière fois.</translation>
+    </message>
+    <message>
+        <source>that phone&apos;s link stops working at once.</source>
+        <translation>le lien de ce téléphone cesse aussitôt de fonctionner.</translation>
+    </message>
+    <message>
+        <source>prints the version.</source>
+        <translation>affiche la version.</translation>
+    </message>
+    <message>
+        <source>prints this text.</source>
+        <translation>affiche ce texte.</translation>
+    </message>
+    <message>
+        <source>Grocelle version %1</source>
+        <translation>Grocelle version %1</translation>
+    </message>
+    <message>
+        <source>Usage: grocelle [--catalog FILE|URL] [--version] [--help]
+       grocelle --copy-catalog FROM TO [--replace]
+       grocelle --export FILE | --import FILE [--dry-run] [--catalog FILE|URL]</source>
+        <translation>Utilisation : grocelle [--catalog FILE|URL] [--version] [--help]
+              grocelle --copy-catalog FROM TO [--replace]
+              grocelle --export FILE | --import FILE [--dry-run]
+                       [--catalog FILE|URL]</translation>
+    </message>
+    <message>
+        <source>Grocelle keeps the catalog of the things you buy and the shopping list drawn
+from it. Everything else is set in the program itself.</source>
+        <translation>Grocelle tient le catalogue des choses que vous achetez et la liste de courses
+qui en est tirée. Tout le reste se règle dans le programme lui-même.</translation>
+    </message>
+    <message>
+        <source>Files:
+  catalog   $GROCELLE_HOME/shoplistdata.cdb, otherwise
+            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)
+  settings  $GROCELLE_HOME/Grocelle.conf, otherwise
+            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</source>
+        <translation>Fichiers :
+  catalogue $GROCELLE_HOME/shoplistdata.cdb, sinon
+            $XDG_DATA_HOME/grocelle/shoplistdata.cdb (~/.local/share/grocelle)
+  réglages  $GROCELLE_HOME/Grocelle.conf, sinon
+            $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</translation>
     </message>
 </context>
 <context>
@@ -826,6 +982,30 @@
     <message>
         <source>Give one of --add-device, --list-devices and --remove-device at a time.</source>
         <translation>Indiquez un seul de --add-device, --list-devices et --remove-device à la fois.</translation>
+    </message>
+    <message>
+        <source>The link of %1 (shown this once; only its hash is kept):</source>
+        <translation>Le lien de %1 (affiché cette seule fois ; seule son empreinte est gardée) :</translation>
+    </message>
+    <message>
+        <source>No phones yet: add one with --add-device NAME.</source>
+        <translation>Aucun téléphone pour l&apos;instant : --add-device NAME en ajoute un.</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>%1	last seen %2</source>
+        <translation>%1	vu pour la dernière fois : %2</translation>
+    </message>
+    <message>
+        <source>The phone list is at %1</source>
+        <translation>La liste pour téléphone est à %1</translation>
+    </message>
+    <message>
+        <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
+        <translation>Téléphones : %1 (--list-devices les montre, --add-device NAME en ajoute un)</translation>
     </message>
 </context>
 <context>

@@ -139,8 +139,10 @@ TEST_F(CommandLineTest, MistakesAreToldInTheTerminalsLanguageOrTheChosenOne)
             runProgram({QStringLiteral("--replace")}, speaking(QString::fromLatin1(expected.locale)));
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(QString::fromUtf8(expected.told))) << run.err.toStdString();
-        // The usage stays whole after the mistake.
-        EXPECT_TRUE(run.err.contains("Usage: grocelle")) << run.err.toStdString();
+        // The usage stays whole after the mistake, in the same language as
+        // --help gives it.
+        const ProgramRun help = runProgram({QStringLiteral("--help")}, speaking(QString::fromLatin1(expected.locale)));
+        EXPECT_TRUE(run.err.endsWith("\n\n" + help.out)) << run.err.toStdString();
     }
     // The language chosen in Options wins over the terminal's.
     ASSERT_TRUE(CRegistry().SetString(Translations::settingName(), QStringLiteral("es")));

@@ -26,6 +26,15 @@ const std::vector<CommandLine::Option>& toolkitOptions()
     return table;
 }
 
+// The parser's own mistakes, worded by the toolkit: translated with the
+// program's texts as well, for systems without the toolkit's translations.
+[[maybe_unused]] constexpr const char* parserMistakes[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 QString column(const CommandLine::Option& option)
 {
     QString text = QStringLiteral("  --") + option.names.first();

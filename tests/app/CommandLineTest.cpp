@@ -215,6 +215,7 @@ TEST_F(CommandLineTest, PhoneCommandsAnswerInTheTerminalsLanguageWhileTheService
     const QString catalog = homeFile(QStringLiteral("list%2.cdb"));
     server.start(QStringLiteral(GROCELLE_BINARY), {QStringLiteral("--serve"), QStringLiteral("--port"),
                                                    QStringLiteral("0"), QStringLiteral("--catalog"), catalog});
+    server.setReadChannel(QProcess::StandardError);
     QByteArray log;
     while (!log.contains("serving") && server.waitForReadyRead(20000)) {
         log += server.readAllStandardError();

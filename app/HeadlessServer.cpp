@@ -297,6 +297,7 @@ bool HeadlessServer::openCatalog(QString& named, bool& readOnly)
 
 void HeadlessServer::announce(const QString& named, bool readOnly)
 {
+    Translations::installChosen();
     if (m_devices->isEmpty()) {
         QString reason;
         const QByteArray key = m_devices->add(PhoneDevices::legacyName(), &reason);
@@ -310,6 +311,7 @@ void HeadlessServer::announce(const QString& named, bool readOnly)
                                               "Phones: %1 (--list-devices shows them, --add-device NAME adds one)")
                       .arg(m_devices->devices().size()));
     }
+    Translations::install(QStringLiteral("en"));
     // In one pass: a "%2" in the catalog's name stays as it is.
     logLine(QStringLiteral("serving %1 on port %2 over %3%4")
                 .arg(named, QString::number(m_server->port()),
@@ -319,6 +321,10 @@ void HeadlessServer::announce(const QString& named, bool readOnly)
 
 int HeadlessServer::serve()
 {
+    // The service's log stays English for the journal, also where the
+    // catalog code words what it logs: only the link is printed in the
+    // user's language (announce).
+    Translations::install(QStringLiteral("en"));
     QSslConfiguration tls;
     QString named;
     bool readOnly = false;

@@ -60,7 +60,8 @@ private:
     // The parts of serve(); false when the server cannot start (told on
     // stderr). The TLS pair from the options or the settings, checked; the
     // catalog opened, its name for the log, and whether it is read-only; the
-    // link (or the phones) on stdout and the start in the log.
+    // link (or the phones) on stdout in the user's language, and the start in
+    // the log.
     bool prepareTls(QSslConfiguration& tls);
     bool openCatalog(QString& named, bool& readOnly);
     void announce(const QString& named, bool readOnly);

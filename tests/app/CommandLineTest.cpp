@@ -5,6 +5,7 @@
 #include "platform/Translations.h"
 #include "tools/PhoneDevices.h"
 
+#include <QFile>
 #include <QProcess>
 
 namespace
@@ -232,6 +233,19 @@ TEST_F(CommandLineTest, PhoneCommandsAnswerInTheTerminalsLanguageWhileTheService
     EXPECT_TRUE(QString::fromUtf8(log).startsWith(QStringLiteral("grocelle: serving %1 on port ").arg(catalog)))
         << log.toStdString();
     EXPECT_TRUE(log.endsWith("grocelle: stopping on SIGTERM\ngrocelle: stopped\n")) << log.toStdString();
+
+    // What the catalog code reports while serving goes to the log in English too.
+    const QString notes = homeFile(QStringLiteral("notes.cdb"));
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("Milk, eggs and bread\n");
+    }
+    const ProgramRun refused = runProgram(
+        {QStringLiteral("--serve"), QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), notes},
+        german);
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(refused.err.contains("is not a Grocelle catalog")) << refused.err.toStdString();
 
     const ProgramRun listed = runProgram({QStringLiteral("--list-devices")}, german);
     EXPECT_EQ(QString::fromUtf8(listed.out), PhoneDevices::legacyName() + QStringLiteral("\tzuletzt gesehen: nie\n"));

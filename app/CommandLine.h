@@ -8,8 +8,9 @@
 
 // The program's command line: which options it knows, what a run asks for,
 // and the usage text, all from one table of options. An option is added by a
-// row in that table (CommandLine.cpp) and, when it asks for a run of its
-// own, by a request and its branch in main().
+// row in that table (CommandLine.cpp), its description marked with
+// QT_TRANSLATE_NOOP("CommandLine", ...) for the translators, and, when it
+// asks for a run of its own, by a request and its branch in main().
 class CommandLine
 {
 public:

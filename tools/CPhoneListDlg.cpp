@@ -158,7 +158,7 @@ void CPhoneListDlg::showState()
     for (const PhoneDevices::Device& device : m_phoneList.devices().devices()) {
         const QString seen = device.lastSeen.isValid()
                                  ? device.lastSeen.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                                 : QStringLiteral("never");
+                                 : tr("never");
         new QTreeWidgetItem(m_devices, {device.name, seen});
     }
     m_remove->setEnabled(false);

@@ -450,6 +450,10 @@
         <source>any free port</source>
         <translation>beliebiger freier Port</translation>
     </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
 </context>
 <context>
     <name>CQuickEntry</name>

@@ -450,6 +450,10 @@
         <source>any free port</source>
         <translation>cualquier puerto libre</translation>
     </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
 </context>
 <context>
     <name>CQuickEntry</name>

@@ -450,6 +450,10 @@
         <source>any free port</source>
         <translation>n&apos;importe quel port libre</translation>
     </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
 </context>
 <context>
     <name>CQuickEntry</name>

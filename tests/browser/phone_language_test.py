@@ -88,11 +88,11 @@ def german_refusals(driver, home):
     db.close()
     check(gone is not None, "an item deleted on the computer is tapped on the phone")
     want = "Es gibt keinen Artikel %s." % gone
-    check(wait_for(lambda: text_of(driver, "status") == want),
+    check(wait_for(lambda: text_of(driver, "status") == want, 10.0),
           "an item gone is told in German: %r" % text_of(driver, "status"))
     refused_add(driver, "Drachenfrucht")
     want = "\u201eDrachenfrucht\u201c ist nicht im Katalog. Neue Artikel werden am Computer angelegt."
-    check(wait_for(lambda: text_of(driver, "status") == want),
+    check(wait_for(lambda: text_of(driver, "status") == want, 10.0),
           "a name not in the catalog is told in German: %r" % text_of(driver, "status"))
 
 
@@ -155,7 +155,7 @@ def english_phone(program, sample):
                   "row amounts are plain figures: %r" % amounts[:3])
             refused_add(driver, "Dragon fruit")
             want = '"Dragon fruit" is not in the catalog. New items are made on the computer.'
-            check(wait_for(lambda: text_of(driver, "status") == want),
+            check(wait_for(lambda: text_of(driver, "status") == want, 10.0),
                   "a refusal is told in the computer's own words: %r" % text_of(driver, "status"))
         finally:
             driver.quit()

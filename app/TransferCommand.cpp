@@ -85,7 +85,12 @@ int importFile(const CommandLine& commandLine, CAdoConnection& connection, const
         return 1;
     }
     plan.apply(connection, name);
-    print(stdout, plan.label(name) + QStringLiteral(": done."));
+    // The journal keeps the plan's own label; the terminal is told in its language.
+    const int written = plan.writes();
+    print(stdout, written == 1
+                      ? QCoreApplication::translate("TransferCommand", "Import 1 item from %1: done.").arg(name)
+                      : QCoreApplication::translate("TransferCommand", "Import %1 items from %2: done.")
+                            .arg(QString::number(written), name));
     return complete ? 0 : 1;
 }
 } // namespace

@@ -33,7 +33,7 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     auto* form = new QFormLayout;
     m_port = new QSpinBox(this);
     m_port->setRange(0, 65535);
-    m_port->setSpecialValueText(QStringLiteral("any free port"));
+    m_port->setSpecialValueText(tr("any free port"));
     m_port->setValue(m_phoneList.port());
     form->addRow(tr("Port:"), m_port);
     m_address = new QLineEdit(this);
@@ -158,7 +158,7 @@ void CPhoneListDlg::showState()
     for (const PhoneDevices::Device& device : m_phoneList.devices().devices()) {
         const QString seen = device.lastSeen.isValid()
                                  ? device.lastSeen.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-                                 : QStringLiteral("never");
+                                 : tr("never");
         new QTreeWidgetItem(m_devices, {device.name, seen});
     }
     m_remove->setEnabled(false);

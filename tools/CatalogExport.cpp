@@ -46,12 +46,12 @@ CatalogExport::Result CatalogExport::write(CAdoConnection& connection, const QSt
     try {
         bytes = render(connection, format, result.items);
     } catch (const CAdoException& error) {
-        result.error = QStringLiteral("The catalog cannot be read: %1").arg(error.describe());
+        result.error = tr("The catalog cannot be read: %1").arg(error.describe());
         return result;
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        result.error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        result.error = tr("%1 cannot be written: %2").arg(path, file.errorString());
         return result;
     }
     result.written = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -11,6 +12,8 @@ class CAdoConnection;
 // as JSON (see CsvTransfer and JsonTransfer). The catalog is only read.
 class CatalogExport
 {
+    Q_DECLARE_TR_FUNCTIONS(CatalogExport)
+
 public:
     enum class Format
     {

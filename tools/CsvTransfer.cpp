@@ -109,7 +109,7 @@ std::optional<QString> decode(const QByteArray& bytes, QString& reason)
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError()) {
-        reason = QStringLiteral("The line is not valid UTF-8 text.");
+        reason = CsvTransfer::tr("The line is not valid UTF-8 text.");
         return std::nullopt;
     }
     return text;
@@ -173,8 +173,8 @@ bool readHeader(const CsvTransfer::Cells& cells, int line, Layout& layout, Trans
         return true;
     }
     const QString shown = names.join(QLatin1Char(',')).left(80);
-    file.fail(line, QStringLiteral("The header \"%1\" matches no format Grocelle reads: its own columns (%2), or "
-                                   "OI Shopping List's (Subject, % Complete, Categories, Tags).")
+    file.fail(line, CsvTransfer::tr("The header \"%1\" matches no format Grocelle reads: its own columns (%2), or "
+                                    "OI Shopping List's (Subject, % Complete, Categories, Tags).")
                         .arg(shown, TransferColumns::list()));
     return false;
 }
@@ -395,7 +395,7 @@ void CsvTransfer::read(QByteArrayView utf8, TransferFile& file, const std::funct
             return readHeader(cells, line, layout, file);
         }
         if (layout.format == TransferFile::Format::Csv && cells.size() != layout.columns.size()) {
-            file.refuse(line, QStringLiteral("It has %1 values where the header has %2.")
+            file.refuse(line, CsvTransfer::tr("It has %1 values where the header has %2.")
                                   .arg(cells.size())
                                   .arg(layout.columns.size()));
             return true;
@@ -412,8 +412,8 @@ void CsvTransfer::read(QByteArrayView utf8, TransferFile& file, const std::funct
     });
     file.format = layout.format;
     if (openLine != 0 && file.readable()) {
-        file.fail(openLine, QStringLiteral("A quoted value that starts on this line is never closed."));
+        file.fail(openLine, CsvTransfer::tr("A quoted value that starts on this line is never closed."));
     } else if (!headed && file.readable()) {
-        file.fail(0, QStringLiteral("The file holds no lines."));
+        file.fail(0, CsvTransfer::tr("The file holds no lines."));
     }
 }

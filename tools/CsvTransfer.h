@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -24,6 +25,8 @@
 // its two forms, by its header.
 class CsvTransfer
 {
+    Q_DECLARE_TR_FUNCTIONS(CsvTransfer)
+
 public:
     using Row = std::vector<SqlValue>; // TransferColumns::Count values, in column order
 

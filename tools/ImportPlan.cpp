@@ -102,12 +102,12 @@ void ImportPlan::plan(const TransferFile& file, const Options& options, Catalog&
         const TransferRecord& record = file.records[i];
         const QString name = record.has(Col::ItemName) ? textOf(record.at(Col::ItemName)) : QString();
         if (name.trimmed().isEmpty()) {
-            m_refused.push_back({record.line, QStringLiteral("The item has no name.")});
+            m_refused.push_back({record.line, tr("The item has no name.")});
             continue;
         }
         const QString key = foldKey(name);
         if (const auto earlier = seen.constFind(key); earlier != seen.constEnd()) {
-            m_refused.push_back({record.line, QStringLiteral("\"%1\" is on line %2 already.").arg(name).arg(*earlier)});
+            m_refused.push_back({record.line, tr("\"%1\" is on line %2 already.").arg(name).arg(*earlier)});
             continue;
         }
         seen.insert(key, record.line);
@@ -175,7 +175,7 @@ bool ImportPlan::planExisting(const TransferRecord& record, const Options& optio
         if (column == Col::QtyToBuy && options.quantities == Quantities::Add && !value.isNull()) {
             const qint64 sum = quantityOf(row[Col::QtyToBuy]) + value.toInteger();
             if (sum > Col::MaxQuantity) {
-                reason = QStringLiteral("The quantity would be %1, above %2.").arg(sum).arg(Col::MaxQuantity);
+                reason = tr("The quantity would be %1, above %2.").arg(sum).arg(Col::MaxQuantity);
                 return false;
             }
             value = SqlValue::integer(sum);
@@ -208,11 +208,11 @@ QString ImportPlan::summary() const
     for (const auto& [column, items] : changes) {
         columns << QStringLiteral("%1 %2").arg(Col::name(column)).arg(items);
     }
-    QString changed = QString::number(count(Item::Kind::Changed)) + QStringLiteral(" changed");
+    QString changed = tr("%1 changed").arg(count(Item::Kind::Changed));
     if (!columns.isEmpty()) {
         changed += QStringLiteral(" (") + columns.join(QStringLiteral(", ")) + QLatin1Char(')');
     }
-    return QStringLiteral("%1 new, %2, %3 unchanged, %4 refused.")
+    return tr("%1 new, %2, %3 unchanged, %4 refused.")
         .arg(count(Item::Kind::New))
         .arg(changed)
         .arg(count(Item::Kind::Unchanged))

@@ -2,6 +2,7 @@
 
 #include "tools/TransferFile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ class CAdoConnection;
 // one transaction, as one action of the undo journal.
 class ImportPlan
 {
+    Q_DECLARE_TR_FUNCTIONS(ImportPlan)
+
 public:
     enum class Quantities
     {

@@ -130,7 +130,7 @@ std::optional<SqlValue> valueOf(int column, const QJsonValue& json, QString& rea
     case QJsonValue::String:
         return TransferColumns::check(column, SqlValue::text(json.toString()), reason);
     default:
-        reason = QStringLiteral("%1 should be a number, a text or null.").arg(TransferColumns::name(column));
+        reason = JsonTransfer::tr("%1 should be a number, a text or null.").arg(TransferColumns::name(column));
         return std::nullopt;
     }
 }
@@ -165,17 +165,16 @@ void JsonTransfer::read(const QByteArray& utf8, TransferFile& file)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(utf8, &error);
     if (error.error != QJsonParseError::NoError) {
-        file.fail(lineAt(utf8, error.offset),
-                  QStringLiteral("The JSON is not well-formed: %1.").arg(error.errorString()));
+        file.fail(lineAt(utf8, error.offset), tr("The JSON is not well-formed: %1.").arg(error.errorString()));
         return;
     }
     const QJsonObject top = document.object();
     if (!document.isObject() || !top.value(QStringLiteral("items")).isArray()) {
-        file.fail(0, QStringLiteral("The JSON holds no \"items\" list of a Grocelle catalog."));
+        file.fail(0, tr("The JSON holds no \"items\" list of a Grocelle catalog."));
         return;
     }
     if (top.value(QStringLiteral("version")).toInt(Version) > Version) {
-        file.fail(0, QStringLiteral("The file was written by a newer Grocelle (version %1).")
+        file.fail(0, tr("The file was written by a newer Grocelle (version %1).")
                          .arg(top.value(QStringLiteral("version")).toInt()));
         return;
     }
@@ -185,7 +184,7 @@ void JsonTransfer::read(const QByteArray& utf8, TransferFile& file)
         TransferRecord record;
         record.line = static_cast<size_t>(i) < lines.size() ? lines[static_cast<size_t>(i)] : 0;
         if (!items.at(i).isObject()) {
-            file.refuse(record.line, QStringLiteral("Item %1 is not an object.").arg(i + 1));
+            file.refuse(record.line, tr("Item %1 is not an object.").arg(i + 1));
             continue;
         }
         const QJsonObject item = items.at(i).toObject();

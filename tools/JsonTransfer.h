@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <vector>
 
@@ -13,6 +14,8 @@
 // key left out of an item says nothing about that column.
 class JsonTransfer
 {
+    Q_DECLARE_TR_FUNCTIONS(JsonTransfer)
+
 public:
     static constexpr int Version = 1;
 

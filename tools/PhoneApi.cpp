@@ -22,11 +22,14 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace
 {
 const QString AllStores = QStringLiteral("*");
+// The code of a request the page never makes: one the phone's user cannot mend.
+const char* const BadRequest = "bad-request";
 constexpr int MaxStoreTabs = 50;
 
 QByteArray json(const QJsonObject& object)
@@ -182,9 +185,16 @@ PhoneApi::PhoneApi(CAdoConnection& connection)
 {
 }
 
-PhoneApi::Reply PhoneApi::error(int status, const QString& reason)
+PhoneApi::Reply PhoneApi::error(int status, const QString& reason, const char* code, const QStringList& values)
 {
-    return Reply{status, json(QJsonObject{{QStringLiteral("error"), reason}}), false};
+    QJsonObject answer{{QStringLiteral("error"), reason}};
+    if (code) {
+        answer.insert(QStringLiteral("code"), QLatin1String(code));
+    }
+    if (!values.isEmpty()) {
+        answer.insert(QStringLiteral("values"), QJsonArray::fromStringList(values));
+    }
+    return Reply{status, json(answer), false};
 }
 
 PhoneApi::Reply PhoneApi::unreachable(const QString& location)
@@ -193,18 +203,30 @@ PhoneApi::Reply PhoneApi::unreachable(const QString& location)
                           .arg(Catalog::describeLocation(location)));
 }
 
-PhoneApi::Reply PhoneApi::failure(const QString& detail, const QString& fallback) const
+PhoneApi::Reply PhoneApi::failure(const QString& detail, const QString& fallback, std::optional<int> item) const
 {
     if (detail.contains(CatalogFailure::lockedElsewhere())) {
-        return error(409, CatalogFailure::lockedElsewhere());
+        return error(409, CatalogFailure::lockedElsewhere(), "busy");
     }
     if (CatalogFailure::serverAway(detail)) {
         return unreachable(m_connection.location());
     }
-    if (detail.contains(QLatin1String("no longer exists"))) {
-        return error(404, QStringLiteral("The item no longer exists in the catalog."));
+    // The store's words may be in any language: the catalog itself says
+    // whether the item is gone.
+    if (detail.contains(QLatin1String("no longer exists")) || (item && itemGone(*item))) {
+        return error(404, QStringLiteral("The item no longer exists in the catalog."), "item-gone");
     }
     return error(500, fallback);
+}
+
+bool PhoneApi::itemGone(int id) const
+{
+    CAdoRecordset rs;
+    if (!rs.Open(QStringLiteral("SELECT ID FROM ShoppingLists WHERE ID = ?"), {SqlValue::integer(id)}, m_connection,
+                 CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
+        return false;
+    }
+    return rs.IsEOF();
 }
 
 bool PhoneApi::catalogOpen() const
@@ -400,7 +422,7 @@ std::optional<PhoneApi::Reply> PhoneApi::readStored(int id, bool isMark, int& st
     if (rs.IsEOF()) {
         // Also for an item deleted while another program held it: the read
         // waited for its lock, and the row is gone.
-        return error(404, QStringLiteral("There is no item %1.").arg(id));
+        return error(404, QStringLiteral("There is no item %1.").arg(id), "no-item", {QString::number(id)});
     }
     stored = TextNumbers::toInt(rs.GetField(isMark ? 1 : 0).GetText());
     if (isMark) {
@@ -414,37 +436,42 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        return error(400, QStringLiteral("The request is not a JSON object."));
+        return error(400, QStringLiteral("The request is not a JSON object."), BadRequest);
     }
     const QJsonObject request = document.object();
     if (!hasExactly(request, {"id", "field", "from", "to"}, {StoreKey, AtKey})) {
-        return error(400, QStringLiteral("A change has exactly id, field, from and to, and perhaps a change id, a "
-                                         "store and a time."));
+        return error(400,
+                     QStringLiteral("A change has exactly id, field, from and to, and perhaps a change id, a "
+                                    "store and a time."),
+                     BadRequest);
     }
     const std::optional<QString> change = changeId(request);
     if (!change) {
-        return error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."));
+        return error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."), BadRequest);
     }
     const std::optional<int> id = wholeNumber(request.value(QLatin1String("id")), INT32_MIN, INT32_MAX);
     if (!id) {
-        return error(400, QStringLiteral("The item id is not a whole number."));
+        return error(400, QStringLiteral("The item id is not a whole number."), BadRequest);
     }
     const QJsonValue field = request.value(QLatin1String("field"));
     const bool isMark = field == QLatin1String("Checked");
     if (!isMark && field != QLatin1String("QtyToBuy")) {
-        return error(400, QStringLiteral("The field is neither Checked nor QtyToBuy."));
+        return error(400, QStringLiteral("The field is neither Checked nor QtyToBuy."), BadRequest);
     }
     const int high = isMark ? 1 : ItemChanges::MaxQuantity;
     const std::optional<int> from = wholeNumber(request.value(QLatin1String("from")), 0, high);
     const std::optional<int> to = wholeNumber(request.value(QLatin1String("to")), 0, high);
     if (!from || !to) {
-        return error(400, isMark ? QStringLiteral("A mark is 0 or 1.")
-                                 : QStringLiteral("A quantity is a whole number from 0 to %1.").arg(high));
+        if (isMark) {
+            return error(400, QStringLiteral("A mark is 0 or 1."), BadRequest);
+        }
+        return error(400, QStringLiteral("A quantity is a whole number from 0 to %1.").arg(high), "quantity-range",
+                     {QString::number(high)});
     }
     QString refusal;
     const std::optional<ItemChanges::MarkPlace> place = markPlace(request, refusal);
     if (!place) {
-        return error(400, refusal);
+        return error(400, refusal, BadRequest);
     }
     if (!catalogOpen()) {
         return error(503, QStringLiteral("The catalog is not open."));
@@ -456,7 +483,7 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     try {
         return applyChange(*id, isMark, *from, *to, *change, *place);
     } catch (const CAdoException& failed) {
-        const Reply reply = failure(failed.m_strDetail, QString());
+        const Reply reply = failure(failed.m_strDetail, QString(), *id);
         if (reply.status == 500) {
             throw; // the server's caller logs it
         }
@@ -494,7 +521,10 @@ PhoneApi::Reply PhoneApi::applyChange(int id, bool isMark, int from, int to, con
         answer.insert(QStringLiteral("applied"), false);
     }
     if (transaction.active() && !transaction.commit()) {
-        return failure(m_connection.lastError(), QStringLiteral("The change could not be saved."));
+        // Asked about the item after the refused transaction is undone.
+        const QString detail = m_connection.lastError();
+        transaction.rollback();
+        return failure(detail, QStringLiteral("The change could not be saved."), id);
     }
     answer.insert(QStringLiteral("value"), stored);
     const Reply reply{200, json(answer), written};
@@ -507,28 +537,30 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        return error(400, QStringLiteral("The request is not a JSON object."));
+        return error(400, QStringLiteral("The request is not a JSON object."), BadRequest);
     }
     const QJsonObject request = document.object();
     if (!hasExactly(request, {"name", "quantity"})) {
-        return error(400, QStringLiteral("An add has exactly name and quantity, and perhaps a change id."));
+        return error(400, QStringLiteral("An add has exactly name and quantity, and perhaps a change id."), BadRequest);
     }
     const std::optional<QString> change = changeId(request);
     if (!change) {
-        return error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."));
+        return error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."), BadRequest);
     }
     const QJsonValue nameValue = request.value(QLatin1String("name"));
     const QString name = nameValue.toString();
     // Counted in characters, as the catalog counts them: an emoji is one.
     if (!nameValue.isString() || name.isEmpty() || !name.isValidUtf16() || name.toUcs4().size() > NameWidth) {
-        return error(400, QStringLiteral("A name has 1 to %1 characters.").arg(NameWidth));
+        return error(400, QStringLiteral("A name has 1 to %1 characters.").arg(NameWidth), "name-length",
+                     {QString::number(NameWidth)});
     }
     if (name.contains(QChar(u'\0'))) {
-        return error(400, QStringLiteral("A name cannot hold a NUL character."));
+        return error(400, QStringLiteral("A name cannot hold a NUL character."), "name-nul");
     }
     std::optional<int> quantity = wholeNumber(request.value(QLatin1String("quantity")), 0, ItemChanges::MaxQuantity);
     if (!quantity) {
-        return error(400, QStringLiteral("A quantity is a whole number from 0 to %1.").arg(ItemChanges::MaxQuantity));
+        return error(400, QStringLiteral("A quantity is a whole number from 0 to %1.").arg(ItemChanges::MaxQuantity),
+                     "quantity-range", {QString::number(ItemChanges::MaxQuantity)});
     }
     if (!catalogOpen()) {
         return error(503, QStringLiteral("The catalog is not open."));
@@ -539,18 +571,21 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
     // As quick entry: no quantity means one.
     const int wanted = *quantity == 0 ? 1 : *quantity;
     bool found = false;
+    constexpr int NoItem = std::numeric_limits<int>::min(); // until the name is found
+    int id = NoItem;
     try {
-        found = ItemChanges::setQuantityByName(m_connection, name, wanted);
+        found = ItemChanges::setQuantityByName(m_connection, name, wanted, &id);
     } catch (const CAdoException& failed) {
-        const Reply reply = failure(failed.m_strDetail, QString());
+        const Reply reply =
+            failure(failed.m_strDetail, QString(), id != NoItem ? std::optional<int>(id) : std::optional<int>());
         if (reply.status == 500) {
             throw;
         }
         return reply;
     }
     if (!found) {
-        return error(400,
-                     QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name));
+        return error(400, QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name),
+                     "not-in-catalog", {name});
     }
     const Reply reply{200,
                       json(QJsonObject{{QStringLiteral("name"), name},

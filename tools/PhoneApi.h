@@ -74,9 +74,9 @@ public:
     static Reply unreachable(const QString& location);
     // The answer to a failure of the catalog, from the store's own words
     // (detail): 503 naming the server when it is away or does not answer,
-    // 409 when another program holds the item, 404 when the item is gone,
-    // else 500 with fallback.
-    Reply failure(const QString& detail, const QString& fallback) const;
+    // 409 when another program holds the item, 404 when the item (item, when
+    // the request names one) is gone, else 500 with fallback.
+    Reply failure(const QString& detail, const QString& fallback, std::optional<int> item = std::nullopt) const;
 
     static constexpr int MaxNames = 8;
     static constexpr int NameWidth = 30;  // ItemName
@@ -94,7 +94,13 @@ private:
     // The parts of list(); false when the catalog cannot be read.
     bool appendStoreTabs(QByteArray& content);
     bool appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal);
-    static Reply error(int status, const QString& reason);
+    // A refusal: the reason in English words, and for those the page shows
+    // the phone's user a code (with the values its words take, in order) the
+    // page words in the phone's language.
+    static Reply error(int status, const QString& reason, const char* code = nullptr,
+                       const QStringList& values = QStringList());
+    // True when the catalog can be read and holds no item id.
+    bool itemGone(int id) const;
     bool catalogOpen() const;
     // The answer of a change id seen before, or nullopt.
     std::optional<Reply> remembered(const QString& changeId) const;

@@ -128,11 +128,11 @@ QByteArray PhoneDevices::add(const QString& name, QString* reason)
     static const QRegularExpression control(QStringLiteral("[\\x00-\\x1f\\x7f]"));
     QString problem;
     if (given.isEmpty() || given.size() > NameWidth || given.contains(control)) {
-        problem = QStringLiteral("A device name has 1 to %1 characters.").arg(NameWidth);
+        problem = tr("A device name has 1 to %1 characters.").arg(NameWidth);
     } else {
         for (const QString& taken : std::as_const(m_names)) {
             if (taken.compare(given, Qt::CaseInsensitive) == 0) {
-                problem = QStringLiteral("There is a device named \"%1\" already.").arg(taken);
+                problem = tr("There is a device named \"%1\" already.").arg(taken);
             }
         }
     }
@@ -149,7 +149,7 @@ QByteArray PhoneDevices::add(const QString& name, QString* reason)
     settings->sync();
     if (settings->status() != QSettings::NoError) {
         if (reason) {
-            *reason = QStringLiteral("The settings file %1 cannot be written.").arg(settings->fileName());
+            *reason = tr("The settings file %1 cannot be written.").arg(settings->fileName());
         }
         return {};
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QList>
@@ -14,10 +15,12 @@
 // any other running copy of it.
 //
 // The single secret of earlier versions, kept in plain, becomes the device
-// "Phone" the first time the devices are read and is then deleted from the
+// "Phone" (in the user's language) the first time the devices are read and is then deleted from the
 // settings: phones that had the old link keep working.
 class PhoneDevices
 {
+    Q_DECLARE_TR_FUNCTIONS(PhoneDevices)
+
 public:
     struct Device
     {
@@ -48,8 +51,9 @@ public:
     // 256 bits from the system's random source, base64url without padding.
     static QByteArray makeKey();
     static QByteArray hashOf(const QByteArray& key);
-    // The name an earlier version's single secret is kept under.
-    static QString legacyName() { return QStringLiteral("Phone"); }
+    // The name an earlier version's single secret is kept under, and the
+    // first phone's.
+    static QString legacyName() { return tr("Phone"); }
 
     static constexpr int NameWidth = 40;
 

@@ -157,8 +157,8 @@ bool PhoneServer::start(quint16 port, QString* reason)
     if (!listener->listen(QHostAddress::Any, port)) {
         if (reason) {
             *reason = listener->serverError() == QAbstractSocket::AddressInUseError
-                          ? QStringLiteral("Port %1 is in use by another program. Choose another port.").arg(port)
-                          : QStringLiteral("Port %1 cannot be used: %2").arg(port).arg(listener->errorString());
+                          ? tr("Port %1 is in use by another program. Choose another port.").arg(port)
+                          : tr("Port %1 cannot be used: %2").arg(port).arg(listener->errorString());
         }
         delete listener;
         return false;
@@ -239,7 +239,7 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
     if (keyInQuery(request.url())) {
         return jsonResponse({400,
                              QByteArrayLiteral("{\"error\":\"A key goes in the X-Grocelle-Key header, never in the "
-                                               "address.\"}"),
+                                               "address.\",\"code\":\"bad-request\"}"),
                              false});
     }
     if (path == QLatin1String("/") || path == QLatin1String("/index.html")) {
@@ -252,7 +252,8 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
         return plain(Status::Unauthorized);
     }
     if (request.body().size() > PhoneTcpServer::MaxBodyBytes) {
-        return jsonResponse({413, QByteArrayLiteral("{\"error\":\"The request is too large.\"}"), false});
+        return jsonResponse(
+            {413, QByteArrayLiteral("{\"error\":\"The request is too large.\",\"code\":\"bad-request\"}"), false});
     }
 
     PhoneApi::Reply reply;
@@ -267,7 +268,7 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
         if (!text || !since) {
             return jsonResponse({400,
                                  QByteArrayLiteral("{\"error\":\"A query value is too long, not UTF-8, or holds a NUL "
-                                                   "character.\"}"),
+                                                   "character.\",\"code\":\"bad-request\"}"),
                                  false});
         }
         reply = isList ? m_api.list(*text, *since) : m_api.names(*text);
@@ -277,7 +278,10 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
         }
         if (m_readOnly) {
             return jsonResponse(
-                {403, QByteArrayLiteral("{\"error\":\"The catalog is read-only: nothing can be changed.\"}"), false});
+                {403,
+                 QByteArrayLiteral(
+                     "{\"error\":\"The catalog is read-only: nothing can be changed.\",\"code\":\"read-only\"}"),
+                 false});
         }
         reply = path == QLatin1String("/api/change") ? m_api.change(request.body()) : m_api.add(request.body());
     } else {
@@ -326,8 +330,8 @@ bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
 {
     if (m_stopping) {
         // Answered, but not acted on: the client knows the request was not done.
-        QHttpServerResponse refused =
-            jsonResponse({503, QByteArrayLiteral("{\"error\":\"The server is stopping.\"}"), false});
+        QHttpServerResponse refused = jsonResponse(
+            {503, QByteArrayLiteral("{\"error\":\"The server is stopping.\",\"code\":\"stopping\"}"), false});
         refused.addHeader(QByteArrayLiteral("Connection"), QByteArrayLiteral("close"));
         refused.write(makeResponder(request, socket));
         socket->disconnectFromHost();

@@ -106,7 +106,7 @@ bool PlainListReader::readLine(QString line, TransferRecord& record, QString& re
         return false;
     }
     if (line.contains(QChar(0))) {
-        reason = QStringLiteral("The line holds a NUL character.");
+        reason = PlainListReader::tr("The line holds a NUL character.");
         return false;
     }
     const Parsed parsed = parse(line.trimmed());
@@ -114,7 +114,7 @@ bool PlainListReader::readLine(QString line, TransferRecord& record, QString& re
     if (!parsed.quantity.isEmpty()) {
         const std::optional<double> value = number(parsed.quantity);
         if (!value || *value < 0 || *value > TransferColumns::MaxQuantity) {
-            reason = QStringLiteral("The quantity %1 is out of range (0 to %2).")
+            reason = PlainListReader::tr("The quantity %1 is out of range (0 to %2).")
                          .arg(parsed.quantity)
                          .arg(TransferColumns::MaxQuantity);
             return false;

@@ -2,6 +2,7 @@
 
 #include "tools/TransferFile.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -13,6 +14,8 @@
 // Bakery") gives the department of the lines below it.
 class PlainListReader
 {
+    Q_DECLARE_TR_FUNCTIONS(PlainListReader)
+
 public:
     static void read(QStringView text, TransferFile& file);
 

@@ -46,7 +46,7 @@ constexpr double kPriceLimit = 1e9;
 
 QString label(int column)
 {
-    return column == TransferColumns::QtyToBuy ? QStringLiteral("The quantity") : TransferColumns::name(column);
+    return column == TransferColumns::QtyToBuy ? TransferColumns::tr("The quantity") : TransferColumns::name(column);
 }
 } // namespace
 
@@ -98,7 +98,7 @@ std::optional<SqlValue> TransferColumns::fromText(int column, const QString& tex
     bool number = false;
     const double real = trimmed.toDouble(&number);
     if (!number) {
-        reason = QStringLiteral("%1 \"%2\" is not a number.").arg(label(column), trimmed.left(40));
+        reason = tr("%1 \"%2\" is not a number.").arg(label(column), trimmed.left(40));
         return std::nullopt;
     }
     return check(column, SqlValue::real(real), reason);
@@ -111,15 +111,15 @@ std::optional<SqlValue> TransferColumns::check(int column, const SqlValue& value
     }
     if (isText(column)) {
         if (value.type() != SqlValue::Type::Text) {
-            reason = QStringLiteral("%1 should be text.").arg(name(column));
+            reason = tr("%1 should be text.").arg(name(column));
             return std::nullopt;
         }
         if (value.toText().contains(QChar(0))) {
-            reason = QStringLiteral("%1 holds a NUL character.").arg(name(column));
+            reason = tr("%1 holds a NUL character.").arg(name(column));
             return std::nullopt;
         }
         if (TextLimit::length(value.toText()) > width(column)) {
-            reason = QStringLiteral("%1 is longer than %2 characters.").arg(name(column)).arg(width(column));
+            reason = tr("%1 is longer than %2 characters.").arg(name(column)).arg(width(column));
             return std::nullopt;
         }
         return value;
@@ -130,7 +130,7 @@ std::optional<SqlValue> TransferColumns::check(int column, const SqlValue& value
     if (column == Price) {
         const double price = value.type() == SqlValue::Type::Real ? value.toReal() : double(value.toInteger());
         if (!std::isfinite(price) || std::fabs(price) >= kPriceLimit) {
-            reason = QStringLiteral("The price %1 is out of range.").arg(toText(value));
+            reason = tr("The price %1 is out of range.").arg(toText(value));
             return std::nullopt;
         }
         return SqlValue::real(price);
@@ -139,18 +139,14 @@ std::optional<SqlValue> TransferColumns::check(int column, const SqlValue& value
     if (value.type() == SqlValue::Type::Real) {
         const double real = value.toReal();
         if (!std::isfinite(real) || real != std::floor(real) || std::fabs(real) > 9e15) {
-            reason = QStringLiteral("%1 %2 is not a whole number in range.").arg(label(column), toText(value));
+            reason = tr("%1 %2 is not a whole number in range.").arg(label(column), toText(value));
             return std::nullopt;
         }
         whole = static_cast<qint64>(real);
     }
     const Range range = rangeOf(column);
     if (whole < range.low || whole > range.high) {
-        reason = QStringLiteral("%1 %2 is out of range (%3 to %4).")
-                     .arg(label(column))
-                     .arg(whole)
-                     .arg(range.low)
-                     .arg(range.high);
+        reason = tr("%1 %2 is out of range (%3 to %4).").arg(label(column)).arg(whole).arg(range.low).arg(range.high);
         return std::nullopt;
     }
     return SqlValue::integer(whole);

@@ -2,6 +2,7 @@
 
 #include "store/access/SqlValue.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -12,6 +13,8 @@
 // turns a value read from a file into what the column may store.
 class TransferColumns
 {
+    Q_DECLARE_TR_FUNCTIONS(TransferColumns)
+
 public:
     enum Column
     {

@@ -25,10 +25,11 @@ QString choose(QWidget* parent, bool save)
     if (chooser()) {
         return chooser()(save);
     }
-    const QString filters = save ? QStringLiteral("CSV (*.csv);;JSON (*.json)")
-                                 : QStringLiteral("Lists (*.csv *.json *.txt *.md);;All files (*)");
-    return save ? QFileDialog::getSaveFileName(parent, QStringLiteral("Export"), QStringLiteral("catalog.csv"), filters)
-                : QFileDialog::getOpenFileName(parent, QStringLiteral("Import"), QString(), filters);
+    const QString filters = save ? TransferCommands::tr("CSV (*.csv);;JSON (*.json)")
+                                 : TransferCommands::tr("Lists (*.csv *.json *.txt *.md);;All files (*)");
+    return save ? QFileDialog::getSaveFileName(parent, TransferCommands::tr("Export"), QStringLiteral("catalog.csv"),
+                                               filters)
+                : QFileDialog::getOpenFileName(parent, TransferCommands::tr("Import"), QString(), filters);
 }
 
 // The distinct texts of a column, for the preview's lists.
@@ -70,12 +71,13 @@ void TransferCommands::Export()
         result = CatalogExport::write(m_window.connection(), path, CatalogExport::formatFor(path));
     }
     if (!result.written) {
-        MessageService::showFailure(QStringLiteral("The catalog was not exported."), result.error, m_window.widget());
+        MessageService::showFailure(tr("The catalog was not exported."), result.error, m_window.widget());
         return;
     }
-    const QString items = result.items == 1 ? QStringLiteral("1 item") : QStringLiteral("%1 items").arg(result.items);
-    MessageService::show(QStringLiteral("%1 exported to %2.").arg(items, QFileInfo(path).fileName()),
-                         MessageService::Buttons::Ok, m_window.widget());
+    const QString name = QFileInfo(path).fileName();
+    const QString told = result.items == 1 ? tr("1 item exported to %1.").arg(name)
+                                           : tr("%1 items exported to %2.").arg(QString::number(result.items), name);
+    MessageService::show(told, MessageService::Buttons::Ok, m_window.widget());
 }
 
 void TransferCommands::Import()
@@ -90,7 +92,7 @@ void TransferCommands::Import()
         file = TransferReader::readFile(path);
     }
     if (!file.readable()) {
-        MessageService::show(QStringLiteral("%1 cannot be imported.\n%2")
+        MessageService::show(tr("%1 cannot be imported.\n%2")
                                  .arg(QFileInfo(path).fileName(), TransferFile::describe(file.errorLine, file.error)),
                              MessageService::Buttons::Ok, m_window.widget());
         return;
@@ -104,12 +106,12 @@ void TransferCommands::PasteList()
     const QString text = Clipboard::text();
     TransferFile file = TransferReader::readPlain(text);
     if (file.records.empty() && file.refused.empty()) {
-        MessageService::show(QStringLiteral("The clipboard holds no list to paste: copy some lines, one item each, "
-                                            "then choose Paste List again."),
+        MessageService::show(tr("The clipboard holds no list to paste: copy some lines, one item each, "
+                                "then choose Paste List again."),
                              MessageService::Buttons::Ok, m_window.widget());
         return;
     }
-    preview(std::move(file), QStringLiteral("the clipboard"), true);
+    preview(std::move(file), tr("the clipboard"), true);
 }
 
 void TransferCommands::preview(TransferFile file, const QString& sourceName, bool places)

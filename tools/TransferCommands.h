@@ -2,6 +2,7 @@
 
 #include "tools/TransferFile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -13,6 +14,8 @@ class IListWindow;
 // through the import preview (CImportDlg).
 class TransferCommands
 {
+    Q_DECLARE_TR_FUNCTIONS(TransferCommands)
+
 public:
     explicit TransferCommands(IListWindow& window);
 

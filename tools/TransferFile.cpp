@@ -2,7 +2,7 @@
 
 QString TransferFile::describe(int line, const QString& reason)
 {
-    return line > 0 ? QStringLiteral("Line %1: %2").arg(line).arg(reason) : reason;
+    return line > 0 ? tr("Line %1: %2").arg(line).arg(reason) : reason;
 }
 
 QString TransferFile::formatName(Format format)
@@ -15,11 +15,11 @@ QString TransferFile::formatName(Format format)
     case Format::Json:
         return QStringLiteral("JSON");
     case Format::PlainText:
-        return QStringLiteral("a plain list");
+        return tr("a plain list");
     case Format::OiShopping:
         return QStringLiteral("OI Shopping List CSV");
     case Format::HandyShopper:
         return QStringLiteral("HandyShopper CSV");
     }
-    return QStringLiteral("an unknown format");
+    return tr("an unknown format");
 }

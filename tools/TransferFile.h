@@ -2,6 +2,7 @@
 
 #include "tools/TransferColumns.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -11,6 +12,9 @@
 // catalog.
 struct TransferFile
 {
+    Q_DECLARE_TR_FUNCTIONS(TransferFile)
+
+public:
     enum class Format
     {
         Unknown,

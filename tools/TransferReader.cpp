@@ -19,22 +19,25 @@ QString binaryKind(const QByteArray& bytes)
         QByteArrayView magic;
         const char* kind;
     } kinds[] = {
-        {QByteArrayView("\x89PNG", 4), "a picture (PNG)"},  {QByteArrayView("\xFF\xD8\xFF", 3), "a picture (JPEG)"},
-        {QByteArrayView("GIF8", 4), "a picture (GIF)"},     {QByteArrayView("%PDF", 4), "a PDF document"},
-        {QByteArrayView("PK\x03\x04", 4), "a ZIP archive"}, {QByteArrayView("II*\x00", 4), "a picture (TIFF)"},
-        {QByteArrayView("MM\x00*", 4), "a picture (TIFF)"},
+        {QByteArrayView("\x89PNG", 4), QT_TRANSLATE_NOOP("TransferReader", "a picture (PNG)")},
+        {QByteArrayView("\xFF\xD8\xFF", 3), QT_TRANSLATE_NOOP("TransferReader", "a picture (JPEG)")},
+        {QByteArrayView("GIF8", 4), QT_TRANSLATE_NOOP("TransferReader", "a picture (GIF)")},
+        {QByteArrayView("%PDF", 4), QT_TRANSLATE_NOOP("TransferReader", "a PDF document")},
+        {QByteArrayView("PK\x03\x04", 4), QT_TRANSLATE_NOOP("TransferReader", "a ZIP archive")},
+        {QByteArrayView("II*\x00", 4), QT_TRANSLATE_NOOP("TransferReader", "a picture (TIFF)")},
+        {QByteArrayView("MM\x00*", 4), QT_TRANSLATE_NOOP("TransferReader", "a picture (TIFF)")},
     };
     for (const auto& kind : kinds) {
         if (bytes.startsWith(kind.magic)) {
-            return QLatin1String(kind.kind);
+            return TransferReader::tr(kind.kind);
         }
     }
     if (bytes.startsWith("RIFF") && bytes.mid(8, 4) == "WEBP") {
-        return QStringLiteral("a picture (WebP)");
+        return TransferReader::tr("a picture (WebP)");
     }
     // Text holds a NUL now and then at most; a file full of them is not text.
     const QByteArray head = bytes.left(4096);
-    return head.count('\0') > head.size() / 16 + 4 ? QStringLiteral("not text") : QString();
+    return head.count('\0') > head.size() / 16 + 4 ? TransferReader::tr("not text") : QString();
 }
 
 TransferFile::Format formatOf(const QString& fileName, const QByteArray& utf8)
@@ -77,7 +80,7 @@ void readPlainBytes(const QByteArray& bytes, TransferFile& result)
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString decoded = decoder.decode(QByteArrayView(bytes).sliced(at, end - at));
         if (decoder.hasError()) {
-            result.refuse(line, QStringLiteral("The line is not valid UTF-8 text."));
+            result.refuse(line, TransferReader::tr("The line is not valid UTF-8 text."));
         } else {
             text += decoded;
         }
@@ -93,16 +96,16 @@ TransferFile TransferReader::readFile(const QString& path, const Stop& stop)
     QFile file(path);
     TransferFile result;
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.fail(0, QStringLiteral("The file cannot be read: %1").arg(file.errorString()));
+        result.fail(0, tr("The file cannot be read: %1").arg(file.errorString()));
         return result;
     }
     if (file.size() > MaxFileSize) {
-        result.fail(0, QStringLiteral("The file is too large for a list (%1 MB).").arg(file.size() / (1024 * 1024)));
+        result.fail(0, tr("The file is too large for a list (%1 MB).").arg(file.size() / (1024 * 1024)));
         return result;
     }
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        result.fail(0, QStringLiteral("The file cannot be read: %1").arg(file.errorString()));
+        result.fail(0, tr("The file cannot be read: %1").arg(file.errorString()));
         return result;
     }
     return readBytes(std::move(bytes), path, stop);
@@ -112,7 +115,7 @@ TransferFile TransferReader::readBytes(QByteArray bytes, const QString& fileName
 {
     TransferFile result;
     if (bytes.isEmpty()) {
-        result.fail(0, QStringLiteral("The file is empty."));
+        result.fail(0, tr("The file is empty."));
         return result;
     }
     if (bytes.startsWith("\xEF\xBB\xBF")) {
@@ -121,12 +124,12 @@ TransferFile TransferReader::readBytes(QByteArray bytes, const QString& fileName
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
         const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
         if (decoder.hasError()) {
-            result.fail(0, QStringLiteral("The file is not valid UTF-16 text."));
+            result.fail(0, tr("The file is not valid UTF-16 text."));
             return result;
         }
         bytes = text.toUtf8();
     } else if (const QString kind = binaryKind(bytes); !kind.isEmpty()) {
-        result.fail(0, QStringLiteral("The file is %1, not a list.").arg(kind));
+        result.fail(0, tr("The file is %1, not a list.").arg(kind));
         return result;
     }
     switch (formatOf(fileName, bytes)) {

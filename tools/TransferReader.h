@@ -3,6 +3,7 @@
 #include "tools/TransferFile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -14,6 +15,8 @@
 // what it starts with.
 class TransferReader
 {
+    Q_DECLARE_TR_FUNCTIONS(TransferReader)
+
 public:
     using Stop = std::function<bool()>;
 

@@ -13,9 +13,11 @@ struct ProgramOutcome
     QString err;
 };
 
-ProgramOutcome grocelle(const QStringList& arguments)
+ProgramOutcome grocelle(const QStringList& arguments,
+                        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(GROCELLE_BINARY), arguments);
     ProgramOutcome run;
     if (!process.waitForFinished(30000)) {
@@ -27,6 +29,17 @@ ProgramOutcome grocelle(const QStringList& arguments)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+// The program in a terminal that speaks German.
+QProcessEnvironment german()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    return environment;
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -95,4 +108,40 @@ TEST_F(TransferCommandTest, ExportWritesTheFileOrSaysWhyNot)
     EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("none.csv: The file cannot be read")));
     EXPECT_EQ(grocelle({QStringLiteral("--export"), target, QStringLiteral("--import"), target}).exitCode, 2);
     EXPECT_EQ(grocelle({QStringLiteral("--dry-run")}).exitCode, 2);
+}
+
+// The same import and export in a German terminal: every line German, the
+// file's column names and the options as they are typed.
+TEST_F(TransferCommandTest, ImportAndExportSpeakTheTerminalsLanguage)
+{
+    CatalogSeed::write({{QStringLiteral("Milk"), 1}});
+    const QString list = homeFile(QStringLiteral("list.txt"));
+    writeFile(list, "2 Milk\nBread x2\n-1 Tea\n");
+    const QStringList args = {QStringLiteral("--import"), list, QStringLiteral("--catalog"), CatalogSeed::path()};
+
+    const ProgramOutcome dry = grocelle(args + QStringList{QStringLiteral("--dry-run")}, german());
+    EXPECT_EQ(dry.exitCode, 1);
+    EXPECT_EQ(dry.out, QStringLiteral("list.txt (eine einfache Liste): 1 neu, 1 ge\u00e4ndert (QtyToBuy 1), 0 "
+                                      "unver\u00e4ndert, 1 abgelehnt.\nZeile 3: Die Menge -1 liegt au\u00dferhalb "
+                                      "des Bereichs (0 bis 32767).\nNichts geschrieben (--dry-run).\n"));
+    const ProgramOutcome skipped = grocelle(args + QStringList{QStringLiteral("--skip-refused")}, german());
+    EXPECT_EQ(skipped.exitCode, 1);
+    EXPECT_TRUE(skipped.out.endsWith(QStringLiteral("Import von 2 Artikeln aus list.txt: fertig.\n")))
+        << skipped.out.toStdString();
+
+    const QString target = homeFile(QStringLiteral("all.csv"));
+    const ProgramOutcome exported =
+        grocelle({QStringLiteral("--export"), target, QStringLiteral("--catalog"), CatalogSeed::path()}, german());
+    EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+    EXPECT_EQ(exported.out, QStringLiteral("2 Artikel nach %1 exportiert.\n").arg(target));
+    const ProgramOutcome denied = grocelle(
+        {QStringLiteral("--export"), QStringLiteral("/proc/x.csv"), QStringLiteral("--catalog"), CatalogSeed::path()},
+        german());
+    EXPECT_TRUE(denied.err.startsWith(QStringLiteral("/proc/x.csv kann nicht geschrieben werden: ")))
+        << denied.err.toStdString();
+    const ProgramOutcome unreadable = grocelle({QStringLiteral("--import"), homeFile(QStringLiteral("none.csv")),
+                                                QStringLiteral("--catalog"), CatalogSeed::path()},
+                                               german());
+    EXPECT_TRUE(unreadable.err.startsWith(QStringLiteral("none.csv: Die Datei kann nicht gelesen werden: ")))
+        << unreadable.err.toStdString();
 }

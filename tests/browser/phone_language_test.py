@@ -3,9 +3,10 @@
 
 Usage: phone_language_test.py HOST_PROGRAM SAMPLE_CATALOG_SQL
 
-A German phone on a computer whose locale is German sees German texts and
-amounts written the German way in euros; an English phone on an English
-computer sees the page exactly as it always was.
+A German phone on a computer whose locale is German sees German texts,
+the computer's refusals in German and amounts written the German way in
+euros; an English phone on an English computer sees the page exactly as it
+always was.
 """
 
 import os
@@ -63,6 +64,38 @@ def amounts_of(driver):
             if e.get_attribute("textContent")]
 
 
+def refused_add(driver, name):
+    box = driver.find_element(By.ID, "name")
+    box.clear()
+    box.send_keys(name)
+    driver.find_element(By.ID, "add").click()
+
+
+def german_refusals(driver, home):
+    """What the computer refuses reaches a German phone in German."""
+    # An item deleted on the computer while the phone still shows it, tapped
+    # before the next poll takes it away (tried again in the rare case the
+    # poll was quicker).
+    db = sqlite3.connect(os.path.join(home, "shoplistdata.cdb"), isolation_level=None, timeout=10)
+    gone = None
+    for _ in range(3):
+        item = driver.execute_script("var r = document.querySelector('.item'); return r && r.getAttribute('data-id');")
+        db.execute("DELETE FROM ShoppingLists WHERE ID = ?", (int(item),))
+        if driver.execute_script("var b = document.querySelector('.item[data-id=\"' + arguments[0] + '\"] .tap');"
+                                 " if (b) { b.click(); } return !!b;", item):
+            gone = item
+            break
+    db.close()
+    check(gone is not None, "an item deleted on the computer is tapped on the phone")
+    want = "Es gibt keinen Artikel %s." % gone
+    check(wait_for(lambda: text_of(driver, "status") == want, 10.0),
+          "an item gone is told in German: %r" % text_of(driver, "status"))
+    refused_add(driver, "Drachenfrucht")
+    want = "\u201eDrachenfrucht\u201c ist nicht im Katalog. Neue Artikel werden am Computer angelegt."
+    check(wait_for(lambda: text_of(driver, "status") == want, 10.0),
+          "a name not in the catalog is told in German: %r" % text_of(driver, "status"))
+
+
 def german_phone(program, sample):
     with tempfile.TemporaryDirectory() as home, tempfile.TemporaryDirectory() as profile:
         host, driver, total = open_page(program, sample, home, profile, "de_DE.UTF-8", "de")
@@ -81,6 +114,7 @@ def german_phone(program, sample):
             check(amounts and all(re.fullmatch(r"[0-9.]+,[0-9]{2}\u00a0€", a) for a in amounts),
                   "row amounts are written the German way: %r" % amounts[:3])
             check(german(1234.5) in amounts, "a row of 1234.50 shows 1.234,50 €")
+            german_refusals(driver, home)
             driver.execute_script("window.dispatchEvent(new Event('offline'))")
             check(wait_for(lambda: text_of(driver, "status").startswith("Offline, zuletzt abgeglichen ")),
                   "the status line is German")
@@ -119,6 +153,10 @@ def english_phone(program, sample):
             amounts = amounts_of(driver)
             check("1234.50" in amounts and all(re.fullmatch(r"[0-9]+\.[0-9]{2}", a) for a in amounts),
                   "row amounts are plain figures: %r" % amounts[:3])
+            refused_add(driver, "Dragon fruit")
+            want = '"Dragon fruit" is not in the catalog. New items are made on the computer.'
+            check(wait_for(lambda: text_of(driver, "status") == want, 10.0),
+                  "a refusal is told in the computer's own words: %r" % text_of(driver, "status"))
         finally:
             driver.quit()
             host.close()

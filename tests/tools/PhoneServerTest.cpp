@@ -5,6 +5,7 @@
 #include "commands/ViewState.h"
 #include "store/access/CAdoConnection.h"
 #include "store/journal/Journal.h"
+#include "tools/PhoneApi.h"
 #include "tools/PhoneListFeed.h"
 #include "tools/PhoneServer.h"
 #include "tools/PhoneTcpServer.h"
@@ -382,6 +383,80 @@ TEST_F(PhoneServerTest, AFailureIsToldInTheProgramsWordsNeverTheEngines)
         EXPECT_FALSE(error.contains(QLatin1String("no such table"), Qt::CaseInsensitive)) << error.toStdString();
         EXPECT_FALSE(error.contains(QLatin1String("ShoppingLists"))) << error.toStdString();
     }
+}
+
+// Each refusal the page shows carries a code, and the values its words take,
+// for the page to word it in the phone's language; the English stays as it
+// was.
+TEST_F(PhoneServerTest, RefusalsCarryACodeAndTheirValuesBesideTheEnglish)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 1}});
+    const struct
+    {
+        Answer answer;
+        int status;
+        const char* code;
+        QStringList values;
+        const char* error;
+    } cases[] = {
+        {post(QStringLiteral("/api/change"), R"({"id":999,"field":"Checked","from":0,"to":1})"),
+         404,
+         "no-item",
+         {QStringLiteral("999")},
+         "There is no item 999."},
+        {post(QStringLiteral("/api/add"), R"({"name":"Dragon fruit","quantity":1})"),
+         400,
+         "not-in-catalog",
+         {QStringLiteral("Dragon fruit")},
+         "\"Dragon fruit\" is not in the catalog. New items are made on the computer."},
+        {post(QStringLiteral("/api/add"), R"({"name":"Milk","quantity":40000})"),
+         400,
+         "quantity-range",
+         {QStringLiteral("32767")},
+         "A quantity is a whole number from 0 to 32767."},
+        {post(QStringLiteral("/api/add"), R"({"name":"A name far longer than thirty characters","quantity":1})"),
+         400,
+         "name-length",
+         {QStringLiteral("30")},
+         "A name has 1 to 30 characters."},
+        {post(QStringLiteral("/api/change"), R"({"id":1,"field":"Price","from":0,"to":1})"),
+         400,
+         "bad-request",
+         {},
+         "The field is neither Checked nor QtyToBuy."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(c.answer.status, c.status) << c.answer.body.toStdString();
+        const QJsonObject reply = c.answer.json();
+        EXPECT_EQ(reply.value(QLatin1String("code")).toString(), QLatin1String(c.code));
+        EXPECT_EQ(reply.value(QLatin1String("values")).toVariant().toStringList(), c.values);
+        EXPECT_EQ(reply.value(QLatin1String("error")).toString(), QString::fromUtf8(c.error));
+    }
+    server->setReadOnly(true);
+    EXPECT_EQ(post(QStringLiteral("/api/add"), R"({"name":"Milk","quantity":2})").json().value(QLatin1String("code")),
+              QStringLiteral("read-only"));
+}
+
+// An item gone under a write is told as gone whatever the words the store
+// used for it: the catalog is asked.
+TEST_F(PhoneServerTest, AGoneItemIsKnownByTheCatalogNotByTheStoresWords)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 1}});
+    const PhoneApi api(connection);
+    const QString words = QStringLiteral("Der Artikel existiert nicht mehr im Katalog.");
+    const PhoneApi::Reply gone = api.failure(words, QStringLiteral("The change could not be saved."), 2);
+    EXPECT_EQ(gone.status, 404);
+    const QJsonObject reply = QJsonDocument::fromJson(gone.body).object();
+    EXPECT_EQ(reply.value(QLatin1String("code")).toString(), QStringLiteral("item-gone"));
+    EXPECT_EQ(reply.value(QLatin1String("error")).toString(),
+              QStringLiteral("The item no longer exists in the catalog."));
+    // Still there: a failure of another kind, told in the fallback's words.
+    const PhoneApi::Reply other = api.failure(words, QStringLiteral("The change could not be saved."), 1);
+    EXPECT_EQ(other.status, 500);
+    EXPECT_EQ(QJsonDocument::fromJson(other.body).object().value(QLatin1String("error")).toString(),
+              QStringLiteral("The change could not be saved."));
+    EXPECT_EQ(api.failure(words, QString()).status, 500);
 }
 
 TEST_F(PhoneServerTest, OnlyThePageAndTheInterfaceAreServed)

@@ -2,6 +2,7 @@
 #include "EngineTest.h"
 #include "GrocelleTest.h"
 
+#include "platform/Translations.h"
 #include "store/access/CAdoConnection.h"
 #include "store/journal/Journal.h"
 #include "tools/CatalogExport.h"
@@ -371,4 +372,41 @@ TEST_F(TransferReaderTest, ThePlanRefusesNamelessAndRepeatedItemsAndWritesNothin
     EXPECT_EQ(plan.refused()[1].reason, QStringLiteral("\"TEA\" is on line 3 already."));
     EXPECT_EQ(plan.refused()[2].reason, QStringLiteral("The quantity \"x\" is not a number."));
     EXPECT_EQ(CatalogSeed::dump(), before);
+}
+
+// In German the reader's refusals, the lines they name and the plan's
+// summary are German; the column names stay the file's own.
+TEST_F(TransferReaderTest, RefusalsAndTheSummarySpeakTheInterfacesLanguage)
+{
+    struct English
+    {
+        ~English() { Translations::install(QStringLiteral("en")); }
+    } restore;
+    ASSERT_TRUE(Translations::install(QStringLiteral("de")));
+    CatalogSeed::write({{QStringLiteral("Milk"), 2}});
+    CAdoConnection connection;
+    ASSERT_EQ(connection.Open(CatalogSeed::path()), 0);
+
+    const TransferFile file = TransferReader::readBytes("ID,ItemName,QtyToBuy,Price\n1,Milk,3,1\n2,Tea\n3,Jam,-1,1\n"
+                                                        "4,Rice,1,x\n5,,1,1\n6,MILK,1,1\n",
+                                                        QStringLiteral("a.csv"));
+    const ImportPlan plan = planFor(connection, file);
+    QStringList told;
+    for (const TransferFile::Problem& problem : plan.refused()) {
+        told << TransferFile::describe(problem.line, problem.reason);
+    }
+    EXPECT_EQ(told.join(QLatin1Char('\n')),
+              QString::fromUtf8("Zeile 3: Sie hat 2 Werte, die Kopfzeile aber 4.\n"
+                                "Zeile 4: Die Menge -1 liegt au\u00dferhalb des Bereichs (0 bis 32767).\n"
+                                "Zeile 5: Price \u201ex\u201c ist keine Zahl.\n"
+                                "Zeile 6: Der Artikel hat keinen Namen.\n"
+                                "Zeile 7: \u201eMILK\u201c steht schon in Zeile 2."));
+    EXPECT_EQ(plan.summary(),
+              QStringLiteral("0 neu, 1 ge\u00e4ndert (QtyToBuy 1, Price 1), 0 unver\u00e4ndert, 5 abgelehnt."));
+
+    // A file refused as a whole, and the kind of thing it is.
+    const TransferFile picture =
+        TransferReader::readBytes(QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), QStringLiteral("list.csv"));
+    EXPECT_EQ(picture.error, QStringLiteral("Die Datei ist ein Bild (PNG), keine Liste."));
+    EXPECT_EQ(TransferFile::formatName(TransferFile::Format::PlainText), QStringLiteral("eine einfache Liste"));
 }

@@ -446,6 +446,14 @@
         <source>The link of %1</source>
         <translation>Der Link von %1</translation>
     </message>
+    <message>
+        <source>any free port</source>
+        <translation>beliebiger freier Port</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
 </context>
 <context>
     <name>CQuickEntry</name>
@@ -613,6 +621,17 @@
     <message>
         <source>Checksum of %1: %2</source>
         <translation>Prüfsumme von %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogExport</name>
+    <message>
+        <source>The catalog cannot be read: %1</source>
+        <translation>Der Katalog kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -952,6 +971,29 @@ daraus. Alles Weitere wird im Programm selbst eingestellt.</translation>
     </message>
 </context>
 <context>
+    <name>CsvTransfer</name>
+    <message>
+        <source>The line is not valid UTF-8 text.</source>
+        <translation>Die Zeile ist kein gültiger UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; matches no format Grocelle reads: its own columns (%2), or OI Shopping List&apos;s (Subject, % Complete, Categories, Tags).</source>
+        <translation>Die Kopfzeile „%1“ passt zu keinem Format, das Grocelle liest: seinen eigenen Spalten (%2) oder denen von OI Shopping List (Subject, % Complete, Categories, Tags).</translation>
+    </message>
+    <message>
+        <source>It has %1 values where the header has %2.</source>
+        <translation>Sie hat %1 Werte, die Kopfzeile aber %2.</translation>
+    </message>
+    <message>
+        <source>A quoted value that starts on this line is never closed.</source>
+        <translation>Ein Wert in Anführungszeichen, der in dieser Zeile beginnt, wird nie geschlossen.</translation>
+    </message>
+    <message>
+        <source>The file holds no lines.</source>
+        <translation>Die Datei enthält keine Zeilen.</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessServer</name>
     <message>
         <source>There is no phone named &quot;%1&quot;.</source>
@@ -1008,6 +1050,29 @@ daraus. Alles Weitere wird im Programm selbst eingestellt.</translation>
     <message>
         <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
         <translation>Handys: %1 (--list-devices zeigt sie, --add-device NAME fügt eines hinzu)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>The item has no name.</source>
+        <translation>Der Artikel hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is on line %2 already.</source>
+        <translation>„%1“ steht schon in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>The quantity would be %1, above %2.</source>
+        <translation>Die Menge wäre %1, mehr als %2.</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 geändert</translation>
+    </message>
+    <message>
+        <source>%1 new, %2, %3 unchanged, %4 refused.</source>
+        <translation>%1 neu, %2, %3 unverändert, %4 abgelehnt.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1144,29 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Coupon</source>
         <translation>Gutschein</translation>
+    </message>
+</context>
+<context>
+    <name>JsonTransfer</name>
+    <message>
+        <source>%1 should be a number, a text or null.</source>
+        <translation>%1 sollte eine Zahl, ein Text oder null sein.</translation>
+    </message>
+    <message>
+        <source>The JSON is not well-formed: %1.</source>
+        <translation>Das JSON ist nicht wohlgeformt: %1.</translation>
+    </message>
+    <message>
+        <source>The JSON holds no &quot;items&quot; list of a Grocelle catalog.</source>
+        <translation>Das JSON enthält keine „items“-Liste eines Grocelle-Katalogs.</translation>
+    </message>
+    <message>
+        <source>The file was written by a newer Grocelle (version %1).</source>
+        <translation>Die Datei wurde von einem neueren Grocelle geschrieben (Version %1).</translation>
+    </message>
+    <message>
+        <source>Item %1 is not an object.</source>
+        <translation>Eintrag %1 ist kein Objekt.</translation>
     </message>
 </context>
 <context>
@@ -1169,6 +1257,47 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
 </context>
 <context>
+    <name>PhoneDevices</name>
+    <message>
+        <source>A device name has 1 to %1 characters.</source>
+        <translation>Ein Gerätename hat 1 bis %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>There is a device named &quot;%1&quot; already.</source>
+        <translation>Es gibt schon ein Gerät namens „%1“.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Die Einstellungsdatei %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Handy</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneServer</name>
+    <message>
+        <source>Port %1 is in use by another program. Choose another port.</source>
+        <translation>Port %1 wird von einem anderen Programm belegt. Wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be used: %2</source>
+        <translation>Port %1 kann nicht verwendet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlainListReader</name>
+    <message>
+        <source>The line holds a NUL character.</source>
+        <translation>Die Zeile enthält ein NUL-Zeichen.</translation>
+    </message>
+    <message>
+        <source>The quantity %1 is out of range (0 to %2).</source>
+        <translation>Die Menge %1 liegt außerhalb des Bereichs (0 bis %2).</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
@@ -1219,6 +1348,41 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
 </context>
 <context>
+    <name>TransferColumns</name>
+    <message>
+        <source>The quantity</source>
+        <translation>Die Menge</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number.</source>
+        <translation>%1 „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 should be text.</source>
+        <translation>%1 sollte Text sein.</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character.</source>
+        <translation>%1 enthält ein NUL-Zeichen.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation>%1 ist länger als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>The price %1 is out of range.</source>
+        <translation>Der Preis %1 liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a whole number in range.</source>
+        <translation>%1 %2 ist keine ganze Zahl im gültigen Bereich.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range (%3 to %4).</source>
+        <translation>%1 %2 liegt außerhalb des Bereichs (%3 bis %4).</translation>
+    </message>
+</context>
+<context>
     <name>TransferCommand</name>
     <message>
         <source>The catalog %1 could not be opened: %2</source>
@@ -1243,6 +1407,133 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Nothing was written: %1</source>
         <translation>Nichts geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>Import 1 item from %1: done.</source>
+        <translation>Import von 1 Artikel aus %1: fertig.</translation>
+    </message>
+    <message>
+        <source>Import %1 items from %2: done.</source>
+        <translation>Import von %1 Artikeln aus %2: fertig.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommands</name>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Lists (*.csv *.json *.txt *.md);;All files (*)</source>
+        <translation>Listen (*.csv *.json *.txt *.md);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>The catalog was not exported.</source>
+        <translation>Der Katalog wurde nicht exportiert.</translation>
+    </message>
+    <message>
+        <source>1 item exported to %1.</source>
+        <translation>1 Artikel nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 items exported to %2.</source>
+        <translation>%1 Artikel nach %2 exportiert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>%1 kann nicht importiert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no list to paste: copy some lines, one item each, then choose Paste List again.</source>
+        <translation>Die Zwischenablage enthält keine Liste zum Einfügen: Kopieren Sie einige Zeilen, einen Artikel pro Zeile, und wählen Sie dann erneut „Liste einfügen“.</translation>
+    </message>
+    <message>
+        <source>the clipboard</source>
+        <translation>der Zwischenablage</translation>
+    </message>
+</context>
+<context>
+    <name>TransferFile</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a plain list</source>
+        <translation>eine einfache Liste</translation>
+    </message>
+    <message>
+        <source>an unknown format</source>
+        <translation>ein unbekanntes Format</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReader</name>
+    <message>
+        <source>a picture (PNG)</source>
+        <translation>ein Bild (PNG)</translation>
+    </message>
+    <message>
+        <source>a picture (JPEG)</source>
+        <translation>ein Bild (JPEG)</translation>
+    </message>
+    <message>
+        <source>a picture (GIF)</source>
+        <translation>ein Bild (GIF)</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>ein PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>ein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>a picture (TIFF)</source>
+        <translation>ein Bild (TIFF)</translation>
+    </message>
+    <message>
+        <source>a picture (WebP)</source>
+        <translation>ein Bild (WebP)</translation>
+    </message>
+    <message>
+        <source>not text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>The line is not valid UTF-8 text.</source>
+        <translation>Die Zeile ist kein gültiger UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file is too large for a list (%1 MB).</source>
+        <translation>Die Datei ist zu groß für eine Liste (%1 MB).</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-16 text.</source>
+        <translation>Die Datei ist kein gültiger UTF-16-Text.</translation>
+    </message>
+    <message>
+        <source>The file is %1, not a list.</source>
+        <translation>Die Datei ist %1, keine Liste.</translation>
     </message>
 </context>
 <context>

@@ -446,6 +446,14 @@
         <source>The link of %1</source>
         <translation>El enlace de %1</translation>
     </message>
+    <message>
+        <source>any free port</source>
+        <translation>cualquier puerto libre</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
 </context>
 <context>
     <name>CQuickEntry</name>
@@ -613,6 +621,17 @@
     <message>
         <source>Checksum of %1: %2</source>
         <translation>Suma de comprobación de %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogExport</name>
+    <message>
+        <source>The catalog cannot be read: %1</source>
+        <translation>No se puede leer el catálogo: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -947,6 +966,29 @@ sacada de él. Todo lo demás se ajusta en el propio programa.</translation>
     </message>
 </context>
 <context>
+    <name>CsvTransfer</name>
+    <message>
+        <source>The line is not valid UTF-8 text.</source>
+        <translation>La línea no es texto UTF-8 válido.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; matches no format Grocelle reads: its own columns (%2), or OI Shopping List&apos;s (Subject, % Complete, Categories, Tags).</source>
+        <translation>El encabezado «%1» no coincide con ningún formato que Grocelle lea: sus propias columnas (%2) o las de OI Shopping List (Subject, % Complete, Categories, Tags).</translation>
+    </message>
+    <message>
+        <source>It has %1 values where the header has %2.</source>
+        <translation>Tiene %1 valores donde el encabezado tiene %2.</translation>
+    </message>
+    <message>
+        <source>A quoted value that starts on this line is never closed.</source>
+        <translation>Un valor entre comillas que empieza en esta línea nunca se cierra.</translation>
+    </message>
+    <message>
+        <source>The file holds no lines.</source>
+        <translation>El archivo no contiene líneas.</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessServer</name>
     <message>
         <source>There is no phone named &quot;%1&quot;.</source>
@@ -1003,6 +1045,29 @@ sacada de él. Todo lo demás se ajusta en el propio programa.</translation>
     <message>
         <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
         <translation>Móviles: %1 (--list-devices los muestra, --add-device NAME añade uno)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>The item has no name.</source>
+        <translation>El artículo no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is on line %2 already.</source>
+        <translation>«%1» ya está en la línea %2.</translation>
+    </message>
+    <message>
+        <source>The quantity would be %1, above %2.</source>
+        <translation>La cantidad sería %1, más de %2.</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 cambiados</translation>
+    </message>
+    <message>
+        <source>%1 new, %2, %3 unchanged, %4 refused.</source>
+        <translation>%1 nuevos, %2, %3 sin cambios, %4 rechazados.</translation>
     </message>
 </context>
 <context>
@@ -1074,6 +1139,29 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Coupon</source>
         <translation>Cupón</translation>
+    </message>
+</context>
+<context>
+    <name>JsonTransfer</name>
+    <message>
+        <source>%1 should be a number, a text or null.</source>
+        <translation>%1 debe ser un número, un texto o null.</translation>
+    </message>
+    <message>
+        <source>The JSON is not well-formed: %1.</source>
+        <translation>El JSON no está bien formado: %1.</translation>
+    </message>
+    <message>
+        <source>The JSON holds no &quot;items&quot; list of a Grocelle catalog.</source>
+        <translation>El JSON no contiene una lista «items» de un catálogo de Grocelle.</translation>
+    </message>
+    <message>
+        <source>The file was written by a newer Grocelle (version %1).</source>
+        <translation>El archivo lo escribió un Grocelle más reciente (versión %1).</translation>
+    </message>
+    <message>
+        <source>Item %1 is not an object.</source>
+        <translation>El elemento %1 no es un objeto.</translation>
     </message>
 </context>
 <context>
@@ -1164,6 +1252,47 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
 </context>
 <context>
+    <name>PhoneDevices</name>
+    <message>
+        <source>A device name has 1 to %1 characters.</source>
+        <translation>Un nombre de dispositivo tiene de 1 a %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>There is a device named &quot;%1&quot; already.</source>
+        <translation>Ya hay un dispositivo llamado «%1».</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>No se puede escribir el archivo de ajustes %1.</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Móvil</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneServer</name>
+    <message>
+        <source>Port %1 is in use by another program. Choose another port.</source>
+        <translation>Otro programa está usando el puerto %1. Elija otro puerto.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be used: %2</source>
+        <translation>No se puede usar el puerto %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlainListReader</name>
+    <message>
+        <source>The line holds a NUL character.</source>
+        <translation>La línea contiene un carácter NUL.</translation>
+    </message>
+    <message>
+        <source>The quantity %1 is out of range (0 to %2).</source>
+        <translation>La cantidad %1 está fuera de rango (0 a %2).</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
@@ -1214,6 +1343,41 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
 </context>
 <context>
+    <name>TransferColumns</name>
+    <message>
+        <source>The quantity</source>
+        <translation>La cantidad</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number.</source>
+        <translation>%1 «%2» no es un número.</translation>
+    </message>
+    <message>
+        <source>%1 should be text.</source>
+        <translation>%1 debe ser texto.</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character.</source>
+        <translation>%1 contiene un carácter NUL.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation>%1 tiene más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>The price %1 is out of range.</source>
+        <translation>El precio %1 está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a whole number in range.</source>
+        <translation>%1 %2 no es un número entero dentro del rango.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range (%3 to %4).</source>
+        <translation>%1 %2 está fuera de rango (%3 a %4).</translation>
+    </message>
+</context>
+<context>
     <name>TransferCommand</name>
     <message>
         <source>The catalog %1 could not be opened: %2</source>
@@ -1238,6 +1402,133 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Nothing was written: %1</source>
         <translation>No se escribió nada: %1</translation>
+    </message>
+    <message>
+        <source>Import 1 item from %1: done.</source>
+        <translation>Importación de 1 artículo de %1: hecho.</translation>
+    </message>
+    <message>
+        <source>Import %1 items from %2: done.</source>
+        <translation>Importación de %1 artículos de %2: hecho.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommands</name>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Lists (*.csv *.json *.txt *.md);;All files (*)</source>
+        <translation>Listas (*.csv *.json *.txt *.md);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>The catalog was not exported.</source>
+        <translation>El catálogo no se exportó.</translation>
+    </message>
+    <message>
+        <source>1 item exported to %1.</source>
+        <translation>1 artículo exportado a %1.</translation>
+    </message>
+    <message>
+        <source>%1 items exported to %2.</source>
+        <translation>%1 artículos exportados a %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>No se puede importar %1.
+%2</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no list to paste: copy some lines, one item each, then choose Paste List again.</source>
+        <translation>El portapapeles no contiene ninguna lista para pegar: copie algunas líneas, un artículo por línea, y elija de nuevo «Pegar lista».</translation>
+    </message>
+    <message>
+        <source>the clipboard</source>
+        <translation>portapapeles</translation>
+    </message>
+</context>
+<context>
+    <name>TransferFile</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <source>a plain list</source>
+        <translation>una lista simple</translation>
+    </message>
+    <message>
+        <source>an unknown format</source>
+        <translation>un formato desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReader</name>
+    <message>
+        <source>a picture (PNG)</source>
+        <translation>una imagen (PNG)</translation>
+    </message>
+    <message>
+        <source>a picture (JPEG)</source>
+        <translation>una imagen (JPEG)</translation>
+    </message>
+    <message>
+        <source>a picture (GIF)</source>
+        <translation>una imagen (GIF)</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>un archivo ZIP</translation>
+    </message>
+    <message>
+        <source>a picture (TIFF)</source>
+        <translation>una imagen (TIFF)</translation>
+    </message>
+    <message>
+        <source>a picture (WebP)</source>
+        <translation>una imagen (WebP)</translation>
+    </message>
+    <message>
+        <source>not text</source>
+        <translation>algo que no es texto</translation>
+    </message>
+    <message>
+        <source>The line is not valid UTF-8 text.</source>
+        <translation>La línea no es texto UTF-8 válido.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>No se puede leer el archivo: %1</translation>
+    </message>
+    <message>
+        <source>The file is too large for a list (%1 MB).</source>
+        <translation>El archivo es demasiado grande para una lista (%1 MB).</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-16 text.</source>
+        <translation>El archivo no es texto UTF-16 válido.</translation>
+    </message>
+    <message>
+        <source>The file is %1, not a list.</source>
+        <translation>El archivo es %1, no una lista.</translation>
     </message>
 </context>
 <context>

@@ -446,6 +446,14 @@
         <source>The link of %1</source>
         <translation>Le lien de %1</translation>
     </message>
+    <message>
+        <source>any free port</source>
+        <translation>n&apos;importe quel port libre</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
 </context>
 <context>
     <name>CQuickEntry</name>
@@ -613,6 +621,17 @@
     <message>
         <source>Checksum of %1: %2</source>
         <translation>Somme de contrôle de %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogExport</name>
+    <message>
+        <source>The catalog cannot be read: %1</source>
+        <translation>Le catalogue ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -950,6 +969,29 @@ qui en est tirée. Tout le reste se règle dans le programme lui-même.</transla
     </message>
 </context>
 <context>
+    <name>CsvTransfer</name>
+    <message>
+        <source>The line is not valid UTF-8 text.</source>
+        <translation>La ligne n&apos;est pas un texte UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>The header &quot;%1&quot; matches no format Grocelle reads: its own columns (%2), or OI Shopping List&apos;s (Subject, % Complete, Categories, Tags).</source>
+        <translation>L&apos;en-tête « %1 » ne correspond à aucun format que Grocelle lit : ses propres colonnes (%2) ou celles d&apos;OI Shopping List (Subject, % Complete, Categories, Tags).</translation>
+    </message>
+    <message>
+        <source>It has %1 values where the header has %2.</source>
+        <translation>Elle a %1 valeurs alors que l&apos;en-tête en a %2.</translation>
+    </message>
+    <message>
+        <source>A quoted value that starts on this line is never closed.</source>
+        <translation>Une valeur entre guillemets qui commence sur cette ligne n&apos;est jamais fermée.</translation>
+    </message>
+    <message>
+        <source>The file holds no lines.</source>
+        <translation>Le fichier ne contient aucune ligne.</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessServer</name>
     <message>
         <source>There is no phone named &quot;%1&quot;.</source>
@@ -1006,6 +1048,29 @@ qui en est tirée. Tout le reste se règle dans le programme lui-même.</transla
     <message>
         <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
         <translation>Téléphones : %1 (--list-devices les montre, --add-device NAME en ajoute un)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPlan</name>
+    <message>
+        <source>The item has no name.</source>
+        <translation>L&apos;article n&apos;a pas de nom.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is on line %2 already.</source>
+        <translation>« %1 » figure déjà à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>The quantity would be %1, above %2.</source>
+        <translation>La quantité serait %1, au-delà de %2.</translation>
+    </message>
+    <message>
+        <source>%1 changed</source>
+        <translation>%1 modifiés</translation>
+    </message>
+    <message>
+        <source>%1 new, %2, %3 unchanged, %4 refused.</source>
+        <translation>%1 nouveaux, %2, %3 inchangés, %4 refusés.</translation>
     </message>
 </context>
 <context>
@@ -1077,6 +1142,29 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Coupon</source>
         <translation>Bon</translation>
+    </message>
+</context>
+<context>
+    <name>JsonTransfer</name>
+    <message>
+        <source>%1 should be a number, a text or null.</source>
+        <translation>%1 doit être un nombre, un texte ou null.</translation>
+    </message>
+    <message>
+        <source>The JSON is not well-formed: %1.</source>
+        <translation>Le JSON n&apos;est pas bien formé : %1.</translation>
+    </message>
+    <message>
+        <source>The JSON holds no &quot;items&quot; list of a Grocelle catalog.</source>
+        <translation>Le JSON ne contient pas de liste « items » d&apos;un catalogue Grocelle.</translation>
+    </message>
+    <message>
+        <source>The file was written by a newer Grocelle (version %1).</source>
+        <translation>Le fichier a été écrit par un Grocelle plus récent (version %1).</translation>
+    </message>
+    <message>
+        <source>Item %1 is not an object.</source>
+        <translation>L&apos;élément %1 n&apos;est pas un objet.</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1255,47 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
 </context>
 <context>
+    <name>PhoneDevices</name>
+    <message>
+        <source>A device name has 1 to %1 characters.</source>
+        <translation>Un nom d&apos;appareil a de 1 à %1 caractères.</translation>
+    </message>
+    <message>
+        <source>There is a device named &quot;%1&quot; already.</source>
+        <translation>Il existe déjà un appareil nommé « %1 ».</translation>
+    </message>
+    <message>
+        <source>The settings file %1 cannot be written.</source>
+        <translation>Le fichier de paramètres %1 ne peut pas être écrit.</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneServer</name>
+    <message>
+        <source>Port %1 is in use by another program. Choose another port.</source>
+        <translation>Le port %1 est utilisé par un autre programme. Choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>Port %1 cannot be used: %2</source>
+        <translation>Le port %1 ne peut pas être utilisé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>PlainListReader</name>
+    <message>
+        <source>The line holds a NUL character.</source>
+        <translation>La ligne contient un caractère NUL.</translation>
+    </message>
+    <message>
+        <source>The quantity %1 is out of range (0 to %2).</source>
+        <translation>La quantité %1 est hors limites (0 à %2).</translation>
+    </message>
+</context>
+<context>
     <name>QCommandLineParser</name>
     <message>
         <source>Unknown option &apos;%1&apos;.</source>
@@ -1217,6 +1346,41 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
 </context>
 <context>
+    <name>TransferColumns</name>
+    <message>
+        <source>The quantity</source>
+        <translation>La quantité</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a number.</source>
+        <translation>%1 « %2 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>%1 should be text.</source>
+        <translation>%1 doit être du texte.</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character.</source>
+        <translation>%1 contient un caractère NUL.</translation>
+    </message>
+    <message>
+        <source>%1 is longer than %2 characters.</source>
+        <translation>%1 dépasse %2 caractères.</translation>
+    </message>
+    <message>
+        <source>The price %1 is out of range.</source>
+        <translation>Le prix %1 est hors limites.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is not a whole number in range.</source>
+        <translation>%1 %2 n&apos;est pas un nombre entier dans les limites.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is out of range (%3 to %4).</source>
+        <translation>%1 %2 est hors limites (%3 à %4).</translation>
+    </message>
+</context>
+<context>
     <name>TransferCommand</name>
     <message>
         <source>The catalog %1 could not be opened: %2</source>
@@ -1241,6 +1405,133 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Nothing was written: %1</source>
         <translation>Rien n&apos;a été écrit : %1</translation>
+    </message>
+    <message>
+        <source>Import 1 item from %1: done.</source>
+        <translation>Import de 1 article depuis %1 : terminé.</translation>
+    </message>
+    <message>
+        <source>Import %1 items from %2: done.</source>
+        <translation>Import de %1 articles depuis %2 : terminé.</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommands</name>
+    <message>
+        <source>CSV (*.csv);;JSON (*.json)</source>
+        <translation>CSV (*.csv);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>Lists (*.csv *.json *.txt *.md);;All files (*)</source>
+        <translation>Listes (*.csv *.json *.txt *.md);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>The catalog was not exported.</source>
+        <translation>Le catalogue n&apos;a pas été exporté.</translation>
+    </message>
+    <message>
+        <source>1 item exported to %1.</source>
+        <translation>1 article exporté vers %1.</translation>
+    </message>
+    <message>
+        <source>%1 items exported to %2.</source>
+        <translation>%1 articles exportés vers %2.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported.
+%2</source>
+        <translation>%1 ne peut pas être importé.
+%2</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no list to paste: copy some lines, one item each, then choose Paste List again.</source>
+        <translation>Le presse-papiers ne contient aucune liste à coller : copiez quelques lignes, un article par ligne, puis choisissez à nouveau « Coller une liste ».</translation>
+    </message>
+    <message>
+        <source>the clipboard</source>
+        <translation>le presse-papiers</translation>
+    </message>
+</context>
+<context>
+    <name>TransferFile</name>
+    <message>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>a plain list</source>
+        <translation>une liste simple</translation>
+    </message>
+    <message>
+        <source>an unknown format</source>
+        <translation>un format inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>TransferReader</name>
+    <message>
+        <source>a picture (PNG)</source>
+        <translation>une image (PNG)</translation>
+    </message>
+    <message>
+        <source>a picture (JPEG)</source>
+        <translation>une image (JPEG)</translation>
+    </message>
+    <message>
+        <source>a picture (GIF)</source>
+        <translation>une image (GIF)</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>un document PDF</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>une archive ZIP</translation>
+    </message>
+    <message>
+        <source>a picture (TIFF)</source>
+        <translation>une image (TIFF)</translation>
+    </message>
+    <message>
+        <source>a picture (WebP)</source>
+        <translation>une image (WebP)</translation>
+    </message>
+    <message>
+        <source>not text</source>
+        <translation>autre chose que du texte</translation>
+    </message>
+    <message>
+        <source>The line is not valid UTF-8 text.</source>
+        <translation>La ligne n&apos;est pas un texte UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1</source>
+        <translation>Le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>The file is too large for a list (%1 MB).</source>
+        <translation>Le fichier est trop grand pour une liste (%1 Mo).</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-16 text.</source>
+        <translation>Le fichier n&apos;est pas un texte UTF-16 valide.</translation>
+    </message>
+    <message>
+        <source>The file is %1, not a list.</source>
+        <translation>Le fichier est %1, pas une liste.</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
 
 #include <QHashFunctions>
@@ -195,13 +196,15 @@ PhoneApi::Reply PhoneApi::unreachable(const QString& location)
 
 PhoneApi::Reply PhoneApi::failure(const QString& detail, const QString& fallback) const
 {
-    if (detail.contains(CatalogFailure::lockedElsewhere())) {
-        return error(409, CatalogFailure::lockedElsewhere());
+    // The phone's replies are English, whatever the language of the
+    // program: the store's words are told apart, not passed on.
+    if (FailureText::saysLocked(detail)) {
+        return error(409, QStringLiteral("Another program is changing this item; try again."));
     }
     if (CatalogFailure::serverAway(detail)) {
         return unreachable(m_connection.location());
     }
-    if (detail.contains(QLatin1String("no longer exists"))) {
+    if (FailureText::saysItemGone(detail)) {
         return error(404, QStringLiteral("The item no longer exists in the catalog."));
     }
     return error(500, fallback);

@@ -1072,6 +1072,10 @@
         <source>The %1 cannot be reached.</source>
         <translation>Nicht erreichbar: %1.</translation>
     </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>der Server hat nicht geantwortet</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessServer</name>
@@ -1368,10 +1372,6 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
 </context>
 <context>
     <name>PgSession</name>
-    <message>
-        <source>the server did not answer</source>
-        <translation>der Server hat nicht geantwortet</translation>
-    </message>
     <message>
         <source>The database on the %1 does not exist (%2).</source>
         <translation>Die Datenbank auf dem %1 existiert nicht (%2).</translation>

@@ -1072,6 +1072,10 @@
         <source>The %1 cannot be reached.</source>
         <translation>No se puede contactar con: %1.</translation>
     </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>el servidor no respondió</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessServer</name>
@@ -1368,10 +1372,6 @@ Update that item?  (No goes back to the editor.)</source>
 </context>
 <context>
     <name>PgSession</name>
-    <message>
-        <source>the server did not answer</source>
-        <translation>el servidor no respondió</translation>
-    </message>
     <message>
         <source>The database on the %1 does not exist (%2).</source>
         <translation>La base de datos del %1 no existe (%2).</translation>

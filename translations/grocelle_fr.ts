@@ -1072,6 +1072,10 @@
         <source>The %1 cannot be reached.</source>
         <translation>Injoignable : %1.</translation>
     </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>le serveur n&apos;a pas répondu</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessServer</name>
@@ -1368,10 +1372,6 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
 </context>
 <context>
     <name>PgSession</name>
-    <message>
-        <source>the server did not answer</source>
-        <translation>le serveur n&apos;a pas répondu</translation>
-    </message>
     <message>
         <source>The database on the %1 does not exist (%2).</source>
         <translation>La base de données sur le %1 n&apos;existe pas (%2).</translation>

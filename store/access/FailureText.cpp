@@ -11,6 +11,7 @@ const char* const kLocked = QT_TRANSLATE_NOOP("FailureText", "Another program is
 const char* const kItemGone = QT_TRANSLATE_NOOP("FailureText", "The item no longer exists in the catalog.");
 const char* const kHeldItemGone = QT_TRANSLATE_NOOP("FailureText", "the item no longer exists in the catalog");
 const char* const kNoAnswer = QT_TRANSLATE_NOOP("FailureText", "the %1 did not answer within %2 seconds");
+const char* const kSilent = QT_TRANSLATE_NOOP("FailureText", "the server did not answer");
 const char* const kUnfinished =
     QT_TRANSLATE_NOOP("FailureText", "the %1 did not finish the statement within %2 seconds");
 const char* const kLost = QT_TRANSLATE_NOOP("FailureText", "the connection to the %1 was lost (%2)");
@@ -78,6 +79,11 @@ QString FailureText::noAnswer(const QString& server, int seconds)
     return translated(kNoAnswer).arg(server, QString::number(seconds));
 }
 
+QString FailureText::silentServer()
+{
+    return translated(kSilent);
+}
+
 QString FailureText::unfinished(const QString& server, int seconds)
 {
     return translated(kUnfinished).arg(server, QString::number(seconds));
@@ -115,7 +121,7 @@ bool FailureText::saysItemGone(const QString& detail)
 
 bool FailureText::saysTooSlow(const QString& detail)
 {
-    return holdsAny(detail, {kNoAnswer, kUnfinished, kUnreachableInTime});
+    return holdsAny(detail, {kNoAnswer, kSilent, kUnfinished, kUnreachableInTime});
 }
 
 bool FailureText::saysServerAway(const QString& detail)

@@ -19,6 +19,8 @@ public:
 
     // The server and its time limit or cause, as the engine names them.
     static QString noAnswer(const QString& server, int seconds);
+    // A failure of the server that came without words of its own.
+    static QString silentServer();
     static QString unfinished(const QString& server, int seconds);
     static QString connectionLost(const QString& server, const QString& cause);
     static QString unreachableInTime(const QString& server, int seconds);

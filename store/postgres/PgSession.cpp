@@ -29,7 +29,7 @@ QString errorOf(const PGresult* result, const PGconn* conn)
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     QString text = QString::fromUtf8(primary ? primary : PQerrorMessage(conn)).trimmed();
     if (text.isEmpty()) {
-        text = QCoreApplication::translate("PgSession", "the server did not answer");
+        text = FailureText::silentServer();
     }
     return text;
 }

@@ -164,3 +164,45 @@ TEST_F(TranslatedFailureTest, AServerAwayAndAnotherProgramsLockAreToldInGermanAn
         }
     }
 }
+
+TEST_F(TranslatedFailureTest, EveryLanguageTellsEachOfItsFailureSentencesApart)
+{
+    const QString server = QStringLiteral("PostgreSQL server pantry:5433/groceries");
+    const QString cause = QStringLiteral("Connection refused");
+    for (const char* language : {"en", "de", "fr", "es"}) {
+        SCOPED_TRACE(language);
+        ASSERT_TRUE(Translations::install(QString::fromLatin1(language)));
+        struct Case
+        {
+            QString text;
+            bool locked, gone, slow, away;
+        };
+        const Case cases[] = {
+            {FailureText::lockedElsewhere(), true, false, false, false},
+            {FailureText::itemGone(), false, true, false, false},
+            {FailureText::heldItemGone(), false, true, false, false},
+            {FailureText::noAnswer(server, 10), false, false, true, true},
+            {FailureText::silentServer(), false, false, true, true},
+            {FailureText::unfinished(server, 10), false, false, true, true},
+            {FailureText::unreachableInTime(server, 10), false, false, true, true},
+            {FailureText::connectionLost(server, cause), false, false, false, true},
+            {FailureText::unreachable(server, cause), false, false, false, true},
+            {FailureText::unreachable(server), false, false, false, true},
+            {QCoreApplication::translate("CAdoException", "The catalog could not be written (error %1).").arg(-18),
+             false, false, false, false},
+        };
+        for (const Case& sentence : cases) {
+            // Alone, as the connection's first word (capitalised), or
+            // inside a longer message.
+            QString capital = sentence.text;
+            capital[0] = capital[0].toUpper();
+            for (const QString& detail : {sentence.text, capital, QStringLiteral("Error -18: ") + sentence.text}) {
+                SCOPED_TRACE(detail.toStdString());
+                EXPECT_EQ(FailureText::saysLocked(detail), sentence.locked);
+                EXPECT_EQ(FailureText::saysItemGone(detail), sentence.gone);
+                EXPECT_EQ(FailureText::saysTooSlow(detail), sentence.slow);
+                EXPECT_EQ(CatalogFailure::serverAway(detail), sentence.away);
+            }
+        }
+    }
+}

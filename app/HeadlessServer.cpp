@@ -518,5 +518,11 @@ int HeadlessServer::run(int argc, char** argv)
     HeadlessServer command(*options);
     const bool deviceCommand =
         options->listDevices || !options->addDevice.isEmpty() || !options->removeDevice.isEmpty();
-    return deviceCommand ? command.deviceCommand() : command.serve();
+    if (deviceCommand) {
+        return command.deviceCommand();
+    }
+    // The catalog's own words reach the log too (its failures, the server's
+    // name): English as well, so the log reads the same for every user.
+    Translations::install(QStringLiteral("en"));
+    return command.serve();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/MessageService.h"
 #include "store/access/CAdoException.h"
+#include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
 
 #include <QCoreApplication>
@@ -11,12 +12,11 @@ QString CatalogFailure::text(const CAdoException& error)
     // A catalog on a server that went away: the user's terms are the server
     // and that it cannot be reached, whatever the command was doing.
     const QString server = Catalog::displayName();
-    if (error.m_strDetail.contains(lockedElsewhere())) {
+    if (FailureText::saysLocked(error.m_strDetail)) {
         return lockedElsewhere();
     }
     if (!server.isEmpty() && !error.m_strDetail.isEmpty() && error.m_strDetail.contains(server)) {
-        if (error.m_strDetail.contains(QLatin1String("did not answer"))
-            || error.m_strDetail.contains(QLatin1String("did not finish"))) {
+        if (FailureText::saysTooSlow(error.m_strDetail)) {
             return QCoreApplication::translate("CatalogFailure", "The %1 did not answer in time.").arg(server);
         }
         return QCoreApplication::translate("CatalogFailure", "The %1 cannot be reached.").arg(server);
@@ -41,24 +41,21 @@ QString CatalogFailure::text(const CAdoException& error)
 
 QString CatalogFailure::lockedElsewhere()
 {
-    return QStringLiteral("Another program is changing this item; try again.");
+    return FailureText::lockedElsewhere();
 }
 
 bool CatalogFailure::serverAway(const QString& detail)
 {
-    // The engine's words for a server gone, cut off or stopped.
-    return detail.contains(QLatin1String("PostgreSQL server"))
-           && (detail.contains(QLatin1String("cannot be reached")) || detail.contains(QLatin1String("was lost"))
-               || detail.contains(QLatin1String("did not answer")) || detail.contains(QLatin1String("did not finish")));
+    return FailureText::saysServerAway(detail);
 }
 
 QString CatalogFailure::detail(const CAdoException& error)
 {
-    QString text = QStringLiteral("Error %1").arg(error.m_nCode);
-    if (!error.m_strDetail.isEmpty()) {
-        text += QStringLiteral(": ") + error.m_strDetail;
+    if (error.m_strDetail.isEmpty()) {
+        return QCoreApplication::translate("CatalogFailure", "Error %1").arg(error.m_nCode);
     }
-    return text;
+    return QCoreApplication::translate("CatalogFailure", "Error %1: %2")
+        .arg(QString::number(error.m_nCode), error.m_strDetail);
 }
 
 void CatalogFailure::show(const CAdoException& error, QWidget* parent, const QString& lead)

@@ -6,6 +6,7 @@
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/MarkLog.h"
 #include "store/journal/JournalAction.h"
@@ -50,7 +51,7 @@ void openItemRow(CAdoRecordset& rs, CAdoConnection& connection, const QString& s
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
     }
     if (rs.IsEOF()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, FailureText::itemGone());
     }
 }
 

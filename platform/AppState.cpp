@@ -4,6 +4,7 @@
 #include "platform/MessageService.h"
 #include "platform/Money.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -48,7 +49,7 @@ bool AppState::SaveSettings(int viewOnLoad, int fontSize, int soundOnLaunch, int
 {
     if (!m_registry.keyAvailable()) {
         if (!CRegistry::failuresTold()) {
-            MessageService::show(QStringLiteral("Could not open/create key"));
+            MessageService::show(QCoreApplication::translate("AppState", "Could not open/create key"));
         }
         return false;
     }

@@ -3,6 +3,7 @@
 #include "platform/DeviceFolder.h"
 #include "platform/MessageService.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -51,14 +52,14 @@ bool& toldFlag()
 void reportKeyFailure()
 {
     if (!toldFlag()) {
-        MessageService::show(QStringLiteral("Could not open/create key"));
+        MessageService::show(QCoreApplication::translate("CRegistry", "Could not open/create key"));
     }
 }
 
 void reportSaveFailure()
 {
     if (!toldFlag()) {
-        MessageService::show(QStringLiteral("Could not save key"));
+        MessageService::show(QCoreApplication::translate("CRegistry", "Could not save key"));
     }
 }
 } // namespace

@@ -13,6 +13,7 @@
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
 
 #include <QHashFunctions>
@@ -205,15 +206,17 @@ PhoneApi::Reply PhoneApi::unreachable(const QString& location)
 
 PhoneApi::Reply PhoneApi::failure(const QString& detail, const QString& fallback, std::optional<int> item) const
 {
-    if (detail.contains(CatalogFailure::lockedElsewhere())) {
-        return error(409, CatalogFailure::lockedElsewhere(), "busy");
+    // The phone's replies are English, whatever the language of the
+    // program: the store's words are told apart, not passed on.
+    if (FailureText::saysLocked(detail)) {
+        return error(409, QStringLiteral("Another program is changing this item; try again."), "busy");
     }
     if (CatalogFailure::serverAway(detail)) {
         return unreachable(m_connection.location());
     }
-    // The store's words may be in any language: the catalog itself says
-    // whether the item is gone.
-    if (detail.contains(QLatin1String("no longer exists")) || (item && itemGone(*item))) {
+    // The catalog itself says whether the item is gone, whatever the
+    // words of the failure.
+    if (FailureText::saysItemGone(detail) || (item && itemGone(*item))) {
         return error(404, QStringLiteral("The item no longer exists in the catalog."), "item-gone");
     }
     return error(500, fallback);

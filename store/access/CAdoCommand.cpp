@@ -1,5 +1,7 @@
 #include "store/access/CAdoCommand.h"
 
+#include <QCoreApplication>
+
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
@@ -11,7 +13,7 @@ CAdoCommand::CAdoCommand(const CAdoConnection& connection, const QString& sql)
 {
     IConnectionBackend* engine = m_connection ? m_connection->engine() : nullptr;
     if (!engine) {
-        const QString detail = QStringLiteral("The catalog is not open.");
+        const QString detail = QCoreApplication::translate("CAdoCommand", "The catalog is not open.");
         if (m_connection) {
             m_connection->noteError(detail);
         }

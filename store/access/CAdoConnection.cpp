@@ -1,5 +1,7 @@
 #include "store/access/CAdoConnection.h"
 
+#include <QCoreApplication>
+
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CatalogLocation.h"
@@ -139,7 +141,7 @@ int CAdoConnection::Open(const QString& path)
     m_object->location = target;
     std::unique_ptr<IConnectionBackend> backend = EngineRegistry::make(target, *m_object);
     if (!backend) {
-        m_object->noteError(QStringLiteral("no catalog engine opens %1").arg(target));
+        m_object->noteError(QCoreApplication::translate("CAdoConnection", "no catalog engine opens %1").arg(target));
         return CAdoException::CannotOpen;
     }
     if (!backend->open(target)) {
@@ -160,7 +162,7 @@ bool CAdoConnection::Execute(const QString& sql, const std::vector<SqlValue>& pa
     IConnectionBackend* engine = m_object ? m_object->engine() : nullptr;
     if (!engine) {
         if (m_object) {
-            m_object->noteError(QStringLiteral("the catalog is not open"));
+            m_object->noteError(QCoreApplication::translate("CAdoConnection", "the catalog is not open"));
         }
         return false;
     }
@@ -215,7 +217,9 @@ bool CAdoConnection::CommitTrans()
         // The server would answer COMMIT with a rollback and no error.
         const QString reason = lastError();
         RollbackTrans();
-        m_object->noteError(reason.isEmpty() ? QStringLiteral("the change was undone after a failure") : reason);
+        m_object->noteError(reason.isEmpty()
+                                ? QCoreApplication::translate("CAdoConnection", "the change was undone after a failure")
+                                : reason);
         return false;
     }
     const bool committed = Execute(QStringLiteral("COMMIT"));

@@ -1,5 +1,7 @@
 #include "store/access/CAdoException.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 CAdoException::CAdoException(int code, int line, QString file)
@@ -23,31 +25,31 @@ const char* CAdoException::what() const noexcept
 
 QString CAdoException::describe() const
 {
-    QString text;
+    const char* sentence = nullptr;
     switch (m_nCode) {
     case NotANumber:
-        text = QStringLiteral("A value of the catalog is not a number");
+        sentence = QT_TRANSLATE_NOOP("CAdoException", "A value of the catalog is not a number (error %1).");
         break;
     case CannotCreate:
-        text = QStringLiteral("The catalog store could not be started");
+        sentence = QT_TRANSLATE_NOOP("CAdoException", "The catalog store could not be started (error %1).");
         break;
     case CannotOpen:
-        text = QStringLiteral("The catalog could not be opened");
+        sentence = QT_TRANSLATE_NOOP("CAdoException", "The catalog could not be opened (error %1).");
         break;
     case ValueRefused:
-        text = QStringLiteral("The catalog refused a value");
+        sentence = QT_TRANSLATE_NOOP("CAdoException", "The catalog refused a value (error %1).");
         break;
     case CannotRead:
-        text = QStringLiteral("A value of the catalog could not be read");
+        sentence = QT_TRANSLATE_NOOP("CAdoException", "A value of the catalog could not be read (error %1).");
         break;
     case CannotWrite:
-        text = QStringLiteral("The catalog could not be written");
+        sentence = QT_TRANSLATE_NOOP("CAdoException", "The catalog could not be written (error %1).");
         break;
     default:
-        text = QStringLiteral("The catalog reported a failure");
+        sentence = QT_TRANSLATE_NOOP("CAdoException", "The catalog reported a failure (error %1).");
         break;
     }
-    text += QStringLiteral(" (error %1).").arg(m_nCode);
+    QString text = QCoreApplication::translate("CAdoException", sentence).arg(m_nCode);
     if (!m_strDetail.isEmpty()) {
         text += QLatin1Char(' ') + m_strDetail;
         if (!m_strDetail.endsWith(QLatin1Char('.'))) {

@@ -4,6 +4,7 @@
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -197,7 +198,7 @@ void CAdoField::SetLong(qint32 value)
         stored.type = Value::Text;
         stored.text = QString::number(value);
         if (column->maxChars >= 0 && codePoints(stored.text) > column->maxChars) {
-            refuse(QStringLiteral("%1 is too long for %2.").arg(stored.text, column->name));
+            refuse(QCoreApplication::translate("CAdoField", "%1 is too long for %2.").arg(stored.text, column->name));
         }
         break;
     case Kind::Bit:
@@ -206,7 +207,9 @@ void CAdoField::SetLong(qint32 value)
         break;
     case Kind::SmallInt:
         if (value < -32768 || value > 32767) {
-            refuse(QStringLiteral("%1 does not fit %2 (from -32768 to 32767).").arg(value).arg(column->name));
+            refuse(QCoreApplication::translate("CAdoField", "%1 does not fit %2 (from -32768 to 32767).")
+                       .arg(value)
+                       .arg(column->name));
         }
         stored.type = Value::Integer;
         stored.integer = value;
@@ -227,7 +230,7 @@ void CAdoField::SetDouble(double value)
 {
     const auto* column = &m_owner.writableColumn(m_column);
     if (!std::isfinite(value)) {
-        refuse(QStringLiteral("%1 is not a number.").arg(value));
+        refuse(QCoreApplication::translate("CAdoField", "%1 is not a number.").arg(value));
     }
     Value stored;
     switch (column->kind) {
@@ -235,7 +238,7 @@ void CAdoField::SetDouble(double value)
         stored.type = Value::Text;
         stored.text = realText(value);
         if (column->maxChars >= 0 && codePoints(stored.text) > column->maxChars) {
-            refuse(QStringLiteral("%1 is too long for %2.").arg(stored.text, column->name));
+            refuse(QCoreApplication::translate("CAdoField", "%1 is too long for %2.").arg(stored.text, column->name));
         }
         break;
     case Kind::Bit:
@@ -252,7 +255,7 @@ void CAdoField::SetDouble(double value)
                             : column->kind == Kind::Int32  ? 2147483647.0
                                                            : 9223372036854775807.0;
         if (value != std::trunc(value) || value < low || value > high) {
-            refuse(QStringLiteral("%1 does not fit %2.").arg(realText(value), column->name));
+            refuse(QCoreApplication::translate("CAdoField", "%1 does not fit %2.").arg(realText(value), column->name));
         }
         stored.type = Value::Integer;
         stored.integer = static_cast<qint64>(value);
@@ -320,14 +323,15 @@ void CAdoField::SetText(const QString& text)
             number = ok ? static_cast<qlonglong>(real) : 0;
         }
         if (!ok) {
-            refuse(QStringLiteral("\"%1\" is not a whole number for %2.").arg(text, column->name));
+            refuse(QCoreApplication::translate("CAdoField", "\"%1\" is not a whole number for %2.")
+                       .arg(text, column->name));
         }
         const bool fits = column->kind == Kind::SmallInt ? number >= -32768 && number <= 32767
                           : column->kind == Kind::Int32  ? number >= std::numeric_limits<qint32>::min()
                                                               && number <= std::numeric_limits<qint32>::max()
                                                         : true;
         if (!fits) {
-            refuse(QStringLiteral("%1 does not fit %2.").arg(number).arg(column->name));
+            refuse(QCoreApplication::translate("CAdoField", "%1 does not fit %2.").arg(number).arg(column->name));
         }
         stored.type = Value::Integer;
         stored.integer = number;

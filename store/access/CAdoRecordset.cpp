@@ -1,5 +1,7 @@
 #include "store/access/CAdoRecordset.h"
 
+#include <QCoreApplication>
+
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
@@ -34,7 +36,7 @@ bool CAdoRecordset::Open(const QString& sql, const std::vector<SqlValue>& parame
     const std::shared_ptr<SharedConnection>& shared = connection.shared();
     if (!shared || !shared->isOpen()) {
         if (shared) {
-            shared->noteError(QStringLiteral("the catalog is not open"));
+            shared->noteError(QCoreApplication::translate("CAdoRecordset", "the catalog is not open"));
             m_failure = shared->lastError;
         }
         return false;
@@ -163,8 +165,9 @@ const Column& CAdoRecordset::writableColumn(int position) const
     const Column* found = column(position);
     if (!found || !onRow() || !m_keyset || m_readOnly || !m_rows->writable()
         || found->kind == ado_detail::Kind::Computed || found->origin.isEmpty()) {
-        ADO_RAISE_DETAIL(CAdoException::ValueRefused,
-                         m_failure.isEmpty() ? QStringLiteral("This value cannot be changed here.") : m_failure);
+        ADO_RAISE_DETAIL(CAdoException::ValueRefused, m_failure.isEmpty() ? QCoreApplication::translate(
+                                                          "CAdoRecordset", "This value cannot be changed here.")
+                                                                          : m_failure);
     }
     return *found;
 }
@@ -191,18 +194,21 @@ void CAdoRecordset::setValue(int column, Value&& value)
 void CAdoRecordset::Update()
 {
     if (!onRow()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite,
-                         m_failure.isEmpty() ? QStringLiteral("There is no current item to write.") : m_failure);
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_failure.isEmpty() ? QCoreApplication::translate(
+                                                         "CAdoRecordset", "There is no current item to write.")
+                                                                         : m_failure);
     }
     if (m_dirtyCount == 0) {
         return;
     }
     if (!m_keyset || !m_rows->writable() || m_readOnly) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("These rows cannot be written."));
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite,
+                         QCoreApplication::translate("CAdoRecordset", "These rows cannot be written."));
     }
     IConnectionBackend* engine = alive() ? m_connection->engine() : nullptr;
     if (!engine) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The catalog is not open."));
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite,
+                         QCoreApplication::translate("CAdoRecordset", "The catalog is not open."));
     }
     std::vector<int> columns;
     std::vector<Value> values;

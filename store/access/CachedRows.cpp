@@ -1,5 +1,7 @@
 #include "store/access/CachedRows.h"
 
+#include <QCoreApplication>
+
 #include "store/access/CAdoException.h"
 
 using ado_detail::Value;
@@ -79,5 +81,6 @@ void CachedRows::write(IConnectionBackend& engine, const std::vector<int>& colum
 
 void CachedRows::writeRow(IConnectionBackend&, qint64, const std::vector<int>&, const std::vector<Value>&)
 {
-    ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("These rows cannot be written."));
+    ADO_RAISE_DETAIL(CAdoException::CannotWrite,
+                     QCoreApplication::translate("CachedRows", "These rows cannot be written."));
 }

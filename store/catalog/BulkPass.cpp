@@ -8,6 +8,7 @@
 #include "store/journal/JournalAction.h"
 #include "store/journal/RowChange.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace
@@ -62,7 +63,8 @@ public:
 private:
     [[noreturn]] static void changed()
     {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, QStringLiteral("The items changed while they were read."));
+        ADO_RAISE_DETAIL(CAdoException::CannotRead,
+                         QCoreApplication::translate("BulkPass", "The items changed while they were read."));
     }
 
     // The query without a closing ORDER BY clause; the query itself when it
@@ -121,7 +123,8 @@ private:
                 return i;
             }
         }
-        ADO_RAISE_DETAIL(CAdoException::ValueRefused, QStringLiteral("The pass sets a column it did not name."));
+        ADO_RAISE_DETAIL(CAdoException::ValueRefused,
+                         QCoreApplication::translate("BulkPass", "The pass sets a column it did not name."));
     }
 
     std::vector<int> m_read;
@@ -159,7 +162,8 @@ long BulkPass::run(CAdoConnection& connection, const Pass& pass, JournalAction* 
     }
     const long count = rs.GetRecordCount();
     if (before && before->rows() != static_cast<size_t>(count)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, QStringLiteral("The items changed while they were read."));
+        ADO_RAISE_DETAIL(CAdoException::CannotRead,
+                         QCoreApplication::translate("BulkPass", "The items changed while they were read."));
     }
     long written = 0;
     Changes changes;
@@ -299,7 +303,8 @@ long BulkPass::run(CAdoConnection& connection, const Statement& pass, JournalAct
         bindAll(write, update);
         written = rows > 0 ? write.run() : 0;
         if (written != rows) {
-            ADO_RAISE_DETAIL(CAdoException::CannotRead, QStringLiteral("The items changed while they were read."));
+            ADO_RAISE_DETAIL(CAdoException::CannotRead,
+                             QCoreApplication::translate("BulkPass", "The items changed while they were read."));
         }
     } else {
         update += pass.where;

@@ -6,6 +6,7 @@
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
 #include "store/access/CatalogLocation.h"
+#include "store/access/FailureText.h"
 #include "store/catalog/CatalogSchema.h"
 #include "store/catalog/CatalogWatcher.h"
 #include "store/catalog/MarkLog.h"
@@ -16,6 +17,7 @@
 #include "store/postgres/PgSession.h"
 #include "store/sqlite/SqliteDetail.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -174,14 +176,19 @@ QString refusalCause(const CAdoConnection& connection, const QString& uri, bool 
     const QByteArray state = lastState(connection);
     const QString server = PgSession::describe(uri);
     if (state == "42501") {
-        return creating ? QStringLiteral("The user has no permission to create the catalog on the %1.").arg(server)
-                        : QStringLiteral("The user has no permission to read the catalog on the %1.").arg(server);
+        return creating
+                   ? QCoreApplication::translate("Catalog",
+                                                 "The user has no permission to create the catalog on the %1.")
+                         .arg(server)
+                   : QCoreApplication::translate("Catalog", "The user has no permission to read the catalog on the %1.")
+                         .arg(server);
     }
     if (state == "25006") {
-        return QStringLiteral("The %1 is read-only: the catalog cannot be created there.").arg(server);
+        return QCoreApplication::translate("Catalog", "The %1 is read-only: the catalog cannot be created there.")
+            .arg(server);
     }
     if (state.startsWith("08")) {
-        return QStringLiteral("The %1 cannot be reached.").arg(server);
+        return FailureText::unreachable(server);
     }
     return {};
 }
@@ -402,33 +409,38 @@ QString Catalog::fileStateMessage(FileState state, const QString& given)
     switch (state) {
     case FileState::NotACatalog:
         if (PgSession::isUri(filePath)) {
-            return QStringLiteral("The table ShoppingLists on the %1 is not a Grocelle catalog. "
-                                  "It has been left as it is, and the list stays empty.")
+            return QCoreApplication::translate("Catalog",
+                                               "The table ShoppingLists on the %1 is not a Grocelle catalog. "
+                                               "It has been left as it is, and the list stays empty.")
                 .arg(file);
         }
-        return QStringLiteral("The file %1 is not a Grocelle catalog, or it cannot be read. "
-                              "It has been left as it is, and the list stays empty.")
+        return QCoreApplication::translate("Catalog", "The file %1 is not a Grocelle catalog, or it cannot be read. "
+                                                      "It has been left as it is, and the list stays empty.")
             .arg(file);
     case FileState::ReadOnly:
         if (PgSession::isUri(filePath)) {
-            return QStringLiteral("The catalog on the %1 can be read but not changed: the server or the database "
+            return QCoreApplication::translate(
+                       "Catalog", "The catalog on the %1 can be read but not changed: the server or the database "
                                   "is read-only, or the user has no right to change it. Changes to the list cannot "
                                   "be saved.")
                 .arg(file);
         }
-        return QStringLiteral("The catalog %1 cannot be written: the file or its folder is read-only. "
-                              "Changes to the list cannot be saved.")
+        return QCoreApplication::translate("Catalog",
+                                           "The catalog %1 cannot be written: the file or its folder is read-only. "
+                                           "Changes to the list cannot be saved.")
             .arg(file);
     case FileState::CannotCreate:
         if (PgSession::isUri(filePath) && filePath == t_serverCauseUri && !t_serverCause.isEmpty()) {
-            return t_serverCause + QStringLiteral(" The list stays empty.");
+            return t_serverCause + QLatin1Char(' ') + QCoreApplication::translate("Catalog", "The list stays empty.");
         }
         if (PgSession::isUri(filePath)) {
-            return QStringLiteral("The catalog on the %1 cannot be reached or could not be created. "
-                                  "The list stays empty.")
+            return QCoreApplication::translate("Catalog",
+                                               "The catalog on the %1 cannot be reached or could not be created. "
+                                               "The list stays empty.")
                 .arg(file);
         }
-        return QStringLiteral("The catalog %1 does not exist and could not be created. The list stays empty.")
+        return QCoreApplication::translate(
+                   "Catalog", "The catalog %1 does not exist and could not be created. The list stays empty.")
             .arg(file);
     case FileState::Ready:
     case FileState::Created:
@@ -607,13 +619,13 @@ QString Catalog::additionMessage(Addition addition)
 {
     switch (addition) {
     case Addition::Price:
-        return QStringLiteral("Updating database structure, adding PRICE field...");
+        return QCoreApplication::translate("Catalog", "Updating database structure, adding PRICE field...");
     case Addition::Coupon:
-        return QStringLiteral("Updating database structure, adding COUPON field...");
+        return QCoreApplication::translate("Catalog", "Updating database structure, adding COUPON field...");
     case Addition::DeptOrder:
         break;
     }
-    return QStringLiteral("Updating database structure, adding DEPTORDER field...");
+    return QCoreApplication::translate("Catalog", "Updating database structure, adding DEPTORDER field...");
 }
 
 void Catalog::runStoreTabIndexes(CAdoConnection& connection)

@@ -10,6 +10,7 @@
 #include "store/journal/Journal.h"
 #include "store/postgres/PgSession.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
 #include <QStringList>
@@ -92,11 +93,12 @@ struct SourceCatalog
 bool openSource(const QString& from, CAdoConnection& connection, QString& error)
 {
     if (!PgSession::isUri(from) && !QFileInfo::exists(from)) {
-        error = QStringLiteral("There is no catalog at %1.").arg(from);
+        error = QCoreApplication::translate("CatalogCopier", "There is no catalog at %1.").arg(from);
         return false;
     }
     if (connection.Open(from) != 0) {
-        error = QStringLiteral("%1 cannot be opened: %2").arg(describe(from), connection.lastError());
+        error = QCoreApplication::translate("CatalogCopier", "%1 cannot be opened: %2")
+                    .arg(describe(from), connection.lastError());
         return false;
     }
     return true;
@@ -110,7 +112,8 @@ bool openTarget(const QString& to, CAdoConnection& connection, QString& error)
         return false;
     }
     if (connection.Open(to) != 0) {
-        error = QStringLiteral("%1 cannot be opened: %2").arg(describe(to), connection.lastError());
+        error = QCoreApplication::translate("CatalogCopier", "%1 cannot be opened: %2")
+                    .arg(describe(to), connection.lastError());
         return false;
     }
     return true;
@@ -225,10 +228,12 @@ QString refusal(int c, const QString& value)
     if (kWidths[c] > 0) {
         const qsizetype characters = value.toUcs4().size();
         if (characters > kWidths[c]) {
-            return QStringLiteral("%1 has %2 characters, more than its %3").arg(column).arg(characters).arg(kWidths[c]);
+            return QCoreApplication::translate("CatalogCopier", "%1 has %2 characters, more than its %3")
+                .arg(QString::fromLatin1(column), QString::number(characters), QString::number(kWidths[c]));
         }
         if (value.contains(QChar(u'\0'))) {
-            return QStringLiteral("%1 holds a NUL character").arg(column);
+            return QCoreApplication::translate("CatalogCopier", "%1 holds a NUL character")
+                .arg(QString::fromLatin1(column));
         }
         return {};
     }
@@ -239,7 +244,9 @@ QString refusal(int c, const QString& value)
         const qint64 number = value.trimmed().toLongLong(&ok);
         ok = ok && number >= kIntegers[c].low && number <= kIntegers[c].high;
     }
-    return ok ? QString() : QStringLiteral("%1 holds \"%2\", which is not a number it takes").arg(column, value);
+    return ok ? QString()
+              : QCoreApplication::translate("CatalogCopier", "%1 holds \"%2\", which is not a number it takes")
+                    .arg(QString::fromLatin1(column), value);
 }
 
 // Every row read from the source is one the target takes; the reason
@@ -254,7 +261,8 @@ QString checkRows(const SourceCatalog& source, const QString& to)
             const QString& value = row[static_cast<size_t>(c)];
             const QString why = value.isNull() ? QString() : refusal(c, value);
             if (!why.isEmpty()) {
-                return QStringLiteral("Item %1 cannot be stored on the %2: %3. Nothing was copied.")
+                return QCoreApplication::translate("CatalogCopier",
+                                                   "Item %1 cannot be stored on the %2: %3. Nothing was copied.")
                     .arg(row[0], describe(to), why);
             }
         }
@@ -300,6 +308,13 @@ std::optional<std::vector<std::vector<QString>>> readRows(CAdoConnection& connec
     return rows;
 }
 
+QString alreadyHolds(const QString& to, long present)
+{
+    return QCoreApplication::translate("CatalogCopier",
+                                       "%1 already holds %2 items; nothing was copied. Give --replace to replace them.")
+        .arg(describe(to), QString::number(present));
+}
+
 // The whole source: its rows and its undo history. False, with error set,
 // when it holds no readable catalog.
 bool readSource(const QString& from, SourceCatalog& read, QString& error)
@@ -310,7 +325,8 @@ bool readSource(const QString& from, SourceCatalog& read, QString& error)
     }
     std::optional<std::vector<std::vector<QString>>> rows = readRows(source, error);
     if (!rows) {
-        error = QStringLiteral("%1 holds no readable catalog: %2").arg(describe(from), error);
+        error =
+            QCoreApplication::translate("CatalogCopier", "%1 holds no readable catalog: %2").arg(describe(from), error);
         return false;
     }
     read.rows = std::move(*rows);
@@ -330,7 +346,8 @@ bool checkTarget(const QString& to, bool replace, QString& error)
     CAdoConnection target(true);
     if (target.Open(to) != 0) {
         if (PgSession::isUri(to)) {
-            error = QStringLiteral("%1 cannot be opened: %2").arg(describe(to), target.lastError());
+            error = QCoreApplication::translate("CatalogCopier", "%1 cannot be opened: %2")
+                        .arg(describe(to), target.lastError());
             return false;
         }
         return true;
@@ -343,9 +360,7 @@ bool checkTarget(const QString& to, bool replace, QString& error)
     }
     const long present = set.GetField(0).GetLong();
     if (present > 0 && !replace) {
-        error = QStringLiteral("%1 already holds %2 items; nothing was copied. Give --replace to replace them.")
-                    .arg(describe(to))
-                    .arg(present);
+        error = alreadyHolds(to, present);
         return false;
     }
     return true;
@@ -371,10 +386,7 @@ void writeTarget(const SourceCatalog& read, const QString& from, CAdoConnection&
     const long present = set.GetField(0).GetLong();
     set.Close();
     if (present > 0 && !replace) {
-        result.error = QStringLiteral("%1 already holds %2 items; nothing was copied. Give --replace to "
-                                      "replace them.")
-                           .arg(describe(to))
-                           .arg(present);
+        result.error = alreadyHolds(to, present);
         return;
     }
     if (present > 0 && !target.Execute(QStringLiteral("DELETE FROM ShoppingLists"))) {
@@ -400,7 +412,8 @@ void writeTarget(const SourceCatalog& read, const QString& from, CAdoConnection&
     result.rows = written ? static_cast<long>(written->size()) : 0;
     result.targetChecksum = written ? checksumOf(*written) : QString();
     if (result.targetChecksum != result.sourceChecksum || result.rows != static_cast<long>(read.rows.size())) {
-        result.error = QStringLiteral("The copy does not match its source (%1 of %2 rows); nothing was copied.")
+        result.error = QCoreApplication::translate(
+                           "CatalogCopier", "The copy does not match its source (%1 of %2 rows); nothing was copied.")
                            .arg(result.rows)
                            .arg(read.rows.size());
         return;
@@ -432,7 +445,8 @@ CatalogCopier::Result CatalogCopier::copy(const QString& from, const QString& to
             return result;
         }
     } catch (const CAdoException& error) {
-        result.error = QStringLiteral("%1 cannot be read: %2").arg(describe(from), error.describe());
+        result.error =
+            QCoreApplication::translate("CatalogCopier", "%1 cannot be read: %2").arg(describe(from), error.describe());
         return result;
     }
     result.sourceChecksum = read.checksum;

@@ -10,6 +10,7 @@
 #include "store/journal/JournalAction.h"
 #include "store/journal/RowChange.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QSet>
@@ -185,7 +186,8 @@ bool StoreWalks::setWalk(const QString& store, const QStringList& departments, c
 {
     const QString name = plain(store);
     if (name.isEmpty() || name == QLatin1String("*")) {
-        ADO_RAISE_DETAIL(CAdoException::ValueRefused, QStringLiteral("A walk belongs to one store."));
+        ADO_RAISE_DETAIL(CAdoException::ValueRefused,
+                         QCoreApplication::translate("StoreWalks", "A walk belongs to one store."));
     }
     if (!ensureTable(m_connection)) {
         ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());

@@ -7,6 +7,7 @@
 #include "store/journal/RowChange.h"
 #include "store/journal/UndoBatch.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <map>
@@ -20,12 +21,28 @@ const QString kActionColumns = QStringLiteral("ActionID, Label, MadeAt, Undone, 
 
 QString quoted(const QString& label)
 {
-    return QStringLiteral("\u201c") + label + QStringLiteral("\u201d");
+    return QCoreApplication::translate("Journal", "\u201c%1\u201d").arg(label);
 }
 
-QString itemsText(int count)
+// Why an action cannot be undone or redone: count items changed since. The
+// whole sentence is translated, as languages differ in how a count agrees.
+QString changedSinceText(const QString& label, int count, bool undoing)
 {
-    return count == 1 ? QStringLiteral("1 item has") : QStringLiteral("%1 items have").arg(count);
+    const char* text = nullptr;
+    if (undoing) {
+        text = count == 1 ? QT_TRANSLATE_NOOP("Journal", "%1 cannot be undone: 1 item has changed since, and undoing "
+                                                         "it would overwrite those changes.  Nothing was changed.")
+                          : QT_TRANSLATE_NOOP("Journal", "%1 cannot be undone: %2 items have changed since, and "
+                                                         "undoing it would overwrite those changes.  Nothing was "
+                                                         "changed.");
+    } else {
+        text = count == 1 ? QT_TRANSLATE_NOOP("Journal", "%1 cannot be redone: 1 item has changed since it was "
+                                                         "undone.  Nothing was changed.")
+                          : QT_TRANSLATE_NOOP("Journal", "%1 cannot be redone: %2 items have changed since it was "
+                                                         "undone.  Nothing was changed.");
+    }
+    const QString sentence = QCoreApplication::translate("Journal", text);
+    return count == 1 ? sentence.arg(label) : sentence.arg(label, QString::number(count));
 }
 
 // Reads and writes catalog rows by ID for undo and redo, each statement
@@ -252,13 +269,14 @@ void Journal::lockForWriting(CAdoConnection& connection, bool rowsToo)
 QString Journal::unavailableReason() const
 {
     if (!m_connection.isOpen()) {
-        return QStringLiteral("No catalog is open.");
+        return QCoreApplication::translate("Journal", "No catalog is open.");
     }
     if (CAdoCommand::isReadOnly(m_connection)) {
-        return QStringLiteral("The catalog is read-only, so changes cannot be undone.");
+        return QCoreApplication::translate("Journal", "The catalog is read-only, so changes cannot be undone.");
     }
     if (tablesExist(m_connection) && !tablesUsable(m_connection)) {
-        return QStringLiteral("The undo history in this catalog was made by another program and cannot be used.");
+        return QCoreApplication::translate(
+            "Journal", "The undo history in this catalog was made by another program and cannot be used.");
     }
     return {};
 }
@@ -277,8 +295,10 @@ QString Journal::takeDamageReport()
     if (count == 0) {
         return {};
     }
-    return count == 1 ? QStringLiteral("One entry of the undo history is damaged and was skipped.")
-                      : QStringLiteral("%1 entries of the undo history are damaged and were skipped.").arg(count);
+    return count == 1
+               ? QCoreApplication::translate("Journal", "One entry of the undo history is damaged and was skipped.")
+               : QCoreApplication::translate("Journal", "%1 entries of the undo history are damaged and were skipped.")
+                     .arg(count);
 }
 
 std::vector<Journal::Action> Journal::readActions()
@@ -355,17 +375,20 @@ Journal::Outcome Journal::undo(qint64 expectedId)
 {
     const std::optional<Action> next = nextUndo();
     if (!next) {
-        return {false, 0, QStringLiteral("There is nothing to undo.")};
+        return {false, 0, QCoreApplication::translate("Journal", "There is nothing to undo.")};
     }
     if (expectedId != 0 && expectedId != next->id) {
         for (const Action& action : history()) {
             if (action.id == expectedId) {
                 return {false, 0,
-                        QStringLiteral("%1 cannot be undone yet: %2 was done after it.  Undo %2 first.")
+                        QCoreApplication::translate("Journal",
+                                                    "%1 cannot be undone yet: %2 was done after it.  Undo %2 first.")
                             .arg(quoted(action.label), quoted(next->label))};
             }
         }
-        return {false, 0, QStringLiteral("That action has been undone already, or is no longer in the history.")};
+        return {false, 0,
+                QCoreApplication::translate("Journal",
+                                            "That action has been undone already, or is no longer in the history.")};
     }
     return apply({*next}, true);
 }
@@ -374,11 +397,12 @@ Journal::Outcome Journal::redo(qint64 expectedId)
 {
     const std::optional<Action> next = nextRedo();
     if (!next) {
-        return {false, 0, QStringLiteral("There is nothing to redo.")};
+        return {false, 0, QCoreApplication::translate("Journal", "There is nothing to redo.")};
     }
     if (expectedId != 0 && expectedId != next->id) {
         return {false, 0,
-                QStringLiteral("The history has changed meanwhile: %1 is the next to redo.").arg(quoted(next->label))};
+                QCoreApplication::translate("Journal", "The history has changed meanwhile: %1 is the next to redo.")
+                    .arg(quoted(next->label))};
     }
     return apply({*next}, false);
 }
@@ -392,7 +416,9 @@ Journal::Outcome Journal::undoBackTo(qint64 id)
             return apply(targets, true);
         }
     }
-    return {false, 0, QStringLiteral("That action has been undone already, or is no longer in the history.")};
+    return {
+        false, 0,
+        QCoreApplication::translate("Journal", "That action has been undone already, or is no longer in the history.")};
 }
 
 bool Journal::loadChanges(qint64 id, std::vector<RowChange>& out)
@@ -414,9 +440,9 @@ bool Journal::loadChanges(qint64 id, std::vector<RowChange>& out)
 
 Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing)
 {
-    const QString failedLead = undoing ? QStringLiteral("Nothing was undone.  ")
-                                       : QStringLiteral("Nothing was "
-                                                        "redone.  ");
+    const QString failedLead = (undoing ? QCoreApplication::translate("Journal", "Nothing was undone.")
+                                        : QCoreApplication::translate("Journal", "Nothing was redone."))
+                               + QStringLiteral("  ");
     const QString reason = unavailableReason();
     if (!reason.isEmpty()) {
         return {false, 0, failedLead + reason};
@@ -437,7 +463,8 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
                 noteDamaged(itemKey(SqlValue::integer(action.id)));
                 return {false, 0,
                         failedLead
-                            + QStringLiteral("The history entry of %1 is damaged; it has been skipped.")
+                            + QCoreApplication::translate("Journal",
+                                                          "The history entry of %1 is damaged; it has been skipped.")
                                   .arg(quoted(action.label))};
             }
             std::set<QString> changedSince;
@@ -462,13 +489,7 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
             }
             if (!changedSince.empty()) {
                 const int count = static_cast<int>(changedSince.size());
-                return {false, 0,
-                        undoing ? QStringLiteral("%1 cannot be undone: %2 changed since, and undoing it would "
-                                                 "overwrite those changes.  Nothing was changed.")
-                                      .arg(quoted(action.label), itemsText(count))
-                                : QStringLiteral("%1 cannot be redone: %2 changed since it was undone.  Nothing "
-                                                 "was changed.")
-                                      .arg(quoted(action.label), itemsText(count))};
+                return {false, 0, changedSinceText(quoted(action.label), count, undoing)};
             }
             mark.bind(1, qint64(undoing ? 1 : 0));
             mark.bind(2, action.id);

@@ -6,6 +6,7 @@
 #include "store/postgres/PgDialect.h"
 #include "store/postgres/PgSession.h"
 
+#include <QCoreApplication>
 #include <charconv>
 
 PgCommand::PgCommand(ado_detail::SharedConnection& owner, const QByteArray& sql)
@@ -48,7 +49,7 @@ PgSession& PgCommand::session() const
     IConnectionBackend* engine = m_owner.generation == m_generation ? m_owner.engine() : nullptr;
     if (!engine) {
         fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
-             QStringLiteral("The catalog is not open."));
+             QCoreApplication::translate("PgCommand", "The catalog is not open."));
     }
     // The same engine that made this command: the generation is unchanged.
     return static_cast<PgConnection*>(engine)->session();
@@ -63,7 +64,8 @@ void PgCommand::fail(int code, const QString& detail) const
 void PgCommand::bind(int parameter, const SqlValue& value)
 {
     if (parameter < 1 || parameter > static_cast<int>(m_params.size())) {
-        fail(CAdoException::ValueRefused, QStringLiteral("The statement has no parameter %1.").arg(parameter));
+        fail(CAdoException::ValueRefused,
+             QCoreApplication::translate("PgCommand", "The statement has no parameter %1.").arg(parameter));
     }
     reset();
     m_params[static_cast<size_t>(parameter - 1)] = serverText(value);

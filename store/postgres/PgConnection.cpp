@@ -1,5 +1,7 @@
 #include "store/postgres/PgConnection.h"
 
+#include <QCoreApplication>
+
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoConnection.h"
 #include "store/postgres/PgCommand.h"
@@ -50,8 +52,9 @@ bool PgConnection::serverStatement(ado_detail::SharedConnection& owner, const QB
     int count = 0;
     text = PgDialect::numberParameters(text, count);
     if (count != static_cast<int>(parameters.size())) {
-        owner.noteError(
-            QStringLiteral("the statement takes %1 values, %2 were given").arg(count).arg(parameters.size()));
+        owner.noteError(QCoreApplication::translate("PgConnection", "the statement takes %1 values, %2 were given")
+                            .arg(count)
+                            .arg(parameters.size()));
         return false;
     }
     for (const SqlValue& value : parameters) {

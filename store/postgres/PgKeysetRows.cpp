@@ -2,6 +2,7 @@
 
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoException.h"
+#include "store/access/FailureText.h"
 #include "store/access/SelectText.h"
 #include "store/postgres/PgConnection.h"
 #include "store/postgres/PgDialect.h"
@@ -223,6 +224,6 @@ void PgKeysetRows::writeRow(IConnectionBackend& engine, qint64 key, const std::v
         refused(error);
     }
     if (qstrcmp(PQcmdTuples(result.get()), "0") == 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, FailureText::itemGone());
     }
 }

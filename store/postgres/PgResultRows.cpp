@@ -3,6 +3,7 @@
 #include "store/access/CAdoException.h"
 #include "store/postgres/PgSession.h"
 
+#include <QCoreApplication>
 #include <charconv>
 
 using ado_detail::Value;
@@ -95,5 +96,6 @@ ValueView PgResultRows::value(int column) const
 
 void PgResultRows::write(IConnectionBackend&, const std::vector<int>&, std::vector<Value>&)
 {
-    ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("These rows cannot be written."));
+    ADO_RAISE_DETAIL(CAdoException::CannotWrite,
+                     QCoreApplication::translate("PgResultRows", "These rows cannot be written."));
 }

@@ -1,8 +1,10 @@
 #include "store/postgres/PgSession.h"
 
+#include "store/access/FailureText.h"
 #include "store/access/ServerWait.h"
 #include "store/postgres/PgDialect.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 #include <cctype>
@@ -27,7 +29,7 @@ QString errorOf(const PGresult* result, const PGconn* conn)
     const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
     QString text = QString::fromUtf8(primary ? primary : PQerrorMessage(conn)).trimmed();
     if (text.isEmpty()) {
-        text = QStringLiteral("the server did not answer");
+        text = FailureText::silentServer();
     }
     return text;
 }
@@ -111,17 +113,20 @@ QString connectFailure(const QString& server, const QByteArray& message)
         detail = message.mid(fatal + 15);
         detail = detail.left(detail.indexOf('\n')).trimmed();
     }
-    QString cause;
+    const QString said = QString::fromUtf8(detail);
     if (state == "3D000") {
-        cause = QStringLiteral("The database on the %1 does not exist");
-    } else if (state.startsWith("28")) {
-        cause = QStringLiteral("The %1 did not accept the user name or password");
-    } else if (state == "42501") {
-        cause = QStringLiteral("The user has no permission to connect to the %1");
-    } else {
-        cause = QStringLiteral("The %1 cannot be reached");
+        return QCoreApplication::translate("PgSession", "The database on the %1 does not exist (%2).")
+            .arg(server, said);
     }
-    return cause.arg(server) + QStringLiteral(" (") + QString::fromUtf8(detail) + QStringLiteral(").");
+    if (state.startsWith("28")) {
+        return QCoreApplication::translate("PgSession", "The %1 did not accept the user name or password (%2).")
+            .arg(server, said);
+    }
+    if (state == "42501") {
+        return QCoreApplication::translate("PgSession", "The user has no permission to connect to the %1 (%2).")
+            .arg(server, said);
+    }
+    return FailureText::unreachable(server, said);
 }
 
 // The statement's first word in capitals ("ROLLBACK").
@@ -196,7 +201,7 @@ QString PgSession::describe(const QString& uri)
     if (!dbname.isEmpty()) {
         text += QLatin1Char('/') + dbname;
     }
-    return QStringLiteral("PostgreSQL server %1").arg(text);
+    return QCoreApplication::translate("PgSession", "PostgreSQL server %1").arg(text);
 }
 
 QByteArray PgSession::programTag()
@@ -214,7 +219,9 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
     PQconninfoFree(parsed);
     if (!readable) {
         // libpq's words would quote the address, password and all.
-        error = QStringLiteral("The catalog address %1 cannot be read as a PostgreSQL address.").arg(describe(uri));
+        error =
+            QCoreApplication::translate("PgSession", "The catalog address %1 cannot be read as a PostgreSQL address.")
+                .arg(describe(uri));
         return nullptr;
     }
     const QByteArray tag = programTag();
@@ -225,7 +232,7 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
     std::unique_ptr<PgSession> session(new PgSession(PQconnectStartParams(keywords, values, 1)));
     PGconn* conn = session->m_conn.get();
     if (!conn) {
-        error = QStringLiteral("out of memory");
+        error = QCoreApplication::translate("PgSession", "out of memory");
         return nullptr;
     }
     session->m_description = describe(uri);
@@ -234,9 +241,7 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
     PQsetErrorVerbosity(conn, PQERRORS_VERBOSE);
     const Connecting connecting = finishConnect(conn, false, deadlineIn(session->m_waitSeconds));
     if (connecting == Connecting::TimedOut) {
-        error = QStringLiteral("The %1 cannot be reached: it did not answer within %2 seconds.")
-                    .arg(session->m_description)
-                    .arg(session->m_waitSeconds);
+        error = FailureText::unreachableInTime(session->m_description, session->m_waitSeconds);
         return nullptr;
     }
     if (connecting != Connecting::Done) {
@@ -246,7 +251,8 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
     PQsetErrorVerbosity(conn, PQERRORS_DEFAULT);
     PQsetNoticeProcessor(conn, ignoreNotice, nullptr);
     if (!session->configure()) {
-        error = QStringLiteral("The %1 refused the session's settings.").arg(session->m_description);
+        error = QCoreApplication::translate("PgSession", "The %1 refused the session's settings.")
+                    .arg(session->m_description);
         return nullptr;
     }
     return session;
@@ -289,7 +295,7 @@ bool PgSession::configure()
 
 QString PgSession::lockedElsewhere()
 {
-    return QStringLiteral("Another program is changing this item; try again.");
+    return FailureText::lockedElsewhere();
 }
 
 namespace
@@ -434,7 +440,8 @@ bool PgSession::refusedWhileBusy(QString& error)
         return false;
     }
     m_lastState = "55006";
-    error = QStringLiteral("the connection to the %1 is still waiting for the answer to another statement")
+    error = QCoreApplication::translate("PgSession",
+                                        "the connection to the %1 is still waiting for the answer to another statement")
                 .arg(m_description);
     return true;
 }
@@ -443,7 +450,7 @@ QString PgSession::failureText(const PGresult* result, Outcome outcome)
 {
     if (outcome == Outcome::TimedOut) {
         m_lastState = "08006";
-        return QStringLiteral("the %1 did not answer within %2 seconds").arg(m_description).arg(m_waitSeconds);
+        return FailureText::noAnswer(m_description, m_waitSeconds);
     }
     QString error = errorOf(result, m_conn.get());
     // A failure that the server did not report itself is the connection's
@@ -452,16 +459,15 @@ QString PgSession::failureText(const PGresult* result, Outcome outcome)
     m_lastState = state ? QByteArray(state) : QByteArray("08006");
     if (!state || !connected() || m_lastState.startsWith("08") || m_lastState.startsWith("57P")) {
         m_lastState = "08006";
-        error = QStringLiteral("the connection to the %1 was lost (%2)").arg(m_description, error);
+        error = FailureText::connectionLost(m_description, error);
     } else if (m_lastState == "55P03") {
         error = lockedElsewhere();
     } else if (m_lastState == "57014") {
-        error = QStringLiteral("the %1 did not finish the statement within %2 seconds")
-                    .arg(m_description)
-                    .arg(m_waitSeconds);
+        error = FailureText::unfinished(m_description, m_waitSeconds);
     } else if (lastFailureIsTransient()) {
-        error = QStringLiteral("another program changed the same items at the same moment, so nothing of "
-                               "this change was kept (%1).  Please try again")
+        error = QCoreApplication::translate("PgSession",
+                                            "another program changed the same items at the same moment, so nothing of "
+                                            "this change was kept (%1).  Please try again")
                     .arg(error);
     }
     return error;
@@ -518,7 +524,7 @@ bool PgSession::sendHeldWrites(QString& error)
     if (std::atoi(PQcmdTuples(result.get())) != rows) {
         // The server's transaction goes on: this one must not commit.
         m_heldWriteFailed = true;
-        error = QStringLiteral("the item no longer exists in the catalog");
+        error = FailureText::heldItemGone();
         return false;
     }
     return true;
@@ -546,7 +552,7 @@ PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const s
         QString ignored;
         run("ROLLBACK", ignored, {});
         m_heldWriteFailed = false;
-        error = QStringLiteral("the change was undone after a failure");
+        error = QCoreApplication::translate("PgSession", "the change was undone after a failure");
         return nullptr;
     }
     if (!PgDialect::changesStructure(sql)) {

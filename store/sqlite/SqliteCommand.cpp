@@ -1,5 +1,7 @@
 #include "store/sqlite/SqliteCommand.h"
 
+#include <QCoreApplication>
+
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoException.h"
 
@@ -20,7 +22,7 @@ sqlite3_stmt* SqliteCommand::statement() const
 {
     if (!m_owner.isOpen() || m_owner.generation != m_generation) {
         fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
-             QStringLiteral("The catalog is not open."));
+             QCoreApplication::translate("SqliteCommand", "The catalog is not open."));
     }
     return m_stmt.get();
 }

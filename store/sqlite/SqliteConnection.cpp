@@ -10,6 +10,7 @@
 #include "store/sqlite/SqliteStatementRows.h"
 #include "store/sqlite/WriteAheadLog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using sqlite_detail::StatementPtr;
@@ -46,7 +47,7 @@ void SqliteConnection::failed()
 bool SqliteConnection::open(const QString& location)
 {
     if (sqlite3_initialize() != SQLITE_OK) {
-        m_owner.noteError(QStringLiteral("the SQLite library cannot start"));
+        m_owner.noteError(QCoreApplication::translate("SqliteConnection", "the SQLite library cannot start"));
         return false;
     }
     // An absolute path, so that a name starting with "file:" is never taken
@@ -105,7 +106,7 @@ bool SqliteConnection::prepare(const QByteArray& sql, const std::vector<SqlValue
 {
     const int prepared = sqlite_detail::prepareSingle(m_db.get(), sql, stmt);
     if (prepared == SQLITE_MISUSE) {
-        m_owner.noteError(QStringLiteral("only one statement can be run at a time"));
+        m_owner.noteError(QCoreApplication::translate("SqliteConnection", "only one statement can be run at a time"));
         return false;
     }
     if (prepared != SQLITE_OK) {
@@ -115,9 +116,10 @@ bool SqliteConnection::prepare(const QByteArray& sql, const std::vector<SqlValue
     takeLogBeforeFirstWrite(sql, stmt.get());
     const int bound = sqlite_detail::bindAll(stmt.get(), parameters);
     if (bound == SQLITE_RANGE) {
-        m_owner.noteError(QStringLiteral("the statement takes %1 values, %2 were given")
-                              .arg(sqlite3_bind_parameter_count(stmt.get()))
-                              .arg(parameters.size()));
+        m_owner.noteError(
+            QCoreApplication::translate("SqliteConnection", "the statement takes %1 values, %2 were given")
+                .arg(sqlite3_bind_parameter_count(stmt.get()))
+                .arg(parameters.size()));
         return false;
     }
     if (bound != SQLITE_OK) {

@@ -2,6 +2,7 @@
 
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoException.h"
+#include "store/access/FailureText.h"
 #include "store/access/SelectText.h"
 #include "store/sqlite/SqliteConnection.h"
 
@@ -163,6 +164,6 @@ void SqliteKeysetRows::writeRow(IConnectionBackend& engine, qint64 key, const st
         refused(db);
     }
     if (sqlite3_changes(db) == 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("The item no longer exists in the catalog."));
+        ADO_RAISE_DETAIL(CAdoException::CannotWrite, FailureText::itemGone());
     }
 }

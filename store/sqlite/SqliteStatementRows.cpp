@@ -1,5 +1,7 @@
 #include "store/sqlite/SqliteStatementRows.h"
 
+#include <QCoreApplication>
+
 #include "store/access/AdoDetail.h"
 #include "store/access/CAdoException.h"
 #include "store/sqlite/SqliteKeysetRows.h"
@@ -126,5 +128,6 @@ ValueView SqliteStatementRows::value(int column) const
 
 void SqliteStatementRows::write(IConnectionBackend&, const std::vector<int>&, std::vector<Value>&)
 {
-    ADO_RAISE_DETAIL(CAdoException::CannotWrite, QStringLiteral("These rows cannot be written."));
+    ADO_RAISE_DETAIL(CAdoException::CannotWrite,
+                     QCoreApplication::translate("SqliteStatementRows", "These rows cannot be written."));
 }

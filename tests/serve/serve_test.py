@@ -330,6 +330,15 @@ def case_refusals(program, sql, work):
     check(done.returncode == 1 and done.stderr.strip() != "", "a catalog server that cannot be reached: %s"
           % done.stderr.strip())
 
+    # A German user's service: the catalog's words in the log are English too.
+    env.update({"LANG": "de_DE.UTF-8", "LANGUAGE": "", "LC_ALL": "", "LC_MESSAGES": ""})
+    done = run(["--serve", "--catalog", "postgresql://nobody@127.0.0.1:1/none", "--port", str(free_port())])
+    check(done.returncode == 1 and "The PostgreSQL server 127.0.0.1:1/none cannot be reached" in done.stderr,
+          "a catalog server that cannot be reached, logged in English under German: %s" % done.stderr.strip())
+    done = run(["--serve", "--catalog", notes, "--port", str(free_port())])
+    check(done.returncode == 1 and "not a Grocelle catalog" in done.stderr,
+          "a file that is not a catalog, logged in English under German: %s" % done.stderr.strip())
+
 
 def case_devices(program, sql, work):
     """A link per phone: made, listed, used, revoked at once; keys only in a header."""

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Could not open/create key</source>
+        <translation>Der Einstellungsschlüssel konnte nicht geöffnet oder angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>BulkPass</name>
+    <message>
+        <source>The items changed while they were read.</source>
+        <translation>Die Artikel wurden während des Lesens geändert.</translation>
+    </message>
+    <message>
+        <source>The pass sets a column it did not name.</source>
+        <translation>Der Durchlauf setzt eine Spalte, die er nicht genannt hat.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Grocelle</source>
@@ -18,6 +36,105 @@
     <message>
         <source>© 2026 Velmora. Made for people who shop.</source>
         <translation>© 2026 Velmora. Für Menschen, die einkaufen.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Der Katalog ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoConnection</name>
+    <message>
+        <source>no catalog engine opens %1</source>
+        <translation>keine Katalog-Engine kann %1 öffnen</translation>
+    </message>
+    <message>
+        <source>the catalog is not open</source>
+        <translation>der Katalog ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>the change was undone after a failure</source>
+        <translation>die Änderung wurde nach einem Fehler zurückgenommen</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoException</name>
+    <message>
+        <source>A value of the catalog is not a number (error %1).</source>
+        <translation>Ein Wert des Katalogs ist keine Zahl (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>The catalog store could not be started (error %1).</source>
+        <translation>Der Katalogspeicher konnte nicht gestartet werden (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>The catalog could not be opened (error %1).</source>
+        <translation>Der Katalog konnte nicht geöffnet werden (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>The catalog refused a value (error %1).</source>
+        <translation>Der Katalog hat einen Wert abgelehnt (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>A value of the catalog could not be read (error %1).</source>
+        <translation>Ein Wert des Katalogs konnte nicht gelesen werden (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>The catalog could not be written (error %1).</source>
+        <translation>Der Katalog ließ sich nicht schreiben (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>The catalog reported a failure (error %1).</source>
+        <translation>Der Katalog hat einen Fehler gemeldet (Fehler %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoField</name>
+    <message>
+        <source>%1 is too long for %2.</source>
+        <translation>%1 ist zu lang für %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit %2 (from -32768 to 32767).</source>
+        <translation>%1 passt nicht in %2 (von -32768 bis 32767).</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit %2.</source>
+        <translation>%1 passt nicht in %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number for %2.</source>
+        <translation>„%1“ ist keine ganze Zahl für %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoRecordset</name>
+    <message>
+        <source>the catalog is not open</source>
+        <translation>der Katalog ist nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>Dieser Wert kann hier nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>There is no current item to write.</source>
+        <translation>Es gibt keinen aktuellen Artikel zum Schreiben.</translation>
+    </message>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Diese Zeilen können nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Der Katalog ist nicht geöffnet.</translation>
     </message>
 </context>
 <context>
@@ -463,6 +580,17 @@
     </message>
 </context>
 <context>
+    <name>CRegistry</name>
+    <message>
+        <source>Could not open/create key</source>
+        <translation>Der Einstellungsschlüssel konnte nicht geöffnet oder angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not save key</source>
+        <translation>Der Einstellungsschlüssel konnte nicht gespeichert werden</translation>
+    </message>
+</context>
+<context>
     <name>CRenameDlg</name>
     <message>
         <source>Rename Stores / Depts</source>
@@ -609,6 +737,68 @@
     </message>
 </context>
 <context>
+    <name>CachedRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Diese Zeilen können nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>The user has no permission to create the catalog on the %1.</source>
+        <translation>Der Benutzer darf den Katalog auf dem %1 nicht anlegen.</translation>
+    </message>
+    <message>
+        <source>The user has no permission to read the catalog on the %1.</source>
+        <translation>Der Benutzer darf den Katalog auf dem %1 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The %1 is read-only: the catalog cannot be created there.</source>
+        <translation>Der %1 ist schreibgeschützt: Der Katalog kann dort nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>The table ShoppingLists on the %1 is not a Grocelle catalog. It has been left as it is, and the list stays empty.</source>
+        <translation>Die Tabelle ShoppingLists auf dem %1 ist kein Grocelle-Katalog. Sie bleibt unverändert, und die Liste bleibt leer.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Grocelle catalog, or it cannot be read. It has been left as it is, and the list stays empty.</source>
+        <translation>Die Datei %1 ist kein Grocelle-Katalog oder kann nicht gelesen werden. Sie bleibt unverändert, und die Liste bleibt leer.</translation>
+    </message>
+    <message>
+        <source>The catalog on the %1 can be read but not changed: the server or the database is read-only, or the user has no right to change it. Changes to the list cannot be saved.</source>
+        <translation>Der Katalog auf dem %1 kann gelesen, aber nicht geändert werden: Server oder Datenbank sind schreibgeschützt, oder der Benutzer darf ihn nicht ändern. Änderungen an der Liste können nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The catalog %1 cannot be written: the file or its folder is read-only. Changes to the list cannot be saved.</source>
+        <translation>Der Katalog %1 kann nicht geschrieben werden: Die Datei oder ihr Ordner ist schreibgeschützt. Änderungen an der Liste können nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The list stays empty.</source>
+        <translation>Die Liste bleibt leer.</translation>
+    </message>
+    <message>
+        <source>The catalog on the %1 cannot be reached or could not be created. The list stays empty.</source>
+        <translation>Der Katalog auf dem %1 ist nicht erreichbar oder konnte nicht angelegt werden. Die Liste bleibt leer.</translation>
+    </message>
+    <message>
+        <source>The catalog %1 does not exist and could not be created. The list stays empty.</source>
+        <translation>Der Katalog %1 existiert nicht und konnte nicht angelegt werden. Die Liste bleibt leer.</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding PRICE field...</source>
+        <translation>Datenbankstruktur wird aktualisiert, Feld PRICE wird hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding COUPON field...</source>
+        <translation>Datenbankstruktur wird aktualisiert, Feld COUPON wird hinzugefügt...</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding DEPTORDER field...</source>
+        <translation>Datenbankstruktur wird aktualisiert, Feld DEPTORDER wird hinzugefügt...</translation>
+    </message>
+</context>
+<context>
     <name>CatalogChoice</name>
     <message>
         <source>Usage: grocelle --copy-catalog FROM TO [--replace]</source>
@@ -621,6 +811,49 @@
     <message>
         <source>Checksum of %1: %2</source>
         <translation>Prüfsumme von %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogCopier</name>
+    <message>
+        <source>There is no catalog at %1.</source>
+        <translation>Unter %1 gibt es keinen Katalog.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, more than its %3</source>
+        <translation>%1 hat %2 Zeichen, mehr als die erlaubten %3</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character</source>
+        <translation>%1 enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number it takes</source>
+        <translation>%1 enthält „%2“, keine Zahl, die es annimmt</translation>
+    </message>
+    <message>
+        <source>Item %1 cannot be stored on the %2: %3. Nothing was copied.</source>
+        <translation>Artikel %1 kann nicht auf dem %2 gespeichert werden: %3. Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 already holds %2 items; nothing was copied. Give --replace to replace them.</source>
+        <translation>%1 enthält bereits %2 Artikel; es wurde nichts kopiert. Mit --replace werden sie ersetzt.</translation>
+    </message>
+    <message>
+        <source>%1 holds no readable catalog: %2</source>
+        <translation>%1 enthält keinen lesbaren Katalog: %2</translation>
+    </message>
+    <message>
+        <source>The copy does not match its source (%1 of %2 rows); nothing was copied.</source>
+        <translation>Die Kopie stimmt nicht mit der Quelle überein (%1 von %2 Zeilen); es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -667,6 +900,14 @@
     <message>
         <source>The catalog reported a failure.</source>
         <translation>Der Katalog hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>Error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>Fehler %1: %2</translation>
     </message>
 </context>
 <context>
@@ -994,6 +1235,49 @@ daraus. Alles Weitere wird im Programm selbst eingestellt.</translation>
     </message>
 </context>
 <context>
+    <name>FailureText</name>
+    <message>
+        <source>Another program is changing this item; try again.</source>
+        <translation>Ein anderes Programm ändert gerade diesen Artikel; versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The item no longer exists in the catalog.</source>
+        <translation>Der Artikel ist nicht mehr im Katalog.</translation>
+    </message>
+    <message>
+        <source>the item no longer exists in the catalog</source>
+        <translation>der Artikel ist nicht mehr im Katalog</translation>
+    </message>
+    <message>
+        <source>the %1 did not answer within %2 seconds</source>
+        <translation>der %1 hat nicht innerhalb von %2 Sekunden geantwortet</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>der Server hat nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>the %1 did not finish the statement within %2 seconds</source>
+        <translation>der %1 hat die Anweisung nicht innerhalb von %2 Sekunden beendet</translation>
+    </message>
+    <message>
+        <source>the connection to the %1 was lost (%2)</source>
+        <translation>die Verbindung zum %1 ist abgebrochen (%2)</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached: it did not answer within %2 seconds.</source>
+        <translation>Der %1 ist nicht erreichbar: Er hat nicht innerhalb von %2 Sekunden geantwortet.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached (%2).</source>
+        <translation>Der %1 ist nicht erreichbar (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached.</source>
+        <translation>Nicht erreichbar: %1.</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessServer</name>
     <message>
         <source>There is no phone named &quot;%1&quot;.</source>
@@ -1147,6 +1431,81 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>“%1”</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone: 1 item has changed since, and undoing it would overwrite those changes.  Nothing was changed.</source>
+        <translation>%1 kann nicht rückgängig gemacht werden: 1 Artikel wurde seither geändert, und das Rückgängigmachen würde diese Änderung überschreiben. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone: %2 items have changed since, and undoing it would overwrite those changes.  Nothing was changed.</source>
+        <translation>%1 kann nicht rückgängig gemacht werden: %2 Artikel wurden seither geändert, und das Rückgängigmachen würde diese Änderungen überschreiben. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be redone: 1 item has changed since it was undone.  Nothing was changed.</source>
+        <translation>%1 kann nicht wiederholt werden: 1 Artikel wurde seit dem Rückgängigmachen geändert. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be redone: %2 items have changed since it was undone.  Nothing was changed.</source>
+        <translation>%1 kann nicht wiederholt werden: %2 Artikel wurden seit dem Rückgängigmachen geändert. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>No catalog is open.</source>
+        <translation>Es ist kein Katalog geöffnet.</translation>
+    </message>
+    <message>
+        <source>The catalog is read-only, so changes cannot be undone.</source>
+        <translation>Der Katalog ist schreibgeschützt, daher lassen sich Änderungen nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>The undo history in this catalog was made by another program and cannot be used.</source>
+        <translation>Der Rückgängig-Verlauf in diesem Katalog stammt von einem anderen Programm und kann nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>One entry of the undo history is damaged and was skipped.</source>
+        <translation>Ein Eintrag des Rückgängig-Verlaufs ist beschädigt und wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>%1 entries of the undo history are damaged and were skipped.</source>
+        <translation>%1 Einträge des Rückgängig-Verlaufs sind beschädigt und wurden übersprungen.</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>Es gibt nichts rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone yet: %2 was done after it.  Undo %2 first.</source>
+        <translation>%1 kann noch nicht rückgängig gemacht werden: %2 geschah danach. Machen Sie zuerst %2 rückgängig.</translation>
+    </message>
+    <message>
+        <source>That action has been undone already, or is no longer in the history.</source>
+        <translation>Diese Aktion wurde bereits rückgängig gemacht oder ist nicht mehr im Verlauf.</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>Es gibt nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>The history has changed meanwhile: %1 is the next to redo.</source>
+        <translation>Der Verlauf hat sich inzwischen geändert: %1 ist als Nächstes zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Nothing was undone.</source>
+        <translation>Es wurde nichts rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>Nothing was redone.</source>
+        <translation>Es wurde nichts wiederholt.</translation>
+    </message>
+    <message>
+        <source>The history entry of %1 is damaged; it has been skipped.</source>
+        <translation>Der Verlaufseintrag von %1 ist beschädigt; er wurde übersprungen.</translation>
+    </message>
+</context>
+<context>
     <name>JsonTransfer</name>
     <message>
         <source>%1 should be a number, a text or null.</source>
@@ -1257,6 +1616,74 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
 </context>
 <context>
+    <name>PgCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Der Katalog ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The statement has no parameter %1.</source>
+        <translation>Die Anweisung hat keinen Parameter %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PgConnection</name>
+    <message>
+        <source>the statement takes %1 values, %2 were given</source>
+        <translation>die Anweisung nimmt %1 Werte, %2 wurden übergeben</translation>
+    </message>
+</context>
+<context>
+    <name>PgResultRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Diese Zeilen können nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>PgSession</name>
+    <message>
+        <source>The database on the %1 does not exist (%2).</source>
+        <translation>Die Datenbank auf dem %1 existiert nicht (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 did not accept the user name or password (%2).</source>
+        <translation>Der %1 hat Benutzername oder Passwort nicht akzeptiert (%2).</translation>
+    </message>
+    <message>
+        <source>The user has no permission to connect to the %1 (%2).</source>
+        <translation>Der Benutzer darf sich nicht mit dem %1 verbinden (%2).</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server %1</source>
+        <translation>PostgreSQL-Server %1</translation>
+    </message>
+    <message>
+        <source>The catalog address %1 cannot be read as a PostgreSQL address.</source>
+        <translation>Die Katalogadresse %1 ist keine lesbare PostgreSQL-Adresse.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genügend Speicher</translation>
+    </message>
+    <message>
+        <source>The %1 refused the session&apos;s settings.</source>
+        <translation>Der %1 hat die Einstellungen der Sitzung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>the connection to the %1 is still waiting for the answer to another statement</source>
+        <translation>die Verbindung zum %1 wartet noch auf die Antwort auf eine andere Anweisung</translation>
+    </message>
+    <message>
+        <source>another program changed the same items at the same moment, so nothing of this change was kept (%1).  Please try again</source>
+        <translation>ein anderes Programm hat im selben Moment dieselben Artikel geändert, daher wurde nichts von dieser Änderung behalten (%1). Bitte versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the change was undone after a failure</source>
+        <translation>die Änderung wurde nach einem Fehler zurückgenommen</translation>
+    </message>
+</context>
+<context>
     <name>PhoneDevices</name>
     <message>
         <source>A device name has 1 to %1 characters.</source>
@@ -1314,6 +1741,42 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Der Katalog ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteConnection</name>
+    <message>
+        <source>the SQLite library cannot start</source>
+        <translation>die SQLite-Bibliothek kann nicht starten</translation>
+    </message>
+    <message>
+        <source>only one statement can be run at a time</source>
+        <translation>es kann nur eine Anweisung auf einmal ausgeführt werden</translation>
+    </message>
+    <message>
+        <source>the statement takes %1 values, %2 were given</source>
+        <translation>die Anweisung nimmt %1 Werte, %2 wurden übergeben</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteStatementRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Diese Zeilen können nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreWalks</name>
+    <message>
+        <source>A walk belongs to one store.</source>
+        <translation>Ein Laufweg gehört zu einem Laden.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Could not open/create key</source>
+        <translation>No se pudo abrir ni crear la clave de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>BulkPass</name>
+    <message>
+        <source>The items changed while they were read.</source>
+        <translation>Los artículos cambiaron mientras se leían.</translation>
+    </message>
+    <message>
+        <source>The pass sets a column it did not name.</source>
+        <translation>La pasada cambia una columna que no nombró.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Grocelle</source>
@@ -18,6 +36,105 @@
     <message>
         <source>© 2026 Velmora. Made for people who shop.</source>
         <translation>© 2026 Velmora. Para quienes hacen la compra.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>El catálogo no está abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoConnection</name>
+    <message>
+        <source>no catalog engine opens %1</source>
+        <translation>ningún motor de catálogo abre %1</translation>
+    </message>
+    <message>
+        <source>the catalog is not open</source>
+        <translation>el catálogo no está abierto</translation>
+    </message>
+    <message>
+        <source>the change was undone after a failure</source>
+        <translation>el cambio se deshizo tras un error</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoException</name>
+    <message>
+        <source>A value of the catalog is not a number (error %1).</source>
+        <translation>Un valor del catálogo no es un número (error %1).</translation>
+    </message>
+    <message>
+        <source>The catalog store could not be started (error %1).</source>
+        <translation>No se pudo iniciar el almacén del catálogo (error %1).</translation>
+    </message>
+    <message>
+        <source>The catalog could not be opened (error %1).</source>
+        <translation>No se pudo abrir el catálogo (error %1).</translation>
+    </message>
+    <message>
+        <source>The catalog refused a value (error %1).</source>
+        <translation>El catálogo rechazó un valor (error %1).</translation>
+    </message>
+    <message>
+        <source>A value of the catalog could not be read (error %1).</source>
+        <translation>No se pudo leer un valor del catálogo (error %1).</translation>
+    </message>
+    <message>
+        <source>The catalog could not be written (error %1).</source>
+        <translation>No se pudo escribir en el catálogo (error %1).</translation>
+    </message>
+    <message>
+        <source>The catalog reported a failure (error %1).</source>
+        <translation>El catálogo informó de un error (error %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoField</name>
+    <message>
+        <source>%1 is too long for %2.</source>
+        <translation>%1 es demasiado largo para %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit %2 (from -32768 to 32767).</source>
+        <translation>%1 no cabe en %2 (de -32768 a 32767).</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 no es un número.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit %2.</source>
+        <translation>%1 no cabe en %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number for %2.</source>
+        <translation>«%1» no es un número entero para %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoRecordset</name>
+    <message>
+        <source>the catalog is not open</source>
+        <translation>el catálogo no está abierto</translation>
+    </message>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>Este valor no se puede cambiar aquí.</translation>
+    </message>
+    <message>
+        <source>There is no current item to write.</source>
+        <translation>No hay ningún artículo actual que escribir.</translation>
+    </message>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Estas filas no se pueden escribir.</translation>
+    </message>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>El catálogo no está abierto.</translation>
     </message>
 </context>
 <context>
@@ -463,6 +580,17 @@
     </message>
 </context>
 <context>
+    <name>CRegistry</name>
+    <message>
+        <source>Could not open/create key</source>
+        <translation>No se pudo abrir ni crear la clave de ajustes</translation>
+    </message>
+    <message>
+        <source>Could not save key</source>
+        <translation>No se pudo guardar la clave de ajustes</translation>
+    </message>
+</context>
+<context>
     <name>CRenameDlg</name>
     <message>
         <source>Rename Stores / Depts</source>
@@ -609,6 +737,68 @@
     </message>
 </context>
 <context>
+    <name>CachedRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Estas filas no se pueden escribir.</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>The user has no permission to create the catalog on the %1.</source>
+        <translation>El usuario no tiene permiso para crear el catálogo en el %1.</translation>
+    </message>
+    <message>
+        <source>The user has no permission to read the catalog on the %1.</source>
+        <translation>El usuario no tiene permiso para leer el catálogo en el %1.</translation>
+    </message>
+    <message>
+        <source>The %1 is read-only: the catalog cannot be created there.</source>
+        <translation>El %1 es de solo lectura: no se puede crear allí el catálogo.</translation>
+    </message>
+    <message>
+        <source>The table ShoppingLists on the %1 is not a Grocelle catalog. It has been left as it is, and the list stays empty.</source>
+        <translation>La tabla ShoppingLists del %1 no es un catálogo de Grocelle. Se ha dejado como estaba y la lista queda vacía.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Grocelle catalog, or it cannot be read. It has been left as it is, and the list stays empty.</source>
+        <translation>El archivo %1 no es un catálogo de Grocelle o no se puede leer. Se ha dejado como estaba y la lista queda vacía.</translation>
+    </message>
+    <message>
+        <source>The catalog on the %1 can be read but not changed: the server or the database is read-only, or the user has no right to change it. Changes to the list cannot be saved.</source>
+        <translation>El catálogo del %1 se puede leer pero no cambiar: el servidor o la base de datos son de solo lectura, o el usuario no tiene permiso para cambiarlo. Los cambios en la lista no se pueden guardar.</translation>
+    </message>
+    <message>
+        <source>The catalog %1 cannot be written: the file or its folder is read-only. Changes to the list cannot be saved.</source>
+        <translation>No se puede escribir en el catálogo %1: el archivo o su carpeta son de solo lectura. Los cambios en la lista no se pueden guardar.</translation>
+    </message>
+    <message>
+        <source>The list stays empty.</source>
+        <translation>La lista queda vacía.</translation>
+    </message>
+    <message>
+        <source>The catalog on the %1 cannot be reached or could not be created. The list stays empty.</source>
+        <translation>No se puede contactar con el catálogo del %1 o no se pudo crear. La lista queda vacía.</translation>
+    </message>
+    <message>
+        <source>The catalog %1 does not exist and could not be created. The list stays empty.</source>
+        <translation>El catálogo %1 no existe y no se pudo crear. La lista queda vacía.</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding PRICE field...</source>
+        <translation>Actualizando la estructura de la base de datos, añadiendo el campo PRICE...</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding COUPON field...</source>
+        <translation>Actualizando la estructura de la base de datos, añadiendo el campo COUPON...</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding DEPTORDER field...</source>
+        <translation>Actualizando la estructura de la base de datos, añadiendo el campo DEPTORDER...</translation>
+    </message>
+</context>
+<context>
     <name>CatalogChoice</name>
     <message>
         <source>Usage: grocelle --copy-catalog FROM TO [--replace]</source>
@@ -621,6 +811,49 @@
     <message>
         <source>Checksum of %1: %2</source>
         <translation>Suma de comprobación de %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogCopier</name>
+    <message>
+        <source>There is no catalog at %1.</source>
+        <translation>No hay ningún catálogo en %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>No se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, more than its %3</source>
+        <translation>%1 tiene %2 caracteres, más que sus %3</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character</source>
+        <translation>%1 contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number it takes</source>
+        <translation>%1 contiene «%2», que no es un número que admita</translation>
+    </message>
+    <message>
+        <source>Item %1 cannot be stored on the %2: %3. Nothing was copied.</source>
+        <translation>El artículo %1 no se puede guardar en el %2: %3. No se copió nada.</translation>
+    </message>
+    <message>
+        <source>%1 already holds %2 items; nothing was copied. Give --replace to replace them.</source>
+        <translation>%1 ya contiene %2 artículos; no se copió nada. Use --replace para sustituirlos.</translation>
+    </message>
+    <message>
+        <source>%1 holds no readable catalog: %2</source>
+        <translation>%1 no contiene ningún catálogo legible: %2</translation>
+    </message>
+    <message>
+        <source>The copy does not match its source (%1 of %2 rows); nothing was copied.</source>
+        <translation>La copia no coincide con su origen (%1 de %2 filas); no se copió nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
@@ -667,6 +900,14 @@
     <message>
         <source>The catalog reported a failure.</source>
         <translation>El catálogo ha informado de un error.</translation>
+    </message>
+    <message>
+        <source>Error %1</source>
+        <translation>Error %1</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>Error %1: %2</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1230,49 @@ sacada de él. Todo lo demás se ajusta en el propio programa.</translation>
     </message>
 </context>
 <context>
+    <name>FailureText</name>
+    <message>
+        <source>Another program is changing this item; try again.</source>
+        <translation>Otro programa está cambiando este artículo; inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The item no longer exists in the catalog.</source>
+        <translation>El artículo ya no existe en el catálogo.</translation>
+    </message>
+    <message>
+        <source>the item no longer exists in the catalog</source>
+        <translation>el artículo ya no existe en el catálogo</translation>
+    </message>
+    <message>
+        <source>the %1 did not answer within %2 seconds</source>
+        <translation>el %1 no respondió en %2 segundos</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>el servidor no respondió</translation>
+    </message>
+    <message>
+        <source>the %1 did not finish the statement within %2 seconds</source>
+        <translation>el %1 no terminó la instrucción en %2 segundos</translation>
+    </message>
+    <message>
+        <source>the connection to the %1 was lost (%2)</source>
+        <translation>se perdió la conexión con el %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached: it did not answer within %2 seconds.</source>
+        <translation>No se puede contactar con el %1: no respondió en %2 segundos.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached (%2).</source>
+        <translation>No se puede contactar con el %1 (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached.</source>
+        <translation>No se puede contactar con: %1.</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessServer</name>
     <message>
         <source>There is no phone named &quot;%1&quot;.</source>
@@ -1142,6 +1426,81 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>“%1”</source>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone: 1 item has changed since, and undoing it would overwrite those changes.  Nothing was changed.</source>
+        <translation>%1 no se puede deshacer: 1 artículo ha cambiado desde entonces, y deshacerlo sobrescribiría ese cambio. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone: %2 items have changed since, and undoing it would overwrite those changes.  Nothing was changed.</source>
+        <translation>%1 no se puede deshacer: %2 artículos han cambiado desde entonces, y deshacerlo sobrescribiría esos cambios. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be redone: 1 item has changed since it was undone.  Nothing was changed.</source>
+        <translation>%1 no se puede rehacer: 1 artículo ha cambiado desde que se deshizo. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be redone: %2 items have changed since it was undone.  Nothing was changed.</source>
+        <translation>%1 no se puede rehacer: %2 artículos han cambiado desde que se deshizo. No se cambió nada.</translation>
+    </message>
+    <message>
+        <source>No catalog is open.</source>
+        <translation>No hay ningún catálogo abierto.</translation>
+    </message>
+    <message>
+        <source>The catalog is read-only, so changes cannot be undone.</source>
+        <translation>El catálogo es de solo lectura, así que los cambios no se pueden deshacer.</translation>
+    </message>
+    <message>
+        <source>The undo history in this catalog was made by another program and cannot be used.</source>
+        <translation>El historial de deshacer de este catálogo lo creó otro programa y no se puede usar.</translation>
+    </message>
+    <message>
+        <source>One entry of the undo history is damaged and was skipped.</source>
+        <translation>Una entrada del historial de deshacer está dañada y se omitió.</translation>
+    </message>
+    <message>
+        <source>%1 entries of the undo history are damaged and were skipped.</source>
+        <translation>%1 entradas del historial de deshacer están dañadas y se omitieron.</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>No hay nada que deshacer.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone yet: %2 was done after it.  Undo %2 first.</source>
+        <translation>%1 aún no se puede deshacer: %2 se hizo después. Deshaga primero %2.</translation>
+    </message>
+    <message>
+        <source>That action has been undone already, or is no longer in the history.</source>
+        <translation>Esa acción ya se deshizo o ya no está en el historial.</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>No hay nada que rehacer.</translation>
+    </message>
+    <message>
+        <source>The history has changed meanwhile: %1 is the next to redo.</source>
+        <translation>El historial ha cambiado mientras tanto: %1 es lo siguiente que rehacer.</translation>
+    </message>
+    <message>
+        <source>Nothing was undone.</source>
+        <translation>No se deshizo nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was redone.</source>
+        <translation>No se rehízo nada.</translation>
+    </message>
+    <message>
+        <source>The history entry of %1 is damaged; it has been skipped.</source>
+        <translation>La entrada del historial de %1 está dañada; se ha omitido.</translation>
+    </message>
+</context>
+<context>
     <name>JsonTransfer</name>
     <message>
         <source>%1 should be a number, a text or null.</source>
@@ -1252,6 +1611,74 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
 </context>
 <context>
+    <name>PgCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>El catálogo no está abierto.</translation>
+    </message>
+    <message>
+        <source>The statement has no parameter %1.</source>
+        <translation>La instrucción no tiene el parámetro %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PgConnection</name>
+    <message>
+        <source>the statement takes %1 values, %2 were given</source>
+        <translation>la instrucción admite %1 valores y se dieron %2</translation>
+    </message>
+</context>
+<context>
+    <name>PgResultRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Estas filas no se pueden escribir.</translation>
+    </message>
+</context>
+<context>
+    <name>PgSession</name>
+    <message>
+        <source>The database on the %1 does not exist (%2).</source>
+        <translation>La base de datos del %1 no existe (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 did not accept the user name or password (%2).</source>
+        <translation>El %1 no aceptó el nombre de usuario o la contraseña (%2).</translation>
+    </message>
+    <message>
+        <source>The user has no permission to connect to the %1 (%2).</source>
+        <translation>El usuario no tiene permiso para conectarse al %1 (%2).</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server %1</source>
+        <translation>servidor PostgreSQL %1</translation>
+    </message>
+    <message>
+        <source>The catalog address %1 cannot be read as a PostgreSQL address.</source>
+        <translation>La dirección de catálogo %1 no se puede leer como dirección de PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>The %1 refused the session&apos;s settings.</source>
+        <translation>El %1 rechazó los ajustes de la sesión.</translation>
+    </message>
+    <message>
+        <source>the connection to the %1 is still waiting for the answer to another statement</source>
+        <translation>la conexión con el %1 aún espera la respuesta a otra instrucción</translation>
+    </message>
+    <message>
+        <source>another program changed the same items at the same moment, so nothing of this change was kept (%1).  Please try again</source>
+        <translation>otro programa cambió los mismos artículos en el mismo momento, así que no se conservó nada de este cambio (%1). Inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>the change was undone after a failure</source>
+        <translation>el cambio se deshizo tras un error</translation>
+    </message>
+</context>
+<context>
     <name>PhoneDevices</name>
     <message>
         <source>A device name has 1 to %1 characters.</source>
@@ -1309,6 +1736,42 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado tras «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>El catálogo no está abierto.</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteConnection</name>
+    <message>
+        <source>the SQLite library cannot start</source>
+        <translation>la biblioteca SQLite no puede iniciarse</translation>
+    </message>
+    <message>
+        <source>only one statement can be run at a time</source>
+        <translation>solo se puede ejecutar una instrucción a la vez</translation>
+    </message>
+    <message>
+        <source>the statement takes %1 values, %2 were given</source>
+        <translation>la instrucción admite %1 valores y se dieron %2</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteStatementRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Estas filas no se pueden escribir.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreWalks</name>
+    <message>
+        <source>A walk belongs to one store.</source>
+        <translation>Un recorrido pertenece a una sola tienda.</translation>
     </message>
 </context>
 <context>

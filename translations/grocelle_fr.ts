@@ -2,6 +2,24 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Could not open/create key</source>
+        <translation>Impossible d&apos;ouvrir ou de créer la clé de réglages</translation>
+    </message>
+</context>
+<context>
+    <name>BulkPass</name>
+    <message>
+        <source>The items changed while they were read.</source>
+        <translation>Les articles ont changé pendant leur lecture.</translation>
+    </message>
+    <message>
+        <source>The pass sets a column it did not name.</source>
+        <translation>Le passage modifie une colonne qu&apos;il n&apos;a pas nommée.</translation>
+    </message>
+</context>
+<context>
     <name>CAboutDlg</name>
     <message>
         <source>About Grocelle</source>
@@ -18,6 +36,105 @@
     <message>
         <source>© 2026 Velmora. Made for people who shop.</source>
         <translation>© 2026 Velmora. Pour ceux qui font les courses.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Le catalogue n&apos;est pas ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoConnection</name>
+    <message>
+        <source>no catalog engine opens %1</source>
+        <translation>aucun moteur de catalogue n&apos;ouvre %1</translation>
+    </message>
+    <message>
+        <source>the catalog is not open</source>
+        <translation>le catalogue n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>the change was undone after a failure</source>
+        <translation>la modification a été annulée après une erreur</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoException</name>
+    <message>
+        <source>A value of the catalog is not a number (error %1).</source>
+        <translation>Une valeur du catalogue n&apos;est pas un nombre (erreur %1).</translation>
+    </message>
+    <message>
+        <source>The catalog store could not be started (error %1).</source>
+        <translation>Le stockage du catalogue n&apos;a pas pu démarrer (erreur %1).</translation>
+    </message>
+    <message>
+        <source>The catalog could not be opened (error %1).</source>
+        <translation>Le catalogue n&apos;a pas pu être ouvert (erreur %1).</translation>
+    </message>
+    <message>
+        <source>The catalog refused a value (error %1).</source>
+        <translation>Le catalogue a refusé une valeur (erreur %1).</translation>
+    </message>
+    <message>
+        <source>A value of the catalog could not be read (error %1).</source>
+        <translation>Une valeur du catalogue n&apos;a pas pu être lue (erreur %1).</translation>
+    </message>
+    <message>
+        <source>The catalog could not be written (error %1).</source>
+        <translation>Le catalogue n&apos;a pas pu être écrit (erreur %1).</translation>
+    </message>
+    <message>
+        <source>The catalog reported a failure (error %1).</source>
+        <translation>Le catalogue a signalé une erreur (erreur %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoField</name>
+    <message>
+        <source>%1 is too long for %2.</source>
+        <translation>%1 est trop long pour %2.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit %2 (from -32768 to 32767).</source>
+        <translation>%1 ne tient pas dans %2 (de -32768 à 32767).</translation>
+    </message>
+    <message>
+        <source>%1 is not a number.</source>
+        <translation>%1 n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>%1 does not fit %2.</source>
+        <translation>%1 ne tient pas dans %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number for %2.</source>
+        <translation>« %1 » n&apos;est pas un nombre entier pour %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CAdoRecordset</name>
+    <message>
+        <source>the catalog is not open</source>
+        <translation>le catalogue n&apos;est pas ouvert</translation>
+    </message>
+    <message>
+        <source>This value cannot be changed here.</source>
+        <translation>Cette valeur ne peut pas être modifiée ici.</translation>
+    </message>
+    <message>
+        <source>There is no current item to write.</source>
+        <translation>Il n&apos;y a pas d&apos;article en cours à écrire.</translation>
+    </message>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Ces lignes ne peuvent pas être écrites.</translation>
+    </message>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Le catalogue n&apos;est pas ouvert.</translation>
     </message>
 </context>
 <context>
@@ -463,6 +580,17 @@
     </message>
 </context>
 <context>
+    <name>CRegistry</name>
+    <message>
+        <source>Could not open/create key</source>
+        <translation>Impossible d&apos;ouvrir ou de créer la clé de réglages</translation>
+    </message>
+    <message>
+        <source>Could not save key</source>
+        <translation>Impossible d&apos;enregistrer la clé de réglages</translation>
+    </message>
+</context>
+<context>
     <name>CRenameDlg</name>
     <message>
         <source>Rename Stores / Depts</source>
@@ -609,6 +737,68 @@
     </message>
 </context>
 <context>
+    <name>CachedRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Ces lignes ne peuvent pas être écrites.</translation>
+    </message>
+</context>
+<context>
+    <name>Catalog</name>
+    <message>
+        <source>The user has no permission to create the catalog on the %1.</source>
+        <translation>L&apos;utilisateur n&apos;a pas le droit de créer le catalogue sur le %1.</translation>
+    </message>
+    <message>
+        <source>The user has no permission to read the catalog on the %1.</source>
+        <translation>L&apos;utilisateur n&apos;a pas le droit de lire le catalogue sur le %1.</translation>
+    </message>
+    <message>
+        <source>The %1 is read-only: the catalog cannot be created there.</source>
+        <translation>Le %1 est en lecture seule : le catalogue ne peut pas y être créé.</translation>
+    </message>
+    <message>
+        <source>The table ShoppingLists on the %1 is not a Grocelle catalog. It has been left as it is, and the list stays empty.</source>
+        <translation>La table ShoppingLists sur le %1 n&apos;est pas un catalogue Grocelle. Elle a été laissée telle quelle, et la liste reste vide.</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Grocelle catalog, or it cannot be read. It has been left as it is, and the list stays empty.</source>
+        <translation>Le fichier %1 n&apos;est pas un catalogue Grocelle, ou il est illisible. Il a été laissé tel quel, et la liste reste vide.</translation>
+    </message>
+    <message>
+        <source>The catalog on the %1 can be read but not changed: the server or the database is read-only, or the user has no right to change it. Changes to the list cannot be saved.</source>
+        <translation>Le catalogue sur le %1 peut être lu mais pas modifié : le serveur ou la base est en lecture seule, ou l&apos;utilisateur n&apos;a pas le droit de le modifier. Les modifications de la liste ne peuvent pas être enregistrées.</translation>
+    </message>
+    <message>
+        <source>The catalog %1 cannot be written: the file or its folder is read-only. Changes to the list cannot be saved.</source>
+        <translation>Le catalogue %1 ne peut pas être écrit : le fichier ou son dossier est en lecture seule. Les modifications de la liste ne peuvent pas être enregistrées.</translation>
+    </message>
+    <message>
+        <source>The list stays empty.</source>
+        <translation>La liste reste vide.</translation>
+    </message>
+    <message>
+        <source>The catalog on the %1 cannot be reached or could not be created. The list stays empty.</source>
+        <translation>Le catalogue sur le %1 est injoignable ou n&apos;a pas pu être créé. La liste reste vide.</translation>
+    </message>
+    <message>
+        <source>The catalog %1 does not exist and could not be created. The list stays empty.</source>
+        <translation>Le catalogue %1 n&apos;existe pas et n&apos;a pas pu être créé. La liste reste vide.</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding PRICE field...</source>
+        <translation>Mise à jour de la structure de la base, ajout du champ PRICE...</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding COUPON field...</source>
+        <translation>Mise à jour de la structure de la base, ajout du champ COUPON...</translation>
+    </message>
+    <message>
+        <source>Updating database structure, adding DEPTORDER field...</source>
+        <translation>Mise à jour de la structure de la base, ajout du champ DEPTORDER...</translation>
+    </message>
+</context>
+<context>
     <name>CatalogChoice</name>
     <message>
         <source>Usage: grocelle --copy-catalog FROM TO [--replace]</source>
@@ -621,6 +811,49 @@
     <message>
         <source>Checksum of %1: %2</source>
         <translation>Somme de contrôle de %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CatalogCopier</name>
+    <message>
+        <source>There is no catalog at %1.</source>
+        <translation>Il n&apos;y a pas de catalogue à %1.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation>%1 ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>%1 has %2 characters, more than its %3</source>
+        <translation>%1 a %2 caractères, plus que ses %3</translation>
+    </message>
+    <message>
+        <source>%1 holds a NUL character</source>
+        <translation>%1 contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>%1 holds &quot;%2&quot;, which is not a number it takes</source>
+        <translation>%1 contient « %2 », qui n&apos;est pas un nombre qu&apos;il accepte</translation>
+    </message>
+    <message>
+        <source>Item %1 cannot be stored on the %2: %3. Nothing was copied.</source>
+        <translation>L&apos;article %1 ne peut pas être enregistré sur le %2 : %3. Rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>%1 already holds %2 items; nothing was copied. Give --replace to replace them.</source>
+        <translation>%1 contient déjà %2 articles ; rien n&apos;a été copié. Indiquez --replace pour les remplacer.</translation>
+    </message>
+    <message>
+        <source>%1 holds no readable catalog: %2</source>
+        <translation>%1 ne contient aucun catalogue lisible : %2</translation>
+    </message>
+    <message>
+        <source>The copy does not match its source (%1 of %2 rows); nothing was copied.</source>
+        <translation>La copie ne correspond pas à sa source (%1 lignes sur %2) ; rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
     </message>
 </context>
 <context>
@@ -667,6 +900,14 @@
     <message>
         <source>The catalog reported a failure.</source>
         <translation>Le catalogue a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>Error %1</source>
+        <translation>Erreur %1</translation>
+    </message>
+    <message>
+        <source>Error %1: %2</source>
+        <translation>Erreur %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -992,6 +1233,49 @@ qui en est tirée. Tout le reste se règle dans le programme lui-même.</transla
     </message>
 </context>
 <context>
+    <name>FailureText</name>
+    <message>
+        <source>Another program is changing this item; try again.</source>
+        <translation>Un autre programme modifie cet article ; réessayez.</translation>
+    </message>
+    <message>
+        <source>The item no longer exists in the catalog.</source>
+        <translation>L&apos;article n&apos;existe plus dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>the item no longer exists in the catalog</source>
+        <translation>l&apos;article n&apos;existe plus dans le catalogue</translation>
+    </message>
+    <message>
+        <source>the %1 did not answer within %2 seconds</source>
+        <translation>le %1 n&apos;a pas répondu en %2 secondes</translation>
+    </message>
+    <message>
+        <source>the server did not answer</source>
+        <translation>le serveur n&apos;a pas répondu</translation>
+    </message>
+    <message>
+        <source>the %1 did not finish the statement within %2 seconds</source>
+        <translation>le %1 n&apos;a pas terminé l&apos;instruction en %2 secondes</translation>
+    </message>
+    <message>
+        <source>the connection to the %1 was lost (%2)</source>
+        <translation>la connexion au %1 a été perdue (%2)</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached: it did not answer within %2 seconds.</source>
+        <translation>Le %1 est injoignable : il n&apos;a pas répondu en %2 secondes.</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached (%2).</source>
+        <translation>Le %1 est injoignable (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 cannot be reached.</source>
+        <translation>Injoignable : %1.</translation>
+    </message>
+</context>
+<context>
     <name>HeadlessServer</name>
     <message>
         <source>There is no phone named &quot;%1&quot;.</source>
@@ -1145,6 +1429,81 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
 </context>
 <context>
+    <name>Journal</name>
+    <message>
+        <source>“%1”</source>
+        <translation>« %1 »</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone: 1 item has changed since, and undoing it would overwrite those changes.  Nothing was changed.</source>
+        <translation>%1 ne peut pas être annulé : 1 article a changé depuis, et l&apos;annulation écraserait ce changement. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone: %2 items have changed since, and undoing it would overwrite those changes.  Nothing was changed.</source>
+        <translation>%1 ne peut pas être annulé : %2 articles ont changé depuis, et l&apos;annulation écraserait ces changements. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be redone: 1 item has changed since it was undone.  Nothing was changed.</source>
+        <translation>%1 ne peut pas être rétabli : 1 article a changé depuis son annulation. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be redone: %2 items have changed since it was undone.  Nothing was changed.</source>
+        <translation>%1 ne peut pas être rétabli : %2 articles ont changé depuis son annulation. Rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>No catalog is open.</source>
+        <translation>Aucun catalogue n&apos;est ouvert.</translation>
+    </message>
+    <message>
+        <source>The catalog is read-only, so changes cannot be undone.</source>
+        <translation>Le catalogue est en lecture seule : les modifications ne peuvent pas être annulées.</translation>
+    </message>
+    <message>
+        <source>The undo history in this catalog was made by another program and cannot be used.</source>
+        <translation>L&apos;historique d&apos;annulation de ce catalogue a été créé par un autre programme et ne peut pas être utilisé.</translation>
+    </message>
+    <message>
+        <source>One entry of the undo history is damaged and was skipped.</source>
+        <translation>Une entrée de l&apos;historique d&apos;annulation est endommagée et a été ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 entries of the undo history are damaged and were skipped.</source>
+        <translation>%1 entrées de l&apos;historique d&apos;annulation sont endommagées et ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>Il n&apos;y a rien à annuler.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be undone yet: %2 was done after it.  Undo %2 first.</source>
+        <translation>%1 ne peut pas encore être annulé : %2 a été fait après. Annulez d&apos;abord %2.</translation>
+    </message>
+    <message>
+        <source>That action has been undone already, or is no longer in the history.</source>
+        <translation>Cette action a déjà été annulée, ou n&apos;est plus dans l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>Il n&apos;y a rien à rétablir.</translation>
+    </message>
+    <message>
+        <source>The history has changed meanwhile: %1 is the next to redo.</source>
+        <translation>L&apos;historique a changé entre-temps : %1 est le prochain à rétablir.</translation>
+    </message>
+    <message>
+        <source>Nothing was undone.</source>
+        <translation>Rien n&apos;a été annulé.</translation>
+    </message>
+    <message>
+        <source>Nothing was redone.</source>
+        <translation>Rien n&apos;a été rétabli.</translation>
+    </message>
+    <message>
+        <source>The history entry of %1 is damaged; it has been skipped.</source>
+        <translation>L&apos;entrée d&apos;historique de %1 est endommagée ; elle a été ignorée.</translation>
+    </message>
+</context>
+<context>
     <name>JsonTransfer</name>
     <message>
         <source>%1 should be a number, a text or null.</source>
@@ -1255,6 +1614,74 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
 </context>
 <context>
+    <name>PgCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Le catalogue n&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>The statement has no parameter %1.</source>
+        <translation>L&apos;instruction n&apos;a pas de paramètre %1.</translation>
+    </message>
+</context>
+<context>
+    <name>PgConnection</name>
+    <message>
+        <source>the statement takes %1 values, %2 were given</source>
+        <translation>l&apos;instruction prend %1 valeurs, %2 ont été donnés</translation>
+    </message>
+</context>
+<context>
+    <name>PgResultRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Ces lignes ne peuvent pas être écrites.</translation>
+    </message>
+</context>
+<context>
+    <name>PgSession</name>
+    <message>
+        <source>The database on the %1 does not exist (%2).</source>
+        <translation>La base de données sur le %1 n&apos;existe pas (%2).</translation>
+    </message>
+    <message>
+        <source>The %1 did not accept the user name or password (%2).</source>
+        <translation>Le %1 n&apos;a pas accepté le nom d&apos;utilisateur ou le mot de passe (%2).</translation>
+    </message>
+    <message>
+        <source>The user has no permission to connect to the %1 (%2).</source>
+        <translation>L&apos;utilisateur n&apos;a pas le droit de se connecter au %1 (%2).</translation>
+    </message>
+    <message>
+        <source>PostgreSQL server %1</source>
+        <translation>serveur PostgreSQL %1</translation>
+    </message>
+    <message>
+        <source>The catalog address %1 cannot be read as a PostgreSQL address.</source>
+        <translation>L&apos;adresse de catalogue %1 ne peut pas être lue comme une adresse PostgreSQL.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>The %1 refused the session&apos;s settings.</source>
+        <translation>Le %1 a refusé les réglages de la session.</translation>
+    </message>
+    <message>
+        <source>the connection to the %1 is still waiting for the answer to another statement</source>
+        <translation>la connexion au %1 attend encore la réponse à une autre instruction</translation>
+    </message>
+    <message>
+        <source>another program changed the same items at the same moment, so nothing of this change was kept (%1).  Please try again</source>
+        <translation>un autre programme a modifié les mêmes articles au même moment : rien de cette modification n&apos;a été conservé (%1). Veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>the change was undone after a failure</source>
+        <translation>la modification a été annulée après une erreur</translation>
+    </message>
+</context>
+<context>
     <name>PhoneDevices</name>
     <message>
         <source>A device name has 1 to %1 characters.</source>
@@ -1312,6 +1739,42 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteCommand</name>
+    <message>
+        <source>The catalog is not open.</source>
+        <translation>Le catalogue n&apos;est pas ouvert.</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteConnection</name>
+    <message>
+        <source>the SQLite library cannot start</source>
+        <translation>la bibliothèque SQLite ne peut pas démarrer</translation>
+    </message>
+    <message>
+        <source>only one statement can be run at a time</source>
+        <translation>une seule instruction peut être exécutée à la fois</translation>
+    </message>
+    <message>
+        <source>the statement takes %1 values, %2 were given</source>
+        <translation>l&apos;instruction prend %1 valeurs, %2 ont été donnés</translation>
+    </message>
+</context>
+<context>
+    <name>SqliteStatementRows</name>
+    <message>
+        <source>These rows cannot be written.</source>
+        <translation>Ces lignes ne peuvent pas être écrites.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreWalks</name>
+    <message>
+        <source>A walk belongs to one store.</source>
+        <translation>Un parcours appartient à un seul magasin.</translation>
     </message>
 </context>
 <context>

@@ -322,8 +322,8 @@ void HeadlessServer::announce(const QString& named, bool readOnly)
 int HeadlessServer::serve()
 {
     // The service's log stays English for the journal, also where the
-    // catalog code words what it logs: only the link is printed in the
-    // user's language (announce).
+    // catalog code words what it logs (its failures, the server's name):
+    // only the link is printed in the user's language (announce).
     Translations::install(QStringLiteral("en"));
     QSslConfiguration tls;
     QString named;
@@ -521,8 +521,5 @@ int HeadlessServer::run(int argc, char** argv)
     if (deviceCommand) {
         return command.deviceCommand();
     }
-    // The catalog's own words reach the log too (its failures, the server's
-    // name): English as well, so the log reads the same for every user.
-    Translations::install(QStringLiteral("en"));
     return command.serve();
 }

@@ -3,7 +3,6 @@
 #include "app/CommandLine.h"
 #include "platform/CRegistry.h"
 #include "platform/Translations.h"
-#include "tools/PhoneDevices.h"
 
 #include <QFile>
 #include <QProcess>
@@ -226,9 +225,8 @@ TEST_F(CommandLineTest, PhoneCommandsAnswerInTheTerminalsLanguageWhileTheService
     log += server.readAllStandardError();
     const QString out = QString::fromUtf8(server.readAllStandardOutput());
     // The first start makes a link and shows it to whoever started it.
-    EXPECT_TRUE(out.contains(QStringLiteral("Der Link von %1 (nur dieses eine Mal gezeigt; nur sein Hash wird "
-                                            "gespeichert):\n")
-                                 .arg(PhoneDevices::legacyName())))
+    EXPECT_TRUE(out.contains(
+        QStringLiteral("Der Link von Handy (nur dieses eine Mal gezeigt; nur sein Hash wird gespeichert):\n")))
         << out.toStdString();
     EXPECT_TRUE(QString::fromUtf8(log).startsWith(QStringLiteral("grocelle: serving %1 on port ").arg(catalog)))
         << log.toStdString();
@@ -248,5 +246,6 @@ TEST_F(CommandLineTest, PhoneCommandsAnswerInTheTerminalsLanguageWhileTheService
     EXPECT_TRUE(refused.err.contains("is not a Grocelle catalog")) << refused.err.toStdString();
 
     const ProgramRun listed = runProgram({QStringLiteral("--list-devices")}, german);
-    EXPECT_EQ(QString::fromUtf8(listed.out), PhoneDevices::legacyName() + QStringLiteral("\tzuletzt gesehen: nie\n"));
+    // The first phone was named in the user's language too.
+    EXPECT_EQ(QString::fromUtf8(listed.out), QStringLiteral("Handy\tzuletzt gesehen: nie\n"));
 }

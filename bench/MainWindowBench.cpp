@@ -13,11 +13,9 @@
 #include "controls/ItemListModel.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ListRows.h"
-#include "platform/DeviceFolder.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/catalog/Catalog.h"
 #include "store/sqlite/SqliteConnection.h"
 
 #include <QApplication>
@@ -50,14 +48,16 @@ public:
     static Window& on(int items, int stores = 12)
     {
         if (!current() || current()->m_items != items || current()->m_stores != stores) {
-            current().reset();
-            current().reset(new Window(items, stores));
-            // The window must go before the application object does.
+            // The window must go before the application object does, and
+            // before another benchmark replaces its catalog.
             static const bool cleanup = [] {
                 qAddPostRoutine([] { current().reset(); });
+                keepOnDeviceCatalog([] { current().reset(); });
                 return true;
             }();
             Q_UNUSED(cleanup);
+            current().reset();
+            current().reset(new Window(items, stores));
         }
         return *current();
     }
@@ -82,9 +82,7 @@ private:
         : m_items(items)
         , m_stores(stores)
     {
-        const QString file = DeviceFolder::map(Catalog::devicePath());
-        QFile::remove(file);
-        generateCatalog(file, items, stores);
+        generateCatalog(releaseDeviceCatalog(), items, stores);
         m_app.LoadSettings();
         m_app.CreateListFont();
         m_dlg = std::make_unique<CMainDlg>(m_app);

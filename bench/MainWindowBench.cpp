@@ -432,8 +432,17 @@ void viewSizes(benchmark::internal::Benchmark* b)
 
 BENCHMARK(BM_RebuildList)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_RebuildListFull)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
-BENCHMARK(BM_ListRowsFull)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
-BENCHMARK(BM_ListRowsWholeRead)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
+// The need view, whose whole list the aim of 1.1x is set for.
+BENCHMARK(BM_ListRowsFull)
+    ->Args({10000, NeedView})
+    ->Args({100000, NeedView})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.5);
+BENCHMARK(BM_ListRowsWholeRead)
+    ->Args({10000, NeedView})
+    ->Args({100000, NeedView})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.5);
 BENCHMARK(BM_FirstScreen)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(0.5)->UseRealTime();
 BENCHMARK(BM_RebuildListRaw)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
 BENCHMARK(BM_RebuildListRawAsciiNocase)->Apply(viewSizes)->Unit(benchmark::kMillisecond)->MinTime(0.5);
@@ -449,6 +458,6 @@ static const bool rebuildCompared =
     && compareWithBaseline("BM_RebuildList", "BM_RebuildListRaw", 1.5, "Rebuild list (items/view 0 need, 1 store)");
 static const bool fullRebuildCompared =
     compareWithBaseline("BM_RebuildListFull", "BM_RebuildListRaw", 1.5, "Rebuild list, every row read (items/view)");
-static const bool wholeReadCompared =
-    compareWithBaseline("BM_ListRowsFull", "BM_ListRowsWholeRead", 1.1,
-                        "The list's rows and totals, every row read, against the whole read of before (items/view)");
+static const bool wholeReadCompared = compareWithBaseline(
+    "BM_ListRowsFull", "BM_ListRowsWholeRead", 1.1,
+    "The need view's rows and totals, every row read, against the whole read of before (items/view)");

@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <random>
 #include <stdexcept>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -73,13 +75,25 @@ void check(int result, sqlite3* db, const char* what)
         fail(QStringLiteral("%1: %2").arg(QString::fromUtf8(what), QString::fromUtf8(sqlite3_errmsg(db))));
     }
 }
+// A catalog file with the files SQLite keeps beside it.
+void removeCatalogFiles(const QString& file)
+{
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        QFile::remove(file + QLatin1String(suffix));
+    }
+}
+
+std::vector<std::function<void()>>& deviceCatalogWindows()
+{
+    static std::vector<std::function<void()>> closers;
+    return closers;
+}
 } // namespace
 
 void generateCatalog(const QString& filePath, int items, int stores, int depts)
 {
     const QString file = DeviceFolder::map(filePath);
-    QFile::remove(file);
-    QFile::remove(file + QStringLiteral("-journal"));
+    removeCatalogFiles(file);
     if (Catalog::prepareFile(file) != Catalog::FileState::Created) {
         fail(QStringLiteral("cannot create %1").arg(file));
     }
@@ -185,4 +199,37 @@ void benchMust(bool succeeded, const char* what)
         std::fprintf(stderr, "benchmark set-up failed: %s\n", what);
         std::exit(1);
     }
+}
+
+void keepOnDeviceCatalog(std::function<void()> close)
+{
+    deviceCatalogWindows().push_back(std::move(close));
+}
+
+QString releaseDeviceCatalog()
+{
+    for (const auto& close : deviceCatalogWindows()) {
+        close();
+    }
+    const QString file = DeviceFolder::map(Catalog::devicePath());
+    removeCatalogFiles(file);
+    return file;
+}
+
+bool copyCatalog(const QString& source, const QString& target)
+{
+    sqlite3* from = nullptr;
+    sqlite3* to = nullptr;
+    bool copied =
+        sqlite3_open_v2(source.toUtf8().constData(), &from, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
+        && sqlite3_open_v2(target.toUtf8().constData(), &to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+               == SQLITE_OK;
+    if (copied) {
+        sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
+        copied = backup != nullptr && sqlite3_backup_step(backup, -1) == SQLITE_DONE;
+        copied = sqlite3_backup_finish(backup) == SQLITE_OK && copied;
+    }
+    sqlite3_close(to);
+    sqlite3_close(from);
+    return copied;
 }

@@ -8,13 +8,10 @@
 #include "app/CListApp.h"
 #include "commands/NameCompletion.h"
 #include "mainwnd/CMainDlg.h"
-#include "platform/DeviceFolder.h"
-#include "store/catalog/Catalog.h"
 #include "store/sqlite/SqliteConnection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -53,10 +50,10 @@ void BM_CompletionKeystroke(benchmark::State& state)
 {
     const int items = static_cast<int>(state.range(0));
     // The window works on the device folder's catalog: a copy of the
-    // generated one, indexed as after the first start.
-    const QString catalog = DeviceFolder::map(Catalog::devicePath());
-    QFile::remove(catalog);
-    if (!QFile::copy(benchCatalog(items), catalog)) {
+    // generated one, indexed as after the first start, in place of the one
+    // other benchmarks' windows had open.
+    const QString source = benchCatalog(items);
+    if (!copyCatalog(source, releaseDeviceCatalog())) {
         state.SkipWithError("cannot copy the catalog");
         return;
     }

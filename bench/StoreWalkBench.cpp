@@ -15,7 +15,6 @@
 #include "store/catalog/StoreWalks.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTabBar>
 
 #include <benchmark/benchmark.h>
@@ -34,13 +33,16 @@ public:
     {
         static std::unique_ptr<WalkWindow> window;
         if (!window || window->m_items != items) {
-            window.reset();
-            window.reset(new WalkWindow(items));
+            // The window must go before the application object does, and
+            // before another benchmark replaces its catalog.
             static const bool cleanup = [] {
                 qAddPostRoutine([] { window.reset(); });
+                keepOnDeviceCatalog([] { window.reset(); });
                 return true;
             }();
             Q_UNUSED(cleanup);
+            window.reset();
+            window.reset(new WalkWindow(items));
         }
         return *window;
     }
@@ -71,9 +73,7 @@ private:
     explicit WalkWindow(int items)
         : m_items(items)
     {
-        const QString file = DeviceFolder::map(Catalog::devicePath());
-        QFile::remove(file);
-        generateCatalog(file, items, 1);
+        generateCatalog(releaseDeviceCatalog(), items, 1);
         m_app.LoadSettings();
         m_app.CreateListFont();
         m_dlg = std::make_unique<CMainDlg>(m_app);

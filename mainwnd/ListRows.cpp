@@ -8,11 +8,13 @@
 #include "platform/MessageService.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
+#include "store/access/CAdoField.h"
 #include "store/access/CAdoRecordset.h"
 
 #include <QPointer>
 
 #include <algorithm>
+#include <climits>
 #include <exception>
 #include <memory>
 
@@ -24,22 +26,45 @@ const QString& openFailure()
     return text;
 }
 
+// A number of the list's row as the list has always read it: the number its
+// text begins with. Whole numbers, which nearly every catalog holds, are taken
+// as they are, without their text.
+int intOf(CAdoField& field)
+{
+    qint64 whole = 0;
+    if (field.GetWholeNumber(whole)) {
+        return static_cast<int>(std::clamp<qint64>(whole, INT_MIN, INT_MAX));
+    }
+    return TextNumbers::toInt(field.GetText());
+}
+
 // The row under the cursor as the list shows it: the need view's price
 // column is quantity times price, a store view's the price alone.
 ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
 {
     ItemListModel::Row row;
     row.cells[0] = rs.GetField(0).GetText();
-    row.mark = TextNumbers::toInt(rs.GetField(7).GetText());
-    const QString& couponText = rs.GetField(8).GetText();
-    const bool coupon = couponText == QLatin1String("1") || couponText == QLatin1String("-1");
+    row.mark = intOf(rs.GetField(7));
+    qint64 couponValue = 0;
+    const bool coupon =
+        rs.GetField(8).GetWholeNumber(couponValue)
+            ? couponValue == 1 || couponValue == -1
+            : rs.GetField(8).GetText() == QLatin1String("1") || rs.GetField(8).GetText() == QLatin1String("-1");
     row.image = (row.mark != 0 ? 1 : 0) + (coupon ? 2 : 0);
-    row.id = TextNumbers::toInt(rs.GetField(1).GetText());
-    const QString& qtyText = rs.GetField(2).GetText();
+    row.id = intOf(rs.GetField(1));
     int quantity = 0;
-    if (qtyText != QLatin1String("0")) {
-        quantity = TextNumbers::toInt(qtyText);
-        row.cells[1] = qtyText;
+    qint64 wholeQuantity = 0;
+    if (rs.GetField(2).GetWholeNumber(wholeQuantity)) {
+        if (wholeQuantity != 0) {
+            quantity = static_cast<int>(std::clamp<qint64>(wholeQuantity, INT_MIN, INT_MAX));
+            row.cells[1] = QString::number(wholeQuantity);
+        }
+    } else {
+        const QString& qtyText = rs.GetField(2).GetText();
+        if (qtyText != QLatin1String("0")) {
+            quantity = TextNumbers::toInt(qtyText);
+            row.cells[1] = qtyText;
+        }
     }
     row.cells[2] = rs.GetField(3).GetText();
     row.cells[3] = rs.GetField(4).GetText();

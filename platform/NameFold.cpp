@@ -69,6 +69,22 @@ int NameFold::compareUtf8(const void* left, int leftSize, const void* right, int
     int i = 0;
     int j = 0;
     while (i < leftSize && j < rightSize) {
+        // Two ASCII bytes, as nextUnit takes them, without its call: names
+        // sorted in a list are compared many times, mostly in ASCII.
+        const unsigned char p = a[i];
+        const unsigned char q = b[j];
+        if ((p | q) < 0x80) {
+            if (p != q) {
+                const unsigned char x = p >= 'A' && p <= 'Z' ? p + ('a' - 'A') : p;
+                const unsigned char y = q >= 'A' && q <= 'Z' ? q + ('a' - 'A') : q;
+                if (x != y) {
+                    return x < y ? -1 : 1;
+                }
+            }
+            ++i;
+            ++j;
+            continue;
+        }
         const char32_t x = nextUnit(a, leftSize, i);
         const char32_t y = nextUnit(b, rightSize, j);
         if (x != y) {

@@ -155,6 +155,20 @@ const QString& CAdoField::GetText()
     return m_text;
 }
 
+bool CAdoField::GetWholeNumber(qint64& out)
+{
+    const auto* column = m_owner.column(m_column);
+    if (!column || !m_owner.onRow()) {
+        ADO_RAISE_DETAIL(CAdoException::CannotRead, m_owner.m_failure);
+    }
+    const ValueView value = m_owner.valueAt(m_column);
+    if (value.type != Value::Integer) {
+        return false;
+    }
+    out = column->kind == Kind::Bit ? (value.integer ? -1 : 0) : value.integer;
+    return true;
+}
+
 qint32 CAdoField::GetLong()
 {
     const auto* column = m_owner.column(m_column);

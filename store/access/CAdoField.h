@@ -26,6 +26,12 @@ public:
     // the rows or without a column.
     const QString& GetText();
 
+    // The value when the store holds a whole number, as GetText shows it (a
+    // true bit -1), without making its text: for reading many rows. False,
+    // with out untouched, for a missing value, a fraction or text. Raises as
+    // GetText does.
+    bool GetWholeNumber(qint64& out);
+
     // The value as a 32-bit integer (a double rounds to the nearest, halves to
     // even; a true bit is -1). Raises -16 when it cannot be read and -11 when
     // it is missing, not a number or out of range.

@@ -10,6 +10,9 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <string>
+#include <vector>
+
 namespace
 {
 struct Pair
@@ -52,6 +55,50 @@ TEST(NameFoldTest, LowersEveryLetterOneForOneAndKeepsAsciiOrder)
     EXPECT_GT(order("\xff", "\xf4\x8f\xbf\xbf"), 0);
     EXPECT_NE(order("\xc3", "\xc3\x84"), 0);
     EXPECT_EQ(order("\xc3\xff", "\xc3\xff"), 0);
+}
+
+// Names of ASCII and other letters mixed, compared in UTF-8, order as their
+// lowered code points do.
+TEST(NameFoldTest, MixedNamesOrderAsTheirLoweredCodePoints)
+{
+    static const char* const kPieces[] = {"a",
+                                          "A",
+                                          "z",
+                                          "Z",
+                                          "_",
+                                          " ",
+                                          "1",
+                                          "\xc3\xa4",
+                                          "\xc3\x84",
+                                          "\xc3\x9f",
+                                          "\xe1\xba\x9e",
+                                          "\xce\xa9",
+                                          "\xcf\x89",
+                                          "\xe4\xb8\xad",
+                                          "\xf0\x9f\x98\x80"};
+    constexpr int kPieceCount = static_cast<int>(sizeof kPieces / sizeof kPieces[0]);
+    std::vector<QByteArray> names;
+    unsigned seed = 7;
+    for (int n = 0; n < 400; ++n) {
+        QByteArray name;
+        seed = seed * 1103515245u + 12345u;
+        for (unsigned length = 1 + (seed >> 16) % 4; length > 0; --length) {
+            seed = seed * 1103515245u + 12345u;
+            name += kPieces[(seed >> 16) % kPieceCount];
+        }
+        names.push_back(name);
+    }
+    const auto sign = [](int value) { return (value > 0) - (value < 0); };
+    for (const QByteArray& left : names) {
+        const std::u32string leftKey = NameFold::key(QString::fromUtf8(left)).toStdU32String();
+        for (const QByteArray& right : names) {
+            const std::u32string rightKey = NameFold::key(QString::fromUtf8(right)).toStdU32String();
+            ASSERT_EQ(sign(NameFold::compareUtf8(left.constData(), static_cast<int>(left.size()), right.constData(),
+                                                 static_cast<int>(right.size()))),
+                      sign(leftKey.compare(rightKey)))
+                << left.toStdString() << " / " << right.toStdString();
+        }
+    }
 }
 
 class EveryLetterCaseTest : public EngineStoreTest

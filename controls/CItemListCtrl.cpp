@@ -4,6 +4,7 @@
 #include "platform/CRegistry.h"
 #include "platform/CommandIds.h"
 #include "platform/DialogUnits.h"
+#include "platform/Money.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -225,6 +226,13 @@ int CItemListCtrl::quantityColumnWidth() const
                     fontMetrics().horizontalAdvance(QStringLiteral("999")) + margin);
 }
 
+int CItemListCtrl::priceColumnWidth() const
+{
+    // A price of three figures before the mark, as "$" or "19,96 €" come.
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + DialogUnits::px(4);
+    return fontMetrics().horizontalAdvance(Money::cell(999.99)) + margin;
+}
+
 void CItemListCtrl::fitColumns()
 {
     // The quantity column is as wide as its content needs; the others share
@@ -234,16 +242,28 @@ void CItemListCtrl::fitColumns()
     for (int column = 0; column < ColumnCount; ++column) {
         total += column == QuantityColumn ? 0 : m_storedWidths[static_cast<std::size_t>(column)];
     }
-    const int available = std::max(viewport()->width() - quantity, 0);
+    int available = std::max(viewport()->width() - quantity, 0);
     m_fitScale = total > 0 && available > 0 ? static_cast<double>(available) / total : DialogUnits::scale();
+    // A price cut off reads as another price: where its share would be too
+    // narrow for one (a currency symbol after the figure takes more room),
+    // the price column takes what it needs and the others share the rest.
+    const int storedPrice = m_storedWidths[static_cast<std::size_t>(PriceColumn)];
+    const int leastPrice = priceColumnWidth();
+    int price = -1;
+    if (total > storedPrice && available > leastPrice && std::lround(storedPrice * m_fitScale) < leastPrice) {
+        price = leastPrice;
+        total -= storedPrice;
+        available -= leastPrice;
+        m_fitScale = static_cast<double>(available) / total;
+    }
     m_fitting = true;
     // Column edges are rounded, not widths, so the five add up to the list's
     // width exactly.
     int stored = 0;
     int left = 0;
     for (int column = 0; column < ColumnCount; ++column) {
-        if (column == QuantityColumn) {
-            setColumnWidth(column, quantity);
+        if (column == QuantityColumn || (column == PriceColumn && price >= 0)) {
+            setColumnWidth(column, column == QuantityColumn ? quantity : price);
             continue;
         }
         stored += m_storedWidths[static_cast<std::size_t>(column)];

@@ -26,6 +26,7 @@ class CItemListCtrl : public QTreeView
 public:
     static constexpr int ColumnCount = 5;
     static constexpr int QuantityColumn = 1;
+    static constexpr int PriceColumn = 4;
     // Left part of a row, in handheld pixels, where a tap marks the item.
     static constexpr int IconTapWidth = 23;
     static constexpr int HoldMilliseconds = 500;
@@ -117,6 +118,8 @@ private:
     void fitColumns();
     // The width the quantity column's heading and numbers need.
     int quantityColumnWidth() const;
+    // The width the widest everyday price needs, in the locale's form.
+    int priceColumnWidth() const;
     void onSectionResized(int column, int newSize);
 
     std::function<int()> m_doubleClickAction;

@@ -12,16 +12,17 @@
 
 #include <QPointer>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <exception>
 #include <memory>
 
 namespace
 {
-const QString& openFailure()
+QString openFailure()
 {
-    static const QString text = QStringLiteral("Unable to open shopping list");
-    return text;
+    return QCoreApplication::translate("ListRows", "Unable to open shopping list");
 }
 
 // The row under the cursor as the list shows it: the need view's price

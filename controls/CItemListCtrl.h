@@ -118,7 +118,10 @@ private:
     void fitColumns();
     // The width the quantity column's heading and numbers need.
     int quantityColumnWidth() const;
-    // The width the widest everyday price needs, in the locale's form.
+    // How much wider the widest price is in the locale's form than in
+    // English; 0 in English.
+    int priceExtraWidth() const;
+    // The width the widest price needs, in the locale's form.
     int priceColumnWidth() const;
     void onSectionResized(int column, int newSize);
 
@@ -134,6 +137,8 @@ private:
     std::array<int, ColumnCount> m_storedWidths{};
     // Desktop pixels per handheld pixel of the stored widths, as last fitted.
     double m_fitScale = 0.0;
+    // What the price column has beyond its share of the stored widths.
+    int m_priceExtra = 0;
     bool m_fitting = false;
     QString m_emptyText;
 };

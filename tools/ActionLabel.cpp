@@ -47,11 +47,17 @@ constexpr Pattern kPatterns[] = {
 // The pattern as an expression that takes a whole name apart.
 QRegularExpression expressionOf(const Pattern& pattern)
 {
-    QString expression = QRegularExpression::escape(QString::fromLatin1(pattern.text));
-    // escape() leaves "%" and digits as they are.
-    expression.replace(QStringLiteral("%1"),
-                       pattern.numberFirst ? QStringLiteral("(-?\\d+)") : QStringLiteral("(.*?)"));
-    expression.replace(QStringLiteral("%2"), QStringLiteral("(.*)"));
+    const QString text = QString::fromLatin1(pattern.text);
+    QString expression;
+    qsizetype from = 0;
+    for (qsizetype at = text.indexOf(QLatin1Char('%')); at >= 0; at = text.indexOf(QLatin1Char('%'), from)) {
+        expression += QRegularExpression::escape(text.mid(from, at - from));
+        const bool first = text.mid(at, 2) == QLatin1String("%1");
+        expression += first ? (pattern.numberFirst ? QStringLiteral("(-?\\d+)") : QStringLiteral("(.*?)"))
+                            : QStringLiteral("(.*)");
+        from = at + 2;
+    }
+    expression += QRegularExpression::escape(text.mid(from));
     return QRegularExpression(QRegularExpression::anchoredPattern(expression),
                               QRegularExpression::DotMatchesEverythingOption);
 }

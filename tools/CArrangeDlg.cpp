@@ -109,11 +109,12 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_up = new QPushButton(tr("Up"), this);
     m_up->setObjectName(QStringLiteral("up"));
     m_up->setAutoDefault(false);
-    m_up->setToolTip(QStringLiteral("Alt+Up"));
+    // Key names in the user's language, as Qt's own translation gives them.
+    m_up->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Up).toString(QKeySequence::NativeText));
     m_down = new QPushButton(tr("Down"), this);
     m_down->setObjectName(QStringLiteral("down"));
     m_down->setAutoDefault(false);
-    m_down->setToolTip(QStringLiteral("Alt+Down"));
+    m_down->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText));
 
     m_help = new QLabel(everydayHelp(), this);
     m_help->setWordWrap(true);

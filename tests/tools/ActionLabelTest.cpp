@@ -84,3 +84,16 @@ TEST_F(ActionLabelTest, EveryStoredNameShowsInTheLanguageInstalled)
     EXPECT_EQ(ActionLabel::shown(QStringLiteral("Sort Aisles")), QStringLiteral("Sort Aisles"));
     EXPECT_EQ(ActionLabel::shown(QStringLiteral("Quantity many: Milk")), QStringLiteral("Quantity many: Milk"));
 }
+
+TEST_F(ActionLabelTest, TheLearnedWalksNoteSpeaksTheLanguageAndKeepsStoreNamesAsTheyAre)
+{
+    const std::vector<AutoWalks::Applied> one{{QStringLiteral("%2 Mart"), 3}};
+    EXPECT_EQ(AutoWalks::note(one), QStringLiteral("%2 Mart now walks as learned from 3 trips; Ctrl+Z undoes it."));
+    ASSERT_TRUE(Translations::install(QStringLiteral("de")));
+    EXPECT_EQ(AutoWalks::note(one),
+              QStringLiteral("%2 Mart folgt jetzt dem aus 3 Eink\u00e4ufen gelernten Laufweg; Strg+Z macht es "
+                             "r\u00fcckg\u00e4ngig."));
+    EXPECT_EQ(AutoWalks::note({{QStringLiteral("B-Mart"), 1}}),
+              QStringLiteral("B-Mart folgt jetzt dem aus 1 Einkauf gelernten Laufweg; Strg+Z macht es "
+                             "r\u00fcckg\u00e4ngig."));
+}

@@ -7,6 +7,7 @@
 #include "platform/CommandIds.h"
 #include "platform/Money.h"
 #include "platform/Translations.h"
+#include "tools/CArrangeDlg.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -100,6 +101,25 @@ TEST_F(TranslatedViewTest, TheDepartmentBoxShowsItsNoFilterEntryTranslatedAndKee
     EXPECT_EQ(main->deptCombo().currentIndex(), 0);
     EXPECT_EQ(main->view().deptText, QStringLiteral("All Items"));
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(TranslatedViewTest, ArrangeDepartmentsShowsAllStoresTranslatedAndTellsItFromAStoreOfThatName)
+{
+    CatalogSeed::write({
+        {.name = QStringLiteral("Milk"), .dept = QStringLiteral("Dairy"), .store = QStringLiteral("B-Mart")},
+        {.name = QStringLiteral("Soap"), .dept = QStringLiteral("Bath"), .store = QString::fromUtf8("Alle L\u00e4den")},
+    });
+    german();
+    CArrangeDlg dialog;
+    dialog.show();
+    QComboBox& stores = dialog.storeChoice();
+    EXPECT_EQ(entries(stores), (QStringList{QString::fromUtf8("Alle L\u00e4den"), QString::fromUtf8("Alle L\u00e4den"),
+                                            QStringLiteral("B-Mart")}));
+    stores.setCurrentIndex(1);
+    EXPECT_EQ(dialog.chosenStore(), QString::fromUtf8("Alle L\u00e4den"));
+    stores.setCurrentIndex(0);
+    EXPECT_EQ(dialog.chosenStore(), QString());
+    dialog.reject();
 }
 
 TEST_F(TranslatedViewTest, UndoNamesTheStoredActionInTheLanguageShown)

@@ -228,7 +228,7 @@ int CItemListCtrl::quantityColumnWidth() const
 
 int CItemListCtrl::priceExtraWidth() const
 {
-    // The widest price an item may have, in the locale's form and in the
+    // The widest price an item may have, in the locale's form against the
     // program's long-standing English one.
     const int extra = fontMetrics().horizontalAdvance(Money::cell(999.99))
                       - fontMetrics().horizontalAdvance(QStringLiteral("999.99"));

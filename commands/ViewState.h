@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -16,7 +17,8 @@ struct ViewState
     QString currentStore = QStringLiteral("*");
     // Tab index to store: entry 0 is "*", then one full name per store tab.
     QStringList tabStores;
-    // "All Items" means no department filter.
+    // "All Items" means no department filter. It is a value, kept in English
+    // whatever the user's language; shownDept() gives what the user reads.
     QString deptText = allItems();
     QString lastDept = allItems();
     QString needOrder;
@@ -26,6 +28,12 @@ struct ViewState
     QString lastJumpLetter;
 
     static QString allItems() { return QStringLiteral("All Items"); }
+    // A department text as the window shows it: the no-filter value in the
+    // user's language, any department as it is named.
+    static QString shownDept(const QString& dept)
+    {
+        return dept == allItems() ? QCoreApplication::translate("ViewState", "All Items") : dept;
+    }
     static QString allStores() { return QStringLiteral("*"); }
     bool allStoresShown() const { return currentStore == allStores(); }
 };

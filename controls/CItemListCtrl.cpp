@@ -4,6 +4,7 @@
 #include "platform/CRegistry.h"
 #include "platform/CommandIds.h"
 #include "platform/DialogUnits.h"
+#include "platform/Money.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -225,6 +226,22 @@ int CItemListCtrl::quantityColumnWidth() const
                     fontMetrics().horizontalAdvance(QStringLiteral("999")) + margin);
 }
 
+int CItemListCtrl::priceExtraWidth() const
+{
+    // The widest price an item may have, in the locale's form against the
+    // program's long-standing English one.
+    const int extra = fontMetrics().horizontalAdvance(Money::cell(999.99))
+                      - fontMetrics().horizontalAdvance(QStringLiteral("999.99"));
+    return std::max(extra, 0);
+}
+
+int CItemListCtrl::priceColumnWidth() const
+{
+    // The item views' text margin on either side.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
+    return fontMetrics().horizontalAdvance(Money::cell(999.99)) + margins;
+}
+
 void CItemListCtrl::fitColumns()
 {
     // The quantity column is as wide as its content needs; the others share
@@ -234,16 +251,32 @@ void CItemListCtrl::fitColumns()
     for (int column = 0; column < ColumnCount; ++column) {
         total += column == QuantityColumn ? 0 : m_storedWidths[static_cast<std::size_t>(column)];
     }
-    const int available = std::max(viewport()->width() - quantity, 0);
+    int available = std::max(viewport()->width() - quantity, 0);
     m_fitScale = total > 0 && available > 0 ? static_cast<double>(available) / total : DialogUnits::scale();
+    // A price in a form wider than the English one (a symbol after the
+    // figure, "19,96 \u20ac") would be cut off where the English fits: the
+    // price column is as wide as in English plus the difference, and at
+    // least as wide as the widest price needs; the others share what is
+    // left. English keeps its widths exactly.
+    const int storedPrice = m_storedWidths[static_cast<std::size_t>(PriceColumn)];
+    int price = -1;
+    m_priceExtra = priceExtraWidth();
+    if (m_priceExtra > 0 && total > storedPrice && available > 0) {
+        const int english = available - static_cast<int>(std::lround((total - storedPrice) * m_fitScale));
+        price = std::min(std::max(english + m_priceExtra, priceColumnWidth()), available);
+        m_priceExtra = price - english;
+        total -= storedPrice;
+        available -= price;
+        m_fitScale = available > 0 ? static_cast<double>(available) / total : m_fitScale;
+    }
     m_fitting = true;
     // Column edges are rounded, not widths, so the five add up to the list's
     // width exactly.
     int stored = 0;
     int left = 0;
     for (int column = 0; column < ColumnCount; ++column) {
-        if (column == QuantityColumn) {
-            setColumnWidth(column, quantity);
+        if (column == QuantityColumn || (column == PriceColumn && price >= 0)) {
+            setColumnWidth(column, column == QuantityColumn ? quantity : price);
             continue;
         }
         stored += m_storedWidths[static_cast<std::size_t>(column)];
@@ -269,7 +302,8 @@ void CItemListCtrl::onSectionResized(int column, int newSize)
     if (m_fitting || column < 0 || column >= ColumnCount || column == QuantityColumn || m_fitScale <= 0.0) {
         return;
     }
-    m_storedWidths[static_cast<std::size_t>(column)] = static_cast<int>(std::lround(newSize / m_fitScale));
+    const int share = newSize - (column == PriceColumn ? m_priceExtra : 0);
+    m_storedWidths[static_cast<std::size_t>(column)] = static_cast<int>(std::lround(std::max(share, 0) / m_fitScale));
 }
 
 void CItemListCtrl::resizeEvent(QResizeEvent* event)

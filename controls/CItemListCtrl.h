@@ -26,6 +26,7 @@ class CItemListCtrl : public QTreeView
 public:
     static constexpr int ColumnCount = 5;
     static constexpr int QuantityColumn = 1;
+    static constexpr int PriceColumn = 4;
     // Left part of a row, in handheld pixels, where a tap marks the item.
     static constexpr int IconTapWidth = 23;
     static constexpr int HoldMilliseconds = 500;
@@ -117,6 +118,11 @@ private:
     void fitColumns();
     // The width the quantity column's heading and numbers need.
     int quantityColumnWidth() const;
+    // How much wider the widest price is in the locale's form than in
+    // English; 0 in English.
+    int priceExtraWidth() const;
+    // The width the widest price needs, in the locale's form.
+    int priceColumnWidth() const;
     void onSectionResized(int column, int newSize);
 
     std::function<int()> m_doubleClickAction;
@@ -131,6 +137,8 @@ private:
     std::array<int, ColumnCount> m_storedWidths{};
     // Desktop pixels per handheld pixel of the stored widths, as last fitted.
     double m_fitScale = 0.0;
+    // What the price column has beyond its share of the stored widths.
+    int m_priceExtra = 0;
     bool m_fitting = false;
     QString m_emptyText;
 };

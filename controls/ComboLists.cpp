@@ -1,5 +1,7 @@
 #include "controls/ComboLists.h"
 
+#include "platform/NameFold.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStandardItemModel>
@@ -8,9 +10,10 @@
 
 namespace
 {
+// The catalog's own rule, so that the lists agree with what it finds.
 bool lessNoCase(const QString& a, const QString& b)
 {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    return NameFold::less(a, b);
 }
 } // namespace
 
@@ -50,7 +53,7 @@ int ComboLists::insertSorted(QComboBox& box, const QString& text, const QVariant
 int ComboLists::findExactNoCase(const QComboBox& box, const QString& text)
 {
     for (int i = 0; i < box.count(); ++i) {
-        if (box.itemText(i).compare(text, Qt::CaseInsensitive) == 0) {
+        if (NameFold::equal(box.itemText(i), text)) {
             return i;
         }
     }
@@ -62,7 +65,7 @@ int ComboLists::findPrefix(const QComboBox& box, const QString& text, int after)
     const int count = box.count();
     for (int step = 0; step < count; ++step) {
         const int i = (after + 1 + step) % count;
-        if (box.itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+        if (NameFold::startsWith(box.itemText(i), text)) {
             return i;
         }
     }

@@ -7,6 +7,7 @@
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
 #include "platform/Money.h"
+#include "platform/NameFold.h"
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
@@ -491,7 +492,7 @@ void CItemDlg::selectValues()
     // to the first last. A value that is an entry of its own, and an empty
     // one, stay as they are.
     for (const auto& [box, value] : {values[1], values[2], values[3]}) {
-        if (value->isEmpty() || box->currentText().compare(*value, Qt::CaseInsensitive) == 0) {
+        if (value->isEmpty() || NameFold::equal(box->currentText(), *value)) {
             continue;
         }
         const int index = ComboLists::findPrefix(*box, *value, 0);

@@ -1,5 +1,6 @@
 #include "items/ItemChoices.h"
 
+#include "platform/NameFold.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoRecordset.h"
 
@@ -27,18 +28,18 @@ bool ItemChoices::read(CAdoConnection& connection)
         const int id = TextNumbers::toInt(rs.GetField(1).GetText());
         names.push_back({std::move(name), id});
         QString store = rs.GetField(2).GetText();
-        if (!seenStores.contains(store.toCaseFolded())) {
-            seenStores.insert(store.toCaseFolded());
+        if (!seenStores.contains(NameFold::key(store))) {
+            seenStores.insert(NameFold::key(store));
             stores.push_back({std::move(store), QVariant()});
         }
         QString dept = rs.GetField(3).GetText();
-        if (!seenDepts.contains(dept.toCaseFolded())) {
-            seenDepts.insert(dept.toCaseFolded());
+        if (!seenDepts.contains(NameFold::key(dept))) {
+            seenDepts.insert(NameFold::key(dept));
             depts.push_back({std::move(dept), QVariant()});
         }
         QString unit = rs.GetField(4).GetText();
-        if (!unit.isEmpty() && !seenUnits.contains(unit.toCaseFolded())) {
-            seenUnits.insert(unit.toCaseFolded());
+        if (!unit.isEmpty() && !seenUnits.contains(NameFold::key(unit))) {
+            seenUnits.insert(NameFold::key(unit));
             units.push_back({std::move(unit), QVariant()});
         }
         rs.MoveNext();

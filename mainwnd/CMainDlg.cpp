@@ -21,6 +21,7 @@
 #include "platform/HelpLauncher.h"
 #include "platform/InputPanel.h"
 #include "platform/MessageService.h"
+#include "platform/NameFold.h"
 #include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
@@ -462,7 +463,7 @@ void CMainDlg::LearnWalks(qint64 now)
     }
     m_undoCommands->refresh();
     for (const AutoWalks::Applied& one : applied) {
-        if (!m_view.needView && one.store.compare(m_view.currentStore.trimmed(), Qt::CaseInsensitive) == 0) {
+        if (!m_view.needView && NameFold::equal(one.store, m_view.currentStore.trimmed())) {
             runGuarded([this] { refreshFromPhone(); });
         }
     }
@@ -636,8 +637,9 @@ void CMainDlg::ReadControls()
 {
     // An entry chosen counts as it is, the empty department (items without
     // one) included; only a box with nothing chosen means every department.
-    m_view.deptText =
-        m_deptCombo->currentIndex() >= 0 ? TextLimit::fitting(m_deptCombo->currentText(), 30) : ViewState::allItems();
+    const int chosen = m_deptCombo->currentIndex();
+    m_view.deptText = chosen >= 0 ? TextLimit::fitting(ViewController::departmentAt(*m_deptCombo, chosen), 30)
+                                  : ViewState::allItems();
     if (m_quickEntry) {
         m_quickEntry->ReadControls();
     }
@@ -645,10 +647,7 @@ void CMainDlg::ReadControls()
 
 void CMainDlg::WriteControls()
 {
-    const int index = m_deptCombo->findText(m_view.deptText, Qt::MatchFixedString);
-    if (index >= 0) {
-        m_deptCombo->setCurrentIndex(index);
-    }
+    ViewController::selectDepartment(*m_deptCombo, m_view.deptText);
     if (m_quickEntry) {
         m_quickEntry->WriteControls();
     }

@@ -13,6 +13,8 @@
 
 #include <QPointer>
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <climits>
 #include <exception>
@@ -20,10 +22,9 @@
 
 namespace
 {
-const QString& openFailure()
+QString openFailure()
 {
-    static const QString text = QStringLiteral("Unable to open shopping list");
-    return text;
+    return QCoreApplication::translate("ListRows", "Unable to open shopping list");
 }
 
 // A number of the list's row as the list has always read it: the number its

@@ -24,8 +24,9 @@ QString SummaryPainter::summaryText(const ViewState& view, int rowCount)
     // One arg() for both names: a "%1" typed in a store's name stays text.
     const QString viewPart =
         view.allStoresShown()
-            ? QCoreApplication::translate("SummaryPainter", " needed (%1)  ").arg(view.deptText)
-            : QCoreApplication::translate("SummaryPainter", " in %1 (%2)  ").arg(view.currentStore, view.deptText);
+            ? QCoreApplication::translate("SummaryPainter", " needed (%1)  ").arg(ViewState::shownDept(view.deptText))
+            : QCoreApplication::translate("SummaryPainter", " in %1 (%2)  ")
+                  .arg(view.currentStore, ViewState::shownDept(view.deptText));
     // The filter button's state in words: the store view shows only part of
     // the store's items.
     const QString filter = !view.needView && view.quantityFilter

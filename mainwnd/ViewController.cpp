@@ -8,12 +8,14 @@
 #include "controls/DeptComboBox.h"
 #include "platform/AppState.h"
 #include "platform/CommandIds.h"
+#include "platform/NameFold.h"
 #include "platform/SoundService.h"
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
 #include "store/access/CAdoRecordset.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QSet>
 #include <QSignalBlocker>
@@ -144,27 +146,52 @@ bool ViewController::DepartmentFill()
         QStringLiteral("SELECT DISTINCT Dept FROM (%1) AS Offered").arg(ListStatement::departments(view, &values));
     if (!rs.Open(sql, values, m_window.connection(), CAdoRecordset::adOpenForwardOnly,
                  CAdoRecordset::adLockOptimistic)) {
-        m_depts.addItem(ViewState::allItems());
+        m_depts.addItem(ViewState::shownDept(ViewState::allItems()), ViewState::allItems());
         m_depts.setCurrentIndex(-1);
         return false;
     }
+    // The no-filter entry comes first, so that among equal texts it stays
+    // ahead of a department that happens to be named like it.
     QStringList entries{ViewState::allItems()};
-    QSet<QString> seen{ViewState::allItems().toCaseFolded()};
+    // A department spelled like the no-filter value could not be chosen
+    // apart from it: the one entry stands for both, as always.
+    QSet<QString> seen{NameFold::key(ViewState::allItems())};
     while (!rs.IsEOF()) {
         const QString dept = rs.GetField(0).GetText();
-        if (!seen.contains(dept.toCaseFolded())) {
-            seen.insert(dept.toCaseFolded());
+        if (!seen.contains(NameFold::key(dept))) {
+            seen.insert(NameFold::key(dept));
             entries << dept;
         }
         rs.MoveNext();
     }
     rs.Close();
-    // A sorted list: "All Items" takes its alphabetical place.
-    std::sort(entries.begin(), entries.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    m_depts.addItems(entries);
+    // A sorted list: "All Items" takes its alphabetical place in the words
+    // the user reads.
+    std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+        return NameFold::less(ViewState::shownDept(a), ViewState::shownDept(b));
+    });
+    for (const QString& dept : entries) {
+        m_depts.addItem(ViewState::shownDept(dept), dept);
+    }
     m_depts.setCurrentIndex(static_cast<int>(entries.indexOf(ViewState::allItems())));
     return true;
+}
+
+QString ViewController::departmentAt(const QComboBox& box, int index)
+{
+    const QVariant value = box.itemData(index);
+    return value.isValid() ? value.toString() : box.itemText(index);
+}
+
+bool ViewController::selectDepartment(QComboBox& box, const QString& dept)
+{
+    for (int index = 0; index < box.count(); ++index) {
+        if (NameFold::equal(departmentAt(box, index), dept)) {
+            box.setCurrentIndex(index);
+            return true;
+        }
+    }
+    return false;
 }
 
 void ViewController::DepartmentApply()
@@ -271,7 +298,7 @@ void ViewController::LetterJump(const QString& letter)
     view.lastJumpLetter = letter;
     // Rows not yet read are read only as far as the one found.
     for (int row = std::max(0, start); list.hasRow(row); ++row) {
-        if (list.itemText(row, 0).compare(letter, Qt::CaseInsensitive) >= 0) {
+        if (NameFold::compare(list.itemText(row, 0), letter) >= 0) {
             list.selectRow(row);
             list.setSelectionMark(row);
             list.setFocus();

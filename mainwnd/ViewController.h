@@ -8,6 +8,7 @@ class CSoundButton;
 class DeptComboBox;
 class IListWindow;
 class QAction;
+class QComboBox;
 class QTabBar;
 
 // The main window's views: the tab per store, the department filter, the
@@ -32,7 +33,16 @@ public:
     // The labels of stores when cut to maxChars characters; a label that
     // would be the same as another is cut later until it differs.
     static QStringList tabLabels(const QStringList& stores, int maxChars);
+    // Fills the department box: each entry shows its department and holds
+    // it as its value; the no-filter entry shows ViewState::shownDept() and
+    // holds ViewState::allItems(), so that a department named like its
+    // translation stays a department.
     bool DepartmentFill();
+    // The department text an entry of the box stands for.
+    static QString departmentAt(const QComboBox& box, int index);
+    // Selects the entry that stands for dept (compared as the catalog compares
+    // names); false, and the box unchanged, when none does.
+    static bool selectDepartment(QComboBox& box, const QString& dept);
     void DepartmentApply();
     void ViewSwitch(int tabIndex);
     void ReturnToNeedView();

@@ -2,6 +2,7 @@
 
 #include <QChar>
 
+#include <algorithm>
 #include <string>
 
 namespace
@@ -60,6 +61,25 @@ QString NameFold::key(const QString& name)
         point = QChar::toLower(point);
     }
     return QString::fromStdU32String(points);
+}
+
+int NameFold::compare(const QString& left, const QString& right)
+{
+    const std::u32string a = key(left).toStdU32String();
+    const std::u32string b = key(right).toStdU32String();
+    const int order = a.compare(b);
+    return order < 0 ? -1 : (order > 0 ? 1 : 0);
+}
+
+bool NameFold::contains(const QStringList& names, const QString& name)
+{
+    const QString wanted = key(name);
+    return std::any_of(names.begin(), names.end(), [&wanted](const QString& one) { return key(one) == wanted; });
+}
+
+bool NameFold::startsWith(const QString& name, const QString& prefix)
+{
+    return key(name).toStdU32String().starts_with(key(prefix).toStdU32String());
 }
 
 int NameFold::compareUtf8(const void* left, int leftSize, const void* right, int rightSize)

@@ -1,14 +1,17 @@
 #include "tools/AutoWalks.h"
 
+#include "platform/NameFold.h"
 #include "store/access/CAdoConnection.h"
 #include "store/catalog/MarkLog.h"
 #include "store/catalog/StoreWalks.h"
+
+#include <QCoreApplication>
 
 QStringList AutoWalks::onlyUsed(const QStringList& list, const QStringList& used)
 {
     QStringList kept;
     for (const QString& name : list) {
-        if (used.contains(name, Qt::CaseInsensitive)) {
+        if (NameFold::contains(used, name)) {
             kept << name;
         }
     }
@@ -46,15 +49,18 @@ QString AutoWalks::note(const std::vector<Applied>& applied)
     }
     if (applied.size() == 1) {
         const Applied& one = applied.front();
-        return QStringLiteral("%1 now walks as learned from %2 %3; Ctrl+Z undoes it.")
-            .arg(one.store)
-            .arg(one.trips)
-            .arg(one.trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"));
+        // One arg() for the store and the count: a "%2" in a store's name
+        // stays text.
+        const QString text =
+            one.trips == 1
+                ? QCoreApplication::translate("AutoWalks", "%1 now walks as learned from %2 trip; Ctrl+Z undoes it.")
+                : QCoreApplication::translate("AutoWalks", "%1 now walks as learned from %2 trips; Ctrl+Z undoes it.");
+        return text.arg(one.store, QString::number(one.trips));
     }
     QStringList stores;
     for (const Applied& one : applied) {
         stores << one.store;
     }
-    return QStringLiteral("%1 now walk as learned from their trips; Ctrl+Z undoes each.")
+    return QCoreApplication::translate("AutoWalks", "%1 now walk as learned from their trips; Ctrl+Z undoes each.")
         .arg(stores.join(QStringLiteral(", ")));
 }

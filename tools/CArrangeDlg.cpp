@@ -5,6 +5,7 @@
 #include "controls/CItemListCtrl.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
+#include "platform/NameFold.h"
 #include "platform/WaitCursor.h"
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
@@ -108,11 +109,12 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     m_up = new QPushButton(tr("Up"), this);
     m_up->setObjectName(QStringLiteral("up"));
     m_up->setAutoDefault(false);
-    m_up->setToolTip(QStringLiteral("Alt+Up"));
+    // Key names in the user's language, as Qt's own translation gives them.
+    m_up->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Up).toString(QKeySequence::NativeText));
     m_down = new QPushButton(tr("Down"), this);
     m_down->setObjectName(QStringLiteral("down"));
     m_down->setAutoDefault(false);
-    m_down->setToolTip(QStringLiteral("Alt+Down"));
+    m_down->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText));
 
     m_help = new QLabel(everydayHelp(), this);
     m_help->setWordWrap(true);
@@ -215,7 +217,7 @@ void CArrangeDlg::OnInitDialog()
     if (connection.Open(Catalog::devicePath()) != 0
         || !rs.Open(QStringLiteral("SELECT Dept, DeptOrder from ShoppingLists Order by DeptOrder, Dept"), connection,
                     CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic, CAdoRecordset::adCmdUnknown)) {
-        MessageService::show(QStringLiteral("Error in opening DB: 10001"), MessageService::Buttons::Ok, this);
+        MessageService::show(tr("Error in opening DB: 10001"), MessageService::Buttons::Ok, this);
         return;
     }
     // Each run of one name is listed once. The store sorts names that differ
@@ -320,7 +322,7 @@ bool CArrangeDlg::writeChosen()
 
 void CArrangeDlg::fillStores()
 {
-    m_store->addItem(QString::fromLatin1(AllStores));
+    m_store->addItem(tr(AllStores), QString());
     QStringList stores;
     try {
         CAdoConnection connection;
@@ -328,7 +330,7 @@ void CArrangeDlg::fillStores()
         CAdoCommand select(connection, QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists"));
         while (select.next()) {
             const QString store = select.value(0).toText().trimmed();
-            if (!store.isEmpty() && store != QLatin1String("*") && !stores.contains(store, Qt::CaseInsensitive)) {
+            if (!store.isEmpty() && store != QLatin1String("*") && !NameFold::contains(stores, store)) {
                 stores << store;
             }
         }
@@ -336,8 +338,7 @@ void CArrangeDlg::fillStores()
         // Told already when the departments were read: all stores it is.
         stores.clear();
     }
-    std::sort(stores.begin(), stores.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(stores.begin(), stores.end(), NameFold::less);
     for (const QString& store : stores) {
         m_store->addItem(store, store);
         m_store->setItemData(m_store->count() - 1, store, Qt::ToolTipRole);
@@ -464,7 +465,7 @@ int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
     const auto count = departments.size();
     for (qsizetype i = 1; i <= count; ++i) {
         const qsizetype position = i % count;
-        if (departments.at(position).compare(name, Qt::CaseInsensitive) == 0) {
+        if (NameFold::equal(departments.at(position), name)) {
             return static_cast<int>(position);
         }
     }

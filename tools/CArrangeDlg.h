@@ -42,7 +42,8 @@ public:
 
     QListWidget& departmentList() const { return *m_list; }
     QStringList departments() const;
-    // The first entry is "All stores", then every store of the catalog.
+    // The first entry is "All stores" (shown in the user's language, its value
+    // empty), then every store of the catalog, each its own value.
     QComboBox& storeChoice() const { return *m_store; }
     // The store chosen; empty for all stores.
     QString chosenStore() const { return m_chosen; }
@@ -50,7 +51,7 @@ public:
     QListWidget& learnedList() const { return *m_learnedList; }
     QLabel& learnedCaption() const { return *m_learnedCaption; }
     QPushButton& applyButton() const { return *m_apply; }
-    static constexpr const char* AllStores = "All stores";
+    static constexpr const char* AllStores = QT_TR_NOOP("All stores");
 
     // The main window's Arrange Departments command: runs the dialog, gives
     // the list the focus back and rebuilds it when anything moved.

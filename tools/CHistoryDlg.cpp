@@ -1,6 +1,7 @@
 #include "tools/CHistoryDlg.h"
 
 #include "platform/DialogUnits.h"
+#include "tools/ActionLabel.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -31,7 +32,7 @@ CHistoryDlg::CHistoryDlg(const QList<Journal::Action>& actions, QWidget* parent)
     m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     for (const Journal::Action& action : actions) {
         auto* row = new QTreeWidgetItem(m_list);
-        row->setText(0, action.label);
+        row->setText(0, ActionLabel::shown(action.label));
         row->setText(1, action.madeAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm")));
         row->setText(2, QString::number(action.itemCount));
         row->setTextAlignment(2, Qt::AlignRight | Qt::AlignVCenter);

@@ -5,6 +5,7 @@
 #include "controls/DeptComboBox.h"
 #include "platform/DialogUnits.h"
 #include "platform/MessageService.h"
+#include "platform/NameFold.h"
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
 #include "store/access/CAdoConnection.h"
@@ -148,10 +149,7 @@ void CRenameDlg::FillNames(const QString& column)
             const QString name = rs.GetField(0).GetText();
             if (name != previous) {
                 previous = name;
-                const auto at =
-                    std::lower_bound(names.begin(), names.end(), name, [](const QString& a, const QString& b) {
-                        return a.compare(b, Qt::CaseInsensitive) < 0;
-                    });
+                const auto at = std::lower_bound(names.begin(), names.end(), name, NameFold::less);
                 if (std::find(names.begin(), names.end(), name) == names.end()) {
                     names.insert(at, name);
                 }

@@ -6,6 +6,7 @@
 #include "controls/CItemListCtrl.h"
 #include "platform/Clipboard.h"
 #include "platform/MessageService.h"
+#include "platform/NameFold.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoCommand.h"
 #include "store/catalog/WalkLearner.h"
@@ -103,12 +104,12 @@ QString ListCopier::checklistText(const CItemListCtrl& list, CAdoConnection& con
         if (a.place.order != b.place.order) {
             return a.place.order < b.place.order;
         }
-        return a.place.dept.compare(b.place.dept, Qt::CaseInsensitive) < 0;
+        return NameFold::less(a.place.dept, b.place.dept);
     });
     QString text;
     QString heading;
     for (const Row& row : rows) {
-        if (!row.place.dept.isEmpty() && row.place.dept.compare(heading, Qt::CaseInsensitive) != 0) {
+        if (!row.place.dept.isEmpty() && !NameFold::equal(row.place.dept, heading)) {
             heading = row.place.dept;
             text += (text.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("## ") + heading
                     + QLatin1Char('\n');

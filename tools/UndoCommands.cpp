@@ -3,6 +3,7 @@
 #include "commands/IListWindow.h"
 #include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
+#include "tools/ActionLabel.h"
 #include "tools/CHistoryDlg.h"
 
 #include <QAction>
@@ -10,14 +11,16 @@
 
 namespace
 {
-// A label as menu text: an ampersand in it is no mnemonic.
+// A label as menu text, in the user's language: an ampersand in it is no
+// mnemonic.
 QString menuText(const QString& verb, const std::optional<Journal::Action>& action)
 {
     if (!action) {
         return verb;
     }
-    QString label = action->label;
-    return verb + QLatin1Char(' ') + label.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    QString label = ActionLabel::shown(action->label);
+    return QCoreApplication::translate("UndoCommands", "%1 %2", "menu entry: Undo or Redo, then what it undoes")
+        .arg(verb, label.replace(QLatin1Char('&'), QStringLiteral("&&")));
 }
 } // namespace
 
@@ -103,7 +106,7 @@ void UndoCommands::History()
     QString label;
     for (const Journal::Action& action : actions) {
         if (action.id == chosen) {
-            label = action.label;
+            label = ActionLabel::shown(action.label);
             break;
         }
         ++later;

@@ -3,6 +3,7 @@
 #include "UserInput.h"
 
 #include "controls/CSoundButton.h"
+#include "controls/ComboLists.h"
 #include "items/CItemDlg.h"
 #include "platform/DialogUnits.h"
 #include "store/access/CAdoException.h"
@@ -128,6 +129,30 @@ TEST_F(ItemDlgTest, FillKeepsCompleteAndEmptyValuesAndCompletesPartOnes)
     dialog.deptBox().showPopup();
     dialog.deptBox().hidePopup();
     EXPECT_EQ(dialog.nameBox().count(), 3);
+}
+
+TEST_F(ItemDlgTest, ListsMatchWhatTheCatalogTakesForTheSameName)
+{
+    // The catalog lowers each letter alone: a final sigma stays itself, so
+    // "οδος" is not "ΟΔΟΣ" there (Qt's case folding would make it so), while
+    // "äp" begins "Äpfel".
+    CatalogSeed::write({
+        item(QStringLiteral("Feta"), 1, QString::fromUtf8("ΟΔΟΣ"), QString::fromUtf8("Äpfelhof"),
+             QStringLiteral("box")),
+        item(QStringLiteral("Tea"), 1, QStringLiteral("Drinks"), QStringLiteral("Corner"), QStringLiteral("tin")),
+    });
+    CItemDlg dialog;
+    dialog.m_itemName = QStringLiteral("Milk");
+    dialog.m_dept = QString::fromUtf8("οδος");
+    dialog.m_store = QString::fromUtf8("äp");
+    dialog.m_unit = QStringLiteral("TI");
+    dialog.show();
+    dialog.FillLists();
+    EXPECT_EQ(dialog.deptBox().currentText(), QString::fromUtf8("οδος"));
+    EXPECT_EQ(dialog.storeBox().currentText(), QString::fromUtf8("Äpfelhof"));
+    EXPECT_EQ(dialog.unitBox().currentText(), QStringLiteral("tin"));
+    EXPECT_EQ(ComboLists::findExactNoCase(dialog.deptBox(), QString::fromUtf8("οδοσ")), 1);
+    EXPECT_EQ(ComboLists::findExactNoCase(dialog.deptBox(), QString::fromUtf8("οδος")), -1);
 }
 
 TEST_F(ItemDlgTest, TwinNamesAreListedTwiceAndEachLoadsItsOwnItem)

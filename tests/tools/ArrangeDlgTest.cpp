@@ -186,3 +186,13 @@ TEST_P(ArrangeDlgTest, MainListIsRebuiltAfterMovesEvenWhenTheDialogIsClosed)
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(ArrangeDlgTest);
+
+TEST(ArrangeOrder, ADepartmentTakesThePlaceOfTheNameTheCatalogTakesForIt)
+{
+    // Each letter lowered alone: a final sigma is no other sigma, "Ä" is "ä".
+    const QStringList walk{QStringLiteral("Dairy"), QString::fromUtf8("ΟΔΟΣ"), QString::fromUtf8("Äpfel")};
+    EXPECT_EQ(CArrangeDlg::orderOf(QString::fromUtf8("οδοσ"), walk), 1);
+    EXPECT_EQ(CArrangeDlg::orderOf(QString::fromUtf8("οδος"), walk), CArrangeDlg::UnplacedOrder);
+    EXPECT_EQ(CArrangeDlg::orderOf(QString::fromUtf8("äPFEL"), walk), 2);
+    EXPECT_EQ(CArrangeDlg::orderOf(QStringLiteral("DAIRY"), walk), 0);
+}

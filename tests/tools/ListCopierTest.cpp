@@ -86,3 +86,18 @@ TEST_F(ListCopierTest, EachClipboardFailureHasItsMessage)
               (QStringList{QStringLiteral("Cannot open the Clipboard"), QStringLiteral("Cannot empty the Clipboard"),
                            QStringLiteral("Unable to set Clipboard data")}));
 }
+
+TEST_F(ListCopierTest, TheChecklistGroupsDepartmentsAsTheCatalogComparesThem)
+{
+    // Each letter lowered alone: "Οδοσ" is "ΟΔΟΣ", but a final sigma is a
+    // letter of its own, so "οδος" heads a group apart (Qt's case folding
+    // would make the three one).
+    CatalogSeed::write({row(QStringLiteral("Apples"), 1, QStringLiteral("pkg"), QString::fromUtf8("ΟΔΟΣ"), 0),
+                        row(QStringLiteral("Bread"), 1, QStringLiteral("pkg"), QString::fromUtf8("οδος"), 0),
+                        row(QStringLiteral("Cheese"), 1, QStringLiteral("pkg"), QString::fromUtf8("Οδοσ"), 0)});
+    MainWindowHarness main;
+    main->OnCommand(CommandId::CopyChecklist);
+    ASSERT_FALSE(copied.isEmpty());
+    EXPECT_EQ(copied.last(), QString::fromUtf8("## οδος\n- [ ] 1 pkg Bread\n\n## ΟΔΟΣ\n- [ ] 1 pkg Apples\n"
+                                               "- [ ] 1 pkg Cheese\n"));
+}

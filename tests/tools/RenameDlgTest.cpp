@@ -87,6 +87,21 @@ TEST_P(RenameDlgTest, ADepartmentSpelledInAnotherCaseOfAnyLetterRenamesAllItsRow
     EXPECT_EQ(names(dialog), (QStringList{QStringLiteral("Dairy"), QStringLiteral("Fruit")}));
 }
 
+TEST_P(RenameDlgTest, ListsNamesInTheCatalogsOrder)
+{
+    // By code point of each letter lowered alone: the micro sign stays
+    // before "ä" (Qt's case folding would make it a Greek mu, after it), and
+    // a final sigma stays apart from its other form.
+    CatalogSeed::write(
+        {row(QStringLiteral("Apples"), QString::fromUtf8("äpfel")),
+         row(QStringLiteral("Yeast"), QString::fromUtf8("µg")), row(QStringLiteral("Feta"), QString::fromUtf8("ΟΔΟΣ")),
+         row(QStringLiteral("Milk"), QString::fromUtf8("οδος")), row(QStringLiteral("Tea"), QStringLiteral("Drinks"))});
+    CRenameDlg dialog;
+    dialog.show();
+    EXPECT_EQ(names(dialog), (QStringList{QStringLiteral("Drinks"), QString::fromUtf8("µg"), QString::fromUtf8("äpfel"),
+                                          QString::fromUtf8("οδος"), QString::fromUtf8("ΟΔΟΣ")}));
+}
+
 TEST_P(RenameDlgTest, RefusesATakenNameBeforeAsking)
 {
     CatalogSeed::write({row(QStringLiteral("Milk"), QStringLiteral("Dairy"))});

@@ -2,10 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ActionLabel</name>
+    <message>
+        <source>Clear List</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Clear Marked Items</source>
+        <translation>Abgehakte entfernen</translation>
+    </message>
+    <message>
+        <source>Clear Coupons</source>
+        <translation>Gutscheine entfernen</translation>
+    </message>
+    <message>
+        <source>Arrange Departments</source>
+        <translation>Abteilungen anordnen</translation>
+    </message>
+    <message>
+        <source>Arrange Departments for %1</source>
+        <translation>Abteilungen für %1 anordnen</translation>
+    </message>
+    <message>
+        <source>Learned walk of %1</source>
+        <translation>Gelernter Laufweg von %1</translation>
+    </message>
+    <message>
+        <source>Walk of %1</source>
+        <translation>Laufweg von %1</translation>
+    </message>
+    <message>
+        <source>New Item: %1</source>
+        <translation>Neuer Artikel: %1</translation>
+    </message>
+    <message>
+        <source>Edit Item: %1</source>
+        <translation>Artikel bearbeitet: %1</translation>
+    </message>
+    <message>
+        <source>Delete Item: %1</source>
+        <translation>Artikel gelöscht: %1</translation>
+    </message>
+    <message>
+        <source>Add one: %1</source>
+        <translation>Eins mehr: %1</translation>
+    </message>
+    <message>
+        <source>Subtract one: %1</source>
+        <translation>Eins weniger: %1</translation>
+    </message>
+    <message>
+        <source>Quantity %1: %2</source>
+        <translation>Menge %1: %2</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Abgehakt: %1</translation>
+    </message>
+    <message>
+        <source>Unmark: %1</source>
+        <translation>Haken entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Rename department %1 to %2</source>
+        <translation>Abteilung %1 in %2 umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename store %1 to %2</source>
+        <translation>Laden %1 in %2 umbenennen</translation>
+    </message>
+    <message>
+        <source>Import %1 item from the common groceries</source>
+        <translation>%1 Artikel aus dem Grundsortiment importieren</translation>
+    </message>
+    <message>
+        <source>Import %1 items from the common groceries</source>
+        <translation>%1 Artikel aus dem Grundsortiment importieren</translation>
+    </message>
+    <message>
+        <source>Import %1 item from %2</source>
+        <translation>%1 Artikel aus %2 importieren</translation>
+    </message>
+    <message>
+        <source>Import %1 items from %2</source>
+        <translation>%1 Artikel aus %2 importieren</translation>
+    </message>
+</context>
+<context>
     <name>AppState</name>
     <message>
         <source>Could not open/create key</source>
         <translation>Der Einstellungsschlüssel konnte nicht geöffnet oder angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>AutoWalks</name>
+    <message>
+        <source>%1 now walks as learned from %2 trip; Ctrl+Z undoes it.</source>
+        <translation>%1 folgt jetzt dem aus %2 Einkauf gelernten Laufweg; Strg+Z macht es rückgängig.</translation>
+    </message>
+    <message>
+        <source>%1 now walks as learned from %2 trips; Ctrl+Z undoes it.</source>
+        <translation>%1 folgt jetzt dem aus %2 Einkäufen gelernten Laufweg; Strg+Z macht es rückgängig.</translation>
+    </message>
+    <message>
+        <source>%1 now walk as learned from their trips; Ctrl+Z undoes each.</source>
+        <translation>%1 folgen jetzt den aus ihren Einkäufen gelernten Laufwegen; Strg+Z macht jeden rückgängig.</translation>
     </message>
 </context>
 <context>
@@ -222,6 +324,14 @@
     <message>
         <source>Arrange the list in the order you walk through this store.  Its own list will be sorted that way; the other stores keep theirs.</source>
         <translation>Ordnen Sie die Liste so, wie Sie durch diesen Laden gehen. Seine Liste wird so sortiert; die anderen Läden behalten ihre.</translation>
+    </message>
+    <message>
+        <source>Error in opening DB: 10001</source>
+        <translation>Fehler beim Öffnen der Datenbank: 10001</translation>
+    </message>
+    <message>
+        <source>All stores</source>
+        <translation>Alle Läden</translation>
     </message>
 </context>
 <context>
@@ -1593,6 +1703,13 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
 </context>
 <context>
+    <name>ListRows</name>
+    <message>
+        <source>Unable to open shopping list</source>
+        <translation>Die Einkaufsliste kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
     <name>MainButtons</name>
     <message>
         <source>Jump to %1</source>
@@ -2017,12 +2134,24 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
         <source>%1 actions</source>
         <translation>die %1 Aktionen danach</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>menu entry: Undo or Redo, then what it undoes</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ViewController</name>
     <message>
         <source>Need</source>
         <translation>Bedarf</translation>
+    </message>
+</context>
+<context>
+    <name>ViewState</name>
+    <message>
+        <source>All Items</source>
+        <translation>Alle Artikel</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ActionLabel</name>
+    <message>
+        <source>Clear List</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message>
+        <source>Clear Marked Items</source>
+        <translation>Quitar artículos marcados</translation>
+    </message>
+    <message>
+        <source>Clear Coupons</source>
+        <translation>Borrar cupones</translation>
+    </message>
+    <message>
+        <source>Arrange Departments</source>
+        <translation>Ordenar secciones</translation>
+    </message>
+    <message>
+        <source>Arrange Departments for %1</source>
+        <translation>Ordenar secciones de %1</translation>
+    </message>
+    <message>
+        <source>Learned walk of %1</source>
+        <translation>Recorrido aprendido de %1</translation>
+    </message>
+    <message>
+        <source>Walk of %1</source>
+        <translation>Recorrido de %1</translation>
+    </message>
+    <message>
+        <source>New Item: %1</source>
+        <translation>Nuevo artículo: %1</translation>
+    </message>
+    <message>
+        <source>Edit Item: %1</source>
+        <translation>Artículo editado: %1</translation>
+    </message>
+    <message>
+        <source>Delete Item: %1</source>
+        <translation>Artículo eliminado: %1</translation>
+    </message>
+    <message>
+        <source>Add one: %1</source>
+        <translation>Uno más: %1</translation>
+    </message>
+    <message>
+        <source>Subtract one: %1</source>
+        <translation>Uno menos: %1</translation>
+    </message>
+    <message>
+        <source>Quantity %1: %2</source>
+        <translation>Cantidad %1: %2</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Marcado: %1</translation>
+    </message>
+    <message>
+        <source>Unmark: %1</source>
+        <translation>Desmarcado: %1</translation>
+    </message>
+    <message>
+        <source>Rename department %1 to %2</source>
+        <translation>Renombrar la sección %1 a %2</translation>
+    </message>
+    <message>
+        <source>Rename store %1 to %2</source>
+        <translation>Renombrar la tienda %1 a %2</translation>
+    </message>
+    <message>
+        <source>Import %1 item from the common groceries</source>
+        <translation>Importar %1 artículo de la compra habitual</translation>
+    </message>
+    <message>
+        <source>Import %1 items from the common groceries</source>
+        <translation>Importar %1 artículos de la compra habitual</translation>
+    </message>
+    <message>
+        <source>Import %1 item from %2</source>
+        <translation>Importar %1 artículo de %2</translation>
+    </message>
+    <message>
+        <source>Import %1 items from %2</source>
+        <translation>Importar %1 artículos de %2</translation>
+    </message>
+</context>
+<context>
     <name>AppState</name>
     <message>
         <source>Could not open/create key</source>
         <translation>No se pudo abrir ni crear la clave de ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>AutoWalks</name>
+    <message>
+        <source>%1 now walks as learned from %2 trip; Ctrl+Z undoes it.</source>
+        <translation>%1 sigue ahora el recorrido aprendido de %2 compra; Ctrl+Z lo deshace.</translation>
+    </message>
+    <message>
+        <source>%1 now walks as learned from %2 trips; Ctrl+Z undoes it.</source>
+        <translation>%1 sigue ahora el recorrido aprendido de %2 compras; Ctrl+Z lo deshace.</translation>
+    </message>
+    <message>
+        <source>%1 now walk as learned from their trips; Ctrl+Z undoes each.</source>
+        <translation>%1 siguen ahora los recorridos aprendidos de sus compras; Ctrl+Z deshace cada uno.</translation>
     </message>
 </context>
 <context>
@@ -222,6 +324,14 @@
     <message>
         <source>Arrange the list in the order you walk through this store.  Its own list will be sorted that way; the other stores keep theirs.</source>
         <translation>Ordene la lista según su recorrido por esta tienda. Su lista se ordenará así; las demás tiendas conservan la suya.</translation>
+    </message>
+    <message>
+        <source>Error in opening DB: 10001</source>
+        <translation>Error al abrir la base de datos: 10001</translation>
+    </message>
+    <message>
+        <source>All stores</source>
+        <translation>Todas las tiendas</translation>
     </message>
 </context>
 <context>
@@ -1588,6 +1698,13 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
 </context>
 <context>
+    <name>ListRows</name>
+    <message>
+        <source>Unable to open shopping list</source>
+        <translation>No se puede abrir la lista de la compra</translation>
+    </message>
+</context>
+<context>
     <name>MainButtons</name>
     <message>
         <source>Jump to %1</source>
@@ -2012,12 +2129,24 @@ Update that item?  (No goes back to the editor.)</source>
         <source>%1 actions</source>
         <translation>las %1 acciones siguientes</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>menu entry: Undo or Redo, then what it undoes</comment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ViewController</name>
     <message>
         <source>Need</source>
         <translation>Por comprar</translation>
+    </message>
+</context>
+<context>
+    <name>ViewState</name>
+    <message>
+        <source>All Items</source>
+        <translation>Todos los artículos</translation>
     </message>
 </context>
 </TS>

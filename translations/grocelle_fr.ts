@@ -2,10 +2,112 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ActionLabel</name>
+    <message>
+        <source>Clear List</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Clear Marked Items</source>
+        <translation>Retirer les articles cochés</translation>
+    </message>
+    <message>
+        <source>Clear Coupons</source>
+        <translation>Effacer les bons</translation>
+    </message>
+    <message>
+        <source>Arrange Departments</source>
+        <translation>Ordonner les rayons</translation>
+    </message>
+    <message>
+        <source>Arrange Departments for %1</source>
+        <translation>Ordonner les rayons de %1</translation>
+    </message>
+    <message>
+        <source>Learned walk of %1</source>
+        <translation>Parcours appris de %1</translation>
+    </message>
+    <message>
+        <source>Walk of %1</source>
+        <translation>Parcours de %1</translation>
+    </message>
+    <message>
+        <source>New Item: %1</source>
+        <translation>Nouvel article : %1</translation>
+    </message>
+    <message>
+        <source>Edit Item: %1</source>
+        <translation>Article modifié : %1</translation>
+    </message>
+    <message>
+        <source>Delete Item: %1</source>
+        <translation>Article supprimé : %1</translation>
+    </message>
+    <message>
+        <source>Add one: %1</source>
+        <translation>Un de plus : %1</translation>
+    </message>
+    <message>
+        <source>Subtract one: %1</source>
+        <translation>Un de moins : %1</translation>
+    </message>
+    <message>
+        <source>Quantity %1: %2</source>
+        <translation>Quantité %1 : %2</translation>
+    </message>
+    <message>
+        <source>Mark: %1</source>
+        <translation>Coché : %1</translation>
+    </message>
+    <message>
+        <source>Unmark: %1</source>
+        <translation>Décoché : %1</translation>
+    </message>
+    <message>
+        <source>Rename department %1 to %2</source>
+        <translation>Renommer le rayon %1 en %2</translation>
+    </message>
+    <message>
+        <source>Rename store %1 to %2</source>
+        <translation>Renommer le magasin %1 en %2</translation>
+    </message>
+    <message>
+        <source>Import %1 item from the common groceries</source>
+        <translation>Importer %1 article des courses courantes</translation>
+    </message>
+    <message>
+        <source>Import %1 items from the common groceries</source>
+        <translation>Importer %1 articles des courses courantes</translation>
+    </message>
+    <message>
+        <source>Import %1 item from %2</source>
+        <translation>Importer %1 article depuis %2</translation>
+    </message>
+    <message>
+        <source>Import %1 items from %2</source>
+        <translation>Importer %1 articles depuis %2</translation>
+    </message>
+</context>
+<context>
     <name>AppState</name>
     <message>
         <source>Could not open/create key</source>
         <translation>Impossible d&apos;ouvrir ou de créer la clé de réglages</translation>
+    </message>
+</context>
+<context>
+    <name>AutoWalks</name>
+    <message>
+        <source>%1 now walks as learned from %2 trip; Ctrl+Z undoes it.</source>
+        <translation>%1 suit maintenant le parcours appris sur %2 course ; Ctrl+Z l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>%1 now walks as learned from %2 trips; Ctrl+Z undoes it.</source>
+        <translation>%1 suit maintenant le parcours appris sur %2 courses ; Ctrl+Z l&apos;annule.</translation>
+    </message>
+    <message>
+        <source>%1 now walk as learned from their trips; Ctrl+Z undoes each.</source>
+        <translation>%1 suivent maintenant les parcours appris lors de leurs courses ; Ctrl+Z annule chacun.</translation>
     </message>
 </context>
 <context>
@@ -222,6 +324,14 @@
     <message>
         <source>Arrange the list in the order you walk through this store.  Its own list will be sorted that way; the other stores keep theirs.</source>
         <translation>Rangez la liste dans l&apos;ordre de votre parcours dans ce magasin. Sa liste sera triée ainsi ; les autres magasins gardent la leur.</translation>
+    </message>
+    <message>
+        <source>Error in opening DB: 10001</source>
+        <translation>Erreur à l&apos;ouverture de la base : 10001</translation>
+    </message>
+    <message>
+        <source>All stores</source>
+        <translation>Tous les magasins</translation>
     </message>
 </context>
 <context>
@@ -1591,6 +1701,13 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
 </context>
 <context>
+    <name>ListRows</name>
+    <message>
+        <source>Unable to open shopping list</source>
+        <translation>Impossible d&apos;ouvrir la liste de courses</translation>
+    </message>
+</context>
+<context>
     <name>MainButtons</name>
     <message>
         <source>Jump to %1</source>
@@ -2015,12 +2132,24 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
         <source>%1 actions</source>
         <translation>les %1 actions suivantes</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>menu entry: Undo or Redo, then what it undoes</comment>
+        <translation>%1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ViewController</name>
     <message>
         <source>Need</source>
         <translation>À acheter</translation>
+    </message>
+</context>
+<context>
+    <name>ViewState</name>
+    <message>
+        <source>All Items</source>
+        <translation>Tous les articles</translation>
     </message>
 </context>
 </TS>

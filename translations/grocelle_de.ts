@@ -558,7 +558,7 @@
     </message>
     <message>
         <source>Unit</source>
-        <translation>Einheit</translation>
+        <translation>Einh.</translation>
     </message>
     <message>
         <source>Dept</source>

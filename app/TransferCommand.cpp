@@ -48,7 +48,7 @@ int exportCatalog(CAdoConnection& connection, const QString& path)
         return 1;
     }
     print(stdout,
-          QCoreApplication::translate("TransferCommand", "Exported %1 items to %2.").arg(result.items).arg(path));
+          QCoreApplication::translate("TransferCommand", "Exported %n items to %1.", nullptr, result.items).arg(path));
     return 0;
 }
 

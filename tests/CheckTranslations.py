@@ -50,14 +50,23 @@ def problems_of(path):
         if translation is None or translation.get("type") == "unfinished":
             problems.append(f"{where}: unfinished")
             continue
-        text = translation.text or ""
-        if not text.strip() and source.strip():
-            problems.append(f"{where}: empty")
-            continue
-        if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
-            problems.append(f"{where}: arguments differ in {text!r}")
-        if accelerator(source) != accelerator(text):
-            problems.append(f"{where}: accelerator differs in {text!r}")
+        # A text with a count has one form per plural of the language, and
+        # each keeps the arguments; "%n" may be left out of a form (a
+        # language may say "one" in words).
+        forms = [form.text or "" for form in translation.findall("numerusform")]
+        for text in forms or [translation.text or ""]:
+            problems += problems_of_text(where, source, text)
+    return problems
+
+
+def problems_of_text(where, source, text):
+    if not text.strip() and source.strip():
+        return [f"{where}: empty"]
+    problems = []
+    if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
+        problems.append(f"{where}: arguments differ in {text!r}")
+    if accelerator(source) != accelerator(text):
+        problems.append(f"{where}: accelerator differs in {text!r}")
     return problems
 
 

@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>Copied %1 rows and %2 undo history entries from %3 to %4.</source>
-        <translation>%1 Zeilen und %2 Einträge des Rückgängig-Verlaufs von %3 nach %4 kopiert.</translation>
+        <translation>Von %3 nach %4 kopiert – Zeilen: %1, Einträge des Rückgängig-Verlaufs: %2.</translation>
     </message>
     <message>
         <source>Checksum of %1: %2</source>
@@ -1969,10 +1969,6 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
         <translation>Der Katalog %1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Exported %1 items to %2.</source>
-        <translation>%1 Artikel nach %2 exportiert.</translation>
-    </message>
-    <message>
         <source>Nothing was written (--dry-run).</source>
         <translation>Nichts geschrieben (--dry-run).</translation>
     </message>
@@ -1995,6 +1991,13 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Import %1 items from %2: done.</source>
         <translation>Import von %1 Artikeln aus %2: fertig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n items to %1.</source>
+        <translation>
+            <numerusform>%n Artikel nach %1 exportiert.</numerusform>
+            <numerusform>%n Artikel nach %1 exportiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>Copied %1 rows and %2 undo history entries from %3 to %4.</source>
-        <translation>Copiadas %1 filas y %2 entradas del historial de deshacer de %3 a %4.</translation>
+        <translation>Copiado de %3 a %4 – filas: %1, entradas del historial de deshacer: %2.</translation>
     </message>
     <message>
         <source>Checksum of %1: %2</source>
@@ -1964,10 +1964,6 @@ Update that item?  (No goes back to the editor.)</source>
         <translation>No se pudo abrir el catálogo %1: %2</translation>
     </message>
     <message>
-        <source>Exported %1 items to %2.</source>
-        <translation>%1 artículos exportados a %2.</translation>
-    </message>
-    <message>
         <source>Nothing was written (--dry-run).</source>
         <translation>No se escribió nada (--dry-run).</translation>
     </message>
@@ -1990,6 +1986,13 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Import %1 items from %2: done.</source>
         <translation>Importación de %1 artículos de %2: hecho.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n items to %1.</source>
+        <translation>
+            <numerusform>%n artículo exportado a %1.</numerusform>
+            <numerusform>%n artículos exportados a %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -916,7 +916,7 @@
     </message>
     <message>
         <source>Copied %1 rows and %2 undo history entries from %3 to %4.</source>
-        <translation>%1 lignes et %2 entrées de l&apos;historique d&apos;annulation copiées de %3 vers %4.</translation>
+        <translation>Copié de %3 vers %4 – lignes : %1, entrées de l&apos;historique d&apos;annulation : %2.</translation>
     </message>
     <message>
         <source>Checksum of %1: %2</source>
@@ -1967,10 +1967,6 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
         <translation>Le catalogue %1 n&apos;a pas pu être ouvert : %2</translation>
     </message>
     <message>
-        <source>Exported %1 items to %2.</source>
-        <translation>%1 articles exportés vers %2.</translation>
-    </message>
-    <message>
         <source>Nothing was written (--dry-run).</source>
         <translation>Rien n&apos;a été écrit (--dry-run).</translation>
     </message>
@@ -1993,6 +1989,13 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Import %1 items from %2: done.</source>
         <translation>Import de %1 articles depuis %2 : terminé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exported %n items to %1.</source>
+        <translation>
+            <numerusform>%n article exporté vers %1.</numerusform>
+            <numerusform>%n articles exportés vers %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

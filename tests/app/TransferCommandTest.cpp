@@ -32,14 +32,19 @@ ProgramOutcome grocelle(const QStringList& arguments,
 }
 
 // The program in a terminal that speaks German.
-QProcessEnvironment german()
+QProcessEnvironment terminalIn(const QString& locale)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
         environment.remove(QString::fromLatin1(name));
     }
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
+    environment.insert(QStringLiteral("LANG"), locale);
     return environment;
+}
+
+QProcessEnvironment german()
+{
+    return terminalIn(QStringLiteral("de_DE.UTF-8"));
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -134,6 +139,13 @@ TEST_F(TransferCommandTest, ImportAndExportSpeakTheTerminalsLanguage)
         grocelle({QStringLiteral("--export"), target, QStringLiteral("--catalog"), CatalogSeed::path()}, german());
     EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
     EXPECT_EQ(exported.out, QStringLiteral("2 Artikel nach %1 exportiert.\n").arg(target));
+    // One item is one, where the language says so; English keeps its words.
+    ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists WHERE ItemName <> 'Milk'")));
+    const QStringList exportOne = {QStringLiteral("--export"), target, QStringLiteral("--catalog"),
+                                   CatalogSeed::path()};
+    EXPECT_EQ(grocelle(exportOne, terminalIn(QStringLiteral("fr_FR.UTF-8"))).out,
+              QStringLiteral("1 article export\u00e9 vers %1.\n").arg(target));
+    EXPECT_EQ(grocelle(exportOne).out, QStringLiteral("Exported 1 items to %1.\n").arg(target));
     const ProgramOutcome denied = grocelle(
         {QStringLiteral("--export"), QStringLiteral("/proc/x.csv"), QStringLiteral("--catalog"), CatalogSeed::path()},
         german());

@@ -79,9 +79,10 @@ TEST_F(CatalogChoiceTest, TheCopyIsToldInTheUsersLanguage)
     EXPECT_EQ(copy.exitCode(), 0) << copy.readAllStandardError().toStdString();
     const QStringList lines = QString::fromUtf8(copy.readAllStandardOutput()).split(QLatin1Char('\n'));
     ASSERT_EQ(lines.size(), 4) << lines.join(QLatin1Char('|')).toStdString();
-    EXPECT_EQ(lines[0],
-              QStringLiteral("Von %1 nach %2 kopiert \u2013 Zeilen: 2, Eintr\u00e4ge des R\u00fcckg\u00e4ngig-Verlaufs: 0.")
-                  .arg(from, to));
+    EXPECT_EQ(
+        lines[0],
+        QStringLiteral("Von %1 nach %2 kopiert \u2013 Zeilen: 2, Eintr\u00e4ge des R\u00fcckg\u00e4ngig-Verlaufs: 0.")
+            .arg(from, to));
     EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Pr\u00fcfsumme von %1: ").arg(from))) << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("Pr\u00fcfsumme von %1: ").arg(to))) << lines[2].toStdString();
     EXPECT_EQ(lines[1].section(QLatin1Char(' '), -1), lines[2].section(QLatin1Char(' '), -1));

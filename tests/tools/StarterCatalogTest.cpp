@@ -1,0 +1,126 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+#include "MainWindowHarness.h"
+#include "ModalDialogs.h"
+
+#include "items/CItemDlg.h"
+#include "platform/NameFold.h"
+#include "platform/TextLimit.h"
+#include "platform/Translations.h"
+#include "tools/CFirstStartDlg.h"
+#include "tools/StarterCatalog.h"
+#include "tools/TransferColumns.h"
+
+#include <QPushButton>
+#include <QSet>
+
+// The common groceries of a first start, in the language the interface
+// speaks.
+class StarterCatalogTest : public GrocelleTest
+{
+protected:
+    void TearDown() override
+    {
+        Translations::install(QStringLiteral("en"));
+        GrocelleTest::TearDown();
+    }
+
+    static QString text(const TransferRecord& record, int column) { return record.at(column).toText(); }
+};
+
+// In every language the catalog is whole: as many items and departments as
+// in English, none two after case folding (an import would make them one),
+// every name within the catalog's widths. A translation also fits the item
+// editor, so that editing a starter item never cuts its department or unit.
+TEST_F(StarterCatalogTest, EveryLanguageKeepsEachNameApartAndWithinLimits)
+{
+    const TransferFile english = StarterCatalog::items();
+    for (const QString& language : QStringList{QStringLiteral("en")} + Translations::shipped()) {
+        SCOPED_TRACE(language.toStdString());
+        ASSERT_TRUE(Translations::install(language));
+        const TransferFile file = StarterCatalog::items();
+        ASSERT_EQ(file.records.size(), english.records.size());
+        QSet<QString> items;
+        QSet<QString> depts;
+        int lastOrder = -1;
+        for (const TransferRecord& record : file.records) {
+            const QString name = text(record, TransferColumns::ItemName);
+            EXPECT_FALSE(items.contains(NameFold::key(name))) << name.toStdString();
+            items.insert(NameFold::key(name));
+            const int order = static_cast<int>(record.at(TransferColumns::DeptOrder).toInteger());
+            if (order != lastOrder) {
+                EXPECT_FALSE(depts.contains(NameFold::key(text(record, TransferColumns::Dept))));
+                depts.insert(NameFold::key(text(record, TransferColumns::Dept)));
+                lastOrder = order;
+            }
+            for (int column : {TransferColumns::ItemName, TransferColumns::UnitOfPurchase, TransferColumns::Dept,
+                               TransferColumns::Store}) {
+                EXPECT_LE(TextLimit::length(text(record, column)), TransferColumns::width(column))
+                    << text(record, column).toStdString();
+            }
+            if (language == QLatin1String("en")) {
+                continue;
+            }
+            const std::pair<int, int> editor[] = {{TransferColumns::ItemName, CItemDlg::MaxNameChars},
+                                                  {TransferColumns::UnitOfPurchase, CItemDlg::MaxUnitChars},
+                                                  {TransferColumns::Dept, CItemDlg::MaxDeptChars},
+                                                  {TransferColumns::Store, CItemDlg::MaxStoreChars}};
+            for (const auto& [column, limit] : editor) {
+                EXPECT_LE(TextLimit::length(text(record, column)), limit) << text(record, column).toStdString();
+            }
+        }
+        EXPECT_EQ(depts.size(), StarterCatalog::departmentCount());
+        // Translated, not English left over.
+        if (language != QLatin1String("en")) {
+            EXPECT_NE(text(file.records.front(), TransferColumns::Dept),
+                      text(english.records.front(), TransferColumns::Dept));
+            EXPECT_NE(text(file.records.front(), TransferColumns::Store),
+                      text(english.records.front(), TransferColumns::Store));
+        }
+    }
+}
+
+// A German first start through the dialog itself: the button counts what
+// arrives, and the catalog holds German items, units and departments, the
+// departments in walking order.
+TEST_F(StarterCatalogTest, GermanFirstStartMakesGermanGroceriesInWalkingOrder)
+{
+    CatalogSeed::write({});
+    ASSERT_TRUE(Translations::install(QStringLiteral("de")));
+    MainWindowHarness main;
+    CFirstStartDlg::setHandler({});
+    QString offered;
+    ModalDialogs::whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CFirstStartDlg*>(modal);
+        ASSERT_TRUE(dialog);
+        auto* groceries = dialog->findChild<QPushButton*>(QStringLiteral("choice0"));
+        ASSERT_TRUE(groceries);
+        offered = groceries->text();
+        groceries->click();
+    });
+    CFirstStartDlg::run(main.window());
+    EXPECT_EQ(offered, QStringLiteral("Mit &\u00fcblichen Lebensmitteln beginnen (148 Artikel in 13 Abteilungen)"));
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("1 = 1")), 148);
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0")), 0);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT group_concat(Dept, '|') FROM (SELECT DISTINCT Dept, DeptOrder "
+                                                 "FROM ShoppingLists ORDER BY DeptOrder)")),
+              QStringLiteral("Obst und Gem\u00fcse|Backwaren|Feinkost|Fleisch, Fisch|Milchprodukte|Konserven|"
+                             "Nudeln und Reis|Backen, Gew\u00fcrze|M\u00fcsli, Snacks|Saucen|Getr\u00e4nke|Haushalt|"
+                             "Tiefk\u00fchlkost"));
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT group_concat(DISTINCT Store) FROM ShoppingLists")),
+              QStringLiteral("Supermarkt"));
+    const struct
+    {
+        const char* name;
+        const char* unit;
+        const char* dept;
+    } samples[] = {{"\u00c4pfel", "kg", "0"},         {"Milch", "l", "4"},
+                   {"Butter", "Packung", "4"},        {"Eier", "10er-Packung", "4"},
+                   {"Paprikapulver", "Packung", "7"}, {"Eisw\u00fcrfel", "Beutel", "12"}};
+    for (const auto& sample : samples) {
+        const QString name = QString::fromUtf8(sample.name);
+        EXPECT_EQ(CatalogSeed::stored(QStringLiteral("UnitOfPurchase"), name), QString::fromUtf8(sample.unit));
+        EXPECT_EQ(CatalogSeed::stored(QStringLiteral("DeptOrder"), name), QString::fromUtf8(sample.dept));
+    }
+    EXPECT_EQ(CatalogSeed::count(QStringLiteral("UnitOfPurchase IN ('lb', 'gal', 'pkg')")), 0);
+}

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QSet>
 
+#include <map>
+
 // The common groceries of a first start, in the language the interface
 // speaks.
 class StarterCatalogTest : public GrocelleTest
@@ -35,6 +37,10 @@ protected:
 TEST_F(StarterCatalogTest, EveryLanguageKeepsEachNameApartAndWithinLimits)
 {
     const TransferFile english = StarterCatalog::items();
+    const std::pair<int, int> limits[] = {{TransferColumns::ItemName, CItemDlg::MaxNameChars},
+                                          {TransferColumns::UnitOfPurchase, CItemDlg::MaxUnitChars},
+                                          {TransferColumns::Dept, CItemDlg::MaxDeptChars},
+                                          {TransferColumns::Store, CItemDlg::MaxStoreChars}};
     for (const QString& language : QStringList{QStringLiteral("en")} + Translations::shipped()) {
         SCOPED_TRACE(language.toStdString());
         ASSERT_TRUE(Translations::install(language));
@@ -42,34 +48,31 @@ TEST_F(StarterCatalogTest, EveryLanguageKeepsEachNameApartAndWithinLimits)
         ASSERT_EQ(file.records.size(), english.records.size());
         QSet<QString> items;
         QSet<QString> depts;
-        int lastOrder = -1;
+        QSet<QString> deptKeys;
+        QSet<int> orders;
+        std::map<int, QSet<QString>> texts;
         for (const TransferRecord& record : file.records) {
             const QString name = text(record, TransferColumns::ItemName);
-            EXPECT_FALSE(items.contains(NameFold::key(name))) << name.toStdString();
+            EXPECT_FALSE(items.contains(NameFold::key(name))) << "twice: " << name.toStdString();
             items.insert(NameFold::key(name));
-            const int order = static_cast<int>(record.at(TransferColumns::DeptOrder).toInteger());
-            if (order != lastOrder) {
-                EXPECT_FALSE(depts.contains(NameFold::key(text(record, TransferColumns::Dept))));
-                depts.insert(NameFold::key(text(record, TransferColumns::Dept)));
-                lastOrder = order;
-            }
-            for (int column : {TransferColumns::ItemName, TransferColumns::UnitOfPurchase, TransferColumns::Dept,
-                               TransferColumns::Store}) {
-                EXPECT_LE(TextLimit::length(text(record, column)), TransferColumns::width(column))
-                    << text(record, column).toStdString();
-            }
-            if (language == QLatin1String("en")) {
-                continue;
-            }
-            const std::pair<int, int> editor[] = {{TransferColumns::ItemName, CItemDlg::MaxNameChars},
-                                                  {TransferColumns::UnitOfPurchase, CItemDlg::MaxUnitChars},
-                                                  {TransferColumns::Dept, CItemDlg::MaxDeptChars},
-                                                  {TransferColumns::Store, CItemDlg::MaxStoreChars}};
-            for (const auto& [column, limit] : editor) {
-                EXPECT_LE(TextLimit::length(text(record, column)), limit) << text(record, column).toStdString();
+            depts.insert(text(record, TransferColumns::Dept));
+            deptKeys.insert(NameFold::key(text(record, TransferColumns::Dept)));
+            orders.insert(static_cast<int>(record.at(TransferColumns::DeptOrder).toInteger()));
+            for (const auto& [column, limit] : limits) {
+                texts[column].insert(text(record, column));
             }
         }
         EXPECT_EQ(depts.size(), StarterCatalog::departmentCount());
+        EXPECT_EQ(deptKeys.size(), StarterCatalog::departmentCount());
+        EXPECT_EQ(orders.size(), StarterCatalog::departmentCount());
+        for (const auto& [column, limit] : limits) {
+            for (const QString& value : texts[column]) {
+                EXPECT_LE(TextLimit::length(value), TransferColumns::width(column)) << value.toStdString();
+                if (language != QLatin1String("en")) {
+                    EXPECT_LE(TextLimit::length(value), limit) << value.toStdString();
+                }
+            }
+        }
         // Translated, not English left over.
         if (language != QLatin1String("en")) {
             EXPECT_NE(text(file.records.front(), TransferColumns::Dept),
@@ -103,10 +106,12 @@ TEST_F(StarterCatalogTest, GermanFirstStartMakesGermanGroceriesInWalkingOrder)
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("1 = 1")), 148);
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("QtyToBuy <> 0")), 0);
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT group_concat(Dept, '|') FROM (SELECT DISTINCT Dept, DeptOrder "
-                                                 "FROM ShoppingLists ORDER BY DeptOrder)")),
+                                                 "FROM ShoppingLists ORDER BY DeptOrder)"))
+                  .toStdString(),
               QStringLiteral("Obst und Gem\u00fcse|Backwaren|Feinkost|Fleisch, Fisch|Milchprodukte|Konserven|"
                              "Nudeln und Reis|Backen, Gew\u00fcrze|M\u00fcsli, Snacks|Saucen|Getr\u00e4nke|Haushalt|"
-                             "Tiefk\u00fchlkost"));
+                             "Tiefk\u00fchlkost")
+                  .toStdString());
     EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT group_concat(DISTINCT Store) FROM ShoppingLists")),
               QStringLiteral("Supermarkt"));
     const struct

@@ -1897,11 +1897,11 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
     <message>
         <source>pkg</source>
-        <translation>Packung</translation>
+        <translation>Pck.</translation>
     </message>
     <message>
         <source>bag</source>
-        <translation>Beutel</translation>
+        <translation>Btl.</translation>
     </message>
     <message>
         <source>head</source>
@@ -1925,11 +1925,11 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
     <message>
         <source>dozen</source>
-        <translation>10er-Packung</translation>
+        <translation>10er</translation>
     </message>
     <message>
         <source>carton</source>
-        <translation>Packung</translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>can</source>
@@ -1937,11 +1937,11 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
     <message>
         <source>bottle</source>
-        <translation>Flasche</translation>
+        <translation>Fl.</translation>
     </message>
     <message>
         <source>box</source>
-        <translation>Packung</translation>
+        <translation>Pck.</translation>
     </message>
     <message>
         <source>jar</source>

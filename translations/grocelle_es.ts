@@ -1892,7 +1892,7 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>pkg</source>
-        <translation>paquete</translation>
+        <translation>paq.</translation>
     </message>
     <message>
         <source>bag</source>
@@ -1900,11 +1900,11 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>head</source>
-        <translation>unidad</translation>
+        <translation>ud.</translation>
     </message>
     <message>
         <source>bunch</source>
-        <translation>manojo</translation>
+        <translation>ud.</translation>
     </message>
     <message>
         <source>loaf</source>
@@ -1912,7 +1912,7 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>each</source>
-        <translation>unidad</translation>
+        <translation>ud.</translation>
     </message>
     <message>
         <source>gal</source>
@@ -1920,7 +1920,7 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>dozen</source>
-        <translation>docena</translation>
+        <translation>doc.</translation>
     </message>
     <message>
         <source>carton</source>
@@ -1932,7 +1932,7 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>bottle</source>
-        <translation>botella</translation>
+        <translation>bot.</translation>
     </message>
     <message>
         <source>box</source>

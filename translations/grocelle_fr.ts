@@ -1895,11 +1895,11 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>pkg</source>
-        <translation>paquet</translation>
+        <translation>paq.</translation>
     </message>
     <message>
         <source>bag</source>
-        <translation>sachet</translation>
+        <translation>sac</translation>
     </message>
     <message>
         <source>head</source>
@@ -1923,11 +1923,11 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>dozen</source>
-        <translation>douzaine</translation>
+        <translation>x12</translation>
     </message>
     <message>
         <source>carton</source>
-        <translation>brique</translation>
+        <translation>l</translation>
     </message>
     <message>
         <source>can</source>
@@ -1935,7 +1935,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>bottle</source>
-        <translation>bouteille</translation>
+        <translation>bout.</translation>
     </message>
     <message>
         <source>box</source>
@@ -1947,7 +1947,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>roll</source>
-        <translation>rouleau</translation>
+        <translation>lot</translation>
     </message>
     <message>
         <source>Produce</source>

@@ -119,9 +119,9 @@ TEST_F(StarterCatalogTest, GermanFirstStartMakesGermanGroceriesInWalkingOrder)
         const char* name;
         const char* unit;
         const char* dept;
-    } samples[] = {{"\u00c4pfel", "kg", "0"},         {"Milch", "l", "4"},
-                   {"Butter", "Packung", "4"},        {"Eier", "10er-Packung", "4"},
-                   {"Paprikapulver", "Packung", "7"}, {"Eisw\u00fcrfel", "Beutel", "12"}};
+    } samples[] = {{"\u00c4pfel", "kg", "0"},      {"Milch", "l", "4"},
+                   {"Butter", "Pck.", "4"},        {"Eier", "10er", "4"},
+                   {"Paprikapulver", "Pck.", "7"}, {"Eisw\u00fcrfel", "Btl.", "12"}};
     for (const auto& sample : samples) {
         const QString name = QString::fromUtf8(sample.name);
         EXPECT_EQ(CatalogSeed::stored(QStringLiteral("UnitOfPurchase"), name), QString::fromUtf8(sample.unit));

@@ -14,6 +14,8 @@ struct Entry
 };
 
 // What each item is sold by.
+//: What an item is sold by, in the country's own units ("kg" for "lb") and
+//: short enough for the narrow unit column, as "Pck." or "paq.".
 const char* const kUnitLb = QT_TRANSLATE_NOOP("StarterCatalog", "lb");
 const char* const kUnitPkg = QT_TRANSLATE_NOOP("StarterCatalog", "pkg");
 const char* const kUnitBag = QT_TRANSLATE_NOOP("StarterCatalog", "bag");
@@ -32,6 +34,8 @@ const char* const kUnitRoll = QT_TRANSLATE_NOOP("StarterCatalog", "roll");
 
 // The departments in walking order, each followed by its items.
 const Entry kEntries[] = {
+    //: The departments and items are a household's everyday groceries: name
+    //: each as shoppers of the country do, or a close local one.
     {QT_TRANSLATE_NOOP("StarterCatalog", "Produce"), nullptr},
     {QT_TRANSLATE_NOOP("StarterCatalog", "Apples"), kUnitLb},
     {QT_TRANSLATE_NOOP("StarterCatalog", "Bananas"), kUnitLb},
@@ -195,6 +199,7 @@ const Entry kEntries[] = {
     {QT_TRANSLATE_NOOP("StarterCatalog", "Ice"), kUnitBag},
 };
 
+//: The store the common groceries are in.
 const char* const kStore = QT_TRANSLATE_NOOP("StarterCatalog", "Grocery");
 
 QString translated(const char* text)

@@ -1893,6 +1893,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <name>StarterCatalog</name>
     <message>
         <source>lb</source>
+        <extracomment>What an item is sold by, in the country&apos;s own units (&quot;kg&quot; for &quot;lb&quot;) and short enough for the narrow unit column, as &quot;Pck.&quot; or &quot;paq.&quot;.</extracomment>
         <translation>kg</translation>
     </message>
     <message>
@@ -1953,6 +1954,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
     <message>
         <source>Produce</source>
+        <extracomment>The departments and items are a household&apos;s everyday groceries: name each as shoppers of the country do, or a close local one.</extracomment>
         <translation>Obst und Gemüse</translation>
     </message>
     <message>
@@ -2597,6 +2599,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
     <message>
         <source>Grocery</source>
+        <extracomment>The store the common groceries are in.</extracomment>
         <translation>Supermarkt</translation>
     </message>
 </context>

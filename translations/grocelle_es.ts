@@ -1888,6 +1888,7 @@ Update that item?  (No goes back to the editor.)</source>
     <name>StarterCatalog</name>
     <message>
         <source>lb</source>
+        <extracomment>What an item is sold by, in the country&apos;s own units (&quot;kg&quot; for &quot;lb&quot;) and short enough for the narrow unit column, as &quot;Pck.&quot; or &quot;paq.&quot;.</extracomment>
         <translation>kg</translation>
     </message>
     <message>
@@ -1948,6 +1949,7 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>Produce</source>
+        <extracomment>The departments and items are a household&apos;s everyday groceries: name each as shoppers of the country do, or a close local one.</extracomment>
         <translation>Fruta y verdura</translation>
     </message>
     <message>
@@ -2592,6 +2594,7 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>Grocery</source>
+        <extracomment>The store the common groceries are in.</extracomment>
         <translation>Supermercado</translation>
     </message>
 </context>

@@ -1891,6 +1891,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <name>StarterCatalog</name>
     <message>
         <source>lb</source>
+        <extracomment>What an item is sold by, in the country&apos;s own units (&quot;kg&quot; for &quot;lb&quot;) and short enough for the narrow unit column, as &quot;Pck.&quot; or &quot;paq.&quot;.</extracomment>
         <translation>kg</translation>
     </message>
     <message>
@@ -1951,6 +1952,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>Produce</source>
+        <extracomment>The departments and items are a household&apos;s everyday groceries: name each as shoppers of the country do, or a close local one.</extracomment>
         <translation>Fruits, légumes</translation>
     </message>
     <message>
@@ -2595,6 +2597,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>Grocery</source>
+        <extracomment>The store the common groceries are in.</extracomment>
         <translation>Supermarché</translation>
     </message>
 </context>

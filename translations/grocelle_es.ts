@@ -2366,7 +2366,7 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
     <message>
         <source>Vegetable oil</source>
-        <translation>Aceite de girasol</translation>
+        <translation>Aceite girasol</translation>
     </message>
     <message>
         <source>Vinegar</source>

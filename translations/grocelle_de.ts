@@ -1926,7 +1926,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
     <message>
         <source>dozen</source>
-        <translation>10er</translation>
+        <translation>Pck.</translation>
     </message>
     <message>
         <source>carton</source>

@@ -1900,7 +1900,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>bag</source>
-        <translation>sac</translation>
+        <translation>paq.</translation>
     </message>
     <message>
         <source>head</source>
@@ -1924,7 +1924,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>dozen</source>
-        <translation>x12</translation>
+        <translation>boîte</translation>
     </message>
     <message>
         <source>carton</source>

@@ -120,7 +120,7 @@ TEST_F(StarterCatalogTest, GermanFirstStartMakesGermanGroceriesInWalkingOrder)
         const char* unit;
         const char* dept;
     } samples[] = {{"\u00c4pfel", "kg", "0"},      {"Milch", "l", "4"},
-                   {"Butter", "Pck.", "4"},        {"Eier", "10er", "4"},
+                   {"Butter", "Pck.", "4"},        {"Eier", "Pck.", "4"},
                    {"Paprikapulver", "Pck.", "7"}, {"Eisw\u00fcrfel", "Btl.", "12"}};
     for (const auto& sample : samples) {
         const QString name = QString::fromUtf8(sample.name);

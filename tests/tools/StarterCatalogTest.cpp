@@ -129,3 +129,34 @@ TEST_F(StarterCatalogTest, GermanFirstStartMakesGermanGroceriesInWalkingOrder)
     }
     EXPECT_EQ(CatalogSeed::count(QStringLiteral("UnitOfPurchase IN ('lb', 'gal', 'pkg')")), 0);
 }
+
+// French and Spanish first starts land every item too, none merged or
+// refused, with no pound or gallon among the units.
+TEST_F(StarterCatalogTest, FrenchAndSpanishFirstStartsLandEveryItem)
+{
+    const struct
+    {
+        const char* language;
+        const char* firstItem;
+        const char* store;
+    } languages[] = {{"fr", "Pommes", "Supermarch\u00e9"}, {"es", "Manzanas", "Supermercado"}};
+    CatalogSeed::write({});
+    firstStartChoice = CFirstStartDlg::Choice::Groceries;
+    for (const auto& language : languages) {
+        SCOPED_TRACE(language.language);
+        ASSERT_TRUE(Translations::install(QString::fromLatin1(language.language)));
+        {
+            MainWindowHarness main;
+            CFirstStartDlg::run(main.window());
+        }
+        EXPECT_EQ(CatalogSeed::count(QStringLiteral("1 = 1")), 148);
+        EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(DISTINCT Dept) FROM ShoppingLists")),
+                  QStringLiteral("13"));
+        EXPECT_EQ(CatalogSeed::stored(QStringLiteral("DeptOrder"), QString::fromUtf8(language.firstItem)),
+                  QStringLiteral("0"));
+        EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT group_concat(DISTINCT Store) FROM ShoppingLists")),
+                  QString::fromUtf8(language.store));
+        EXPECT_EQ(CatalogSeed::count(QStringLiteral("UnitOfPurchase IN ('lb', 'gal', 'pkg')")), 0);
+        ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists")));
+    }
+}

@@ -1890,6 +1890,720 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     </message>
 </context>
 <context>
+    <name>StarterCatalog</name>
+    <message>
+        <source>lb</source>
+        <extracomment>What an item is sold by, in the country&apos;s own units (&quot;kg&quot; for &quot;lb&quot;) and short enough for the narrow unit column, as &quot;Pck.&quot; or &quot;paq.&quot;.</extracomment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>pkg</source>
+        <translation>Pck.</translation>
+    </message>
+    <message>
+        <source>bag</source>
+        <translation>Btl.</translation>
+    </message>
+    <message>
+        <source>head</source>
+        <translation>Stk.</translation>
+    </message>
+    <message>
+        <source>bunch</source>
+        <translation>Bund</translation>
+    </message>
+    <message>
+        <source>loaf</source>
+        <translation>Laib</translation>
+    </message>
+    <message>
+        <source>each</source>
+        <translation>Stk.</translation>
+    </message>
+    <message>
+        <source>gal</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>dozen</source>
+        <translation>Pck.</translation>
+    </message>
+    <message>
+        <source>carton</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>can</source>
+        <translation>Dose</translation>
+    </message>
+    <message>
+        <source>bottle</source>
+        <translation>Fl.</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>Pck.</translation>
+    </message>
+    <message>
+        <source>jar</source>
+        <translation>Glas</translation>
+    </message>
+    <message>
+        <source>roll</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Produce</source>
+        <extracomment>The departments and items are a household&apos;s everyday groceries: name each as shoppers of the country do, or a close local one.</extracomment>
+        <translation>Obst und Gemüse</translation>
+    </message>
+    <message>
+        <source>Apples</source>
+        <translation>Äpfel</translation>
+    </message>
+    <message>
+        <source>Bananas</source>
+        <translation>Bananen</translation>
+    </message>
+    <message>
+        <source>Oranges</source>
+        <translation>Orangen</translation>
+    </message>
+    <message>
+        <source>Lemons</source>
+        <translation>Zitronen</translation>
+    </message>
+    <message>
+        <source>Limes</source>
+        <translation>Limetten</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Weintrauben</translation>
+    </message>
+    <message>
+        <source>Strawberries</source>
+        <translation>Erdbeeren</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Heidelbeeren</translation>
+    </message>
+    <message>
+        <source>Avocados</source>
+        <translation>Avocados</translation>
+    </message>
+    <message>
+        <source>Tomatoes</source>
+        <translation>Tomaten</translation>
+    </message>
+    <message>
+        <source>Potatoes</source>
+        <translation>Kartoffeln</translation>
+    </message>
+    <message>
+        <source>Onions</source>
+        <translation>Zwiebeln</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Knoblauch</translation>
+    </message>
+    <message>
+        <source>Carrots</source>
+        <translation>Karotten</translation>
+    </message>
+    <message>
+        <source>Celery</source>
+        <translation>Staudensellerie</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Kopfsalat</translation>
+    </message>
+    <message>
+        <source>Spinach</source>
+        <translation>Spinat</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brokkoli</translation>
+    </message>
+    <message>
+        <source>Cucumbers</source>
+        <translation>Gurken</translation>
+    </message>
+    <message>
+        <source>Bell peppers</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Mushrooms</source>
+        <translation>Champignons</translation>
+    </message>
+    <message>
+        <source>Zucchini</source>
+        <translation>Zucchini</translation>
+    </message>
+    <message>
+        <source>Fresh herbs</source>
+        <translation>Frische Kräuter</translation>
+    </message>
+    <message>
+        <source>Bakery</source>
+        <translation>Backwaren</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Brot</translation>
+    </message>
+    <message>
+        <source>Bagels</source>
+        <translation>Bagels</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Brötchen</translation>
+    </message>
+    <message>
+        <source>Tortillas</source>
+        <translation>Tortillas</translation>
+    </message>
+    <message>
+        <source>Pita bread</source>
+        <translation>Fladenbrot</translation>
+    </message>
+    <message>
+        <source>Muffins</source>
+        <translation>Muffins</translation>
+    </message>
+    <message>
+        <source>Croissants</source>
+        <translation>Croissants</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Kuchen</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Kekse</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Tarte</translation>
+    </message>
+    <message>
+        <source>Deli</source>
+        <translation>Feinkost</translation>
+    </message>
+    <message>
+        <source>Sliced ham</source>
+        <translation>Kochschinken</translation>
+    </message>
+    <message>
+        <source>Sliced turkey</source>
+        <translation>Putenbrust</translation>
+    </message>
+    <message>
+        <source>Salami</source>
+        <translation>Salami</translation>
+    </message>
+    <message>
+        <source>Cheddar cheese</source>
+        <translation>Gouda</translation>
+    </message>
+    <message>
+        <source>Swiss cheese</source>
+        <translation>Emmentaler</translation>
+    </message>
+    <message>
+        <source>Hummus</source>
+        <translation>Hummus</translation>
+    </message>
+    <message>
+        <source>Olives</source>
+        <translation>Oliven</translation>
+    </message>
+    <message>
+        <source>Potato salad</source>
+        <translation>Kartoffelsalat</translation>
+    </message>
+    <message>
+        <source>Rotisserie chicken</source>
+        <translation>Brathähnchen</translation>
+    </message>
+    <message>
+        <source>Coleslaw</source>
+        <translation>Krautsalat</translation>
+    </message>
+    <message>
+        <source>Meat and Fish</source>
+        <translation>Fleisch, Fisch</translation>
+    </message>
+    <message>
+        <source>Chicken breasts</source>
+        <translation>Hähnchenbrust</translation>
+    </message>
+    <message>
+        <source>Ground beef</source>
+        <translation>Hackfleisch</translation>
+    </message>
+    <message>
+        <source>Steak</source>
+        <translation>Steak</translation>
+    </message>
+    <message>
+        <source>Pork chops</source>
+        <translation>Schweinekoteletts</translation>
+    </message>
+    <message>
+        <source>Bacon</source>
+        <translation>Speck</translation>
+    </message>
+    <message>
+        <source>Sausages</source>
+        <translation>Würstchen</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Lachs</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Garnelen</translation>
+    </message>
+    <message>
+        <source>Tuna steaks</source>
+        <translation>Thunfischsteaks</translation>
+    </message>
+    <message>
+        <source>Chicken thighs</source>
+        <translation>Hähnchenschenkel</translation>
+    </message>
+    <message>
+        <source>Dairy</source>
+        <translation>Milchprodukte</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Milch</translation>
+    </message>
+    <message>
+        <source>Butter</source>
+        <translation>Butter</translation>
+    </message>
+    <message>
+        <source>Eggs</source>
+        <translation>Eier</translation>
+    </message>
+    <message>
+        <source>Yogurt</source>
+        <translation>Joghurt</translation>
+    </message>
+    <message>
+        <source>Cream cheese</source>
+        <translation>Frischkäse</translation>
+    </message>
+    <message>
+        <source>Sour cream</source>
+        <translation>Schmand</translation>
+    </message>
+    <message>
+        <source>Heavy cream</source>
+        <translation>Schlagsahne</translation>
+    </message>
+    <message>
+        <source>Shredded cheese</source>
+        <translation>Reibekäse</translation>
+    </message>
+    <message>
+        <source>Parmesan</source>
+        <translation>Parmesan</translation>
+    </message>
+    <message>
+        <source>Mozzarella</source>
+        <translation>Mozzarella</translation>
+    </message>
+    <message>
+        <source>Cottage cheese</source>
+        <translation>Hüttenkäse</translation>
+    </message>
+    <message>
+        <source>Orange juice</source>
+        <translation>Orangensaft</translation>
+    </message>
+    <message>
+        <source>Canned Goods</source>
+        <translation>Konserven</translation>
+    </message>
+    <message>
+        <source>Canned tomatoes</source>
+        <translation>Dosentomaten</translation>
+    </message>
+    <message>
+        <source>Tomato sauce</source>
+        <translation>Passierte Tomaten</translation>
+    </message>
+    <message>
+        <source>Black beans</source>
+        <translation>Kidneybohnen</translation>
+    </message>
+    <message>
+        <source>Chickpeas</source>
+        <translation>Kichererbsen</translation>
+    </message>
+    <message>
+        <source>Tuna</source>
+        <translation>Thunfisch</translation>
+    </message>
+    <message>
+        <source>Soup</source>
+        <translation>Suppe</translation>
+    </message>
+    <message>
+        <source>Corn</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Coconut milk</source>
+        <translation>Kokosmilch</translation>
+    </message>
+    <message>
+        <source>Tomato paste</source>
+        <translation>Tomatenmark</translation>
+    </message>
+    <message>
+        <source>Green beans</source>
+        <translation>Grüne Bohnen</translation>
+    </message>
+    <message>
+        <source>Pasta and Grains</source>
+        <translation>Nudeln und Reis</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Penne</source>
+        <translation>Penne</translation>
+    </message>
+    <message>
+        <source>Rice</source>
+        <translation>Reis</translation>
+    </message>
+    <message>
+        <source>Quinoa</source>
+        <translation>Quinoa</translation>
+    </message>
+    <message>
+        <source>Oats</source>
+        <translation>Haferflocken</translation>
+    </message>
+    <message>
+        <source>Couscous</source>
+        <translation>Couscous</translation>
+    </message>
+    <message>
+        <source>Noodles</source>
+        <translation>Eiernudeln</translation>
+    </message>
+    <message>
+        <source>Flour</source>
+        <translation>Mehl</translation>
+    </message>
+    <message>
+        <source>Bread crumbs</source>
+        <translation>Paniermehl</translation>
+    </message>
+    <message>
+        <source>Lentils</source>
+        <translation>Linsen</translation>
+    </message>
+    <message>
+        <source>Baking and Spices</source>
+        <translation>Backen, Gewürze</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Zucker</translation>
+    </message>
+    <message>
+        <source>Brown sugar</source>
+        <translation>Brauner Zucker</translation>
+    </message>
+    <message>
+        <source>Baking soda</source>
+        <translation>Natron</translation>
+    </message>
+    <message>
+        <source>Baking powder</source>
+        <translation>Backpulver</translation>
+    </message>
+    <message>
+        <source>Vanilla extract</source>
+        <translation>Vanillezucker</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Salz</translation>
+    </message>
+    <message>
+        <source>Black pepper</source>
+        <translation>Schwarzer Pfeffer</translation>
+    </message>
+    <message>
+        <source>Cinnamon</source>
+        <translation>Zimt</translation>
+    </message>
+    <message>
+        <source>Paprika</source>
+        <translation>Paprikapulver</translation>
+    </message>
+    <message>
+        <source>Chili powder</source>
+        <translation>Chilipulver</translation>
+    </message>
+    <message>
+        <source>Olive oil</source>
+        <translation>Olivenöl</translation>
+    </message>
+    <message>
+        <source>Vegetable oil</source>
+        <translation>Sonnenblumenöl</translation>
+    </message>
+    <message>
+        <source>Vinegar</source>
+        <translation>Essig</translation>
+    </message>
+    <message>
+        <source>Breakfast and Snacks</source>
+        <translation>Müsli, Snacks</translation>
+    </message>
+    <message>
+        <source>Cereal</source>
+        <translation>Cornflakes</translation>
+    </message>
+    <message>
+        <source>Granola</source>
+        <translation>Knuspermüsli</translation>
+    </message>
+    <message>
+        <source>Peanut butter</source>
+        <translation>Erdnussbutter</translation>
+    </message>
+    <message>
+        <source>Jam</source>
+        <translation>Marmelade</translation>
+    </message>
+    <message>
+        <source>Honey</source>
+        <translation>Honig</translation>
+    </message>
+    <message>
+        <source>Maple syrup</source>
+        <translation>Ahornsirup</translation>
+    </message>
+    <message>
+        <source>Crackers</source>
+        <translation>Cracker</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>Pretzels</source>
+        <translation>Salzstangen</translation>
+    </message>
+    <message>
+        <source>Popcorn</source>
+        <translation>Popcorn</translation>
+    </message>
+    <message>
+        <source>Nuts</source>
+        <translation>Nüsse</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Schokolade</translation>
+    </message>
+    <message>
+        <source>Condiments</source>
+        <translation>Saucen</translation>
+    </message>
+    <message>
+        <source>Ketchup</source>
+        <translation>Ketchup</translation>
+    </message>
+    <message>
+        <source>Mustard</source>
+        <translation>Senf</translation>
+    </message>
+    <message>
+        <source>Mayonnaise</source>
+        <translation>Mayonnaise</translation>
+    </message>
+    <message>
+        <source>Soy sauce</source>
+        <translation>Sojasauce</translation>
+    </message>
+    <message>
+        <source>Hot sauce</source>
+        <translation>Scharfe Sauce</translation>
+    </message>
+    <message>
+        <source>Salad dressing</source>
+        <translation>Salatdressing</translation>
+    </message>
+    <message>
+        <source>Salsa</source>
+        <translation>Salsa</translation>
+    </message>
+    <message>
+        <source>Pickles</source>
+        <translation>Gewürzgurken</translation>
+    </message>
+    <message>
+        <source>Barbecue sauce</source>
+        <translation>Grillsauce</translation>
+    </message>
+    <message>
+        <source>Pesto</source>
+        <translation>Pesto</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Getränke</translation>
+    </message>
+    <message>
+        <source>Coffee</source>
+        <translation>Kaffee</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Tee</translation>
+    </message>
+    <message>
+        <source>Sparkling water</source>
+        <translation>Mineralwasser</translation>
+    </message>
+    <message>
+        <source>Soda</source>
+        <translation>Limonade</translation>
+    </message>
+    <message>
+        <source>Juice</source>
+        <translation>Fruchtsaft</translation>
+    </message>
+    <message>
+        <source>Beer</source>
+        <translation>Bier</translation>
+    </message>
+    <message>
+        <source>Wine</source>
+        <translation>Wein</translation>
+    </message>
+    <message>
+        <source>Bottled water</source>
+        <translation>Stilles Wasser</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Haushalt</translation>
+    </message>
+    <message>
+        <source>Paper towels</source>
+        <translation>Küchenrolle</translation>
+    </message>
+    <message>
+        <source>Toilet paper</source>
+        <translation>Toilettenpapier</translation>
+    </message>
+    <message>
+        <source>Dish soap</source>
+        <translation>Spülmittel</translation>
+    </message>
+    <message>
+        <source>Laundry detergent</source>
+        <translation>Waschmittel</translation>
+    </message>
+    <message>
+        <source>Trash bags</source>
+        <translation>Müllbeutel</translation>
+    </message>
+    <message>
+        <source>Aluminum foil</source>
+        <translation>Alufolie</translation>
+    </message>
+    <message>
+        <source>Plastic wrap</source>
+        <translation>Frischhaltefolie</translation>
+    </message>
+    <message>
+        <source>Sponges</source>
+        <translation>Schwämme</translation>
+    </message>
+    <message>
+        <source>Hand soap</source>
+        <translation>Handseife</translation>
+    </message>
+    <message>
+        <source>Shampoo</source>
+        <translation>Shampoo</translation>
+    </message>
+    <message>
+        <source>Toothpaste</source>
+        <translation>Zahnpasta</translation>
+    </message>
+    <message>
+        <source>Batteries</source>
+        <translation>Batterien</translation>
+    </message>
+    <message>
+        <source>Frozen</source>
+        <translation>Tiefkühlkost</translation>
+    </message>
+    <message>
+        <source>Frozen peas</source>
+        <translation>TK-Erbsen</translation>
+    </message>
+    <message>
+        <source>Frozen berries</source>
+        <translation>TK-Beeren</translation>
+    </message>
+    <message>
+        <source>Ice cream</source>
+        <translation>Eis</translation>
+    </message>
+    <message>
+        <source>Frozen pizza</source>
+        <translation>TK-Pizza</translation>
+    </message>
+    <message>
+        <source>Frozen vegetables</source>
+        <translation>TK-Gemüse</translation>
+    </message>
+    <message>
+        <source>Fish sticks</source>
+        <translation>Fischstäbchen</translation>
+    </message>
+    <message>
+        <source>Frozen fries</source>
+        <translation>Pommes</translation>
+    </message>
+    <message>
+        <source>Ice</source>
+        <translation>Eiswürfel</translation>
+    </message>
+    <message>
+        <source>Grocery</source>
+        <extracomment>The store the common groceries are in.</extracomment>
+        <translation>Supermarkt</translation>
+    </message>
+</context>
+<context>
     <name>StoreWalks</name>
     <message>
         <source>A walk belongs to one store.</source>

@@ -1885,6 +1885,720 @@ Update that item?  (No goes back to the editor.)</source>
     </message>
 </context>
 <context>
+    <name>StarterCatalog</name>
+    <message>
+        <source>lb</source>
+        <extracomment>What an item is sold by, in the country&apos;s own units (&quot;kg&quot; for &quot;lb&quot;) and short enough for the narrow unit column, as &quot;Pck.&quot; or &quot;paq.&quot;.</extracomment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>pkg</source>
+        <translation>paq.</translation>
+    </message>
+    <message>
+        <source>bag</source>
+        <translation>bolsa</translation>
+    </message>
+    <message>
+        <source>head</source>
+        <translation>ud.</translation>
+    </message>
+    <message>
+        <source>bunch</source>
+        <translation>ud.</translation>
+    </message>
+    <message>
+        <source>loaf</source>
+        <translation>barra</translation>
+    </message>
+    <message>
+        <source>each</source>
+        <translation>ud.</translation>
+    </message>
+    <message>
+        <source>gal</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>dozen</source>
+        <translation>doc.</translation>
+    </message>
+    <message>
+        <source>carton</source>
+        <translation>brick</translation>
+    </message>
+    <message>
+        <source>can</source>
+        <translation>lata</translation>
+    </message>
+    <message>
+        <source>bottle</source>
+        <translation>bot.</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>caja</translation>
+    </message>
+    <message>
+        <source>jar</source>
+        <translation>tarro</translation>
+    </message>
+    <message>
+        <source>roll</source>
+        <translation>rollo</translation>
+    </message>
+    <message>
+        <source>Produce</source>
+        <extracomment>The departments and items are a household&apos;s everyday groceries: name each as shoppers of the country do, or a close local one.</extracomment>
+        <translation>Fruta y verdura</translation>
+    </message>
+    <message>
+        <source>Apples</source>
+        <translation>Manzanas</translation>
+    </message>
+    <message>
+        <source>Bananas</source>
+        <translation>Plátanos</translation>
+    </message>
+    <message>
+        <source>Oranges</source>
+        <translation>Naranjas</translation>
+    </message>
+    <message>
+        <source>Lemons</source>
+        <translation>Limones</translation>
+    </message>
+    <message>
+        <source>Limes</source>
+        <translation>Limas</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Uvas</translation>
+    </message>
+    <message>
+        <source>Strawberries</source>
+        <translation>Fresas</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Arándanos</translation>
+    </message>
+    <message>
+        <source>Avocados</source>
+        <translation>Aguacates</translation>
+    </message>
+    <message>
+        <source>Tomatoes</source>
+        <translation>Tomates</translation>
+    </message>
+    <message>
+        <source>Potatoes</source>
+        <translation>Patatas</translation>
+    </message>
+    <message>
+        <source>Onions</source>
+        <translation>Cebollas</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Ajo</translation>
+    </message>
+    <message>
+        <source>Carrots</source>
+        <translation>Zanahorias</translation>
+    </message>
+    <message>
+        <source>Celery</source>
+        <translation>Apio</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Lechuga</translation>
+    </message>
+    <message>
+        <source>Spinach</source>
+        <translation>Espinacas</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brócoli</translation>
+    </message>
+    <message>
+        <source>Cucumbers</source>
+        <translation>Pepinos</translation>
+    </message>
+    <message>
+        <source>Bell peppers</source>
+        <translation>Pimientos</translation>
+    </message>
+    <message>
+        <source>Mushrooms</source>
+        <translation>Champiñones</translation>
+    </message>
+    <message>
+        <source>Zucchini</source>
+        <translation>Calabacines</translation>
+    </message>
+    <message>
+        <source>Fresh herbs</source>
+        <translation>Hierbas frescas</translation>
+    </message>
+    <message>
+        <source>Bakery</source>
+        <translation>Panadería</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Pan</translation>
+    </message>
+    <message>
+        <source>Bagels</source>
+        <translation>Bagels</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Panecillos</translation>
+    </message>
+    <message>
+        <source>Tortillas</source>
+        <translation>Tortillas de trigo</translation>
+    </message>
+    <message>
+        <source>Pita bread</source>
+        <translation>Pan de pita</translation>
+    </message>
+    <message>
+        <source>Muffins</source>
+        <translation>Magdalenas</translation>
+    </message>
+    <message>
+        <source>Croissants</source>
+        <translation>Cruasanes</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Bizcocho</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Galletas</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Tarta</translation>
+    </message>
+    <message>
+        <source>Deli</source>
+        <translation>Charcutería</translation>
+    </message>
+    <message>
+        <source>Sliced ham</source>
+        <translation>Jamón cocido</translation>
+    </message>
+    <message>
+        <source>Sliced turkey</source>
+        <translation>Pechuga de pavo</translation>
+    </message>
+    <message>
+        <source>Salami</source>
+        <translation>Salchichón</translation>
+    </message>
+    <message>
+        <source>Cheddar cheese</source>
+        <translation>Queso manchego</translation>
+    </message>
+    <message>
+        <source>Swiss cheese</source>
+        <translation>Queso emmental</translation>
+    </message>
+    <message>
+        <source>Hummus</source>
+        <translation>Hummus</translation>
+    </message>
+    <message>
+        <source>Olives</source>
+        <translation>Aceitunas</translation>
+    </message>
+    <message>
+        <source>Potato salad</source>
+        <translation>Ensaladilla rusa</translation>
+    </message>
+    <message>
+        <source>Rotisserie chicken</source>
+        <translation>Pollo asado</translation>
+    </message>
+    <message>
+        <source>Coleslaw</source>
+        <translation>Ensalada de col</translation>
+    </message>
+    <message>
+        <source>Meat and Fish</source>
+        <translation>Carne y pescado</translation>
+    </message>
+    <message>
+        <source>Chicken breasts</source>
+        <translation>Pechugas de pollo</translation>
+    </message>
+    <message>
+        <source>Ground beef</source>
+        <translation>Carne picada</translation>
+    </message>
+    <message>
+        <source>Steak</source>
+        <translation>Filetes de ternera</translation>
+    </message>
+    <message>
+        <source>Pork chops</source>
+        <translation>Chuletas de cerdo</translation>
+    </message>
+    <message>
+        <source>Bacon</source>
+        <translation>Beicon</translation>
+    </message>
+    <message>
+        <source>Sausages</source>
+        <translation>Salchichas</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Salmón</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Gambas</translation>
+    </message>
+    <message>
+        <source>Tuna steaks</source>
+        <translation>Atún fresco</translation>
+    </message>
+    <message>
+        <source>Chicken thighs</source>
+        <translation>Muslos de pollo</translation>
+    </message>
+    <message>
+        <source>Dairy</source>
+        <translation>Lácteos</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Leche</translation>
+    </message>
+    <message>
+        <source>Butter</source>
+        <translation>Mantequilla</translation>
+    </message>
+    <message>
+        <source>Eggs</source>
+        <translation>Huevos</translation>
+    </message>
+    <message>
+        <source>Yogurt</source>
+        <translation>Yogures</translation>
+    </message>
+    <message>
+        <source>Cream cheese</source>
+        <translation>Queso de untar</translation>
+    </message>
+    <message>
+        <source>Sour cream</source>
+        <translation>Nata agria</translation>
+    </message>
+    <message>
+        <source>Heavy cream</source>
+        <translation>Nata para montar</translation>
+    </message>
+    <message>
+        <source>Shredded cheese</source>
+        <translation>Queso rallado</translation>
+    </message>
+    <message>
+        <source>Parmesan</source>
+        <translation>Parmesano</translation>
+    </message>
+    <message>
+        <source>Mozzarella</source>
+        <translation>Mozzarella</translation>
+    </message>
+    <message>
+        <source>Cottage cheese</source>
+        <translation>Requesón</translation>
+    </message>
+    <message>
+        <source>Orange juice</source>
+        <translation>Zumo de naranja</translation>
+    </message>
+    <message>
+        <source>Canned Goods</source>
+        <translation>Conservas</translation>
+    </message>
+    <message>
+        <source>Canned tomatoes</source>
+        <translation>Tomate triturado</translation>
+    </message>
+    <message>
+        <source>Tomato sauce</source>
+        <translation>Tomate frito</translation>
+    </message>
+    <message>
+        <source>Black beans</source>
+        <translation>Alubias</translation>
+    </message>
+    <message>
+        <source>Chickpeas</source>
+        <translation>Garbanzos</translation>
+    </message>
+    <message>
+        <source>Tuna</source>
+        <translation>Atún en lata</translation>
+    </message>
+    <message>
+        <source>Soup</source>
+        <translation>Sopa</translation>
+    </message>
+    <message>
+        <source>Corn</source>
+        <translation>Maíz dulce</translation>
+    </message>
+    <message>
+        <source>Coconut milk</source>
+        <translation>Leche de coco</translation>
+    </message>
+    <message>
+        <source>Tomato paste</source>
+        <translation>Tomate concentrado</translation>
+    </message>
+    <message>
+        <source>Green beans</source>
+        <translation>Judías verdes</translation>
+    </message>
+    <message>
+        <source>Pasta and Grains</source>
+        <translation>Pasta y arroz</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Espaguetis</translation>
+    </message>
+    <message>
+        <source>Penne</source>
+        <translation>Macarrones</translation>
+    </message>
+    <message>
+        <source>Rice</source>
+        <translation>Arroz</translation>
+    </message>
+    <message>
+        <source>Quinoa</source>
+        <translation>Quinoa</translation>
+    </message>
+    <message>
+        <source>Oats</source>
+        <translation>Copos de avena</translation>
+    </message>
+    <message>
+        <source>Couscous</source>
+        <translation>Cuscús</translation>
+    </message>
+    <message>
+        <source>Noodles</source>
+        <translation>Fideos</translation>
+    </message>
+    <message>
+        <source>Flour</source>
+        <translation>Harina</translation>
+    </message>
+    <message>
+        <source>Bread crumbs</source>
+        <translation>Pan rallado</translation>
+    </message>
+    <message>
+        <source>Lentils</source>
+        <translation>Lentejas</translation>
+    </message>
+    <message>
+        <source>Baking and Spices</source>
+        <translation>Despensa</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Azúcar</translation>
+    </message>
+    <message>
+        <source>Brown sugar</source>
+        <translation>Azúcar moreno</translation>
+    </message>
+    <message>
+        <source>Baking soda</source>
+        <translation>Bicarbonato</translation>
+    </message>
+    <message>
+        <source>Baking powder</source>
+        <translation>Levadura química</translation>
+    </message>
+    <message>
+        <source>Vanilla extract</source>
+        <translation>Esencia de vainilla</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Sal</translation>
+    </message>
+    <message>
+        <source>Black pepper</source>
+        <translation>Pimienta negra</translation>
+    </message>
+    <message>
+        <source>Cinnamon</source>
+        <translation>Canela</translation>
+    </message>
+    <message>
+        <source>Paprika</source>
+        <translation>Pimentón</translation>
+    </message>
+    <message>
+        <source>Chili powder</source>
+        <translation>Guindilla molida</translation>
+    </message>
+    <message>
+        <source>Olive oil</source>
+        <translation>Aceite de oliva</translation>
+    </message>
+    <message>
+        <source>Vegetable oil</source>
+        <translation>Aceite girasol</translation>
+    </message>
+    <message>
+        <source>Vinegar</source>
+        <translation>Vinagre</translation>
+    </message>
+    <message>
+        <source>Breakfast and Snacks</source>
+        <translation>Snacks y dulces</translation>
+    </message>
+    <message>
+        <source>Cereal</source>
+        <translation>Cereales</translation>
+    </message>
+    <message>
+        <source>Granola</source>
+        <translation>Granola</translation>
+    </message>
+    <message>
+        <source>Peanut butter</source>
+        <translation>Crema de cacahuete</translation>
+    </message>
+    <message>
+        <source>Jam</source>
+        <translation>Mermelada</translation>
+    </message>
+    <message>
+        <source>Honey</source>
+        <translation>Miel</translation>
+    </message>
+    <message>
+        <source>Maple syrup</source>
+        <translation>Sirope de arce</translation>
+    </message>
+    <message>
+        <source>Crackers</source>
+        <translation>Galletas saladas</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Patatas fritas</translation>
+    </message>
+    <message>
+        <source>Pretzels</source>
+        <translation>Palitos salados</translation>
+    </message>
+    <message>
+        <source>Popcorn</source>
+        <translation>Palomitas</translation>
+    </message>
+    <message>
+        <source>Nuts</source>
+        <translation>Frutos secos</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolate</translation>
+    </message>
+    <message>
+        <source>Condiments</source>
+        <translation>Condimentos</translation>
+    </message>
+    <message>
+        <source>Ketchup</source>
+        <translation>Kétchup</translation>
+    </message>
+    <message>
+        <source>Mustard</source>
+        <translation>Mostaza</translation>
+    </message>
+    <message>
+        <source>Mayonnaise</source>
+        <translation>Mayonesa</translation>
+    </message>
+    <message>
+        <source>Soy sauce</source>
+        <translation>Salsa de soja</translation>
+    </message>
+    <message>
+        <source>Hot sauce</source>
+        <translation>Salsa picante</translation>
+    </message>
+    <message>
+        <source>Salad dressing</source>
+        <translation>Aliño para ensalada</translation>
+    </message>
+    <message>
+        <source>Salsa</source>
+        <translation>Salsa mexicana</translation>
+    </message>
+    <message>
+        <source>Pickles</source>
+        <translation>Pepinillos</translation>
+    </message>
+    <message>
+        <source>Barbecue sauce</source>
+        <translation>Salsa barbacoa</translation>
+    </message>
+    <message>
+        <source>Pesto</source>
+        <translation>Pesto</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Bebidas</translation>
+    </message>
+    <message>
+        <source>Coffee</source>
+        <translation>Café</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Té</translation>
+    </message>
+    <message>
+        <source>Sparkling water</source>
+        <translation>Agua con gas</translation>
+    </message>
+    <message>
+        <source>Soda</source>
+        <translation>Refrescos</translation>
+    </message>
+    <message>
+        <source>Juice</source>
+        <translation>Zumo de frutas</translation>
+    </message>
+    <message>
+        <source>Beer</source>
+        <translation>Cerveza</translation>
+    </message>
+    <message>
+        <source>Wine</source>
+        <translation>Vino</translation>
+    </message>
+    <message>
+        <source>Bottled water</source>
+        <translation>Agua mineral</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Droguería</translation>
+    </message>
+    <message>
+        <source>Paper towels</source>
+        <translation>Papel de cocina</translation>
+    </message>
+    <message>
+        <source>Toilet paper</source>
+        <translation>Papel higiénico</translation>
+    </message>
+    <message>
+        <source>Dish soap</source>
+        <translation>Lavavajillas</translation>
+    </message>
+    <message>
+        <source>Laundry detergent</source>
+        <translation>Detergente</translation>
+    </message>
+    <message>
+        <source>Trash bags</source>
+        <translation>Bolsas de basura</translation>
+    </message>
+    <message>
+        <source>Aluminum foil</source>
+        <translation>Papel de aluminio</translation>
+    </message>
+    <message>
+        <source>Plastic wrap</source>
+        <translation>Film transparente</translation>
+    </message>
+    <message>
+        <source>Sponges</source>
+        <translation>Estropajos</translation>
+    </message>
+    <message>
+        <source>Hand soap</source>
+        <translation>Jabón de manos</translation>
+    </message>
+    <message>
+        <source>Shampoo</source>
+        <translation>Champú</translation>
+    </message>
+    <message>
+        <source>Toothpaste</source>
+        <translation>Pasta de dientes</translation>
+    </message>
+    <message>
+        <source>Batteries</source>
+        <translation>Pilas</translation>
+    </message>
+    <message>
+        <source>Frozen</source>
+        <translation>Congelados</translation>
+    </message>
+    <message>
+        <source>Frozen peas</source>
+        <translation>Guisantes congelados</translation>
+    </message>
+    <message>
+        <source>Frozen berries</source>
+        <translation>Frutos rojos congelados</translation>
+    </message>
+    <message>
+        <source>Ice cream</source>
+        <translation>Helado</translation>
+    </message>
+    <message>
+        <source>Frozen pizza</source>
+        <translation>Pizza congelada</translation>
+    </message>
+    <message>
+        <source>Frozen vegetables</source>
+        <translation>Verduras congeladas</translation>
+    </message>
+    <message>
+        <source>Fish sticks</source>
+        <translation>Palitos de pescado</translation>
+    </message>
+    <message>
+        <source>Frozen fries</source>
+        <translation>Patatas congeladas</translation>
+    </message>
+    <message>
+        <source>Ice</source>
+        <translation>Hielo</translation>
+    </message>
+    <message>
+        <source>Grocery</source>
+        <extracomment>The store the common groceries are in.</extracomment>
+        <translation>Supermercado</translation>
+    </message>
+</context>
+<context>
     <name>StoreWalks</name>
     <message>
         <source>A walk belongs to one store.</source>

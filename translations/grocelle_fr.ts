@@ -1888,6 +1888,720 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
 </context>
 <context>
+    <name>StarterCatalog</name>
+    <message>
+        <source>lb</source>
+        <extracomment>What an item is sold by, in the country&apos;s own units (&quot;kg&quot; for &quot;lb&quot;) and short enough for the narrow unit column, as &quot;Pck.&quot; or &quot;paq.&quot;.</extracomment>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>pkg</source>
+        <translation>paq.</translation>
+    </message>
+    <message>
+        <source>bag</source>
+        <translation>paq.</translation>
+    </message>
+    <message>
+        <source>head</source>
+        <translation>pièce</translation>
+    </message>
+    <message>
+        <source>bunch</source>
+        <translation>botte</translation>
+    </message>
+    <message>
+        <source>loaf</source>
+        <translation>pièce</translation>
+    </message>
+    <message>
+        <source>each</source>
+        <translation>pièce</translation>
+    </message>
+    <message>
+        <source>gal</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>dozen</source>
+        <translation>boîte</translation>
+    </message>
+    <message>
+        <source>carton</source>
+        <translation>l</translation>
+    </message>
+    <message>
+        <source>can</source>
+        <translation>boîte</translation>
+    </message>
+    <message>
+        <source>bottle</source>
+        <translation>bout.</translation>
+    </message>
+    <message>
+        <source>box</source>
+        <translation>boîte</translation>
+    </message>
+    <message>
+        <source>jar</source>
+        <translation>pot</translation>
+    </message>
+    <message>
+        <source>roll</source>
+        <translation>lot</translation>
+    </message>
+    <message>
+        <source>Produce</source>
+        <extracomment>The departments and items are a household&apos;s everyday groceries: name each as shoppers of the country do, or a close local one.</extracomment>
+        <translation>Fruits, légumes</translation>
+    </message>
+    <message>
+        <source>Apples</source>
+        <translation>Pommes</translation>
+    </message>
+    <message>
+        <source>Bananas</source>
+        <translation>Bananes</translation>
+    </message>
+    <message>
+        <source>Oranges</source>
+        <translation>Oranges</translation>
+    </message>
+    <message>
+        <source>Lemons</source>
+        <translation>Citrons</translation>
+    </message>
+    <message>
+        <source>Limes</source>
+        <translation>Citrons verts</translation>
+    </message>
+    <message>
+        <source>Grapes</source>
+        <translation>Raisin</translation>
+    </message>
+    <message>
+        <source>Strawberries</source>
+        <translation>Fraises</translation>
+    </message>
+    <message>
+        <source>Blueberries</source>
+        <translation>Myrtilles</translation>
+    </message>
+    <message>
+        <source>Avocados</source>
+        <translation>Avocats</translation>
+    </message>
+    <message>
+        <source>Tomatoes</source>
+        <translation>Tomates</translation>
+    </message>
+    <message>
+        <source>Potatoes</source>
+        <translation>Pommes de terre</translation>
+    </message>
+    <message>
+        <source>Onions</source>
+        <translation>Oignons</translation>
+    </message>
+    <message>
+        <source>Garlic</source>
+        <translation>Ail</translation>
+    </message>
+    <message>
+        <source>Carrots</source>
+        <translation>Carottes</translation>
+    </message>
+    <message>
+        <source>Celery</source>
+        <translation>Céleri</translation>
+    </message>
+    <message>
+        <source>Lettuce</source>
+        <translation>Salade</translation>
+    </message>
+    <message>
+        <source>Spinach</source>
+        <translation>Épinards</translation>
+    </message>
+    <message>
+        <source>Broccoli</source>
+        <translation>Brocolis</translation>
+    </message>
+    <message>
+        <source>Cucumbers</source>
+        <translation>Concombres</translation>
+    </message>
+    <message>
+        <source>Bell peppers</source>
+        <translation>Poivrons</translation>
+    </message>
+    <message>
+        <source>Mushrooms</source>
+        <translation>Champignons</translation>
+    </message>
+    <message>
+        <source>Zucchini</source>
+        <translation>Courgettes</translation>
+    </message>
+    <message>
+        <source>Fresh herbs</source>
+        <translation>Herbes fraîches</translation>
+    </message>
+    <message>
+        <source>Bakery</source>
+        <translation>Boulangerie</translation>
+    </message>
+    <message>
+        <source>Bread</source>
+        <translation>Pain</translation>
+    </message>
+    <message>
+        <source>Bagels</source>
+        <translation>Bagels</translation>
+    </message>
+    <message>
+        <source>Rolls</source>
+        <translation>Petits pains</translation>
+    </message>
+    <message>
+        <source>Tortillas</source>
+        <translation>Tortillas</translation>
+    </message>
+    <message>
+        <source>Pita bread</source>
+        <translation>Pain pita</translation>
+    </message>
+    <message>
+        <source>Muffins</source>
+        <translation>Muffins</translation>
+    </message>
+    <message>
+        <source>Croissants</source>
+        <translation>Croissants</translation>
+    </message>
+    <message>
+        <source>Cake</source>
+        <translation>Gâteau</translation>
+    </message>
+    <message>
+        <source>Cookies</source>
+        <translation>Biscuits</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Tarte</translation>
+    </message>
+    <message>
+        <source>Deli</source>
+        <translation>Traiteur</translation>
+    </message>
+    <message>
+        <source>Sliced ham</source>
+        <translation>Jambon blanc</translation>
+    </message>
+    <message>
+        <source>Sliced turkey</source>
+        <translation>Blanc de dinde</translation>
+    </message>
+    <message>
+        <source>Salami</source>
+        <translation>Saucisson</translation>
+    </message>
+    <message>
+        <source>Cheddar cheese</source>
+        <translation>Comté</translation>
+    </message>
+    <message>
+        <source>Swiss cheese</source>
+        <translation>Emmental</translation>
+    </message>
+    <message>
+        <source>Hummus</source>
+        <translation>Houmous</translation>
+    </message>
+    <message>
+        <source>Olives</source>
+        <translation>Olives</translation>
+    </message>
+    <message>
+        <source>Potato salad</source>
+        <translation>Salade piémontaise</translation>
+    </message>
+    <message>
+        <source>Rotisserie chicken</source>
+        <translation>Poulet rôti</translation>
+    </message>
+    <message>
+        <source>Coleslaw</source>
+        <translation>Coleslaw</translation>
+    </message>
+    <message>
+        <source>Meat and Fish</source>
+        <translation>Viande, poisson</translation>
+    </message>
+    <message>
+        <source>Chicken breasts</source>
+        <translation>Blancs de poulet</translation>
+    </message>
+    <message>
+        <source>Ground beef</source>
+        <translation>Viande hachée</translation>
+    </message>
+    <message>
+        <source>Steak</source>
+        <translation>Steak</translation>
+    </message>
+    <message>
+        <source>Pork chops</source>
+        <translation>Côtes de porc</translation>
+    </message>
+    <message>
+        <source>Bacon</source>
+        <translation>Lardons</translation>
+    </message>
+    <message>
+        <source>Sausages</source>
+        <translation>Saucisses</translation>
+    </message>
+    <message>
+        <source>Salmon</source>
+        <translation>Saumon</translation>
+    </message>
+    <message>
+        <source>Shrimp</source>
+        <translation>Crevettes</translation>
+    </message>
+    <message>
+        <source>Tuna steaks</source>
+        <translation>Steaks de thon</translation>
+    </message>
+    <message>
+        <source>Chicken thighs</source>
+        <translation>Cuisses de poulet</translation>
+    </message>
+    <message>
+        <source>Dairy</source>
+        <translation>Crèmerie</translation>
+    </message>
+    <message>
+        <source>Milk</source>
+        <translation>Lait</translation>
+    </message>
+    <message>
+        <source>Butter</source>
+        <translation>Beurre</translation>
+    </message>
+    <message>
+        <source>Eggs</source>
+        <translation>Œufs</translation>
+    </message>
+    <message>
+        <source>Yogurt</source>
+        <translation>Yaourts</translation>
+    </message>
+    <message>
+        <source>Cream cheese</source>
+        <translation>Fromage à tartiner</translation>
+    </message>
+    <message>
+        <source>Sour cream</source>
+        <translation>Crème fraîche</translation>
+    </message>
+    <message>
+        <source>Heavy cream</source>
+        <translation>Crème liquide</translation>
+    </message>
+    <message>
+        <source>Shredded cheese</source>
+        <translation>Fromage râpé</translation>
+    </message>
+    <message>
+        <source>Parmesan</source>
+        <translation>Parmesan</translation>
+    </message>
+    <message>
+        <source>Mozzarella</source>
+        <translation>Mozzarella</translation>
+    </message>
+    <message>
+        <source>Cottage cheese</source>
+        <translation>Fromage blanc</translation>
+    </message>
+    <message>
+        <source>Orange juice</source>
+        <translation>Jus d&apos;orange</translation>
+    </message>
+    <message>
+        <source>Canned Goods</source>
+        <translation>Conserves</translation>
+    </message>
+    <message>
+        <source>Canned tomatoes</source>
+        <translation>Tomates pelées</translation>
+    </message>
+    <message>
+        <source>Tomato sauce</source>
+        <translation>Coulis de tomate</translation>
+    </message>
+    <message>
+        <source>Black beans</source>
+        <translation>Haricots rouges</translation>
+    </message>
+    <message>
+        <source>Chickpeas</source>
+        <translation>Pois chiches</translation>
+    </message>
+    <message>
+        <source>Tuna</source>
+        <translation>Thon</translation>
+    </message>
+    <message>
+        <source>Soup</source>
+        <translation>Soupe</translation>
+    </message>
+    <message>
+        <source>Corn</source>
+        <translation>Maïs</translation>
+    </message>
+    <message>
+        <source>Coconut milk</source>
+        <translation>Lait de coco</translation>
+    </message>
+    <message>
+        <source>Tomato paste</source>
+        <translation>Concentré de tomate</translation>
+    </message>
+    <message>
+        <source>Green beans</source>
+        <translation>Haricots verts</translation>
+    </message>
+    <message>
+        <source>Pasta and Grains</source>
+        <translation>Pâtes et riz</translation>
+    </message>
+    <message>
+        <source>Spaghetti</source>
+        <translation>Spaghetti</translation>
+    </message>
+    <message>
+        <source>Penne</source>
+        <translation>Penne</translation>
+    </message>
+    <message>
+        <source>Rice</source>
+        <translation>Riz</translation>
+    </message>
+    <message>
+        <source>Quinoa</source>
+        <translation>Quinoa</translation>
+    </message>
+    <message>
+        <source>Oats</source>
+        <translation>Flocons d&apos;avoine</translation>
+    </message>
+    <message>
+        <source>Couscous</source>
+        <translation>Semoule</translation>
+    </message>
+    <message>
+        <source>Noodles</source>
+        <translation>Nouilles</translation>
+    </message>
+    <message>
+        <source>Flour</source>
+        <translation>Farine</translation>
+    </message>
+    <message>
+        <source>Bread crumbs</source>
+        <translation>Chapelure</translation>
+    </message>
+    <message>
+        <source>Lentils</source>
+        <translation>Lentilles</translation>
+    </message>
+    <message>
+        <source>Baking and Spices</source>
+        <translation>Sucre et épices</translation>
+    </message>
+    <message>
+        <source>Sugar</source>
+        <translation>Sucre</translation>
+    </message>
+    <message>
+        <source>Brown sugar</source>
+        <translation>Cassonade</translation>
+    </message>
+    <message>
+        <source>Baking soda</source>
+        <translation>Bicarbonate</translation>
+    </message>
+    <message>
+        <source>Baking powder</source>
+        <translation>Levure chimique</translation>
+    </message>
+    <message>
+        <source>Vanilla extract</source>
+        <translation>Extrait de vanille</translation>
+    </message>
+    <message>
+        <source>Salt</source>
+        <translation>Sel</translation>
+    </message>
+    <message>
+        <source>Black pepper</source>
+        <translation>Poivre noir</translation>
+    </message>
+    <message>
+        <source>Cinnamon</source>
+        <translation>Cannelle</translation>
+    </message>
+    <message>
+        <source>Paprika</source>
+        <translation>Paprika</translation>
+    </message>
+    <message>
+        <source>Chili powder</source>
+        <translation>Piment en poudre</translation>
+    </message>
+    <message>
+        <source>Olive oil</source>
+        <translation>Huile d&apos;olive</translation>
+    </message>
+    <message>
+        <source>Vegetable oil</source>
+        <translation>Huile de tournesol</translation>
+    </message>
+    <message>
+        <source>Vinegar</source>
+        <translation>Vinaigre</translation>
+    </message>
+    <message>
+        <source>Breakfast and Snacks</source>
+        <translation>Céréales, apéro</translation>
+    </message>
+    <message>
+        <source>Cereal</source>
+        <translation>Céréales</translation>
+    </message>
+    <message>
+        <source>Granola</source>
+        <translation>Muesli</translation>
+    </message>
+    <message>
+        <source>Peanut butter</source>
+        <translation>Beurre de cacahuète</translation>
+    </message>
+    <message>
+        <source>Jam</source>
+        <translation>Confiture</translation>
+    </message>
+    <message>
+        <source>Honey</source>
+        <translation>Miel</translation>
+    </message>
+    <message>
+        <source>Maple syrup</source>
+        <translation>Sirop d&apos;érable</translation>
+    </message>
+    <message>
+        <source>Crackers</source>
+        <translation>Crackers</translation>
+    </message>
+    <message>
+        <source>Chips</source>
+        <translation>Chips</translation>
+    </message>
+    <message>
+        <source>Pretzels</source>
+        <translation>Bretzels</translation>
+    </message>
+    <message>
+        <source>Popcorn</source>
+        <translation>Pop-corn</translation>
+    </message>
+    <message>
+        <source>Nuts</source>
+        <translation>Fruits secs</translation>
+    </message>
+    <message>
+        <source>Chocolate</source>
+        <translation>Chocolat</translation>
+    </message>
+    <message>
+        <source>Condiments</source>
+        <translation>Condiments</translation>
+    </message>
+    <message>
+        <source>Ketchup</source>
+        <translation>Ketchup</translation>
+    </message>
+    <message>
+        <source>Mustard</source>
+        <translation>Moutarde</translation>
+    </message>
+    <message>
+        <source>Mayonnaise</source>
+        <translation>Mayonnaise</translation>
+    </message>
+    <message>
+        <source>Soy sauce</source>
+        <translation>Sauce soja</translation>
+    </message>
+    <message>
+        <source>Hot sauce</source>
+        <translation>Sauce piquante</translation>
+    </message>
+    <message>
+        <source>Salad dressing</source>
+        <translation>Vinaigrette</translation>
+    </message>
+    <message>
+        <source>Salsa</source>
+        <translation>Sauce salsa</translation>
+    </message>
+    <message>
+        <source>Pickles</source>
+        <translation>Cornichons</translation>
+    </message>
+    <message>
+        <source>Barbecue sauce</source>
+        <translation>Sauce barbecue</translation>
+    </message>
+    <message>
+        <source>Pesto</source>
+        <translation>Pesto</translation>
+    </message>
+    <message>
+        <source>Drinks</source>
+        <translation>Boissons</translation>
+    </message>
+    <message>
+        <source>Coffee</source>
+        <translation>Café</translation>
+    </message>
+    <message>
+        <source>Tea</source>
+        <translation>Thé</translation>
+    </message>
+    <message>
+        <source>Sparkling water</source>
+        <translation>Eau gazeuse</translation>
+    </message>
+    <message>
+        <source>Soda</source>
+        <translation>Soda</translation>
+    </message>
+    <message>
+        <source>Juice</source>
+        <translation>Jus de fruits</translation>
+    </message>
+    <message>
+        <source>Beer</source>
+        <translation>Bière</translation>
+    </message>
+    <message>
+        <source>Wine</source>
+        <translation>Vin</translation>
+    </message>
+    <message>
+        <source>Bottled water</source>
+        <translation>Eau plate</translation>
+    </message>
+    <message>
+        <source>Household</source>
+        <translation>Hygiène, maison</translation>
+    </message>
+    <message>
+        <source>Paper towels</source>
+        <translation>Essuie-tout</translation>
+    </message>
+    <message>
+        <source>Toilet paper</source>
+        <translation>Papier toilette</translation>
+    </message>
+    <message>
+        <source>Dish soap</source>
+        <translation>Liquide vaisselle</translation>
+    </message>
+    <message>
+        <source>Laundry detergent</source>
+        <translation>Lessive</translation>
+    </message>
+    <message>
+        <source>Trash bags</source>
+        <translation>Sacs poubelle</translation>
+    </message>
+    <message>
+        <source>Aluminum foil</source>
+        <translation>Papier aluminium</translation>
+    </message>
+    <message>
+        <source>Plastic wrap</source>
+        <translation>Film alimentaire</translation>
+    </message>
+    <message>
+        <source>Sponges</source>
+        <translation>Éponges</translation>
+    </message>
+    <message>
+        <source>Hand soap</source>
+        <translation>Savon</translation>
+    </message>
+    <message>
+        <source>Shampoo</source>
+        <translation>Shampooing</translation>
+    </message>
+    <message>
+        <source>Toothpaste</source>
+        <translation>Dentifrice</translation>
+    </message>
+    <message>
+        <source>Batteries</source>
+        <translation>Piles</translation>
+    </message>
+    <message>
+        <source>Frozen</source>
+        <translation>Surgelés</translation>
+    </message>
+    <message>
+        <source>Frozen peas</source>
+        <translation>Petits pois surgelés</translation>
+    </message>
+    <message>
+        <source>Frozen berries</source>
+        <translation>Fruits rouges surgelés</translation>
+    </message>
+    <message>
+        <source>Ice cream</source>
+        <translation>Glace</translation>
+    </message>
+    <message>
+        <source>Frozen pizza</source>
+        <translation>Pizza surgelée</translation>
+    </message>
+    <message>
+        <source>Frozen vegetables</source>
+        <translation>Légumes surgelés</translation>
+    </message>
+    <message>
+        <source>Fish sticks</source>
+        <translation>Poisson pané</translation>
+    </message>
+    <message>
+        <source>Frozen fries</source>
+        <translation>Frites surgelées</translation>
+    </message>
+    <message>
+        <source>Ice</source>
+        <translation>Glaçons</translation>
+    </message>
+    <message>
+        <source>Grocery</source>
+        <extracomment>The store the common groceries are in.</extracomment>
+        <translation>Supermarché</translation>
+    </message>
+</context>
+<context>
     <name>StoreWalks</name>
     <message>
         <source>A walk belongs to one store.</source>

@@ -39,8 +39,9 @@ def messages(path):
 
 
 def accelerator(text):
-    # "&&" is a literal ampersand, not an accelerator.
-    return "&" in text.replace("&&", "")
+    # "&&" is a literal ampersand, and so is one between words ("Pasta &
+    # Grains"): an accelerator marks the letter after it.
+    return re.search(r"&[^&\s]", text.replace("&&", "")) is not None
 
 
 def problems_of(path):

@@ -2278,7 +2278,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
         <translation>Grüne Bohnen</translation>
     </message>
     <message>
-        <source>Pasta and Grains</source>
+        <source>Pasta &amp; Grains</source>
         <translation>Nudeln und Reis</translation>
     </message>
     <message>
@@ -2322,7 +2322,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
         <translation>Linsen</translation>
     </message>
     <message>
-        <source>Baking and Spices</source>
+        <source>Baking &amp; Spices</source>
         <translation>Backen, Gewürze</translation>
     </message>
     <message>
@@ -2378,7 +2378,7 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
         <translation>Essig</translation>
     </message>
     <message>
-        <source>Breakfast and Snacks</source>
+        <source>Cereal &amp; Snacks</source>
         <translation>Müsli, Snacks</translation>
     </message>
     <message>

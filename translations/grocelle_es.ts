@@ -2273,7 +2273,7 @@ Update that item?  (No goes back to the editor.)</source>
         <translation>Judías verdes</translation>
     </message>
     <message>
-        <source>Pasta and Grains</source>
+        <source>Pasta &amp; Grains</source>
         <translation>Pasta y arroz</translation>
     </message>
     <message>
@@ -2317,7 +2317,7 @@ Update that item?  (No goes back to the editor.)</source>
         <translation>Lentejas</translation>
     </message>
     <message>
-        <source>Baking and Spices</source>
+        <source>Baking &amp; Spices</source>
         <translation>Despensa</translation>
     </message>
     <message>
@@ -2373,7 +2373,7 @@ Update that item?  (No goes back to the editor.)</source>
         <translation>Vinagre</translation>
     </message>
     <message>
-        <source>Breakfast and Snacks</source>
+        <source>Cereal &amp; Snacks</source>
         <translation>Snacks y dulces</translation>
     </message>
     <message>

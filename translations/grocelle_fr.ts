@@ -2276,7 +2276,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
         <translation>Haricots verts</translation>
     </message>
     <message>
-        <source>Pasta and Grains</source>
+        <source>Pasta &amp; Grains</source>
         <translation>Pâtes et riz</translation>
     </message>
     <message>
@@ -2320,7 +2320,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
         <translation>Lentilles</translation>
     </message>
     <message>
-        <source>Baking and Spices</source>
+        <source>Baking &amp; Spices</source>
         <translation>Sucre et épices</translation>
     </message>
     <message>
@@ -2376,7 +2376,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
         <translation>Vinaigre</translation>
     </message>
     <message>
-        <source>Breakfast and Snacks</source>
+        <source>Cereal &amp; Snacks</source>
         <translation>Céréales, apéro</translation>
     </message>
     <message>

@@ -40,6 +40,8 @@ constexpr Pattern kPatterns[] = {
     // The starter catalog of the first start, named in words of its own.
     {QT_TRANSLATE_NOOP("ActionLabel", "Import %1 item from the common groceries"), true},
     {QT_TRANSLATE_NOOP("ActionLabel", "Import %1 items from the common groceries"), true},
+    {QT_TRANSLATE_NOOP("ActionLabel", "Import %1 item from the clipboard"), true},
+    {QT_TRANSLATE_NOOP("ActionLabel", "Import %1 items from the clipboard"), true},
     {QT_TRANSLATE_NOOP("ActionLabel", "Import %1 item from %2"), true},
     {QT_TRANSLATE_NOOP("ActionLabel", "Import %1 items from %2"), true},
 };

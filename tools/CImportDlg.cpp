@@ -22,6 +22,7 @@ CImportDlg::CImportDlg(CAdoConnection& connection, TransferFile file, const QStr
     , m_connection(connection)
     , m_file(std::move(file))
     , m_sourceName(sourceName)
+    , m_historyName(sourceName)
 {
     setWindowTitle(tr("Import"));
     buildLayout(places, departments, stores);
@@ -157,7 +158,7 @@ void CImportDlg::write()
     m_import->setEnabled(false);
     bool done = false;
     try {
-        done = m_plan->apply(m_connection, m_sourceName, [this](double share) { return progress(share); });
+        done = m_plan->apply(m_connection, m_historyName, [this](double share) { return progress(share); });
     } catch (const CAdoException& error) {
         m_busy = false;
         MessageService::showFailure(tr("The import could not be written; the catalog is as it was."), error.describe(),

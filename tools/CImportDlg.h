@@ -37,6 +37,10 @@ public:
     // Items written by Import (0 before, or after a cancel or failure).
     int written() const { return m_written; }
 
+    // The source as the undo history names it, when that differs from the
+    // name shown (the history is kept in English; see ActionLabel).
+    void setHistoryName(const QString& name) { m_historyName = name; }
+
     QPushButton* importButton() const { return m_import; }
     QCheckBox* skipBox() const { return m_skip; }
     QRadioButton* addButton() const { return m_add; }
@@ -60,6 +64,7 @@ private:
     CAdoConnection& m_connection;
     TransferFile m_file;
     QString m_sourceName;
+    QString m_historyName;
     std::optional<ImportPlan> m_plan;
     bool m_busy = false;
     bool m_cancelled = false;

@@ -111,14 +111,17 @@ void TransferCommands::PasteList()
                              MessageService::Buttons::Ok, m_window.widget());
         return;
     }
-    preview(std::move(file), tr("the clipboard"), true);
+    preview(std::move(file), tr("the clipboard"), true, QStringLiteral("the clipboard"));
 }
 
-void TransferCommands::preview(TransferFile file, const QString& sourceName, bool places)
+void TransferCommands::preview(TransferFile file, const QString& sourceName, bool places, const QString& historyName)
 {
     CAdoConnection& connection = m_window.connection();
     CImportDlg dialog(connection, std::move(file), sourceName, places, distinct(connection, QStringLiteral("Dept")),
                       distinct(connection, QStringLiteral("Store")), m_window.widget());
+    if (!historyName.isEmpty()) {
+        dialog.setHistoryName(historyName);
+    }
     if (dialog.result() == QDialog::Rejected && !dialog.plan()) {
         return; // the plan could not be made; the user was told
     }

@@ -31,7 +31,9 @@ public:
 private:
     // The preview of what was read, written when the user says so; then the
     // window shows the catalog as it now is.
-    void preview(TransferFile file, const QString& sourceName, bool places);
+    // historyName: the source as the undo history names it, when it is not
+    // sourceName (the history is kept in English).
+    void preview(TransferFile file, const QString& sourceName, bool places, const QString& historyName = {});
 
     IListWindow& m_window;
 };

@@ -87,6 +87,14 @@
         <source>Import %1 items from %2</source>
         <translation>%1 Artikel aus %2 importieren</translation>
     </message>
+    <message>
+        <source>Import %1 item from the clipboard</source>
+        <translation>%1 Artikel aus der Zwischenablage importieren</translation>
+    </message>
+    <message>
+        <source>Import %1 items from the clipboard</source>
+        <translation>%1 Artikel aus der Zwischenablage importieren</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>

@@ -87,6 +87,14 @@
         <source>Import %1 items from %2</source>
         <translation>Importar %1 artículos de %2</translation>
     </message>
+    <message>
+        <source>Import %1 item from the clipboard</source>
+        <translation>Importar %1 artículo del portapapeles</translation>
+    </message>
+    <message>
+        <source>Import %1 items from the clipboard</source>
+        <translation>Importar %1 artículos del portapapeles</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>

@@ -87,6 +87,14 @@
         <source>Import %1 items from %2</source>
         <translation>Importer %1 articles depuis %2</translation>
     </message>
+    <message>
+        <source>Import %1 item from the clipboard</source>
+        <translation>Importer %1 article du presse-papiers</translation>
+    </message>
+    <message>
+        <source>Import %1 items from the clipboard</source>
+        <translation>Importer %1 articles du presse-papiers</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>

@@ -41,6 +41,7 @@ protected:
                 CRenameDlg::renameLabel(QStringLiteral("Store"), QStringLiteral("B-Mart"), QStringLiteral("Acme")),
                 QStringLiteral("Import 1 item from list.csv"),
                 QStringLiteral("Import 3 items from list.csv"),
+                QStringLiteral("Import 2 items from the clipboard"),
                 QStringLiteral("Import 40 items from the common groceries")};
     }
 };
@@ -72,6 +73,7 @@ TEST_F(ActionLabelTest, EveryStoredNameShowsInTheLanguageInstalled)
         QStringLiteral("Laden B-Mart in Acme umbenennen"),
         QStringLiteral("1 Artikel aus list.csv importieren"),
         QStringLiteral("3 Artikel aus list.csv importieren"),
+        QStringLiteral("2 Artikel aus der Zwischenablage importieren"),
         QStringLiteral("40 Artikel aus dem Grundsortiment importieren"),
     };
     EXPECT_EQ(ActionLabel::shown(storedNames().at(0)), german.at(0));

@@ -6,6 +6,7 @@
 #include "controls/CItemListCtrl.h"
 #include "platform/Clipboard.h"
 #include "platform/CommandIds.h"
+#include "platform/Translations.h"
 #include "store/access/CAdoConnection.h"
 #include "store/journal/Journal.h"
 #include "tools/CFirstStartDlg.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -70,6 +72,29 @@ TEST_F(ImportDialogTest, PasteListPreviewsAndImportsOnlyOnceRefusalsAreConfirmed
     EXPECT_EQ(journal.nextUndo()->label, QStringLiteral("Import 2 items from the clipboard"));
     ASSERT_TRUE(journal.undo().done);
     EXPECT_EQ(CatalogSeed::dump(), before);
+}
+
+// A paste in German: the preview names the clipboard in German, and the
+// undo history keeps its English name, which every language can show.
+TEST_F(ImportDialogTest, APasteInAnotherLanguageKeepsTheHistoryInEnglish)
+{
+    CatalogSeed::write({{QStringLiteral("Milk"), 1}});
+    Clipboard::setReader([] { return QStringLiteral("2 Milk\nBread\n"); });
+    ASSERT_TRUE(Translations::install(QStringLiteral("de")));
+    MainWindowHarness main;
+    QString title;
+    ModalDialogs::whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CImportDlg*>(modal);
+        ASSERT_TRUE(dialog);
+        title = dialog->findChild<QLabel*>()->text();
+        dialog->importButton()->click();
+    });
+    QTest::keyClick(&main.window(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+    Translations::install(QStringLiteral("en"));
+    EXPECT_TRUE(title.contains(QStringLiteral("der Zwischenablage"))) << title.toStdString();
+    CAdoConnection connection;
+    ASSERT_EQ(connection.Open(CatalogSeed::path()), 0);
+    EXPECT_EQ(Journal(connection).nextUndo()->label, QStringLiteral("Import 2 items from the clipboard"));
 }
 
 // Cancel in the preview writes nothing; Export writes the file the user

@@ -1,4 +1,5 @@
 #include "GrocelleTest.h"
+#include "ProgramRun.h"
 
 #include "app/CommandLine.h"
 #include "platform/CRegistry.h"
@@ -9,47 +10,6 @@
 
 namespace
 {
-struct ProgramRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// The program itself, as a user starts it from a terminal.
-ProgramRun runProgram(const QStringList& arguments, const QProcessEnvironment& environment)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(GROCELLE_BINARY), arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(20000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-ProgramRun runProgram(const QStringList& arguments)
-{
-    return runProgram(arguments, QProcessEnvironment::systemEnvironment());
-}
-
-// The environment of a terminal whose language is locale.
-QProcessEnvironment speaking(const QString& locale)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    environment.insert(QStringLiteral("LANG"), locale);
-    return environment;
-}
-
 CommandLine::Request requestOf(const QStringList& words)
 {
     return CommandLine(QStringList{QStringLiteral("grocelle")} + words).request();
@@ -67,27 +27,27 @@ TEST_F(CommandLineTest, MistakesAreRefusedWithTheUsageOnStderr)
          {QStringList{"--bogus"}, QStringList{"-x"}, QStringList{"stray.cdb"}, QStringList{"--catalog"},
           QStringList{"--catalog="}, QStringList{"--replace"}, QStringList{"--copy-catalog", "only-one.cdb"}}) {
         SCOPED_TRACE(words.join(' ').toStdString());
-        const ProgramRun run = runProgram(words);
+        const ProgramRun run = ProgramRun::run(words);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
         EXPECT_TRUE(run.err.contains("Usage: grocelle")) << run.err.toStdString();
         // The first line says what was wrong.
         EXPECT_FALSE(run.err.startsWith("Usage")) << run.err.toStdString();
     }
-    const ProgramRun unknown = runProgram({QStringLiteral("--bogus")});
+    const ProgramRun unknown = ProgramRun::run({QStringLiteral("--bogus")});
     EXPECT_TRUE(unknown.err.startsWith("Unknown option 'bogus'.")) << unknown.err.toStdString();
 }
 
 TEST_F(CommandLineTest, VersionAndHelpAnswerOnStdoutAsWholeLines)
 {
     for (const QString& word : {QStringLiteral("--version"), QStringLiteral("-v")}) {
-        const ProgramRun run = runProgram({word});
+        const ProgramRun run = ProgramRun::run({word});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out, QByteArray("Grocelle version " GROCELLE_VERSION "\n"));
         EXPECT_TRUE(run.err.isEmpty());
     }
     for (const QString& word : {QStringLiteral("--help"), QStringLiteral("-h")}) {
-        const ProgramRun run = runProgram({word});
+        const ProgramRun run = ProgramRun::run({word});
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_TRUE(run.out.startsWith("Usage: grocelle")) << run.out.toStdString();
         EXPECT_TRUE(run.out.endsWith("\n"));
@@ -136,32 +96,37 @@ TEST_F(CommandLineTest, MistakesAreToldInTheTerminalsLanguageOrTheChosenOne)
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.locale);
         const ProgramRun run =
-            runProgram({QStringLiteral("--replace")}, speaking(QString::fromLatin1(expected.locale)));
+            ProgramRun::run({QStringLiteral("--replace")}, ProgramRun::speaking(QString::fromLatin1(expected.locale)));
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_TRUE(QString::fromUtf8(run.err).startsWith(QString::fromUtf8(expected.told))) << run.err.toStdString();
         // The usage stays whole after the mistake, in the same language as
         // --help gives it.
-        const ProgramRun help = runProgram({QStringLiteral("--help")}, speaking(QString::fromLatin1(expected.locale)));
+        const ProgramRun help =
+            ProgramRun::run({QStringLiteral("--help")}, ProgramRun::speaking(QString::fromLatin1(expected.locale)));
         EXPECT_TRUE(run.err.endsWith("\n\n" + help.out)) << run.err.toStdString();
     }
     // The parser's own words too, whether or not the system has the
     // toolkit's translations.
-    const ProgramRun unknown = runProgram({QStringLiteral("--bogus")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    const ProgramRun unknown =
+        ProgramRun::run({QStringLiteral("--bogus")}, ProgramRun::speaking(QStringLiteral("de_DE.UTF-8")));
     EXPECT_TRUE(QString::fromUtf8(unknown.err).startsWith(QStringLiteral("Unbekannte Option \u201ebogus\u201c.\n")))
         << unknown.err.toStdString();
-    const ProgramRun missing = runProgram({QStringLiteral("--port")}, speaking(QStringLiteral("fr_FR.UTF-8")));
+    const ProgramRun missing =
+        ProgramRun::run({QStringLiteral("--port")}, ProgramRun::speaking(QStringLiteral("fr_FR.UTF-8")));
     EXPECT_TRUE(QString::fromUtf8(missing.err)
                     .startsWith(QStringLiteral("Valeur manquante apr\u00e8s \u00ab --port \u00bb.\n")))
         << missing.err.toStdString();
     // The language chosen in Options wins over the terminal's.
     ASSERT_TRUE(CRegistry().SetString(Translations::settingName(), QStringLiteral("es")));
-    const ProgramRun chosen = runProgram({QStringLiteral("--replace")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    const ProgramRun chosen =
+        ProgramRun::run({QStringLiteral("--replace")}, ProgramRun::speaking(QStringLiteral("de_DE.UTF-8")));
     EXPECT_TRUE(chosen.err.startsWith("--replace solo se usa con --copy-catalog.")) << chosen.err.toStdString();
 }
 
 TEST_F(CommandLineTest, HelpAndVersionSpeakTheTerminalsLanguageWithTheOptionsAsTyped)
 {
-    const ProgramRun help = runProgram({QStringLiteral("--help")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    const ProgramRun help =
+        ProgramRun::run({QStringLiteral("--help")}, ProgramRun::speaking(QStringLiteral("de_DE.UTF-8")));
     EXPECT_EQ(help.exitCode, 0);
     const QString german = QString::fromUtf8(help.out);
     EXPECT_TRUE(german.startsWith("Aufruf: grocelle [--catalog FILE|URL] [--version] [--help]\n"))
@@ -179,11 +144,13 @@ TEST_F(CommandLineTest, HelpAndVersionSpeakTheTerminalsLanguageWithTheOptionsAsT
     }
     EXPECT_FALSE(german.contains(QStringLiteral("the catalog to work on"))) << help.out.toStdString();
 
-    const ProgramRun version = runProgram({QStringLiteral("--version")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    const ProgramRun version =
+        ProgramRun::run({QStringLiteral("--version")}, ProgramRun::speaking(QStringLiteral("de_DE.UTF-8")));
     EXPECT_EQ(version.out, QByteArray("Grocelle Version " GROCELLE_VERSION "\n"));
 
     // English, the text as it always was.
-    const ProgramRun english = runProgram({QStringLiteral("--help")}, speaking(QStringLiteral("C.UTF-8")));
+    const ProgramRun english =
+        ProgramRun::run({QStringLiteral("--help")}, ProgramRun::speaking(QStringLiteral("C.UTF-8")));
     EXPECT_TRUE(english.out.startsWith("Usage: grocelle [--catalog FILE|URL] [--version] [--help]\n"
                                        "       grocelle --copy-catalog FROM TO [--replace]\n"
                                        "       grocelle --export FILE | --import FILE [--dry-run] "
@@ -197,14 +164,15 @@ TEST_F(CommandLineTest, HelpAndVersionSpeakTheTerminalsLanguageWithTheOptionsAsT
 
     // The language chosen in Options wins here too.
     ASSERT_TRUE(CRegistry().SetString(Translations::settingName(), QStringLiteral("fr")));
-    const ProgramRun chosen = runProgram({QStringLiteral("--help")}, speaking(QStringLiteral("de_DE.UTF-8")));
+    const ProgramRun chosen =
+        ProgramRun::run({QStringLiteral("--help")}, ProgramRun::speaking(QStringLiteral("de_DE.UTF-8")));
     EXPECT_TRUE(chosen.out.startsWith("Utilisation : grocelle [--catalog FILE|URL]")) << chosen.out.toStdString();
 }
 
 TEST_F(CommandLineTest, PhoneCommandsAnswerInTheTerminalsLanguageWhileTheServiceLogStaysEnglish)
 {
-    const QProcessEnvironment german = speaking(QStringLiteral("de_DE.UTF-8"));
-    const ProgramRun none = runProgram({QStringLiteral("--list-devices")}, german);
+    const QProcessEnvironment german = ProgramRun::speaking(QStringLiteral("de_DE.UTF-8"));
+    const ProgramRun none = ProgramRun::run({QStringLiteral("--list-devices")}, german);
     EXPECT_EQ(none.exitCode, 0);
     EXPECT_EQ(QString::fromUtf8(none.out),
               QStringLiteral("Noch keine Handys: --add-device NAME f\u00fcgt eines hinzu.\n"));
@@ -239,13 +207,13 @@ TEST_F(CommandLineTest, PhoneCommandsAnswerInTheTerminalsLanguageWhileTheService
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("Milk, eggs and bread\n");
     }
-    const ProgramRun refused = runProgram(
+    const ProgramRun refused = ProgramRun::run(
         {QStringLiteral("--serve"), QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), notes},
         german);
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(refused.err.contains("is not a Grocelle catalog")) << refused.err.toStdString();
 
-    const ProgramRun listed = runProgram({QStringLiteral("--list-devices")}, german);
+    const ProgramRun listed = ProgramRun::run({QStringLiteral("--list-devices")}, german);
     // The first phone was named in the user's language too.
     EXPECT_EQ(QString::fromUtf8(listed.out), QStringLiteral("Handy\tzuletzt gesehen: nie\n"));
 }

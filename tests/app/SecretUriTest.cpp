@@ -1,10 +1,9 @@
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
+#include "ProgramRun.h"
 
 #include "mainwnd/CMainDlg.h"
 #include "store/catalog/Catalog.h"
-
-#include <QProcess>
 
 namespace
 {
@@ -24,13 +23,7 @@ QStringList addressesWithPasswords(const QString& home)
 // stderr of the program run with arguments.
 QString errorsOf(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(QStringLiteral(GROCELLE_BINARY), arguments);
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    return QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(ProgramRun::run(arguments).err);
 }
 } // namespace
 

@@ -1,8 +1,8 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
+#include "ProgramRun.h"
 
 #include <QFile>
-#include <QProcess>
 
 namespace
 {
@@ -16,35 +16,13 @@ struct ProgramOutcome
 ProgramOutcome grocelle(const QStringList& arguments,
                         const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(GROCELLE_BINARY), arguments);
-    ProgramOutcome run;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-
-// The program in a terminal that speaks German.
-QProcessEnvironment terminalIn(const QString& locale)
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    environment.insert(QStringLiteral("LANG"), locale);
-    return environment;
+    const ProgramRun run = ProgramRun::run(arguments, environment);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 QProcessEnvironment german()
 {
-    return terminalIn(QStringLiteral("de_DE.UTF-8"));
+    return ProgramRun::speaking(QStringLiteral("de_DE.UTF-8"));
 }
 
 void writeFile(const QString& path, const QByteArray& bytes)
@@ -143,7 +121,7 @@ TEST_F(TransferCommandTest, ImportAndExportSpeakTheTerminalsLanguage)
     ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("DELETE FROM ShoppingLists WHERE ItemName <> 'Milk'")));
     const QStringList exportOne = {QStringLiteral("--export"), target, QStringLiteral("--catalog"),
                                    CatalogSeed::path()};
-    EXPECT_EQ(grocelle(exportOne, terminalIn(QStringLiteral("fr_FR.UTF-8"))).out,
+    EXPECT_EQ(grocelle(exportOne, ProgramRun::speaking(QStringLiteral("fr_FR.UTF-8"))).out,
               QStringLiteral("1 article export\u00e9 vers %1.\n").arg(target));
     EXPECT_EQ(grocelle(exportOne).out, QStringLiteral("Exported 1 items to %1.\n").arg(target));
     const ProgramOutcome denied = grocelle(

@@ -2,10 +2,10 @@
 
 #include "mainwnd/CMainDlg.h"
 #include "platform/DeviceFolder.h"
-#include "platform/DialogUnits.h"
-#include "platform/MessageService.h"
-#include "platform/ResourceImages.h"
-#include "platform/SoundService.h"
+#include "platform/widgets/DialogUnits.h"
+#include "platform/widgets/MessageService.h"
+#include "platform/widgets/ResourceImages.h"
+#include "platform/widgets/SoundService.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AppState.h"
+#include "platform/widgets/AppState.h"
 
 #include <QString>
 

@@ -1,18 +1,18 @@
 #include "app/HeadlessServer.h"
 
 #include "app/CatalogChoice.h"
+#include "phone/PhoneDevices.h"
+#include "phone/PhoneList.h"
+#include "phone/PhoneServer.h"
+#include "phone/PhoneTcpServer.h"
+#include "phone/QrCode.h"
 #include "platform/CRegistry.h"
 #include "platform/DeviceFolder.h"
-#include "platform/MessageService.h"
-#include "platform/ResourceImages.h"
+#include "platform/Resources.h"
 #include "platform/Translations.h"
+#include "platform/UserNotice.h"
 #include "store/access/CAdoConnection.h"
 #include "store/catalog/Catalog.h"
-#include "tools/PhoneDevices.h"
-#include "tools/PhoneList.h"
-#include "tools/PhoneServer.h"
-#include "tools/PhoneTcpServer.h"
-#include "tools/QrCode.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -501,7 +501,7 @@ int HeadlessServer::run(int argc, char** argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(GROCELLE_VERSION));
     // The terminal's mistakes and the device commands' answers are told in
     // the user's language; the service's log stays English for the admin.
-    ResourceImages::registerResources();
+    Resources::registerAll();
     Translations::installChosen();
     QString reason;
     const std::optional<Options> options = parse(QCoreApplication::arguments(), &reason);
@@ -509,12 +509,9 @@ int HeadlessServer::run(int argc, char** argv)
         logLine(reason);
         return 2;
     }
-    // No window to put a message box in: what the catalog code would show
-    // goes to the log, and a question is answered with its default.
-    MessageService::setHandler([](const MessageService::Box& box) {
-        logLine(box.text);
-        return box.defaultButton;
-    });
+    // No window to put a message box in: what the settings store would tell
+    // the user goes to the log.
+    UserNotice::setHandler([](const QString& text) { logLine(text); });
     HeadlessServer command(*options);
     const bool deviceCommand =
         options->listDevices || !options->addDevice.isEmpty() || !options->removeDevice.isEmpty();

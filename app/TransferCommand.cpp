@@ -5,9 +5,9 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
-#include "tools/CatalogExport.h"
-#include "tools/ImportPlan.h"
-#include "tools/TransferReader.h"
+#include "transfer/CatalogExport.h"
+#include "transfer/ImportPlan.h"
+#include "transfer/TransferReader.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

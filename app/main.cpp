@@ -3,8 +3,9 @@
 #include "app/CommandLine.h"
 #include "app/HeadlessServer.h"
 #include "app/TransferCommand.h"
-#include "platform/ResourceImages.h"
+#include "platform/Resources.h"
 #include "platform/Translations.h"
+#include "platform/widgets/MessageService.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/CatalogEngines.h"
 
@@ -28,7 +29,7 @@ void prepareRun()
     QCoreApplication::setApplicationName(QStringLiteral("Grocelle"));
     QCoreApplication::setOrganizationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(GROCELLE_VERSION));
-    ResourceImages::registerResources();
+    Resources::registerAll();
     Translations::installChosen();
 }
 
@@ -85,6 +86,7 @@ int main(int argc, char** argv)
     const QString argument = commandLine.value(QStringLiteral("catalog"));
     QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("grocelle"));
+    MessageService::takeNotices();
     prepareRun();
     Catalog::setLocation(CatalogChoice::resolve(argument));
     CListApp app;

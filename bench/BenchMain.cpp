@@ -4,8 +4,8 @@
 
 #include "bench/BenchReport.h"
 
-#include "platform/MessageService.h"
-#include "platform/SoundService.h"
+#include "platform/widgets/MessageService.h"
+#include "platform/widgets/SoundService.h"
 #include "store/catalog/CatalogEngines.h"
 
 #include <QApplication>

@@ -8,13 +8,13 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
+#include "dialogs/CArrangeDlg.h"
+#include "dialogs/CRenameDlg.h"
 #include "items/ListCommands.h"
 #include "store/access/CAdoConnection.h"
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
 #include "store/sqlite/SqliteConnection.h"
-#include "tools/CArrangeDlg.h"
-#include "tools/CRenameDlg.h"
 
 #include <QStringList>
 

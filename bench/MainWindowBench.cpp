@@ -7,10 +7,10 @@
 #include "bench/CatalogGenerator.h"
 
 #include "app/CListApp.h"
-#include "commands/ListStatement.h"
-#include "commands/ListWalk.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
+#include "list/ListStatement.h"
+#include "list/ListWalk.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/ListRows.h"
 #include "platform/Money.h"

@@ -5,10 +5,10 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
-#include "commands/ItemChanges.h"
+#include "list/ItemChanges.h"
+#include "phone/PhoneServer.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
-#include "tools/PhoneServer.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

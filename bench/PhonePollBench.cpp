@@ -7,9 +7,9 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
+#include "phone/PhoneListFeed.h"
+#include "phone/PhoneServer.h"
 #include "store/access/CAdoConnection.h"
-#include "tools/PhoneListFeed.h"
-#include "tools/PhoneServer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -8,9 +8,11 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
-#include "commands/NameCompletion.h"
 #include "items/ListCommands.h"
+#include "list/NameCompletion.h"
 
+#include "dialogs/CArrangeDlg.h"
+#include "dialogs/CRenameDlg.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/Catalog.h"
@@ -18,8 +20,6 @@
 #include "store/catalog/CatalogWatcher.h"
 #include "store/journal/Journal.h"
 #include "store/postgres/PgDialect.h"
-#include "tools/CArrangeDlg.h"
-#include "tools/CRenameDlg.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,7 +6,7 @@
 #include "bench/CatalogGenerator.h"
 
 #include "app/CListApp.h"
-#include "commands/NameCompletion.h"
+#include "list/NameCompletion.h"
 #include "mainwnd/CMainDlg.h"
 #include "store/sqlite/SqliteConnection.h"
 

@@ -9,9 +9,9 @@
 #include "platform/DeviceFolder.h"
 #include "store/access/CAdoConnection.h"
 #include "store/catalog/Catalog.h"
-#include "tools/CatalogExport.h"
-#include "tools/ImportPlan.h"
-#include "tools/TransferReader.h"
+#include "transfer/CatalogExport.h"
+#include "transfer/ImportPlan.h"
+#include "transfer/TransferReader.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 
 #include "controls/ItemListModel.h"
 #include "platform/CRegistry.h"
-#include "platform/CommandIds.h"
-#include "platform/DialogUnits.h"
 #include "platform/Money.h"
+#include "platform/widgets/CommandIds.h"
+#include "platform/widgets/DialogUnits.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "list/ListStatement.h"
+
 #include <QPoint>
 #include <QTimer>
 #include <QTreeView>
@@ -24,7 +26,7 @@ class CItemListCtrl : public QTreeView
     Q_OBJECT
 
 public:
-    static constexpr int ColumnCount = 5;
+    static constexpr int ColumnCount = ListStatement::ColumnCount;
     static constexpr int QuantityColumn = 1;
     static constexpr int PriceColumn = 4;
     // Left part of a row, in handheld pixels, where a tap marks the item.

@@ -1,8 +1,8 @@
 #include "controls/CSoundButton.h"
 
-#include "platform/DialogUnits.h"
-#include "platform/ResourceImages.h"
-#include "platform/SoundService.h"
+#include "platform/widgets/DialogUnits.h"
+#include "platform/widgets/ResourceImages.h"
+#include "platform/widgets/SoundService.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "controls/DeptComboBox.h"
 
-#include "platform/DialogUnits.h"
+#include "platform/widgets/DialogUnits.h"
 
 #include <algorithm>
 

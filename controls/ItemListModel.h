@@ -1,5 +1,7 @@
 #pragma once
 
+#include "list/ListStatement.h"
+
 #include <QAbstractTableModel>
 #include <QPixmap>
 #include <QTimer>
@@ -19,7 +21,7 @@ class ItemListModel : public QAbstractTableModel
     Q_OBJECT
 
 public:
-    static constexpr int ColumnCount = 5;
+    static constexpr int ColumnCount = ListStatement::ColumnCount;
     // Rows read per fetch once the first screen is shown.
     static constexpr int ChunkRows = 1000;
 

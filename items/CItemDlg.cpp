@@ -1,17 +1,18 @@
 #include "items/CItemDlg.h"
 
-#include "commands/CatalogFailure.h"
+#include "commands/FailureBox.h"
 #include "controls/CSoundButton.h"
 #include "controls/ComboLists.h"
 #include "items/ItemChoices.h"
-#include "platform/DialogUnits.h"
-#include "platform/MessageService.h"
 #include "platform/Money.h"
 #include "platform/NameFold.h"
-#include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
+#include "platform/widgets/DialogUnits.h"
+#include "platform/widgets/MessageService.h"
+#include "platform/widgets/ResourceImages.h"
+#include "platform/widgets/TextGuard.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
@@ -93,7 +94,7 @@ void CItemDlg::createControls()
         place(box, x, y, width, ComboHeightDu);
         connect(box, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
         // The limit holds while typing, so that OK seldom has to refuse.
-        TextLimit::guard(*box->lineEdit(), maxChars);
+        TextGuard::guard(*box->lineEdit(), maxChars);
         return box;
     };
 
@@ -153,7 +154,7 @@ void CItemDlg::createNameBox()
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = true; });
     m_nameCombo->setLineEdit(edit);
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_nameEditFinishing = false; });
-    TextLimit::guard(*edit, MaxNameChars);
+    TextGuard::guard(*edit, MaxNameChars);
     ComboLists::keepsOwnOrder(*m_nameCombo);
     m_nameCombo->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (69 - ComboHeightDu) / ListLineDu));
     // The list may hold the whole catalog: one line height for every entry
@@ -449,7 +450,7 @@ bool CItemDlg::readCatalogLists(ItemChoices& lists)
             return false;
         }
     } catch (const CAdoException& error) {
-        CatalogFailure::show(error, this);
+        FailureBox::show(error, this);
         return false;
     }
     return true;
@@ -514,7 +515,7 @@ void CItemDlg::onNameChosen(int index)
     try {
         LoadItem(entryId.toInt());
     } catch (const CAdoException& error) {
-        CatalogFailure::show(error, this);
+        FailureBox::show(error, this);
     }
 }
 

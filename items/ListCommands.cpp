@@ -1,10 +1,10 @@
 #include "items/ListCommands.h"
 
-#include "commands/CatalogFailure.h"
+#include "commands/FailureBox.h"
 #include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
-#include "platform/MessageService.h"
 #include "platform/WaitCursor.h"
+#include "platform/widgets/MessageService.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/BulkPass.h"
@@ -90,7 +90,7 @@ void ListCommands::runClear(const QString& question, Clear which)
     }
     m_window.RebuildList();
     if (failure) {
-        CatalogFailure::show(*failure, m_window.widget(), failureLead(which));
+        FailureBox::show(*failure, m_window.widget(), failureLead(which));
     }
 }
 

@@ -1,13 +1,13 @@
 #include "items/QuantityCommands.h"
 
 #include "commands/IListWindow.h"
-#include "commands/ItemChanges.h"
-#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
+#include "list/ItemChanges.h"
+#include "list/ViewState.h"
 #include "platform/Money.h"
-#include "platform/SoundService.h"
 #include "platform/TextNumbers.h"
+#include "platform/widgets/SoundService.h"
 
 namespace
 {

@@ -1,44 +1,45 @@
 #include "mainwnd/CMainDlg.h"
 
+#include "commands/ListCopier.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
 #include "controls/ItemListModel.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CArrangeDlg.h"
+#include "dialogs/CFirstStartDlg.h"
+#include "dialogs/CPhoneListDlg.h"
+#include "dialogs/CRenameDlg.h"
+#include "dialogs/CSettingsDlg.h"
+#include "dialogs/TransferCommands.h"
+#include "dialogs/UndoCommands.h"
 #include "items/CQuickEntry.h"
 #include "items/ItemSaveFlow.h"
 #include "items/ListCommands.h"
 #include "items/QuantityCommands.h"
+#include "list/AutoWalks.h"
 #include "mainwnd/CommandRouter.h"
 #include "mainwnd/ListRows.h"
 #include "mainwnd/MainButtons.h"
 #include "mainwnd/OutsideChanges.h"
 #include "mainwnd/SummaryPainter.h"
 #include "mainwnd/WindowPlace.h"
-#include "platform/AppState.h"
-#include "platform/CommandIds.h"
+#include "phone/PhoneList.h"
 #include "platform/DeviceFolder.h"
-#include "platform/DialogUnits.h"
-#include "platform/HelpLauncher.h"
-#include "platform/InputPanel.h"
-#include "platform/MessageService.h"
 #include "platform/NameFold.h"
-#include "platform/ResourceImages.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
+#include "platform/widgets/AppState.h"
+#include "platform/widgets/CommandIds.h"
+#include "platform/widgets/DialogUnits.h"
+#include "platform/widgets/HelpLauncher.h"
+#include "platform/widgets/InputPanel.h"
+#include "platform/widgets/MessageService.h"
+#include "platform/widgets/ResourceImages.h"
+#include "platform/widgets/TextGuard.h"
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
-#include "tools/AutoWalks.h"
-#include "tools/CAboutDlg.h"
-#include "tools/CArrangeDlg.h"
-#include "tools/CFirstStartDlg.h"
-#include "tools/CPhoneListDlg.h"
-#include "tools/CRenameDlg.h"
-#include "tools/CSettingsDlg.h"
-#include "tools/ListCopier.h"
-#include "tools/PhoneList.h"
-#include "tools/TransferCommands.h"
-#include "tools/UndoCommands.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -127,7 +128,7 @@ void CMainDlg::createControls()
 {
     m_quickText = new QLineEdit(this);
     m_quickText->setObjectName(QStringLiteral("quickText"));
-    TextLimit::guard(*m_quickText, 30);
+    TextGuard::guard(*m_quickText, 30);
     m_layout.place(m_quickText, 0, 1, 65, 12, false, false);
 
     m_quickQty = new QLineEdit(this);

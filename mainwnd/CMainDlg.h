@@ -1,9 +1,9 @@
 #pragma once
 
 #include "commands/IListWindow.h"
-#include "commands/ListStatement.h"
-#include "commands/ViewState.h"
 #include "controls/DeptComboBox.h"
+#include "list/ListStatement.h"
+#include "list/ViewState.h"
 #include "mainwnd/CommandRouter.h"
 #include "mainwnd/RepaintingWait.h"
 #include "mainwnd/SummaryPainter.h"

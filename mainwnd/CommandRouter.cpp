@@ -1,11 +1,11 @@
 #include "mainwnd/CommandRouter.h"
 
-#include "commands/CatalogFailure.h"
+#include "commands/FailureBox.h"
 
-#include "platform/CommandIds.h"
-#include "platform/DialogUnits.h"
-#include "platform/MessageService.h"
-#include "platform/ResourceImages.h"
+#include "platform/widgets/CommandIds.h"
+#include "platform/widgets/DialogUnits.h"
+#include "platform/widgets/MessageService.h"
+#include "platform/widgets/ResourceImages.h"
 #include "store/access/CAdoException.h"
 
 #include <QAction>
@@ -224,7 +224,7 @@ void CommandRouter::runGuarded(const std::function<void()>& command)
     try {
         command();
     } catch (const CAdoException& error) {
-        CatalogFailure::show(error, &m_window);
+        FailureBox::show(error, &m_window);
     } catch (const std::exception& error) {
         MessageService::show(tr("The command failed: %1").arg(QString::fromUtf8(error.what())),
                              MessageService::Buttons::Ok, &m_window);

@@ -1,13 +1,13 @@
 #include "mainwnd/ListRows.h"
 
-#include "commands/ListStatement.h"
-#include "commands/ListWalk.h"
-#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
-#include "platform/MessageService.h"
+#include "list/ListStatement.h"
+#include "list/ListWalk.h"
+#include "list/ViewState.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
+#include "platform/widgets/MessageService.h"
 #include "store/access/CAdoField.h"
 #include "store/access/CAdoRecordset.h"
 

@@ -2,7 +2,7 @@
 
 #include "controls/CSoundButton.h"
 #include "mainwnd/WindowLayout.h"
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 #include "mainwnd/SummaryPainter.h"
 
-#include "commands/ViewState.h"
-#include "platform/DialogUnits.h"
+#include "list/ViewState.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
+#include "platform/widgets/DialogUnits.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -1,17 +1,17 @@
 #include "mainwnd/ViewController.h"
 
 #include "commands/IListWindow.h"
-#include "commands/ListStatement.h"
-#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
-#include "platform/AppState.h"
-#include "platform/CommandIds.h"
+#include "list/ListStatement.h"
+#include "list/ViewState.h"
 #include "platform/NameFold.h"
-#include "platform/SoundService.h"
 #include "platform/TextLimit.h"
 #include "platform/WaitCursor.h"
+#include "platform/widgets/AppState.h"
+#include "platform/widgets/CommandIds.h"
+#include "platform/widgets/SoundService.h"
 #include "store/access/CAdoRecordset.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "mainwnd/WindowLayout.h"
 
-#include "platform/DialogUnits.h"
+#include "platform/widgets/DialogUnits.h"
 
 #include <QWidget>
 

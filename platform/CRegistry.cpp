@@ -1,7 +1,7 @@
 #include "platform/CRegistry.h"
 
 #include "platform/DeviceFolder.h"
-#include "platform/MessageService.h"
+#include "platform/UserNotice.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,14 +52,14 @@ bool& toldFlag()
 void reportKeyFailure()
 {
     if (!toldFlag()) {
-        MessageService::show(QCoreApplication::translate("CRegistry", "Could not open/create key"));
+        UserNotice::show(QCoreApplication::translate("CRegistry", "Could not open/create key"));
     }
 }
 
 void reportSaveFailure()
 {
     if (!toldFlag()) {
-        MessageService::show(QCoreApplication::translate("CRegistry", "Could not save key"));
+        UserNotice::show(QCoreApplication::translate("CRegistry", "Could not save key"));
     }
 }
 } // namespace

@@ -1,8 +1,6 @@
 #include "platform/TextLimit.h"
 
-#include <QLineEdit>
 #include <QTextBoundaryFinder>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -31,29 +29,6 @@ bool isSpacing(QChar c)
     }
 }
 
-// Applied by the edit to each change before it is shown; the change is never
-// refused, only cleaned and cut.
-class LineGuard : public QValidator
-{
-public:
-    LineGuard(int maxChars, QObject* parent)
-        : QValidator(parent)
-        , m_maxChars(maxChars)
-    {
-    }
-
-    State validate(QString& input, int& position) const override
-    {
-        input = TextLimit::withoutControls(input, false, &position);
-        if (m_maxChars >= 0) {
-            TextLimit::cutAt(input, position, m_maxChars);
-        }
-        return Acceptable;
-    }
-
-private:
-    int m_maxChars;
-};
 } // namespace
 
 qsizetype TextLimit::length(const QString& text)
@@ -160,12 +135,4 @@ QString TextLimit::withoutControls(const QString& text, bool keepLineFeeds, int*
         *position = static_cast<int>(kept.size());
     }
     return kept;
-}
-
-void TextLimit::guard(QLineEdit& edit, int maxChars)
-{
-    // The edit's own limit counts UTF-16 units and would cut inside a
-    // character before the guard sees the text.
-    edit.setMaxLength(32767);
-    edit.setValidator(new LineGuard(maxChars, &edit));
 }

@@ -2,8 +2,6 @@
 
 #include <QString>
 
-class QLineEdit;
-
 // Limits on text, counted in characters (code points) as the catalog's
 // server and file count them, and cut only between characters as the user
 // sees them: a cut never splits a surrogate pair, an accent from its letter
@@ -32,9 +30,4 @@ public:
     // else goes. With keepLineFeeds a line feed stays (text of several
     // lines); position, when given, follows.
     static QString withoutControls(const QString& text, bool keepLineFeeds = false, int* position = nullptr);
-
-    // Keeps every text that reaches edit, typed, pasted or set by the program,
-    // free of control characters and, for maxChars >= 0, within maxChars
-    // characters.
-    static void guard(QLineEdit& edit, int maxChars = -1);
 };

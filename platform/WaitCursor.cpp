@@ -1,7 +1,7 @@
 #include "platform/WaitCursor.h"
 
-#include <QApplication>
 #include <QCursor>
+#include <QGuiApplication>
 
 #include <atomic>
 
@@ -14,8 +14,8 @@ std::atomic<int> g_depth = 0;
 
 void WaitCursor::begin()
 {
-    if (g_depth++ == 0 && qApp) {
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    if (g_depth++ == 0 && qGuiApp) {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     }
 }
 
@@ -24,8 +24,8 @@ void WaitCursor::end()
     if (g_depth == 0) {
         return;
     }
-    if (--g_depth == 0 && qApp) {
-        QApplication::restoreOverrideCursor();
+    if (--g_depth == 0 && qGuiApp) {
+        QGuiApplication::restoreOverrideCursor();
     }
 }
 

@@ -9,7 +9,7 @@ function that holds them. Usage: CheckFunctionLength.py ROOT [LIMIT]
 import os
 import sys
 
-FOLDERS = ["platform", "store", "controls", "commands", "items", "tools", "mainwnd", "app"]
+FOLDERS = ["platform", "store", "list", "transfer", "phone", "controls", "commands", "items", "dialogs", "mainwnd", "app"]
 
 
 def signature(lines, brace):

@@ -11,11 +11,11 @@ import os
 import re
 import sys
 
-FOLDERS = ["platform", "store", "controls", "commands", "items", "tools", "mainwnd", "app"]
+FOLDERS = ["platform", "store", "list", "transfer", "phone", "controls", "commands", "items", "dialogs", "mainwnd", "app"]
 ALLOWED = {
     "store/catalog/Catalog.h",
     "store/catalog/Catalog.cpp",
-    "commands/ListStatement.cpp",
+    "list/ListStatement.cpp",
     # The server's translation rewrites literals the statement already holds.
     "store/postgres/PgDialect.cpp",
 }

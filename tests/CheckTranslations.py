@@ -17,7 +17,7 @@ import sys
 import tempfile
 import xml.etree.ElementTree as ET
 
-PRODUCT_DIRS = ["platform", "store", "controls", "commands", "items", "tools", "mainwnd", "app"]
+PRODUCT_DIRS = ["platform", "store", "list", "transfer", "phone", "controls", "commands", "items", "dialogs", "mainwnd", "app"]
 
 
 def ts_files(root):

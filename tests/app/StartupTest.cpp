@@ -3,8 +3,8 @@
 
 #include "app/CListApp.h"
 #include "mainwnd/CMainDlg.h"
-#include "platform/CommandIds.h"
 #include "platform/DeviceFolder.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QApplication>
 #include <QDir>

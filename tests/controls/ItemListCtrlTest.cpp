@@ -3,8 +3,8 @@
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
-#include "platform/CommandIds.h"
-#include "platform/DialogUnits.h"
+#include "platform/widgets/CommandIds.h"
+#include "platform/widgets/DialogUnits.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

@@ -9,12 +9,12 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
 #include "mainwnd/CMainDlg.h"
-#include "platform/AppState.h"
+#include "phone/PhoneList.h"
 #include "platform/CRegistry.h"
-#include "platform/MessageService.h"
-#include "platform/SoundService.h"
+#include "platform/widgets/AppState.h"
+#include "platform/widgets/MessageService.h"
+#include "platform/widgets/SoundService.h"
 #include "store/catalog/CatalogEngines.h"
-#include "tools/PhoneList.h"
 
 #include <QApplication>
 #include <QSocketNotifier>

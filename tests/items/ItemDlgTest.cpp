@@ -5,7 +5,7 @@
 #include "controls/CSoundButton.h"
 #include "controls/ComboLists.h"
 #include "items/CItemDlg.h"
-#include "platform/DialogUnits.h"
+#include "platform/widgets/DialogUnits.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
 

@@ -9,8 +9,8 @@
 #include "controls/CSoundButton.h"
 #include "items/CItemDlg.h"
 #include "items/ItemSaveFlow.h"
-#include "platform/CommandIds.h"
-#include "platform/MessageService.h"
+#include "platform/widgets/CommandIds.h"
+#include "platform/widgets/MessageService.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -2,7 +2,7 @@
 #include "EngineTest.h"
 #include "MainWindowHarness.h"
 
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 #include "store/catalog/MarkLog.h"
 
 #include <QTabBar>

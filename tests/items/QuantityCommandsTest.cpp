@@ -4,7 +4,7 @@
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QTabBar>
 #include <QTest>

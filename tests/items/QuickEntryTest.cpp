@@ -6,7 +6,7 @@
 #include "controls/CSoundButton.h"
 #include "items/CItemDlg.h"
 #include "items/CQuickEntry.h"
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 #include "store/access/CAdoConnection.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QAction>
 #include <QApplication>

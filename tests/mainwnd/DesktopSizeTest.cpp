@@ -3,9 +3,9 @@
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
+#include "dialogs/CSettingsDlg.h"
 #include "mainwnd/SummaryPainter.h"
-#include "platform/CommandIds.h"
-#include "tools/CSettingsDlg.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,9 +2,9 @@
 #include "EngineTest.h"
 #include "MainWindowHarness.h"
 
-#include "commands/ViewState.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
+#include "list/ViewState.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoRecordset.h"

@@ -4,7 +4,7 @@
 #include "ThrowawayServer.h"
 
 #include "controls/CItemListCtrl.h"
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/ServerWait.h"

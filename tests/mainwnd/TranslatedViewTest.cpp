@@ -4,10 +4,10 @@
 
 #include "controls/CItemListCtrl.h"
 #include "controls/DeptComboBox.h"
-#include "platform/CommandIds.h"
+#include "dialogs/CArrangeDlg.h"
 #include "platform/Money.h"
 #include "platform/Translations.h"
-#include "tools/CArrangeDlg.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QAction>
 #include <QFontMetrics>

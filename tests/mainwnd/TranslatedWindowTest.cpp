@@ -2,10 +2,10 @@
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 
+#include "dialogs/CSettingsDlg.h"
 #include "platform/CRegistry.h"
-#include "platform/CommandIds.h"
 #include "platform/Translations.h"
-#include "tools/CSettingsDlg.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -4,8 +4,8 @@
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
-#include "platform/CommandIds.h"
-#include "platform/MessageService.h"
+#include "platform/widgets/CommandIds.h"
+#include "platform/widgets/MessageService.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -6,7 +6,7 @@
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
 #include "mainwnd/ViewController.h"
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QAction>
 #include <QComboBox>

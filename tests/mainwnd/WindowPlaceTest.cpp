@@ -3,7 +3,7 @@
 #include "MainWindowHarness.h"
 
 #include "platform/CRegistry.h"
-#include "platform/CommandIds.h"
+#include "platform/widgets/CommandIds.h"
 
 #include <QApplication>
 #include <QGuiApplication>

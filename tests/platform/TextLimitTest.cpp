@@ -1,6 +1,7 @@
 #include "GrocelleTest.h"
 
 #include "platform/TextLimit.h"
+#include "platform/widgets/TextGuard.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -72,7 +73,7 @@ TEST_F(TextLimitTest, ControlCharactersGoAndLineBreaksBetweenWordsBecomeASpace)
 TEST_F(TextLimitTest, GuardedEditTakesWholeCharactersAndNoControls)
 {
     QLineEdit edit;
-    TextLimit::guard(edit, 3);
+    TextGuard::guard(edit, 3);
     QString many;
     for (int i = 0; i < 5; ++i) {
         many += kGrin;

@@ -1,6 +1,6 @@
 #include "StoreFixture.h"
 
-#include "platform/MessageService.h"
+#include "platform/widgets/MessageService.h"
 #include "store/access/CAdoConnection.h"
 #include "store/catalog/CatalogSchema.h"
 #include "store/postgres/PgSession.h"

@@ -1,7 +1,7 @@
 #include "StoreFixture.h"
 
 #include "platform/CRegistry.h"
-#include "platform/MessageService.h"
+#include "platform/widgets/MessageService.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 

@@ -1,6 +1,6 @@
 #include "StoreFixture.h"
 
-#include "commands/NameCompletion.h"
+#include "list/NameCompletion.h"
 #include "platform/NameFold.h"
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"

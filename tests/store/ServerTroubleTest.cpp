@@ -1,8 +1,8 @@
 #include "StoreFixture.h"
 
-#include "commands/CatalogFailure.h"
-#include "commands/ItemChanges.h"
+#include "list/ItemChanges.h"
 #include "platform/WaitCursor.h"
+#include "store/catalog/CatalogFailure.h"
 
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"

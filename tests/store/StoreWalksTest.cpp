@@ -1,6 +1,7 @@
 #include "CatalogSeed.h"
 #include "EngineTest.h"
 
+#include "dialogs/CRenameDlg.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
@@ -9,7 +10,6 @@
 #include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkTrips.h"
 #include "store/journal/Journal.h"
-#include "tools/CRenameDlg.h"
 
 namespace
 {

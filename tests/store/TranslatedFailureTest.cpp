@@ -2,13 +2,13 @@
 #include "GrocelleTest.h"
 #include "ThrowawayServer.h"
 
-#include "commands/CatalogFailure.h"
-#include "commands/ItemChanges.h"
+#include "list/ItemChanges.h"
 #include "platform/Translations.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/CatalogFailure.h"
 #include "store/journal/Journal.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "commands/IListWindow.h"
-#include "commands/ViewState.h"
-#include "platform/AppState.h"
+#include "list/ViewState.h"
+#include "platform/widgets/AppState.h"
 #include "store/access/CAdoConnection.h"
 
 #include <QWidget>

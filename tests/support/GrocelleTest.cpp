@@ -2,10 +2,10 @@
 
 #include "CatalogSeed.h"
 
-#include "platform/MessageService.h"
-#include "platform/SoundService.h"
+#include "dialogs/CFirstStartDlg.h"
 #include "platform/WaitCursor.h"
-#include "tools/CFirstStartDlg.h"
+#include "platform/widgets/MessageService.h"
+#include "platform/widgets/SoundService.h"
 
 #include <QApplication>
 #include <QDir>

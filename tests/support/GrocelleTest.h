@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/MessageService.h"
-#include "tools/CFirstStartDlg.h"
+#include "dialogs/CFirstStartDlg.h"
+#include "platform/widgets/MessageService.h"
 
 #include <QString>
 #include <QStringList>

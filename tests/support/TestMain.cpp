@@ -1,3 +1,4 @@
+#include "platform/widgets/MessageService.h"
 #include "store/catalog/CatalogEngines.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     // Tests lay windows out at the handheld's own size.
     qputenv("GROCELLE_SCALE", "1");
     QApplication app(argc, argv);
+    MessageService::takeNotices();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,132 @@
+#include "dialogs/TransferCommands.h"
+
+#include "commands/IListWindow.h"
+#include "dialogs/CImportDlg.h"
+#include "platform/WaitCursor.h"
+#include "platform/widgets/Clipboard.h"
+#include "platform/widgets/MessageService.h"
+#include "store/access/CAdoCommand.h"
+#include "transfer/CatalogExport.h"
+#include "transfer/TransferReader.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace
+{
+TransferCommands::Chooser& chooser()
+{
+    static TransferCommands::Chooser instance;
+    return instance;
+}
+
+QString choose(QWidget* parent, bool save)
+{
+    if (chooser()) {
+        return chooser()(save);
+    }
+    const QString filters = save ? TransferCommands::tr("CSV (*.csv);;JSON (*.json)")
+                                 : TransferCommands::tr("Lists (*.csv *.json *.txt *.md);;All files (*)");
+    return save ? QFileDialog::getSaveFileName(parent, TransferCommands::tr("Export"), QStringLiteral("catalog.csv"),
+                                               filters)
+                : QFileDialog::getOpenFileName(parent, TransferCommands::tr("Import"), QString(), filters);
+}
+
+// The distinct texts of a column, for the preview's lists.
+QStringList distinct(CAdoConnection& connection, const QString& column)
+{
+    QStringList names;
+    CAdoCommand select(connection, QStringLiteral("SELECT DISTINCT %1 FROM ShoppingLists WHERE %1 IS NOT NULL AND "
+                                                  "%1 <> '' ORDER BY %1")
+                                       .arg(column));
+    while (select.next()) {
+        names << select.text(0);
+    }
+    return names;
+}
+} // namespace
+
+TransferCommands::TransferCommands(IListWindow& window)
+    : m_window(window)
+{
+}
+
+void TransferCommands::setChooser(Chooser newChooser)
+{
+    chooser() = std::move(newChooser);
+}
+
+void TransferCommands::Export()
+{
+    QString path = choose(m_window.widget(), true);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".csv");
+    }
+    CatalogExport::Result result;
+    {
+        WaitCursorScope wait;
+        result = CatalogExport::write(m_window.connection(), path, CatalogExport::formatFor(path));
+    }
+    if (!result.written) {
+        MessageService::showFailure(tr("The catalog was not exported."), result.error, m_window.widget());
+        return;
+    }
+    const QString name = QFileInfo(path).fileName();
+    const QString told = result.items == 1 ? tr("1 item exported to %1.").arg(name)
+                                           : tr("%1 items exported to %2.").arg(QString::number(result.items), name);
+    MessageService::show(told, MessageService::Buttons::Ok, m_window.widget());
+}
+
+void TransferCommands::Import()
+{
+    const QString path = choose(m_window.widget(), false);
+    if (path.isEmpty()) {
+        return;
+    }
+    TransferFile file;
+    {
+        WaitCursorScope wait;
+        file = TransferReader::readFile(path);
+    }
+    if (!file.readable()) {
+        MessageService::show(tr("%1 cannot be imported.\n%2")
+                                 .arg(QFileInfo(path).fileName(), TransferFile::describe(file.errorLine, file.error)),
+                             MessageService::Buttons::Ok, m_window.widget());
+        return;
+    }
+    const bool places = file.format == TransferFile::Format::PlainText;
+    preview(std::move(file), QFileInfo(path).fileName(), places);
+}
+
+void TransferCommands::PasteList()
+{
+    const QString text = Clipboard::text();
+    TransferFile file = TransferReader::readPlain(text);
+    if (file.records.empty() && file.refused.empty()) {
+        MessageService::show(tr("The clipboard holds no list to paste: copy some lines, one item each, "
+                                "then choose Paste List again."),
+                             MessageService::Buttons::Ok, m_window.widget());
+        return;
+    }
+    preview(std::move(file), tr("the clipboard"), true, QStringLiteral("the clipboard"));
+}
+
+void TransferCommands::preview(TransferFile file, const QString& sourceName, bool places, const QString& historyName)
+{
+    CAdoConnection& connection = m_window.connection();
+    CImportDlg dialog(connection, std::move(file), sourceName, places, distinct(connection, QStringLiteral("Dept")),
+                      distinct(connection, QStringLiteral("Store")), m_window.widget());
+    if (!historyName.isEmpty()) {
+        dialog.setHistoryName(historyName);
+    }
+    if (dialog.result() == QDialog::Rejected && !dialog.plan()) {
+        return; // the plan could not be made; the user was told
+    }
+    dialog.exec();
+    if (dialog.written() > 0) {
+        m_window.CatalogChanged();
+    }
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "list/ItemChanges.h"
+#include "store/access/SqlValue.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+class CAdoConnection;
+
+// The JSON interface of the phone list, on the window's own catalog
+// connection: the need view in walking order, name completion, and the two
+// writes (one item's mark or quantity, a named item's quantity), which go
+// through the same catalog code as the window's commands.
+//
+// A change says what it sets, not what it toggles: "Checked of item 42 from 0
+// to 1". It is applied when the stored value still is its from value, is
+// taken as done when the stored value already is its to value (a change sent
+// twice lands once), and is refused otherwise, answering the stored value.
+//
+// A write may carry "change", an id the page made for it. The answer to a
+// change id seen before is the answer it had then, and nothing is written:
+// a change sent again after its answer was lost lands once, even when the
+// computer has set the value back meanwhile. The ids of the last
+// RememberedChanges writes are kept, in memory.
+//
+// Every field of a request is checked before anything is written; a bad
+// request is answered 400 with a reason and changes nothing.
+class PhoneApi
+{
+public:
+    struct Reply
+    {
+        int status = 200;
+        QByteArray body;      // JSON
+        bool changed = false; // the catalog was written
+    };
+
+    explicit PhoneApi(CAdoConnection& connection);
+
+    // The list for the store tab (empty or "*": every store). since: the
+    // version the page holds; when the list still has it, the answer says
+    // only that.
+    Reply list(const QString& store, const QString& since);
+    // Up to MaxNames catalog names starting with prefix, as quick entry
+    // completes them.
+    Reply names(const QString& prefix);
+    // {"id": 42, "field": "Checked"|"QtyToBuy", "from": 0, "to": 1}, and
+    // optionally "change": "<id>". A mark may say where and when the phone
+    // made it: "store", the store tab's name (none or "*" for the Need tab,
+    // which teaches the walks nothing), and "at", milliseconds since 1970 by
+    // the phone's clock, so that a mark queued without reception keeps its
+    // own time.
+    Reply change(const QByteArray& body);
+    // {"name": "Milk", "quantity": 2}, and optionally "change": sets the
+    // named item's quantity, as the quick-entry add does (0 counts as 1).
+    Reply add(const QByteArray& body);
+
+    // The list statement: the window's need view statement, in walking
+    // order, narrowed to one store when store is not "*", with the notes
+    // after the window's columns. values and walk (the store's own walk) as
+    // for ListStatement::compose.
+    static QString listSql(const QString& store, std::vector<SqlValue>* values = nullptr,
+                           const QStringList& walk = QStringList());
+
+    // The answer while the catalog at location cannot be used: 503, naming
+    // its server (or file).
+    static Reply unreachable(const QString& location);
+    // The answer to a failure of the catalog, from the store's own words
+    // (detail): 503 naming the server when it is away or does not answer,
+    // 409 when another program holds the item, 404 when the item (item, when
+    // the request names one) is gone, else 500 with fallback.
+    Reply failure(const QString& detail, const QString& fallback, std::optional<int> item = std::nullopt) const;
+
+    static constexpr int MaxNames = 8;
+    static constexpr int NameWidth = 30;  // ItemName
+    static constexpr int StoreWidth = 30; // Store
+    static constexpr int RememberedChanges = 10000;
+
+private:
+    // The stored quantity or mark (0 or 1) of the item; the reply to give
+    // instead when it cannot be read or there is no such item.
+    std::optional<Reply> readStored(int id, bool isMark, int& stored);
+    // The change of a checked request: read, compared and written in one
+    // transaction.
+    Reply applyChange(int id, bool isMark, int from, int to, const QString& changeId,
+                      const ItemChanges::MarkPlace& place);
+    // The parts of list(); false when the catalog cannot be read.
+    bool appendStoreTabs(QByteArray& content);
+    bool appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal);
+    // A refusal: the reason in English words, and for those the page shows
+    // the phone's user a code (with the values its words take, in order) the
+    // page words in the phone's language.
+    static Reply error(int status, const QString& reason, const char* code = nullptr,
+                       const QStringList& values = QStringList());
+    // True when the catalog can be read and holds no item id.
+    bool itemGone(int id) const;
+    bool catalogOpen() const;
+    // The answer of a change id seen before, or nullopt.
+    std::optional<Reply> remembered(const QString& changeId) const;
+    void remember(const QString& changeId, const Reply& reply);
+
+    CAdoConnection& m_connection;
+    QHash<QString, QByteArray> m_answers; // by change id
+    std::deque<QString> m_answerOrder;    // oldest first
+};

@@ -1,0 +1,365 @@
+#include "phone/PhoneServer.h"
+
+#include "phone/PhoneAssets.h"
+#include "phone/PhoneDevices.h"
+#include "phone/PhoneListFeed.h"
+#include "phone/PhoneTcpServer.h"
+#include "store/access/CAdoException.h"
+#include "store/catalog/CatalogFailure.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QHttpServerRequest>
+#include <QHttpServerResponder>
+#include <QHttpServerResponse>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QSslConfiguration>
+#include <QStringDecoder>
+#include <QTcpSocket>
+#include <QUrl>
+
+#include <memory>
+#include <optional>
+
+namespace
+{
+using Status = QHttpServerResponder::StatusCode;
+
+const QByteArray JsonType = QByteArrayLiteral("application/json; charset=utf-8");
+
+// The value of key in the query, percent-decoded; nullopt when it is not
+// valid UTF-8, holds a NUL character (which would cut a statement short) or
+// is longer than width; empty when missing.
+std::optional<QString> queryValue(const QUrl& url, const QByteArray& key, int width)
+{
+    const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
+    for (const QByteArray& pair : query.split('&')) {
+        const qsizetype equals = pair.indexOf('=');
+        if (pair.left(equals < 0 ? pair.size() : equals) != key) {
+            continue;
+        }
+        QByteArray raw = equals < 0 ? QByteArray() : pair.mid(equals + 1);
+        raw.replace('+', ' ');
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString value = decoder.decode(QByteArray::fromPercentEncoding(raw));
+        if (decoder.hasError() || value.toUcs4().size() > width || value.contains(QChar(u'\0'))) {
+            return std::nullopt;
+        }
+        return value;
+    }
+    return QString();
+}
+
+// The content-security policy of the page: its one inline style sheet and
+// script, by their digests, and requests to this server only.
+QByteArray pagePolicy(const QByteArray& page)
+{
+    auto digest = [&page](const char* tag) {
+        const QRegularExpression block(QStringLiteral("<%1>(.*?)</%1>").arg(QLatin1String(tag)),
+                                       QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpressionMatch match = block.match(QString::fromUtf8(page));
+        return QByteArrayLiteral("'sha256-")
+               + QCryptographicHash::hash(match.captured(1).toUtf8(), QCryptographicHash::Sha256).toBase64()
+               + QByteArrayLiteral("'");
+    };
+    return QByteArrayLiteral("default-src 'none'; connect-src 'self'; img-src 'self' data:; style-src ")
+           + digest("style") + QByteArrayLiteral("; script-src ") + digest("script")
+           + QByteArrayLiteral("; worker-src 'self'; manifest-src 'self'")
+           + QByteArrayLiteral("; base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
+}
+
+// A key in the address: "k" or "key" among the query's names.
+bool keyInQuery(const QUrl& url)
+{
+    const QByteArray query = url.query(QUrl::FullyEncoded).toLatin1();
+    for (const QByteArray& pair : query.split('&')) {
+        const QByteArray name =
+            QByteArray::fromPercentEncoding(pair.left(pair.indexOf('=') < 0 ? pair.size() : pair.indexOf('=')))
+                .toLower();
+        if (name == "k" || name == "key") {
+            return true;
+        }
+    }
+    return false;
+}
+
+QHttpServerResponse plain(Status status)
+{
+    QHttpServerResponse response(status);
+    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
+    return response;
+}
+
+QHttpServerResponse assetResponse(const PhoneAssets::Asset& asset)
+{
+    QHttpServerResponse response(asset.type, asset.body);
+    response.addHeader(QByteArrayLiteral("Cache-Control"), asset.cacheControl);
+    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    return response;
+}
+} // namespace
+
+PhoneServer::PhoneServer(CAdoConnection& connection, const QByteArray& secret, QObject* parent)
+    : QAbstractHttpServer(parent)
+    , m_api(connection)
+    , m_feed(new PhoneListFeed(connection, this))
+    , m_secret(secret)
+{
+    QFile file(QStringLiteral(":/phone/index.html"));
+    if (file.open(QIODevice::ReadOnly)) {
+        m_page = file.readAll();
+    }
+    m_pagePolicy = pagePolicy(m_page);
+    m_changed.setSingleShot(true);
+    m_changed.setInterval(50);
+    connect(&m_changed, &QTimer::timeout, this, &PhoneServer::catalogChanged);
+}
+
+PhoneServer::~PhoneServer() = default;
+
+void PhoneServer::setTls(const QSslConfiguration& configuration)
+{
+    m_tls = std::make_unique<QSslConfiguration>(configuration);
+}
+
+void PhoneServer::setDevices(PhoneDevices* devices)
+{
+    m_devices = devices;
+}
+
+void PhoneServer::setReadOnly(bool readOnly)
+{
+    m_readOnly = readOnly;
+}
+
+void PhoneServer::beginStop()
+{
+    m_stopping = true;
+    if (m_listener) {
+        m_listener->close();
+    }
+}
+
+bool PhoneServer::hasPendingWrites() const
+{
+    return m_listener && m_listener->hasPendingWrites();
+}
+
+bool PhoneServer::start(quint16 port, QString* reason)
+{
+    auto* listener = new PhoneTcpServer(this);
+    if (m_tls) {
+        listener->setTls(*m_tls);
+    }
+    if (!listener->listen(QHostAddress::Any, port)) {
+        if (reason) {
+            *reason = listener->serverError() == QAbstractSocket::AddressInUseError
+                          ? tr("Port %1 is in use by another program. Choose another port.").arg(port)
+                          : tr("Port %1 cannot be used: %2").arg(port).arg(listener->errorString());
+        }
+        delete listener;
+        return false;
+    }
+    m_listener = listener;
+    bind(listener);
+    return true;
+}
+
+quint16 PhoneServer::port() const
+{
+    return m_listener ? m_listener->serverPort() : 0;
+}
+
+void PhoneServer::setSecret(const QByteArray& secret)
+{
+    m_secret = secret;
+}
+
+bool PhoneServer::sameSecret(const QByteArray& given, const QByteArray& expected)
+{
+    if (expected.isEmpty()) {
+        return false;
+    }
+    // Every byte of the expected secret is looked at, whatever the given one.
+    unsigned difference = given.size() == expected.size() ? 0U : 1U;
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        const char mine = i < given.size() ? given[i] : '\0';
+        difference |= static_cast<unsigned char>(mine ^ expected[i]);
+    }
+    return difference == 0;
+}
+
+bool PhoneServer::authorised(const QHttpServerRequest& request) const
+{
+    QByteArray key;
+    int keys = 0;
+    for (const auto& [name, value] : request.headers()) {
+        if (name.compare(KeyHeader, Qt::CaseInsensitive) == 0) {
+            key = value;
+            ++keys;
+        }
+    }
+    // Two keys in one request: neither is taken.
+    if (keys != 1) {
+        return false;
+    }
+    if (sameSecret(key, m_secret)) {
+        return true;
+    }
+    return m_devices && !m_devices->accept(key).isEmpty();
+}
+
+QHttpServerResponse PhoneServer::page() const
+{
+    QHttpServerResponse response(QByteArrayLiteral("text/html; charset=utf-8"), m_page);
+    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
+    response.addHeader(QByteArrayLiteral("Content-Security-Policy"), m_pagePolicy);
+    response.addHeader(QByteArrayLiteral("Referrer-Policy"), QByteArrayLiteral("no-referrer"));
+    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    return response;
+}
+
+QHttpServerResponse PhoneServer::jsonResponse(const PhoneApi::Reply& reply)
+{
+    QHttpServerResponse response(JsonType, reply.body, static_cast<Status>(reply.status));
+    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
+    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    return response;
+}
+
+QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
+{
+    const QString path = request.url().path(QUrl::FullyEncoded);
+    const bool get = request.method() == QHttpServerRequest::Method::Get;
+    const bool post = request.method() == QHttpServerRequest::Method::Post;
+
+    if (keyInQuery(request.url())) {
+        return jsonResponse({400,
+                             QByteArrayLiteral("{\"error\":\"A key goes in the X-Grocelle-Key header, never in the "
+                                               "address.\",\"code\":\"bad-request\"}"),
+                             false});
+    }
+    if (path == QLatin1String("/") || path == QLatin1String("/index.html")) {
+        return get ? page() : plain(Status::MethodNotAllowed);
+    }
+    if (const std::optional<PhoneAssets::Asset> asset = PhoneAssets::find(path)) {
+        return get ? assetResponse(*asset) : plain(Status::MethodNotAllowed);
+    }
+    if (!authorised(request)) {
+        return plain(Status::Unauthorized);
+    }
+    if (request.body().size() > PhoneTcpServer::MaxBodyBytes) {
+        return jsonResponse(
+            {413, QByteArrayLiteral("{\"error\":\"The request is too large.\",\"code\":\"bad-request\"}"), false});
+    }
+
+    PhoneApi::Reply reply;
+    if (path == QLatin1String("/api/list") || path == QLatin1String("/api/names")) {
+        if (!get) {
+            return plain(Status::MethodNotAllowed);
+        }
+        const bool isList = path == QLatin1String("/api/list");
+        const std::optional<QString> text = isList ? queryValue(request.url(), "store", PhoneApi::StoreWidth)
+                                                   : queryValue(request.url(), "prefix", PhoneApi::NameWidth);
+        const std::optional<QString> since = queryValue(request.url(), "since", 64);
+        if (!text || !since) {
+            return jsonResponse({400,
+                                 QByteArrayLiteral("{\"error\":\"A query value is too long, not UTF-8, or holds a NUL "
+                                                   "character.\",\"code\":\"bad-request\"}"),
+                                 false});
+        }
+        reply = isList ? m_api.list(*text, *since) : m_api.names(*text);
+    } else if (path == QLatin1String("/api/change") || path == QLatin1String("/api/add")) {
+        if (!post) {
+            return plain(Status::MethodNotAllowed);
+        }
+        if (m_readOnly) {
+            return jsonResponse(
+                {403,
+                 QByteArrayLiteral(
+                     "{\"error\":\"The catalog is read-only: nothing can be changed.\",\"code\":\"read-only\"}"),
+                 false});
+        }
+        reply = path == QLatin1String("/api/change") ? m_api.change(request.body()) : m_api.add(request.body());
+    } else {
+        return plain(Status::NotFound);
+    }
+    if (reply.status >= 500) {
+        m_failing = true;
+        Q_EMIT failed(QString::fromUtf8(reply.body));
+    } else if (m_failing) {
+        m_failing = false;
+        Q_EMIT recovered();
+    }
+    if (reply.changed) {
+        m_feed->noteWrite();
+        if (!m_changed.isActive()) {
+            m_changed.start();
+        }
+    }
+    return jsonResponse(reply);
+}
+
+bool PhoneServer::answerList(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    if (request.url().path(QUrl::FullyEncoded) != QLatin1String("/api/list")
+        || request.method() != QHttpServerRequest::Method::Get || keyInQuery(request.url()) || !authorised(request)
+        || request.body().size() > PhoneTcpServer::MaxBodyBytes) {
+        return false;
+    }
+    const std::optional<QString> store = queryValue(request.url(), "store", PhoneApi::StoreWidth);
+    const std::optional<QString> since = queryValue(request.url(), "since", 64);
+    if (!store || !since) {
+        return false;
+    }
+    // The answer may come after this request's socket has gone.
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    const QPointer<QTcpSocket> open(socket);
+    m_feed->list(*store, *since, [responder, open](const PhoneApi::Reply& reply) {
+        if (open && open->state() == QAbstractSocket::ConnectedState) {
+            jsonResponse(reply).write(std::move(*responder));
+        }
+    });
+    return true;
+}
+
+bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    if (m_stopping) {
+        // Answered, but not acted on: the client knows the request was not done.
+        QHttpServerResponse refused = jsonResponse(
+            {503, QByteArrayLiteral("{\"error\":\"The server is stopping.\",\"code\":\"stopping\"}"), false});
+        refused.addHeader(QByteArrayLiteral("Connection"), QByteArrayLiteral("close"));
+        refused.write(makeResponder(request, socket));
+        socket->disconnectFromHost();
+        return true;
+    }
+    // Nothing leaves this handler: the event loop is the window's.
+    try {
+        if (answerList(request, socket)) {
+            return true;
+        }
+        respond(request).write(makeResponder(request, socket));
+    } catch (const CAdoException& e) {
+        // The reply says what failed in the user's words; the engine's own
+        // words go to the log only, never to a phone.
+        const QJsonObject reason{{QStringLiteral("error"), CatalogFailure::text(e)}};
+        m_failing = true;
+        Q_EMIT failed(e.describe());
+        jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false})
+            .write(makeResponder(request, socket));
+    } catch (const std::exception& e) {
+        m_failing = true;
+        Q_EMIT failed(QString::fromLocal8Bit(e.what()));
+        plain(Status::InternalServerError).write(makeResponder(request, socket));
+    }
+    return true;
+}
+
+void PhoneServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    plain(Status::NotFound).write(makeResponder(request, socket));
+}

@@ -1,9 +1,0 @@
-#include "platform/InputPanel.h"
-
-void InputPanel::raise(QWidget* /*window*/)
-{
-}
-
-void InputPanel::lower(QWidget* /*window*/)
-{
-}

@@ -1,0 +1,9 @@
+#include "platform/widgets/InputPanel.h"
+
+void InputPanel::raise(QWidget* /*window*/)
+{
+}
+
+void InputPanel::lower(QWidget* /*window*/)
+{
+}

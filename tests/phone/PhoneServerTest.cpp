@@ -1,0 +1,593 @@
+#include "CatalogSeed.h"
+#include "GrocelleTest.h"
+
+#include "list/ListStatement.h"
+#include "list/ViewState.h"
+#include "phone/PhoneApi.h"
+#include "phone/PhoneListFeed.h"
+#include "phone/PhoneServer.h"
+#include "phone/PhoneTcpServer.h"
+#include "store/access/CAdoConnection.h"
+#include "store/journal/Journal.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QSemaphore>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <memory>
+
+// The phone list's web server against real HTTP on 127.0.0.1, on a free port.
+class PhoneServerTest : public GrocelleTest
+{
+protected:
+    struct Answer
+    {
+        int status = 0;
+        QByteArray body;
+        QJsonObject json() const { return QJsonDocument::fromJson(body).object(); }
+    };
+
+    void startOn(const std::vector<SeedItem>& items)
+    {
+        CatalogSeed::write(items);
+        ASSERT_EQ(connection.Open(CatalogSeed::path()), 0);
+        server = std::make_unique<PhoneServer>(connection, secret);
+        QString reason;
+        ASSERT_TRUE(server->start(0, &reason)) << reason.toStdString();
+        ASSERT_NE(server->port(), 0);
+    }
+    void TearDown() override
+    {
+        server.reset();
+        connection.Close();
+        GrocelleTest::TearDown();
+    }
+
+    QUrl url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(server->port()).arg(path));
+    }
+    QNetworkRequest requestFor(const QString& path, const QByteArray& key) const
+    {
+        QNetworkRequest request(url(path));
+        if (!key.isNull()) {
+            request.setRawHeader(PhoneServer::KeyHeader, key);
+        }
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/json"));
+        return request;
+    }
+    static Answer wait(QNetworkReply* reply)
+    {
+        if (!reply->isFinished()) {
+            QEventLoop loop;
+            QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+            QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        Answer answer{reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt(), reply->readAll()};
+        reply->deleteLater();
+        return answer;
+    }
+    Answer get(const QString& path, const QByteArray& key) { return wait(network.get(requestFor(path, key))); }
+    Answer get(const QString& path) { return get(path, secret); }
+    Answer post(const QString& path, const QByteArray& body, const QByteArray& key)
+    {
+        return wait(network.post(requestFor(path, key), body));
+    }
+    Answer post(const QString& path, const QByteArray& body) { return post(path, body, secret); }
+
+    // What a raw client gets for bytes written as they stand: the status line
+    // and everything after it, until the server answers and goes quiet.
+    QByteArray raw(const QByteArray& bytes)
+    {
+        QTcpSocket socket;
+        socket.connectToHost(QHostAddress::LocalHost, server->port());
+        if (!socket.waitForConnected(5000)) {
+            return {};
+        }
+        socket.write(bytes);
+        QByteArray answer;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 5000 && socket.state() == QAbstractSocket::ConnectedState) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            if (socket.bytesToWrite() > 0) {
+                socket.waitForBytesWritten(20);
+            }
+            socket.waitForReadyRead(20);
+            answer += socket.readAll();
+            if (answer.contains("\r\n\r\n") && socket.bytesAvailable() == 0 && !answer.startsWith("HTTP/1.1 100")) {
+                break;
+            }
+        }
+        return answer + socket.readAll();
+    }
+    QByteArray rawGet(const QString& path, const QByteArray& key)
+    {
+        return raw("GET " + path.toLatin1() + " HTTP/1.1\r\nHost: x\r\n" + PhoneServer::KeyHeader + ": " + key
+                   + "\r\nConnection: close\r\n\r\n");
+    }
+
+    static QString stored(const QString& column, int id)
+    {
+        return CatalogSeed::scalar(QStringLiteral("SELECT %1 FROM ShoppingLists WHERE ID = %2").arg(column).arg(id));
+    }
+    static QString wholeCatalog()
+    {
+        return CatalogSeed::scalar(QStringLiteral(
+            "SELECT group_concat(ID || ':' || ItemName || ':' || QtyToBuy || ':' || Checked, '|') FROM ShoppingLists"));
+    }
+
+    const QByteArray secret = QByteArrayLiteral("s3cr3t-s3cr3t-s3cr3t-s3cr3t-s3cr3t-s3cr3t-xy");
+    CAdoConnection connection;
+    std::unique_ptr<PhoneServer> server;
+    QNetworkAccessManager network;
+};
+
+TEST_F(PhoneServerTest, ListIsTheNeedViewInWalkingOrderWithTotals)
+{
+    startOn({
+        {.name = QStringLiteral("Milk"),
+         .qty = 2,
+         .dept = QStringLiteral("Dairy"),
+         .price = 1.25,
+         .deptOrder = 2,
+         .notes = QStringLiteral("the blue one")},
+        {.name = QStringLiteral("Apples"),
+         .qty = 3,
+         .dept = QStringLiteral("Produce"),
+         .price = 0.5,
+         .checked = 1,
+         .deptOrder = 1},
+        {.name = QStringLiteral("Butter"),
+         .qty = 1,
+         .dept = QStringLiteral("Dairy"),
+         .store = QStringLiteral("Corner"),
+         .price = 2.0,
+         .coupon = 1,
+         .deptOrder = 2},
+        {.name = QStringLiteral("Salt"), .qty = 0, .dept = QStringLiteral("Baking"), .deptOrder = 0},
+    });
+    const Answer answer = get(QStringLiteral("/api/list"));
+    ASSERT_EQ(answer.status, 200);
+    const QJsonObject list = answer.json();
+    QStringList names;
+    for (const QJsonValue& item : list.value(QLatin1String("items")).toArray()) {
+        names << item[QLatin1String("name")].toString();
+    }
+    EXPECT_EQ(names, (QStringList{QStringLiteral("Apples"), QStringLiteral("Butter"), QStringLiteral("Milk")}));
+    const QJsonObject milk = list.value(QLatin1String("items")).toArray().at(2).toObject();
+    EXPECT_EQ(milk.value(QLatin1String("qty")).toInt(), 2);
+    EXPECT_DOUBLE_EQ(milk.value(QLatin1String("price")).toDouble(), 1.25);
+    EXPECT_EQ(milk.value(QLatin1String("notes")).toString(), QStringLiteral("the blue one"));
+    EXPECT_EQ(milk.value(QLatin1String("unit")).toString(), QStringLiteral("pkg"));
+    EXPECT_TRUE(list.value(QLatin1String("items")).toArray().at(1)[QLatin1String("coupon")].toBool());
+    EXPECT_EQ(list.value(QLatin1String("listTotal")).toString(), QStringLiteral("$6.00"));
+    EXPECT_EQ(list.value(QLatin1String("markedTotal")).toString(), QStringLiteral("$1.50"));
+    EXPECT_EQ(list.value(QLatin1String("stores")).toArray().size(), 2);
+
+    // A store tab narrows the list to that store.
+    const QJsonObject corner = get(QStringLiteral("/api/list?store=Corner")).json();
+    ASSERT_EQ(corner.value(QLatin1String("items")).toArray().size(), 1);
+    EXPECT_EQ(corner.value(QLatin1String("listTotal")).toString(), QStringLiteral("$2.00"));
+
+    // The version tells the page that nothing changed, until something does.
+    const QString version = list.value(QLatin1String("version")).toString();
+    EXPECT_TRUE(get(QStringLiteral("/api/list?since=") + version).json().value(QLatin1String("unchanged")).toBool());
+    CatalogSeed::exec(QStringLiteral("UPDATE ShoppingLists SET QtyToBuy = 5 WHERE ItemName = 'Milk'"));
+    EXPECT_FALSE(get(QStringLiteral("/api/list?since=") + version).json().contains(QLatin1String("unchanged")));
+}
+
+TEST_F(PhoneServerTest, ListStatementIsTheWindowsNeedViewStatement)
+{
+    ViewState need;
+    need.needOrder = QStringLiteral("DeptOrder, ItemName");
+    QString page = PhoneApi::listSql(QStringLiteral("*"));
+    page.remove(QStringLiteral(", ItemNameDetail"));
+    EXPECT_EQ(page, ListStatement::compose(need));
+
+    // A store tab binds its store, as the window's store view does.
+    std::vector<SqlValue> values;
+    const QString tab = PhoneApi::listSql(QStringLiteral("Kids' Corner"), &values);
+    EXPECT_TRUE(tab.contains(QStringLiteral("Store = ?"))) << tab.toStdString();
+    ASSERT_EQ(values.size(), 1u);
+    EXPECT_EQ(values[0].toText(), QStringLiteral("Kids' Corner"));
+}
+
+TEST_F(PhoneServerTest, EveryRequestButThePageNeedsTheSecret)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
+    const Answer page = get(QStringLiteral("/"), QByteArray());
+    EXPECT_EQ(page.status, 200);
+    EXPECT_TRUE(page.body.contains("<script>"));
+
+    QByteArray nearlyRight = secret;
+    nearlyRight[nearlyRight.size() - 1] = 'z';
+    for (const QByteArray& key : {QByteArray(), QByteArray(""), nearlyRight, secret.left(10), secret + "x"}) {
+        for (const QString& path :
+             {QStringLiteral("/api/list"), QStringLiteral("/api/names?prefix=M"), QStringLiteral("/nothing/here")}) {
+            const Answer refused = get(path, key);
+            EXPECT_EQ(refused.status, 401) << path.toStdString() << " " << key.toStdString();
+            EXPECT_TRUE(refused.body.isEmpty());
+        }
+        const Answer write = post(QStringLiteral("/api/change"), R"({"id":1,"field":"Checked","from":0,"to":1})", key);
+        EXPECT_EQ(write.status, 401);
+    }
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 1), QStringLiteral("0"));
+
+    // A new secret shuts the old one out at once.
+    server->setSecret(QByteArrayLiteral("another-secret-another-secret-another-secret"));
+    EXPECT_EQ(get(QStringLiteral("/api/list")).status, 401);
+    EXPECT_EQ(
+        get(QStringLiteral("/api/list"), QByteArrayLiteral("another-secret-another-secret-another-secret")).status,
+        200);
+
+    EXPECT_TRUE(PhoneServer::sameSecret("abc", "abc"));
+    EXPECT_FALSE(PhoneServer::sameSecret("", ""));
+    EXPECT_FALSE(PhoneServer::sameSecret("abc", "abd"));
+    EXPECT_FALSE(PhoneServer::sameSecret("ab", "abc"));
+}
+
+TEST_F(PhoneServerTest, ChangesSetValuesAndLandOnce)
+{
+    startOn({
+        {.name = QStringLiteral("Milk"), .qty = 3, .price = 1.0, .id = 42},
+        {.name = QStringLiteral("Eggs"), .qty = 1, .checked = -1, .id = 43},
+    });
+    QSignalSpy changed(server.get(), &PhoneServer::catalogChanged);
+    const QByteArray mark = R"({"id":42,"field":"Checked","from":0,"to":1})";
+    Answer first = post(QStringLiteral("/api/change"), mark);
+    ASSERT_EQ(first.status, 200);
+    EXPECT_TRUE(first.json().value(QLatin1String("applied")).toBool());
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("1"));
+    // Sent again (a retry after a lost answer): already so, nothing more.
+    EXPECT_TRUE(post(QStringLiteral("/api/change"), mark).json().value(QLatin1String("applied")).toBool());
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("1"));
+
+    // Quantities: 3 to 4 lands; a change made from an older 2 does not, and
+    // the answer carries the stored value.
+    EXPECT_TRUE(post(QStringLiteral("/api/change"), R"({"id":42,"field":"QtyToBuy","from":3,"to":4})")
+                    .json()
+                    .value(QLatin1String("applied"))
+                    .toBool());
+    const QJsonObject stale =
+        post(QStringLiteral("/api/change"), R"({"id":42,"field":"QtyToBuy","from":2,"to":1})").json();
+    EXPECT_FALSE(stale.value(QLatin1String("applied")).toBool());
+    EXPECT_EQ(stale.value(QLatin1String("value")).toInt(), 4);
+    EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 42), QStringLiteral("4"));
+
+    // A mark of -1 from another tool counts as marked.
+    EXPECT_TRUE(post(QStringLiteral("/api/change"), R"({"id":43,"field":"Checked","from":1,"to":0})")
+                    .json()
+                    .value(QLatin1String("applied"))
+                    .toBool());
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 43), QStringLiteral("0"));
+
+    // The add sets the named item's quantity, as quick entry does; 0 means 1.
+    EXPECT_EQ(post(QStringLiteral("/api/add"), R"({"name":"eggs","quantity":0})").status, 200);
+    EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 43), QStringLiteral("1"));
+
+    // The window hears of the writes.
+    EXPECT_TRUE(changed.count() > 0 || changed.wait(2000));
+}
+
+TEST_F(PhoneServerTest, ThePagesChangesAreJournalledAndUndo)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 3, .price = 1.0, .id = 42}});
+    ASSERT_EQ(post(QStringLiteral("/api/change"), R"({"id":42,"field":"Checked","from":0,"to":1})").status, 200);
+    ASSERT_EQ(post(QStringLiteral("/api/change"), R"({"id":42,"field":"QtyToBuy","from":3,"to":4})").status, 200);
+
+    Journal journal(connection);
+    const QList<Journal::Action> actions = journal.history();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions.at(0).label, QStringLiteral("Add one: Milk"));
+    EXPECT_EQ(actions.at(1).label, QStringLiteral("Mark: Milk"));
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_TRUE(journal.undo().done);
+    EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 42), QStringLiteral("3"));
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 42), QStringLiteral("0"));
+}
+
+TEST_F(PhoneServerTest, BadRequestsAreRefusedWithAReasonAndChangeNothing)
+{
+    startOn({
+        {.name = QStringLiteral("Milk"), .qty = 3, .id = 1},
+        {.name = QStringLiteral("Kids' Snacks"), .qty = 0, .id = 2},
+    });
+    const QString before = wholeCatalog();
+    const QList<QByteArray> changes = {
+        "",
+        "{",
+        "[1,2]",
+        "null",
+        R"({"id":1,"field":"Checked","from":0})",
+        R"({"id":1,"field":"Checked","from":0,"to":1,"extra":0})",
+        R"({"id":"1","field":"Checked","from":0,"to":1})",
+        R"({"id":1.5,"field":"Checked","from":0,"to":1})",
+        R"({"id":1e300,"field":"Checked","from":0,"to":1})",
+        R"({"id":1,"field":"Price","from":0,"to":1})",
+        R"({"id":1,"field":"Checked","from":0,"to":2})",
+        R"({"id":1,"field":"QtyToBuy","from":3,"to":32768})",
+        R"({"id":1,"field":"QtyToBuy","from":3,"to":-1})",
+        R"({"id":"1; DROP TABLE ShoppingLists","field":"QtyToBuy","from":3,"to":1})",
+    };
+    for (const QByteArray& body : changes) {
+        const Answer answer = post(QStringLiteral("/api/change"), body);
+        EXPECT_EQ(answer.status, 400) << body.toStdString();
+        EXPECT_FALSE(answer.json().value(QLatin1String("error")).toString().isEmpty()) << body.toStdString();
+    }
+    // An item that is not there is not found.
+    EXPECT_EQ(post(QStringLiteral("/api/change"), R"({"id":999,"field":"Checked","from":0,"to":1})").status, 404);
+    const QList<QByteArray> adds = {
+        R"({"name":"","quantity":1})",
+        R"({"name":"Milk","quantity":40000})",
+        R"({"name":"A name far longer than thirty characters","quantity":1})",
+        R"({"name":"x' OR '1'='1","quantity":7})",
+        R"({"name":"Milk'; DELETE FROM ShoppingLists; --","quantity":7})",
+        R"({"name":"\ud800","quantity":1})",
+        "{\"name\":\"Mi\xff\xfe\",\"quantity\":1}",
+    };
+    for (const QByteArray& body : adds) {
+        EXPECT_EQ(post(QStringLiteral("/api/add"), body).status, 400) << body.toStdString();
+    }
+    EXPECT_EQ(get(QStringLiteral("/api/names?prefix=%FF%FE")).status, 400);
+    // A NUL would cut a statement short: refused with a reason, in the
+    // program's own words.
+    for (const QString& path : {QStringLiteral("/api/list?store=B%00Mart"), QStringLiteral("/api/names?prefix=Mi%00"),
+                                QStringLiteral("/api/list?store=%00")}) {
+        const Answer answer = get(path);
+        EXPECT_EQ(answer.status, 400) << path.toStdString();
+        EXPECT_TRUE(answer.json().value(QLatin1String("error")).toString().contains(QLatin1String("NUL")))
+            << answer.body.toStdString();
+    }
+    const Answer nul = post(QStringLiteral("/api/add"), R"({"name":"Mi\u0000lk","quantity":1})");
+    EXPECT_EQ(nul.status, 400);
+    EXPECT_EQ(nul.json().value(QLatin1String("error")).toString(),
+              QStringLiteral("A name cannot hold a NUL character."));
+    EXPECT_EQ(get(QStringLiteral("/api/list?store=") + QString(31, QLatin1Char('x'))).status, 400);
+    EXPECT_EQ(wholeCatalog(), before);
+
+    // Quotes and SQL in texts are values, never statement text.
+    EXPECT_EQ(post(QStringLiteral("/api/add"), R"({"name":"Kids' Snacks","quantity":2})").status, 200);
+    EXPECT_EQ(stored(QStringLiteral("QtyToBuy"), 2), QStringLiteral("2"));
+    const QJsonArray found =
+        get(QStringLiteral("/api/names?prefix=kids'")).json().value(QLatin1String("names")).toArray();
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(found.at(0)[QLatin1String("name")].toString(), QStringLiteral("Kids' Snacks"));
+    EXPECT_EQ(
+        get(QStringLiteral("/api/list?store=x'%20OR%20'1'='1")).json().value(QLatin1String("items")).toArray().size(),
+        0);
+    EXPECT_EQ(get(QStringLiteral("/api/names?prefix=%25")).json().value(QLatin1String("names")).toArray().size(), 0);
+}
+
+TEST_F(PhoneServerTest, AFailureIsToldInTheProgramsWordsNeverTheEngines)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 1}});
+    CatalogSeed::exec(QStringLiteral("ALTER TABLE ShoppingLists RENAME TO Gone"));
+    for (const Answer& answer : {post(QStringLiteral("/api/add"), R"({"name":"Milk","quantity":2})"),
+                                 post(QStringLiteral("/api/change"), R"({"id":1,"field":"QtyToBuy","from":1,"to":2})"),
+                                 get(QStringLiteral("/api/names?prefix=Mi"))}) {
+        EXPECT_GE(answer.status, 400) << answer.body.toStdString();
+        const QString error = answer.json().value(QLatin1String("error")).toString();
+        EXPECT_FALSE(error.isEmpty()) << answer.body.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1String("no such table"), Qt::CaseInsensitive)) << error.toStdString();
+        EXPECT_FALSE(error.contains(QLatin1String("ShoppingLists"))) << error.toStdString();
+    }
+}
+
+// Each refusal the page shows carries a code, and the values its words take,
+// for the page to word it in the phone's language; the English stays as it
+// was.
+TEST_F(PhoneServerTest, RefusalsCarryACodeAndTheirValuesBesideTheEnglish)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 1}});
+    const struct
+    {
+        Answer answer;
+        int status;
+        const char* code;
+        QStringList values;
+        const char* error;
+    } cases[] = {
+        {post(QStringLiteral("/api/change"), R"({"id":999,"field":"Checked","from":0,"to":1})"),
+         404,
+         "no-item",
+         {QStringLiteral("999")},
+         "There is no item 999."},
+        {post(QStringLiteral("/api/add"), R"({"name":"Dragon fruit","quantity":1})"),
+         400,
+         "not-in-catalog",
+         {QStringLiteral("Dragon fruit")},
+         "\"Dragon fruit\" is not in the catalog. New items are made on the computer."},
+        {post(QStringLiteral("/api/add"), R"({"name":"Milk","quantity":40000})"),
+         400,
+         "quantity-range",
+         {QStringLiteral("32767")},
+         "A quantity is a whole number from 0 to 32767."},
+        {post(QStringLiteral("/api/add"), R"({"name":"A name far longer than thirty characters","quantity":1})"),
+         400,
+         "name-length",
+         {QStringLiteral("30")},
+         "A name has 1 to 30 characters."},
+        {post(QStringLiteral("/api/change"), R"({"id":1,"field":"Price","from":0,"to":1})"),
+         400,
+         "bad-request",
+         {},
+         "The field is neither Checked nor QtyToBuy."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.code);
+        EXPECT_EQ(c.answer.status, c.status) << c.answer.body.toStdString();
+        const QJsonObject reply = c.answer.json();
+        EXPECT_EQ(reply.value(QLatin1String("code")).toString(), QLatin1String(c.code));
+        EXPECT_EQ(reply.value(QLatin1String("values")).toVariant().toStringList(), c.values);
+        EXPECT_EQ(reply.value(QLatin1String("error")).toString(), QString::fromUtf8(c.error));
+    }
+    server->setReadOnly(true);
+    EXPECT_EQ(post(QStringLiteral("/api/add"), R"({"name":"Milk","quantity":2})").json().value(QLatin1String("code")),
+              QStringLiteral("read-only"));
+}
+
+// An item gone under a write is told as gone whatever the words the store
+// used for it: the catalog is asked.
+TEST_F(PhoneServerTest, AGoneItemIsKnownByTheCatalogNotByTheStoresWords)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 1}});
+    const PhoneApi api(connection);
+    const QString words = QStringLiteral("Der Artikel existiert nicht mehr im Katalog.");
+    const PhoneApi::Reply gone = api.failure(words, QStringLiteral("The change could not be saved."), 2);
+    EXPECT_EQ(gone.status, 404);
+    const QJsonObject reply = QJsonDocument::fromJson(gone.body).object();
+    EXPECT_EQ(reply.value(QLatin1String("code")).toString(), QStringLiteral("item-gone"));
+    EXPECT_EQ(reply.value(QLatin1String("error")).toString(),
+              QStringLiteral("The item no longer exists in the catalog."));
+    // Still there: a failure of another kind, told in the fallback's words.
+    const PhoneApi::Reply other = api.failure(words, QStringLiteral("The change could not be saved."), 1);
+    EXPECT_EQ(other.status, 500);
+    EXPECT_EQ(QJsonDocument::fromJson(other.body).object().value(QLatin1String("error")).toString(),
+              QStringLiteral("The change could not be saved."));
+    EXPECT_EQ(api.failure(words, QString()).status, 500);
+}
+
+TEST_F(PhoneServerTest, OnlyThePageAndTheInterfaceAreServed)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
+    for (const char* path :
+         {"/../../../../etc/passwd", "/%2e%2e/%2e%2e/%2e%2e/etc/passwd", "/..%2f..%2f..%2fetc%2fpasswd",
+          "/%252e%252e/etc/passwd", "//etc/passwd", "/api/../../etc/passwd", "/phone/index.html",
+          "/index.html/../../etc/passwd", "/api/list/../../../etc/passwd", "/.%2e/.%2e/etc/passwd", "/grocelle.qrc",
+          "/shoplistdata.cdb"}) {
+        const QByteArray withKey = rawGet(QString::fromLatin1(path), secret);
+        EXPECT_TRUE(withKey.startsWith("HTTP/1.1 404") || withKey.startsWith("HTTP/1.1 400"))
+            << path << withKey.left(40).toStdString();
+        EXPECT_FALSE(withKey.contains("root:")) << path;
+        EXPECT_TRUE(rawGet(QString::fromLatin1(path), "wrong").startsWith("HTTP/1.1 401")) << path;
+    }
+    EXPECT_TRUE(rawGet(QStringLiteral("/"), QByteArray()).startsWith("HTTP/1.1 200"));
+    // Writes are POSTs, reads GETs.
+    EXPECT_EQ(get(QStringLiteral("/api/change")).status, 405);
+    EXPECT_EQ(wait(network.deleteResource(requestFor(QStringLiteral("/api/list"), secret))).status, 405);
+}
+
+TEST_F(PhoneServerTest, OversizedBodiesAreRefused)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1, .id = 1}});
+    // Past 64 KB but still buffered whole: refused by its size.
+    QByteArray padded = R"({"id":1,"field":"Checked","from":0,"to":1,"pad":")";
+    padded += QByteArray(70 * 1024, 'a') + "\"}";
+    EXPECT_EQ(post(QStringLiteral("/api/change"), padded).status, 413);
+
+    // Far past it: the server answers without taking it all in.
+    const QByteArray head = "POST /api/change HTTP/1.1\r\nHost: x\r\n" + QByteArray(PhoneServer::KeyHeader) + ": "
+                            + secret + "\r\nContent-Length: 50000000\r\n\r\n";
+    EXPECT_TRUE(raw(head + QByteArray(PhoneTcpServer::MaxRequestBytes * 2, '{')).startsWith("HTTP/1.1 413"));
+    EXPECT_EQ(stored(QStringLiteral("Checked"), 1), QStringLiteral("0"));
+    // And goes on serving.
+    EXPECT_EQ(get(QStringLiteral("/api/list")).status, 200);
+}
+
+TEST_F(PhoneServerTest, ABurstOfAThousandWritesAllLandAndTheLoopKeepsTurning)
+{
+    std::vector<SeedItem> items;
+    for (int i = 1; i <= 1000; ++i) {
+        items.push_back({.name = QStringLiteral("Item %1").arg(i), .qty = 1, .id = i});
+    }
+    startOn(items);
+    QSignalSpy changed(server.get(), &PhoneServer::catalogChanged);
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+    ticker.start(5);
+
+    int done = 0;
+    int ok = 0;
+    for (int i = 1; i <= 1000; ++i) {
+        QNetworkReply* reply =
+            network.post(requestFor(QStringLiteral("/api/change"), secret),
+                         QStringLiteral(R"({"id":%1,"field":"Checked","from":0,"to":1})").arg(i).toUtf8());
+        QObject::connect(reply, &QNetworkReply::finished, [reply, &done, &ok] {
+            ++done;
+            ok += reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() == 200 ? 1 : 0;
+            reply->deleteLater();
+        });
+    }
+    QElapsedTimer clock;
+    clock.start();
+    while (done < 1000 && clock.elapsed() < 60000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    EXPECT_EQ(done, 1000);
+    EXPECT_EQ(ok, 1000);
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT COUNT(*) FROM ShoppingLists WHERE Checked = 1")),
+              QStringLiteral("1000"));
+    EXPECT_GT(ticks, 0);
+    changed.wait(500);
+    EXPECT_GE(changed.count(), 1);
+    EXPECT_LT(changed.count(), 1000);
+}
+
+TEST_F(PhoneServerTest, IdleAndHalfSentConnectionsAreClosedAndTheQuietestMakesRoom)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
+    PhoneTcpServer& listener = *server->listener();
+    auto open = [this](const QByteArray& first) {
+        auto socket = std::make_unique<QTcpSocket>();
+        socket->connectToHost(QHostAddress::LocalHost, server->port());
+        socket->waitForConnected(5000);
+        if (!first.isEmpty()) {
+            socket->write(first);
+            socket->waitForBytesWritten(1000);
+        }
+        return socket;
+    };
+    auto closedWithin = [](const std::vector<std::unique_ptr<QTcpSocket>>& sockets, int ms) {
+        QElapsedTimer clock;
+        clock.start();
+        auto allClosed = [&sockets] {
+            return std::all_of(sockets.begin(), sockets.end(),
+                               [](const auto& s) { return s->state() == QAbstractSocket::UnconnectedState; });
+        };
+        while (!allClosed() && clock.elapsed() < ms) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            for (const auto& s : sockets) {
+                s->waitForReadyRead(5);
+                s->readAll();
+            }
+        }
+        return allClosed();
+    };
+
+    listener.setLimits(50, 300, 300);
+    std::vector<std::unique_ptr<QTcpSocket>> quiet;
+    quiet.push_back(open({}));
+    quiet.push_back(open("GET /api/list HTTP/1.1\r\nHost: x\r\n")); // and never the rest
+    EXPECT_TRUE(closedWithin(quiet, 3000));
+    EXPECT_EQ(get(QStringLiteral("/api/list")).status, 200);
+
+    // Full: one more connection closes the one quiet longest, not the new one.
+    listener.setLimits(4, 60000, 60000);
+    std::vector<std::unique_ptr<QTcpSocket>> flood;
+    for (int i = 0; i < 4; ++i) {
+        flood.push_back(open({}));
+        QTest::qWait(20);
+    }
+    QTest::qWait(50);
+    EXPECT_LE(listener.openConnections(), 4);
+    std::vector<std::unique_ptr<QTcpSocket>> oldest;
+    oldest.push_back(std::move(flood.front()));
+    const Answer answer = get(QStringLiteral("/api/list"));
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_TRUE(closedWithin(oldest, 2000));
+    EXPECT_LE(listener.openConnections(), 4);
+#include "phone/PhoneListFeed.h"
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "transfer/TransferFile.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QCoreApplication>
+
+#include <vector>
+
+// The catalog as JSON: {"format": "Grocelle catalog", "version": 1,
+// "items": [...]}, each item an object keyed by column name, one item per
+// line. A missing value is null, empty text is "": the two stay apart. A
+// key left out of an item says nothing about that column.
+class JsonTransfer
+{
+    Q_DECLARE_TR_FUNCTIONS(JsonTransfer)
+
+public:
+    static constexpr int Version = 1;
+
+    static QByteArray begin();
+    // One item's line; first tells whether it is the first item.
+    static void appendItem(const std::vector<SqlValue>& row, bool first, QByteArray& out);
+    static QByteArray end();
+
+    static void read(const QByteArray& utf8, TransferFile& file);
+};

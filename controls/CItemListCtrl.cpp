@@ -83,11 +83,6 @@ int CItemListCtrl::insertItem(int row, const QString& text, int image)
     return m_model->insertItem(row, text, image);
 }
 
-bool CItemListCtrl::deleteItem(int row)
-{
-    return m_model->removeItem(row);
-}
-
 int CItemListCtrl::itemCount() const
 {
     m_model->fetchAll();
@@ -167,13 +162,6 @@ bool CItemListCtrl::selectItem(int id)
         }
     }
     return false;
-}
-
-void CItemListCtrl::ensureVisible(int row)
-{
-    if (m_model->isValidRow(row)) {
-        scrollTo(m_model->index(row, 0), QAbstractItemView::EnsureVisible);
-    }
 }
 
 void CItemListCtrl::insertColumn(int column, const QString& heading)

@@ -48,7 +48,6 @@ public:
     void setRedraw(bool on);
     void deleteAllItems();
     int insertItem(int row, const QString& text, int image);
-    bool deleteItem(int row);
     // Every row of the list: rows not yet read are read first.
     int itemCount() const;
     // Whether the list has that row, reading rows up to it when needed.
@@ -70,7 +69,6 @@ public:
     // Selects the row whose item data is id as selectRow does; false, and
     // nothing changed, when no row has it.
     bool selectItem(int id);
-    void ensureVisible(int row);
 
     void insertColumn(int column, const QString& heading);
     // The user's widths, in handheld pixels: what the settings keep. On screen

@@ -62,7 +62,6 @@ public:
     const QPixmap& downImage() const { return m_downImage; }
     const QPixmap& disabledImage() const { return m_disabledImage; }
     DrawMode drawMode() const { return m_drawMode; }
-    bool hasEdge() const { return m_edge; }
     int margin() const { return m_margin; }
 
     // The caption colour; an invalid colour (the default) follows the

@@ -23,7 +23,6 @@ public:
     explicit CPhoneListDlg(PhoneList& phoneList, QWidget* parent = nullptr);
 
     QCheckBox& switchBox() const { return *m_switch; }
-    QSpinBox& portBox() const { return *m_port; }
     QLineEdit& addressBox() const { return *m_address; }
     QLabel& codeLabel() const { return *m_code; }
     QPushButton& newLinkButton() const { return *m_newLink; }

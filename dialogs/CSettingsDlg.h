@@ -48,9 +48,7 @@ public:
     QComboBox& languageCombo() const { return *m_languageCombo; }
     CSoundButton& okButton() const { return *m_ok; }
 
-    // The texts of the three boxes as OK read them; empty until then.
-    const QString& fontText() const { return m_fontText; }
-    const QString& soundText() const { return m_soundText; }
+    // The double-click box's text as OK read it; empty until then.
     const QString& doubleClickText() const { return m_doubleClickText; }
 
     // Maps the three texts to the settings (exact, case-sensitive matches;

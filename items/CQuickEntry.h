@@ -30,9 +30,6 @@ public:
     // Dialog data exchange of the two boxes, as part of the window's own.
     void ReadControls();
     void WriteControls();
-    // The texts of the boxes as last read.
-    const QString& nameValue() const { return m_nameValue; }
-    const QString& quantityValue() const { return m_quantityValue; }
 
     // Completion of the name box after the user changed its text.
     void OnNameChanged();

@@ -31,7 +31,6 @@ public:
     ~PhoneTcpServer() override;
 
     void setTls(const QSslConfiguration& configuration);
-    bool isTls() const { return m_tls; }
 
     void setLimits(int maxConnections, int idleMs, int requestMs);
     int maxConnections() const { return m_maxConnections; }

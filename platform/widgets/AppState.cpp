@@ -10,11 +10,6 @@
 
 AppState::~AppState() = default;
 
-QString AppState::projectAddress()
-{
-    return QStringLiteral("https://grocelle.example.org");
-}
-
 bool AppState::LoadSettings()
 {
     m_fontSize = 12;

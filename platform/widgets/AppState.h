@@ -53,9 +53,6 @@ public:
     // told to be new: the user hears it once, not with every item added to it.
     bool firstNewDepartmentNotice(const QString& dept);
 
-    // The project's web address, named in the first-run tip.
-    static QString projectAddress();
-
 private:
     int m_fontSize = 12;
     int m_viewOnLoad = 0;

@@ -61,11 +61,6 @@ int DialogUnits::px(int handheldPixels)
     return roundToInt(handheldPixels * scale());
 }
 
-int DialogUnits::toHandheld(int desktopPixels)
-{
-    return roundToInt(desktopPixels / scale());
-}
-
 QFont DialogUnits::font(int cellHandheldPixels)
 {
     QFont face(QStringLiteral("Tahoma"));

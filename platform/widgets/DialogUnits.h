@@ -25,8 +25,6 @@ public:
 
     // A length given in handheld pixels (column widths, drawing offsets).
     static int px(int handheldPixels);
-    // Back from desktop pixels to handheld pixels (to store a width).
-    static int toHandheld(int desktopPixels);
 
     // The program's sans-serif face for a text cell of that many handheld
     // pixels, scaled like the layouts.

@@ -112,18 +112,6 @@ bool CAdoRecordset::MoveNext()
     return m_rows->next();
 }
 
-bool CAdoRecordset::MoveFirst()
-{
-    if (!m_open) {
-        return false;
-    }
-    dropPending();
-    if (!m_keyset && !alive()) {
-        return false;
-    }
-    return m_rows->first();
-}
-
 bool CAdoRecordset::MoveLast()
 {
     if (!m_open) {

@@ -66,7 +66,6 @@ public:
     bool IsEOF() const;
     // Moving drops values set on the row and not yet written by Update.
     bool MoveNext();
-    bool MoveFirst();
     bool MoveLast();
 
     // The exact number of rows for both cursor types (a forward-only set

@@ -18,7 +18,7 @@ ado_detail::Value& CachedRows::ValueStore::append()
 }
 
 CachedRows::CachedRows(std::vector<ado_detail::Column> columns)
-    : m_columns(std::move(columns))
+    : RowCursor(std::move(columns))
 {
 }
 
@@ -29,53 +29,22 @@ ado_detail::Value& CachedRows::appendValue()
 
 void CachedRows::finish(bool keyed)
 {
-    const size_t width = m_columns.size();
-    m_rows = width == 0 ? 0 : static_cast<long>(m_cells.size() / width);
-    m_row = 0;
+    const size_t width = columns().size();
+    setRows(width == 0 ? 0 : static_cast<long>(m_cells.size() / width));
     m_keyed = keyed;
-}
-
-bool CachedRows::next()
-{
-    if (m_row >= m_rows) {
-        return false;
-    }
-    ++m_row;
-    return true;
-}
-
-bool CachedRows::first()
-{
-    m_row = 0;
-    return m_rows > 0;
-}
-
-bool CachedRows::last()
-{
-    if (m_rows == 0) {
-        return false;
-    }
-    m_row = m_rows - 1;
-    return true;
-}
-
-long CachedRows::count(bool connectionOpen)
-{
-    Q_UNUSED(connectionOpen); // the rows are all here
-    return m_rows;
 }
 
 ValueView CachedRows::value(int column) const
 {
-    return ValueView::of(m_cells[static_cast<size_t>(m_row) * m_columns.size() + static_cast<size_t>(column)]);
+    return ValueView::of(m_cells[static_cast<size_t>(row()) * columns().size() + static_cast<size_t>(column)]);
 }
 
 void CachedRows::write(IConnectionBackend& engine, const std::vector<int>& columns, std::vector<Value>& values)
 {
-    writeRow(engine, m_keys[static_cast<size_t>(m_row)], columns, values);
-    const size_t row = static_cast<size_t>(m_row) * m_columns.size();
+    writeRow(engine, m_keys[static_cast<size_t>(row())], columns, values);
+    const size_t start = static_cast<size_t>(row()) * this->columns().size();
     for (size_t i = 0; i < columns.size(); ++i) {
-        m_cells[row + static_cast<size_t>(columns[i])] = std::move(values[i]);
+        m_cells[start + static_cast<size_t>(columns[i])] = std::move(values[i]);
     }
 }
 

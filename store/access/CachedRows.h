@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/access/IRowSource.h"
+#include "store/access/RowCursor.h"
 
 #include <memory>
 #include <vector>
@@ -9,7 +9,7 @@
 // the empty set of a statement without result rows. An engine appends each row's values (and its key, when the set can
 // be written), then calls finish(); writing a row back is the engine's part (writeRow), keeping the written values is
 // this class's.
-class CachedRows : public IRowSource
+class CachedRows : public RowCursor
 {
 public:
     explicit CachedRows(std::vector<ado_detail::Column> columns);
@@ -22,13 +22,7 @@ public:
     // Done reading; keyed: the rows can be written back by their keys.
     void finish(bool keyed);
 
-    const std::vector<ado_detail::Column>& columns() const override { return m_columns; }
     bool cached() const override { return true; }
-    bool onRow() const override { return m_row < m_rows; }
-    bool next() override;
-    bool first() override;
-    bool last() override;
-    long count(bool connectionOpen) override;
     ado_detail::ValueView value(int column) const override;
     bool writable() const override { return m_keyed && !m_keys.empty(); }
     void write(IConnectionBackend& engine, const std::vector<int>& columns,
@@ -62,10 +56,7 @@ private:
         size_t m_size = 0;
     };
 
-    std::vector<ado_detail::Column> m_columns;
     ValueStore m_cells;
     std::vector<qint64> m_keys;
     bool m_keyed = false;
-    long m_rows = 0;
-    long m_row = 0;
 };

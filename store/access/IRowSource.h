@@ -22,7 +22,6 @@ public:
     // False when there is no row to move to, or the engine failed (noted on
     // the connection).
     virtual bool next() = 0;
-    virtual bool first() = 0;
     virtual bool last() = 0;
     // The exact number of rows; -1 when it cannot be told. connectionOpen
     // says whether the engine may still be asked.

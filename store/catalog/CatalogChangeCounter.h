@@ -1,15 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
 #include <memory>
 #include <optional>
 
 class CAdoConnection;
-class PgSession;
-class QSocketNotifier;
-class QTimer;
+class CatalogWatcher;
 struct sqlite3;
 
 // Tells, without reading the list, whether the catalog may have changed
@@ -47,9 +44,7 @@ public:
 
 private:
     void checkSqlite(sqlite3* db);
-    bool listen(const QString& location);
-    void readNotices();
-    void lost();
+    bool listening();
 
     CAdoConnection& m_connection;
     quint64 m_generation = 1;
@@ -60,9 +55,5 @@ private:
     qint64 m_ownChanges = -1;
 
     // The server: the notices of every program.
-    QString m_location;
-    std::unique_ptr<PgSession> m_session;
-    QSocketNotifier* m_notifier = nullptr;
-    QTimer* m_retry = nullptr;
-    QByteArray m_table; // the catalog table's object id, as the notices name it
+    std::unique_ptr<CatalogWatcher> m_watcher;
 };

@@ -3,9 +3,12 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/postgres/PgSession.h"
+#include "store/sqlite/SqliteConnection.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
+
+#include <sqlite3.h>
 
 namespace
 {
@@ -25,6 +28,7 @@ CatalogWatcher::CatalogWatcher(const QString& location, QObject* parent)
     connect(m_retry, &QTimer::timeout, this, [this] {
         if (listen()) {
             m_retry->stop();
+            Q_EMIT changed();
             Q_EMIT changedElsewhere();
         }
     });
@@ -66,6 +70,11 @@ bool CatalogWatcher::listening() const
     return m_notifier && m_notifier->isEnabled();
 }
 
+const QString& CatalogWatcher::location() const
+{
+    return m_location;
+}
+
 bool CatalogWatcher::listen()
 {
     delete m_notifier;
@@ -95,16 +104,21 @@ void CatalogWatcher::readNotifications()
         return;
     }
     const QByteArray own = PgSession::programTag();
-    bool changed = false;
+    bool heard = false;
+    bool elsewhere = false;
     while (PGnotify* notice = PQnotifies(conn)) {
         const QByteArray payload(notice->extra);
         PQfreemem(notice);
         const qsizetype space = payload.indexOf(' ');
-        if (payload.left(space) == m_table && payload.mid(space + 1) != own) {
-            changed = true;
+        if (payload.left(space) == m_table) {
+            heard = true;
+            elsewhere = elsewhere || payload.mid(space + 1) != own;
         }
     }
-    if (changed) {
+    if (heard) {
+        Q_EMIT changed();
+    }
+    if (elsewhere) {
         Q_EMIT changedElsewhere();
     }
 }
@@ -116,6 +130,7 @@ void CatalogWatcher::lost()
     m_notifier->deleteLater();
     m_notifier = nullptr;
     m_retry->start();
+    Q_EMIT changed();
 }
 
 bool CatalogWatcher::isFile(const QString& location)
@@ -125,14 +140,19 @@ bool CatalogWatcher::isFile(const QString& location)
 
 qint64 CatalogWatcher::fileVersion(CAdoConnection& connection)
 {
-    if (!connection.isOpen() || connection.isPostgres()) {
+    if (!connection.isOpen()) {
         return -1;
     }
-    CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("PRAGMA data_version"), connection, CAdoRecordset::adOpenForwardOnly,
-                 CAdoRecordset::adLockReadOnly)
-        || rs.IsEOF()) {
+    sqlite3* db = SqliteConnection::handleOf(connection);
+    return db ? fileVersion(db) : -1;
+}
+
+qint64 CatalogWatcher::fileVersion(sqlite3* db)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "PRAGMA data_version", -1, &raw, nullptr) != SQLITE_OK) {
         return -1;
     }
-    return rs.GetField(0).GetLong();
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    return sqlite3_step(statement.get()) == SQLITE_ROW ? sqlite3_column_int64(statement.get(), 0) : -1;
 }

@@ -9,11 +9,13 @@ class CAdoConnection;
 class PgSession;
 class QSocketNotifier;
 class QTimer;
+struct sqlite3;
 
-// Tells when another program has changed the catalog. On PostgreSQL a
-// trigger of the catalog announces every change (LISTEN/NOTIFY); the watcher
-// listens on a connection of its own and tells of changes made by other
-// programs only. A catalog file is not watched. When the server goes away the
+// The one ear on the catalog's changes. On PostgreSQL a trigger of the
+// catalog announces every change (LISTEN/NOTIFY); the watcher listens on a
+// connection of its own and tells of every change (changed()) and of those
+// made by other programs (changedElsewhere()). A catalog file is not watched:
+// its owner reads fileVersion() instead. When the server goes away the
 // watcher tries again every two seconds, and tells of a change once it is
 // back, as anything may have changed meanwhile.
 class CatalogWatcher : public QObject
@@ -25,6 +27,7 @@ public:
 
     // True while it listens.
     bool listening() const;
+    const QString& location() const;
 
     // The trigger that announces changes, made when missing; run as part of
     // preparing a PostgreSQL catalog. False when it could not be made.
@@ -38,8 +41,12 @@ public:
     // -1 when it cannot be told (a server catalog, or one not open). Cheap:
     // it reads no row.
     static qint64 fileVersion(CAdoConnection& connection);
+    static qint64 fileVersion(sqlite3* db);
 
 Q_SIGNALS:
+    // The catalog may have changed, by anyone, this program included; also
+    // told when the notices are lost and when they are heard again.
+    void changed();
     void changedElsewhere();
 
 private:

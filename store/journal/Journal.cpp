@@ -5,13 +5,11 @@
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
 #include "store/journal/RowChange.h"
-#include "store/journal/UndoBatch.h"
+#include "store/journal/RowWriter.h"
 
 #include <QCoreApplication>
 #include <QHash>
 
-#include <map>
-#include <memory>
 #include <set>
 #include <tuple>
 
@@ -44,140 +42,6 @@ QString changedSinceText(const QString& label, int count, bool undoing)
     const QString sentence = QCoreApplication::translate("Journal", text);
     return count == 1 ? sentence.arg(label) : sentence.arg(label, QString::number(count));
 }
-
-// Reads and writes catalog rows by ID for undo and redo, each statement
-// prepared once per set of columns.
-class RowWriter
-{
-public:
-    explicit RowWriter(CAdoConnection& connection)
-        : m_connection(connection)
-    {
-    }
-
-    // Applies one change backwards (undo) or forwards (redo) when the row
-    // still holds what the other direction left; false when it does not.
-    bool apply(const RowChange& change, bool undoing)
-    {
-        using Kind = RowChange::Kind;
-        const bool putsRowBack = (change.kind == Kind::Delete) == undoing;
-        if (change.kind == Kind::Update) {
-            const auto& from = undoing ? change.after : change.before;
-            const auto& to = undoing ? change.before : change.after;
-            if (!holds(change, from)) {
-                return false;
-            }
-            write(change, to);
-            return true;
-        }
-        const auto& row = change.kind == Kind::Delete ? change.before : change.after;
-        if (putsRowBack) {
-            if (!absent(change)) {
-                return false;
-            }
-            insert(change, row);
-            return true;
-        }
-        if (!holds(change, row)) {
-            return false;
-        }
-        remove(change);
-        return true;
-    }
-
-private:
-    CAdoCommand& command(const QString& key, const std::function<QString()>& sql)
-    {
-        auto found = m_commands.find(key);
-        if (found == m_commands.end()) {
-            found = m_commands.emplace(key, std::make_unique<CAdoCommand>(m_connection, sql())).first;
-        }
-        return *found->second;
-    }
-
-    // Exactly one row of the change's table has its ID, and it holds these
-    // values.
-    bool holds(const RowChange& change, const std::vector<SqlValue>& values)
-    {
-        const QStringList& columns = change.columns;
-        const QString list = columns.join(QStringLiteral(", "));
-        const QString table = change.tableName();
-        CAdoCommand& select = command(table + QStringLiteral(" S") + list, [&] {
-            return QStringLiteral("SELECT ") + list + QStringLiteral(" FROM ") + table
-                   + QStringLiteral(" WHERE ID = ?");
-        });
-        select.bind(1, change.id);
-        if (!select.next()) {
-            return false;
-        }
-        bool same = true;
-        for (int column = 0; column < columns.size() && same; ++column) {
-            same = select.value(column).sameCell(values[static_cast<size_t>(column)]);
-        }
-        const bool single = !select.next();
-        select.reset();
-        return same && single;
-    }
-
-    bool absent(const RowChange& change)
-    {
-        const QString table = change.tableName();
-        CAdoCommand& count = command(table + QStringLiteral(" C"), [&] {
-            return QStringLiteral("SELECT count(*) FROM ") + table + QStringLiteral(" WHERE ID = ?");
-        });
-        count.bind(1, change.id);
-        const bool none = count.next() && count.integer(0) == 0;
-        count.reset();
-        return none;
-    }
-
-    void write(const RowChange& change, const std::vector<SqlValue>& values)
-    {
-        const QString list = change.columns.join(QStringLiteral(" = ?, ")) + QStringLiteral(" = ?");
-        const QString table = change.tableName();
-        CAdoCommand& update = command(table + QStringLiteral(" U") + list, [&] {
-            return QStringLiteral("UPDATE ") + table + QStringLiteral(" SET ") + list + QStringLiteral(" WHERE ID = ?");
-        });
-        int parameter = 1;
-        for (const SqlValue& value : values) {
-            update.bind(parameter++, value);
-        }
-        update.bind(parameter, change.id);
-        update.run();
-    }
-
-    void insert(const RowChange& change, const std::vector<SqlValue>& values)
-    {
-        const QString list = change.columns.join(QStringLiteral(", "));
-        const QString table = change.tableName();
-        CAdoCommand& add = command(table + QStringLiteral(" I") + list, [&] {
-            QStringList marks;
-            for (qsizetype i = 0; i < change.columns.size(); ++i) {
-                marks << QStringLiteral("?");
-            }
-            return QStringLiteral("INSERT INTO ") + table + QStringLiteral(" (") + list + QStringLiteral(") VALUES (")
-                   + marks.join(QStringLiteral(", ")) + QStringLiteral(")");
-        });
-        int parameter = 1;
-        for (const SqlValue& value : values) {
-            add.bind(parameter++, value);
-        }
-        add.run();
-    }
-
-    void remove(const RowChange& change)
-    {
-        const QString table = change.tableName();
-        CAdoCommand& erase = command(table + QStringLiteral(" D"), [&] {
-            return QStringLiteral("DELETE FROM ") + table + QStringLiteral(" WHERE ID = ?");
-        });
-        erase.bind(1, change.id);
-        erase.run();
-    }
-
-    CAdoConnection& m_connection;
-    std::map<QString, std::unique_ptr<CAdoCommand>> m_commands;
-};
 
 // Identifies an item in a count of items changed since.
 QString itemKey(const SqlValue& id)
@@ -468,24 +332,8 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
                                   .arg(quoted(action.label))};
             }
             std::set<QString> changedSince;
-            std::set<qint64> changedIds;
-            if (UndoBatch::suits(m_connection, changes)) {
-                UndoBatch::apply(m_connection, changes, undoing, changedIds);
-                for (const qint64 id : changedIds) {
-                    changedSince.insert(itemKey(SqlValue::integer(id)));
-                }
-            } else if (undoing) {
-                for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
-                    if (!writer.apply(*change, true)) {
-                        changedSince.insert(itemKey(change->id));
-                    }
-                }
-            } else {
-                for (const RowChange& change : changes) {
-                    if (!writer.apply(change, false)) {
-                        changedSince.insert(itemKey(change.id));
-                    }
-                }
+            for (const SqlValue& id : writer.applyAll(changes, undoing)) {
+                changedSince.insert(itemKey(id));
             }
             if (!changedSince.empty()) {
                 const int count = static_cast<int>(changedSince.size());

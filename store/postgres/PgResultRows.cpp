@@ -11,13 +11,12 @@ using ado_detail::ValueView;
 
 PgResultRows::PgResultRows(std::vector<ado_detail::Column> columns, std::shared_ptr<PGresult> rows,
                            std::vector<int> fields, std::vector<Oid> types)
-    : m_columns(std::move(columns))
+    : RowCursor(std::move(columns), PQntuples(rows.get()))
     , m_result(std::move(rows))
     , m_fields(std::move(fields))
     , m_types(std::move(types))
-    , m_current(m_columns.size())
-    , m_currentRow(m_columns.size(), -1)
-    , m_rows(PQntuples(m_result.get()))
+    , m_current(this->columns().size())
+    , m_currentRow(this->columns().size(), -1)
 {
 }
 
@@ -54,42 +53,12 @@ void PgResultRows::readValue(const PGresult* rows, int row, int field, Oid type,
     }
 }
 
-bool PgResultRows::next()
-{
-    if (m_row >= m_rows) {
-        return false;
-    }
-    ++m_row;
-    return true;
-}
-
-bool PgResultRows::first()
-{
-    m_row = 0;
-    return m_rows > 0;
-}
-
-bool PgResultRows::last()
-{
-    if (m_rows == 0) {
-        return false;
-    }
-    m_row = m_rows - 1;
-    return true;
-}
-
-long PgResultRows::count(bool connectionOpen)
-{
-    Q_UNUSED(connectionOpen); // every row came with the result
-    return m_rows;
-}
-
 ValueView PgResultRows::value(int column) const
 {
     const size_t index = static_cast<size_t>(column);
-    if (m_currentRow[index] != m_row) {
-        readValue(m_result.get(), static_cast<int>(m_row), m_fields[index], m_types[index], m_current[index]);
-        m_currentRow[index] = m_row;
+    if (m_currentRow[index] != row()) {
+        readValue(m_result.get(), static_cast<int>(row()), m_fields[index], m_types[index], m_current[index]);
+        m_currentRow[index] = row();
     }
     return ValueView::of(m_current[index]);
 }

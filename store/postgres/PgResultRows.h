@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/access/IRowSource.h"
+#include "store/access/RowCursor.h"
 
 #include <libpq-fe.h>
 
@@ -9,7 +9,7 @@
 // A forward-only set on PostgreSQL: the rows as the server sent them, each
 // value converted when it is read, as SQLite reads a forward-only set as it
 // moves. Nothing is written back.
-class PgResultRows final : public IRowSource
+class PgResultRows final : public RowCursor
 {
 public:
     // fields: the result's field behind each column, types its type.
@@ -20,26 +20,17 @@ public:
     // values as integers, other numbers as reals, the rest as text.
     static void readValue(const PGresult* rows, int row, int field, Oid type, ado_detail::Value& value);
 
-    const std::vector<ado_detail::Column>& columns() const override { return m_columns; }
     bool cached() const override { return false; }
-    bool onRow() const override { return m_row < m_rows; }
-    bool next() override;
-    bool first() override;
-    bool last() override;
-    long count(bool connectionOpen) override;
     ado_detail::ValueView value(int column) const override;
     bool writable() const override { return false; }
     void write(IConnectionBackend& engine, const std::vector<int>& columns,
                std::vector<ado_detail::Value>& values) override;
 
 private:
-    std::vector<ado_detail::Column> m_columns;
     std::shared_ptr<PGresult> m_result;
     std::vector<int> m_fields;
     std::vector<Oid> m_types;
     // The current row's values converted so far, with the row each belongs to.
     mutable std::vector<ado_detail::Value> m_current;
     mutable std::vector<long> m_currentRow;
-    long m_rows = 0;
-    long m_row = 0;
 };

@@ -51,13 +51,6 @@ bool SqliteStatementRows::next()
     return true;
 }
 
-bool SqliteStatementRows::first()
-{
-    sqlite3_reset(m_stmt.get());
-    m_onRow = sqlite3_step(m_stmt.get()) == SQLITE_ROW;
-    return m_onRow;
-}
-
 bool SqliteStatementRows::last()
 {
     // A forward-only cursor cannot step back: count the rows, then run the

@@ -26,7 +26,6 @@ public:
     bool cached() const override { return false; }
     bool onRow() const override { return m_onRow; }
     bool next() override;
-    bool first() override;
     bool last() override;
     long count(bool connectionOpen) override;
     ado_detail::ValueView value(int column) const override;

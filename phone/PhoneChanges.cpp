@@ -51,6 +51,21 @@ std::optional<ItemChanges::MarkPlace> markPlace(const QJsonObject& request, QStr
     }
     return place;
 }
+
+// The refusal of the name of an add, or nullopt when it can be looked up.
+std::optional<PhoneApi::Reply> nameRefusal(const QJsonValue& nameValue)
+{
+    const QString name = nameValue.toString();
+    // Counted in characters, as the catalog counts them: an emoji is one.
+    if (!nameValue.isString() || name.isEmpty() || !name.isValidUtf16() || name.toUcs4().size() > PhoneApi::NameWidth) {
+        return PhoneApi::error(400, QStringLiteral("A name has 1 to %1 characters.").arg(PhoneApi::NameWidth),
+                               "name-length", {QString::number(PhoneApi::NameWidth)});
+    }
+    if (name.contains(QChar(u'\0'))) {
+        return PhoneApi::error(400, QStringLiteral("A name cannot hold a NUL character."), "name-nul");
+    }
+    return std::nullopt;
+}
 } // namespace
 
 PhoneChanges::PhoneChanges(CAdoConnection& connection, const PhoneApi& api)
@@ -220,13 +235,8 @@ PhoneApi::Reply PhoneChanges::add(const QByteArray& body)
     }
     const QJsonValue nameValue = request.value(QLatin1String("name"));
     const QString name = nameValue.toString();
-    // Counted in characters, as the catalog counts them: an emoji is one.
-    if (!nameValue.isString() || name.isEmpty() || !name.isValidUtf16() || name.toUcs4().size() > PhoneApi::NameWidth) {
-        return PhoneApi::error(400, QStringLiteral("A name has 1 to %1 characters.").arg(PhoneApi::NameWidth),
-                               "name-length", {QString::number(PhoneApi::NameWidth)});
-    }
-    if (name.contains(QChar(u'\0'))) {
-        return PhoneApi::error(400, QStringLiteral("A name cannot hold a NUL character."), "name-nul");
+    if (std::optional<PhoneApi::Reply> refused = nameRefusal(nameValue)) {
+        return *refused;
     }
     std::optional<int> quantity =
         PhoneJson::wholeNumber(request.value(QLatin1String("quantity")), 0, ItemChanges::MaxQuantity);

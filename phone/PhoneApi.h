@@ -1,18 +1,17 @@
 #pragma once
 
-#include "list/ItemChanges.h"
 #include "store/access/SqlValue.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
-#include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class CAdoConnection;
+class PhoneChanges;
 
 // The JSON interface of the phone list, on the window's own catalog
 // connection: the need view in walking order, name completion, and the two
@@ -43,6 +42,9 @@ public:
     };
 
     explicit PhoneApi(CAdoConnection& connection);
+    ~PhoneApi();
+    PhoneApi(const PhoneApi&) = delete;
+    PhoneApi& operator=(const PhoneApi&) = delete;
 
     // The list for the store tab (empty or "*": every store). since: the
     // version the page holds; when the list still has it, the answer says
@@ -83,30 +85,17 @@ public:
     static constexpr int StoreWidth = 30; // Store
     static constexpr int RememberedChanges = 10000;
 
-private:
-    // The stored quantity or mark (0 or 1) of the item; the reply to give
-    // instead when it cannot be read or there is no such item.
-    std::optional<Reply> readStored(int id, bool isMark, int& stored);
-    // The change of a checked request: read, compared and written in one
-    // transaction.
-    Reply applyChange(int id, bool isMark, int from, int to, const QString& changeId,
-                      const ItemChanges::MarkPlace& place);
-    // The parts of list(); false when the catalog cannot be read.
-    bool appendStoreTabs(QByteArray& content);
-    bool appendItems(QByteArray& content, const QString& store, double& listTotal, double& markedTotal);
     // A refusal: the reason in English words, and for those the page shows
     // the phone's user a code (with the values its words take, in order) the
     // page words in the phone's language.
     static Reply error(int status, const QString& reason, const char* code = nullptr,
                        const QStringList& values = QStringList());
+    bool catalogOpen() const;
+
+private:
     // True when the catalog can be read and holds no item id.
     bool itemGone(int id) const;
-    bool catalogOpen() const;
-    // The answer of a change id seen before, or nullopt.
-    std::optional<Reply> remembered(const QString& changeId) const;
-    void remember(const QString& changeId, const Reply& reply);
 
     CAdoConnection& m_connection;
-    QHash<QString, QByteArray> m_answers; // by change id
-    std::deque<QString> m_answerOrder;    // oldest first
+    std::unique_ptr<PhoneChanges> m_changes;
 };

@@ -21,6 +21,8 @@
 #include <QTcpSocket>
 #include <QUrl>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <optional>
 
@@ -230,63 +232,110 @@ QHttpServerResponse PhoneServer::jsonResponse(const PhoneApi::Reply& reply)
     return response;
 }
 
-QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
+QHttpServerResponse PhoneServer::badQuery()
 {
-    const QString path = request.url().path(QUrl::FullyEncoded);
-    const bool get = request.method() == QHttpServerRequest::Method::Get;
-    const bool post = request.method() == QHttpServerRequest::Method::Post;
+    return jsonResponse({400,
+                         QByteArrayLiteral("{\"error\":\"A query value is too long, not UTF-8, or holds a NUL "
+                                           "character.\",\"code\":\"bad-request\"}"),
+                         false});
+}
 
+const PhoneServer::Route PhoneServer::Routes[] = {
+    {"/", QHttpServerRequest::Method::Get, Access::Open, &PhoneServer::servePage},
+    {"/index.html", QHttpServerRequest::Method::Get, Access::Open, &PhoneServer::servePage},
+    {"/api/list", QHttpServerRequest::Method::Get, Access::Key, &PhoneServer::answerList},
+    {"/api/names", QHttpServerRequest::Method::Get, Access::Key, &PhoneServer::answerNames},
+    {"/api/change", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyChange},
+    {"/api/add", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyAdd},
+};
+
+std::optional<QHttpServerResponse> PhoneServer::respond(const QHttpServerRequest& request, QTcpSocket* socket)
+{
     if (keyInQuery(request.url())) {
         return jsonResponse({400,
                              QByteArrayLiteral("{\"error\":\"A key goes in the X-Grocelle-Key header, never in the "
                                                "address.\",\"code\":\"bad-request\"}"),
                              false});
     }
-    if (path == QLatin1String("/") || path == QLatin1String("/index.html")) {
-        return get ? page() : plain(Status::MethodNotAllowed);
-    }
-    if (const std::optional<PhoneAssets::Asset> asset = PhoneAssets::find(path)) {
-        return get ? assetResponse(*asset) : plain(Status::MethodNotAllowed);
-    }
-    if (!authorised(request)) {
-        return plain(Status::Unauthorized);
-    }
-    if (request.body().size() > PhoneTcpServer::MaxBodyBytes) {
-        return jsonResponse(
-            {413, QByteArrayLiteral("{\"error\":\"The request is too large.\",\"code\":\"bad-request\"}"), false});
-    }
-
-    PhoneApi::Reply reply;
-    if (path == QLatin1String("/api/list") || path == QLatin1String("/api/names")) {
-        if (!get) {
-            return plain(Status::MethodNotAllowed);
+    const QString path = request.url().path(QUrl::FullyEncoded);
+    const Route* const route = std::find_if(std::begin(Routes), std::end(Routes),
+                                            [&path](const Route& each) { return path == QLatin1String(each.path); });
+    const bool known = route != std::end(Routes);
+    const std::optional<PhoneAssets::Asset> asset = known ? std::nullopt : PhoneAssets::find(path);
+    // An unknown path needs a key too: without one, nothing tells what is here.
+    if (!asset && !(known && route->access == Access::Open)) {
+        if (!authorised(request)) {
+            return plain(Status::Unauthorized);
         }
-        const bool isList = path == QLatin1String("/api/list");
-        const std::optional<QString> text = isList ? queryValue(request.url(), "store", PhoneApi::StoreWidth)
-                                                   : queryValue(request.url(), "prefix", PhoneApi::NameWidth);
-        const std::optional<QString> since = queryValue(request.url(), "since", 64);
-        if (!text || !since) {
-            return jsonResponse({400,
-                                 QByteArrayLiteral("{\"error\":\"A query value is too long, not UTF-8, or holds a NUL "
-                                                   "character.\",\"code\":\"bad-request\"}"),
-                                 false});
-        }
-        reply = isList ? m_api.list(*text, *since) : m_api.names(*text);
-    } else if (path == QLatin1String("/api/change") || path == QLatin1String("/api/add")) {
-        if (!post) {
-            return plain(Status::MethodNotAllowed);
-        }
-        if (m_readOnly) {
+        if (request.body().size() > PhoneTcpServer::MaxBodyBytes) {
             return jsonResponse(
-                {403,
-                 QByteArrayLiteral(
-                     "{\"error\":\"The catalog is read-only: nothing can be changed.\",\"code\":\"read-only\"}"),
-                 false});
+                {413, QByteArrayLiteral("{\"error\":\"The request is too large.\",\"code\":\"bad-request\"}"), false});
         }
-        reply = path == QLatin1String("/api/change") ? m_api.change(request.body()) : m_api.add(request.body());
-    } else {
+    }
+    if (!known && !asset) {
         return plain(Status::NotFound);
     }
+    if (request.method() != (known ? route->method : QHttpServerRequest::Method::Get)) {
+        return plain(Status::MethodNotAllowed);
+    }
+    if (asset) {
+        return assetResponse(*asset);
+    }
+    if (route->access == Access::Write && m_readOnly) {
+        return jsonResponse(
+            {403,
+             QByteArrayLiteral(
+                 "{\"error\":\"The catalog is read-only: nothing can be changed.\",\"code\":\"read-only\"}"),
+             false});
+    }
+    return (this->*route->handler)(request, socket);
+}
+
+std::optional<QHttpServerResponse> PhoneServer::servePage(const QHttpServerRequest&, QTcpSocket*)
+{
+    return page();
+}
+
+std::optional<QHttpServerResponse> PhoneServer::answerList(const QHttpServerRequest& request, QTcpSocket* socket)
+{
+    const std::optional<QString> store = queryValue(request.url(), "store", PhoneApi::StoreWidth);
+    const std::optional<QString> since = queryValue(request.url(), "since", 64);
+    if (!store || !since) {
+        return badQuery();
+    }
+    // The answer may come after this request's socket has gone.
+    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
+    const QPointer<QTcpSocket> open(socket);
+    m_feed->list(*store, *since, [responder, open](const PhoneApi::Reply& reply) {
+        if (open && open->state() == QAbstractSocket::ConnectedState) {
+            jsonResponse(reply).write(std::move(*responder));
+        }
+    });
+    return std::nullopt;
+}
+
+std::optional<QHttpServerResponse> PhoneServer::answerNames(const QHttpServerRequest& request, QTcpSocket*)
+{
+    const std::optional<QString> prefix = queryValue(request.url(), "prefix", PhoneApi::NameWidth);
+    const std::optional<QString> since = queryValue(request.url(), "since", 64);
+    if (!prefix || !since) {
+        return badQuery();
+    }
+    return finish(m_api.names(*prefix));
+}
+
+std::optional<QHttpServerResponse> PhoneServer::applyChange(const QHttpServerRequest& request, QTcpSocket*)
+{
+    return finish(m_api.change(request.body()));
+}
+
+std::optional<QHttpServerResponse> PhoneServer::applyAdd(const QHttpServerRequest& request, QTcpSocket*)
+{
+    return finish(m_api.add(request.body()));
+}
+
+QHttpServerResponse PhoneServer::finish(const PhoneApi::Reply& reply)
+{
     if (reply.status >= 500) {
         m_failing = true;
         Q_EMIT failed(QString::fromUtf8(reply.body));
@@ -303,29 +352,6 @@ QHttpServerResponse PhoneServer::respond(const QHttpServerRequest& request)
     return jsonResponse(reply);
 }
 
-bool PhoneServer::answerList(const QHttpServerRequest& request, QTcpSocket* socket)
-{
-    if (request.url().path(QUrl::FullyEncoded) != QLatin1String("/api/list")
-        || request.method() != QHttpServerRequest::Method::Get || keyInQuery(request.url()) || !authorised(request)
-        || request.body().size() > PhoneTcpServer::MaxBodyBytes) {
-        return false;
-    }
-    const std::optional<QString> store = queryValue(request.url(), "store", PhoneApi::StoreWidth);
-    const std::optional<QString> since = queryValue(request.url(), "since", 64);
-    if (!store || !since) {
-        return false;
-    }
-    // The answer may come after this request's socket has gone.
-    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
-    const QPointer<QTcpSocket> open(socket);
-    m_feed->list(*store, *since, [responder, open](const PhoneApi::Reply& reply) {
-        if (open && open->state() == QAbstractSocket::ConnectedState) {
-            jsonResponse(reply).write(std::move(*responder));
-        }
-    });
-    return true;
-}
-
 bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
 {
     if (m_stopping) {
@@ -339,10 +365,9 @@ bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
     }
     // Nothing leaves this handler: the event loop is the window's.
     try {
-        if (answerList(request, socket)) {
-            return true;
+        if (std::optional<QHttpServerResponse> response = respond(request, socket)) {
+            response->write(makeResponder(request, socket));
         }
-        respond(request).write(makeResponder(request, socket));
     } catch (const CAdoException& e) {
         // The reply says what failed in the user's words; the engine's own
         // words go to the log only, never to a phone.

@@ -4,16 +4,18 @@
 
 #include <QAbstractHttpServer>
 #include <QByteArray>
+#include <QHttpServerRequest>
+#include <QHttpServerResponse>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class CAdoConnection;
 class PhoneDevices;
 class PhoneListFeed;
 class PhoneTcpServer;
 class QSslConfiguration;
-class QHttpServerResponse;
 
 // One run of the phone list's web server, on the program's own event loop and
 // the window's catalog connection. It serves the page, the files that make
@@ -78,13 +80,42 @@ protected:
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 
 private:
-    QHttpServerResponse respond(const QHttpServerRequest& request);
-    // A well-formed, authorised list request is handed to the feed and
-    // answered when it answers: true. False for any other request.
-    bool answerList(const QHttpServerRequest& request, QTcpSocket* socket);
+    // Who may reach a route: anyone, the holder of a key, or the holder of a
+    // key while the catalog may be written.
+    enum class Access
+    {
+        Open,
+        Key,
+        Write,
+    };
+    // A handler's answer; nullopt when it answers later on its own.
+    using Handler = std::optional<QHttpServerResponse> (PhoneServer::*)(const QHttpServerRequest&, QTcpSocket*);
+    struct Route
+    {
+        const char* path;
+        QHttpServerRequest::Method method;
+        Access access;
+        Handler handler;
+    };
+    // Every path the server answers besides the app's files (PhoneAssets,
+    // open to anyone and read with GET only).
+    static const Route Routes[];
+
+    // The key, size, method and write checks, then the route's handler.
+    std::optional<QHttpServerResponse> respond(const QHttpServerRequest& request, QTcpSocket* socket);
+    std::optional<QHttpServerResponse> servePage(const QHttpServerRequest& request, QTcpSocket* socket);
+    // The list is handed to the feed and answered when it answers.
+    std::optional<QHttpServerResponse> answerList(const QHttpServerRequest& request, QTcpSocket* socket);
+    std::optional<QHttpServerResponse> answerNames(const QHttpServerRequest& request, QTcpSocket* socket);
+    std::optional<QHttpServerResponse> applyChange(const QHttpServerRequest& request, QTcpSocket* socket);
+    std::optional<QHttpServerResponse> applyAdd(const QHttpServerRequest& request, QTcpSocket* socket);
+    // The answer of the interface, after noting a failure, a recovery or a write.
+    QHttpServerResponse finish(const PhoneApi::Reply& reply);
     QHttpServerResponse page() const;
     bool authorised(const QHttpServerRequest& request) const;
     static QHttpServerResponse jsonResponse(const PhoneApi::Reply& reply);
+    // A query value the list and the names cannot take.
+    static QHttpServerResponse badQuery();
 
     PhoneApi m_api;
     PhoneListFeed* m_feed = nullptr;

@@ -6,13 +6,13 @@
 
 #include "list/ItemChanges.h"
 #include "list/NameCompletion.h"
+#include "phone/FailureStatus.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
-#include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/CatalogFailure.h"
 
@@ -204,22 +204,26 @@ PhoneApi::Reply PhoneApi::unreachable(const QString& location)
                           .arg(Catalog::describeLocation(location)));
 }
 
-PhoneApi::Reply PhoneApi::failure(const QString& detail, const QString& fallback, std::optional<int> item) const
+PhoneApi::Reply PhoneApi::failure(CAdoException::Kind kind, const QString& fallback, std::optional<int> item) const
 {
     // The phone's replies are English, whatever the language of the
-    // program: the store's words are told apart, not passed on.
-    if (FailureText::saysLocked(detail)) {
-        return error(409, QStringLiteral("Another program is changing this item; try again."), "busy");
-    }
-    if (CatalogFailure::serverAway(detail)) {
-        return unreachable(m_connection.location());
-    }
+    // program: the kind of failure chooses them, never the store's words.
+    int status = FailureStatus::of(kind);
     // The catalog itself says whether the item is gone, whatever the
-    // words of the failure.
-    if (FailureText::saysItemGone(detail) || (item && itemGone(*item))) {
-        return error(404, QStringLiteral("The item no longer exists in the catalog."), "item-gone");
+    // failure said.
+    if (status == FailureStatus::Failed && item && itemGone(*item)) {
+        status = FailureStatus::ItemGone;
     }
-    return error(500, fallback);
+    switch (status) {
+    case FailureStatus::Busy:
+        return error(status, QStringLiteral("Another program is changing this item; try again."), "busy");
+    case FailureStatus::Unreachable:
+        return unreachable(m_connection.location());
+    case FailureStatus::ItemGone:
+        return error(status, QStringLiteral("The item no longer exists in the catalog."), "item-gone");
+    default:
+        return error(status, fallback);
+    }
 }
 
 bool PhoneApi::itemGone(int id) const
@@ -365,13 +369,13 @@ PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
     appendJsonText(content, shown);
     content += ",\"stores\":[";
     if (!appendStoreTabs(content)) {
-        return failure(m_connection.lastError(), QStringLiteral("The store list could not be read."));
+        return failure(m_connection.lastFailureKind(), QStringLiteral("The store list could not be read."));
     }
     content += "],\"items\":[";
     double listTotal = 0.0;
     double markedTotal = 0.0;
     if (!appendItems(content, shown, listTotal, markedTotal)) {
-        return failure(m_connection.lastError(), QStringLiteral("Unable to open shopping list"));
+        return failure(m_connection.lastFailureKind(), QStringLiteral("Unable to open shopping list"));
     }
     content += "],\"listTotal\":";
     appendJsonText(content, moneyTotal(listTotal));
@@ -403,7 +407,7 @@ PhoneApi::Reply PhoneApi::names(const QString& prefix)
         CAdoRecordset rs;
         if (!rs.Open(NameCompletion::sql(), NameCompletion::values(prefix), m_connection,
                      CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
-            return failure(m_connection.lastError(), QStringLiteral("The catalog could not be searched."));
+            return failure(m_connection.lastFailureKind(), QStringLiteral("The catalog could not be searched."));
         }
         while (!rs.IsEOF() && found.size() < MaxNames) {
             found.append(QJsonObject{{QStringLiteral("name"), rs.GetField(0).GetText()},
@@ -420,7 +424,7 @@ std::optional<PhoneApi::Reply> PhoneApi::readStored(int id, bool isMark, int& st
     CAdoRecordset rs;
     if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = ?"), {SqlValue::integer(id)},
                  m_connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
-        return failure(m_connection.lastError(), QStringLiteral("The item could not be read."));
+        return failure(m_connection.lastFailureKind(), QStringLiteral("The item could not be read."));
     }
     if (rs.IsEOF()) {
         // Also for an item deleted while another program held it: the read
@@ -486,7 +490,7 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body)
     try {
         return applyChange(*id, isMark, *from, *to, *change, *place);
     } catch (const CAdoException& failed) {
-        const Reply reply = failure(failed.m_strDetail, QString(), *id);
+        const Reply reply = failure(failed.kind(), QString(), *id);
         if (reply.status == 500) {
             throw; // the server's caller logs it
         }
@@ -525,9 +529,9 @@ PhoneApi::Reply PhoneApi::applyChange(int id, bool isMark, int from, int to, con
     }
     if (transaction.active() && !transaction.commit()) {
         // Asked about the item after the refused transaction is undone.
-        const QString detail = m_connection.lastError();
+        const CAdoException::Kind kind = m_connection.lastFailureKind();
         transaction.rollback();
-        return failure(detail, QStringLiteral("The change could not be saved."), id);
+        return failure(kind, QStringLiteral("The change could not be saved."), id);
     }
     answer.insert(QStringLiteral("value"), stored);
     const Reply reply{200, json(answer), written};
@@ -580,7 +584,7 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body)
         found = ItemChanges::setQuantityByName(m_connection, name, wanted, &id);
     } catch (const CAdoException& failed) {
         const Reply reply =
-            failure(failed.m_strDetail, QString(), id != NoItem ? std::optional<int>(id) : std::optional<int>());
+            failure(failed.kind(), QString(), id != NoItem ? std::optional<int>(id) : std::optional<int>());
         if (reply.status == 500) {
             throw;
         }

@@ -73,7 +73,7 @@ QString storeHelp()
 void openCatalog(CAdoConnection& connection)
 {
     if (connection.Open(Catalog::devicePath()) != 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotOpen, connection);
     }
 }
 } // namespace

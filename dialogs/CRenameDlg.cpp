@@ -192,7 +192,7 @@ void CRenameDlg::OnOK()
         try {
             CAdoConnection connection;
             if (connection.Open(Catalog::devicePath()) != 0) {
-                ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
+                ADO_RAISE_LAST(CAdoException::CannotOpen, connection);
             }
             renameAll(connection, column, m_oldName, m_newName);
         } catch (const CAdoException& error) {

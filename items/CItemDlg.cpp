@@ -523,7 +523,7 @@ void CItemDlg::LoadItem(int id)
 {
     CAdoConnection connection(true);
     if (connection.Open(Catalog::devicePath()) != 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotOpen, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotOpen, connection);
     }
     CAdoRecordset rs;
     if (!rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, "
@@ -531,7 +531,7 @@ void CItemDlg::LoadItem(int id)
                      + QString::number(id),
                  connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
                  CAdoRecordset::adCmdUnknown)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotRead, connection);
     }
     if (!rs.IsEOF()) {
         m_quantity = TextNumbers::toInt(rs.GetField(0).GetText());

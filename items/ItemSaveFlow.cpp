@@ -235,7 +235,7 @@ void ItemSaveFlow::openOrRaise(CAdoRecordset& rs, const QString& sql, int cursor
 {
     CAdoConnection& connection = m_window.connection();
     if (!rs.Open(sql, values, connection, cursorType, CAdoRecordset::adLockOptimistic)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotRead, connection);
     }
 }
 

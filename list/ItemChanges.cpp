@@ -48,10 +48,10 @@ void openItemRow(CAdoRecordset& rs, CAdoConnection& connection, const QString& s
                  int lockType)
 {
     if (!rs.Open(sql, values, connection, CAdoRecordset::adOpenKeyset, lockType)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, connection);
     }
     if (rs.IsEOF()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, FailureText::itemGone());
+        ADO_RAISE_KIND(CAdoException::CannotWrite, FailureText::itemGone(), CAdoException::Kind::Gone);
     }
 }
 
@@ -65,7 +65,7 @@ void openQuantityRow(CAdoRecordset& rs, CAdoConnection& connection, int id)
 void commitOrRaise(CAdoTransaction& transaction, CAdoConnection& connection)
 {
     if (transaction.active() && !transaction.commit()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, connection);
     }
 }
 } // namespace
@@ -147,7 +147,7 @@ bool ItemChanges::setQuantityByName(CAdoConnection& connection, const QString& n
     if (!rs.Open(QStringLiteral("Select ID, QtyToBuy, ItemName from ShoppingLists where ItemName = ?"),
                  {SqlValue::text(name)}, connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
         // A catalog that cannot be read says nothing about the name.
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotRead, connection);
     }
     if (rs.IsEOF()) {
         rs.Close();

@@ -3,13 +3,13 @@
 #include "list/ListStatement.h"
 #include "list/NameCompletion.h"
 #include "list/ViewState.h"
+#include "phone/FailureStatus.h"
 #include "phone/PhoneChanges.h"
 #include "phone/PhoneJson.h"
 #include "phone/PhoneListAnswer.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/CatalogFailure.h"
 
@@ -48,22 +48,26 @@ PhoneApi::Reply PhoneApi::unreachable(const QString& location)
                           .arg(Catalog::describeLocation(location)));
 }
 
-PhoneApi::Reply PhoneApi::failure(const QString& detail, const QString& fallback, std::optional<int> item) const
+PhoneApi::Reply PhoneApi::failure(CAdoException::Kind kind, const QString& fallback, std::optional<int> item) const
 {
     // The phone's replies are English, whatever the language of the
-    // program: the store's words are told apart, not passed on.
-    if (FailureText::saysLocked(detail)) {
-        return error(409, QStringLiteral("Another program is changing this item; try again."), "busy");
-    }
-    if (CatalogFailure::serverAway(detail)) {
-        return unreachable(m_connection.location());
-    }
+    // program: the kind of failure chooses them, never the store's words.
+    int status = FailureStatus::of(kind);
     // The catalog itself says whether the item is gone, whatever the
-    // words of the failure.
-    if (FailureText::saysItemGone(detail) || (item && itemGone(*item))) {
-        return error(404, QStringLiteral("The item no longer exists in the catalog."), "item-gone");
+    // failure said.
+    if (status == FailureStatus::Failed && item && itemGone(*item)) {
+        status = FailureStatus::ItemGone;
     }
-    return error(500, fallback);
+    switch (status) {
+    case FailureStatus::Busy:
+        return error(status, QStringLiteral("Another program is changing this item; try again."), "busy");
+    case FailureStatus::Unreachable:
+        return unreachable(m_connection.location());
+    case FailureStatus::ItemGone:
+        return error(status, QStringLiteral("The item no longer exists in the catalog."), "item-gone");
+    default:
+        return error(status, fallback);
+    }
 }
 
 bool PhoneApi::itemGone(int id) const
@@ -116,7 +120,7 @@ PhoneApi::Reply PhoneApi::names(const QString& prefix)
         CAdoRecordset rs;
         if (!rs.Open(NameCompletion::sql(), NameCompletion::values(prefix), m_connection,
                      CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
-            return failure(m_connection.lastError(), QStringLiteral("The catalog could not be searched."));
+            return failure(m_connection.lastFailureKind(), QStringLiteral("The catalog could not be searched."));
         }
         while (!rs.IsEOF() && found.size() < MaxNames) {
             found.append(QJsonObject{{QStringLiteral("name"), rs.GetField(0).GetText()},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/access/CAdoException.h"
 #include "store/access/SqlValue.h"
 
 #include <QByteArray>
@@ -74,11 +75,11 @@ public:
     // The answer while the catalog at location cannot be used: 503, naming
     // its server (or file).
     static Reply unreachable(const QString& location);
-    // The answer to a failure of the catalog, from the store's own words
-    // (detail): 503 naming the server when it is away or does not answer,
-    // 409 when another program holds the item, 404 when the item (item, when
-    // the request names one) is gone, else 500 with fallback.
-    Reply failure(const QString& detail, const QString& fallback, std::optional<int> item = std::nullopt) const;
+    // The answer to a failure of the catalog, by its kind (FailureStatus):
+    // 503 naming the server when it is away or does not answer, 409 when
+    // another program holds the item, 404 when the item (item, when the
+    // request names one) is gone, else 500 with fallback.
+    Reply failure(CAdoException::Kind kind, const QString& fallback, std::optional<int> item = std::nullopt) const;
 
     static constexpr int MaxNames = 8;
     static constexpr int NameWidth = 30;  // ItemName

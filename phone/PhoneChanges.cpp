@@ -102,7 +102,7 @@ std::optional<PhoneApi::Reply> PhoneChanges::readStored(int id, bool isMark, int
     CAdoRecordset rs;
     if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = ?"), {SqlValue::integer(id)},
                  m_connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
-        return m_api.failure(m_connection.lastError(), QStringLiteral("The item could not be read."));
+        return m_api.failure(m_connection.lastFailureKind(), QStringLiteral("The item could not be read."));
     }
     if (rs.IsEOF()) {
         // Also for an item deleted while another program held it: the read
@@ -168,7 +168,7 @@ PhoneApi::Reply PhoneChanges::change(const QByteArray& body)
     try {
         return applyChange(*id, isMark, *from, *to, *change, *place);
     } catch (const CAdoException& failed) {
-        const PhoneApi::Reply reply = m_api.failure(failed.m_strDetail, QString(), *id);
+        const PhoneApi::Reply reply = m_api.failure(failed.kind(), QString(), *id);
         if (reply.status == 500) {
             throw; // the server's caller logs it
         }
@@ -207,9 +207,9 @@ PhoneApi::Reply PhoneChanges::applyChange(int id, bool isMark, int from, int to,
     }
     if (transaction.active() && !transaction.commit()) {
         // Asked about the item after the refused transaction is undone.
-        const QString detail = m_connection.lastError();
+        const CAdoException::Kind kind = m_connection.lastFailureKind();
         transaction.rollback();
-        return m_api.failure(detail, QStringLiteral("The change could not be saved."), id);
+        return m_api.failure(kind, QStringLiteral("The change could not be saved."), id);
     }
     answer.insert(QStringLiteral("value"), stored);
     const PhoneApi::Reply reply{200, PhoneJson::json(answer), written};
@@ -260,7 +260,7 @@ PhoneApi::Reply PhoneChanges::add(const QByteArray& body)
         found = ItemChanges::setQuantityByName(m_connection, name, wanted, &id);
     } catch (const CAdoException& failed) {
         const PhoneApi::Reply reply =
-            m_api.failure(failed.m_strDetail, QString(), id != NoItem ? std::optional<int>(id) : std::optional<int>());
+            m_api.failure(failed.kind(), QString(), id != NoItem ? std::optional<int>(id) : std::optional<int>());
         if (reply.status == 500) {
             throw;
         }

@@ -132,13 +132,13 @@ PhoneApi::Reply PhoneListAnswer::answer(const QString& store, const QString& sin
     PhoneJson::appendJsonText(content, shown);
     content += ",\"stores\":[";
     if (!appendStoreTabs(content)) {
-        return m_api.failure(m_connection.lastError(), QStringLiteral("The store list could not be read."));
+        return m_api.failure(m_connection.lastFailureKind(), QStringLiteral("The store list could not be read."));
     }
     content += "],\"items\":[";
     double listTotal = 0.0;
     double markedTotal = 0.0;
     if (!appendItems(content, shown, listTotal, markedTotal)) {
-        return m_api.failure(m_connection.lastError(), QStringLiteral("Unable to open shopping list"));
+        return m_api.failure(m_connection.lastFailureKind(), QStringLiteral("Unable to open shopping list"));
     }
     content += "],\"listTotal\":";
     PhoneJson::appendJsonText(content, moneyTotal(listTotal));

@@ -1,9 +1,9 @@
 #include "phone/PhoneListFeed.h"
 
+#include "phone/FailureStatus.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/CatalogChangeCounter.h"
-#include "store/catalog/CatalogFailure.h"
 
 #include <QHash>
 #include <QPointer>
@@ -166,8 +166,9 @@ void PhoneListFeed::list(const QString& store, const QString& since, Answer answ
             reply = reader->answer(location, shown, since, hook, *builds);
         } catch (const CAdoException& error) {
             reader->connection.Close(); // opened again for the next request
-            reply = CatalogFailure::serverAway(error.m_strDetail) ? PhoneApi::unreachable(location)
-                                                                  : failure(500, "Unable to open shopping list");
+            reply = FailureStatus::of(error) == FailureStatus::Unreachable
+                        ? PhoneApi::unreachable(location)
+                        : failure(500, "Unable to open shopping list");
         } catch (const std::exception&) {
             reply = failure(500, "Unable to open shopping list");
         }

@@ -3,6 +3,8 @@
 // Internals shared by the catalog access layer's classes and the engines
 // behind them; not for callers.
 
+#include "store/access/CAdoException.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -86,6 +88,7 @@ struct SharedConnection
     quint64 generation = 0;
     QString location; // what Open was given
     QString lastError;
+    CAdoException::Kind lastKind = CAdoException::Kind::Other; // of lastError
     int savepointDepth = 0;
     // Begun by BeginTrans and not yet ended by CommitTrans or RollbackTrans:
     // a lost server connection is then not made again behind the
@@ -101,7 +104,11 @@ struct SharedConnection
     bool inTransaction() const;
 
     void close() noexcept;
-    void noteError(const QString& text) { lastError = sentence(text); }
+    void noteError(const QString& text, CAdoException::Kind kind = CAdoException::Kind::Other)
+    {
+        lastError = sentence(text);
+        lastKind = kind;
+    }
     // text with its first letter in upper case.
     static QString sentence(QString text);
 };

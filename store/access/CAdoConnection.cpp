@@ -137,6 +137,7 @@ int CAdoConnection::Open(const QString& path)
     }
     Close();
     m_object->lastError.clear();
+    m_object->lastKind = CAdoException::Kind::Other;
     const QString target = CatalogLocation::resolve(path);
     m_object->location = target;
     std::unique_ptr<IConnectionBackend> backend = EngineRegistry::make(target, *m_object);
@@ -201,6 +202,11 @@ QString CAdoConnection::lastError() const
     return m_object ? m_object->lastError : QString();
 }
 
+CAdoException::Kind CAdoConnection::lastFailureKind() const
+{
+    return m_object ? m_object->lastKind : CAdoException::Kind::Other;
+}
+
 bool CAdoConnection::BeginTrans()
 {
     const bool begun =
@@ -216,10 +222,12 @@ bool CAdoConnection::CommitTrans()
     if (isOpen() && m_object->backend->transactionFailed()) {
         // The server would answer COMMIT with a rollback and no error.
         const QString reason = lastError();
+        const CAdoException::Kind kind = lastFailureKind();
         RollbackTrans();
         m_object->noteError(reason.isEmpty()
                                 ? QCoreApplication::translate("CAdoConnection", "the change was undone after a failure")
-                                : reason);
+                                : reason,
+                            kind);
         return false;
     }
     const bool committed = Execute(QStringLiteral("COMMIT"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/access/CAdoException.h"
 #include "store/access/SqlValue.h"
 
 #include <QString>
@@ -64,6 +65,8 @@ public:
     // The store's description of the last failure on this connection, its
     // recordsets included; empty when there was none.
     QString lastError() const;
+    // The kind of that failure; Other when there was none.
+    CAdoException::Kind lastFailureKind() const;
 
     // Plain transaction control: BEGIN IMMEDIATE (BEGIN on PostgreSQL),
     // COMMIT, ROLLBACK. A commit of a transaction that had a failure on

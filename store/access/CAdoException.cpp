@@ -11,10 +11,11 @@ CAdoException::CAdoException(int code, int line, QString file)
 {
 }
 
-CAdoException CAdoException::withDetail(int code, int line, const QString& detail)
+CAdoException CAdoException::withDetail(int code, int line, const QString& detail, Kind kind)
 {
     CAdoException error(code, line);
     error.m_strDetail = detail;
+    error.m_kind = kind;
     return error;
 }
 

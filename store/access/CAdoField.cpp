@@ -67,7 +67,7 @@ bool textToLong(const QString& text, qint32& out)
 
 [[noreturn]] void refuse(const QString& why)
 {
-    ADO_RAISE_DETAIL(CAdoException::ValueRefused, why);
+    ADO_RAISE_KIND(CAdoException::ValueRefused, why, CAdoException::Kind::Invalid);
 }
 
 qsizetype codePoints(const QString& text)
@@ -79,6 +79,52 @@ qsizetype codePoints(const QString& text)
         }
     }
     return count;
+}
+
+// A bit column's value from text ("true", "false" or a number).
+Value bitOf(const QString& text, const QString& trimmed, const ado_detail::Column& column)
+{
+    Value stored;
+    if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
+        stored.integer = 1;
+    } else if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) {
+        stored.integer = 0;
+    } else {
+        bool ok = false;
+        const double number = trimmed.toDouble(&ok);
+        if (!ok || !std::isfinite(number)) {
+            refuse(QStringLiteral("\"%1\" is not a value for %2.").arg(text, column.name));
+        }
+        stored.integer = number != 0 ? 1 : 0;
+    }
+    stored.type = Value::Integer;
+    return stored;
+}
+
+// A whole-number column's value: the text must be a whole number in range.
+Value wholeNumberOf(const QString& text, const QString& trimmed, const ado_detail::Column& column)
+{
+    bool ok = false;
+    qlonglong number = trimmed.toLongLong(&ok);
+    if (!ok) {
+        const double real = trimmed.toDouble(&ok);
+        ok = ok && std::isfinite(real) && real == std::trunc(real) && std::fabs(real) < 9.2e18;
+        number = ok ? static_cast<qlonglong>(real) : 0;
+    }
+    if (!ok) {
+        refuse(QCoreApplication::translate("CAdoField", "\"%1\" is not a whole number for %2.").arg(text, column.name));
+    }
+    const bool fits = column.kind == Kind::SmallInt ? number >= -32768 && number <= 32767
+                      : column.kind == Kind::Int32
+                          ? number >= std::numeric_limits<qint32>::min() && number <= std::numeric_limits<qint32>::max()
+                          : true;
+    if (!fits) {
+        refuse(QCoreApplication::translate("CAdoField", "%1 does not fit %2.").arg(number).arg(column.name));
+    }
+    Value stored;
+    stored.type = Value::Integer;
+    stored.integer = number;
+    return stored;
 }
 } // namespace
 
@@ -125,7 +171,7 @@ const QString& CAdoField::GetText()
 {
     const auto* column = m_owner.column(m_column);
     if (!column || !m_owner.onRow()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, m_owner.m_failure);
+        ADO_RAISE_KIND(CAdoException::CannotRead, m_owner.m_failure, m_owner.m_failureKind);
     }
     const bool bit = column->kind == Kind::Bit;
     const ValueView value = m_owner.valueAt(m_column);
@@ -159,7 +205,7 @@ bool CAdoField::GetWholeNumber(qint64& out)
 {
     const auto* column = m_owner.column(m_column);
     if (!column || !m_owner.onRow()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, m_owner.m_failure);
+        ADO_RAISE_KIND(CAdoException::CannotRead, m_owner.m_failure, m_owner.m_failureKind);
     }
     const ValueView value = m_owner.valueAt(m_column);
     if (value.type != Value::Integer) {
@@ -173,7 +219,7 @@ qint32 CAdoField::GetLong()
 {
     const auto* column = m_owner.column(m_column);
     if (!column || !m_owner.onRow()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, m_owner.m_failure);
+        ADO_RAISE_KIND(CAdoException::CannotRead, m_owner.m_failure, m_owner.m_failureKind);
     }
     const ValueView value = m_owner.valueAt(m_column);
     qint32 result = 0;
@@ -304,21 +350,9 @@ void CAdoField::SetText(const QString& text)
         stored.type = Value::Text;
         stored.text = text;
         break;
-    case Kind::Bit: {
-        if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) {
-            stored.integer = 1;
-        } else if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) {
-            stored.integer = 0;
-        } else {
-            const double number = trimmed.toDouble(&ok);
-            if (!ok || !std::isfinite(number)) {
-                refuse(QStringLiteral("\"%1\" is not a value for %2.").arg(text, column->name));
-            }
-            stored.integer = number != 0 ? 1 : 0;
-        }
-        stored.type = Value::Integer;
+    case Kind::Bit:
+        stored = bitOf(text, trimmed, *column);
         break;
-    }
     case Kind::Real: {
         const double number = trimmed.toDouble(&ok);
         if (!ok || !std::isfinite(number)) {
@@ -328,29 +362,9 @@ void CAdoField::SetText(const QString& text)
         stored.real = number;
         break;
     }
-    default: {
-        // A whole-number column: the text must be a whole number in range.
-        qlonglong number = trimmed.toLongLong(&ok);
-        if (!ok) {
-            const double real = trimmed.toDouble(&ok);
-            ok = ok && std::isfinite(real) && real == std::trunc(real) && std::fabs(real) < 9.2e18;
-            number = ok ? static_cast<qlonglong>(real) : 0;
-        }
-        if (!ok) {
-            refuse(QCoreApplication::translate("CAdoField", "\"%1\" is not a whole number for %2.")
-                       .arg(text, column->name));
-        }
-        const bool fits = column->kind == Kind::SmallInt ? number >= -32768 && number <= 32767
-                          : column->kind == Kind::Int32  ? number >= std::numeric_limits<qint32>::min()
-                                                              && number <= std::numeric_limits<qint32>::max()
-                                                        : true;
-        if (!fits) {
-            refuse(QCoreApplication::translate("CAdoField", "%1 does not fit %2.").arg(number).arg(column->name));
-        }
-        stored.type = Value::Integer;
-        stored.integer = number;
+    default:
+        stored = wholeNumberOf(text, trimmed, *column);
         break;
-    }
     }
     m_owner.setValue(m_column, std::move(stored));
 }

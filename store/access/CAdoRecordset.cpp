@@ -38,6 +38,7 @@ bool CAdoRecordset::Open(const QString& sql, const std::vector<SqlValue>& parame
         if (shared) {
             shared->noteError(QCoreApplication::translate("CAdoRecordset", "the catalog is not open"));
             m_failure = shared->lastError;
+            m_failureKind = shared->lastKind;
         }
         return false;
     }
@@ -51,6 +52,7 @@ bool CAdoRecordset::Open(const QString& sql, const std::vector<SqlValue>& parame
         if (!m_rows) {
             Close();
             m_failure = shared->lastError;
+            m_failureKind = shared->lastKind;
             return false;
         }
         const size_t width = m_rows->columns().size();
@@ -61,6 +63,7 @@ bool CAdoRecordset::Open(const QString& sql, const std::vector<SqlValue>& parame
     } catch (...) {
         Close();
         m_failure = shared->lastError;
+        m_failureKind = shared->lastKind;
         return false;
     }
 }
@@ -153,9 +156,11 @@ const Column& CAdoRecordset::writableColumn(int position) const
     const Column* found = column(position);
     if (!found || !onRow() || !m_keyset || m_readOnly || !m_rows->writable()
         || found->kind == ado_detail::Kind::Computed || found->origin.isEmpty()) {
-        ADO_RAISE_DETAIL(CAdoException::ValueRefused, m_failure.isEmpty() ? QCoreApplication::translate(
-                                                          "CAdoRecordset", "This value cannot be changed here.")
-                                                                          : m_failure);
+        if (m_failure.isEmpty()) {
+            ADO_RAISE_DETAIL(CAdoException::ValueRefused,
+                             QCoreApplication::translate("CAdoRecordset", "This value cannot be changed here."));
+        }
+        ADO_RAISE_KIND(CAdoException::ValueRefused, m_failure, m_failureKind);
     }
     return *found;
 }
@@ -182,9 +187,11 @@ void CAdoRecordset::setValue(int column, Value&& value)
 void CAdoRecordset::Update()
 {
     if (!onRow()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_failure.isEmpty() ? QCoreApplication::translate(
-                                                         "CAdoRecordset", "There is no current item to write.")
-                                                                         : m_failure);
+        if (m_failure.isEmpty()) {
+            ADO_RAISE_DETAIL(CAdoException::CannotWrite,
+                             QCoreApplication::translate("CAdoRecordset", "There is no current item to write."));
+        }
+        ADO_RAISE_KIND(CAdoException::CannotWrite, m_failure, m_failureKind);
     }
     if (m_dirtyCount == 0) {
         return;
@@ -227,4 +234,5 @@ void CAdoRecordset::Close() noexcept
     m_connection.reset();
     m_generation = 0;
     m_failure.clear();
+    m_failureKind = CAdoException::Kind::Other;
 }

@@ -121,6 +121,7 @@ private:
 
     // Why the last Open failed; told with the errors that follow from it.
     QString m_failure;
+    CAdoException::Kind m_failureKind = CAdoException::Kind::Other;
 
     CAdoField m_field;
 };

@@ -1,9 +1,6 @@
 #include "store/access/FailureText.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
-
-#include <initializer_list>
 
 namespace
 {
@@ -23,39 +20,6 @@ const char* const kUnreachable = QT_TRANSLATE_NOOP("FailureText", "The %1 cannot
 QString translated(const char* source)
 {
     return QCoreApplication::translate("FailureText", source);
-}
-
-// The pattern of one text with its %1, %2 ... standing for anything.
-QString patternOf(const QString& text)
-{
-    static const QRegularExpression marker(QStringLiteral("%[1-9]"));
-    QString pattern;
-    qsizetype from = 0;
-    for (auto match = marker.globalMatch(text); match.hasNext();) {
-        const QRegularExpressionMatch next = match.next();
-        pattern += QRegularExpression::escape(text.mid(from, next.capturedStart() - from)) + QStringLiteral(".*");
-        from = next.capturedEnd();
-    }
-    return pattern + QRegularExpression::escape(text.mid(from));
-}
-
-// detail holds one of the texts, in the interface's language or in English.
-bool holdsAny(const QString& detail, std::initializer_list<const char*> sources)
-{
-    if (detail.isEmpty()) {
-        return false;
-    }
-    for (const char* source : sources) {
-        for (const QString& text : {translated(source), QString::fromUtf8(source)}) {
-            // The connection gives its last failure a capital first letter.
-            const QRegularExpression pattern(patternOf(text), QRegularExpression::DotMatchesEverythingOption
-                                                                  | QRegularExpression::CaseInsensitiveOption);
-            if (pattern.match(detail).hasMatch()) {
-                return true;
-            }
-        }
-    }
-    return false;
 }
 } // namespace
 
@@ -107,24 +71,4 @@ QString FailureText::unreachable(const QString& server, const QString& cause)
 QString FailureText::unreachable(const QString& server)
 {
     return translated(kUnreachable).arg(server);
-}
-
-bool FailureText::saysLocked(const QString& detail)
-{
-    return holdsAny(detail, {kLocked});
-}
-
-bool FailureText::saysItemGone(const QString& detail)
-{
-    return holdsAny(detail, {kItemGone, kHeldItemGone});
-}
-
-bool FailureText::saysTooSlow(const QString& detail)
-{
-    return holdsAny(detail, {kNoAnswer, kSilent, kUnfinished, kUnreachableInTime});
-}
-
-bool FailureText::saysServerAway(const QString& detail)
-{
-    return saysTooSlow(detail) || holdsAny(detail, {kLost, kUnreachableBecause, kUnreachable});
 }

@@ -2,11 +2,10 @@
 
 #include <QString>
 
-// The words of the catalog's failures that callers tell apart: a server gone
-// or slow, a lock that another program holds, an item gone meanwhile. They
-// are made here, in the interface's language, and recognised here in that
-// language and in English, so that no caller looks for words of its own and
-// the choice of message is the same in every language.
+// The words of the catalog's failures: a server gone or slow, a lock that
+// another program holds, an item gone meanwhile, in the interface's
+// language. They are the detail of a failure; callers tell failures apart by
+// their kind (CAdoException::Kind), never by these words.
 class FailureText
 {
 public:
@@ -26,14 +25,4 @@ public:
     static QString unreachableInTime(const QString& server, int seconds);
     static QString unreachable(const QString& server, const QString& cause);
     static QString unreachable(const QString& server);
-
-    // detail (a failure's own words, perhaps inside a longer text) says that
-    // another program holds the lock.
-    static bool saysLocked(const QString& detail);
-    // ... that the item is gone.
-    static bool saysItemGone(const QString& detail);
-    // ... that the server did not answer, or not finish, in time.
-    static bool saysTooSlow(const QString& detail);
-    // ... that the server is gone, cut off, cannot be reached or is too slow.
-    static bool saysServerAway(const QString& detail);
 };

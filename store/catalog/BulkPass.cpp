@@ -150,7 +150,7 @@ long BulkPass::run(CAdoConnection& connection, const Pass& pass, JournalAction* 
 {
     CAdoTransaction transaction(connection);
     if (!transaction.active()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, connection);
     }
     std::unique_ptr<Before> before;
     if (journal && CAdoCommand::available(connection)) {
@@ -158,7 +158,7 @@ long BulkPass::run(CAdoConnection& connection, const Pass& pass, JournalAction* 
     }
     CAdoRecordset rs;
     if (!rs.Open(pass.query, pass.values, connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotRead, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotRead, connection);
     }
     const long count = rs.GetRecordCount();
     if (before && before->rows() != static_cast<size_t>(count)) {
@@ -195,7 +195,7 @@ long BulkPass::run(CAdoConnection& connection, const Pass& pass, JournalAction* 
     }
     rs.Close();
     if (!transaction.commit()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, connection);
     }
     return written;
 }
@@ -282,7 +282,7 @@ long BulkPass::run(CAdoConnection& connection, const Statement& pass, JournalAct
 {
     CAdoTransaction transaction(connection);
     if (!transaction.active()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, connection);
     }
     Sql update{QStringLiteral("UPDATE ShoppingLists SET "), {}};
     update += assignments(pass);
@@ -313,7 +313,7 @@ long BulkPass::run(CAdoConnection& connection, const Statement& pass, JournalAct
         written = write.run();
     }
     if (!transaction.commit()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, connection);
     }
     return written;
 }

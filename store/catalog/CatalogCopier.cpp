@@ -161,7 +161,7 @@ long writeJournal(const SourceCatalog& source, CAdoConnection& target)
         return 0;
     }
     if (!Journal::ensureTables(target)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, target.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, target);
     }
     CAdoCommand(target, QStringLiteral("DELETE FROM JournalChanges")).run();
     CAdoCommand(target, QStringLiteral("DELETE FROM JournalActions")).run();

@@ -1,21 +1,24 @@
 #include "store/catalog/CatalogFailure.h"
 
 #include "store/access/CAdoException.h"
+#include "store/access/CatalogLocation.h"
 #include "store/access/FailureText.h"
 #include "store/catalog/Catalog.h"
+#include "store/postgres/PgSession.h"
 
 #include <QCoreApplication>
 
 QString CatalogFailure::text(const CAdoException& error)
 {
-    // A catalog on a server that went away: the user's terms are the server
-    // and that it cannot be reached, whatever the command was doing.
-    const QString server = Catalog::displayName();
-    if (FailureText::saysLocked(error.m_strDetail)) {
+    if (error.kind() == CAdoException::Kind::Locked) {
         return lockedElsewhere();
     }
-    if (!server.isEmpty() && !error.m_strDetail.isEmpty() && error.m_strDetail.contains(server)) {
-        if (FailureText::saysTooSlow(error.m_strDetail)) {
+    // A catalog on a server that went away: the user's terms are the server
+    // and that it cannot be reached, whatever the command was doing.
+    const QString chosen = CatalogLocation::chosen();
+    if (error.serverAway() && PgSession::isUri(chosen)) {
+        const QString server = Catalog::displayName();
+        if (error.kind() == CAdoException::Kind::TooSlow) {
             return QCoreApplication::translate("CatalogFailure", "The %1 did not answer in time.").arg(server);
         }
         return QCoreApplication::translate("CatalogFailure", "The %1 cannot be reached.").arg(server);
@@ -41,11 +44,6 @@ QString CatalogFailure::text(const CAdoException& error)
 QString CatalogFailure::lockedElsewhere()
 {
     return FailureText::lockedElsewhere();
-}
-
-bool CatalogFailure::serverAway(const QString& detail)
-{
-    return FailureText::saysServerAway(detail);
 }
 
 QString CatalogFailure::detail(const CAdoException& error)

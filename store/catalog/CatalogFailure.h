@@ -11,13 +11,10 @@ class CatalogFailure
 {
 public:
     // "The change was not saved: the catalog could not be written." and the
-    // like, by the kind of failure.
+    // like, by the kind of failure (never by its words), then by its code.
     static QString text(const CAdoException& error);
     // The one sentence for a write that met another program's lock.
     static QString lockedElsewhere();
-    // True when detail (a failure's own words) says that the catalog's
-    // server is gone, cut off or does not answer.
-    static bool serverAway(const QString& detail);
 
     // "Error -18: attempt to write a readonly database".
     static QString detail(const CAdoException& error);

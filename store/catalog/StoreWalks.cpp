@@ -190,7 +190,7 @@ bool StoreWalks::setWalk(const QString& store, const QStringList& departments, c
                          QCoreApplication::translate("StoreWalks", "A walk belongs to one store."));
     }
     if (!ensureTable(m_connection)) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, m_connection);
     }
     const QStringList walk = distinctNames(departments);
     JournalAction action(m_connection, label.isEmpty() ? QStringLiteral("Walk of ") + name : label);

@@ -314,7 +314,7 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
     try {
         CAdoTransaction transaction(m_connection);
         if (!transaction.active()) {
-            ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
+            ADO_RAISE_LAST(CAdoException::CannotWrite, m_connection);
         }
         lockForWriting(m_connection, true);
         ensureIdIndex(m_connection);
@@ -345,7 +345,7 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
             written += action.itemCount;
         }
         if (!transaction.commit()) {
-            ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
+            ADO_RAISE_LAST(CAdoException::CannotWrite, m_connection);
         }
         return {true, written, {}};
     } catch (const CAdoException& error) {

@@ -125,7 +125,7 @@ void JournalAction::record(const RowChange& change)
 void JournalAction::begin()
 {
     if (!m_transaction.active()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, m_connection);
     }
     if (!CAdoCommand::available(m_connection) || (!m_tablesReady && !Journal::ensureTables(m_connection))) {
         m_journalling = Journalling::No;
@@ -199,7 +199,7 @@ void JournalAction::prune()
 void JournalAction::commit()
 {
     if (!m_transaction.active()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, m_connection);
     }
     try {
         recordWatched();
@@ -220,6 +220,6 @@ void JournalAction::commit()
         throw;
     }
     if (!m_transaction.commit()) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, m_connection.lastError());
+        ADO_RAISE_LAST(CAdoException::CannotWrite, m_connection);
     }
 }

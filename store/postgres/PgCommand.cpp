@@ -55,17 +55,18 @@ PgSession& PgCommand::session() const
     return static_cast<PgConnection*>(engine)->session();
 }
 
-void PgCommand::fail(int code, const QString& detail) const
+void PgCommand::fail(int code, const QString& detail, CAdoException::Kind kind) const
 {
-    m_owner.noteError(detail);
-    throw CAdoException::withDetail(code, __LINE__, detail);
+    m_owner.noteError(detail, kind);
+    throw CAdoException::withDetail(code, __LINE__, detail, kind);
 }
 
 void PgCommand::bind(int parameter, const SqlValue& value)
 {
     if (parameter < 1 || parameter > static_cast<int>(m_params.size())) {
         fail(CAdoException::ValueRefused,
-             QCoreApplication::translate("PgCommand", "The statement has no parameter %1.").arg(parameter));
+             QCoreApplication::translate("PgCommand", "The statement has no parameter %1.").arg(parameter),
+             CAdoException::Kind::Invalid);
     }
     reset();
     m_params[static_cast<size_t>(parameter - 1)] = serverText(value);
@@ -86,7 +87,7 @@ void PgCommand::execute()
     m_result = server.exec(m_sql, error, params);
     if (!m_result) {
         fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
-             ado_detail::SharedConnection::sentence(error));
+             ado_detail::SharedConnection::sentence(error), server.lastKind());
     }
     m_row = -1;
     m_fields.clear();

@@ -55,7 +55,8 @@ private:
     // Runs the statement when it has not run since the last bind or reset;
     // raises when the server refuses it.
     void execute();
-    [[noreturn]] void fail(int code, const QString& detail) const;
+    [[noreturn]] void fail(int code, const QString& detail,
+                           CAdoException::Kind kind = CAdoException::Kind::Other) const;
 
     // How a column's text is read.
     enum class Form : unsigned char

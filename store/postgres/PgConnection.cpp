@@ -25,9 +25,10 @@ PgSession* PgConnection::sessionOf(const CAdoConnection& connection)
 bool PgConnection::open(const QString& location)
 {
     QString error;
-    m_session = PgSession::connect(location, error);
+    CAdoException::Kind kind = CAdoException::Kind::Other;
+    m_session = PgSession::connect(location, error, &kind);
     if (!m_session) {
-        m_owner.noteError(error);
+        m_owner.noteError(error, kind);
         return false;
     }
     return true;
@@ -54,7 +55,8 @@ bool PgConnection::serverStatement(ado_detail::SharedConnection& owner, const QB
     if (count != static_cast<int>(parameters.size())) {
         owner.noteError(QCoreApplication::translate("PgConnection", "the statement takes %1 values, %2 were given")
                             .arg(count)
-                            .arg(parameters.size()));
+                            .arg(parameters.size()),
+                        CAdoException::Kind::Invalid);
         return false;
     }
     for (const SqlValue& value : parameters) {
@@ -76,7 +78,7 @@ bool PgConnection::execute(const QByteArray& sql, const std::vector<SqlValue>& p
     }
     QString error;
     if (!m_session->exec(text, error, params)) {
-        m_owner.noteError(error);
+        m_owner.noteError(error, m_session->lastKind());
         return false;
     }
     return true;

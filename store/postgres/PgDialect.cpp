@@ -379,3 +379,16 @@ QString PgDialect::columnName(const QByteArray& reported)
     }
     return QString::fromUtf8(reported);
 }
+
+QByteArray PgDialect::leadingWord(const QByteArray& sql)
+{
+    qsizetype start = 0;
+    while (start < sql.size() && std::isspace(static_cast<unsigned char>(sql[start]))) {
+        ++start;
+    }
+    qsizetype end = start;
+    while (end < sql.size() && std::isalpha(static_cast<unsigned char>(sql[end]))) {
+        ++end;
+    }
+    return sql.mid(start, end - start).toUpper();
+}

@@ -11,6 +11,8 @@
 class PgDialect
 {
 public:
+    // The statement's first word in capitals ("ROLLBACK").
+    static QByteArray leadingWord(const QByteArray& sql);
     // The statement as PostgreSQL is to run it:
     // - a missing value sorts first in ascending order, as on SQLite: every
     //   ORDER BY term and every indexed column gets NULLS FIRST (NULLS LAST

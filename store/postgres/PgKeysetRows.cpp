@@ -126,7 +126,7 @@ std::unique_ptr<IRowSource> PgKeysetRows::query(SharedConnection& owner, PgSessi
     QString error;
     PgSession::Result result = session.exec(text, error, params);
     if (!result) {
-        owner.noteError(error);
+        owner.noteError(error, session.lastKind());
         return nullptr;
     }
     const PGresult* rows = result.get();
@@ -164,10 +164,10 @@ std::unique_ptr<IRowSource> PgKeysetRows::query(SharedConnection& owner, PgSessi
     return cached;
 }
 
-void PgKeysetRows::refused(const QString& error)
+void PgKeysetRows::refused(const QString& error, CAdoException::Kind kind)
 {
-    m_owner.noteError(error);
-    ADO_RAISE_DETAIL(CAdoException::CannotWrite, SharedConnection::sentence(error));
+    m_owner.noteError(error, kind);
+    ADO_RAISE_KIND(CAdoException::CannotWrite, SharedConnection::sentence(error), kind);
 }
 
 void PgKeysetRows::writeRow(IConnectionBackend& engine, qint64 key, const std::vector<int>& columns,
@@ -199,11 +199,11 @@ void PgKeysetRows::writeRow(IConnectionBackend& engine, qint64 key, const std::v
         PgWriteBatch& held = session.heldWrites();
         QString error;
         if ((!held.fits(m_table, m_keyColumn, targets) || held.holds(key)) && !session.sendHeldWrites(error)) {
-            refused(error);
+            refused(error, session.lastKind());
         }
         held.add(m_table, m_keyColumn, targets, key, params);
         if (held.size() >= PgWriteBatch::Limit && !session.sendHeldWrites(error)) {
-            refused(error);
+            refused(error, session.lastKind());
         }
         return;
     }
@@ -221,9 +221,9 @@ void PgKeysetRows::writeRow(IConnectionBackend& engine, qint64 key, const std::v
     QString error;
     const PgSession::Result result = session.exec(sql, error, raw);
     if (!result) {
-        refused(error);
+        refused(error, session.lastKind());
     }
     if (qstrcmp(PQcmdTuples(result.get()), "0") == 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, FailureText::itemGone());
+        ADO_RAISE_KIND(CAdoException::CannotWrite, FailureText::itemGone(), CAdoException::Kind::Gone);
     }
 }

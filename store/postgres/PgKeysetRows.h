@@ -34,7 +34,7 @@ protected:
                   const std::vector<ado_detail::Value>& values) override;
 
 private:
-    [[noreturn]] void refused(const QString& error);
+    [[noreturn]] void refused(const QString& error, CAdoException::Kind kind);
 
     ado_detail::SharedConnection& m_owner;
     QByteArray m_table;     // quoted, for the UPDATE

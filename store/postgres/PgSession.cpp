@@ -2,13 +2,14 @@
 
 #include "store/access/FailureText.h"
 #include "store/access/ServerWait.h"
+#include "store/postgres/PgConnect.h"
 #include "store/postgres/PgDialect.h"
+#include "store/postgres/PgFailure.h"
+#include "store/postgres/PgTableReader.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
-#include <cctype>
-#include <cerrno>
 #include <cstdlib>
 #include <limits>
 
@@ -22,40 +23,6 @@ void ignoreNotice(void*, const char*)
 {
     // Notices ("already exists, skipping") are not failures and nobody reads
     // a terminal: they go nowhere.
-}
-
-QString errorOf(const PGresult* result, const PGconn* conn)
-{
-    const char* primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-    QString text = QString::fromUtf8(primary ? primary : PQerrorMessage(conn)).trimmed();
-    if (text.isEmpty()) {
-        text = FailureText::silentServer();
-    }
-    return text;
-}
-
-// How a connect (or a reset) that was begun without blocking ended.
-enum class Connecting
-{
-    Done,
-    Refused,
-    TimedOut
-};
-
-// Drives a connect begun with PQconnectStart (or PQresetStart, with reset)
-// until it ends or the deadline passes.
-Connecting finishConnect(PGconn* conn, bool reset, const QDeadlineTimer& deadline)
-{
-    ServerWait wait;
-    PostgresPollingStatusType state = PQstatus(conn) == CONNECTION_BAD ? PGRES_POLLING_FAILED : PGRES_POLLING_WRITING;
-    while (state == PGRES_POLLING_READING || state == PGRES_POLLING_WRITING) {
-        const short events = state == PGRES_POLLING_READING ? POLLIN : POLLOUT;
-        if (!wait.forSocket(PQsocket(conn), events, deadline)) {
-            return Connecting::TimedOut;
-        }
-        state = reset ? PQresetPoll(conn) : PQconnectPoll(conn);
-    }
-    return state == PGRES_POLLING_OK ? Connecting::Done : Connecting::Refused;
 }
 
 // Marks a session's connection as under way with the server for a scope.
@@ -76,72 +43,6 @@ private:
     bool& m_flag;
     bool m_before;
 };
-
-QDeadlineTimer deadlineIn(int seconds)
-{
-    return seconds > 0 ? QDeadlineTimer(std::chrono::seconds(seconds)) : QDeadlineTimer(QDeadlineTimer::Forever);
-}
-
-// The time limit of conn's waits: its connect_timeout (ours unless the URI
-// gives one; below 2 s counts as 2, as libpq counts it).
-int waitSecondsOf(PGconn* conn)
-{
-    int seconds = PgSession::DefaultWaitSeconds;
-    PQconninfoOption* options = PQconninfo(conn);
-    for (PQconninfoOption* option = options; option && option->keyword; ++option) {
-        if (qstrcmp(option->keyword, "connect_timeout") == 0 && option->val) {
-            bool ok = false;
-            const int given = QByteArray(option->val).trimmed().toInt(&ok);
-            if (ok) {
-                seconds = given <= 0 ? 0 : std::max(given, 2);
-            }
-        }
-    }
-    PQconninfoFree(options);
-    return seconds;
-}
-
-// The cause of a failure to connect in the user's terms, from the class of
-// the server's error (in the verbose message, "FATAL:  3D000: ...").
-QString connectFailure(const QString& server, const QByteArray& message)
-{
-    const qsizetype fatal = message.indexOf("FATAL:  ");
-    QByteArray state;
-    QByteArray detail = message.trimmed();
-    if (fatal >= 0 && message.size() >= fatal + 14 && message[fatal + 13] == ':') {
-        state = message.mid(fatal + 8, 5);
-        detail = message.mid(fatal + 15);
-        detail = detail.left(detail.indexOf('\n')).trimmed();
-    }
-    const QString said = QString::fromUtf8(detail);
-    if (state == "3D000") {
-        return QCoreApplication::translate("PgSession", "The database on the %1 does not exist (%2).")
-            .arg(server, said);
-    }
-    if (state.startsWith("28")) {
-        return QCoreApplication::translate("PgSession", "The %1 did not accept the user name or password (%2).")
-            .arg(server, said);
-    }
-    if (state == "42501") {
-        return QCoreApplication::translate("PgSession", "The user has no permission to connect to the %1 (%2).")
-            .arg(server, said);
-    }
-    return FailureText::unreachable(server, said);
-}
-
-// The statement's first word in capitals ("ROLLBACK").
-QByteArray leadingWord(const QByteArray& sql)
-{
-    qsizetype start = 0;
-    while (start < sql.size() && std::isspace(static_cast<unsigned char>(sql[start]))) {
-        ++start;
-    }
-    qsizetype end = start;
-    while (end < sql.size() && std::isalpha(static_cast<unsigned char>(sql[end]))) {
-        ++end;
-    }
-    return sql.mid(start, end - start).toUpper();
-}
 } // namespace
 
 PgSession::PgSession(PGconn* conn)
@@ -159,49 +60,7 @@ bool PgSession::isUri(const QString& location)
 
 QString PgSession::describe(const QString& uri)
 {
-    char* error = nullptr;
-    PQconninfoOption* options = PQconninfoParse(uri.toUtf8().constData(), &error);
-    PQfreemem(error);
-    if (!options) {
-        // libpq cannot read it, so nothing in it can be told apart for sure:
-        // shown as typed, less everything up to the last '@' (a user and a
-        // password, whatever they hold) and everything from the options on.
-        const qsizetype scheme = uri.indexOf(QLatin1String("://"));
-        QString rest = scheme >= 0 ? uri.mid(scheme + 3) : uri;
-        const qsizetype at = rest.lastIndexOf(QLatin1Char('@'));
-        if (at >= 0) {
-            rest = rest.mid(at + 1);
-        }
-        return (scheme >= 0 ? uri.left(scheme + 3) : QString()) + rest.section(QLatin1Char('?'), 0, 0);
-    }
-    QString host;
-    QString port;
-    QString dbname;
-    QString user;
-    for (PQconninfoOption* option = options; option->keyword; ++option) {
-        const QString value = QString::fromUtf8(option->val ? option->val : "");
-        if (qstrcmp(option->keyword, "host") == 0) {
-            host = value;
-        } else if (qstrcmp(option->keyword, "port") == 0) {
-            port = value;
-        } else if (qstrcmp(option->keyword, "dbname") == 0) {
-            dbname = value;
-        } else if (qstrcmp(option->keyword, "user") == 0) {
-            user = value;
-        }
-    }
-    PQconninfoFree(options);
-    if (host.isEmpty()) {
-        host = QStringLiteral("localhost");
-    }
-    QString text = host;
-    if (!port.isEmpty()) {
-        text += QLatin1Char(':') + port;
-    }
-    if (!dbname.isEmpty()) {
-        text += QLatin1Char('/') + dbname;
-    }
-    return QCoreApplication::translate("PgSession", "PostgreSQL server %1").arg(text);
+    return PgConnect::describe(uri);
 }
 
 QByteArray PgSession::programTag()
@@ -209,8 +68,11 @@ QByteArray PgSession::programTag()
     return "grocelle " + QByteArray::number(static_cast<qint64>(getpid()));
 }
 
-std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error)
+std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error, CAdoException::Kind* kind)
 {
+    CAdoException::Kind ignored = CAdoException::Kind::Other;
+    CAdoException::Kind& failure = kind ? *kind : ignored;
+    failure = CAdoException::Kind::Other;
     const QByteArray text = uri.toUtf8();
     char* parseError = nullptr;
     PQconninfoOption* parsed = PQconninfoParse(text.constData(), &parseError);
@@ -236,16 +98,17 @@ std::unique_ptr<PgSession> PgSession::connect(const QString& uri, QString& error
         return nullptr;
     }
     session->m_description = describe(uri);
-    session->m_waitSeconds = waitSecondsOf(conn);
+    session->m_waitSeconds = PgConnect::waitSecondsOf(conn);
     // The server's error class comes with its message.
     PQsetErrorVerbosity(conn, PQERRORS_VERBOSE);
-    const Connecting connecting = finishConnect(conn, false, deadlineIn(session->m_waitSeconds));
-    if (connecting == Connecting::TimedOut) {
+    const PgConnect::Outcome connecting = PgConnect::finish(conn, false, PgConnect::deadlineIn(session->m_waitSeconds));
+    if (connecting == PgConnect::Outcome::TimedOut) {
         error = FailureText::unreachableInTime(session->m_description, session->m_waitSeconds);
+        failure = CAdoException::Kind::TooSlow;
         return nullptr;
     }
-    if (connecting != Connecting::Done) {
-        error = connectFailure(session->m_description, PQerrorMessage(conn));
+    if (connecting != PgConnect::Outcome::Done) {
+        error = PgConnect::failure(session->m_description, PQerrorMessage(conn), failure);
         return nullptr;
     }
     PQsetErrorVerbosity(conn, PQERRORS_DEFAULT);
@@ -291,11 +154,6 @@ bool PgSession::configure()
         }
     }
     return true;
-}
-
-QString PgSession::lockedElsewhere()
-{
-    return FailureText::lockedElsewhere();
 }
 
 namespace
@@ -345,7 +203,7 @@ PgSession::Result PgSession::roundTrip(const QByteArray& sql, const std::vector<
 PgSession::Result PgSession::awaitResult(Outcome& outcome)
 {
     PGconn* conn = m_conn.get();
-    const QDeadlineTimer deadline = deadlineIn(m_waitSeconds);
+    const QDeadlineTimer deadline = PgConnect::deadlineIn(m_waitSeconds);
     ServerWait wait;
     Result last;
     for (;;) {
@@ -427,11 +285,11 @@ bool PgSession::restore()
     if (!PQresetStart(conn)) {
         return false;
     }
-    const Connecting connecting = finishConnect(conn, true, deadlineIn(m_waitSeconds));
-    if (connecting == Connecting::TimedOut) {
+    const PgConnect::Outcome connecting = PgConnect::finish(conn, true, PgConnect::deadlineIn(m_waitSeconds));
+    if (connecting == PgConnect::Outcome::TimedOut) {
         m_gaveUp.start();
     }
-    return connecting == Connecting::Done && connected() && configure();
+    return connecting == PgConnect::Outcome::Done && connected() && configure();
 }
 
 bool PgSession::refusedWhileBusy(QString& error)
@@ -440,6 +298,7 @@ bool PgSession::refusedWhileBusy(QString& error)
         return false;
     }
     m_lastState = "55006";
+    m_lastKind = CAdoException::Kind::Other;
     error = QCoreApplication::translate("PgSession",
                                         "the connection to the %1 is still waiting for the answer to another statement")
                 .arg(m_description);
@@ -450,27 +309,10 @@ QString PgSession::failureText(const PGresult* result, Outcome outcome)
 {
     if (outcome == Outcome::TimedOut) {
         m_lastState = "08006";
+        m_lastKind = CAdoException::Kind::TooSlow;
         return FailureText::noAnswer(m_description, m_waitSeconds);
     }
-    QString error = errorOf(result, m_conn.get());
-    // A failure that the server did not report itself is the connection's
-    // own: the server went away or cannot be reached.
-    const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
-    m_lastState = state ? QByteArray(state) : QByteArray("08006");
-    if (!state || !connected() || m_lastState.startsWith("08") || m_lastState.startsWith("57P")) {
-        m_lastState = "08006";
-        error = FailureText::connectionLost(m_description, error);
-    } else if (m_lastState == "55P03") {
-        error = lockedElsewhere();
-    } else if (m_lastState == "57014") {
-        error = FailureText::unfinished(m_description, m_waitSeconds);
-    } else if (lastFailureIsTransient()) {
-        error = QCoreApplication::translate("PgSession",
-                                            "another program changed the same items at the same moment, so nothing of "
-                                            "this change was kept (%1).  Please try again")
-                    .arg(error);
-    }
-    return error;
+    return PgFailure::ofResult(result, m_conn.get(), m_description, m_waitSeconds, m_lastState, m_lastKind);
 }
 
 PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const std::vector<const char*>& params)
@@ -486,7 +328,7 @@ PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const st
     if (!result && outcome == Outcome::Lost && idle && !connected()) {
         // Cut off on the way: a read is run once more on a new connection;
         // a write may have landed, and is not sent again.
-        const QByteArray word = leadingWord(sql);
+        const QByteArray word = PgDialect::leadingWord(sql);
         if ((word == "SELECT" || word == "SHOW" || word == "VALUES") && restore()) {
             result = roundTrip(sql, params, false, outcome);
         }
@@ -497,6 +339,7 @@ PgSession::Result PgSession::run(const QByteArray& sql, QString& error, const st
         return nullptr;
     }
     m_lastState.clear();
+    m_lastKind = CAdoException::Kind::Other;
     return result;
 }
 
@@ -524,6 +367,7 @@ bool PgSession::sendHeldWrites(QString& error)
     if (std::atoi(PQcmdTuples(result.get())) != rows) {
         // The server's transaction goes on: this one must not commit.
         m_heldWriteFailed = true;
+        m_lastKind = CAdoException::Kind::Gone;
         error = FailureText::heldItemGone();
         return false;
     }
@@ -535,7 +379,7 @@ PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const s
     if (refusedWhileBusy(error)) {
         return nullptr;
     }
-    const QByteArray word = leadingWord(sql);
+    const QByteArray word = PgDialect::leadingWord(sql);
     if (word == "ROLLBACK" || word == "ABORT") {
         // Every write held was made after the last statement sent, and so
         // after the savepoint or the start that the rollback returns to.
@@ -552,6 +396,7 @@ PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const s
         QString ignored;
         run("ROLLBACK", ignored, {});
         m_heldWriteFailed = false;
+        m_lastKind = CAdoException::Kind::Other;
         error = QCoreApplication::translate("PgSession", "the change was undone after a failure");
         return nullptr;
     }
@@ -569,11 +414,13 @@ PgSession::Result PgSession::exec(const QByteArray& sql, QString& error, const s
     }
     Result result = run(sql, error, params);
     const QByteArray state = m_lastState; // the statement's, not the savepoint's
+    const CAdoException::Kind kind = m_lastKind;
     if (!result) {
         run("ROLLBACK TO SAVEPOINT grocelle_structure", ignored, {});
     }
     run("RELEASE SAVEPOINT grocelle_structure", ignored, {});
     m_lastState = state;
+    m_lastKind = kind;
     return result;
 }
 
@@ -591,50 +438,11 @@ const PgSession::Table* PgSession::table(Oid oid)
         return nullptr;
     }
     const QByteArray id = QByteArray::number(oid);
-    const Result result =
-        run("SELECT a.attnum, a.attname, format_type(a.atttypid, a.atttypmod), a.attrelid::regclass::text, "
-            "(SELECT min((regexp_match(pg_get_constraintdef(c.oid), 'char_length\\(.*<=\\s*(\\d+)'))[1]::int) "
-            "FROM pg_constraint c WHERE c.conrelid = a.attrelid AND c.contype = 'c' AND c.conkey = ARRAY[a.attnum]) "
-            "FROM pg_attribute a WHERE a.attrelid = $1::oid AND a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum",
-            error, {id.constData()});
+    const Result result = run(PgTableReader::Statement, error, {id.constData()});
     if (!result || PQntuples(result.get()) == 0) {
         return nullptr;
     }
-    auto table = std::make_unique<Table>();
-    const int rows = PQntuples(result.get());
-    table->quotedName = PQgetvalue(result.get(), 0, 3);
-    for (int row = 0; row < rows; ++row) {
-        const int number = atoi(PQgetvalue(result.get(), row, 0));
-        if (number <= 0) {
-            continue;
-        }
-        if (static_cast<int>(table->columns.size()) < number) {
-            table->columns.resize(static_cast<size_t>(number));
-        }
-        Attribute& column = table->columns[static_cast<size_t>(number - 1)];
-        const QByteArray name = PQgetvalue(result.get(), row, 1);
-        column.present = true;
-        column.name = PgDialect::columnName(name);
-        column.quoted = '"' + QByteArray(name).replace('"', "\"\"") + '"';
-        QByteArray declared = PQgetvalue(result.get(), row, 2);
-        column.type = declared;
-        // A type of another schema comes qualified: its own name decides.
-        const qsizetype paren = declared.indexOf('(');
-        const qsizetype dot = declared.lastIndexOf('.', paren < 0 ? -1 : paren);
-        if (dot >= 0) {
-            declared = declared.mid(dot + 1);
-        }
-        if (declared == "boolean" || declared == "bitflag") {
-            declared = "bit";
-        }
-        column.kind = ado_detail::kindOfDeclared(declared, column.maxChars);
-        if (!PQgetisnull(result.get(), row, 4) && column.kind == ado_detail::Kind::Text) {
-            column.maxChars = atoi(PQgetvalue(result.get(), row, 4));
-        }
-        if (qstricmp(name.constData(), KeyColumn) == 0) {
-            table->keyColumn = number;
-        }
-    }
+    std::unique_ptr<Table> table = PgTableReader::read(result.get());
     const Table* found = table.get();
     m_tables.emplace(oid, std::move(table));
     return found;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/access/AdoDetail.h"
+#include "store/access/CAdoException.h"
 #include "store/postgres/PgWriteBatch.h"
 
 #include <QByteArray>
@@ -57,7 +58,8 @@ public:
     // libpq options); null with error set when that fails. error then starts
     // with the cause in the user's terms ("The database ... does not exist")
     // as the server's error class tells it.
-    static std::unique_ptr<PgSession> connect(const QString& uri, QString& error);
+    // kind, when given, is set to the kind of that failure.
+    static std::unique_ptr<PgSession> connect(const QString& uri, QString& error, CAdoException::Kind* kind = nullptr);
     // True for a text that names a PostgreSQL catalog rather than a file.
     static bool isUri(const QString& location);
     // The name this program's connections go by on the server (unless the
@@ -118,11 +120,12 @@ public:
     bool reconnect();
     // The time limit of this session's waits, in seconds; 0 for none.
     int waitSeconds() const { return m_waitSeconds; }
-    // The words of a failure to take a lock that another program holds.
-    static QString lockedElsewhere();
 
     // The SQLSTATE of the last failure ("40001"), empty after a success.
     const QByteArray& lastState() const { return m_lastState; }
+    // The kind of the last failure: from its SQLSTATE, or the connection's
+    // status and time limit when the server said nothing.
+    CAdoException::Kind lastKind() const { return m_lastKind; }
     // A failure that the same work, run again from its start, may not meet:
     // a serialization failure or a deadlock between two programs.
     bool lastFailureIsTransient() const;
@@ -176,6 +179,7 @@ private:
     QString m_description;
     int m_waitSeconds = DefaultWaitSeconds;
     QByteArray m_lastState;
+    CAdoException::Kind m_lastKind = CAdoException::Kind::Other;
     std::map<Oid, std::unique_ptr<Table>> m_tables;
     std::map<QByteArray, Oid> m_tableIds;
     PgWriteBatch m_held;

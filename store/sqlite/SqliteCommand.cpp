@@ -13,7 +13,7 @@ SqliteCommand::SqliteCommand(ado_detail::SharedConnection& owner, sqlite3* db, c
     const int prepared = sqlite3_prepare_v2(db, sql.constData(), static_cast<int>(sql.size()), &stmt, nullptr);
     m_stmt.reset(stmt);
     if (prepared != SQLITE_OK || !stmt) {
-        fail(CAdoException::CannotRead, sqlite_detail::message(db));
+        fail(CAdoException::CannotRead, sqlite_detail::message(db), sqlite_detail::kindOf(db));
     }
     m_writes = !sqlite3_stmt_readonly(stmt);
 }
@@ -27,10 +27,10 @@ sqlite3_stmt* SqliteCommand::statement() const
     return m_stmt.get();
 }
 
-void SqliteCommand::fail(int code, const QString& detail) const
+void SqliteCommand::fail(int code, const QString& detail, CAdoException::Kind kind) const
 {
-    m_owner.noteError(detail);
-    throw CAdoException::withDetail(code, __LINE__, detail);
+    m_owner.noteError(detail, kind);
+    throw CAdoException::withDetail(code, __LINE__, detail, kind);
 }
 
 void SqliteCommand::bind(int parameter, const SqlValue& value)
@@ -40,7 +40,8 @@ void SqliteCommand::bind(int parameter, const SqlValue& value)
         reset();
     }
     if (sqlite_detail::bindValue(stmt, parameter, value) != SQLITE_OK) {
-        fail(CAdoException::ValueRefused, sqlite_detail::message(sqlite3_db_handle(stmt)));
+        fail(CAdoException::ValueRefused, sqlite_detail::message(sqlite3_db_handle(stmt)),
+             sqlite_detail::kindOf(sqlite3_db_handle(stmt)));
     }
 }
 
@@ -55,7 +56,7 @@ bool SqliteCommand::next()
     reset();
     if (result != SQLITE_DONE) {
         fail(m_writes ? CAdoException::CannotWrite : CAdoException::CannotRead,
-             sqlite_detail::message(sqlite3_db_handle(stmt)));
+             sqlite_detail::message(sqlite3_db_handle(stmt)), sqlite_detail::kindOfCode(result));
     }
     return false;
 }

@@ -32,7 +32,8 @@ private:
     // The statement while its connection is still the one it was prepared
     // on; raises otherwise.
     sqlite3_stmt* statement() const;
-    [[noreturn]] void fail(int code, const QString& detail) const;
+    [[noreturn]] void fail(int code, const QString& detail,
+                           CAdoException::Kind kind = CAdoException::Kind::Other) const;
 
     ado_detail::SharedConnection& m_owner;
     quint64 m_generation = 0;

@@ -41,7 +41,7 @@ sqlite3* SqliteConnection::handleOf(const CAdoConnection& connection)
 
 void SqliteConnection::failed()
 {
-    m_owner.noteError(sqlite_detail::message(m_db.get()));
+    m_owner.noteError(sqlite_detail::message(m_db.get()), sqlite_detail::kindOf(m_db.get()));
 }
 
 bool SqliteConnection::open(const QString& location)
@@ -59,7 +59,7 @@ bool SqliteConnection::open(const QString& location)
         sqlite3_open_v2(file.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     sqlite_detail::DatabasePtr db(raw);
     if (opened != SQLITE_OK) {
-        m_owner.noteError(sqlite_detail::message(db.get()));
+        m_owner.noteError(sqlite_detail::message(db.get()), sqlite_detail::kindOf(db.get()));
         return false;
     }
     sqlite3_extended_result_codes(db.get(), 1);
@@ -68,14 +68,16 @@ bool SqliteConnection::open(const QString& location)
     // every letter, not only A to Z, as the server catalog does. Indexes made
     // by SQLite's own NOCASE are rebuilt once by the structure check.
     if (sqlite3_create_collation_v2(db.get(), "NOCASE", SQLITE_UTF8, nullptr, compareNames, nullptr) != SQLITE_OK) {
-        m_owner.noteError(sqlite_detail::message(db.get()));
+        m_owner.noteError(sqlite_detail::message(db.get()), sqlite_detail::kindOf(db.get()));
         return false;
     }
     // Opening reads nothing yet: read the schema now, so that a file that is
     // not a database is refused here, without anything written to it.
     char* error = nullptr;
-    if (sqlite3_exec(db.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error) != SQLITE_OK) {
-        m_owner.noteError(QString::fromUtf8(error ? error : "file is not a database"));
+    const int schemaRead = sqlite3_exec(db.get(), "SELECT count(*) FROM sqlite_master", nullptr, nullptr, &error);
+    if (schemaRead != SQLITE_OK) {
+        m_owner.noteError(QString::fromUtf8(error ? error : "file is not a database"),
+                          sqlite_detail::kindOfCode(schemaRead));
         sqlite3_free(error);
         return false;
     }
@@ -106,7 +108,8 @@ bool SqliteConnection::prepare(const QByteArray& sql, const std::vector<SqlValue
 {
     const int prepared = sqlite_detail::prepareSingle(m_db.get(), sql, stmt);
     if (prepared == SQLITE_MISUSE) {
-        m_owner.noteError(QCoreApplication::translate("SqliteConnection", "only one statement can be run at a time"));
+        m_owner.noteError(QCoreApplication::translate("SqliteConnection", "only one statement can be run at a time"),
+                          CAdoException::Kind::Invalid);
         return false;
     }
     if (prepared != SQLITE_OK) {
@@ -119,7 +122,8 @@ bool SqliteConnection::prepare(const QByteArray& sql, const std::vector<SqlValue
         m_owner.noteError(
             QCoreApplication::translate("SqliteConnection", "the statement takes %1 values, %2 were given")
                 .arg(sqlite3_bind_parameter_count(stmt.get()))
-                .arg(parameters.size()));
+                .arg(parameters.size()),
+            CAdoException::Kind::Invalid);
         return false;
     }
     if (bound != SQLITE_OK) {

@@ -76,6 +76,36 @@ QString message(sqlite3* db)
 {
     return ado_detail::SharedConnection::sentence(QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory"));
 }
+CAdoException::Kind kindOfCode(int code)
+{
+    using Kind = CAdoException::Kind;
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Kind::Locked;
+    case SQLITE_READONLY:
+        return Kind::ReadOnly;
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return Kind::NoPermission;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return Kind::Corrupt;
+    case SQLITE_CONSTRAINT:
+    case SQLITE_MISMATCH:
+    case SQLITE_TOOBIG:
+    case SQLITE_RANGE:
+        return Kind::Invalid;
+    default:
+        return Kind::Other;
+    }
+}
+
+CAdoException::Kind kindOf(sqlite3* db)
+{
+    return db ? kindOfCode(sqlite3_extended_errcode(db)) : CAdoException::Kind::Other;
+}
+
 ado_detail::ValueView viewOf(sqlite3_stmt* stmt, int column)
 {
     using ado_detail::Value;

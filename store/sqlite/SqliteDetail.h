@@ -37,6 +37,10 @@ int prepareSingle(sqlite3* db, const QByteArray& sql, StatementPtr& out);
 
 // SQLite's message of the last failure on db, as a sentence.
 QString message(sqlite3* db);
+// The kind of failure an SQLite result code (primary or extended) reports.
+CAdoException::Kind kindOfCode(int code);
+// The kind of the last failure on db.
+CAdoException::Kind kindOf(sqlite3* db);
 
 // Binds value to the parameter (from 1) of stmt; SQLite's result code.
 int bindValue(sqlite3_stmt* stmt, int parameter, const SqlValue& value);

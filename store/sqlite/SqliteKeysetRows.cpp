@@ -78,7 +78,7 @@ std::unique_ptr<SqliteKeysetRows> SqliteKeysetRows::read(ado_detail::SharedConne
         }
     }
     if (step != SQLITE_DONE) {
-        owner.noteError(sqlite_detail::message(db));
+        owner.noteError(sqlite_detail::message(db), sqlite_detail::kindOf(db));
         return nullptr;
     }
     rows->finish(keyed);
@@ -129,8 +129,8 @@ std::vector<Column> SqliteKeysetRows::columnsOf(sqlite3_stmt* stmt, int first)
 void SqliteKeysetRows::refused(sqlite3* db)
 {
     const QString message = sqlite_detail::message(db);
-    m_owner.noteError(message);
-    ADO_RAISE_DETAIL(CAdoException::CannotWrite, message);
+    m_owner.noteError(message, sqlite_detail::kindOf(db));
+    ADO_RAISE_KIND(CAdoException::CannotWrite, message, sqlite_detail::kindOf(db));
 }
 
 void SqliteKeysetRows::writeRow(IConnectionBackend& engine, qint64 key, const std::vector<int>& columns,
@@ -164,6 +164,6 @@ void SqliteKeysetRows::writeRow(IConnectionBackend& engine, qint64 key, const st
         refused(db);
     }
     if (sqlite3_changes(db) == 0) {
-        ADO_RAISE_DETAIL(CAdoException::CannotWrite, FailureText::itemGone());
+        ADO_RAISE_KIND(CAdoException::CannotWrite, FailureText::itemGone(), CAdoException::Kind::Gone);
     }
 }

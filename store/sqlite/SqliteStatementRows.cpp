@@ -37,7 +37,8 @@ SqliteStatementRows::SqliteStatementRows(ado_detail::SharedConnection& owner, co
 
 void SqliteStatementRows::failed()
 {
-    m_owner.noteError(sqlite_detail::message(sqlite3_db_handle(m_stmt.get())));
+    m_owner.noteError(sqlite_detail::message(sqlite3_db_handle(m_stmt.get())),
+                      sqlite_detail::kindOf(sqlite3_db_handle(m_stmt.get())));
 }
 
 bool SqliteStatementRows::next()

@@ -43,11 +43,11 @@ QString column(const CommandLine::Option& option)
     }
     return text;
 }
-} // namespace
 
-const std::vector<CommandLine::Option>& CommandLine::options()
+// What --catalog names, and the copying, export and import done on it.
+std::vector<CommandLine::Option> catalogOptions()
 {
-    static const std::vector<Option> table = {
+    return {
         {{QStringLiteral("catalog")},
          QStringLiteral("FILE|URL"),
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the catalog to work on: an SQLite file, or a\n"
@@ -84,6 +84,13 @@ const std::vector<CommandLine::Option>& CommandLine::options()
          {},
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --import: adds the file's quantities to those\n"
                                                          "of existing items instead of setting them."))},
+    };
+}
+
+// The window-less phone server and the phones it lets in.
+std::vector<CommandLine::Option> serverOptions()
+{
+    return {
         {{QStringLiteral("serve")},
          {},
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "serves the phone list without a window or display\n"
@@ -114,13 +121,26 @@ const std::vector<CommandLine::Option>& CommandLine::options()
         {{QStringLiteral("remove-device")},
          QStringLiteral("NAME"),
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "that phone's link stops working at once."))},
-        {{QStringLiteral("version"), QStringLiteral("v")},
-         {},
-         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "prints the version."))},
-        {{QStringLiteral("help"), QStringLiteral("h")},
-         {},
-         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "prints this text."))},
     };
+}
+} // namespace
+
+const std::vector<CommandLine::Option>& CommandLine::options()
+{
+    static const std::vector<Option> table = [] {
+        std::vector<Option> all = catalogOptions();
+        const std::vector<Option> server = serverOptions();
+        all.insert(all.end(), server.begin(), server.end());
+        all.insert(all.end(), {
+                                  {{QStringLiteral("version"), QStringLiteral("v")},
+                                   {},
+                                   QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "prints the version."))},
+                                  {{QStringLiteral("help"), QStringLiteral("h")},
+                                   {},
+                                   QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "prints this text."))},
+                              });
+        return all;
+    }();
     return table;
 }
 

@@ -106,26 +106,7 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     // Store names are shown as typed, never read as markup.
     m_currentCaption->setTextFormat(Qt::PlainText);
 
-    m_up = new QPushButton(tr("Up"), this);
-    m_up->setObjectName(QStringLiteral("up"));
-    m_up->setAutoDefault(false);
-    // Key names in the user's language, as Qt's own translation gives them.
-    m_up->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Up).toString(QKeySequence::NativeText));
-    m_down = new QPushButton(tr("Down"), this);
-    m_down->setObjectName(QStringLiteral("down"));
-    m_down->setAutoDefault(false);
-    m_down->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText));
-
-    m_help = new QLabel(everydayHelp(), this);
-    m_help->setWordWrap(true);
-    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setAutoDefault(false);
+    createButtons();
     createLearnedPane();
     layOut();
 
@@ -148,6 +129,31 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     OnInitDialog();
     fillStores();
     connect(m_store, &QComboBox::currentIndexChanged, this, [this](int index) { OnStoreChosen(index); });
+}
+
+// The buttons that move a department or close the dialog, and the help text.
+void CArrangeDlg::createButtons()
+{
+    m_up = new QPushButton(tr("Up"), this);
+    m_up->setObjectName(QStringLiteral("up"));
+    m_up->setAutoDefault(false);
+    // Key names in the user's language, as Qt's own translation gives them.
+    m_up->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Up).toString(QKeySequence::NativeText));
+    m_down = new QPushButton(tr("Down"), this);
+    m_down->setObjectName(QStringLiteral("down"));
+    m_down->setAutoDefault(false);
+    m_down->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText));
+
+    m_help = new QLabel(everydayHelp(), this);
+    m_help->setWordWrap(true);
+    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setAutoDefault(false);
 }
 
 void CArrangeDlg::createLearnedPane()

@@ -74,6 +74,7 @@ public:
     static BulkPass::Statement orderPass(CAdoConnection& connection, const QStringList& departments);
 
 private:
+    void createButtons();
     void createLearnedPane();
     void layOut();
     void fitToChoice(bool oneStore);

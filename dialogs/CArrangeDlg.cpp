@@ -8,12 +8,12 @@
 #include "platform/WaitCursor.h"
 #include "platform/widgets/DialogUnits.h"
 #include "platform/widgets/MessageService.h"
-#include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/DistinctNames.h"
 #include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkLearner.h"
 #include "store/journal/JournalAction.h"
@@ -36,23 +36,6 @@
 
 namespace
 {
-// A cell as the dialog reads it: a number in digits, nothing as empty text.
-QString shownText(const SqlValue& value)
-{
-    switch (value.type()) {
-    case SqlValue::Type::Integer:
-        return QString::number(value.toInteger());
-    case SqlValue::Type::Real:
-        return QString::number(value.toReal(), 'g', 15);
-    case SqlValue::Type::Text:
-        return value.toText();
-    case SqlValue::Type::Null:
-    case SqlValue::Type::Blob:
-        break;
-    }
-    return {};
-}
-
 // Looked up when shown: the translation is installed after start-up.
 QString failureLead()
 {
@@ -333,9 +316,8 @@ void CArrangeDlg::fillStores()
     try {
         CAdoConnection connection;
         openCatalog(connection);
-        CAdoCommand select(connection, QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists"));
-        while (select.next()) {
-            const QString store = select.value(0).toText().trimmed();
+        for (const QString& spelling : DistinctNames(connection).spellings(DistinctNames::Column::Store)) {
+            const QString store = spelling.trimmed();
             if (!store.isEmpty() && store != QLatin1String("*") && !NameFold::contains(stores, store)) {
                 stores << store;
             }
@@ -479,15 +461,13 @@ int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
 
 BulkPass::Statement CArrangeDlg::orderPass(CAdoConnection& connection, const QStringList& departments)
 {
-    // Each name in use is looked up once; a row gets its number from its
-    // name by the engine's own comparison, the one that told the names apart.
+    // Each spelling in use is looked up once, so every row meets its own
+    // spelling whichever way the engine compares letter case.
     BulkPass::Sql cases;
-    CAdoCommand names(connection, QStringLiteral("SELECT DISTINCT Dept FROM ShoppingLists"));
-    while (names.next()) {
-        const SqlValue name = names.value(0);
-        const int order = orderOf(shownText(name), departments);
-        if (order != UnplacedOrder && !name.isNull()) {
-            cases += BulkPass::Sql{QStringLiteral(" WHEN ? THEN ?"), {name, SqlValue::integer(order)}};
+    for (const QString& name : DistinctNames(connection).spellings(DistinctNames::Column::Dept)) {
+        const int order = orderOf(name, departments);
+        if (order != UnplacedOrder) {
+            cases += BulkPass::Sql{QStringLiteral(" WHEN ? THEN ?"), {SqlValue::text(name), SqlValue::integer(order)}};
         }
     }
     BulkPass::Sql order{QString::number(UnplacedOrder), {}};

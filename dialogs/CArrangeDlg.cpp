@@ -3,6 +3,7 @@
 #include "commands/FailureBox.h"
 #include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
+#include "dialogs/ArrangedOrder.h"
 #include "list/AutoWalks.h"
 #include "platform/NameFold.h"
 #include "platform/WaitCursor.h"
@@ -11,12 +12,10 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/DistinctNames.h"
 #include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkLearner.h"
-#include "store/journal/JournalAction.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -287,7 +286,7 @@ bool CArrangeDlg::writeChosen()
             CAdoConnection connection;
             openCatalog(connection);
             if (m_chosen.isEmpty()) {
-                writeOrder(connection, departments());
+                ArrangedOrder::writeOrder(connection, departments());
             } else {
                 StoreWalks(connection)
                     .setWalk(m_chosen, departments(), QStringLiteral("Arrange Departments for ") + m_chosen);
@@ -442,55 +441,6 @@ void CArrangeDlg::OnApply()
     }
     m_wrote = true;
     loadStore();
-}
-
-int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
-{
-    if (name.isEmpty()) {
-        return UnplacedOrder;
-    }
-    const auto count = departments.size();
-    for (qsizetype i = 1; i <= count; ++i) {
-        const qsizetype position = i % count;
-        if (NameFold::equal(departments.at(position), name)) {
-            return static_cast<int>(position);
-        }
-    }
-    return UnplacedOrder;
-}
-
-BulkPass::Statement CArrangeDlg::orderPass(CAdoConnection& connection, const QStringList& departments)
-{
-    // Each spelling in use is looked up once, so every row meets its own
-    // spelling whichever way the engine compares letter case.
-    BulkPass::Sql cases;
-    for (const QString& name : DistinctNames(connection).spellings(DistinctNames::Column::Dept)) {
-        const int order = orderOf(name, departments);
-        if (order != UnplacedOrder) {
-            cases += BulkPass::Sql{QStringLiteral(" WHEN ? THEN ?"), {SqlValue::text(name), SqlValue::integer(order)}};
-        }
-    }
-    BulkPass::Sql order{QString::number(UnplacedOrder), {}};
-    if (!cases.text.isEmpty()) {
-        order = {QStringLiteral("CAST(CASE Dept"), {}};
-        order += cases;
-        order += QStringLiteral(" ELSE %1 END AS INTEGER)").arg(UnplacedOrder);
-    }
-    // A row that has its number already, as the list shows numbers, is left
-    // as it is: the result is the same, and the journal does not grow with
-    // the rows that keep their place.
-    BulkPass::Sql where{QStringLiteral("COALESCE(CAST(DeptOrder AS TEXT), '') <> CAST("), {}};
-    where += order;
-    where += QStringLiteral(" AS TEXT)");
-    return {where, {QStringLiteral("DeptOrder")}, {order}};
-}
-
-long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)
-{
-    JournalAction action(connection, QStringLiteral("Arrange Departments"));
-    const long written = BulkPass::run(connection, orderPass(connection, departments), &action);
-    action.commit();
-    return written;
 }
 
 void CArrangeDlg::run(IListWindow& window)

@@ -8,7 +8,7 @@
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
 
-#include "dialogs/CArrangeDlg.h"
+#include "dialogs/ArrangedOrder.h"
 #include "dialogs/CRenameDlg.h"
 #include "items/ListCommands.h"
 #include "store/access/CAdoConnection.h"
@@ -188,7 +188,7 @@ void BM_ArrangeLayer(benchmark::State& state)
     int turn = 0;
     long rows = 0;
     for (auto _ : state) {
-        rows = CArrangeDlg::writeOrder(connection, orders[turn]);
+        rows = ArrangedOrder::writeOrder(connection, orders[turn]);
         turn = 1 - turn;
     }
     state.counters["rows"] = static_cast<double>(rows);
@@ -204,7 +204,7 @@ void BM_ArrangeUnjournalled(benchmark::State& state)
     int turn = 0;
     long rows = 0;
     for (auto _ : state) {
-        rows = BulkPass::run(connection, CArrangeDlg::orderPass(connection, orders[turn]));
+        rows = BulkPass::run(connection, ArrangedOrder::orderPass(connection, orders[turn]));
         turn = 1 - turn;
     }
     state.counters["rows"] = static_cast<double>(rows);

@@ -11,7 +11,7 @@
 #include "items/ListCommands.h"
 #include "list/NameCompletion.h"
 
-#include "dialogs/CArrangeDlg.h"
+#include "dialogs/ArrangedOrder.h"
 #include "dialogs/CRenameDlg.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
@@ -315,7 +315,7 @@ public:
         case Pass::ClearCoupons:
             return ListCommands::clearRows(m_connection, ListCommands::Clear::Coupons);
         case Pass::Arrange:
-            return CArrangeDlg::writeOrder(m_connection, m_orders[m_turn]);
+            return ArrangedOrder::writeOrder(m_connection, m_orders[m_turn]);
         case Pass::Rename:
             return CRenameDlg::renameAll(m_connection, QStringLiteral("Store"), m_turn ? kStoreA : kStoreB,
                                          m_turn ? kStoreB : kStoreA);

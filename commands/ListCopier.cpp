@@ -52,6 +52,21 @@ void ListCopier::CopyChecklist()
     copy(checklistText(m_window.list(), m_window.connection(), walk));
 }
 
+namespace
+{
+// Quantity, unit and name of one row, the empty ones left out.
+QString checklistLine(const CItemListCtrl& list, int row, const QString& quantity)
+{
+    QStringList words;
+    for (const QString& word : {quantity, list.itemText(row, 2), list.itemText(row, 0)}) {
+        if (!word.trimmed().isEmpty()) {
+            words << word.trimmed();
+        }
+    }
+    return words.join(QLatin1Char(' '));
+}
+} // namespace
+
 QString ListCopier::checklistText(const CItemListCtrl& list, CAdoConnection& connection, const QStringList& walk)
 {
     QHash<QString, qint64> walked; // department key to its place in walk
@@ -82,18 +97,12 @@ QString ListCopier::checklistText(const CItemListCtrl& list, CAdoConnection& con
         if (TextNumbers::toInt(quantity) <= 0) {
             continue;
         }
-        QStringList words;
-        for (const QString& word : {quantity, list.itemText(row, 2), list.itemText(row, 0)}) {
-            if (!word.trimmed().isEmpty()) {
-                words << word.trimmed();
-            }
-        }
         Place place = places.value(list.itemData(row));
         place.dept = list.itemText(row, 3).trimmed();
         if (!walk.isEmpty()) {
             place.order = walked.value(WalkLearner::key(place.dept), walk.size());
         }
-        rows.push_back({place, words.join(QLatin1Char(' '))});
+        rows.push_back({place, checklistLine(list, row, quantity)});
     }
     // Walking order: unplaced departments (-1) first, then by place; the
     // rows without a department before all. Within one, the list's order.

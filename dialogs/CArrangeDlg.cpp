@@ -3,20 +3,19 @@
 #include "commands/FailureBox.h"
 #include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
+#include "dialogs/ArrangedOrder.h"
 #include "list/AutoWalks.h"
 #include "platform/NameFold.h"
 #include "platform/WaitCursor.h"
 #include "platform/widgets/DialogUnits.h"
 #include "platform/widgets/MessageService.h"
-#include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/DistinctNames.h"
 #include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkLearner.h"
-#include "store/journal/JournalAction.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -36,23 +35,6 @@
 
 namespace
 {
-// A cell as the dialog reads it: a number in digits, nothing as empty text.
-QString shownText(const SqlValue& value)
-{
-    switch (value.type()) {
-    case SqlValue::Type::Integer:
-        return QString::number(value.toInteger());
-    case SqlValue::Type::Real:
-        return QString::number(value.toReal(), 'g', 15);
-    case SqlValue::Type::Text:
-        return value.toText();
-    case SqlValue::Type::Null:
-    case SqlValue::Type::Blob:
-        break;
-    }
-    return {};
-}
-
 // Looked up when shown: the translation is installed after start-up.
 QString failureLead()
 {
@@ -106,26 +88,7 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     // Store names are shown as typed, never read as markup.
     m_currentCaption->setTextFormat(Qt::PlainText);
 
-    m_up = new QPushButton(tr("Up"), this);
-    m_up->setObjectName(QStringLiteral("up"));
-    m_up->setAutoDefault(false);
-    // Key names in the user's language, as Qt's own translation gives them.
-    m_up->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Up).toString(QKeySequence::NativeText));
-    m_down = new QPushButton(tr("Down"), this);
-    m_down->setObjectName(QStringLiteral("down"));
-    m_down->setAutoDefault(false);
-    m_down->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText));
-
-    m_help = new QLabel(everydayHelp(), this);
-    m_help->setWordWrap(true);
-    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    m_ok = new QPushButton(tr("OK"), this);
-    m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setDefault(true);
-    m_cancel = new QPushButton(tr("Cancel"), this);
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_cancel->setAutoDefault(false);
+    createButtons();
     createLearnedPane();
     layOut();
 
@@ -148,6 +111,31 @@ CArrangeDlg::CArrangeDlg(QWidget* parent)
     OnInitDialog();
     fillStores();
     connect(m_store, &QComboBox::currentIndexChanged, this, [this](int index) { OnStoreChosen(index); });
+}
+
+// The buttons that move a department or close the dialog, and the help text.
+void CArrangeDlg::createButtons()
+{
+    m_up = new QPushButton(tr("Up"), this);
+    m_up->setObjectName(QStringLiteral("up"));
+    m_up->setAutoDefault(false);
+    // Key names in the user's language, as Qt's own translation gives them.
+    m_up->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Up).toString(QKeySequence::NativeText));
+    m_down = new QPushButton(tr("Down"), this);
+    m_down->setObjectName(QStringLiteral("down"));
+    m_down->setAutoDefault(false);
+    m_down->setToolTip(QKeySequence(Qt::ALT | Qt::Key_Down).toString(QKeySequence::NativeText));
+
+    m_help = new QLabel(everydayHelp(), this);
+    m_help->setWordWrap(true);
+    m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setObjectName(QStringLiteral("ok"));
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setAutoDefault(false);
 }
 
 void CArrangeDlg::createLearnedPane()
@@ -298,7 +286,7 @@ bool CArrangeDlg::writeChosen()
             CAdoConnection connection;
             openCatalog(connection);
             if (m_chosen.isEmpty()) {
-                writeOrder(connection, departments());
+                ArrangedOrder::writeOrder(connection, departments());
             } else {
                 StoreWalks(connection)
                     .setWalk(m_chosen, departments(), QStringLiteral("Arrange Departments for ") + m_chosen);
@@ -327,9 +315,8 @@ void CArrangeDlg::fillStores()
     try {
         CAdoConnection connection;
         openCatalog(connection);
-        CAdoCommand select(connection, QStringLiteral("SELECT DISTINCT Store FROM ShoppingLists"));
-        while (select.next()) {
-            const QString store = select.value(0).toText().trimmed();
+        for (const QString& spelling : DistinctNames(connection).spellings(DistinctNames::Column::Store)) {
+            const QString store = spelling.trimmed();
             if (!store.isEmpty() && store != QLatin1String("*") && !NameFold::contains(stores, store)) {
                 stores << store;
             }
@@ -454,57 +441,6 @@ void CArrangeDlg::OnApply()
     }
     m_wrote = true;
     loadStore();
-}
-
-int CArrangeDlg::orderOf(const QString& name, const QStringList& departments)
-{
-    if (name.isEmpty()) {
-        return UnplacedOrder;
-    }
-    const auto count = departments.size();
-    for (qsizetype i = 1; i <= count; ++i) {
-        const qsizetype position = i % count;
-        if (NameFold::equal(departments.at(position), name)) {
-            return static_cast<int>(position);
-        }
-    }
-    return UnplacedOrder;
-}
-
-BulkPass::Statement CArrangeDlg::orderPass(CAdoConnection& connection, const QStringList& departments)
-{
-    // Each name in use is looked up once; a row gets its number from its
-    // name by the engine's own comparison, the one that told the names apart.
-    BulkPass::Sql cases;
-    CAdoCommand names(connection, QStringLiteral("SELECT DISTINCT Dept FROM ShoppingLists"));
-    while (names.next()) {
-        const SqlValue name = names.value(0);
-        const int order = orderOf(shownText(name), departments);
-        if (order != UnplacedOrder && !name.isNull()) {
-            cases += BulkPass::Sql{QStringLiteral(" WHEN ? THEN ?"), {name, SqlValue::integer(order)}};
-        }
-    }
-    BulkPass::Sql order{QString::number(UnplacedOrder), {}};
-    if (!cases.text.isEmpty()) {
-        order = {QStringLiteral("CAST(CASE Dept"), {}};
-        order += cases;
-        order += QStringLiteral(" ELSE %1 END AS INTEGER)").arg(UnplacedOrder);
-    }
-    // A row that has its number already, as the list shows numbers, is left
-    // as it is: the result is the same, and the journal does not grow with
-    // the rows that keep their place.
-    BulkPass::Sql where{QStringLiteral("COALESCE(CAST(DeptOrder AS TEXT), '') <> CAST("), {}};
-    where += order;
-    where += QStringLiteral(" AS TEXT)");
-    return {where, {QStringLiteral("DeptOrder")}, {order}};
-}
-
-long CArrangeDlg::writeOrder(CAdoConnection& connection, const QStringList& departments)
-{
-    JournalAction action(connection, QStringLiteral("Arrange Departments"));
-    const long written = BulkPass::run(connection, orderPass(connection, departments), &action);
-    action.commit();
-    return written;
 }
 
 void CArrangeDlg::run(IListWindow& window)

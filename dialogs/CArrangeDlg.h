@@ -1,11 +1,8 @@
 #pragma once
 
-#include "store/catalog/BulkPass.h"
-
 #include <QDialog>
 #include <QStringList>
 
-class CAdoConnection;
 class IListWindow;
 class QComboBox;
 class QGridLayout;
@@ -20,17 +17,15 @@ class QWidget;
 //
 // The store box chooses what is arranged. "All stores" is the everyday walk:
 // OK numbers every catalog row's DeptOrder from its department's place in the
-// list. One store lists the departments its items use in that store's own
-// walk, and OK makes the list its walk (StoreWalks), one undoable action;
-// beside it stands the walk learned from the trips there, which Apply takes
-// as one undoable action of its own.
+// list (ArrangedOrder). One store lists the departments its items use in that
+// store's own walk, and OK makes the list its walk (StoreWalks), one undoable
+// action; beside it stands the walk learned from the trips there, which Apply
+// takes as one undoable action of its own.
 class CArrangeDlg : public QDialog
 {
     Q_OBJECT
 
 public:
-    static constexpr int UnplacedOrder = -1;
-
     explicit CArrangeDlg(QWidget* parent = nullptr);
 
     // True once an entry has really moved, however the dialog
@@ -57,23 +52,8 @@ public:
     // the list the focus back and rebuilds it when anything moved.
     static void run(IListWindow& window);
 
-    // The DeptOrder a department name gets from the arranged list: the
-    // position of the first entry equal to it as a whole name without regard
-    // to case, searching from the second entry to the last and then the
-    // first. An empty name, or one not listed, gets UnplacedOrder.
-    static int orderOf(const QString& name, const QStringList& departments);
-
-    // Numbers DeptOrder on every row of the catalog from departments, in one
-    // transaction on the open connection. Returns the number of rows whose
-    // value changed. Raises CAdoException when the rows cannot be read, a row
-    // cannot be written or the pass cannot be made final; the catalog then
-    // keeps every old number.
-    static long writeOrder(CAdoConnection& connection, const QStringList& departments);
-    // The pass behind writeOrder, without its journal, for the names in use
-    // on the connection's catalog.
-    static BulkPass::Statement orderPass(CAdoConnection& connection, const QStringList& departments);
-
 private:
+    void createButtons();
     void createLearnedPane();
     void layOut();
     void fitToChoice(bool oneStore);

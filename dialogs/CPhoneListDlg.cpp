@@ -20,6 +20,26 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+// The notes on reaching the list from a phone, under the code.
+void CPhoneListDlg::addNotes(QVBoxLayout* layout)
+{
+    auto* note = new QLabel(tr("Open the address on a phone, or point its camera at the code. Anyone with "
+                               "a link can see and change the list. Each phone gets a link of its own "
+                               "with Add Phone; Remove stops one phone's link, New Link stops them all "
+                               "and makes one new one."),
+                            this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+
+    m_secureNote = new QLabel(tr("Offline use on the phone needs a secure (https://) link: see \u201cThe "
+                                 "phone list without reception\u201d in the README."),
+                              this);
+    m_secureNote->setObjectName(QStringLiteral("secureNote"));
+    m_secureNote->setWordWrap(true);
+    m_secureNote->setVisible(false);
+    layout->addWidget(m_secureNote);
+}
+
 CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     : QDialog(parent)
     , m_phoneList(phoneList)
@@ -47,21 +67,7 @@ CPhoneListDlg::CPhoneListDlg(PhoneList& phoneList, QWidget* parent)
     m_code->setMinimumSize(200, 200);
     layout->addWidget(m_code);
 
-    auto* note = new QLabel(tr("Open the address on a phone, or point its camera at the code. Anyone with "
-                               "a link can see and change the list. Each phone gets a link of its own "
-                               "with Add Phone; Remove stops one phone's link, New Link stops them all "
-                               "and makes one new one."),
-                            this);
-    note->setWordWrap(true);
-    layout->addWidget(note);
-
-    m_secureNote = new QLabel(tr("Offline use on the phone needs a secure (https://) link: see \u201cThe "
-                                 "phone list without reception\u201d in the README."),
-                              this);
-    m_secureNote->setObjectName(QStringLiteral("secureNote"));
-    m_secureNote->setWordWrap(true);
-    m_secureNote->setVisible(false);
-    layout->addWidget(m_secureNote);
+    addNotes(layout);
 
     m_devices = new QTreeWidget(this);
     m_devices->setColumnCount(2);

@@ -9,6 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
+class QVBoxLayout;
 
 // Tools > Phone List: the switch of the built-in web server, its port, the
 // devices that may open the list with when each was last seen, and the link
@@ -40,6 +41,7 @@ public:
     static bool isSecureLink(const QString& link);
 
 private:
+    void addNotes(QVBoxLayout* layout);
     void onSwitch(bool on);
     void onNewLink();
     void onAdd();

@@ -3,16 +3,15 @@
 #include "commands/FailureBox.h"
 #include "commands/IListWindow.h"
 #include "controls/DeptComboBox.h"
-#include "platform/NameFold.h"
 #include "platform/WaitCursor.h"
 #include "platform/widgets/DialogUnits.h"
 #include "platform/widgets/MessageService.h"
 #include "platform/widgets/TextGuard.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
-#include "store/access/CAdoRecordset.h"
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/DistinctNames.h"
 #include "store/catalog/StoreWalks.h"
 #include "store/journal/JournalAction.h"
 
@@ -23,7 +22,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <optional>
 
 namespace
@@ -132,35 +130,21 @@ QString CRenameDlg::currentColumn() const
 void CRenameDlg::FillNames(const QString& column)
 {
     m_oldNames->clear();
-    CAdoConnection connection;
-    CAdoRecordset rs;
-    // A catalog that cannot be read offers no names; the rename itself then
+    // Every exact spelling is offered, sorted without regard to case. A
+    // catalog that cannot be read offers no names; the rename itself then
     // reports the failure when it is tried.
-    if (connection.Open(Catalog::devicePath()) == 0
-        && rs.Open(QStringLiteral("SELECT ") + column + QStringLiteral(" from ShoppingLists ORDER BY ") + column,
-                   connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                   CAdoRecordset::adCmdUnknown)) {
-        // The list keeps its names sorted without regard to case, each exact
-        // spelling once (the store may return names that differ only in case
-        // in any order).
-        QStringList names;
-        QString previous;
-        while (!rs.IsEOF()) {
-            const QString name = rs.GetField(0).GetText();
-            if (name != previous) {
-                previous = name;
-                const auto at = std::lower_bound(names.begin(), names.end(), name, NameFold::less);
-                if (std::find(names.begin(), names.end(), name) == names.end()) {
-                    names.insert(at, name);
-                }
-            }
-            rs.MoveNext();
+    try {
+        CAdoConnection connection;
+        if (connection.Open(Catalog::devicePath()) == 0) {
+            const QStringList names =
+                DistinctNames(connection)
+                    .spellings(column == kDeptColumn ? DistinctNames::Column::Dept : DistinctNames::Column::Store);
+            m_oldNames->addItems(names);
+            m_oldNames->setCurrentIndex(names.isEmpty() ? -1 : 0);
         }
-        rs.Close();
-        m_oldNames->addItems(names);
-        m_oldNames->setCurrentIndex(names.isEmpty() ? -1 : 0);
+    } catch (const CAdoException&) {
+        m_oldNames->clear();
     }
-    connection.Close();
     ReadControls();
     CopyOldToNew();
 }

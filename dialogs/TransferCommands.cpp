@@ -5,7 +5,7 @@
 #include "platform/WaitCursor.h"
 #include "platform/widgets/Clipboard.h"
 #include "platform/widgets/MessageService.h"
-#include "store/access/CAdoCommand.h"
+#include "store/catalog/DistinctNames.h"
 #include "transfer/CatalogExport.h"
 #include "transfer/TransferReader.h"
 
@@ -32,18 +32,6 @@ QString choose(QWidget* parent, bool save)
                 : QFileDialog::getOpenFileName(parent, TransferCommands::tr("Import"), QString(), filters);
 }
 
-// The distinct texts of a column, for the preview's lists.
-QStringList distinct(CAdoConnection& connection, const QString& column)
-{
-    QStringList names;
-    CAdoCommand select(connection, QStringLiteral("SELECT DISTINCT %1 FROM ShoppingLists WHERE %1 IS NOT NULL AND "
-                                                  "%1 <> '' ORDER BY %1")
-                                       .arg(column));
-    while (select.next()) {
-        names << select.text(0);
-    }
-    return names;
-}
 } // namespace
 
 TransferCommands::TransferCommands(IListWindow& window)
@@ -117,8 +105,9 @@ void TransferCommands::PasteList()
 void TransferCommands::preview(TransferFile file, const QString& sourceName, bool places, const QString& historyName)
 {
     CAdoConnection& connection = m_window.connection();
-    CImportDlg dialog(connection, std::move(file), sourceName, places, distinct(connection, QStringLiteral("Dept")),
-                      distinct(connection, QStringLiteral("Store")), m_window.widget());
+    DistinctNames inUse(connection);
+    CImportDlg dialog(connection, std::move(file), sourceName, places, inUse.names(DistinctNames::Column::Dept),
+                      inUse.names(DistinctNames::Column::Store), m_window.widget());
     if (!historyName.isEmpty()) {
         dialog.setHistoryName(historyName);
     }

@@ -4,6 +4,7 @@
 #include "MainWindowHarness.h"
 
 #include "controls/CItemListCtrl.h"
+#include "dialogs/ArrangedOrder.h"
 #include "dialogs/CArrangeDlg.h"
 #include "platform/widgets/CommandIds.h"
 
@@ -130,8 +131,8 @@ TEST_P(ArrangeDlgTest, LookUpTakesWholeNamesWithoutCaseFromTheSecondEntryOn)
     // Bake, Dairy, dairy, Bakery: both spellings of dairy find the entry at 1.
     click(dialog, "ok");
     EXPECT_EQ(orders(), QStringLiteral("Milk:1 Yogurt:1 Bread:3 Cake:0"));
-    EXPECT_EQ(CArrangeDlg::orderOf(QStringLiteral("Bak"), {QStringLiteral("Bakery")}), -1);
-    EXPECT_EQ(CArrangeDlg::orderOf(QString(), {QString(), QString()}), -1);
+    EXPECT_EQ(ArrangedOrder::orderOf(QStringLiteral("Bak"), {QStringLiteral("Bakery")}), -1);
+    EXPECT_EQ(ArrangedOrder::orderOf(QString(), {QString(), QString()}), -1);
 }
 
 TEST_P(ArrangeDlgTest, AWriteRefusedPartWayKeepsEveryOldNumberAndSaysSo)
@@ -191,8 +192,8 @@ TEST(ArrangeOrder, ADepartmentTakesThePlaceOfTheNameTheCatalogTakesForIt)
 {
     // Each letter lowered alone: a final sigma is no other sigma, "Ä" is "ä".
     const QStringList walk{QStringLiteral("Dairy"), QString::fromUtf8("ΟΔΟΣ"), QString::fromUtf8("Äpfel")};
-    EXPECT_EQ(CArrangeDlg::orderOf(QString::fromUtf8("οδοσ"), walk), 1);
-    EXPECT_EQ(CArrangeDlg::orderOf(QString::fromUtf8("οδος"), walk), CArrangeDlg::UnplacedOrder);
-    EXPECT_EQ(CArrangeDlg::orderOf(QString::fromUtf8("äPFEL"), walk), 2);
-    EXPECT_EQ(CArrangeDlg::orderOf(QStringLiteral("DAIRY"), walk), 0);
+    EXPECT_EQ(ArrangedOrder::orderOf(QString::fromUtf8("οδοσ"), walk), 1);
+    EXPECT_EQ(ArrangedOrder::orderOf(QString::fromUtf8("οδος"), walk), ArrangedOrder::UnplacedOrder);
+    EXPECT_EQ(ArrangedOrder::orderOf(QString::fromUtf8("äPFEL"), walk), 2);
+    EXPECT_EQ(ArrangedOrder::orderOf(QStringLiteral("DAIRY"), walk), 0);
 }

@@ -2,7 +2,7 @@
 #include "EngineTest.h"
 #include "GrocelleTest.h"
 
-#include "dialogs/CArrangeDlg.h"
+#include "dialogs/ArrangedOrder.h"
 #include "dialogs/CRenameDlg.h"
 #include "items/ListCommands.h"
 #include "store/access/CAdoConnection.h"
@@ -32,7 +32,7 @@ TEST_P(BulkPassJournalTest, EachPassUndoesToTheCatalogBeforeAndRedoesToTheCatalo
          [](CAdoConnection& c) { return ListCommands::clearRows(c, ListCommands::Clear::Coupons); }},
         {QStringLiteral("Arrange Departments"),
          [](CAdoConnection& c) {
-             return CArrangeDlg::writeOrder(
+             return ArrangedOrder::writeOrder(
                  c, {QStringLiteral("Produce"), QStringLiteral("Dairy"), QStringLiteral("Bakery")});
          }},
         {QStringLiteral("Rename store B-Mart to BigMart"),

@@ -98,6 +98,17 @@ PgKeysetRows::PgKeysetRows(SharedConnection& owner, std::vector<Column> columns,
 {
 }
 
+// The values as libpq takes them: a null pointer for NULL.
+static std::vector<const char*> parameterTexts(const std::vector<std::optional<QByteArray>>& values)
+{
+    std::vector<const char*> texts;
+    texts.reserve(values.size());
+    for (const std::optional<QByteArray>& value : values) {
+        texts.push_back(value ? value->constData() : nullptr);
+    }
+    return texts;
+}
+
 std::unique_ptr<IRowSource> PgKeysetRows::query(SharedConnection& owner, PgSession& session, const QByteArray& sql,
                                                 const std::vector<SqlValue>& parameters, bool keyset, bool readOnly)
 {
@@ -106,10 +117,7 @@ std::unique_ptr<IRowSource> PgKeysetRows::query(SharedConnection& owner, PgSessi
     if (!PgConnection::serverStatement(owner, sql, parameters, text, values)) {
         return nullptr;
     }
-    std::vector<const char*> params;
-    for (const std::optional<QByteArray>& value : values) {
-        params.push_back(value ? value->constData() : nullptr);
-    }
+    const std::vector<const char*> params = parameterTexts(values);
     // A keyset set of one table reads each row's key in front of its columns.
     const PgSession::Table* keyTable = nullptr;
     if (keyset) {

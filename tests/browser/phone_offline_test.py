@@ -75,10 +75,9 @@ def store_tab_mark(driver, stored):
     check(len(noted) == 1 and tapped_from <= noted[0][0] <= tapped_until and noted[0][1] == store,
           "%s is noted at %s at the phone's time of the tap: %s (tapped %d to %d)"
           % (name, store, noted, tapped_from, tapped_until))
-    for button in driver.find_elements(By.CSS_SELECTOR, "#tabs button[data-store]"):
-        if button.get_attribute("data-store") == "*":
-            button.click()
-            break
+    # Found and pressed in the page at once: a refresh of the list redraws the
+    # tabs, and an element found before it would be stale.
+    driver.execute_script("const b = document.querySelector('#tabs button[data-store=\"*\"]'); if (b) b.click();")
 
 
 def main():

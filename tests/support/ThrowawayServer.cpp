@@ -103,6 +103,10 @@ bool ThrowawayServer::restart()
 
 bool ThrowawayServer::signalAll(int signal) const
 {
+    // A server that was never made (no PostgreSQL programs) has no folder.
+    if (!m_dir) {
+        return false;
+    }
     QFile pidFile(m_dir->path() + QStringLiteral("/data/postmaster.pid"));
     if (!pidFile.open(QIODevice::ReadOnly)) {
         return false;

@@ -115,6 +115,10 @@ def german_phone(program, sample):
                   "row amounts are written the German way: %r" % amounts[:3])
             check(german(1234.5) in amounts, "a row of 1234.50 shows 1.234,50 €")
             german_refusals(driver, home)
+            # The network itself goes away: a poll in flight then fails too
+            # instead of answering "online" after the event.
+            driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+                "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
             driver.execute_script("window.dispatchEvent(new Event('offline'))")
             check(wait_for(lambda: text_of(driver, "status").startswith("Offline, zuletzt abgeglichen ")),
                   "the status line is German")

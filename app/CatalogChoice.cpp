@@ -54,23 +54,6 @@ QString CatalogChoice::resolve(const QString& argument)
     return absolute(text.trimmed());
 }
 
-QString CatalogChoice::argument(const QStringList& arguments, bool& ok)
-{
-    ok = true;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& word = arguments[i];
-        if (word.startsWith(QLatin1String("--catalog="))) {
-            ok = word.size() > 10;
-            return word.mid(10);
-        }
-        if (word == QLatin1String("--catalog")) {
-            ok = i + 1 < arguments.size();
-            return ok ? arguments[i + 1] : QString();
-        }
-    }
-    return {};
-}
-
 int CatalogChoice::copyCommand(const QStringList& arguments)
 {
     const qsizetype at = arguments.indexOf(QStringLiteral("--copy-catalog"));

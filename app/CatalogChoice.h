@@ -15,11 +15,6 @@ public:
     // A relative file path is taken from the current folder.
     static QString resolve(const QString& argument);
 
-    // "--catalog URL" or "--catalog=URL" among the arguments (the program's
-    // name first); empty when absent. ok is false when the option lacks its
-    // value.
-    static QString argument(const QStringList& arguments, bool& ok);
-
     // Runs "--copy-catalog FROM TO [--replace]" when the arguments ask for
     // it: prints the row count and both checksums, or why nothing was
     // copied. Returns the exit code, or -1 when the arguments do not ask.

@@ -44,6 +44,10 @@ public:
     bool isSet(const QString& name) const { return m_parser.isSet(name); }
     QString value(const QString& name) const { return m_parser.value(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
+    // Every value given to the option, in order.
+    QStringList values(const QString& name) const { return m_parser.values(name); }
+    // The options given, in order, once for each time (without dashes).
+    QStringList optionNames() const { return m_parser.optionNames(); }
 
     // The exit code of a refused command line.
     static constexpr int MistakeExitCode = 2;

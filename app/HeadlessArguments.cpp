@@ -1,6 +1,9 @@
 #include "app/HeadlessArguments.h"
 
+#include "app/CommandLine.h"
+
 #include <QCoreApplication>
+#include <QHash>
 #include <QUrl>
 
 namespace
@@ -15,8 +18,8 @@ bool takesValue(const QString& word)
 }
 
 // Records one option with its value in options; the mistake, worded for the
-// user, when the value is wrong or the option unknown. word is the argument
-// as given, for the message.
+// user, when the value is wrong or the option unknown. word names the option
+// in the message.
 std::optional<QString> applyOption(HeadlessServer::Options& options, const QString& option, const QString& value,
                                    const QString& word, int& commands)
 {
@@ -64,7 +67,7 @@ std::optional<QString> applyOption(HeadlessServer::Options& options, const QStri
 }
 } // namespace
 
-std::optional<HeadlessServer::Options> HeadlessArguments::parse(const QStringList& arguments, QString* reason)
+std::optional<HeadlessServer::Options> HeadlessArguments::read(const CommandLine& commandLine, QString* reason)
 {
     HeadlessServer::Options options;
     auto fail = [reason](const QString& why) {
@@ -74,29 +77,21 @@ std::optional<HeadlessServer::Options> HeadlessArguments::parse(const QStringLis
         return std::nullopt;
     };
     int commands = 0;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        QString option = arguments[i];
+    // In the order given, each time an option was given, with the value
+    // given that time.
+    QHash<QString, qsizetype> taken;
+    for (const QString& name : commandLine.optionNames()) {
+        const QString option = QStringLiteral("--") + name;
         QString value;
-        bool hasValue = false;
-        if (option.startsWith(QLatin1String("--")) && option.contains(QLatin1Char('='))) {
-            value = option.section(QLatin1Char('='), 1);
-            option = option.section(QLatin1Char('='), 0, 0);
-            hasValue = true;
-        }
         if (takesValue(option)) {
-            if (!hasValue) {
-                if (i + 1 >= arguments.size()) {
-                    return fail(QCoreApplication::translate("HeadlessServer", "%1 needs a value.").arg(option));
-                }
-                value = arguments[++i];
-            }
+            value = commandLine.values(name).value(taken[name]++);
             if (value.isEmpty()) {
                 return fail(QCoreApplication::translate("HeadlessServer", "%1 needs a value.").arg(option));
             }
-        } else if (hasValue) {
-            return fail(QCoreApplication::translate("HeadlessServer", "%1 takes no value.").arg(option));
         }
-        if (std::optional<QString> mistake = applyOption(options, option, value, arguments[i], commands)) {
+        // Only the toolkit's own options (-platform and the like) are
+        // unknown here: the table knows them, the server has no use for them.
+        if (std::optional<QString> mistake = applyOption(options, option, value, QLatin1Char('-') + name, commands)) {
             return fail(*mistake);
         }
     }
@@ -105,4 +100,16 @@ std::optional<HeadlessServer::Options> HeadlessArguments::parse(const QStringLis
             "HeadlessServer", "Give one of --add-device, --list-devices and --remove-device at a time."));
     }
     return options;
+}
+
+std::optional<HeadlessServer::Options> HeadlessArguments::parse(const QStringList& arguments, QString* reason)
+{
+    const CommandLine commandLine(arguments);
+    if (commandLine.request() == CommandLine::Request::Refused) {
+        if (reason) {
+            *reason = commandLine.error();
+        }
+        return std::nullopt;
+    }
+    return read(commandLine, reason);
 }

@@ -260,28 +260,15 @@ bool HeadlessServer::prepareTls(QSslConfiguration& tls)
 bool HeadlessServer::openCatalog(QString& named, bool& readOnly)
 {
     Catalog::setLocation(CatalogChoice::resolve(m_options.catalog));
-    const QString file = Catalog::location();
-    named = Catalog::displayName().isEmpty() ? file : Catalog::displayName();
-    const Catalog::FileState state = Catalog::prepareFile(file);
-    if (state == Catalog::FileState::NotACatalog || state == Catalog::FileState::CannotCreate) {
-        logLine(Catalog::fileStateMessage(state, file));
+    const Catalog::Opening opening = Catalog::open(m_connection, Catalog::ReadOnlyCheck::Skip);
+    named = opening.name;
+    if (!opening.opened) {
+        logLine(opening.problem);
         return false;
     }
-    {
-        // The temporary shares its object with the member and closes it when
-        // destroyed: the file is opened only after it is gone.
-        CAdoConnection created(true);
-        m_connection = created;
-    }
-    if (m_connection.Open(Catalog::devicePath()) != 0) {
-        logLine(QStringLiteral("The catalog %1 could not be opened: %2").arg(named, m_connection.lastError()));
-        return false;
-    }
-    readOnly = state == Catalog::FileState::ReadOnly;
-    if (!readOnly) {
-        for (const Catalog::Addition addition : Catalog::checkStructure(m_connection)) {
-            logLine(Catalog::additionMessage(addition));
-        }
+    readOnly = opening.readOnly;
+    for (const QString& message : opening.additionMessages()) {
+        logLine(message);
     }
     return true;
 }

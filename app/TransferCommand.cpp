@@ -25,18 +25,11 @@ void print(std::FILE* stream, const QString& text)
 bool openCatalog(const CommandLine& commandLine, CAdoConnection& connection)
 {
     Catalog::setLocation(CatalogChoice::resolve(commandLine.value(QStringLiteral("catalog"))));
-    const QString location = Catalog::location();
-    const Catalog::FileState state = Catalog::prepareFile(location);
-    if (state == Catalog::FileState::NotACatalog || state == Catalog::FileState::CannotCreate) {
-        print(stderr, Catalog::fileStateMessage(state, location));
+    const Catalog::Opening opening = Catalog::open(connection);
+    if (!opening.opened) {
+        print(stderr, opening.problem);
         return false;
     }
-    if (connection.Open(Catalog::devicePath()) != 0) {
-        print(stderr, QCoreApplication::translate("TransferCommand", "The catalog %1 could not be opened: %2")
-                          .arg(location, connection.lastError()));
-        return false;
-    }
-    Catalog::checkStructure(connection);
     return true;
 }
 

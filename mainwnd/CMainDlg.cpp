@@ -1,26 +1,17 @@
 #include "mainwnd/CMainDlg.h"
 
-#include "commands/ListCopier.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
 #include "controls/ItemListModel.h"
-#include "dialogs/CAboutDlg.h"
-#include "dialogs/CArrangeDlg.h"
 #include "dialogs/CFirstStartDlg.h"
-#include "dialogs/CPhoneListDlg.h"
-#include "dialogs/CRenameDlg.h"
-#include "dialogs/CSettingsDlg.h"
-#include "dialogs/TransferCommands.h"
 #include "dialogs/UndoCommands.h"
 #include "items/CQuickEntry.h"
-#include "items/ItemSaveFlow.h"
-#include "items/ListCommands.h"
-#include "items/QuantityCommands.h"
 #include "list/AutoWalks.h"
 #include "mainwnd/CommandRouter.h"
 #include "mainwnd/ListRows.h"
 #include "mainwnd/MainButtons.h"
+#include "mainwnd/MainWindowSetup.h"
 #include "mainwnd/OutsideChanges.h"
 #include "mainwnd/SummaryPainter.h"
 #include "mainwnd/WindowPlace.h"
@@ -29,14 +20,13 @@
 #include "platform/NameFold.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
+#include "platform/WaitCursor.h"
 #include "platform/widgets/AppState.h"
 #include "platform/widgets/CommandIds.h"
 #include "platform/widgets/DialogUnits.h"
-#include "platform/widgets/HelpLauncher.h"
 #include "platform/widgets/InputPanel.h"
 #include "platform/widgets/MessageService.h"
 #include "platform/widgets/ResourceImages.h"
-#include "platform/widgets/TextGuard.h"
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
@@ -46,17 +36,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPushButton>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 
 #include <algorithm>
 
@@ -71,12 +57,12 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
                                          : QStringLiteral("Grocelle \u2013 ") + catalogName);
     setWindowIcon(ResourceImages::appIcon());
     setSizeGripEnabled(false);
-    createControls();
+    MainWindowSetup(*this).createControls();
     m_router = new CommandRouter(*this);
     m_commandBar = m_router->createCommandBar();
     m_undoCommands =
         std::make_unique<UndoCommands>(*this, *m_router->action(CommandId::Undo), *m_router->action(CommandId::Redo));
-    setupRoutes();
+    MainWindowSetup(*this).setupRoutes();
     m_router->addDesktopKeys(*m_quickText, *m_tabs);
     m_router->setAfterCommand([this] { m_undoCommands->refresh(); });
     // A command may write the catalog: the list's statement is read to its
@@ -97,7 +83,7 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     m_learnTimer = new QTimer(this);
     connect(m_learnTimer, &QTimer::timeout, this, [this] { LearnWalks(); });
     m_learnTimer->start(LearnMilliseconds);
-    setupTabOrder();
+    MainWindowSetup(*this).setupTabOrder();
     WindowPlace::restore(*this, m_app.registry());
     layoutControls();
     m_quickEntry = std::make_unique<CQuickEntry>(*this, *m_quickText, *m_quickQty, m_buttons);
@@ -122,142 +108,6 @@ void CMainDlg::refreshFromPhone()
 QString CMainDlg::catalogDevicePath()
 {
     return Catalog::devicePath();
-}
-
-void CMainDlg::createControls()
-{
-    m_quickText = new QLineEdit(this);
-    m_quickText->setObjectName(QStringLiteral("quickText"));
-    TextGuard::guard(*m_quickText, 30);
-    m_layout.place(m_quickText, 0, 1, 65, 12, false, false);
-
-    m_quickQty = new QLineEdit(this);
-    m_quickQty->setObjectName(QStringLiteral("quickQty"));
-    m_quickQty->setMaxLength(5);
-    m_quickQty->setAlignment(Qt::AlignRight);
-    m_layout.place(m_quickQty, 65, 1, 13, 12, false, false);
-
-    m_tabPane = new QFrame(this);
-    m_tabPane->setFrameShape(QFrame::StyledPanel);
-    m_tabPane->setFrameShadow(QFrame::Raised);
-    m_layout.placeGrowing(m_tabPane, 1, 25, 140, 105, WindowLayout::Growth::SidewaysAndDown);
-
-    m_tabs = new QTabBar(this);
-    m_tabs->setObjectName(QStringLiteral("tabStrip"));
-    m_tabs->setExpanding(false);
-    m_tabs->setUsesScrollButtons(true);
-    m_tabs->setDrawBase(false);
-    m_tabs->setElideMode(Qt::ElideNone);
-    m_layout.placeGrowing(m_tabs, 1, 13, 140, 12, WindowLayout::Growth::Sideways);
-
-    m_list = new CItemListCtrl(this);
-    m_list->setDoubleClickAction([this] { return m_app.doubleClickAction(); });
-    m_list->setObjectName(QStringLiteral("itemList"));
-    m_layout.placeGrowing(m_list, 2, 26, 135, 99, WindowLayout::Growth::SidewaysAndDown);
-
-    m_deptLabel = new QLabel(tr("Dept:"), this);
-    m_layout.place(m_deptLabel, 63, 132, 19, 8, true, true);
-
-    m_deptCombo = new DeptComboBox(this);
-    m_deptCombo->setObjectName(QStringLiteral("deptCombo"));
-    m_deptCombo->setMaxVisibleItems(12);
-    m_layout.place(m_deptCombo, 82, 130, 57, 12, true, true);
-
-    m_letterBitmap = new QLabel(this);
-    m_letterBitmap->setPixmap(ResourceImages::bitmap(191));
-    m_letterBitmap->setScaledContents(true);
-    m_layout.place(m_letterBitmap, 0, 131, 11, 10, true, false);
-
-    m_unusedBitmap = new QLabel(this);
-    m_unusedBitmap->setPixmap(ResourceImages::bitmap(184));
-    m_unusedBitmap->hide();
-    m_layout.place(m_unusedBitmap, 0, 54, 163, 10, false, false);
-
-    m_buttons = MainButtons::create(*this, m_layout);
-
-    // The template's hidden default button. Enter never reaches it: the list
-    // and the quick-entry line take Enter for themselves.
-    m_phantom = new QPushButton(QStringLiteral("Button2"), this);
-    m_phantom->setObjectName(QStringLiteral("phantom"));
-    m_phantom->hide();
-    m_phantom->setAutoDefault(false);
-    m_layout.place(m_phantom, 5, 147, 20, 10, true, false);
-
-    connectControls();
-}
-
-void CMainDlg::connectControls()
-{
-    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
-        if (m_initialised && index >= 0) {
-            runGuarded([this, index] { ViewSwitch(index); });
-        }
-    });
-    connect(m_list, &CItemListCtrl::commandRequested, this, [this](int id) { OnCommand(id); });
-    connect(m_list, &CItemListCtrl::headerTapped, this,
-            [this](int column) { runGuarded([this, column] { SortByColumn(column); }); });
-    connect(m_deptCombo, &DeptComboBox::popupAboutToShow, this,
-            [this] { runGuarded([this] { m_views->DepartmentFill(); }); });
-    connect(m_deptCombo, &DeptComboBox::popupClosed, this,
-            [this] { runGuarded([this] { m_views->DepartmentApply(); }); });
-    // A choice made with the keys on the closed box applies at once.
-    connect(m_deptCombo, &QComboBox::activated, this, [this](int) {
-        if (!m_deptCombo->view()->isVisible()) {
-            runGuarded([this] { m_views->DepartmentApply(); });
-        }
-    });
-    const QString letters = QStringLiteral("AGLS");
-    for (int i = 0; i < 4; ++i) {
-        const QString letter = letters.mid(i, 1);
-        connect(m_buttons.value(ControlId::LetterA + i), &QAbstractButton::clicked, this,
-                [this, letter] { runGuarded([this, letter] { LetterJump(letter); }); });
-    }
-}
-
-void CMainDlg::setupRoutes()
-{
-    setRoute(CommandId::Ok, [this] { OnOK(); });
-    setRoute(CommandId::Refresh, [this] { RebuildList(); });
-    setRoute(CommandId::QuantityFilter, [this] { m_views->QuantityFilterToggle(); });
-    setRoute(CommandId::AddOne, [this] { QuantityCommands(*this).AddOne(); });
-    setRoute(CommandId::SubtractOne, [this] { QuantityCommands(*this).SubtractOne(); });
-    setRoute(CommandId::Check, [this] { QuantityCommands(*this).Mark(m_list->selectionMark()); });
-    setRoute(CommandId::NewItem, [this] { ItemSaveFlow(*this).NewItem(QString()); });
-    setRoute(CommandId::NewItemToolbar, [this] { ItemSaveFlow(*this).NewItem(QString()); });
-    setRoute(CommandId::EditItem, [this] { ItemSaveFlow(*this).EditItem(); });
-    setRoute(CommandId::EditItemToolbar, [this] { ItemSaveFlow(*this).EditItem(); });
-    setRoute(CommandId::DeleteItem, [this] { ListCommands(*this).DeleteItem(); });
-    setRoute(CommandId::DeleteItemToolbar, [this] { ListCommands(*this).DeleteItem(); });
-    setRoute(CommandId::ClearList, [this] { ListCommands(*this).ClearList(); });
-    setRoute(CommandId::ClearCoupons, [this] { ListCommands(*this).ClearCoupons(); });
-    setRoute(CommandId::ClearMarked, [this] { ListCommands(*this).ClearMarked(); });
-    setRoute(CommandId::ArrangeDepartments, [this] { CArrangeDlg::run(*this); });
-    setRoute(CommandId::Rename, [this] { CRenameDlg::run(*this); });
-    setRoute(CommandId::CopyList, [this] { ListCopier(*this).CopyList(); });
-    setRoute(CommandId::CopyChecklist, [this] { ListCopier(*this).CopyChecklist(); });
-    setRoute(CommandId::PasteList, [this] { TransferCommands(*this).PasteList(); });
-    setRoute(CommandId::Import, [this] { TransferCommands(*this).Import(); });
-    setRoute(CommandId::Export, [this] { TransferCommands(*this).Export(); });
-    setRoute(CommandId::PhoneList, [this] {
-        if (m_phoneList) {
-            CPhoneListDlg(*m_phoneList, this).exec();
-        }
-    });
-    setRoute(CommandId::Options, [this] {
-        // Whatever the dialog returned. The wait cursor that its OK began
-        // ends with the dialog, after the rebuild.
-        CSettingsDlg settings(m_app, this);
-        settings.exec();
-        m_app.CreateListFont();
-        applyFont();
-        RebuildList();
-        ReadControls();
-    });
-    setRoute(CommandId::About, [this] { CAboutDlg(this).exec(); });
-    setRoute(CommandId::Help, [] { HelpLauncher::open(); });
-    setRoute(CommandId::Undo, [this] { m_undoCommands->Undo(); });
-    setRoute(CommandId::Redo, [this] { m_undoCommands->Redo(); });
-    setRoute(CommandId::History, [this] { m_undoCommands->History(); });
 }
 
 // ---------------------------------------------------------------- start-up
@@ -325,37 +175,26 @@ void CMainDlg::OnInitDialog()
 
 void CMainDlg::openCatalog()
 {
-    const QString file = Catalog::location();
-    const Catalog::FileState state = Catalog::prepareFile(file);
-    const QString problem = Catalog::fileStateMessage(state, file);
-    if (state == Catalog::FileState::NotACatalog || state == Catalog::FileState::CannotCreate) {
-        // The file is left exactly as it is: no connection, so nothing can
-        // write to it, and the structure check has nothing to report.
-        MessageService::show(problem, MessageService::Buttons::Ok, this);
+    const Catalog::Opening opening = Catalog::open(m_connection);
+    if (opening.refused()) {
+        MessageService::show(opening.problem, MessageService::Buttons::Ok, this);
         return;
     }
-    {
-        // The temporary shares its object with the member and closes it when
-        // destroyed: the file is opened only after it is gone.
-        CAdoConnection created(true);
-        m_connection = created;
-    }
-    if (m_connection.Open(Catalog::devicePath()) != 0) {
-        // The first list build says that the list cannot be opened; there is
-        // no structure to check on a catalog that is not open.
+    if (!opening.opened) {
+        // The first list build says that the list cannot be opened.
         return;
     }
-    if (state == Catalog::FileState::ReadOnly) {
+    if (opening.readOnly) {
         m_undoCommands->setUnavailable(tr("The catalog is read-only, so changes cannot be undone."));
     }
-    if (!problem.isEmpty()) {
-        MessageService::show(problem, MessageService::Buttons::Ok, this);
+    if (!opening.problem.isEmpty()) {
+        MessageService::show(opening.problem, MessageService::Buttons::Ok, this);
     }
-    for (const Catalog::Addition addition : Catalog::checkStructure(m_connection)) {
-        MessageService::show(Catalog::additionMessage(addition), MessageService::Buttons::Ok, this);
+    for (const QString& message : opening.additionMessages()) {
+        MessageService::show(message, MessageService::Buttons::Ok, this);
     }
 
-    m_outsideChanges = new OutsideChanges(file, *this, *m_quickText, this);
+    m_outsideChanges = new OutsideChanges(Catalog::location(), *this, *m_quickText, this);
 }
 
 void CMainDlg::setupButtons()
@@ -554,36 +393,6 @@ void CMainDlg::layoutControls()
     if (m_views) {
         m_views->relabelTabs();
     }
-}
-
-void CMainDlg::setupTabOrder()
-{
-    QToolButton* tools = m_commandBar->findChild<QToolButton*>(QStringLiteral("toolsButton"));
-    QList<QWidget*> chain = {m_quickText, m_quickQty, m_list, m_deptCombo};
-    if (tools) {
-        chain << tools;
-    }
-    for (QAction* action : m_commandBar->actions()) {
-        QWidget* button = m_commandBar->widgetForAction(action);
-        if (button && button != tools && qobject_cast<QToolButton*>(button)) {
-            chain << button;
-        }
-    }
-    for (QWidget* widget : chain) {
-        widget->setFocusPolicy(
-            widget == m_list || widget == m_quickText || widget == m_quickQty || widget == m_deptCombo ? Qt::StrongFocus
-                                                                                                       : Qt::TabFocus);
-    }
-    // Tabs and buttons are worked with the mouse or their own keys.
-    m_tabs->setFocusPolicy(Qt::NoFocus);
-    for (CSoundButton* button : std::as_const(m_buttons)) {
-        button->setFocusPolicy(Qt::NoFocus);
-    }
-    m_list->setTabKeyNavigation(false);
-    for (qsizetype i = 0; i + 1 < chain.size(); ++i) {
-        setTabOrder(chain.at(i), chain.at(i + 1));
-    }
-    setTabOrder(chain.last(), chain.first());
 }
 
 void CMainDlg::resizeEvent(QResizeEvent* event)

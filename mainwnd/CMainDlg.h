@@ -137,16 +137,15 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Builds the controls, the routes and the focus order of this window.
+    friend class MainWindowSetup;
+
     void OnInitDialog();
     // The list rebuilt after the phone list wrote the catalog, the user's
     // selection and focus kept.
     void refreshFromPhone();
-    void createControls();
-    // What the controls made by createControls do.
-    void connectControls();
     // Find (the quick-entry box), the next and previous view, and quit.
     void setupButtons();
-    void setupRoutes();
     void openCatalog();
     void showFirstRunTip();
     void layoutControls();
@@ -159,9 +158,6 @@ private:
     int listRowCount() const;
     // The window's texts in the size the settings chose, list included.
     void applyFont();
-    // Keyboard focus runs round quick entry, quantity, list, department box
-    // and toolbar; the other controls are reached by mouse or their keys.
-    void setupTabOrder();
     bool focusIsTheUsers() const;
     // A dialog or message box of the window's is open.
     bool underDialog() const;

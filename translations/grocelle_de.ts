@@ -864,6 +864,10 @@
 <context>
     <name>Catalog</name>
     <message>
+        <source>The catalog %1 could not be opened: %2</source>
+        <translation>Der Katalog %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
         <source>The user has no permission to create the catalog on the %1.</source>
         <translation>Der Benutzer darf den Katalog auf dem %1 nicht anlegen.</translation>
     </message>
@@ -1408,10 +1412,6 @@ daraus. Alles Weitere wird im Programm selbst eingestellt.</translation>
     <message>
         <source>%1 needs a value.</source>
         <translation>%1 braucht einen Wert.</translation>
-    </message>
-    <message>
-        <source>%1 takes no value.</source>
-        <translation>%1 nimmt keinen Wert.</translation>
     </message>
     <message>
         <source>--port needs a number from 0 to 65535, not &quot;%1&quot;.</source>
@@ -2686,10 +2686,6 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
 </context>
 <context>
     <name>TransferCommand</name>
-    <message>
-        <source>The catalog %1 could not be opened: %2</source>
-        <translation>Der Katalog %1 konnte nicht geöffnet werden: %2</translation>
-    </message>
     <message>
         <source>Nothing was written (--dry-run).</source>
         <translation>Nichts geschrieben (--dry-run).</translation>

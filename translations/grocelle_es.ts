@@ -864,6 +864,10 @@
 <context>
     <name>Catalog</name>
     <message>
+        <source>The catalog %1 could not be opened: %2</source>
+        <translation>No se pudo abrir el catálogo %1: %2</translation>
+    </message>
+    <message>
         <source>The user has no permission to create the catalog on the %1.</source>
         <translation>El usuario no tiene permiso para crear el catálogo en el %1.</translation>
     </message>
@@ -1403,10 +1407,6 @@ sacada de él. Todo lo demás se ajusta en el propio programa.</translation>
     <message>
         <source>%1 needs a value.</source>
         <translation>%1 necesita un valor.</translation>
-    </message>
-    <message>
-        <source>%1 takes no value.</source>
-        <translation>%1 no admite valor.</translation>
     </message>
     <message>
         <source>--port needs a number from 0 to 65535, not &quot;%1&quot;.</source>
@@ -2681,10 +2681,6 @@ Update that item?  (No goes back to the editor.)</source>
 </context>
 <context>
     <name>TransferCommand</name>
-    <message>
-        <source>The catalog %1 could not be opened: %2</source>
-        <translation>No se pudo abrir el catálogo %1: %2</translation>
-    </message>
     <message>
         <source>Nothing was written (--dry-run).</source>
         <translation>No se escribió nada (--dry-run).</translation>

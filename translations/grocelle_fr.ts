@@ -864,6 +864,10 @@
 <context>
     <name>Catalog</name>
     <message>
+        <source>The catalog %1 could not be opened: %2</source>
+        <translation>Le catalogue %1 n&apos;a pas pu être ouvert : %2</translation>
+    </message>
+    <message>
         <source>The user has no permission to create the catalog on the %1.</source>
         <translation>L&apos;utilisateur n&apos;a pas le droit de créer le catalogue sur le %1.</translation>
     </message>
@@ -1406,10 +1410,6 @@ qui en est tirée. Tout le reste se règle dans le programme lui-même.</transla
     <message>
         <source>%1 needs a value.</source>
         <translation>%1 attend une valeur.</translation>
-    </message>
-    <message>
-        <source>%1 takes no value.</source>
-        <translation>%1 ne prend pas de valeur.</translation>
     </message>
     <message>
         <source>--port needs a number from 0 to 65535, not &quot;%1&quot;.</source>
@@ -2684,10 +2684,6 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
 </context>
 <context>
     <name>TransferCommand</name>
-    <message>
-        <source>The catalog %1 could not be opened: %2</source>
-        <translation>Le catalogue %1 n&apos;a pas pu être ouvert : %2</translation>
-    </message>
     <message>
         <source>Nothing was written (--dry-run).</source>
         <translation>Rien n&apos;a été écrit (--dry-run).</translation>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -113,4 +114,40 @@ public:
     static void writeDbVersion(int version);
 
     static constexpr int DbVersion = 5;
+
+    // What opening the run's catalog came to.
+    struct Opening
+    {
+        FileState state = FileState::Ready;
+        // The connection is open on the catalog.
+        bool opened = false;
+        // Open, but changes cannot be saved (FileState::ReadOnly).
+        bool readOnly = false;
+        // Not opened: why, in the user's terms. Opened read-only: what that
+        // means for changes. Otherwise empty.
+        QString problem;
+        // What the structure check added, in order; empty when it did not run.
+        std::vector<Addition> additions;
+        // The catalog as messages and logs name it: displayName(), or the
+        // location when none was chosen.
+        QString name;
+
+        // The file was left untouched and no connection was tried: it is no
+        // catalog, or none could be made.
+        bool refused() const;
+        // What the user is told of the additions, in order.
+        QStringList additionMessages() const;
+    };
+    // Whether the structure check runs on a catalog opened read-only (where
+    // it only tells what is missing).
+    enum class ReadOnlyCheck
+    {
+        Run,
+        Skip
+    };
+    // Opens the run's catalog (location()) on connection, which is given a
+    // store object of its own first: prepares the file (prepareFile), opens
+    // it unless refused() and runs the structure check on it. What to tell
+    // the user is left to the caller.
+    static Opening open(CAdoConnection& connection, ReadOnlyCheck readOnlyCheck = ReadOnlyCheck::Run);
 };

@@ -35,13 +35,6 @@ TEST_F(CatalogChoiceTest, CommandLineThenEnvironmentThenSettings)
     EXPECT_EQ(CatalogChoice::resolve(QString()), QDir::current().absoluteFilePath(QStringLiteral("relative.cdb")));
     EXPECT_EQ(CatalogChoice::resolve(QStringLiteral("postgres://bob@host/db")), "postgres://bob@host/db");
 
-    bool ok = false;
-    EXPECT_EQ(CatalogChoice::argument({"grocelle", "--catalog", uri}, ok), uri);
-    EXPECT_TRUE(ok);
-    EXPECT_EQ(CatalogChoice::argument({"grocelle", "--catalog=x.cdb"}, ok), "x.cdb");
-    CatalogChoice::argument({"grocelle", "--catalog"}, ok);
-    EXPECT_FALSE(ok);
-
     // The handheld path stands for the chosen catalog; the title names the
     // server, never the password.
     Catalog::setLocation(uri);

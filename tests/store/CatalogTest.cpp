@@ -286,6 +286,71 @@ TEST_F(CatalogTest, CatalogThatCannotBeCreatedIsReported)
     EXPECT_TRUE(message.contains(QDir::toNativeSeparators(file))) << message.toStdString();
 }
 
+// What the window, the server and the command line share: the catalog is
+// opened, or refused and left as it is, and told.
+TEST_F(CatalogTest, OpeningSaysWhatCameOfIt)
+{
+    using Addition = Catalog::Addition;
+    using Check = Catalog::ReadOnlyCheck;
+    const std::vector<Addition> priceAndCoupon = {Addition::Price, Addition::Coupon};
+    const struct
+    {
+        const char* name;
+        QByteArray content; // empty: no file; "old": an older catalog
+        bool readOnly;
+        Check check;
+        Catalog::FileState state;
+        bool opened;
+        bool problem;
+        std::vector<Addition> additions;
+    } cases[] = {
+        {"missing", {}, false, Check::Run, Catalog::FileState::Created, true, false, {}},
+        {"older", "old", false, Check::Run, Catalog::FileState::Ready, true, false, priceAndCoupon},
+        {"no catalog",
+         QByteArray("GROCERIES\n").repeated(300),
+         false,
+         Check::Run,
+         Catalog::FileState::NotACatalog,
+         false,
+         true,
+         {}},
+        {"read-only, checked", "old", true, Check::Run, Catalog::FileState::ReadOnly, true, true, priceAndCoupon},
+        {"read-only, not checked", "old", true, Check::Skip, Catalog::FileState::ReadOnly, true, true, {}},
+    };
+    for (const auto& one : cases) {
+        SCOPED_TRACE(one.name);
+        if (one.readOnly && geteuid() == 0) {
+            continue; // file permissions do not bind the super-user
+        }
+        QFile::remove(catalogFile());
+        if (one.content == "old") {
+            raw(kBaseTable);
+        } else if (!one.content.isEmpty()) {
+            QFile file(catalogFile());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(one.content);
+        }
+        QFile::setPermissions(catalogFile(),
+                              one.readOnly ? QFileDevice::ReadOwner : QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QByteArray before = bytes(catalogFile());
+        CAdoConnection connection;
+        const Catalog::Opening opening = Catalog::open(connection, one.check);
+        connection.Close();
+        QFile::setPermissions(catalogFile(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(opening.state, one.state);
+        EXPECT_EQ(opening.opened, one.opened);
+        EXPECT_EQ(opening.refused(), !one.opened);
+        EXPECT_EQ(opening.readOnly, one.readOnly);
+        EXPECT_EQ(!opening.problem.isEmpty(), one.problem) << opening.problem.toStdString();
+        EXPECT_EQ(opening.additions, one.additions);
+        EXPECT_EQ(opening.additionMessages().size(), static_cast<qsizetype>(one.additions.size()));
+        EXPECT_EQ(opening.name, catalogFile());
+        if (!one.opened || one.readOnly) {
+            EXPECT_EQ(bytes(catalogFile()), before);
+        }
+    }
+}
+
 TEST_F(CatalogTest, CurrentCatalogStartsSilently)
 {
     makeCatalog();

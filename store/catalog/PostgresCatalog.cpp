@@ -1,0 +1,185 @@
+#include "store/catalog/PostgresCatalog.h"
+
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoRecordset.h"
+#include "store/access/CAdoTransaction.h"
+#include "store/access/FailureText.h"
+#include "store/catalog/CatalogSchema.h"
+#include "store/catalog/CatalogStructure.h"
+#include "store/catalog/CatalogWatcher.h"
+#include "store/journal/Journal.h"
+#include "store/postgres/PgConnection.h"
+#include "store/postgres/PgSession.h"
+
+#include <QCoreApplication>
+
+namespace
+{
+// What a PostgreSQL catalog needs besides its table: text that compares
+// without regard to case, and the bit type of the flag column.
+const char* const kPostgresSupport[] = {
+    "CREATE EXTENSION IF NOT EXISTS citext",
+    "DO $$ BEGIN CREATE DOMAIN bitflag AS smallint; EXCEPTION WHEN duplicate_object THEN NULL; END $$",
+};
+
+// Whether the ShoppingLists table exists (-1: the question failed), and
+// whether it has the base columns of a catalog and the row key.
+struct PostgresTable
+{
+    int exists = -1;
+    bool baseColumns = false;
+    bool rowKey = false;
+};
+
+PostgresTable inspectPostgres(CAdoConnection& connection)
+{
+    PostgresTable found;
+    CAdoRecordset set;
+    if (!set.Open(QStringLiteral("SELECT count(*) FILTER (WHERE attname IN ('id', 'itemname', 'qtytobuy', "
+                                 "'unitofpurchase', 'itemnamedetail', 'dept', 'store', 'checked')), "
+                                 "count(*) FILTER (WHERE attname = 'rowkey'), count(*) FROM pg_attribute "
+                                 "WHERE attrelid = to_regclass('ShoppingLists') AND attnum > 0 AND NOT attisdropped"),
+                  connection)
+        || set.IsEOF()) {
+        return found;
+    }
+    found.exists = set.GetField(2).GetLong() > 0 ? 1 : 0;
+    found.baseColumns = set.GetField(0).GetLong() == CatalogStructure::baseColumnCount();
+    found.rowKey = set.GetField(1).GetLong() == 1;
+    return found;
+}
+
+// Why the last preparation of a catalog on a server failed, in the user's
+// terms, and for which URI; for fileStateMessage.
+thread_local QString t_serverCause;
+thread_local QString t_serverCauseUri;
+
+// The SQLSTATE of the last failure on connection.
+QByteArray lastState(const CAdoConnection& connection)
+{
+    const PgSession* session = PgConnection::sessionOf(connection);
+    return session ? session->lastState() : QByteArray();
+}
+
+// What a refusal of the server means for the catalog there, from its error
+// class; empty for a cause of another kind.
+QString refusalCause(const CAdoConnection& connection, const QString& uri, bool creating)
+{
+    const QByteArray state = lastState(connection);
+    const QString server = PgSession::describe(uri);
+    if (state == "42501") {
+        return creating
+                   ? QCoreApplication::translate("Catalog",
+                                                 "The user has no permission to create the catalog on the %1.")
+                         .arg(server)
+                   : QCoreApplication::translate("Catalog", "The user has no permission to read the catalog on the %1.")
+                         .arg(server);
+    }
+    if (state == "25006") {
+        return QCoreApplication::translate("Catalog", "The %1 is read-only: the catalog cannot be created there.")
+            .arg(server);
+    }
+    if (state.startsWith("08")) {
+        return FailureText::unreachable(server);
+    }
+    return {};
+}
+
+// A catalog table that the user cannot read is CannotCreate (with its
+// cause); one the user cannot change is ReadOnly; else Ready.
+Catalog::FileState accessOfExisting(CAdoConnection& connection, const QString& uri)
+{
+    CAdoRecordset probe;
+    if (!probe.Open(QStringLiteral("SELECT ID FROM ShoppingLists WHERE ID IS NULL"), connection,
+                    CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
+        t_serverCause = refusalCause(connection, uri, false);
+        return Catalog::FileState::CannotCreate;
+    }
+    probe.Close();
+    return connection.backend()->isReadOnly() ? Catalog::FileState::ReadOnly : Catalog::FileState::Ready;
+}
+
+// Within transaction: makes the table when missing, otherwise gives it the
+// row key; then the trigger, and commits. False when any step failed; the
+// caller then reads the cause and rolls back.
+bool buildPostgresTable(CAdoConnection& connection, CAdoTransaction& transaction, bool missing)
+{
+    bool made = transaction.active();
+    if (missing) {
+        for (const char* statement : kPostgresSupport) {
+            made = made && connection.Execute(QString::fromLatin1(statement));
+        }
+        made = made
+               && connection.Execute(Catalog::createTableStatement(Catalog::Engine::Postgres,
+                                                                   CatalogSchema::serverCollation(connection)));
+    } else {
+        made = made
+               && connection.Execute(QStringLiteral("ALTER TABLE ShoppingLists ADD COLUMN RowKey bigint "
+                                                    "GENERATED BY DEFAULT AS IDENTITY PRIMARY KEY"));
+    }
+    return made && CatalogWatcher::installTrigger(connection) && transaction.commit();
+}
+
+} // namespace
+
+Catalog::FileState PostgresCatalog::prepare(const QString& uri)
+{
+    t_serverCause.clear();
+    t_serverCauseUri = uri;
+    CAdoConnection connection(true);
+    if (connection.Open(uri) != 0) {
+        t_serverCause = connection.lastError();
+        return Catalog::FileState::CannotCreate;
+    }
+    // A catalog that records the current structure is only asked what the
+    // user may do with it.
+    if (CatalogSchema::recorded(connection) == CatalogSchema::Current) {
+        const Catalog::FileState access = accessOfExisting(connection, uri);
+        if (access != Catalog::FileState::CannotCreate) {
+            return access;
+        }
+        t_serverCause.clear();
+    }
+    const PostgresTable before = inspectPostgres(connection);
+    if (before.exists < 0) {
+        t_serverCause = refusalCause(connection, uri, false);
+        return Catalog::FileState::CannotCreate;
+    }
+    if (before.exists == 1 && !before.baseColumns) {
+        return Catalog::FileState::NotACatalog;
+    }
+    if (before.exists == 1 && before.rowKey) {
+        const Catalog::FileState access = accessOfExisting(connection, uri);
+        if (access == Catalog::FileState::Ready && CatalogSchema::mayChange(connection)) {
+            // Made by an older version without the trigger or the undo
+            // journal: a failure leaves the catalog usable, only other
+            // programs' changes then go unseen, or changes are not journalled.
+            CatalogWatcher::installTrigger(connection);
+            Journal::ensureTables(connection);
+        }
+        return access;
+    }
+    CAdoTransaction transaction(connection);
+    const bool made = buildPostgresTable(connection, transaction, before.exists == 0);
+    if (!made) {
+        t_serverCause = refusalCause(connection, uri, true);
+        transaction.rollback();
+        // Another program may have made it at the same moment.
+        const PostgresTable after = inspectPostgres(connection);
+        if (after.exists == 1 && after.baseColumns && after.rowKey) {
+            t_serverCause.clear();
+            return accessOfExisting(connection, uri);
+        }
+        return Catalog::FileState::CannotCreate;
+    }
+    // While the first program to open the catalog has the right to make
+    // tables: the journal's, so that users who may only read and write them
+    // have undo too.
+    Journal::ensureTables(connection);
+    return before.exists == 0 ? Catalog::FileState::Created : Catalog::FileState::Ready;
+}
+
+QString PostgresCatalog::lastCause(const QString& uri)
+{
+    return uri == t_serverCauseUri ? t_serverCause : QString();
+}

@@ -1,12 +1,11 @@
 #include "app/CatalogChoice.h"
 
-#include "platform/DeviceFolder.h"
+#include "platform/SettingsText.h"
 #include "store/catalog/CatalogCopier.h"
 #include "store/postgres/PgSession.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cstdio>
 
@@ -43,15 +42,7 @@ QString CatalogChoice::resolve(const QString& argument)
     }
     // Read beside the handheld's registry values, without their length
     // limit: a URI is often longer than 49 characters.
-    const QString file = DeviceFolder::settingsFile();
-    if (!QFileInfo::exists(file)) {
-        return {};
-    }
-    const QSettings settings(file, QSettings::IniFormat);
-    const QVariant stored = settings.value(QStringLiteral("Catalog"));
-    const QString text =
-        stored.userType() == QMetaType::QStringList ? stored.toStringList().join(QLatin1Char(',')) : stored.toString();
-    return absolute(text.trimmed());
+    return absolute(SettingsText::read(QStringLiteral("Catalog")));
 }
 
 int CatalogChoice::copyCommand(const QStringList& arguments)

@@ -10,6 +10,7 @@
 #include "platform/CRegistry.h"
 #include "platform/DeviceFolder.h"
 #include "platform/Resources.h"
+#include "platform/SettingsText.h"
 #include "platform/Translations.h"
 #include "platform/UserNotice.h"
 #include "store/access/CAdoConnection.h"
@@ -86,12 +87,7 @@ bool catchStopSignals()
 
 QString settingsText(const QString& name)
 {
-    const QString file = DeviceFolder::settingsFile();
-    if (!QFile::exists(file)) {
-        return {};
-    }
-    const QSettings settings(file, QSettings::IniFormat);
-    return settings.value(name).toString().trimmed();
+    return SettingsText::read(name);
 }
 
 // Reads a PEM certificate and private key; an error in words when either
@@ -168,8 +164,7 @@ quint16 HeadlessServer::chosenPort() const
     if (m_options.port) {
         return static_cast<quint16>(*m_options.port);
     }
-    const qint32 stored = CRegistry().GetDword(QStringLiteral("PhonePort"));
-    return stored > 0 && stored <= 65535 ? static_cast<quint16>(stored) : PhoneList::DefaultPort;
+    return PhoneList::storedFixedPort();
 }
 
 QString HeadlessServer::link(const QByteArray& key, quint16 port) const

@@ -197,7 +197,8 @@ void CSettingsDlg::OnInitDialog()
     m_doubleClick = storedOr("DoubleClick", 1);
     m_learnWalks->setChecked(m_app.learnWalks());
     m_currencyEdit->setText(Money::currencySymbolSetting());
-    const int language = m_languageCombo->findData(registry.GetString(Translations::settingName()));
+    const int language =
+        m_languageCombo->findData(Translations::choiceOf(registry.GetString(Translations::settingName())));
     m_languageCombo->setCurrentIndex(language < 0 ? 0 : language);
 
     selectStartingWith(*m_soundCombo, m_soundOnLaunch == 1 ? tr("Yes") : tr("No"));

@@ -3,9 +3,9 @@
 #include "commands/FailureBox.h"
 #include "controls/CSoundButton.h"
 #include "controls/ComboLists.h"
-#include "items/ItemChoices.h"
+#include "items/ItemChoiceBoxes.h"
+#include "items/ItemRow.h"
 #include "platform/Money.h"
-#include "platform/NameFold.h"
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
@@ -34,7 +34,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace
 {
@@ -46,13 +45,6 @@ constexpr int HeightDu = 106;
 // with its list dropped.
 constexpr int ComboHeightDu = 12;
 constexpr int ListLineDu = 8;
-
-int orderFromText(const QString& text)
-{
-    // A row written by another tool may lack the order: it counts as not
-    // yet placed.
-    return text.trimmed().isEmpty() ? -1 : TextNumbers::toInt(text);
-}
 } // namespace
 
 CItemDlg::CItemDlg(QWidget* parent)
@@ -405,102 +397,7 @@ void CItemDlg::FillLists()
     m_listsFilled = true;
     WaitCursorScope wait;
 
-    takeBoxTexts();
-    ItemChoices lists;
-    if (!readCatalogLists(lists)) {
-        restoreBoxTexts();
-        return;
-    }
-    fillBoxes(lists);
-    selectValues();
-}
-
-void CItemDlg::takeBoxTexts()
-{
-    m_itemName = m_nameCombo->currentText();
-    m_dept = m_deptCombo->currentText();
-    m_store = m_storeCombo->currentText();
-    m_unit = m_unitCombo->currentText();
-    QComboBox* const boxes[] = {m_deptCombo, m_nameCombo, m_storeCombo, m_unitCombo};
-    for (QComboBox* box : boxes) {
-        box->clear();
-    }
-}
-
-void CItemDlg::restoreBoxTexts()
-{
-    ComboLists::setBoxText(*m_nameCombo, m_itemName);
-    ComboLists::setBoxText(*m_deptCombo, m_dept);
-    ComboLists::setBoxText(*m_storeCombo, m_store);
-    ComboLists::setBoxText(*m_unitCombo, m_unit);
-}
-
-bool CItemDlg::readCatalogLists(ItemChoices& lists)
-{
-    try {
-        CAdoConnection connection(true);
-        if (connection.Open(Catalog::devicePath()) != 0) {
-            MessageService::showFailure(tr("Could not open database"), connection.lastError(), this);
-            return false;
-        }
-        const bool read = lists.read(connection);
-        connection.Close();
-        if (!read) {
-            MessageService::show(tr("Could not open database"), MessageService::Buttons::Ok, this);
-            return false;
-        }
-    } catch (const CAdoException& error) {
-        FailureBox::show(error, this);
-        return false;
-    }
-    return true;
-}
-
-void CItemDlg::fillBoxes(ItemChoices& lists)
-{
-    ComboLists::fillSorted(*m_nameCombo, lists.names);
-    ComboLists::fillSorted(*m_storeCombo, lists.stores);
-    ComboLists::fillSorted(*m_deptCombo, lists.depts);
-    ComboLists::fillSorted(*m_unitCombo, lists.units);
-
-    if (ComboLists::findExactNoCase(*m_nameCombo, m_itemName) < 0) {
-        ComboLists::insertSorted(*m_nameCombo, m_itemName, m_reservedId);
-    } else {
-        const int index = ComboLists::findPrefix(*m_nameCombo, m_itemName, 0);
-        if (index >= 0) {
-            m_nameCombo->setCurrentIndex(index);
-        }
-    }
-}
-
-void CItemDlg::selectValues()
-{
-    const std::pair<QComboBox*, const QString*> values[] = {
-        {m_nameCombo, &m_itemName}, {m_deptCombo, &m_dept}, {m_storeCombo, &m_store}, {m_unitCombo, &m_unit}};
-    for (const auto& [box, value] : values) {
-        // Every entry begins with the empty text; an empty value is left for
-        // the user to fill rather than given the first entry of the list.
-        const int index = value->isEmpty() ? -1 : ComboLists::findPrefix(*box, *value, -1);
-        if (index >= 0) {
-            box->setCurrentIndex(index);
-        } else {
-            box->setCurrentIndex(-1);
-            ComboLists::setBoxText(*box, *value);
-        }
-    }
-    // A department, unit or store typed in part moves on to the next entry
-    // that begins with it, searching from the second entry and coming back
-    // to the first last. A value that is an entry of its own, and an empty
-    // one, stay as they are.
-    for (const auto& [box, value] : {values[1], values[2], values[3]}) {
-        if (value->isEmpty() || NameFold::equal(box->currentText(), *value)) {
-            continue;
-        }
-        const int index = ComboLists::findPrefix(*box, *value, 0);
-        if (index >= 0) {
-            box->setCurrentIndex(index);
-        }
-    }
+    ItemChoiceBoxes(*this).fill();
 }
 
 void CItemDlg::onNameChosen(int index)
@@ -526,25 +423,12 @@ void CItemDlg::LoadItem(int id)
         ADO_RAISE_LAST(CAdoException::CannotOpen, connection);
     }
     CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("Select QtyToBuy, Dept, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, "
-                                "ItemName, Coupon from ShoppingLists where ID = ")
-                     + QString::number(id),
-                 connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockOptimistic,
-                 CAdoRecordset::adCmdUnknown)) {
+    if (!rs.Open(ItemRow::selectById(), {SqlValue::integer(id)}, connection, CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockOptimistic)) {
         ADO_RAISE_LAST(CAdoException::CannotRead, connection);
     }
     if (!rs.IsEOF()) {
-        m_quantity = TextNumbers::toInt(rs.GetField(0).GetText());
-        m_dept = rs.GetField(1).GetText();
-        m_store = rs.GetField(2).GetText();
-        m_unit = rs.GetField(3).GetText();
-        m_deptOrder = orderFromText(rs.GetField(4).GetText());
-        m_notes = rs.GetField(5).GetText();
-        m_price = TextNumbers::toDouble(rs.GetField(6).GetText());
-        m_itemName = rs.GetField(7).GetText();
-        // Loaded with the rest: saving must not clear a coupon the item has.
-        const QString& coupon = rs.GetField(8).GetText();
-        m_coupon = coupon == QLatin1String("1") || coupon == QLatin1String("-1") ? 1 : 0;
+        ItemRow::take(*this, rs);
         writeValues();
     }
     rs.Close();

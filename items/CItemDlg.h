@@ -7,7 +7,6 @@
 #include <QStringList>
 
 class CSoundButton;
-class ItemChoices;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -130,14 +129,6 @@ private:
     bool readValues();
     void failField(QWidget* box, const QString& message);
     void onNameChosen(int index);
-    // The steps of FillLists: the boxes' texts taken as the values and the
-    // lists emptied; what the catalog offers read (false, told to the user,
-    // when it cannot be); the lists filled; the values chosen in them.
-    void takeBoxTexts();
-    void restoreBoxTexts();
-    bool readCatalogLists(ItemChoices& lists);
-    void fillBoxes(ItemChoices& lists);
-    void selectValues();
     void stepQuantity(int delta);
     void limitNotes();
 

@@ -3,6 +3,7 @@
 #include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
 #include "items/CItemDlg.h"
+#include "items/ItemRow.h"
 #include "list/ViewState.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
@@ -16,76 +17,8 @@
 #include "store/journal/JournalAction.h"
 
 #include <QCoreApplication>
+
 #include <limits>
-#include <utility>
-
-namespace
-{
-const QString kItemColumns =
-    QStringLiteral("ID, ItemName, Dept, QtyToBuy, Store, UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon");
-const QString kWriteColumns =
-    QStringLiteral("ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, ItemNameDetail, Price, Coupon");
-
-// Column positions of the write statements ("Select " + kWriteColumns ...).
-enum WriteColumn
-{
-    WQty = 1,
-    WName = 2,
-    WDept = 3,
-    WUnit = 4,
-    WStore = 5,
-    WDeptOrder = 6,
-    WNotes = 7,
-    WPrice = 8,
-    WCoupon = 9
-};
-
-int orderFromText(const QString& text)
-{
-    return text.trimmed().isEmpty() ? -1 : TextNumbers::toInt(text);
-}
-
-// Everything but the ID, the mark and (for New Item) the name.
-void writeValues(CAdoRecordset& rs, const CItemDlg& dialog)
-{
-    rs.GetField(WQty).SetLong(dialog.m_quantity);
-    rs.GetField(WDept).SetText(dialog.m_dept);
-    rs.GetField(WUnit).SetText(dialog.m_unit);
-    rs.GetField(WStore).SetText(dialog.m_store);
-    rs.GetField(WDeptOrder).SetLong(dialog.m_deptOrder);
-    rs.GetField(WNotes).SetText(dialog.m_notes);
-    rs.GetField(WPrice).SetDouble(dialog.m_price);
-    rs.GetField(WCoupon).SetLong(dialog.m_coupon);
-}
-// Edit Item's write: only the values that differ from those the row was read
-// with. A value the user left alone is not written back through conversions
-// that could change it (a price read as text, a coupon of -1).
-void writeChangedValues(CAdoRecordset& rs, const CItemDlg::Values& now, const CItemDlg::Values& read)
-{
-    const std::pair<int, const QString CItemDlg::Values::*> texts[] = {
-        {WName, &CItemDlg::Values::itemName}, {WDept, &CItemDlg::Values::dept},   {WUnit, &CItemDlg::Values::unit},
-        {WStore, &CItemDlg::Values::store},   {WNotes, &CItemDlg::Values::notes},
-    };
-    for (const auto& [column, text] : texts) {
-        if (now.*text != read.*text) {
-            rs.GetField(column).SetText(now.*text);
-        }
-    }
-    const std::pair<int, const int CItemDlg::Values::*> numbers[] = {
-        {WQty, &CItemDlg::Values::quantity},
-        {WDeptOrder, &CItemDlg::Values::deptOrder},
-        {WCoupon, &CItemDlg::Values::coupon},
-    };
-    for (const auto& [column, number] : numbers) {
-        if (now.*number != read.*number) {
-            rs.GetField(column).SetLong(now.*number);
-        }
-    }
-    if (now.price != read.price) {
-        rs.GetField(WPrice).SetDouble(now.price);
-    }
-}
-} // namespace
 
 ItemSaveFlow::ItemSaveFlow(IListWindow& window)
     : m_window(window)
@@ -114,28 +47,6 @@ QString ItemSaveFlow::goneMessage()
     return QCoreApplication::translate(
         "ItemSaveFlow", "This item is no longer in the catalog (another program may have deleted it), so your "
                         "changes were not saved.  Save it as a new item?");
-}
-
-QString ItemSaveFlow::insertSql()
-{
-    return QStringLiteral("INSERT INTO ShoppingLists (ID, QtyToBuy, ItemName, Dept, UnitOfPurchase, Store, DeptOrder, "
-                          "ItemNameDetail, Price, Coupon, Checked) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0)");
-}
-
-std::vector<SqlValue> ItemSaveFlow::insertValues(int id, const CItemDlg& values)
-{
-    // The price as it always went in: rounded to cents.
-    const double price = QString::asprintf("%.2f", values.m_price).toDouble();
-    return {SqlValue::integer(id),
-            SqlValue::integer(values.m_quantity),
-            SqlValue::text(values.m_itemName),
-            SqlValue::text(values.m_dept),
-            SqlValue::text(values.m_unit),
-            SqlValue::text(values.m_store),
-            SqlValue::integer(values.m_deptOrder),
-            SqlValue::text(values.m_notes),
-            SqlValue::real(price),
-            SqlValue::integer(values.m_coupon)};
 }
 
 QStringList ItemSaveFlow::changedFields(const CItemDlg::Values& stored, const CItemDlg::Values& now)
@@ -190,36 +101,6 @@ void ItemSaveFlow::setNewItemValues(CItemDlg& dialog, const QString& name) const
     dialog.m_notes.clear();
     dialog.m_coupon = 0;
     dialog.m_deptOrder = -1;
-}
-
-CItemDlg::Values ItemSaveFlow::rowValues(CAdoRecordset& rs)
-{
-    CItemDlg::Values values;
-    values.itemName = rs.GetField(1).GetText();
-    values.dept = rs.GetField(2).GetText();
-    values.quantity = TextNumbers::toInt(rs.GetField(3).GetText());
-    values.store = rs.GetField(4).GetText();
-    values.unit = rs.GetField(5).GetText();
-    values.deptOrder = orderFromText(rs.GetField(6).GetText());
-    values.notes = rs.GetField(7).GetText();
-    values.price = TextNumbers::toDouble(rs.GetField(8).GetText());
-    const QString& coupon = rs.GetField(9).GetText();
-    values.coupon = coupon == QLatin1String("1") || coupon == QLatin1String("-1") ? 1 : 0;
-    return values;
-}
-
-void ItemSaveFlow::takeRow(CItemDlg& dialog, CAdoRecordset& rs)
-{
-    const CItemDlg::Values values = rowValues(rs);
-    dialog.m_itemName = values.itemName;
-    dialog.m_dept = values.dept;
-    dialog.m_quantity = values.quantity;
-    dialog.m_store = values.store;
-    dialog.m_unit = values.unit;
-    dialog.m_deptOrder = values.deptOrder;
-    dialog.m_notes = values.notes;
-    dialog.m_price = values.price;
-    dialog.m_coupon = values.coupon;
 }
 
 void ItemSaveFlow::reportFailedInsert() const
@@ -277,14 +158,12 @@ void ItemSaveFlow::NewItem(const QString& name)
     setNewItemValues(dialog, name);
     if (!name.isEmpty()) {
         CAdoRecordset rs;
-        openOrRaise(rs,
-                    QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ?"),
-                    CAdoRecordset::adOpenForwardOnly, {SqlValue::text(name)});
+        openOrRaise(rs, ItemRow::selectByName(), CAdoRecordset::adOpenForwardOnly, {SqlValue::text(name)});
         if (rs.IsEOF()) {
             setNewItemValues(dialog, name);
             dialog.m_dropOnOpen = true;
         } else {
-            takeRow(dialog, rs);
+            ItemRow::take(dialog, rs);
             dialog.m_dropOnOpen = false;
         }
     }
@@ -324,15 +203,13 @@ void ItemSaveFlow::writeNewItem(const CItemDlg& dialog, int reserved, bool exist
         JournalAction action(connection, (exists ? QStringLiteral("Edit Item: ") : QStringLiteral("New Item: "))
                                              + dialog.m_itemName);
         CAdoRecordset rs;
-        openOrRaise(
-            rs, QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ItemName = ?"),
-            CAdoRecordset::adOpenKeyset, {SqlValue::text(dialog.m_itemName)});
+        openOrRaise(rs, ItemRow::writableByName(), CAdoRecordset::adOpenKeyset, {SqlValue::text(dialog.m_itemName)});
         if (rs.IsEOF()) {
             action.watch(reserved);
-            inserted = connection.Execute(insertSql(), insertValues(reserved, dialog));
+            inserted = connection.Execute(ItemRow::insertSql(), ItemRow::insertValues(reserved, dialog));
         } else {
             action.watch(rs.GetField(0).GetLong());
-            writeValues(rs, dialog);
+            ItemRow::write(rs, dialog);
             rs.Update();
         }
         rs.Close();
@@ -351,13 +228,12 @@ void ItemSaveFlow::writeNewItem(const CItemDlg& dialog, int reserved, bool exist
 bool ItemSaveFlow::confirmUpdate(const CItemDlg& dialog, bool* exists)
 {
     CAdoRecordset rs;
-    openOrRaise(rs, QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ItemName = ?"),
-                CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_itemName)});
+    openOrRaise(rs, ItemRow::selectByName(), CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_itemName)});
     *exists = !rs.IsEOF();
     if (!*exists) {
         return true;
     }
-    const QStringList changes = changedFields(rowValues(rs), dialog.values());
+    const QStringList changes = changedFields(ItemRow::values(rs), dialog.values());
     rs.Close();
     return changes.isEmpty() || MessageService::confirm(updateQuestion(dialog.m_itemName, changes), m_window.widget());
 }
@@ -412,17 +288,15 @@ void ItemSaveFlow::EditItem()
         return;
     }
     CAdoConnection& connection = m_window.connection();
-    const QString id = QString::number(list.itemData(row));
+    const int id = list.itemData(row);
 
     CItemDlg dialog(m_window.widget());
     dialog.m_reservedId = m_window.app().reservedId();
     {
         CAdoRecordset rs;
-        openOrRaise(rs,
-                    QStringLiteral("SELECT ") + kItemColumns + QStringLiteral(" FROM ShoppingLists where ID = ") + id,
-                    CAdoRecordset::adOpenForwardOnly);
+        openOrRaise(rs, ItemRow::selectById(), CAdoRecordset::adOpenForwardOnly, {SqlValue::integer(id)});
         if (!rs.IsEOF()) {
-            takeRow(dialog, rs);
+            ItemRow::take(dialog, rs);
             dialog.m_dropOnOpen = false;
         }
     }
@@ -444,14 +318,12 @@ void ItemSaveFlow::EditItem()
     bool gone = false;
     {
         JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
-        action.watch(list.itemData(row));
+        action.watch(id);
         CAdoRecordset rs;
-        openOrRaise(rs,
-                    QStringLiteral("Select ") + kWriteColumns + QStringLiteral(" from ShoppingLists where ID = ") + id,
-                    CAdoRecordset::adOpenKeyset);
+        openOrRaise(rs, ItemRow::writableById(), CAdoRecordset::adOpenKeyset, {SqlValue::integer(id)});
         gone = rs.IsEOF();
         if (!gone) {
-            writeChangedValues(rs, dialog.values(), before);
+            ItemRow::writeChanged(rs, dialog.values(), before);
             rs.Update();
         }
         rs.Close();
@@ -495,7 +367,7 @@ void ItemSaveFlow::offerToStoreAgain(const CItemDlg& dialog)
         CAdoConnection& connection = m_window.connection();
         JournalAction action(connection, QStringLiteral("Edit Item: ") + dialog.m_itemName);
         action.watch(*reserved);
-        stored = connection.Execute(insertSql(), insertValues(*reserved, dialog));
+        stored = connection.Execute(ItemRow::insertSql(), ItemRow::insertValues(*reserved, dialog));
         if (stored) {
             action.commit();
         }

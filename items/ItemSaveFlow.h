@@ -27,11 +27,6 @@ public:
     void NewItem(const QString& name);
     void EditItem();
 
-    // The statement that adds a new item, and the values it binds: the
-    // editor's values with the reserved ID, the price rounded to cents, the
-    // item never marked.
-    static QString insertSql();
-    static std::vector<SqlValue> insertValues(int id, const CItemDlg& values);
     // Why the values cannot be stored as they are (a text holding a NUL,
     // which not every engine can store); empty when they can.
     static QString unstorableReason(const CItemDlg& values);
@@ -52,10 +47,6 @@ private:
     // department" and "every store" stand-ins start empty boxes: saved, they
     // would become a department and a store of those names.
     void setNewItemValues(CItemDlg& dialog, const QString& name) const;
-    // The editor's values from a row of ID, ItemName, Dept, QtyToBuy, Store,
-    // UnitOfPurchase, DeptOrder, ItemNameDetail, Price, Coupon.
-    static void takeRow(CItemDlg& dialog, CAdoRecordset& rs);
-    static CItemDlg::Values rowValues(CAdoRecordset& rs);
     void reportFailedInsert() const;
     // True, and the user told, when a text of the item holds a NUL: not
     // every engine can store one, so no engine is given one.

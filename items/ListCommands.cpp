@@ -7,6 +7,7 @@
 #include "platform/widgets/MessageService.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
+#include "store/access/SqlValue.h"
 #include "store/catalog/BulkPass.h"
 #include "store/journal/JournalAction.h"
 
@@ -132,7 +133,8 @@ void ListCommands::DeleteItem()
     try {
         JournalAction action(connection, QStringLiteral("Delete Item: ") + list.itemText(row, 0));
         action.watch(list.itemData(row));
-        deleted = connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = %1").arg(list.itemData(row)));
+        deleted = connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = ?"),
+                                     {SqlValue::integer(list.itemData(row))});
         if (deleted) {
             action.commit();
         }

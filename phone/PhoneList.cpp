@@ -67,8 +67,19 @@ bool PhoneList::restore(QString* reason)
 
 quint16 PhoneList::port() const
 {
+    return storedPort();
+}
+
+quint16 PhoneList::storedPort()
+{
     const qint32 stored = CRegistry().GetDword(PortValue);
     return stored >= 0 && stored <= 65535 ? static_cast<quint16>(stored) : DefaultPort;
+}
+
+quint16 PhoneList::storedFixedPort()
+{
+    const quint16 stored = storedPort();
+    return stored == AnyFreePort ? DefaultPort : stored;
 }
 
 void PhoneList::setPort(quint16 port)

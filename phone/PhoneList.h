@@ -31,8 +31,7 @@ public:
     // At start-up: turns the list on when it was left on.
     bool restore(QString* reason);
 
-    // The port kept in the settings (DefaultPort when none is); 0 asks for
-    // any free port.
+    // The window's port: storedPort().
     quint16 port() const;
     void setPort(quint16 port);
     // The port actually listened on, 0 while off.
@@ -63,7 +62,17 @@ public:
     // one is given.
     static QString linkFor(const QString& scheme, const QString& host, quint16 port, const QByteArray& key);
 
+    // The port kept in the settings: 1 to 65535, or AnyFreePort when the
+    // user chose it; DefaultPort when none is kept or the kept value is no
+    // port (negative, beyond 65535, not a number).
+    static quint16 storedPort();
+    // storedPort() for a server whose links name its port before it listens
+    // and must work after every restart (the head-less server): any free port
+    // reads as DefaultPort there.
+    static quint16 storedFixedPort();
+
     static constexpr quint16 DefaultPort = 8642;
+    static constexpr quint16 AnyFreePort = 0;
 
 Q_SIGNALS:
     // The page wrote the catalog.

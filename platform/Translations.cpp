@@ -72,8 +72,8 @@ QString Translations::nativeName(const QString& code)
 
 QString Translations::choose(const QString& setting, const QStringList& uiLanguages)
 {
-    const QString chosen = languageOf(setting);
-    if (chosen == QLatin1String("en") || shipped().contains(chosen)) {
+    const QString chosen = choiceOf(setting);
+    if (chosen != systemChoice()) {
         return chosen;
     }
     for (const QString& wanted : uiLanguages) {
@@ -83,6 +83,12 @@ QString Translations::choose(const QString& setting, const QStringList& uiLangua
         }
     }
     return QStringLiteral("en");
+}
+
+QString Translations::choiceOf(const QString& setting)
+{
+    const QString chosen = languageOf(setting);
+    return chosen == QLatin1String("en") || shipped().contains(chosen) ? chosen : systemChoice();
 }
 
 bool Translations::install(const QString& code)

@@ -23,6 +23,9 @@ public:
     // languages (most wanted first, as "de-DE" or "de_DE") that is shipped
     // or is English.
     static QString choose(const QString& setting, const QStringList& uiLanguages);
+    // The setting as the Options dialog offers it: "en" or a shipped code,
+    // written in any of the forms above, or else systemChoice().
+    static QString choiceOf(const QString& setting);
 
     // Removes what an earlier call installed, then installs the program's
     // translator for the language (and Qt's own for the standard buttons,

@@ -8,6 +8,7 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "items/CItemDlg.h"
+#include "items/ItemRow.h"
 #include "items/ItemSaveFlow.h"
 #include "platform/widgets/CommandIds.h"
 #include "platform/widgets/MessageService.h"
@@ -345,10 +346,10 @@ TEST_P(ItemSaveFlowTest, NewItemStoresHostileTextAsTypedAndRefusesNul)
     EXPECT_TRUE(ItemSaveFlow::unstorableReason(values).isEmpty());
     values.m_notes = QStringLiteral("green") + QChar(u'\0') + QStringLiteral("tea");
     EXPECT_FALSE(ItemSaveFlow::unstorableReason(values).isEmpty());
-    const std::vector<SqlValue> bound = ItemSaveFlow::insertValues(12, values);
+    const std::vector<SqlValue> bound = ItemRow::insertValues(12, values);
     ASSERT_EQ(bound.size(), 10u);
     EXPECT_EQ(bound.at(7).toText(), values.m_notes);
-    EXPECT_FALSE(ItemSaveFlow::insertSql().contains(QStringLiteral("Tea")));
+    EXPECT_FALSE(ItemRow::insertSql().contains(QStringLiteral("Tea")));
 }
 
 TEST_P(ItemSaveFlowTest, InsertThatTheCatalogRefusesIsReported)

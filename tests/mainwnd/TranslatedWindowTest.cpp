@@ -148,6 +148,16 @@ TEST_F(TranslatedWindowTest, OptionsStoreTheLanguageForTheNextStart)
         dialog.show();
         EXPECT_EQ(dialog.languageCombo().currentText(), QStringLiteral("Fran\u00e7ais"));
     }
+    // A code written by hand in another of its forms is the language the
+    // window speaks, and the dialog shows that one rather than "System".
+    for (const char* written : {"de_DE", "DE", "de-AT"}) {
+        SCOPED_TRACE(written);
+        CRegistry().SetString(Translations::settingName(), QString::fromLatin1(written));
+        CSettingsDlg dialog(app);
+        dialog.show();
+        EXPECT_EQ(dialog.languageCombo().currentText(), QStringLiteral("Deutsch"));
+        EXPECT_EQ(Translations::choose(QString::fromLatin1(written), {}), QStringLiteral("de"));
+    }
 }
 
 // Run by CTest with LANG (or LC_MESSAGES) set, GROCELLE_EXPECT_LANGUAGE naming

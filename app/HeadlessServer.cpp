@@ -7,8 +7,6 @@
 #include "phone/PhoneServer.h"
 #include "phone/PhoneTcpServer.h"
 #include "phone/QrCode.h"
-#include "platform/CRegistry.h"
-#include "platform/DeviceFolder.h"
 #include "platform/Resources.h"
 #include "platform/SettingsText.h"
 #include "platform/Translations.h"
@@ -20,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QSettings>
 #include <QSocketNotifier>
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -38,9 +35,6 @@
 
 namespace
 {
-const QStringList DeviceCommands = {QStringLiteral("--add-device"), QStringLiteral("--list-devices"),
-                                    QStringLiteral("--remove-device")};
-
 // What the user reads on the terminal: the link, the phones.
 void printLine(const QString& text)
 {
@@ -373,17 +367,6 @@ void HeadlessServer::stop(int signal)
     m_connection.Close();
     logLine(QStringLiteral("stopped"));
     QCoreApplication::exit(0);
-}
-
-bool HeadlessServer::wanted(const QStringList& arguments)
-{
-    for (const QString& word : arguments.mid(1)) {
-        const QString option = word.section(QLatin1Char('='), 0, 0);
-        if (option == QLatin1String("--serve") || DeviceCommands.contains(option)) {
-            return true;
-        }
-    }
-    return false;
 }
 
 std::optional<HeadlessServer::Options> HeadlessServer::parse(const QStringList& arguments, QString* reason)

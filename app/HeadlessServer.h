@@ -39,8 +39,6 @@ public:
         QString publicUrl;
     };
 
-    // True when the arguments ask for one of the commands above.
-    static bool wanted(const QStringList& arguments);
     // The options, or nullopt with the reason in words.
     static std::optional<Options> parse(const QStringList& arguments, QString* reason);
     // Runs the command; the exit code. Makes the application object itself.

@@ -1,17 +1,13 @@
 #include "phone/PhoneChanges.h"
 
 #include "phone/PhoneJson.h"
-#include "platform/TextNumbers.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
-#include "store/access/CAdoRecordset.h"
-#include "store/access/CAdoTransaction.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <cmath>
-#include <limits>
 
 namespace
 {
@@ -96,26 +92,6 @@ void PhoneChanges::remember(const QString& changeId, const PhoneApi::Reply& repl
     m_answerOrder.push_back(changeId);
 }
 
-std::optional<PhoneApi::Reply> PhoneChanges::readStored(int id, bool isMark, int& stored)
-{
-    // Keyset and not read-only: inside a transaction the row is held.
-    CAdoRecordset rs;
-    if (!rs.Open(QStringLiteral("SELECT QtyToBuy, Checked FROM ShoppingLists WHERE ID = ?"), {SqlValue::integer(id)},
-                 m_connection, CAdoRecordset::adOpenKeyset, CAdoRecordset::adLockOptimistic)) {
-        return m_api.failure(m_connection.lastFailureKind(), QStringLiteral("The item could not be read."));
-    }
-    if (rs.IsEOF()) {
-        // Also for an item deleted while another program held it: the read
-        // waited for its lock, and the row is gone.
-        return PhoneApi::error(404, QStringLiteral("There is no item %1.").arg(id), "no-item", {QString::number(id)});
-    }
-    stored = TextNumbers::toInt(rs.GetField(isMark ? 1 : 0).GetText());
-    if (isMark) {
-        stored = stored != 0 ? 1 : 0;
-    }
-    return std::nullopt;
-}
-
 PhoneApi::Reply PhoneChanges::change(const QByteArray& body)
 {
     QJsonParseError parseError;
@@ -165,56 +141,47 @@ PhoneApi::Reply PhoneChanges::change(const QByteArray& body)
         return *before;
     }
 
+    ItemChanges::Change wanted;
+    wanted.field = isMark ? ItemChanges::Field::Mark : ItemChanges::Field::Quantity;
+    wanted.to = *to;
+    wanted.from = *from;
+    wanted.place = *place;
+    return apply(*id, wanted, *change);
+}
+
+PhoneApi::Reply PhoneChanges::apply(int id, const ItemChanges::Change& wanted, const QString& changeId)
+{
+    ItemChanges::Result result;
     try {
-        return applyChange(*id, isMark, *from, *to, *change, *place);
+        result = ItemChanges::change(m_connection, id, wanted);
     } catch (const CAdoException& failed) {
-        const PhoneApi::Reply reply = m_api.failure(failed.kind(), QString(), *id);
+        const PhoneApi::Reply reply = m_api.failure(failed.kind(), QString(), id);
         if (reply.status == 500) {
             throw; // the server's caller logs it
         }
         return reply;
     }
-}
-
-PhoneApi::Reply PhoneChanges::applyChange(int id, bool isMark, int from, int to, const QString& changeId,
-                                          const ItemChanges::MarkPlace& place)
-{
-    // The value is read, compared and written in one transaction: no other
-    // program's change can come between the look and the write (the row is
-    // held from the read on, as a pass holds its rows).
-    CAdoTransaction transaction(m_connection);
-    int stored = 0;
-    if (std::optional<PhoneApi::Reply> failed = readStored(id, isMark, stored)) {
-        return *failed;
-    }
-    const QString field = isMark ? QStringLiteral("Checked") : QStringLiteral("QtyToBuy");
-    QJsonObject answer{{QStringLiteral("id"), id}, {QStringLiteral("field"), field}};
-    bool written = false;
-    if (stored == to) {
-        answer.insert(QStringLiteral("applied"), true);
-    } else if (stored == from) {
-        if (isMark) {
-            ItemChanges::setMark(m_connection, id, to, place);
-        } else {
-            ItemChanges::setQuantity(m_connection, id, to);
-        }
-        written = true;
-        stored = to;
-        answer.insert(QStringLiteral("applied"), true);
-    } else {
-        // Changed elsewhere since the page read it: the stored value stands.
-        answer.insert(QStringLiteral("applied"), false);
-    }
-    if (transaction.active() && !transaction.commit()) {
-        // Asked about the item after the refused transaction is undone.
-        const CAdoException::Kind kind = m_connection.lastFailureKind();
-        transaction.rollback();
-        return m_api.failure(kind, QStringLiteral("The change could not be saved."), id);
-    }
-    answer.insert(QStringLiteral("value"), stored);
-    const PhoneApi::Reply reply{200, PhoneJson::json(answer), written};
+    const PhoneApi::Reply reply = answer(id, wanted.field, result);
     remember(changeId, reply);
     return reply;
+}
+
+PhoneApi::Reply PhoneChanges::answer(int id, ItemChanges::Field field, const ItemChanges::Result& result)
+{
+    if (result.outcome == ItemChanges::Outcome::Gone) {
+        // Also for an item deleted while another program held it: the read
+        // waited for its lock, and the row is gone.
+        return PhoneApi::error(404, QStringLiteral("There is no item %1.").arg(id), "no-item", {QString::number(id)});
+    }
+    // A change found already made is applied too: a change sent twice lands
+    // once. A stale one is not, and the page takes the stored value.
+    const bool applied = result.outcome != ItemChanges::Outcome::Stale;
+    const QJsonObject answer{{QStringLiteral("id"), id},
+                             {QStringLiteral("field"), field == ItemChanges::Field::Mark ? QStringLiteral("Checked")
+                                                                                         : QStringLiteral("QtyToBuy")},
+                             {QStringLiteral("applied"), applied},
+                             {QStringLiteral("value"), result.value}};
+    return PhoneApi::Reply{200, PhoneJson::json(answer), result.outcome == ItemChanges::Outcome::Applied};
 }
 
 PhoneApi::Reply PhoneChanges::add(const QByteArray& body)
@@ -254,13 +221,12 @@ PhoneApi::Reply PhoneChanges::add(const QByteArray& body)
     // As quick entry: no quantity means one.
     const int wanted = *quantity == 0 ? 1 : *quantity;
     bool found = false;
-    constexpr int NoItem = std::numeric_limits<int>::min(); // until the name is found
-    int id = NoItem;
     try {
-        found = ItemChanges::setQuantityByName(m_connection, name, wanted, &id);
+        found = ItemChanges::changeByName(m_connection, name, wanted).outcome != ItemChanges::Outcome::Gone;
     } catch (const CAdoException& failed) {
-        const PhoneApi::Reply reply =
-            m_api.failure(failed.kind(), QString(), id != NoItem ? std::optional<int>(id) : std::optional<int>());
+        // The item's row is held from its read on: a failure after it is
+        // never the item gone.
+        const PhoneApi::Reply reply = m_api.failure(failed.kind(), QString());
         if (reply.status == 500) {
             throw;
         }

@@ -25,13 +25,11 @@ public:
     PhoneApi::Reply add(const QByteArray& body);
 
 private:
-    // The stored quantity or mark (0 or 1) of the item; the reply to give
-    // instead when it cannot be read or there is no such item.
-    std::optional<PhoneApi::Reply> readStored(int id, bool isMark, int& stored);
-    // The change of a checked request: read, compared and written in one
-    // transaction.
-    PhoneApi::Reply applyChange(int id, bool isMark, int from, int to, const QString& changeId,
-                                const ItemChanges::MarkPlace& place);
+    // A checked change, made in one transaction (ItemChanges::change), and
+    // its answer remembered under changeId.
+    PhoneApi::Reply apply(int id, const ItemChanges::Change& wanted, const QString& changeId);
+    // The answer to a change's outcome.
+    static PhoneApi::Reply answer(int id, ItemChanges::Field field, const ItemChanges::Result& result);
     // The answer of a change id seen before, or nullopt.
     std::optional<PhoneApi::Reply> remembered(const QString& changeId) const;
     void remember(const QString& changeId, const PhoneApi::Reply& reply);

@@ -136,8 +136,7 @@ PhoneListFeed::~PhoneListFeed()
 {
     // The reader's objects go on the thread they were made on.
     std::shared_ptr<Reader> reader = std::move(m_reader);
-    QMetaObject::invokeMethod(
-        m_worker, [reader]() mutable { reader.reset(); }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(m_worker, [reader]() mutable { reader.reset(); }, Qt::BlockingQueuedConnection);
     m_thread.quit();
     m_thread.wait();
 }

@@ -14,11 +14,9 @@
 #include <QHttpServerResponse>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QStringDecoder>
-#include <QTcpSocket>
 #include <QUrl>
 
 #include <algorithm>
@@ -91,21 +89,21 @@ bool keyInQuery(const QUrl& url)
 QHttpServerResponse plain(Status status)
 {
     QHttpServerResponse response(status);
-    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
     return response;
 }
 
 QHttpServerResponse assetResponse(const PhoneAssets::Asset& asset)
 {
     QHttpServerResponse response(asset.type, asset.body);
-    response.addHeader(QByteArrayLiteral("Cache-Control"), asset.cacheControl);
-    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("Cache-Control"), asset.cacheControl);
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
     return response;
 }
 } // namespace
 
 PhoneServer::PhoneServer(CAdoConnection& connection, const QByteArray& secret, QObject* parent)
-    : QAbstractHttpServer(parent)
+    : PhoneHttpServer(parent)
     , m_api(connection)
     , m_feed(new PhoneListFeed(connection, this))
     , m_secret(secret)
@@ -166,7 +164,7 @@ bool PhoneServer::start(quint16 port, QString* reason)
         return false;
     }
     m_listener = listener;
-    bind(listener);
+    serve(listener);
     return true;
 }
 
@@ -196,18 +194,12 @@ bool PhoneServer::sameSecret(const QByteArray& given, const QByteArray& expected
 
 bool PhoneServer::authorised(const QHttpServerRequest& request) const
 {
-    QByteArray key;
-    int keys = 0;
-    for (const auto& [name, value] : request.headers()) {
-        if (name.compare(KeyHeader, Qt::CaseInsensitive) == 0) {
-            key = value;
-            ++keys;
-        }
-    }
+    const QList<QByteArray> keys = headerValues(request, KeyHeader);
     // Two keys in one request: neither is taken.
-    if (keys != 1) {
+    if (keys.size() != 1) {
         return false;
     }
+    const QByteArray& key = keys.first();
     if (sameSecret(key, m_secret)) {
         return true;
     }
@@ -217,18 +209,18 @@ bool PhoneServer::authorised(const QHttpServerRequest& request) const
 QHttpServerResponse PhoneServer::page() const
 {
     QHttpServerResponse response(QByteArrayLiteral("text/html; charset=utf-8"), m_page);
-    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
-    response.addHeader(QByteArrayLiteral("Content-Security-Policy"), m_pagePolicy);
-    response.addHeader(QByteArrayLiteral("Referrer-Policy"), QByteArrayLiteral("no-referrer"));
-    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-cache"));
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("Content-Security-Policy"), m_pagePolicy);
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("Referrer-Policy"), QByteArrayLiteral("no-referrer"));
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
     return response;
 }
 
 QHttpServerResponse PhoneServer::jsonResponse(const PhoneApi::Reply& reply)
 {
     QHttpServerResponse response(JsonType, reply.body, static_cast<Status>(reply.status));
-    response.addHeader(QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
-    response.addHeader(QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
+    PhoneHttpServer::addHeader(response, QByteArrayLiteral("X-Content-Type-Options"), QByteArrayLiteral("nosniff"));
     return response;
 }
 
@@ -249,7 +241,7 @@ const PhoneServer::Route PhoneServer::Routes[] = {
     {"/api/add", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyAdd},
 };
 
-std::optional<QHttpServerResponse> PhoneServer::respond(const QHttpServerRequest& request, QTcpSocket* socket)
+std::optional<QHttpServerResponse> PhoneServer::respond(const QHttpServerRequest& request, Answer& answer)
 {
     if (keyInQuery(request.url())) {
         return jsonResponse({400,
@@ -288,33 +280,28 @@ std::optional<QHttpServerResponse> PhoneServer::respond(const QHttpServerRequest
                  "{\"error\":\"The catalog is read-only: nothing can be changed.\",\"code\":\"read-only\"}"),
              false});
     }
-    return (this->*route->handler)(request, socket);
+    return (this->*route->handler)(request, answer);
 }
 
-std::optional<QHttpServerResponse> PhoneServer::servePage(const QHttpServerRequest&, QTcpSocket*)
+std::optional<QHttpServerResponse> PhoneServer::servePage(const QHttpServerRequest&, Answer&)
 {
     return page();
 }
 
-std::optional<QHttpServerResponse> PhoneServer::answerList(const QHttpServerRequest& request, QTcpSocket* socket)
+std::optional<QHttpServerResponse> PhoneServer::answerList(const QHttpServerRequest& request, Answer& answer)
 {
     const std::optional<QString> store = queryValue(request.url(), "store", PhoneApi::StoreWidth);
     const std::optional<QString> since = queryValue(request.url(), "since", 64);
     if (!store || !since) {
         return badQuery();
     }
-    // The answer may come after this request's socket has gone.
-    auto responder = std::make_shared<QHttpServerResponder>(makeResponder(request, socket));
-    const QPointer<QTcpSocket> open(socket);
-    m_feed->list(*store, *since, [responder, open](const PhoneApi::Reply& reply) {
-        if (open && open->state() == QAbstractSocket::ConnectedState) {
-            jsonResponse(reply).write(std::move(*responder));
-        }
-    });
+    // The answer may come after this request's connection has gone.
+    auto later = std::make_shared<Answer>(std::move(answer));
+    m_feed->list(*store, *since, [later](const PhoneApi::Reply& reply) { later->send(jsonResponse(reply)); });
     return std::nullopt;
 }
 
-std::optional<QHttpServerResponse> PhoneServer::answerNames(const QHttpServerRequest& request, QTcpSocket*)
+std::optional<QHttpServerResponse> PhoneServer::answerNames(const QHttpServerRequest& request, Answer&)
 {
     const std::optional<QString> prefix = queryValue(request.url(), "prefix", PhoneApi::NameWidth);
     const std::optional<QString> since = queryValue(request.url(), "since", 64);
@@ -324,12 +311,12 @@ std::optional<QHttpServerResponse> PhoneServer::answerNames(const QHttpServerReq
     return finish(m_api.names(*prefix));
 }
 
-std::optional<QHttpServerResponse> PhoneServer::applyChange(const QHttpServerRequest& request, QTcpSocket*)
+std::optional<QHttpServerResponse> PhoneServer::applyChange(const QHttpServerRequest& request, Answer&)
 {
     return finish(m_api.change(request.body()));
 }
 
-std::optional<QHttpServerResponse> PhoneServer::applyAdd(const QHttpServerRequest& request, QTcpSocket*)
+std::optional<QHttpServerResponse> PhoneServer::applyAdd(const QHttpServerRequest& request, Answer&)
 {
     return finish(m_api.add(request.body()));
 }
@@ -352,21 +339,18 @@ QHttpServerResponse PhoneServer::finish(const PhoneApi::Reply& reply)
     return jsonResponse(reply);
 }
 
-bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
+void PhoneServer::serveRequest(const QHttpServerRequest& request, Answer& answer)
 {
     if (m_stopping) {
         // Answered, but not acted on: the client knows the request was not done.
-        QHttpServerResponse refused = jsonResponse(
-            {503, QByteArrayLiteral("{\"error\":\"The server is stopping.\",\"code\":\"stopping\"}"), false});
-        refused.addHeader(QByteArrayLiteral("Connection"), QByteArrayLiteral("close"));
-        refused.write(makeResponder(request, socket));
-        socket->disconnectFromHost();
-        return true;
+        answer.sendAndClose(jsonResponse(
+            {503, QByteArrayLiteral("{\"error\":\"The server is stopping.\",\"code\":\"stopping\"}"), false}));
+        return;
     }
     // Nothing leaves this handler: the event loop is the window's.
     try {
-        if (std::optional<QHttpServerResponse> response = respond(request, socket)) {
-            response->write(makeResponder(request, socket));
+        if (std::optional<QHttpServerResponse> response = respond(request, answer)) {
+            answer.send(*response);
         }
     } catch (const CAdoException& e) {
         // The reply says what failed in the user's words; the engine's own
@@ -374,17 +358,10 @@ bool PhoneServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* s
         const QJsonObject reason{{QStringLiteral("error"), CatalogFailure::text(e)}};
         m_failing = true;
         Q_EMIT failed(e.describe());
-        jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false})
-            .write(makeResponder(request, socket));
+        answer.send(jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false}));
     } catch (const std::exception& e) {
         m_failing = true;
         Q_EMIT failed(QString::fromLocal8Bit(e.what()));
-        plain(Status::InternalServerError).write(makeResponder(request, socket));
+        answer.send(plain(Status::InternalServerError));
     }
-    return true;
-}
-
-void PhoneServer::missingHandler(const QHttpServerRequest& request, QTcpSocket* socket)
-{
-    plain(Status::NotFound).write(makeResponder(request, socket));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "phone/PhoneApi.h"
+#include "phone/PhoneHttpServer.h"
 
-#include <QAbstractHttpServer>
 #include <QByteArray>
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
@@ -29,7 +29,7 @@ class QSslConfiguration;
 // the address, where proxies and logs would keep it: a request with one in
 // its query is refused. Headers a proxy adds (X-Forwarded-For and the like)
 // play no part in who may do what. Stopping the server is destroying it.
-class PhoneServer : public QAbstractHttpServer
+class PhoneServer : public PhoneHttpServer
 {
     Q_OBJECT
 
@@ -76,8 +76,7 @@ Q_SIGNALS:
     void recovered();
 
 protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    void serveRequest(const QHttpServerRequest& request, Answer& answer) override;
 
 private:
     // Who may reach a route: anyone, the holder of a key, or the holder of a
@@ -88,8 +87,8 @@ private:
         Key,
         Write,
     };
-    // A handler's answer; nullopt when it answers later on its own.
-    using Handler = std::optional<QHttpServerResponse> (PhoneServer::*)(const QHttpServerRequest&, QTcpSocket*);
+    // A handler's answer; nullopt when it has taken the answer to send later.
+    using Handler = std::optional<QHttpServerResponse> (PhoneServer::*)(const QHttpServerRequest&, Answer&);
     struct Route
     {
         const char* path;
@@ -102,13 +101,13 @@ private:
     static const Route Routes[];
 
     // The key, size, method and write checks, then the route's handler.
-    std::optional<QHttpServerResponse> respond(const QHttpServerRequest& request, QTcpSocket* socket);
-    std::optional<QHttpServerResponse> servePage(const QHttpServerRequest& request, QTcpSocket* socket);
+    std::optional<QHttpServerResponse> respond(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> servePage(const QHttpServerRequest& request, Answer& answer);
     // The list is handed to the feed and answered when it answers.
-    std::optional<QHttpServerResponse> answerList(const QHttpServerRequest& request, QTcpSocket* socket);
-    std::optional<QHttpServerResponse> answerNames(const QHttpServerRequest& request, QTcpSocket* socket);
-    std::optional<QHttpServerResponse> applyChange(const QHttpServerRequest& request, QTcpSocket* socket);
-    std::optional<QHttpServerResponse> applyAdd(const QHttpServerRequest& request, QTcpSocket* socket);
+    std::optional<QHttpServerResponse> answerList(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> answerNames(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> applyChange(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> applyAdd(const QHttpServerRequest& request, Answer& answer);
     // The answer of the interface, after noting a failure, a recovery or a write.
     QHttpServerResponse finish(const PhoneApi::Reply& reply);
     QHttpServerResponse page() const;

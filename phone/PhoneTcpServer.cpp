@@ -82,6 +82,16 @@ void PhoneTcpServer::closeConnections()
     }
 }
 
+QTcpSocket* PhoneTcpServer::connectionFrom(const QHostAddress& address, quint16 port) const
+{
+    for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
+        if (it.key()->peerPort() == port && it.key()->peerAddress().isEqual(address)) {
+            return it.key();
+        }
+    }
+    return nullptr;
+}
+
 void PhoneTcpServer::incomingConnection(qintptr socketDescriptor)
 {
     QTcpSocket* socket = m_tls ? new QSslSocket(this) : new QTcpSocket(this);

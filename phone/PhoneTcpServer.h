@@ -5,6 +5,7 @@
 #include <QSslConfiguration>
 #include <QTcpServer>
 
+class QHostAddress;
 class QTcpSocket;
 class QTimer;
 
@@ -39,6 +40,8 @@ public:
     bool hasPendingWrites() const;
     // Closes every connection once what it has to send is sent.
     void closeConnections();
+    // The open connection from the client's address and port; null: none.
+    QTcpSocket* connectionFrom(const QHostAddress& address, quint16 port) const;
 
     // Room for the largest body the API accepts and its headers.
     static constexpr qint64 MaxBodyBytes = 64 * 1024;

@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QTimeZone>
 
 #include <set>
 #include <tuple>
@@ -193,7 +194,7 @@ std::vector<Journal::Action> Journal::readActions()
         Action action;
         action.id = id.toInteger();
         action.label = label.toText();
-        action.madeAt = QDateTime::fromMSecsSinceEpoch(madeAt.toInteger(), Qt::UTC);
+        action.madeAt = QDateTime::fromMSecsSinceEpoch(madeAt.toInteger(), QTimeZone::utc());
         action.undone = undone.toInteger() == 1;
         action.itemCount = static_cast<int>(std::min<qint64>(items.toInteger(), INT_MAX));
         actions.push_back(action);

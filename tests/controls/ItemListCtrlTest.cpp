@@ -97,8 +97,8 @@ TEST_F(ItemListCtrlTest, DoubleClickFollowsTheSetting)
     CItemListCtrl& list = main->list();
     QSignalSpy commands(&list, &CItemListCtrl::commandRequested);
     // Nothing but the command is wanted here: no editor, no mark.
-    main->setRoute(CommandId::EditItem, [] {});
-    main->setRoute(CommandId::Check, [] {});
+    main->setRoute(CommandId::EditItem, [] { });
+    main->setRoute(CommandId::Check, [] { });
 
     const int expected[] = {CommandId::EditItem, CommandId::Check, -1};
     for (int setting = 0; setting <= 2; ++setting) {

@@ -1,5 +1,6 @@
 #include "controls/CSoundButton.h"
 
+#include "UserInput.h"
 #include "support/GrocelleTest.h"
 
 #include <QApplication>
@@ -174,8 +175,7 @@ TEST_F(SoundButtonTest, NaturalSizeIsUnscaledInTheCornerAndFocusSitsMarginInside
 
     button->setTextColor(Qt::black);
     m_parent.show();
-    QApplication::setActiveWindow(&m_parent);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&m_parent));
+    ASSERT_TRUE(UserInput::activate(m_parent));
     button->setFocus();
     const QImage image = button->grab().toImage();
     m_parent.hide();

@@ -2,6 +2,7 @@
 #include "EngineTest.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
+#include "UserInput.h"
 
 #include "controls/CItemListCtrl.h"
 #include "dialogs/ArrangedOrder.h"
@@ -70,7 +71,7 @@ TEST_P(ArrangeDlgTest, KeysAndDraggingMoveRowsAndCancelWritesNothing)
     const QString before = orders();
     CArrangeDlg dialog;
     dialog.show();
-    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(UserInput::activate(dialog));
     QListWidget& list = dialog.departmentList();
     // The list fills the dialog: nothing but the help, the buttons and the
     // margins below it.

@@ -3,6 +3,7 @@
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
 #include "ModalDialogs.h"
+#include "UserInput.h"
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
@@ -144,7 +145,7 @@ TEST_P(UndoCommandsTest, EveryWritingCommandUndoesAndRedoesThroughTheMenu)
 
     // The keys, and the list rebuilt after each.
     main->activateWindow();
-    QApplication::setActiveWindow(&main.window());
+    ASSERT_TRUE(UserInput::activate(main.window()));
     QTest::keyClick(&main.window(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(main.column(0), QStringList{QStringLiteral("Milk")});
     QTest::keyClick(&main.window(), Qt::Key_Y, Qt::ControlModifier);

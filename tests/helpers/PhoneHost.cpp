@@ -55,7 +55,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "message: %s\n", qPrintable(box.text));
         return MessageService::IdOk;
     });
-    SoundService::setHandler([](const QString&) {});
+    SoundService::setHandler([](const QString&) { });
     CRegistry().SetDword(QStringLiteral("PhoneList"), 1);
     CRegistry().SetDword(QStringLiteral("PhonePort"), QByteArray(argv[1]).toInt());
     CRegistry().SetString(QStringLiteral("PhoneSecret"), QString::fromLatin1(argv[2]));

@@ -1,6 +1,7 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
+#include "UserInput.h"
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
@@ -199,7 +200,7 @@ TEST_F(QuickEntryTest, AddSetsTheQuantityAndEmptiesTheBoxes)
 
 TEST_F(QuickEntryTest, EnterKeepsTheFocusForTheNextNameTyped)
 {
-    QApplication::setActiveWindow(&window());
+    ASSERT_TRUE(UserInput::activate(window()));
     type(QStringLiteral("Min"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Mints"), "1");

@@ -1,6 +1,7 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
+#include "UserInput.h"
 
 #include "controls/CItemListCtrl.h"
 #include "platform/widgets/CommandIds.h"
@@ -31,7 +32,7 @@ protected:
     // A key pressed wherever the focus is, as the user presses it.
     static void press(CMainDlg& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(UserInput::activate(window));
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
         QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
     }
@@ -101,7 +102,7 @@ TEST_F(DesktopKeysTest, FindTabsAndQuit)
 TEST_F(DesktopKeysTest, TabRunsRoundTheWindowInOrder)
 {
     MainWindowHarness main;
-    QApplication::setActiveWindow(&main.window());
+    ASSERT_TRUE(UserInput::activate(main.window()));
     main->quickText().setFocus();
     QList<QWidget*> visited;
     for (int i = 0; i < 20; ++i) {

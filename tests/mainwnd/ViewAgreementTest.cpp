@@ -1,6 +1,7 @@
 #include "CatalogSeed.h"
 #include "GrocelleTest.h"
 #include "MainWindowHarness.h"
+#include "UserInput.h"
 
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
@@ -57,7 +58,7 @@ TEST_F(ViewAgreementTest, StoreNamesShowAsTheyAreOnTabs)
     ASSERT_EQ(tabs.count(), 3);
     // No accelerator: Alt+B leaves the view alone.
     EXPECT_TRUE(QKeySequence::mnemonic(tabs.tabText(2)).isEmpty());
-    QApplication::setActiveWindow(&main.window());
+    ASSERT_TRUE(UserInput::activate(main.window()));
     QTest::keyClick(&main->list(), Qt::Key_B, Qt::AltModifier);
     EXPECT_EQ(tabs.currentIndex(), 0);
     // Shown with one ampersand, as stored.
@@ -72,7 +73,7 @@ TEST_F(ViewAgreementTest, FocusGoesBackToTheListAfterAMessageUnlessTheUserWasTyp
 {
     CatalogSeed::write({});
     MainWindowHarness main;
-    QApplication::setActiveWindow(&main.window());
+    ASSERT_TRUE(UserInput::activate(main.window()));
     // On a button (reached with the keyboard) when the box comes up.
     main->button(ControlId::QuickClear)->setFocus();
     main->OnCommand(CommandId::DeleteItem);

@@ -591,3 +591,25 @@ TEST_F(PhoneServerTest, IdleAndHalfSentConnectionsAreClosedAndTheQuietestMakesRo
     EXPECT_LE(listener.openConnections(), 4);
 #include "phone/PhoneListFeed.h"
 }
+
+// Qt 6.8 hands the server a request without its connection: the connection
+// is found by the client's address and port, each of which opens one.
+TEST_F(PhoneServerTest, EachConnectionIsFoundByItsClientsAddressAndPort)
+{
+    startOn({{.name = QStringLiteral("Milk"), .qty = 1}});
+    PhoneTcpServer& listener = *server->listener();
+    QTcpSocket first;
+    QTcpSocket second;
+    for (QTcpSocket* socket : {&first, &second}) {
+        socket->connectToHost(QHostAddress::LocalHost, server->port());
+        ASSERT_TRUE(socket->waitForConnected(5000));
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&listener] { return listener.openConnections() == 2; }, 5000));
+    QTcpSocket* const firstFound = listener.connectionFrom(first.localAddress(), first.localPort());
+    QTcpSocket* const secondFound = listener.connectionFrom(second.localAddress(), second.localPort());
+    ASSERT_NE(firstFound, nullptr);
+    ASSERT_NE(secondFound, nullptr);
+    EXPECT_NE(firstFound, secondFound);
+    EXPECT_EQ(firstFound->peerPort(), first.localPort());
+    EXPECT_EQ(listener.connectionFrom(first.localAddress(), 0), nullptr);
+}

@@ -63,14 +63,23 @@ TEST_F(MoneyTest, OtherLocalesUseTheirSeparatorsGroupingAndSymbol)
         {"de_DE", "4,29_€", "1.234,50_€", "EUR"},
         {"fr_FR", "4,29_€", "1\u202f234,50_€", "EUR"},
         {"es_ES", "4,29_€", "1234,50_€", "EUR"},
-        {"de_CH", "4.29_CHF", "1’234.50_CHF", "CHF"},
+        // Where the franc goes changed with the locale data (Qt 6.8 writes
+        // it first): as the locale writes it, with its own separators.
+        {"de_CH", nullptr, nullptr, "CHF"},
     };
     for (const Case& c : cases) {
         useLocale(c.locale);
+        const QLocale locale;
+        const QString small = c.small ? withNbsp(c.small) : locale.toCurrencyString(4.29, QStringLiteral("CHF"), 2);
+        const QString large = c.large ? withNbsp(c.large) : locale.toCurrencyString(1234.5, QStringLiteral("CHF"), 2);
+        if (!c.small) {
+            EXPECT_TRUE(small.contains(QStringLiteral("4.29")) && large.contains(QStringLiteral("1’234.50")))
+                << c.locale << ": " << small.toStdString() << ", " << large.toStdString();
+        }
         EXPECT_FALSE(Money::isEnglish()) << c.locale;
-        EXPECT_EQ(Money::total(4.29), withNbsp(c.small)) << c.locale;
-        EXPECT_EQ(Money::cell(4.29), withNbsp(c.small)) << c.locale;
-        EXPECT_EQ(Money::total(1234.5), withNbsp(c.large)) << c.locale;
+        EXPECT_EQ(Money::total(4.29), small) << c.locale;
+        EXPECT_EQ(Money::cell(4.29), small) << c.locale;
+        EXPECT_EQ(Money::total(1234.5), large) << c.locale;
         EXPECT_EQ(Money::isoCode(), QString::fromLatin1(c.code)) << c.locale;
     }
     // An amount only a hand-edited catalog holds keeps its short form, in

@@ -171,8 +171,7 @@ TEST_P(CatalogSchemaTest, UpgradeThatCannotBeCommittedLeavesTheCatalogAsItWas)
         CAdoConnection connection(true);
         ASSERT_EQ(connection.Open(location()), 0);
         if (onSqlite()) {
-            sqlite3_commit_hook(
-                SqliteConnection::handleOf(connection), [](void*) { return 1; }, nullptr);
+            sqlite3_commit_hook(SqliteConnection::handleOf(connection), [](void*) { return 1; }, nullptr);
         }
         EXPECT_EQ(Catalog::checkStructure(connection).size(), 2u);
         if (onSqlite()) {

@@ -22,8 +22,7 @@ struct EngineCatalog::Server
     {
         if (!conn || PQstatus(conn.get()) != CONNECTION_OK) {
             conn.reset(PQconnectdb(location.toUtf8().constData()));
-            PQsetNoticeProcessor(
-                conn.get(), [](void*, const char*) {}, nullptr);
+            PQsetNoticeProcessor(conn.get(), [](void*, const char*) { }, nullptr);
         }
         return conn.get();
     }

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QWidget>
 
 void UserInput::typeInto(QComboBox& box, const QString& text)
 {
@@ -13,4 +14,10 @@ void UserInput::typeInto(QLineEdit& edit, const QString& text)
 {
     edit.selectAll();
     QTest::keyClicks(&edit, text);
+}
+
+bool UserInput::activate(QWidget& window)
+{
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Shared by scripts/run and scripts/test: installs what a fresh Debian 12
-# machine lacks, then configures and builds with a preset of
-# CMakePresets.json: "release" into build/ (the default), "asan" into
+# Shared by scripts/run and scripts/test: installs what a fresh Debian 12 or
+# 13 machine lacks for the one or the other, then configures and builds with
+# a preset of CMakePresets.json: "release" into build/ (the default), "asan" into
 # build-asan/ (GROCELLE_PRESET=asan). GROCELLE_WERROR=ON makes warnings errors.
 set -euo pipefail
 
@@ -13,21 +13,67 @@ case "$GROCELLE_PRESET" in
   *) echo "Unknown preset: $GROCELLE_PRESET (release or asan)" >&2; exit 2 ;;
 esac
 
-grocelle_packages=(
+# What ./scripts/run needs: the build tools and the libraries the program
+# links. Nothing here may be there only for the tests (tests/scripts checks).
+grocelle_run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
-  libgl-dev libsqlite3-dev libpq-dev postgresql-15 libcsv-dev sqlite3
+  libgl-dev libsqlite3-dev libpq-dev libcsv-dev
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev qt6-l10n-tools qt6-tools-dev
-  chromium chromium-driver python3-selenium
+)
+# What ./scripts/test adds: test and benchmark libraries, a browser and its
+# driver, a PostgreSQL server, the sanitizer runtimes, the formatter, the
+# proxy and the package checker. Qt 6.8 warns on every start without the
+# locales the tests name, and the command-line tests read that output.
+grocelle_test_packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  chromium chromium-driver python3-selenium
+  postgresql sqlite3 locales-all
   xvfb xauth
-  clang libclang-rt-14-dev clang-format
+  clang clang-format-19
   openssl curl caddy systemd lintian
 )
+# What a script needs besides, for either mode.
+grocelle_extra_packages=()
 
+# The release named in /etc/os-release (GROCELLE_OS_RELEASE names another
+# file, for tests), as ID:VERSION_ID.
+grocelle_release() {
+  (
+    # shellcheck disable=SC1090
+    . "${GROCELLE_OS_RELEASE:-/etc/os-release}"
+    echo "${ID:-unknown}:${VERSION_ID:-}"
+  )
+}
+
+# The packages MODE (run or test) needs on this release, one a line. Fails
+# with a message on a release it does not know, before anything is installed.
+grocelle_packages_for() {
+  local mode="$1" release clang
+  release="$(grocelle_release)"
+  # The version of the release's default clang, for its sanitizer runtimes.
+  case "$release" in
+    debian:12) clang=14 ;;
+    debian:13) clang=19 ;;
+    ubuntu:24.04) clang=18 ;;
+    *)
+      echo "Grocelle is built and tested on Debian 12 and 13 (and should build on Ubuntu 24.04)." >&2
+      echo "This system is ${release/:/ }: install its packages by hand, as" \
+        "scripts/lib.sh lists them. Nothing was installed." >&2
+      return 1
+      ;;
+  esac
+  printf '%s\n' "${grocelle_run_packages[@]}" "${grocelle_extra_packages[@]}"
+  if [ "$mode" = test ]; then
+    printf '%s\n' "${grocelle_test_packages[@]}" "libclang-rt-$clang-dev"
+  fi
+}
+
+# Installs what MODE (run, or test by default) needs and this machine lacks.
 grocelle_install_packages() {
-  local missing=()
-  for p in "${grocelle_packages[@]}"; do
+  local list missing=() p
+  list="$(grocelle_packages_for "${1:-test}")" || exit 1
+  for p in $list; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$p")
     fi
@@ -42,10 +88,18 @@ grocelle_install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Installs what MODE needs, then configures and builds. The program alone
+# (run) leaves the tests and benchmarks out, whose libraries it did not
+# install; test builds them, but no benchmarks under the sanitizers.
 grocelle_build() {
-  grocelle_install_packages
-  (cd "$GROCELLE_ROOT" && cmake --preset "$GROCELLE_PRESET" -DGROCELLE_WERROR="${GROCELLE_WERROR:-OFF}" >/dev/null)
-  cmake --build "$GROCELLE_BUILD" --parallel "$(nproc)" "$@"
+  local mode="$1" tests=ON bench=ON
+  shift
+  grocelle_install_packages "$mode"
+  if [ "$mode" = run ]; then tests=OFF bench=OFF; fi
+  if [ "$GROCELLE_PRESET" = asan ]; then bench=OFF; fi
+  (cd "$GROCELLE_ROOT" && cmake --preset "$GROCELLE_PRESET" -DGROCELLE_WERROR="${GROCELLE_WERROR:-OFF}" \
+    -DGROCELLE_BUILD_TESTS="$tests" -DGROCELLE_BUILD_BENCH="$bench" >/dev/null)
+  cmake --build "$GROCELLE_BUILD" --parallel "${GROCELLE_JOBS:-$(nproc)}" "$@"
 }
 
 # A throwaway PostgreSQL server for the tests: a cluster in a temporary

@@ -13,7 +13,7 @@ if [[ "${1:-}" == --offline ]]; then
   default=phone-offline.png
   shift
 fi
-grocelle_build --target grocelle_phone_host
+grocelle_build test --target grocelle_phone_host
 out="${1:-$GROCELLE_ROOT/docs/$default}"
 QT_QPA_PLATFORM=offscreen /usr/bin/python3 "$GROCELLE_ROOT/tests/browser/$test_script" \
   "$GROCELLE_BUILD/tests/grocelle_phone_host" "$GROCELLE_ROOT/res/sample_catalog.sql" --screenshot "$out"

@@ -8,14 +8,14 @@
 # and shows the store's tab, where they all are.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
-grocelle_packages+=(sqlite3 imagemagick x11-utils)
+grocelle_extra_packages+=(xvfb xauth sqlite3 imagemagick x11-utils)
 first_start=""
 if [ "${1:-}" = "--first-start" ]; then
   first_start="${2:?a language code, as de}"
   shift 2
-  grocelle_packages+=(xdotool)
+  grocelle_extra_packages+=(xdotool)
 fi
-grocelle_build --target grocelle
+grocelle_build run --target grocelle
 
 out="${1:-$GROCELLE_ROOT/docs/screenshot.png}"
 mkdir -p "$(dirname "$out")"

@@ -16,7 +16,7 @@ deb="$(ls "$work"/grocelle_*.deb)"
 dpkg-deb -c "$deb" >"$work/contents"
 for path in ./usr/bin/grocelle ./usr/share/applications/grocelle.desktop \
             ./usr/share/icons/hicolor/scalable/apps/grocelle.svg ./usr/share/metainfo/grocelle.metainfo.xml \
-            ./lib/systemd/system/grocelle.service ./usr/lib/sysusers.d/grocelle.conf \
+            ./usr/lib/systemd/system/grocelle.service ./usr/lib/sysusers.d/grocelle.conf \
             ./usr/share/doc/grocelle/copyright ./usr/share/doc/grocelle/changelog.Debian.gz; do
   if ! grep -q " $path\$" "$work/contents"; then
     echo "FAIL  the package lacks $path"

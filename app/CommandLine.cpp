@@ -106,6 +106,11 @@ std::vector<CommandLine::Option> serverOptions()
         {{QStringLiteral("tls-key")},
          QStringLiteral("FILE"),
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the key of --tls-cert."))},
+        {{QStringLiteral("listen")},
+         QStringLiteral("ADDRESS"),
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "an address --serve listens on, such as 127.0.0.1\n"
+                                                         "behind a proxy; give it again for more. Otherwise\n"
+                                                         "every address."))},
         {{QStringLiteral("public-url")},
          QStringLiteral("URL"),
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "the address phones reach the list by (a proxy's),\n"
@@ -195,7 +200,7 @@ CommandLine::Request CommandLine::decide()
             return Request::Headless;
         }
     }
-    for (const char* serving : {"port", "tls-cert", "tls-key", "public-url"}) {
+    for (const char* serving : {"port", "tls-cert", "tls-key", "public-url", "listen"}) {
         if (isSet(QLatin1String(serving))) {
             m_error =
                 QCoreApplication::translate("CommandLine", "--%1 goes only with --serve.").arg(QLatin1String(serving));

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QHostAddress>
 #include <QUrl>
 
 namespace
@@ -13,7 +14,7 @@ bool takesValue(const QString& word)
     static const QStringList valued = {QStringLiteral("--catalog"),    QStringLiteral("--port"),
                                        QStringLiteral("--tls-cert"),   QStringLiteral("--tls-key"),
                                        QStringLiteral("--add-device"), QStringLiteral("--remove-device"),
-                                       QStringLiteral("--public-url")};
+                                       QStringLiteral("--public-url"), QStringLiteral("--listen")};
     return valued.contains(word);
 }
 
@@ -58,6 +59,17 @@ std::optional<QString> applyOption(HeadlessServer::Options& options, const QStri
                                .arg(value));
         }
         options.publicUrl = value;
+    } else if (option == QLatin1String("--listen")) {
+        const QHostAddress address(value);
+        if (address.isNull()) {
+            return QString(
+                QCoreApplication::translate("HeadlessServer",
+                                            "--listen needs an IPv4 or IPv6 address such as 127.0.0.1, not \"%1\".")
+                    .arg(value));
+        }
+        if (!options.listen.contains(address)) {
+            options.listen.append(address);
+        }
     } else {
         return QString(
             QCoreApplication::translate("HeadlessServer", "Unknown option \"%1\". grocelle --help lists the options.")

@@ -161,18 +161,23 @@ quint16 HeadlessServer::chosenPort() const
     return PhoneList::storedFixedPort();
 }
 
-QString HeadlessServer::link(const QByteArray& key, quint16 port) const
+QString HeadlessServer::publicUrl() const
 {
-    QString base = m_options.publicUrl.isEmpty() ? settingsText(QStringLiteral("PhonePublicUrl")) : m_options.publicUrl;
-    if (!base.isEmpty()) {
-        if (!base.endsWith(QLatin1Char('/'))) {
-            base += QLatin1Char('/');
+    return m_options.publicUrl.isEmpty() ? settingsText(QStringLiteral("PhonePublicUrl")) : m_options.publicUrl;
+}
+
+PhoneAddress HeadlessServer::commandAddress() const
+{
+    const bool described =
+        m_options.port || !m_options.tlsCert.isEmpty() || !m_options.listen.isEmpty() || !m_options.publicUrl.isEmpty();
+    if (!described) {
+        if (std::optional<PhoneAddress> served = PhoneAddress::stored()) {
+            return *served;
         }
-        return key.isEmpty() ? base : base + QStringLiteral("#k=") + QString::fromLatin1(key);
     }
     const bool tls = !m_options.tlsCert.isEmpty() || !settingsText(QStringLiteral("TlsCert")).isEmpty();
-    return PhoneList::linkFor(tls ? QStringLiteral("https") : QStringLiteral("http"), PhoneList::hostAddress(), port,
-                              key);
+    return PhoneAddress(tls ? QStringLiteral("https") : QStringLiteral("http"), m_options.listen, chosenPort(),
+                        publicUrl());
 }
 
 void HeadlessServer::printLink(const QString& address, const QString& device) const
@@ -219,7 +224,7 @@ int HeadlessServer::deviceCommand()
         logLine(reason);
         return 1;
     }
-    printLink(link(key, chosenPort()), m_options.addDevice.trimmed());
+    printLink(commandAddress().link(key), m_options.addDevice.trimmed());
     return 0;
 }
 
@@ -269,11 +274,11 @@ void HeadlessServer::announce(const QString& named, bool readOnly)
         QString reason;
         const QByteArray key = m_devices->add(PhoneDevices::legacyName(), &reason);
         if (!key.isEmpty()) {
-            printLink(link(key, m_server->port()), PhoneDevices::legacyName());
+            printLink(m_address->link(key), PhoneDevices::legacyName());
         }
     } else {
         printLine(QCoreApplication::translate("HeadlessServer", "The phone list is at %1")
-                      .arg(link(QByteArray(), m_server->port())));
+                      .arg(m_address->link(QByteArray())));
         printLine(QCoreApplication::translate("HeadlessServer",
                                               "Phones: %1 (--list-devices shows them, --add-device NAME adds one)")
                       .arg(m_devices->devices().size()));
@@ -302,6 +307,7 @@ int HeadlessServer::serve()
     m_server = std::make_unique<PhoneServer>(m_connection, QByteArray());
     m_server->setDevices(m_devices.get());
     m_server->setReadOnly(readOnly);
+    m_server->setListenAddresses(m_options.listen);
     if (!m_certFile.isEmpty()) {
         m_server->setTls(tls);
     }
@@ -326,6 +332,10 @@ int HeadlessServer::serve()
             return 1;
         }
     }
+    // Links made from now on, by any run on these settings, lead here.
+    m_address.emplace(m_certFile.isEmpty() ? QStringLiteral("http") : QStringLiteral("https"), m_options.listen,
+                      m_server->port(), publicUrl());
+    m_address->store();
     if (!catchStopSignals()) {
         logLine(QStringLiteral("The stop signals cannot be caught."));
         return 1;

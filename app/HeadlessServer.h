@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHostAddress>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include "phone/PhoneAddress.h"
 #include "store/access/CAdoConnection.h"
 
 #include <memory>
@@ -37,6 +40,7 @@ public:
         QString tlsCert;
         QString tlsKey;
         QString publicUrl;
+        QList<QHostAddress> listen; // none: every address
     };
 
     // The options, or nullopt with the reason in words.
@@ -64,8 +68,11 @@ private:
     bool openCatalog(QString& named, bool& readOnly);
     void announce(const QString& named, bool readOnly);
 
-    // The page's address as phones reach it, with key in the fragment when given.
-    QString link(const QByteArray& key, quint16 port) const;
+    // --public-url, else PhonePublicUrl in the settings.
+    QString publicUrl() const;
+    // Where the links of a device command lead: the server the command's
+    // options describe, else the one that last listened, else the defaults.
+    PhoneAddress commandAddress() const;
     void printLink(const QString& address, const QString& device) const;
     // Answers already made go out, later requests are refused, the catalog closes.
     void stop(int signal);
@@ -78,5 +85,6 @@ private:
     std::unique_ptr<PhoneDevices> m_devices;
     std::unique_ptr<PhoneServer> m_server;
     std::unique_ptr<QSocketNotifier> m_notifier;
+    std::optional<PhoneAddress> m_address; // where --serve listens
     bool m_stopping = false;
 };

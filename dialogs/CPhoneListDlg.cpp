@@ -168,7 +168,8 @@ void CPhoneListDlg::showState()
         new QTreeWidgetItem(m_devices, {device.name, seen});
     }
     m_remove->setEnabled(false);
-    if (!running) {
+    // A head-less server on these settings answers the links made here.
+    if (!running && !m_phoneList.servedElsewhere()) {
         m_secureNote->setVisible(false);
         m_address->setText(tr("(off)"));
         m_code->setPixmap(QPixmap());

@@ -1,11 +1,14 @@
 #include "phone/PhoneList.h"
 
+#include "phone/PhoneAddress.h"
 #include "phone/PhoneDevices.h"
 #include "phone/PhoneServer.h"
 #include "platform/CRegistry.h"
 
 #include <QHostAddress>
 #include <QNetworkInterface>
+
+#include <optional>
 
 namespace
 {
@@ -118,8 +121,18 @@ bool PhoneList::addDevice(const QString& name, QString* reason)
 
 QString PhoneList::link() const
 {
-    const quint16 shown = m_server ? m_server->port() : port();
-    return linkFor(QStringLiteral("http"), hostAddress(), shown, m_key);
+    if (m_server) {
+        return linkFor(QStringLiteral("http"), hostAddress(), m_server->port(), m_key);
+    }
+    if (const std::optional<PhoneAddress> served = PhoneAddress::stored()) {
+        return served->link(m_key);
+    }
+    return linkFor(QStringLiteral("http"), hostAddress(), port(), m_key);
+}
+
+bool PhoneList::servedElsewhere() const
+{
+    return !m_server && PhoneAddress::stored().has_value();
 }
 
 QString PhoneList::linkFor(const QString& scheme, const QString& host, quint16 port, const QByteArray& key)

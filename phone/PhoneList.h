@@ -51,8 +51,12 @@ public:
     QString linkDevice() const { return m_linkDevice; }
     // The page's address with the key of the last link made in its
     // fragment, which browsers never send to a server or a proxy; without a
-    // fragment when no link was made in this run.
+    // fragment when no link was made in this run. While the list is off
+    // here, the address of the head-less server that last listened on these
+    // settings (PhoneAddress), when one did.
     QString link() const;
+    // The list is off here, and a head-less server keeps its address.
+    bool servedElsewhere() const;
 
     // 256 bits from the system's random source, base64url without padding.
     static QByteArray makeSecret();

@@ -139,7 +139,7 @@ void PhoneServer::beginStop()
 {
     m_stopping = true;
     if (m_listener) {
-        m_listener->close();
+        m_listener->stopListening();
     }
 }
 
@@ -154,11 +154,13 @@ bool PhoneServer::start(quint16 port, QString* reason)
     if (m_tls) {
         listener->setTls(*m_tls);
     }
-    if (!listener->listen(QHostAddress::Any, port)) {
+    if (const std::optional<PhoneTcpServer::Refusal> refusal = listener->listenOn(m_addresses, port)) {
         if (reason) {
-            *reason = listener->serverError() == QAbstractSocket::AddressInUseError
+            *reason = refusal->error == QAbstractSocket::AddressInUseError
                           ? tr("Port %1 is in use by another program. Choose another port.").arg(port)
-                          : tr("Port %1 cannot be used: %2").arg(port).arg(listener->errorString());
+                      : refusal->error == QAbstractSocket::SocketAddressNotAvailableError
+                          ? tr("%1 is not an address of this computer.").arg(refusal->address.toString())
+                          : tr("Port %1 cannot be used: %2").arg(port).arg(refusal->text);
         }
         delete listener;
         return false;
@@ -166,6 +168,11 @@ bool PhoneServer::start(quint16 port, QString* reason)
     m_listener = listener;
     serve(listener);
     return true;
+}
+
+void PhoneServer::setListenAddresses(const QList<QHostAddress>& addresses)
+{
+    m_addresses = addresses;
 }
 
 quint16 PhoneServer::port() const

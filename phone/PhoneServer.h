@@ -4,8 +4,10 @@
 #include "phone/PhoneHttpServer.h"
 
 #include <QByteArray>
+#include <QHostAddress>
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
+#include <QList>
 #include <QTimer>
 
 #include <memory>
@@ -37,9 +39,12 @@ public:
     PhoneServer(CAdoConnection& connection, const QByteArray& secret, QObject* parent = nullptr);
     ~PhoneServer() override;
 
-    // Listens on port (0: a free one) on every address. False with the
-    // reason in words when the port cannot be had.
+    // Listens on port (0: a free one) at the addresses chosen, or at every
+    // address. False with the reason in words when the port or an address
+    // cannot be had.
     bool start(quint16 port, QString* reason);
+    // The addresses start listens at; none: every address. Called before start.
+    void setListenAddresses(const QList<QHostAddress>& addresses);
     quint16 port() const;
     // Serves HTTPS only; called before start.
     void setTls(const QSslConfiguration& configuration);
@@ -126,6 +131,7 @@ private:
     QByteArray m_page;
     QByteArray m_pagePolicy;
     PhoneTcpServer* m_listener = nullptr;
+    QList<QHostAddress> m_addresses;
     QTimer m_changed;
     std::unique_ptr<QSslConfiguration> m_tls;
 };

@@ -1,5 +1,7 @@
 #include "phone/PhoneTcpServer.h"
 
+#include "phone/PhoneListener.h"
+
 #include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
@@ -28,17 +30,61 @@ PhoneTcpServer::PhoneTcpServer(QObject* parent)
     m_sweep->setInterval(1000);
     connect(m_sweep, &QTimer::timeout, this, &PhoneTcpServer::sweep);
     m_sweep->start();
-    // Out of descriptors all the same (other parts of the program hold
-    // some): stop asking for a moment instead of spinning on a listening
-    // socket that stays readable.
-    connect(this, &QTcpServer::acceptError, this, [this](QAbstractSocket::SocketError) {
-        pauseAccepting();
-        evictQuietest();
-        QTimer::singleShot(100, this, [this] { resumeAccepting(); });
-    });
+    guardAccepting(this);
 }
 
 PhoneTcpServer::~PhoneTcpServer() = default;
+
+void PhoneTcpServer::guardAccepting(QTcpServer* server)
+{
+    // Other parts of the program hold descriptors too: stop asking for a
+    // moment instead of spinning on a listening socket that stays readable.
+    connect(server, &QTcpServer::acceptError, this, [this, server](QAbstractSocket::SocketError) {
+        server->pauseAccepting();
+        evictQuietest();
+        QTimer::singleShot(100, server, [server] { server->resumeAccepting(); });
+    });
+}
+
+std::optional<PhoneTcpServer::Refusal> PhoneTcpServer::listenOn(const QList<QHostAddress>& addresses, quint16 port)
+{
+    const QList<QHostAddress> all = addresses.isEmpty() ? QList<QHostAddress>{QHostAddress::Any} : addresses;
+    // A free port at the first address may be taken at another: then another
+    // free port is tried.
+    for (int attempt = 0;; ++attempt) {
+        std::optional<Refusal> refusal = listenEach(all, port);
+        const bool tryAgain = refusal && port == 0 && refusal->error == QAbstractSocket::AddressInUseError
+                              && refusal->address != all.first() && attempt < 8;
+        if (!tryAgain) {
+            return refusal;
+        }
+    }
+}
+
+std::optional<PhoneTcpServer::Refusal> PhoneTcpServer::listenEach(const QList<QHostAddress>& addresses, quint16 port)
+{
+    if (!listen(addresses.first(), port)) {
+        return Refusal{addresses.first(), serverError(), errorString()};
+    }
+    for (qsizetype i = 1; i < addresses.size(); ++i) {
+        auto more = std::make_unique<PhoneListener>([this](qintptr descriptor) { incomingConnection(descriptor); });
+        more->setListenBacklogSize(ListenBacklog);
+        if (!more->listen(addresses[i], serverPort())) {
+            Refusal refusal{addresses[i], more->serverError(), more->errorString()};
+            stopListening();
+            return refusal;
+        }
+        guardAccepting(more.get());
+        m_more.push_back(std::move(more));
+    }
+    return std::nullopt;
+}
+
+void PhoneTcpServer::stopListening()
+{
+    close();
+    m_more.clear();
+}
 
 int PhoneTcpServer::defaultMaxConnections()
 {

@@ -2,10 +2,16 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QHostAddress>
+#include <QList>
 #include <QSslConfiguration>
 #include <QTcpServer>
 
-class QHostAddress;
+#include <memory>
+#include <optional>
+#include <vector>
+
+class PhoneListener;
 class QTcpSocket;
 class QTimer;
 
@@ -32,6 +38,20 @@ public:
     ~PhoneTcpServer() override;
 
     void setTls(const QSslConfiguration& configuration);
+
+    // Why an address could not be listened on.
+    struct Refusal
+    {
+        QHostAddress address;
+        QAbstractSocket::SocketError error;
+        QString text;
+    };
+    // Listens on port at each of addresses, or at every address when none
+    // is given; port 0 is a free port, the same at each. The refusal of the
+    // first address that cannot be had, and then none is listened on.
+    std::optional<Refusal> listenOn(const QList<QHostAddress>& addresses, quint16 port);
+    // Accepts no more connections, at any of the addresses.
+    void stopListening();
 
     void setLimits(int maxConnections, int idleMs, int requestMs);
     int maxConnections() const { return m_maxConnections; }
@@ -63,6 +83,9 @@ private:
         qint64 requestStart = 0; // ms of the first byte of a request not yet answered; 0: none
         quint64 serial = 0;      // order of acceptance
     };
+    // Out of descriptors all the same: server stops accepting for a moment.
+    void guardAccepting(QTcpServer* server);
+    std::optional<Refusal> listenEach(const QList<QHostAddress>& addresses, quint16 port);
     void track(QTcpSocket* socket);
     void guardRequestSize(QTcpSocket* socket);
     void sweep();
@@ -77,4 +100,6 @@ private:
     QHash<QTcpSocket*, Activity> m_sockets;
     QTimer* m_sweep = nullptr;
     quint64 m_accepted = 0;
+    // The addresses listened on after the first, whose connections come here.
+    std::vector<std::unique_ptr<PhoneListener>> m_more;
 };

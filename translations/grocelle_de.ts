@@ -1205,6 +1205,14 @@ daraus. Alles Weitere wird im Programm selbst eingestellt.</translation>
             $GROCELLE_HOME/Grocelle.conf, sonst
             $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</translation>
     </message>
+    <message>
+        <source>an address --serve listens on, such as 127.0.0.1
+behind a proxy; give it again for more. Otherwise
+every address.</source>
+        <translation>eine Adresse, an der --serve lauscht, etwa 127.0.0.1
+hinter einem Proxy; für mehrere erneut angeben. Sonst
+jede Adresse.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRouter</name>
@@ -1452,6 +1460,10 @@ daraus. Alles Weitere wird im Programm selbst eingestellt.</translation>
     <message>
         <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
         <translation>Handys: %1 (--list-devices zeigt sie, --add-device NAME fügt eines hinzu)</translation>
+    </message>
+    <message>
+        <source>--listen needs an IPv4 or IPv6 address such as 127.0.0.1, not &quot;%1&quot;.</source>
+        <translation>--listen braucht eine IPv4- oder IPv6-Adresse wie 127.0.0.1, nicht „%1“.</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1848,10 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Port %1 cannot be used: %2</source>
         <translation>Port %1 kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of this computer.</source>
+        <translation>%1 ist keine Adresse dieses Computers.</translation>
     </message>
 </context>
 <context>

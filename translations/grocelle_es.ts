@@ -1200,6 +1200,14 @@ sacada de él. Todo lo demás se ajusta en el propio programa.</translation>
   ajustes   $GROCELLE_HOME/Grocelle.conf, si no
             $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</translation>
     </message>
+    <message>
+        <source>an address --serve listens on, such as 127.0.0.1
+behind a proxy; give it again for more. Otherwise
+every address.</source>
+        <translation>una dirección en la que escucha --serve, como 127.0.0.1
+tras un proxy; repítala para dar más. Si no, todas
+las direcciones.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRouter</name>
@@ -1447,6 +1455,10 @@ sacada de él. Todo lo demás se ajusta en el propio programa.</translation>
     <message>
         <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
         <translation>Móviles: %1 (--list-devices los muestra, --add-device NAME añade uno)</translation>
+    </message>
+    <message>
+        <source>--listen needs an IPv4 or IPv6 address such as 127.0.0.1, not &quot;%1&quot;.</source>
+        <translation>--listen necesita una dirección IPv4 o IPv6 como 127.0.0.1, no «%1».</translation>
     </message>
 </context>
 <context>
@@ -1831,6 +1843,10 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Port %1 cannot be used: %2</source>
         <translation>No se puede usar el puerto %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of this computer.</source>
+        <translation>%1 no es una dirección de este ordenador.</translation>
     </message>
 </context>
 <context>

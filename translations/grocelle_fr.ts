@@ -1203,6 +1203,14 @@ qui en est tirée. Tout le reste se règle dans le programme lui-même.</transla
   réglages  $GROCELLE_HOME/Grocelle.conf, sinon
             $XDG_CONFIG_HOME/Velmora/Grocelle.conf (~/.config/Velmora)</translation>
     </message>
+    <message>
+        <source>an address --serve listens on, such as 127.0.0.1
+behind a proxy; give it again for more. Otherwise
+every address.</source>
+        <translation>une adresse où --serve écoute, comme 127.0.0.1
+derrière un proxy ; à répéter pour en donner plusieurs.
+Sinon, toutes les adresses.</translation>
+    </message>
 </context>
 <context>
     <name>CommandRouter</name>
@@ -1450,6 +1458,10 @@ qui en est tirée. Tout le reste se règle dans le programme lui-même.</transla
     <message>
         <source>Phones: %1 (--list-devices shows them, --add-device NAME adds one)</source>
         <translation>Téléphones : %1 (--list-devices les montre, --add-device NAME en ajoute un)</translation>
+    </message>
+    <message>
+        <source>--listen needs an IPv4 or IPv6 address such as 127.0.0.1, not &quot;%1&quot;.</source>
+        <translation>--listen attend une adresse IPv4 ou IPv6 comme 127.0.0.1, pas « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1834,6 +1846,10 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Port %1 cannot be used: %2</source>
         <translation>Le port %1 ne peut pas être utilisé : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of this computer.</source>
+        <translation>%1 n&apos;est pas une adresse de cet ordinateur.</translation>
     </message>
 </context>
 <context>

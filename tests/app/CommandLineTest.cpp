@@ -2,10 +2,12 @@
 #include "ProgramRun.h"
 
 #include "app/CommandLine.h"
+#include "app/HeadlessServer.h"
 #include "platform/CRegistry.h"
 #include "platform/Translations.h"
 
 #include <QFile>
+#include <QHostAddress>
 #include <QProcess>
 
 namespace
@@ -79,6 +81,22 @@ TEST_F(CommandLineTest, RequestsFollowTheOptionTable)
     for (const QString& line : usage.split(QLatin1Char('\n'))) {
         EXPECT_LE(line.size(), 80) << line.toStdString();
     }
+}
+
+TEST_F(CommandLineTest, ListenTakesAddressesOnlyEachOnceAndOnlyForTheServer)
+{
+    QString reason;
+    const auto options = HeadlessServer::parse(
+        {"grocelle", "--serve", "--listen", "127.0.0.1", "--listen", "::1", "--listen", "127.0.0.1"}, &reason);
+    ASSERT_TRUE(options.has_value()) << reason.toStdString();
+    EXPECT_EQ(options->listen, (QList<QHostAddress>{QHostAddress::LocalHost, QHostAddress::LocalHostIPv6}));
+    for (const char* bad : {"localhost", "127.0.0.256", "::1::", "127.0.0.1:80"}) {
+        SCOPED_TRACE(bad);
+        reason.clear();
+        EXPECT_FALSE(HeadlessServer::parse({"grocelle", "--serve", "--listen", bad}, &reason).has_value());
+        EXPECT_TRUE(reason.startsWith(QStringLiteral("--listen "))) << reason.toStdString();
+    }
+    EXPECT_EQ(requestOf({"--listen", "127.0.0.1"}), CommandLine::Request::Refused);
 }
 
 TEST_F(CommandLineTest, MistakesAreToldInTheTerminalsLanguageOrTheChosenOne)

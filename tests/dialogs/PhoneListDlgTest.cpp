@@ -5,6 +5,7 @@
 
 #include "controls/CItemListCtrl.h"
 #include "dialogs/CPhoneListDlg.h"
+#include "phone/PhoneAddress.h"
 #include "phone/PhoneDevices.h"
 #include "phone/PhoneList.h"
 #include "phone/QrCode.h"
@@ -163,4 +164,22 @@ TEST_F(PhoneListDlgTest, APlainLinkOnTheNetworkSaysOfflineUseNeedsASecureLink)
     EXPECT_TRUE(dialog.secureNote().text().contains(QStringLiteral("README")));
     dialog.switchBox().setChecked(false);
     EXPECT_TRUE(dialog.secureNote().isHidden());
+}
+
+TEST_F(PhoneListDlgTest, WhileOffAddPhoneShowsTheLinkOfTheServerThatListens)
+{
+    PhoneAddress(QStringLiteral("https"), {}, 8743, QString()).store();
+    PhoneList phone(connection);
+    phone.setPort(0);
+    CPhoneListDlg dialog(phone);
+    dialog.addDevice(QStringLiteral("Anna's phone"));
+    const QString link = dialog.addressBox().text();
+    EXPECT_TRUE(link.startsWith(QStringLiteral("https://"))) << link.toStdString();
+    EXPECT_TRUE(link.endsWith(QStringLiteral(":8743/#k=") + QString::fromLatin1(phone.secret()))) << link.toStdString();
+    EXPECT_FALSE(dialog.codeLabel().pixmap().isNull());
+
+    // Its own list on, the window shows its own.
+    dialog.switchBox().setChecked(true);
+    EXPECT_TRUE(dialog.addressBox().text().startsWith(
+        QStringLiteral("http://%1:%2/").arg(PhoneList::hostAddress()).arg(phone.listeningPort())));
 }

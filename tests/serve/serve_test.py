@@ -5,7 +5,7 @@ without any display, on loopback.
 Usage: serve_test.py GROCELLE SAMPLE_CATALOG_SQL CASE
 
 CASE is one of: start_stop, burst, read_only, refusals, devices, idle_flood,
-tls, caddy.
+tls, caddy, listen.
 """
 
 import http.client
@@ -536,9 +536,16 @@ def case_tls(program, sql, work):
     check(b"HTTP" not in answer, "a cut-off handshake gets nothing")
     status, _ = https_request(port, "/api/list", cert, key)
     check(status == 200, "and a real client is still served")
-    check(server.stop() == 0, "stops cleanly")
-
     env = bare_environment(home)
+    added = subprocess.run([program, "--add-device", "Anna's phone"], env=env, capture_output=True, text=True,
+                           timeout=30)
+    found = re.search(r"^https://[^/:]+:(\d+)/#k=([A-Za-z0-9_-]{43})$", added.stdout, re.M)
+    check(found is not None and int(found.group(1)) == port,
+          "a bare --add-device names the running server's scheme and port: %s" % added.stdout.strip().splitlines()[-1:])
+    if found:
+        status, _ = https_request(port, "/api/list", cert, found.group(2))
+        check(status == 200, "and its link works")
+    check(server.stop() == 0, "stops cleanly")
 
     def refused(args, words, what):
         done = subprocess.run([program, "--serve", "--catalog", catalog, "--port", str(free_port())] + args,
@@ -561,10 +568,56 @@ def case_tls(program, sql, work):
     refused([], "belong", "a mismatched pair from the settings")
 
 
-def case_caddy(program, sql, work):
-    """The real Caddy in front of grocelle --serve, both on loopback, with the
-    Caddyfile of the package; Caddy's own CA signs the certificate."""
+def listening_ports(pid):
+    """The TCP ports the process listens on, from its sockets in /proc."""
+    inodes = set()
+    for fd in os.listdir("/proc/%d/fd" % pid):
+        try:
+            target = os.readlink("/proc/%d/fd/%s" % (pid, fd))
+        except OSError:
+            continue
+        if target.startswith("socket:["):
+            inodes.add(target[8:-1])
+    ports = set()
+    for table in ("/proc/net/tcp", "/proc/net/tcp6"):
+        with open(table, encoding="ascii") as f:
+            for line in f.readlines()[1:]:
+                fields = line.split()
+                if fields[3] == "0A" and fields[9] in inodes:  # LISTEN
+                    ports.add(int(fields[1].rsplit(":", 1)[1], 16))
+    return ports
+
+
+def start_caddy(work, public, port):
+    """res/Caddyfile as the README runs it, its files in work; the process,
+    its plain-HTTP port and its CA's root certificate."""
     caddyfile = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "Caddyfile")
+    http_port = free_port()
+    caddy_env = dict(os.environ, HOME=work, XDG_DATA_HOME=os.path.join(work, "data"),
+                     XDG_CONFIG_HOME=os.path.join(work, "config"), GROCELLE_SITE=public, GROCELLE_PORT=str(port),
+                     GROCELLE_HTTP_PORT=str(http_port))
+    caddy = subprocess.Popen(["caddy", "run", "--config", os.path.abspath(caddyfile), "--adapter", "caddyfile"],
+                             env=caddy_env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    Server.every.append(caddy)
+    root = os.path.join(work, "data", "caddy", "pki", "authorities", "local", "root.crt")
+    return caddy, http_port, root
+
+
+def curl(url, root, key=None):
+    """curl's status and body for url, its certificate verified against root."""
+    https_port = int(url.split(":")[2].split("/")[0])
+    done = subprocess.run(["curl", "-sS", "--max-time", "5", "--cacert", root, "--resolve",
+                           "localhost:%d:127.0.0.1" % https_port, "-w", "\n%{http_code}"]
+                          + (["-H", "X-Grocelle-Key: " + key] if key else []) + [url],
+                          capture_output=True, text=True)
+    body, _, status = done.stdout.rpartition("\n")
+    return int(status or 0), body
+
+
+def case_caddy(program, sql, work):
+    """The Caddy recipe as the README gives it: res/Caddyfile run as it
+    stands in front of grocelle --serve --listen 127.0.0.1; Caddy's own CA
+    signs the certificate and stays out of the system's trust store."""
     if shutil.which("caddy") is None:
         print("caddy is not installed; skipped")
         return
@@ -575,39 +628,114 @@ def case_caddy(program, sql, work):
     port = free_port()
     https_port = free_port()
     public = "https://localhost:%d" % https_port
-    server = Server(program, home, ["--catalog", catalog, "--port", str(port), "--public-url", public])
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port), "--listen", "127.0.0.1",
+                                    "--public-url", public])
     key = server.key()
     check(any(line.startswith(public + "/#k=") for line in server.out), "the link names the proxy's address")
+    added = subprocess.run([program, "--add-device", "Anna's phone"], env=bare_environment(home),
+                           capture_output=True, text=True, timeout=30)
+    check(re.search("^" + re.escape(public) + "/#k=[A-Za-z0-9_-]{43}$", added.stdout, re.M) is not None,
+          "a bare --add-device names the proxy's address too: %s" % added.stdout.strip().splitlines()[-1:])
 
-    config = os.path.join(work, "Caddyfile")
-    with open(config, "w", encoding="utf-8") as f:
-        f.write("{\n\tadmin off\n\tskip_install_trust\n\thttp_port %d\n\thttps_port %d\n}\nimport %s\n"
-                % (free_port(), https_port, os.path.abspath(caddyfile)))
-    caddy_env = dict(os.environ, HOME=work, XDG_DATA_HOME=os.path.join(work, "data"),
-                     XDG_CONFIG_HOME=os.path.join(work, "config"), GROCELLE_SITE=public, GROCELLE_PORT=str(port))
-    caddy = subprocess.Popen(["caddy", "run", "--config", config, "--adapter", "caddyfile"], env=caddy_env,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    caddy, http_port, root = start_caddy(work, public, port)
     try:
-        root = os.path.join(work, "data", "caddy", "pki", "authorities", "local", "root.crt")
-        answer = None
+        answer = (0, "")
         deadline = time.time() + 30
-        while time.time() < deadline:
-            try:
-                answer = https_request(https_port, "/", root, host="localhost")
-                break
-            except (OSError, ssl.SSLError):
+        while time.time() < deadline and answer[0] != 200:
+            if os.path.exists(root):
+                answer = curl(public + "/", root)
+            if answer[0] != 200:
                 time.sleep(0.2)
-        check(answer is not None and answer[0] == 200 and b"<script>" in answer[1],
-              "the page through Caddy, its certificate verified against Caddy's CA")
-        status, body = https_request(https_port, "/api/list", root, key, host="localhost")
-        check(status == 200 and b"Apples" in body, "the list through Caddy with the key in the header")
+        check(answer[0] == 200 and "<script>" in answer[1],
+              "curl gets the page through Caddy, its certificate verified against Caddy's CA")
+        status, body = curl(public + "/api/list", root, key)
+        check(status == 200 and "Apples" in body, "and the list, with the key in the header")
+        ports = listening_ports(caddy.pid)
+        check(ports == {https_port, http_port},
+              "Caddy listens on its HTTPS port and the HTTP port chosen only, not 80 or 2019: %s" % sorted(ports))
         status, _ = https_request(https_port, "/api/list", root, host="localhost")
         check(status == 401, "no key through Caddy: refused, whatever Caddy adds (%d)" % status)
         status, _ = https_request(https_port, "/api/list?k=" + key, root, host="localhost")
         check(status == 400, "a key in the address through Caddy: refused (%d)" % status)
     finally:
         caddy.terminate()
-        caddy.wait(10)
+        _, log = caddy.communicate(timeout=10)
+    check("installing root certificate" not in log, "Caddy leaves the system's trust store alone")
+    check(server.stop() == 0, "stops cleanly")
+
+
+def case_listen(program, sql, work):
+    """--listen: the server is reached at the addresses given and no other,
+    and its links name one of them."""
+    home = os.path.join(work, "home")
+    os.mkdir(home)
+    catalog = os.path.join(home, "catalog.cdb")
+    seed_catalog(catalog, sql)
+    env = bare_environment(home)
+
+    def run(args):
+        return subprocess.run([program] + args, env=env, capture_output=True, text=True, timeout=30)
+
+    def reaches(host, port):
+        try:
+            socket.create_connection((host, port), 2).close()
+            return True
+        except OSError:
+            return False
+
+    for bad in ("localhost", "127.0.0.256", "::1::", ""):
+        done = run(["--serve", "--catalog", catalog, "--listen", bad])
+        check(done.returncode == 2 and "--listen" in done.stderr and "serving" not in done.stderr,
+              "--listen %r is refused before it starts: %d %s" % (bad, done.returncode, done.stderr.strip()))
+    try:
+        with socket.socket() as probe:
+            probe.bind(("198.51.100.254", 0))
+        foreign = False
+    except OSError:
+        foreign = True
+    if foreign:
+        done = run(["--serve", "--catalog", catalog, "--port", str(free_port()), "--listen", "198.51.100.254"])
+        check(done.returncode == 1 and "not an address of this computer" in done.stderr,
+              "an address of another computer stops the start: %d %s" % (done.returncode, done.stderr.strip()))
+
+    try:
+        with socket.socket(socket.AF_INET6) as probe:
+            probe.bind(("::1", 0))
+        ipv6 = True
+    except OSError:
+        ipv6 = False
+        print("no ::1 here; the IPv6 checks are skipped")
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port), "--listen", "127.0.0.1"])
+    key = server.key()
+    check(any(line == "http://127.0.0.1:%d/#k=%s" % (port, key) for line in server.out),
+          "the link names the address listened on: %s" % server.out[-1:])
+    status, _ = request(port, "GET", "/api/list", key=key)
+    check(status == 200, "served on 127.0.0.1")
+    if ipv6:
+        check(not reaches("::1", port), "::1 is refused when only 127.0.0.1 is listened on")
+    added = run(["--add-device", "Anna's phone"])
+    check(re.search(r"^http://127\.0\.0\.1:%d/#k=[A-Za-z0-9_-]{43}$" % port, added.stdout, re.M) is not None,
+          "a bare --add-device names it too: %s" % added.stdout.strip().splitlines()[-1:])
+    check(server.stop() == 0, "stops cleanly")
+    if not ipv6:
+        return
+
+    port = free_port()
+    server = Server(program, home, ["--catalog", catalog, "--port", str(port), "--listen", "::1"])
+    check(any(line.startswith("The phone list is at http://[::1]:%d/" % port) for line in server.out),
+          "an IPv6 address is named in brackets: %s" % server.out)
+    check(reaches("::1", port) and not reaches("127.0.0.1", port), "::1 alone is listened on")
+    check(server.stop() == 0, "stops cleanly")
+    server = Server(program, home, ["--catalog", catalog, "--port", "0", "--listen", "::1", "--listen", "127.0.0.1"])
+    found = re.search(r"http://\[::1\]:(\d+)/", " ".join(server.out))
+    both = int(found.group(1)) if found else 0
+    check(both != 0 and reaches("::1", both) and reaches("127.0.0.1", both),
+          "both addresses on one free port: %s" % server.out)
+    connection = http.client.HTTPConnection("127.0.0.1", both, timeout=5)
+    connection.request("GET", "/")
+    check(connection.getresponse().status == 200, "the page at the second address too")
+    connection.close()
     check(server.stop() == 0, "stops cleanly")
 
 
@@ -841,19 +969,11 @@ def case_browser(program, sql, work):
     if shutil.which("caddy") is None:
         print("caddy is not installed; skipped")
         return
-    caddyfile = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "Caddyfile")
     plain_port, https_port = free_port(), free_port()
     public = "https://localhost:%d" % https_port
-    server = Server(program, home, ["--catalog", catalog, "--port", str(plain_port), "--public-url", public])
-    config = os.path.join(work, "Caddyfile")
-    with open(config, "w", encoding="utf-8") as f:
-        f.write("{\n\tadmin off\n\tskip_install_trust\n\thttp_port %d\n\thttps_port %d\n}\nimport %s\n"
-                % (free_port(), https_port, os.path.abspath(caddyfile)))
-    caddy_env = dict(os.environ, HOME=work, XDG_DATA_HOME=os.path.join(work, "data"),
-                     XDG_CONFIG_HOME=os.path.join(work, "config"), GROCELLE_SITE=public,
-                     GROCELLE_PORT=str(plain_port))
-    caddy = subprocess.Popen(["caddy", "run", "--config", config, "--adapter", "caddyfile"], env=caddy_env,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    server = Server(program, home, ["--catalog", catalog, "--port", str(plain_port), "--listen", "127.0.0.1",
+                                    "--public-url", public])
+    caddy, _, _ = start_caddy(work, public, plain_port)
     try:
         deadline = time.time() + 30
         while time.time() < deadline:
@@ -870,7 +990,7 @@ def case_browser(program, sql, work):
             page_in_chromium("%s/#k=%s" % (public, found.group(1)), work, "Caddy")
     finally:
         caddy.terminate()
-        caddy.wait(10)
+        caddy.communicate(timeout=10)
     check(server.stop() == 0, "stops cleanly behind Caddy")
 
 

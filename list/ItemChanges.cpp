@@ -86,6 +86,7 @@ ItemChanges::Result readRow(CAdoRecordset& rs, const Target& target, Field field
         return result;
     }
     result.id = target.byName ? TextNumbers::toInt(rs.GetField(IdColumn).GetText()) : target.id;
+    result.name = rs.GetField(NameColumn).GetText();
     // Missing values (a catalog that gained its Coupon column late) count as
     // 0 instead of failing the command.
     result.quantity = TextNumbers::toInt(rs.GetField(QuantityColumn).GetText());

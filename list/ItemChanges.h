@@ -61,6 +61,7 @@ public:
     {
         Outcome outcome = Outcome::Gone;
         int id = 0;
+        QString name;
         int before = 0; // the field's stored value before (a mark as 0 or 1)
         int value = 0;  // the field's value the catalog holds now
         int quantity = 0;

@@ -10,8 +10,9 @@ int FailureStatus::of(CAdoException::Kind kind)
     case CAdoException::Kind::ServerAway:
     case CAdoException::Kind::TooSlow:
         return Unreachable;
-    case CAdoException::Kind::Conflict:
     case CAdoException::Kind::ReadOnly:
+        return ReadOnly;
+    case CAdoException::Kind::Conflict:
     case CAdoException::Kind::NoPermission:
     case CAdoException::Kind::Invalid:
     case CAdoException::Kind::Corrupt:

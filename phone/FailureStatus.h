@@ -11,6 +11,7 @@ public:
     {
         Busy = 409,        // another program holds the item: try again
         ItemGone = 404,    // the item no longer exists
+        ReadOnly = 403,    // the catalog cannot be written: trying again changes nothing
         Unreachable = 503, // the catalog's server is gone or too slow
         Failed = 500       // anything else
     };

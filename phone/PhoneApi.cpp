@@ -42,6 +42,12 @@ PhoneApi::Reply PhoneApi::error(int status, const QString& reason, const char* c
     return Reply{status, PhoneJson::json(answer), false};
 }
 
+PhoneApi::Reply PhoneApi::readOnly()
+{
+    return error(FailureStatus::ReadOnly, QStringLiteral("The catalog is read-only: nothing can be changed."),
+                 "read-only");
+}
+
 PhoneApi::Reply PhoneApi::unreachable(const QString& location)
 {
     return error(503, QStringLiteral("The %1 cannot be reached; nothing was done. Try again later.")
@@ -65,6 +71,8 @@ PhoneApi::Reply PhoneApi::failure(CAdoException::Kind kind, const QString& fallb
         return unreachable(m_connection.location());
     case FailureStatus::ItemGone:
         return error(status, QStringLiteral("The item no longer exists in the catalog."), "item-gone");
+    case FailureStatus::ReadOnly:
+        return readOnly();
     default:
         return error(status, fallback);
     }
@@ -100,14 +108,14 @@ PhoneApi::Reply PhoneApi::list(const QString& store, const QString& since)
     return PhoneListAnswer(m_connection, *this).answer(store, since);
 }
 
-PhoneApi::Reply PhoneApi::change(const QByteArray& body)
+PhoneApi::Reply PhoneApi::change(const QByteArray& body, const QString& device)
 {
-    return m_changes->change(body);
+    return m_changes->change(body, device);
 }
 
-PhoneApi::Reply PhoneApi::add(const QByteArray& body)
+PhoneApi::Reply PhoneApi::add(const QByteArray& body, const QString& device)
 {
-    return m_changes->add(body);
+    return m_changes->add(body, device);
 }
 
 PhoneApi::Reply PhoneApi::names(const QString& prefix)

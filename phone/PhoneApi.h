@@ -19,16 +19,23 @@ class PhoneChanges;
 // writes (one item's mark or quantity, a named item's quantity), which go
 // through the same catalog code as the window's commands.
 //
-// A change says what it sets, not what it toggles: "Checked of item 42 from 0
-// to 1". It is applied when the stored value still is its from value, is
-// taken as done when the stored value already is its to value (a change sent
-// twice lands once), and is refused otherwise, answering the stored value.
+// A press of + or - travels as a step: "QtyToBuy of item 42 by +1", added to
+// the quantity the catalog holds when it arrives (kept within 0 and
+// ItemChanges::MaxQuantity), so that presses on two phones add up. A mark
+// (and a quantity from a page that knows no steps) says what it sets, not
+// what it toggles: "Checked of item 42 from 0 to 1". It is applied when the
+// stored value still is its from value, is taken as done when the stored
+// value already is its to value (a change sent twice lands once), and is
+// refused otherwise, answering the stored value. Where the stored value was
+// not this change's doing, the answer says who set it: the computer, or a
+// phone by its name.
 //
 // A write may carry "change", an id the page made for it. The answer to a
 // change id seen before is the answer it had then, and nothing is written:
 // a change sent again after its answer was lost lands once, even when the
-// computer has set the value back meanwhile. The ids of the last
-// RememberedChanges writes are kept, in memory.
+// computer has set the value back meanwhile. The ids are kept in the
+// catalog with the writes (PhoneReceipts), so this holds after a restart
+// and beside another program serving the same catalog.
 //
 // Every field of a request is checked before anything is written; a bad
 // request is answered 400 with a reason and changes nothing.
@@ -54,16 +61,17 @@ public:
     // Up to MaxNames catalog names starting with prefix, as quick entry
     // completes them.
     Reply names(const QString& prefix);
-    // {"id": 42, "field": "Checked"|"QtyToBuy", "from": 0, "to": 1}, and
-    // optionally "change": "<id>". A mark may say where and when the phone
-    // made it: "store", the store tab's name (none or "*" for the Need tab,
-    // which teaches the walks nothing), and "at", milliseconds since 1970 by
-    // the phone's clock, so that a mark queued without reception keeps its
-    // own time.
-    Reply change(const QByteArray& body);
+    // {"id": 42, "field": "Checked"|"QtyToBuy", "from": 0, "to": 1}, or
+    // {"id": 42, "field": "QtyToBuy", "step": 1}, and optionally "change":
+    // "<id>". A mark may say where and when the phone made it: "store", the
+    // store tab's name (none or "*" for the Need tab, which teaches the walks
+    // nothing), and "at", milliseconds since 1970 by the phone's clock, so
+    // that a mark queued without reception keeps its own time. device: the
+    // name of the phone that sent it, for the answers to other phones.
+    Reply change(const QByteArray& body, const QString& device = QString());
     // {"name": "Milk", "quantity": 2}, and optionally "change": sets the
     // named item's quantity, as the quick-entry add does (0 counts as 1).
-    Reply add(const QByteArray& body);
+    Reply add(const QByteArray& body, const QString& device = QString());
 
     // The list statement: the window's need view statement, in walking
     // order, narrowed to one store when store is not "*", with the notes
@@ -78,19 +86,22 @@ public:
     // The answer to a failure of the catalog, by its kind (FailureStatus):
     // 503 naming the server when it is away or does not answer, 409 when
     // another program holds the item, 404 when the item (item, when the
-    // request names one) is gone, else 500 with fallback.
+    // request names one) is gone, 403 when the catalog is read-only, else
+    // 500 with fallback.
     Reply failure(CAdoException::Kind kind, const QString& fallback, std::optional<int> item = std::nullopt) const;
 
     static constexpr int MaxNames = 8;
-    static constexpr int NameWidth = 30;  // ItemName
-    static constexpr int StoreWidth = 30; // Store
-    static constexpr int RememberedChanges = 10000;
+    static constexpr int NameWidth = 30;            // ItemName
+    static constexpr int StoreWidth = 30;           // Store
+    static constexpr int RememberedChanges = 10000; // in memory
 
     // A refusal: the reason in English words, and for those the page shows
     // the phone's user a code (with the values its words take, in order) the
     // page words in the phone's language.
     static Reply error(int status, const QString& reason, const char* code = nullptr,
                        const QStringList& values = QStringList());
+    // The refusal of a write to a catalog that cannot be written.
+    static Reply readOnly();
     bool catalogOpen() const;
 
 private:

@@ -3,6 +3,7 @@
 #include "phone/PhoneJson.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
+#include "store/access/CAdoTransaction.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,6 +17,13 @@ const char* const BadRequest = "bad-request";
 
 const QString StoreKey = QStringLiteral("store");
 const QString AtKey = QStringLiteral("at");
+const QString FromKey = QStringLiteral("from");
+const QString ToKey = QStringLiteral("to");
+const QString StepKey = QStringLiteral("step");
+const QString MarkField = QStringLiteral("Checked");
+const QString QuantityField = QStringLiteral("QtyToBuy");
+const QString ChangeShape = QStringLiteral(
+    "A change has exactly id, field, and from and to or a step, and perhaps a change id, a store and a time.");
 
 // Where and when a mark was made, from the request's optional "store" (the
 // phone's store tab; none or "*" for the Need tab) and "at" (milliseconds
@@ -67,6 +75,7 @@ std::optional<PhoneApi::Reply> nameRefusal(const QJsonValue& nameValue)
 PhoneChanges::PhoneChanges(CAdoConnection& connection, const PhoneApi& api)
     : m_connection(connection)
     , m_api(api)
+    , m_receipts(connection)
 {
 }
 
@@ -81,7 +90,7 @@ std::optional<PhoneApi::Reply> PhoneChanges::remembered(const QString& changeId)
 
 void PhoneChanges::remember(const QString& changeId, const PhoneApi::Reply& reply)
 {
-    if (changeId.isEmpty() || reply.status != 200) {
+    if (changeId.isEmpty() || reply.status != 200 || m_answers.contains(changeId)) {
         return;
     }
     if (m_answers.size() >= PhoneApi::RememberedChanges) {
@@ -92,121 +101,197 @@ void PhoneChanges::remember(const QString& changeId, const PhoneApi::Reply& repl
     m_answerOrder.push_back(changeId);
 }
 
-PhoneApi::Reply PhoneChanges::change(const QByteArray& body)
+std::optional<PhoneApi::Reply> PhoneChanges::read(const QByteArray& body, std::initializer_list<const char*> keys,
+                                                  std::initializer_list<QString> optional, const QString& shape,
+                                                  Request& out)
 {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         return PhoneApi::error(400, QStringLiteral("The request is not a JSON object."), BadRequest);
     }
-    const QJsonObject request = document.object();
-    if (!PhoneJson::hasExactly(request, {"id", "field", "from", "to"}, {StoreKey, AtKey})) {
-        return PhoneApi::error(400,
-                               QStringLiteral("A change has exactly id, field, from and to, and perhaps a change id, a "
-                                              "store and a time."),
-                               BadRequest);
+    out.fields = document.object();
+    if (!PhoneJson::hasExactly(out.fields, keys, optional)) {
+        return PhoneApi::error(400, shape, BadRequest);
     }
-    const std::optional<QString> change = PhoneJson::changeId(request);
+    const std::optional<QString> change = PhoneJson::changeId(out.fields);
     if (!change) {
         return PhoneApi::error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."), BadRequest);
     }
-    const std::optional<int> id = PhoneJson::wholeNumber(request.value(QLatin1String("id")), INT32_MIN, INT32_MAX);
-    if (!id) {
-        return PhoneApi::error(400, QStringLiteral("The item id is not a whole number."), BadRequest);
-    }
+    out.changeId = *change;
+    return std::nullopt;
+}
+
+std::optional<PhoneApi::Reply> PhoneChanges::wanted(const QJsonObject& request, ItemChanges::Change& change)
+{
     const QJsonValue field = request.value(QLatin1String("field"));
-    const bool isMark = field == QLatin1String("Checked");
-    if (!isMark && field != QLatin1String("QtyToBuy")) {
+    const bool isMark = field == MarkField;
+    if (!isMark && field != QuantityField) {
         return PhoneApi::error(400, QStringLiteral("The field is neither Checked nor QtyToBuy."), BadRequest);
     }
+    change.field = isMark ? ItemChanges::Field::Mark : ItemChanges::Field::Quantity;
     const int high = isMark ? 1 : ItemChanges::MaxQuantity;
-    const std::optional<int> from = PhoneJson::wholeNumber(request.value(QLatin1String("from")), 0, high);
-    const std::optional<int> to = PhoneJson::wholeNumber(request.value(QLatin1String("to")), 0, high);
-    if (!from || !to) {
-        if (isMark) {
-            return PhoneApi::error(400, QStringLiteral("A mark is 0 or 1."), BadRequest);
+    if (request.contains(StepKey)) {
+        // A press of + or -: added to whatever the catalog holds then.
+        const std::optional<int> step = PhoneJson::wholeNumber(request.value(StepKey), -high, high);
+        if (isMark || !step || *step == 0) {
+            return PhoneApi::error(
+                400, QStringLiteral("A step is a whole number from -%1 to %1 other than 0, for a quantity.").arg(high),
+                BadRequest);
         }
-        return PhoneApi::error(400, QStringLiteral("A quantity is a whole number from 0 to %1.").arg(high),
-                               "quantity-range", {QString::number(high)});
+        change.to = *step;
+        change.step = true;
+    } else {
+        const std::optional<int> from = PhoneJson::wholeNumber(request.value(FromKey), 0, high);
+        const std::optional<int> to = PhoneJson::wholeNumber(request.value(ToKey), 0, high);
+        if (!from || !to) {
+            if (isMark) {
+                return PhoneApi::error(400, QStringLiteral("A mark is 0 or 1."), BadRequest);
+            }
+            return PhoneApi::error(400, QStringLiteral("A quantity is a whole number from 0 to %1.").arg(high),
+                                   "quantity-range", {QString::number(high)});
+        }
+        change.from = *from;
+        change.to = *to;
     }
     QString refusal;
     const std::optional<ItemChanges::MarkPlace> place = markPlace(request, refusal);
     if (!place) {
         return PhoneApi::error(400, refusal, BadRequest);
     }
+    change.place = *place;
+    return std::nullopt;
+}
+
+PhoneApi::Reply PhoneChanges::change(const QByteArray& body, const QString& device)
+{
+    Request request;
+    if (std::optional<PhoneApi::Reply> refused =
+            read(body, {"id", "field"}, {FromKey, ToKey, StepKey, StoreKey, AtKey}, ChangeShape, request)) {
+        return *refused;
+    }
+    // A step, or a value set from a value: never both, never half of one.
+    const bool fromTo = request.fields.contains(FromKey) && request.fields.contains(ToKey);
+    const bool halfOrBoth =
+        request.fields.contains(StepKey) ? request.fields.contains(FromKey) || request.fields.contains(ToKey) : !fromTo;
+    if (halfOrBoth) {
+        return PhoneApi::error(400, ChangeShape, BadRequest);
+    }
+    const std::optional<int> id =
+        PhoneJson::wholeNumber(request.fields.value(QLatin1String("id")), INT32_MIN, INT32_MAX);
+    if (!id) {
+        return PhoneApi::error(400, QStringLiteral("The item id is not a whole number."), BadRequest);
+    }
+    ItemChanges::Change change;
+    if (std::optional<PhoneApi::Reply> refused = wanted(request.fields, change)) {
+        return *refused;
+    }
     if (!m_api.catalogOpen()) {
         return PhoneApi::error(503, QStringLiteral("The catalog is not open."));
     }
-    if (std::optional<PhoneApi::Reply> before = remembered(*change)) {
+    if (std::optional<PhoneApi::Reply> before = remembered(request.changeId)) {
         return *before;
     }
-
-    ItemChanges::Change wanted;
-    wanted.field = isMark ? ItemChanges::Field::Mark : ItemChanges::Field::Quantity;
-    wanted.to = *to;
-    wanted.from = *from;
-    wanted.place = *place;
-    return apply(*id, wanted, *change);
+    const int item = *id;
+    return once(request.changeId, item, [this, item, &change, &device] {
+        return changed(item, change, ItemChanges::change(m_connection, item, change), device);
+    });
 }
 
-PhoneApi::Reply PhoneChanges::apply(int id, const ItemChanges::Change& wanted, const QString& changeId)
+PhoneApi::Reply PhoneChanges::once(const QString& changeId, std::optional<int> item,
+                                   const std::function<Written()>& write)
 {
-    ItemChanges::Result result;
     try {
-        result = ItemChanges::change(m_connection, id, wanted);
+        // Made, when it has to be, before the write's transaction begins.
+        const bool receipts = m_receipts.usable() && !changeId.isEmpty();
+        CAdoTransaction transaction(m_connection);
+        if (const std::optional<QByteArray> kept = receipts ? m_receipts.answerTo(changeId) : std::nullopt) {
+            const PhoneApi::Reply reply{200, *kept, false};
+            remember(changeId, reply);
+            return reply;
+        }
+        Written written = write();
+        if (written.reply.status != 200) {
+            return written.reply;
+        }
+        written.receipt.changeId = changeId;
+        written.receipt.answer = written.reply.body;
+        m_receipts.keep(written.receipt);
+        if (transaction.active() && !transaction.commit()) {
+            ADO_RAISE_LAST(CAdoException::CannotWrite, m_connection);
+        }
+        remember(changeId, written.reply);
+        return written.reply;
     } catch (const CAdoException& failed) {
-        const PhoneApi::Reply reply = m_api.failure(failed.kind(), QString(), id);
+        const PhoneApi::Reply reply = m_api.failure(failed.kind(), QString(), item);
         if (reply.status == 500) {
             throw; // the server's caller logs it
         }
         return reply;
     }
-    const PhoneApi::Reply reply = answer(id, wanted.field, result);
-    remember(changeId, reply);
-    return reply;
 }
 
-PhoneApi::Reply PhoneChanges::answer(int id, ItemChanges::Field field, const ItemChanges::Result& result)
+PhoneChanges::Written PhoneChanges::changed(int id, const ItemChanges::Change& wanted,
+                                            const ItemChanges::Result& result, const QString& device)
 {
     if (result.outcome == ItemChanges::Outcome::Gone) {
         // Also for an item deleted while another program held it: the read
         // waited for its lock, and the row is gone.
-        return PhoneApi::error(404, QStringLiteral("There is no item %1.").arg(id), "no-item", {QString::number(id)});
+        return Written{
+            PhoneApi::error(404, QStringLiteral("There is no item %1.").arg(id), "no-item", {QString::number(id)}), {}};
     }
+    const QString field = wanted.field == ItemChanges::Field::Mark ? MarkField : QuantityField;
     // A change found already made is applied too: a change sent twice lands
     // once. A stale one is not, and the page takes the stored value.
     const bool applied = result.outcome != ItemChanges::Outcome::Stale;
-    const QJsonObject answer{{QStringLiteral("id"), id},
-                             {QStringLiteral("field"), field == ItemChanges::Field::Mark ? QStringLiteral("Checked")
-                                                                                         : QStringLiteral("QtyToBuy")},
-                             {QStringLiteral("applied"), applied},
-                             {QStringLiteral("value"), result.value}};
-    return PhoneApi::Reply{200, PhoneJson::json(answer), result.outcome == ItemChanges::Outcome::Applied};
+    QJsonObject answer{{QStringLiteral("id"), id},
+                       {QStringLiteral("field"), field},
+                       {QStringLiteral("applied"), applied},
+                       {QStringLiteral("value"), result.value},
+                       {QStringLiteral("name"), result.name}};
+    if (!wanted.step && result.outcome != ItemChanges::Outcome::Applied) {
+        // The value stands as someone else set it: the page tells who.
+        tellSetter(answer, id, field, result.value, device);
+    }
+    const bool wrote = result.outcome == ItemChanges::Outcome::Applied;
+    PhoneReceipts::Receipt receipt;
+    receipt.itemId = id;
+    receipt.field = field;
+    receipt.value = result.value;
+    receipt.applied = wrote;
+    receipt.device = device;
+    return Written{PhoneApi::Reply{200, PhoneJson::json(answer), wrote}, receipt};
 }
 
-PhoneApi::Reply PhoneChanges::add(const QByteArray& body)
+void PhoneChanges::tellSetter(QJsonObject& answer, int id, const QString& field, int value, const QString& device)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(body, &parseError);
-    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        return PhoneApi::error(400, QStringLiteral("The request is not a JSON object."), BadRequest);
+    const std::optional<QString> phone = m_receipts.setBy(id, field, value);
+    if (phone && !phone->isEmpty() && phone->compare(device, Qt::CaseInsensitive) == 0) {
+        return;
     }
-    const QJsonObject request = document.object();
-    if (!PhoneJson::hasExactly(request, {"name", "quantity"})) {
-        return PhoneApi::error(400, QStringLiteral("An add has exactly name and quantity, and perhaps a change id."),
-                               BadRequest);
+    if (phone && !phone->isEmpty()) {
+        answer.insert(QStringLiteral("by"), QStringLiteral("phone"));
+        answer.insert(QStringLiteral("phone"), *phone);
+    } else {
+        answer.insert(QStringLiteral("by"), QStringLiteral("computer"));
     }
-    const std::optional<QString> change = PhoneJson::changeId(request);
-    if (!change) {
-        return PhoneApi::error(400, QStringLiteral("A change id has 8 to 64 letters, digits, '-' or '_'."), BadRequest);
+}
+
+PhoneApi::Reply PhoneChanges::add(const QByteArray& body, const QString& device)
+{
+    Request request;
+    if (std::optional<PhoneApi::Reply> refused =
+            read(body, {"name", "quantity"}, {},
+                 QStringLiteral("An add has exactly name and quantity, and perhaps a change id."), request)) {
+        return *refused;
     }
-    const QJsonValue nameValue = request.value(QLatin1String("name"));
+    const QJsonValue nameValue = request.fields.value(QLatin1String("name"));
     const QString name = nameValue.toString();
     if (std::optional<PhoneApi::Reply> refused = nameRefusal(nameValue)) {
         return *refused;
     }
     std::optional<int> quantity =
-        PhoneJson::wholeNumber(request.value(QLatin1String("quantity")), 0, ItemChanges::MaxQuantity);
+        PhoneJson::wholeNumber(request.fields.value(QLatin1String("quantity")), 0, ItemChanges::MaxQuantity);
     if (!quantity) {
         return PhoneApi::error(
             400, QStringLiteral("A quantity is a whole number from 0 to %1.").arg(ItemChanges::MaxQuantity),
@@ -215,33 +300,34 @@ PhoneApi::Reply PhoneChanges::add(const QByteArray& body)
     if (!m_api.catalogOpen()) {
         return PhoneApi::error(503, QStringLiteral("The catalog is not open."));
     }
-    if (std::optional<PhoneApi::Reply> before = remembered(*change)) {
+    if (std::optional<PhoneApi::Reply> before = remembered(request.changeId)) {
         return *before;
     }
     // As quick entry: no quantity means one.
     const int wanted = *quantity == 0 ? 1 : *quantity;
-    bool found = false;
-    try {
-        found = ItemChanges::changeByName(m_connection, name, wanted).outcome != ItemChanges::Outcome::Gone;
-    } catch (const CAdoException& failed) {
-        // The item's row is held from its read on: a failure after it is
-        // never the item gone.
-        const PhoneApi::Reply reply = m_api.failure(failed.kind(), QString());
-        if (reply.status == 500) {
-            throw;
+    // The item's row is held from its read on: a failure after it is never
+    // the item gone.
+    return once(request.changeId, std::nullopt, [this, &name, wanted, &device] {
+        const ItemChanges::Result result = ItemChanges::changeByName(m_connection, name, wanted);
+        if (result.outcome == ItemChanges::Outcome::Gone) {
+            return Written{PhoneApi::error(400,
+                                           QStringLiteral("\"%1\" is not in the catalog. New items are made on the "
+                                                          "computer.")
+                                               .arg(name),
+                                           "not-in-catalog", {name}),
+                           {}};
         }
-        return reply;
-    }
-    if (!found) {
-        return PhoneApi::error(
-            400, QStringLiteral("\"%1\" is not in the catalog. New items are made on the computer.").arg(name),
-            "not-in-catalog", {name});
-    }
-    const PhoneApi::Reply reply{200,
-                                PhoneJson::json(QJsonObject{{QStringLiteral("name"), name},
-                                                            {QStringLiteral("quantity"), wanted},
-                                                            {QStringLiteral("applied"), true}}),
-                                true};
-    remember(*change, reply);
-    return reply;
+        PhoneReceipts::Receipt receipt;
+        receipt.itemId = result.id;
+        receipt.field = QuantityField;
+        receipt.value = wanted;
+        receipt.applied = true;
+        receipt.device = device;
+        return Written{PhoneApi::Reply{200,
+                                       PhoneJson::json(QJsonObject{{QStringLiteral("name"), name},
+                                                                   {QStringLiteral("quantity"), wanted},
+                                                                   {QStringLiteral("applied"), true}}),
+                                       true},
+                       receipt};
+    });
 }

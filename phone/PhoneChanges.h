@@ -2,40 +2,74 @@
 
 #include "list/ItemChanges.h"
 #include "phone/PhoneApi.h"
+#include "phone/PhoneReceipts.h"
 
 #include <QByteArray>
 #include <QHash>
+#include <QJsonObject>
 #include <QString>
 
 #include <deque>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 
 class CAdoConnection;
 
 // The two writes of the phone list's interface, as PhoneApi::change and
-// PhoneApi::add take them, and the answers of the last
-// PhoneApi::RememberedChanges change ids.
+// PhoneApi::add take them, each made once per change id: the answers are
+// kept as receipts in the catalog (PhoneReceipts) and, for the last
+// PhoneApi::RememberedChanges change ids, in memory too (all there is where
+// the catalog cannot keep receipts).
 class PhoneChanges
 {
 public:
     // api words the failures; neither is owned.
     PhoneChanges(CAdoConnection& connection, const PhoneApi& api);
 
-    PhoneApi::Reply change(const QByteArray& body);
-    PhoneApi::Reply add(const QByteArray& body);
+    // device: the name of the phone that sent the write; empty when unknown.
+    PhoneApi::Reply change(const QByteArray& body, const QString& device);
+    PhoneApi::Reply add(const QByteArray& body, const QString& device);
 
 private:
-    // A checked change, made in one transaction (ItemChanges::change), and
-    // its answer remembered under changeId.
-    PhoneApi::Reply apply(int id, const ItemChanges::Change& wanted, const QString& changeId);
-    // The answer to a change's outcome.
-    static PhoneApi::Reply answer(int id, ItemChanges::Field field, const ItemChanges::Result& result);
+    // A request's JSON object and its change id (empty when it has none).
+    struct Request
+    {
+        QJsonObject fields;
+        QString changeId;
+    };
+    // What a write did: its answer, and the receipt to keep of it.
+    struct Written
+    {
+        PhoneApi::Reply reply;
+        PhoneReceipts::Receipt receipt;
+    };
+
+    // body as a request with exactly keys, and perhaps the keys of optional
+    // and a change id; the refusal, worded by shape, when it is not.
+    static std::optional<PhoneApi::Reply> read(const QByteArray& body, std::initializer_list<const char*> keys,
+                                               std::initializer_list<QString> optional, const QString& shape,
+                                               Request& out);
+    // The change a request asks for, or the refusal.
+    static std::optional<PhoneApi::Reply> wanted(const QJsonObject& request, ItemChanges::Change& change);
+
+    // write made in one transaction with its receipt, once per change id:
+    // for a change id seen before, its answer then. A failure of the catalog
+    // is answered by its kind (about item, when the write names one).
+    PhoneApi::Reply once(const QString& changeId, std::optional<int> item, const std::function<Written()>& write);
+    // The answer to a change's outcome, and its receipt.
+    Written changed(int id, const ItemChanges::Change& wanted, const ItemChanges::Result& result,
+                    const QString& device);
+    // Who set the value a change found, for the page to name: nothing when
+    // it is the sending phone's own earlier write.
+    void tellSetter(QJsonObject& answer, int id, const QString& field, int value, const QString& device);
     // The answer of a change id seen before, or nullopt.
     std::optional<PhoneApi::Reply> remembered(const QString& changeId) const;
     void remember(const QString& changeId, const PhoneApi::Reply& reply);
 
     CAdoConnection& m_connection;
     const PhoneApi& m_api;
+    PhoneReceipts m_receipts;
     QHash<QString, QByteArray> m_answers; // by change id
     std::deque<QString> m_answerOrder;    // oldest first
 };

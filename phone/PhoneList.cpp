@@ -4,6 +4,7 @@
 #include "phone/PhoneDevices.h"
 #include "phone/PhoneServer.h"
 #include "platform/CRegistry.h"
+#include "store/access/CAdoCommand.h"
 
 #include <QHostAddress>
 #include <QNetworkInterface>
@@ -40,6 +41,9 @@ bool PhoneList::turnOn(QString* reason)
     }
     auto* server = new PhoneServer(m_connection, QByteArray(), this);
     server->setDevices(m_devices.get());
+    // The window's catalog as it was opened: a read-only one is served for
+    // reading, and the page says that changes cannot be saved.
+    server->setReadOnly(CAdoCommand::isReadOnly(m_connection));
     if (!server->start(port(), reason)) {
         delete server;
         return false;

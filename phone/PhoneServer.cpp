@@ -93,6 +93,16 @@ QHttpServerResponse plain(Status status)
     return response;
 }
 
+// A list answer that tells the page the catalog is read-only, whether the
+// list changed or not.
+PhoneApi::Reply markedReadOnly(PhoneApi::Reply reply)
+{
+    if (reply.status == 200 && reply.body.startsWith('{') && reply.body.size() > 2) {
+        reply.body.insert(1, QByteArrayLiteral("\"readOnly\":true,"));
+    }
+    return reply;
+}
+
 QHttpServerResponse assetResponse(const PhoneAssets::Asset& asset)
 {
     QHttpServerResponse response(asset.type, asset.body);
@@ -281,11 +291,7 @@ std::optional<QHttpServerResponse> PhoneServer::respond(const QHttpServerRequest
         return assetResponse(*asset);
     }
     if (route->access == Access::Write && m_readOnly) {
-        return jsonResponse(
-            {403,
-             QByteArrayLiteral(
-                 "{\"error\":\"The catalog is read-only: nothing can be changed.\",\"code\":\"read-only\"}"),
-             false});
+        return jsonResponse(PhoneApi::readOnly());
     }
     return (this->*route->handler)(request, answer);
 }
@@ -304,7 +310,9 @@ std::optional<QHttpServerResponse> PhoneServer::answerList(const QHttpServerRequ
     }
     // The answer may come after this request's connection has gone.
     auto later = std::make_shared<Answer>(std::move(answer));
-    m_feed->list(*store, *since, [later](const PhoneApi::Reply& reply) { later->send(jsonResponse(reply)); });
+    m_feed->list(*store, *since, [later, readOnly = m_readOnly](const PhoneApi::Reply& reply) {
+        later->send(jsonResponse(readOnly ? markedReadOnly(reply) : reply));
+    });
     return std::nullopt;
 }
 
@@ -320,12 +328,18 @@ std::optional<QHttpServerResponse> PhoneServer::answerNames(const QHttpServerReq
 
 std::optional<QHttpServerResponse> PhoneServer::applyChange(const QHttpServerRequest& request, Answer&)
 {
-    return finish(m_api.change(request.body()));
+    return finish(m_api.change(request.body(), deviceName(request)));
 }
 
 std::optional<QHttpServerResponse> PhoneServer::applyAdd(const QHttpServerRequest& request, Answer&)
 {
-    return finish(m_api.add(request.body()));
+    return finish(m_api.add(request.body(), deviceName(request)));
+}
+
+QString PhoneServer::deviceName(const QHttpServerRequest& request) const
+{
+    const QList<QByteArray> keys = headerValues(request, KeyHeader);
+    return keys.size() == 1 && m_devices ? m_devices->accept(keys.first()) : QString();
 }
 
 QHttpServerResponse PhoneServer::finish(const PhoneApi::Reply& reply)

@@ -50,7 +50,8 @@ public:
     void setTls(const QSslConfiguration& configuration);
     // The device keys accepted besides the secret; null: none. Not owned.
     void setDevices(PhoneDevices* devices);
-    // Writes are answered 403 and change nothing.
+    // Writes are answered 403 and change nothing, and the list tells the
+    // page that the catalog is read-only.
     void setReadOnly(bool readOnly);
     // The listening socket, for its limits; null before start.
     PhoneTcpServer* listener() const { return m_listener; }
@@ -117,6 +118,8 @@ private:
     QHttpServerResponse finish(const PhoneApi::Reply& reply);
     QHttpServerResponse page() const;
     bool authorised(const QHttpServerRequest& request) const;
+    // The name of the device whose key the request carries; empty for none.
+    QString deviceName(const QHttpServerRequest& request) const;
     static QHttpServerResponse jsonResponse(const PhoneApi::Reply& reply);
     // A query value the list and the names cannot take.
     static QHttpServerResponse badQuery();

@@ -121,7 +121,7 @@ def german_phone(program, sample):
                 "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
             driver.execute_script("window.dispatchEvent(new Event('offline'))")
             check(wait_for(lambda: text_of(driver, "status").startswith("Offline, zuletzt abgeglichen ")),
-                  "the status line is German")
+                  "the status line is German: %r" % text_of(driver, "status"))
         finally:
             driver.quit()
             host.close()

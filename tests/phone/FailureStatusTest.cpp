@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 // The phone's HTTP status of every kind of failure: 409 invites the page to
-// try again, 404 drops the item, 503 waits for the server, 500 is anything
-// else.
+// try again, 404 drops the item, 403 tells that nothing can be changed, 503
+// waits for the server, 500 is anything else.
 TEST(FailureStatusTest, EveryKindHasItsStatus)
 {
     using Kind = CAdoException::Kind;
@@ -14,7 +14,7 @@ TEST(FailureStatusTest, EveryKindHasItsStatus)
         int status;
     } cases[] = {
         {Kind::Locked, 409},   {Kind::Gone, 404},     {Kind::ServerAway, 503},   {Kind::TooSlow, 503},
-        {Kind::Conflict, 500}, {Kind::ReadOnly, 500}, {Kind::NoPermission, 500}, {Kind::Invalid, 500},
+        {Kind::Conflict, 500}, {Kind::ReadOnly, 403}, {Kind::NoPermission, 500}, {Kind::Invalid, 500},
         {Kind::Corrupt, 500},  {Kind::Other, 500},
     };
     for (const auto& c : cases) {

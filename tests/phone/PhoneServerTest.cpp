@@ -436,6 +436,13 @@ TEST_F(PhoneServerTest, RefusalsCarryACodeAndTheirValuesBesideTheEnglish)
     server->setReadOnly(true);
     EXPECT_EQ(post(QStringLiteral("/api/add"), R"({"name":"Milk","quantity":2})").json().value(QLatin1String("code")),
               QStringLiteral("read-only"));
+    // The list says so, changed or not, for the page to tell its user.
+    const QJsonObject list = get(QStringLiteral("/api/list")).json();
+    EXPECT_TRUE(list.value(QLatin1String("readOnly")).toBool());
+    EXPECT_TRUE(get(QStringLiteral("/api/list?since=") + list.value(QLatin1String("version")).toString())
+                    .json()
+                    .value(QLatin1String("readOnly"))
+                    .toBool());
 }
 
 // An item gone under a write is told as gone whatever the kind the store

@@ -277,6 +277,7 @@ def case_read_only(program, sql, work):
         check(any("read-only" in line for line in server.err), "says the catalog is read-only")
         status, body = request(port, "GET", "/api/list", key=key)
         check(status == 200 and b"Apples" in body, "serves the list of a read-only catalog")
+        check(json.loads(body).get("readOnly") is True, "and the list says it is read-only")
         status, body = request(port, "POST", "/api/change", key=key,
                                body=json.dumps({"id": 1, "field": "Checked", "from": 0, "to": 1}))
         check(status == 403 and b"read-only" in body, "refuses a write with 403 and a reason (%d %s)" % (status, body))

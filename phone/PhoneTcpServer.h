@@ -18,7 +18,10 @@ class QTimer;
 // open at once; one more closes the connection that has been quiet longest,
 // so a flood of idle connections cannot keep a real client out. A connection
 // quiet for idleMs is closed, and so is one whose request (or, with TLS, its
-// handshake) has not arrived whole within requestMs of its first byte.
+// handshake) has not arrived whole within requestMs of its first byte. A
+// connection that is owed an answer is neither: however long the answer
+// takes (a wait for another program's lock), it is sent, and only then do
+// the limits count again.
 //
 // With a TLS configuration every connection is TLS: a connection reaches the
 // HTTP layer only once its handshake has succeeded; plain HTTP or garbage
@@ -42,6 +45,10 @@ public:
     void closeConnections();
     // The open connection from the client's address and port; null: none.
     QTcpSocket* connectionFrom(const QHostAddress& address, quint16 port) const;
+    // The HTTP layer has the whole of a request on socket: it has arrived in
+    // time, and the connection is owed its answer until answerSent.
+    void requestTaken(QTcpSocket* socket);
+    void answerSent(QTcpSocket* socket);
 
     // Room for the largest body the API accepts and its headers.
     static constexpr qint64 MaxBodyBytes = 64 * 1024;
@@ -62,6 +69,7 @@ private:
         qint64 last = 0;         // ms on m_clock of the last byte either way
         qint64 requestStart = 0; // ms of the first byte of a request not yet answered; 0: none
         quint64 serial = 0;      // order of acceptance
+        int owed = 0;            // requests taken and not yet answered
     };
     void track(QTcpSocket* socket);
     void guardRequestSize(QTcpSocket* socket);
@@ -76,5 +84,6 @@ private:
     QElapsedTimer m_clock;
     QHash<QTcpSocket*, Activity> m_sockets;
     QTimer* m_sweep = nullptr;
+    qint64 m_lastSweep = 0; // ms on m_clock
     quint64 m_accepted = 0;
 };

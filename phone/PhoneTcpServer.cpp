@@ -67,7 +67,7 @@ void PhoneTcpServer::setLimits(int maxConnections, int idleMs, int requestMs)
 bool PhoneTcpServer::hasPendingWrites() const
 {
     for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
-        if (it.key()->bytesToWrite() > 0) {
+        if (it->owed > 0 || it.key()->bytesToWrite() > 0) {
             return true;
         }
     }

@@ -39,7 +39,8 @@ public:
     void setLimits(int maxConnections, int idleMs, int requestMs);
     int maxConnections() const { return m_maxConnections; }
     int openConnections() const { return static_cast<int>(m_sockets.size()); }
-    // True while any connection still has bytes of an answer to send.
+    // True while any connection is owed an answer or still has bytes of one
+    // to send.
     bool hasPendingWrites() const;
     // Closes every connection once what it has to send is sent.
     void closeConnections();

@@ -6,18 +6,14 @@
 #include "phone/PhoneTcpServer.h"
 #include "store/access/CAdoConnection.h"
 
+#include <QDeadlineTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
 
 #include <libpq-fe.h>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <future>
@@ -37,81 +33,43 @@ struct HttpAnswer
     QJsonObject json() const { return QJsonDocument::fromJson(body).object(); }
 };
 
-// A plain blocking HTTP/1.1 client on 127.0.0.1, usable from any thread: it
+// A blocking HTTP/1.1 client on 127.0.0.1, made and used on one thread: it
 // writes bytes as they stand and reads answers one by one, by their length.
 class RawClient
 {
 public:
     explicit RawClient(quint16 port)
-        : m_fd(::socket(AF_INET, SOCK_STREAM, 0))
     {
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_port = htons(port);
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        if (::connect(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-            ::close(m_fd);
-            m_fd = -1;
-        }
+        m_socket.connectToHost(QHostAddress::LocalHost, port);
+        m_socket.waitForConnected(5000);
     }
-    ~RawClient()
+    void send(const QByteArray& bytes)
     {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
+        m_socket.write(bytes);
+        m_socket.waitForBytesWritten(5000);
     }
-    RawClient(const RawClient&) = delete;
-    RawClient& operator=(const RawClient&) = delete;
-
-    bool send(const QByteArray& bytes) const
-    {
-        return m_fd >= 0
-               && ::send(m_fd, bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL) == bytes.size();
-    }
-
     HttpAnswer next(int ms)
     {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        qsizetype end = -1;
-        while ((end = m_buffer.indexOf("\r\n\r\n")) < 0 || m_buffer.size() < end + 4 + length(end)) {
-            if (!fill(deadline)) {
+        const QDeadlineTimer deadline(ms);
+        for (;;) {
+            const qsizetype end = m_buffer.indexOf("\r\n\r\n");
+            const qsizetype at = m_buffer.left(end).toLower().indexOf("content-length:");
+            const qsizetype total =
+                end + 4 + (at < 0 ? 0 : m_buffer.mid(at + 15).split('\r').first().trimmed().toLongLong());
+            if (end >= 0 && m_buffer.size() >= total) {
+                HttpAnswer answer{m_buffer.mid(9, 3).toInt(), m_buffer.mid(end + 4, total - end - 4)};
+                m_buffer.remove(0, total);
+                return answer;
+            }
+            if (!m_socket.waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
                 return {};
             }
+            m_buffer += m_socket.readAll();
         }
-        const qsizetype total = end + 4 + length(end);
-        HttpAnswer answer{m_buffer.mid(9, 3).toInt(), m_buffer.mid(end + 4, total - end - 4)};
-        m_buffer.remove(0, total);
-        return answer;
     }
 
 private:
-    qsizetype length(qsizetype headEnd) const
-    {
-        for (const QByteArray& line : m_buffer.left(headEnd).split('\n')) {
-            if (line.toLower().startsWith("content-length:")) {
-                return line.mid(15).trimmed().toLongLong();
-            }
-        }
-        return 0;
-    }
-    bool fill(std::chrono::steady_clock::time_point deadline)
-    {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-        pollfd fd{m_fd, POLLIN, 0};
-        if (m_fd < 0 || left.count() <= 0 || ::poll(&fd, 1, static_cast<int>(left.count())) <= 0) {
-            return false;
-        }
-        char chunk[4096];
-        const ssize_t got = ::recv(m_fd, chunk, sizeof chunk, 0);
-        if (got <= 0) {
-            return false;
-        }
-        m_buffer.append(chunk, got);
-        return true;
-    }
-
-    int m_fd;
+    QTcpSocket m_socket;
     QByteArray m_buffer;
 };
 
@@ -272,10 +230,10 @@ TEST_F(PhoneServerOrderTest, AWriteWaitingOnALockIsAnsweredWhateverOthersDo)
         exec(holder.get(), "BEGIN");
         exec(holder.get(), "SELECT * FROM ShoppingLists WHERE ID = 12 FOR UPDATE");
 
-        RawClient waiting(server->port());
-        RawClient other(server->port());
-        QTest::qWait(100); // both accepted; the other then stays quiet
-        const auto [first, second] = whileServing([&] {
+        const auto [first, second] = whileServing([&, port = server->port()] {
+            RawClient waiting(port);
+            RawClient other(port);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100)); // the other stays quiet from here
             const int to = released ? 1 : 0;
             waiting.send(postRequest(
                 "/api/change",

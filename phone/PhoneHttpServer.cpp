@@ -5,43 +5,78 @@
 #include <QHttpServerResponder>
 #include <QTcpSocket>
 
+#include <optional>
 #include <utility>
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
 #include <QHttpHeaders>
 #endif
 
-PhoneHttpServer::Answer::Answer(std::unique_ptr<QHttpServerResponder> responder, QTcpSocket* socket)
-    : m_responder(std::move(responder))
-    , m_socket(socket)
+// One request's answer, in its connection's line until it is sent.
+struct PhoneHttpServer::Pending
+{
+    std::unique_ptr<QHttpServerResponder> responder;
+    // Null from the start when the connection was not found: the answer then
+    // goes out as soon as it is made, as the responder alone can send it.
+    QPointer<QTcpSocket> socket;
+    bool known = false;
+    std::optional<QHttpServerResponse> response; // set: ready to go
+    bool close = false;
+};
+
+PhoneHttpServer::Answer::Answer(PhoneHttpServer& server, std::shared_ptr<Pending> pending)
+    : m_server(&server)
+    , m_pending(std::move(pending))
 {
 }
 
-PhoneHttpServer::Answer::Answer(Answer&& other) noexcept = default;
-PhoneHttpServer::Answer& PhoneHttpServer::Answer::operator=(Answer&& other) noexcept = default;
-PhoneHttpServer::Answer::~Answer() = default;
-
-void PhoneHttpServer::Answer::send(const QHttpServerResponse& response)
+PhoneHttpServer::Answer::Answer(Answer&& other) noexcept
+    : m_server(other.m_server)
+    , m_pending(std::move(other.m_pending))
 {
-    std::unique_ptr<QHttpServerResponder> responder = std::move(m_responder);
-    if (!responder || !m_socket || m_socket->state() != QAbstractSocket::ConnectedState) {
+}
+
+PhoneHttpServer::Answer& PhoneHttpServer::Answer::operator=(Answer&& other) noexcept
+{
+    if (this != &other) {
+        Answer unsent(std::move(*this));
+        m_server = other.m_server;
+        m_pending = std::move(other.m_pending);
+    }
+    return *this;
+}
+
+PhoneHttpServer::Answer::~Answer()
+{
+    if (!m_pending || !m_server) {
         return;
     }
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    responder->sendResponse(response);
-#else
-    response.write(std::move(*responder));
-#endif
+    // A request is never left without an answer while its connection lasts:
+    // the connection's later answers would wait for it for ever.
+    try {
+        send(m_server->unanswered());
+    } catch (...) {
+        m_pending.reset();
+    }
+}
+
+void PhoneHttpServer::Answer::send(QHttpServerResponse response)
+{
+    const std::shared_ptr<Pending> pending = std::move(m_pending);
+    if (!pending || !m_server) {
+        return;
+    }
+    pending->response.emplace(std::move(response));
+    m_server->release(pending);
 }
 
 void PhoneHttpServer::Answer::sendAndClose(QHttpServerResponse response)
 {
     addHeader(response, QByteArrayLiteral("Connection"), QByteArrayLiteral("close"));
-    const QPointer<QTcpSocket> socket = m_socket;
-    send(response);
-    if (socket) {
-        socket->disconnectFromHost();
+    if (m_pending) {
+        m_pending->close = true;
     }
+    send(std::move(response));
 }
 
 PhoneHttpServer::PhoneHttpServer(QObject* parent)
@@ -55,6 +90,86 @@ void PhoneHttpServer::serve(PhoneTcpServer* listener)
 {
     m_listener = listener;
     bind(listener);
+}
+
+QHttpServerResponse PhoneHttpServer::unanswered() const
+{
+    QHttpServerResponse response(QHttpServerResponder::StatusCode::ServiceUnavailable);
+    addHeader(response, QByteArrayLiteral("Cache-Control"), QByteArrayLiteral("no-store"));
+    return response;
+}
+
+void PhoneHttpServer::take(const QHttpServerRequest& request, std::unique_ptr<QHttpServerResponder> responder,
+                           QTcpSocket* socket)
+{
+    auto pending = std::make_shared<Pending>();
+    pending->responder = std::move(responder);
+    pending->socket = socket;
+    pending->known = socket != nullptr;
+    if (socket) {
+        auto line = m_lines.find(socket);
+        if (line == m_lines.end()) {
+            line = m_lines.insert(socket, std::deque<std::shared_ptr<Pending>>());
+            connect(socket, &QObject::destroyed, this, [this, socket] { m_lines.remove(socket); });
+        }
+        line->push_back(pending);
+        if (m_listener) {
+            m_listener->requestTaken(socket);
+        }
+    }
+    Answer answer(*this, std::move(pending));
+    serveRequest(request, answer);
+}
+
+void PhoneHttpServer::release(const std::shared_ptr<Pending>& pending)
+{
+    if (!pending->known) {
+        write(*pending);
+        return;
+    }
+    QTcpSocket* const socket = pending->socket;
+    if (!socket) {
+        return;
+    }
+    // Looked up afresh each turn: sending may start the next request, on
+    // this connection or another, which changes the lines.
+    for (;;) {
+        const auto line = m_lines.find(socket);
+        if (line == m_lines.end() || line->empty() || !line->front()->response) {
+            return;
+        }
+        const std::shared_ptr<Pending> next = std::move(line->front());
+        line->pop_front();
+        std::size_t dropped = 0;
+        if (next->close) {
+            dropped = line->size();
+            line->clear();
+        }
+        write(*next);
+        for (std::size_t i = 0; m_listener && i <= dropped; ++i) {
+            m_listener->answerSent(socket);
+        }
+        if (next->close) {
+            if (next->socket) {
+                next->socket->disconnectFromHost();
+            }
+            return;
+        }
+    }
+}
+
+void PhoneHttpServer::write(Pending& pending)
+{
+    const std::unique_ptr<QHttpServerResponder> responder = std::move(pending.responder);
+    const bool gone = pending.known && (!pending.socket || pending.socket->state() != QAbstractSocket::ConnectedState);
+    if (!responder || !pending.response || gone) {
+        return;
+    }
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    responder->sendResponse(*pending.response);
+#else
+    pending.response->write(std::move(*responder));
+#endif
 }
 
 void PhoneHttpServer::addHeader(QHttpServerResponse& response, const QByteArray& name, const QByteArray& value)
@@ -90,8 +205,7 @@ bool PhoneHttpServer::handleRequest(const QHttpServerRequest& request, QHttpServ
     // the client's address and port, which one connection has at a time.
     QTcpSocket* socket =
         m_listener ? m_listener->connectionFrom(request.remoteAddress(), request.remotePort()) : nullptr;
-    Answer reply(std::make_unique<QHttpServerResponder>(std::move(responder)), socket);
-    serveRequest(request, reply);
+    take(request, std::make_unique<QHttpServerResponder>(std::move(responder)), socket);
     return true;
 }
 
@@ -104,8 +218,7 @@ void PhoneHttpServer::missingHandler(const QHttpServerRequest&, QHttpServerRespo
 #else
 bool PhoneHttpServer::handleRequest(const QHttpServerRequest& request, QTcpSocket* socket)
 {
-    Answer reply(std::make_unique<QHttpServerResponder>(makeResponder(request, socket)), socket);
-    serveRequest(request, reply);
+    take(request, std::make_unique<QHttpServerResponder>(makeResponder(request, socket)), socket);
     return true;
 }
 

@@ -2,12 +2,14 @@
 
 #include <QAbstractHttpServer>
 #include <QByteArray>
+#include <QHash>
 #include <QHttpServerRequest>
 #include <QHttpServerResponse>
 #include <QList>
 #include <QPointer>
 #include <QtGlobal>
 
+#include <deque>
 #include <memory>
 
 class PhoneTcpServer;
@@ -26,25 +28,30 @@ class QTcpSocket;
 // fate are the same on either.
 class PhoneHttpServer : public QAbstractHttpServer
 {
+    struct Pending;
+
 public:
-    // The answer to one request, sent at once or later, at most once. It is
-    // dropped when its connection has gone before it is sent.
+    // The answer to one request, sent at once or later, at most once. The
+    // answers of one connection go out in the order of its requests (HTTP/1.1
+    // pipelining): one made early waits for those before it. It is dropped
+    // when its connection has gone, or has been closed by an earlier answer,
+    // before it is sent. One never sent is sent as unanswered() when it goes.
     class Answer
     {
     public:
-        Answer(std::unique_ptr<QHttpServerResponder> responder, QTcpSocket* socket);
+        Answer(PhoneHttpServer& server, std::shared_ptr<Pending> pending);
         Answer(Answer&& other) noexcept;
         Answer& operator=(Answer&& other) noexcept;
         ~Answer();
 
-        void send(const QHttpServerResponse& response);
+        void send(QHttpServerResponse response);
         // Sends it with "Connection: close", then closes the connection once
-        // it is written.
+        // it is written; requests after it on the connection go unanswered.
         void sendAndClose(QHttpServerResponse response);
 
     private:
-        std::unique_ptr<QHttpServerResponder> m_responder;
-        QPointer<QTcpSocket> m_socket;
+        QPointer<PhoneHttpServer> m_server;
+        std::shared_ptr<Pending> m_pending;
     };
 
     explicit PhoneHttpServer(QObject* parent = nullptr);
@@ -59,6 +66,8 @@ protected:
     void serve(PhoneTcpServer* listener);
     // Every request, found or not: answer it now, or keep the answer.
     virtual void serveRequest(const QHttpServerRequest& request, Answer& answer) = 0;
+    // What a request gets whose answer was let go unsent.
+    virtual QHttpServerResponse unanswered() const;
 
 private:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -68,6 +77,14 @@ private:
     bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
     void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
 #endif
+    // Queues the request's answer behind those its connection still owes,
+    // then serves it.
+    void take(const QHttpServerRequest& request, std::unique_ptr<QHttpServerResponder> responder, QTcpSocket* socket);
+    // Sends the answers at the head of the connection's line that are ready.
+    void release(const std::shared_ptr<Pending>& pending);
+    static void write(Pending& pending);
 
     PhoneTcpServer* m_listener = nullptr;
+    // Per connection, the answers it is owed, in the order of its requests.
+    QHash<QTcpSocket*, std::deque<std::shared_ptr<Pending>>> m_lines;
 };

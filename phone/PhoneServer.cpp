@@ -12,8 +12,6 @@
 #include <QHttpServerRequest>
 #include <QHttpServerResponder>
 #include <QHttpServerResponse>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSslConfiguration>
 #include <QStringDecoder>
@@ -241,6 +239,15 @@ QHttpServerResponse PhoneServer::jsonResponse(const PhoneApi::Reply& reply)
     return response;
 }
 
+QHttpServerResponse PhoneServer::unanswered() const
+{
+    return jsonResponse(
+        {503,
+         QByteArrayLiteral(
+             "{\"error\":\"The server could not finish this request; try again.\",\"code\":\"unanswered\"}"),
+         false});
+}
+
 QHttpServerResponse PhoneServer::badQuery()
 {
     return jsonResponse({400,
@@ -371,15 +378,15 @@ void PhoneServer::serveRequest(const QHttpServerRequest& request, Answer& answer
     // Nothing leaves this handler: the event loop is the window's.
     try {
         if (std::optional<QHttpServerResponse> response = respond(request, answer)) {
-            answer.send(*response);
+            answer.send(std::move(*response));
         }
     } catch (const CAdoException& e) {
-        // The reply says what failed in the user's words; the engine's own
-        // words go to the log only, never to a phone.
-        const QJsonObject reason{{QStringLiteral("error"), CatalogFailure::text(e)}};
+        // The reply says what failed in the user's words, by its kind (a
+        // server out of reach is 503 and names it); the engine's own words
+        // go to the log only, never to a phone.
         m_failing = true;
         Q_EMIT failed(e.describe());
-        answer.send(jsonResponse({500, QJsonDocument(reason).toJson(QJsonDocument::Compact), false}));
+        answer.send(jsonResponse(m_api.failure(e.kind(), CatalogFailure::text(e))));
     } catch (const std::exception& e) {
         m_failing = true;
         Q_EMIT failed(QString::fromLocal8Bit(e.what()));

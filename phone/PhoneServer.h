@@ -83,6 +83,7 @@ Q_SIGNALS:
 
 protected:
     void serveRequest(const QHttpServerRequest& request, Answer& answer) override;
+    QHttpServerResponse unanswered() const override;
 
 private:
     // Who may reach a route: anyone, the holder of a key, or the holder of a

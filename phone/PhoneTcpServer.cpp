@@ -113,7 +113,7 @@ void PhoneTcpServer::setLimits(int maxConnections, int idleMs, int requestMs)
 bool PhoneTcpServer::hasPendingWrites() const
 {
     for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
-        if (it.key()->bytesToWrite() > 0) {
+        if (it->owed > 0 || it.key()->bytesToWrite() > 0) {
             return true;
         }
     }
@@ -136,6 +136,24 @@ QTcpSocket* PhoneTcpServer::connectionFrom(const QHostAddress& address, quint16 
         }
     }
     return nullptr;
+}
+
+void PhoneTcpServer::requestTaken(QTcpSocket* socket)
+{
+    auto it = m_sockets.find(socket);
+    if (it != m_sockets.end()) {
+        it->requestStart = 0;
+        ++it->owed;
+    }
+}
+
+void PhoneTcpServer::answerSent(QTcpSocket* socket)
+{
+    auto it = m_sockets.find(socket);
+    if (it != m_sockets.end()) {
+        it->last = m_clock.elapsed();
+        it->owed = std::max(0, it->owed - 1);
+    }
 }
 
 void PhoneTcpServer::incomingConnection(qintptr socketDescriptor)
@@ -194,10 +212,6 @@ void PhoneTcpServer::track(QTcpSocket* socket)
         auto it = m_sockets.find(socket);
         if (it != m_sockets.end()) {
             it->last = m_clock.elapsed();
-            // The answer is going out: the request it answers is complete.
-            if (socket->bytesToWrite() == 0 && socket->bytesAvailable() == 0) {
-                it->requestStart = 0;
-            }
         }
     });
 }
@@ -222,8 +236,18 @@ void PhoneTcpServer::guardRequestSize(QTcpSocket* socket)
 void PhoneTcpServer::sweep()
 {
     const qint64 now = m_clock.elapsed();
+    const qint64 since = now - m_lastSweep;
+    m_lastSweep = now;
+    // Late: the thread was busy (an answer that waited for a lock), and what
+    // clients sent meanwhile has not been read yet. They are read first.
+    if (since > 2 * m_sweep->interval()) {
+        return;
+    }
     QList<QTcpSocket*> expired;
     for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
+        if (it->owed > 0) {
+            continue;
+        }
         const bool idle = now - it->last >= m_idleMs;
         const bool slow = it->requestStart != 0 && now - it->requestStart >= m_requestMs;
         if (idle || slow) {
@@ -242,13 +266,18 @@ void PhoneTcpServer::evictQuietest()
     QTcpSocket* quietest = nullptr;
     qint64 oldest = 0;
     // Of connections quiet equally long, the one accepted first goes: never
-    // the one just accepted.
+    // the one just accepted. One that is owed an answer goes only when
+    // every one is.
     quint64 serial = 0;
+    bool owed = true;
     for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
-        if (!quietest || it->last < oldest || (it->last == oldest && it->serial < serial)) {
+        const bool itOwed = it->owed > 0;
+        const bool before = it->last < oldest || (it->last == oldest && it->serial < serial);
+        if (!quietest || (owed && !itOwed) || (owed == itOwed && before)) {
             quietest = it.key();
             oldest = it->last;
             serial = it->serial;
+            owed = itOwed;
         }
     }
     if (quietest) {

@@ -24,7 +24,10 @@ class QTimer;
 // open at once; one more closes the connection that has been quiet longest,
 // so a flood of idle connections cannot keep a real client out. A connection
 // quiet for idleMs is closed, and so is one whose request (or, with TLS, its
-// handshake) has not arrived whole within requestMs of its first byte.
+// handshake) has not arrived whole within requestMs of its first byte. A
+// connection that is owed an answer is neither: however long the answer
+// takes (a wait for another program's lock), it is sent, and only then do
+// the limits count again.
 //
 // With a TLS configuration every connection is TLS: a connection reaches the
 // HTTP layer only once its handshake has succeeded; plain HTTP or garbage
@@ -56,12 +59,17 @@ public:
     void setLimits(int maxConnections, int idleMs, int requestMs);
     int maxConnections() const { return m_maxConnections; }
     int openConnections() const { return static_cast<int>(m_sockets.size()); }
-    // True while any connection still has bytes of an answer to send.
+    // True while any connection is owed an answer or still has bytes of one
+    // to send.
     bool hasPendingWrites() const;
     // Closes every connection once what it has to send is sent.
     void closeConnections();
     // The open connection from the client's address and port; null: none.
     QTcpSocket* connectionFrom(const QHostAddress& address, quint16 port) const;
+    // The HTTP layer has the whole of a request on socket: it has arrived in
+    // time, and the connection is owed its answer until answerSent.
+    void requestTaken(QTcpSocket* socket);
+    void answerSent(QTcpSocket* socket);
 
     // Room for the largest body the API accepts and its headers.
     static constexpr qint64 MaxBodyBytes = 64 * 1024;
@@ -82,6 +90,7 @@ private:
         qint64 last = 0;         // ms on m_clock of the last byte either way
         qint64 requestStart = 0; // ms of the first byte of a request not yet answered; 0: none
         quint64 serial = 0;      // order of acceptance
+        int owed = 0;            // requests taken and not yet answered
     };
     // Out of descriptors all the same: server stops accepting for a moment.
     void guardAccepting(QTcpServer* server);
@@ -99,6 +108,7 @@ private:
     QElapsedTimer m_clock;
     QHash<QTcpSocket*, Activity> m_sockets;
     QTimer* m_sweep = nullptr;
+    qint64 m_lastSweep = 0; // ms on m_clock
     quint64 m_accepted = 0;
     // The addresses listened on after the first, whose connections come here.
     std::vector<std::unique_ptr<PhoneListener>> m_more;

@@ -88,7 +88,7 @@ private:
     struct Activity
     {
         qint64 last = 0;         // ms on m_clock of the last byte either way
-        qint64 requestStart = 0; // ms of the first byte of a request not yet answered; 0: none
+        qint64 requestStart = 0; // ms of the first byte of a request not yet taken whole; 0: none
         quint64 serial = 0;      // order of acceptance
         int owed = 0;            // requests taken and not yet answered
     };

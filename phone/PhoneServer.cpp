@@ -158,7 +158,8 @@ bool PhoneServer::hasPendingWrites() const
 
 bool PhoneServer::start(quint16 port, QString* reason)
 {
-    auto* listener = new PhoneTcpServer(this);
+    // Owned here until it listens; then its parent, this server, owns it.
+    auto listener = std::make_unique<PhoneTcpServer>(this);
     if (m_tls) {
         listener->setTls(*m_tls);
     }
@@ -170,11 +171,10 @@ bool PhoneServer::start(quint16 port, QString* reason)
                           ? tr("%1 is not an address of this computer.").arg(refusal->address.toString())
                           : tr("Port %1 cannot be used: %2").arg(port).arg(refusal->text);
         }
-        delete listener;
         return false;
     }
-    m_listener = listener;
-    serve(listener);
+    m_listener = listener.release();
+    serve(m_listener);
     return true;
 }
 

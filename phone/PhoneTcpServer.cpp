@@ -131,7 +131,7 @@ void PhoneTcpServer::closeConnections()
 QTcpSocket* PhoneTcpServer::connectionFrom(const QHostAddress& address, quint16 port) const
 {
     for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
-        if (it.key()->peerPort() == port && it.key()->peerAddress().isEqual(address)) {
+        if (!it->ended && it.key()->peerPort() == port && it.key()->peerAddress().isEqual(address)) {
             return it.key();
         }
     }
@@ -153,7 +153,22 @@ void PhoneTcpServer::answerSent(QTcpSocket* socket)
     if (it != m_sockets.end()) {
         it->last = m_clock.elapsed();
         it->owed = std::max(0, it->owed - 1);
+        if (it->owed == 0 && it->ended) {
+            m_sockets.erase(it);
+            socket->deleteLater();
+        }
     }
+}
+
+void PhoneTcpServer::dropWhenAnswered(QTcpSocket* socket)
+{
+    const auto it = m_sockets.find(socket);
+    if (it != m_sockets.end() && it->owed > 0) {
+        it->ended = true;
+        return;
+    }
+    m_sockets.remove(socket);
+    socket->deleteLater();
 }
 
 void PhoneTcpServer::incomingConnection(qintptr socketDescriptor)
@@ -168,7 +183,7 @@ void PhoneTcpServer::incomingConnection(qintptr socketDescriptor)
     // A full buffer stops reading from the network; the check below then
     // sees the request at its limit.
     socket->setReadBufferSize(MaxRequestBytes);
-    connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    connect(socket, &QAbstractSocket::disconnected, this, [this, socket] { dropWhenAnswered(socket); });
     track(socket);
     if (m_sockets.size() > m_maxConnections) {
         evictQuietest();
@@ -271,6 +286,9 @@ void PhoneTcpServer::evictQuietest()
     quint64 serial = 0;
     bool owed = true;
     for (auto it = m_sockets.cbegin(); it != m_sockets.cend(); ++it) {
+        if (it->ended) {
+            continue;
+        }
         const bool itOwed = it->owed > 0;
         const bool before = it->last < oldest || (it->last == oldest && it->serial < serial);
         if (!quietest || (owed && !itOwed) || (owed == itOwed && before)) {
@@ -281,8 +299,7 @@ void PhoneTcpServer::evictQuietest()
         }
     }
     if (quietest) {
-        m_sockets.remove(quietest);
         quietest->abort();
-        quietest->deleteLater();
+        dropWhenAnswered(quietest);
     }
 }

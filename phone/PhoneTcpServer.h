@@ -91,11 +91,16 @@ private:
         qint64 requestStart = 0; // ms of the first byte of a request not yet taken whole; 0: none
         quint64 serial = 0;      // order of acceptance
         int owed = 0;            // requests taken and not yet answered
+        bool ended = false;      // the connection is gone; the socket goes once nothing is owed
     };
     // Out of descriptors all the same: server stops accepting for a moment.
     void guardAccepting(QTcpServer* server);
     std::optional<Refusal> listenEach(const QList<QHostAddress>& addresses, quint16 port);
     void track(QTcpSocket* socket);
+    // Deletes the socket of an ended connection, or once its last answer is
+    // let go: until then the HTTP layer holds it (from Qt 6.8 its stream
+    // reads the socket's state when the answer's responder goes).
+    void dropWhenAnswered(QTcpSocket* socket);
     void guardRequestSize(QTcpSocket* socket);
     void sweep();
     void evictQuietest();

@@ -172,6 +172,25 @@ TEST_F(PhoneServerOrderTest, AnswersLeaveInTheOrderOfTheirRequests)
     }
 }
 
+// A client that leaves before its answer is made costs the server nothing:
+// the answer is let go with its connection, and the next client is served.
+TEST_F(PhoneServerOrderTest, AnAnswerMadeAfterItsClientLeftIsLetGo)
+{
+    PacedServer paced;
+    const HttpAnswer reply = whileServing([port = paced.port()] {
+        {
+            RawClient leaving(port);
+            leaving.send(getRequest("/later") + getRequest("/later"));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));
+        RawClient next(port);
+        next.send(getRequest("/now"));
+        return next.next(5000);
+    });
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_EQ(reply.body, "now");
+}
+
 // The list is answered off this thread, everything else at once: pipelined
 // on one connection, each still gets its own answer, in order.
 TEST_F(PhoneServerOrderTest, PipelinedListNamesRefusalAndChangeComeBackInOrder)

@@ -80,6 +80,11 @@ std::vector<CommandLine::Option> catalogOptions()
          {},
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --import: imports the other lines when some\n"
                                                          "are refused (otherwise nothing is written)."))},
+        {{QStringLiteral("columns")},
+         QStringLiteral("MAP"),
+         QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --import of a CSV with columns of its own:\n"
+                                                         "which column is which, as\n"
+                                                         "\"ItemName=Item,QtyToBuy=Quantity\"."))},
         {{QStringLiteral("add-quantities")},
          {},
          QStringLiteral(QT_TRANSLATE_NOOP("CommandLine", "with --import: adds the file's quantities to those\n"
@@ -237,7 +242,7 @@ CommandLine::Request CommandLine::decideTransfer(const QStringList& words)
     if (importing) {
         return Request::Transfer;
     }
-    for (const char* option : {"dry-run", "skip-refused", "add-quantities"}) {
+    for (const char* option : {"dry-run", "skip-refused", "add-quantities", "columns"}) {
         if (isSet(QLatin1String(option))) {
             m_error =
                 QCoreApplication::translate("CommandLine", "--%1 goes only with --import.").arg(QLatin1String(option));

@@ -6,6 +6,7 @@
 #include "store/access/CAdoException.h"
 #include "store/catalog/Catalog.h"
 #include "transfer/CatalogExport.h"
+#include "transfer/ColumnMapping.h"
 #include "transfer/ImportPlan.h"
 #include "transfer/TransferReader.h"
 
@@ -19,6 +20,17 @@ namespace
 void print(std::FILE* stream, const QString& text)
 {
     std::fputs((text + QLatin1Char('\n')).toUtf8().constData(), stream);
+}
+
+// Whether the chosen catalog is there to be opened: a server's, or a file
+// that exists. A dry run makes none.
+bool catalogExists(const CommandLine& commandLine)
+{
+    Catalog::setLocation(CatalogChoice::resolve(commandLine.value(QStringLiteral("catalog"))));
+    const QString location = Catalog::resolve(Catalog::devicePath());
+    // A server's catalog (a URI) is opened as always; only a file can be
+    // simply not there yet.
+    return location.contains(QLatin1String("://")) || QFileInfo::exists(location);
 }
 
 // Opens the chosen catalog; false, told on stderr, when it cannot be.
@@ -45,25 +57,63 @@ int exportCatalog(CAdoConnection& connection, const QString& path)
     return 0;
 }
 
-int importFile(const CommandLine& commandLine, CAdoConnection& connection, const QString& path)
+// The file read as --columns says, when given; false, told on stderr, when
+// it cannot be read at all.
+bool readImport(const CommandLine& commandLine, const QString& path, TransferFile& file)
 {
-    const TransferFile file = TransferReader::readFile(path);
     const QString name = QFileInfo(path).fileName();
+    file = TransferReader::readFile(path);
+    const bool mapped = commandLine.isSet(QStringLiteral("columns"));
+    if (mapped && !file.header.isEmpty()) {
+        QString reason;
+        const std::optional<ColumnMapping> mapping =
+            ColumnMapping::parse(commandLine.value(QStringLiteral("columns")), file.header, reason);
+        if (!mapping) {
+            print(stderr, QStringLiteral("%1: %2").arg(name, reason));
+            return false;
+        }
+        file = TransferReader::readFile(path, {}, &*mapping);
+    } else if (mapped && file.readable()) {
+        print(stderr, QStringLiteral("%1: %2").arg(
+                          name, QCoreApplication::translate("TransferCommand", "--columns is for a CSV file.")));
+        return false;
+    }
     if (!file.readable()) {
         print(stderr, QStringLiteral("%1: %2").arg(name, TransferFile::describe(file.errorLine, file.error)));
+        if (file.needsMapping()) {
+            print(stderr,
+                  QCoreApplication::translate("TransferCommand", "Say which column is which with --columns, such as:"));
+            print(stderr,
+                  QStringLiteral("  --columns \"%1\"").arg(ColumnMapping::guess(file.header).spec(file.header)));
+        }
+        return false;
+    }
+    return true;
+}
+
+// Imports into the open catalog, or plans a dry run without one (connection
+// null: no catalog exists yet, and none is made).
+int importFile(const CommandLine& commandLine, CAdoConnection* connection, const QString& path)
+{
+    TransferFile file;
+    if (!readImport(commandLine, path, file)) {
         return 1;
     }
+    const QString name = QFileInfo(path).fileName();
     ImportPlan::Options options;
     if (commandLine.isSet(QStringLiteral("add-quantities"))) {
         options.quantities = ImportPlan::Quantities::Add;
     }
-    ImportPlan plan(connection, file, options);
+    ImportPlan plan = connection ? ImportPlan(*connection, file, options) : ImportPlan(file, options);
     print(stdout, QStringLiteral("%1 (%2): %3").arg(name, TransferFile::formatName(file.format), plan.summary()));
+    for (const QString& line : plan.lines()) {
+        print(stdout, QStringLiteral("  ") + line);
+    }
     for (const TransferFile::Problem& problem : plan.refused()) {
         print(stdout, TransferFile::describe(problem.line, problem.reason));
     }
     const bool complete = plan.refused().empty();
-    if (commandLine.isSet(QStringLiteral("dry-run"))) {
+    if (commandLine.isSet(QStringLiteral("dry-run")) || !connection) {
         print(stdout, QCoreApplication::translate("TransferCommand", "Nothing was written (--dry-run)."));
         return complete ? 0 : 1;
     }
@@ -77,7 +127,7 @@ int importFile(const CommandLine& commandLine, CAdoConnection& connection, const
                           "TransferCommand", "Nothing was written: give --skip-refused to import the other lines."));
         return 1;
     }
-    plan.apply(connection, name);
+    plan.apply(*connection, name);
     // The journal keeps the plan's own label; the terminal is told in its language.
     const int written = plan.writes();
     print(stdout, written == 1
@@ -90,6 +140,10 @@ int importFile(const CommandLine& commandLine, CAdoConnection& connection, const
 
 int TransferCommand::run(const CommandLine& commandLine)
 {
+    const bool importing = !commandLine.isSet(QStringLiteral("export"));
+    if (importing && commandLine.isSet(QStringLiteral("dry-run")) && !catalogExists(commandLine)) {
+        return importFile(commandLine, nullptr, commandLine.value(QStringLiteral("import")));
+    }
     CAdoConnection connection(true);
     if (!openCatalog(commandLine, connection)) {
         return 1;
@@ -98,7 +152,7 @@ int TransferCommand::run(const CommandLine& commandLine)
         if (commandLine.isSet(QStringLiteral("export"))) {
             return exportCatalog(connection, commandLine.value(QStringLiteral("export")));
         }
-        return importFile(commandLine, connection, commandLine.value(QStringLiteral("import")));
+        return importFile(commandLine, &connection, commandLine.value(QStringLiteral("import")));
     } catch (const CAdoException& error) {
         print(stderr, QCoreApplication::translate("TransferCommand", "Nothing was written: %1").arg(error.describe()));
         return 1;

@@ -1,12 +1,15 @@
 #include "dialogs/TransferCommands.h"
 
 #include "commands/IListWindow.h"
+#include "dialogs/CColumnMapDlg.h"
 #include "dialogs/CImportDlg.h"
+#include "list/ViewState.h"
 #include "platform/WaitCursor.h"
 #include "platform/widgets/Clipboard.h"
 #include "platform/widgets/MessageService.h"
 #include "store/catalog/DistinctNames.h"
 #include "transfer/CatalogExport.h"
+#include "transfer/ColumnMapping.h"
 #include "transfer/TransferReader.h"
 
 #include <QFileDialog>
@@ -79,13 +82,24 @@ void TransferCommands::Import()
         WaitCursorScope wait;
         file = TransferReader::readFile(path);
     }
+    if (file.needsMapping()) {
+        // A spreadsheet's own columns: the user says which is which.
+        CColumnMapDlg mapping(QFileInfo(path).fileName(), file.header, file.sample, m_window.widget());
+        if (mapping.exec() != QDialog::Accepted) {
+            return;
+        }
+        const ColumnMapping chosen = mapping.mapping();
+        WaitCursorScope wait;
+        file = TransferReader::readFile(path, {}, &chosen);
+    }
     if (!file.readable()) {
         MessageService::show(tr("%1 cannot be imported.\n%2")
                                  .arg(QFileInfo(path).fileName(), TransferFile::describe(file.errorLine, file.error)),
                              MessageService::Buttons::Ok, m_window.widget());
         return;
     }
-    const bool places = file.format == TransferFile::Format::PlainText;
+    // A list or a spreadsheet may leave out where new items go; a catalog file says.
+    const bool places = file.format == TransferFile::Format::PlainText || file.format == TransferFile::Format::Mapped;
     preview(std::move(file), QFileInfo(path).fileName(), places);
 }
 
@@ -105,9 +119,18 @@ void TransferCommands::PasteList()
 void TransferCommands::preview(TransferFile file, const QString& sourceName, bool places, const QString& historyName)
 {
     CAdoConnection& connection = m_window.connection();
-    DistinctNames inUse(connection);
-    CImportDlg dialog(connection, std::move(file), sourceName, places, inUse.names(DistinctNames::Column::Dept),
-                      inUse.names(DistinctNames::Column::Store), m_window.widget());
+    std::optional<CImportDlg::Places> where;
+    if (places) {
+        // New names go to the store of the tab shown, and to the department
+        // the list is filtered by; the user sees both before anything is written.
+        DistinctNames inUse(connection);
+        where = CImportDlg::Places{
+            inUse.names(DistinctNames::Column::Dept), inUse.names(DistinctNames::Column::Store), {}, {}};
+        const ViewState& view = m_window.view();
+        where->store = !view.allStoresShown() ? view.currentStore : where->stores.value(0);
+        where->dept = view.deptText != ViewState::allItems() ? view.deptText : QString();
+    }
+    CImportDlg dialog(connection, std::move(file), sourceName, where, m_window.widget());
     if (!historyName.isEmpty()) {
         dialog.setHistoryName(historyName);
     }

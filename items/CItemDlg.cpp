@@ -3,6 +3,7 @@
 #include "commands/FailureBox.h"
 #include "controls/CSoundButton.h"
 #include "controls/ComboLists.h"
+#include "items/CBarcodesDlg.h"
 #include "items/ItemChoiceBoxes.h"
 #include "items/ItemRow.h"
 #include "platform/Money.h"
@@ -16,6 +17,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
+#include "store/catalog/Barcodes.h"
 #include "store/catalog/Catalog.h"
 
 #include <QAbstractItemView>
@@ -25,6 +27,7 @@
 #include <QListView>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QShowEvent>
@@ -203,6 +206,26 @@ void CItemDlg::createButtons()
     }
     connect(m_okButton, &QAbstractButton::clicked, this, [this] { OnOK(); });
     connect(m_cancelButton, &QAbstractButton::clicked, this, [this] { OnCancel(); });
+    m_barcodeButton = new QPushButton(this);
+    m_barcodeButton->setObjectName(QStringLiteral("barcodes"));
+    m_barcodeButton->setAutoDefault(false);
+    place(m_barcodeButton, 1, 88, 36, 14);
+    showBarcodeCount();
+    connect(m_barcodeButton, &QAbstractButton::clicked, this, [this] { editBarcodes(); });
+}
+
+void CItemDlg::showBarcodeCount()
+{
+    m_barcodeButton->setText(tr("Codes: %1").arg(m_barcodes.size()));
+}
+
+void CItemDlg::editBarcodes()
+{
+    CBarcodesDlg dialog(m_nameCombo->currentText().trimmed(), m_barcodes, &CBarcodesDlg::catalogOwner, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_barcodes = dialog.codes();
+        showBarcodeCount();
+    }
 }
 
 void CItemDlg::showEvent(QShowEvent* event)
@@ -217,6 +240,7 @@ void CItemDlg::showEvent(QShowEvent* event)
 void CItemDlg::OnInitDialog()
 {
     m_listsFilled = false;
+    showBarcodeCount();
     {
         WaitCursorScope wait;
         writeValues();
@@ -427,11 +451,16 @@ void CItemDlg::LoadItem(int id)
                  CAdoRecordset::adLockOptimistic)) {
         ADO_RAISE_LAST(CAdoException::CannotRead, connection);
     }
-    if (!rs.IsEOF()) {
+    const bool found = !rs.IsEOF();
+    if (found) {
         ItemRow::take(*this, rs);
-        writeValues();
     }
     rs.Close();
+    if (found) {
+        m_barcodes = Barcodes::codesOf(connection, id);
+        showBarcodeCount();
+        writeValues();
+    }
     connection.Close();
 }
 

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QToolButton;
 
 // The item editor: one catalog item's name, department, quantity, store,
@@ -53,6 +54,8 @@ public:
     // The item list drops open (and so fills all four lists) as the dialog
     // opens.
     bool m_dropOnOpen = false;
+    // The item's barcodes (their keys); the caller keeps them with the item.
+    QStringList m_barcodes;
     // The ID the New Item flow last reserved: the data of a typed name that
     // the fill adds to the item list because the catalog does not hold it.
     int m_reservedId = 0;
@@ -109,6 +112,9 @@ public:
     CSoundButton& cancelButton() const { return *m_cancelButton; }
     QToolButton& spinDown() const { return *m_spinDown; }
     QToolButton& spinUp() const { return *m_spinUp; }
+    QPushButton& barcodeButton() const { return *m_barcodeButton; }
+    // The barcodes dialog, opened by the barcode button.
+    void editBarcodes();
 
     void done(int result) override;
 
@@ -144,6 +150,8 @@ private:
     QPlainTextEdit* m_notesEdit = nullptr;
     CSoundButton* m_okButton = nullptr;
     CSoundButton* m_cancelButton = nullptr;
+    QPushButton* m_barcodeButton = nullptr;
+    void showBarcodeCount();
 
     // The texts of the boxes that hold a value, in writeValues' order.
     QStringList boxTexts() const;

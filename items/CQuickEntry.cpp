@@ -3,11 +3,14 @@
 #include "commands/IListWindow.h"
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
+#include "items/BarcodeScan.h"
 #include "items/ItemSaveFlow.h"
+#include "items/ScannerInput.h"
 #include "list/ItemChanges.h"
 #include "list/NameCompletion.h"
 #include "list/ViewState.h"
 #include "platform/TextNumbers.h"
+#include "platform/widgets/AppState.h"
 #include "platform/widgets/CommandIds.h"
 #include "platform/widgets/InputPanel.h"
 #include "platform/widgets/MessageService.h"
@@ -16,6 +19,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
@@ -43,6 +47,14 @@ CQuickEntry::CQuickEntry(IListWindow& window, QLineEdit& name, QLineEdit& quanti
     // Enter adds from either box: the quantity is typed last.
     connect(&quantity, &QLineEdit::returnPressed, this, [this] { guarded(&CQuickEntry::OnAdd); });
     name.installEventFilter(this);
+    // The window owns the scanner's watch; a code comes here while the
+    // quick entry lives.
+    new ScannerInput(*window.widget(), ScanDetector::fromRegistry(window.app().registry()),
+                     [self = QPointer<CQuickEntry>(this)](const QString& code) {
+                         if (self) {
+                             self->m_window.runGuarded([self, code] { BarcodeScan(self->m_window).take(code); });
+                         }
+                     });
 
     const std::pair<int, void (CQuickEntry::*)()> handlers[] = {
         {ControlId::QuickPlus, &CQuickEntry::OnPlus},     {ControlId::QuickMinus, &CQuickEntry::OnMinus},

@@ -13,6 +13,8 @@ class QLineEdit;
 // sets the named item's quantity (or opens the item editor for a name the
 // catalog does not hold), and clear empties both boxes. It works on the
 // window's boxes and buttons handed to it, and on the window's connection.
+// A barcode scanner's codes, typed anywhere in the window, are taken here
+// too (BarcodeScan).
 class CQuickEntry : public QObject
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "items/ItemRow.h"
 
 #include "platform/TextNumbers.h"
+#include "store/access/CAdoCommand.h"
 #include "store/access/CAdoRecordset.h"
 
 #include <utility>
@@ -143,4 +144,11 @@ void ItemRow::writeChanged(CAdoRecordset& rs, const CItemDlg::Values& now, const
     if (now.price != read.price) {
         rs.GetField(WPrice).SetDouble(now.price);
     }
+}
+
+QString ItemRow::nameOf(CAdoConnection& connection, qint64 id)
+{
+    CAdoCommand select(connection, QStringLiteral("SELECT ItemName FROM ShoppingLists WHERE ID = ?"));
+    select.bind(1, id);
+    return select.next() ? select.value(0).toText() : QString();
 }

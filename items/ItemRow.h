@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class CAdoConnection;
 class CAdoRecordset;
 
 // One catalog item's row as the item editor reads and writes it: the
@@ -34,6 +35,9 @@ public:
     // The editor's values from the current row of a select above.
     static CItemDlg::Values values(CAdoRecordset& rs);
     static void take(CItemDlg& dialog, CAdoRecordset& rs);
+    // The name of item id; empty when there is no such item. Raises
+    // CAdoException when the catalog cannot be read.
+    static QString nameOf(CAdoConnection& connection, qint64 id);
 
     // Everything but the ID, the mark and the name, into a writable row.
     static void write(CAdoRecordset& rs, const CItemDlg& dialog);

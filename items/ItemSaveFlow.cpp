@@ -13,6 +13,8 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
+#include "store/catalog/Barcode.h"
+#include "store/catalog/Barcodes.h"
 #include "store/catalog/Catalog.h"
 #include "store/journal/JournalAction.h"
 
@@ -142,7 +144,7 @@ std::optional<int> ItemSaveFlow::reserveId()
     return static_cast<int>(highest + 1);
 }
 
-void ItemSaveFlow::NewItem(const QString& name)
+void ItemSaveFlow::NewItem(const QString& name, const QStringList& barcodes)
 {
     AppState& app = m_window.app();
 
@@ -164,7 +166,13 @@ void ItemSaveFlow::NewItem(const QString& name)
             dialog.m_dropOnOpen = true;
         } else {
             ItemRow::take(dialog, rs);
+            dialog.m_barcodes = Barcodes::codesOf(m_window.connection(), rs.GetField(0).GetLong());
             dialog.m_dropOnOpen = false;
+        }
+    }
+    for (const QString& code : barcodes) {
+        if (!dialog.m_barcodes.contains(code)) {
+            dialog.m_barcodes << code;
         }
     }
 
@@ -204,11 +212,13 @@ void ItemSaveFlow::writeNewItem(const CItemDlg& dialog, int reserved, bool exist
                                              + dialog.m_itemName);
         CAdoRecordset rs;
         openOrRaise(rs, ItemRow::writableByName(), CAdoRecordset::adOpenKeyset, {SqlValue::text(dialog.m_itemName)});
+        qint64 id = reserved;
         if (rs.IsEOF()) {
             action.watch(reserved);
             inserted = connection.Execute(ItemRow::insertSql(), ItemRow::insertValues(reserved, dialog));
         } else {
-            action.watch(rs.GetField(0).GetLong());
+            id = rs.GetField(0).GetLong();
+            action.watch(id);
             ItemRow::write(rs, dialog);
             rs.Update();
         }
@@ -217,6 +227,9 @@ void ItemSaveFlow::writeNewItem(const CItemDlg& dialog, int reserved, bool exist
         // is rolled back rather than committed, so that the refusal itself is
         // what the user is told.
         if (inserted) {
+            for (const QString& code : dialog.m_barcodes) {
+                Barcodes::attach(connection, action, Barcode::parse(code), id);
+            }
             action.commit();
         }
     }
@@ -300,6 +313,8 @@ void ItemSaveFlow::EditItem()
             dialog.m_dropOnOpen = false;
         }
     }
+    dialog.m_barcodes = Barcodes::codesOf(connection, id);
+    const QStringList codesBefore = dialog.m_barcodes;
 
     const CItemDlg::Values before = dialog.values();
     const int result = dialog.exec();
@@ -308,7 +323,7 @@ void ItemSaveFlow::EditItem()
         dialog.keepUntouchedValues();
     }
     // OK with nothing changed leaves the row as it is, byte for byte.
-    if (result != QDialog::Accepted || dialog.values() == before) {
+    if (result != QDialog::Accepted || (dialog.values() == before && dialog.m_barcodes == codesBefore)) {
         m_window.RedrawSummary();
         return;
     }
@@ -327,6 +342,9 @@ void ItemSaveFlow::EditItem()
             rs.Update();
         }
         rs.Close();
+        if (!gone && dialog.m_barcodes != codesBefore) {
+            Barcodes::setCodes(connection, action, id, dialog.m_barcodes);
+        }
         action.commit();
     }
     if (gone) {
@@ -369,6 +387,7 @@ void ItemSaveFlow::offerToStoreAgain(const CItemDlg& dialog)
         action.watch(*reserved);
         stored = connection.Execute(ItemRow::insertSql(), ItemRow::insertValues(*reserved, dialog));
         if (stored) {
+            Barcodes::setCodes(connection, action, *reserved, dialog.m_barcodes);
             action.commit();
         }
     }

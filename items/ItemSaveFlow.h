@@ -23,8 +23,10 @@ public:
     explicit ItemSaveFlow(IListWindow& window);
 
     // name may be empty (the menu and the toolbar); a name the catalog does
-    // not hold opens the editor with its lists dropped.
-    void NewItem(const QString& name);
+    // not hold opens the editor with its lists dropped. barcodes (keys)
+    // start in the editor's barcodes. New Item adds codes to an item and
+    // never takes one away: only Edit Item does.
+    void NewItem(const QString& name, const QStringList& barcodes = {});
     void EditItem();
 
     // Why the values cannot be stored as they are (a text holding a NUL,

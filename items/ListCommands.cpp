@@ -8,6 +8,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/SqlValue.h"
+#include "store/catalog/Barcodes.h"
 #include "store/catalog/BulkPass.h"
 #include "store/journal/JournalAction.h"
 
@@ -136,6 +137,8 @@ void ListCommands::DeleteItem()
         deleted = connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = ?"),
                                      {SqlValue::integer(list.itemData(row))});
         if (deleted) {
+            // Its barcodes go with it, and come back with it on Undo.
+            Barcodes::dropItem(connection, action, list.itemData(row));
             action.commit();
         }
     } catch (const CAdoException&) {

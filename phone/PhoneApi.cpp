@@ -7,6 +7,7 @@
 #include "phone/PhoneChanges.h"
 #include "phone/PhoneJson.h"
 #include "phone/PhoneListAnswer.h"
+#include "phone/PhoneScans.h"
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
@@ -25,6 +26,7 @@ const QString AllStores = QStringLiteral("*");
 PhoneApi::PhoneApi(CAdoConnection& connection)
     : m_connection(connection)
     , m_changes(std::make_unique<PhoneChanges>(connection, *this))
+    , m_scans(std::make_unique<PhoneScans>(connection, *this))
 {
 }
 
@@ -116,6 +118,16 @@ PhoneApi::Reply PhoneApi::change(const QByteArray& body, const QString& device)
 PhoneApi::Reply PhoneApi::add(const QByteArray& body, const QString& device)
 {
     return m_changes->add(body, device);
+}
+
+PhoneApi::Reply PhoneApi::scan(const QByteArray& body, const QString& device)
+{
+    return m_scans->scan(body, device);
+}
+
+PhoneApi::Reply PhoneApi::keepBarcode(const QByteArray& body, const QString& device)
+{
+    return m_scans->keep(body, device);
 }
 
 PhoneApi::Reply PhoneApi::names(const QString& prefix)

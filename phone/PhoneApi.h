@@ -13,6 +13,7 @@
 
 class CAdoConnection;
 class PhoneChanges;
+class PhoneScans;
 
 // The JSON interface of the phone list, on the window's own catalog
 // connection: the need view in walking order, name completion, and the two
@@ -72,6 +73,9 @@ public:
     // {"name": "Milk", "quantity": 2}, and optionally "change": sets the
     // named item's quantity, as the quick-entry add does (0 counts as 1).
     Reply add(const QByteArray& body, const QString& device = QString());
+    // A scanned barcode, and a barcode kept with a named item (PhoneScans).
+    Reply scan(const QByteArray& body, const QString& device = QString());
+    Reply keepBarcode(const QByteArray& body, const QString& device = QString());
 
     // The list statement: the window's need view statement, in walking
     // order, narrowed to one store when store is not "*", with the notes
@@ -110,4 +114,5 @@ private:
 
     CAdoConnection& m_connection;
     std::unique_ptr<PhoneChanges> m_changes;
+    std::unique_ptr<PhoneScans> m_scans;
 };

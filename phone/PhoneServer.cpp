@@ -52,7 +52,8 @@ std::optional<QString> queryValue(const QUrl& url, const QByteArray& key, int wi
 }
 
 // The content-security policy of the page: its one inline style sheet and
-// script, by their digests, and requests to this server only.
+// script, by their digests, scripts of this server (the barcode decoder),
+// and requests to this server only.
 QByteArray pagePolicy(const QByteArray& page)
 {
     auto digest = [&page](const char* tag) {
@@ -64,7 +65,7 @@ QByteArray pagePolicy(const QByteArray& page)
                + QByteArrayLiteral("'");
     };
     return QByteArrayLiteral("default-src 'none'; connect-src 'self'; img-src 'self' data:; style-src ")
-           + digest("style") + QByteArrayLiteral("; script-src ") + digest("script")
+           + digest("style") + QByteArrayLiteral("; script-src ") + digest("script") + QByteArrayLiteral(" 'self'")
            + QByteArrayLiteral("; worker-src 'self'; manifest-src 'self'")
            + QByteArrayLiteral("; base-uri 'none'; form-action 'none'; frame-ancestors 'none'");
 }
@@ -263,6 +264,8 @@ const PhoneServer::Route PhoneServer::Routes[] = {
     {"/api/names", QHttpServerRequest::Method::Get, Access::Key, &PhoneServer::answerNames},
     {"/api/change", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyChange},
     {"/api/add", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyAdd},
+    {"/api/scan", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyScan},
+    {"/api/barcode", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::keepBarcode},
 };
 
 std::optional<QHttpServerResponse> PhoneServer::respond(const QHttpServerRequest& request, Answer& answer)
@@ -341,6 +344,16 @@ std::optional<QHttpServerResponse> PhoneServer::applyChange(const QHttpServerReq
 std::optional<QHttpServerResponse> PhoneServer::applyAdd(const QHttpServerRequest& request, Answer&)
 {
     return finish(m_api.add(request.body(), deviceName(request)));
+}
+
+std::optional<QHttpServerResponse> PhoneServer::applyScan(const QHttpServerRequest& request, Answer&)
+{
+    return finish(m_api.scan(request.body(), deviceName(request)));
+}
+
+std::optional<QHttpServerResponse> PhoneServer::keepBarcode(const QHttpServerRequest& request, Answer&)
+{
+    return finish(m_api.keepBarcode(request.body(), deviceName(request)));
 }
 
 QString PhoneServer::deviceName(const QHttpServerRequest& request) const

@@ -115,6 +115,8 @@ private:
     std::optional<QHttpServerResponse> answerNames(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyChange(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyAdd(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> applyScan(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> keepBarcode(const QHttpServerRequest& request, Answer& answer);
     // The answer of the interface, after noting a failure, a recovery or a write.
     QHttpServerResponse finish(const PhoneApi::Reply& reply);
     QHttpServerResponse page() const;

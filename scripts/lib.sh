@@ -13,13 +13,15 @@ case "$GROCELLE_PRESET" in
   *) echo "Unknown preset: $GROCELLE_PRESET (release or asan)" >&2; exit 2 ;;
 esac
 
-# What ./scripts/run needs: the build tools and the libraries the program
-# links. Nothing here may be there only for the tests (tests/scripts checks).
+# What ./scripts/run needs: the build tools (npm fetches the phone page's
+# barcode decoder) and the libraries the program links. Nothing here may be
+# there only for the tests (tests/scripts checks).
 grocelle_run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgl-dev libsqlite3-dev libpq-dev libcsv-dev
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev qt6-l10n-tools qt6-tools-dev
+  npm
 )
 # What ./scripts/test adds: test and benchmark libraries, a browser and its
 # driver, a PostgreSQL server, the sanitizer runtimes, the formatter, the
@@ -74,6 +76,9 @@ grocelle_install_packages() {
   local list missing=() p
   list="$(grocelle_packages_for "${1:-test}")" || exit 1
   for p in $list; do
+    # An npm the machine already has (Node.js's own packages, say) serves;
+    # Debian's would conflict with it.
+    if [ "$p" = npm ] && command -v npm >/dev/null; then continue; fi
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$p")
     fi

@@ -2,12 +2,31 @@
 
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoException.h"
+#include "store/catalog/Barcodes.h"
 #include "transfer/CsvTransfer.h"
 #include "transfer/JsonTransfer.h"
 #include "transfer/TransferColumns.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
+
+namespace
+{
+// Every item's barcodes, in one read; none when the catalog keeps none.
+QHash<qint64, QStringList> barcodesByItem(CAdoConnection& connection)
+{
+    QHash<qint64, QStringList> codes;
+    if (!Barcodes::tableUsable(connection)) {
+        return codes;
+    }
+    CAdoCommand select(connection, QStringLiteral("SELECT ItemID, Code FROM Barcodes ORDER BY Code"));
+    while (select.next()) {
+        codes[select.value(0).toInteger()] << select.value(1).toText();
+    }
+    return codes;
+}
+} // namespace
 
 CatalogExport::Format CatalogExport::formatFor(const QString& path)
 {
@@ -22,6 +41,8 @@ QByteArray CatalogExport::render(CAdoConnection& connection, Format format, long
                                        + QStringLiteral(" FROM ShoppingLists ORDER BY ID"));
     QByteArray out = format == Format::Csv ? CsvTransfer::header() : JsonTransfer::begin();
     std::vector<SqlValue> row(TransferColumns::Count);
+    const QHash<qint64, QStringList> codes =
+        format == Format::Json ? barcodesByItem(connection) : QHash<qint64, QStringList>();
     while (select.next()) {
         for (int column = 0; column < TransferColumns::Count; ++column) {
             row[static_cast<size_t>(column)] = select.value(column);
@@ -29,7 +50,10 @@ QByteArray CatalogExport::render(CAdoConnection& connection, Format format, long
         if (format == Format::Csv) {
             CsvTransfer::appendRow(row, out);
         } else {
-            JsonTransfer::appendItem(row, items == 0, out);
+            const SqlValue& id = row[TransferColumns::Id];
+            JsonTransfer::appendItem(row, items == 0, out,
+                                     id.type() == SqlValue::Type::Integer ? codes.value(id.toInteger())
+                                                                          : QStringList());
         }
         ++items;
     }

@@ -1,5 +1,8 @@
 #include "transfer/CsvTransfer.h"
 
+#include "transfer/ColumnMapping.h"
+#include "transfer/DecimalText.h"
+
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -123,7 +126,22 @@ struct Layout
     // For the other program's files: where its cells stand (-1: absent).
     int subject = -1, complete = -1, list = -1, tags = -1;
     int need = -1, quantity = -1, units = -1, price = -1, category = -1, stores = -1, note = -1;
+    // A file of its own columns, and the decimal mark of numbers that
+    // cannot tell (DecimalText).
+    const ColumnMapping* mapping = nullptr;
+    DecimalText::Mark decimal = DecimalText::Mark::Point;
 };
+
+// Cells as text, for the mapping step's sample: a cell that is no UTF-8
+// shows as well as it can.
+QStringList textCells(const CsvTransfer::Cells& cells)
+{
+    QStringList texts;
+    for (const auto& cell : cells) {
+        texts << (cell ? QString::fromUtf8(*cell) : QString());
+    }
+    return texts;
+}
 
 int cellIndex(const QStringList& names, const char* name)
 {
@@ -140,6 +158,11 @@ bool readHeader(const CsvTransfer::Cells& cells, int line, Layout& layout, Trans
     QStringList names;
     for (const auto& cell : cells) {
         names << (cell ? QString::fromUtf8(*cell).trimmed() : QString());
+    }
+    file.header = names;
+    if (layout.mapping) {
+        layout.format = TransferFile::Format::Mapped;
+        return true;
     }
     bool ours = true;
     for (const QString& name : names) {
@@ -204,6 +227,9 @@ bool takeOurs(const Layout& layout, const CsvTransfer::Cells& cells, TransferRec
         }
         if (text->startsWith(QLatin1Char('\''))) {
             text->remove(0, 1);
+        }
+        if (!TransferColumns::isText(column)) {
+            *text = DecimalText::plain(*text, layout.decimal);
         }
         const std::optional<SqlValue> value = TransferColumns::fromText(column, *text, reason);
         if (!value) {
@@ -274,6 +300,17 @@ bool takeRow(const Layout& layout, const CsvTransfer::Cells& cells, TransferReco
     if (layout.format == TransferFile::Format::Csv) {
         return takeOurs(layout, cells, record, reason);
     }
+    if (layout.format == TransferFile::Format::Mapped) {
+        QStringList texts;
+        for (const auto& cell : cells) {
+            const std::optional<QString> text = cell ? decode(*cell, reason) : std::optional<QString>(QString());
+            if (!text) {
+                return false;
+            }
+            texts << *text;
+        }
+        return layout.mapping->take(texts, record, reason, layout.decimal);
+    }
     const std::optional<QString> name = textAt(cells, layout.subject, reason);
     if (!name) {
         return false;
@@ -285,6 +322,34 @@ bool takeRow(const Layout& layout, const CsvTransfer::Cells& cells, TransferReco
     record.set(TransferColumns::ItemName, *value);
     return layout.format == TransferFile::Format::OiShopping ? takeOi(layout, cells, record, reason)
                                                              : takeHandy(layout, cells, record, reason);
+}
+// The decimal mark a file of its own columns goes by: that of most of its
+// numbers that show one, otherwise the user's.
+DecimalText::Mark fileDecimal(QByteArrayView utf8, const ColumnMapping& mapping)
+{
+    int commas = 0;
+    int points = 0;
+    bool headed = false;
+    CsvTransfer::split(utf8, [&](const CsvTransfer::Cells& cells, int) {
+        if (blankRecord(cells) || !headed) {
+            headed = headed || !blankRecord(cells);
+            return true;
+        }
+        for (size_t i = 0; i < cells.size() && i < mapping.columns.size(); ++i) {
+            const int column = mapping.columns[i];
+            if (column == ColumnMapping::Ignored || TransferColumns::isText(column) || !cells[i]) {
+                continue;
+            }
+            const DecimalText::Mark mark = DecimalText::markOf(QString::fromUtf8(*cells[i]).trimmed());
+            commas += mark == DecimalText::Mark::Comma;
+            points += mark == DecimalText::Mark::Point;
+        }
+        return true;
+    });
+    if (commas != points) {
+        return commas > points ? DecimalText::Mark::Comma : DecimalText::Mark::Point;
+    }
+    return DecimalText::userMark();
 }
 } // namespace
 
@@ -375,10 +440,14 @@ int CsvTransfer::split(QByteArrayView utf8, const std::function<bool(const Cells
     return closed ? 0 : state.recordLine;
 }
 
-void CsvTransfer::read(QByteArrayView utf8, TransferFile& file, const std::function<bool()>& stop)
+void CsvTransfer::read(QByteArrayView utf8, TransferFile& file, const std::function<bool()>& stop,
+                       const ColumnMapping* mapping)
 {
     Layout layout;
+    layout.mapping = mapping;
+    layout.decimal = mapping ? fileDecimal(utf8, *mapping) : DecimalText::userMark();
     bool headed = false;
+    bool sampling = false;
     int seen = 0;
     // Records are large: growing the list step by step would copy them.
     file.records.reserve(static_cast<size_t>(utf8.count('\n')) + 1);
@@ -392,7 +461,12 @@ void CsvTransfer::read(QByteArrayView utf8, TransferFile& file, const std::funct
         }
         if (!headed) {
             headed = true;
-            return readHeader(cells, line, layout, file);
+            sampling = !readHeader(cells, line, layout, file);
+            return true;
+        }
+        if (sampling) {
+            file.sample.push_back(textCells(cells));
+            return file.sample.size() < TransferFile::SampleRows;
         }
         if (layout.format == TransferFile::Format::Csv && cells.size() != layout.columns.size()) {
             file.refuse(line, CsvTransfer::tr("It has %1 values where the header has %2.")

@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+class ColumnMapping;
+
 // The catalog as CSV (RFC 4180, UTF-8): a header row of the column names,
 // then one row per item, every line ended by CR LF.
 //
@@ -22,7 +24,10 @@
 // the values written. Numbers stay as they are: -1 is no formula.
 //
 // The reader also takes the CSV that OI Shopping List exports, in either of
-// its two forms, by its header.
+// its two forms, by its header, and any other CSV once told which column is
+// which (ColumnMapping); a header it does not know refuses the file, with
+// the header and the first rows kept for that choice. Numbers may have a
+// decimal comma (DecimalText).
 class CsvTransfer
 {
     Q_DECLARE_TR_FUNCTIONS(CsvTransfer)
@@ -37,8 +42,10 @@ public:
     static QByteArray cell(const SqlValue& value, bool textColumn);
 
     // Reads utf8 (no byte order mark) into file; stop, when given, is asked
-    // now and then whether to give up.
-    static void read(QByteArrayView utf8, TransferFile& file, const std::function<bool()>& stop = {});
+    // now and then whether to give up. mapping, when given, says what each
+    // column holds, whatever the header names.
+    static void read(QByteArrayView utf8, TransferFile& file, const std::function<bool()>& stop = {},
+                     const ColumnMapping* mapping = nullptr);
 
     // One record of raw cells: nullopt for an empty unquoted cell.
     using Cells = std::vector<std::optional<QByteArray>>;

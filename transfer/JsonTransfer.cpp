@@ -1,5 +1,7 @@
 #include "transfer/JsonTransfer.h"
 
+#include "store/catalog/Barcode.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,6 +136,30 @@ std::optional<SqlValue> valueOf(int column, const QJsonValue& json, QString& rea
         return std::nullopt;
     }
 }
+// The keys of an item's "Barcodes" (absent: none); why they are refused,
+// or empty.
+QString readBarcodes(const QJsonValue& json, QStringList& keys)
+{
+    if (json.isUndefined() || json.isNull()) {
+        return {};
+    }
+    if (!json.isArray()) {
+        return JsonTransfer::tr("Barcodes should be a list of texts.");
+    }
+    for (const QJsonValue& entry : json.toArray()) {
+        const Barcode code = Barcode::parse(entry.toString());
+        if (!entry.isString() || !code.valid()) {
+            return JsonTransfer::tr("Barcode %1: %2")
+                .arg(entry.isString() ? QStringLiteral("\"%1\"").arg(entry.toString().left(Barcode::MaxLength))
+                                      : QStringLiteral("?"),
+                     entry.isString() ? code.refusal() : JsonTransfer::tr("not a text."));
+        }
+        if (!keys.contains(code.key())) {
+            keys << code.key();
+        }
+    }
+    return {};
+}
 } // namespace
 
 QByteArray JsonTransfer::begin()
@@ -141,7 +167,8 @@ QByteArray JsonTransfer::begin()
     return QByteArrayLiteral("{\"format\": \"Grocelle catalog\", \"version\": 1, \"items\": [\n");
 }
 
-void JsonTransfer::appendItem(const std::vector<SqlValue>& row, bool first, QByteArray& out)
+void JsonTransfer::appendItem(const std::vector<SqlValue>& row, bool first, QByteArray& out,
+                              const QStringList& barcodes)
 {
     out += first ? "{" : ",\n{";
     for (int column = 0; column < TransferColumns::Count; ++column) {
@@ -150,6 +177,14 @@ void JsonTransfer::appendItem(const std::vector<SqlValue>& row, bool first, QByt
         }
         out += '"' + TransferColumns::name(column).toLatin1() + "\": ";
         appendValue(row[static_cast<size_t>(column)], out);
+    }
+    if (!barcodes.isEmpty()) {
+        out += ", \"Barcodes\": [";
+        for (qsizetype i = 0; i < barcodes.size(); ++i) {
+            out += i > 0 ? ", " : "";
+            appendText(barcodes[i], out);
+        }
+        out += ']';
     }
     out += '}';
 }
@@ -188,7 +223,7 @@ void JsonTransfer::read(const QByteArray& utf8, TransferFile& file)
             continue;
         }
         const QJsonObject item = items.at(i).toObject();
-        QString reason;
+        QString reason = readBarcodes(item.value(QStringLiteral("Barcodes")), record.barcodes);
         for (auto at = item.begin(); at != item.end() && reason.isEmpty(); ++at) {
             const int column = TransferColumns::find(at.key());
             if (column < 0) {

@@ -5,13 +5,15 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <vector>
 
 // The catalog as JSON: {"format": "Grocelle catalog", "version": 1,
 // "items": [...]}, each item an object keyed by column name, one item per
 // line. A missing value is null, empty text is "": the two stay apart. A
-// key left out of an item says nothing about that column.
+// key left out of an item says nothing about that column. An item with
+// barcodes lists them under "Barcodes", as texts.
 class JsonTransfer
 {
     Q_DECLARE_TR_FUNCTIONS(JsonTransfer)
@@ -21,7 +23,8 @@ public:
 
     static QByteArray begin();
     // One item's line; first tells whether it is the first item.
-    static void appendItem(const std::vector<SqlValue>& row, bool first, QByteArray& out);
+    static void appendItem(const std::vector<SqlValue>& row, bool first, QByteArray& out,
+                           const QStringList& barcodes = {});
     static QByteArray end();
 
     static void read(const QByteArray& utf8, TransferFile& file);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <optional>
@@ -63,6 +64,18 @@ struct TransferRecord
 {
     std::array<std::optional<SqlValue>, TransferColumns::Count> values;
     int line = 0;
+    // A typed list's quantity as written ("1.5" of "1.5 kg"; -1 when none
+    // was) and its unit ("kg"; empty for a bare count). The import weighs
+    // them against the unit an existing item is sold by.
+    double amountWritten = -1;
+    QString unitWritten;
+    // Why the line may be no item at all ("Don't forget the coupons!"): the
+    // preview shows it unticked with this reason. Empty for an item.
+    QString doubt;
+    // The line cannot become an item even when ticked (its name is too long).
+    bool doubtFinal = false;
+    // The item's barcodes, each a valid code's key (a JSON file's only).
+    QStringList barcodes;
 
     bool has(int column) const { return values[static_cast<size_t>(column)].has_value(); }
     const SqlValue& at(int column) const { return *values[static_cast<size_t>(column)]; }

@@ -20,6 +20,8 @@ QString TransferFile::formatName(Format format)
         return QStringLiteral("OI Shopping List CSV");
     case Format::HandyShopper:
         return QStringLiteral("HandyShopper CSV");
+    case Format::Mapped:
+        return tr("CSV with columns of its own");
     }
     return tr("an unknown format");
 }

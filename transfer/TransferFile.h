@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
         PlainText,    // one item per line, as typed or pasted
         OiShopping,   // the CSV OI Shopping List exports (Subject, % Complete, Categories, Tags)
         HandyShopper, // the other CSV OI Shopping List exports
+        Mapped,       // a CSV with columns of its own, read by a ColumnMapping
     };
     struct Problem
     {
@@ -39,8 +41,15 @@ public:
     int errorLine = 0;
     // Set by the reader when it was asked to stop; the rest is then partial.
     bool cancelled = false;
+    // A CSV file refused for a header of its own: the header's names and
+    // the first rows, for the user to say which column is which.
+    QStringList header;
+    std::vector<QStringList> sample;
+    static constexpr size_t SampleRows = 5;
 
     bool readable() const { return error.isEmpty() && !cancelled; }
+    // A CSV refused only for not saying which column is which.
+    bool needsMapping() const { return format == Format::Unknown && !header.isEmpty() && !cancelled; }
     void refuse(int line, const QString& reason) { refused.push_back({line, reason}); }
     void fail(int line, const QString& reason)
     {

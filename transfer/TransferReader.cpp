@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace
 {
 // The kind of picture or other binary file bytes start with; empty when
@@ -38,6 +40,29 @@ QString binaryKind(const QByteArray& bytes)
     // Text holds a NUL now and then at most; a file full of them is not text.
     const QByteArray head = bytes.left(4096);
     return head.count('\0') > head.size() / 16 + 4 ? TransferReader::tr("not text") : QString();
+}
+
+// Whether most lines at the start of bytes are no UTF-8: a file of another
+// kind, told once rather than refused line by line.
+bool mostlyNotUtf8(const QByteArray& bytes)
+{
+    const QByteArrayView head = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 64 * 1024));
+    int valid = 0;
+    int invalid = 0;
+    qsizetype at = 0;
+    while (at < head.size()) {
+        qsizetype end = at;
+        while (end < head.size() && head.at(end) != '\n' && head.at(end) != '\r') {
+            ++end;
+        }
+        if (end > at) {
+            QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString decoded = decoder.decode(head.sliced(at, end - at));
+            ++(decoder.hasError() ? invalid : valid);
+        }
+        at = end + 1;
+    }
+    return invalid > valid;
 }
 
 TransferFile::Format formatOf(const QString& fileName, const QByteArray& utf8)
@@ -91,7 +116,7 @@ void readPlainBytes(const QByteArray& bytes, TransferFile& result)
 }
 } // namespace
 
-TransferFile TransferReader::readFile(const QString& path, const Stop& stop)
+TransferFile TransferReader::readFile(const QString& path, const Stop& stop, const ColumnMapping* mapping)
 {
     QFile file(path);
     TransferFile result;
@@ -108,10 +133,11 @@ TransferFile TransferReader::readFile(const QString& path, const Stop& stop)
         result.fail(0, tr("The file cannot be read: %1").arg(file.errorString()));
         return result;
     }
-    return readBytes(std::move(bytes), path, stop);
+    return readBytes(std::move(bytes), path, stop, mapping);
 }
 
-TransferFile TransferReader::readBytes(QByteArray bytes, const QString& fileName, const Stop& stop)
+TransferFile TransferReader::readBytes(QByteArray bytes, const QString& fileName, const Stop& stop,
+                                       const ColumnMapping* mapping)
 {
     TransferFile result;
     if (bytes.isEmpty()) {
@@ -131,8 +157,11 @@ TransferFile TransferReader::readBytes(QByteArray bytes, const QString& fileName
     } else if (const QString kind = binaryKind(bytes); !kind.isEmpty()) {
         result.fail(0, tr("The file is %1, not a list.").arg(kind));
         return result;
+    } else if (mostlyNotUtf8(bytes)) {
+        result.fail(0, tr("The file is %1, not a list.").arg(tr("not text")));
+        return result;
     }
-    switch (formatOf(fileName, bytes)) {
+    switch (mapping ? TransferFile::Format::Mapped : formatOf(fileName, bytes)) {
     case TransferFile::Format::Json:
         JsonTransfer::read(bytes, result);
         break;
@@ -140,7 +169,7 @@ TransferFile TransferReader::readBytes(QByteArray bytes, const QString& fileName
         readPlainBytes(bytes, result);
         break;
     default:
-        CsvTransfer::read(bytes, result, stop);
+        CsvTransfer::read(bytes, result, stop, mapping);
         break;
     }
     return result;

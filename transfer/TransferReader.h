@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class ColumnMapping;
+
 // Reads a file for an import, whatever it holds: finds its text encoding
 // (UTF-8, or UTF-16 by its byte order mark), refuses what is no text (a
 // picture, an empty file, one that cannot be read), and hands the text to
@@ -20,8 +22,10 @@ class TransferReader
 public:
     using Stop = std::function<bool()>;
 
-    static TransferFile readFile(const QString& path, const Stop& stop = {});
-    static TransferFile readBytes(QByteArray bytes, const QString& fileName, const Stop& stop = {});
+    // mapping, when given, reads the file as a CSV of its own columns.
+    static TransferFile readFile(const QString& path, const Stop& stop = {}, const ColumnMapping* mapping = nullptr);
+    static TransferFile readBytes(QByteArray bytes, const QString& fileName, const Stop& stop = {},
+                                  const ColumnMapping* mapping = nullptr);
     // Text from the clipboard: always a plain list.
     static TransferFile readPlain(const QString& text);
 

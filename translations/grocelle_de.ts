@@ -95,6 +95,10 @@
         <source>Import %1 items from the clipboard</source>
         <translation>%1 Artikel aus der Zwischenablage importieren</translation>
     </message>
+    <message>
+        <source>Barcode for %1</source>
+        <translation>Strichcode für %1</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>
@@ -116,6 +120,39 @@
     <message>
         <source>%1 now walk as learned from their trips; Ctrl+Z undoes each.</source>
         <translation>%1 folgen jetzt den aus ihren Einkäufen gelernten Laufwegen; Strg+Z macht jeden rückgängig.</translation>
+    </message>
+</context>
+<context>
+    <name>Barcode</name>
+    <message>
+        <source>The barcode is empty.</source>
+        <translation>Der Strichcode ist leer.</translation>
+    </message>
+    <message>
+        <source>A barcode has at most %1 characters.</source>
+        <translation>Ein Strichcode hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A barcode holds only letters, digits, spaces and - . / _ + #.</source>
+        <translation>Ein Strichcode enthält nur Buchstaben, Ziffern, Leerzeichen und - . / _ + #.</translation>
+    </message>
+    <message>
+        <source>The check digit does not fit: the barcode was read or typed wrong.</source>
+        <translation>Die Prüfziffer passt nicht: Der Strichcode wurde falsch gelesen oder eingegeben.</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeScan</name>
+    <message>
+        <source>The scanned code was not taken. %1</source>
+        <translation>Der gescannte Code wurde nicht übernommen. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Barcodes</name>
+    <message>
+        <source>This catalog keeps no barcodes: it was made by a user who may not add tables to it.</source>
+        <translation>Dieser Katalog führt keine Strichcodes: Er wurde von einem Benutzer angelegt, der ihm keine Tabellen hinzufügen darf.</translation>
     </message>
 </context>
 <context>
@@ -343,6 +380,75 @@
     </message>
 </context>
 <context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>%1 hat eigene Spalten. Geben Sie an, welche Katalogspalte jede füllt:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(nicht importiert)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeChooserDlg</name>
+    <message>
+        <source>No item has the barcode %1 yet. Which item is it?</source>
+        <translation>Noch kein Artikel hat den Strichcode %1. Welcher Artikel ist es?</translation>
+    </message>
+    <message>
+        <source>Name of an item</source>
+        <translation>Name eines Artikels</translation>
+    </message>
+    <message>
+        <source>Take this item</source>
+        <translation>Diesen Artikel nehmen</translation>
+    </message>
+    <message>
+        <source>New item...</source>
+        <translation>Neuer Artikel...</translation>
+    </message>
+    <message>
+        <source>There is no item named &quot;%1&quot;. Pick a name from the list, or make a new item.</source>
+        <translation>Es gibt keinen Artikel „%1“. Wählen Sie einen Namen aus der Liste oder legen Sie einen neuen Artikel an.</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodesDlg</name>
+    <message>
+        <source>Barcodes of %1</source>
+        <translation>Strichcodes von %1</translation>
+    </message>
+    <message>
+        <source>Type or scan a code</source>
+        <translation>Code eingeben oder scannen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>The barcode %1 belongs to %2. Move it to %3?</source>
+        <translation>Der Strichcode %1 gehört zu %2. Zu %3 verschieben?</translation>
+    </message>
+</context>
+<context>
     <name>CFirstStartDlg</name>
     <message>
         <source>Your catalog is empty. How would you like to start?</source>
@@ -450,6 +556,10 @@
         <source>The import could not be written; the catalog is as it was.</source>
         <translation>Der Import konnte nicht geschrieben werden; der Katalog ist unverändert.</translation>
     </message>
+    <message>
+        <source>Search the items</source>
+        <translation>Artikel suchen</translation>
+    </message>
 </context>
 <context>
     <name>CItemDlg</name>
@@ -536,6 +646,10 @@
     <message>
         <source>Notes</source>
         <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Codes: %1</source>
+        <translation>Codes: %1</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1147,29 @@
     </message>
 </context>
 <context>
+    <name>ColumnMapping</name>
+    <message>
+        <source>&quot;%1&quot; is no CatalogColumn=FileColumn pair, such as ItemName=Item.</source>
+        <translation>„%1“ ist kein Paar KatalogSpalte=DateiSpalte wie ItemName=Item.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no catalog column: %2.</source>
+        <translation>„%1“ ist keine Spalte des Katalogs: %2.</translation>
+    </message>
+    <message>
+        <source>The file has no column &quot;%1&quot;: it has %2.</source>
+        <translation>Die Datei hat keine Spalte „%1“, sondern %2.</translation>
+    </message>
+    <message>
+        <source>Two columns of the file fill %1.</source>
+        <translation>Zwei Spalten der Datei füllen %1.</translation>
+    </message>
+    <message>
+        <source>No column of the file is the item&apos;s name (ItemName).</source>
+        <translation>Keine Spalte der Datei ist der Name des Artikels (ItemName).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--copy-catalog needs a catalog to copy FROM and one to copy TO.</source>
@@ -1212,6 +1349,14 @@ every address.</source>
         <translation>eine Adresse, an der --serve lauscht, etwa 127.0.0.1
 hinter einem Proxy; für mehrere erneut angeben. Sonst
 jede Adresse.</translation>
+    </message>
+    <message>
+        <source>with --import of a CSV with columns of its own:
+which column is which, as
+&quot;ItemName=Item,QtyToBuy=Quantity&quot;.</source>
+        <translation>mit --import einer CSV mit eigenen Spalten:
+welche Spalte welche ist, etwa
+&quot;ItemName=Item,QtyToBuy=Quantity&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1633,42 @@ jede Adresse.</translation>
         <source>%1 new, %2, %3 unchanged, %4 refused.</source>
         <translation>%1 neu, %2, %3 unverändert, %4 abgelehnt.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keiner)</translation>
+    </message>
+    <message>
+        <source>%1 is sold by the %2: tick to buy %3 %2.</source>
+        <translation>%1 wird pro %2 verkauft: zum Kauf von %3 %2 ankreuzen.</translation>
+    </message>
+    <message>
+        <source>%1 is sold by the %2, the line says %3 %4: tick to buy it by the %4.</source>
+        <translation>%1 wird pro %2 verkauft, die Zeile sagt %3 %4: ankreuzen, um es pro %4 zu kaufen.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4, above %5.</source>
+        <translation>%1 %2 sind %3 %4, mehr als %5.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4.</source>
+        <translation>%1 %2 sind %3 %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4, bought as %5.</source>
+        <translation>%1 %2 sind %3 %4, gekauft als %5.</translation>
+    </message>
+    <message>
+        <source>%1 (new): %2</source>
+        <translation>%1 (neu): %2</translation>
+    </message>
+    <message>
+        <source>Not imported unless ticked: %1</source>
+        <translation>Nur angekreuzt importiert: %1</translation>
+    </message>
+    <message>
+        <source>%1 not ticked.</source>
+        <translation>%1 nicht angekreuzt.</translation>
+    </message>
 </context>
 <context>
     <name>ItemSaveFlow</name>
@@ -1656,6 +1837,18 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Item %1 is not an object.</source>
         <translation>Eintrag %1 ist kein Objekt.</translation>
+    </message>
+    <message>
+        <source>Barcodes should be a list of texts.</source>
+        <translation>Barcodes sollte eine Liste von Texten sein.</translation>
+    </message>
+    <message>
+        <source>Barcode %1: %2</source>
+        <translation>Strichcode %1: %2</translation>
+    </message>
+    <message>
+        <source>not a text.</source>
+        <translation>kein Text.</translation>
     </message>
 </context>
 <context>
@@ -1863,6 +2056,14 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>The quantity %1 is out of range (0 to %2).</source>
         <translation>Die Menge %1 liegt außerhalb des Bereichs (0 bis %2).</translation>
+    </message>
+    <message>
+        <source>It is longer than a name can be (%1 characters).</source>
+        <translation>Die Zeile ist länger, als ein Name sein kann (%1 Zeichen).</translation>
+    </message>
+    <message>
+        <source>It reads as a sentence, not an item.</source>
+        <translation>Die Zeile ist ein Satz, kein Artikel.</translation>
     </message>
 </context>
 <context>
@@ -2733,6 +2934,14 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
             <numerusform>%n Artikel nach %1 exportiert.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--columns is for a CSV file.</source>
+        <translation>--columns gilt nur für eine CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>Say which column is which with --columns, such as:</source>
+        <translation>Geben Sie mit --columns an, welche Spalte welche ist, etwa:</translation>
+    </message>
 </context>
 <context>
     <name>TransferCommands</name>
@@ -2792,6 +3001,10 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>an unknown format</source>
         <translation>ein unbekanntes Format</translation>
+    </message>
+    <message>
+        <source>CSV with columns of its own</source>
+        <translation>CSV mit eigenen Spalten</translation>
     </message>
 </context>
 <context>

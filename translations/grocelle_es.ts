@@ -95,6 +95,10 @@
         <source>Import %1 items from the clipboard</source>
         <translation>Importar %1 artículos del portapapeles</translation>
     </message>
+    <message>
+        <source>Barcode for %1</source>
+        <translation>Código de barras para %1</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>
@@ -116,6 +120,39 @@
     <message>
         <source>%1 now walk as learned from their trips; Ctrl+Z undoes each.</source>
         <translation>%1 siguen ahora los recorridos aprendidos de sus compras; Ctrl+Z deshace cada uno.</translation>
+    </message>
+</context>
+<context>
+    <name>Barcode</name>
+    <message>
+        <source>The barcode is empty.</source>
+        <translation>El código de barras está vacío.</translation>
+    </message>
+    <message>
+        <source>A barcode has at most %1 characters.</source>
+        <translation>Un código de barras tiene como mucho %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A barcode holds only letters, digits, spaces and - . / _ + #.</source>
+        <translation>Un código de barras solo contiene letras, dígitos, espacios y - . / _ + #.</translation>
+    </message>
+    <message>
+        <source>The check digit does not fit: the barcode was read or typed wrong.</source>
+        <translation>El dígito de control no cuadra: el código se leyó o escribió mal.</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeScan</name>
+    <message>
+        <source>The scanned code was not taken. %1</source>
+        <translation>El código escaneado no se ha tomado. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Barcodes</name>
+    <message>
+        <source>This catalog keeps no barcodes: it was made by a user who may not add tables to it.</source>
+        <translation>Este catálogo no guarda códigos de barras: lo abrió un usuario que no puede añadirle tablas.</translation>
     </message>
 </context>
 <context>
@@ -343,6 +380,75 @@
     </message>
 </context>
 <context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>Las columnas de %1 son propias. Indique qué columna del catálogo llena cada una:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(no se importa)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeChooserDlg</name>
+    <message>
+        <source>No item has the barcode %1 yet. Which item is it?</source>
+        <translation>Ningún artículo tiene aún el código %1. ¿Qué artículo es?</translation>
+    </message>
+    <message>
+        <source>Name of an item</source>
+        <translation>Nombre de un artículo</translation>
+    </message>
+    <message>
+        <source>Take this item</source>
+        <translation>Tomar este artículo</translation>
+    </message>
+    <message>
+        <source>New item...</source>
+        <translation>Artículo nuevo...</translation>
+    </message>
+    <message>
+        <source>There is no item named &quot;%1&quot;. Pick a name from the list, or make a new item.</source>
+        <translation>No hay ningún artículo «%1». Elija un nombre de la lista o cree un artículo nuevo.</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodesDlg</name>
+    <message>
+        <source>Barcodes of %1</source>
+        <translation>Códigos de barras de %1</translation>
+    </message>
+    <message>
+        <source>Type or scan a code</source>
+        <translation>Escriba o escanee un código</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>The barcode %1 belongs to %2. Move it to %3?</source>
+        <translation>El código %1 pertenece a %2. ¿Pasarlo a %3?</translation>
+    </message>
+</context>
+<context>
     <name>CFirstStartDlg</name>
     <message>
         <source>Your catalog is empty. How would you like to start?</source>
@@ -450,6 +556,10 @@
         <source>The import could not be written; the catalog is as it was.</source>
         <translation>No se pudo escribir la importación; el catálogo sigue igual.</translation>
     </message>
+    <message>
+        <source>Search the items</source>
+        <translation>Buscar artículos</translation>
+    </message>
 </context>
 <context>
     <name>CItemDlg</name>
@@ -536,6 +646,10 @@
     <message>
         <source>Notes</source>
         <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Codes: %1</source>
+        <translation>Códigos: %1</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1147,29 @@
     </message>
 </context>
 <context>
+    <name>ColumnMapping</name>
+    <message>
+        <source>&quot;%1&quot; is no CatalogColumn=FileColumn pair, such as ItemName=Item.</source>
+        <translation>«%1» no es un par ColumnaCatálogo=ColumnaArchivo, como ItemName=Item.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no catalog column: %2.</source>
+        <translation>«%1» no es una columna del catálogo: %2.</translation>
+    </message>
+    <message>
+        <source>The file has no column &quot;%1&quot;: it has %2.</source>
+        <translation>El archivo no tiene la columna «%1»: tiene %2.</translation>
+    </message>
+    <message>
+        <source>Two columns of the file fill %1.</source>
+        <translation>Dos columnas del archivo llenan %1.</translation>
+    </message>
+    <message>
+        <source>No column of the file is the item&apos;s name (ItemName).</source>
+        <translation>Ninguna columna del archivo es el nombre del artículo (ItemName).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--copy-catalog needs a catalog to copy FROM and one to copy TO.</source>
@@ -1207,6 +1344,14 @@ every address.</source>
         <translation>una dirección en la que escucha --serve, como 127.0.0.1
 tras un proxy; repítala para dar más. Si no, todas
 las direcciones.</translation>
+    </message>
+    <message>
+        <source>with --import of a CSV with columns of its own:
+which column is which, as
+&quot;ItemName=Item,QtyToBuy=Quantity&quot;.</source>
+        <translation>con --import de un CSV con columnas propias:
+qué columna es cada una, por ejemplo
+&quot;ItemName=Item,QtyToBuy=Quantity&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1483,6 +1628,42 @@ las direcciones.</translation>
         <source>%1 new, %2, %3 unchanged, %4 refused.</source>
         <translation>%1 nuevos, %2, %3 sin cambios, %4 rechazados.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>%1 is sold by the %2: tick to buy %3 %2.</source>
+        <translation>%1 se vende por %2: marque para comprar %3 %2.</translation>
+    </message>
+    <message>
+        <source>%1 is sold by the %2, the line says %3 %4: tick to buy it by the %4.</source>
+        <translation>%1 se vende por %2, la línea dice %3 %4: marque para comprarlo por %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4, above %5.</source>
+        <translation>%1 %2 son %3 %4, más de %5.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4.</source>
+        <translation>%1 %2 son %3 %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4, bought as %5.</source>
+        <translation>%1 %2 son %3 %4, se compran %5.</translation>
+    </message>
+    <message>
+        <source>%1 (new): %2</source>
+        <translation>%1 (nuevo): %2</translation>
+    </message>
+    <message>
+        <source>Not imported unless ticked: %1</source>
+        <translation>Solo se importa si se marca: %1</translation>
+    </message>
+    <message>
+        <source>%1 not ticked.</source>
+        <translation>%1 sin marcar.</translation>
+    </message>
 </context>
 <context>
     <name>ItemSaveFlow</name>
@@ -1651,6 +1832,18 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Item %1 is not an object.</source>
         <translation>El elemento %1 no es un objeto.</translation>
+    </message>
+    <message>
+        <source>Barcodes should be a list of texts.</source>
+        <translation>Barcodes debería ser una lista de textos.</translation>
+    </message>
+    <message>
+        <source>Barcode %1: %2</source>
+        <translation>Código de barras %1: %2</translation>
+    </message>
+    <message>
+        <source>not a text.</source>
+        <translation>no es un texto.</translation>
     </message>
 </context>
 <context>
@@ -1858,6 +2051,14 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>The quantity %1 is out of range (0 to %2).</source>
         <translation>La cantidad %1 está fuera de rango (0 a %2).</translation>
+    </message>
+    <message>
+        <source>It is longer than a name can be (%1 characters).</source>
+        <translation>La línea es más larga de lo que puede ser un nombre (%1 caracteres).</translation>
+    </message>
+    <message>
+        <source>It reads as a sentence, not an item.</source>
+        <translation>La línea es una frase, no un artículo.</translation>
     </message>
 </context>
 <context>
@@ -2728,6 +2929,14 @@ Update that item?  (No goes back to the editor.)</source>
             <numerusform>%n artículos exportados a %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--columns is for a CSV file.</source>
+        <translation>--columns es solo para un archivo CSV.</translation>
+    </message>
+    <message>
+        <source>Say which column is which with --columns, such as:</source>
+        <translation>Indique con --columns qué columna es cada una, por ejemplo:</translation>
+    </message>
 </context>
 <context>
     <name>TransferCommands</name>
@@ -2787,6 +2996,10 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>an unknown format</source>
         <translation>un formato desconocido</translation>
+    </message>
+    <message>
+        <source>CSV with columns of its own</source>
+        <translation>CSV con columnas propias</translation>
     </message>
 </context>
 <context>

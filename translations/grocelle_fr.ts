@@ -95,6 +95,10 @@
         <source>Import %1 items from the clipboard</source>
         <translation>Importer %1 articles du presse-papiers</translation>
     </message>
+    <message>
+        <source>Barcode for %1</source>
+        <translation>Code-barres pour %1</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>
@@ -116,6 +120,39 @@
     <message>
         <source>%1 now walk as learned from their trips; Ctrl+Z undoes each.</source>
         <translation>%1 suivent maintenant les parcours appris lors de leurs courses ; Ctrl+Z annule chacun.</translation>
+    </message>
+</context>
+<context>
+    <name>Barcode</name>
+    <message>
+        <source>The barcode is empty.</source>
+        <translation>Le code-barres est vide.</translation>
+    </message>
+    <message>
+        <source>A barcode has at most %1 characters.</source>
+        <translation>Un code-barres a au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A barcode holds only letters, digits, spaces and - . / _ + #.</source>
+        <translation>Un code-barres ne contient que des lettres, des chiffres, des espaces et - . / _ + #.</translation>
+    </message>
+    <message>
+        <source>The check digit does not fit: the barcode was read or typed wrong.</source>
+        <translation>Le chiffre de contrôle ne correspond pas : le code-barres a été mal lu ou mal saisi.</translation>
+    </message>
+</context>
+<context>
+    <name>BarcodeScan</name>
+    <message>
+        <source>The scanned code was not taken. %1</source>
+        <translation>Le code scanné n&apos;a pas été pris. %1</translation>
+    </message>
+</context>
+<context>
+    <name>Barcodes</name>
+    <message>
+        <source>This catalog keeps no barcodes: it was made by a user who may not add tables to it.</source>
+        <translation>Ce catalogue ne garde pas de codes-barres : il a été ouvert par un utilisateur qui ne peut pas lui ajouter de tables.</translation>
     </message>
 </context>
 <context>
@@ -343,6 +380,75 @@
     </message>
 </context>
 <context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>Les colonnes de %1 lui sont propres. Indiquez quelle colonne du catalogue chacune remplit :</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(non importée)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodeChooserDlg</name>
+    <message>
+        <source>No item has the barcode %1 yet. Which item is it?</source>
+        <translation>Aucun article n&apos;a encore le code-barres %1. Quel article est-ce ?</translation>
+    </message>
+    <message>
+        <source>Name of an item</source>
+        <translation>Nom d&apos;un article</translation>
+    </message>
+    <message>
+        <source>Take this item</source>
+        <translation>Prendre cet article</translation>
+    </message>
+    <message>
+        <source>New item...</source>
+        <translation>Nouvel article...</translation>
+    </message>
+    <message>
+        <source>There is no item named &quot;%1&quot;. Pick a name from the list, or make a new item.</source>
+        <translation>Il n&apos;y a pas d&apos;article « %1 ». Choisissez un nom dans la liste, ou créez un nouvel article.</translation>
+    </message>
+</context>
+<context>
+    <name>CBarcodesDlg</name>
+    <message>
+        <source>Barcodes of %1</source>
+        <translation>Codes-barres de %1</translation>
+    </message>
+    <message>
+        <source>Type or scan a code</source>
+        <translation>Tapez ou scannez un code</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>The barcode %1 belongs to %2. Move it to %3?</source>
+        <translation>Le code-barres %1 appartient à %2. Le déplacer vers %3 ?</translation>
+    </message>
+</context>
+<context>
     <name>CFirstStartDlg</name>
     <message>
         <source>Your catalog is empty. How would you like to start?</source>
@@ -450,6 +556,10 @@
         <source>The import could not be written; the catalog is as it was.</source>
         <translation>L&apos;importation n&apos;a pas pu être écrite : le catalogue est inchangé.</translation>
     </message>
+    <message>
+        <source>Search the items</source>
+        <translation>Chercher les articles</translation>
+    </message>
 </context>
 <context>
     <name>CItemDlg</name>
@@ -536,6 +646,10 @@
     <message>
         <source>Notes</source>
         <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Codes: %1</source>
+        <translation>Codes : %1</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1147,29 @@
     </message>
 </context>
 <context>
+    <name>ColumnMapping</name>
+    <message>
+        <source>&quot;%1&quot; is no CatalogColumn=FileColumn pair, such as ItemName=Item.</source>
+        <translation>« %1 » n’est pas une paire ColonneCatalogue=ColonneFichier, comme ItemName=Item.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no catalog column: %2.</source>
+        <translation>« %1 » n’est pas une colonne du catalogue : %2.</translation>
+    </message>
+    <message>
+        <source>The file has no column &quot;%1&quot;: it has %2.</source>
+        <translation>Le fichier n’a pas de colonne « %1 » : il a %2.</translation>
+    </message>
+    <message>
+        <source>Two columns of the file fill %1.</source>
+        <translation>Deux colonnes du fichier remplissent %1.</translation>
+    </message>
+    <message>
+        <source>No column of the file is the item&apos;s name (ItemName).</source>
+        <translation>Aucune colonne du fichier n’est le nom de l’article (ItemName).</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>--copy-catalog needs a catalog to copy FROM and one to copy TO.</source>
@@ -1210,6 +1347,14 @@ every address.</source>
         <translation>une adresse où --serve écoute, comme 127.0.0.1
 derrière un proxy ; à répéter pour en donner plusieurs.
 Sinon, toutes les adresses.</translation>
+    </message>
+    <message>
+        <source>with --import of a CSV with columns of its own:
+which column is which, as
+&quot;ItemName=Item,QtyToBuy=Quantity&quot;.</source>
+        <translation>avec --import d’un CSV à colonnes propres :
+quelle colonne est laquelle, par exemple
+&quot;ItemName=Item,QtyToBuy=Quantity&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1486,6 +1631,42 @@ Sinon, toutes les adresses.</translation>
         <source>%1 new, %2, %3 unchanged, %4 refused.</source>
         <translation>%1 nouveaux, %2, %3 inchangés, %4 refusés.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>%1 is sold by the %2: tick to buy %3 %2.</source>
+        <translation>%1 se vend par %2 : cochez pour acheter %3 %2.</translation>
+    </message>
+    <message>
+        <source>%1 is sold by the %2, the line says %3 %4: tick to buy it by the %4.</source>
+        <translation>%1 se vend par %2, la ligne dit %3 %4 : cochez pour l’acheter par %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4, above %5.</source>
+        <translation>%1 %2 font %3 %4, plus de %5.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4.</source>
+        <translation>%1 %2 font %3 %4.</translation>
+    </message>
+    <message>
+        <source>%1 %2 is %3 %4, bought as %5.</source>
+        <translation>%1 %2 font %3 %4, achetés comme %5.</translation>
+    </message>
+    <message>
+        <source>%1 (new): %2</source>
+        <translation>%1 (nouveau) : %2</translation>
+    </message>
+    <message>
+        <source>Not imported unless ticked: %1</source>
+        <translation>Importé seulement si coché : %1</translation>
+    </message>
+    <message>
+        <source>%1 not ticked.</source>
+        <translation>%1 non coché(s).</translation>
+    </message>
 </context>
 <context>
     <name>ItemSaveFlow</name>
@@ -1654,6 +1835,18 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Item %1 is not an object.</source>
         <translation>L&apos;élément %1 n&apos;est pas un objet.</translation>
+    </message>
+    <message>
+        <source>Barcodes should be a list of texts.</source>
+        <translation>Barcodes devrait être une liste de textes.</translation>
+    </message>
+    <message>
+        <source>Barcode %1: %2</source>
+        <translation>Code-barres %1 : %2</translation>
+    </message>
+    <message>
+        <source>not a text.</source>
+        <translation>pas un texte.</translation>
     </message>
 </context>
 <context>
@@ -1861,6 +2054,14 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>The quantity %1 is out of range (0 to %2).</source>
         <translation>La quantité %1 est hors limites (0 à %2).</translation>
+    </message>
+    <message>
+        <source>It is longer than a name can be (%1 characters).</source>
+        <translation>La ligne est plus longue qu’un nom ne peut l’être (%1 caractères).</translation>
+    </message>
+    <message>
+        <source>It reads as a sentence, not an item.</source>
+        <translation>La ligne est une phrase, pas un article.</translation>
     </message>
 </context>
 <context>
@@ -2731,6 +2932,14 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
             <numerusform>%n articles exportés vers %1.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>--columns is for a CSV file.</source>
+        <translation>--columns ne vaut que pour un fichier CSV.</translation>
+    </message>
+    <message>
+        <source>Say which column is which with --columns, such as:</source>
+        <translation>Indiquez avec --columns quelle colonne est laquelle, par exemple :</translation>
+    </message>
 </context>
 <context>
     <name>TransferCommands</name>
@@ -2790,6 +2999,10 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>an unknown format</source>
         <translation>un format inconnu</translation>
+    </message>
+    <message>
+        <source>CSV with columns of its own</source>
+        <translation>CSV à colonnes propres</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,9 @@
 // sends those requests itself and judges their answers and their silence.
 var SHELL = "grocelle-shell-1";
 var FILES = ["/", "/manifest.webmanifest", "/icon-192.png", "/icon-512.png"];
+// Kept too when the program serves it: the barcode decoder, so that the
+// camera reads codes without reception (the scans wait in the page's queue).
+var OPTIONAL = ["/decoder.js"];
 // The same limit as the page's own requests: silence this long is offline.
 var WAIT_MS = 4000;
 
@@ -24,7 +27,11 @@ function fetchWithin(request, ms) {
 
 self.addEventListener("install", function (event) {
   event.waitUntil(caches.open(SHELL).then(function (cache) {
-    return cache.addAll(FILES);
+    return cache.addAll(FILES).then(function () {
+      return Promise.all(OPTIONAL.map(function (name) {
+        return cache.add(name).catch(function () { /* not served: the page does without */ });
+      }));
+    });
   }).then(function () { return self.skipWaiting(); }));
 });
 
@@ -42,7 +49,7 @@ self.addEventListener("fetch", function (event) {
   var url = new URL(request.url);
   if (url.origin !== self.location.origin) { return; }
   var name = request.mode === "navigate" || url.pathname === "/index.html" ? "/" : url.pathname;
-  if (FILES.indexOf(name) < 0) { return; }
+  if (FILES.indexOf(name) < 0 && OPTIONAL.indexOf(name) < 0) { return; }
   event.respondWith(caches.open(SHELL).then(function (cache) {
     return cache.match(name).then(function (kept) {
       var fresh = fetchWithin(name, WAIT_MS).then(function (r) {

@@ -3,6 +3,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/access/CAdoTransaction.h"
+#include "store/catalog/Barcodes.h"
 #include "store/catalog/CatalogSchema.h"
 #include "store/catalog/CatalogWatcher.h"
 #include "store/catalog/MarkLog.h"
@@ -119,12 +120,13 @@ bool upgradeStructure(CAdoConnection& connection, const std::vector<Column>& mis
     complete = tryAll(connection, storeTabIndexes(connection)) && complete;
     complete = CatalogSchema::compareEveryLetter(connection) && complete;
     // The tables beside ShoppingLists: each store's walk, the marks it is
-    // learned from and the trips found in them. One that another program's
-    // table of the same name keeps from being made leaves every store in
-    // the everyday walk, and is no failure of the upgrade.
+    // learned from, the trips found in them and the items' barcodes. One
+    // that another program's table of the same name keeps from being made
+    // leaves that feature out, and is no failure of the upgrade.
     std::ignore = StoreWalks::ensureTable(connection);
     std::ignore = MarkLog::ensureTable(connection);
     std::ignore = WalkTrips::ensureTable(connection);
+    std::ignore = Barcodes::ensureTable(connection);
     if (connection.isPostgres()) {
         // What a server catalog made by an older version lacks besides: the
         // trigger that tells other programs of changes, the undo journal.

@@ -3,6 +3,7 @@
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
+#include "store/catalog/Barcodes.h"
 #include "store/catalog/MarkLog.h"
 #include "store/catalog/SideTable.h"
 #include "store/catalog/WalkLearner.h"
@@ -354,6 +355,7 @@ long StoreWalks::copyInto(CAdoConnection& source, CAdoConnection& target)
                             QStringLiteral("Items"), QStringLiteral("Depts")};
     const QStringList marks{QStringLiteral("MarkedAt"), QStringLiteral("ItemID"), QStringLiteral("Dept"),
                             QStringLiteral("Store"), QStringLiteral("Marked")};
+    const QStringList codes{QStringLiteral("ID"), QStringLiteral("Code"), QStringLiteral("ItemID")};
     const struct
     {
         bool (*usable)(CAdoConnection&);
@@ -365,6 +367,7 @@ long StoreWalks::copyInto(CAdoConnection& source, CAdoConnection& target)
         {&tableUsable, &ensureTable, kTable, kColumns, "ITTI"},
         {&WalkTrips::tableUsable, &WalkTrips::ensureTable, QStringLiteral("WalkTrips"), trips, "TIIIT"},
         {&MarkLog::tableUsable, &MarkLog::ensureTable, QStringLiteral("MarkLog"), marks, "IIttI"},
+        {&Barcodes::tableUsable, &Barcodes::ensureTable, QStringLiteral("Barcodes"), codes, "ITI"},
     };
     long walks = 0;
     for (const auto& table : tables) {

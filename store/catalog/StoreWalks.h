@@ -76,8 +76,8 @@ public:
     static void carryRename(CAdoConnection& connection, JournalAction& action, Column column, const QString& from,
                             const QString& to);
 
-    // Inside the copy's transaction on target: the walks, the mark log and
-    // the kept trips of source in place of target's own. Rows that would not
+    // Inside the copy's transaction on target: the walks, the mark log, the
+    // kept trips and the items' barcodes of source in place of target's own. Rows that would not
     // fit the tables (edited by hand) are left behind, and so are target's
     // tables of those names that are another program's. Returns the number
     // of walk rows copied. Raises CAdoException when target cannot be

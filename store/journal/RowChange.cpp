@@ -225,7 +225,7 @@ bool RowChange::plainName(const QString& name)
 
 const QStringList& RowChange::tables()
 {
-    static const QStringList names{QStringLiteral("StoreWalks")};
+    static const QStringList names{QStringLiteral("StoreWalks"), QStringLiteral("Barcodes")};
     return names;
 }
 

@@ -2,7 +2,9 @@
 #include "GrocelleTest.h"
 #include "ProgramRun.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace
 {
@@ -51,7 +53,9 @@ TEST_F(TransferCommandTest, ImportTellsEachRefusedLineAndWritesOnlyWhenAsked)
     const ProgramOutcome dry = grocelle(args + QStringList{QStringLiteral("--dry-run")});
     EXPECT_EQ(dry.exitCode, 1);
     EXPECT_EQ(dry.out, QStringLiteral("list.txt (a plain list): 1 new, 1 changed (QtyToBuy 1), 0 unchanged, 1 "
-                                      "refused.\nLine 3: The quantity -1 is out of range (0 to 32767).\n"
+                                      "refused.\n  Bread (new): QtyToBuy 2, UnitOfPurchase pkg\n"
+                                      "  Milk: QtyToBuy 1 \u2192 2\n"
+                                      "Line 3: The quantity -1 is out of range (0 to 32767).\n"
                                       "Nothing was written (--dry-run).\n"));
     const ProgramOutcome refused = grocelle(args);
     EXPECT_EQ(refused.exitCode, 1);
@@ -67,6 +71,55 @@ TEST_F(TransferCommandTest, ImportTellsEachRefusedLineAndWritesOnlyWhenAsked)
     const ProgramOutcome clean = grocelle(args + QStringList{QStringLiteral("--add-quantities")});
     EXPECT_EQ(clean.exitCode, 0) << clean.out.toStdString();
     EXPECT_EQ(CatalogSeed::stored(QStringLiteral("QtyToBuy"), QStringLiteral("Milk")), QStringLiteral("5"));
+}
+
+// A dry run where no catalog exists yet lists what it would add, and leaves
+// the folder as empty as it found it: no catalog, no settings.
+TEST_F(TransferCommandTest, ADryRunMakesNoCatalogAndNoSettings)
+{
+    QTemporaryDir lists;
+    ASSERT_TRUE(lists.isValid());
+    const QString list = lists.filePath(QStringLiteral("list.md"));
+    writeFile(list, "- **Milk** 2\n  - oat\n- Don't forget the coupons!\n");
+    const QString empty = homeFile(QStringLiteral("empty"));
+    ASSERT_TRUE(QDir().mkpath(empty));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("GROCELLE_HOME"), empty);
+    environment.remove(QStringLiteral("GROCELLE_CATALOG"));
+
+    const ProgramOutcome dry = grocelle({QStringLiteral("--import"), list, QStringLiteral("--dry-run")}, environment);
+    EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+    EXPECT_EQ(dry.out, QStringLiteral("list.md (a plain list): 1 new, 0 changed, 0 unchanged, 0 refused. 1 not "
+                                      "ticked.\n  Not imported unless ticked: Don't forget the coupons! (new): "
+                                      "QtyToBuy 1, UnitOfPurchase pkg \u2014 It reads as a sentence, not an item.\n"
+                                      "  Milk (new): QtyToBuy 2, UnitOfPurchase pkg, ItemNameDetail oat\n"
+                                      "Nothing was written (--dry-run).\n"));
+    EXPECT_EQ(QDir(empty).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+// A spreadsheet's CSV: refused with the mapping to give, then read by it.
+TEST_F(TransferCommandTest, ColumnsSayWhichColumnIsWhich)
+{
+    CatalogSeed::write({{QStringLiteral("Milk"), 1}});
+    const QString sheet = homeFile(QStringLiteral("sheet.csv"));
+    writeFile(sheet, "Item,Menge,Shop name\nMilk,3,Corner\nTea,1,Corner\n");
+    const QStringList args = {QStringLiteral("--import"), sheet, QStringLiteral("--catalog"), CatalogSeed::path()};
+    const ProgramOutcome asked = grocelle(args);
+    EXPECT_EQ(asked.exitCode, 1);
+    EXPECT_TRUE(asked.err.endsWith(QStringLiteral("--columns \"ItemName=Item,QtyToBuy=Menge\"\n")))
+        << asked.err.toStdString();
+    const ProgramOutcome wrong = grocelle(args + QStringList{QStringLiteral("--columns"), QStringLiteral("Size=Item")});
+    EXPECT_EQ(wrong.exitCode, 1);
+    EXPECT_TRUE(wrong.err.contains(QStringLiteral("\"Size\" is no catalog column"))) << wrong.err.toStdString();
+
+    const ProgramOutcome mapped = grocelle(
+        args
+        + QStringList{QStringLiteral("--columns"), QStringLiteral("ItemName=Item,QtyToBuy=Menge,Store=Shop name")});
+    EXPECT_EQ(mapped.exitCode, 0) << mapped.out.toStdString() << mapped.err.toStdString();
+    EXPECT_TRUE(mapped.out.contains(QStringLiteral("  Milk: QtyToBuy 1 \u2192 3, Store B-Mart \u2192 Corner\n")))
+        << mapped.out.toStdString();
+    EXPECT_EQ(CatalogSeed::joined(QStringLiteral("ItemName || ':' || QtyToBuy || ':' || Store")),
+              QStringLiteral("Milk:3:Corner Tea:1:Corner"));
 }
 
 TEST_F(TransferCommandTest, ExportWritesTheFileOrSaysWhyNot)
@@ -105,7 +158,8 @@ TEST_F(TransferCommandTest, ImportAndExportSpeakTheTerminalsLanguage)
     const ProgramOutcome dry = grocelle(args + QStringList{QStringLiteral("--dry-run")}, german());
     EXPECT_EQ(dry.exitCode, 1);
     EXPECT_EQ(dry.out, QStringLiteral("list.txt (eine einfache Liste): 1 neu, 1 ge\u00e4ndert (QtyToBuy 1), 0 "
-                                      "unver\u00e4ndert, 1 abgelehnt.\nZeile 3: Die Menge -1 liegt au\u00dferhalb "
+                                      "unver\u00e4ndert, 1 abgelehnt.\n  Bread (neu): QtyToBuy 2, UnitOfPurchase "
+                                      "Pck.\n  Milk: QtyToBuy 1 \u2192 2\nZeile 3: Die Menge -1 liegt au\u00dferhalb "
                                       "des Bereichs (0 bis 32767).\nNichts geschrieben (--dry-run).\n"));
     const ProgramOutcome skipped = grocelle(args + QStringList{QStringLiteral("--skip-refused")}, german());
     EXPECT_EQ(skipped.exitCode, 1);

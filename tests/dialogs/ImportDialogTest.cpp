@@ -5,6 +5,7 @@
 
 #include "commands/ListCopier.h"
 #include "controls/CItemListCtrl.h"
+#include "dialogs/CColumnMapDlg.h"
 #include "dialogs/CFirstStartDlg.h"
 #include "dialogs/CImportDlg.h"
 #include "dialogs/TransferCommands.h"
@@ -18,7 +19,12 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
 
 class ImportDialogTest : public GrocelleTest
@@ -131,6 +137,96 @@ TEST_F(ImportDialogTest, CancelWritesNothingAndExportAndImportGoThroughTheChosen
     main->OnCommand(CommandId::Import);
     EXPECT_TRUE(messages.last().startsWith(QStringLiteral("out.csv cannot be imported.\nThe file cannot be read")))
         << messages.last().toStdString();
+}
+
+// A spreadsheet's CSV opens the mapping step with the header's guesses and
+// its first rows as they would be read; the preview then lists each item,
+// searchable, and a question is written only once ticked.
+TEST_F(ImportDialogTest, MappingStepThenAPreviewOfEveryItem)
+{
+    CatalogSeed::write(
+        {{QStringLiteral("Milk"), 1}, {QStringLiteral("Eggs"), 0, {}, {}, 0.0, 0, 0, 0, QStringLiteral("doz")}});
+    const QString sheet = homeFile(QStringLiteral("sheet.csv"));
+    QFile file(sheet);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Art\xC3\xAD"
+               "culo,Cantidad,Extra\nMilk,3,oat\nBread,2,\"sliced, brown\"\n");
+    file.close();
+    TransferCommands::setChooser([&](bool) { return sheet; });
+    MainWindowHarness main;
+    bool mapped = false;
+    bool previewed = false;
+    ModalDialogs::whenModal([&](QWidget* modal) {
+        auto* mapping = qobject_cast<CColumnMapDlg*>(modal);
+        ASSERT_TRUE(mapping);
+        EXPECT_EQ(mapping->columnBox(0)->currentText(), QStringLiteral("ItemName"));
+        EXPECT_EQ(mapping->columnBox(1)->currentText(), QStringLiteral("QtyToBuy"));
+        EXPECT_EQ(mapping->columnBox(2)->currentData().toInt(), ColumnMapping::Ignored) << "Extra";
+        EXPECT_EQ(mapping->preview()->columnCount(), 2);
+        mapping->columnBox(2)->setCurrentIndex(mapping->columnBox(2)->findText(QStringLiteral("ItemNameDetail")));
+        ASSERT_EQ(mapping->preview()->columnCount(), 3);
+        EXPECT_EQ(mapping->preview()->item(1, 2)->text(), QStringLiteral("sliced, brown"));
+        mapping->columnBox(0)->setCurrentIndex(0);
+        EXPECT_FALSE(mapping->continueButton()->isEnabled()) << "no name column";
+        mapping->columnBox(0)->setCurrentIndex(mapping->columnBox(0)->findText(QStringLiteral("ItemName")));
+        mapped = true;
+        ModalDialogs::whenModal([&](QWidget* next) {
+            auto* dialog = qobject_cast<CImportDlg*>(next);
+            ASSERT_TRUE(dialog);
+            QListWidget* lines = dialog->planLines();
+            ASSERT_EQ(lines->count(), 2);
+            EXPECT_EQ(lines->item(0)->text(),
+                      QStringLiteral("Bread (new): QtyToBuy 2, UnitOfPurchase pkg, ItemNameDetail sliced, brown, "
+                                     "Store B-Mart"));
+            EXPECT_EQ(lines->item(1)->text(), QStringLiteral("Milk: QtyToBuy 1 \u2192 3, ItemNameDetail \"\" "
+                                                             "\u2192 oat"));
+            dialog->searchBox()->setText(QStringLiteral("milk"));
+            EXPECT_TRUE(lines->item(0)->isHidden());
+            EXPECT_FALSE(lines->item(1)->isHidden());
+            previewed = true;
+            dialog->importButton()->click();
+        });
+        mapping->continueButton()->click();
+    });
+    main->OnCommand(CommandId::Import);
+    ASSERT_TRUE(mapped);
+    ASSERT_TRUE(previewed);
+    EXPECT_EQ(CatalogSeed::joined(QStringLiteral("ItemName || ':' || QtyToBuy || ':' || ItemNameDetail")),
+              QStringLiteral("Milk:3:oat Eggs:0: Bread:2:sliced, brown"));
+}
+
+// Paste List on a store's tab: new names go to that store unless the user
+// picks another, and a question stays out until ticked.
+TEST_F(ImportDialogTest, PasteListPutsNewNamesInTheStoreOfTheTabShown)
+{
+    CatalogSeed::write({{QStringLiteral("Milk"), 1, QStringLiteral("Dairy"), QStringLiteral("B-Mart")},
+                        {QStringLiteral("Eggs"), 0, QStringLiteral("Dairy"), QStringLiteral("Corner"), 0.0, 0, 0, 0,
+                         QStringLiteral("doz")}});
+    Clipboard::setReader([] { return QStringLiteral("Jam\neggs x12\n"); });
+    MainWindowHarness main;
+    const int corner = main->view().tabStores.indexOf(QStringLiteral("Corner"));
+    ASSERT_GT(corner, 0);
+    main->tabStrip().setCurrentIndex(corner);
+    ASSERT_EQ(main->view().currentStore, QStringLiteral("Corner"));
+    ModalDialogs::whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CImportDlg*>(modal);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->storeBox()->currentText(), QStringLiteral("Corner"));
+        EXPECT_EQ(dialog->deptBox()->currentText(), QString());
+        QListWidget* lines = dialog->planLines();
+        ASSERT_EQ(lines->count(), 2);
+        EXPECT_EQ(lines->item(0)->checkState(), Qt::Unchecked) << lines->item(0)->text().toStdString();
+        EXPECT_EQ(dialog->plan()->writes(), 1);
+        lines->item(0)->setCheckState(Qt::Checked);
+        EXPECT_EQ(dialog->plan()->writes(), 2);
+        // The choice outlives a new plan.
+        dialog->addButton()->setChecked(true);
+        EXPECT_EQ(dialog->plan()->writes(), 2);
+        dialog->importButton()->click();
+    });
+    main->OnCommand(CommandId::PasteList);
+    EXPECT_EQ(CatalogSeed::joined(QStringLiteral("ItemName || ':' || QtyToBuy || ':' || Store")),
+              QStringLiteral("Milk:1:B-Mart Eggs:12:Corner Jam:1:Corner"));
 }
 
 TEST_F(ImportDialogTest, CopyListAsChecklistGroupsByDepartmentInWalkingOrder)

@@ -114,6 +114,7 @@ TEST_P(CatalogSchemaTest, SecondStartOfACurrentCatalogLooksNothingOver)
     EXPECT_EQ(version(), QString::number(CatalogSchema::Current));
     const QString made = structure();
     EXPECT_TRUE(made.contains(QLatin1String("StoreWalks"), Qt::CaseInsensitive)) << made.toStdString();
+    EXPECT_TRUE(made.contains(QLatin1String("Barcodes"), Qt::CaseInsensitive)) << made.toStdString();
     EXPECT_TRUE(made.contains(QLatin1String("qtindex"), Qt::CaseInsensitive)) << made.toStdString();
 
     QStringList second;

@@ -189,8 +189,7 @@ TEST_F(TransferReaderTest, PlainLinesGiveQuantityUnitAndName)
         ASSERT_TRUE(PlainListReader::readLine(QString::fromUtf8(c.line), record, reason)) << reason.toStdString();
         EXPECT_EQ(nameOf(record), QString::fromUtf8(c.name));
         EXPECT_EQ(record.at(Col::QtyToBuy).toInteger(), c.quantity);
-        EXPECT_EQ(record.has(Col::UnitOfPurchase) ? record.at(Col::UnitOfPurchase).toText() : QString(),
-                  QString::fromUtf8(c.unit));
+        EXPECT_EQ(record.unitWritten, QString::fromUtf8(c.unit));
         EXPECT_EQ(record.has(Col::Checked), c.marked);
     }
     // Copy List's own lines, and a Markdown checklist under headings.
@@ -198,7 +197,7 @@ TEST_F(TransferReaderTest, PlainLinesGiveQuantityUnitAndName)
         TransferReader::readPlain(QStringLiteral("2 loaf Bread (Bakery)\n## Dairy\n- [ ] 1 pkg Milk\n\n-1 Tea\n"));
     ASSERT_EQ(file.records.size(), 2U);
     EXPECT_EQ(file.records[0].at(Col::Dept).toText(), QStringLiteral("Bakery"));
-    EXPECT_EQ(file.records[0].at(Col::UnitOfPurchase).toText(), QStringLiteral("loaf"));
+    EXPECT_EQ(file.records[0].unitWritten, QStringLiteral("loaf"));
     EXPECT_EQ(file.records[1].at(Col::Dept).toText(), QStringLiteral("Dairy"));
     EXPECT_EQ(refusals(file), QStringLiteral("5: The quantity -1 is out of range (0 to 32767)."));
 }

@@ -39,7 +39,7 @@ CHelpDlg::CHelpDlg(QWidget* parent)
     layout->addWidget(buttons);
 
     // Room for the page's tables, within the screen.
-    QSize size(DialogUnits::toPixelsX(330), DialogUnits::toPixelsY(360));
+    QSize size(DialogUnits::toPixelsX(225), DialogUnits::toPixelsY(252));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         size = size.boundedTo(screen->availableSize() * 9 / 10);
     }

@@ -6,6 +6,7 @@
 #include "controls/DeptComboBox.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CArrangeDlg.h"
+#include "dialogs/CHelpDlg.h"
 #include "dialogs/CPhoneListDlg.h"
 #include "dialogs/CRenameDlg.h"
 #include "dialogs/CSettingsDlg.h"
@@ -172,7 +173,9 @@ void MainWindowSetup::setupRoutes()
         window->ReadControls();
     });
     window->setRoute(CommandId::About, [window] { CAboutDlg(window).exec(); });
-    window->setRoute(CommandId::Help, [] { HelpLauncher::open(); });
+    window->setRoute(CommandId::Help, [window] {
+        HelpLauncher::open([window](const HelpLauncher::Page& page) { CHelpDlg::showPage(page, window); });
+    });
     window->setRoute(CommandId::Undo, [window] { window->m_undoCommands->Undo(); });
     window->setRoute(CommandId::Redo, [window] { window->m_undoCommands->Redo(); });
     window->setRoute(CommandId::History, [window] { window->m_undoCommands->History(); });

@@ -14,13 +14,22 @@ namespace
 {
 const QString kDwordPrefix = QStringLiteral("dword:");
 
+enum class Opening
+{
+    ToRead,
+    ToWrite
+};
+
 // Opening the key: the settings file must be readable, and its folder must
-// exist or be creatable. Null when the key cannot be opened.
-std::unique_ptr<QSettings> openKey()
+// exist or, to write, be creatable. Null when the key cannot be opened; a
+// read makes no file and no folder (a missing folder holds no values).
+std::unique_ptr<QSettings> openKey(Opening opening = Opening::ToWrite)
 {
     const QString file = DeviceFolder::settingsFile();
     const QFileInfo info(file);
-    if (!QDir().mkpath(info.absolutePath())) {
+    const bool folderThere =
+        opening == Opening::ToRead ? info.absoluteDir().exists() : QDir().mkpath(info.absolutePath());
+    if (!folderThere) {
         return nullptr;
     }
     if (info.exists() && (!info.isFile() || !info.isReadable())) {
@@ -66,7 +75,7 @@ void reportSaveFailure()
 
 qint32 CRegistry::GetDword(const QString& name) const
 {
-    const auto settings = openKey();
+    const auto settings = openKey(Opening::ToRead);
     if (!settings) {
         return -1;
     }
@@ -81,7 +90,7 @@ qint32 CRegistry::GetDword(const QString& name) const
 
 QString CRegistry::GetString(const QString& name) const
 {
-    const auto settings = openKey();
+    const auto settings = openKey(Opening::ToRead);
     if (!settings) {
         return {};
     }
@@ -164,7 +173,7 @@ bool CRegistry::failuresTold()
 
 QByteArray CRegistry::GetBytes(const QString& name) const
 {
-    const auto settings = openKey();
+    const auto settings = openKey(Opening::ToRead);
     if (!settings) {
         return {};
     }

@@ -14,13 +14,19 @@ QString homeOverride()
 
 QString DeviceFolder::path()
 {
+    const QString folder = location();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString DeviceFolder::location()
+{
     QString folder = homeOverride();
     if (folder.isEmpty()) {
         const QString data = qEnvironmentVariable("XDG_DATA_HOME");
         folder =
             (data.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/share") : data) + QStringLiteral("/grocelle");
     }
-    QDir().mkpath(folder);
     return QDir::cleanPath(folder);
 }
 
@@ -33,7 +39,7 @@ QString DeviceFolder::map(const QString& devicePath)
         return devicePath;
     }
     const QString rest = normalised.mid(prefix.size()).replace(QLatin1Char('\\'), QLatin1Char('/'));
-    const QDir folder(path());
+    const QDir folder(location());
     // The handheld's file system ignores letter case: take an existing file of
     // any case before the name as written.
     const QStringList existing = folder.entryList(QDir::Files);

@@ -10,10 +10,14 @@ public:
     // $GROCELLE_HOME when set, otherwise $XDG_DATA_HOME/grocelle. Created on
     // first use; the path is returned even when it could not be created.
     static QString path();
+    // The same folder, left as it is: a run that writes nothing (a dry run)
+    // makes no folder either.
+    static QString location();
 
     // Maps "\Windows\name" (any case, either slash) to a file of the device
-    // folder. Paths that do not start with the device prefix are returned as
-    // they stand.
+    // folder, which is not created here: whoever writes the file makes it.
+    // Paths that do not start with the device prefix are returned as they
+    // stand.
     static QString map(const QString& devicePath);
 
     // The settings file: $GROCELLE_HOME/Grocelle.conf when the variable is

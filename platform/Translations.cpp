@@ -23,6 +23,12 @@ Installed& installed()
     return translators;
 }
 
+QString& currentCode()
+{
+    static QString code = QStringLiteral("en");
+    return code;
+}
+
 void removeInstalled()
 {
     Installed& now = installed();
@@ -93,6 +99,7 @@ QString Translations::choiceOf(const QString& setting)
 
 bool Translations::install(const QString& code)
 {
+    currentCode() = shipped().contains(code) ? code : QStringLiteral("en");
     removeInstalled();
     if (!shipped().contains(code) || QCoreApplication::instance() == nullptr) {
         return true;
@@ -112,6 +119,11 @@ bool Translations::install(const QString& code)
     QCoreApplication::installTranslator(program.get());
     now.program = std::move(program);
     return true;
+}
+
+QString Translations::current()
+{
+    return currentCode();
 }
 
 QString Translations::installChosen()

@@ -32,6 +32,8 @@ public:
     // when the system has it). Returns false when the program's translation
     // of a shipped language could not be loaded.
     static bool install(const QString& code);
+    // The code given to the last install(); "en" before any.
+    static QString current();
     // The language of the stored setting and the system locale, installed.
     static QString installChosen();
 };

@@ -380,29 +380,6 @@
     </message>
 </context>
 <context>
-    <name>CColumnMapDlg</name>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
-        <translation>%1 hat eigene Spalten. Geben Sie an, welche Katalogspalte jede füllt:</translation>
-    </message>
-    <message>
-        <source>(not imported)</source>
-        <translation>(nicht importiert)</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Spalte %1</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Weiter</translation>
-    </message>
-</context>
-<context>
     <name>CBarcodeChooserDlg</name>
     <message>
         <source>No item has the barcode %1 yet. Which item is it?</source>
@@ -449,6 +426,29 @@
     </message>
 </context>
 <context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>%1 hat eigene Spalten. Geben Sie an, welche Katalogspalte jede füllt:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(nicht importiert)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+</context>
+<context>
     <name>CFirstStartDlg</name>
     <message>
         <source>Your catalog is empty. How would you like to start?</source>
@@ -469,6 +469,13 @@
     <message>
         <source>Tip for first-time users:  You can bring a list you already have: copy it and press Ctrl+Shift+V, or choose Tools &gt; Import... for a file from another program.</source>
         <translation>Tipp für den Einstieg: Eine vorhandene Liste können Sie kopieren und mit Strg+Umschalt+V einfügen, oder wählen Sie Extras &gt; Importieren... für eine Datei aus einem anderen Programm.</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpDlg</name>
+    <message>
+        <source>Grocelle Help</source>
+        <translation>Grocelle-Hilfe</translation>
     </message>
 </context>
 <context>
@@ -1609,6 +1616,13 @@ welche Spalte welche ist, etwa
     <message>
         <source>--listen needs an IPv4 or IPv6 address such as 127.0.0.1, not &quot;%1&quot;.</source>
         <translation>--listen braucht eine IPv4- oder IPv6-Adresse wie 127.0.0.1, nicht „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLauncher</name>
+    <message>
+        <source>This help has not been written in %1 yet, so it is shown in English.</source>
+        <translation>Diese Hilfe gibt es noch nicht auf %1, daher wird sie auf Englisch gezeigt.</translation>
     </message>
 </context>
 <context>

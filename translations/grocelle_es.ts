@@ -380,29 +380,6 @@
     </message>
 </context>
 <context>
-    <name>CColumnMapDlg</name>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
-        <translation>Las columnas de %1 son propias. Indique qué columna del catálogo llena cada una:</translation>
-    </message>
-    <message>
-        <source>(not imported)</source>
-        <translation>(no se importa)</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Columna %1</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuar</translation>
-    </message>
-</context>
-<context>
     <name>CBarcodeChooserDlg</name>
     <message>
         <source>No item has the barcode %1 yet. Which item is it?</source>
@@ -449,6 +426,29 @@
     </message>
 </context>
 <context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>Las columnas de %1 son propias. Indique qué columna del catálogo llena cada una:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(no se importa)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
+    </message>
+</context>
+<context>
     <name>CFirstStartDlg</name>
     <message>
         <source>Your catalog is empty. How would you like to start?</source>
@@ -469,6 +469,13 @@
     <message>
         <source>Tip for first-time users:  You can bring a list you already have: copy it and press Ctrl+Shift+V, or choose Tools &gt; Import... for a file from another program.</source>
         <translation>Consejo para empezar: para traer una lista que ya tiene, cópiela y pulse Ctrl+Mayús+V, o elija Herramientas &gt; Importar... para un archivo de otro programa.</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpDlg</name>
+    <message>
+        <source>Grocelle Help</source>
+        <translation>Ayuda de Grocelle</translation>
     </message>
 </context>
 <context>
@@ -1604,6 +1611,13 @@ qué columna es cada una, por ejemplo
     <message>
         <source>--listen needs an IPv4 or IPv6 address such as 127.0.0.1, not &quot;%1&quot;.</source>
         <translation>--listen necesita una dirección IPv4 o IPv6 como 127.0.0.1, no «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLauncher</name>
+    <message>
+        <source>This help has not been written in %1 yet, so it is shown in English.</source>
+        <translation>Esta ayuda aún no está escrita en %1, así que se muestra en inglés.</translation>
     </message>
 </context>
 <context>

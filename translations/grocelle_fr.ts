@@ -380,29 +380,6 @@
     </message>
 </context>
 <context>
-    <name>CColumnMapDlg</name>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
-        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
-        <translation>Les colonnes de %1 lui sont propres. Indiquez quelle colonne du catalogue chacune remplit :</translation>
-    </message>
-    <message>
-        <source>(not imported)</source>
-        <translation>(non importée)</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Colonne %1</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuer</translation>
-    </message>
-</context>
-<context>
     <name>CBarcodeChooserDlg</name>
     <message>
         <source>No item has the barcode %1 yet. Which item is it?</source>
@@ -449,6 +426,29 @@
     </message>
 </context>
 <context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>Les colonnes de %1 lui sont propres. Indiquez quelle colonne du catalogue chacune remplit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(non importée)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
+    </message>
+</context>
+<context>
     <name>CFirstStartDlg</name>
     <message>
         <source>Your catalog is empty. How would you like to start?</source>
@@ -469,6 +469,13 @@
     <message>
         <source>Tip for first-time users:  You can bring a list you already have: copy it and press Ctrl+Shift+V, or choose Tools &gt; Import... for a file from another program.</source>
         <translation>Astuce pour débuter : pour reprendre une liste existante, copiez-la et appuyez sur Ctrl+Maj+V, ou choisissez Outils &gt; Importer... pour un fichier d&apos;un autre programme.</translation>
+    </message>
+</context>
+<context>
+    <name>CHelpDlg</name>
+    <message>
+        <source>Grocelle Help</source>
+        <translation>Aide de Grocelle</translation>
     </message>
 </context>
 <context>
@@ -1150,15 +1157,15 @@
     <name>ColumnMapping</name>
     <message>
         <source>&quot;%1&quot; is no CatalogColumn=FileColumn pair, such as ItemName=Item.</source>
-        <translation>« %1 » n’est pas une paire ColonneCatalogue=ColonneFichier, comme ItemName=Item.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une paire ColonneCatalogue=ColonneFichier, comme ItemName=Item.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no catalog column: %2.</source>
-        <translation>« %1 » n’est pas une colonne du catalogue : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une colonne du catalogue&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file has no column &quot;%1&quot;: it has %2.</source>
-        <translation>Le fichier n’a pas de colonne « %1 » : il a %2.</translation>
+        <translation>Le fichier n’a pas de colonne «&#xa0;%1&#xa0;»&#xa0;: il a %2.</translation>
     </message>
     <message>
         <source>Two columns of the file fill %1.</source>
@@ -1352,7 +1359,7 @@ Sinon, toutes les adresses.</translation>
         <source>with --import of a CSV with columns of its own:
 which column is which, as
 &quot;ItemName=Item,QtyToBuy=Quantity&quot;.</source>
-        <translation>avec --import d’un CSV à colonnes propres :
+        <translation>avec --import d’un CSV à colonnes propres&#xa0;:
 quelle colonne est laquelle, par exemple
 &quot;ItemName=Item,QtyToBuy=Quantity&quot;.</translation>
     </message>
@@ -1607,6 +1614,13 @@ quelle colonne est laquelle, par exemple
     <message>
         <source>--listen needs an IPv4 or IPv6 address such as 127.0.0.1, not &quot;%1&quot;.</source>
         <translation>--listen attend une adresse IPv4 ou IPv6 comme 127.0.0.1, pas « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>HelpLauncher</name>
+    <message>
+        <source>This help has not been written in %1 yet, so it is shown in English.</source>
+        <translation>Cette aide n&apos;existe pas encore en %1 ; elle est donc affichée en anglais.</translation>
     </message>
 </context>
 <context>
@@ -2938,7 +2952,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>Say which column is which with --columns, such as:</source>
-        <translation>Indiquez avec --columns quelle colonne est laquelle, par exemple :</translation>
+        <translation>Indiquez avec --columns quelle colonne est laquelle, par exemple&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -1,108 +1,76 @@
 #include "platform/widgets/HelpLauncher.h"
 
 #include "platform/DeviceFolder.h"
+#include "platform/Translations.h"
 
-#include <QDesktopServices>
-#include <QDir>
-#include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <memory>
 
 namespace
 {
-HelpLauncher::Handler& handler()
+HelpLauncher::Viewer& handler()
 {
-    static HelpLauncher::Handler instance;
+    static HelpLauncher::Viewer instance;
     return instance;
 }
 
-// Writes data to file unless the file already holds exactly that.
-bool writeIfChanged(const QString& file, const QByteArray& data)
+QUrl atContents(QUrl url)
 {
-    QFile existing(file);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == data) {
-        return true;
-    }
-    existing.close();
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) {
-        return false;
-    }
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly)) {
-        return false;
-    }
-    out.write(data);
-    return out.commit();
-}
-
-// A private folder for the page when the cache folder cannot be written. It
-// lives until the program ends, long enough for a browser to read the page.
-QString fallbackFolder()
-{
-    static std::unique_ptr<QTemporaryDir> folder;
-    if (!folder) {
-        folder = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/grocelle-help-XXXXXX"));
-    }
-    return folder->isValid() ? folder->path() : QString();
-}
-} // namespace
-
-QString HelpLauncher::builtInCopy()
-{
-    QFile resource(QStringLiteral(":/") + QString::fromLatin1(ResourceName));
-    if (!resource.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    const QByteArray page = resource.readAll();
-    const QString fileName = QFileInfo(QString::fromLatin1(ResourceName)).fileName();
-
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!cache.isEmpty()) {
-        const QString file = QDir(cache).filePath(QStringLiteral("grocelle/") + fileName);
-        if (writeIfChanged(file, page)) {
-            return file;
-        }
-    }
-    const QString folder = fallbackFolder();
-    if (folder.isEmpty()) {
-        return {};
-    }
-    const QString file = QDir(folder).filePath(fileName);
-    return writeIfChanged(file, page) ? file : QString();
-}
-
-QUrl HelpLauncher::pageUrl()
-{
-    QString file = DeviceFolder::map(QString::fromLatin1(DevicePath));
-    if (!QFileInfo(file).isFile()) {
-        file = builtInCopy();
-    }
-    if (file.isEmpty()) {
-        return {};
-    }
-    QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
-    url.setFragment(QString::fromLatin1(Anchor));
+    url.setFragment(QString::fromLatin1(HelpLauncher::Anchor));
     return url;
 }
 
-void HelpLauncher::open()
+// A resource path as the text browser loads it.
+QUrl resourceUrl(const QString& resource)
 {
-    const QUrl url = pageUrl();
-    if (url.isEmpty()) {
-        return;
-    }
+    return atContents(QUrl(QStringLiteral("qrc") + resource));
+}
+} // namespace
+
+void HelpLauncher::open(const Viewer& viewer)
+{
+    const Page shown = page();
     if (handler()) {
-        handler()(url);
-        return;
+        handler()(shown);
+    } else if (viewer) {
+        viewer(shown);
     }
-    QDesktopServices::openUrl(url);
 }
 
-void HelpLauncher::setHandler(Handler newHandler)
+HelpLauncher::Page HelpLauncher::page()
+{
+    return pageFor(Translations::current());
+}
+
+HelpLauncher::Page HelpLauncher::pageFor(const QString& language)
+{
+    const QString own = DeviceFolder::map(QString::fromLatin1(DevicePath));
+    if (QFileInfo(own).isFile()) {
+        return {atContents(QUrl::fromLocalFile(QFileInfo(own).absoluteFilePath())), QString(), QString()};
+    }
+    const QString english = QStringLiteral("en");
+    if (language != english && QFileInfo::exists(resourceFor(language))) {
+        return {resourceUrl(resourceFor(language)), language, QString()};
+    }
+    Page fallback{resourceUrl(resourceFor(english)), english, QString()};
+    if (language != english) {
+        fallback.note =
+            QCoreApplication::translate("HelpLauncher", "This help has not been written in %1 yet, so it is shown "
+                                                        "in English.")
+                .arg(Translations::nativeName(language));
+    }
+    return fallback;
+}
+
+QString HelpLauncher::resourceFor(const QString& language)
+{
+    if (language.isEmpty() || language == QLatin1String("en")) {
+        return QStringLiteral(":/help/GrocelleHelp.htm");
+    }
+    return QStringLiteral(":/help/GrocelleHelp_%1.htm").arg(language);
+}
+
+void HelpLauncher::setHandler(Viewer newHandler)
 {
     handler() = std::move(newHandler);
 }

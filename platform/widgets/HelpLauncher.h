@@ -5,35 +5,41 @@
 
 #include <functional>
 
-// Opens the program's help page in the desktop's browser at its table of
-// contents. The page is the device folder's "GrocelleHelp.htm" when the user
-// has put one there, otherwise the built-in page, copied to a file in the
-// user's cache folder because a browser cannot read the program's resources.
-// Tests install a handler that records the address instead of starting a
-// browser.
+// Finds the program's help page for the interface's language and hands it to
+// a viewer, at its table of contents. The page is the device folder's
+// "GrocelleHelp.htm" when the user has put one there, otherwise the built-in
+// page in the interface's language, or the English one with a note saying
+// so when that language has none. Tests install a handler that records the
+// page instead of showing it.
 class HelpLauncher
 {
 public:
-    using Handler = std::function<void(const QUrl& page)>;
+    struct Page
+    {
+        // A file or a "qrc:" address, with the fragment "Main_Contents".
+        QUrl source;
+        // The language the page is written in ("en", "de", ...); empty for
+        // the user's own page, whose language is not known.
+        QString language;
+        // In the user's language, when the page is not in it; empty otherwise.
+        QString note;
+    };
+    using Viewer = std::function<void(const Page& page)>;
 
-    // Hands the page to the browser on every call: a browser already showing
-    // it is not looked for. A browser that cannot be started is not reported,
-    // and nothing happens when no page can be found or written.
-    static void open();
+    // Hands page() to the test handler when one is installed, otherwise to
+    // viewer; on every call, without looking for a viewer already open.
+    static void open(const Viewer& viewer);
 
-    // The address open() hands on: a local file with the fragment
-    // "Main_Contents". Empty when there is no page to show.
-    static QUrl pageUrl();
+    // The page for the interface's language (Translations::current()).
+    static Page page();
+    static Page pageFor(const QString& language);
+    // The built-in page of a language (":/help/GrocelleHelp_de.htm"; English
+    // is ":/help/GrocelleHelp.htm"), whether or not it exists.
+    static QString resourceFor(const QString& language);
 
-    // An empty handler restores the real browser.
-    static void setHandler(Handler handler);
+    // An empty handler restores the viewer given to open().
+    static void setHandler(Viewer handler);
 
     static constexpr char DevicePath[] = "\\Windows\\GrocelleHelp.htm";
-    static constexpr char ResourceName[] = "help/GrocelleHelp.htm";
     static constexpr char Anchor[] = "Main_Contents";
-
-private:
-    // The file holding the built-in page, written when missing or out of
-    // date; empty when it cannot be written.
-    static QString builtInCopy();
 };

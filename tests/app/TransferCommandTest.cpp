@@ -74,8 +74,8 @@ TEST_F(TransferCommandTest, ImportTellsEachRefusedLineAndWritesOnlyWhenAsked)
 }
 
 // A dry run where no catalog exists yet lists what it would add, and leaves
-// the folder as empty as it found it: no catalog, no settings.
-TEST_F(TransferCommandTest, ADryRunMakesNoCatalogAndNoSettings)
+// the folder as it found it: an empty one empty, a missing one missing.
+TEST_F(TransferCommandTest, ADryRunMakesNoCatalogNoSettingsAndNoFolder)
 {
     QTemporaryDir lists;
     ASSERT_TRUE(lists.isValid());
@@ -83,18 +83,23 @@ TEST_F(TransferCommandTest, ADryRunMakesNoCatalogAndNoSettings)
     writeFile(list, "- **Milk** 2\n  - oat\n- Don't forget the coupons!\n");
     const QString empty = homeFile(QStringLiteral("empty"));
     ASSERT_TRUE(QDir().mkpath(empty));
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("GROCELLE_HOME"), empty);
-    environment.remove(QStringLiteral("GROCELLE_CATALOG"));
+    const QString missing = homeFile(QStringLiteral("missing/grocelle"));
 
-    const ProgramOutcome dry = grocelle({QStringLiteral("--import"), list, QStringLiteral("--dry-run")}, environment);
-    EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
-    EXPECT_EQ(dry.out, QStringLiteral("list.md (a plain list): 1 new, 0 changed, 0 unchanged, 0 refused. 1 not "
-                                      "ticked.\n  Not imported unless ticked: Don't forget the coupons! (new): "
-                                      "QtyToBuy 1, UnitOfPurchase pkg \u2014 It reads as a sentence, not an item.\n"
-                                      "  Milk (new): QtyToBuy 2, UnitOfPurchase pkg, ItemNameDetail oat\n"
-                                      "Nothing was written (--dry-run).\n"));
+    for (const QString& home : {empty, missing}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("GROCELLE_HOME"), home);
+        environment.remove(QStringLiteral("GROCELLE_CATALOG"));
+        const ProgramOutcome dry =
+            grocelle({QStringLiteral("--import"), list, QStringLiteral("--dry-run")}, environment);
+        EXPECT_EQ(dry.exitCode, 0) << dry.err.toStdString();
+        EXPECT_EQ(dry.out, QStringLiteral("list.md (a plain list): 1 new, 0 changed, 0 unchanged, 0 refused. 1 not "
+                                          "ticked.\n  Not imported unless ticked: Don't forget the coupons! (new): "
+                                          "QtyToBuy 1, UnitOfPurchase pkg \u2014 It reads as a sentence, not an "
+                                          "item.\n  Milk (new): QtyToBuy 2, UnitOfPurchase pkg, ItemNameDetail oat\n"
+                                          "Nothing was written (--dry-run).\n"));
+    }
     EXPECT_EQ(QDir(empty).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    EXPECT_FALSE(QFileInfo::exists(homeFile(QStringLiteral("missing"))));
 }
 
 // A spreadsheet's CSV: refused with the mapping to give, then read by it.

@@ -5,6 +5,8 @@
 
 #include "controls/CSoundButton.h"
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CHelpDlg.h"
+#include "platform/Translations.h"
 #include "platform/widgets/CommandIds.h"
 #include "platform/widgets/HelpLauncher.h"
 #include "platform/widgets/ResourceImages.h"
@@ -13,13 +15,15 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+#include <QLabel>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QToolBar>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -57,25 +61,17 @@ protected:
     void SetUp() override
     {
         GrocelleTest::SetUp();
-        m_savedCache = qgetenv("XDG_CACHE_HOME");
-        qputenv("XDG_CACHE_HOME", m_cache.path().toUtf8());
-        HelpLauncher::setHandler([this](const QUrl& page) { launched << page; });
+        HelpLauncher::setHandler([this](const HelpLauncher::Page& page) { launched.push_back(page); });
     }
 
     void TearDown() override
     {
         HelpLauncher::setHandler({});
-        qputenv("XDG_CACHE_HOME", m_savedCache);
+        Translations::install(QStringLiteral("en"));
         GrocelleTest::TearDown();
     }
 
-    QString cacheDir() const { return m_cache.path(); }
-
-    QList<QUrl> launched;
-
-private:
-    QTemporaryDir m_cache;
-    QByteArray m_savedCache;
+    std::vector<HelpLauncher::Page> launched;
 };
 
 TEST_F(AboutHelpTest, HelpShowsTheBuiltInPageAtItsContentsEveryTime)
@@ -97,20 +93,71 @@ TEST_F(AboutHelpTest, HelpShowsTheBuiltInPageAtItsContentsEveryTime)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_F1);
 
-    // No check for a browser already showing the page.
-    ASSERT_EQ(launched.size(), 3);
-    for (const QUrl& page : std::as_const(launched)) {
-        EXPECT_EQ(page, launched.front());
+    // No check for a viewer already showing the page.
+    ASSERT_EQ(launched.size(), 3U);
+    for (const HelpLauncher::Page& page : launched) {
+        EXPECT_EQ(page.source, QUrl(QStringLiteral("qrc:/help/GrocelleHelp.htm#Main_Contents")));
+        EXPECT_EQ(page.language, QStringLiteral("en"));
+        EXPECT_TRUE(page.note.isEmpty());
     }
-    const QUrl page = launched.front();
-    EXPECT_TRUE(page.isLocalFile());
-    EXPECT_EQ(page.fragment(), QStringLiteral("Main_Contents"));
-    const QString file = page.toLocalFile();
-    EXPECT_EQ(QFileInfo(file).fileName(), QStringLiteral("GrocelleHelp.htm"));
-    EXPECT_TRUE(file.startsWith(cacheDir()));
-    const QByteArray text = readAll(file);
-    EXPECT_EQ(text, readAll(QStringLiteral(":/help/GrocelleHelp.htm")));
-    EXPECT_TRUE(text.contains("id=\"Main_Contents\""));
+    EXPECT_TRUE(readAll(QStringLiteral(":/help/GrocelleHelp.htm")).contains("name=\"Main_Contents\""));
+}
+
+// Without the recorder F1 shows the page in the program's own browser, which
+// needs no web browser on the machine; F1 again brings the same window back.
+TEST_F(AboutHelpTest, F1ShowsThePageInTheProgramsOwnBrowser)
+{
+    HelpLauncher::setHandler({});
+    MainWindowHarness harness;
+    CMainDlg& window = harness.window();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+    QTest::keyClick(&window, Qt::Key_F1);
+    auto* help = window.findChild<CHelpDlg*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_FALSE(help->isModal());
+    EXPECT_FALSE(help->note().isVisible());
+    EXPECT_EQ(help->browser().source().fragment(), QStringLiteral("Main_Contents"));
+    EXPECT_TRUE(help->browser().toPlainText().contains(QStringLiteral("Every entry of the Tools menu")));
+
+    help->close();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F1);
+    EXPECT_EQ(window.findChildren<CHelpDlg*>().size(), 1);
+    EXPECT_TRUE(help->isVisible());
+}
+
+// Each language shows its own page where one is written, and otherwise the
+// English one with a note in the user's language that says so.
+TEST_F(AboutHelpTest, HelpSpeaksTheUsersLanguageOrSaysWhyNot)
+{
+    for (const QString& language : Translations::shipped()) {
+        ASSERT_TRUE(Translations::install(language));
+        const HelpLauncher::Page page = HelpLauncher::page();
+        if (QFileInfo::exists(HelpLauncher::resourceFor(language))) {
+            EXPECT_EQ(page.language, language);
+            EXPECT_EQ(page.source.path(), HelpLauncher::resourceFor(language).mid(1));
+            EXPECT_TRUE(page.note.isEmpty()) << language.toStdString();
+        } else {
+            EXPECT_EQ(page.language, QStringLiteral("en"));
+            EXPECT_TRUE(page.note.contains(Translations::nativeName(language))) << page.note.toStdString();
+            EXPECT_FALSE(page.note.startsWith(QStringLiteral("This help"))) << page.note.toStdString();
+        }
+    }
+    // A language the program has no help page for gets the note.
+    const HelpLauncher::Page fallback = HelpLauncher::pageFor(QStringLiteral("xx"));
+    EXPECT_EQ(fallback.source, QUrl(QStringLiteral("qrc:/help/GrocelleHelp.htm#Main_Contents")));
+    EXPECT_FALSE(fallback.note.isEmpty());
+
+    CHelpDlg dialog;
+    dialog.setPage(fallback);
+    dialog.show();
+    EXPECT_TRUE(dialog.note().isVisible());
+    EXPECT_EQ(dialog.note().text(), fallback.note);
+    dialog.close();
 }
 
 TEST_F(AboutHelpTest, DeviceFolderPageTakesThePlaceOfTheBuiltInOne)
@@ -122,11 +169,13 @@ TEST_F(AboutHelpTest, DeviceFolderPageTakesThePlaceOfTheBuiltInOne)
     file.write("<html><body><h1 id=\"Main_Contents\">Our list</h1></body></html>");
     file.close();
 
-    HelpLauncher::open();
+    ASSERT_TRUE(Translations::install(QStringLiteral("de")));
+    HelpLauncher::open({});
 
-    ASSERT_EQ(launched.size(), 1);
-    EXPECT_EQ(QFileInfo(launched.front().toLocalFile()).canonicalFilePath(), QFileInfo(own).canonicalFilePath());
-    EXPECT_EQ(launched.front().fragment(), QStringLiteral("Main_Contents"));
+    ASSERT_EQ(launched.size(), 1U);
+    EXPECT_EQ(QFileInfo(launched.front().source.toLocalFile()).canonicalFilePath(), QFileInfo(own).canonicalFilePath());
+    EXPECT_EQ(launched.front().source.fragment(), QStringLiteral("Main_Contents"));
+    EXPECT_TRUE(launched.front().note.isEmpty());
 }
 
 TEST_F(AboutHelpTest, AboutDrawsTheVersionOverThePictureOnEveryPaint)

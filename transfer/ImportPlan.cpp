@@ -470,13 +470,17 @@ void ImportPlan::attachBarcodes(CAdoConnection& connection, JournalAction& actio
 {
     bool any = false;
     for (const Item& item : m_items) {
-        any = any || !item.barcodes.isEmpty();
+        any = any || (item.chosen && !item.barcodes.isEmpty());
     }
     // A catalog that keeps no barcodes takes the items without them.
     if (!any || !Barcodes::tableUsable(connection)) {
         return;
     }
     for (const Item& item : m_items) {
+        // An item left unticked is not written, and neither are its codes.
+        if (!item.chosen) {
+            continue;
+        }
         const qint64 id = item.after[Col::Id].toInteger();
         for (const QString& key : item.barcodes) {
             // A code another item has stays with it: only the user moves a

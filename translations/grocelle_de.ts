@@ -380,29 +380,6 @@
     </message>
 </context>
 <context>
-    <name>CColumnMapDlg</name>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
-    </message>
-    <message>
-        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
-        <translation>%1 hat eigene Spalten. Geben Sie an, welche Katalogspalte jede füllt:</translation>
-    </message>
-    <message>
-        <source>(not imported)</source>
-        <translation>(nicht importiert)</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Spalte %1</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Weiter</translation>
-    </message>
-</context>
-<context>
     <name>CBarcodeChooserDlg</name>
     <message>
         <source>No item has the barcode %1 yet. Which item is it?</source>
@@ -446,6 +423,29 @@
     <message>
         <source>The barcode %1 belongs to %2. Move it to %3?</source>
         <translation>Der Strichcode %1 gehört zu %2. Zu %3 verschieben?</translation>
+    </message>
+</context>
+<context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>%1 hat eigene Spalten. Geben Sie an, welche Katalogspalte jede füllt:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(nicht importiert)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Weiter</translation>
     </message>
 </context>
 <context>
@@ -740,8 +740,8 @@
         <translation>Öffnen Sie die Adresse auf dem Handy oder richten Sie die Kamera auf den Code. Wer einen Link hat, kann die Liste sehen und ändern. „Handy hinzufügen“ gibt jedem Handy einen eigenen Link; „Entfernen“ sperrt den Link eines Handys, „Neuer Link“ sperrt alle und erstellt einen neuen.</translation>
     </message>
     <message>
-        <source>Offline use on the phone needs a secure (https://) link: see “The phone list without reception” in the README.</source>
-        <translation>Für die Nutzung ohne Netz braucht das Handy einen sicheren Link (https://): siehe „The phone list without reception“ im README.</translation>
+        <source>Offline use on the phone needs a secure (https://) link. The README tells how, in its section on the phone list without reception.</source>
+        <translation>Für die Nutzung ohne Netz braucht das Handy einen sicheren Link (https://). Wie Sie einen bekommen, steht in der README (auf Englisch) im Abschnitt über die Handyliste ohne Empfang.</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -966,6 +966,10 @@
     <message>
         <source>The symbol written with prices; empty for your region&apos;s own</source>
         <translation>Das Symbol, das bei Preisen steht; leer für das Ihrer Region</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2083,6 +2087,33 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
     </message>
 </context>
 <context>

@@ -380,29 +380,6 @@
     </message>
 </context>
 <context>
-    <name>CColumnMapDlg</name>
-    <message>
-        <source>Import</source>
-        <translation>Importar</translation>
-    </message>
-    <message>
-        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
-        <translation>Las columnas de %1 son propias. Indique qué columna del catálogo llena cada una:</translation>
-    </message>
-    <message>
-        <source>(not imported)</source>
-        <translation>(no se importa)</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Columna %1</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuar</translation>
-    </message>
-</context>
-<context>
     <name>CBarcodeChooserDlg</name>
     <message>
         <source>No item has the barcode %1 yet. Which item is it?</source>
@@ -446,6 +423,29 @@
     <message>
         <source>The barcode %1 belongs to %2. Move it to %3?</source>
         <translation>El código %1 pertenece a %2. ¿Pasarlo a %3?</translation>
+    </message>
+</context>
+<context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>Las columnas de %1 son propias. Indique qué columna del catálogo llena cada una:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(no se importa)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Columna %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuar</translation>
     </message>
 </context>
 <context>
@@ -740,8 +740,8 @@
         <translation>Abra la dirección en un móvil o apunte su cámara al código. Quien tenga un enlace puede ver y cambiar la lista. «Añadir móvil» da a cada móvil su propio enlace; «Quitar» anula el enlace de un móvil y «Enlace nuevo» los anula todos y crea uno nuevo.</translation>
     </message>
     <message>
-        <source>Offline use on the phone needs a secure (https://) link: see “The phone list without reception” in the README.</source>
-        <translation>Usar la lista sin conexión en el móvil requiere un enlace seguro (https://): vea «The phone list without reception» en el README.</translation>
+        <source>Offline use on the phone needs a secure (https://) link. The README tells how, in its section on the phone list without reception.</source>
+        <translation>Usar la lista sin conexión en el móvil requiere un enlace seguro (https://). El README (en inglés) explica cómo conseguirlo, en su apartado sobre la lista del móvil sin cobertura.</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -966,6 +966,10 @@
     <message>
         <source>The symbol written with prices; empty for your region&apos;s own</source>
         <translation>El símbolo que acompaña a los precios; vacío para el de su región</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2078,6 +2082,33 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado tras «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
     </message>
 </context>
 <context>

@@ -380,29 +380,6 @@
     </message>
 </context>
 <context>
-    <name>CColumnMapDlg</name>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
-        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
-        <translation>Les colonnes de %1 lui sont propres. Indiquez quelle colonne du catalogue chacune remplit :</translation>
-    </message>
-    <message>
-        <source>(not imported)</source>
-        <translation>(non importée)</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Colonne %1</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuer</translation>
-    </message>
-</context>
-<context>
     <name>CBarcodeChooserDlg</name>
     <message>
         <source>No item has the barcode %1 yet. Which item is it?</source>
@@ -446,6 +423,29 @@
     <message>
         <source>The barcode %1 belongs to %2. Move it to %3?</source>
         <translation>Le code-barres %1 appartient à %2. Le déplacer vers %3 ?</translation>
+    </message>
+</context>
+<context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>Les colonnes de %1 lui sont propres. Indiquez quelle colonne du catalogue chacune remplit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(non importée)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
     </message>
 </context>
 <context>
@@ -740,8 +740,8 @@
         <translation>Ouvrez l&apos;adresse sur un téléphone, ou visez le code avec son appareil photo. Quiconque a un lien peut voir et modifier la liste. « Ajouter un téléphone » donne à chaque téléphone son propre lien ; « Retirer » coupe le lien d&apos;un téléphone, « Nouveau lien » les coupe tous et en crée un nouveau.</translation>
     </message>
     <message>
-        <source>Offline use on the phone needs a secure (https://) link: see “The phone list without reception” in the README.</source>
-        <translation>L&apos;usage hors ligne sur le téléphone demande un lien sécurisé (https://) : voir « The phone list without reception » dans le README.</translation>
+        <source>Offline use on the phone needs a secure (https://) link. The README tells how, in its section on the phone list without reception.</source>
+        <translation>L&apos;usage hors ligne sur le téléphone demande un lien sécurisé (https://). Le README (en anglais) explique comment l&apos;obtenir, dans sa partie sur la liste du téléphone sans réseau.</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -967,6 +967,10 @@
         <source>The symbol written with prices; empty for your region&apos;s own</source>
         <translation>Le symbole écrit avec les prix ; vide pour celui de votre région</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>CachedRows</name>
@@ -1150,15 +1154,15 @@
     <name>ColumnMapping</name>
     <message>
         <source>&quot;%1&quot; is no CatalogColumn=FileColumn pair, such as ItemName=Item.</source>
-        <translation>« %1 » n’est pas une paire ColonneCatalogue=ColonneFichier, comme ItemName=Item.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une paire ColonneCatalogue=ColonneFichier, comme ItemName=Item.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no catalog column: %2.</source>
-        <translation>« %1 » n’est pas une colonne du catalogue : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une colonne du catalogue&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file has no column &quot;%1&quot;: it has %2.</source>
-        <translation>Le fichier n’a pas de colonne « %1 » : il a %2.</translation>
+        <translation>Le fichier n’a pas de colonne «&#xa0;%1&#xa0;»&#xa0;: il a %2.</translation>
     </message>
     <message>
         <source>Two columns of the file fill %1.</source>
@@ -1352,7 +1356,7 @@ Sinon, toutes les adresses.</translation>
         <source>with --import of a CSV with columns of its own:
 which column is which, as
 &quot;ItemName=Item,QtyToBuy=Quantity&quot;.</source>
-        <translation>avec --import d’un CSV à colonnes propres :
+        <translation>avec --import d’un CSV à colonnes propres&#xa0;:
 quelle colonne est laquelle, par exemple
 &quot;ItemName=Item,QtyToBuy=Quantity&quot;.</translation>
     </message>
@@ -2081,6 +2085,33 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
     </message>
 </context>
 <context>
@@ -2938,7 +2969,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>Say which column is which with --columns, such as:</source>
-        <translation>Indiquez avec --columns quelle colonne est laquelle, par exemple :</translation>
+        <translation>Indiquez avec --columns quelle colonne est laquelle, par exemple&#xa0;:</translation>
     </message>
 </context>
 <context>

@@ -285,13 +285,14 @@ void CItemListCtrl::keepHeadingsWhole(std::array<int, ColumnCount>& widths) cons
     // A heading that a language makes wider than its column's share ("Unidad"
     // where "Unit" fits) takes the room from the columns with the most to
     // spare beyond their own headings; the list's width stays the same.
+    // The heading's text and the header's margins; the sort mark may take
+    // some of that, as it does in English.
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
     std::array<int, ColumnCount> needs{};
     int missing = 0;
     for (std::size_t column = 0; column < needs.size(); ++column) {
-        needs[column] = header()->sectionSizeHint(static_cast<int>(column));
-        if (column == static_cast<std::size_t>(PriceColumn)) {
-            needs[column] = std::max(needs[column], priceColumnWidth());
-        }
+        const QString heading = model()->headerData(static_cast<int>(column), Qt::Horizontal).toString();
+        needs[column] = header()->fontMetrics().horizontalAdvance(heading) + margins;
         if (widths[column] < needs[column]) {
             missing += needs[column] - widths[column];
             widths[column] = needs[column];

@@ -599,7 +599,7 @@ TEST_P(ItemSaveFlowTest, EditOkWithNothingChangedLeavesTheRowAsStored)
 TEST_P(ItemSaveFlowTest, NewItemPickedFromTheListSavesItsEditsWithoutAsking)
 {
     CatalogSeed::write({item(QStringLiteral("Milk"), 2, QStringLiteral("Dairy"), 3, 7),
-                        item(QStringLiteral("Salt"), 0, QStringLiteral("Spices"), -1, 8)});
+                        item(QStringLiteral("Salt"), 0, QStringLiteral("Spices"), 4, 8)});
     MainWindowHarness main;
     withEditor(
         [](CItemDlg& dialog) {

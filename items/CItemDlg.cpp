@@ -97,19 +97,7 @@ void CItemDlg::createControls()
     m_deptCombo = combo("dept", 66, MaxDeptChars);
     m_grid->addRow(1, tr("Dept:"), m_deptCombo, 0);
 
-    auto* coupon = new QHBoxLayout;
-    coupon->setSpacing(DialogUnits::toPixelsX(2));
-    auto* couponPicture = new QLabel(this);
-    couponPicture->setPixmap(ResourceImages::bitmap(214));
-    m_couponCheck = new QCheckBox(this);
-    m_couponCheck->setObjectName(QStringLiteral("coupon"));
-    m_couponCheck->setAccessibleName(tr("Coupon"));
-    m_couponCheck->setToolTip(tr("Coupon"));
-    coupon->addWidget(couponPicture);
-    coupon->addWidget(m_couponCheck);
-    coupon->addStretch();
-    m_grid->addRow(1, tr("Coupon:"), coupon, 2);
-
+    createCouponBox();
     createQuantityControls();
 
     m_storeCombo = combo("store", 40, MaxStoreChars);
@@ -136,6 +124,22 @@ void CItemDlg::createControls()
     connect(m_notesEdit, &QPlainTextEdit::textChanged, this, [this] { limitNotes(); });
 
     createButtons();
+}
+
+void CItemDlg::createCouponBox()
+{
+    auto* coupon = new QHBoxLayout;
+    coupon->setSpacing(DialogUnits::toPixelsX(2));
+    auto* couponPicture = new QLabel(this);
+    couponPicture->setPixmap(ResourceImages::bitmap(214));
+    m_couponCheck = new QCheckBox(this);
+    m_couponCheck->setObjectName(QStringLiteral("coupon"));
+    m_couponCheck->setAccessibleName(tr("Coupon"));
+    m_couponCheck->setToolTip(tr("Coupon"));
+    coupon->addWidget(couponPicture);
+    coupon->addWidget(m_couponCheck);
+    coupon->addStretch();
+    m_grid->addRow(1, tr("Coupon:"), coupon, 2);
 }
 
 void CItemDlg::createNameBox()

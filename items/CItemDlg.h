@@ -131,6 +131,7 @@ private:
     void createControls();
     // Parts of createControls, each in the template's tab order.
     void createNameBox();
+    void createCouponBox();
     void createQuantityControls();
     void createButtons();
     void OnInitDialog();

@@ -58,7 +58,7 @@ public:
         bool fixed = false;
 
         QString name() const;
-        QStringList barcodes;         // the file's codes for the item
+        QStringList barcodes; // the file's codes for the item
     };
     // Asked now and then with the share done (0 to 1); false stops the work.
     using Progress = std::function<bool(double done)>;

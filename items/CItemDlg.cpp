@@ -4,6 +4,7 @@
 #include "controls/CSoundButton.h"
 #include "controls/ComboLists.h"
 #include "items/CBarcodesDlg.h"
+#include "items/CPricesDlg.h"
 #include "items/ItemChoiceBoxes.h"
 #include "items/ItemRow.h"
 #include "platform/Money.h"
@@ -17,7 +18,6 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/catalog/Barcodes.h"
 #include "store/catalog/Catalog.h"
 
 #include <QAbstractItemView>
@@ -212,6 +212,11 @@ void CItemDlg::createButtons()
     place(m_barcodeButton, 1, 88, 36, 14);
     showBarcodeCount();
     connect(m_barcodeButton, &QAbstractButton::clicked, this, [this] { editBarcodes(); });
+    m_pricesButton = new QPushButton(tr("Prices"), this);
+    m_pricesButton->setObjectName(QStringLiteral("pricesButton"));
+    m_pricesButton->setAutoDefault(false);
+    place(m_pricesButton, 115, 88, 32, 14);
+    connect(m_pricesButton, &QAbstractButton::clicked, this, [this] { CPricesDlg::openFor(*this); });
 }
 
 void CItemDlg::showBarcodeCount()
@@ -457,7 +462,7 @@ void CItemDlg::LoadItem(int id)
     }
     rs.Close();
     if (found) {
-        m_barcodes = Barcodes::codesOf(connection, id);
+        ItemRow::takeSideValues(*this, connection, id);
         showBarcodeCount();
         writeValues();
     }

@@ -99,6 +99,10 @@
         <source>Barcode for %1</source>
         <translation>Code-barres pour %1</translation>
     </message>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Magasins les moins chers</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>
@@ -380,29 +384,6 @@
     </message>
 </context>
 <context>
-    <name>CColumnMapDlg</name>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
-        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
-        <translation>Les colonnes de %1 lui sont propres. Indiquez quelle colonne du catalogue chacune remplit :</translation>
-    </message>
-    <message>
-        <source>(not imported)</source>
-        <translation>(non importée)</translation>
-    </message>
-    <message>
-        <source>Column %1</source>
-        <translation>Colonne %1</translation>
-    </message>
-    <message>
-        <source>&amp;Continue</source>
-        <translation>&amp;Continuer</translation>
-    </message>
-</context>
-<context>
     <name>CBarcodeChooserDlg</name>
     <message>
         <source>No item has the barcode %1 yet. Which item is it?</source>
@@ -446,6 +427,64 @@
     <message>
         <source>The barcode %1 belongs to %2. Move it to %3?</source>
         <translation>Le code-barres %1 appartient à %2. Le déplacer vers %3 ?</translation>
+    </message>
+</context>
+<context>
+    <name>CCheapestDlg</name>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Magasins les moins chers</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Now at</source>
+        <translation>Actuellement chez</translation>
+    </message>
+    <message>
+        <source>&amp;Move Ticked Items</source>
+        <translation>&amp;Déplacer les articles cochés</translation>
+    </message>
+    <message>
+        <source>The items could not be moved.</source>
+        <translation>Les articles n’ont pas pu être déplacés.</translation>
+    </message>
+    <message>
+        <source>(no store)</source>
+        <translation>(aucun magasin)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s stores: %1. Split by cheapest: %2. Saves %3.</source>
+        <translation>Magasins actuels : %1. Réparti au moins cher : %2. Économie : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>CColumnMapDlg</name>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>The columns of %1 are its own. Say which catalog column each one fills:</source>
+        <translation>Les colonnes de %1 lui sont propres. Indiquez quelle colonne du catalogue chacune remplit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>(not imported)</source>
+        <translation>(non importée)</translation>
+    </message>
+    <message>
+        <source>Column %1</source>
+        <translation>Colonne %1</translation>
+    </message>
+    <message>
+        <source>&amp;Continue</source>
+        <translation>&amp;Continuer</translation>
     </message>
 </context>
 <context>
@@ -651,6 +690,10 @@
         <source>Codes: %1</source>
         <translation>Codes : %1</translation>
     </message>
+    <message>
+        <source>Prices</source>
+        <translation>Prix</translation>
+    </message>
 </context>
 <context>
     <name>CItemListCtrl</name>
@@ -802,6 +845,41 @@
     <message>
         <source>never</source>
         <translation>jamais</translation>
+    </message>
+</context>
+<context>
+    <name>CPricesDlg</name>
+    <message>
+        <source>Prices of %1</source>
+        <translation>Prix de %1</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Magasin</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+    <message>
+        <source>Lowest (90 days)</source>
+        <translation>Le plus bas (90 jours)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Please enter a price above 0 and up to 9999999.</source>
+        <translation>Veuillez saisir un prix supérieur à 0 et jusqu’à 9999999.</translation>
+    </message>
+    <message>
+        <source>Please name the store the price was seen at.</source>
+        <translation>Veuillez indiquer le magasin où le prix a été vu.</translation>
     </message>
 </context>
 <context>
@@ -1150,15 +1228,15 @@
     <name>ColumnMapping</name>
     <message>
         <source>&quot;%1&quot; is no CatalogColumn=FileColumn pair, such as ItemName=Item.</source>
-        <translation>« %1 » n’est pas une paire ColonneCatalogue=ColonneFichier, comme ItemName=Item.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une paire ColonneCatalogue=ColonneFichier, comme ItemName=Item.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no catalog column: %2.</source>
-        <translation>« %1 » n’est pas une colonne du catalogue : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une colonne du catalogue&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The file has no column &quot;%1&quot;: it has %2.</source>
-        <translation>Le fichier n’a pas de colonne « %1 » : il a %2.</translation>
+        <translation>Le fichier n’a pas de colonne «&#xa0;%1&#xa0;»&#xa0;: il a %2.</translation>
     </message>
     <message>
         <source>Two columns of the file fill %1.</source>
@@ -1352,7 +1430,7 @@ Sinon, toutes les adresses.</translation>
         <source>with --import of a CSV with columns of its own:
 which column is which, as
 &quot;ItemName=Item,QtyToBuy=Quantity&quot;.</source>
-        <translation>avec --import d’un CSV à colonnes propres :
+        <translation>avec --import d’un CSV à colonnes propres&#xa0;:
 quelle colonne est laquelle, par exemple
 &quot;ItemName=Item,QtyToBuy=Quantity&quot;.</translation>
     </message>
@@ -1482,6 +1560,10 @@ quelle colonne est laquelle, par exemple
     <message>
         <source>The command failed: %1</source>
         <translation>La commande a échoué : %1</translation>
+    </message>
+    <message>
+        <source>Cheapest &amp;Stores...</source>
+        <translation>Magasins les moins &amp;chers...</translation>
     </message>
 </context>
 <context>
@@ -2062,6 +2144,39 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>It reads as a sentence, not an item.</source>
         <translation>La ligne est une phrase, pas un article.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceCorrection</name>
+    <message>
+        <source>Please enter a number from 0 to 9999999 as the price.</source>
+        <translation>Veuillez saisir comme prix un nombre de 0 à 9999999.</translation>
+    </message>
+</context>
+<context>
+    <name>PricePoints</name>
+    <message>
+        <source>This catalog keeps no prices per store: it was made by a user who may not add tables to it.</source>
+        <translation>Ce catalogue ne garde pas de prix par magasin : il a été créé par un utilisateur qui ne peut pas y ajouter de tables.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prix ne peut pas être inférieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A price needs the store it was seen at.</source>
+        <translation>Un prix a besoin du magasin où il a été vu.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceTransfer</name>
+    <message>
+        <source>Prices should be a list.</source>
+        <translation>Prices devrait être une liste.</translation>
+    </message>
+    <message>
+        <source>Price %1 needs a store, a price of 0 or more and the time it was seen.</source>
+        <translation>Le prix %1 a besoin d’un magasin, d’un prix de 0 ou plus et du moment où il a été vu.</translation>
     </message>
 </context>
 <context>
@@ -2938,7 +3053,7 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     </message>
     <message>
         <source>Say which column is which with --columns, such as:</source>
-        <translation>Indiquez avec --columns quelle colonne est laquelle, par exemple :</translation>
+        <translation>Indiquez avec --columns quelle colonne est laquelle, par exemple&#xa0;:</translation>
     </message>
 </context>
 <context>

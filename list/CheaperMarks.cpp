@@ -20,12 +20,13 @@ void CheaperMarks::loadFor(CAdoConnection& connection, const std::vector<qint64>
     m_percent = percent;
     std::vector<PricePoint> points;
     try {
-        points = PricePoints::pointsOfItems(connection, ids);
+        points = PricePoints::latestOfItems(connection, ids);
     } catch (const CAdoException&) {
         // The list matters more than its marks.
         return;
     }
-    // The points come by item, then time.
+    // The points come by item, then time; the marks need only each store's
+    // last price.
     auto from = points.begin();
     while (from != points.end()) {
         auto to = from;

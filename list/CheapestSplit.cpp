@@ -13,7 +13,7 @@
 CheapestSplit CheapestSplit::read(CAdoConnection& connection)
 {
     std::unordered_map<qint64, std::vector<PricePoint>> byItem;
-    for (const PricePoint& point : PricePoints::allPoints(connection, true)) {
+    for (const PricePoint& point : PricePoints::latestOfNeeded(connection)) {
         byItem[point.itemId].push_back(point);
     }
     CheapestSplit split;

@@ -25,7 +25,9 @@ const SideTable& table()
         QStringLiteral("CREATE TABLE PricePoints (ID BIGINT NOT NULL PRIMARY KEY, ItemID INTEGER NOT NULL, "
                        "Store %1 NOT NULL, Price DOUBLE PRECISION NOT NULL, Unit %1, SeenAt BIGINT NOT NULL, "
                        "Source %1 NOT NULL)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS PricePointsItemIdx ON PricePoints (ItemID, Store)"));
+        // The newest point of each item and store is read from this index
+        // alone, without the rows of its history.
+        QStringLiteral("CREATE INDEX IF NOT EXISTS PricePointsItemIdx ON PricePoints (ItemID, Store, SeenAt, Price)"));
     return points;
 }
 
@@ -88,6 +90,18 @@ std::vector<PricePoint> readAll(CAdoCommand& select)
     };
     points.erase(std::unique(points.begin(), points.end(), same), points.end());
     return points;
+}
+
+// The newest sound-priced point of each item and store among the items
+// itemFilter picks (a condition on ItemID); ties in time all come, for
+// readAll to settle as it does for every point.
+QString latestSelect(const QString& itemFilter)
+{
+    return QStringLiteral("SELECT p.ID, p.ItemID, p.Store, p.Price, p.Unit, p.SeenAt, p.Source FROM PricePoints p "
+                          "JOIN (SELECT ItemID, Store, MAX(SeenAt) AS Newest FROM PricePoints WHERE Price >= 0 AND ")
+           + itemFilter
+           + QStringLiteral(" GROUP BY ItemID, Store) n ON p.ItemID = n.ItemID AND p.Store = n.Store "
+                            "AND p.SeenAt = n.Newest");
 }
 
 std::vector<SqlValue> rowOf(const CAdoCommand& select)
@@ -213,7 +227,7 @@ std::vector<PricePoint> PricePoints::allPoints(CAdoConnection& connection, bool 
     return readAll(select);
 }
 
-std::vector<PricePoint> PricePoints::pointsOfItems(CAdoConnection& connection, const std::vector<qint64>& ids)
+std::vector<PricePoint> PricePoints::latestOfItems(CAdoConnection& connection, const std::vector<qint64>& ids)
 {
     if (ids.empty() || !tableUsable(connection)) {
         return {};
@@ -222,11 +236,21 @@ std::vector<PricePoint> PricePoints::pointsOfItems(CAdoConnection& connection, c
     for (size_t i = 0; i < ids.size(); ++i) {
         marks << QStringLiteral("?");
     }
-    CAdoCommand select(connection, kSelect + QStringLiteral(" WHERE ItemID IN (") + marks.join(QLatin1Char(','))
-                                       + QLatin1Char(')'));
+    CAdoCommand select(connection,
+                       latestSelect(QStringLiteral("ItemID IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')')));
     for (size_t i = 0; i < ids.size(); ++i) {
         select.bind(static_cast<int>(i) + 1, ids[i]);
     }
+    return readAll(select);
+}
+
+std::vector<PricePoint> PricePoints::latestOfNeeded(CAdoConnection& connection)
+{
+    if (!tableUsable(connection)) {
+        return {};
+    }
+    CAdoCommand select(connection,
+                       latestSelect(QStringLiteral("ItemID IN (SELECT ID FROM ShoppingLists WHERE QtyToBuy > 0)")));
     return readAll(select);
 }
 

@@ -54,8 +54,12 @@ public:
     // Every sound point of the catalog's items, by item then time; only the
     // items whose quantity is above 0 when neededOnly.
     static std::vector<PricePoint> allPoints(CAdoConnection& connection, bool neededOnly);
-    // The sound points of the items of ids, by item then time, in one read.
-    static std::vector<PricePoint> pointsOfItems(CAdoConnection& connection, const std::vector<qint64>& ids);
+    // Of the items of ids, only the newest sound point at each store (the
+    // last price there), by item then time, in one read. A store whose
+    // newest row is damaged by hand has no price here.
+    static std::vector<PricePoint> latestOfItems(CAdoConnection& connection, const std::vector<qint64>& ids);
+    // The same for every item whose quantity is above 0.
+    static std::vector<PricePoint> latestOfNeeded(CAdoConnection& connection);
 
     // Inside action: the points of a deleted item go with it.
     static void dropItem(CAdoConnection& connection, JournalAction& action, qint64 itemId);

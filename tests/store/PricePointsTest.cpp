@@ -120,6 +120,7 @@ TEST_P(PricePointsTest, RowsDamagedByHandAreLeftOutOfEveryRead)
         "(3, 1, 'b-mart', 3.49, 'pkg', 1000, 'edited')", // and again
         "(4, 1, 'C-Mart', -2, 'pkg', 1100, 'shelf')",    "(5, 1, '', 1.99, 'pkg', 1200, 'shelf')",
         "(6, 1, 'D-Mart', 2.49, NULL, 1300, 'what')",
+        "(9, 1, 'B-Mart', -1, 'pkg', 2000, 'shelf')", // newest, yet hides nothing
     };
     for (const char* row : rows) {
         ASSERT_TRUE(CatalogSeed::exec(QStringLiteral("INSERT INTO PricePoints VALUES ") + QString::fromLatin1(row)));
@@ -132,6 +133,8 @@ TEST_P(PricePointsTest, RowsDamagedByHandAreLeftOutOfEveryRead)
     EXPECT_EQ(points(1), (QStringList{"B-Mart:3.49", "D-Mart:2.49"}));
     EXPECT_EQ(PricePoints::allPoints(connection, true).size(), 2U);
     EXPECT_EQ(PricePoints::allPoints(connection, false).size(), 2U);
+    EXPECT_EQ(PricePoints::latestOfItems(connection, {1}).size(), 2U);
+    EXPECT_EQ(PricePoints::latestOfNeeded(connection).size(), 2U);
     // An unknown source reads as an edit; a new point takes a fresh number.
     EXPECT_EQ(PricePoints::pointsOf(connection, 1).back().source, PricePoint::Source::Edited);
     record(1, "C-Mart", 2.0, 1500);

@@ -414,6 +414,12 @@ void CItemListCtrl::mouseDoubleClickEvent(QMouseEvent* event)
     // The second tap is a press too: the row is selected whatever follows.
     selectRow(hit.row());
     m_doubleClickRelease = true;
+    // A store tab's price is corrected where it stands.
+    if (hit.column() == ItemListModel::PriceColumn && (model()->flags(hit) & Qt::ItemIsEditable)) {
+        edit(hit);
+        event->accept();
+        return;
+    }
     // On the mark box the first tap has already marked: a double click there
     // is one action and marks once.
     const bool onMarkBox = event->position().x() < DialogUnits::px(IconTapWidth);

@@ -2,6 +2,8 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QPainter>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <iterator>
@@ -137,12 +139,18 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const
     const Row& row = m_rows[static_cast<size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
+    case Qt::EditRole:
         return row.cells[index.column()];
     case Qt::DecorationRole:
         if (index.column() == 0 && row.image >= 0 && row.image < static_cast<int>(m_stateImages.size())) {
             return m_stateImages[static_cast<size_t>(row.image)];
         }
+        if (index.column() == PriceColumn && !row.cheaper.isEmpty()) {
+            return cheaperMark();
+        }
         return {};
+    case Qt::ToolTipRole:
+        return index.column() == PriceColumn && !row.cheaper.isEmpty() ? QVariant(row.cheaper) : QVariant();
     case Qt::ForegroundRole:
         // Marked rows (already in the basket) are drawn in light grey.
         return row.mark != 0 ? QBrush(QColor(204, 204, 204)) : QBrush(Qt::black);
@@ -151,6 +159,37 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const
     default:
         return {};
     }
+}
+
+Qt::ItemFlags ItemListModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return m_pricesEditable && index.column() == PriceColumn ? flags | Qt::ItemIsEditable : flags;
+}
+
+bool ItemListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role == Qt::EditRole && index.isValid() && isValidRow(index.row()) && index.column() == PriceColumn
+        && m_pricesEditable && value.toString() != m_rows[static_cast<size_t>(index.row())].cells[PriceColumn]) {
+        Q_EMIT priceEntered(index.row(), value.toString());
+    }
+    return false;
+}
+
+const QPixmap& ItemListModel::cheaperMark()
+{
+    // A small green arrow down, drawn once.
+    static const QPixmap mark = [] {
+        QPixmap pixmap(8, 8);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 140, 60));
+        painter.drawPolygon(QPolygonF({QPointF(0, 1), QPointF(8, 1), QPointF(4, 7)}));
+        return pixmap;
+    }();
+    return mark;
 }
 
 QVariant ItemListModel::headerData(int section, Qt::Orientation orientation, int role) const

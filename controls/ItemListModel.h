@@ -24,6 +24,8 @@ public:
     static constexpr int ColumnCount = ListStatement::ColumnCount;
     // Rows read per fetch once the first screen is shown.
     static constexpr int ChunkRows = 1000;
+    // The column whose cell carries the cheaper-elsewhere mark.
+    static constexpr int PriceColumn = 4;
 
     struct Row
     {
@@ -31,6 +33,9 @@ public:
         int id = 0;
         int image = 0;
         int mark = 0;
+        // Where the item is known to be cheaper: the price cell's tip and
+        // mark. Empty for none.
+        QString cheaper;
     };
     // Appends up to limit rows to out; false once it has no more to give
     // (the rows of that last call still count). It is dropped then.
@@ -41,6 +46,12 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The price cells can be edited while prices are editable; what is typed
+    // is handed on by priceEntered, and the cell changes only when its owner
+    // stores it.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    void setPricesEditable(bool on) { m_pricesEditable = on; }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     bool canFetchMore(const QModelIndex& parent) const override;
     void fetchMore(const QModelIndex& parent) override;
@@ -86,11 +97,18 @@ public:
 
     bool isValidRow(int row) const { return row >= 0 && row < static_cast<int>(m_rows.size()); }
 
+    // The mark of a row known to be cheaper elsewhere.
+    static const QPixmap& cheaperMark();
+
+Q_SIGNALS:
+    void priceEntered(int row, const QString& text);
+
 private:
     void changed(int row, int column);
     void fetchChunk(int limit);
 
     std::vector<Row> m_rows;
+    bool m_pricesEditable = false;
     QString m_headings[ColumnCount];
     std::vector<QPixmap> m_stateImages;
     int m_redrawOff = 0;

@@ -13,6 +13,7 @@
 #include "store/catalog/BulkPass.h"
 #include "store/catalog/Catalog.h"
 #include "store/catalog/DistinctNames.h"
+#include "store/catalog/PricePoints.h"
 #include "store/catalog/StoreWalks.h"
 #include "store/journal/JournalAction.h"
 
@@ -224,6 +225,9 @@ long CRenameDlg::renameAll(CAdoConnection& connection, const QString& column, co
     StoreWalks::carryRename(connection, action,
                             column == kDeptColumn ? StoreWalks::Column::Dept : StoreWalks::Column::Store, oldName,
                             newName);
+    if (column != kDeptColumn) {
+        PricePoints::carryRename(connection, action, oldName, newName);
+    }
     action.commit();
     return count;
 }

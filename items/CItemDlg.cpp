@@ -4,6 +4,7 @@
 #include "controls/CSoundButton.h"
 #include "controls/ComboLists.h"
 #include "items/CBarcodesDlg.h"
+#include "items/CPricesDlg.h"
 #include "items/ItemChoiceBoxes.h"
 #include "items/ItemRow.h"
 #include "platform/Money.h"
@@ -18,7 +19,6 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/catalog/Barcodes.h"
 #include "store/catalog/Catalog.h"
 
 #include <QAbstractItemView>
@@ -207,9 +207,13 @@ void CItemDlg::createButtons()
     m_barcodeButton->setObjectName(QStringLiteral("barcodes"));
     m_barcodeButton->setAutoDefault(false);
     showBarcodeCount();
+    m_pricesButton = new QPushButton(tr("Prices"), this);
+    m_pricesButton->setObjectName(QStringLiteral("pricesButton"));
+    m_pricesButton->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(DialogUnits::toPixelsX(2));
-    for (QPushButton* button : std::initializer_list<QPushButton*>{m_barcodeButton, m_okButton, m_cancelButton}) {
+    for (QPushButton* button :
+         std::initializer_list<QPushButton*>{m_barcodeButton, m_pricesButton, m_okButton, m_cancelButton}) {
         button->setMinimumSize(DialogUnits::toPixelsX(35), DialogUnits::toPixelsY(14));
         buttons->addWidget(button);
     }
@@ -222,6 +226,7 @@ void CItemDlg::createButtons()
     connect(m_okButton, &QAbstractButton::clicked, this, [this] { OnOK(); });
     connect(m_cancelButton, &QAbstractButton::clicked, this, [this] { OnCancel(); });
     connect(m_barcodeButton, &QAbstractButton::clicked, this, [this] { editBarcodes(); });
+    connect(m_pricesButton, &QAbstractButton::clicked, this, [this] { CPricesDlg::openFor(*this); });
 }
 
 void CItemDlg::showBarcodeCount()
@@ -467,7 +472,7 @@ void CItemDlg::LoadItem(int id)
     rs.Close();
     if (found) {
         m_pickedName = m_itemName;
-        m_barcodes = Barcodes::codesOf(connection, id);
+        ItemRow::takeSideValues(*this, connection, id);
         showBarcodeCount();
         writeValues();
     }

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "controls/DeptComboBox.h"
+#include "store/catalog/PricePoint.h"
 
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 class CSoundButton;
 class QCheckBox;
@@ -57,6 +60,10 @@ public:
     bool m_dropOnOpen = false;
     // The item's barcodes (their keys); the caller keeps them with the item.
     QStringList m_barcodes;
+    // The item's prices seen so far (oldest first), and those the user added
+    // in this run; the caller keeps the added ones with the item.
+    std::vector<PricePoint> m_pricePoints;
+    std::vector<PricePoint> m_newPrices;
     // The ID the New Item flow last reserved: the data of a typed name that
     // the fill adds to the item list because the catalog does not hold it.
     int m_reservedId = 0;
@@ -121,6 +128,8 @@ public:
     QPushButton& barcodeButton() const { return *m_barcodeButton; }
     // The barcodes dialog, opened by the barcode button.
     void editBarcodes();
+    // Opens the prices dialog (CPricesDlg::openFor).
+    QPushButton& pricesButton() const { return *m_pricesButton; }
 
     void done(int result) override;
 
@@ -159,6 +168,7 @@ private:
     CSoundButton* m_okButton = nullptr;
     CSoundButton* m_cancelButton = nullptr;
     QPushButton* m_barcodeButton = nullptr;
+    QPushButton* m_pricesButton = nullptr;
     void showBarcodeCount();
 
     // The texts of the boxes that hold a value, in writeValues' order.

@@ -3,6 +3,8 @@
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoRecordset.h"
+#include "store/catalog/Barcodes.h"
+#include "store/catalog/PricePoints.h"
 
 #include <utility>
 
@@ -143,6 +145,33 @@ void ItemRow::writeChanged(CAdoRecordset& rs, const CItemDlg::Values& now, const
     }
     if (now.price != read.price) {
         rs.GetField(WPrice).SetDouble(now.price);
+    }
+}
+
+void ItemRow::takeSideValues(CItemDlg& dialog, CAdoConnection& connection, qint64 id)
+{
+    dialog.m_barcodes = Barcodes::codesOf(connection, id);
+    dialog.m_pricePoints = PricePoints::pointsOf(connection, id);
+}
+
+double ItemRow::writablePrice(CAdoRecordset& rs)
+{
+    return TextNumbers::toDouble(rs.GetField(WPrice).GetText());
+}
+
+void ItemRow::notePrices(CAdoConnection& connection, JournalAction& action, qint64 id, const CItemDlg& dialog,
+                         double before)
+{
+    PricePoint point;
+    point.itemId = id;
+    point.store = dialog.m_store;
+    point.unit = dialog.m_unit;
+    point.price = dialog.m_price;
+    point.source = PricePoint::Source::Edited;
+    PricePoints::noteChange(connection, action, point, before);
+    for (PricePoint added : dialog.m_newPrices) {
+        added.itemId = id;
+        PricePoints::record(connection, action, added);
     }
 }
 

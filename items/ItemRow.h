@@ -9,6 +9,7 @@
 
 class CAdoConnection;
 class CAdoRecordset;
+class JournalAction;
 
 // One catalog item's row as the item editor reads and writes it: the
 // statements that find it by its name or its ID (both bound as the one
@@ -35,6 +36,9 @@ public:
     // The editor's values from the current row of a select above.
     static CItemDlg::Values values(CAdoRecordset& rs);
     static void take(CItemDlg& dialog, CAdoRecordset& rs);
+    // What the editor shows of item id from the tables beside the catalog:
+    // its barcodes and its prices seen.
+    static void takeSideValues(CItemDlg& dialog, CAdoConnection& connection, qint64 id);
     // The name of item id; empty when there is no such item. Raises
     // CAdoException when the catalog cannot be read.
     static QString nameOf(CAdoConnection& connection, qint64 id);
@@ -45,4 +49,12 @@ public:
     // read with. A value the user left alone is not written back through
     // conversions that could change it (a price read as text, a coupon of -1).
     static void writeChanged(CAdoRecordset& rs, const CItemDlg::Values& now, const CItemDlg::Values& read);
+    // The price of a writable row, as the editor reads it.
+    static double writablePrice(CAdoRecordset& rs);
+
+    // Inside action: item id's price at its store, as the editor has it and
+    // before as before, goes into the price book when it changed; so do the
+    // prices the user added in the editor.
+    static void notePrices(CAdoConnection& connection, JournalAction& action, qint64 id, const CItemDlg& dialog,
+                           double before);
 };

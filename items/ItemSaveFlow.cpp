@@ -167,7 +167,7 @@ void ItemSaveFlow::NewItem(const QString& name, const QStringList& barcodes)
             dialog.m_dropOnOpen = true;
         } else {
             ItemRow::take(dialog, rs);
-            dialog.m_barcodes = Barcodes::codesOf(m_window.connection(), rs.GetField(0).GetLong());
+            ItemRow::takeSideValues(dialog, m_window.connection(), rs.GetField(0).GetLong());
             dialog.m_dropOnOpen = false;
         }
     }
@@ -214,12 +214,14 @@ void ItemSaveFlow::writeNewItem(const CItemDlg& dialog, int reserved, bool exist
         CAdoRecordset rs;
         openOrRaise(rs, ItemRow::writableByName(), CAdoRecordset::adOpenKeyset, {SqlValue::text(dialog.m_itemName)});
         qint64 id = reserved;
+        double priceBefore = 0.0;
         if (rs.IsEOF()) {
             action.watch(reserved);
             inserted = connection.Execute(ItemRow::insertSql(), ItemRow::insertValues(reserved, dialog));
         } else {
             id = rs.GetField(0).GetLong();
             action.watch(id);
+            priceBefore = ItemRow::writablePrice(rs);
             ItemRow::write(rs, dialog);
             rs.Update();
         }
@@ -231,6 +233,7 @@ void ItemSaveFlow::writeNewItem(const CItemDlg& dialog, int reserved, bool exist
             for (const QString& code : dialog.m_barcodes) {
                 Barcodes::attach(connection, action, Barcode::parse(code), id);
             }
+            ItemRow::notePrices(connection, action, id, dialog, priceBefore);
             action.commit();
         }
     }
@@ -320,7 +323,7 @@ void ItemSaveFlow::EditItem()
             dialog.m_dropOnOpen = false;
         }
     }
-    dialog.m_barcodes = Barcodes::codesOf(connection, id);
+    ItemRow::takeSideValues(dialog, connection, id);
     const QStringList codesBefore = dialog.m_barcodes;
 
     const CItemDlg::Values before = dialog.values();
@@ -330,7 +333,8 @@ void ItemSaveFlow::EditItem()
         dialog.keepUntouchedValues();
     }
     // OK with nothing changed leaves the row as it is, byte for byte.
-    if (result != QDialog::Accepted || (dialog.values() == before && dialog.m_barcodes == codesBefore)) {
+    if (result != QDialog::Accepted
+        || (dialog.values() == before && dialog.m_barcodes == codesBefore && dialog.m_newPrices.empty())) {
         m_window.RedrawSummary();
         return;
     }
@@ -351,6 +355,9 @@ void ItemSaveFlow::EditItem()
         rs.Close();
         if (!gone && dialog.m_barcodes != codesBefore) {
             Barcodes::setCodes(connection, action, id, dialog.m_barcodes);
+        }
+        if (!gone) {
+            ItemRow::notePrices(connection, action, id, dialog, before.price);
         }
         action.commit();
     }

@@ -10,6 +10,7 @@
 #include "store/access/SqlValue.h"
 #include "store/catalog/Barcodes.h"
 #include "store/catalog/BulkPass.h"
+#include "store/catalog/PricePoints.h"
 #include "store/journal/JournalAction.h"
 
 #include <QCoreApplication>
@@ -137,8 +138,9 @@ void ListCommands::DeleteItem()
         deleted = connection.Execute(QStringLiteral("DELETE FROM ShoppingLists WHERE ID = ?"),
                                      {SqlValue::integer(list.itemData(row))});
         if (deleted) {
-            // Its barcodes go with it, and come back with it on Undo.
+            // Its barcodes and prices go with it, and come back with it on Undo.
             Barcodes::dropItem(connection, action, list.itemData(row));
+            PricePoints::dropItem(connection, action, list.itemData(row));
             action.commit();
         }
     } catch (const CAdoException&) {

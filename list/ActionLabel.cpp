@@ -29,6 +29,7 @@ constexpr Pattern kPatterns[] = {
     {QT_TRANSLATE_NOOP("ActionLabel", "Edit Item: %1"), false},
     {QT_TRANSLATE_NOOP("ActionLabel", "Delete Item: %1"), false},
     {QT_TRANSLATE_NOOP("ActionLabel", "Barcode for %1"), false},
+    {QT_TRANSLATE_NOOP("ActionLabel", "Cheapest Stores"), false},
     {QT_TRANSLATE_NOOP("ActionLabel", "Add one: %1"), false},
     {QT_TRANSLATE_NOOP("ActionLabel", "Subtract one: %1"), false},
     {QT_TRANSLATE_NOOP("ActionLabel", "Quantity %1: %2"), true},

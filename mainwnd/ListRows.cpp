@@ -2,14 +2,17 @@
 
 #include "controls/CItemListCtrl.h"
 #include "controls/ItemListModel.h"
+#include "list/CheaperMarks.h"
 #include "list/ListStatement.h"
 #include "list/ListWalk.h"
 #include "list/ViewState.h"
 #include "platform/Money.h"
 #include "platform/TextNumbers.h"
 #include "platform/widgets/MessageService.h"
+#include "store/access/CAdoConnection.h"
 #include "store/access/CAdoField.h"
 #include "store/access/CAdoRecordset.h"
+#include "store/catalog/PricePoints.h"
 
 #include <QPointer>
 
@@ -41,7 +44,7 @@ int intOf(CAdoField& field)
 
 // The row under the cursor as the list shows it: the need view's price
 // column is quantity times price, a store view's the price alone.
-ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
+ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores, double& price)
 {
     ItemListModel::Row row;
     row.cells[0] = rs.GetField(0).GetText();
@@ -69,12 +72,28 @@ ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
     }
     row.cells[2] = rs.GetField(3).GetText();
     row.cells[3] = rs.GetField(4).GetText();
-    const double price = TextNumbers::toDouble(rs.GetField(5).GetText());
+    price = TextNumbers::toDouble(rs.GetField(5).GetText());
     const double value = allStores ? quantity * price : price;
     if (value != 0.0) {
         row.cells[4] = Money::cell(value);
     }
     return row;
+}
+
+// The need view's marks of the rows from first on, read for them at once.
+void markCheaper(CAdoConnection& connection, std::vector<ItemListModel::Row>& rows, size_t first,
+                 const std::vector<double>& prices, double percent)
+{
+    std::vector<qint64> ids;
+    for (size_t i = first; i < rows.size(); ++i) {
+        ids.push_back(rows[i].id);
+    }
+    CheaperMarks marks;
+    marks.loadFor(connection, ids, percent);
+    for (size_t i = first; i < rows.size() && !marks.empty(); ++i) {
+        ItemListModel::Row& row = rows[i];
+        row.cheaper = marks.tipFor(row.id, row.cells[3], prices[i - first], row.cells[2]);
+    }
 }
 
 // How many rows fill the list's screen, with some to spare.
@@ -97,10 +116,13 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
         ~RedrawOn() { list.setRedraw(true); }
     } redrawOn{list};
     list.deleteAllItems();
+    list.items().setPricesEditable(!allStores);
 
     std::vector<SqlValue> values;
     // A store sorted by department runs in that store's own walk.
     const QString sql = ListStatement::compose(view, &values, false, ListWalk::of(connection, view));
+    // The need view marks the items cheaper elsewhere, by this much.
+    const double percent = allStores && PricePoints::tableUsable(connection) ? CheaperMarks::percentSetting() : -1.0;
     auto rs = std::make_shared<CAdoRecordset>();
     if (!rs->Open(sql, values, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
         MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);
@@ -109,11 +131,19 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
     // The rest of the rows are read as the list asks for them, from the
     // same statement; it ends with the last row or a failure.
     QPointer<QWidget> owner(parent);
-    ItemListModel::RowFeed feed = [rs, allStores, owner](std::vector<ItemListModel::Row>& out, int limit) {
+    CAdoConnection* from = &connection;
+    ItemListModel::RowFeed feed = [rs, allStores, owner, from, percent](std::vector<ItemListModel::Row>& out,
+                                                                        int limit) {
         try {
+            const size_t first = out.size();
+            std::vector<double> prices;
             for (int i = 0; i < limit && !rs->IsEOF(); ++i) {
-                out.push_back(readRow(*rs, allStores));
+                prices.push_back(0.0);
+                out.push_back(readRow(*rs, allStores, prices.back()));
                 rs->MoveNext();
+            }
+            if (percent >= 0.0) {
+                markCheaper(*from, out, first, prices, percent);
             }
             if (!rs->IsEOF()) {
                 return true;

@@ -4,8 +4,10 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "controls/DeptComboBox.h"
+#include "controls/ItemListModel.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CArrangeDlg.h"
+#include "dialogs/CCheapestDlg.h"
 #include "dialogs/CHelpDlg.h"
 #include "dialogs/CPhoneListDlg.h"
 #include "dialogs/CRenameDlg.h"
@@ -14,6 +16,7 @@
 #include "dialogs/UndoCommands.h"
 #include "items/ItemSaveFlow.h"
 #include "items/ListCommands.h"
+#include "items/PriceCorrection.h"
 #include "items/QuantityCommands.h"
 #include "mainwnd/CMainDlg.h"
 #include "mainwnd/MainButtons.h"
@@ -152,6 +155,12 @@ void MainWindowSetup::setupRoutes()
     window->setRoute(CommandId::ClearMarked, [window] { ListCommands(*window).ClearMarked(); });
     window->setRoute(CommandId::ArrangeDepartments, [window] { CArrangeDlg::run(*window); });
     window->setRoute(CommandId::Rename, [window] { CRenameDlg::run(*window); });
+    window->setRoute(CommandId::CheapestStores, [window] { CCheapestDlg::run(*window); });
+    // A price corrected in a store tab's cell.
+    QObject::connect(&window->m_list->items(), &ItemListModel::priceEntered, window,
+                     [window](int row, const QString& text) {
+                         window->runGuarded([window, row, text] { PriceCorrection(*window).correct(row, text); });
+                     });
     window->setRoute(CommandId::CopyList, [window] { ListCopier(*window).CopyList(); });
     window->setRoute(CommandId::CopyChecklist, [window] { ListCopier(*window).CopyChecklist(); });
     window->setRoute(CommandId::PasteList, [window] { TransferCommands(*window).PasteList(); });

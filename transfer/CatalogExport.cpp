@@ -3,6 +3,7 @@
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/Barcodes.h"
+#include "store/catalog/PricePoints.h"
 #include "transfer/CsvTransfer.h"
 #include "transfer/JsonTransfer.h"
 #include "transfer/TransferColumns.h"
@@ -10,6 +11,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
+
+#include <unordered_map>
 
 namespace
 {
@@ -25,6 +28,16 @@ QHash<qint64, QStringList> barcodesByItem(CAdoConnection& connection)
         codes[select.value(0).toInteger()] << select.value(1).toText();
     }
     return codes;
+}
+
+// Every item's price points, in one read.
+std::unordered_map<qint64, std::vector<PricePoint>> pricesByItem(CAdoConnection& connection)
+{
+    std::unordered_map<qint64, std::vector<PricePoint>> prices;
+    for (const PricePoint& point : PricePoints::allPoints(connection, false)) {
+        prices[point.itemId].push_back(point);
+    }
+    return prices;
 }
 } // namespace
 
@@ -43,6 +56,8 @@ QByteArray CatalogExport::render(CAdoConnection& connection, Format format, long
     std::vector<SqlValue> row(TransferColumns::Count);
     const QHash<qint64, QStringList> codes =
         format == Format::Json ? barcodesByItem(connection) : QHash<qint64, QStringList>();
+    const std::unordered_map<qint64, std::vector<PricePoint>> prices =
+        format == Format::Json ? pricesByItem(connection) : std::unordered_map<qint64, std::vector<PricePoint>>();
     while (select.next()) {
         for (int column = 0; column < TransferColumns::Count; ++column) {
             row[static_cast<size_t>(column)] = select.value(column);
@@ -51,9 +66,10 @@ QByteArray CatalogExport::render(CAdoConnection& connection, Format format, long
             CsvTransfer::appendRow(row, out);
         } else {
             const SqlValue& id = row[TransferColumns::Id];
-            JsonTransfer::appendItem(row, items == 0, out,
-                                     id.type() == SqlValue::Type::Integer ? codes.value(id.toInteger())
-                                                                          : QStringList());
+            const bool keyed = id.type() == SqlValue::Type::Integer;
+            const auto pricesAt = keyed ? prices.find(id.toInteger()) : prices.end();
+            JsonTransfer::appendItem(row, items == 0, out, keyed ? codes.value(id.toInteger()) : QStringList(),
+                                     pricesAt != prices.end() ? pricesAt->second : std::vector<PricePoint>());
         }
         ++items;
     }

@@ -8,6 +8,7 @@
 #include "store/catalog/Barcodes.h"
 #include "store/journal/JournalAction.h"
 #include "store/journal/RowChange.h"
+#include "transfer/PriceTransfer.h"
 #include "transfer/PurchaseUnits.h"
 
 #include <QHash>
@@ -181,6 +182,7 @@ void ImportPlan::planNew(const TransferRecord& record, const Options& options, C
     Item item;
     item.line = record.line;
     item.barcodes = record.barcodes;
+    item.prices = record.prices;
     item.after = {SqlValue(),
                   SqlValue(),
                   SqlValue::integer(0),
@@ -221,6 +223,7 @@ bool ImportPlan::planExisting(const TransferRecord& record, const Options& optio
     Item item;
     item.line = record.line;
     item.barcodes = record.barcodes;
+    item.prices = record.prices;
     item.before = row;
     item.after = row;
     TransferRecord taken = record;
@@ -462,6 +465,11 @@ bool ImportPlan::apply(CAdoConnection& connection, const QString& sourceName, co
         }
     }
     attachBarcodes(connection, action);
+    for (const Item& item : m_items) {
+        if (item.chosen || item.kind != Item::Kind::New) {
+            PriceTransfer::keep(connection, action, item.after[Col::Id].toInteger(), item.prices);
+        }
+    }
     action.commit();
     return true;
 }

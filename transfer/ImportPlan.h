@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/catalog/PricePoint.h"
 #include "transfer/TransferFile.h"
 
 #include <QCoreApplication>
@@ -58,7 +59,8 @@ public:
         bool fixed = false;
 
         QString name() const;
-        QStringList barcodes; // the file's codes for the item
+        QStringList barcodes;           // the file's codes for the item
+        std::vector<PricePoint> prices; // and its prices seen
     };
     // Asked now and then with the share done (0 to 1); false stops the work.
     using Progress = std::function<bool(double done)>;

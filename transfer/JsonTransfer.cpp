@@ -1,6 +1,7 @@
 #include "transfer/JsonTransfer.h"
 
 #include "store/catalog/Barcode.h"
+#include "transfer/PriceTransfer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -168,7 +169,7 @@ QByteArray JsonTransfer::begin()
 }
 
 void JsonTransfer::appendItem(const std::vector<SqlValue>& row, bool first, QByteArray& out,
-                              const QStringList& barcodes)
+                              const QStringList& barcodes, const std::vector<PricePoint>& prices)
 {
     out += first ? "{" : ",\n{";
     for (int column = 0; column < TransferColumns::Count; ++column) {
@@ -186,6 +187,7 @@ void JsonTransfer::appendItem(const std::vector<SqlValue>& row, bool first, QByt
         }
         out += ']';
     }
+    PriceTransfer::append(prices, out);
     out += '}';
 }
 
@@ -224,6 +226,9 @@ void JsonTransfer::read(const QByteArray& utf8, TransferFile& file)
         }
         const QJsonObject item = items.at(i).toObject();
         QString reason = readBarcodes(item.value(QStringLiteral("Barcodes")), record.barcodes);
+        if (reason.isEmpty()) {
+            reason = PriceTransfer::read(item.value(QStringLiteral("Prices")), record.prices);
+        }
         for (auto at = item.begin(); at != item.end() && reason.isEmpty(); ++at) {
             const int column = TransferColumns::find(at.key());
             if (column < 0) {

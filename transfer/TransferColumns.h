@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/access/SqlValue.h"
+#include "store/catalog/PricePoint.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -8,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 // The catalog's columns as files carry them: their names (the header of a
 // CSV file, the keys of a JSON item), what each holds, and the check that
@@ -76,6 +78,8 @@ struct TransferRecord
     bool doubtFinal = false;
     // The item's barcodes, each a valid code's key (a JSON file's only).
     QStringList barcodes;
+    // The item's price points (a JSON file's only).
+    std::vector<PricePoint> prices;
 
     bool has(int column) const { return values[static_cast<size_t>(column)].has_value(); }
     const SqlValue& at(int column) const { return *values[static_cast<size_t>(column)]; }

@@ -99,6 +99,10 @@
         <source>Barcode for %1</source>
         <translation>Strichcode für %1</translation>
     </message>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Günstigste Läden</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>
@@ -426,6 +430,41 @@
     </message>
 </context>
 <context>
+    <name>CCheapestDlg</name>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Günstigste Läden</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Now at</source>
+        <translation>Bisher bei</translation>
+    </message>
+    <message>
+        <source>&amp;Move Ticked Items</source>
+        <translation>Angehakte &amp;verschieben</translation>
+    </message>
+    <message>
+        <source>The items could not be moved.</source>
+        <translation>Die Artikel konnten nicht verschoben werden.</translation>
+    </message>
+    <message>
+        <source>(no store)</source>
+        <translation>(kein Laden)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s stores: %1. Split by cheapest: %2. Saves %3.</source>
+        <translation>Bei den bisherigen Läden: %1. Aufgeteilt nach dem günstigsten: %2. Ersparnis: %3.</translation>
+    </message>
+</context>
+<context>
     <name>CColumnMapDlg</name>
     <message>
         <source>Import</source>
@@ -658,6 +697,10 @@
         <source>Codes: %1</source>
         <translation>Codes: %1</translation>
     </message>
+    <message>
+        <source>Prices</source>
+        <translation>Preise</translation>
+    </message>
 </context>
 <context>
     <name>CItemListCtrl</name>
@@ -809,6 +852,41 @@
     <message>
         <source>never</source>
         <translation>nie</translation>
+    </message>
+</context>
+<context>
+    <name>CPricesDlg</name>
+    <message>
+        <source>Prices of %1</source>
+        <translation>Preise von %1</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message>
+        <source>Lowest (90 days)</source>
+        <translation>Tiefster (90 Tage)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Please enter a price above 0 and up to 9999999.</source>
+        <translation>Bitte einen Preis über 0 und bis 9999999 eingeben.</translation>
+    </message>
+    <message>
+        <source>Please name the store the price was seen at.</source>
+        <translation>Bitte den Laden angeben, in dem der Preis gesehen wurde.</translation>
     </message>
 </context>
 <context>
@@ -1496,6 +1574,10 @@ welche Spalte welche ist, etwa
         <source>The command failed: %1</source>
         <translation>Der Befehl ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>Cheapest &amp;Stores...</source>
+        <translation>Günstigste &amp;Läden...</translation>
+    </message>
 </context>
 <context>
     <name>CsvTransfer</name>
@@ -2082,6 +2164,39 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>It reads as a sentence, not an item.</source>
         <translation>Die Zeile ist ein Satz, kein Artikel.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceCorrection</name>
+    <message>
+        <source>Please enter a number from 0 to 9999999 as the price.</source>
+        <translation>Bitte als Preis eine Zahl von 0 bis 9999999 eingeben.</translation>
+    </message>
+</context>
+<context>
+    <name>PricePoints</name>
+    <message>
+        <source>This catalog keeps no prices per store: it was made by a user who may not add tables to it.</source>
+        <translation>Dieser Katalog führt keine Preise je Laden: Er wurde von einem Benutzer angelegt, der ihm keine Tabellen hinzufügen darf.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Ein Preis kann nicht unter null liegen.</translation>
+    </message>
+    <message>
+        <source>A price needs the store it was seen at.</source>
+        <translation>Ein Preis braucht den Laden, in dem er gesehen wurde.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceTransfer</name>
+    <message>
+        <source>Prices should be a list.</source>
+        <translation>Prices sollte eine Liste sein.</translation>
+    </message>
+    <message>
+        <source>Price %1 needs a store, a price of 0 or more and the time it was seen.</source>
+        <translation>Preis %1 braucht einen Laden, einen Preis von 0 oder mehr und den Zeitpunkt, an dem er gesehen wurde.</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,10 @@
         <source>Barcode for %1</source>
         <translation>Código de barras para %1</translation>
     </message>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Tiendas más baratas</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>
@@ -426,6 +430,41 @@
     </message>
 </context>
 <context>
+    <name>CCheapestDlg</name>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Tiendas más baratas</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artículo</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Precio</translation>
+    </message>
+    <message>
+        <source>Now at</source>
+        <translation>Ahora en</translation>
+    </message>
+    <message>
+        <source>&amp;Move Ticked Items</source>
+        <translation>&amp;Mover los marcados</translation>
+    </message>
+    <message>
+        <source>The items could not be moved.</source>
+        <translation>No se pudieron mover los artículos.</translation>
+    </message>
+    <message>
+        <source>(no store)</source>
+        <translation>(sin tienda)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s stores: %1. Split by cheapest: %2. Saves %3.</source>
+        <translation>Tiendas actuales: %1. Repartido por la más barata: %2. Ahorro: %3.</translation>
+    </message>
+</context>
+<context>
     <name>CColumnMapDlg</name>
     <message>
         <source>Import</source>
@@ -658,6 +697,10 @@
         <source>Codes: %1</source>
         <translation>Códigos: %1</translation>
     </message>
+    <message>
+        <source>Prices</source>
+        <translation>Precios</translation>
+    </message>
 </context>
 <context>
     <name>CItemListCtrl</name>
@@ -809,6 +852,41 @@
     <message>
         <source>never</source>
         <translation>nunca</translation>
+    </message>
+</context>
+<context>
+    <name>CPricesDlg</name>
+    <message>
+        <source>Prices of %1</source>
+        <translation>Precios de %1</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Tienda</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Último</translation>
+    </message>
+    <message>
+        <source>Lowest (90 days)</source>
+        <translation>Mínimo (90 días)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message>
+        <source>Please enter a price above 0 and up to 9999999.</source>
+        <translation>Introduzca un precio mayor que 0 y hasta 9999999.</translation>
+    </message>
+    <message>
+        <source>Please name the store the price was seen at.</source>
+        <translation>Indique la tienda donde se vio el precio.</translation>
     </message>
 </context>
 <context>
@@ -1491,6 +1569,10 @@ qué columna es cada una, por ejemplo
         <source>The command failed: %1</source>
         <translation>La orden ha fallado: %1</translation>
     </message>
+    <message>
+        <source>Cheapest &amp;Stores...</source>
+        <translation>&amp;Tiendas más baratas...</translation>
+    </message>
 </context>
 <context>
     <name>CsvTransfer</name>
@@ -2077,6 +2159,39 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>It reads as a sentence, not an item.</source>
         <translation>La línea es una frase, no un artículo.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceCorrection</name>
+    <message>
+        <source>Please enter a number from 0 to 9999999 as the price.</source>
+        <translation>Introduzca como precio un número de 0 a 9999999.</translation>
+    </message>
+</context>
+<context>
+    <name>PricePoints</name>
+    <message>
+        <source>This catalog keeps no prices per store: it was made by a user who may not add tables to it.</source>
+        <translation>Este catálogo no guarda precios por tienda: lo creó un usuario que no puede añadirle tablas.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un precio no puede ser menor que cero.</translation>
+    </message>
+    <message>
+        <source>A price needs the store it was seen at.</source>
+        <translation>Un precio necesita la tienda donde se vio.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceTransfer</name>
+    <message>
+        <source>Prices should be a list.</source>
+        <translation>Prices debería ser una lista.</translation>
+    </message>
+    <message>
+        <source>Price %1 needs a store, a price of 0 or more and the time it was seen.</source>
+        <translation>El precio %1 necesita una tienda, un precio de 0 o más y el momento en que se vio.</translation>
     </message>
 </context>
 <context>

@@ -99,6 +99,10 @@
         <source>Barcode for %1</source>
         <translation>Code-barres pour %1</translation>
     </message>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Magasins les moins chers</translation>
+    </message>
 </context>
 <context>
     <name>AppState</name>
@@ -426,6 +430,41 @@
     </message>
 </context>
 <context>
+    <name>CCheapestDlg</name>
+    <message>
+        <source>Cheapest Stores</source>
+        <translation>Magasins les moins chers</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Now at</source>
+        <translation>Actuellement chez</translation>
+    </message>
+    <message>
+        <source>&amp;Move Ticked Items</source>
+        <translation>&amp;Déplacer les articles cochés</translation>
+    </message>
+    <message>
+        <source>The items could not be moved.</source>
+        <translation>Les articles n’ont pas pu être déplacés.</translation>
+    </message>
+    <message>
+        <source>(no store)</source>
+        <translation>(aucun magasin)</translation>
+    </message>
+    <message>
+        <source>Today&apos;s stores: %1. Split by cheapest: %2. Saves %3.</source>
+        <translation>Magasins actuels : %1. Réparti au moins cher : %2. Économie : %3.</translation>
+    </message>
+</context>
+<context>
     <name>CColumnMapDlg</name>
     <message>
         <source>Import</source>
@@ -658,6 +697,10 @@
         <source>Codes: %1</source>
         <translation>Codes : %1</translation>
     </message>
+    <message>
+        <source>Prices</source>
+        <translation>Prix</translation>
+    </message>
 </context>
 <context>
     <name>CItemListCtrl</name>
@@ -809,6 +852,41 @@
     <message>
         <source>never</source>
         <translation>jamais</translation>
+    </message>
+</context>
+<context>
+    <name>CPricesDlg</name>
+    <message>
+        <source>Prices of %1</source>
+        <translation>Prix de %1</translation>
+    </message>
+    <message>
+        <source>Store</source>
+        <translation>Magasin</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Dernier</translation>
+    </message>
+    <message>
+        <source>Lowest (90 days)</source>
+        <translation>Le plus bas (90 jours)</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Please enter a price above 0 and up to 9999999.</source>
+        <translation>Veuillez saisir un prix supérieur à 0 et jusqu’à 9999999.</translation>
+    </message>
+    <message>
+        <source>Please name the store the price was seen at.</source>
+        <translation>Veuillez indiquer le magasin où le prix a été vu.</translation>
     </message>
 </context>
 <context>
@@ -1494,6 +1572,10 @@ quelle colonne est laquelle, par exemple
         <source>The command failed: %1</source>
         <translation>La commande a échoué : %1</translation>
     </message>
+    <message>
+        <source>Cheapest &amp;Stores...</source>
+        <translation>Magasins les moins &amp;chers...</translation>
+    </message>
 </context>
 <context>
     <name>CsvTransfer</name>
@@ -2080,6 +2162,39 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>It reads as a sentence, not an item.</source>
         <translation>La ligne est une phrase, pas un article.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceCorrection</name>
+    <message>
+        <source>Please enter a number from 0 to 9999999 as the price.</source>
+        <translation>Veuillez saisir comme prix un nombre de 0 à 9999999.</translation>
+    </message>
+</context>
+<context>
+    <name>PricePoints</name>
+    <message>
+        <source>This catalog keeps no prices per store: it was made by a user who may not add tables to it.</source>
+        <translation>Ce catalogue ne garde pas de prix par magasin : il a été créé par un utilisateur qui ne peut pas y ajouter de tables.</translation>
+    </message>
+    <message>
+        <source>A price cannot be below zero.</source>
+        <translation>Un prix ne peut pas être inférieur à zéro.</translation>
+    </message>
+    <message>
+        <source>A price needs the store it was seen at.</source>
+        <translation>Un prix a besoin du magasin où il a été vu.</translation>
+    </message>
+</context>
+<context>
+    <name>PriceTransfer</name>
+    <message>
+        <source>Prices should be a list.</source>
+        <translation>Prices devrait être une liste.</translation>
+    </message>
+    <message>
+        <source>Price %1 needs a store, a price of 0 or more and the time it was seen.</source>
+        <translation>Le prix %1 a besoin d’un magasin, d’un prix de 0 ou plus et du moment où il a été vu.</translation>
     </message>
 </context>
 <context>

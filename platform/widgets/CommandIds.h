@@ -33,6 +33,7 @@ constexpr int Export = 32830;
 constexpr int Import = 32831;
 constexpr int PasteList = 32832;
 constexpr int CopyChecklist = 32833;
+constexpr int CheapestStores = 32840;
 constexpr int Help = 57670;
 } // namespace CommandId
 

@@ -7,6 +7,7 @@
 #include "store/catalog/CatalogSchema.h"
 #include "store/catalog/CatalogWatcher.h"
 #include "store/catalog/MarkLog.h"
+#include "store/catalog/PricePoints.h"
 #include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkTrips.h"
 #include "store/journal/Journal.h"
@@ -120,13 +121,15 @@ bool upgradeStructure(CAdoConnection& connection, const std::vector<Column>& mis
     complete = tryAll(connection, storeTabIndexes(connection)) && complete;
     complete = CatalogSchema::compareEveryLetter(connection) && complete;
     // The tables beside ShoppingLists: each store's walk, the marks it is
-    // learned from, the trips found in them and the items' barcodes. One
+    // learned from, the trips found in them, the items' barcodes and the
+    // prices seen at each store. One
     // that another program's table of the same name keeps from being made
     // leaves that feature out, and is no failure of the upgrade.
     std::ignore = StoreWalks::ensureTable(connection);
     std::ignore = MarkLog::ensureTable(connection);
     std::ignore = WalkTrips::ensureTable(connection);
     std::ignore = Barcodes::ensureTable(connection);
+    std::ignore = PricePoints::ensureTable(connection);
     if (connection.isPostgres()) {
         // What a server catalog made by an older version lacks besides: the
         // trigger that tells other programs of changes, the undo journal.

@@ -5,6 +5,7 @@
 #include "store/access/CAdoException.h"
 #include "store/catalog/Barcodes.h"
 #include "store/catalog/MarkLog.h"
+#include "store/catalog/PricePoints.h"
 #include "store/catalog/SideTable.h"
 #include "store/catalog/WalkLearner.h"
 #include "store/catalog/WalkTrips.h"
@@ -313,8 +314,8 @@ void StoreWalks::carryRename(CAdoConnection& connection, JournalAction& action, 
 namespace
 {
 // Copies the rows of table whose values have the types given ('I' a whole
-// number, 'T' text, 't' text or nothing) from source to target, in place of
-// target's rows.
+// number, 'T' text, 't' text or nothing, 'R' a number) from source to target,
+// in place of target's rows.
 long copyTable(CAdoConnection& source, CAdoConnection& target, const QString& table, const QStringList& columns,
                const char* types)
 {
@@ -334,7 +335,9 @@ long copyTable(CAdoConnection& source, CAdoConnection& target, const QString& ta
         for (int c = 0; fits && c < columns.size(); ++c) {
             const SqlValue::Type type = read.value(c).type();
             fits = types[c] == 'I' ? type == SqlValue::Type::Integer
-                                   : type == SqlValue::Type::Text || (types[c] == 't' && type == SqlValue::Type::Null);
+                   : types[c] == 'R'
+                       ? type == SqlValue::Type::Integer || type == SqlValue::Type::Real
+                       : type == SqlValue::Type::Text || (types[c] == 't' && type == SqlValue::Type::Null);
         }
         if (!fits) {
             continue;
@@ -368,6 +371,8 @@ long StoreWalks::copyInto(CAdoConnection& source, CAdoConnection& target)
         {&WalkTrips::tableUsable, &WalkTrips::ensureTable, QStringLiteral("WalkTrips"), trips, "TIIIT"},
         {&MarkLog::tableUsable, &MarkLog::ensureTable, QStringLiteral("MarkLog"), marks, "IIttI"},
         {&Barcodes::tableUsable, &Barcodes::ensureTable, QStringLiteral("Barcodes"), codes, "ITI"},
+        {&PricePoints::tableUsable, &PricePoints::ensureTable, QStringLiteral("PricePoints"), PricePoints::columns(),
+         PricePoints::columnKinds()},
     };
     long walks = 0;
     for (const auto& table : tables) {

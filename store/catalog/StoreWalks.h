@@ -77,7 +77,7 @@ public:
                             const QString& to);
 
     // Inside the copy's transaction on target: the walks, the mark log, the
-    // kept trips and the items' barcodes of source in place of target's own. Rows that would not
+    // kept trips, the items' barcodes and prices of source in place of target's own. Rows that would not
     // fit the tables (edited by hand) are left behind, and so are target's
     // tables of those names that are another program's. Returns the number
     // of walk rows copied. Raises CAdoException when target cannot be

@@ -225,7 +225,8 @@ bool RowChange::plainName(const QString& name)
 
 const QStringList& RowChange::tables()
 {
-    static const QStringList names{QStringLiteral("StoreWalks"), QStringLiteral("Barcodes")};
+    static const QStringList names{QStringLiteral("StoreWalks"), QStringLiteral("Barcodes"),
+                                   QStringLiteral("PricePoints")};
     return names;
 }
 

@@ -115,6 +115,7 @@ TEST_P(CatalogSchemaTest, SecondStartOfACurrentCatalogLooksNothingOver)
     const QString made = structure();
     EXPECT_TRUE(made.contains(QLatin1String("StoreWalks"), Qt::CaseInsensitive)) << made.toStdString();
     EXPECT_TRUE(made.contains(QLatin1String("Barcodes"), Qt::CaseInsensitive)) << made.toStdString();
+    EXPECT_TRUE(made.contains(QLatin1String("PricePoints"), Qt::CaseInsensitive)) << made.toStdString();
     EXPECT_TRUE(made.contains(QLatin1String("qtindex"), Qt::CaseInsensitive)) << made.toStdString();
 
     QStringList second;

@@ -257,22 +257,63 @@ void CItemListCtrl::fitColumns()
         available -= price;
         m_fitScale = available > 0 ? static_cast<double>(available) / total : m_fitScale;
     }
-    m_fitting = true;
     // Column edges are rounded, not widths, so the five add up to the list's
     // width exactly.
+    std::array<int, ColumnCount> widths{};
     int stored = 0;
     int left = 0;
     for (int column = 0; column < ColumnCount; ++column) {
         if (column == QuantityColumn || (column == PriceColumn && price >= 0)) {
-            setColumnWidth(column, column == QuantityColumn ? quantity : price);
+            widths[static_cast<std::size_t>(column)] = column == QuantityColumn ? quantity : price;
             continue;
         }
         stored += m_storedWidths[static_cast<std::size_t>(column)];
         const int right = static_cast<int>(std::lround(stored * m_fitScale));
-        setColumnWidth(column, right - left);
+        widths[static_cast<std::size_t>(column)] = right - left;
         left = right;
     }
+    keepHeadingsWhole(widths);
+    m_fitting = true;
+    for (int column = 0; column < ColumnCount; ++column) {
+        setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+    }
     m_fitting = false;
+}
+
+void CItemListCtrl::keepHeadingsWhole(std::array<int, ColumnCount>& widths) const
+{
+    // A heading that a language makes wider than its column's share ("Unidad"
+    // where "Unit" fits) takes the room from the columns with the most to
+    // spare beyond their own headings; the list's width stays the same.
+    // The heading's text and the header's margins; the sort mark may take
+    // some of that, as it does in English.
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
+    std::array<int, ColumnCount> needs{};
+    int missing = 0;
+    for (std::size_t column = 0; column < needs.size(); ++column) {
+        const QString heading = model()->headerData(static_cast<int>(column), Qt::Horizontal).toString();
+        needs[column] = header()->fontMetrics().horizontalAdvance(heading) + margins;
+        if (widths[column] < needs[column]) {
+            missing += needs[column] - widths[column];
+            widths[column] = needs[column];
+        }
+    }
+    while (missing > 0) {
+        std::size_t richest = 0;
+        for (std::size_t column = 1; column < widths.size(); ++column) {
+            if (widths[column] - needs[column] > widths[richest] - needs[richest]) {
+                richest = column;
+            }
+        }
+        const int taken = std::min(missing, std::max(widths[richest] - needs[richest], 0));
+        if (taken == 0) {
+            return; // the list is too narrow for all its headings
+        }
+        // Little at a time, so that the columns with most to spare share it.
+        const int step = std::max(1, std::min(taken, missing / 2 + 1));
+        widths[richest] -= step;
+        missing -= step;
+    }
 }
 
 void CItemListCtrl::changeEvent(QEvent* event)

@@ -116,6 +116,7 @@ protected:
 private:
     void openItemMenu(const QPoint& viewportPos, bool belowFinger);
     void fitColumns();
+    void keepHeadingsWhole(std::array<int, ColumnCount>& widths) const;
     // The width the quantity column's heading and numbers need.
     int quantityColumnWidth() const;
     // How much wider the widest price is in the locale's form than in

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace
 {
 // Size of the dialog, in dialog units.
@@ -23,15 +25,23 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
 
+    // Below the picture and across the dialog, on two lines where a
+    // language needs them.
     m_notice = new QLabel(noticeText(), this);
     m_notice->setObjectName(QStringLiteral("notice"));
-    m_notice->setGeometry(DialogUnits::toPixels(11, 123, 115, 11));
+    m_notice->setWordWrap(true);
+    m_notice->setAlignment(Qt::AlignCenter);
+    m_notice->setGeometry(DialogUnits::toPixels(5, 112, WidthDu - 10, 24));
 
     m_ok = new CSoundButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(DialogUnits::toPixels(60, 137, 25, 13));
     m_ok->setDefault(true);
     m_ok->SetBitmaps(200, 201, 200, CSoundButton::NaturalSize, false, 4);
+    // Centred where the handheld had it, as wide as its caption needs.
+    QRect ok = DialogUnits::toPixels(60, 137, 25, 13);
+    ok.setWidth(std::max(ok.width(), m_ok->sizeHint().width()));
+    ok.moveCenter(QPoint(DialogUnits::toPixelsX(WidthDu) / 2, ok.center().y()));
+    m_ok->setGeometry(ok);
     connect(m_ok, &QAbstractButton::clicked, this, &QDialog::accept);
 }
 

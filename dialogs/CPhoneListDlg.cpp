@@ -31,8 +31,10 @@ void CPhoneListDlg::addNotes(QVBoxLayout* layout)
     note->setWordWrap(true);
     layout->addWidget(note);
 
-    m_secureNote = new QLabel(tr("Offline use on the phone needs a secure (https://) link: see \u201cThe "
-                                 "phone list without reception\u201d in the README."),
+    // The README is in English only: the note names its section by what it
+    // is about, not by an English title the reader could not match.
+    m_secureNote = new QLabel(tr("Offline use on the phone needs a secure (https://) link. The README tells how, "
+                                 "in its section on the phone list without reception."),
                               this);
     m_secureNote->setObjectName(QStringLiteral("secureNote"));
     m_secureNote->setWordWrap(true);

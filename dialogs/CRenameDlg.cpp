@@ -4,6 +4,7 @@
 #include "commands/IListWindow.h"
 #include "controls/DeptComboBox.h"
 #include "platform/WaitCursor.h"
+#include "platform/widgets/CaptionGrid.h"
 #include "platform/widgets/DialogUnits.h"
 #include "platform/widgets/MessageService.h"
 #include "platform/widgets/TextGuard.h"
@@ -17,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,58 +30,46 @@ namespace
 {
 const QString kDeptColumn = QStringLiteral("Dept");
 const QString kStoreColumn = QStringLiteral("Store");
-
-QLabel* addLabel(const QString& text, const QRect& where, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(where);
-    return label;
-}
 } // namespace
 
 CRenameDlg::CRenameDlg(QWidget* parent)
     : QDialog(parent)
 {
     setWindowTitle(tr("Rename Stores / Depts"));
-    setFixedSize(DialogUnits::toPixelsX(149), DialogUnits::toPixelsY(139));
-
-    auto* intro = addLabel(tr("To globally rename a department or store, enter the old and new name "
-                              "below."),
-                           DialogUnits::toPixels(7, 3, 135, 20), this);
+    auto* grid = new CaptionGrid(this);
+    grid->setContentsMargins(DialogUnits::toPixelsX(7), DialogUnits::toPixelsY(3), DialogUnits::toPixelsX(7),
+                             DialogUnits::toPixelsY(7));
+    grid->setBoxColumn(0, DialogUnits::toPixelsX(64));
+    auto* intro = new QLabel(tr("To globally rename a department or store, enter the old and new name below."), this);
     intro->setWordWrap(true);
-    intro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    addLabel(tr("View:"), DialogUnits::toPixels(7, 26, 33, 8), this);
-    addLabel(tr("Old name:"), DialogUnits::toPixels(7, 42, 42, 8), this);
-    addLabel(tr("New name:"), DialogUnits::toPixels(7, 62, 42, 8), this);
+    grid->addWidget(intro, 0, 0, 1, 2);
 
     m_departments = new QRadioButton(tr("Departments"), this);
     m_departments->setObjectName(QStringLiteral("departments"));
-    m_departments->setGeometry(DialogUnits::toPixels(42, 25, 56, 10));
     m_stores = new QRadioButton(tr("Stores"), this);
     m_stores->setObjectName(QStringLiteral("stores"));
-    m_stores->setGeometry(DialogUnits::toPixels(98, 25, 37, 10));
     auto* kinds = new QButtonGroup(this);
     kinds->addButton(m_departments, 0);
     kinds->addButton(m_stores, 1);
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(m_departments);
+    kindRow->addWidget(m_stores);
+    kindRow->addStretch();
+    grid->addRow(1, tr("View:"), kindRow);
 
     // Only the closed box's height: the list drops down below it.
     m_oldNames = new DeptComboBox(this);
     m_oldNames->setObjectName(QStringLiteral("oldName"));
-    m_oldNames->setGeometry(DialogUnits::toPixels(50, 40, 64, 12));
+    CaptionGrid::fitCombo(*m_oldNames, DialogUnits::toPixelsY(12));
+    grid->addRow(2, tr("Old name:"), m_oldNames);
 
     m_newNameEdit = new QLineEdit(this);
     m_newNameEdit->setObjectName(QStringLiteral("newName"));
     TextGuard::guard(*m_newNameEdit, MaxNameLength);
-    m_newNameEdit->setGeometry(DialogUnits::toPixels(50, 60, 64, 12));
+    grid->addRow(3, tr("New name:"), m_newNameEdit);
 
-    m_rename = new QPushButton(tr("Rename"), this);
-    m_rename->setObjectName(QStringLiteral("rename"));
-    m_rename->setDefault(true);
-    m_rename->setGeometry(DialogUnits::toPixels(42, 84, 36, 14));
-    m_done = new QPushButton(tr("Done"), this);
-    m_done->setObjectName(QStringLiteral("done"));
-    m_done->setAutoDefault(false);
-    m_done->setGeometry(DialogUnits::toPixels(83, 84, 35, 14));
+    createButtons(*grid);
+    resize(QSize(DialogUnits::toPixelsX(149), DialogUnits::toPixelsY(139)).expandedTo(sizeHint()));
 
     connect(m_departments, &QRadioButton::clicked, this, [this] { FillNames(kDeptColumn); });
     connect(m_stores, &QRadioButton::clicked, this, [this] { FillNames(kStoreColumn); });
@@ -94,6 +84,25 @@ CRenameDlg::CRenameDlg(QWidget* parent)
     connect(m_done, &QPushButton::clicked, this, [this] { reject(); });
 
     OnInitDialog();
+}
+
+void CRenameDlg::createButtons(CaptionGrid& grid)
+{
+    m_rename = new QPushButton(tr("Rename"), this);
+    m_rename->setObjectName(QStringLiteral("rename"));
+    m_rename->setDefault(true);
+    m_done = new QPushButton(tr("Done"), this);
+    m_done->setObjectName(QStringLiteral("done"));
+    m_done->setAutoDefault(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* button : {m_rename, m_done}) {
+        button->setMinimumSize(DialogUnits::toPixelsX(36), DialogUnits::toPixelsY(14));
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    grid.setRowStretch(4, 1);
+    grid.addLayout(buttons, 5, 0, 1, 2);
 }
 
 void CRenameDlg::OnInitDialog()

@@ -6,6 +6,7 @@
 #include <QString>
 
 class CAdoConnection;
+class CaptionGrid;
 class IListWindow;
 class DeptComboBox;
 class QLineEdit;
@@ -52,6 +53,8 @@ Q_SIGNALS:
     void renamed(const QString& note);
 
 private:
+    // Rename and Done, centred below the boxes.
+    void createButtons(CaptionGrid& grid);
     void OnInitDialog();
     // Lists the distinct names of a column ("Dept" or "Store"), the first
     // selected and copied to the new-name field.

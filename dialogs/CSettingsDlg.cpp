@@ -5,10 +5,12 @@
 #include "platform/Money.h"
 #include "platform/Translations.h"
 #include "platform/widgets/AppState.h"
+#include "platform/widgets/CaptionGrid.h"
 #include "platform/widgets/DialogUnits.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
@@ -70,12 +72,6 @@ void selectExact(QComboBox& combo, const QString& text)
     combo.setCurrentIndex(combo.findText(text, Qt::MatchFixedString));
 }
 
-QLabel* addLabel(QWidget* parent, const QString& text, int x, int y)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(DialogUnits::toPixels(x, y, 62, 10));
-    return label;
-}
 } // namespace
 
 CSettingsDlg::CSettingsDlg(AppState& app, QWidget* parent)
@@ -84,33 +80,38 @@ CSettingsDlg::CSettingsDlg(AppState& app, QWidget* parent)
 {
     setWindowTitle(tr("Grocelle Settings"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
     createControls();
+    // The handheld's size, or more where a language's texts need it.
+    resize(QSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu)).expandedTo(sizeHint()));
 }
 
 CSettingsDlg::~CSettingsDlg() = default;
 
 void CSettingsDlg::createControls()
 {
-    addLabel(this, tr("Font Size:"), 8, 12);
+    // A label column and a box column, each as wide as its longest text.
+    m_grid = new CaptionGrid(this);
+    const int gap = DialogUnits::toPixelsY(6);
+    m_grid->setVerticalSpacing(gap);
+    m_grid->setContentsMargins(DialogUnits::toPixelsX(8), DialogUnits::toPixelsY(8), DialogUnits::toPixelsX(7),
+                               DialogUnits::toPixelsY(8));
+    m_grid->setBoxColumn(0, DialogUnits::toPixelsX(60));
+
     m_fontCombo = new QComboBox(this);
     m_fontCombo->setObjectName(QStringLiteral("fontSize"));
-    m_fontCombo->setGeometry(DialogUnits::toPixels(72, 10, 60, 13));
     for (int i = 0; i < ShownFontChoices; ++i) {
         m_fontCombo->addItem(latin(kFontChoices[i].text));
     }
+    m_grid->addRow(0, tr("Font Size:"), m_fontCombo);
 
-    addLabel(this, tr("Sound on Launch:"), 8, 34);
     m_soundCombo = new QComboBox(this);
     m_soundCombo->setObjectName(QStringLiteral("soundOnLaunch"));
-    m_soundCombo->setGeometry(DialogUnits::toPixels(72, 32, 60, 13));
     addSorted(*m_soundCombo, tr("Yes"));
     addSorted(*m_soundCombo, tr("No"));
+    m_grid->addRow(1, tr("Sound on Launch:"), m_soundCombo);
 
-    addLabel(this, tr("Double click item:"), 8, 56);
     m_doubleClickCombo = new QComboBox(this);
     m_doubleClickCombo->setObjectName(QStringLiteral("doubleClick"));
-    m_doubleClickCombo->setGeometry(DialogUnits::toPixels(72, 54, 60, 13));
     m_doubleClickCombo->setEditable(true);
     // Typed text stays exactly as typed: no entry is added, and no completion
     // turns "edit item" into "Edit item" (OK compares the letter case).
@@ -119,45 +120,63 @@ void CSettingsDlg::createControls()
     for (const char* choice : kDoubleClickChoices) {
         addSorted(*m_doubleClickCombo, latin(choice));
     }
+    // An editable box sizes itself to its typed text: it is as wide as its
+    // longest entry instead.
+    m_doubleClickCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_grid->addRow(2, tr("Double click item:"), m_doubleClickCombo);
 
     m_learnWalks = new QCheckBox(tr("Learn each store's walk"), this);
     m_learnWalks->setObjectName(QStringLiteral("learnWalks"));
-    m_learnWalks->setGeometry(DialogUnits::toPixels(8, 78, 124, 12));
     m_learnWalks->setToolTip(tr("After each trip, put a store's departments in the order you walked them"));
-
-    createLanguageControls();
+    m_grid->addWidget(m_learnWalks, 3, 0, 1, 2);
 
     createCurrencyBox();
+    createLanguageControls();
 
     // Nothing is chosen until the settings are loaded.
     m_fontCombo->setCurrentIndex(-1);
     m_soundCombo->setCurrentIndex(-1);
     m_doubleClickCombo->setCurrentIndex(-1);
 
+    createButtons();
+}
+
+void CSettingsDlg::createButtons()
+{
+    // OK saves everything; Cancel, the Escape key and the window's close
+    // control write nothing.
     m_ok = new CSoundButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("ok"));
-    m_ok->setGeometry(DialogUnits::toPixels(51, 154, 36, 14));
     m_ok->setDefault(true);
     connect(m_ok, &QAbstractButton::clicked, this, [this] { OnOK(); });
+    m_cancel = new CSoundButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    connect(m_cancel, &QAbstractButton::clicked, this, [this] { reject(); });
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (CSoundButton* button : {m_ok, m_cancel}) {
+        button->setMinimumSize(DialogUnits::toPixelsX(36), DialogUnits::toPixelsY(14));
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    m_grid->setRowStretch(7, 1);
+    m_grid->addLayout(buttons, 8, 0, 1, 2);
 }
 
 void CSettingsDlg::createCurrencyBox()
 {
-    addLabel(this, tr("Currency:"), 8, 94);
     m_currencyEdit = new QLineEdit(this);
     m_currencyEdit->setObjectName(QStringLiteral("currency"));
-    m_currencyEdit->setGeometry(DialogUnits::toPixels(72, 92, 60, 13));
     m_currencyEdit->setMaxLength(MaxCurrencyChars);
     m_currencyEdit->setPlaceholderText(Money::localeSymbol());
     m_currencyEdit->setToolTip(tr("The symbol written with prices; empty for your region's own"));
+    m_grid->addRow(4, tr("Currency:"), m_currencyEdit);
 }
 
 void CSettingsDlg::createLanguageControls()
 {
-    addLabel(this, tr("Language:"), 8, 112);
     m_languageCombo = new QComboBox(this);
     m_languageCombo->setObjectName(QStringLiteral("language"));
-    m_languageCombo->setGeometry(DialogUnits::toPixels(72, 110, 60, 13));
     // Each language is named in itself, so that it is found whatever the
     // interface speaks now.
     m_languageCombo->addItem(tr("System"), Translations::systemChoice());
@@ -165,10 +184,11 @@ void CSettingsDlg::createLanguageControls()
     for (const QString& code : Translations::shipped()) {
         m_languageCombo->addItem(Translations::nativeName(code), code);
     }
+    m_grid->addRow(5, tr("Language:"), m_languageCombo);
     auto* note = new QLabel(tr("A new language applies at the next start."), this);
     note->setObjectName(QStringLiteral("languageNote"));
     note->setWordWrap(true);
-    note->setGeometry(DialogUnits::toPixels(8, 126, 124, 20));
+    m_grid->addWidget(note, 6, 0, 1, 2);
 }
 
 void CSettingsDlg::showEvent(QShowEvent* event)
@@ -182,7 +202,9 @@ void CSettingsDlg::showEvent(QShowEvent* event)
 
 void CSettingsDlg::OnInitDialog()
 {
-    m_ok->SetBitmaps(200, 201, 0, CSoundButton::Stretched, false, 4);
+    for (CSoundButton* button : {m_ok, m_cancel}) {
+        button->SetBitmaps(200, 201, 0, CSoundButton::Stretched, false, 4);
+    }
 
     // Opening writes nothing: each stored value is shown as it is, a missing
     // one as its default, and only OK writes them all.

@@ -10,6 +10,7 @@
 class AppState;
 class CSoundButton;
 class QCheckBox;
+class CaptionGrid;
 class QComboBox;
 class QLineEdit;
 
@@ -17,7 +18,8 @@ class QLineEdit;
 // tap on a list row does, whether each store's walk is learned by itself,
 // the currency symbol and the language of the interface. It shows the
 // stored settings when it opens
-// (a missing one as its default) and saves them all on OK; closing it any other way writes nothing.
+// (a missing one as its default) and saves them all on OK; Cancel, Escape or
+// closing it any other way writes nothing.
 //
 // OK begins the application's wait cursor and holds it until the dialog is
 // destroyed: the caller re-creates the list font and rebuilds the list before
@@ -47,6 +49,7 @@ public:
     // from the next start.
     QComboBox& languageCombo() const { return *m_languageCombo; }
     CSoundButton& okButton() const { return *m_ok; }
+    CSoundButton& cancelButton() const { return *m_cancel; }
 
     // The double-click box's text as OK read it; empty until then.
     const QString& doubleClickText() const { return m_doubleClickText; }
@@ -63,6 +66,7 @@ private:
     void createControls();
     void createCurrencyBox();
     void createLanguageControls();
+    void createButtons();
     void OnInitDialog();
     void ReadControls();
 
@@ -74,6 +78,8 @@ private:
     QLineEdit* m_currencyEdit = nullptr;
     QComboBox* m_languageCombo = nullptr;
     CSoundButton* m_ok = nullptr;
+    CSoundButton* m_cancel = nullptr;
+    CaptionGrid* m_grid = nullptr;
     QString m_fontText;
     QString m_soundText;
     QString m_doubleClickText;

@@ -10,6 +10,7 @@
 #include "platform/TextLimit.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
+#include "platform/widgets/CaptionGrid.h"
 #include "platform/widgets/DialogUnits.h"
 #include "platform/widgets/MessageService.h"
 #include "platform/widgets/ResourceImages.h"
@@ -22,6 +23,7 @@
 
 #include <QAbstractItemView>
 #include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -48,6 +50,10 @@ constexpr int HeightDu = 106;
 // with its list dropped.
 constexpr int ComboHeightDu = 12;
 constexpr int ListLineDu = 8;
+// The grid's columns: a caption and its box, twice. A box is at least as
+// wide as the handheld gave its column; a caption as wide as its text.
+constexpr int LeftBoxDu = 44;
+constexpr int RightBoxDu = 36;
 } // namespace
 
 CItemDlg::CItemDlg(QWidget* parent)
@@ -55,38 +61,30 @@ CItemDlg::CItemDlg(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Grocelle"));
     setObjectName(QStringLiteral("itemDialog"));
-    setFixedSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu));
     // One size of text throughout, that of the drop-down lists.
     setFont(DialogUnits::dialogFont());
     createControls();
+    resize(QSize(DialogUnits::toPixelsX(WidthDu), DialogUnits::toPixelsY(HeightDu)).expandedTo(sizeHint()));
 }
 
 CItemDlg::~CItemDlg() = default;
 
-namespace
-{
-void place(QWidget* widget, int x, int y, int width, int height)
-{
-    widget->setGeometry(DialogUnits::toPixels(x, y, width, height));
-}
-
-QLabel* addLabel(QWidget* parent, const QString& text, int x, int y, int width)
-{
-    auto* caption = new QLabel(text, parent);
-    place(caption, x, y, width, 10);
-    return caption;
-}
-} // namespace
-
 void CItemDlg::createControls()
 {
-    auto combo = [this](const char* name, int x, int y, int width, int dropHeight, int maxChars) {
+    m_grid = new CaptionGrid(this);
+    m_grid->setContentsMargins(DialogUnits::toPixelsX(1), DialogUnits::toPixelsY(1), DialogUnits::toPixelsX(2),
+                               DialogUnits::toPixelsY(4));
+    m_grid->setHorizontalSpacing(DialogUnits::toPixelsX(2));
+    m_grid->setVerticalSpacing(DialogUnits::toPixelsY(2));
+    m_grid->setBoxColumn(0, DialogUnits::toPixelsX(LeftBoxDu));
+    m_grid->setBoxColumn(2, DialogUnits::toPixelsX(RightBoxDu));
+    auto combo = [this](const char* name, int dropHeight, int maxChars) {
         auto* box = new DeptComboBox(this);
         box->setObjectName(QString::fromLatin1(name));
         box->setEditable(true);
         ComboLists::keepsOwnOrder(*box);
         box->setMaxVisibleItems(std::max(DeptComboBox::MinVisibleEntries, (dropHeight - ComboHeightDu) / ListLineDu));
-        place(box, x, y, width, ComboHeightDu);
+        CaptionGrid::fitCombo(*box, DialogUnits::toPixelsY(ComboHeightDu));
         connect(box, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
         // The limit holds while typing, so that OK seldom has to refuse.
         TextGuard::guard(*box->lineEdit(), maxChars);
@@ -96,51 +94,56 @@ void CItemDlg::createControls()
     // Created in the tab order of the template.
     createNameBox();
 
-    addLabel(this, tr("Dept:"), 1, 16, 21);
-    m_deptCombo = combo("dept", 23, 15, 59, 66, MaxDeptChars);
+    m_deptCombo = combo("dept", 66, MaxDeptChars);
+    m_grid->addRow(1, tr("Dept:"), m_deptCombo, 0);
 
-    addLabel(this, tr("Coupon:"), 84, 17, 24);
-    auto* couponPicture = new QLabel(this);
-    couponPicture->setPixmap(ResourceImages::bitmap(214));
-    couponPicture->move(DialogUnits::toPixelsX(108), DialogUnits::toPixelsY(16));
-    couponPicture->resize(couponPicture->sizeHint());
-    m_couponCheck = new QCheckBox(this);
-    m_couponCheck->setObjectName(QStringLiteral("coupon"));
-    m_couponCheck->setAccessibleName(tr("Coupon"));
-    m_couponCheck->setToolTip(tr("Coupon"));
-    place(m_couponCheck, 121, 17, 9, 9);
-
+    createCouponBox();
     createQuantityControls();
 
-    addLabel(this, tr("Store:"), 66, 30, 23);
-    m_storeCombo = combo("store", 90, 28, 47, 40, MaxStoreChars);
+    m_storeCombo = combo("store", 40, MaxStoreChars);
+    m_grid->addRow(2, tr("Store:"), m_storeCombo, 2);
 
-    addLabel(this, tr("Price:"), 1, 44, 21);
     m_priceEdit = new QLineEdit(this);
     m_priceEdit->setObjectName(QStringLiteral("price"));
     // Only what OK accepts can be typed: up to seven digits and cents.
     m_priceEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(Money::priceInputPattern()), m_priceEdit));
-    place(m_priceEdit, 23, 42, 34, 13);
+    m_grid->addRow(3, tr("Price:"), m_priceEdit, 0);
 
-    addLabel(this, tr("Sold by the:"), 58, 44, 40);
-    m_unitCombo = combo("unit", 99, 42, 38, 48, MaxUnitChars);
+    m_unitCombo = combo("unit", 48, MaxUnitChars);
+    m_grid->addRow(3, tr("Sold by the:"), m_unitCombo, 2);
 
-    addLabel(this, tr("Notes:"), 1, 58, 21);
     m_notesEdit = new QPlainTextEdit(this);
     m_notesEdit->setObjectName(QStringLiteral("notes"));
     m_notesEdit->setTabChangesFocus(true);
     m_notesEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_notesEdit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    place(m_notesEdit, 23, 56, 113, 21);
+    m_notesEdit->setFixedHeight(DialogUnits::toPixelsY(21));
+    m_grid->addRow(4, tr("Notes:"), m_notesEdit, 0, 3);
+    m_grid->itemAtPosition(4, 0)->setAlignment(Qt::AlignTop);
     connect(m_notesEdit, &QPlainTextEdit::textChanged, this, [this] { limitNotes(); });
 
     createButtons();
 }
 
+void CItemDlg::createCouponBox()
+{
+    auto* coupon = new QHBoxLayout;
+    coupon->setSpacing(DialogUnits::toPixelsX(2));
+    auto* couponPicture = new QLabel(this);
+    couponPicture->setPixmap(ResourceImages::bitmap(214));
+    m_couponCheck = new QCheckBox(this);
+    m_couponCheck->setObjectName(QStringLiteral("coupon"));
+    m_couponCheck->setAccessibleName(tr("Coupon"));
+    m_couponCheck->setToolTip(tr("Coupon"));
+    coupon->addWidget(couponPicture);
+    coupon->addWidget(m_couponCheck);
+    coupon->addStretch();
+    m_grid->addRow(1, tr("Coupon:"), coupon, 2);
+}
+
 void CItemDlg::createNameBox()
 {
-    addLabel(this, tr("Item:"), 1, 2, 21);
     m_nameCombo = new DeptComboBox(this);
     m_nameCombo->setObjectName(QStringLiteral("itemName"));
     auto* edit = new QLineEdit(m_nameCombo);
@@ -157,37 +160,38 @@ void CItemDlg::createNameBox()
     if (auto* view = qobject_cast<QListView*>(m_nameCombo->view())) {
         view->setUniformItemSizes(true);
     }
-    place(m_nameCombo, 23, 1, 101, ComboHeightDu);
+    CaptionGrid::fitCombo(*m_nameCombo, DialogUnits::toPixelsY(ComboHeightDu));
+    m_grid->addRow(0, tr("Item:"), m_nameCombo, 0, 3);
     connect(m_nameCombo, &DeptComboBox::popupAboutToShow, this, [this] { FillLists(); });
     connect(m_nameCombo, &QComboBox::activated, this, [this](int index) { onNameChosen(index); });
 }
 
 void CItemDlg::createQuantityControls()
 {
-    addLabel(this, tr("Qty:"), 1, 30, 21);
     m_quantityEdit = new QLineEdit(this);
     m_quantityEdit->setObjectName(QStringLiteral("quantity"));
     m_quantityEdit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), m_quantityEdit));
-    place(m_quantityEdit, 23, 28, 27, 12);
+    m_quantityEdit->setMinimumWidth(DialogUnits::toPixelsX(24));
 
     // The spin control: left takes one away, right adds one, within the
     // range that OK accepts.
-    const QRect spin = DialogUnits::toPixels(47, 29, 18, 12);
+    auto* quantity = new QHBoxLayout;
+    quantity->setSpacing(0);
+    quantity->addWidget(m_quantityEdit, 1);
     m_spinDown = new QToolButton(this);
     m_spinDown->setObjectName(QStringLiteral("quantityDown"));
     m_spinDown->setArrowType(Qt::LeftArrow);
     m_spinUp = new QToolButton(this);
     m_spinUp->setObjectName(QStringLiteral("quantityUp"));
     m_spinUp->setArrowType(Qt::RightArrow);
-    const int half = spin.width() / 2;
-    m_spinDown->setGeometry(spin.left(), spin.top(), half, spin.height());
-    m_spinUp->setGeometry(spin.left() + half, spin.top(), spin.width() - half, spin.height());
     for (QToolButton* arrow : {m_spinDown, m_spinUp}) {
         arrow->setFocusPolicy(Qt::NoFocus);
         arrow->setAutoRepeat(true);
-        arrow->raise();
+        arrow->setFixedSize(DialogUnits::toPixelsX(9), DialogUnits::toPixelsY(12));
+        quantity->addWidget(arrow);
     }
+    m_grid->addRow(2, tr("Qty:"), quantity);
     connect(m_spinDown, &QToolButton::clicked, this, [this] { stepQuantity(-1); });
     connect(m_spinUp, &QToolButton::clicked, this, [this] { stepQuantity(1); });
 }
@@ -197,20 +201,26 @@ void CItemDlg::createButtons()
     m_okButton = new CSoundButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(QStringLiteral("ok"));
     m_okButton->setDefault(true);
-    place(m_okButton, 39, 88, 36, 14);
     m_cancelButton = new CSoundButton(tr("Cancel"), this);
     m_cancelButton->setObjectName(QStringLiteral("cancel"));
-    place(m_cancelButton, 78, 88, 35, 14);
+    m_barcodeButton = new QPushButton(this);
+    m_barcodeButton->setObjectName(QStringLiteral("barcodes"));
+    m_barcodeButton->setAutoDefault(false);
+    showBarcodeCount();
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(DialogUnits::toPixelsX(2));
+    for (QPushButton* button : std::initializer_list<QPushButton*>{m_barcodeButton, m_okButton, m_cancelButton}) {
+        button->setMinimumSize(DialogUnits::toPixelsX(35), DialogUnits::toPixelsY(14));
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    m_grid->setRowStretch(5, 1);
+    m_grid->addLayout(buttons, 6, 0, 1, 4);
     for (CSoundButton* button : {m_okButton, m_cancelButton}) {
         button->SetBitmaps(200, 201, 0, CSoundButton::Stretched, false, 4);
     }
     connect(m_okButton, &QAbstractButton::clicked, this, [this] { OnOK(); });
     connect(m_cancelButton, &QAbstractButton::clicked, this, [this] { OnCancel(); });
-    m_barcodeButton = new QPushButton(this);
-    m_barcodeButton->setObjectName(QStringLiteral("barcodes"));
-    m_barcodeButton->setAutoDefault(false);
-    place(m_barcodeButton, 1, 88, 36, 14);
-    showBarcodeCount();
     connect(m_barcodeButton, &QAbstractButton::clicked, this, [this] { editBarcodes(); });
 }
 
@@ -268,8 +278,7 @@ void CItemDlg::OnInitDialog()
 
 void CItemDlg::done(int result)
 {
-    for (QComboBox* box : {static_cast<QComboBox*>(m_nameCombo), static_cast<QComboBox*>(m_deptCombo),
-                           static_cast<QComboBox*>(m_storeCombo), static_cast<QComboBox*>(m_unitCombo)}) {
+    for (QComboBox* box : std::initializer_list<QComboBox*>{m_nameCombo, m_deptCombo, m_storeCombo, m_unitCombo}) {
         box->hidePopup();
     }
     m_opened = false;
@@ -457,6 +466,7 @@ void CItemDlg::LoadItem(int id)
     }
     rs.Close();
     if (found) {
+        m_pickedName = m_itemName;
         m_barcodes = Barcodes::codesOf(connection, id);
         showBarcodeCount();
         writeValues();

@@ -8,6 +8,7 @@
 
 class CSoundButton;
 class QCheckBox;
+class CaptionGrid;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -61,6 +62,11 @@ public:
     int m_reservedId = 0;
 
     bool listsFilled() const { return m_listsFilled; }
+    // The name of the catalog item last picked from the item list, whose
+    // values the editor then showed; empty while none was picked. Saving
+    // under that name changes the item the user chose, not one a typed name
+    // happens to match.
+    const QString& pickedName() const { return m_pickedName; }
 
     // All the values above that the caller sets and reads, to compare a run's
     // result with what was set before it.
@@ -125,6 +131,7 @@ private:
     void createControls();
     // Parts of createControls, each in the template's tab order.
     void createNameBox();
+    void createCouponBox();
     void createQuantityControls();
     void createButtons();
     void OnInitDialog();
@@ -138,6 +145,7 @@ private:
     void stepQuantity(int delta);
     void limitNotes();
 
+    CaptionGrid* m_grid = nullptr;
     DeptComboBox* m_nameCombo = nullptr;
     DeptComboBox* m_deptCombo = nullptr;
     DeptComboBox* m_storeCombo = nullptr;
@@ -161,6 +169,7 @@ private:
     Values m_filledFrom;
     QStringList m_filledTexts;
 
+    QString m_pickedName;
     bool m_listsFilled = false;
     bool m_opened = false;
     // Set while the name box's own edit finishes: the list then picks an

@@ -6,6 +6,7 @@
 #include "items/ItemRow.h"
 #include "list/ViewState.h"
 #include "platform/Money.h"
+#include "platform/NameFold.h"
 #include "platform/TextNumbers.h"
 #include "platform/WaitCursor.h"
 #include "platform/widgets/AppState.h"
@@ -244,6 +245,12 @@ bool ItemSaveFlow::confirmUpdate(const CItemDlg& dialog, bool* exists)
     openOrRaise(rs, ItemRow::selectByName(), CAdoRecordset::adOpenForwardOnly, {SqlValue::text(dialog.m_itemName)});
     *exists = !rs.IsEOF();
     if (!*exists) {
+        return true;
+    }
+    // The item picked from the editor's own list is the one the user means
+    // to change: only a typed name that finds another item's values asks.
+    if (!dialog.pickedName().isEmpty() && NameFold::equal(dialog.pickedName(), dialog.m_itemName)) {
+        rs.Close();
         return true;
     }
     const QStringList changes = changedFields(ItemRow::values(rs), dialog.values());

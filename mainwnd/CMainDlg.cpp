@@ -38,8 +38,11 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -74,6 +77,7 @@ CMainDlg::CMainDlg(AppState& app, QWidget* parent)
     const QSize client = WindowLayout::minimumClientSize();
     setMinimumSize(client.width(), client.height() + m_commandBar->sizeHint().height());
     resize(baseClientSize() + QSize(0, m_commandBar->sizeHint().height()));
+    fitBottomRow();
     m_noteTimer = new QTimer(this);
     m_noteTimer->setSingleShot(true);
     connect(m_noteTimer, &QTimer::timeout, this, [this] {
@@ -319,6 +323,27 @@ void CMainDlg::applyFont()
     m_tabs->setFont(m_app.listFont());
     m_list->setFont(m_app.listFont());
     m_views->relabelTabs();
+    fitBottomRow();
+}
+
+void CMainDlg::fitBottomRow()
+{
+    // "All Items" and the caption beside it, whole in every language and
+    // size: where the handheld's places are too narrow, the window widens.
+    QStyleOptionComboBox option;
+    option.initFrom(m_deptCombo);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, m_deptCombo);
+    const QString allItems = ViewState::shownDept(ViewState::allItems());
+    m_layout.setTextWidth(m_deptCombo,
+                          m_deptCombo->fontMetrics().horizontalAdvance(allItems) + option.rect.width() - field.width());
+    const QMargins margins = m_deptLabel->contentsMargins();
+    m_layout.setTextWidth(m_deptLabel, m_deptLabel->fontMetrics().horizontalAdvance(m_deptLabel->text())
+                                           + margins.left() + margins.right());
+    const QSize client = WindowLayout::minimumClientSize();
+    setMinimumSize(client.width() + m_layout.extraWidth(),
+                   client.height() + (m_commandBar ? m_commandBar->sizeHint().height() : 0));
+    layoutControls();
 }
 
 int CMainDlg::rowMark(int row) const

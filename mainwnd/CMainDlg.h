@@ -158,6 +158,7 @@ private:
     int listRowCount() const;
     // The window's texts in the size the settings chose, list included.
     void applyFont();
+    void fitBottomRow();
     bool focusIsTheUsers() const;
     // A dialog or message box of the window's is open.
     bool underDialog() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QRect>
 #include <QSize>
@@ -29,6 +30,14 @@ public:
     void place(QWidget* widget, int x, int y, int width, int height, bool anchorBottom, bool anchorRight);
     void placeGrowing(QWidget* widget, int x, int y, int width, int height, Growth growth);
 
+    // The width a right-anchored control's text needs (0: its place is
+    // enough). Where its place is narrower, it grows leftwards, the
+    // right-anchored controls left of it on its row move along, and the
+    // window needs that much more width.
+    void setTextWidth(QWidget* widget, int pixels);
+    // The width the window needs beyond the handheld's layout.
+    int extraWidth() const;
+
     // Every control placed for a client area of that size, which is never
     // taken as smaller than the minimum.
     void apply(QSize clientSize) const;
@@ -42,5 +51,10 @@ private:
         bool anchorRight;
         Growth growth;
     };
+    // The places of the controls, each widened for its text.
+    QList<QRect> widenedPlaces() const;
+    int extraOf(const Placement& placement) const;
+
     QList<Placement> m_placements;
+    QHash<const QWidget*, int> m_textWidths;
 };

@@ -40,6 +40,16 @@ void removeInstalled()
     }
 }
 
+// The key names that the menus and tips show in shortcuts, as Qt names them
+// (QKeySequence::NativeText asks the "QShortcut" context). Qt's translations
+// name them too; the program's own copy keeps "Strg+Umschalt+V" in German
+// menus on a system without them.
+[[maybe_unused]] constexpr const char* kKeyNames[] = {
+    QT_TRANSLATE_NOOP("QShortcut", "Ctrl"), QT_TRANSLATE_NOOP("QShortcut", "Shift"),
+    QT_TRANSLATE_NOOP("QShortcut", "Alt"),  QT_TRANSLATE_NOOP("QShortcut", "Del"),
+    QT_TRANSLATE_NOOP("QShortcut", "Up"),   QT_TRANSLATE_NOOP("QShortcut", "Down"),
+};
+
 // "de-DE", "de_DE" and "DE" all name German.
 QString languageOf(const QString& name)
 {

@@ -14,13 +14,15 @@ case "$GROCELLE_PRESET" in
 esac
 
 # What ./scripts/run needs: the build tools (npm fetches the phone page's
-# barcode decoder) and the libraries the program links. Nothing here may be
+# barcode decoder), the libraries the program links and Qt's own
+# translations (standard buttons, the file dialog, key names). Nothing here may be
 # there only for the tests (tests/scripts checks).
 grocelle_run_packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   libgl-dev libsqlite3-dev libpq-dev libcsv-dev
   qt6-httpserver-dev qt6-websockets-dev libqrencode-dev qt6-l10n-tools qt6-tools-dev
+  qt6-translations-l10n
   npm
 )
 # What ./scripts/test adds: test and benchmark libraries, a browser and its

@@ -747,8 +747,8 @@
         <translation>Öffnen Sie die Adresse auf dem Handy oder richten Sie die Kamera auf den Code. Wer einen Link hat, kann die Liste sehen und ändern. „Handy hinzufügen“ gibt jedem Handy einen eigenen Link; „Entfernen“ sperrt den Link eines Handys, „Neuer Link“ sperrt alle und erstellt einen neuen.</translation>
     </message>
     <message>
-        <source>Offline use on the phone needs a secure (https://) link: see “The phone list without reception” in the README.</source>
-        <translation>Für die Nutzung ohne Netz braucht das Handy einen sicheren Link (https://): siehe „The phone list without reception“ im README.</translation>
+        <source>Offline use on the phone needs a secure (https://) link. The README tells how, in its section on the phone list without reception.</source>
+        <translation>Für die Nutzung ohne Netz braucht das Handy einen sicheren Link (https://). Wie Sie einen bekommen, steht in der README (auf Englisch) im Abschnitt über die Handyliste ohne Empfang.</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -973,6 +973,10 @@
     <message>
         <source>The symbol written with prices; empty for your region&apos;s own</source>
         <translation>Das Symbol, das bei Preisen steht; leer für das Ihrer Region</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -2097,6 +2101,33 @@ Diesen Artikel aktualisieren? (Nein kehrt zum Editor zurück.)</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Strg</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Umschalt</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
     </message>
 </context>
 <context>

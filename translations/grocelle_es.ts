@@ -747,8 +747,8 @@
         <translation>Abra la dirección en un móvil o apunte su cámara al código. Quien tenga un enlace puede ver y cambiar la lista. «Añadir móvil» da a cada móvil su propio enlace; «Quitar» anula el enlace de un móvil y «Enlace nuevo» los anula todos y crea uno nuevo.</translation>
     </message>
     <message>
-        <source>Offline use on the phone needs a secure (https://) link: see “The phone list without reception” in the README.</source>
-        <translation>Usar la lista sin conexión en el móvil requiere un enlace seguro (https://): vea «The phone list without reception» en el README.</translation>
+        <source>Offline use on the phone needs a secure (https://) link. The README tells how, in its section on the phone list without reception.</source>
+        <translation>Usar la lista sin conexión en el móvil requiere un enlace seguro (https://). El README (en inglés) explica cómo conseguirlo, en su apartado sobre la lista del móvil sin cobertura.</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -973,6 +973,10 @@
     <message>
         <source>The symbol written with prices; empty for your region&apos;s own</source>
         <translation>El símbolo que acompaña a los precios; vacío para el de su región</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2092,6 +2096,33 @@ Update that item?  (No goes back to the editor.)</source>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valor inesperado tras «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Mayúsculas</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
     </message>
 </context>
 <context>

@@ -747,8 +747,8 @@
         <translation>Ouvrez l&apos;adresse sur un téléphone, ou visez le code avec son appareil photo. Quiconque a un lien peut voir et modifier la liste. « Ajouter un téléphone » donne à chaque téléphone son propre lien ; « Retirer » coupe le lien d&apos;un téléphone, « Nouveau lien » les coupe tous et en crée un nouveau.</translation>
     </message>
     <message>
-        <source>Offline use on the phone needs a secure (https://) link: see “The phone list without reception” in the README.</source>
-        <translation>L&apos;usage hors ligne sur le téléphone demande un lien sécurisé (https://) : voir « The phone list without reception » dans le README.</translation>
+        <source>Offline use on the phone needs a secure (https://) link. The README tells how, in its section on the phone list without reception.</source>
+        <translation>L&apos;usage hors ligne sur le téléphone demande un lien sécurisé (https://). Le README (en anglais) explique comment l&apos;obtenir, dans sa partie sur la liste du téléphone sans réseau.</translation>
     </message>
     <message>
         <source>Phone</source>
@@ -973,6 +973,10 @@
     <message>
         <source>The symbol written with prices; empty for your region&apos;s own</source>
         <translation>Le symbole écrit avec les prix ; vide pour celui de votre région</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -2095,6 +2099,33 @@ Mettre à jour cet article ? (Non revient à l&apos;éditeur.)</translation>
     <message>
         <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
     </message>
 </context>
 <context>

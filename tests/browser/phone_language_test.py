@@ -6,7 +6,7 @@ Usage: phone_language_test.py HOST_PROGRAM SAMPLE_CATALOG_SQL
 A German phone on a computer whose locale is German sees German texts,
 the computer's refusals in German and amounts written the German way in
 euros; an English phone on an English computer sees the page exactly as it
-always was.
+always was. In every language, no text of the page is cut at 390 px.
 """
 
 import os
@@ -166,8 +166,41 @@ def english_phone(program, sample):
             host.close()
 
 
+# Each visible button, label, heading and summary whose text is wider than
+# its box, with both widths.
+CUT_TEXTS = """
+return Array.from(document.querySelectorAll('button, label, summary, h2, #totals span, #status'))
+  .filter(function (e) { return e.offsetParent !== null && e.clientWidth > 0; })
+  .filter(function (e) { return e.scrollWidth > e.clientWidth; })
+  .map(function (e) { return (e.id || e.tagName) + ' "' + e.textContent + '" ' + e.scrollWidth + '>' + e.clientWidth; });
+"""
+
+
+def texts_fit(program, sample):
+    """German, French and Spanish phones 390 px wide see every text whole, and
+    a store name too long for its tab ends in an ellipsis with the whole name
+    as the tab's tip."""
+    for computer_lang, phone_lang in (("de_DE.UTF-8", "de"), ("fr_FR.UTF-8", "fr"), ("es_ES.UTF-8", "es")):
+        with tempfile.TemporaryDirectory() as home, tempfile.TemporaryDirectory() as profile:
+            host, driver, _ = open_page(program, sample, home, profile, computer_lang, phone_lang)
+            try:
+                check(driver.execute_script("return document.documentElement.clientWidth") <= 390,
+                      "the page is 390 px wide (%s)" % phone_lang)
+                cut = driver.execute_script(CUT_TEXTS)
+                check(not cut, "no text is cut (%s): %r" % (phone_lang, cut))
+                tab = driver.find_element(By.CSS_SELECTOR, '#tabs button[data-store="Green Grocer"]')
+                check(tab.get_attribute("textContent") == "Green Groc\u2026" and
+                      tab.get_attribute("title") == "Green Grocer",
+                      "a long store name is cut with an ellipsis and given whole as the tip: %r" %
+                      tab.get_attribute("textContent"))
+            finally:
+                driver.quit()
+                host.close()
+
+
 def main():
     program, sample = sys.argv[1], sys.argv[2]
+    texts_fit(program, sample)
     german_phone(program, sample)
     markup_as_symbol(program, sample)
     english_phone(program, sample)

@@ -9,6 +9,7 @@
 #include "controls/CSoundButton.h"
 #include "dialogs/CSettingsDlg.h"
 #include "platform/CRegistry.h"
+#include "platform/Money.h"
 #include "platform/WaitCursor.h"
 #include "platform/widgets/CommandIds.h"
 
@@ -297,4 +298,24 @@ TEST_F(SettingsDialogTest, LearningEachStoresWalkIsOffUntilChosenAndKeptByOkOnly
     auto dialog = openDialog();
     EXPECT_TRUE(dialog->learnWalksBox().isChecked());
     dialog->reject();
+}
+
+TEST_F(SettingsDialogTest, CancelDiscardsEveryChange)
+{
+    store(14, 0, 1, 0);
+    auto dialog = openDialog();
+    dialog->fontCombo().setCurrentIndex(dialog->fontCombo().findText(QStringLiteral("Large")));
+    dialog->soundCombo().setCurrentIndex(dialog->soundCombo().findText(QStringLiteral("No")));
+    typeDoubleClickText(*dialog, QStringLiteral("Do Nothing"));
+    dialog->learnWalksBox().setChecked(true);
+    dialog->currencyEdit().setText(QStringLiteral("CHF"));
+    dialog->languageCombo().setCurrentIndex(dialog->languageCombo().findData(QStringLiteral("de")));
+    QTest::mouseClick(&dialog->cancelButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(stored(), (std::vector<int>{0, 14, 1, 0}));
+    EXPECT_EQ(registry.GetDword(QStringLiteral("LearnWalks")), Missing);
+    EXPECT_EQ(registry.GetString(QStringLiteral("Language")), QString());
+    EXPECT_EQ(Money::currencySymbolSetting(), QString());
+    EXPECT_FALSE(app.learnWalks());
 }

@@ -592,3 +592,38 @@ TEST_P(ItemSaveFlowTest, EditOkWithNothingChangedLeavesTheRowAsStored)
                                                  "WHERE ID = 7")),
               QStringLiteral("esc[31mreds/tab\there"));
 }
+
+// A name picked from the editor's own list loads that item: the user chose
+// it, and saving their edits asks nothing. Typing another item's name over
+// it still asks before that item's values are overwritten.
+TEST_P(ItemSaveFlowTest, NewItemPickedFromTheListSavesItsEditsWithoutAsking)
+{
+    CatalogSeed::write({item(QStringLiteral("Milk"), 2, QStringLiteral("Dairy"), 3, 7),
+                        item(QStringLiteral("Salt"), 0, QStringLiteral("Spices"), 4, 8)});
+    MainWindowHarness main;
+    withEditor(
+        [](CItemDlg& dialog) {
+            choose(dialog.nameBox(), QStringLiteral("Salt"));
+            EXPECT_EQ(dialog.deptBox().currentText(), QStringLiteral("Spices"));
+            typeInto(dialog.quantityBox(), QStringLiteral("3"));
+            typeInto(dialog.storeBox(), QStringLiteral("Acme"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'|').toStdString();
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Salt"), "3");
+    EXPECT_EQ(CatalogSeed::stored("Store", "Salt"), "Acme");
+    EXPECT_EQ(CatalogSeed::scalar(QStringLiteral("SELECT count(*) FROM ShoppingLists")), "2");
+
+    withEditor(
+        [](CItemDlg& dialog) {
+            choose(dialog.nameBox(), QStringLiteral("Salt"));
+            typeInto(dialog.nameBox(), QStringLiteral("Milk"));
+            typeInto(dialog.quantityBox(), QStringLiteral("9"));
+            ok(dialog);
+        },
+        [&] { main->OnCommand(CommandId::NewItem); });
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().startsWith(QStringLiteral("\u201cMilk\u201d is already in the catalog")));
+    EXPECT_EQ(CatalogSeed::stored("QtyToBuy", "Milk"), "9");
+}

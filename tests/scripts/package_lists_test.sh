@@ -22,7 +22,7 @@ for release in debian:12 debian:13 ubuntu:24.04; do
   run="$(packagesFor "${release%%:*}" "${release#*:}" run)" || fail "$release: no run list"
   all="$(packagesFor "${release%%:*}" "${release#*:}" test)" || fail "$release: no test list"
   extra="$(grep -E "$test_only" <<<"$run")" && fail "$release: scripts/run would install" $extra
-  for p in qt6-base-dev qt6-httpserver-dev libpq-dev; do
+  for p in qt6-base-dev qt6-httpserver-dev libpq-dev qt6-translations-l10n; do
     grep -qx "$p" <<<"$run" || fail "$release: scripts/run lacks $p"
   done
   for p in postgresql chromium-driver libgtest-dev locales-all lintian; do

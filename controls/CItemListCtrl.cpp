@@ -1,5 +1,6 @@
 #include "controls/CItemListCtrl.h"
 
+#include "controls/ColumnShares.h"
 #include "controls/ItemListModel.h"
 #include "platform/CRegistry.h"
 #include "platform/Money.h"
@@ -289,31 +290,11 @@ void CItemListCtrl::keepHeadingsWhole(std::array<int, ColumnCount>& widths) cons
     // some of that, as it does in English.
     const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
     std::array<int, ColumnCount> needs{};
-    int missing = 0;
     for (std::size_t column = 0; column < needs.size(); ++column) {
         const QString heading = model()->headerData(static_cast<int>(column), Qt::Horizontal).toString();
         needs[column] = header()->fontMetrics().horizontalAdvance(heading) + margins;
-        if (widths[column] < needs[column]) {
-            missing += needs[column] - widths[column];
-            widths[column] = needs[column];
-        }
     }
-    while (missing > 0) {
-        std::size_t richest = 0;
-        for (std::size_t column = 1; column < widths.size(); ++column) {
-            if (widths[column] - needs[column] > widths[richest] - needs[richest]) {
-                richest = column;
-            }
-        }
-        const int taken = std::min(missing, std::max(widths[richest] - needs[richest], 0));
-        if (taken == 0) {
-            return; // the list is too narrow for all its headings
-        }
-        // Little at a time, so that the columns with most to spare share it.
-        const int step = std::max(1, std::min(taken, missing / 2 + 1));
-        widths[richest] -= step;
-        missing -= step;
-    }
+    ColumnShares::giveEachItsNeed(widths, needs);
 }
 
 void CItemListCtrl::changeEvent(QEvent* event)

@@ -16,10 +16,7 @@
 #include "platform/widgets/MessageService.h"
 #include "platform/widgets/ResourceImages.h"
 #include "platform/widgets/TextGuard.h"
-#include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
-#include "store/access/CAdoRecordset.h"
-#include "store/catalog/Catalog.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -456,27 +453,11 @@ void CItemDlg::onNameChosen(int index)
 
 void CItemDlg::LoadItem(int id)
 {
-    CAdoConnection connection(true);
-    if (connection.Open(Catalog::devicePath()) != 0) {
-        ADO_RAISE_LAST(CAdoException::CannotOpen, connection);
-    }
-    CAdoRecordset rs;
-    if (!rs.Open(ItemRow::selectById(), {SqlValue::integer(id)}, connection, CAdoRecordset::adOpenForwardOnly,
-                 CAdoRecordset::adLockOptimistic)) {
-        ADO_RAISE_LAST(CAdoException::CannotRead, connection);
-    }
-    const bool found = !rs.IsEOF();
-    if (found) {
-        ItemRow::take(*this, rs);
-    }
-    rs.Close();
-    if (found) {
+    if (ItemRow::load(*this, id)) {
         m_pickedName = m_itemName;
-        ItemRow::takeSideValues(*this, connection, id);
         showBarcodeCount();
         writeValues();
     }
-    connection.Close();
 }
 
 // ---------------------------------------------------------------- typing

@@ -2,8 +2,11 @@
 
 #include "platform/TextNumbers.h"
 #include "store/access/CAdoCommand.h"
+#include "store/access/CAdoConnection.h"
+#include "store/access/CAdoException.h"
 #include "store/access/CAdoRecordset.h"
 #include "store/catalog/Barcodes.h"
+#include "store/catalog/Catalog.h"
 #include "store/catalog/PricePoints.h"
 
 #include <utility>
@@ -152,6 +155,29 @@ void ItemRow::takeSideValues(CItemDlg& dialog, CAdoConnection& connection, qint6
 {
     dialog.m_barcodes = Barcodes::codesOf(connection, id);
     dialog.m_pricePoints = PricePoints::pointsOf(connection, id);
+}
+
+bool ItemRow::load(CItemDlg& dialog, int id)
+{
+    CAdoConnection connection(true);
+    if (connection.Open(Catalog::devicePath()) != 0) {
+        ADO_RAISE_LAST(CAdoException::CannotOpen, connection);
+    }
+    CAdoRecordset rs;
+    if (!rs.Open(selectById(), {SqlValue::integer(id)}, connection, CAdoRecordset::adOpenForwardOnly,
+                 CAdoRecordset::adLockOptimistic)) {
+        ADO_RAISE_LAST(CAdoException::CannotRead, connection);
+    }
+    const bool found = !rs.IsEOF();
+    if (found) {
+        take(dialog, rs);
+    }
+    rs.Close();
+    if (found) {
+        takeSideValues(dialog, connection, id);
+    }
+    connection.Close();
+    return found;
 }
 
 double ItemRow::writablePrice(CAdoRecordset& rs)

@@ -39,6 +39,10 @@ public:
     // What the editor shows of item id from the tables beside the catalog:
     // its barcodes and its prices seen.
     static void takeSideValues(CItemDlg& dialog, CAdoConnection& connection, qint64 id);
+    // Reads item id into dialog, with what is kept of it beside the catalog,
+    // on a connection of its own; false when there is no such item. Raises
+    // CAdoException when the catalog cannot be read.
+    static bool load(CItemDlg& dialog, int id);
     // The name of item id; empty when there is no such item. Raises
     // CAdoException when the catalog cannot be read.
     static QString nameOf(CAdoConnection& connection, qint64 id);

@@ -8,6 +8,7 @@
 #include "store/catalog/Barcodes.h"
 #include "store/journal/JournalAction.h"
 #include "store/journal/RowChange.h"
+#include "transfer/ImportTarget.h"
 #include "transfer/PriceTransfer.h"
 #include "transfer/PurchaseUnits.h"
 
@@ -82,49 +83,11 @@ bool worthTelling(int column, const SqlValue& value)
 }
 } // namespace
 
-// The catalog as the plan found it.
-struct ImportPlan::Catalog
-{
-    std::vector<std::vector<SqlValue>> rows;
-    QHash<QString, size_t> byName;      // the first row of each name
-    QHash<QString, SqlValue> deptOrder; // of each placed department
-    QSet<qint64> ids;
-    qint64 nextId = 1;
-
-    Catalog() = default;
-    explicit Catalog(CAdoConnection& connection)
-    {
-        CAdoCommand select(connection,
-                           QStringLiteral("SELECT ") + Col::list() + QStringLiteral(" FROM ShoppingLists ORDER BY ID"));
-        while (select.next()) {
-            std::vector<SqlValue> row(Col::Count);
-            for (int column = 0; column < Col::Count; ++column) {
-                row[static_cast<size_t>(column)] = select.value(column);
-            }
-            const SqlValue& id = row[Col::Id];
-            if (id.type() == SqlValue::Type::Integer) {
-                ids.insert(id.toInteger());
-                nextId = std::max(nextId, id.toInteger() + 1);
-            }
-            byName.insert(foldKey(textOf(row[Col::ItemName])), rows.size());
-            const SqlValue& order = row[Col::DeptOrder];
-            if (order.type() == SqlValue::Type::Integer && order.toInteger() >= 0) {
-                deptOrder.insert(foldKey(textOf(row[Col::Dept])), order);
-            }
-            rows.push_back(std::move(row));
-        }
-        // QHash::insert keeps the last: the first row of a name is wanted.
-        for (size_t i = rows.size(); i-- > 0;) {
-            byName.insert(foldKey(textOf(rows[i][Col::ItemName])), i);
-        }
-    }
-};
-
 ImportPlan::ImportPlan(CAdoConnection& connection, const TransferFile& file, const Options& options,
                        const Progress& progress)
     : m_refused(file.refused)
 {
-    Catalog catalog(connection);
+    ImportTarget catalog(connection);
     plan(file, options, catalog, progress);
     std::stable_sort(m_refused.begin(), m_refused.end(),
                      [](const TransferFile::Problem& a, const TransferFile::Problem& b) { return a.line < b.line; });
@@ -133,13 +96,13 @@ ImportPlan::ImportPlan(CAdoConnection& connection, const TransferFile& file, con
 ImportPlan::ImportPlan(const TransferFile& file, const Options& options)
     : m_refused(file.refused)
 {
-    Catalog catalog;
+    ImportTarget catalog;
     plan(file, options, catalog, {});
     std::stable_sort(m_refused.begin(), m_refused.end(),
                      [](const TransferFile::Problem& a, const TransferFile::Problem& b) { return a.line < b.line; });
 }
 
-void ImportPlan::plan(const TransferFile& file, const Options& options, Catalog& catalog, const Progress& progress)
+void ImportPlan::plan(const TransferFile& file, const Options& options, ImportTarget& catalog, const Progress& progress)
 {
     QHash<QString, int> seen;
     const size_t total = file.records.size();
@@ -177,7 +140,7 @@ void ImportPlan::plan(const TransferFile& file, const Options& options, Catalog&
     }
 }
 
-void ImportPlan::planNew(const TransferRecord& record, const Options& options, Catalog& catalog)
+void ImportPlan::planNew(const TransferRecord& record, const Options& options, ImportTarget& catalog)
 {
     Item item;
     item.line = record.line;

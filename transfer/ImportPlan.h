@@ -12,6 +12,7 @@
 
 class CAdoConnection;
 class JournalAction;
+struct ImportTarget;
 
 // What an import would do to the catalog, worked out before anything is
 // written: each item of the file matched to the catalog by name (letter case
@@ -102,9 +103,8 @@ public:
     bool apply(CAdoConnection& connection, const QString& sourceName, const Progress& progress = {});
 
 private:
-    struct Catalog;
-    void plan(const TransferFile& file, const Options& options, Catalog& catalog, const Progress& progress);
-    void planNew(const TransferRecord& record, const Options& options, Catalog& catalog);
+    void plan(const TransferFile& file, const Options& options, ImportTarget& catalog, const Progress& progress);
+    void planNew(const TransferRecord& record, const Options& options, ImportTarget& catalog);
     bool planExisting(const TransferRecord& record, const Options& options, const std::vector<SqlValue>& row,
                       QString& reason);
     // The quantity of a typed line for the item `name`, sold by `unit`:

@@ -73,9 +73,29 @@ void ItemListModel::fetchAll()
     }
 }
 
+const ItemListModel::Row& ItemListModel::markedRow(int row) const
+{
+    const auto at = static_cast<size_t>(row);
+    if (!m_rows[at].marked && m_marker) {
+        // A block of rows at a time: a view shows its rows together. The
+        // rows are the model's own; only their marks change, as a view asks.
+        constexpr size_t Block = 64;
+        auto& rows = const_cast<std::vector<Row>&>(m_rows);
+        const size_t first = at - at % Block;
+        const size_t count = std::min(Block, rows.size() - first);
+        m_marker(rows, first, count);
+        for (size_t i = first; i < first + count; ++i) {
+            rows[i].marked = true;
+        }
+    }
+    return m_rows[at];
+}
+
 void ItemListModel::endFeed()
 {
     ++m_feedGeneration;
+    // The marker reads from the feed's connection.
+    m_marker = nullptr;
     m_backgroundFetch.stop();
     m_askedFetch.stop();
     // The feed may hold an open statement: it ends here.
@@ -145,12 +165,15 @@ QVariant ItemListModel::data(const QModelIndex& index, int role) const
         if (index.column() == 0 && row.image >= 0 && row.image < static_cast<int>(m_stateImages.size())) {
             return m_stateImages[static_cast<size_t>(row.image)];
         }
-        if (index.column() == PriceColumn && !row.cheaper.isEmpty()) {
+        if (index.column() == PriceColumn && !markedRow(index.row()).cheaper.isEmpty()) {
             return cheaperMark();
         }
         return {};
     case Qt::ToolTipRole:
-        return index.column() == PriceColumn && !row.cheaper.isEmpty() ? QVariant(row.cheaper) : QVariant();
+        if (index.column() != PriceColumn) {
+            return {};
+        }
+        return markedRow(index.row()).cheaper.isEmpty() ? QVariant() : QVariant(row.cheaper);
     case Qt::ForegroundRole:
         // Marked rows (already in the basket) are drawn in light grey.
         return row.mark != 0 ? QBrush(QColor(204, 204, 204)) : QBrush(Qt::black);

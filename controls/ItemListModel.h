@@ -36,10 +36,18 @@ public:
         // Where the item is known to be cheaper: the price cell's tip and
         // mark. Empty for none.
         QString cheaper;
+        // The item's own price, for its marks to be weighed against.
+        double price = 0.0;
+        // Whether the marker has looked at the row.
+        bool marked = false;
     };
     // Appends up to limit rows to out; false once it has no more to give
     // (the rows of that last call still count). It is dropped then.
     using RowFeed = std::function<bool(std::vector<Row>& out, int limit)>;
+    // Sets the cheaper-elsewhere tips of rows [first, first + count): called
+    // for the rows around one a view first shows, so that a long list does
+    // not look up the prices of rows nobody sees.
+    using Marker = std::function<void(std::vector<Row>& rows, size_t first, size_t count)>;
 
     explicit ItemListModel(QObject* parent = nullptr);
 
@@ -62,6 +70,8 @@ public:
     // list's size is known before every row is read.
     void setExpectedRowCount(int rows);
     bool feeding() const { return static_cast<bool>(m_feed); }
+    // Until the feed ends (endFeed, clear), or for good when there is none.
+    void setMarker(Marker marker) { m_marker = std::move(marker); }
     // Reads until row exists or the feed ends; whether row exists then.
     bool fetchUpTo(int row);
     void fetchAll();
@@ -106,6 +116,8 @@ Q_SIGNALS:
 private:
     void changed(int row, int column);
     void fetchChunk(int limit);
+    // The row, its marks looked up first when they have not been.
+    const Row& markedRow(int row) const;
 
     std::vector<Row> m_rows;
     bool m_pricesEditable = false;
@@ -113,6 +125,7 @@ private:
     std::vector<QPixmap> m_stateImages;
     int m_redrawOff = 0;
     RowFeed m_feed;
+    Marker m_marker;
     int m_pendingRows = 0;
     // Rows the current feed has given so far.
     int m_fed = 0;

@@ -5,6 +5,7 @@
 #include "list/ActionLabel.h"
 #include "platform/WaitCursor.h"
 #include "platform/widgets/MessageService.h"
+#include "store/catalog/PriceLatest.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -30,6 +31,7 @@ UndoCommands::UndoCommands(IListWindow& window, QAction& undo, QAction& redo)
     , m_undo(undo)
     , m_redo(redo)
 {
+    m_journal.followWith(&PriceLatest::follow);
 }
 
 void UndoCommands::refresh()

@@ -44,7 +44,7 @@ int intOf(CAdoField& field)
 
 // The row under the cursor as the list shows it: the need view's price
 // column is quantity times price, a store view's the price alone.
-ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores, double& price)
+ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
 {
     ItemListModel::Row row;
     row.cells[0] = rs.GetField(0).GetText();
@@ -72,7 +72,8 @@ ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores, double& price)
     }
     row.cells[2] = rs.GetField(3).GetText();
     row.cells[3] = rs.GetField(4).GetText();
-    price = TextNumbers::toDouble(rs.GetField(5).GetText());
+    const double price = TextNumbers::toDouble(rs.GetField(5).GetText());
+    row.price = price;
     const double value = allStores ? quantity * price : price;
     if (value != 0.0) {
         row.cells[4] = Money::cell(value);
@@ -80,19 +81,19 @@ ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores, double& price)
     return row;
 }
 
-// The need view's marks of the rows from first on, read for them at once.
-void markCheaper(CAdoConnection& connection, std::vector<ItemListModel::Row>& rows, size_t first,
-                 const std::vector<double>& prices, double percent)
+// The need view's marks of count rows from first, read for them at once.
+void markCheaper(CAdoConnection& connection, std::vector<ItemListModel::Row>& rows, size_t first, size_t count,
+                 double percent)
 {
     std::vector<qint64> ids;
-    for (size_t i = first; i < rows.size(); ++i) {
+    for (size_t i = first; i < first + count; ++i) {
         ids.push_back(rows[i].id);
     }
     CheaperMarks marks;
     marks.loadFor(connection, ids, percent);
-    for (size_t i = first; i < rows.size() && !marks.empty(); ++i) {
+    for (size_t i = first; i < first + count && !marks.empty(); ++i) {
         ItemListModel::Row& row = rows[i];
-        row.cheaper = marks.tipFor(row.id, row.cells[3], prices[i - first], row.cells[2]);
+        row.cheaper = marks.tipFor(row.id, row.cells[3], row.price, row.cells[2]);
     }
 }
 
@@ -131,19 +132,11 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
     // The rest of the rows are read as the list asks for them, from the
     // same statement; it ends with the last row or a failure.
     QPointer<QWidget> owner(parent);
-    CAdoConnection* from = &connection;
-    ItemListModel::RowFeed feed = [rs, allStores, owner, from, percent](std::vector<ItemListModel::Row>& out,
-                                                                        int limit) {
+    ItemListModel::RowFeed feed = [rs, allStores, owner](std::vector<ItemListModel::Row>& out, int limit) {
         try {
-            const size_t first = out.size();
-            std::vector<double> prices;
             for (int i = 0; i < limit && !rs->IsEOF(); ++i) {
-                prices.push_back(0.0);
-                out.push_back(readRow(*rs, allStores, prices.back()));
+                out.push_back(readRow(*rs, allStores));
                 rs->MoveNext();
-            }
-            if (percent >= 0.0) {
-                markCheaper(*from, out, first, prices, percent);
             }
             if (!rs->IsEOF()) {
                 return true;
@@ -155,6 +148,13 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
         return false;
     };
     list.items().setFeed(std::move(feed), screenRows(list));
+    if (percent >= 0.0) {
+        // The marks of the rows a view shows, as it shows them.
+        CAdoConnection* from = &connection;
+        list.items().setMarker([from, percent](std::vector<ItemListModel::Row>& rows, size_t first, size_t count) {
+            markCheaper(*from, rows, first, count, percent);
+        });
+    }
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "store/access/CatalogLocation.h"
 #include "store/catalog/CatalogStructure.h"
 #include "store/catalog/PostgresCatalog.h"
+#include "store/catalog/PriceLatest.h"
 #include "store/postgres/PgSession.h"
 #include "store/sqlite/SqliteDetail.h"
 
@@ -285,7 +286,10 @@ void Catalog::runStartupIndexes(CAdoConnection& connection)
 
 std::vector<Catalog::Addition> Catalog::checkStructure(CAdoConnection& connection)
 {
-    return CatalogStructure::check(connection);
+    std::vector<Addition> added = CatalogStructure::check(connection);
+    // The newest prices follow the price book, whatever changed it since.
+    PriceLatest::keepInStep(connection);
+    return added;
 }
 
 void Catalog::runStoreTabIndexes(CAdoConnection& connection)

@@ -15,8 +15,9 @@ public:
     // The structure this program makes: the full column set, the start-up and
     // store-tab indexes, and the tables beside ShoppingLists (1); names that
     // compare without regard to case for every letter, with the indexes
-    // ordered so (2); the items' barcodes (3).
-    static constexpr int Current = 3;
+    // ordered so (2); the items' barcodes (3); the price book, with the
+    // newest price of each item and store kept apart (4).
+    static constexpr int Current = 4;
 
     // The number recorded in the catalog; 0 when there is none or it cannot
     // be read. On a server it is read outside any transaction (a missing

@@ -7,6 +7,7 @@
 #include "store/catalog/CatalogSchema.h"
 #include "store/catalog/CatalogWatcher.h"
 #include "store/catalog/MarkLog.h"
+#include "store/catalog/PriceLatest.h"
 #include "store/catalog/PricePoints.h"
 #include "store/catalog/StoreWalks.h"
 #include "store/catalog/WalkTrips.h"
@@ -129,7 +130,7 @@ bool upgradeStructure(CAdoConnection& connection, const std::vector<Column>& mis
     std::ignore = MarkLog::ensureTable(connection);
     std::ignore = WalkTrips::ensureTable(connection);
     std::ignore = Barcodes::ensureTable(connection);
-    std::ignore = PricePoints::ensureTable(connection);
+    std::ignore = PricePoints::ensureTable(connection) && PriceLatest::ensureTable(connection);
     if (connection.isPostgres()) {
         // What a server catalog made by an older version lacks besides: the
         // trigger that tells other programs of changes, the undo journal.

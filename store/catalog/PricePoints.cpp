@@ -3,6 +3,7 @@
 #include "store/access/CAdoCommand.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
+#include "store/catalog/PriceLatest.h"
 #include "store/catalog/SideTable.h"
 #include "store/journal/JournalAction.h"
 #include "store/journal/RowChange.h"
@@ -104,6 +105,15 @@ QString latestSelect(const QString& itemFilter)
                             "AND p.SeenAt = n.Newest");
 }
 
+QString placeholders(size_t count)
+{
+    QStringList marks;
+    for (size_t i = 0; i < count; ++i) {
+        marks << QStringLiteral("?");
+    }
+    return marks.join(QLatin1Char(','));
+}
+
 std::vector<SqlValue> rowOf(const CAdoCommand& select)
 {
     std::vector<SqlValue> values;
@@ -187,6 +197,7 @@ bool PricePoints::record(CAdoConnection& connection, JournalAction& action, cons
     }
     insert.run();
     action.record({RowChange::Kind::Insert, values[0], columns(), {}, values, kTable});
+    PriceLatest::refreshItems(connection, {point.itemId});
     return true;
 }
 
@@ -232,16 +243,7 @@ std::vector<PricePoint> PricePoints::latestOfItems(CAdoConnection& connection, c
     if (ids.empty() || !tableUsable(connection)) {
         return {};
     }
-    QStringList marks;
-    for (size_t i = 0; i < ids.size(); ++i) {
-        marks << QStringLiteral("?");
-    }
-    CAdoCommand select(connection,
-                       latestSelect(QStringLiteral("ItemID IN (") + marks.join(QLatin1Char(',')) + QLatin1Char(')')));
-    for (size_t i = 0; i < ids.size(); ++i) {
-        select.bind(static_cast<int>(i) + 1, ids[i]);
-    }
-    return readAll(select);
+    return latestOf(connection, QStringLiteral("ItemID IN (%1)").arg(placeholders(ids.size())), ids);
 }
 
 std::vector<PricePoint> PricePoints::latestOfNeeded(CAdoConnection& connection)
@@ -249,8 +251,19 @@ std::vector<PricePoint> PricePoints::latestOfNeeded(CAdoConnection& connection)
     if (!tableUsable(connection)) {
         return {};
     }
-    CAdoCommand select(connection,
-                       latestSelect(QStringLiteral("ItemID IN (SELECT ID FROM ShoppingLists WHERE QtyToBuy > 0)")));
+    return latestOf(connection, QStringLiteral("ItemID IN (SELECT ID FROM ShoppingLists WHERE QtyToBuy > 0)"), {});
+}
+
+// Through the newest prices kept beside the points when the catalog keeps
+// them, otherwise from the points themselves.
+std::vector<PricePoint> PricePoints::latestOf(CAdoConnection& connection, const QString& itemFilter,
+                                              const std::vector<qint64>& ids)
+{
+    CAdoCommand select(connection, PriceLatest::tableUsable(connection) ? PriceLatest::selectNewest(itemFilter)
+                                                                        : latestSelect(itemFilter));
+    for (size_t i = 0; i < ids.size(); ++i) {
+        select.bind(static_cast<int>(i) + 1, ids[i]);
+    }
     return readAll(select);
 }
 
@@ -266,6 +279,7 @@ void PricePoints::dropItem(CAdoConnection& connection, JournalAction& action, qi
         rows.push_back(rowOf(select));
     }
     removeRows(connection, action, rows);
+    PriceLatest::refreshItems(connection, {itemId});
 }
 
 void PricePoints::carryRename(CAdoConnection& connection, JournalAction& action, const QString& from, const QString& to)
@@ -280,11 +294,16 @@ void PricePoints::carryRename(CAdoConnection& connection, JournalAction& action,
         rows.push_back(rowOf(select));
     }
     CAdoCommand update(connection, QStringLiteral("UPDATE PricePoints SET Store = ? WHERE ID = ?"));
+    std::vector<qint64> items;
     for (const std::vector<SqlValue>& row : rows) {
+        if (row[1].type() == SqlValue::Type::Integer) {
+            items.push_back(row[1].toInteger());
+        }
         update.bind(1, to);
         update.bind(2, row[0]);
         update.run();
         action.record(
             {RowChange::Kind::Update, row[0], {QStringLiteral("Store")}, {row[2]}, {SqlValue::text(to)}, kTable});
     }
+    PriceLatest::refreshItems(connection, items);
 }

@@ -68,4 +68,8 @@ public:
 
     // Why a catalog keeps no prices per store, for the user.
     static QString noTableMessage();
+
+private:
+    static std::vector<PricePoint> latestOf(CAdoConnection& connection, const QString& itemFilter,
+                                            const std::vector<qint64>& ids);
 };

@@ -5,6 +5,7 @@
 #include "store/access/CAdoException.h"
 #include "store/catalog/Barcodes.h"
 #include "store/catalog/MarkLog.h"
+#include "store/catalog/PriceLatest.h"
 #include "store/catalog/PricePoints.h"
 #include "store/catalog/SideTable.h"
 #include "store/catalog/WalkLearner.h"
@@ -387,6 +388,10 @@ long StoreWalks::copyInto(CAdoConnection& source, CAdoConnection& target)
         } else {
             CAdoCommand(target, QStringLiteral("DELETE FROM ") + table.table).run();
         }
+    }
+    // The copy's newest prices are worked out from the points it was given.
+    if (PriceLatest::ensureTable(target)) {
+        PriceLatest::rebuild(target);
     }
     return walks;
 }

@@ -340,6 +340,9 @@ Journal::Outcome Journal::apply(const std::vector<Action>& targets, bool undoing
                 const int count = static_cast<int>(changedSince.size());
                 return {false, 0, changedSinceText(quoted(action.label), count, undoing)};
             }
+            if (m_follower != nullptr) {
+                m_follower(m_connection, changes);
+            }
             mark.bind(1, qint64(undoing ? 1 : 0));
             mark.bind(2, action.id);
             mark.run();

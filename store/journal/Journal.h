@@ -41,6 +41,13 @@ public:
 
     explicit Journal(CAdoConnection& connection);
 
+    // Called inside the transaction of each undo and redo with the row
+    // changes it wrote back, for what is worked out from those rows (kept
+    // in tables of its own) to follow them. It raises CAdoException to
+    // refuse, and then nothing is written back.
+    using Follower = void (*)(CAdoConnection& connection, const std::vector<RowChange>& changes);
+    void followWith(Follower follower) { m_follower = follower; }
+
     // Why nothing can be undone on this catalog (read-only, or journal
     // tables that are not ours); empty when undo can work.
     QString unavailableReason() const;
@@ -82,6 +89,7 @@ private:
     void noteDamaged(const QString& key);
 
     CAdoConnection& m_connection;
+    Follower m_follower = nullptr;
     std::set<QString> m_damaged; // entries skipped, by their ActionID as text
     int m_unreported = 0;
 };

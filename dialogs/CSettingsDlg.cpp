@@ -1,6 +1,7 @@
 #include "dialogs/CSettingsDlg.h"
 
 #include "controls/CSoundButton.h"
+#include "list/CheaperMarks.h"
 #include "platform/CRegistry.h"
 #include "platform/Money.h"
 #include "platform/Translations.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
+#include <QSpinBox>
 
 #include <iterator>
 
@@ -131,6 +133,7 @@ void CSettingsDlg::createControls()
     m_grid->addWidget(m_learnWalks, 3, 0, 1, 2);
 
     createCurrencyBox();
+    createCheaperBox();
     createLanguageControls();
 
     // Nothing is chosen until the settings are loaded.
@@ -159,8 +162,8 @@ void CSettingsDlg::createButtons()
         buttons->addWidget(button);
     }
     buttons->addStretch();
-    m_grid->setRowStretch(7, 1);
-    m_grid->addLayout(buttons, 8, 0, 1, 2);
+    m_grid->setRowStretch(8, 1);
+    m_grid->addLayout(buttons, 9, 0, 1, 2);
 }
 
 void CSettingsDlg::createCurrencyBox()
@@ -171,6 +174,16 @@ void CSettingsDlg::createCurrencyBox()
     m_currencyEdit->setPlaceholderText(Money::localeSymbol());
     m_currencyEdit->setToolTip(tr("The symbol written with prices; empty for your region's own"));
     m_grid->addRow(4, tr("Currency:"), m_currencyEdit);
+}
+
+void CSettingsDlg::createCheaperBox()
+{
+    m_cheaperSpin = new QSpinBox(this);
+    m_cheaperSpin->setObjectName(QStringLiteral("cheaperByPercent"));
+    m_cheaperSpin->setRange(0, 99);
+    m_cheaperSpin->setSuffix(QStringLiteral(" %"));
+    m_cheaperSpin->setToolTip(tr("The Need view marks an item that another store sells for this much less"));
+    m_grid->addRow(5, tr("Cheaper elsewhere by at least:"), m_cheaperSpin);
 }
 
 void CSettingsDlg::createLanguageControls()
@@ -184,11 +197,11 @@ void CSettingsDlg::createLanguageControls()
     for (const QString& code : Translations::shipped()) {
         m_languageCombo->addItem(Translations::nativeName(code), code);
     }
-    m_grid->addRow(5, tr("Language:"), m_languageCombo);
+    m_grid->addRow(6, tr("Language:"), m_languageCombo);
     auto* note = new QLabel(tr("A new language applies at the next start."), this);
     note->setObjectName(QStringLiteral("languageNote"));
     note->setWordWrap(true);
-    m_grid->addWidget(note, 6, 0, 1, 2);
+    m_grid->addWidget(note, 7, 0, 1, 2);
 }
 
 void CSettingsDlg::showEvent(QShowEvent* event)
@@ -219,6 +232,7 @@ void CSettingsDlg::OnInitDialog()
     m_doubleClick = storedOr("DoubleClick", 1);
     m_learnWalks->setChecked(m_app.learnWalks());
     m_currencyEdit->setText(Money::currencySymbolSetting());
+    m_cheaperSpin->setValue(CheaperMarks::percentSetting());
     const int language =
         m_languageCombo->findData(Translations::choiceOf(registry.GetString(Translations::settingName())));
     m_languageCombo->setCurrentIndex(language < 0 ? 0 : language);
@@ -274,6 +288,7 @@ void CSettingsDlg::OnOK()
 
     m_app.setLearnWalks(m_learnWalks->isChecked());
     Money::setCurrencySymbol(m_currencyEdit->text());
+    m_app.registry().SaveDword(CheaperMarks::settingName(), m_cheaperSpin->value());
     m_app.SaveSettings(m_app.viewOnLoad(), m_app.fontSize(), m_app.soundOnLaunch(), m_app.doubleClickAction());
     // Read at start-up only: the open windows keep their language.
     m_app.registry().SetString(Translations::settingName(), m_languageCombo->currentData().toString());

@@ -13,10 +13,12 @@ class QCheckBox;
 class CaptionGrid;
 class QComboBox;
 class QLineEdit;
+class QSpinBox;
 
 // The Settings dialog: the list font size, the launch sound, what a double
 // tap on a list row does, whether each store's walk is learned by itself,
-// the currency symbol and the language of the interface. It shows the
+// the currency symbol, how much cheaper another store must be for the
+// Need view to mark an item, and the language of the interface. It shows the
 // stored settings when it opens
 // (a missing one as its default) and saves them all on OK; Cancel, Escape or
 // closing it any other way writes nothing.
@@ -45,6 +47,8 @@ public:
     QCheckBox& learnWalksBox() const { return *m_learnWalks; }
     // The symbol written with money; empty for the locale's own.
     QLineEdit& currencyEdit() const { return *m_currencyEdit; }
+    // Per cent, 0 to 99: the CheaperByPercent setting.
+    QSpinBox& cheaperSpin() const { return *m_cheaperSpin; }
     // "System", then each language named in itself; stored on OK and used
     // from the next start.
     QComboBox& languageCombo() const { return *m_languageCombo; }
@@ -65,6 +69,7 @@ protected:
 private:
     void createControls();
     void createCurrencyBox();
+    void createCheaperBox();
     void createLanguageControls();
     void createButtons();
     void OnInitDialog();
@@ -76,6 +81,7 @@ private:
     QComboBox* m_doubleClickCombo = nullptr;
     QCheckBox* m_learnWalks = nullptr;
     QLineEdit* m_currencyEdit = nullptr;
+    QSpinBox* m_cheaperSpin = nullptr;
     QComboBox* m_languageCombo = nullptr;
     CSoundButton* m_ok = nullptr;
     CSoundButton* m_cancel = nullptr;

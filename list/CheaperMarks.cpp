@@ -10,8 +10,13 @@
 
 int CheaperMarks::percentSetting()
 {
-    const qint32 stored = CRegistry().GetDword(QStringLiteral("CheaperByPercent"));
+    const qint32 stored = CRegistry().GetDword(settingName());
     return stored >= 0 && stored < 100 ? stored : DefaultPercent;
+}
+
+QString CheaperMarks::settingName()
+{
+    return QStringLiteral("CheaperByPercent");
 }
 
 void CheaperMarks::loadFor(CAdoConnection& connection, const std::vector<qint64>& ids, double percent)

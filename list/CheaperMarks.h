@@ -19,6 +19,7 @@ public:
     // CheaperByPercent setting does not say (a whole number 0 to 99).
     static constexpr int DefaultPercent = 5;
     static int percentSetting();
+    static QString settingName();
 
     // The prices of the items of ids, in one read, in place of those read
     // before; none when the catalog keeps no price book or it cannot be read.

@@ -1056,6 +1056,14 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>The Need view marks an item that another store sells for this much less</source>
+        <translation>Die Ansicht „Bedarf“ markiert einen Artikel, den ein anderes Geschäft um so viel günstiger verkauft</translation>
+    </message>
+    <message>
+        <source>Cheaper elsewhere by at least:</source>
+        <translation>Anderswo günstiger ab:</translation>
+    </message>
 </context>
 <context>
     <name>CachedRows</name>

@@ -1056,6 +1056,14 @@
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>The Need view marks an item that another store sells for this much less</source>
+        <translation>La vista «Por comprar» marca un artículo que otra tienda vende al menos así de más barato</translation>
+    </message>
+    <message>
+        <source>Cheaper elsewhere by at least:</source>
+        <translation>Más barato en otra tienda desde:</translation>
+    </message>
 </context>
 <context>
     <name>CachedRows</name>

@@ -1056,6 +1056,14 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>The Need view marks an item that another store sells for this much less</source>
+        <translation>La vue « À acheter » signale un article qu’un autre magasin vend moins cher d’au moins autant</translation>
+    </message>
+    <message>
+        <source>Cheaper elsewhere by at least:</source>
+        <translation>Moins cher ailleurs d’au moins :</translation>
+    </message>
 </context>
 <context>
     <name>CachedRows</name>

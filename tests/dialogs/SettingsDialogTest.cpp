@@ -8,6 +8,7 @@
 #include "controls/CItemListCtrl.h"
 #include "controls/CSoundButton.h"
 #include "dialogs/CSettingsDlg.h"
+#include "list/CheaperMarks.h"
 #include "platform/CRegistry.h"
 #include "platform/Money.h"
 #include "platform/WaitCursor.h"
@@ -18,6 +19,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -309,6 +311,7 @@ TEST_F(SettingsDialogTest, CancelDiscardsEveryChange)
     typeDoubleClickText(*dialog, QStringLiteral("Do Nothing"));
     dialog->learnWalksBox().setChecked(true);
     dialog->currencyEdit().setText(QStringLiteral("CHF"));
+    dialog->cheaperSpin().setValue(30);
     dialog->languageCombo().setCurrentIndex(dialog->languageCombo().findData(QStringLiteral("de")));
     QTest::mouseClick(&dialog->cancelButton(), Qt::LeftButton);
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
@@ -317,5 +320,27 @@ TEST_F(SettingsDialogTest, CancelDiscardsEveryChange)
     EXPECT_EQ(registry.GetDword(QStringLiteral("LearnWalks")), Missing);
     EXPECT_EQ(registry.GetString(QStringLiteral("Language")), QString());
     EXPECT_EQ(Money::currencySymbolSetting(), QString());
+    EXPECT_EQ(registry.GetDword(QStringLiteral("CheaperByPercent")), Missing);
     EXPECT_FALSE(app.learnWalks());
+}
+
+TEST_F(SettingsDialogTest, CheaperElsewhereShowsItsSettingAndOkStoresWhatIsTyped)
+{
+    // Stored, then shown: a value the box cannot hold shows the default.
+    const std::pair<int, int> cases[] = {{Missing, CheaperMarks::DefaultPercent}, {12, 12}, {0, 0}, {150, 5}};
+    for (const auto& [storedPercent, shownPercent] : cases) {
+        if (storedPercent != Missing) {
+            registry.SetDword(CheaperMarks::settingName(), storedPercent);
+        }
+        auto dialog = openDialog();
+        EXPECT_EQ(dialog->cheaperSpin().value(), shownPercent) << storedPercent;
+        dialog->reject();
+    }
+    auto dialog = openDialog();
+    dialog->cheaperSpin().setFocus();
+    dialog->cheaperSpin().selectAll();
+    QTest::keyClicks(&dialog->cheaperSpin(), QStringLiteral("20"));
+    pressOk(*dialog);
+    EXPECT_EQ(registry.GetDword(CheaperMarks::settingName()), 20);
+    EXPECT_EQ(CheaperMarks::percentSetting(), 20);
 }

@@ -120,6 +120,11 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body, const QString& device)
     return m_changes->add(body, device);
 }
 
+PhoneApi::Reply PhoneApi::price(const QByteArray& body, const QString& device)
+{
+    return m_changes->price(body, device);
+}
+
 PhoneApi::Reply PhoneApi::scan(const QByteArray& body, const QString& device)
 {
     return m_scans->scan(body, device);

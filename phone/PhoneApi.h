@@ -73,6 +73,12 @@ public:
     // {"name": "Milk", "quantity": 2}, and optionally "change": sets the
     // named item's quantity, as the quick-entry add does (0 counts as 1).
     Reply add(const QByteArray& body, const QString& device = QString());
+    // {"id": 42, "store": "B-Mart", "price": 3.49}, and optionally "at" (as
+    // a mark's) and "change": the price read off the shelf at that store. It
+    // becomes a price seen there, and the item's Price when the store is the
+    // item's own. A time still to come counts as now; one older than 90 days
+    // is refused.
+    Reply price(const QByteArray& body, const QString& device = QString());
     // A scanned barcode, and a barcode kept with a named item (PhoneScans).
     Reply scan(const QByteArray& body, const QString& device = QString());
     Reply keepBarcode(const QByteArray& body, const QString& device = QString());

@@ -1,10 +1,12 @@
 #include "phone/PhoneChanges.h"
 
+#include "list/ShelfPrice.h"
 #include "phone/PhoneJson.h"
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoException.h"
 #include "store/access/CAdoTransaction.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -54,6 +56,22 @@ std::optional<ItemChanges::MarkPlace> markPlace(const QJsonObject& request, QStr
         place.madeAt = static_cast<qint64>(number);
     }
     return place;
+}
+
+const QString PriceShape =
+    QStringLiteral("A shelf price has exactly id, store and price, and perhaps a change id and a time.");
+
+// When a shelf price was seen: the phone's time, taken as now when it is
+// still to come (a clock set wrong); nullopt when it is older than a queue
+// of changes waiting without reception is kept.
+std::optional<qint64> shelfTime(const ItemChanges::MarkPlace& place)
+{
+    constexpr qint64 oldest = 90LL * 24 * 60 * 60 * 1000;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (place.madeAt <= 0 || place.madeAt > now) {
+        return now;
+    }
+    return place.madeAt < now - oldest ? std::nullopt : std::optional<qint64>(place.madeAt);
 }
 
 // The refusal of the name of an add, or nullopt when it can be looked up.
@@ -330,4 +348,68 @@ PhoneApi::Reply PhoneChanges::add(const QByteArray& body, const QString& device)
                                        true},
                        receipt};
     });
+}
+
+PhoneApi::Reply PhoneChanges::price(const QByteArray& body, const QString& device)
+{
+    Request request;
+    if (std::optional<PhoneApi::Reply> refused = read(body, {"id", "store", "price"}, {AtKey}, PriceShape, request)) {
+        return *refused;
+    }
+    const std::optional<int> id =
+        PhoneJson::wholeNumber(request.fields.value(QLatin1String("id")), INT32_MIN, INT32_MAX);
+    QString refusal;
+    const std::optional<ItemChanges::MarkPlace> place = markPlace(request.fields, refusal);
+    if (!id || !place) {
+        return PhoneApi::error(400, id ? refusal : QStringLiteral("The item id is not a whole number."), BadRequest);
+    }
+    const QString store = place->store.trimmed();
+    if (store.isEmpty() || store == QLatin1String("*")) {
+        return PhoneApi::error(400, QStringLiteral("A shelf price is seen at a store."), BadRequest);
+    }
+    const QJsonValue priceValue = request.fields.value(QLatin1String("price"));
+    const double price = priceValue.toDouble(-1.0);
+    if (!priceValue.isDouble() || !std::isfinite(price) || price < 0.0 || price > ShelfPrice::MaxPrice) {
+        return PhoneApi::error(400, QStringLiteral("A price is a number from 0 to 9999999."), "price-range",
+                               {QStringLiteral("9999999")});
+    }
+    const std::optional<qint64> seenAt = shelfTime(*place);
+    if (!seenAt) {
+        return PhoneApi::error(400, QStringLiteral("A price waits to be sent for at most 90 days."), BadRequest);
+    }
+    if (!m_api.catalogOpen()) {
+        return PhoneApi::error(503, QStringLiteral("The catalog is not open."));
+    }
+    if (std::optional<PhoneApi::Reply> before = remembered(request.changeId)) {
+        return *before;
+    }
+    const int item = *id;
+    return once(request.changeId, item, [this, item, &store, price, &seenAt, &device] {
+        const ShelfPrice::Result result = ShelfPrice::record(m_connection, item, store, price, *seenAt);
+        return shelved(item, price, result, device);
+    });
+}
+
+PhoneChanges::Written PhoneChanges::shelved(int id, double price, const ShelfPrice::Result& result,
+                                            const QString& device)
+{
+    if (result.outcome == ShelfPrice::Outcome::Gone) {
+        return Written{
+            PhoneApi::error(404, QStringLiteral("There is no item %1.").arg(id), "no-item", {QString::number(id)}), {}};
+    }
+    if (result.outcome == ShelfPrice::Outcome::NoPriceBook) {
+        return Written{PhoneApi::error(409, QStringLiteral("This catalog keeps no prices per store."), "no-price-book"),
+                       {}};
+    }
+    PhoneReceipts::Receipt receipt;
+    receipt.itemId = id;
+    receipt.field = QStringLiteral("Price");
+    receipt.applied = true;
+    receipt.device = device;
+    const QJsonObject answer{{QStringLiteral("id"), id},
+                             {QStringLiteral("name"), result.name},
+                             {QStringLiteral("price"), std::round(price * 100.0) / 100.0},
+                             {QStringLiteral("priceSet"), result.priceSet},
+                             {QStringLiteral("applied"), true}};
+    return Written{PhoneApi::Reply{200, PhoneJson::json(answer), true}, receipt};
 }

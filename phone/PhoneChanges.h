@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/ItemChanges.h"
+#include "list/ShelfPrice.h"
 #include "phone/PhoneApi.h"
 #include "phone/PhoneReceipts.h"
 
@@ -16,8 +17,8 @@
 
 class CAdoConnection;
 
-// The two writes of the phone list's interface, as PhoneApi::change and
-// PhoneApi::add take them, each made once per change id: the answers are
+// The writes of the phone list's interface, as PhoneApi::change, add and
+// price take them, each made once per change id: the answers are
 // kept as receipts in the catalog (PhoneReceipts) and, for the last
 // PhoneApi::RememberedChanges change ids, in memory too (all there is where
 // the catalog cannot keep receipts).
@@ -30,6 +31,7 @@ public:
     // device: the name of the phone that sent the write; empty when unknown.
     PhoneApi::Reply change(const QByteArray& body, const QString& device);
     PhoneApi::Reply add(const QByteArray& body, const QString& device);
+    PhoneApi::Reply price(const QByteArray& body, const QString& device);
 
 private:
     // A request's JSON object and its change id (empty when it has none).
@@ -60,6 +62,8 @@ private:
     // The answer to a change's outcome, and its receipt.
     Written changed(int id, const ItemChanges::Change& wanted, const ItemChanges::Result& result,
                     const QString& device);
+    // The answer to a shelf price's outcome, and its receipt.
+    Written shelved(int id, double price, const ShelfPrice::Result& result, const QString& device);
     // Who set the value a change found, for the page to name: nothing when
     // it is the sending phone's own earlier write.
     void tellSetter(QJsonObject& answer, int id, const QString& field, int value, const QString& device);

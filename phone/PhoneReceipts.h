@@ -24,7 +24,7 @@ public:
     {
         QString changeId;
         int itemId = 0;
-        QString field;        // "Checked" or "QtyToBuy"; empty for an add
+        QString field;        // "Checked", "QtyToBuy" or "Price"; empty for an add
         int value = 0;        // what the write left
         bool applied = false; // the write changed the value
         QString device;

@@ -264,6 +264,7 @@ const PhoneServer::Route PhoneServer::Routes[] = {
     {"/api/names", QHttpServerRequest::Method::Get, Access::Key, &PhoneServer::answerNames},
     {"/api/change", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyChange},
     {"/api/add", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyAdd},
+    {"/api/price", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyPrice},
     {"/api/scan", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyScan},
     {"/api/barcode", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::keepBarcode},
 };
@@ -344,6 +345,11 @@ std::optional<QHttpServerResponse> PhoneServer::applyChange(const QHttpServerReq
 std::optional<QHttpServerResponse> PhoneServer::applyAdd(const QHttpServerRequest& request, Answer&)
 {
     return finish(m_api.add(request.body(), deviceName(request)));
+}
+
+std::optional<QHttpServerResponse> PhoneServer::applyPrice(const QHttpServerRequest& request, Answer&)
+{
+    return finish(m_api.price(request.body(), deviceName(request)));
 }
 
 std::optional<QHttpServerResponse> PhoneServer::applyScan(const QHttpServerRequest& request, Answer&)

@@ -115,6 +115,7 @@ private:
     std::optional<QHttpServerResponse> answerNames(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyChange(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyAdd(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> applyPrice(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyScan(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> keepBarcode(const QHttpServerRequest& request, Answer& answer);
     // The answer of the interface, after noting a failure, a recovery or a write.

@@ -1,10 +1,12 @@
 #include "phone/PhoneApi.h"
 
+#include "list/CheapestSplit.h"
 #include "list/ListStatement.h"
 #include "list/NameCompletion.h"
 #include "list/ViewState.h"
 #include "phone/FailureStatus.h"
 #include "phone/PhoneChanges.h"
+#include "phone/PhoneCheapest.h"
 #include "phone/PhoneJson.h"
 #include "phone/PhoneListAnswer.h"
 #include "phone/PhoneScans.h"
@@ -123,6 +125,18 @@ PhoneApi::Reply PhoneApi::add(const QByteArray& body, const QString& device)
 PhoneApi::Reply PhoneApi::price(const QByteArray& body, const QString& device)
 {
     return m_changes->price(body, device);
+}
+
+PhoneApi::Reply PhoneApi::cheapest()
+{
+    if (!catalogOpen()) {
+        return error(503, QStringLiteral("The catalog is not open."));
+    }
+    try {
+        return {200, PhoneJson::json(PhoneCheapest::answer(CheapestSplit::read(m_connection))), false};
+    } catch (const CAdoException& failed) {
+        return failure(failed.kind(), QStringLiteral("The prices could not be read."));
+    }
 }
 
 PhoneApi::Reply PhoneApi::scan(const QByteArray& body, const QString& device)

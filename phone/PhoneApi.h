@@ -79,6 +79,8 @@ public:
     // item's own. A time still to come counts as now; one older than 90 days
     // is refused.
     Reply price(const QByteArray& body, const QString& device = QString());
+    // The list split by where each item is cheapest (PhoneCheapest).
+    Reply cheapest();
     // A scanned barcode, and a barcode kept with a named item (PhoneScans).
     Reply scan(const QByteArray& body, const QString& device = QString());
     Reply keepBarcode(const QByteArray& body, const QString& device = QString());

@@ -262,6 +262,7 @@ const PhoneServer::Route PhoneServer::Routes[] = {
     {"/index.html", QHttpServerRequest::Method::Get, Access::Open, &PhoneServer::servePage},
     {"/api/list", QHttpServerRequest::Method::Get, Access::Key, &PhoneServer::answerList},
     {"/api/names", QHttpServerRequest::Method::Get, Access::Key, &PhoneServer::answerNames},
+    {"/api/cheapest", QHttpServerRequest::Method::Get, Access::Key, &PhoneServer::answerCheapest},
     {"/api/change", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyChange},
     {"/api/add", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyAdd},
     {"/api/price", QHttpServerRequest::Method::Post, Access::Write, &PhoneServer::applyPrice},
@@ -335,6 +336,11 @@ std::optional<QHttpServerResponse> PhoneServer::answerNames(const QHttpServerReq
         return badQuery();
     }
     return finish(m_api.names(*prefix));
+}
+
+std::optional<QHttpServerResponse> PhoneServer::answerCheapest(const QHttpServerRequest&, Answer&)
+{
+    return finish(m_api.cheapest());
 }
 
 std::optional<QHttpServerResponse> PhoneServer::applyChange(const QHttpServerRequest& request, Answer&)

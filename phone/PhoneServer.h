@@ -114,6 +114,7 @@ private:
     std::optional<QHttpServerResponse> answerList(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> answerNames(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyChange(const QHttpServerRequest& request, Answer& answer);
+    std::optional<QHttpServerResponse> answerCheapest(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyAdd(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyPrice(const QHttpServerRequest& request, Answer& answer);
     std::optional<QHttpServerResponse> applyScan(const QHttpServerRequest& request, Answer& answer);

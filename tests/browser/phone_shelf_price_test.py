@@ -7,7 +7,8 @@ On a store tab, a tap on a row's price opens a number box (the decimal
 keypad); Escape lets it go without a word to the computer. Offline, a price
 typed and kept with Enter waits with the other changes; back online it lands
 once in the price book, at that store, with the phone's time of the tap, and
-becomes the item's own price.
+becomes the item's own price. The Cheapest view then shows each store's part
+of the list.
 """
 
 import os
@@ -65,6 +66,15 @@ def shelf_price(driver, stored):
           "kept with the time of the tap: %s (tapped %d to %d)" % (points, tapped_from, tapped_until))
     check(stored("SELECT Price FROM ShoppingLists WHERE ID = ?", item_id)[0][0] == 2.75,
           "and it is the item's own price now")
+
+    # The Cheapest view: each store's part of the list, read from the computer.
+    driver.find_element(By.CSS_SELECTOR, "#tabs button[data-view]").click()
+    parts = len(stored("SELECT DISTINCT Store FROM ShoppingLists WHERE QtyToBuy > 0"))
+    check(wait_for(lambda: len(driver.find_elements(By.CSS_SELECTOR, "#cheapestParts li")) == parts),
+          "the Cheapest view shows each of the %d stores' parts" % parts)
+    check(driver.find_element(By.ID, "cheapestText").text.startswith("No store is known to be cheaper"),
+          "and that no store is known to be cheaper: %s" % driver.find_element(By.ID, "cheapestText").text)
+    driver.find_element(By.ID, "cheapestClose").click()
 
 
 def main():

@@ -214,8 +214,8 @@ TEST_F(PhoneServerTest, EveryRequestButThePageNeedsTheSecret)
     QByteArray nearlyRight = secret;
     nearlyRight[nearlyRight.size() - 1] = 'z';
     for (const QByteArray& key : {QByteArray(), QByteArray(""), nearlyRight, secret.left(10), secret + "x"}) {
-        for (const QString& path :
-             {QStringLiteral("/api/list"), QStringLiteral("/api/names?prefix=M"), QStringLiteral("/nothing/here")}) {
+        for (const QString& path : {QStringLiteral("/api/list"), QStringLiteral("/api/names?prefix=M"),
+                                    QStringLiteral("/api/cheapest"), QStringLiteral("/nothing/here")}) {
             const Answer refused = get(path, key);
             EXPECT_EQ(refused.status, 401) << path.toStdString() << " " << key.toStdString();
             EXPECT_TRUE(refused.body.isEmpty());

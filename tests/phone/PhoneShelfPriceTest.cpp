@@ -7,6 +7,7 @@
 #include "store/catalog/PricePoints.h"
 
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -123,6 +124,28 @@ TEST_P(PhoneShelfPriceTest, BadPricesStoresItemsAndTimesAreRefused)
     }
     EXPECT_TRUE(points().isEmpty());
     EXPECT_EQ(price(), QStringLiteral("1.29"));
+}
+
+// The Cheapest view splits the list as the computer's Cheapest Stores does.
+TEST_P(PhoneShelfPriceTest, TheCheapestViewTellsEachStoresPartAndTheSaving)
+{
+    QJsonObject split = QJsonDocument::fromJson(api->cheapest().body).object();
+    EXPECT_EQ(split.value(QLatin1String("savings")).toDouble(), 0.0);
+    EXPECT_TRUE(split.value(QLatin1String("moves")).toArray().isEmpty());
+
+    ASSERT_EQ(send(QStringLiteral("C-Mart"), 0.99, 0).status, 200);
+    const PhoneApi::Reply reply = api->cheapest();
+    ASSERT_EQ(reply.status, 200) << reply.body.constData();
+    split = QJsonDocument::fromJson(reply.body).object();
+    EXPECT_DOUBLE_EQ(split.value(QLatin1String("today")).toDouble(), 1.29);
+    EXPECT_DOUBLE_EQ(split.value(QLatin1String("savings")).toDouble(), 0.30);
+    const QJsonArray parts = split.value(QLatin1String("parts")).toArray();
+    ASSERT_EQ(parts.size(), 1);
+    EXPECT_EQ(parts.at(0).toObject().value(QLatin1String("store")).toString(), QStringLiteral("C-Mart"));
+    const QJsonObject move = split.value(QLatin1String("moves")).toArray().at(0).toObject();
+    EXPECT_EQ(move.value(QLatin1String("name")).toString(), QStringLiteral("Milk"));
+    EXPECT_EQ(move.value(QLatin1String("from")).toString(), QStringLiteral("B-Mart"));
+    EXPECT_EQ(move.value(QLatin1String("to")).toString(), QStringLiteral("C-Mart"));
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(PhoneShelfPriceTest);

@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SharesCase{"ANarrowHeadingTakesFromTheRichest", {100, 30, 40}, {50, 20, 46}, {94, 30, 46}},
                       // Too narrow for every heading: each keeps its need and the sum grows.
                       SharesCase{"TooNarrowForAllKeepsEveryNeed", {20, 20, 20}, {30, 25, 20}, {30, 25, 20}}),
-    [](const ::testing::TestParamInfo<SharesCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SharesCase>& param) { return std::string(param.param.name); });
 
 TEST(ColumnSharesSum, TheSumStaysAndColumnsWithRoomShareTheCost)
 {

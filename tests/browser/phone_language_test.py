@@ -116,11 +116,12 @@ def german_phone(program, sample):
             check(german(1234.5) in amounts, "a row of 1234.50 shows 1.234,50 €")
             german_refusals(driver, home)
             # The network itself goes away: a poll in flight then fails too
-            # instead of answering "online" after the event.
+            # instead of answering "online" after the event. One already
+            # sent may only give up at the page's own time limit (4 s).
             driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
                 "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
             driver.execute_script("window.dispatchEvent(new Event('offline'))")
-            check(wait_for(lambda: text_of(driver, "status").startswith("Offline, zuletzt abgeglichen ")),
+            check(wait_for(lambda: text_of(driver, "status").startswith("Offline, zuletzt abgeglichen "), 12.0),
                   "the status line is German: %r" % text_of(driver, "status"))
         finally:
             driver.quit()

@@ -9,10 +9,16 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QMenu>
+#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
+
+#include <utility>
 
 namespace
 {
@@ -111,6 +117,22 @@ TEST_F(TranslatedWindowTest, EachShippedLanguageShowsItsMenusTipsAndBoxes)
     Translations::install(QStringLiteral("en"));
     messages.clear();
     expectWindowSpeaks(kEnglish);
+}
+
+// Qt's own standard buttons speak the language where the system has Qt's
+// translations (a dependency of the package; scripts/run installs it).
+TEST_F(TranslatedWindowTest, QtsOwnButtonsSpeakTheLanguage)
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const std::pair<const char*, const char*> cancels[] = {{"de", "Abbrechen"}, {"fr", "Annuler"}, {"es", "Cancelar"}};
+    for (const auto& [code, cancel] : cancels) {
+        if (!QFile::exists(folder + QStringLiteral("/qtbase_%1.qm").arg(QLatin1String(code)))) {
+            GTEST_SKIP() << "Qt's translations are not installed in " << folder.toStdString();
+        }
+        ASSERT_TRUE(Translations::install(QLatin1String(code)));
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        EXPECT_EQ(box.button(QDialogButtonBox::Cancel)->text().remove(u'&'), QLatin1String(cancel)) << code;
+    }
 }
 
 TEST(TranslationChoice, SettingOverridesTheSystemAndUnknownLanguagesFallBackToEnglish)

@@ -118,6 +118,8 @@ def german_phone(program, sample):
             # The network itself goes away: a poll in flight then fails too
             # instead of answering "online" after the event. One already
             # sent may only give up at the page's own time limit (4 s).
+            # Emulation applies only while the DevTools network domain is on.
+            driver.execute_cdp_cmd("Network.enable", {})
             driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
                 "offline": True, "latency": 0, "downloadThroughput": -1, "uploadThroughput": -1})
             driver.execute_script("window.dispatchEvent(new Event('offline'))")

@@ -5,6 +5,7 @@
 
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
+#include "bench/KeptFixture.h"
 
 #include "app/CListApp.h"
 #include "controls/CItemListCtrl.h"
@@ -47,28 +48,13 @@ public:
     // store view shows the whole catalog.
     static Window& on(int items, int stores = 12)
     {
-        if (!current() || current()->m_items != items || current()->m_stores != stores) {
-            // The window must go before the application object does, and
-            // before another benchmark replaces its catalog.
-            static const bool cleanup = [] {
-                qAddPostRoutine([] { current().reset(); });
-                keepOnDeviceCatalog([] { current().reset(); });
-                return true;
-            }();
-            Q_UNUSED(cleanup);
-            current().reset();
-            current().reset(new Window(items, stores));
-        }
-        return *current();
+        return KeptFixture<Window>::get(
+            KeptOn::DeviceCatalog,
+            [items, stores](const Window& kept) { return kept.m_items == items && kept.m_stores == stores; },
+            [items, stores] { return std::unique_ptr<Window>(new Window(items, stores)); });
     }
 
     CMainDlg& dlg() { return *m_dlg; }
-
-    static std::unique_ptr<Window>& current()
-    {
-        static std::unique_ptr<Window> window;
-        return window;
-    }
 
     void show(View view)
     {
@@ -384,7 +370,7 @@ void BM_StartToFirstPaint(benchmark::State& state)
 {
     // The catalog the window of the other benchmarks made, on its own.
     Window::on(static_cast<int>(state.range(0)));
-    Window::current().reset();
+    KeptFixture<Window>::release();
     std::unique_ptr<CListApp> app;
     std::unique_ptr<CMainDlg> dlg;
     double fastest = -1;

@@ -4,6 +4,7 @@
 
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
+#include "bench/KeptFixture.h"
 
 #include "list/ItemChanges.h"
 #include "phone/PhoneServer.h"
@@ -29,17 +30,9 @@ class Served
 public:
     static Served& on(int items)
     {
-        static std::unique_ptr<Served> served;
-        if (!served || served->m_items != items) {
-            served.reset();
-            served.reset(new Served(items));
-            static const bool cleanup = [] {
-                qAddPostRoutine([] { served.reset(); });
-                return true;
-            }();
-            Q_UNUSED(cleanup);
-        }
-        return *served;
+        return KeptFixture<Served>::get(
+            KeptOn::OwnCatalog, [items](const Served& kept) { return kept.m_items == items; },
+            [items] { return std::unique_ptr<Served>(new Served(items)); });
     }
 
     // Status and size of the answer.

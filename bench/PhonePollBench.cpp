@@ -6,6 +6,7 @@
 
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
+#include "bench/KeptFixture.h"
 
 #include "phone/PhoneListFeed.h"
 #include "phone/PhoneServer.h"
@@ -66,17 +67,9 @@ class Polled
 public:
     static Polled& on(int items)
     {
-        static std::unique_ptr<Polled> polled;
-        if (!polled || polled->m_items != items) {
-            polled.reset();
-            polled.reset(new Polled(items));
-            static const bool cleanup = [] {
-                qAddPostRoutine([] { polled.reset(); });
-                return true;
-            }();
-            Q_UNUSED(cleanup);
-        }
-        return *polled;
+        return KeptFixture<Polled>::get(
+            KeptOn::OwnCatalog, [items](const Polled& kept) { return kept.m_items == items; },
+            [items] { return std::unique_ptr<Polled>(new Polled(items)); });
     }
 
     // Status and body of a GET.

@@ -5,6 +5,7 @@
 
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
+#include "bench/KeptFixture.h"
 
 #include "app/CListApp.h"
 #include "controls/CItemListCtrl.h"
@@ -60,18 +61,9 @@ class PriceWindow
 public:
     static PriceWindow& on(int items)
     {
-        static std::unique_ptr<PriceWindow> window;
-        if (!window || window->m_items != items) {
-            static const bool cleanup = [] {
-                qAddPostRoutine([] { window.reset(); });
-                keepOnDeviceCatalog([] { window.reset(); });
-                return true;
-            }();
-            Q_UNUSED(cleanup);
-            window.reset();
-            window.reset(new PriceWindow(items));
-        }
-        return *window;
+        return KeptFixture<PriceWindow>::get(
+            KeptOn::DeviceCatalog, [items](const PriceWindow& kept) { return kept.m_items == items; },
+            [items] { return std::unique_ptr<PriceWindow>(new PriceWindow(items)); });
     }
 
     CMainDlg& dlg() { return *m_dlg; }

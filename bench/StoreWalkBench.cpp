@@ -5,6 +5,7 @@
 
 #include "bench/BenchReport.h"
 #include "bench/CatalogGenerator.h"
+#include "bench/KeptFixture.h"
 
 #include "app/CListApp.h"
 #include "controls/CItemListCtrl.h"
@@ -31,20 +32,9 @@ class WalkWindow
 public:
     static WalkWindow& on(int items)
     {
-        static std::unique_ptr<WalkWindow> window;
-        if (!window || window->m_items != items) {
-            // The window must go before the application object does, and
-            // before another benchmark replaces its catalog.
-            static const bool cleanup = [] {
-                qAddPostRoutine([] { window.reset(); });
-                keepOnDeviceCatalog([] { window.reset(); });
-                return true;
-            }();
-            Q_UNUSED(cleanup);
-            window.reset();
-            window.reset(new WalkWindow(items));
-        }
-        return *window;
+        return KeptFixture<WalkWindow>::get(
+            KeptOn::DeviceCatalog, [items](const WalkWindow& kept) { return kept.m_items == items; },
+            [items] { return std::unique_ptr<WalkWindow>(new WalkWindow(items)); });
     }
 
     CMainDlg& dlg() { return *m_dlg; }

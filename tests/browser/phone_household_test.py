@@ -180,10 +180,7 @@ def main():
             ben.quit()
             check(server.stop() == 0, "the server stops cleanly")
             db.close()
-    if common.failures:
-        print("%d check(s) failed" % len(common.failures))
-        sys.exit(1)
-    print("all checks passed")
+    common.report()
 
 
 if __name__ == "__main__":

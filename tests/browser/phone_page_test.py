@@ -32,6 +32,14 @@ def check(condition, what):
         failures.append(what)
 
 
+def report():
+    """Ends the run: with status 1 when a check failed."""
+    if failures:
+        print("%d check(s) failed" % len(failures))
+        sys.exit(1)
+    print("all checks passed")
+
+
 def wait_for(predicate, seconds=5.0):
     end = time.time() + seconds
     while time.time() < end:
@@ -228,10 +236,7 @@ def main():
             driver.quit()
             host.close()
             db.close()
-    if failures:
-        print("%d check(s) failed" % len(failures))
-        sys.exit(1)
-    print("all checks passed")
+    report()
 
 
 if __name__ == "__main__":

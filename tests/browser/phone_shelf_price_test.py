@@ -100,10 +100,7 @@ def main():
             driver.quit()
             host.close()
             db.close()
-    if common.failures:
-        print("%d check(s) failed" % len(common.failures))
-        sys.exit(1)
-    print("all checks passed")
+    common.report()
 
 
 if __name__ == "__main__":

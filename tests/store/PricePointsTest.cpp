@@ -1,5 +1,5 @@
 #include "CatalogSeed.h"
-#include "EngineTest.h"
+#include "PriceBookTest.h"
 
 #include "dialogs/CRenameDlg.h"
 #include "store/access/CAdoConnection.h"
@@ -10,35 +10,9 @@
 #include "store/journal/Journal.h"
 #include "store/journal/JournalAction.h"
 
-class PricePointsTest : public EngineTest
+class PricePointsTest : public PriceBookTest
 {
 protected:
-    void SetUp() override
-    {
-        EngineTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
-        CatalogSeed::write({{QStringLiteral("Milk"), 1}, {QStringLiteral("Bread"), 0}});
-        ASSERT_EQ(connection.Open(CatalogSeed::path()), 0) << connection.lastError().toStdString();
-        Catalog::checkStructure(connection);
-        ASSERT_TRUE(PricePoints::tableUsable(connection));
-    }
-
-    void record(qint64 item, const char* store, double price, qint64 at)
-    {
-        JournalAction action(connection, QStringLiteral("Price"));
-        PricePoint point;
-        point.itemId = item;
-        point.store = QString::fromUtf8(store);
-        point.price = price;
-        point.unit = QStringLiteral("pkg");
-        point.seenAt = at;
-        point.source = PricePoint::Source::Shelf;
-        ASSERT_TRUE(PricePoints::record(connection, action, point));
-        action.commit();
-    }
-
     // store:price of each point of item, oldest first.
     QStringList points(qint64 item)
     {
@@ -62,8 +36,6 @@ protected:
         out.sort();
         return out;
     }
-
-    CAdoConnection connection;
 };
 
 TEST_P(PricePointsTest, PointsUndoWithTheActionsThatMadeOrMovedThem)

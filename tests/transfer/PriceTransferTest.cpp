@@ -1,5 +1,5 @@
 #include "CatalogSeed.h"
-#include "EngineTest.h"
+#include "PriceBookTest.h"
 
 #include "store/access/CAdoConnection.h"
 #include "store/catalog/Catalog.h"
@@ -10,35 +10,8 @@
 #include "transfer/ImportPlan.h"
 #include "transfer/JsonTransfer.h"
 
-class PriceTransferTest : public EngineTest
+class PriceTransferTest : public PriceBookTest
 {
-protected:
-    void SetUp() override
-    {
-        EngineTest::SetUp();
-        if (IsSkipped()) {
-            return;
-        }
-        CatalogSeed::write({{QStringLiteral("Milk"), 1}, {QStringLiteral("Bread"), 0}});
-        ASSERT_EQ(connection.Open(CatalogSeed::path()), 0);
-        Catalog::checkStructure(connection);
-    }
-
-    void record(qint64 item, const char* store, double price, qint64 at)
-    {
-        JournalAction action(connection, QStringLiteral("Price"));
-        PricePoint point;
-        point.itemId = item;
-        point.store = QString::fromUtf8(store);
-        point.price = price;
-        point.unit = QStringLiteral("pkg");
-        point.seenAt = at;
-        point.source = PricePoint::Source::Shelf;
-        ASSERT_TRUE(PricePoints::record(connection, action, point));
-        action.commit();
-    }
-
-    CAdoConnection connection;
 };
 
 // The export lists an item's points; importing the file again adds none

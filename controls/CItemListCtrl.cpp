@@ -226,9 +226,18 @@ int CItemListCtrl::priceExtraWidth() const
 
 int CItemListCtrl::priceColumnWidth() const
 {
-    // The item views' text margin on either side.
+    // The item views' text margin on either side; the same around the mark.
     const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1);
-    return fontMetrics().horizontalAdvance(Money::cell(999.99)) + margins;
+    const int mark = m_priceMarks ? ItemListModel::cheaperMark().deviceIndependentSize().toSize().width() + margins : 0;
+    return fontMetrics().horizontalAdvance(Money::cell(999.99)) + margins + mark;
+}
+
+void CItemListCtrl::setPriceMarksShown(bool on)
+{
+    if (on != m_priceMarks) {
+        m_priceMarks = on;
+        fitColumns();
+    }
 }
 
 void CItemListCtrl::fitColumns()
@@ -294,6 +303,9 @@ void CItemListCtrl::keepHeadingsWhole(std::array<int, ColumnCount>& widths) cons
         const QString heading = model()->headerData(static_cast<int>(column), Qt::Horizontal).toString();
         needs[column] = header()->fontMetrics().horizontalAdvance(heading) + margins;
     }
+    if (m_priceMarks) {
+        needs[PriceColumn] = std::max(needs[PriceColumn], priceColumnWidth());
+    }
     ColumnShares::giveEachItsNeed(widths, needs);
 }
 
@@ -320,11 +332,6 @@ void CItemListCtrl::resizeEvent(QResizeEvent* event)
 {
     QTreeView::resizeEvent(event);
     fitColumns();
-}
-
-void CItemListCtrl::sendCommand(int commandId)
-{
-    Q_EMIT commandRequested(commandId);
 }
 
 QList<QPair<int, QString>> CItemListCtrl::menuEntries()
@@ -475,14 +482,6 @@ void CItemListCtrl::openItemMenu(const QPoint& viewportPos, bool belowFinger)
     // where it points.
     const QPoint drop(0, belowFinger ? DialogUnits::px(MenuDrop) : 0);
     menu.exec(viewport()->mapToGlobal(viewportPos + drop));
-}
-
-void CItemListCtrl::setEmptyText(const QString& text)
-{
-    if (text != m_emptyText) {
-        m_emptyText = text;
-        viewport()->update();
-    }
 }
 
 void CItemListCtrl::paintEvent(QPaintEvent* event)

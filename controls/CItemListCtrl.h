@@ -86,15 +86,25 @@ public:
 
     // Routes a command sent to the control on to the main window: Clear List,
     // Edit Item and About travel on unchanged.
-    void sendCommand(int commandId);
+    void sendCommand(int commandId) { Q_EMIT commandRequested(commandId); }
 
     // The item menu's entries, as (command id, text), in order.
     static QList<QPair<int, QString>> menuEntries();
 
     // One line drawn in the middle of the list while it has no rows; empty
     // for none.
-    void setEmptyText(const QString& text);
+    void setEmptyText(const QString& text)
+    {
+        if (text != m_emptyText) {
+            m_emptyText = text;
+            viewport()->update();
+        }
+    }
     const QString& emptyText() const { return m_emptyText; }
+
+    // Whether rows may carry the cheaper-elsewhere mark beside their price:
+    // the price column then has room for both.
+    void setPriceMarksShown(bool on);
 
 Q_SIGNALS:
     void commandRequested(int commandId);
@@ -122,7 +132,8 @@ private:
     // How much wider the widest price is in the locale's form than in
     // English; 0 in English.
     int priceExtraWidth() const;
-    // The width the widest price needs, in the locale's form.
+    // The width the widest price needs, in the locale's form, with its mark
+    // where marks are shown.
     int priceColumnWidth() const;
     void onSectionResized(int column, int newSize);
 
@@ -140,6 +151,7 @@ private:
     double m_fitScale = 0.0;
     // What the price column has beyond its share of the stored widths.
     int m_priceExtra = 0;
+    bool m_priceMarks = false;
     bool m_fitting = false;
     QString m_emptyText;
 };

@@ -36,7 +36,8 @@ public:
         // Where the item is known to be cheaper: the price cell's tip and
         // mark. Empty for none.
         QString cheaper;
-        // The item's own price, for its marks to be weighed against.
+        // The item's own store and price, for its marks to be weighed against.
+        QString store;
         double price = 0.0;
         // Whether the marker has looked at the row.
         bool marked = false;

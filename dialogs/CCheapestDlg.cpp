@@ -72,7 +72,11 @@ void CCheapestDlg::showSplit()
         }
         store->setExpanded(true);
     }
+    // The names take what the prices and the stores they leave do not need.
+    m_tree->header()->setStretchLastSection(false);
     m_tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_tree->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_tree->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_summary->setText(tr("Today's stores: %1. Split by cheapest: %2. Saves %3.")
                            .arg(Money::total(m_split.todayTotal()),
                                 Money::total(m_split.todayTotal() - m_split.savings()),

@@ -2,6 +2,7 @@
 
 #include "platform/CRegistry.h"
 #include "platform/Money.h"
+#include "store/access/CAdoCommand.h"
 #include "store/access/CAdoException.h"
 #include "store/catalog/PricePoints.h"
 
@@ -17,6 +18,16 @@ int CheaperMarks::percentSetting()
 QString CheaperMarks::settingName()
 {
     return QStringLiteral("CheaperByPercent");
+}
+
+bool CheaperMarks::possible(CAdoConnection& connection)
+{
+    try {
+        return PricePoints::tableUsable(connection)
+               && CAdoCommand(connection, QStringLiteral("SELECT 1 FROM PricePoints LIMIT 1")).next();
+    } catch (const CAdoException&) {
+        return false;
+    }
 }
 
 void CheaperMarks::loadFor(CAdoConnection& connection, const std::vector<qint64>& ids, double percent)

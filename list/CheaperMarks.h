@@ -21,6 +21,10 @@ public:
     static int percentSetting();
     static QString settingName();
 
+    // Whether any row can be marked: the catalog keeps a price book with a
+    // price in it.
+    static bool possible(CAdoConnection& connection);
+
     // The prices of the items of ids, in one read, in place of those read
     // before; none when the catalog keeps no price book or it cannot be read.
     void loadFor(CAdoConnection& connection, const std::vector<qint64>& ids, double percent);

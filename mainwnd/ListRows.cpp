@@ -12,7 +12,6 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoField.h"
 #include "store/access/CAdoRecordset.h"
-#include "store/catalog/PricePoints.h"
 
 #include <QPointer>
 
@@ -74,6 +73,9 @@ ItemListModel::Row readRow(CAdoRecordset& rs, bool allStores)
     row.cells[3] = rs.GetField(4).GetText();
     const double price = TextNumbers::toDouble(rs.GetField(5).GetText());
     row.price = price;
+    if (allStores) {
+        row.store = rs.GetField(6).GetText();
+    }
     const double value = allStores ? quantity * price : price;
     if (value != 0.0) {
         row.cells[4] = Money::cell(value);
@@ -93,7 +95,7 @@ void markCheaper(CAdoConnection& connection, std::vector<ItemListModel::Row>& ro
     marks.loadFor(connection, ids, percent);
     for (size_t i = first; i < first + count && !marks.empty(); ++i) {
         ItemListModel::Row& row = rows[i];
-        row.cheaper = marks.tipFor(row.id, row.cells[3], row.price, row.cells[2]);
+        row.cheaper = marks.tipFor(row.id, row.store, row.price, row.cells[2]);
     }
 }
 
@@ -123,7 +125,8 @@ bool ListRows::fill(CItemListCtrl& list, const ViewState& view, CAdoConnection& 
     // A store sorted by department runs in that store's own walk.
     const QString sql = ListStatement::compose(view, &values, false, ListWalk::of(connection, view));
     // The need view marks the items cheaper elsewhere, by this much.
-    const double percent = allStores && PricePoints::tableUsable(connection) ? CheaperMarks::percentSetting() : -1.0;
+    const double percent = allStores && CheaperMarks::possible(connection) ? CheaperMarks::percentSetting() : -1.0;
+    list.setPriceMarksShown(percent >= 0.0);
     auto rs = std::make_shared<CAdoRecordset>();
     if (!rs->Open(sql, values, connection, CAdoRecordset::adOpenForwardOnly, CAdoRecordset::adLockReadOnly)) {
         MessageService::show(openFailure(), MessageService::Buttons::Ok, parent);

@@ -9,14 +9,17 @@
 #include "controls/ItemListModel.h"
 #include "items/CItemDlg.h"
 #include "items/CPricesDlg.h"
+#include "platform/Money.h"
 #include "platform/widgets/CommandIds.h"
 #include "store/catalog/PricePoints.h"
 #include "store/journal/Journal.h"
+#include "store/journal/JournalAction.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
@@ -40,6 +43,39 @@ protected:
             QTest::mouseClick(&dialog->okButton(), Qt::LeftButton);
         });
         main->OnCommand(CommandId::EditItem);
+    }
+
+    static void seen(CAdoConnection& connection, qint64 item, const QString& store, double price)
+    {
+        JournalAction action(connection, QStringLiteral("Price"));
+        PricePoint point{.itemId = item,
+                         .store = store,
+                         .price = price,
+                         .unit = QStringLiteral("pkg"),
+                         .seenAt = QDateTime::currentMSecsSinceEpoch(),
+                         .source = PricePoint::Source::Shelf};
+        ASSERT_TRUE(PricePoints::record(connection, action, point));
+        action.commit();
+    }
+
+    // Whether the list's own delegate writes the cell's text whole, beside
+    // its mark, as Qt's style lays them out.
+    static bool cellShowsWhole(const CItemListCtrl& list, const QModelIndex& cell)
+    {
+        struct Probe : QStyledItemDelegate
+        {
+            using QStyledItemDelegate::initStyleOption;
+        };
+        QStyleOptionViewItem option;
+        option.initFrom(list.viewport());
+        option.rect = list.visualRect(cell);
+        option.decorationSize = list.iconSize();
+        option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+        Probe().initStyleOption(&option, cell);
+        const QRect text = list.style()->subElementRect(QStyle::SE_ItemViewItemText, &option, &list);
+        const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+        return !option.text.isEmpty()
+               && list.fontMetrics().elidedText(option.text, Qt::ElideRight, text.width() - 2 * margin) == option.text;
     }
 
     // store:price:source of each point of item 1.
@@ -122,6 +158,40 @@ TEST_P(ItemPricesTest, AStoreTabCorrectsThePriceInPlace)
     ASSERT_TRUE(Journal(connection).undo().done);
     EXPECT_TRUE(points(connection).isEmpty());
     EXPECT_EQ(CatalogSeed::stored(QStringLiteral("Price"), QStringLiteral("Milk")).toDouble(), 1.10);
+}
+
+// The need view marks an item cheaper at another store, never at its own,
+// and its price column makes room for the mark beside the widest price.
+TEST_P(ItemPricesTest, TheNeedViewMarksAnItemCheaperElsewhereBesideAWholePrice)
+{
+    CatalogSeed::write({{.name = QStringLiteral("Milk"), .qty = 4, .price = 249.99, .id = 1},
+                        {.name = QStringLiteral("Tea"), .qty = 1, .price = 3.00, .id = 2}});
+    MainWindowHarness main;
+    CItemListCtrl& list = main->list();
+    seen(main->connection(), 1, QStringLiteral("C-Mart"), 200.00);
+    // Tea's own store had it cheaper once: no mark.
+    seen(main->connection(), 2, QStringLiteral("b-mart"), 2.00);
+    main->tabStrip().setCurrentIndex(1);
+    main->tabStrip().setCurrentIndex(0);
+    QApplication::processEvents();
+
+    ItemListModel& items = list.items();
+    const auto priceOf = [&](const char* name) {
+        for (int row = 0; row < list.itemCount(); ++row) {
+            if (list.itemText(row, 0) == QLatin1String(name)) {
+                return items.index(row, ItemListModel::PriceColumn);
+            }
+        }
+        return QModelIndex();
+    };
+    const QModelIndex milk = priceOf("Milk");
+    const QModelIndex tea = priceOf("Tea");
+    EXPECT_EQ(items.data(milk, Qt::DisplayRole).toString(), Money::cell(999.96));
+    EXPECT_TRUE(items.data(milk, Qt::DecorationRole).isValid());
+    EXPECT_TRUE(items.data(milk, Qt::ToolTipRole).toString().startsWith(QStringLiteral("C-Mart 200.00 (")));
+    EXPECT_FALSE(items.data(tea, Qt::DecorationRole).isValid())
+        << items.data(tea, Qt::ToolTipRole).toString().toStdString();
+    EXPECT_TRUE(cellShowsWhole(list, milk));
 }
 
 INSTANTIATE_FOR_BOTH_ENGINES(ItemPricesTest);

@@ -17,6 +17,7 @@
 #include "store/access/CAdoConnection.h"
 #include "store/access/CAdoTransaction.h"
 #include "store/catalog/Catalog.h"
+#include "store/catalog/PriceLatest.h"
 #include "store/catalog/PricePoints.h"
 
 #include <QApplication>
@@ -137,6 +138,10 @@ void BM_CheapestStores(benchmark::State& state)
     }
     CAdoConnection connection;
     benchMust(connection.Open(path) == 0, "open the catalog");
+    // As the program opens it: the newest price of each item and store is
+    // kept beside the points.
+    Catalog::checkStructure(connection);
+    benchMust(PriceLatest::tableUsable(connection), "keep the newest prices");
     for (auto _ : state) {
         const CheapestSplit split = CheapestSplit::read(connection);
         benchmark::DoNotOptimize(split.parts().size());
